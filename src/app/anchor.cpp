@@ -1,0 +1,2 @@
+// Keeps the core library non-empty before any subsystem exists.
+namespace ovinex { int coreLibraryAnchor = 0; }

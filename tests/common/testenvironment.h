@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QtTest>
+
+// Gives every test process its own settings folder, data folder and log, so no test touches the user's.
+class TestEnvironment
+{
+public:
+    // Call before the application object exists: points HOME and the XDG folders at a fresh temporary folder.
+    static void isolate();
+
+    static QString rootPath();
+    static QString testDataPath(const QString &relative = QString());
+    static QString corpusPath(const QString &relative = QString());
+    static bool hasCorpus();
+    static QString buildPath(const QString &relative = QString());
+};
+
+// A main() like QTEST_MAIN, but isolated and with a QApplication (charts and Application need one).
+#define OVINEX_TEST_MAIN(TestObject)                                  \
+    int main(int argc, char *argv[])                                  \
+    {                                                                 \
+        TestEnvironment::isolate();                                   \
+        QApplication app(argc, argv);                                 \
+        QApplication::setOrganizationName(QStringLiteral("Korvell GmbH")); \
+        QApplication::setOrganizationDomain(QStringLiteral("korvell.example")); \
+        QApplication::setApplicationName(QStringLiteral("ovinex"));   \
+        TestObject tc;                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                    \
+        return QTest::qExec(&tc, argc, argv);                         \
+    }
