@@ -59,6 +59,8 @@ CommunicationHandler::CommunicationHandler(QObject *parent)
             [this](const QString &text) { logAnswer(-1, text.toUtf8()); });
     connect(this, &CommunicationHandler::eventReceived, this, &CommunicationHandler::logEvent);
     connect(this, &CommunicationHandler::connectionError, this, &CommunicationHandler::abandonTasks);
+    connect(queue, &CommunicationQueue::taskDestroyed, this, &CommunicationHandler::onQueuedTaskDestroyed,
+            Qt::QueuedConnection);
 }
 
 CommunicationHandler::~CommunicationHandler()
@@ -152,6 +154,8 @@ void CommunicationHandler::processNextTask()
 void CommunicationHandler::connectCurrentTask()
 {
     CommunicationTask *task = currentTask;
+    currentCommand = task->getCommand();
+    currentData = task->getData();
     currentRequestLogged = false;
 
     // The log sees each request before the back end can answer it.
@@ -194,15 +198,16 @@ void CommunicationHandler::onCurrentTaskFinished(bool success, uint index, uint 
         qWarning() << "Task failed for" << index << subindex << ":" << errorText;
 
     if (currentTask) {
-        if (var && currentTask->getCommand() == CommunicationTask::WriteCommand) {
+        if (var && currentCommand == CommunicationTask::WriteCommand) {
             if (success)
-                onWriteSucceeded(var, subindex, currentTask->getData());
+                onWriteSucceeded(var, subindex, currentData);
             else
                 onWriteFailed(var, subindex, errorText);
         }
-        disconnectTask(currentTask);
-        currentTask->deleteLater();
-        queue->removeTask(currentTask);
+        if (queue->removeTask(currentTask)) {
+            disconnectTask(currentTask);
+            currentTask->deleteLater();
+        }
     }
     currentTask = nullptr;
     QTimer::singleShot(0, this, &CommunicationHandler::processNextTask);
@@ -291,6 +296,15 @@ void CommunicationHandler::abandonTasks(const QString &errorText)
     }
 }
 
+// The requester broke the hand-over and deleted a task it had queued; do not wait for it.
+void CommunicationHandler::onQueuedTaskDestroyed(CommunicationTask *task)
+{
+    if (task != currentTask)
+        return;
+    currentTask = nullptr;
+    QTimer::singleShot(0, this, &CommunicationHandler::processNextTask);
+}
+
 void CommunicationHandler::logRequest(int index, int subIndex, int command, const QByteArray &message)
 {
     currentRequestLogged = true;
@@ -313,7 +327,7 @@ void CommunicationHandler::logAnswer(int command, const QByteArray &message)
     if (!currentTask || !currentRequestLogged)
         return;
     currentRequestLogged = false;
-    const int kind = command < 0 ? int(currentTask->getCommand()) : command;
+    const int kind = command < 0 ? int(currentCommand) : command;
     communicationModel->addEntry(loggedIndex, loggedSubIndex, CommunicationEntry::Remote, logCommandOf(kind), message);
 }
 

@@ -76,6 +76,7 @@ private:
     void postWriteActions(const QByteArray &payload);
     void adoptTask(CommunicationTask *task) const;
     void abandonTasks(const QString &errorText);
+    void onQueuedTaskDestroyed(CommunicationTask *task);
 
     // Communication log: parameter requests with their answers, events, and changes of the output image.
     void logRequest(int index, int subIndex, int command, const QByteArray &message);
@@ -86,6 +87,9 @@ private:
     CommunicationListModel *communicationModel = nullptr;
     CommunicationQueue *queue = nullptr;
     CommunicationTask *currentTask = nullptr;
+    // Copies of the current task's request, so that its end never depends on the task object.
+    uint currentCommand = 0;
+    QByteArray currentData;
     QTimer *pollTimer = nullptr;
     VariableWrapper *measurementQualityVariable = nullptr;
 

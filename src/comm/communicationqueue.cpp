@@ -5,7 +5,7 @@
 
 #include <QDebug>
 #include <QMutexLocker>
-#include <utility>
+#include <algorithm>
 
 CommunicationQueue::CommunicationQueue(QObject *parent)
     : QObject(parent)
@@ -21,8 +21,9 @@ bool CommunicationQueue::addTask(CommunicationTask *task)
         return false;
     }
 
+    const uint command = task->getCommand();
     QMutexLocker locker(&mutex);
-    if (task->getCommand() == CommunicationTask::ProcessDataReadCommand) {
+    if (command == CommunicationTask::ProcessDataReadCommand) {
         if (processDataReadCount >= maxWaitingProcessDataReads) {
             locker.unlock();
             task->deleteLater();
@@ -30,7 +31,11 @@ bool CommunicationQueue::addTask(CommunicationTask *task)
         }
         ++processDataReadCount;
     }
-    tasks.append(task);
+    tasks.append({ task, command });
+    locker.unlock();
+
+    // The queue must never hand out a task that someone else deleted.
+    connect(task, &QObject::destroyed, this, [this, task]() { forgetDestroyedTask(task); }, Qt::DirectConnection);
     return true;
 }
 
@@ -50,12 +55,20 @@ bool CommunicationQueue::isAdmissible(const CommunicationTask *task) const
     return true;
 }
 
+void CommunicationQueue::forgetDestroyedTask(CommunicationTask *task)
+{
+    if (removeTask(task)) {
+        qWarning() << Q_FUNC_INFO << "A task was deleted while it was still queued";
+        emit taskDestroyed(task);
+    }
+}
+
 CommunicationTask *CommunicationQueue::firstPendingTask() const
 {
     QMutexLocker locker(&mutex);
-    for (CommunicationTask *task : tasks) {
-        if (task->getState() == CommunicationTask::New)
-            return task;
+    for (const Entry &entry : tasks) {
+        if (entry.task->getState() == CommunicationTask::New)
+            return entry.task;
     }
     return nullptr;
 }
@@ -63,27 +76,36 @@ CommunicationTask *CommunicationQueue::firstPendingTask() const
 void CommunicationQueue::removeOldestTask()
 {
     QMutexLocker locker(&mutex);
-    if (tasks.isEmpty())
-        return;
-    if (tasks.first()->getCommand() == CommunicationTask::ProcessDataReadCommand)
-        --processDataReadCount;
-    tasks.removeFirst();
+    if (!tasks.isEmpty())
+        removeAt(0);
 }
 
-void CommunicationQueue::removeTask(CommunicationTask *task)
+bool CommunicationQueue::removeTask(CommunicationTask *task)
 {
     QMutexLocker locker(&mutex);
-    if (!tasks.removeOne(task))
-        return;
-    if (task->getCommand() == CommunicationTask::ProcessDataReadCommand)
+    const auto found = std::find_if(tasks.cbegin(), tasks.cend(), [task](const Entry &e) { return e.task == task; });
+    if (found == tasks.cend())
+        return false;
+    removeAt(int(found - tasks.cbegin()));
+    return true;
+}
+
+void CommunicationQueue::removeAt(int position)
+{
+    if (tasks.at(position).command == CommunicationTask::ProcessDataReadCommand)
         --processDataReadCount;
+    tasks.removeAt(position);
 }
 
 QList<CommunicationTask *> CommunicationQueue::takeAllTasks()
 {
     QMutexLocker locker(&mutex);
+    QList<CommunicationTask *> taken;
+    for (const Entry &entry : qAsConst(tasks))
+        taken.append(entry.task);
+    tasks.clear();
     processDataReadCount = 0;
-    return std::exchange(tasks, {});
+    return taken;
 }
 
 int CommunicationQueue::count() const

@@ -228,6 +228,28 @@ private slots:
         QCOMPARE(backEnd->heldCount(), 0);
     }
 
+    void taskDeletedByItsRequesterDoesNotStopTheQueue()
+    {
+        backEnd->setHolding(true);
+        QPointer<CommunicationTask> running = submitProcessDataWrite("A", "A");
+        QPointer<CommunicationTask> waiting = submitProcessDataWrite("B", "B");
+        QTRY_COMPARE(backEnd->heldCount(), 1);
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("A task was deleted while it was still queued"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("A task was deleted while it was still queued"));
+        delete waiting;
+        delete running;
+
+        backEnd->setHolding(false);
+        submitProcessDataWrite("C", "C");
+        QTRY_COMPARE(labels(), QStringList { "C" });
+        QCOMPARE(backEnd->count("writePD"), 2);
+
+        backEnd->releaseOne(); // the late answer of the deleted task reaches nobody
+        waitForQuiet();
+        QCOMPARE(labels().size(), 2);
+    }
+
     void processDataWritesAreLoggedWhenTheOutputImageChanges()
     {
         submitProcessDataWrite("\x01", "1");
