@@ -9,10 +9,11 @@ class CommunicationEntry
     Q_GADGET
 
 public:
-    enum Command { Read = 0, Write = 1 };
+    // Fixed underlying types: rows may carry values outside the named ones and show them as "undefined".
+    enum Command : int { Read = 0, Write = 1 };
     Q_ENUM(Command)
 
-    enum Origin { Local = 0, Remote = 1 };
+    enum Origin : int { Local = 0, Remote = 1 };
     Q_ENUM(Origin)
 
     CommunicationEntry(Command command, const QByteArray &message, Origin origin, uint index, uint subIndex);
