@@ -1,5 +1,9 @@
 #include "payloadconverter.h"
 
+#include "app/applicationsettings.h"
+
+#include <QCoreApplication>
+
 namespace PayloadConverter {
 namespace detail {
 
@@ -54,7 +58,8 @@ quint64 lowBitsMask(quint32 bitLength)
 
 bool debugEnabled()
 {
-    return false;
+    // Conversions also run where no application object exists (benchmarks, fuzzing); they log no detail there.
+    return QCoreApplication::instance() && ApplicationSettings::instance()->isDebugEnabled();
 }
 
 bool readField(const QByteArray &payload, quint32 bitOffset, quint32 bitLength, int typeWidth,

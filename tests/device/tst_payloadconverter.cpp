@@ -1,5 +1,6 @@
 #include "testenvironment.h"
 
+#include "app/applicationsettings.h"
 #include "device/payloadconverter.h"
 
 #include <QRandomGenerator>
@@ -47,6 +48,13 @@ void expectOffsetTooLarge()
                          QRegularExpression(QStringLiteral("^\\*\\* CONVERSION INTERNAL ERROR: offset too large")));
 }
 
+QStringList capturedMessages;
+
+void captureMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    capturedMessages.append(message);
+}
+
 } // namespace
 
 class TestPayloadConverter : public QObject
@@ -68,6 +76,7 @@ private slots:
     void roundTripsFloat32_data();
     void roundTripsFloat32();
     void readsFloat32BigEndian();
+    void logsDiagnosticsOnlyWhenDebugIsOn();
 };
 
 void TestPayloadConverter::readsWorkedExamples_data()
@@ -306,6 +315,32 @@ void TestPayloadConverter::readsFloat32BigEndian()
     QByteArray payload(4, '\0');
     toPayload<float>(-2.0f, payload, 0, 32);
     QCOMPARE(payload, octets({0xC0, 0x00, 0x00, 0x00}));
+}
+
+void TestPayloadConverter::logsDiagnosticsOnlyWhenDebugIsOn()
+{
+    const QByteArray payload = octets({0x12, 0x34});
+    capturedMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
+    fromPayload<quint32>(payload, 0, 8);
+    ApplicationSettings::instance()->setDebugEnabled(true);
+    const quint32 narrow = fromPayload<quint32>(payload, 0, 8);
+    const quint64 wide = fromPayload<quint64>(payload, 0, 16);
+    QByteArray written(2, '\0');
+    toPayload<quint32>(0x1234, written, 0, 16);
+    ApplicationSettings::instance()->setDebugEnabled(false);
+    qInstallMessageHandler(previous);
+
+    // The diagnostic does not stop the conversion.
+    QCOMPARE(narrow, 0x34u);
+    QCOMPARE(wide, quint64(0x1234));
+    QCOMPARE(written, payload);
+    const QStringList tooLarge = capturedMessages.filter(QStringLiteral("** CONVERSION: type too large for the bitlength"));
+    QCOMPARE(tooLarge.size(), 2);
+    QVERIFY(tooLarge.at(0).contains(QStringLiteral("32 > 8")));
+    QVERIFY(tooLarge.at(1).contains(QStringLiteral("64 > 16")));
+    QVERIFY(capturedMessages.filter(QStringLiteral("CONVERSION: 12 34 0 8 -> 52")).size() == 1);
+    QVERIFY(capturedMessages.filter(QStringLiteral("fromPayload")).size() >= 2);
 }
 
 OVINEX_TEST_MAIN(TestPayloadConverter)
