@@ -84,6 +84,11 @@ QMap<QString, QString> definitions(const QDomDocument &document, const QString &
     } else if (kind == QLatin1String("Unit")) {
         for (const QDomElement &e : collectionEntries(document, QStringLiteral("UnitCollection"), kind))
             add(e.attribute(QStringLiteral("code")), e);
+    } else if (kind == QLatin1String("Text")) {
+        // the wording is ours; only the ids must match
+        const QDomElement language = document.documentElement().firstChildElement(QStringLiteral("ExternalTextCollection")).firstChildElement(QStringLiteral("PrimaryLanguage"));
+        for (QDomElement e = language.firstChildElement(kind); !e.isNull(); e = e.nextSiblingElement(kind))
+            result.insert(e.attribute(QStringLiteral("id")), QString());
     }
     return result;
 }
@@ -185,6 +190,8 @@ void TestStandardDefinitions::coversReferenceDefinitions_data()
     QTest::newRow("error types") << definitionsFile << "ErrorType";
     QTest::newRow("events") << definitionsFile << "Event";
     QTest::newRow("units") << unitsFile << "Unit";
+    QTest::newRow("text ids") << definitionsFile << "Text";
+    QTest::newRow("unit text ids") << unitsFile << "Text";
 }
 
 // Every definition of the published document exists in ours under the same key, with the same facts.
