@@ -6,6 +6,7 @@ reference copy of the published documents; every text is our own (texts.py,
 units.py). Comments of the reference are not carried over.
 
 usage: generate.py <reference folder> <output folder>
+e.g.   scripts/stddefs/generate.py ../shared/iodd-corpus/standard src/resources/iolink/standard/StandardDefinitions
 """
 import os
 import sys
