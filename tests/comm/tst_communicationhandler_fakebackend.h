@@ -29,7 +29,7 @@ public:
     using CommunicationHandler::CommunicationHandler;
 
     void setReadAnswer(int index, const QByteArray &payload);
-    void setFailure(int index, const QString &errorText);
+    void setWriteFailure(int index, const QString &errorText);
     void setLostOn(int index, const QString &errorText);
     void setUnsupportedIndex(int index);
     // A slow device: requests are recorded but answered only by releaseOne / releaseAll.
@@ -70,7 +70,7 @@ inline void FakeBackEnd::setReadAnswer(int index, const QByteArray &payload)
     readAnswers.insert(index, payload);
 }
 
-inline void FakeBackEnd::setFailure(int index, const QString &errorText)
+inline void FakeBackEnd::setWriteFailure(int index, const QString &errorText)
 {
     QMutexLocker locker(&mutex);
     failures.insert(index, errorText);
@@ -183,7 +183,7 @@ inline std::function<void()> FakeBackEnd::answerFor(const FakeRequest &request)
         const QString text = losses.value(request.index);
         return [this, text]() { emit connectionError(text); };
     }
-    if (failures.contains(request.index) && request.kind != QLatin1String("poll")) {
+    if (failures.contains(request.index) && request.kind == QLatin1String("write")) {
         const QString text = failures.value(request.index);
         return [this, text]() { emit errorOccurred(text); };
     }

@@ -1,5 +1,6 @@
 #include "testenvironment.h"
 
+#include "../device/variablefixtures.h"
 #include "comm/communicationqueue.h"
 #include "comm/communicationtask.h"
 
@@ -18,6 +19,81 @@ private:
     }
 
 private slots:
+    void admissionFollowsTheAccessRights_data()
+    {
+        QTest::addColumn<uint>("command");
+        QTest::addColumn<QString>("access");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("read of a write-only variable") << 1u << "wo" << "Not readable";
+        QTest::newRow("write of a read-only variable") << 2u << "RO" << "Not writable";
+        QTest::newRow("read of a read-write variable") << 1u << "rw" << "";
+        QTest::newRow("write of a write-only variable") << 2u << "wo" << "";
+    }
+
+    void admissionFollowsTheAccessRights()
+    {
+        QFETCH(uint, command);
+        QFETCH(QString, access);
+        QFETCH(QString, warning);
+
+        const Variable description = VariableFixtures::simple("V_Test", 1, 8, 0, access, 70);
+        VariableWrapper variable(&description);
+        CommunicationQueue queue;
+        QPointer<CommunicationTask> task = new CommunicationTask(&variable, 0, command, QByteArray(1, '\x01'));
+        QSignalSpy finished(task.data(), &CommunicationTask::finished);
+
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning + " \"V_Test\" 70$"));
+        QCOMPARE(queue.addTask(task), warning.isEmpty());
+        QCOMPARE(queue.firstPendingTask(), warning.isEmpty() ? task.data() : nullptr);
+
+        if (warning.isEmpty()) {
+            qDeleteAll(queue.takeAllTasks());
+        } else {
+            QTRY_VERIFY(task.isNull());
+            QCOMPARE(finished.size(), 0);
+        }
+    }
+
+    void subindexSentAndStored_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<uint>("subIndex");
+        QTest::addColumn<int>("sentSubIndex");
+        QTest::newRow("simple variable, subindex 3") << "simple" << 3u << 0;
+        QTest::newRow("record with subindex access") << "subindexed record" << 2u << 2;
+        QTest::newRow("record written as a whole") << "whole record" << 2u << 0;
+    }
+
+    // The device addresses a simple variable or a record without subindex access only as a whole,
+    // but the received value belongs to the subindex the requester asked for.
+    void subindexSentAndStored()
+    {
+        QFETCH(QString, kind);
+        QFETCH(uint, subIndex);
+        QFETCH(int, sentSubIndex);
+
+        const QList<myRecordItem> items { VariableFixtures::item(1, 8, 1, 8), VariableFixtures::item(2, 0, 1, 8) };
+        const Variable description = kind == QLatin1String("simple")
+            ? VariableFixtures::simple("V_Simple", 1, 8, 0, "rw", 64)
+            : VariableFixtures::record("V_Record", 16, items, kind == QLatin1String("subindexed record"), 80);
+        VariableWrapper variable(&description);
+        CommunicationTask task(&variable, subIndex, CommunicationTask::ReadCommand);
+        QSignalSpy request(&task, &CommunicationTask::taskRequestsRead);
+        QSignalSpy finished(&task, &CommunicationTask::finished);
+
+        task.start();
+        QCOMPARE(request.size(), 1);
+        QCOMPARE(request.first().at(0).toInt(), int(description.index));
+        QCOMPARE(request.first().at(1).toInt(), sentSubIndex);
+
+        task.onDataReceived(QByteArray(1, '\x2A'));
+        QCOMPARE(variable.getValue(kind == QLatin1String("simple") ? 0 : subIndex).toULongLong(), 42ull);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().at(2).toUInt(), subIndex);
+        QCOMPARE(finished.first().at(4).value<VariableWrapper *>(), &variable);
+    }
+
     void startSendsTheRequestOfItsCommand_data()
     {
         QTest::addColumn<uint>("command");
