@@ -29,6 +29,7 @@ private slots:
     void noMatchGivesNullAndZero();
     void newSubfolderTriggersRescanButFileInSubfolderDoesNot();
     void changingSearchPathRescansAndMovesTheWatch();
+    void replacedSearchFolderIsStillWatched();
     void entriesOfAnEarlierScanLiveUntilTheEventLoop();
 
 private:
@@ -253,6 +254,22 @@ void TestIODDListModel::changingSearchPathRescansAndMovesTheWatch()
     QVERIFY(QDir().mkpath(root->filePath("search/unwatched")));
     QVERIFY(!resets.wait(500));
     QVERIFY(QDir().mkpath(root->filePath("elsewhere/watched")));
+    QTRY_VERIFY(resets.count() >= 1);
+}
+
+void TestIODDListModel::replacedSearchFolderIsStillWatched()
+{
+    IODDListModel model;
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+    // Replaced before the watcher's notice is handled, as a sync tool or a restore does it.
+    QVERIFY(QDir(searchPath()).removeRecursively());
+    QVERIFY(writeIodd("search/restored.xml", "KV-R", "2022-01-15"));
+    QTRY_VERIFY(resets.count() >= 1);
+    QCOMPARE(model.rowCount(), 1);
+
+    resets.clear();
+    QVERIFY(QDir().mkpath(root->filePath("search/later")));
     QTRY_VERIFY(resets.count() >= 1);
 }
 
