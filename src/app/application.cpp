@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "applicationsettings.h"
+#include "discovery/deviceitem.h"
 
 #include <QDebug>
 #include <QMetaType>
@@ -40,6 +41,7 @@ void Application::init()
 
 void Application::registerMetaTypes()
 {
+    qRegisterMetaType<DeviceItem *>("DeviceItem*");
     qRegisterMetaType<QList<unsigned int>>("QList<unsigned int>");
     // Lets QML iterate such lists like arrays.
     if (!QMetaType::hasRegisteredConverterFunction<QList<unsigned int>, QtMetaTypePrivate::QSequentialIterableImpl>())
