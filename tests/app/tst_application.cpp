@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/applicationsettings.h"
+#include "iodd/catalogue/ioddlistmodel.h"
 
 #include <QDesktopServices>
 #include <QProcess>
@@ -68,6 +69,13 @@ void TestApplication::initPublishesSettingsAndLoadsDesktopWindow()
     QVERIFY2(paths.contains(QStringLiteral("qml/common")) && paths.contains(QStringLiteral("qml/desktop")),
              qPrintable(paths));
     QVERIFY(!paths.contains(QStringLiteral("qml/mobile")));
+
+    // A first start seeds the default folder with the sample device, and the catalogue lists it.
+    auto *catalogue = qobject_cast<IODDListModel *>(
+        engine->rootContext()->contextProperty(QStringLiteral("ioddModel")).value<QObject *>());
+    QVERIFY(catalogue);
+    QCOMPARE(ApplicationSettings::instance()->getIoddSearchPath(), ApplicationSettings::defaultIoddSearchPath());
+    QCOMPARE(catalogue->rowCount(), 1);
 
     QQuickWindow *main = window();
     QVERIFY(main);
