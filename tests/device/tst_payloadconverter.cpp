@@ -68,7 +68,6 @@ private slots:
     void readsSignedAndUnsignedOfTheSameField();
     void writeOrsIntoBitsAlreadySet();
     void roundTripsRandomFieldsInZeroedPayloads();
-    void writeKeepsNeighbouringBits();
     void failsOnFieldsOutsideThePayload_data();
     void failsOnFieldsOutsideThePayload();
     void writeOutsideThePayloadChangesNothing_data();
@@ -191,32 +190,6 @@ void TestPayloadConverter::roundTripsRandomFieldsInZeroedPayloads()
             QVERIFY2(fromPayload<qint32>(narrow, bitOffset, bitLength) == qint32(signExtended(expected, bitLength)),
                      context.constData());
             QVERIFY2(fromPayload<quint32>(narrow, bitOffset, bitLength) == quint32(expected), context.constData());
-        }
-    }
-}
-
-void TestPayloadConverter::writeKeepsNeighbouringBits()
-{
-    QRandomGenerator random(4711);
-    for (int round = 0; round < 2000; ++round) {
-        const int size = random.bounded(1, 11);
-        const quint32 payloadBits = quint32(size) * 8;
-        const quint32 bitLength = quint32(random.bounded(1, int(qMin<quint32>(64, payloadBits)) + 1));
-        const quint32 bitOffset = quint32(random.bounded(int(payloadBits - bitLength) + 1));
-        QByteArray background(size, '\0');
-        for (char &octet : background)
-            octet = char(random.bounded(256));
-        // Clear the field by hand so that the write alone decides its content.
-        for (quint32 bit = bitOffset; bit < bitOffset + bitLength; ++bit)
-            background[size - 1 - int(bit / 8)] = char(quint8(background.at(size - 1 - int(bit / 8))) & ~(1u << (bit % 8)));
-
-        QByteArray payload = background;
-        const quint64 value = random.generate64();
-        toPayload<quint64>(value, payload, bitOffset, bitLength);
-        QCOMPARE(fromPayload<quint64>(payload, bitOffset, bitLength), value & maskOf(bitLength));
-        for (quint32 bit = 0; bit < payloadBits; ++bit) {
-            if (bit < bitOffset || bit >= bitOffset + bitLength)
-                QCOMPARE(bitIsSet(payload, bit), bitIsSet(background, bit));
         }
     }
 }

@@ -285,11 +285,6 @@ void TestVariableWrapper::subindexMistakes()
     expectWarning("^\\*\\* WARNING: subindex out of range:");
     recordWrapper.setDataFromDevice(7, octets({0x01}));
     QCOMPARE(recordSpy.count(), 0);
-
-    Variable timeDescription = simple(QStringLiteral("V_Time"), 8, 64);
-    timeDescription.typeName = QStringLiteral("TimeT");
-    VariableWrapper timeWrapper(&timeDescription);
-    QVERIFY(timeWrapper.isComplex());
 }
 
 void TestVariableWrapper::shortPayloadsStayInside()

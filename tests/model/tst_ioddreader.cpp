@@ -79,7 +79,7 @@ private slots:
 
         const VariableT *plain = device.deviceFunction()->VariableCollection.last()->Variable.at(0);
         QVERIFY(!IOLinkKlasse::isTrue(plain->dynamic)); // "TRUE"
-        QCOMPARE(plain->accessRights.value, QString());
+        QCOMPARE(plain->accessRights.value, QStringLiteral("rw")); // absent; the completion fills in "rw"
     }
 
     void typeDispatchCreatesTheNamedType_data()
@@ -226,6 +226,33 @@ private slots:
         IODeviceT hostile;
         hostile.loadXml(fixture("entities.xml"), XmlDocumentKind::ProductDescription);
         QVERIFY(hostile.DocumentInfo.last()->version.value.size() < 10 * 1000 * 1000);
+    }
+
+    void deeplyNestedDocumentsAreRefused_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("100 levels") << 100 << true;
+        QTest::newRow("101 levels") << 101 << false;
+        QTest::newRow("100000 levels") << 100000 << false;
+    }
+
+    void deeplyNestedDocumentsAreRefused()
+    {
+        QFETCH(int, depth);
+        QFETCH(bool, loaded);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("deep.xml");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<IODevice><DocumentInfo version=\"V1\"/>");
+        file.write(QByteArray("<a>").repeated(depth - 1));
+        file.write(QByteArray("</a>").repeated(depth - 1));
+        file.write("</IODevice>");
+        file.close();
+        IODeviceT nested;
+        QCOMPARE(nested.loadXml(path, XmlDocumentKind::ProductDescription), loaded);
+        QCOMPARE(nested.version, loaded ? QStringLiteral("V1") : QString());
     }
 
     void languageDocumentsAccumulate()

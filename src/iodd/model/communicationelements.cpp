@@ -13,6 +13,11 @@ ConnectionT::ConnectionT()
     declare(ProductRef, QStringLiteral("ProductRef"));
     declare(Description, QStringLiteral("Description"));
     declare(WireX, QStringLiteral("WireX"));
+    declare(Wire1, QStringLiteral("Wire1"));
+    declare(Wire2, QStringLiteral("Wire2"));
+    declare(Wire3, QStringLiteral("Wire3"));
+    declare(Wire4, QStringLiteral("Wire4"));
+    declare(Wire5, QStringLiteral("Wire5"));
 }
 
 IOLinkPhysicalLayerT::IOLinkPhysicalLayerT()

@@ -4,7 +4,7 @@
 #include "iolinkklasse.h"
 #include "textelements.h"
 
-// Declared under "WireX", which conforming documents do not use; nothing in the program shows wires.
+// Read from the numbered wire elements Wire1 to Wire5; "WireX" stays declared for documents that use it.
 class WireT : public IOLinkKlasse
 {
     IODD_ELEMENT(WireT)
@@ -22,6 +22,11 @@ public:
     ChildList<ProductRefT> ProductRef;
     ChildList<TextRefT> Description;
     ChildList<WireT> WireX;
+    ChildList<WireT> Wire1;
+    ChildList<WireT> Wire2;
+    ChildList<WireT> Wire3;
+    ChildList<WireT> Wire4;
+    ChildList<WireT> Wire5;
 };
 
 class IOLinkPhysicalLayerT : public IOLinkKlasse

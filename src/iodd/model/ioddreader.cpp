@@ -65,14 +65,25 @@ IODDReader::IODDReader(int eventIntervalMs)
 
 bool IODDReader::readElement(IOLinkKlasse *element, const QDomNode &domNode, const QString &parentPath)
 {
-    const QString path = parentPath.isEmpty() ? element->elementName
-                                              : parentPath + QLatin1Char('/') + element->elementName;
+    readChildren(element, domNode, elementPath(element, parentPath));
+    return true;
+}
+
+QString IODDReader::elementPath(const IOLinkKlasse *element, const QString &parentPath)
+{
+    return parentPath.isEmpty() ? element->elementName : parentPath + QLatin1Char('/') + element->elementName;
+}
+
+void IODDReader::readChildren(IOLinkKlasse *element, const QDomNode &domNode, const QString &path)
+{
     ++elementCount;
     letEventsRun();
 
     const int listCount = element->childSlots.size();
     QVarLengthArray<bool, 16> found(listCount);
     std::fill(found.begin(), found.end(), false);
+    // Siblings of one kind share one path string.
+    QVarLengthArray<QString, 16> childPaths(listCount);
 
     // One walk over the children serves every child kind; the result equals one walk per kind,
     // since each instance reads only its own subtree.
@@ -93,8 +104,10 @@ bool IODDReader::readElement(IOLinkKlasse *element, const QDomNode &domNode, con
             instance->elementName = prototype->elementName;
             instance->position = childPosition;
             list->appendOwnedEntry(instance);
-            readValues(instance, child, path);
-            readElement(instance, child, path);
+            if (childPaths[i].isNull())
+                childPaths[i] = path + QLatin1Char('/') + instance->elementName;
+            readAttributes(instance, child.toElement(), childPaths[i]);
+            readChildren(instance, child, childPaths[i]);
             found[i] = true;
         }
     }
@@ -103,7 +116,6 @@ bool IODDReader::readElement(IOLinkKlasse *element, const QDomNode &domNode, con
         if (!found[i])
             describeAbsentChild(element->childSlots.at(i)->lastEntry(), path);
     }
-    return true;
 }
 
 void IODDReader::describeAbsentChild(IOLinkKlasse *entry, const QString &path)
@@ -127,8 +139,12 @@ bool IODDReader::readValues(IOLinkKlasse *element, const QDomNode &domNode, cons
 {
     if (domNode.isNull())
         return false;
-    QDomElement domElement = domNode.toElement();
-    const QString path = parentPath + QLatin1Char('/') + element->elementName;
+    readAttributes(element, domNode.toElement(), parentPath + QLatin1Char('/') + element->elementName);
+    return true;
+}
+
+void IODDReader::readAttributes(IOLinkKlasse *element, QDomElement domElement, const QString &path)
+{
     // The count is re-read on every round: a type dispatch appends the type's own slots.
     for (int i = 0; i < element->attributeSlots.size(); ++i) {
         ValueSlot *slot = element->attributeSlots.at(i);
@@ -139,10 +155,9 @@ bool IODDReader::readValues(IOLinkKlasse *element, const QDomNode &domNode, cons
             continue;
         }
         slot->value = attribute.value();
-        if (slot->name.contains(QLatin1String("xsi:type")))
+        if (slot->name.startsWith(QLatin1Char('x')) && slot->name.contains(QLatin1String("xsi:type")))
             dispatchType(element, *slot);
     }
-    return true;
 }
 
 void IODDReader::dispatchType(IOLinkKlasse *element, const ValueSlot &typeSlot)

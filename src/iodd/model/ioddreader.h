@@ -4,6 +4,7 @@
 #include <QString>
 
 class IOLinkKlasse;
+class QDomElement;
 class QDomNode;
 struct ValueSlot;
 
@@ -25,6 +26,9 @@ public:
     int eventRounds() const { return eventRoundCount; }
 
 private:
+    static QString elementPath(const IOLinkKlasse *element, const QString &parentPath);
+    void readChildren(IOLinkKlasse *element, const QDomNode &domNode, const QString &path);
+    void readAttributes(IOLinkKlasse *element, QDomElement domElement, const QString &path);
     void dispatchType(IOLinkKlasse *element, const ValueSlot &typeSlot);
     void letEventsRun();
     static void describeAbsentChild(IOLinkKlasse *prototype, const QString &path);

@@ -2,6 +2,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QXmlStreamReader>
 
 namespace {
 template <class T>
@@ -17,6 +18,36 @@ T *ensure(std::unique_ptr<T> &root)
         root.reset(new T);
     return root.get();
 }
+// Real descriptions nest about a dozen levels; the DOM parser needs time quadratic in the depth
+// and crashes on very deep documents, so anything deeper than this is refused before it parses.
+constexpr int maxElementDepth = 100;
+
+bool nestingIsAcceptable(const QByteArray &content)
+{
+    QXmlStreamReader xml(content);
+    int depth = 0;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > maxElementDepth)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return !xml.hasError();
+}
+
+// The program's own resources are trusted; files from the IODD folder are not.
+bool isResource(const QString &path)
+{
+    return path.startsWith(QLatin1String(":/"));
+}
+
 // Only the prototype goes: a collection completed by an earlier load keeps its entries.
 template <class T>
 void removePrototype(ChildList<T> &list)
@@ -76,10 +107,13 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
     if (!target || !file.open(QIODevice::ReadOnly))
         return false;
 
-    QDomDocument document;
-    if (!document.setContent(&file))
-        return false;
+    const QByteArray content = file.readAll();
     file.close();
+    if (!isResource(path) && !nestingIsAcceptable(content))
+        return false;
+    QDomDocument document;
+    if (!document.setContent(content))
+        return false;
     const QDomNodeList roots = document.elementsByTagName(target->elementName);
     if (roots.size() != 1)
         return false;

@@ -5,6 +5,12 @@ void ChildListBase::keep(IOLinkKlasse *object)
     ownedObjects.emplace_back(object);
 }
 
+void ChildListBase::keepPrototype(IOLinkKlasse *object)
+{
+    ownedPrototype.reset(object);
+    prototypeObject = object;
+}
+
 IOLinkKlasse::~IOLinkKlasse() = default;
 
 TypeKind IOLinkKlasse::typeKindOf(const QString &typeName)

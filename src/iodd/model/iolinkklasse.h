@@ -49,10 +49,14 @@ public:
 
 protected:
     void keep(IOLinkKlasse *object);
+    void keepPrototype(IOLinkKlasse *object);
 
     IOLinkKlasse *prototypeObject = nullptr;
 
 private:
+    // Every element has one prototype per child kind, most have few instances: the prototype is
+    // held on its own so that a list without instances allocates nothing for ownership.
+    std::unique_ptr<IOLinkKlasse> ownedPrototype;
     std::vector<std::unique_ptr<IOLinkKlasse>> ownedObjects;
 };
 
@@ -89,8 +93,8 @@ public:
 
     void setPrototype(T *object)
     {
-        prototypeObject = object;
-        appendOwned(object);
+        keepPrototype(object);
+        QList<T *>::append(object);
     }
 };
 

@@ -5,6 +5,17 @@
 #include <cstring>
 
 namespace {
+// The longest prefix of at most `limit` octets that does not split a UTF-8 character.
+QByteArray utf8Prefix(const QByteArray &text, int limit)
+{
+    if (text.size() <= limit)
+        return text;
+    int end = limit;
+    while (end > 0 && (uchar(text.at(end)) & 0xC0) == 0x80)
+        --end;
+    return text.left(end);
+}
+
 enum ValueType : quint32 { Boolean = 0, UInteger = 1, Integer = 2, Float32 = 3, String = 4, OctetString = 5 };
 }
 
@@ -68,6 +79,8 @@ void TypedValue::setFromText(const QString &text)
         setFloat(trimmed.toFloat());
         break;
     case String:
+        setOctets(utf8Prefix(text.toUtf8(), storageSize - 1));
+        break;
     case OctetString:
         setOctets(text.toUtf8());
         break;

@@ -1,34 +1,110 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-<context>
+  <context>
     <name>ApplicationSettings</name>
     <message>
-        <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+      <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
+      <translation>Copyright © 2026 Korvell GmbH. Alle Rechte vorbehalten.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CommunicationHandler</name>
     <message>
-        <source>Unsupported index.</source>
-        <translation>Nicht unterstützter Index.</translation>
-    </message>
-    <message>
-        <source>Setting value succeeded for (%1, %2)</source>
-        <translation>Wert erfolgreich gesetzt für (%1, %2)</translation>
-    </message>
-    <message>
-        <source>Setting value failed for (%1, %2)
+      <source>Setting value failed for (%1, %2)
 
 %3.
 
 Value read again.</source>
-        <translation>Setzen des Werts fehlgeschlagen für (%1, %2)
+      <translation>Setzen des Werts fehlgeschlagen für (%1, %2)
 
 %3.
 
 Wert wurde erneut gelesen.</translation>
     </message>
-</context>
+    <message>
+      <source>Setting value succeeded for (%1, %2)</source>
+      <translation>Wert erfolgreich gesetzt für (%1, %2)</translation>
+    </message>
+    <message>
+      <source>Unsupported index.</source>
+      <translation>Nicht unterstützter Index.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ContentDesktop</name>
+    <message>
+      <source>Ovinex IOLink Suite - Korvell GmbH</source>
+      <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
+    </message>
+  </context>
+  <context>
+    <name>DevicePages</name>
+    <message>
+      <source>Identification</source>
+      <translation>Identifikation</translation>
+    </message>
+    <message>
+      <source>No device selected.
+Please select a device from the list on the left.</source>
+      <translation>Kein Gerät ausgewählt.
+Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
+    </message>
+  </context>
+  <context>
+    <name>DevicesPane</name>
+    <message>
+      <source>Devices</source>
+      <translation>Geräte</translation>
+    </message>
+  </context>
+  <context>
+    <name>IODDEntry</name>
+    <message>
+      <source>undefined</source>
+      <translation>undefiniert</translation>
+    </message>
+  </context>
+  <context>
+    <name>MainHeader</name>
+    <message>
+      <source>About</source>
+      <translation>Über</translation>
+    </message>
+    <message>
+      <source>Check for Updates</source>
+      <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+      <source>Exit</source>
+      <translation>Beenden</translation>
+    </message>
+    <message>
+      <source>File</source>
+      <translation>Datei</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Hilfe</translation>
+    </message>
+    <message>
+      <source>Manage IODDs</source>
+      <translation>IODDs verwalten</translation>
+    </message>
+    <message>
+      <source>Settings</source>
+      <translation>Einstellungen</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatusFooter</name>
+    <message>
+      <source>Not connected</source>
+      <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+      <source>Status:</source>
+      <translation>Status:</translation>
+    </message>
+  </context>
 </TS>

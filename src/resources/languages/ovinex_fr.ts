@@ -1,34 +1,110 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
-<context>
+  <context>
     <name>ApplicationSettings</name>
     <message>
-        <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+      <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
+      <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CommunicationHandler</name>
     <message>
-        <source>Unsupported index.</source>
-        <translation>Index non pris en charge.</translation>
-    </message>
-    <message>
-        <source>Setting value succeeded for (%1, %2)</source>
-        <translation>Valeur définie avec succès pour (%1, %2)</translation>
-    </message>
-    <message>
-        <source>Setting value failed for (%1, %2)
+      <source>Setting value failed for (%1, %2)
 
 %3.
 
 Value read again.</source>
-        <translation>Échec de la définition de la valeur pour (%1, %2)
+      <translation>Échec de la définition de la valeur pour (%1, %2)
 
 %3.
 
 Valeur relue.</translation>
     </message>
-</context>
+    <message>
+      <source>Setting value succeeded for (%1, %2)</source>
+      <translation>Valeur définie avec succès pour (%1, %2)</translation>
+    </message>
+    <message>
+      <source>Unsupported index.</source>
+      <translation>Index non pris en charge.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ContentDesktop</name>
+    <message>
+      <source>Ovinex IOLink Suite - Korvell GmbH</source>
+      <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
+    </message>
+  </context>
+  <context>
+    <name>DevicePages</name>
+    <message>
+      <source>Identification</source>
+      <translation>Identification</translation>
+    </message>
+    <message>
+      <source>No device selected.
+Please select a device from the list on the left.</source>
+      <translation>Aucun appareil sélectionné.
+Veuillez sélectionner un appareil dans la liste à gauche.</translation>
+    </message>
+  </context>
+  <context>
+    <name>DevicesPane</name>
+    <message>
+      <source>Devices</source>
+      <translation>Appareils</translation>
+    </message>
+  </context>
+  <context>
+    <name>IODDEntry</name>
+    <message>
+      <source>undefined</source>
+      <translation>non défini</translation>
+    </message>
+  </context>
+  <context>
+    <name>MainHeader</name>
+    <message>
+      <source>About</source>
+      <translation>À propos</translation>
+    </message>
+    <message>
+      <source>Check for Updates</source>
+      <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+      <source>Exit</source>
+      <translation>Quitter</translation>
+    </message>
+    <message>
+      <source>File</source>
+      <translation>Fichier</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Aide</translation>
+    </message>
+    <message>
+      <source>Manage IODDs</source>
+      <translation>Gérer les IODD</translation>
+    </message>
+    <message>
+      <source>Settings</source>
+      <translation>Paramètres</translation>
+    </message>
+  </context>
+  <context>
+    <name>StatusFooter</name>
+    <message>
+      <source>Not connected</source>
+      <translation>Non connecté</translation>
+    </message>
+    <message>
+      <source>Status:</source>
+      <translation>État :</translation>
+    </message>
+  </context>
 </TS>
