@@ -358,6 +358,23 @@ private slots:
         QCOMPARE(direct.value.type, 8u);
     }
 
+    void withoutStandardDefinitions()
+    {
+        IODeviceT bare;
+        bare.eventIntervalMs = -1;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Array count too large"));
+        QVERIFY(bare.loadXml(TestEnvironment::testDataPath("model2/variables.xml"), XmlDocumentKind::ProductDescription));
+        const VariableCollectionT *variables = bare.deviceFunction()->VariableCollection.last();
+        QCOMPARE(variables->StdVariableRef.at(0)->variable.value.type, 8u);
+        for (const VariableT *v : variables->Variable) {
+            if (v->variable.id != QLatin1String("V_Mode"))
+                continue;
+            // The device's own datatypes still resolve; the standard one cannot.
+            QCOMPARE(v->variable.recordItems.at(0).typeName, QStringLiteral("UIntegerT"));
+            QCOMPARE(v->variable.recordItems.at(1).typeName, QString());
+        }
+    }
+
     void namesInTheSelectedLanguage()
     {
         IODeviceT german;
