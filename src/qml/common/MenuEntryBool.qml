@@ -10,6 +10,7 @@ MenuEntryBase {
         objectName: "boolCheckBox"
         anchors.left: parent.left
         anchors.right: parent.right
+        anchors.leftMargin: 6
         anchors.verticalCenter: parent.verticalCenter
         text: view.label
         enabled: view.entry ? view.entry.valid : false

@@ -39,6 +39,8 @@ ApplicationWindow {
 
     FontLoader { id: regularFont; source: "qrc:/fonts/OpenSans-Regular.ttf" }
     FontLoader { id: boldFont; source: "qrc:/fonts/OpenSans-Bold.ttf" }
+    // Drawn as an item, so that grabs of the window look like the window.
+    background: Rectangle { color: "white" }
     font.family: regularFont.status === FontLoader.Ready ? regularFont.name : Qt.application.font.family
 
     header: MainHeader {

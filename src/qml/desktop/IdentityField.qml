@@ -16,12 +16,15 @@ RowLayout {
     Label {
         id: titleLabel
         Layout.preferredWidth: field.titleWidth
+        Layout.alignment: Qt.AlignTop
         color: "#606060"
         text: field.title
     }
     Label {
         objectName: field.objectName + "Text"
         Layout.fillWidth: true
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
         elide: Text.ElideRight
         font.bold: true
         text: field.value

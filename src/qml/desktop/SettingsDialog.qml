@@ -31,12 +31,19 @@ Dialog {
 
         SettingRow {
             title: qsTr("Language")
-            detail: dialog.appSettings ? dialog.appSettings.language : ""
+            detail: languageCombo.currentText
             ComboBox {
                 id: languageCombo
                 objectName: "languageCombo"
                 property bool initialised: false
                 model: dialog.appSettings ? dialog.appSettings.languages : []
+                // Each language in its own words.
+                displayText: Qt.locale(currentText).nativeLanguageName
+                delegate: ItemDelegate {
+                    width: languageCombo.width
+                    text: Qt.locale(modelData).nativeLanguageName
+                    highlighted: languageCombo.highlightedIndex === index
+                }
                 Component.onCompleted: {
                     currentIndex = dialog.appSettings ? find(dialog.appSettings.language) : -1
                     initialised = true
