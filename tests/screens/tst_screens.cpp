@@ -14,6 +14,7 @@
 #include <QQuickItemGrabResult>
 #include <QQuickWindow>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 namespace {
 
@@ -66,6 +67,8 @@ private slots:
     void communicationLogCanBeCleared();
     void settingsDialogWritesTheSettings();
     void aboutAndIoddDialogsShowTheirContent();
+    void germanAndFrenchTextsFitTheScreens_data();
+    void germanAndFrenchTextsFitTheScreens();
     void disconnectReturnsToTheListAndRescans();
     void emptyCatalogueOpensTheIoddDialogWithInstallHint();
 
@@ -760,6 +763,41 @@ void TestScreens::aboutAndIoddDialogsShowTheirContent()
     screenshot(QStringLiteral("18-iodd-dialog"));
     QVERIFY(QMetaObject::invokeMethod(iodds, "close"));
     QTRY_VERIFY(!iodds->property("visible").toBool());
+}
+
+void TestScreens::germanAndFrenchTextsFitTheScreens_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("parametersTab");
+    QTest::addColumn<QString>("copyNotice");
+    QTest::newRow("de") << "de" << "Parameter" << "Diagrammdaten in die Zwischenablage kopiert.";
+    QTest::newRow("fr") << "fr" << "Paramètres" << "Données des graphiques copiées dans le presse-papiers.";
+}
+
+void TestScreens::germanAndFrenchTextsFitTheScreens()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, parametersTab);
+    QFETCH(QString, copyNotice);
+    connectSensor();
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/languages/ovinex_") + language + QStringLiteral(".qm")));
+    QCoreApplication::installTranslator(&translator);
+    engine->retranslate();
+    QCOMPARE(item(QStringLiteral("parametersTab"))->property("text").toString(), parametersTab);
+    showTab(QStringLiteral("processDataTab"));
+    QCOMPARE(item(QStringLiteral("copyNotice"))->property("text").toString(), copyNotice);
+    screenshot(QStringLiteral("20-process-data-") + language);
+    callWindow("settingsRequested");
+    QObject *settingsDialog = object(QStringLiteral("settingsDialog"));
+    QTRY_VERIFY(settingsDialog->property("opened").toBool());
+    screenshot(QStringLiteral("21-settings-") + language);
+    QVERIFY(QMetaObject::invokeMethod(settingsDialog, "close"));
+    QTRY_VERIFY(!settingsDialog->property("visible").toBool());
+    showTab(QStringLiteral("identificationTab"));
+    screenshot(QStringLiteral("22-identification-") + language);
+    QCoreApplication::removeTranslator(&translator);
+    engine->retranslate();
 }
 
 void TestScreens::disconnectReturnsToTheListAndRescans()

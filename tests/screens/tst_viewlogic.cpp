@@ -25,6 +25,7 @@ private slots:
     void shownTexts_data();
     void shownTexts();
     void communicationMessagesInHex();
+    void timeAxisLabelsReadAsSeconds();
 
 private:
     QVariant call(const QString &function, const QVariantList &arguments, const QString &localeName = QString());
@@ -216,7 +217,7 @@ void TestViewLogic::shownTexts_data()
     QTest::newRow("known event") << "eventText" << QVariantList({ 0x8CA0, "Short circuit", "None" }) << "Short circuit";
     QTest::newRow("unknown event in hex") << "eventText" << QVariantList({ 0x1234, "", "None" }) << "0x001234";
     QTest::newRow("nothing received yet") << "eventText" << QVariantList({ 65535, "", "None" }) << "0x00FFFF";
-    QTest::newRow("seconds under a minute") << "timeLabelFormat" << QVariantList({ 59999 }) << "ss.zz";
+    QTest::newRow("seconds under a minute") << "timeLabelFormat" << QVariantList({ 59999 }) << "ss.z";
     QTest::newRow("minutes from a minute") << "timeLabelFormat" << QVariantList({ 60000 }) << "mm:ss";
     QTest::newRow("axis labels") << "axisLabelFormat" << QVariantList({ 2 }) << "%.2f";
     QTest::newRow("sync progress") << "syncProgressText" << QVariantList({ 40, 12 }) << "28 / 40";
@@ -243,6 +244,16 @@ void TestViewLogic::communicationMessagesInHex()
 {
     QCOMPARE(call(QStringLiteral("bytesText"), { QByteArray::fromHex("0182ff") }).toString(), QStringLiteral("01 82 FF"));
     QCOMPARE(call(QStringLiteral("bytesText"), { QByteArray() }).toString(), QString());
+}
+
+void TestViewLogic::timeAxisLabelsReadAsSeconds()
+{
+    // The axis formats its ticks as dates from the epoch.
+    const QString seconds = call(QStringLiteral("timeLabelFormat"), { 30000 }).toString();
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(7500, Qt::UTC).toString(seconds), QStringLiteral("07.5"));
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(22250, Qt::UTC).toString(seconds), QStringLiteral("22.25"));
+    const QString minutes = call(QStringLiteral("timeLabelFormat"), { 90000 }).toString();
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(67500, Qt::UTC).toString(minutes), QStringLiteral("01:07"));
 }
 
 OVINEX_TEST_MAIN(TestViewLogic)

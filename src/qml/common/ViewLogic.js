@@ -82,9 +82,10 @@ function axisLabelFormat(digits) {
     return "%." + Math.max(0, Math.floor(Number(digits) || 0)) + "f";
 }
 
-// The time axis shows minutes once the window reaches a minute.
+// The time axis shows minutes once the window reaches a minute. Below, seconds with their fraction: a single
+// "z" is the milliseconds without trailing zeros, so 7.5 s reads 07.5 (a doubled "z" would repeat the digits).
 function timeLabelFormat(maxAxisMs) {
-    return Number(maxAxisMs) >= 60000 ? "mm:ss" : "ss.zz";
+    return Number(maxAxisMs) >= 60000 ? "mm:ss" : "ss.z";
 }
 
 function hexCode(code) {

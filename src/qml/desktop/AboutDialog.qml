@@ -15,7 +15,7 @@ Dialog {
     width: 480
     modal: true
     title: qsTr("About")
-    standardButtons: Dialog.Close
+    footer: DialogButtons {}
 
     ColumnLayout {
         anchors.fill: parent

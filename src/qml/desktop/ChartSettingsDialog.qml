@@ -30,7 +30,7 @@ Dialog {
     width: 480
     modal: true
     title: qsTr("Chart Settings")
-    standardButtons: Dialog.Ok | Dialog.Cancel
+    footer: DialogButtons { acceptable: true }
 
     onAccepted: {
         if (dataPage)

@@ -17,7 +17,7 @@ Dialog {
     height: Math.min(600, parent ? parent.height - 40 : 600)
     modal: true
     title: qsTr("Communication")
-    standardButtons: Dialog.Close
+    footer: DialogButtons {}
 
     ColumnLayout {
         anchors.fill: parent

@@ -24,7 +24,7 @@ Dialog {
     height: Math.min(800, parent ? parent.height - 20 : 800)
     modal: true
     title: qsTr("IODD Management")
-    standardButtons: Dialog.Close
+    footer: DialogButtons {}
     padding: 0
     topPadding: 0
 

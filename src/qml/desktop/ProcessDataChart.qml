@@ -20,6 +20,18 @@ Item {
     property var valueSeries: null
     property var cursorSeries: null
     property string cursorText: ""
+    // Width of this chart's value labels; the page keeps the widest, so that all plot areas line up.
+    property real labelWidth: -1
+    readonly property int baseLeftMargin: 8
+
+    function measureLabels() {
+        var own = chart.plotArea.x - chart.margins.left
+        if (own <= 0 || !chartItem.dataPage)
+            return
+        chartItem.labelWidth = own
+        if (own > chartItem.dataPage.maxLabelTextPixelSize)
+            chartItem.dataPage.maxLabelTextPixelSize = own
+    }
 
     implicitHeight: isBoolean ? 200 : 350
 
@@ -111,6 +123,10 @@ Item {
         antialiasing: true
         margins.top: 4
         margins.bottom: 4
+        margins.left: chartItem.labelWidth > 0 && chartItem.dataPage && chartItem.dataPage.maxLabelTextPixelSize > chartItem.labelWidth
+                      ? Math.round(chartItem.baseLeftMargin + chartItem.dataPage.maxLabelTextPixelSize - chartItem.labelWidth)
+                      : chartItem.baseLeftMargin
+        onPlotAreaChanged: chartItem.measureLabels()
 
         Component.onCompleted: {
             var yAxis = chartItem.isBoolean ? chartItem.booleanAxis : chartItem.numberAxis

@@ -211,7 +211,7 @@ Item {
         width: Math.min(520, page.width)
         modal: true
         title: qsTr("Saving failed")
-        standardButtons: Dialog.Ok
+        footer: DialogButtons { closeText: qsTr("OK") }
         Label {
             objectName: "saveFailedText"
             width: parent.width

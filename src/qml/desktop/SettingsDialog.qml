@@ -18,7 +18,7 @@ Dialog {
     width: Math.min(640, parent ? parent.width - 40 : 640)
     modal: true
     title: qsTr("Settings")
-    standardButtons: Dialog.Close
+    footer: DialogButtons {}
 
     IoddFolderDialog {
         id: folderDialog
@@ -31,7 +31,7 @@ Dialog {
 
         SettingRow {
             title: qsTr("Language")
-            detail: languageCombo.currentText
+            detail: qsTr("Language of the user interface")
             ComboBox {
                 id: languageCombo
                 objectName: "languageCombo"
@@ -44,9 +44,17 @@ Dialog {
                     text: Qt.locale(modelData).nativeLanguageName
                     highlighted: languageCombo.highlightedIndex === index
                 }
-                Component.onCompleted: {
+                function followSettings() {
                     currentIndex = dialog.appSettings ? find(dialog.appSettings.language) : -1
+                }
+                Component.onCompleted: {
+                    followSettings()
                     initialised = true
+                }
+                Connections {
+                    target: dialog.appSettings
+                    ignoreUnknownSignals: true
+                    function onLanguageChanged() { languageCombo.followSettings() }
                 }
                 onCurrentTextChanged: {
                     if (initialised && dialog.appSettings && currentText !== "" && currentText !== dialog.appSettings.language)

@@ -1,0 +1,24 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// The buttons under a dialog, in our own translated words.
+DialogButtonBox {
+    id: box
+
+    property bool acceptable: false
+    property string closeText: acceptable ? qsTr("Cancel") : qsTr("Close")
+
+    Button {
+        objectName: "dialogAcceptButton"
+        visible: box.acceptable
+        flat: true
+        text: qsTr("OK")
+        DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+    }
+    Button {
+        objectName: "dialogCloseButton"
+        flat: true
+        text: box.closeText
+        DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+    }
+}
