@@ -1,6 +1,10 @@
 #include "application.h"
 
 #include "applicationsettings.h"
+#include "discovery/deviceitem.h"
+#include "iodd/catalogue/ioddentry.h"
+#include "iodd/catalogue/ioddlistmodel.h"
+#include "iodd/catalogue/samplepackage.h"
 
 #include <QDebug>
 #include <QMetaType>
@@ -23,6 +27,8 @@ Application::~Application()
 {
     delete engine;
     engine = nullptr;
+    delete ioddModel;
+    ioddModel = nullptr;
 }
 
 void Application::init()
@@ -32,6 +38,7 @@ void Application::init()
     registerMetaTypes();
     connect(settings, &ApplicationSettings::languageChanged, this, &Application::handleLanguageChanged);
     engine = new QQmlApplicationEngine(this);
+    createModels();
     publishContextProperties();
     addImportPaths();
     qDebug() << "qmlengine import paths" << engine->importPathList();
@@ -40,6 +47,8 @@ void Application::init()
 
 void Application::registerMetaTypes()
 {
+    qRegisterMetaType<DeviceItem *>("DeviceItem*");
+    qRegisterMetaType<IODDEntry *>("IODDEntry*");
     qRegisterMetaType<QList<unsigned int>>("QList<unsigned int>");
     // Lets QML iterate such lists like arrays.
     if (!QMetaType::hasRegisteredConverterFunction<QList<unsigned int>, QtMetaTypePrivate::QSequentialIterableImpl>())
@@ -47,8 +56,18 @@ void Application::registerMetaTypes()
             QtMetaTypePrivate::QSequentialIterableConvertFunctor<QList<unsigned int>>());
 }
 
+void Application::createModels()
+{
+#ifndef Q_OS_WIN
+    // The default folder starts out holding the sample device, so a first start has something to show.
+    SamplePackage::installInto(ApplicationSettings::defaultIoddSearchPath());
+#endif
+    ioddModel = new IODDListModel(this);
+}
+
 void Application::publishContextProperties()
 {
+    engine->rootContext()->setContextProperty(QStringLiteral("ioddModel"), ioddModel);
     engine->rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
 }
 

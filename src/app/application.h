@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTranslator>
 
+class IODDListModel;
 class QQmlApplicationEngine;
 
 // The application object: creates the long-lived models, publishes them to QML and switches the interface language.
@@ -25,6 +26,7 @@ public slots:
 
 private:
     static void registerMetaTypes();
+    void createModels();
     void publishContextProperties();
     void addImportPaths();
     void loadMainQml();
@@ -33,4 +35,5 @@ private:
     QTranslator translator;
     const QString mobileMainQml = QStringLiteral("qrc:/qml/mobile/ContentMobile.qml");
     const QString desktopMainQml = QStringLiteral("qrc:/qml/desktop/ContentDesktop.qml");
+    IODDListModel *ioddModel = nullptr;
 };

@@ -95,7 +95,7 @@ void ApplicationSettings::setDebugEnabled(bool enabled)
 QString ApplicationSettings::getLanguage() const
 {
     const QString language = settings->value(keyLanguage, defaultLanguage).toString();
-    qDebug() << Q_FUNC_INFO << "language" << language;
+    qDebug() << "language" << language;
     return language;
 }
 

@@ -2,7 +2,9 @@
 
 #include "app/application.h"
 #include "app/applicationsettings.h"
+#include "iodd/catalogue/ioddlistmodel.h"
 
+#include <QDesktopServices>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -22,6 +24,7 @@ private slots:
     void languageSwitching_data();
     void languageSwitching();
     void settingsLanguageChangeReachesTheWindow();
+    void menuCommands();
     void everyStartBeginsAFreshLog();
 
 private:
@@ -66,6 +69,13 @@ void TestApplication::initPublishesSettingsAndLoadsDesktopWindow()
     QVERIFY2(paths.contains(QStringLiteral("qml/common")) && paths.contains(QStringLiteral("qml/desktop")),
              qPrintable(paths));
     QVERIFY(!paths.contains(QStringLiteral("qml/mobile")));
+
+    // A first start seeds the default folder with the sample device, and the catalogue lists it.
+    auto *catalogue = qobject_cast<IODDListModel *>(
+        engine->rootContext()->contextProperty(QStringLiteral("ioddModel")).value<QObject *>());
+    QVERIFY(catalogue);
+    QCOMPARE(ApplicationSettings::instance()->getIoddSearchPath(), ApplicationSettings::defaultIoddSearchPath());
+    QCOMPARE(catalogue->rowCount(), 1);
 
     QQuickWindow *main = window();
     QVERIFY(main);
@@ -124,6 +134,36 @@ void TestApplication::settingsLanguageChangeReachesTheWindow()
     QVERIFY(ApplicationSettings::instance()->getCopyright().contains(QStringLiteral("Alle Rechte")));
     ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
     QCOMPARE(footerState(), QStringLiteral("Not connected"));
+}
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+void TestApplication::menuCommands()
+{
+    QQuickWindow *main = window();
+    QVERIFY(main);
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    QObject *checkForUpdates = main->findChild<QObject *>(QStringLiteral("checkForUpdatesAction"));
+    QVERIFY(checkForUpdates);
+    QVERIFY(QMetaObject::invokeMethod(checkForUpdates, "trigger"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(browser.urls, QList<QUrl> { QUrl(QStringLiteral("https://korvell.example/downloads")) });
+
+    QSignalSpy quitRequests(qobject_cast<Application *>(QCoreApplication::instance())->getEngine(), &QQmlEngine::quit);
+    QObject *exit = main->findChild<QObject *>(QStringLiteral("exitAction"));
+    QVERIFY(exit);
+    QVERIFY(QMetaObject::invokeMethod(exit, "trigger"));
+    // Not at once: the menu closes first, on the next turn of the event loop.
+    QCOMPARE(quitRequests.count(), 0);
+    QTRY_COMPARE(quitRequests.count(), 1);
 }
 
 void TestApplication::everyStartBeginsAFreshLog()

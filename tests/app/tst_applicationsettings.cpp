@@ -21,7 +21,6 @@ private slots:
     void settersEmitEvenWhenUnchanged_data();
     void settersEmitEvenWhenUnchanged();
     void searchPathEmitsAndPersists();
-    void cachedDebugFlagFollowsSetter();
 
     void sensorJsonWriter();
     void sensorJsonReader_data();
@@ -88,8 +87,9 @@ void TestApplicationSettings::settersEmitEvenWhenUnchanged()
     QCOMPARE(spy.count(), 2);
     QCOMPARE(settings->property(qPrintable(property)), value);
     // Written through to the store that the next start reads.
-    QSettings store;
-    QCOMPARE(store.value(key).toString(), value.toString());
+    QVariant stored = QSettings().value(key);
+    QVERIFY(stored.convert(value.userType()));
+    QCOMPARE(stored, value);
     settings->setDebugEnabled(false);
 }
 
@@ -102,18 +102,6 @@ void TestApplicationSettings::searchPathEmitsAndPersists()
     QCOMPARE(spy.count(), 2);
     QCOMPARE(settings->property("ioddSearchPath").toString(), QStringLiteral("/srv/iodds"));
     QCOMPARE(QSettings().value(QStringLiteral("iodd/searchPath")).toString(), QStringLiteral("/srv/iodds"));
-}
-
-void TestApplicationSettings::cachedDebugFlagFollowsSetter()
-{
-    ApplicationSettings *settings = ApplicationSettings::instance();
-    settings->setDebugEnabled(true);
-    QVERIFY(settings->isDebugEnabled());
-    // Written by someone else: takes effect only at the next start.
-    QSettings().setValue(QStringLiteral("app/debugEnabled"), false);
-    QVERIFY(settings->isDebugEnabled());
-    settings->setDebugEnabled(false);
-    QVERIFY(!settings->isDebugEnabled());
 }
 
 void TestApplicationSettings::sensorJsonWriter()
@@ -145,8 +133,6 @@ void TestApplicationSettings::sensorJsonReader_data()
                                 << R"(JSON id does not match the key: "" "COM7")";
     QTest::newRow("array") << "COM7" << R"([{"id":"COM7"}])" << false << "JSON does not contain an object.";
     QTest::newRow("truncated") << "COM7" << R"({"id":"COM7")" << false << "Can't parse JSON:";
-    QTest::newRow("empty text") << "COM7" << "" << false << "Can't parse JSON:";
-    QTest::newRow("number") << "COM7" << "42" << false << "";
 }
 
 void TestApplicationSettings::sensorJsonReader()
@@ -159,8 +145,6 @@ void TestApplicationSettings::sensorJsonReader()
     QSignalSpy spy(&item, &DeviceItem::attributeChanged);
     if (!warning.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(warning)));
-    else if (!accepted)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".")));
 
     QCOMPARE(item.fromJsonString(key, json), accepted);
     QCOMPARE(item.isPreviouslyConnected(), accepted);

@@ -24,6 +24,8 @@ private slots:
     void scanStopsOnceIdentityAndNameAreKnown();
     void nameFromTextsNeedsTheTextCollection();
     void qmlSeesTheEntryUnderItsPropertyNames();
+    void hostileInputIsInvalidWithoutCrashOrHang_data();
+    void hostileInputIsInvalidWithoutCrashOrHang();
 
 private:
     static QString fixture(const QString &name) { return TestEnvironment::testDataPath("catalogue/entry/" + name); }
@@ -221,6 +223,38 @@ void TestIODDEntry::qmlSeesTheEntryUnderItsPropertyNames()
     bool matches = false;
     QVERIFY(QMetaObject::invokeMethod(&entry, "isMatchingProductId", Q_RETURN_ARG(bool, matches), Q_ARG(QString, "KV-1")));
     QVERIFY(matches);
+}
+
+void TestIODDEntry::hostileInputIsInvalidWithoutCrashOrHang_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE IODevice [<!ENTITY a \"aaaaaaaaaa\">"
+                              "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                              "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+                              "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
+                              "<IODevice><DocumentInfo version=\"&g;\" releaseDate=\"&g;\"/></IODevice>";
+    QTest::newRow("entity expansion bomb") << laughs;
+    QTest::newRow("external entity") << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE IODevice [<!ENTITY x SYSTEM "
+                                                   "\"file:///etc/passwd\">]><IODevice><DocumentInfo version=\"&x;\"/></IODevice>");
+    QTest::newRow("deep nesting") << QByteArray("<IODevice><ProfileBody>") + QByteArray("<x>").repeated(200000);
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
+    QTest::newRow("identity attributes only, no end") << QByteArray("<IODevice><ProfileBody><DeviceIdentity vendorId=\"1\"");
+}
+
+void TestIODDEntry::hostileInputIsInvalidWithoutCrashOrHang()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("hostile.xml"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    IODDEntry entry { QFileInfo(file.fileName()) };
+    entry.parse();
+    QVERIFY(!entry.isValid());
+    QVERIFY(entry.getIODDVersion().size() < 1000);
 }
 
 OVINEX_TEST_MAIN(TestIODDEntry)

@@ -67,6 +67,8 @@ QHash<int, QByteArray> IODDListModel::roleNames() const
 void IODDListModel::onIoddFolderModified()
 {
     qDebug() << Q_FUNC_INFO;
+    // A folder replaced by a new one (removed, created again) drops out of the watcher; watch the new one.
+    watch(getIoddSearchPath());
     parseIODDs();
 }
 
@@ -147,7 +149,7 @@ void IODDListModel::scanFolder(const QString &folderPath)
 
 void IODDListModel::watch(const QString &path)
 {
-    if (!path.isEmpty() && QFileInfo(path).isDir())
+    if (!path.isEmpty() && QFileInfo(path).isDir() && !watcher.directories().contains(path))
         watcher.addPath(path);
 }
 

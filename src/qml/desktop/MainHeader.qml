@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Controls.Material 2.15
 
 // The black bar with the menus in white and the inverted logo at the right.
 Rectangle {
@@ -20,7 +19,6 @@ Rectangle {
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
         height: parent.height
-        Material.foreground: "white"
         background: Item {}
 
         delegate: MenuBarItem {
@@ -40,16 +38,15 @@ Rectangle {
 
         Menu {
             title: qsTr("File")
-            Material.foreground: Material.Light
-            Action { text: qsTr("Manage IODDs"); onTriggered: header.manageIoddsRequested() }
-            Action { text: qsTr("Settings"); onTriggered: header.settingsRequested() }
+            Action { objectName: "manageIoddsAction"; text: qsTr("Manage IODDs"); onTriggered: header.manageIoddsRequested() }
+            Action { objectName: "settingsAction"; text: qsTr("Settings"); onTriggered: header.settingsRequested() }
             MenuSeparator {}
-            Action { text: qsTr("Exit"); onTriggered: header.exitRequested() }
+            Action { objectName: "exitAction"; text: qsTr("Exit"); onTriggered: header.exitRequested() }
         }
         Menu {
             title: qsTr("Help")
-            Action { text: qsTr("Check for Updates"); onTriggered: header.checkForUpdatesRequested() }
-            Action { text: qsTr("About"); onTriggered: header.aboutRequested() }
+            Action { objectName: "checkForUpdatesAction"; text: qsTr("Check for Updates"); onTriggered: header.checkForUpdatesRequested() }
+            Action { objectName: "aboutAction"; text: qsTr("About"); onTriggered: header.aboutRequested() }
         }
     }
 
