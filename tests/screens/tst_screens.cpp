@@ -71,6 +71,7 @@ private slots:
     void germanAndFrenchTextsFitTheScreens();
     void disconnectReturnsToTheListAndRescans();
     void emptyCatalogueOpensTheIoddDialogWithInstallHint();
+    void loadsQuietlyWithoutTheDeviceObjects();
 
 private:
     void loadWindow();
@@ -387,8 +388,19 @@ void TestScreens::menuPagesShowOneViewPerEntryKind()
     QCOMPARE(item(QStringLiteral("singleDisplayValue"), page)->property("text").toString(),
              QStringLiteral("%1 °C").arg(QLocale().toString(23.456, 'f', 1)));
     QCOMPARE(item(QStringLiteral("recordSelectionCombo"), page)->property("currentText").toString(), QStringLiteral("Far range"));
-    // The hidden entry's row takes no room.
-    QVERIFY(item(QStringLiteral("boolCheckBox"), page)->property("text").toString() != QStringLiteral("Hidden entry"));
+    // The hidden entry's row takes no room until its entry becomes visible.
+    const auto shownSwitches = [this]() {
+        QStringList labels;
+        for (QQuickItem *box : items(QStringLiteral("boolCheckBox")))
+            labels.append(box->property("text").toString());
+        return labels;
+    };
+    QVERIFY(!shownSwitches().contains(QStringLiteral("Hidden entry")));
+    FakeMenuEntry *hidden = devices->currentDevice->ioLink->entry(QStringLiteral("V_Hidden"));
+    hidden->setVisible(true);
+    QTRY_VERIFY(shownSwitches().contains(QStringLiteral("Hidden entry")));
+    hidden->setVisible(false);
+    QTRY_VERIFY(!shownSwitches().contains(QStringLiteral("Hidden entry")));
     screenshot(QStringLiteral("05-parameters-tab"));
 
     // A sub-menu opens the nested menu in place; an array lists its events.
@@ -635,7 +647,10 @@ void TestScreens::chartSettingsSetWindowAndRange()
     QVERIFY(!yMax->isEnabled());
     QVERIFY(QMetaObject::invokeMethod(dialog, "reject"));
     QTRY_VERIFY(!dialog->property("visible").toBool());
+    QCOMPARE(distance->maxY, 120.5);
     item(QStringLiteral("processDataPage"))->setProperty("maxAxis", QDateTime::fromMSecsSinceEpoch(30000));
+    distance->maxY = 250;
+    emit distance->maxYChanged();
 }
 
 void TestScreens::saveFailureIsShownToTheUser()
@@ -830,6 +845,25 @@ void TestScreens::emptyCatalogueOpensTheIoddDialogWithInstallHint()
     QVERIFY(isShown(item(QStringLiteral("ioddInstallHint"))));
     QCOMPARE(item(QStringLiteral("ioddSearchPath"))->property("text").toString(), emptyPath);
     screenshot(QStringLiteral("19-iodd-dialog-empty"));
+}
+
+void TestScreens::loadsQuietlyWithoutTheDeviceObjects()
+{
+    // Only the settings are published: parts of the program that are not there must not break the window.
+    QQmlApplicationEngine bare;
+    bare.rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
+    bare.addImportPath(QStringLiteral("qrc:/"));
+    bare.addImportPath(QStringLiteral("qrc:/qml/common/"));
+    bare.addImportPath(QStringLiteral("qrc:/qml/desktop/"));
+    bare.load(QUrl(QStringLiteral("qrc:/qml/desktop/ContentDesktop.qml")));
+    QCOMPARE(bare.rootObjects().size(), 1);
+    auto *bareWindow = qobject_cast<QQuickWindow *>(bare.rootObjects().first());
+    QVERIFY(QTest::qWaitForWindowExposed(bareWindow));
+    // Past the first-scan timer.
+    QTest::qWait(300);
+    QVERIFY(QMetaObject::invokeMethod(bareWindow, "settingsRequested"));
+    QVERIFY(QMetaObject::invokeMethod(bareWindow, "manageIoddsRequested"));
+    QTest::qWait(100);
 }
 
 OVINEX_TEST_MAIN(TestScreens)

@@ -228,6 +228,7 @@ void TestViewLogic::shownTexts_data()
     QTest::newRow("picture on Linux") << "fileUrl" << QVariantList({ "/tmp/icon.png" }) << "file:///tmp/icon.png";
     QTest::newRow("picture on Windows") << "fileUrl" << QVariantList({ "C:\\IODDs\\icon.png" }) << "file:///C:/IODDs/icon.png";
     QTest::newRow("picture already a URL") << "fileUrl" << QVariantList({ "qrc:/icons/usb_black_24dp.svg" }) << "qrc:/icons/usb_black_24dp.svg";
+    QTest::newRow("prefixed absolute path") << "fileUrl" << QVariantList({ "file:////tmp/symbol.png" }) << "file:///tmp/symbol.png";
     QTest::newRow("missing value") << "orUnknown" << QVariantList({ "", "Unknown" }) << "Unknown";
     QTest::newRow("present value") << "orUnknown" << QVariantList({ 1001, "Unknown" }) << "1001";
 }

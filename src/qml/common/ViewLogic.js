@@ -166,6 +166,9 @@ function fileUrl(path) {
     if (isEmptyValue(path))
         return "";
     var text = String(path).replace(/\\/g, "/");
+    // "file:///" put in front of an absolute path gives one slash too many.
+    if (/^file:\/\/\/\/+/.test(text))
+        return text.replace(/^file:\/\/\/\/+/, "file:///");
     if (/^[a-z]+:\/\//.test(text) || text.indexOf("qrc:") === 0)
         return text;
     return text.charAt(0) === "/" ? "file://" + text : "file:///" + text;

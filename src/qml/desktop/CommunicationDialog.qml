@@ -29,7 +29,7 @@ Dialog {
             Repeater {
                 model: [qsTr("Origin"), qsTr("Command"), qsTr("Index"), qsTr("Subindex"), qsTr("Length"), qsTr("Message")]
                 Label {
-                    Layout.preferredWidth: index < 5 ? 90 : -1
+                    Layout.preferredWidth: index < 5 ? 100 : -1
                     Layout.fillWidth: index === 5
                     font.bold: true
                     text: modelData
@@ -48,11 +48,11 @@ Dialog {
             delegate: RowLayout {
                 width: logList.width
                 spacing: 0
-                Label { Layout.preferredWidth: 90; text: model.origin }
-                Label { Layout.preferredWidth: 90; text: model.command }
-                Label { Layout.preferredWidth: 90; text: model.ioLinkIndex }
-                Label { Layout.preferredWidth: 90; text: model.ioLinkSubIndex }
-                Label { Layout.preferredWidth: 90; text: model.payloadLength }
+                Label { Layout.preferredWidth: 100; text: model.origin }
+                Label { Layout.preferredWidth: 100; text: model.command }
+                Label { Layout.preferredWidth: 100; text: model.ioLinkIndex }
+                Label { Layout.preferredWidth: 100; text: model.ioLinkSubIndex }
+                Label { Layout.preferredWidth: 100; text: model.payloadLength }
                 Label {
                     Layout.fillWidth: true
                     elide: Text.ElideRight

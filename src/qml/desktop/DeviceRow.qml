@@ -53,7 +53,7 @@ ItemDelegate {
             Layout.preferredHeight: 32
             sourceSize: Qt.size(32, 32)
             fillMode: Image.PreserveAspectFit
-            source: model.icon ? model.icon : "qrc:/icons/usb_black_24dp.svg"
+            source: model.icon ? ViewLogic.fileUrl(model.icon) : "qrc:/icons/usb_black_24dp.svg"
         }
 
         ColumnLayout {

@@ -8,9 +8,15 @@ DialogButtonBox {
     property bool acceptable: false
     property string closeText: acceptable ? qsTr("Cancel") : qsTr("Close")
 
+    // Only dialogs that can be accepted keep an OK button; a hidden one would still take its place.
+    Component.onCompleted: {
+        if (!box.acceptable)
+            box.removeItem(acceptButton)
+    }
+
     Button {
+        id: acceptButton
         objectName: "dialogAcceptButton"
-        visible: box.acceptable
         flat: true
         text: qsTr("OK")
         DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole

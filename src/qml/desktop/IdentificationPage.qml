@@ -135,7 +135,7 @@ Item {
                 Layout.alignment: Qt.AlignTop
                 sourceSize: Qt.size(160, 160)
                 fillMode: Image.PreserveAspectFit
-                source: page.item && page.item.deviceSymbol ? page.item.deviceSymbol : ""
+                source: page.item && page.item.deviceSymbol ? ViewLogic.fileUrl(page.item.deviceSymbol) : ""
             }
         }
 
