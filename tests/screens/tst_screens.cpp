@@ -445,7 +445,7 @@ void TestScreens::menuEntriesSendUserInput()
     QVERIFY(!restore->languageReports.isEmpty());
     QCOMPARE(restore->languageReports.last().first, QStringLiteral("Restore factory settings").size());
 
-    QQuickItem *combo = item(QStringLiteral("recordSelectionCombo"), page);
+    QQuickItem *combo = item(QStringLiteral("recordSelectionCombo"), item(QStringLiteral("menuRow_V_Mode"), page));
     QVERIFY(QMetaObject::invokeMethod(combo, "forceActiveFocus"));
     QTest::keyClick(window, Qt::Key_Down);
     QCOMPARE(ioLink->entry(QStringLiteral("V_Mode"))->userInputs, QVariantList({ 2 }));

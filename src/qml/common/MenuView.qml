@@ -27,6 +27,8 @@ ListView {
         readonly property var rowEntry: model.entry
         readonly property bool entryVisible: rowEntry ? rowEntry.visible !== false : false
 
+        // Lets tests and tools find the row of one entry.
+        objectName: "menuRow_" + (rowEntry ? rowEntry.id : "")
         width: ListView.view ? ListView.view.width : 0
         height: entryVisible && item ? item.implicitHeight : 0
         visible: entryVisible
