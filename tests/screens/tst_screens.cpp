@@ -560,6 +560,22 @@ void TestScreens::processDataTabChartsShownItems()
     emit distance->chartChanged();
     QCOMPARE(distance->seriesUpdates, updates + 1);
     screenshot(QStringLiteral("10-process-data-tab"));
+
+    // Behind another tab the charts wait, and catch up once when shown again.
+    showTab(QStringLiteral("parametersTab"));
+    emit distance->chartChanged();
+    emit distance->chartChanged();
+    QCOMPARE(distance->seriesUpdates, updates + 1);
+    showTab(QStringLiteral("processDataTab"));
+    QTRY_COMPARE(distance->seriesUpdates, updates + 2);
+
+    // A new range redraws a paused chart; a running one redraws with its next samples anyway.
+    distance->isChartRunning = false;
+    emit distance->maxYChanged();
+    QCOMPARE(distance->seriesUpdates, updates + 3);
+    distance->isChartRunning = true;
+    emit distance->maxYChanged();
+    QCOMPARE(distance->seriesUpdates, updates + 3);
 }
 
 void TestScreens::processDataToolBarControlsRecording()

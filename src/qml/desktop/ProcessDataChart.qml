@@ -35,10 +35,23 @@ Item {
 
     implicitHeight: isBoolean ? 200 : 350
 
+    // A chart on a hidden page catches up when it is shown again instead of drawing for nobody.
+    property bool outdated: false
+
     function redraw() {
+        if (!chartItem.visible) {
+            chartItem.outdated = true
+            return
+        }
+        chartItem.outdated = false
         if (chartItem.info && chartItem.valueSeries)
             chartItem.info.updateSeries(chartItem.valueSeries)
         redrawCursor()
+    }
+
+    onVisibleChanged: {
+        if (visible && outdated)
+            redraw()
     }
 
     function redrawCursor() {
