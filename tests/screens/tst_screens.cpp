@@ -593,6 +593,10 @@ void TestScreens::processDataToolBarControlsRecording()
     QCOMPARE(handler->calls, QStringList({ "pause", "start" }));
     QTRY_VERIFY(play->property("checked").toBool());
 
+    const QUrl target = QUrl::fromLocalFile(QDir::temp().filePath(QStringLiteral("chart.csv")));
+    QVERIFY(QMetaObject::invokeMethod(item(QStringLiteral("processDataPage")), "saveTo", Q_ARG(QVariant, target)));
+    QCOMPARE(handler->savedTo, target);
+
     click(item(QStringLiteral("clearButton")));
     QCOMPARE(handler->calls.last(), QStringLiteral("clear"));
 

@@ -43,6 +43,12 @@ Item {
         }
     }
 
+    // The end of the save dialog; callable on its own, so that tools can save without the dialog.
+    function saveTo(fileUrl) {
+        if (page.handler)
+            page.handler.saveToFile(fileUrl)
+    }
+
     onIoLinkChanged: refreshSelection()
     Component.onCompleted: refreshSelection()
 
@@ -187,10 +193,7 @@ Item {
         nameFilters: [qsTr("CSV files (*.csv)")]
         defaultSuffix: "csv"
         folder: Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation)
-        onAccepted: {
-            if (page.handler)
-                page.handler.saveToFile(file)
-        }
+        onAccepted: page.saveTo(file)
     }
 
     Connections {
