@@ -301,6 +301,12 @@ void TestScreens::deviceRowsShowHintsAndOnlyUsefulButtons()
     QTRY_VERIFY(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))->isEnabled());
     click(item(QStringLiteral("scanButton")));
     QCOMPARE(devices->scans, 2);
+
+    // With nothing connected any row can be selected; the identification follows it.
+    click(item(QStringLiteral("deviceName"), item(QStringLiteral("deviceRow_2"))));
+    QCOMPARE(devices->currentIndex, 2);
+    QTRY_COMPARE(item(QStringLiteral("productNameText"))->property("text").toString(), QStringLiteral("USB Serial Port"));
+    QVERIFY(!isShown(item(QStringLiteral("noDeviceText"))));
 }
 
 void TestScreens::connectingShowsProgressThenTheDeviceTabs()
