@@ -1,0 +1,61 @@
+#include "connectionhandler.h"
+
+#include <QDebug>
+#include <QState>
+
+ConnectionHandler::ConnectionHandler(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ConnectionHandler::~ConnectionHandler() = default;
+
+void ConnectionHandler::init()
+{
+    notConnectedState = new QState(&stateMachine);
+    connectingState = new QState(&stateMachine);
+    connectedState = new QState(&stateMachine);
+    notConnectedState->setObjectName(QStringLiteral("notConnected"));
+    connectingState->setObjectName(QStringLiteral("connecting"));
+    connectedState->setObjectName(QStringLiteral("connected"));
+
+    notConnectedState->addTransition(this, &ConnectionHandler::connecting, connectingState);
+    connectingState->addTransition(this, &ConnectionHandler::connected, connectedState);
+    connectingState->addTransition(this, &ConnectionHandler::error, notConnectedState);
+    connectedState->addTransition(this, &ConnectionHandler::disconnected, notConnectedState);
+    connectedState->addTransition(this, &ConnectionHandler::disconnecting, notConnectedState);
+
+    connect(notConnectedState, &QState::entered, this, &ConnectionHandler::onStateNotConnectedEntered);
+    connect(connectingState, &QState::entered, this, &ConnectionHandler::onStateConnectingEntered);
+    connect(connectedState, &QState::entered, this, &ConnectionHandler::onStateConnectedEntered);
+
+    stateMachine.setInitialState(notConnectedState);
+    stateMachine.start();
+}
+
+void ConnectionHandler::connectToDevice()
+{
+    qDebug() << Q_FUNC_INFO;
+    emit connecting();
+}
+
+void ConnectionHandler::disconnectFromDevice()
+{
+    qDebug() << Q_FUNC_INFO;
+    emit disconnecting();
+}
+
+void ConnectionHandler::onStateConnectedEntered()
+{
+    qDebug() << Q_FUNC_INFO;
+}
+
+bool ConnectionHandler::isConnectedState() const
+{
+    return connectedState && stateMachine.configuration().contains(connectedState);
+}
+
+bool ConnectionHandler::isNotConnectedState() const
+{
+    return notConnectedState && stateMachine.configuration().contains(notConnectedState);
+}
