@@ -33,16 +33,18 @@ void ConnectionHandler::init()
     stateMachine.start();
 }
 
+// The signals are emitted from the handler's own event queue, behind the queued start of the state
+// machine, so a request made right after construction is not lost.
 void ConnectionHandler::connectToDevice()
 {
     qDebug() << Q_FUNC_INFO;
-    emit connecting();
+    QMetaObject::invokeMethod(this, &ConnectionHandler::connecting, Qt::QueuedConnection);
 }
 
 void ConnectionHandler::disconnectFromDevice()
 {
     qDebug() << Q_FUNC_INFO;
-    emit disconnecting();
+    QMetaObject::invokeMethod(this, &ConnectionHandler::disconnecting, Qt::QueuedConnection);
 }
 
 void ConnectionHandler::onStateConnectedEntered()

@@ -83,6 +83,7 @@ bool IqCommConnectionHandler::openPort(QStringList *alerts)
     }
     portHandle = library.connect(uint8_t(portNumber), uint8_t(portNumber), errorText);
     if (portHandle < 0) {
+        portHandle = -1; // a closed port always reads -1, whatever the library answered
         alerts->append(reportError());
         return false;
     }

@@ -62,6 +62,54 @@ uint boundedAttribute(const QDomElement &e, const QString &name, uint limit)
     return std::min(value, limit);
 }
 
+struct BuiltInVariable
+{
+    const char *id;
+    uint index;
+    const char *access;
+    SimulatedDeviceDescription::Kind kind;
+    uint size; // bits of a number, octets of a string
+};
+
+// The standard variables the simulator must answer even without the standard definitions.
+const BuiltInVariable builtInVariables[] = {
+    {"V_SystemCommand", 2, "wo", SimulatedDeviceDescription::Kind::UInteger, 8},
+    {"V_VendorName", 16, "ro", SimulatedDeviceDescription::Kind::String, 64},
+    {"V_VendorText", 17, "ro", SimulatedDeviceDescription::Kind::String, 64},
+    {"V_ProductName", 18, "ro", SimulatedDeviceDescription::Kind::String, 64},
+    {"V_ProductID", 19, "ro", SimulatedDeviceDescription::Kind::String, 64},
+    {"V_ProductText", 20, "ro", SimulatedDeviceDescription::Kind::String, 64},
+    {"V_SerialNumber", 21, "ro", SimulatedDeviceDescription::Kind::String, 16},
+    {"V_HardwareRevision", 22, "ro", SimulatedDeviceDescription::Kind::String, 64},
+    {"V_FirmwareRevision", 23, "ro", SimulatedDeviceDescription::Kind::String, 64},
+    {"V_ApplicationSpecificTag", 24, "rw", SimulatedDeviceDescription::Kind::String, 32},
+};
+
+SimulatedDeviceDescription::Variable builtInVariable(const BuiltInVariable &entry)
+{
+    SimulatedDeviceDescription::Variable v;
+    v.id = QString::fromLatin1(entry.id);
+    v.index = entry.index;
+    v.accessRights = QString::fromLatin1(entry.access);
+    v.type.simple.kind = entry.kind;
+    if (entry.kind == SimulatedDeviceDescription::Kind::String)
+        v.type.simple.fixedLength = entry.size;
+    else
+        v.type.simple.bitLength = entry.size;
+    return v;
+}
+
+bool findBuiltInVariable(const QString &id, SimulatedDeviceDescription::Variable *variable)
+{
+    for (const BuiltInVariable &entry : builtInVariables) {
+        if (id == QLatin1String(entry.id)) {
+            *variable = builtInVariable(entry);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 struct SimulatedDeviceDescription::Definitions
@@ -279,17 +327,18 @@ void SimulatedDeviceDescription::readVariables(const QDomElement &collection, co
         if (!isReference && e.tagName() != QLatin1String("Variable"))
             continue;
         const QDomElement definition = isReference ? standard.variables.value(e.attribute(QStringLiteral("id"))) : e;
-        if (definition.isNull()) {
+        const Definitions &definitions = isReference ? standard : local;
+        Variable variable;
+        if (!definition.isNull()) {
+            variable.id = definition.attribute(QStringLiteral("id"));
+            variable.index = boundedAttribute(definition, QStringLiteral("index"), 65535);
+            variable.accessRights = definition.attribute(QStringLiteral("accessRights"), QStringLiteral("rw"));
+            variable.type = definitions.fullType(definitions.typeElementOf(definition));
+            variable.defaultValue = definition.attribute(QStringLiteral("defaultValue"));
+        } else if (!findBuiltInVariable(e.attribute(QStringLiteral("id")), &variable)) {
             qDebug() << Q_FUNC_INFO << "No standard definition for" << e.attribute(QStringLiteral("id"));
             continue;
         }
-        const Definitions &definitions = isReference ? standard : local;
-        Variable variable;
-        variable.id = definition.attribute(QStringLiteral("id"));
-        variable.index = boundedAttribute(definition, QStringLiteral("index"), 65535);
-        variable.accessRights = definition.attribute(QStringLiteral("accessRights"), QStringLiteral("rw"));
-        variable.type = definitions.fullType(definitions.typeElementOf(definition));
-        variable.defaultValue = definition.attribute(QStringLiteral("defaultValue"));
         variable.excludedFromDataStorage = e.attribute(QStringLiteral("excludedFromDataStorage")) == QLatin1String("true");
         const QList<QDomElement> itemInfos = childElements(definition, QStringLiteral("RecordItemInfo"))
             + childElements(e, isReference ? QStringLiteral("StdRecordItemRef") : QStringLiteral("RecordItemInfo"));
@@ -355,27 +404,11 @@ void SimulatedDeviceDescription::readProcessData(const QDomElement &collection, 
 // Without standard definitions the identity and the system command must still answer.
 void SimulatedDeviceDescription::addMissingStandardVariables()
 {
-    const auto ensure = [this](uint index, const QString &id, const QString &access, Kind kind, uint size) {
-        if (variable(index))
-            return;
-        Variable v;
-        v.id = id;
-        v.index = index;
-        v.accessRights = access;
-        v.type.simple.kind = kind;
-        if (kind == Kind::String)
-            v.type.simple.fixedLength = size;
-        else
-            v.type.simple.bitLength = size;
-        variableList.append(v);
-    };
-    ensure(systemCommandIndex, QStringLiteral("V_SystemCommand"), QStringLiteral("wo"), Kind::UInteger, 8);
-    ensure(16, QStringLiteral("V_VendorName"), QStringLiteral("ro"), Kind::String, 64);
-    ensure(18, QStringLiteral("V_ProductName"), QStringLiteral("ro"), Kind::String, 64);
-    ensure(19, QStringLiteral("V_ProductID"), QStringLiteral("ro"), Kind::String, 64);
-    ensure(21, QStringLiteral("V_SerialNumber"), QStringLiteral("ro"), Kind::String, 16);
-    ensure(22, QStringLiteral("V_HardwareRevision"), QStringLiteral("ro"), Kind::String, 64);
-    ensure(23, QStringLiteral("V_FirmwareRevision"), QStringLiteral("ro"), Kind::String, 64);
+    for (const BuiltInVariable &entry : builtInVariables) {
+        const bool identityOrCommand = entry.index == systemCommandIndex || (entry.index >= 16 && entry.index <= 23 && entry.index != 17 && entry.index != 20);
+        if (identityOrCommand && !variable(entry.index))
+            variableList.append(builtInVariable(entry));
+    }
 }
 
 // Identity strings without an IODD default get the identity's values or a plausible fixed text.

@@ -197,7 +197,7 @@ void SimulatedMaster::setDeviceFiles(const QStringList &deviceFiles)
         auto port = std::make_unique<Port>();
         port->number = int(built.size()) + 1;
         port->device = std::make_unique<SimulatedDevice>(description);
-        qInfo() << Q_FUNC_INFO << "Simulated device" << description.productName() << "on SIM" + QString::number(port->number);
+        qDebug() << Q_FUNC_INFO << "Simulated device" << description.productName() << "on SIM" + QString::number(port->number);
         built.push_back(std::move(port));
     }
     QMutexLocker locker(&mutex);
