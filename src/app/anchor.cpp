@@ -1,2 +1,0 @@
-// Keeps the core library non-empty before any subsystem exists.
-namespace ovinex { int coreLibraryAnchor = 0; }

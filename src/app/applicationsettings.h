@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+
+class DeviceItem;
+class QSettings;
+
+// The user's persisted choices and the saved-sensor store; one per process, published to QML as "settings".
+class ApplicationSettings : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString copyright READ getCopyright CONSTANT)
+    Q_PROPERTY(QString ioddSearchPath READ getIoddSearchPath NOTIFY ioddSearchPathChanged)
+    Q_PROPERTY(bool filterUsbDevices READ getFilterUsbDevices WRITE setFilterUsbDevices NOTIFY filterUsbDevicesChanged)
+    Q_PROPERTY(bool debugEnabled READ isDebugEnabled WRITE setDebugEnabled NOTIFY debugEnabledChanged)
+    Q_PROPERTY(QString language READ getLanguage WRITE setLanguage NOTIFY languageChanged)
+    Q_PROPERTY(QStringList languages READ getLanguages CONSTANT)
+    Q_PROPERTY(bool simulatedMaster READ simulatedMaster WRITE setSimulatedMaster NOTIFY simulatedMasterChanged)
+    Q_PROPERTY(QStringList simulatedDevices READ simulatedDevices WRITE setSimulatedDevices NOTIFY simulatedDevicesChanged)
+
+public:
+    // Throws std::runtime_error when called before the application object exists.
+    static ApplicationSettings *instance();
+
+    ~ApplicationSettings() override;
+
+    QString getCopyright() const;
+
+    QString getIoddSearchPath() const;
+    void setIoddSearchPath(const QString &path);
+
+    bool getFilterUsbDevices() const;
+    void setFilterUsbDevices(bool filter);
+
+    // The cached flag: a lock-free read, safe from any thread (the log handler reads it for every message).
+    bool isDebugEnabled() const { return debugEnabled.load(std::memory_order_relaxed); }
+    void setDebugEnabled(bool enabled);
+
+    QString getLanguage() const;
+    void setLanguage(const QString &language);
+    QStringList getLanguages() const;
+
+    bool simulatedMaster() const;
+    void setSimulatedMaster(bool simulated);
+    QStringList simulatedDevices() const;
+    void setSimulatedDevices(const QStringList &ioddFiles);
+
+    QList<DeviceItem *> readSavedSensors();
+    void saveSensor(const DeviceItem *item);
+    void removeSavedSensor(const QString &id);
+
+    // Replaces the saved-sensor store (taking ownership; null removes it). The desktop layout has none.
+    void setSensorStore(QSettings *store);
+    QSettings *getSensorStore() const { return sensorStore; }
+
+    static QString defaultIoddSearchPath();
+    static QStringList defaultSimulatedDevices();
+
+signals:
+    void ioddSearchPathChanged();
+    void filterUsbDevicesChanged();
+    void debugEnabledChanged();
+    void languageChanged();
+    void simulatedMasterChanged();
+    void simulatedDevicesChanged();
+
+public:
+    Q_INVOKABLE bool isMobile() const { return mobileLayout; }
+
+private:
+    ApplicationSettings();
+
+    static constexpr bool mobileLayout = false;
+
+    QSettings *settings = nullptr;
+    std::atomic<bool> debugEnabled { false };
+    QSettings *sensorStore = nullptr;
+};

@@ -1,0 +1,250 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "discovery/deviceitem.h"
+
+#include <QMetaProperty>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+class TestApplicationSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Runs first, while the profile is still untouched.
+    void freshProfileDefaults();
+
+    void settersEmitEvenWhenUnchanged_data();
+    void settersEmitEvenWhenUnchanged();
+    void searchPathEmitsAndPersists();
+
+    void sensorJsonWriter();
+    void sensorJsonReader_data();
+    void sensorJsonReader();
+    void savedSensorsRoundTrip();
+    void badSavedSensorsAreDroppedForGood();
+    void withoutSensorStoreNothingIsKept();
+    void removingSavedSensors();
+
+private:
+    static QSettings *newSensorStore(const QTemporaryDir &folder);
+};
+
+QSettings *TestApplicationSettings::newSensorStore(const QTemporaryDir &folder)
+{
+    return new QSettings(folder.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
+}
+
+void TestApplicationSettings::freshProfileDefaults()
+{
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    QCOMPARE(settings->getIoddSearchPath(),
+             QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/IODDs"));
+    QCOMPARE(settings->getFilterUsbDevices(), true);
+    QCOMPARE(settings->isDebugEnabled(), false);
+    QCOMPARE(settings->getLanguage(), QStringLiteral("en"));
+    QCOMPARE(settings->getLanguages(), (QStringList { "en", "de", "fr" }));
+    QCOMPARE(settings->simulatedMaster(), false);
+    QCOMPARE(settings->simulatedDevices(), ApplicationSettings::defaultSimulatedDevices());
+    for (const QString &file : settings->simulatedDevices())
+        QVERIFY2(QFile::exists(file), qPrintable(file));
+    QCOMPARE(settings->isMobile(), false);
+    QVERIFY(!settings->property("copyright").toString().isEmpty());
+    QCOMPARE(settings->getSensorStore(), nullptr);
+}
+
+void TestApplicationSettings::settersEmitEvenWhenUnchanged_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("language") << "language" << "app/language" << QVariant("de");
+    QTest::newRow("filter") << "filterUsbDevices" << "app/filterUsbDevices" << QVariant(false);
+    QTest::newRow("debug") << "debugEnabled" << "app/debugEnabled" << QVariant(true);
+    QTest::newRow("simulated master") << "simulatedMaster" << "app/simulatedMaster" << QVariant(true);
+    QTest::newRow("simulated devices") << "simulatedDevices" << "app/simulatedDevices"
+                                       << QVariant(QStringList { "/a.xml", "/b.xml" });
+}
+
+void TestApplicationSettings::settersEmitEvenWhenUnchanged()
+{
+    QFETCH(QString, property);
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    const QMetaObject *meta = settings->metaObject();
+    const QMetaProperty metaProperty = meta->property(meta->indexOfProperty(qPrintable(property)));
+    QVERIFY(metaProperty.isValid() && metaProperty.hasNotifySignal());
+    QSignalSpy spy(settings, metaProperty.notifySignal());
+
+    QVERIFY(settings->setProperty(qPrintable(property), value));
+    QVERIFY(settings->setProperty(qPrintable(property), value));
+
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(settings->property(qPrintable(property)), value);
+    // Written through to the store that the next start reads.
+    QVariant stored = QSettings().value(key);
+    QVERIFY(stored.convert(value.userType()));
+    QCOMPARE(stored, value);
+    settings->setDebugEnabled(false);
+}
+
+void TestApplicationSettings::searchPathEmitsAndPersists()
+{
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    QSignalSpy spy(settings, &ApplicationSettings::ioddSearchPathChanged);
+    settings->setIoddSearchPath(QStringLiteral("/srv/iodds"));
+    settings->setIoddSearchPath(QStringLiteral("/srv/iodds"));
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(settings->property("ioddSearchPath").toString(), QStringLiteral("/srv/iodds"));
+    QCOMPARE(QSettings().value(QStringLiteral("iodd/searchPath")).toString(), QStringLiteral("/srv/iodds"));
+}
+
+void TestApplicationSettings::sensorJsonWriter()
+{
+    DeviceItem item(QStringLiteral("COM7"));
+    item.setProductId(QStringLiteral("OVX100"));
+    item.setProductName(QStringLiteral("Füllstand \"A\""));
+    item.setSerialNumber(QStringLiteral("SN-0042"));
+    item.setVendorName(QStringLiteral("not stored"));
+    item.setTime(QDateTime(QDate(2023, 5, 4), QTime(13, 2, 11, 500)));
+    QCOMPARE(item.toJsonString(),
+             QStringLiteral("{\"id\":\"COM7\",\"productId\":\"OVX100\",\"productName\":\"Füllstand \\\"A\\\"\","
+                            "\"serialNumber\":\"SN-0042\",\"time\":\"2023-05-04T13:02:11\"}"));
+}
+
+void TestApplicationSettings::sensorJsonReader_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("json");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("complete") << "COM7"
+                              << R"({"id":"COM7","productId":"P","productName":"N","serialNumber":"S","time":"2023-05-04T13:02:11"})"
+                              << true << "";
+    QTest::newRow("only the id") << "COM7" << R"({"id":"COM7"})" << true << "";
+    QTest::newRow("id differs from key") << "COM7" << R"({"id":"COM8"})" << false
+                                         << R"(JSON id does not match the key: "COM8" "COM7")";
+    QTest::newRow("id missing") << "COM7" << R"({"productId":"P"})" << false
+                                << R"(JSON id does not match the key: "" "COM7")";
+    QTest::newRow("array") << "COM7" << R"([{"id":"COM7"}])" << false << "JSON does not contain an object.";
+    QTest::newRow("truncated") << "COM7" << R"({"id":"COM7")" << false << "Can't parse JSON:";
+}
+
+void TestApplicationSettings::sensorJsonReader()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, json);
+    QFETCH(bool, accepted);
+    QFETCH(QString, warning);
+    DeviceItem item;
+    QSignalSpy spy(&item, &DeviceItem::attributeChanged);
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(warning)));
+
+    QCOMPARE(item.fromJsonString(key, json), accepted);
+    QCOMPARE(item.isPreviouslyConnected(), accepted);
+    QCOMPARE(spy.count(), accepted ? 1 : 0);
+    if (accepted)
+        QCOMPARE(item.getId(), key);
+}
+
+void TestApplicationSettings::savedSensorsRoundTrip()
+{
+    QTemporaryDir folder;
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    settings->setSensorStore(newSensorStore(folder));
+    DeviceItem item(QStringLiteral("SIM1"));
+    item.setProductId(QStringLiteral("OVX100"));
+    item.setProductName(QStringLiteral("Ovinex Level Sensor"));
+    item.setSerialNumber(QStringLiteral("000123"));
+    const QDateTime synchronised(QDate(2026, 12, 1), QTime(8, 30, 5));
+    item.setTime(synchronised);
+    settings->saveSensor(&item);
+    item.setSerialNumber(QStringLiteral("000124"));
+    settings->saveSensor(&item);
+
+    const QList<DeviceItem *> items = settings->readSavedSensors();
+    QCOMPARE(items.size(), 1);
+    DeviceItem *read = items.first();
+    QCOMPARE(read->getId(), QStringLiteral("SIM1"));
+    QCOMPARE(read->getProductId(), QStringLiteral("OVX100"));
+    QCOMPARE(read->getProductName(), QStringLiteral("Ovinex Level Sensor"));
+    QCOMPARE(read->getSerialNumber(), QStringLiteral("000124"));
+    QCOMPARE(read->getTime(), synchronised);
+    QVERIFY(read->isPreviouslyConnected());
+    QCOMPARE(read->parent(), nullptr);
+    qDeleteAll(items);
+    settings->setSensorStore(nullptr);
+}
+
+void TestApplicationSettings::badSavedSensorsAreDroppedForGood()
+{
+    QTemporaryDir folder;
+    {
+        QSettings store(folder.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
+        store.setValue(QStringLiteral("COM1"), R"({"id":"COM1","productId":"A"})");
+        store.setValue(QStringLiteral("COM2"), R"({"id":"COM9","productId":"B"})");
+        store.setValue(QStringLiteral("COM3"), R"(["COM3"])");
+        store.setValue(QStringLiteral("COM4"), R"({"id":)");
+        store.setValue(QStringLiteral("COM5"), R"({"id":"COM5","productId":"E"})");
+    }
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    settings->setSensorStore(newSensorStore(folder));
+    QTest::ignoreMessage(QtWarningMsg, R"(JSON id does not match the key: "COM9" "COM2")");
+    QTest::ignoreMessage(QtWarningMsg, "JSON does not contain an object.");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Can't parse JSON:")));
+    for (const char *key : { "COM2", "COM3", "COM4" })
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Can't parse key. Removing:  \"%1\"").arg(key)));
+
+    const QList<DeviceItem *> items = settings->readSavedSensors();
+    QStringList ids;
+    for (const DeviceItem *item : items)
+        ids << item->getId();
+    QCOMPARE(ids, (QStringList { "COM1", "COM5" }));
+    qDeleteAll(items);
+    QCOMPARE(settings->getSensorStore()->allKeys(), (QStringList { "COM1", "COM5" }));
+
+    // A second read finds nothing left to complain about.
+    const QList<DeviceItem *> again = settings->readSavedSensors();
+    QCOMPARE(again.size(), 2);
+    qDeleteAll(again);
+    settings->setSensorStore(nullptr);
+}
+
+void TestApplicationSettings::withoutSensorStoreNothingIsKept()
+{
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    settings->setSensorStore(nullptr);
+    const QStringList keysBefore = QSettings().allKeys();
+    DeviceItem item(QStringLiteral("COM3"));
+    settings->saveSensor(&item);
+    settings->removeSavedSensor(QStringLiteral("COM3"));
+    QVERIFY(settings->readSavedSensors().isEmpty());
+    QCOMPARE(QSettings().allKeys(), keysBefore);
+}
+
+void TestApplicationSettings::removingSavedSensors()
+{
+    QTemporaryDir folder;
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    settings->setSensorStore(newSensorStore(folder));
+    settings->saveSensor(new DeviceItem(QStringLiteral("COM3"), this));
+    DeviceItem unnamed;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("without id")));
+    settings->saveSensor(&unnamed);
+    QCOMPARE(settings->getSensorStore()->allKeys(), QStringList { "COM3" });
+
+    QTest::ignoreMessage(QtWarningMsg, R"(Can't remove non-existing key: "COM4")");
+    settings->removeSavedSensor(QStringLiteral("COM4"));
+    settings->removeSavedSensor(QStringLiteral("COM3"));
+    QVERIFY(settings->getSensorStore()->allKeys().isEmpty());
+    settings->setSensorStore(nullptr);
+}
+
+OVINEX_TEST_MAIN(TestApplicationSettings)
+#include "tst_applicationsettings.moc"

@@ -1,0 +1,212 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "app/loghandler.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+namespace {
+QStringList forwardedMessages;
+std::atomic<int> forwardedCount { 0 };
+
+void captureForwarded(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    forwardedMessages << LogHandler::levelTag(type) + QLatin1Char(' ') + message;
+}
+
+void countForwarded(QtMsgType, const QMessageLogContext &, const QString &)
+{
+    ++forwardedCount;
+}
+
+const QRegularExpression linePattern(
+    QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} (DBG|INF|WRN|CRT): (.*)$"));
+} // namespace
+
+class TestLogHandler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void lineLayout_data();
+    void lineLayout();
+    void debugFilter_data();
+    void debugFilter();
+    void eachRunStartsWithAnEmptyFile();
+    void concurrentLoggingWritesWholeLines();
+    void unopenableFileStillForwards();
+
+private:
+    QStringList fileLines() const;
+
+    QTemporaryDir folder;
+    QString logPath;
+    QtMessageHandler testHandler = nullptr;
+};
+
+void TestLogHandler::init()
+{
+    QVERIFY(folder.isValid());
+    logPath = folder.filePath(QStringLiteral("ovinex.log"));
+    forwardedMessages.clear();
+    forwardedCount = 0;
+    ApplicationSettings::instance()->setDebugEnabled(false);
+    LogHandler::setSettings(ApplicationSettings::instance());
+    LogHandler::setForwardHandler(&captureForwarded);
+    QVERIFY(LogHandler::setLogFile(logPath));
+    // QTest's own handler is put back afterwards so its message checks keep working.
+    testHandler = qInstallMessageHandler(nullptr);
+    LogHandler::install();
+}
+
+void TestLogHandler::cleanup()
+{
+    LogHandler::uninstall();
+    qInstallMessageHandler(testHandler);
+    LogHandler::setLogFile(QString());
+    LogHandler::setForwardHandler(nullptr);
+    ApplicationSettings::instance()->setDebugEnabled(false);
+}
+
+QStringList TestLogHandler::fileLines() const
+{
+    QFile file(logPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void TestLogHandler::lineLayout_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("info") << int(QtInfoMsg) << "INF";
+    QTest::newRow("warning") << int(QtWarningMsg) << "WRN";
+    QTest::newRow("critical") << int(QtCriticalMsg) << "CRT";
+}
+
+void TestLogHandler::lineLayout()
+{
+    QFETCH(int, type);
+    QFETCH(QString, tag);
+    const QString path = QStringLiteral("/tmp/ovinex.log");
+    switch (QtMsgType(type)) {
+    case QtWarningMsg:
+        qWarning() << "Log file path:" << path;
+        break;
+    case QtCriticalMsg:
+        qCritical() << "Log file path:" << path;
+        break;
+    default:
+        qInfo() << "Log file path:" << path;
+    }
+
+    const QStringList lines = fileLines();
+    QCOMPARE(lines.size(), 1);
+    const QString line = lines.first();
+    // 23 characters of date and time, then a blank.
+    QVERIFY(QDateTime::fromString(line.left(23), QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")).isValid());
+    QCOMPARE(line.at(23), QLatin1Char(' '));
+    QCOMPARE(line.mid(24), tag + QStringLiteral(": Log file path: \"/tmp/ovinex.log\""));
+    QCOMPARE(forwardedMessages, QStringList { tag + QStringLiteral(" Log file path: \"/tmp/ovinex.log\"") });
+}
+
+void TestLogHandler::debugFilter_data()
+{
+    QTest::addColumn<bool>("debugEnabled");
+    QTest::addColumn<QStringList>("expectedTags");
+    QTest::newRow("debug off drops debug lines") << false << QStringList { "WRN", "INF" };
+    QTest::newRow("debug on keeps debug lines") << true << QStringList { "DBG", "WRN", "INF" };
+}
+
+void TestLogHandler::debugFilter()
+{
+    QFETCH(bool, debugEnabled);
+    QFETCH(QStringList, expectedTags);
+    ApplicationSettings::instance()->setDebugEnabled(debugEnabled);
+    forwardedMessages.clear();
+    QFile::resize(logPath, 0);
+
+    qDebug() << "detail";
+    qWarning() << "trouble";
+    qInfo() << "news";
+
+    QStringList fileTags;
+    for (const QString &line : fileLines())
+        fileTags << linePattern.match(line).captured(1);
+    QCOMPARE(fileTags, expectedTags);
+    QStringList consoleTags;
+    for (const QString &message : qAsConst(forwardedMessages))
+        consoleTags << message.left(3);
+    QCOMPARE(consoleTags, expectedTags);
+}
+
+void TestLogHandler::eachRunStartsWithAnEmptyFile()
+{
+    qInfo() << "first run";
+    QVERIFY(LogHandler::setLogFile(logPath));
+    qInfo() << "second run";
+
+    const QStringList lines = fileLines();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY(lines.first().endsWith(QStringLiteral("INF: second run")));
+}
+
+void TestLogHandler::concurrentLoggingWritesWholeLines()
+{
+    constexpr int threadCount = 6;
+    constexpr int messagesPerThread = 400;
+    LogHandler::setForwardHandler(&countForwarded);
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int t = 0; t < threadCount; ++t) {
+        threads.emplace_back(QThread::create([t] {
+            for (int m = 0; m < messagesPerThread; ++m)
+                qWarning().noquote() << QStringLiteral("thread %1 message %2 %3").arg(t).arg(m).arg(QString(60, 'x'));
+        }));
+        threads.back()->start();
+    }
+    for (auto &thread : threads)
+        QVERIFY(thread->wait(60000));
+
+    const QStringList lines = fileLines();
+    QCOMPARE(lines.size(), threadCount * messagesPerThread);
+    QCOMPARE(forwardedCount.load(), threadCount * messagesPerThread);
+    const QRegularExpression bodyPattern(QStringLiteral("^thread (\\d+) message (\\d+) x{60}$"));
+    QSet<QString> seen;
+    for (const QString &line : lines) {
+        const QRegularExpressionMatch match = linePattern.match(line);
+        QVERIFY2(match.hasMatch() && match.captured(1) == QLatin1String("WRN"), qPrintable(line));
+        const QRegularExpressionMatch body = bodyPattern.match(match.captured(2));
+        QVERIFY2(body.hasMatch(), qPrintable(line));
+        seen.insert(body.captured(1) + QLatin1Char('/') + body.captured(2));
+    }
+    QCOMPARE(seen.size(), threadCount * messagesPerThread);
+}
+
+void TestLogHandler::unopenableFileStillForwards()
+{
+    QVERIFY(!LogHandler::setLogFile(folder.filePath(QStringLiteral("missing/folder/ovinex.log"))));
+    qWarning() << "still reported";
+    qInfo() << "and again";
+    QCOMPARE(forwardedMessages, (QStringList { "WRN still reported", "INF and again" }));
+
+    // No file at all: the console only, as a command-line tool logs.
+    LogHandler::setLogFile(QString());
+    QVERIFY(LogHandler::logFilePath().isEmpty());
+    qInfo() << "console";
+    QCOMPARE(forwardedMessages.last(), QStringLiteral("INF console"));
+}
+
+OVINEX_TEST_MAIN(TestLogHandler)
+#include "tst_loghandler.moc"

@@ -1,0 +1,354 @@
+#include "testenvironment.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QDomDocument>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString resourceFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
+const QString definitionsFile = QStringLiteral("IODD-StandardDefinitions1.1.xml");
+const QString unitsFile = QStringLiteral("IODD-StandardUnitDefinitions1.1.xml");
+const QString iodd11Namespace = QStringLiteral("http://www.io-link.com/IODD/2010/10");
+
+QString languageFile(const QString &mainFile, const QString &language)
+{
+    QString name = mainFile;
+    return name.replace(QStringLiteral(".xml"), QLatin1Char('-') + language + QStringLiteral(".xml"));
+}
+
+QDomDocument loadDocument(const QString &path)
+{
+    QDomDocument document;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return document;
+    QString error;
+    int line = 0;
+    if (!document.setContent(&file, &error, &line))
+        qWarning() << path << "is not well-formed:" << error << "at line" << line;
+    return document;
+}
+
+QList<QDomElement> childElements(const QDomElement &parent, const QString &name)
+{
+    QList<QDomElement> result;
+    for (QDomElement child = parent.firstChildElement(name); !child.isNull(); child = child.nextSiblingElement(name))
+        result.append(child);
+    return result;
+}
+
+QList<QDomElement> collectionEntries(const QDomDocument &document, const QString &collection, const QString &entry)
+{
+    return childElements(document.documentElement().firstChildElement(collection), entry);
+}
+
+// Canonical form of an element: name, sorted attributes and child elements; comments and layout do not count.
+QString signature(const QDomElement &element)
+{
+    QStringList attributes;
+    const QDomNamedNodeMap map = element.attributes();
+    for (int i = 0; i < map.count(); ++i) {
+        const QDomAttr attribute = map.item(i).toAttr();
+        attributes.append(attribute.name() + QLatin1Char('=') + attribute.value());
+    }
+    attributes.sort();
+    QString result = element.tagName() + QLatin1Char('[') + attributes.join(QLatin1Char(' ')) + QLatin1Char(']');
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+        result += QLatin1Char('(') + signature(child) + QLatin1Char(')');
+    return result;
+}
+
+// Key of every definition of one kind (id, id with index, code) mapped to its canonical form.
+QMap<QString, QString> definitions(const QDomDocument &document, const QString &kind)
+{
+    QMap<QString, QString> result;
+    const auto add = [&result](const QString &key, const QDomElement &element) { result.insert(key, signature(element)); };
+    if (kind == QLatin1String("Datatype")) {
+        for (const QDomElement &e : collectionEntries(document, QStringLiteral("DatatypeCollection"), kind))
+            add(e.attribute(QStringLiteral("id")), e);
+    } else if (kind == QLatin1String("Variable")) {
+        for (const QDomElement &e : collectionEntries(document, QStringLiteral("VariableCollection"), kind))
+            add(e.attribute(QStringLiteral("id")) + QLatin1Char('@') + e.attribute(QStringLiteral("index")), e);
+    } else if (kind == QLatin1String("ErrorType")) {
+        for (const QDomElement &e : collectionEntries(document, QStringLiteral("ErrorTypeCollection"), kind))
+            add(e.attribute(QStringLiteral("code")) + QLatin1Char('/') + e.attribute(QStringLiteral("additionalCode")), e);
+    } else if (kind == QLatin1String("Event")) {
+        for (const QDomElement &e : collectionEntries(document, QStringLiteral("EventCollection"), kind))
+            add(e.attribute(QStringLiteral("code")), e);
+    } else if (kind == QLatin1String("Unit")) {
+        for (const QDomElement &e : collectionEntries(document, QStringLiteral("UnitCollection"), kind))
+            add(e.attribute(QStringLiteral("code")), e);
+    } else if (kind == QLatin1String("Text")) {
+        // the wording is ours; only the ids must match
+        const QDomElement language = document.documentElement().firstChildElement(QStringLiteral("ExternalTextCollection")).firstChildElement(QStringLiteral("PrimaryLanguage"));
+        for (QDomElement e = language.firstChildElement(kind); !e.isNull(); e = e.nextSiblingElement(kind))
+            result.insert(e.attribute(QStringLiteral("id")), QString());
+    }
+    return result;
+}
+
+QDomElement primaryLanguage(const QDomDocument &document)
+{
+    return document.documentElement().firstChildElement(QStringLiteral("ExternalTextCollection")).firstChildElement(QStringLiteral("PrimaryLanguage"));
+}
+
+// Text id -> value of one language; a repeated id is reported in duplicates.
+QMap<QString, QString> texts(const QDomElement &language, QStringList *duplicates)
+{
+    QMap<QString, QString> result;
+    for (const QDomElement &text : childElements(language, QStringLiteral("Text"))) {
+        const QString id = text.attribute(QStringLiteral("id"));
+        if (result.contains(id))
+            duplicates->append(id);
+        result.insert(id, text.attribute(QStringLiteral("value")));
+    }
+    return result;
+}
+
+void collectTextIds(const QDomElement &element, QSet<QString> *ids)
+{
+    if (element.hasAttribute(QStringLiteral("textId")))
+        ids->insert(element.attribute(QStringLiteral("textId")));
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+        collectTextIds(child, ids);
+}
+
+QSet<QString> referencedTextIds(const QDomDocument &document)
+{
+    QSet<QString> result;
+    collectTextIds(document.documentElement(), &result);
+    return result;
+}
+
+QSet<QString> keysOf(const QMap<QString, QString> &map)
+{
+    const QList<QString> keys = map.keys();
+    return QSet<QString>(keys.begin(), keys.end());
+}
+
+} // namespace
+
+class TestStandardDefinitions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void resourceLoads_data();
+    void resourceLoads();
+    void coversReferenceDefinitions_data();
+    void coversReferenceDefinitions();
+    void everyTextIdHasTextInEveryLanguage_data();
+    void everyTextIdHasTextInEveryLanguage();
+    void validatesAgainstSchema_data();
+    void validatesAgainstSchema();
+    void corpusReferencesResolve();
+};
+
+void TestStandardDefinitions::resourceLoads_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("definitions") << definitionsFile << "IODDStandardDefinitions" << "en";
+    QTest::newRow("unit definitions") << unitsFile << "IODDStandardUnitDefinitions" << "en";
+    for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+        QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language))
+            << languageFile(definitionsFile, language) << "ExternalTextDocument" << language;
+        QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language))
+            << languageFile(unitsFile, language) << "ExternalTextDocument" << language;
+    }
+}
+
+void TestStandardDefinitions::resourceLoads()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, root);
+    QFETCH(QString, language);
+
+    const QDomDocument document = loadDocument(resourceFolder + file);
+    QCOMPARE(document.documentElement().tagName(), root);
+    QCOMPARE(document.documentElement().attribute(QStringLiteral("xmlns")), iodd11Namespace);
+    const QDomElement texts = root == QLatin1String("ExternalTextDocument")
+        ? document.documentElement().firstChildElement(QStringLiteral("Language"))
+        : primaryLanguage(document);
+    QCOMPARE(texts.attribute(QStringLiteral("xml:lang")), language);
+    QVERIFY(!texts.firstChildElement(QStringLiteral("Text")).isNull());
+}
+
+void TestStandardDefinitions::coversReferenceDefinitions_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("datatypes") << definitionsFile << "Datatype";
+    QTest::newRow("variables") << definitionsFile << "Variable";
+    QTest::newRow("error types") << definitionsFile << "ErrorType";
+    QTest::newRow("events") << definitionsFile << "Event";
+    QTest::newRow("units") << unitsFile << "Unit";
+    QTest::newRow("text ids") << definitionsFile << "Text";
+    QTest::newRow("unit text ids") << unitsFile << "Text";
+}
+
+// Every definition of the published document exists in ours under the same key, with the same facts.
+void TestStandardDefinitions::coversReferenceDefinitions()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    if (!TestEnvironment::hasCorpus())
+        QSKIP("The IODD corpus is not available");
+
+    const auto reference = definitions(loadDocument(TestEnvironment::corpusPath(QStringLiteral("standard/") + file)), kind);
+    const auto ours = definitions(loadDocument(resourceFolder + file), kind);
+    QVERIFY(!reference.isEmpty());
+
+    QStringList missing;
+    QStringList different;
+    for (auto it = reference.cbegin(); it != reference.cend(); ++it) {
+        if (!ours.contains(it.key()))
+            missing.append(it.key());
+        else if (ours.value(it.key()) != it.value())
+            different.append(it.key());
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing: ") + missing.join(QStringLiteral(", "))));
+    QVERIFY2(different.isEmpty(), qPrintable(QStringLiteral("different: ") + different.join(QStringLiteral(", "))));
+}
+
+void TestStandardDefinitions::everyTextIdHasTextInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("definitions") << definitionsFile;
+    QTest::newRow("unit definitions") << unitsFile;
+}
+
+void TestStandardDefinitions::everyTextIdHasTextInEveryLanguage()
+{
+    QFETCH(QString, file);
+
+    const QDomDocument main = loadDocument(resourceFolder + file);
+    const QSet<QString> referenced = referencedTextIds(main);
+    QVERIFY(!referenced.isEmpty());
+
+    QStringList duplicates;
+    const auto english = texts(primaryLanguage(main), &duplicates);
+    for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+        const QDomDocument document = loadDocument(resourceFolder + languageFile(file, language));
+        const auto translated = texts(document.documentElement().firstChildElement(QStringLiteral("Language")), &duplicates);
+        // the same ids as the English texts: none missing, none misspelt
+        const QSet<QString> untranslated = keysOf(english) - keysOf(translated);
+        const QSet<QString> unknown = keysOf(translated) - keysOf(english);
+        QVERIFY2(untranslated.isEmpty(), qPrintable(language + QStringLiteral(": untranslated ") + untranslated.values().join(QStringLiteral(", "))));
+        QVERIFY2(unknown.isEmpty(), qPrintable(language + QStringLiteral(": unknown ") + unknown.values().join(QStringLiteral(", "))));
+        for (const QString &id : referenced)
+            QVERIFY2(!translated.value(id).trimmed().isEmpty(), qPrintable(language + QStringLiteral(": no text for ") + id));
+    }
+    for (const QString &id : referenced)
+        QVERIFY2(!english.value(id).trimmed().isEmpty(), qPrintable(QStringLiteral("en: no text for ") + id));
+    QVERIFY2(duplicates.isEmpty(), qPrintable(QStringLiteral("defined twice: ") + duplicates.join(QStringLiteral(", "))));
+}
+
+void TestStandardDefinitions::validatesAgainstSchema_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("schema");
+    const QString definitionsSchema = QStringLiteral("IODD-StandardDefinitions1.1.xsd");
+    const QString textSchema = QStringLiteral("IODD-Primitives1.1.xsd");
+    QTest::newRow("definitions") << definitionsFile << definitionsSchema;
+    QTest::newRow("unit definitions") << unitsFile << definitionsSchema;
+    for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+        QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language)) << languageFile(definitionsFile, language) << textSchema;
+        QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language)) << languageFile(unitsFile, language) << textSchema;
+    }
+}
+
+void TestStandardDefinitions::validatesAgainstSchema()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, schema);
+    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+    const QString schemaPath = TestEnvironment::corpusPath(QStringLiteral("standard/") + schema);
+    if (xmllint.isEmpty() || !QFileInfo::exists(schemaPath))
+        QSKIP("xmllint or the schema is not available");
+
+    // validate exactly what is compiled in
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString copy = folder.filePath(file);
+    QVERIFY(QFile::copy(resourceFolder + file, copy));
+
+    QProcess process;
+    process.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--schema"), schemaPath, copy});
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+             process.readAllStandardError().constData());
+}
+
+// Every standard variable, datatype, event, error type and unit that a version 1.1 device description
+// of the corpus refers to exists in our definitions.
+void TestStandardDefinitions::corpusReferencesResolve()
+{
+    if (!TestEnvironment::hasCorpus())
+        QSKIP("The IODD corpus is not available");
+
+    const QDomDocument standard = loadDocument(resourceFolder + definitionsFile);
+    QSet<QString> variables;
+    for (const QString &key : definitions(standard, QStringLiteral("Variable")).keys())
+        variables.insert(key.section(QLatin1Char('@'), 0, 0));
+    const QSet<QString> datatypes = keysOf(definitions(standard, QStringLiteral("Datatype")));
+    const QSet<QString> events = keysOf(definitions(standard, QStringLiteral("Event")));
+    const QSet<QString> errorTypes = keysOf(definitions(standard, QStringLiteral("ErrorType")));
+    const QSet<QString> units = keysOf(definitions(loadDocument(resourceFolder + unitsFile), QStringLiteral("Unit")));
+
+    QStringList unresolved;
+    int deviceDescriptions = 0;
+    QDirIterator it(TestEnvironment::corpusPath(), {QStringLiteral("*.xml")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.fileName().contains(QLatin1String("/standard/")) || !file.open(QIODevice::ReadOnly))
+            continue;
+        QXmlStreamReader reader(&file);
+        if (!reader.readNextStartElement() || reader.name() != QLatin1String("IODevice")
+            || reader.namespaceUri() != iodd11Namespace)
+            continue;
+        ++deviceDescriptions;
+        QSet<QString> ownDatatypes;
+        QStringList datatypeRefs;
+        const QString name = it.fileInfo().fileName() + QStringLiteral(": ");
+        const auto check = [&](bool found, const QString &what) {
+            if (!found)
+                unresolved.append(name + what);
+        };
+        while (!reader.atEnd()) {
+            if (reader.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QXmlStreamAttributes attributes = reader.attributes();
+            const QStringRef element = reader.name();
+            if (element == QLatin1String("Datatype") && attributes.hasAttribute(QStringLiteral("id")))
+                ownDatatypes.insert(attributes.value(QStringLiteral("id")).toString());
+            else if (element == QLatin1String("DatatypeRef"))
+                datatypeRefs.append(attributes.value(QStringLiteral("datatypeId")).toString());
+            else if (element == QLatin1String("StdVariableRef"))
+                check(variables.contains(attributes.value(QStringLiteral("id")).toString()), attributes.value(QStringLiteral("id")).toString());
+            else if (element == QLatin1String("StdEventRef"))
+                check(events.contains(attributes.value(QStringLiteral("code")).toString()), QStringLiteral("event ") + attributes.value(QStringLiteral("code")));
+            else if (element == QLatin1String("StdErrorTypeRef")) {
+                const QString code = attributes.hasAttribute(QStringLiteral("code")) ? attributes.value(QStringLiteral("code")).toString() : QStringLiteral("128");
+                const QString key = code + QLatin1Char('/') + attributes.value(QStringLiteral("additionalCode"));
+                check(errorTypes.contains(key), QStringLiteral("error type ") + key);
+            }
+            if (attributes.hasAttribute(QStringLiteral("unitCode")))
+                check(units.contains(attributes.value(QStringLiteral("unitCode")).toString()), QStringLiteral("unit ") + attributes.value(QStringLiteral("unitCode")));
+        }
+        for (const QString &id : qAsConst(datatypeRefs))
+            check(ownDatatypes.contains(id) || datatypes.contains(id), QStringLiteral("datatype ") + id);
+    }
+    QVERIFY(deviceDescriptions > 0);
+    QVERIFY2(unresolved.isEmpty(), qPrintable(unresolved.join(QStringLiteral("; "))));
+}
+
+OVINEX_TEST_MAIN(TestStandardDefinitions)
+#include "tst_standarddefinitions.moc"
