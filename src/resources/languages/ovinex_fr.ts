@@ -1,80 +1,87 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
-<context>
+  <context>
     <name>ApplicationSettings</name>
     <message>
-        <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
-        <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
+      <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
+      <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ContentDesktop</name>
     <message>
-        <source>Ovinex IOLink Suite - Korvell GmbH</source>
-        <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
+      <source>Ovinex IOLink Suite - Korvell GmbH</source>
+      <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>DevicePages</name>
     <message>
-        <source>Identification</source>
-        <translation>Identification</translation>
+      <source>Identification</source>
+      <translation>Identification</translation>
     </message>
     <message>
-        <source>No device selected.
+      <source>No device selected.
 Please select a device from the list on the left.</source>
-        <translation>Aucun appareil sélectionné.
+      <translation>Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>DevicesPane</name>
     <message>
-        <source>Devices</source>
-        <translation>Appareils</translation>
+      <source>Devices</source>
+      <translation>Appareils</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
+    <name>IODDEntry</name>
+    <message>
+      <source>undefined</source>
+      <translation>non défini</translation>
+    </message>
+  </context>
+  <context>
     <name>MainHeader</name>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
+      <source>About</source>
+      <translation>À propos</translation>
     </message>
     <message>
-        <source>Manage IODDs</source>
-        <translation>Gérer les IODD</translation>
+      <source>Check for Updates</source>
+      <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
+      <source>Exit</source>
+      <translation>Quitter</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
+      <source>File</source>
+      <translation>Fichier</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+      <source>Help</source>
+      <translation>Aide</translation>
     </message>
     <message>
-        <source>Check for Updates</source>
-        <translation>Rechercher des mises à jour</translation>
+      <source>Manage IODDs</source>
+      <translation>Gérer les IODD</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
+      <source>Settings</source>
+      <translation>Paramètres</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>StatusFooter</name>
     <message>
-        <source>Status:</source>
-        <translation>État :</translation>
+      <source>Not connected</source>
+      <translation>Non connecté</translation>
     </message>
     <message>
-        <source>Not connected</source>
-        <translation>Non connecté</translation>
+      <source>Status:</source>
+      <translation>État :</translation>
     </message>
-</context>
+  </context>
 </TS>

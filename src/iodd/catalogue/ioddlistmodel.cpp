@@ -1,0 +1,171 @@
+#include "ioddlistmodel.h"
+
+#include "app/applicationsettings.h"
+#include "iodd/catalogue/ioddentry.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QQmlEngine>
+
+IODDListModel::IODDListModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+    watch(getIoddSearchPath());
+    connect(&watcher, &QFileSystemWatcher::directoryChanged, this, &IODDListModel::onIoddFolderModified);
+    parseIODDs();
+}
+
+int IODDListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : entries.size();
+}
+
+QVariant IODDListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= entries.size())
+        return QVariant();
+    const IODDEntry *entry = entries.at(index.row());
+    switch (role) {
+    case ValidRole:
+        return entry->isValid();
+    case NameRole:
+        return entry->getIODDPath();
+    case ProductNameRole:
+        return entry->getProductName();
+    case VendorIdRole:
+        return entry->getVendorId();
+    case DeviceIdRole:
+        return entry->getDeviceId();
+    case VendorNameRole:
+        return entry->getVendorName();
+    case VendorLogoPathRole:
+        return entry->getVendorLogoPath();
+    case DeviceIconPathRole:
+        return entry->getFirstDeviceIconPath();
+    case DeviceSymbolPathRole:
+        return entry->getFirstDeviceSymbolPath();
+    default:
+        return QVariant();
+    }
+}
+
+QHash<int, QByteArray> IODDListModel::roleNames() const
+{
+    return {
+        { ValidRole, "valid" },
+        { NameRole, "name" },
+        { ProductNameRole, "productName" },
+        { VendorIdRole, "vendorId" },
+        { DeviceIdRole, "deviceId" },
+        { VendorNameRole, "vendorName" },
+        { VendorLogoPathRole, "vendorLogoPath" },
+        { DeviceIconPathRole, "deviceIconPath" },
+        { DeviceSymbolPathRole, "deviceSymbolPath" },
+    };
+}
+
+void IODDListModel::onIoddFolderModified()
+{
+    qDebug() << Q_FUNC_INFO;
+    // A folder replaced by a new one (removed, created again) drops out of the watcher; watch the new one.
+    watch(getIoddSearchPath());
+    parseIODDs();
+}
+
+QObject *IODDListModel::getEntry(int index) const
+{
+    qDebug() << Q_FUNC_INFO << index;
+    if (index < 0 || index >= entries.size()) {
+        qWarning() << Q_FUNC_INFO << "entry index out of range, index:" << index;
+        return nullptr;
+    }
+    IODDEntry *entry = entries.at(index);
+    // The model deletes its entries on every rescan; QML must never take them over.
+    QQmlEngine::setObjectOwnership(entry, QQmlEngine::CppOwnership);
+    return entry;
+}
+
+QString IODDListModel::getIoddSearchPath() const
+{
+    return ApplicationSettings::instance()->getIoddSearchPath();
+}
+
+void IODDListModel::setIoddSearchPath(const QString &path)
+{
+    qDebug() << Q_FUNC_INFO << path;
+    const QString oldPath = getIoddSearchPath();
+    if (!oldPath.isEmpty() && watcher.directories().contains(oldPath))
+        watcher.removePath(oldPath);
+    watch(path);
+    ApplicationSettings::instance()->setIoddSearchPath(path);
+    parseIODDs();
+    emit ioddSearchPathChanged();
+}
+
+void IODDListModel::parseIODDs()
+{
+    const QString searchPath = getIoddSearchPath();
+    qInfo() << "Parsing IODD files in:" << searchPath;
+    beginResetModel();
+    for (IODDEntry *entry : qAsConst(entries))
+        entry->deleteLater();
+    entries.clear();
+    const QStringList folders = foldersToScan(searchPath);
+    for (const QString &folder : folders)
+        scanFolder(folder);
+    endResetModel();
+    emit countChanged();
+    qInfo() << "Parsing IODD files completed. IODDS found:" << entries.size();
+}
+
+QStringList IODDListModel::foldersToScan(const QString &searchPath) const
+{
+    // An empty path would otherwise mean the process's working folder.
+    if (searchPath.isEmpty())
+        return {};
+    const QDir searchFolder(searchPath);
+    const QStringList names = searchFolder.entryList(QDir::Dirs, QDir::Name | QDir::Reversed);
+    QStringList folders;
+    for (const QString &name : names)
+        folders << QDir::cleanPath(searchFolder.absoluteFilePath(name));
+    return folders;
+}
+
+void IODDListModel::scanFolder(const QString &folderPath)
+{
+    const QDir folder(folderPath);
+    const QFileInfoList xmlFiles = folder.entryInfoList({ QStringLiteral("*.xml") }, QDir::Files, QDir::Unsorted);
+    if (xmlFiles.isEmpty())
+        return;
+    // Listed once per folder: every entry of the folder shares the same list.
+    const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
+    for (const QFileInfo &fileInfo : xmlFiles) {
+        qDebug() << fileInfo;
+        auto *entry = new IODDEntry(fileInfo, folderFiles, this);
+        entry->parse();
+        entries.append(entry);
+    }
+}
+
+void IODDListModel::watch(const QString &path)
+{
+    if (!path.isEmpty() && QFileInfo(path).isDir() && !watcher.directories().contains(path))
+        watcher.addPath(path);
+}
+
+IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) const
+{
+    IODDEntry *latest = nullptr;
+    matchCount = 0;
+    for (IODDEntry *entry : entries) {
+        if (!entry->isMatchingProductId(productId))
+            continue;
+        ++matchCount;
+        // Strictly greater: on equal dates the entry scanned first stays.
+        if (!latest || entry->getIODDReleaseDate() > latest->getIODDReleaseDate())
+            latest = entry;
+    }
+    if (matchCount > 1)
+        qWarning() << "IODD: found" << matchCount << "matching for" << productId;
+    return latest;
+}
