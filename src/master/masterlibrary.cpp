@@ -2,18 +2,15 @@
 
 #include "simulatedmaster.h"
 
+#include "app/applicationsettings.h"
+
 #include <QDebug>
-#include <QDir>
 #include <QLibrary>
 #include <QReadLocker>
-#include <QRegularExpression>
 #include <QSerialPortInfo>
-#include <QSettings>
 #include <QWriteLocker>
 
 const char *const MasterLibrary::vendorLibraryName = "iqcomm";
-const char *const MasterLibrary::simulatedMasterKey = "app/simulatedMaster";
-const char *const MasterLibrary::simulatedDevicesKey = "app/simulatedDevices";
 
 MasterLibrary &MasterLibrary::instance()
 {
@@ -25,18 +22,6 @@ MasterLibrary::MasterLibrary() = default;
 
 // The vendor library is never unloaded (QLibrary does not unload on destruction): a call may still run.
 MasterLibrary::~MasterLibrary() = default;
-
-QStringList MasterLibrary::defaultSimulatedDevices()
-{
-    const QString folder = QStringLiteral(":/iolink/sample");
-    static const QRegularExpression languageFile(QStringLiteral("-[a-z]{2}\\.xml$"), QRegularExpression::CaseInsensitiveOption);
-    QStringList result;
-    for (const QString &name : QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name)) {
-        if (!languageFile.match(name).hasMatch())
-            result.append(folder + QLatin1Char('/') + name);
-    }
-    return result;
-}
 
 bool MasterLibrary::loadVendorLibrary()
 {
@@ -80,12 +65,10 @@ bool MasterLibrary::isVendorLibraryAvailable()
 
 MasterLibrary::Provider MasterLibrary::bind()
 {
-    const QSettings settings;
-    const bool simulated = settings.value(QString::fromLatin1(simulatedMasterKey), false).toBool();
-    QStringList devices = settings.value(QString::fromLatin1(simulatedDevicesKey)).toStringList();
+    const ApplicationSettings *settings = ApplicationSettings::instance();
+    const bool simulated = settings->simulatedMaster();
+    QStringList devices = settings->simulatedDevices();
     devices.removeAll(QString());
-    if (devices.isEmpty())
-        devices = defaultSimulatedDevices();
 
     bool useVendor = false;
     {

@@ -52,10 +52,6 @@ public:
     IqCommResult setPDValue(IqCommHandle handle, const uint8_t *data, uint16_t length, char *errorText);
 
     static const char *const vendorLibraryName;
-    static const char *const simulatedMasterKey;
-    static const char *const simulatedDevicesKey;
-    // The sample devices shipped with the program, used when no simulated devices are configured.
-    static QStringList defaultSimulatedDevices();
 
 private:
     MasterLibrary();

@@ -1,5 +1,7 @@
 #include "simulateddevice.h"
 
+#include "device/payloadconverter.h"
+
 #include <QDebug>
 #include <QRegularExpression>
 
@@ -12,34 +14,27 @@ using Kind = SimulatedDeviceDescription::Kind;
 using SimpleType = SimulatedDeviceDescription::SimpleType;
 using Datatype = SimulatedDeviceDescription::Datatype;
 
-// Bit 0 is the least significant bit of the last octet; the field is cleared before it is written.
+bool fieldFits(const QByteArray &payload, uint offset, uint length)
+{
+    return length > 0 && length <= 64 && quint64(offset) + length <= quint64(payload.size()) * 8;
+}
+
+// The field is cleared before it is written: stored parameters are overwritten, not ORed.
 void putBits(QByteArray &payload, uint offset, uint length, quint64 value)
 {
-    for (uint k = 0; k < length && k < 64; ++k) {
+    if (!fieldFits(payload, offset, length))
+        return;
+    for (uint k = 0; k < length; ++k) {
         const uint position = offset + k;
         const int octet = payload.size() - 1 - int(position / 8);
-        if (octet < 0)
-            return;
-        const char mask = char(1u << (position % 8));
-        if ((value >> k) & 1u)
-            payload[octet] = char(payload.at(octet) | mask);
-        else
-            payload[octet] = char(payload.at(octet) & ~mask);
+        payload[octet] = char(payload.at(octet) & ~(1u << (position % 8)));
     }
+    PayloadConverter::toPayload<quint64>(value, payload, offset, length);
 }
 
 quint64 getBits(const QByteArray &payload, uint offset, uint length)
 {
-    quint64 value = 0;
-    for (uint k = 0; k < length && k < 64; ++k) {
-        const uint position = offset + k;
-        const int octet = payload.size() - 1 - int(position / 8);
-        if (octet < 0)
-            break;
-        if (quint8(payload.at(octet)) & (1u << (position % 8)))
-            value |= quint64(1) << k;
-    }
-    return value;
+    return fieldFits(payload, offset, length) ? PayloadConverter::fromPayload<quint64>(payload, offset, length) : 0;
 }
 
 bool isNumeric(const SimpleType &type)

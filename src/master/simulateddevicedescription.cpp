@@ -195,6 +195,11 @@ struct SimulatedDeviceDescription::Definitions
                 item.bitOffset = boundedAttribute(itemElement, QStringLiteral("bitOffset"), maxFieldBits);
                 item.type = simpleType(typeElementOf(itemElement));
                 item.accessRestriction = itemElement.attribute(QStringLiteral("accessRightRestriction"));
+                // An item outside its record cannot be stored; it is left out rather than corrupting others.
+                if (item.type.fieldBits() == 0 || item.bitOffset + item.type.fieldBits() > type.simple.bitLength) {
+                    qWarning() << Q_FUNC_INFO << "Record item" << item.subindex << "lies outside its record";
+                    continue;
+                }
                 type.items.append(item);
             }
         } else if (type.simple.kind == Kind::Array) {

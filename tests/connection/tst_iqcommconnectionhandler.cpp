@@ -1,11 +1,11 @@
 #include "testenvironment.h"
 
 #include "connection/iqcommconnectionhandler.h"
+#include "app/applicationsettings.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QThread>
 
@@ -69,10 +69,8 @@ private slots:
 
 void TestIqCommConnectionHandler::initTestCase()
 {
-    QSettings settings;
-    settings.setValue(QString::fromLatin1(MasterLibrary::simulatedMasterKey), true);
-    settings.setValue(QString::fromLatin1(MasterLibrary::simulatedDevicesKey),
-                      QStringList{TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"))});
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices(QStringList{TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"))});
     QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
 }
 
