@@ -100,7 +100,10 @@ public:
         if (isduError)
             *isduError = 0;
         SimulatedMaster::setErrorText(errorText, QString());
+        // Counted when the call starts, so tests can act while a delayed call is in progress.
         Port *candidate = find();
+        if (candidate)
+            ++candidate->calls[name];
         const int delay = candidate ? candidate->delay : 0;
         if (delay > 0) {
             locker.unlock();
@@ -113,7 +116,6 @@ public:
             SimulatedMaster::setErrorText(errorText, QStringLiteral("No simulated master port for this request"));
             return;
         }
-        ++candidate->calls[name];
         if (!candidate->plugged) {
             failure = IqCommInterfaceNotFound;
             SimulatedMaster::setErrorText(errorText, QStringLiteral("Simulated master SIM%1 is unplugged").arg(candidate->number));
