@@ -4,6 +4,7 @@
 
 #include "app/applicationsettings.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QLibrary>
 #include <QReadLocker>
@@ -65,10 +66,13 @@ bool MasterLibrary::isVendorLibraryAvailable()
 
 MasterLibrary::Provider MasterLibrary::bind()
 {
-    const ApplicationSettings *settings = ApplicationSettings::instance();
-    const bool simulated = settings->simulatedMaster();
-    QStringList devices = settings->simulatedDevices();
+    // Without an application object (benchmarks, fuzzing) there are no settings: the defaults apply.
+    const bool hasSettings = QCoreApplication::instance() != nullptr;
+    const bool simulated = hasSettings && ApplicationSettings::instance()->simulatedMaster();
+    QStringList devices = hasSettings ? ApplicationSettings::instance()->simulatedDevices() : QStringList();
     devices.removeAll(QString());
+    if (devices.isEmpty())
+        devices = ApplicationSettings::defaultSimulatedDevices();
 
     bool useVendor = false;
     {

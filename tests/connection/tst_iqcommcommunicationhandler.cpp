@@ -126,7 +126,6 @@ private slots:
     void pollDeliversProcessDataAndEvents();
     void pollOfAnInaccessibleDevice_data();
     void pollOfAnInaccessibleDevice();
-    void libraryTexts();
     void takingTheHandleAwayAnswersEveryTask();
     void lostConnectionThenReconnection();
 };
@@ -317,14 +316,6 @@ void TestIqCommCommunicationHandler::pollOfAnInaccessibleDevice()
     QCOMPARE(watched.alerts.count(), 1);
     if (situation != QLatin1String("unplugged"))
         QCOMPARE(watched.alerts.at(0).at(0).toString(), QStringLiteral("IO-Link device inaccessible on SIM1."));
-}
-
-void TestIqCommCommunicationHandler::libraryTexts()
-{
-    QCOMPARE(IqCommCommunicationHandler::describeIqError(-2), QStringLiteral("iqInterface is not found for connection"));
-    QCOMPARE(IqCommCommunicationHandler::describeIqError(-7), QStringLiteral("specific error"));
-    QCOMPARE(IqCommCommunicationHandler::describeIqError(-8), QStringLiteral("Undescribed iqDll error"));
-    QCOMPARE(IqCommCommunicationHandler::describeIqError(0), QStringLiteral("no error"));
 }
 
 void TestIqCommCommunicationHandler::takingTheHandleAwayAnswersEveryTask()

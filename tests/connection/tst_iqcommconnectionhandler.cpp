@@ -61,6 +61,7 @@ private slots:
     void unexpectedOperatingModeClosesThePort();
     void disconnectClosesOnce();
     void inactiveModeFailureIsOnlyAWarning();
+    void portWithoutNumberIsNeverOpened_data();
     void portWithoutNumberIsNeverOpened();
     void reconnectAfterDisconnect();
     void connectionInWorkerThread();
@@ -88,6 +89,8 @@ void TestIqCommConnectionHandler::portNumberFromLocation_data()
     QTest::newRow("ends in 12") << "COM12" << 12;
     QTest::newRow("device node") << "/dev/ttyACM0" << 0;
     QTest::newRow("no trailing digits") << "/dev/serial" << 65535;
+    QTest::newRow("digits not at the end") << "COM3x" << 65535;
+    QTest::newRow("too large for a port") << "COM70000" << 65535;
 }
 
 void TestIqCommConnectionHandler::portNumberFromLocation()
@@ -197,16 +200,24 @@ void TestIqCommConnectionHandler::inactiveModeFailureIsOnlyAWarning()
     QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
 }
 
+void TestIqCommConnectionHandler::portWithoutNumberIsNeverOpened_data()
+{
+    QTest::addColumn<QString>("location");
+    QTest::newRow("no digits") << "/dev/serial";
+    QTest::newRow("beyond the library's 8 bits") << "COM257";
+}
+
+// Cut to 8 bits, these numbers would open some other master's port.
 void TestIqCommConnectionHandler::portWithoutNumberIsNeverOpened()
 {
+    QFETCH(QString, location);
     SerialPortDescriptor port;
-    port.setPortName(QStringLiteral("serial"));
-    port.setSystemLocation(QStringLiteral("/dev/serial"));
+    port.setSystemLocation(location);
     Watched watched(port);
     watched.handler->connectToDevice();
     QTRY_COMPARE(watched.error.count(), 1);
     QCOMPARE(watched.alerts.count(), 1);
-    QVERIFY(watched.lastAlert().contains(QStringLiteral("/dev/serial")));
+    QVERIFY(watched.lastAlert().contains(location));
     QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
 }
 

@@ -146,8 +146,6 @@ private slots:
     void initTestCase();
     void init();
 
-    void portNumbers_data();
-    void portNumbers();
     void bindingFollowsSettings();
     void virtualPortsOnePerDevice();
     void identityAndConfiguration();
@@ -184,28 +182,6 @@ void TestSimulatedMaster::init()
     SimulatedMaster &master = SimulatedMaster::instance();
     master.setDeviceFiles({fixture(), fixture()});
     master.setTime(0);
-}
-
-void TestSimulatedMaster::portNumbers_data()
-{
-    QTest::addColumn<QString>("location");
-    QTest::addColumn<int>("number");
-    QTest::newRow("trailing digits") << "COM12" << 12;
-    QTest::newRow("device path") << "/dev/ttyUSB3" << 3;
-    QTest::newRow("virtual port") << "SIM1" << 1;
-    QTest::newRow("no digits") << "COM" << 65535;
-    QTest::newRow("digits not at the end") << "COM3x" << 65535;
-    QTest::newRow("empty") << "" << 65535;
-    QTest::newRow("too large for a port") << "COM70000" << 65535;
-}
-
-void TestSimulatedMaster::portNumbers()
-{
-    QFETCH(QString, location);
-    QFETCH(int, number);
-    SerialPortDescriptor port;
-    port.setSystemLocation(location);
-    QCOMPARE(int(port.portNumber()), number);
 }
 
 void TestSimulatedMaster::bindingFollowsSettings()
