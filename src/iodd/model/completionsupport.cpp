@@ -1,0 +1,71 @@
+#include "completionsupport.h"
+
+#include "iodevicet.h"
+
+#include <QRegularExpression>
+
+namespace CompletionSupport {
+
+quint32 valueTypeCode(const QString &typeName)
+{
+    // Order matters: "Integer" is part of "UInteger", "String" of "OctetString".
+    static const struct {
+        const char *part;
+        quint32 code;
+    } codes[] = {
+        {"Boolean", BooleanValue}, {"UInteger", UIntegerValue}, {"Integer", IntegerValue},
+        {"Float", Float32Value},   {"Octet", OctetStringValue},  {"String", StringValue},
+    };
+    for (const auto &entry : codes) {
+        if (typeName.contains(QLatin1String(entry.part)))
+            return entry.code;
+    }
+    return TypedValue::noType;
+}
+
+DatatypeT *resolveDatatype(const IODeviceT &device, const IODDStandardDefinitionsT *standard, const QString &id)
+{
+    if (id.isEmpty())
+        return nullptr;
+    if (const DeviceFunctionT *function = device.deviceFunction()) {
+        if (DatatypeT *found = IODeviceT::findDatatype(lastOf(function->DatatypeCollection), id))
+            return found;
+    }
+    const DatatypeCollectionT *standardTypes = standard ? lastOf(standard->DatatypeCollection) : nullptr;
+    if (!standardTypes)
+        return nullptr;
+    for (DatatypeT *datatype : standardTypes->Datatype) {
+        if (datatype->id.value == id)
+            return datatype;
+    }
+    return nullptr;
+}
+
+QString textOf(const IODeviceT &device, const QString &textId)
+{
+    return textId.isEmpty() ? QString() : device.translate(textId);
+}
+
+QByteArray octetsFromHexText(const QString &text)
+{
+    QString compact = text;
+    compact.remove(QRegularExpression(QStringLiteral("[\\s,;]")));
+    QByteArray octets;
+    const QStringList parts = compact.split(QStringLiteral("0x"), Qt::SkipEmptyParts, Qt::CaseInsensitive);
+    for (const QString &part : parts)
+        octets.append(char(part.toUInt(nullptr, 16)));
+    return octets;
+}
+
+void setFromIoddText(TypedValue &value, const QString &text, const QString &context)
+{
+    if (value.type == BooleanValue) {
+        value.setBool(IODeviceT::toBooleanValue(text.trimmed(), context) != 0);
+    } else if (value.type == OctetStringValue && text.contains(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        value.setOctets(octetsFromHexText(text));
+    } else {
+        value.setFromText(text);
+    }
+}
+
+} // namespace CompletionSupport

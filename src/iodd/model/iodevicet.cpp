@@ -1,0 +1,159 @@
+#include "iodevicet.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QXmlStreamReader>
+
+namespace {
+template <class T>
+T *lastOf(const QList<T *> &list)
+{
+    return list.isEmpty() ? nullptr : list.last();
+}
+
+template <class T>
+T *ensure(std::unique_ptr<T> &root)
+{
+    if (!root)
+        root.reset(new T);
+    return root.get();
+}
+// Real descriptions nest about a dozen levels; the DOM parser needs time quadratic in the depth
+// and crashes on very deep documents, so anything deeper than this is refused before it parses.
+constexpr int maxElementDepth = 100;
+
+bool nestingIsAcceptable(const QByteArray &content)
+{
+    QXmlStreamReader xml(content);
+    int depth = 0;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > maxElementDepth)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return !xml.hasError();
+}
+
+// The program's own resources are trusted; files from the IODD folder are not.
+bool isResource(const QString &path)
+{
+    return path.startsWith(QLatin1String(":/"));
+}
+
+// Only the prototype goes: a collection completed by an earlier load keeps its entries.
+template <class T>
+void removePrototype(ChildList<T> &list)
+{
+    if (!list.isEmpty() && list.first() == list.prototype())
+        list.removeFirst();
+}
+} // namespace
+
+IODeviceT::IODeviceT()
+{
+    elementName = QStringLiteral("IODevice");
+    declare(DocumentInfo, QStringLiteral("DocumentInfo"));
+    declare(ProfileHeader, QStringLiteral("ProfileHeader"));
+    declare(ProfileBody, QStringLiteral("ProfileBody"));
+    declare(CommNetworkProfile, QStringLiteral("CommNetworkProfile"));
+    declare(ExternalTextCollection, QStringLiteral("ExternalTextCollection"));
+    declare(Stamp, QStringLiteral("Stamp"));
+}
+
+IODeviceT::~IODeviceT() = default;
+
+DeviceFunctionT *IODeviceT::deviceFunction() const
+{
+    const ProfileBodyT *body = lastOf(ProfileBody);
+    return body ? lastOf(body->DeviceFunction) : nullptr;
+}
+
+IOLinkKlasse *IODeviceT::targetRoot(XmlDocumentKind kind)
+{
+    switch (kind) {
+    case XmlDocumentKind::ProductDescription:
+        return this;
+    case XmlDocumentKind::StandardDefinitions:
+        return ensure(standardDefinitions);
+    case XmlDocumentKind::StandardUnitDefinitions:
+        return ensure(standardUnitDefinitions);
+    case XmlDocumentKind::StandardUnitDefinitionsLanguage:
+        return ensure(standardUnitTexts);
+    case XmlDocumentKind::StandardDefinitionsLanguage:
+        return ensure(standardTexts);
+    case XmlDocumentKind::ExtraTexts:
+        return ensure(extraTexts);
+    case XmlDocumentKind::SecondaryStandardDefinitions:
+        return ensure(secondaryStandardDefinitions);
+    }
+    return nullptr;
+}
+
+bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
+{
+    filePath = path;
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    IOLinkKlasse *target = targetRoot(kind);
+    if (!target || !file.open(QIODevice::ReadOnly))
+        return false;
+
+    const QByteArray content = file.readAll();
+    file.close();
+    if (!isResource(path) && !nestingIsAcceptable(content))
+        return false;
+    QDomDocument document;
+    if (!document.setContent(content))
+        return false;
+    const QDomNodeList roots = document.elementsByTagName(target->elementName);
+    if (roots.size() != 1)
+        return false;
+
+    const bool product = kind == XmlDocumentKind::ProductDescription;
+    IODDReader reader(eventIntervalMs);
+    reader.readElement(target, roots.at(0), product ? QString() : target->elementName);
+
+    if (kind == XmlDocumentKind::StandardDefinitions || kind == XmlDocumentKind::SecondaryStandardDefinitions)
+        completeStandardDefinitions(static_cast<IODDStandardDefinitionsT *>(target));
+    else if (product)
+        completeProduct();
+    return true;
+}
+
+IODDStandardDefinitionsT *IODeviceT::completionStandardDefinitions() const
+{
+    // Documents of version 1.0.1 complete against the secondary definitions; when none were loaded
+    // the primary ones stand in, so their standard references still resolve.
+    if (version.contains(QLatin1String("V1.0.1")) && secondaryStandardDefinitions)
+        return secondaryStandardDefinitions.get();
+    return standardDefinitions.get();
+}
+
+void IODeviceT::completeProduct()
+{
+    DeviceFunctionT *function = deviceFunction();
+    VariableCollectionT *collection = function ? lastOf(function->VariableCollection) : nullptr;
+    if (collection) {
+        // From here on the four lists hold only the document's entries.
+        removePrototype(collection->StdDirectParameterRef);
+        removePrototype(collection->StdVariableRef);
+        removePrototype(collection->DirectParameterOverlay);
+        removePrototype(collection->Variable);
+    }
+    const DocumentInfoT *info = lastOf(DocumentInfo);
+    version = info ? info->version.value : QString();
+
+    IODDStandardDefinitionsT *standard = completionStandardDefinitions();
+    resolveProcessDataInputs();
+    completeVariables(standard);
+    buildEventTable();
+}

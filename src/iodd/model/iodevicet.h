@@ -1,0 +1,120 @@
+#pragma once
+
+#include "communicationelements.h"
+#include "documentelements.h"
+#include "iolinkklasse.h"
+#include "ioddreader.h"
+#include "standardelements.h"
+#include "textelements.h"
+#include "variableelements.h"
+
+#include <QList>
+#include <QString>
+#include <QVector>
+
+// Which document loadXml reads, and so into which root it goes.
+enum class XmlDocumentKind {
+    ProductDescription = 0,
+    StandardDefinitions = 1,
+    StandardUnitDefinitions = 2,
+    StandardUnitDefinitionsLanguage = 3,
+    StandardDefinitionsLanguage = 4,
+    ExtraTexts = 5,
+    SecondaryStandardDefinitions = 6
+};
+
+// One entry of the event table that the completion builds from the product's events.
+struct EventRecord
+{
+    quint16 code = 0;
+    QString type;
+    QString nameTextId;
+    QString descriptionTextId;
+};
+
+// Root of a device description. It also carries the standard-definition documents loaded next to it,
+// the language in use and what the completion derives from the tree.
+class IODeviceT : public IOLinkKlasse
+{
+    IODD_ELEMENT(IODeviceT)
+public:
+    ~IODeviceT() override;
+
+    // Reads one XML file into the tree. Missing, malformed or foreign files leave the target as it
+    // was and return false; nothing is reported (the binding reports what is missing).
+    bool loadXml(const QString &path, XmlDocumentKind kind);
+
+    // Text of a text id in `language`, looked up in the extra, product, standard, secondary standard
+    // and product primary texts in that order; "failed" when none has it.
+    QString translate(const QString &textId) const;
+    // Abbreviation of a standard unit code; empty when there is none.
+    QString unitAbbreviation(const QString &unitCode) const;
+
+    // Datatypes and their deep copies.
+    static DatatypeT *findDatatype(const DatatypeCollectionT *collection, const QString &id);
+    static DatatypeT *copyDatatype(const DatatypeT *source, const DatatypeCollectionT *collection);
+    static void copySimpleDatatype(const SimpleDatatypeT *source, SimpleDatatypeT *target);
+    static void copyComplexDatatype(const ComplexDatatypeT *source, ComplexDatatypeT *target,
+                                    const DatatypeCollectionT *collection);
+    // Resolves the datatype references of the standard variables by copying from their own collection.
+    static void completeStandardDefinitions(IODDStandardDefinitionsT *definitions);
+    // 0 or 1 from a boolean datatype value ("true", "false", "1", "0"); anything else is 0 with a warning.
+    static int toBooleanValue(const QString &value, const QString &context);
+
+    // Completion of the product's variables (variablecompletion.cpp).
+    void completeVariables(IODDStandardDefinitionsT *standard);
+    void completeDirectParameterOverlay(DirectParameterOverlayT *overlay, IODDStandardDefinitionsT *standard);
+    void completeStdDirectParameterRef(StdDirectParameterRefT *reference, IODDStandardDefinitionsT *standard);
+    void completeVariableElement(VariableT *element, IODDStandardDefinitionsT *standard);
+    void completeStdVariableRef(StdVariableRefT *reference, IODDStandardDefinitionsT *standard);
+    void completeVariable(AbstractVariableT *element, IODDStandardDefinitionsT *standard);
+    void fillFromSimpleDatatype(const SimpleDatatypeT *datatype, TypeDescription &description);
+    void fillFromComplexDatatype(const ComplexDatatypeT *datatype, ::Variable &variable);
+
+    // Datatype references of process data inputs resolved by copying (processdatacompletion.cpp).
+    void resolveProcessDataInputs();
+
+    // Event table (eventtable.cpp).
+    void buildEventTable();
+    // The first record with this code, or null.
+    const EventRecord *findEvent(quint16 code) const;
+    // Translated name of the first record with this code; empty when there is none.
+    QString eventText(quint16 code) const;
+
+    // The standard definitions the product completes against: the secondary ones for documents of
+    // version 1.0.1 when they were loaded, otherwise the primary ones.
+    IODDStandardDefinitionsT *completionStandardDefinitions() const;
+
+    // The last DeviceFunction of the last ProfileBody: a prototype when the document has none.
+    DeviceFunctionT *deviceFunction() const;
+
+    ChildList<DocumentInfoT> DocumentInfo;
+    ChildList<ProfileHeaderT> ProfileHeader;
+    ChildList<ProfileBodyT> ProfileBody;
+    ChildList<IOLinkCommNetworkProfileT> CommNetworkProfile;
+    ChildList<ExternalTextCollectionT> ExternalTextCollection;
+    ChildList<StampT> Stamp;
+
+    std::unique_ptr<IODDStandardDefinitionsT> standardDefinitions;
+    std::unique_ptr<IODDStandardDefinitionsT> secondaryStandardDefinitions;
+    std::unique_ptr<ExternalTextDocumentT> standardTexts;
+    std::unique_ptr<ExternalTextDocumentT> extraTexts;
+    std::unique_ptr<ExternalTextDocumentT> standardUnitTexts;
+    std::unique_ptr<IODDStandardUnitDefinitionsT> standardUnitDefinitions;
+    QString filePath;
+    QString version;
+    QVector<EventRecord> eventTable;
+    QString language;
+
+    // Filled by the device binding: the completed variables in the order of synchronisation, and
+    // the elements they belong to (same order). Neither owns anything.
+    QList<::Variable *> variables;
+    QList<AbstractVariableT *> variableElements;
+
+    // How often the reader lets events run while loading (see IODDReader).
+    int eventIntervalMs = IODDReader::defaultEventIntervalMs;
+
+private:
+    IOLinkKlasse *targetRoot(XmlDocumentKind kind);
+    void completeProduct();
+};

@@ -1,0 +1,143 @@
+#include "typedvalue.h"
+
+#include <QStringList>
+
+#include <cstring>
+
+namespace {
+// The longest prefix of at most `limit` octets that does not split a UTF-8 character.
+QByteArray utf8Prefix(const QByteArray &text, int limit)
+{
+    if (text.size() <= limit)
+        return text;
+    int end = limit;
+    while (end > 0 && (uchar(text.at(end)) & 0xC0) == 0x80)
+        --end;
+    return text.left(end);
+}
+
+enum ValueType : quint32 { Boolean = 0, UInteger = 1, Integer = 2, Float32 = 3, String = 4, OctetString = 5 };
+}
+
+void TypedValue::clearStorage()
+{
+    std::memset(storage.text, 0, sizeof storage.text);
+    octetCount = 0;
+}
+
+void TypedValue::setBool(bool value)
+{
+    clearStorage();
+    storage.boolean = value;
+}
+
+void TypedValue::setUInt(quint32 value)
+{
+    clearStorage();
+    storage.unsignedNumber = value;
+}
+
+void TypedValue::setInt(qint32 value)
+{
+    clearStorage();
+    storage.signedNumber = value;
+}
+
+void TypedValue::setFloat(float value)
+{
+    clearStorage();
+    storage.number = value;
+}
+
+void TypedValue::setOctets(const QByteArray &value)
+{
+    clearStorage();
+    // One octet stays free for the terminating zero.
+    octetCount = qMin(value.size(), storageSize - 1);
+    std::memcpy(storage.text, value.constData(), size_t(octetCount));
+}
+
+QByteArray TypedValue::octets() const
+{
+    return QByteArray(storage.text, octetCount);
+}
+
+void TypedValue::setFromText(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    switch (type) {
+    case Boolean:
+        setBool(trimmed.toLongLong() != 0);
+        break;
+    case UInteger:
+        setUInt(quint32(trimmed.toULongLong()));
+        break;
+    case Integer:
+        setInt(qint32(trimmed.toLongLong()));
+        break;
+    case Float32:
+        setFloat(trimmed.toFloat());
+        break;
+    case String:
+        setOctets(utf8Prefix(text.toUtf8(), storageSize - 1));
+        break;
+    case OctetString:
+        setOctets(text.toUtf8());
+        break;
+    default:
+        setBool(false);
+        break;
+    }
+}
+
+void TypedValue::setOctetsFromHexText(const QString &text)
+{
+    QString compact = text;
+    compact.remove(QLatin1Char(' '));
+    QByteArray octetValues;
+    const QStringList parts = compact.split(QStringLiteral("0x"), Qt::SkipEmptyParts);
+    for (const QString &part : parts)
+        octetValues.append(char(part.toUInt(nullptr, 16)));
+    setOctets(octetValues);
+}
+
+QString TypedValue::toText() const
+{
+    switch (type) {
+    case Boolean:
+        return storage.boolean ? QStringLiteral("1") : QStringLiteral("0");
+    case UInteger:
+        return QString::number(storage.unsignedNumber);
+    case Integer:
+        return QString::number(storage.signedNumber);
+    case Float32:
+        return QString::number(double(storage.number), 'g', 6);
+    case String:
+    case OctetString:
+        return QString::fromUtf8(storage.text, octetCount);
+    default:
+        return QString();
+    }
+}
+
+void TypedValue::reset()
+{
+    switch (type) {
+    case UInteger:
+        setUInt(0);
+        break;
+    case Integer:
+        setInt(0);
+        break;
+    case Float32:
+        setFloat(0);
+        break;
+    case String:
+    case OctetString:
+        setOctets(QByteArrayLiteral("-"));
+        break;
+    default:
+        setBool(false);
+        break;
+    }
+}

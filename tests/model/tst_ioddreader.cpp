@@ -1,0 +1,338 @@
+#include "testenvironment.h"
+
+#include "iodd/model/iodevicet.h"
+
+#include <QApplication>
+#include <QTimer>
+
+// Reading documents into element trees: declarations, prototypes, positions, the type dispatch and
+// the document kinds of loadXml.
+class TestIODDReader : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString fixture(const QString &name) { return TestEnvironment::testDataPath(QStringLiteral("model/") + name); }
+
+    static DatatypeT *datatype(const IODeviceT &device, const QString &id)
+    {
+        return IODeviceT::findDatatype(device.deviceFunction()->DatatypeCollection.last(), id);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(device.loadXml(fixture(QStringLiteral("reader.xml")), XmlDocumentKind::ProductDescription));
+    }
+
+    void absentElementsReadAsPrototypes()
+    {
+        const DeviceIdentityT *identity = device.ProfileBody.last()->DeviceIdentity.last();
+        QCOMPARE(identity->vendorId.value, QStringLiteral("1234"));
+        QCOMPARE(identity->DeviceName.size(), 1);
+        QCOMPARE(identity->DeviceName.last()->textId.value, QString());
+
+        const VariableT *named = device.deviceFunction()->VariableCollection.last()->Variable.at(1);
+        QCOMPARE(named->id.value, QStringLiteral("V_Named"));
+        QCOMPARE(named->Description.size(), 1);
+        QCOMPARE(named->Description.last()->textId.value, QString());
+        QCOMPARE(named->Name.last()->textId.value, QStringLiteral("TN_Named"));
+
+        const MenuSetT *observer = device.deviceFunction()->UserInterface.last()->ObserverRoleMenuSet.last();
+        QCOMPARE(observer->IdentificationMenu.last()->menuId.value, QStringLiteral("M_Main"));
+        QCOMPARE(observer->DiagnosisMenu.size(), 1);
+        QCOMPARE(observer->DiagnosisMenu.last()->menuId.value, QString());
+
+        const IOLinkTestT *test = device.CommNetworkProfile.last()->Test.last();
+        QCOMPARE(test->Config1.size(), 1);
+        QCOMPARE(test->Config2.last()->testValue.value, QStringLiteral("0x01,0x02"));
+    }
+
+    void repeatingElementsFollowTheirPrototype()
+    {
+        const DeviceVariantCollectionT *variants =
+            device.ProfileBody.last()->DeviceIdentity.last()->DeviceVariantCollection.last();
+        QCOMPARE(variants->DeviceVariant.size(), 3);
+        QCOMPARE(variants->DeviceVariant.at(0)->productId.value, QString());
+        QCOMPARE(variants->DeviceVariant.at(1)->productId.value, QStringLiteral("A-1"));
+        QCOMPARE(variants->DeviceVariant.at(2)->productId.value, QStringLiteral("A-2"));
+        QCOMPARE(variants->DeviceVariant.at(2)->Name.last()->textId.value, QStringLiteral("TN_A2"));
+
+        const IOLinkPhysicalLayerT *physical =
+            device.CommNetworkProfile.last()->TransportLayers.last()->PhysicalLayer.last();
+        QCOMPARE(physical->Connection.size(), 3);
+        QCOMPARE(physical->Connection.at(2)->connectionSymbol.value, QStringLiteral("b.png"));
+    }
+
+    void attributeValuesStayText()
+    {
+        const DocumentInfoT *info = device.DocumentInfo.last();
+        QCOMPARE(info->releaseDate.value, QString()); // present but empty
+        QCOMPARE(info->copyright.value, QStringLiteral("Korvell"));
+        QCOMPARE(info->version.name, QStringLiteral("version"));
+        QCOMPARE(info->version.path, QStringLiteral("IODevice/DocumentInfo"));
+
+        const FeaturesT *features = device.deviceFunction()->Features.last();
+        QVERIFY(IOLinkKlasse::isTrue(features->blockParameter));
+        QVERIFY(!IOLinkKlasse::isTrue(features->dataStorage)); // "1"
+        QVERIFY(!IOLinkKlasse::isTrue(features->profileCharacteristic)); // absent
+
+        const VariableT *plain = device.deviceFunction()->VariableCollection.last()->Variable.at(0);
+        QVERIFY(!IOLinkKlasse::isTrue(plain->dynamic)); // "TRUE"
+        QCOMPARE(plain->accessRights.value, QStringLiteral("rw")); // absent; the completion fills in "rw"
+    }
+
+    void typeDispatchCreatesTheNamedType_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("UIntegerT is not IntegerT") << "D_Unsigned" << "UIntegerT";
+        QTest::newRow("IntegerT") << "D_Signed" << "IntegerT";
+        QTest::newRow("TimeSpanT is not TimeT") << "D_Span" << "TimeSpanT";
+        QTest::newRow("TimeT") << "D_Time" << "TimeT";
+        QTest::newRow("record") << "D_Record" << "RecordT";
+        QTest::newRow("array") << "D_Array" << "ArrayT";
+        QTest::newRow("union") << "D_Union" << "ProcessDataInUnionT";
+        QTest::newRow("unknown name") << "D_Unknown" << "";
+    }
+
+    void typeDispatchCreatesTheNamedType()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, kind);
+        const DatatypeT *type = datatype(device, id);
+        QVERIFY(type);
+        const SimpleDatatypeT *simple = type->simplePart.get();
+        const ComplexDatatypeT *complex = type->complexPart.get();
+        QString created;
+        if (simple && simple->typed<UIntegerT>())
+            created = "UIntegerT";
+        else if (simple && simple->typed<IntegerT>())
+            created = "IntegerT";
+        else if (simple && simple->typed<TimeSpanT>())
+            created = "TimeSpanT";
+        else if (simple && simple->typed<TimeT>())
+            created = "TimeT";
+        else if (complex && complex->recordPart)
+            created = "RecordT";
+        else if (complex && complex->arrayPart)
+            created = "ArrayT";
+        else if (dynamic_cast<ProcessDataInUnionT *>(type->unionPart.get()))
+            created = "ProcessDataInUnionT";
+        QCOMPARE(created, kind);
+        const int parts = (simple ? 1 : 0) + (complex ? 1 : 0) + (type->unionPart ? 1 : 0);
+        QCOMPARE(parts, kind.isEmpty() ? 0 : 1);
+        if (simple)
+            QCOMPARE(simple->xsiType.value, type->xsiType.value);
+        if (complex)
+            QCOMPARE(complex->xsiType.value, type->xsiType.value);
+    }
+
+    void typeAttributesAndChildrenAreReadIntoTheTypeObject()
+    {
+        const UIntegerT *unsignedType = datatype(device, "D_Unsigned")->simplePart->typed<UIntegerT>();
+        QCOMPARE(unsignedType->bitLength.value, QStringLiteral("16"));
+        QCOMPARE(unsignedType->SingleValue.size(), 2);
+        QCOMPARE(unsignedType->SingleValue.at(1)->value.value, QStringLiteral("7"));
+        QCOMPARE(unsignedType->SingleValue.at(1)->Name.last()->textId.value, QStringLiteral("TN_Seven"));
+        QCOMPARE(unsignedType->ValueRange.at(1)->upperValue.value, QStringLiteral("100"));
+
+        const ArrayT *array = datatype(device, "D_Array")->complexPart->arrayPart.get();
+        QCOMPARE(array->count.value, QStringLiteral("3"));
+        const StringT *element = array->SimpleDatatype.last()->typed<StringT>();
+        QVERIFY(element);
+        QCOMPARE(element->fixedLength.value, QStringLiteral("4"));
+        QCOMPARE(element->encoding.value, QStringLiteral("UTF-8"));
+    }
+
+    void recordItemsAreReadIntoTheRecord()
+    {
+        const RecordT *record = datatype(device, "D_Record")->complexPart->recordPart.get();
+        QCOMPARE(record->bitLength.value, QStringLiteral("24"));
+        QCOMPARE(record->subindexAccessSupported.value, QStringLiteral("false"));
+        QCOMPARE(record->RecordItem.size(), 4);
+        QStringList subindexes;
+        QList<int> positions;
+        for (int i = 1; i < record->RecordItem.size(); ++i) {
+            subindexes << record->RecordItem.at(i)->subindex.value;
+            positions << record->RecordItem.at(i)->position;
+        }
+        QCOMPARE(subindexes, QStringList({"1", "2", "3"}));
+        // The comment between the first two items is not counted, the stray text after the second is.
+        QCOMPARE(positions, QList<int>({0, 1, 3}));
+        QVERIFY(record->RecordItem.at(2)->SimpleDatatype.last()->typed<BooleanT>());
+        QCOMPARE(record->RecordItem.at(3)->DatatypeRef.size(), 2);
+        QCOMPARE(record->RecordItem.at(3)->SimpleDatatype.size(), 1);
+    }
+
+    void recordTypeOnASimpleDatatypeIsIgnored()
+    {
+        const ArrayT *array = datatype(device, "D_Odd")->complexPart->arrayPart.get();
+        const SimpleDatatypeT *element = array->SimpleDatatype.last();
+        QCOMPARE(element->xsiType.value, QStringLiteral("RecordT"));
+        QVERIFY(!element->typedPart);
+        QCOMPARE(element->attributeSlots.size(), 1);
+    }
+
+    void menuReferencesKeepTheirDocumentPositions()
+    {
+        const MenuT *menu = device.deviceFunction()->UserInterface.last()->MenuCollection.last()->Menu.at(1);
+        QCOMPARE(menu->Name.last()->position, 0);
+        QCOMPARE(menu->VariableRef.last()->position, 1);
+        QCOMPARE(menu->MenuRef.last()->position, 2);
+        QCOMPARE(menu->RecordItemRef.last()->position, 3);
+        const ConditionT *condition = menu->MenuRef.last()->Condition.last();
+        QCOMPARE(condition->variableId.value, QStringLiteral("V_Named"));
+        QCOMPARE(condition->subindex.value, QString());
+        QCOMPARE(condition->value.value, QStringLiteral("1"));
+        QCOMPARE(menu->VariableRef.last()->gradient.value, QString());
+    }
+
+    void productLoadRemovesVariablePrototypes()
+    {
+        const VariableCollectionT *variables = device.deviceFunction()->VariableCollection.last();
+        QCOMPARE(variables->Variable.size(), 2);
+        QCOMPARE(variables->Variable.at(0)->id.value, QStringLiteral("V_Plain"));
+        QVERIFY(variables->StdVariableRef.isEmpty());
+        QVERIFY(variables->DirectParameterOverlay.isEmpty());
+        QVERIFY(variables->StdDirectParameterRef.isEmpty());
+        QCOMPARE(device.version, QStringLiteral("V1.2.3"));
+    }
+
+    void unusableDocumentsLeaveTheTreeEmpty_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("missing file") << fixture("does-not-exist.xml");
+        QTest::newRow("root not named IODevice") << fixture("wrongroot.xml");
+        QTest::newRow("two IODevice elements") << fixture("tworoots.xml");
+        QTest::newRow("not well-formed") << fixture("malformed.xml");
+        QTest::newRow("a directory") << TestEnvironment::testDataPath("model");
+    }
+
+    void unusableDocumentsLeaveTheTreeEmpty()
+    {
+        QFETCH(QString, file);
+        IODeviceT empty;
+        QVERIFY(!empty.loadXml(file, XmlDocumentKind::ProductDescription));
+        QCOMPARE(empty.filePath, file);
+        QCOMPARE(empty.DocumentInfo.size(), 1);
+        QCOMPARE(empty.version, QString());
+        const VariableCollectionT *variables = empty.deviceFunction()->VariableCollection.last();
+        QCOMPARE(variables->Variable.size(), 1); // the prototype is still there
+    }
+
+    void entityExpansionDoesNotHang()
+    {
+        IODeviceT hostile;
+        hostile.loadXml(fixture("entities.xml"), XmlDocumentKind::ProductDescription);
+        QVERIFY(hostile.DocumentInfo.last()->version.value.size() < 10 * 1000 * 1000);
+    }
+
+    void deeplyNestedDocumentsAreRefused_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("100 levels") << 100 << true;
+        QTest::newRow("101 levels") << 101 << false;
+        QTest::newRow("100000 levels") << 100000 << false;
+    }
+
+    void deeplyNestedDocumentsAreRefused()
+    {
+        QFETCH(int, depth);
+        QFETCH(bool, loaded);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("deep.xml");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<IODevice><DocumentInfo version=\"V1\"/>");
+        file.write(QByteArray("<a>").repeated(depth - 1));
+        file.write(QByteArray("</a>").repeated(depth - 1));
+        file.write("</IODevice>");
+        file.close();
+        IODeviceT nested;
+        QCOMPARE(nested.loadXml(path, XmlDocumentKind::ProductDescription), loaded);
+        QCOMPARE(nested.version, loaded ? QStringLiteral("V1") : QString());
+    }
+
+    void languageDocumentsAccumulate()
+    {
+        IODeviceT texts;
+        QVERIFY(texts.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardDefinitionsLanguage));
+        QVERIFY(texts.loadXml(fixture("stdtexts-fr.xml"), XmlDocumentKind::StandardDefinitionsLanguage));
+        QVERIFY(texts.standardTexts);
+        QCOMPARE(texts.standardTexts->Language.size(), 3);
+        QCOMPARE(texts.standardTexts->Language.at(1)->xmlLang.value, QStringLiteral("de"));
+        QCOMPARE(texts.standardTexts->Language.last()->xmlLang.value, QStringLiteral("fr"));
+        QCOMPARE(texts.standardTexts->DocumentInfo.size(), 3);
+        QVERIFY(!texts.standardUnitTexts);
+
+        // A product-kind load of a language file finds no IODevice and reads nothing.
+        QVERIFY(!texts.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::ProductDescription));
+        QCOMPARE(texts.DocumentInfo.size(), 1);
+    }
+
+    void eachKindReadsIntoItsOwnRoot()
+    {
+        IODeviceT roots;
+        QVERIFY(roots.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardUnitDefinitionsLanguage));
+        QVERIFY(roots.loadXml(fixture("stdtexts-fr.xml"), XmlDocumentKind::ExtraTexts));
+        QCOMPARE(roots.standardUnitTexts->Language.last()->xmlLang.value, QStringLiteral("de"));
+        QCOMPARE(roots.extraTexts->Language.last()->xmlLang.value, QStringLiteral("fr"));
+        QVERIFY(!roots.standardTexts);
+        // The wrong root for the kind: the target exists but stays empty.
+        QVERIFY(!roots.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardUnitDefinitions));
+        QVERIFY(roots.standardUnitDefinitions);
+        QCOMPARE(roots.standardUnitDefinitions->UnitCollection.size(), 1);
+    }
+
+    void versionChoosesTheStandardDefinitions()
+    {
+        IODeviceT device101;
+        QVERIFY(device101.loadXml(fixture("reader.xml"), XmlDocumentKind::StandardDefinitions) == false);
+        QVERIFY(device101.standardDefinitions);
+        QVERIFY(device101.loadXml(fixture("version101.xml"), XmlDocumentKind::ProductDescription));
+        QCOMPARE(device101.version, QStringLiteral("V1.0.1"));
+        // Without secondary definitions the primary ones stand in.
+        QCOMPARE(device101.completionStandardDefinitions(), device101.standardDefinitions.get());
+
+        IODeviceT device1010;
+        device1010.loadXml(fixture("reader.xml"), XmlDocumentKind::StandardDefinitions);
+        device1010.loadXml(fixture("reader.xml"), XmlDocumentKind::SecondaryStandardDefinitions);
+        QVERIFY(device1010.loadXml(fixture("version1010.xml"), XmlDocumentKind::ProductDescription));
+        QCOMPARE(device1010.completionStandardDefinitions(), device1010.secondaryStandardDefinitions.get());
+
+        IODeviceT current;
+        current.loadXml(fixture("reader.xml"), XmlDocumentKind::SecondaryStandardDefinitions);
+        QVERIFY(current.loadXml(fixture("reader.xml"), XmlDocumentKind::ProductDescription));
+        QCOMPARE(current.completionStandardDefinitions(), nullptr);
+    }
+
+    void eventsRunWhileReading()
+    {
+        bool fired = false;
+        QTimer::singleShot(0, this, [&fired] { fired = true; });
+        IODeviceT responsive;
+        QVERIFY(responsive.loadXml(fixture("reader.xml"), XmlDocumentKind::ProductDescription));
+        QVERIFY(fired);
+    }
+
+    void newInstanceIsAFreshObjectOfTheSameClass()
+    {
+        const IOLinkKlasse *prototype = device.deviceFunction()->VariableCollection.last()->Variable.prototype();
+        std::unique_ptr<IOLinkKlasse> instance(prototype->newInstance());
+        auto *variable = dynamic_cast<VariableT *>(instance.get());
+        QVERIFY(variable);
+        QCOMPARE(variable->elementName, QStringLiteral("Variable"));
+        QCOMPARE(variable->attributeSlots.size(), 7);
+        QCOMPARE(variable->attributeSlots.at(4), &variable->id);
+        QCOMPARE(variable->Datatype.size(), 1);
+        QVERIFY(variable->Datatype.first() != static_cast<const VariableT *>(prototype)->Datatype.first());
+    }
+
+private:
+    IODeviceT device;
+};
+
+OVINEX_TEST_MAIN(TestIODDReader)
+#include "tst_ioddreader.moc"
