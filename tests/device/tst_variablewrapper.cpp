@@ -1,0 +1,469 @@
+#include "testenvironment.h"
+
+#include "device/variablewrapper.h"
+#include "variablefixtures.h"
+
+#include <QLoggingCategory>
+#include <QRegularExpression>
+#include <QSignalSpy>
+
+#include <cmath>
+#include <cstring>
+
+using namespace VariableFixtures;
+
+namespace {
+
+QByteArray octets(std::initializer_list<int> values)
+{
+    QByteArray result;
+    for (int value : values)
+        result.append(char(value));
+    return result;
+}
+
+QList<uint> emittedSubindexes(const QSignalSpy &spy)
+{
+    QList<uint> subindexes;
+    for (const QList<QVariant> &arguments : spy)
+        subindexes.append(arguments.at(0).toUInt());
+    return subindexes;
+}
+
+void expectWarning(const char *pattern)
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString::fromLatin1(pattern)));
+}
+
+bool sameFloat(float a, float b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+} // namespace
+
+class TestVariableWrapper : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void accessRights_data();
+    void accessRights();
+    void slotLengths_data();
+    void slotLengths();
+    void changeSignalsOnlyOnChange();
+    void stringsAreCutAndPadded();
+    void receivedStrings();
+    void signedRecordItemsAndWholeRecordWrites();
+    void wholeRecordReadUpdatesEveryItem();
+    void recordWrittenAsWholeKeepsStringItemsInPlace();
+    void subindexMistakes();
+    void shortPayloadsStayInside();
+    void numbersAreEncodedByWidth_data();
+    void numbersAreEncodedByWidth();
+    void floatRoundTrips_data();
+    void floatRoundTrips();
+    void floatRecordItems();
+    void arrayWithoutSubindexAccess();
+    void arrayOfOctetStrings();
+    void arrayWithSubindexAccessReadAsWhole();
+    void referencedSubindexes();
+};
+
+void TestVariableWrapper::initTestCase()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+}
+
+void TestVariableWrapper::accessRights_data()
+{
+    QTest::addColumn<QString>("rights");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("ro") << "ro" << true << false;
+    QTest::newRow("RO in capitals") << "RO" << true << false;
+    QTest::newRow("mixed case wo") << "wO" << false << true;
+    QTest::newRow("rw") << "rw" << true << true;
+    QTest::newRow("unknown text") << "readonly" << true << true;
+}
+
+void TestVariableWrapper::accessRights()
+{
+    QFETCH(QString, rights);
+    QFETCH(bool, readable);
+    QFETCH(bool, writable);
+    const Variable description = simple(QStringLiteral("V_Access"), 1, 8, 0, rights);
+    VariableWrapper wrapper(&description);
+    QCOMPARE(wrapper.isReadable(), readable);
+    QCOMPARE(wrapper.isWritable(), writable);
+}
+
+void TestVariableWrapper::slotLengths_data()
+{
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<uint>("bitLength");
+    QTest::addColumn<uint>("fixedLength");
+    QTest::addColumn<uint>("slotBits");
+    QTest::addColumn<int>("written");
+    QTest::newRow("12-bit unsigned") << 1u << 12u << 0u << 12u << 2;
+    QTest::newRow("boolean") << 0u << 8u << 0u << 1u << 1;
+    QTest::newRow("string of 4") << 4u << 0u << 4u << 32u << 4;
+    // The model gives octet strings and floats no bit length; neither may turn into a huge payload.
+    QTest::newRow("octet string of 3") << 5u << 0u << 3u << 24u << 3;
+    QTest::newRow("float without bit length") << 3u << 0u << 0u << 32u << 4;
+}
+
+void TestVariableWrapper::slotLengths()
+{
+    QFETCH(uint, type);
+    QFETCH(uint, bitLength);
+    QFETCH(uint, fixedLength);
+    QFETCH(uint, slotBits);
+    QFETCH(int, written);
+    Variable description = simple(QStringLiteral("V_Length"), type, bitLength, fixedLength);
+    description.bitLength = bitLength;
+    VariableWrapper wrapper(&description);
+    QCOMPARE(wrapper.getBitLength(0), slotBits);
+    QCOMPARE(wrapper.toByteArray(0).size(), written);
+}
+
+void TestVariableWrapper::changeSignalsOnlyOnChange()
+{
+    const Variable description = simple(QStringLiteral("V_Count"), 1, 16);
+    VariableWrapper wrapper(&description);
+    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+    wrapper.setValue(QVariant(qulonglong(5)), 0);
+    wrapper.setValue(QVariant(qulonglong(5)), 0);
+    QCOMPARE(spy.count(), 1);
+    // An int 5 is another variant type than the stored unsigned 64-bit 5, so it counts as a change.
+    wrapper.setValue(QVariant(5), 0);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(wrapper.getValue(0).userType(), int(QMetaType::ULongLong));
+
+    wrapper.setDataFromDevice(0, octets({0x00, 0x05}));
+    QCOMPARE(spy.count(), 2);
+    wrapper.setDataFromDevice(0, octets({0x01, 0x05}));
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(wrapper.getValue(0).toULongLong(), 0x105ull);
+    QCOMPARE(emittedSubindexes(spy), (QList<uint>{0, 0, 0}));
+
+    // A display value given as a double is rounded into the integer slot.
+    wrapper.setValue(QVariant(41.6), 0);
+    QCOMPARE(wrapper.getValue(0).toULongLong(), 42ull);
+    wrapper.setValue(QVariant(-3.0), 0);
+    QCOMPARE(wrapper.getValue(0).toULongLong(), 0ull);
+}
+
+void TestVariableWrapper::stringsAreCutAndPadded()
+{
+    const Variable description = simple(QStringLiteral("V_Tag"), 4, 0, 4);
+    VariableWrapper wrapper(&description);
+
+    wrapper.setValue(QStringLiteral("abcdef"), 0);
+    QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("abcd"));
+    QCOMPARE(wrapper.toByteArray(0), QByteArray("abcd"));
+
+    wrapper.setValue(QStringLiteral("ab"), 0);
+    QCOMPARE(wrapper.toByteArray(0), QByteArray("ab\0\0", 4));
+
+    // A character that does not fit whole is left out rather than broken.
+    wrapper.setValue(QStringLiteral("a\u00e9\u00e9"), 0);
+    QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("a\u00e9"));
+    QCOMPARE(wrapper.toByteArray(0), QByteArray("a\xc3\xa9\0", 4));
+}
+
+void TestVariableWrapper::receivedStrings()
+{
+    const Variable description = simple(QStringLiteral("V_Name"), 4, 0, 8);
+    VariableWrapper wrapper(&description);
+    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+    wrapper.setDataFromDevice(0, QByteArray("OVX"));
+    QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("OVX"));
+    wrapper.setDataFromDevice(0, QByteArray("OVX\0junk", 8));
+    QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("OVX"));
+    QCOMPARE(spy.count(), 1);
+    wrapper.setDataFromDevice(0, QByteArray());
+    QCOMPARE(wrapper.getValue(0).toString(), QString());
+}
+
+void TestVariableWrapper::signedRecordItemsAndWholeRecordWrites()
+{
+    const Variable description = record(QStringLiteral("V_Nibbles"), 8,
+                                        {item(1, 4, 2, 4), item(2, 0, 1, 4)}, false);
+    VariableWrapper wrapper(&description);
+    wrapper.setDataFromDevice(0, octets({0xF3}));
+    QCOMPARE(wrapper.getValue(1).toLongLong(), -1ll);
+    QCOMPARE(wrapper.getValue(2).toULongLong(), 3ull);
+
+    wrapper.setValue(QVariant(qlonglong(-1)), 1);
+    wrapper.setValue(QVariant(qulonglong(0)), 2);
+    QCOMPARE(wrapper.toByteArray(0), octets({0xF0}));
+    wrapper.setValue(QVariant(qlonglong(-8)), 1);
+    wrapper.setValue(QVariant(qulonglong(5)), 2);
+    QCOMPARE(wrapper.toByteArray(0), octets({0x85}));
+}
+
+void TestVariableWrapper::wholeRecordReadUpdatesEveryItem()
+{
+    const Variable description = record(QStringLiteral("V_Setup"), 24,
+                                        {item(1, 16, 1, 8), item(2, 8, 2, 8), item(3, 0, 0, 1)}, true);
+    VariableWrapper wrapper(&description);
+    QVERIFY(wrapper.isComplexWithSubindexAccess());
+    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+    wrapper.setDataFromDevice(0, octets({0x10, 0xFE, 0x01}));
+    QCOMPARE(wrapper.getValue(1).toULongLong(), 0x10ull);
+    QCOMPARE(wrapper.getValue(2).toLongLong(), -2ll);
+    QCOMPARE(wrapper.getValue(3).toBool(), true);
+    QCOMPARE(emittedSubindexes(spy), (QList<uint>{1, 2, 3}));
+
+    spy.clear();
+    wrapper.setDataFromDevice(0, octets({0x10, 0x05, 0x01}));
+    QCOMPARE(emittedSubindexes(spy), (QList<uint>{2}));
+
+    // One item read by its own subindex lies at the end of its own payload.
+    spy.clear();
+    wrapper.setDataFromDevice(1, octets({0x22}));
+    QCOMPARE(wrapper.getValue(1).toULongLong(), 0x22ull);
+    QCOMPARE(emittedSubindexes(spy), (QList<uint>{1}));
+    QCOMPARE(wrapper.toByteArray(2), octets({0x05}));
+}
+
+void TestVariableWrapper::recordWrittenAsWholeKeepsStringItemsInPlace()
+{
+    // [number:8][text:4 octets][octets:2][flag:1, padded to an octet] = 8 octets
+    const Variable description = record(QStringLiteral("V_Label"), 64,
+                                        {item(1, 56, 1, 8), item(2, 24, 4, 0, 4), item(3, 8, 5, 0, 2),
+                                         item(4, 0, 0, 1)},
+                                        false);
+    VariableWrapper wrapper(&description);
+    wrapper.setValue(QVariant(qulonglong(0x7A)), 1);
+    wrapper.setValue(QStringLiteral("AB"), 2);
+    wrapper.setValue(octets({0xCA, 0xFE}), 3);
+    wrapper.setValue(true, 4);
+
+    const QByteArray payload = wrapper.toByteArray(0);
+    QCOMPARE(payload, octets({0x7A, 'A', 'B', 0, 0, 0xCA, 0xFE, 0x01}));
+
+    // What is written reads back the same.
+    const Variable copy = description;
+    VariableWrapper reader(&copy);
+    reader.setDataFromDevice(0, payload);
+    QCOMPARE(reader.getValue(1).toULongLong(), 0x7Aull);
+    QCOMPARE(reader.getValue(2).toString(), QStringLiteral("AB"));
+    QCOMPARE(reader.getValue(3).toByteArray(), octets({0xCA, 0xFE}));
+    QCOMPARE(reader.getValue(4).toBool(), true);
+}
+
+void TestVariableWrapper::subindexMistakes()
+{
+    const Variable simpleDescription = simple(QStringLiteral("V_Simple"), 1, 8);
+    VariableWrapper simpleWrapper(&simpleDescription);
+    QSignalSpy simpleSpy(&simpleWrapper, &VariableWrapper::valueChanged);
+    expectWarning("^\\*\\* WARNING: Accessing \"V_Simple\" by subindex 2");
+    simpleWrapper.setValue(QVariant(qulonglong(9)), 2);
+    QCOMPARE(simpleWrapper.getValue(0).toULongLong(), 9ull);
+    // The simple variable's own slot changed, so its own subindex is announced.
+    QCOMPARE(emittedSubindexes(simpleSpy), (QList<uint>{0}));
+
+    const Variable recordDescription = record(QStringLiteral("V_Rec"), 8, {item(1, 0, 1, 8)}, true);
+    VariableWrapper recordWrapper(&recordDescription);
+    QSignalSpy recordSpy(&recordWrapper, &VariableWrapper::valueChanged);
+    expectWarning("^\\*\\* WARNING: subindex out of range: \"V_Rec\" 7");
+    QVERIFY(!recordWrapper.getValue(7).isValid());
+    expectWarning("^\\*\\* WARNING: subindex out of range: \"V_Rec\" 7");
+    recordWrapper.setValue(1, 7);
+    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    QCOMPARE(recordWrapper.getType(7), 8u);
+    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    QCOMPARE(recordWrapper.getBitLength(7), 0u);
+    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    QVERIFY(recordWrapper.toByteArray(7).isEmpty());
+    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    recordWrapper.setDataFromDevice(7, octets({0x01}));
+    QCOMPARE(recordSpy.count(), 0);
+}
+
+void TestVariableWrapper::shortPayloadsStayInside()
+{
+    const Variable number = simple(QStringLiteral("V_Wide"), 1, 16);
+    VariableWrapper numberWrapper(&number);
+    expectWarning("^\\*\\* CONVERSION: payload too small");
+    numberWrapper.setDataFromDevice(0, octets({0x12}));
+    QCOMPARE(numberWrapper.getValue(0).toULongLong(), std::numeric_limits<quint64>::max());
+
+    const Variable text = record(QStringLiteral("V_Texts"), 48, {item(1, 16, 4, 0, 4), item(2, 0, 1, 16)}, false);
+    VariableWrapper textWrapper(&text);
+    // Two or three octets where six were expected: the text is cut at the start of the payload, never
+    // read before it, and the number at the end still decodes.
+    textWrapper.setDataFromDevice(0, QByteArray("xy"));
+    QCOMPARE(textWrapper.getValue(1).toString(), QString());
+    QCOMPARE(textWrapper.getValue(2).toULongLong(), 0x7879ull);
+    textWrapper.setDataFromDevice(0, QByteArray("abc"));
+    QCOMPARE(textWrapper.getValue(1).toString(), QStringLiteral("a"));
+    QCOMPARE(textWrapper.getValue(2).toULongLong(), 0x6263ull);
+}
+
+void TestVariableWrapper::numbersAreEncodedByWidth_data()
+{
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<uint>("bitLength");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::newRow("negative 16-bit") << 2u << 16u << QVariant(qlonglong(-2)) << octets({0xFF, 0xFE});
+    QTest::newRow("negative 24-bit") << 2u << 24u << QVariant(qlonglong(-1)) << octets({0xFF, 0xFF, 0xFF});
+    QTest::newRow("unsigned 40-bit") << 1u << 40u << QVariant(qulonglong(0x0102030405ull))
+                                     << octets({0x01, 0x02, 0x03, 0x04, 0x05});
+    QTest::newRow("unsigned 8-bit keeps the low octet") << 1u << 8u << QVariant(qulonglong(0x1FF)) << octets({0xFF});
+    QTest::newRow("boolean") << 0u << 1u << QVariant(true) << octets({0x01});
+    QTest::newRow("largest signed 64-bit")
+        << 2u << 64u << QVariant(std::numeric_limits<qlonglong>::max())
+        << octets({0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+}
+
+void TestVariableWrapper::numbersAreEncodedByWidth()
+{
+    QFETCH(uint, type);
+    QFETCH(uint, bitLength);
+    QFETCH(QVariant, value);
+    QFETCH(QByteArray, payload);
+    const Variable description = simple(QStringLiteral("V_Number"), type, bitLength);
+    VariableWrapper wrapper(&description);
+    wrapper.setValue(value, 0);
+    QCOMPARE(wrapper.toByteArray(0), payload);
+
+    const Variable copy = description;
+    VariableWrapper reader(&copy);
+    reader.setDataFromDevice(0, payload);
+    QCOMPARE(reader.toByteArray(0), payload);
+}
+
+void TestVariableWrapper::floatRoundTrips_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::newRow("one") << 1.0f << octets({0x3F, 0x80, 0x00, 0x00});
+    QTest::newRow("negative") << -12.5f << octets({0xC1, 0x48, 0x00, 0x00});
+    QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << octets({0x7F, 0x80, 0x00, 0x00});
+    QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << octets({0xFF, 0x80, 0x00, 0x00});
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << octets({0x7F, 0xC0, 0x00, 0x00});
+}
+
+void TestVariableWrapper::floatRoundTrips()
+{
+    QFETCH(float, value);
+    QFETCH(QByteArray, payload);
+    Variable description = simple(QStringLiteral("V_Float"), 3, 0);
+    VariableWrapper wrapper(&description);
+    wrapper.setValue(QVariant(value), 0);
+    QCOMPARE(wrapper.toByteArray(0), payload);
+
+    const Variable copy = description;
+    VariableWrapper reader(&copy);
+    reader.setDataFromDevice(0, payload);
+    QCOMPARE(reader.getValue(0).userType(), int(QMetaType::Float));
+    QVERIFY(sameFloat(reader.getValue(0).toFloat(), value));
+}
+
+void TestVariableWrapper::floatRecordItems()
+{
+    const Variable description = record(QStringLiteral("V_Limits"), 72,
+                                        {item(1, 40, 3, 32), item(2, 8, 3, 32), item(3, 0, 1, 8)}, false);
+    VariableWrapper wrapper(&description);
+    wrapper.setDataFromDevice(0, octets({0x41, 0x20, 0x00, 0x00, 0xBF, 0x00, 0x00, 0x00, 0x07}));
+    QCOMPARE(wrapper.getValue(1).toFloat(), 10.0f);
+    QCOMPARE(wrapper.getValue(2).toFloat(), -0.5f);
+    QCOMPARE(wrapper.getValue(3).toULongLong(), 7ull);
+
+    wrapper.setValue(QVariant(2.5), 2);
+    QCOMPARE(wrapper.toByteArray(0), octets({0x41, 0x20, 0x00, 0x00, 0x40, 0x20, 0x00, 0x00, 0x07}));
+}
+
+void TestVariableWrapper::arrayWithoutSubindexAccess()
+{
+    const Variable description = array(QStringLiteral("V_Levels"), 3, 1, 8, 0, false);
+    VariableWrapper wrapper(&description);
+    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+    wrapper.setDataFromDevice(0, octets({0x01, 0x02, 0x03}));
+    QCOMPARE(wrapper.getValue(1).toULongLong(), 1ull);
+    QCOMPARE(wrapper.getValue(2).toULongLong(), 2ull);
+    QCOMPARE(wrapper.getValue(3).toULongLong(), 3ull);
+    QCOMPARE(emittedSubindexes(spy), (QList<uint>{0}));
+
+    spy.clear();
+    wrapper.setDataFromDevice(0, octets({0x01, 0x02, 0x03}));
+    QCOMPARE(spy.count(), 0);
+
+    QCOMPARE(wrapper.toByteArray(0), octets({0x01, 0x02, 0x03}));
+    wrapper.setValue(QVariant(qulonglong(9)), 2);
+    QCOMPARE(wrapper.toByteArray(0), octets({0x01, 0x09, 0x03}));
+
+    const Variable flags = array(QStringLiteral("V_Flags"), 3, 0, 1, 0, false);
+    VariableWrapper flagWrapper(&flags);
+    flagWrapper.setDataFromDevice(0, octets({0x04}));
+    QCOMPARE(flagWrapper.getValue(1).toBool(), true);
+    QCOMPARE(flagWrapper.getValue(2).toBool(), false);
+    QCOMPARE(flagWrapper.getValue(3).toBool(), false);
+}
+
+void TestVariableWrapper::arrayOfOctetStrings()
+{
+    // Pending events: a qualifier octet and a 16-bit code per element.
+    const Variable description = array(QStringLiteral("V_DetailedDeviceStatus"), 4, 5, 0, 3, false);
+    VariableWrapper wrapper(&description);
+    wrapper.setDataFromDevice(0, octets({0xF4, 0x18, 0x00, 0xE4, 0x8D, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
+    QCOMPARE(wrapper.getValue(1).toByteArray(), octets({0xF4, 0x18, 0x00}));
+    QCOMPARE(wrapper.getValue(2).toByteArray(), octets({0xE4, 0x8D, 0x01}));
+    QCOMPARE(wrapper.getValue(4).toByteArray(), octets({0x00, 0x00, 0x00}));
+    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    QVERIFY(!wrapper.getValue(5).isValid());
+}
+
+void TestVariableWrapper::arrayWithSubindexAccessReadAsWhole()
+{
+    const Variable description = array(QStringLiteral("V_Points"), 3, 2, 16, 0, true);
+    VariableWrapper wrapper(&description);
+    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+    wrapper.setDataFromDevice(0, octets({0x00, 0x01, 0xFF, 0xFF, 0x01, 0x00}));
+    QCOMPARE(wrapper.getValue(1).toLongLong(), 1ll);
+    QCOMPARE(wrapper.getValue(2).toLongLong(), -1ll);
+    QCOMPARE(wrapper.getValue(3).toLongLong(), 256ll);
+    QCOMPARE(emittedSubindexes(spy), (QList<uint>{1, 2, 3, 0}));
+
+    wrapper.setDataFromDevice(2, octets({0x00, 0x07}));
+    QCOMPARE(wrapper.getValue(2).toLongLong(), 7ll);
+    QCOMPARE(wrapper.toByteArray(3), octets({0x01, 0x00}));
+}
+
+void TestVariableWrapper::referencedSubindexes()
+{
+    const Variable simpleDescription = simple(QStringLiteral("V_Simple"), 1, 8);
+    VariableWrapper simpleWrapper(&simpleDescription);
+    QVERIFY(simpleWrapper.getReferencedSubindexes().isEmpty());
+    simpleWrapper.setReferenced(0);
+    QCOMPARE(simpleWrapper.getReferencedSubindexes(), (QList<quint32>{0}));
+
+    const Variable recordDescription = record(QStringLiteral("V_Rec"), 24,
+                                              {item(1, 16, 1, 8), item(2, 8, 1, 8), item(3, 0, 1, 8)}, true);
+    VariableWrapper recordWrapper(&recordDescription);
+    recordWrapper.setReferenced(3);
+    recordWrapper.setReferenced(1);
+    recordWrapper.setReferenced(3);
+    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1, 3}));
+    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    recordWrapper.setReferenced(0);
+    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1, 3}));
+
+    const Variable arrayDescription = array(QStringLiteral("V_Array"), 3, 1, 8, 0, false);
+    VariableWrapper arrayWrapper(&arrayDescription);
+    arrayWrapper.setReferenced(0);
+    QCOMPARE(arrayWrapper.getReferencedSubindexes(), (QList<quint32>{0}));
+}
+
+OVINEX_TEST_MAIN(TestVariableWrapper)
+#include "tst_variablewrapper.moc"

@@ -1,0 +1,89 @@
+#pragma once
+
+// Completed variable descriptions built by hand, shaped as the document model completes them.
+#include "device/variablewrapper.h"
+
+namespace VariableFixtures {
+
+inline QString typeNameOf(quint32 type)
+{
+    switch (type) {
+    case 0: return QStringLiteral("BooleanT");
+    case 1: return QStringLiteral("UIntegerT");
+    case 2: return QStringLiteral("IntegerT");
+    case 3: return QStringLiteral("Float32T");
+    case 4: return QStringLiteral("StringT");
+    case 5: return QStringLiteral("OctetStringT");
+    default: return QStringLiteral("TimeT");
+    }
+}
+
+inline Variable simple(const QString &id, quint32 type, quint32 bitLength, quint32 fixedLength = 0,
+                       const QString &accessRights = QStringLiteral("rw"), quint16 index = 64)
+{
+    Variable variable;
+    variable.id = id;
+    variable.index = index;
+    variable.accessRights = accessRights;
+    variable.typeName = typeNameOf(type);
+    variable.nameTextId = QStringLiteral("TN_") + id;
+    variable.bitLength = type == 0 ? 1 : bitLength;
+    variable.fixedLength = fixedLength;
+    variable.value.type = type;
+    variable.value.bitLength = variable.bitLength;
+    variable.value.fixedLength = fixedLength;
+    return variable;
+}
+
+inline myRecordItem item(quint32 subindex, quint32 bitOffset, quint32 type, quint32 bitLength,
+                         quint32 fixedLength = 0)
+{
+    myRecordItem recordItem;
+    recordItem.subindex = subindex;
+    recordItem.bitOffset = bitOffset;
+    recordItem.typeName = typeNameOf(type);
+    recordItem.nameTextId = QStringLiteral("TN_Item%1").arg(subindex);
+    recordItem.bitLength = type == 0 ? 1 : bitLength;
+    recordItem.fixedLength = fixedLength;
+    recordItem.value.type = type;
+    recordItem.value.bitLength = recordItem.bitLength;
+    recordItem.value.fixedLength = fixedLength;
+    return recordItem;
+}
+
+inline Variable record(const QString &id, quint32 bitLength, const QList<myRecordItem> &items,
+                       bool subindexAccessSupported, quint16 index = 80)
+{
+    Variable variable = simple(id, 8, bitLength, 0, QStringLiteral("rw"), index);
+    variable.typeName = QStringLiteral("RecordT");
+    variable.subindexAccessSupported = subindexAccessSupported;
+    for (myRecordItem recordItem : items) {
+        recordItem.index = index;
+        variable.recordItems.append(recordItem);
+    }
+    return variable;
+}
+
+// Elements as the model lists them: without subindex access all have subindex 0 and offsets counted
+// from the start of the payload; with it, subindexes from 1 and offset 0.
+inline Variable array(const QString &id, int count, quint32 elementType, quint32 elementBits,
+                      quint32 elementFixedLength, bool subindexAccessSupported, quint16 index = 90)
+{
+    Variable variable = simple(id, 8, 0, 0, QStringLiteral("ro"), index);
+    variable.typeName = QStringLiteral("ArrayT");
+    variable.subindexAccessSupported = subindexAccessSupported;
+    for (int i = 0; i < count; ++i) {
+        const quint32 offset = elementBits != 0 ? quint32(i) * elementBits : quint32(i) * 8 * elementFixedLength;
+        myRecordItem element = subindexAccessSupported ? item(quint32(i) + 1, 0, elementType, elementBits, elementFixedLength)
+                                                       : item(0, offset, elementType, elementBits, elementFixedLength);
+        element.index = index;
+        variable.recordItems.append(element);
+    }
+    variable.bitLength = quint32(count) * (elementType == 0 ? 1 : elementBits);
+    variable.fixedLength = quint32(count) * elementFixedLength;
+    variable.value.bitLength = variable.bitLength;
+    variable.value.fixedLength = variable.fixedLength;
+    return variable;
+}
+
+} // namespace VariableFixtures
