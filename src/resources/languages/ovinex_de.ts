@@ -9,6 +9,29 @@
     </message>
   </context>
   <context>
+    <name>CommunicationHandler</name>
+    <message>
+      <source>Setting value failed for (%1, %2)
+
+%3.
+
+Value read again.</source>
+      <translation>Setzen des Werts fehlgeschlagen für (%1, %2)
+
+%3.
+
+Wert wurde erneut gelesen.</translation>
+    </message>
+    <message>
+      <source>Setting value succeeded for (%1, %2)</source>
+      <translation>Wert erfolgreich gesetzt für (%1, %2)</translation>
+    </message>
+    <message>
+      <source>Unsupported index.</source>
+      <translation>Nicht unterstützter Index.</translation>
+    </message>
+  </context>
+  <context>
     <name>ContentDesktop</name>
     <message>
       <source>Ovinex IOLink Suite - Korvell GmbH</source>

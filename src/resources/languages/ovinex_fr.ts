@@ -9,6 +9,29 @@
     </message>
   </context>
   <context>
+    <name>CommunicationHandler</name>
+    <message>
+      <source>Setting value failed for (%1, %2)
+
+%3.
+
+Value read again.</source>
+      <translation>Échec de la définition de la valeur pour (%1, %2)
+
+%3.
+
+Valeur relue.</translation>
+    </message>
+    <message>
+      <source>Setting value succeeded for (%1, %2)</source>
+      <translation>Valeur définie avec succès pour (%1, %2)</translation>
+    </message>
+    <message>
+      <source>Unsupported index.</source>
+      <translation>Index non pris en charge.</translation>
+    </message>
+  </context>
+  <context>
     <name>ContentDesktop</name>
     <message>
       <source>Ovinex IOLink Suite - Korvell GmbH</source>

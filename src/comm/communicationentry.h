@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+
+// One row of a device's communication log: a request sent by this program or an answer of the device.
+class CommunicationEntry
+{
+    Q_GADGET
+
+public:
+    // Fixed underlying types: rows may carry values outside the named ones and show them as "undefined".
+    enum Command : int { Read = 0, Write = 1 };
+    Q_ENUM(Command)
+
+    enum Origin : int { Local = 0, Remote = 1 };
+    Q_ENUM(Origin)
+
+    CommunicationEntry(Command command, const QByteArray &message, Origin origin, uint index, uint subIndex);
+
+    Command command;
+    QByteArray message;
+    Origin origin;
+    uint index;
+    uint subIndex;
+    uint payloadLength;
+};
+
+Q_DECLARE_METATYPE(CommunicationEntry::Command)
+Q_DECLARE_METATYPE(CommunicationEntry::Origin)

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "communicationlistmodel.h"
+#include "communicationtask.h"
+#include "device/variablewrapper.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class CommunicationQueue;
+class QTimer;
+
+// Runs the communication tasks of one device one at a time against a back end, polls process data,
+// follows up writes of system commands and turns task results into messages for the user.
+// Lives in the device's worker thread; a back end derives from it and implements the request primitives.
+class CommunicationHandler : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(CommunicationListModel *communicationModel READ getCommunicationModel CONSTANT)
+
+public:
+    static constexpr int pollIntervalMs = 20;
+    static constexpr uint systemCommandIndex = 2;
+
+    explicit CommunicationHandler(QObject *parent = nullptr);
+    ~CommunicationHandler() override;
+
+signals:
+    void valueReceived(QByteArray data);
+    void writeFinished();
+    void masterPasswordWriteFinished();
+    void masterPasswordWriteFailed(QString errorText);
+    void writeFailed(QString errorText);
+    void connectionError(QString errorText);
+    void errorOccurred(QString errorText);
+    void processDataReceived(QByteArray data);
+    void changeNotificationReceived(int index, int subIndex);
+    void uploadRequestReceived();
+    void readRequestReceived(QList<uint> index);
+    void alertReceived(QString message);
+    void eventReceived(uint eventCode, ushort eventMode);
+
+public slots:
+    // Each primitive answers with exactly one signal (see the signals above); connectionError leaves the task running.
+    virtual void readEntryData(int index, int subIndex) = 0;
+    virtual void writeEntryData(int index, int subIndex, QByteArray data) = 0;
+    virtual void pollProcessData() = 0;
+    virtual void writeProcessData(QByteArray data) = 0;
+    virtual void writeMasterPassword(QByteArray payload);
+    virtual void onVarMeasQualitySynced(VariableWrapper *var);
+
+public:
+    virtual bool isIndexSupported(uint index) const;
+
+public slots:
+    void startPolling();
+    void stopPolling();
+    void addTask(CommunicationTask *task);
+
+private slots:
+    void onCurrentTaskFinished(bool success, uint index, uint subindex, QString errorText, VariableWrapper *var);
+    void onRequestUpload(VariableWrapper *var, uint subindex);
+    void processNextTask();
+    void onTimer();
+
+public:
+    Q_INVOKABLE CommunicationListModel *getCommunicationModel() const;
+
+private:
+    void connectCurrentTask();
+    void disconnectTask(CommunicationTask *task);
+    void onWriteSucceeded(VariableWrapper *var, uint subindex, const QByteArray &payload);
+    void onWriteFailed(VariableWrapper *var, uint subindex, const QString &errorText);
+    void postWriteActions(const QByteArray &payload);
+    void adoptTask(CommunicationTask *task) const;
+    void abandonTasks(const QString &errorText);
+    void onQueuedTaskDestroyed(CommunicationTask *task);
+
+    // Communication log: parameter requests with their answers, events, and changes of the output image.
+    void logRequest(int index, int subIndex, int command, const QByteArray &message);
+    void logProcessDataWrite(const QByteArray &payload);
+    void logAnswer(int command, const QByteArray &message);
+    void logEvent(uint eventCode, ushort eventMode);
+
+    CommunicationListModel *communicationModel = nullptr;
+    CommunicationQueue *queue = nullptr;
+    CommunicationTask *currentTask = nullptr;
+    // Copies of the current task's request, so that its end never depends on the task object.
+    uint currentCommand = 0;
+    QByteArray currentData;
+    QTimer *pollTimer = nullptr;
+    VariableWrapper *measurementQualityVariable = nullptr;
+
+    // Index and subindex of the current task's request when it was logged; its answer is logged with them.
+    bool currentRequestLogged = false;
+    int loggedIndex = 0;
+    int loggedSubIndex = 0;
+    bool outputImageLogged = false;
+    QByteArray lastOutputImage;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "communicationentry.h"
+
+#include <QAbstractListModel>
+#include <deque>
+#include <memory>
+
+// The communication log of one device for the debug views; keeps the newest rows only.
+class CommunicationListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Roles { CommandRole = 0, MessageRole, OriginRole, IoLinkIndexRole, IoLinkSubIndexRole, PayloadLengthRole };
+
+    // Hours of polling with a chatty device must not grow memory without bound.
+    static constexpr int maximumRowCount = 10000;
+
+    explicit CommunicationListModel(QObject *parent = nullptr);
+    ~CommunicationListModel() override;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    Q_INVOKABLE void clear();
+
+public slots:
+    void addEntry(int index, int subIndex, CommunicationEntry::Origin origin, CommunicationEntry::Command command,
+                  const QByteArray &message = QByteArray());
+
+private:
+    void dropOldestEntry();
+
+    std::deque<std::unique_ptr<CommunicationEntry>> entries;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+
+class CommunicationTask;
+
+// Holds the tasks of one device in the order they were admitted; the handler runs them one at a time.
+class CommunicationQueue : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CommunicationQueue(QObject *parent = nullptr);
+
+    // Takes the task or, when it breaks an admission rule, schedules it for deletion; returns whether it was admitted.
+    bool addTask(CommunicationTask *task);
+    CommunicationTask *firstPendingTask() const;
+    void removeOldestTask();
+    // Removes the given task wherever it stands; false when it is no longer held (destroyed or taken).
+    bool removeTask(CommunicationTask *task);
+    // Empties the queue and hands every task to the caller, oldest first.
+    QList<CommunicationTask *> takeAllTasks();
+    int count() const;
+
+signals:
+    // A requester deleted a task that was still waiting or running; emitted in the deleting thread.
+    void taskDestroyed(CommunicationTask *task);
+
+private:
+    // A slow device must never make process-data reads pile up.
+    static constexpr int maxWaitingProcessDataReads = 3;
+
+    // The command is kept beside the task so that a task being destroyed is never asked for it.
+    struct Entry
+    {
+        CommunicationTask *task;
+        uint command;
+    };
+
+    bool isAdmissible(const CommunicationTask *task) const;
+    void forgetDestroyedTask(CommunicationTask *task);
+    void removeAt(int position);
+
+    mutable QMutex mutex;
+    QList<Entry> tasks;
+    int processDataReadCount = 0;
+};

@@ -1,0 +1,95 @@
+#include "communicationtask.h"
+
+#include "app/applicationsettings.h"
+#include "device/variablewrapper.h"
+
+#include <QDebug>
+
+namespace {
+
+bool debugEnabled()
+{
+    return ApplicationSettings::instance()->isDebugEnabled();
+}
+
+} // namespace
+
+CommunicationTask::CommunicationTask(VariableWrapper *var, uint subIndex, uint command, const QByteArray &data)
+    : variable(var)
+    , index(var ? var->getIndex() : 0)
+    , subIndex(subIndex)
+    , command(command)
+    , data(data)
+{
+}
+
+void CommunicationTask::start()
+{
+    if (debugEnabled())
+        qDebug() << Q_FUNC_INFO << command << index << subIndex;
+    if (!state.testAndSetOrdered(New, Running))
+        return;
+
+    switch (command) {
+    case ReadCommand:
+        emit taskRequestsRead(int(index), int(subIndexToSend()));
+        break;
+    case WriteCommand:
+        emit taskRequestsWrite(int(index), int(subIndexToSend()), data);
+        break;
+    case ProcessDataReadCommand:
+        emit taskRequestsProcessData();
+        break;
+    case ProcessDataWriteCommand:
+        emit taskRequestsWriteProcessData(data);
+        break;
+    case MasterPasswordWriteCommand:
+        emit taskRequestWriteMasterPassword(data);
+        break;
+    default:
+        qCritical() << "bad command" << command;
+        break;
+    }
+}
+
+// A simple variable, or a record written as a whole, is always addressed as a whole.
+uint CommunicationTask::subIndexToSend() const
+{
+    if (!variable || variable->isComplexWithSubindexAccess())
+        return subIndex;
+    return 0;
+}
+
+void CommunicationTask::onDataReceived(QByteArray data)
+{
+    if (state.loadAcquire() != Running)
+        return;
+    if (variable)
+        variable->setDataFromDevice(subIndex, data);
+    if (finish())
+        emit finished(true, index, subIndex, QString(), variable);
+}
+
+void CommunicationTask::onDataWritten()
+{
+    if (debugEnabled())
+        qDebug() << Q_FUNC_INFO;
+    if (state.loadAcquire() != Running)
+        return;
+    if (finish())
+        emit finished(true, index, subIndex, QString(), variable);
+}
+
+void CommunicationTask::onError(QString errorText)
+{
+    if (debugEnabled())
+        qDebug() << Q_FUNC_INFO;
+    if (state.fetchAndStoreOrdered(Done) == Done)
+        return;
+    emit finished(false, index, subIndex, errorText, variable);
+}
+
+bool CommunicationTask::finish()
+{
+    return state.testAndSetOrdered(Running, Done);
+}

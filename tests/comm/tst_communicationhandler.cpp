@@ -1,0 +1,443 @@
+#include "testenvironment.h"
+
+#include "../device/variablefixtures.h"
+#include "tst_communicationhandler_fakebackend.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QThread>
+#include <memory>
+#include <vector>
+
+// Stands for a requester in the main thread (menu entry handler, IODD binding, device).
+class Requester : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void newCommunicationTask(CommunicationTask *task);
+};
+
+struct TaskResult
+{
+    QString label;
+    bool success = false;
+    uint index = 0;
+    uint subindex = 0;
+    QString errorText;
+};
+
+struct LogRow
+{
+    QString command;
+    QString origin;
+    uint index = 0;
+    uint subIndex = 0;
+    QByteArray message;
+    uint payloadLength = 0;
+};
+
+class TestCommunicationHandler : public QObject
+{
+    Q_OBJECT
+
+private:
+    QThread *worker = nullptr;
+    FakeBackEnd *backEnd = nullptr;
+    Requester requester;
+    QList<TaskResult> results;
+    QStringList alerts;
+    int uploadRequests = 0;
+    QList<QList<uint>> readRequests;
+    std::vector<std::unique_ptr<Variable>> descriptions;
+    std::vector<std::unique_ptr<VariableWrapper>> variables;
+
+    // An unsigned 8-bit variable living in the main thread, like those of the IODD binding.
+    VariableWrapper *variable(const QString &id, quint16 index, const QString &access = QStringLiteral("rw"))
+    {
+        descriptions.push_back(std::make_unique<Variable>(VariableFixtures::simple(id, 1, 8, 0, access, index)));
+        variables.push_back(std::make_unique<VariableWrapper>(descriptions.back().get()));
+        return variables.back().get();
+    }
+
+    CommunicationTask *submitWrite(VariableWrapper *var, uchar value, const QString &label)
+    {
+        return submit(new CommunicationTask(var, 0, CommunicationTask::WriteCommand, QByteArray(1, char(value))), label);
+    }
+
+    QList<FakeRequest> parameterRequests() const
+    {
+        QList<FakeRequest> found;
+        for (const FakeRequest &r : backEnd->requests()) {
+            if (r.kind == QLatin1String("read") || r.kind == QLatin1String("write"))
+                found.append(r);
+        }
+        return found;
+    }
+
+    // Hands the task over as the program does: queued, from the main thread into the worker.
+    CommunicationTask *submit(CommunicationTask *task, const QString &label)
+    {
+        connect(task, &CommunicationTask::finished, this,
+                [this, label](bool success, uint index, uint subindex, const QString &errorText) {
+                    results.append({ label, success, index, subindex, errorText });
+                });
+        emit requester.newCommunicationTask(task);
+        return task;
+    }
+
+    CommunicationTask *submitProcessDataWrite(const QByteArray &payload, const QString &label)
+    {
+        return submit(new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataWriteCommand, payload), label);
+    }
+
+    // Runs f in the worker thread and waits for it; everything queued there before has run by then.
+    template<typename F>
+    auto inWorker(F f) -> decltype(f())
+    {
+        decltype(f()) result {};
+        QMetaObject::invokeMethod(backEnd, [&]() { result = f(); }, Qt::BlockingQueuedConnection);
+        return result;
+    }
+
+    // Tasks run in admission order, so once a marker has finished every task admitted before it has too.
+    // A second marker covers the follow-up tasks that the handler adds when a task ends (read-backs).
+    void waitForQuiet()
+    {
+        for (int round = 0; round < 2; ++round) {
+            const QString label = QStringLiteral("marker %1").arg(results.size());
+            submitProcessDataWrite(QByteArray(), label);
+            QTRY_VERIFY(std::any_of(results.cbegin(), results.cend(), [&](const TaskResult &r) { return r.label == label; }));
+        }
+    }
+
+    QList<LogRow> logRows()
+    {
+        return inWorker([this]() {
+            QList<LogRow> rows;
+            const CommunicationListModel *model = backEnd->getCommunicationModel();
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QModelIndex i = model->index(row);
+                rows.append({ i.data(0).toString(), i.data(2).toString(), i.data(3).toUInt(), i.data(4).toUInt(),
+                              i.data(1).toByteArray(), i.data(5).toUInt() });
+            }
+            return rows;
+        });
+    }
+
+    QStringList labels() const
+    {
+        QStringList list;
+        for (const TaskResult &r : results)
+            list.append(r.label);
+        return list;
+    }
+
+    void tick(int times)
+    {
+        for (int i = 0; i < times; ++i)
+            QMetaObject::invokeMethod(backEnd, "onTimer", Qt::QueuedConnection);
+    }
+
+private slots:
+    void init()
+    {
+        worker = new QThread;
+        backEnd = new FakeBackEnd;
+        backEnd->moveToThread(worker);
+        worker->start();
+        connect(&requester, &Requester::newCommunicationTask, backEnd, &CommunicationHandler::addTask);
+        connect(backEnd, &CommunicationHandler::alertReceived, this, [this](const QString &m) { alerts.append(m); });
+        connect(backEnd, &CommunicationHandler::uploadRequestReceived, this, [this]() { ++uploadRequests; });
+        connect(backEnd, &CommunicationHandler::readRequestReceived, this,
+                [this](const QList<uint> &indexes) { readRequests.append(indexes); });
+    }
+
+    void cleanup()
+    {
+        worker->quit();
+        worker->wait();
+        delete backEnd;
+        delete worker;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        results.clear();
+        alerts.clear();
+        uploadRequests = 0;
+        readRequests.clear();
+        variables.clear();
+        descriptions.clear();
+        disconnect(&requester, nullptr, nullptr, nullptr);
+    }
+
+    void runsOneTaskAtATimeInAdmissionOrder()
+    {
+        backEnd->setHolding(true);
+        submitProcessDataWrite("A", "A");
+        submit(new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataReadCommand), "poll");
+        submitProcessDataWrite("B", "B");
+
+        QTRY_COMPARE(backEnd->requests().size(), 1);
+        inWorker([] { return true; });
+        QCOMPARE(backEnd->requests().size(), 1);
+        QCOMPARE(backEnd->requests().first().data, QByteArray("A"));
+
+        backEnd->releaseOne();
+        QTRY_COMPARE(backEnd->requests().size(), 2);
+        QCOMPARE(backEnd->requests().at(1).kind, QStringLiteral("poll"));
+        QCOMPARE(labels(), QStringList { "A" });
+
+        backEnd->releaseAll();
+        QTRY_COMPARE(results.size(), 3);
+        QCOMPARE(labels(), (QStringList { "A", "poll", "B" }));
+        QCOMPARE(backEnd->requests().at(2).data, QByteArray("B"));
+    }
+
+    void postWriteActionsOfSystemCommands_data()
+    {
+        QTest::addColumn<uint>("command");
+        QTest::addColumn<int>("uploads");
+        QTest::addColumn<bool>("reRead");
+        QTest::newRow("0x41 re-reads 59 and 204") << 0x41u << 0 << true;
+        QTest::newRow("0xDF re-reads 59 and 204") << 0xDFu << 0 << true;
+        QTest::newRow("0x82 reads everything again") << 0x82u << 1 << false;
+        QTest::newRow("0xE0 reads everything again") << 0xE0u << 1 << false;
+        QTest::newRow("0x80 only logs") << 0x80u << 0 << false;
+        QTest::newRow("0x99 is not in the table") << 0x99u << 0 << false;
+    }
+
+    void postWriteActionsOfSystemCommands()
+    {
+        QFETCH(uint, command);
+        QFETCH(int, uploads);
+        QFETCH(bool, reRead);
+
+        submitWrite(variable("V_SystemCommand", 2), uchar(command), "command");
+        waitForQuiet();
+
+        QCOMPARE(backEnd->requests().first().data, QByteArray(1, char(command)));
+        QCOMPARE(uploadRequests, uploads);
+        const QList<QList<uint>> expectedReads = reRead ? QList<QList<uint>> { { 59, 204 } } : QList<QList<uint>> {};
+        QCOMPARE(readRequests, expectedReads);
+        QCOMPARE(alerts, QStringList { "Setting value succeeded for (2, 0)" });
+    }
+
+    void failedWriteIsReadBackAndReported_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("system command") << 2;
+        QTest::newRow("ordinary parameter") << 60;
+    }
+
+    void failedWriteIsReadBackAndReported()
+    {
+        QFETCH(int, index);
+        VariableWrapper *var = variable("V_Refused", quint16(index));
+        backEnd->setWriteFailure(index, QStringLiteral("IOLink communication error:\n\nvalue out of range (code: 32816)"));
+        backEnd->setReadAnswer(index, QByteArray(1, '\x07'));
+
+        submitWrite(var, 0x41, "write");
+        waitForQuiet();
+
+        QCOMPARE(results.first().success, false);
+        const QList<FakeRequest> sent = parameterRequests();
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent.at(0).kind, QStringLiteral("write"));
+        QCOMPARE(sent.at(1).kind, QStringLiteral("read"));
+        QCOMPARE(sent.at(1).index, index);
+        QCOMPARE(alerts, QStringList { QStringLiteral("Setting value failed for (%1, 0)\n\n"
+                                                      "IOLink communication error:\n\nvalue out of range (code: 32816)."
+                                                      "\n\nValue read again.").arg(index) });
+        QCOMPARE(uploadRequests, 0);
+        QCOMPARE(readRequests.size(), 0);
+        QCOMPARE(var->getValue(0).toULongLong(), 7ull);
+    }
+
+    void readOfSubindexThreeOfASimpleVariable()
+    {
+        VariableWrapper *var = variable("V_Simple", 64);
+        QSignalSpy changed(var, &VariableWrapper::valueChanged);
+        backEnd->setReadAnswer(64, QByteArray(1, '\x2A'));
+
+        submit(new CommunicationTask(var, 3, CommunicationTask::ReadCommand), "read");
+        QTRY_COMPARE(results.size(), 1);
+
+        QCOMPARE(parameterRequests().first().subIndex, 0);
+        QCOMPARE(results.first().subindex, 3u);
+        QCOMPARE(var->getValue(0).toULongLong(), 42ull);
+        QCOMPARE(changed.size(), 1); // stored in the main thread, where the variable lives
+    }
+
+    void pollTickReReadsTheMeasurementQualityVariable()
+    {
+        VariableWrapper *quality = variable("V_MeasurementQuality", 207, "ro");
+        QMetaObject::invokeMethod(backEnd, [this, quality]() { backEnd->onVarMeasQualitySynced(quality); },
+                                  Qt::QueuedConnection);
+        backEnd->setHolding(true);
+        tick(5);
+        inWorker([] { return true; });
+        backEnd->releaseAll();
+        waitForQuiet();
+        QCOMPARE(backEnd->count("poll"), 3);
+        QCOMPARE(backEnd->count("read"), 5);
+        QCOMPARE(parameterRequests().first().index, 207);
+
+        QMetaObject::invokeMethod(backEnd, "startPolling", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(backEnd, "stopPolling", Qt::QueuedConnection);
+        waitForQuiet();
+        const int reads = backEnd->count("read");
+        tick(2);
+        waitForQuiet();
+        QCOMPARE(backEnd->count("read"), reads);
+    }
+
+    void parameterRequestsAndAnswersAreLogged()
+    {
+        VariableWrapper *readable = variable("V_Read", 64);
+        VariableWrapper *refused = variable("V_Refused", 60);
+        backEnd->setReadAnswer(64, QByteArray("\x01\x02", 2));
+        backEnd->setWriteFailure(60, QStringLiteral("refused"));
+
+        submit(new CommunicationTask(readable, 0, CommunicationTask::ReadCommand), "read");
+        submitWrite(refused, 0x05, "write");
+        tick(3); // cyclic reads stay out of the log
+        waitForQuiet();
+
+        const QList<LogRow> rows = logRows();
+        QStringList summary;
+        for (const LogRow &row : rows) {
+            if (row.index == 0)
+                continue; // the markers
+            summary.append(QStringLiteral("%1 %2 %3/%4 %5 %6").arg(row.origin, row.command).arg(row.index).arg(row.subIndex)
+                               .arg(QString::fromLatin1(row.message.toHex())).arg(row.payloadLength));
+        }
+        const QString refusedHex = QString::fromLatin1(QByteArray("refused").toHex());
+        QCOMPARE(summary, (QStringList { "local read 64/0  0", "remote read 64/0 0102 2",
+                                         "local write 60/0 05 1", "remote write 60/0 " + refusedHex + " 7",
+                                         "local read 60/0  0", "remote read 60/0 3c 1" }));
+    }
+
+    void unsupportedIndexFailsTheTaskWithoutReachingTheDevice()
+    {
+        backEnd->setUnsupportedIndex(0);
+        submitProcessDataWrite("A", "A");
+        QTRY_COMPARE(results.size(), 1);
+        QCOMPARE(results.first().success, false);
+        QCOMPARE(results.first().errorText, QStringLiteral("Unsupported index."));
+        QCOMPARE(backEnd->requests().size(), 0);
+
+        backEnd->setUnsupportedIndex(-1);
+        waitForQuiet();
+        QCOMPARE(backEnd->count("writePD"), 2); // the markers only
+    }
+
+    void slowDeviceNeverQueuesMoreThanThreeProcessDataReads()
+    {
+        backEnd->setHolding(true);
+        tick(10);
+        inWorker([] { return true; });
+        QCOMPARE(backEnd->count("poll"), 1);
+
+        backEnd->releaseAll();
+        waitForQuiet();
+        QCOMPARE(backEnd->count("poll"), 3);
+
+        tick(1); // room again
+        waitForQuiet();
+        QCOMPARE(backEnd->count("poll"), 4);
+    }
+
+    void pollingTimerQueuesProcessDataReads()
+    {
+        QSignalSpy data(backEnd, &CommunicationHandler::processDataReceived);
+        QMetaObject::invokeMethod(backEnd, "startPolling", Qt::QueuedConnection);
+        QTRY_VERIFY(backEnd->count("poll") >= 3);
+        QMetaObject::invokeMethod(backEnd, "stopPolling", Qt::QueuedConnection);
+        waitForQuiet();
+        const int polls = backEnd->count("poll");
+        waitForQuiet();
+        QCOMPARE(backEnd->count("poll"), polls);
+    }
+
+    void lostConnectionEndsEveryWaitingTaskAndLeavesTheHandlerIdle()
+    {
+        backEnd->setHolding(true);
+        backEnd->setLostOn(0, QStringLiteral("IOLink lost connection"));
+        submitProcessDataWrite("A", "A");
+        submit(new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataReadCommand), "poll");
+        submitProcessDataWrite("B", "B");
+        QTRY_COMPARE(backEnd->heldCount(), 1);
+
+        backEnd->releaseOne();
+        QTRY_COMPARE(results.size(), 3);
+        for (const TaskResult &r : qAsConst(results)) {
+            QCOMPARE(r.success, false);
+            QCOMPARE(r.errorText, QStringLiteral("IOLink lost connection"));
+        }
+        QCOMPARE(backEnd->requests().size(), 1);
+
+        // A later connection gets its tasks run.
+        backEnd->setLostOn(0, QString());
+        backEnd->setHolding(false);
+        submitProcessDataWrite("C", "C");
+        QTRY_COMPARE(results.size(), 4);
+        QCOMPARE(results.last().success, true);
+        QCOMPARE(backEnd->requests().size(), 2);
+        QCOMPARE(backEnd->heldCount(), 0);
+    }
+
+    void taskDeletedByItsRequesterDoesNotStopTheQueue()
+    {
+        backEnd->setHolding(true);
+        QPointer<CommunicationTask> running = submitProcessDataWrite("A", "A");
+        QPointer<CommunicationTask> waiting = submitProcessDataWrite("B", "B");
+        QTRY_COMPARE(backEnd->heldCount(), 1);
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("A task was deleted while it was still queued"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("A task was deleted while it was still queued"));
+        delete waiting;
+        delete running;
+
+        backEnd->setHolding(false);
+        submitProcessDataWrite("C", "C");
+        QTRY_COMPARE(labels(), QStringList { "C" });
+        QCOMPARE(backEnd->count("writePD"), 2);
+
+        backEnd->releaseOne(); // the late answer of the deleted task reaches nobody
+        waitForQuiet();
+        QCOMPARE(labels().mid(0, 2), (QStringList { "C", "marker 1" }));
+    }
+
+    void processDataWritesAreLoggedWhenTheOutputImageChanges()
+    {
+        submitProcessDataWrite("\x01", "1");
+        submitProcessDataWrite("\x01", "1 again");
+        submit(new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataReadCommand), "poll");
+        submitProcessDataWrite("\x02\x03", "2");
+        submitProcessDataWrite("\x01", "1 after 2");
+        QTRY_COMPARE(results.size(), 5);
+
+        const QList<LogRow> rows = logRows();
+        QCOMPARE(rows.size(), 6);
+        QByteArrayList messages;
+        for (const LogRow &row : rows)
+            messages.append(row.message);
+        QCOMPARE(messages, (QByteArrayList { "\x01", "", "\x02\x03", "", "\x01", "" }));
+        QCOMPARE(rows.at(2).origin, QStringLiteral("local"));
+        QCOMPARE(rows.at(2).command, QStringLiteral("write"));
+        QCOMPARE(rows.at(2).payloadLength, 2u);
+        QCOMPARE(rows.at(3).origin, QStringLiteral("remote"));
+    }
+
+    void eventsAreLogged()
+    {
+        backEnd->emitEvent(0xFF91, 2);
+        QTRY_COMPARE(logRows().size(), 1);
+        const LogRow row = logRows().first();
+        QCOMPARE(row.origin, QStringLiteral("remote"));
+        QCOMPARE(row.message, QByteArray("Event 0xFF91 mode 0x02"));
+        QCOMPARE(row.payloadLength, uint(row.message.size()));
+    }
+};
+
+OVINEX_TEST_MAIN(TestCommunicationHandler)
+#include "tst_communicationhandler.moc"
