@@ -177,7 +177,8 @@ QString ProcessDataHandler::exportText() const
             int row = 1;
             for (const QPointF &sample : samples) {
                 QStringList &cells = rows[row];
-                if (column == 0)
+                // The row's times come from the first column that reaches it.
+                if (cells.isEmpty())
                     cells << (row == 1 ? startTime.toString(startTimeFormat) : QString())
                           << QString::number(position);
                 while (cells.size() < valueCell)
