@@ -464,6 +464,17 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>ProcessDataHandler</name>
+    <message>
+      <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
+      <translation>Die Datei %1 konnte nicht zum Schreiben geöffnet werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
+      <translation>Die Datei %1 konnte nicht geschrieben werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
+    </message>
+  </context>
+  <context>
     <name>ProcessDataPage</name>
     <message>
       <source>CSV files (*.csv)</source>

@@ -464,6 +464,17 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>ProcessDataHandler</name>
+    <message>
+      <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
+      <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
+      <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+    </message>
+  </context>
+  <context>
     <name>ProcessDataPage</name>
     <message>
       <source>CSV files (*.csv)</source>
