@@ -1,7 +1,6 @@
 #include "testenvironment.h"
 
 #include "menu/menuentry.h"
-#include "menu/menuentryundefined.h"
 #include "menufixtures.h"
 
 #include <QSignalSpy>
@@ -66,23 +65,15 @@ private slots:
         QCOMPARE(entry.getDigits(), 1u);
     }
 
-    void booleanAndTextAreNotScaled()
+    void booleanIsNotScaled()
     {
         auto flag = simple("V_Flag", VariableWrapper::BooleanType, 1);
-        auto text = simple("V_Text", VariableWrapper::StringType, 0, "rw", 65, 8);
         VariableWrapper flagVariable(flag.get());
-        VariableWrapper textVariable(text.get());
         PlainEntry flagEntry;
-        PlainEntry textEntry;
         flagEntry.setVariableWrapper(&flagVariable);
-        textEntry.setVariableWrapper(&textVariable);
         flagEntry.setGradient(0.1);
-        textEntry.setGradient(0.1);
-
         flagEntry.setValue(true);
-        textEntry.setValue(QStringLiteral("12"));
         QCOMPARE(flagEntry.getValue(), QVariant(true));
-        QCOMPARE(textEntry.getValue(), QVariant(QStringLiteral("12")));
     }
 
     void digits_data()
@@ -159,34 +150,6 @@ private slots:
         QCOMPARE(validity.count(), 1);
     }
 
-    void variableSetsIdAndName()
-    {
-        auto description = simple("V_Name", VariableWrapper::UIntegerType, 8, "rw", 99);
-        VariableWrapper variable(description.get());
-        PlainEntry entry;
-        entry.setVariableWrapper(&variable);
-        QCOMPARE(entry.getId(), QStringLiteral("V_Name"));
-        QCOMPARE(entry.getTextId(), QStringLiteral("TN_V_Name"));
-        QCOMPARE(entry.getIndex(), 99u);
-    }
-
-    void undefinedEntryNamesItsView()
-    {
-        MenuEntryUndefined entry;
-        QCOMPARE(entry.property("qmlFileName").toString(), QStringLiteral("qrc:/qml/common/MenuEntryUndefined.qml"));
-        QCOMPARE(entry.property("mobileQmlFileName").toString(), entry.getQmlFileName());
-        QVERIFY(entry.property("visible").toBool());
-    }
-
-    void propertiesInInterfaceOrder()
-    {
-        const QMetaObject &meta = MenuEntry::staticMetaObject;
-        QStringList names;
-        for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
-            names << QString::fromLatin1(meta.property(i).name());
-        QCOMPARE(names, QStringList({ "qmlFileName", "mobileQmlFileName", "id", "textId", "visible", "unit", "value",
-                                      "gradient", "digits", "valid" }));
-    }
 };
 
 OVINEX_TEST_MAIN(TestMenuEntry)

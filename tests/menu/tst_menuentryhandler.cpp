@@ -291,22 +291,6 @@ private slots:
         QCOMPARE(sink.writes().size(), 3);
     }
 
-    void locateAgainRestartsTheDelay()
-    {
-        MenuEntryHandler handler;
-        FakeClock clock;
-        handler.setScheduler(clock.scheduler());
-        handler.setMenuEntries(loadSample());
-        TaskSink sink(&handler);
-        handler.locate();
-        clock.advance(2000);
-        handler.locate();
-        clock.advance(2000);
-        QCOMPARE(sink.writes().size(), 2);
-        clock.advance(1000);
-        QCOMPARE(sink.writes().size(), 4);
-    }
-
     void locateAfterResetOrWithoutButton()
     {
         MenuEntryHandler handler;

@@ -143,17 +143,6 @@ private slots:
         QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_Off"));
     }
 
-    void recordDisplayOfAWholeFloatTakesItsOwnChoices()
-    {
-        auto description = simple("V_Level", VariableWrapper::Float32Type, 32, "ro");
-        addSingleValue(*description, -1, "TN_None");
-        addSingleValue(*description, 3, "TN_Full");
-        VariableWrapper variable(description.get());
-        MenuEntryRecordDisplay entry(nullptr, &variable, 0);
-        variable.setDataFromDevice(0, QByteArray::fromHex("40400000"));
-        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Full"));
-    }
-
     void sliderOffersTheScaledRangeAndWritesRawValues()
     {
         auto description = simple("V_Level", VariableWrapper::UIntegerType, 16);
@@ -175,28 +164,6 @@ private slots:
         entry.setDataFromUserInput(10);
         QCOMPARE(variable.getValue(0).toInt(), 20);
         QCOMPARE(lastWrite(writes), QByteArray::fromHex("0014"));
-    }
-
-    void sliderOfARecordItemUsesTheItemsRange()
-    {
-        myRecordItem point = item(1, 8, VariableWrapper::UIntegerType, 16);
-        addRange(point, 30, 3000);
-        auto description = record("V_Point", 24, { point, item(2, 0, VariableWrapper::UIntegerType, 8) });
-        VariableWrapper variable(description.get());
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_Point");
-        reference.subindex.value = QStringLiteral("1");
-        reference.gradient.value = QStringLiteral("0.001");
-        reference.displayFormat.value = QStringLiteral("Dec.2");
-        MenuEntrySlider entry(&reference, &description->recordItems.first(), &variable, {});
-        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
-
-        QCOMPARE(entry.getLowerLimit(), 0.03);
-        QCOMPARE(entry.getUpperLimit(), 3.0);
-        QCOMPARE(entry.getDigits(), 2u);
-        QCOMPARE(entry.getTextId(), QStringLiteral("TN_Item1"));
-        entry.setDataFromUserInput(1.5);
-        QCOMPARE(lastWrite(writes), QByteArray::fromHex("05dc"));
     }
 
     void sliderRefusesInputThatIsNoNumber()
@@ -284,20 +251,6 @@ private slots:
         QCOMPARE(visibility.count(), 2);
     }
 
-    void subMenuWithoutConditionIsVisibleAndExpands()
-    {
-        UIMenuRefT reference;
-        reference.menuId.value = QStringLiteral("M_Other");
-        MenuEntrySubMenu entry(&reference, {});
-        QSignalSpy expansion(&entry, &MenuEntrySubMenu::expandedChanged);
-        QVERIFY(entry.isVisible());
-        QCOMPARE(entry.getMobileQmlFileName(), QStringLiteral("qrc:/qml/mobile/MenuEntrySubMenu.qml"));
-        QVERIFY(!entry.property("expanded").toBool());
-        entry.setProperty("expanded", true);
-        entry.setProperty("expanded", true);
-        QCOMPARE(expansion.count(), 1);
-    }
-
     void arrayDisplayShowsEveryElement()
     {
         auto description = octetArray("V_DetailedDeviceStatus", 4, 3);
@@ -370,14 +323,6 @@ private slots:
         QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
     }
 
-    void commandButtonWithoutNamedValue()
-    {
-        auto description = simple("V_SystemCommand", VariableWrapper::UIntegerType, 8, "wo", 2);
-        VariableWrapper variable(description.get());
-        MenuEntrySystemCommand entry(99, &variable, 0);
-        QCOMPARE(entry.getNameId(), QString());
-        QCOMPARE(entry.getMaxNameLength(), 0u);
-    }
 };
 
 OVINEX_TEST_MAIN(TestMenuEntryKinds)
