@@ -8,6 +8,8 @@
 #include <QDirIterator>
 #include <QLoggingCategory>
 
+#include <cstring>
+
 Q_LOGGING_CATEGORY(corpusSummary, "ovinex.corpus")
 
 // Over every real device description: each variable decodes a payload of its own length, and what it
@@ -49,12 +51,23 @@ private:
         return payload;
     }
 
+    // Floats by their bits: the pattern holds NaNs, which never compare equal.
+    static bool sameValue(const QVariant &a, const QVariant &b)
+    {
+        if (a.userType() == QMetaType::Float && b.userType() == QMetaType::Float) {
+            const float x = a.toFloat();
+            const float y = b.toFloat();
+            return std::memcmp(&x, &y, sizeof x) == 0;
+        }
+        return a.userType() == b.userType() && a == b;
+    }
+
     static bool sameValues(const VariableWrapper &a, const VariableWrapper &b)
     {
-        if (a.getOwnRecord().value != b.getOwnRecord().value)
+        if (!sameValue(a.getOwnRecord().value, b.getOwnRecord().value))
             return false;
         for (int i = 0; i < a.getRecords().size(); ++i) {
-            if (a.getRecords().at(i).value != b.getRecords().at(i).value)
+            if (!sameValue(a.getRecords().at(i).value, b.getRecords().at(i).value))
                 return false;
         }
         return true;
