@@ -51,16 +51,16 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("ovinex-check"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(text("Runs IODD files through a simulated connection and prints one JSON "
-                                          "object per file."));
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("ovinex-check", "Runs IODD files through a simulated connection and prints one JSON "
+                                          "object per file.")));
     parser.addHelpOption();
-    const QCommandLineOption seconds(QStringLiteral("seconds"), text("Simulated seconds of process data polling."),
+    const QCommandLineOption seconds(QStringLiteral("seconds"), text(QT_TRANSLATE_NOOP("ovinex-check", "Simulated seconds of process data polling.")),
                                      QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption language(QStringLiteral("language"), text("Language of the texts: en, de or fr."),
+    const QCommandLineOption language(QStringLiteral("language"), text(QT_TRANSLATE_NOOP("ovinex-check", "Language of the texts: en, de or fr.")),
                                       QStringLiteral("language"), QStringLiteral("en"));
-    const QCommandLineOption verbose(QStringLiteral("verbose"), text("Write the whole log to stderr."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"), text(QT_TRANSLATE_NOOP("ovinex-check", "Write the whole log to stderr.")));
     parser.addOptions({ seconds, language, verbose });
-    parser.addPositionalArgument(QStringLiteral("paths"), text("IODD files or folders to check."));
+    parser.addPositionalArgument(QStringLiteral("paths"), text(QT_TRANSLATE_NOOP("ovinex-check", "IODD files or folders to check.")));
     parser.process(app);
 
     bool secondsValid = false;
