@@ -119,14 +119,14 @@ Figures measure(const QString &iodd)
     for (int round = 0; round < rounds; ++round) {
         BenchDevice device(master.availablePorts().value(0), iodd);
         waitFor(device, IOLinkDevice::notConnectedName);
-        const int readsBefore = master.callCount(1, QStringLiteral("readOD"));
+        const int readsBefore = master.callCount(1, QStringLiteral("mst_ReadOD"));
         QElapsedTimer timer;
         timer.start();
         device.connectToDevice();
         if (!waitFor(device, IOLinkDevice::connectedName))
             std::fprintf(stderr, "%s did not connect\n", qPrintable(iodd));
         connects << double(timer.nsecsElapsed()) / 1e6;
-        figures.reads = master.callCount(1, QStringLiteral("readOD")) - readsBefore;
+        figures.reads = master.callCount(1, QStringLiteral("mst_ReadOD")) - readsBefore;
         figures.referenced = 0;
         if (const IOLinkWrapper *binding = device.getBinding()) {
             for (const VariableWrapper *var : binding->getVariableWrappers())

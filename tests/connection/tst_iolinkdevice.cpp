@@ -203,7 +203,7 @@ void TestIOLinkDevice::menuWritesReachTheDevice()
     MenuEntry *offset = entryFor(*device, QStringLiteral("V_DistanceOffset"));
     QVERIFY(offset);
     const QVariant before = offset->getValue();
-    master().failNextCalls(port, 1, -5, 0x8030, QStringLiteral("writeOD"));
+    master().failNextCalls(port, 1, -5, 0x8030, QStringLiteral("mst_WriteOD"));
     offset->setDataFromUserInput(250);
     QTRY_VERIFY_WITH_TIMEOUT(
         std::any_of(alerts.begin(), alerts.end(),
@@ -274,7 +274,7 @@ void TestIOLinkDevice::lostDeviceEndsTheConnection()
                                  timeout);
     } else {
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), timeout);
-        QTRY_VERIFY(master().callCount(port, QStringLiteral("getStatus")) > 3);
+        QTRY_VERIFY(master().callCount(port, QStringLiteral("mst_GetStatus")) > 3);
     }
     QPointer<IOLinkWrapper> binding = device->getBinding();
     master().unplug(port);
@@ -282,7 +282,7 @@ void TestIOLinkDevice::lostDeviceEndsTheConnection()
     QVERIFY(!device->getBinding());
     QTRY_VERIFY(binding.isNull());
     if (lostIn == QLatin1String("syncing"))
-        QCOMPARE(master().callCount(port, QStringLiteral("getStatus")), 0);
+        QCOMPARE(master().callCount(port, QStringLiteral("mst_GetStatus")), 0);
 
     master().setCallDelay(port, 0);
     master().replug(port);
@@ -336,7 +336,7 @@ void TestIOLinkDevice::refusedConnectNeverBuildsABinding()
     QStringList states;
     connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
     QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
-    master().failNextCalls(port, 1, -5, 0, QStringLiteral("connect"));
+    master().failNextCalls(port, 1, -5, 0, QStringLiteral("mst_Connect"));
     device->connectToDevice();
     QTRY_COMPARE_WITH_TIMEOUT(states, QStringList({ "connecting", "notConnected" }), timeout);
     QVERIFY(!device->getBinding());
