@@ -41,6 +41,20 @@ IOLinkDevice::~IOLinkDevice()
 {
     qInfo() << Q_FUNC_INFO;
     if (eventThread) {
+        // Timers can only be stopped in their own thread: the handlers come home before the thread ends.
+        if (eventThread->isRunning() && communicationHandler && connectionHandler) {
+            QThread *home = thread();
+            CommunicationHandler *communication = communicationHandler;
+            ConnectionHandler *connection = connectionHandler;
+            QMetaObject::invokeMethod(
+                communication,
+                [communication, connection, home]() {
+                    communication->stopPolling();
+                    communication->moveToThread(home);
+                    connection->moveToThread(home);
+                },
+                Qt::BlockingQueuedConnection);
+        }
         eventThread->quit();
         eventThread->wait();
         qInfo() << "Communication event thread finished.";
@@ -119,6 +133,12 @@ void IOLinkDevice::buildStateMachine()
     connect(connected, &QState::entered, this, &IOLinkDevice::onStateConnectedEntered);
 
     stateMachine.setInitialState(notConnected);
+    connect(&stateMachine, &QStateMachine::started, this, [this]() {
+        if (connectPending) {
+            connectPending = false;
+            connectionHandler->connectToDevice();
+        }
+    });
     stateMachine.start();
 }
 
@@ -302,6 +322,11 @@ void IOLinkDevice::connectToDevice()
     qInfo() << Q_FUNC_INFO;
     if (!connectionHandler) {
         qCritical() << "no connection handler set";
+        return;
+    }
+    // The machine starts with the event loop; a request before that would pass unnoticed.
+    if (!stateMachine.isRunning()) {
+        connectPending = true;
         return;
     }
     connectionHandler->connectToDevice();

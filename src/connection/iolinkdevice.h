@@ -129,4 +129,5 @@ private:
     QThread *eventThread = nullptr;
     // Counts the entries into syncing, so that a binding finished for an earlier entry is recognised.
     quint64 syncGeneration = 0;
+    bool connectPending = false;
 };

@@ -32,11 +32,12 @@ QString unitDefinitionsPath(const QString &language = QString())
         + (language.isEmpty() ? QString() : QLatin1Char('-') + language) + QStringLiteral(".xml");
 }
 
-// Child lists keep their prototype at position 0: a list of size 1 holds nothing from the document.
-template <class List>
-bool hasEntries(const List &list)
+// The last entry of a child list: the document's last element, or the list's prototype when the
+// document has none (so a missing part reads as an empty one).
+template <class T>
+T *lastOf(const ChildList<T> &list)
 {
-    return list.size() > 1;
+    return list.isEmpty() ? nullptr : list.last();
 }
 
 // Moves the first Language containing `code` to the end, where the text lookup takes it from.
@@ -74,6 +75,10 @@ IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
     , document(std::make_unique<IODeviceT>())
     , ioddPath(path)
 {
+    // The signals carry these across threads and into spies.
+    qRegisterMetaType<CommunicationTask *>();
+    qRegisterMetaType<VariableWrapper *>();
+    qRegisterMetaType<QList<uint>>();
     QElapsedTimer stopwatch;
     stopwatch.start();
     const QString language = ApplicationSettings::instance()->getLanguage();
@@ -81,12 +86,17 @@ IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
     qInfo() << "Reading IODD files took" << stopwatch.restart() << "milliseconds";
 
     qInfo() << "Initializing variables.";
-    initVariables();
-    initVariableWrappers();
+    // Without the device's own description there is nothing to build a device from.
+    if (productLoaded) {
+        initVariables();
+        initVariableWrappers();
+    }
     qInfo() << "Initializing menues.";
-    initMenuWrappers();
+    if (productLoaded)
+        initMenuWrappers();
     qInfo() << "Initializing process data.";
-    initProcessData();
+    if (productLoaded)
+        initProcessData();
     readVersion();
     qInfo() << "Initializing menus, variables and PD took" << stopwatch.elapsed() << "milliseconds";
 }
@@ -154,9 +164,9 @@ void IOLinkWrapper::initVariables()
     document->variables.clear();
     document->variableElements.clear();
     const DeviceFunctionT *function = document->deviceFunction();
-    if (!function || function->VariableCollection.isEmpty())
+    const VariableCollectionT *collection = function ? lastOf(function->VariableCollection) : nullptr;
+    if (!collection)
         return;
-    const VariableCollectionT *collection = function->VariableCollection.last();
     auto append = [this](AbstractVariableT *element) {
         element->variable.referenced = false;
         document->variables.append(&element->variable);
@@ -182,17 +192,20 @@ void IOLinkWrapper::initVariableWrappers()
 void IOLinkWrapper::initMenuWrappers()
 {
     const DeviceFunctionT *function = document->deviceFunction();
-    if (!function || !hasEntries(function->UserInterface)) {
+    const UserInterfaceT *ui = function ? lastOf(function->UserInterface) : nullptr;
+    if (!ui) {
         qCritical() << Q_FUNC_INFO << "ui is null";
         return;
     }
-    const UserInterfaceT *ui = function->UserInterface.last();
-    if (ui->MenuCollection.isEmpty())
+    const MenuCollectionT *collection = lastOf(ui->MenuCollection);
+    if (!collection)
         return;
     QList<UnitT *> units;
-    if (document->standardUnitDefinitions && !document->standardUnitDefinitions->UnitCollection.isEmpty())
-        units = document->standardUnitDefinitions->UnitCollection.last()->Unit;
-    const QList<MenuT *> menus = ui->MenuCollection.last()->Menu;
+    if (document->standardUnitDefinitions) {
+        if (const UnitCollectionT *unitCollection = lastOf(document->standardUnitDefinitions->UnitCollection))
+            units = unitCollection->Unit;
+    }
+    const QList<MenuT *> menus = collection->Menu;
     // The prototype comes first; its wrapper has no id and no entries.
     for (const MenuT *menu : menus)
         menuWrappers.append(new MenuWrapper(menu, variableWrappers, menus, units, this));
@@ -203,19 +216,22 @@ void IOLinkWrapper::initProcessData()
     processDataWrappers.clear();
     processDataRefWrappers.clear();
     const DeviceFunctionT *function = document->deviceFunction();
-    if (!function || !hasEntries(function->ProcessDataCollection)) {
+    const ProcessDataCollectionT *collection = function ? lastOf(function->ProcessDataCollection) : nullptr;
+    if (!collection) {
         qCritical() << Q_FUNC_INFO << "processDataCollection is null";
         return;
     }
-    for (const ProcessDataT *definition : function->ProcessDataCollection.last()->ProcessData) {
+    // A document without process data still has the list's prototype, which has no id.
+    for (const ProcessDataT *definition : collection->ProcessData) {
         if (!definition->id.value.isEmpty())
             processDataWrappers.append(new ProcessDataWrapper(definition, variableWrappers, this));
     }
     if (processDataWrappers.isEmpty())
         qWarning() << "IODD WARNING: missing process data in XML.";
 
-    if (hasEntries(function->UserInterface) && !function->UserInterface.last()->ProcessDataRefCollection.isEmpty()) {
-        const ProcessDataRefCollectionT *references = function->UserInterface.last()->ProcessDataRefCollection.last();
+    const UserInterfaceT *ui = lastOf(function->UserInterface);
+    const ProcessDataRefCollectionT *references = ui ? lastOf(ui->ProcessDataRefCollection) : nullptr;
+    if (references) {
         for (const ProcessDataRefT *reference : references->ProcessDataRef) {
             const QString id = reference->processDataId.value;
             if (id.isEmpty())
@@ -420,6 +436,8 @@ QString IOLinkWrapper::translateUnit(const QString &id) const
 
 QString IOLinkWrapper::translateEvent(uint eventCode) const
 {
+    if (eventCode > 0xFFFF)
+        return QString();
     const EventRecord *event = document->findEvent(quint16(eventCode));
     return event ? translate(event->nameTextId) : QString();
 }

@@ -326,7 +326,7 @@ void TestIOLinkDevice::deviceWithoutReferencedVariablesConnects()
     auto device = makeDevice(iodd);
     connectAndWait(*device);
     QCOMPARE(device->getBinding()->getSyncTasksTotal(), 0u);
-    QVERIFY(device->getBinding()->getMenuWrappers().isEmpty());
+    QVERIFY(device->getBinding()->getMenuEntries().isEmpty());
 }
 
 void TestIOLinkDevice::refusedConnectNeverBuildsABinding()
