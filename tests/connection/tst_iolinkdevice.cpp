@@ -180,12 +180,18 @@ void TestIOLinkDevice::connectsSynchronisesPollsAndDisconnects()
     QVERIFY(device->property("communication").value<QObject *>() == device->getCommunicationLog());
 
     QPointer<IOLinkWrapper> oldBinding = binding;
+    QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
+    QSignalSpy lost(device.get(), &IOLinkDevice::connectionLost);
     device->disconnectFromDevice();
     QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
     QVERIFY(!device->getBinding());
     QTRY_VERIFY(oldBinding.isNull());
     QTRY_VERIFY(!master().isOpen(port));
     QVERIFY(device->getMenuEntryHandlerObject()->getMenuEntries().isEmpty());
+    // A deliberate disconnect is no lost device.
+    QTest::qWait(100);
+    QVERIFY2(alerts.isEmpty(), alerts.isEmpty() ? "" : qPrintable(alerts.first().at(0).toString()));
+    QCOMPARE(lost.count(), 0);
 }
 
 void TestIOLinkDevice::menuWritesReachTheDevice()
