@@ -175,6 +175,8 @@ void TestIOLinkDevice::connectsSynchronisesPollsAndDisconnects()
     QTRY_VERIFY_WITH_TIMEOUT(intervals.size() >= 20, timeout);
     const qint64 sum = std::accumulate(intervals.begin(), intervals.end(), qint64(0));
     QVERIFY2(sum / intervals.size() >= 10 && sum / intervals.size() <= 80, qPrintable(QString::number(sum)));
+    // Every payload is answered with the output image of the selected process data.
+    QTRY_COMPARE(master().lastOutput(port).size(), 1);
     QCOMPARE(device->getCommunicationLog()->thread(), QThread::currentThread());
     QTRY_VERIFY(device->getCommunicationLog()->rowCount() > int(total));
     QVERIFY(device->property("communication").value<QObject *>() == device->getCommunicationLog());
