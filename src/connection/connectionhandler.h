@@ -19,6 +19,7 @@ public:
     void connectToDevice();
     void disconnectFromDevice();
 
+    // Only meaningful in the handler's own thread, where the state machine runs.
     bool isConnectedState() const;
     bool isNotConnectedState() const;
 
