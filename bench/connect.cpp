@@ -56,7 +56,7 @@ private:
 
 namespace {
 
-constexpr int rounds = 5;
+constexpr int rounds = 9;
 
 struct Figures
 {
