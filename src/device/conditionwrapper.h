@@ -5,8 +5,9 @@
 #include <QPointer>
 #include <QString>
 
+#include "device/variablewrapper.h"
+
 class ConditionT;
-class VariableWrapper;
 
 // Evaluates an IODD condition (one variable slot equal to a value) against the device's current value,
 // again whenever that slot changes. An unread value counts as 0.

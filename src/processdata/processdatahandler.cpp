@@ -166,29 +166,8 @@ QString ProcessDataHandler::exportText() const
     for (const QPointer<ProcessDataRefWrapper> &ref : processDataRefs) {
         if (!ref || !ref->conditionApplies())
             continue;
-        for (const ProcessDataRecordItemInfoWrapper *info : ref->getInfos()) {
-            const std::deque<QPointF> &samples = info->getSamples();
-            if (rows.size() < int(samples.size()) + 1)
-                rows.resize(int(samples.size()) + 1);
-            rows[0] << translate(info->getId());
-            // Every value lands under its own title, also when an earlier column has fewer samples.
-            const int valueCell = 2 + column;
-            qint64 position = 0;
-            int row = 1;
-            for (const QPointF &sample : samples) {
-                QStringList &cells = rows[row];
-                // The row's times come from the first column that reaches it.
-                if (cells.isEmpty())
-                    cells << (row == 1 ? startTime.toString(startTimeFormat) : QString())
-                          << QString::number(position);
-                while (cells.size() < valueCell)
-                    cells << QString();
-                cells << QString::number(sample.y(), 'g', 6);
-                position += qint64(sample.x());
-                ++row;
-            }
-            ++column;
-        }
+        for (const ProcessDataRecordItemInfoWrapper *info : ref->getInfos())
+            appendColumn(rows, *info, column++);
     }
 
     QString text;
@@ -198,6 +177,30 @@ QString ProcessDataHandler::exportText() const
         text += QLatin1Char('\n');
     }
     return text;
+}
+
+void ProcessDataHandler::appendColumn(QVector<QStringList> &rows, const ProcessDataRecordItemInfoWrapper &info,
+                                      int column) const
+{
+    const std::deque<QPointF> &samples = info.getSamples();
+    if (rows.size() < int(samples.size()) + 1)
+        rows.resize(int(samples.size()) + 1);
+    rows[0] << translate(info.getId());
+    // Every value lands under its own title, also when an earlier column has fewer samples.
+    const int valueCell = 2 + column;
+    qint64 position = 0;
+    int row = 1;
+    for (const QPointF &sample : samples) {
+        QStringList &cells = rows[row];
+        // The row's times come from the first column that reaches it.
+        if (cells.isEmpty())
+            cells << (row == 1 ? startTime.toString(startTimeFormat) : QString()) << QString::number(position);
+        while (cells.size() < valueCell)
+            cells << QString();
+        cells << QString::number(sample.y(), 'g', 6);
+        position += qint64(sample.x());
+        ++row;
+    }
 }
 
 void ProcessDataHandler::putOnClipboard(const QString &text) const

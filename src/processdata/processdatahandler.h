@@ -8,10 +8,13 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+#include <QVector>
 
 #include <functional>
 
+class ProcessDataRecordItemInfoWrapper;
 class ProcessDataRefWrapper;
 class ProcessDataWrapper;
 
@@ -63,6 +66,7 @@ public:
 
 private:
     void clearRefs();
+    void appendColumn(QVector<QStringList> &rows, const ProcessDataRecordItemInfoWrapper &info, int column) const;
     QString translate(const QString &textId) const;
     void putOnClipboard(const QString &text) const;
     void reportSaveFailure(const QUrl &path, const QString &message);

@@ -199,6 +199,18 @@ private slots:
         QCOMPARE(device.version, QStringLiteral("V1.2.3"));
     }
 
+    void reloadingKeepsTheVariablesOfTheEarlierDocument()
+    {
+        IODeviceT reloaded;
+        QVERIFY(reloaded.loadXml(fixture("reader.xml"), XmlDocumentKind::ProductDescription));
+        // The second document has no profile body, so the first one's collection is still the last.
+        QVERIFY(reloaded.loadXml(fixture("version101.xml"), XmlDocumentKind::ProductDescription));
+        const VariableCollectionT *variables = reloaded.deviceFunction()->VariableCollection.last();
+        QCOMPARE(variables->Variable.size(), 2);
+        QCOMPARE(variables->Variable.at(0)->id.value, QStringLiteral("V_Plain"));
+        QCOMPARE(reloaded.version, QStringLiteral("V1.0.1"));
+    }
+
     void unusableDocumentsLeaveTheTreeEmpty_data()
     {
         QTest::addColumn<QString>("file");

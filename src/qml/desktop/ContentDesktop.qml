@@ -6,13 +6,26 @@ import QtQuick.Layouts 1.15
 // The desktop main window. No initial size: a set size would snap back whenever the language changes.
 ApplicationWindow {
     id: window
+    objectName: "mainWindow"
 
     readonly property url downloadsUrl: "https://korvell.example/downloads"
+    readonly property url organizationUrl: "https://" + (Qt.application.domain !== "" ? Qt.application.domain : "korvell.example")
 
-    // The dialogs attach here as they arrive.
+    // The published objects; any of them may be missing while parts of the program are not there.
+    readonly property var devices: typeof devicesModel !== "undefined" ? devicesModel : null
+    readonly property var filteredDevices: typeof devicesFilterModel !== "undefined" ? devicesFilterModel : null
+    readonly property var catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
+    readonly property var appSettings: typeof settings !== "undefined" ? settings : null
+    readonly property var currentDevice: devices ? devices.currentDevice : null
+    readonly property var ioLink: currentDevice ? currentDevice.ioLink : null
+
     signal manageIoddsRequested()
     signal settingsRequested()
     signal aboutRequested()
+
+    onManageIoddsRequested: ioddDialog.open()
+    onSettingsRequested: settingsDialog.open()
+    onAboutRequested: aboutDialog.open()
 
     visible: true
     minimumWidth: 1024
@@ -26,6 +39,8 @@ ApplicationWindow {
 
     FontLoader { id: regularFont; source: "qrc:/fonts/OpenSans-Regular.ttf" }
     FontLoader { id: boldFont; source: "qrc:/fonts/OpenSans-Bold.ttf" }
+    // Drawn as an item, so that grabs of the window look like the window.
+    background: Rectangle { color: "white" }
     font.family: regularFont.status === FontLoader.Ready ? regularFont.name : Qt.application.font.family
 
     header: MainHeader {
@@ -43,6 +58,10 @@ ApplicationWindow {
         DevicesPane {
             Layout.preferredWidth: 400
             Layout.fillHeight: true
+            devices: window.devices
+            filteredDevices: window.filteredDevices
+            currentDevice: window.currentDevice
+            ioLink: window.ioLink
         }
 
         Rectangle {
@@ -54,8 +73,42 @@ ApplicationWindow {
         DevicePages {
             Layout.fillWidth: true
             Layout.fillHeight: true
+            devices: window.devices
+            currentDevice: window.currentDevice
+            ioLink: window.ioLink
         }
     }
 
-    footer: StatusFooter {}
+    footer: StatusFooter {
+        currentDevice: window.currentDevice
+        ioLink: window.ioLink
+    }
+
+    ConnectionDialog {
+        id: connectionDialog
+        currentDevice: window.currentDevice
+        ioLink: window.ioLink
+    }
+
+    IoddManagementDialog {
+        id: ioddDialog
+        catalogue: window.catalogue
+    }
+
+    SettingsDialog {
+        id: settingsDialog
+        appSettings: window.appSettings
+        catalogue: window.catalogue
+    }
+
+    AboutDialog {
+        id: aboutDialog
+        appSettings: window.appSettings
+        organizationUrl: window.organizationUrl
+    }
+
+    Component.onCompleted: {
+        if (window.catalogue && window.catalogue.rowCount() === 0)
+            ioddDialog.open()
+    }
 }

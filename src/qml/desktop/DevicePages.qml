@@ -1,28 +1,102 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import "qrc:/qml/common" as OvinexCommon
+import "qrc:/qml/common/ViewLogic.js" as ViewLogic
 
 // The tab bar over one page per tab at the right of the window.
 ColumnLayout {
+    id: pages
+
+    property var devices: null
+    property var currentDevice: null
+    property var ioLink: null
+
+    readonly property bool hasDevice: currentDevice !== null && currentDevice !== undefined
+    readonly property var smartAdjustMenu: ioLink ? ioLink.getMenu("M_SmartAdjust") : null
+    readonly property var quickstartMenu: ioLink ? ioLink.getMenu("M_Quickstart") : null
+    readonly property var diagnosisMenu: ioLink ? ioLink.getMenu("M_Diagnosis") : null
+
     spacing: 0
+
+    onHasDeviceChanged: {
+        if (!hasDevice)
+            tabBar.currentIndex = 0
+    }
 
     TabBar {
         id: tabBar
+        objectName: "pageTabs"
         Layout.fillWidth: true
-        TabButton { text: qsTr("Identification"); width: implicitWidth }
+
+        DeviceTabButton {
+            objectName: "identificationTab"
+            text: qsTr("Identification")
+        }
+        DeviceTabButton {
+            objectName: "smartAdjustTab"
+            text: qsTr("Quickstart")
+            shown: ViewLogic.menuHasRows(pages.smartAdjustMenu)
+            enabled: pages.hasDevice
+        }
+        DeviceTabButton {
+            objectName: "quickstartTab"
+            text: qsTr("Quickstart")
+            shown: ViewLogic.menuHasRows(pages.quickstartMenu)
+            enabled: pages.hasDevice
+        }
+        DeviceTabButton {
+            objectName: "diagnosisTab"
+            text: qsTr("Diagnosis")
+            shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
+            enabled: pages.hasDevice
+        }
+        DeviceTabButton {
+            objectName: "parametersTab"
+            text: qsTr("Parameters")
+            shown: pages.hasDevice
+        }
+        DeviceTabButton {
+            objectName: "processDataTab"
+            text: qsTr("Process Data")
+            shown: pages.hasDevice
+        }
     }
 
     StackLayout {
+        objectName: "pageStack"
         Layout.fillWidth: true
         Layout.fillHeight: true
         currentIndex: tabBar.currentIndex
 
-        Item {
-            Label {
-                anchors.centerIn: parent
-                horizontalAlignment: Text.AlignHCenter
-                text: qsTr("No device selected.\nPlease select a device from the list on the left.")
-            }
+        IdentificationPage {
+            devices: pages.devices
+            currentDevice: pages.currentDevice
+            ioLink: pages.ioLink
+        }
+        OvinexCommon.MenuView {
+            objectName: "smartAdjustPage"
+            ioLink: pages.ioLink
+            menuId: "M_SmartAdjust"
+        }
+        OvinexCommon.MenuView {
+            objectName: "quickstartPage"
+            ioLink: pages.ioLink
+            menuId: "M_Quickstart"
+        }
+        OvinexCommon.MenuView {
+            objectName: "diagnosisPage"
+            ioLink: pages.ioLink
+            menuId: "M_Diagnosis"
+        }
+        OvinexCommon.MenuView {
+            objectName: "parametersPage"
+            ioLink: pages.ioLink
+            menuId: "M_Parameter"
+        }
+        ProcessDataPage {
+            currentDevice: pages.currentDevice
+            ioLink: pages.ioLink
         }
     }
 }

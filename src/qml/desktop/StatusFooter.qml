@@ -1,9 +1,17 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import "qrc:/qml/common/ViewLogic.js" as ViewLogic
 
-// The status line under the window: the device state, later its address and the synchronisation progress.
+// The status line under the window: the device state, its address and the synchronisation progress.
 Rectangle {
+    id: footer
+
+    property var currentDevice: null
+    property var ioLink: null
+    readonly property int syncTotal: ioLink && ioLink.syncTasksTotal !== undefined ? Number(ioLink.syncTasksTotal) : 0
+    readonly property int syncRemaining: ioLink && ioLink.syncTasksRemaining !== undefined ? Number(ioLink.syncTasksRemaining) : 0
+
     implicitHeight: 32
     color: "#f2f2f2"
 
@@ -14,7 +22,23 @@ Rectangle {
         spacing: 8
 
         Label { text: qsTr("Status:"); font.bold: true }
-        Label { objectName: "deviceState"; text: qsTr("Not connected") }
+        Label {
+            objectName: "deviceState"
+            text: footer.currentDevice && footer.currentDevice.state ? footer.currentDevice.state : qsTr("Not connected")
+        }
+        Label {
+            objectName: "deviceAddress"
+            color: "#606060"
+            text: footer.currentDevice ? ViewLogic.addressText(footer.currentDevice.address) : ""
+        }
+        ProgressBar {
+            objectName: "syncProgress"
+            Layout.preferredWidth: 160
+            visible: footer.syncTotal > 0
+            from: 0
+            to: Math.max(1, footer.syncTotal)
+            value: footer.syncRemaining
+        }
         Item { Layout.fillWidth: true }
     }
 }

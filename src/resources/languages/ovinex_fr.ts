@@ -1,201 +1,635 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
-<context>
+  <context>
+    <name>AboutDialog</name>
+    <message>
+      <source>About</source>
+      <translation>À propos</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Inconnu</translation>
+    </message>
+    <message>
+      <source>Version</source>
+      <translation>Version</translation>
+    </message>
+  </context>
+  <context>
     <name>ApplicationSettings</name>
     <message>
-        <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
-        <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
+      <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
+      <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
+    <name>ChartSettingsDialog</name>
+    <message>
+      <source>Chart Settings</source>
+      <translation>Paramètres du graphique</translation>
+    </message>
+    <message>
+      <source>Max</source>
+      <translation>Max</translation>
+    </message>
+    <message>
+      <source>Min</source>
+      <translation>Min</translation>
+    </message>
+    <message>
+      <source>X axis limits [s]. Applies to all charts.</source>
+      <translation>Limites de l'axe X [s]. S'applique à tous les graphiques.</translation>
+    </message>
+    <message>
+      <source>Y axis limits</source>
+      <translation>Limites de l'axe Y</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommunicationDialog</name>
+    <message>
+      <source>Command</source>
+      <translation>Commande</translation>
+    </message>
+    <message>
+      <source>Communication</source>
+      <translation>Communication</translation>
+    </message>
+    <message>
+      <source>Index</source>
+      <translation>Index</translation>
+    </message>
+    <message>
+      <source>Length</source>
+      <translation>Longueur</translation>
+    </message>
+    <message>
+      <source>Message</source>
+      <translation>Message</translation>
+    </message>
+    <message>
+      <source>No communication recorded.</source>
+      <translation>Aucune communication enregistrée.</translation>
+    </message>
+    <message>
+      <source>Origin</source>
+      <translation>Origine</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Sous-index</translation>
+    </message>
+    <message>
+      <source>This device keeps no communication log.</source>
+      <translation>Cet appareil ne tient pas de journal de communication.</translation>
+    </message>
+    <message>
+      <source>clear</source>
+      <translation>effacer</translation>
+    </message>
+  </context>
+  <context>
     <name>CommunicationHandler</name>
     <message>
-        <source>Setting value failed for (%1, %2)
+      <source>Setting value failed for (%1, %2)
 
 %3.
 
 Value read again.</source>
-        <translation>Échec de la définition de la valeur pour (%1, %2)
+      <translation>Échec de la définition de la valeur pour (%1, %2)
 
 %3.
 
 Valeur relue.</translation>
     </message>
     <message>
-        <source>Setting value succeeded for (%1, %2)</source>
-        <translation>Valeur définie avec succès pour (%1, %2)</translation>
+      <source>Setting value succeeded for (%1, %2)</source>
+      <translation>Valeur définie avec succès pour (%1, %2)</translation>
     </message>
     <message>
-        <source>Unsupported index.</source>
-        <translation>Index non pris en charge.</translation>
+      <source>Unsupported index.</source>
+      <translation>Index non pris en charge.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
+    <name>ConnectionDialog</name>
+    <message>
+      <source>Connecting</source>
+      <translation>Connexion en cours</translation>
+    </message>
+    <message>
+      <source>Updating Parameter </source>
+      <translation>Mise à jour des paramètres </translation>
+    </message>
+    <message>
+      <source>Waiting For Device</source>
+      <translation>En attente de l'appareil</translation>
+    </message>
+  </context>
+  <context>
     <name>ContentDesktop</name>
     <message>
-        <source>Ovinex IOLink Suite - Korvell GmbH</source>
-        <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
+      <source>Ovinex IOLink Suite - Korvell GmbH</source>
+      <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>DevicePages</name>
     <message>
-        <source>Identification</source>
-        <translation>Identification</translation>
+      <source>Diagnosis</source>
+      <translation>Diagnostic</translation>
     </message>
     <message>
-        <source>No device selected.
+      <source>Identification</source>
+      <translation>Identification</translation>
+    </message>
+    <message>
+      <source>No device selected.
 Please select a device from the list on the left.</source>
-        <translation>Aucun appareil sélectionné.
+      <translation>Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
-</context>
-<context>
+    <message>
+      <source>Parameters</source>
+      <translation>Paramètres</translation>
+    </message>
+    <message>
+      <source>Process Data</source>
+      <translation>Données de process</translation>
+    </message>
+    <message>
+      <source>Quickstart</source>
+      <translation>Démarrage rapide</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceRow</name>
+    <message>
+      <source>(Latest IODD)</source>
+      <translation>(IODD la plus récente)</translation>
+    </message>
+    <message>
+      <source>(Missing IODD)</source>
+      <translation>(IODD manquante)</translation>
+    </message>
+    <message>
+      <source>(Sensor not accessible)</source>
+      <translation>(Capteur inaccessible)</translation>
+    </message>
+    <message>
+      <source>Connect</source>
+      <translation>Connecter</translation>
+    </message>
+    <message>
+      <source>Disconnect</source>
+      <translation>Déconnecter</translation>
+    </message>
+  </context>
+  <context>
     <name>DevicesPane</name>
     <message>
-        <source>Devices</source>
-        <translation>Appareils</translation>
+      <source>Devices</source>
+      <translation>Appareils</translation>
     </message>
-</context>
-<context>
+    <message>
+      <source>No devices found.</source>
+      <translation>Aucun appareil trouvé.</translation>
+    </message>
+    <message>
+      <source>Search for devices.</source>
+      <translation>Rechercher des appareils.</translation>
+    </message>
+  </context>
+  <context>
+    <name>DialogButtons</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>Fermer</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+  </context>
+  <context>
     <name>IODDEntry</name>
     <message>
-        <source>undefined</source>
-        <translation>non défini</translation>
+      <source>undefined</source>
+      <translation>non défini</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IOLinkDevice</name>
     <message>
-        <source>IOLink not connected</source>
-        <translation>IO-Link non connecté</translation>
+      <source>IOLink not connected</source>
+      <translation>IO-Link non connecté</translation>
     </message>
     <message>
-        <source>No device description (IODD) is known for this device.</source>
-        <translation>Aucune description d&apos;appareil (IODD) n&apos;est connue pour cet appareil.</translation>
+      <source>No device description (IODD) is known for this device.</source>
+      <translation>Aucune description d'appareil (IODD) n'est connue pour cet appareil.</translation>
     </message>
     <message>
-        <source>The device description %1 could not be read.</source>
-        <translation>La description d&apos;appareil %1 n&apos;a pas pu être lue.</translation>
+      <source>The device description %1 could not be read.</source>
+      <translation>La description d'appareil %1 n'a pas pu être lue.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
+    <name>IdentificationPage</name>
+    <message>
+      <source>Communication</source>
+      <translation>Communication</translation>
+    </message>
+    <message>
+      <source>Device ID</source>
+      <translation>ID appareil</translation>
+    </message>
+    <message>
+      <source>IODD Version</source>
+      <translation>Version IODD</translation>
+    </message>
+    <message>
+      <source>Multiple IODDs found</source>
+      <translation>Plusieurs IODD trouvées</translation>
+    </message>
+    <message>
+      <source>No device selected.
+Please select a device from the list on the left.</source>
+      <translation>Aucun appareil sélectionné.
+Veuillez sélectionner un appareil dans la liste de gauche.</translation>
+    </message>
+    <message>
+      <source>Product ID</source>
+      <translation>ID produit</translation>
+    </message>
+    <message>
+      <source>Product Name</source>
+      <translation>Nom du produit</translation>
+    </message>
+    <message>
+      <source>Serial Number</source>
+      <translation>Numéro de série</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Inconnu</translation>
+    </message>
+    <message>
+      <source>Using latest version</source>
+      <translation>Utilisation de la version la plus récente</translation>
+    </message>
+    <message>
+      <source>Vendor ID</source>
+      <translation>ID fabricant</translation>
+    </message>
+    <message>
+      <source>Vendor Name</source>
+      <translation>Nom du fabricant</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddManagementDialog</name>
+    <message>
+      <source>Choose the IODD folder.</source>
+      <translation>Choisir le dossier des IODD.</translation>
+    </message>
+    <message>
+      <source>Device Details</source>
+      <translation>Détails de l'appareil</translation>
+    </message>
+    <message>
+      <source>Device ID</source>
+      <translation>ID appareil</translation>
+    </message>
+    <message>
+      <source>Found</source>
+      <translation>Trouvé</translation>
+    </message>
+    <message>
+      <source>IODD Content</source>
+      <translation>Contenu IODD</translation>
+    </message>
+    <message>
+      <source>IODD Management</source>
+      <translation>Gestion des IODD</translation>
+    </message>
+    <message>
+      <source>IODD Version</source>
+      <translation>Version IODD</translation>
+    </message>
+    <message>
+      <source>IODDs available</source>
+      <translation>IODD disponibles</translation>
+    </message>
+    <message>
+      <source>IODDs in</source>
+      <translation>IODD dans</translation>
+    </message>
+    <message>
+      <source>No IODDs found in current search path</source>
+      <translation>Aucune IODD trouvée dans le chemin de recherche actuel</translation>
+    </message>
+    <message>
+      <source>Please install the Korvell IODD package and select the folder containing the IODDs. Without IODDs you will not be able to connect to any IOLink devices.</source>
+      <translation>Veuillez installer le paquet IODD de Korvell et sélectionner le dossier contenant les IODD. Sans IODD, vous ne pourrez vous connecter à aucun appareil IO-Link.</translation>
+    </message>
+    <message>
+      <source>Product Name</source>
+      <translation>Nom du produit</translation>
+    </message>
+    <message>
+      <source>Read the IODD folder again.</source>
+      <translation>Relire le dossier des IODD.</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Inconnu</translation>
+    </message>
+    <message>
+      <source>Vendor ID</source>
+      <translation>ID fabricant</translation>
+    </message>
+    <message>
+      <source>Vendor Name</source>
+      <translation>Nom du fabricant</translation>
+    </message>
+  </context>
+  <context>
     <name>IqCommCommunicationHandler</name>
     <message>
-        <source>IO-Link device inaccessible on %1.</source>
-        <translation>Appareil IO-Link inaccessible sur %1.</translation>
+      <source>IO-Link device inaccessible on %1.</source>
+      <translation>Appareil IO-Link inaccessible sur %1.</translation>
     </message>
     <message>
-        <source>IO-Link error on %1.
+      <source>IO-Link error on %1.
 
 ISDU error: %2, code: %3.</source>
-        <translation>Erreur IO-Link sur %1.
+      <translation>Erreur IO-Link sur %1.
 
 Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
-        <source>IOLink communication error</source>
-        <translation>Erreur de communication IO-Link</translation>
+      <source>IOLink communication error</source>
+      <translation>Erreur de communication IO-Link</translation>
     </message>
     <message>
-        <source>IOLink device disconnected</source>
-        <translation>Appareil IO-Link déconnecté</translation>
+      <source>IOLink device disconnected</source>
+      <translation>Appareil IO-Link déconnecté</translation>
     </message>
     <message>
-        <source>IOLink lost connection</source>
-        <translation>Connexion IO-Link perdue</translation>
+      <source>IOLink lost connection</source>
+      <translation>Connexion IO-Link perdue</translation>
     </message>
     <message>
-        <source>IOLink not conected</source>
-        <translation>IO-Link non connecté</translation>
+      <source>IOLink not conected</source>
+      <translation>IO-Link non connecté</translation>
     </message>
     <message>
-        <source>IOLink not connected</source>
-        <translation>IO-Link non connecté</translation>
+      <source>IOLink not connected</source>
+      <translation>IO-Link non connecté</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IqCommConnectionHandler</name>
     <message>
-        <source>The serial port %1 does not name a master port number.</source>
-        <translation>Le port série %1 n’indique aucun numéro de port maître.</translation>
+      <source>The serial port %1 does not name a master port number.</source>
+      <translation>Le port série %1 n’indique aucun numéro de port maître.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>MainHeader</name>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
+      <source>About</source>
+      <translation>À propos</translation>
     </message>
     <message>
-        <source>Check for Updates</source>
-        <translation>Rechercher des mises à jour</translation>
+      <source>Check for Updates</source>
+      <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
+      <source>Exit</source>
+      <translation>Quitter</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
+      <source>File</source>
+      <translation>Fichier</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+      <source>Help</source>
+      <translation>Aide</translation>
     </message>
     <message>
-        <source>Manage IODDs</source>
-        <translation>Gérer les IODD</translation>
+      <source>Manage IODDs</source>
+      <translation>Gérer les IODD</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
+      <source>Settings</source>
+      <translation>Paramètres</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
+    <name>MenuEntryArrayDisplay</name>
+    <message>
+      <source>None</source>
+      <translation>Aucun</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntryTextEdit</name>
+    <message>
+      <source>Maximum length is </source>
+      <translation>La longueur maximale est de </translation>
+    </message>
+    <message>
+      <source>Your text goes here</source>
+      <translation>Votre texte ici</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntryUndefined</name>
+    <message>
+      <source>Undefined Entry, id:</source>
+      <translation>Entrée non définie, id :</translation>
+    </message>
+  </context>
+  <context>
+    <name>ProcessDataBox</name>
+    <message>
+      <source>Process data</source>
+      <translation>Données de process</translation>
+    </message>
+  </context>
+  <context>
+    <name>ProcessDataChart</name>
+    <message>
+      <source>High</source>
+      <translation>Haut</translation>
+    </message>
+    <message>
+      <source>Low</source>
+      <translation>Bas</translation>
+    </message>
+    <message>
+      <source>Process data chart settings.</source>
+      <translation>Paramètres du graphique des données de process.</translation>
+    </message>
+  </context>
+  <context>
     <name>ProcessDataHandler</name>
     <message>
-        <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
-        <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+      <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
+      <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
     <message>
-        <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
-        <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+      <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
+      <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
+    <name>ProcessDataPage</name>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Clear data in charts.</source>
+      <translation>Effacer les données des graphiques.</translation>
+    </message>
+    <message>
+      <source>Copied chart data to clipboard.</source>
+      <translation>Données des graphiques copiées dans le presse-papiers.</translation>
+    </message>
+    <message>
+      <source>Copy to clipboard (Excel format).</source>
+      <translation>Copier dans le presse-papiers (format Excel).</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Please choose a file</source>
+      <translation>Veuillez choisir un fichier</translation>
+    </message>
+    <message>
+      <source>Save as file.</source>
+      <translation>Enregistrer dans un fichier.</translation>
+    </message>
+    <message>
+      <source>Saving failed</source>
+      <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+      <source>Start / pause process data.</source>
+      <translation>Démarrer / mettre en pause les données de process.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ProcessDataValueRow</name>
+    <message>
+      <source>UNDEFINED</source>
+      <translation>NON DÉFINI</translation>
+    </message>
+  </context>
+  <context>
+    <name>SettingsDialog</name>
+    <message>
+      <source>(applies at the next device search)</source>
+      <translation>(prend effet à la prochaine recherche d'appareils)</translation>
+    </message>
+    <message>
+      <source>(no master library found)</source>
+      <translation>(aucune bibliothèque de maître trouvée)</translation>
+    </message>
+    <message>
+      <source>Debug disabled</source>
+      <translation>Débogage désactivé</translation>
+    </message>
+    <message>
+      <source>Debug enabled</source>
+      <translation>Débogage activé</translation>
+    </message>
+    <message>
+      <source>Filter USB Devices</source>
+      <translation>Filtrer les appareils USB</translation>
+    </message>
+    <message>
+      <source>IODD Directory</source>
+      <translation>Dossier des IODD</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Langue</translation>
+    </message>
+    <message>
+      <source>Language of the user interface</source>
+      <translation>Langue de l'interface utilisateur</translation>
+    </message>
+    <message>
+      <source>Settings</source>
+      <translation>Paramètres</translation>
+    </message>
+    <message>
+      <source>Showing IOLink Devices only</source>
+      <translation>Seuls les appareils IO-Link sont affichés</translation>
+    </message>
+    <message>
+      <source>Showing all USB devices</source>
+      <translation>Tous les appareils USB sont affichés</translation>
+    </message>
+    <message>
+      <source>Simulated master</source>
+      <translation>Maître simulé</translation>
+    </message>
+    <message>
+      <source>Using the master library</source>
+      <translation>La bibliothèque du maître est utilisée</translation>
+    </message>
+    <message>
+      <source>Using the simulated master</source>
+      <translation>Le maître simulé est utilisé</translation>
+    </message>
+    <message>
+      <source>Verbose debug logging</source>
+      <translation>Journal de débogage détaillé</translation>
+    </message>
+  </context>
+  <context>
     <name>StatusFooter</name>
     <message>
-        <source>Not connected</source>
-        <translation>Non connecté</translation>
+      <source>Not connected</source>
+      <translation>Non connecté</translation>
     </message>
     <message>
-        <source>Status:</source>
-        <translation>État :</translation>
+      <source>Status:</source>
+      <translation>État :</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ovinex-check</name>
     <message>
-        <source>Runs IODD files through a simulated connection and prints one JSON object per file.</source>
-        <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier.</translation>
+      <source>IODD files or folders to check.</source>
+      <translation>Fichiers IODD ou dossiers à vérifier.</translation>
     </message>
     <message>
-        <source>Simulated seconds of process data polling.</source>
-        <translation>Secondes simulées de lecture des données process.</translation>
+      <source>Language of the texts: en, de or fr.</source>
+      <translation>Langue des textes : en, de ou fr.</translation>
     </message>
     <message>
-        <source>Language of the texts: en, de or fr.</source>
-        <translation>Langue des textes : en, de ou fr.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file.</source>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier.</translation>
     </message>
     <message>
-        <source>Write the whole log to stderr.</source>
-        <translation>Écrire le journal complet sur stderr.</translation>
+      <source>Simulated seconds of process data polling.</source>
+      <translation>Secondes simulées de lecture des données process.</translation>
     </message>
     <message>
-        <source>IODD files or folders to check.</source>
-        <translation>Fichiers IODD ou dossiers à vérifier.</translation>
+      <source>Write the whole log to stderr.</source>
+      <translation>Écrire le journal complet sur stderr.</translation>
     </message>
-</context>
+  </context>
 </TS>

@@ -1,0 +1,175 @@
+.pragma library
+
+// Formatting and input rules shared by the views; kept free of items so that they can be tested on their own.
+
+function isEmptyValue(value) {
+    return value === undefined || value === null || value === "";
+}
+
+// A number with a fixed count of decimals in the given locale; "?" when there is nothing to show.
+function formatNumber(value, digits, locale) {
+    if (isEmptyValue(value))
+        return "?";
+    var number = Number(value);
+    if (isNaN(number))
+        return String(value);
+    var decimals = Math.max(0, Math.floor(Number(digits) || 0));
+    if (locale === undefined || locale === null)
+        return number.toFixed(decimals);
+    return number.toLocaleString(locale, "f", decimals);
+}
+
+// Reads a number typed in the given locale (the C form is accepted as well); NaN when it is none.
+function parseNumber(text, locale) {
+    var trimmed = String(text === undefined || text === null ? "" : text).trim();
+    if (trimmed === "")
+        return NaN;
+    if (locale !== undefined && locale !== null) {
+        try {
+            return Number.fromLocaleString(locale, trimmed);
+        } catch (error) {
+            // Fall through: the C form below.
+        }
+    }
+    if (!/^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$/.test(trimmed))
+        return NaN;
+    return Number(trimmed);
+}
+
+// The decision for a number typed into a slider's field: accepted within the limits, otherwise the
+// slider's current value comes back.
+function sliderInput(text, lowerLimit, upperLimit, currentValue, locale) {
+    var number = parseNumber(text, locale);
+    var lower = Math.min(Number(lowerLimit), Number(upperLimit));
+    var upper = Math.max(Number(lowerLimit), Number(upperLimit));
+    if (isNaN(number) || number < lower || number > upper)
+        return { accepted: false, value: Number(currentValue) };
+    return { accepted: true, value: number };
+}
+
+// The decision for a text typed into a text field: refused when longer than allowed, with the excess
+// to select.
+function textInput(text, maxLength) {
+    var value = String(text === undefined || text === null ? "" : text);
+    var limit = Number(maxLength);
+    if (isNaN(limit) || limit < 0 || value.length <= limit)
+        return { accepted: true, selectionStart: value.length, selectionEnd: value.length };
+    return { accepted: false, selectionStart: limit, selectionEnd: value.length };
+}
+
+// The address of a master port for people: COM7 reads "COM Port 7".
+function addressText(address) {
+    if (isEmptyValue(address))
+        return "";
+    var text = String(address);
+    if (text.length <= 3)
+        return text;
+    return text.substring(0, 3) + " Port " + text.substring(3);
+}
+
+// Fixed ticks of a value axis: 5, unless the range holds fewer steps of its last decimal.
+function tickCount(minY, maxY, digits) {
+    var steps = Math.round((Number(maxY) - Number(minY)) * Math.pow(10, Number(digits) || 0));
+    if (isNaN(steps))
+        return 5;
+    if (steps < 5)
+        return Math.max(2, steps + 1);
+    return 5;
+}
+
+// printf-style format for axis labels with the given decimals.
+function axisLabelFormat(digits) {
+    return "%." + Math.max(0, Math.floor(Number(digits) || 0)) + "f";
+}
+
+// The time axis shows minutes once the window reaches a minute. Below, seconds with their fraction: a single
+// "z" is the milliseconds without trailing zeros, so 7.5 s reads 07.5 (a doubled "z" would repeat the digits).
+function timeLabelFormat(maxAxisMs) {
+    return Number(maxAxisMs) >= 60000 ? "mm:ss" : "ss.z";
+}
+
+function hexCode(code) {
+    var hex = (Number(code) >>> 0).toString(16).toUpperCase();
+    while (hex.length < 6)
+        hex = "0" + hex;
+    return "0x" + hex;
+}
+
+// One element of an event array: no event, a known event's text, or its code.
+function eventText(code, translatedText, noneText) {
+    if (Number(code) === 0)
+        return noneText;
+    if (!isEmptyValue(translatedText))
+        return translatedText;
+    return hexCode(code);
+}
+
+// The step of one unit of the last shown decimal.
+function decimalStep(digits) {
+    return Math.pow(10, -Math.max(0, Math.floor(Number(digits) || 0)));
+}
+
+// Whether a cursor value lies on the chart (values outside mark off-chart points).
+function withinRange(value, minY, maxY) {
+    var number = Number(value);
+    return !isNaN(number) && number >= Number(minY) && number <= Number(maxY);
+}
+
+// The part of a synchronisation that is done, as "done / total".
+function syncProgressText(total, remaining) {
+    var all = Number(total) || 0;
+    var left = Number(remaining) || 0;
+    return Math.max(0, all - left) + " / " + all;
+}
+
+// A menu shows a tab only when it has at least one row.
+function menuHasRows(menu) {
+    if (!menu || !menu.entryModel)
+        return false;
+    return menu.entryModel.rowCount() > 0;
+}
+
+// Missing identity values read as the given placeholder.
+function orUnknown(value, unknownText) {
+    return isEmptyValue(value) ? unknownText : String(value);
+}
+
+// A message of the communication log: octets in hexadecimal, texts as they are.
+function bytesText(value) {
+    if (isEmptyValue(value))
+        return "";
+    if (value instanceof ArrayBuffer) {
+        var bytes = new Uint8Array(value);
+        var parts = [];
+        for (var i = 0; i < bytes.length; ++i)
+            parts.push((bytes[i] < 16 ? "0" : "") + bytes[i].toString(16).toUpperCase());
+        return parts.join(" ");
+    }
+    return String(value);
+}
+
+// A folder chosen in a dialog as a local path: the "file://" form without its prefix.
+function localPath(url) {
+    var text = String(url === undefined || url === null ? "" : url);
+    if (text.indexOf("file:///") === 0) {
+        var rest = text.substring(8);
+        // Windows paths start with a drive letter, others with the root.
+        return /^[A-Za-z]:/.test(rest) ? decodeURIComponent(rest) : decodeURIComponent("/" + rest);
+    }
+    if (text.indexOf("file://") === 0)
+        return decodeURIComponent(text.substring(7));
+    return text;
+}
+
+// A local file path as a URL for images and dialogs.
+function fileUrl(path) {
+    if (isEmptyValue(path))
+        return "";
+    var text = String(path).replace(/\\/g, "/");
+    // "file:///" put in front of an absolute path gives one slash too many.
+    if (/^file:\/\/\/\/+/.test(text))
+        return text.replace(/^file:\/\/\/\/+/, "file:///");
+    if (/^[a-z]+:\/\//.test(text) || text.indexOf("qrc:") === 0)
+        return text;
+    return text.charAt(0) === "/" ? "file://" + text : "file:///" + text;
+}

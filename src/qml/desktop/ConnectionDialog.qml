@@ -1,0 +1,62 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "qrc:/qml/common/ViewLogic.js" as ViewLogic
+
+// The progress of a connection: shown, and not closable, until the device is connected or gone.
+Dialog {
+    id: dialog
+    objectName: "connectionDialog"
+
+    property var currentDevice: null
+    property var ioLink: null
+    readonly property string deviceState: currentDevice && currentDevice.state ? currentDevice.state : "notConnected"
+    readonly property bool busy: deviceState === "connecting" || deviceState === "syncing"
+    readonly property int syncTotal: ioLink && ioLink.syncTasksTotal !== undefined ? Number(ioLink.syncTasksTotal) : 0
+    readonly property int syncRemaining: ioLink && ioLink.syncTasksRemaining !== undefined ? Number(ioLink.syncTasksRemaining) : 0
+
+    onBusyChanged: busy ? open() : close()
+    Component.onCompleted: if (busy) open()
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: 640
+    height: 320
+    modal: true
+    closePolicy: Popup.NoAutoClose
+    title: qsTr("Connecting")
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 16
+
+        Item { Layout.fillHeight: true }
+
+        Label {
+            objectName: "connectionText"
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: 18
+            text: dialog.deviceState === "syncing"
+                  ? qsTr("Updating Parameter ") + ViewLogic.syncProgressText(dialog.syncTotal, dialog.syncRemaining)
+                  : qsTr("Waiting For Device")
+        }
+        BusyIndicator {
+            Layout.alignment: Qt.AlignHCenter
+            visible: dialog.deviceState === "connecting"
+            running: visible
+        }
+        ProgressBar {
+            objectName: "connectionProgress"
+            Layout.fillWidth: true
+            Layout.leftMargin: 48
+            Layout.rightMargin: 48
+            visible: dialog.deviceState === "syncing"
+            from: 0
+            to: Math.max(1, dialog.syncTotal)
+            value: Math.max(0, dialog.syncTotal - dialog.syncRemaining)
+        }
+
+        Item { Layout.fillHeight: true }
+    }
+}

@@ -1,0 +1,36 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+
+// A tab that takes no room while hidden.
+TabButton {
+    id: tab
+
+    property bool shown: true
+
+    visible: shown
+    width: shown ? implicitWidth + 16 : 0
+
+    contentItem: Text {
+        text: tab.text
+        font: tab.font
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+        color: !tab.enabled ? "#b0b0b0" : tab.checked ? "black" : "#606060"
+    }
+
+    background: Rectangle {
+        implicitHeight: 40
+        color: tab.hovered && !tab.checked ? "#f5f5f5" : "white"
+
+        Rectangle {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            height: 2
+            visible: tab.checked
+            color: tab.Material.accentColor
+        }
+    }
+}

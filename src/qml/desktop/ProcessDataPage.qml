@@ -1,0 +1,230 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtQuick.Layouts 1.15
+import Qt.labs.platform 1.1 as Platform
+import "qrc:/qml/common" as OvinexCommon
+
+// Live charts of the connected device's process data, with recording control and export.
+Item {
+    id: page
+    objectName: "processDataPage"
+
+    property var currentDevice: null
+    property var ioLink: null
+    readonly property var handler: currentDevice ? currentDevice.processData : null
+    readonly property var refs: handler && handler.processDataRefs ? handler.processDataRefs : []
+    readonly property bool running: handler ? handler.running === true : false
+
+    // The X window shared by all charts, and the cursor shared by all charts.
+    property date minAxis: new Date(0)
+    property date maxAxis: new Date(30000)
+    property bool visibleCursor: false
+    property real selectedTimePos: -1
+    property real maxLabelTextPixelSize: -1
+
+    property var selectionEntry: null
+
+    function refreshSelection() {
+        page.visibleCursor = false
+        page.selectionEntry = page.ioLink ? page.ioLink.getMenuEntry(202) : null
+    }
+
+    // Sets the shared window; the items keep samples for as long as it is.
+    function setWindow(minSeconds, maxSeconds) {
+        page.minAxis = new Date(minSeconds * 1000)
+        page.maxAxis = new Date(maxSeconds * 1000)
+        for (var r = 0; r < page.refs.length; ++r) {
+            var infos = page.refs[r].recordItemInfos
+            for (var i = 0; infos && i < infos.length; ++i) {
+                infos[i].minX = page.minAxis
+                infos[i].maxX = page.maxAxis
+            }
+        }
+    }
+
+    // The end of the save dialog; callable on its own, so that tools can save without the dialog.
+    function saveTo(fileUrl) {
+        if (page.handler)
+            page.handler.saveToFile(fileUrl)
+    }
+
+    onIoLinkChanged: refreshSelection()
+    Component.onCompleted: refreshSelection()
+
+    OvinexCommon.IoLinkTexts {
+        id: pageTexts
+        ioLink: page.ioLink
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Loader {
+            id: selectionView
+            objectName: "processDataSelection"
+            Layout.fillWidth: true
+            Layout.preferredHeight: item ? item.implicitHeight : 0
+            active: page.selectionEntry !== null && page.selectionEntry !== undefined
+            onActiveChanged: load()
+            Component.onCompleted: load()
+            function load() {
+                if (active && page.selectionEntry.qmlFileName)
+                    setSource(page.selectionEntry.qmlFileName, { "entry": page.selectionEntry, "ioLink": page.ioLink })
+            }
+            Connections {
+                target: page
+                function onSelectionEntryChanged() { selectionView.load() }
+            }
+        }
+
+        ToolBar {
+            Layout.fillWidth: true
+            Material.background: "#f5f5f5"
+
+            RowLayout {
+                anchors.fill: parent
+                spacing: 4
+
+                ToolButton {
+                    objectName: "playPauseButton"
+                    checkable: true
+                    checked: page.running
+                    enabled: page.handler !== null
+                    icon.source: page.running ? "qrc:/icons/pause.svg" : "qrc:/icons/play.svg"
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTr("Start / pause process data.")
+                    onClicked: {
+                        if (page.running)
+                            page.handler.pause()
+                        else
+                            page.handler.start()
+                        checked = Qt.binding(function() { return page.running })
+                    }
+                }
+                ToolButton {
+                    objectName: "copyButton"
+                    enabled: page.handler !== null
+                    icon.source: "qrc:/icons/copy.svg"
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTr("Copy to clipboard (Excel format).")
+                    onClicked: {
+                        page.handler.copyToClipboard()
+                        copyNoticeAnimation.restart()
+                    }
+                }
+                ToolButton {
+                    objectName: "saveButton"
+                    enabled: page.handler !== null
+                    icon.source: "qrc:/icons/save.svg"
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTr("Save as file.")
+                    onClicked: saveDialog.open()
+                }
+                ToolButton {
+                    objectName: "clearButton"
+                    enabled: page.handler !== null
+                    icon.source: "qrc:/icons/delete.svg"
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTr("Clear data in charts.")
+                    onClicked: page.handler.clear()
+                }
+                Label {
+                    id: copyNotice
+                    objectName: "copyNotice"
+                    Layout.leftMargin: 12
+                    opacity: 0
+                    visible: opacity > 0
+                    color: "#2e7d32"
+                    text: qsTr("Copied chart data to clipboard.")
+                }
+                Item { Layout.fillWidth: true }
+            }
+        }
+
+        ScrollView {
+            id: chartScroll
+            objectName: "chartScroll"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            contentWidth: availableWidth
+
+            Column {
+                width: chartScroll.availableWidth
+
+                Repeater {
+                    model: page.refs
+                    delegate: Column {
+                        readonly property var ref: modelData
+                        width: parent.width
+                        visible: ref && ref.conditionApplies === true
+
+                        Repeater {
+                            model: parent.ref && parent.ref.conditionApplies === true ? parent.ref.recordItemInfos : []
+                            delegate: ProcessDataChart {
+                                width: parent.width
+                                info: modelData
+                                dataPage: page
+                                texts: pageTexts
+                                visible: info && info.isOutput !== true
+                                height: visible ? implicitHeight : 0
+                                onSettingsRequested: chartSettings.openFor(info)
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    SequentialAnimation {
+        id: copyNoticeAnimation
+        PropertyAction { target: copyNotice; property: "opacity"; value: 1 }
+        PauseAnimation { duration: 1500 }
+        NumberAnimation { target: copyNotice; property: "opacity"; to: 0; duration: 480 }
+    }
+
+    Platform.FileDialog {
+        id: saveDialog
+        title: qsTr("Please choose a file")
+        fileMode: Platform.FileDialog.SaveFile
+        nameFilters: [qsTr("CSV files (*.csv)")]
+        defaultSuffix: "csv"
+        folder: Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation)
+        onAccepted: page.saveTo(file)
+    }
+
+    Connections {
+        target: page.handler
+        ignoreUnknownSignals: true
+        function onSaveFailed(message) {
+            saveFailedDialog.message = message
+            saveFailedDialog.open()
+        }
+    }
+
+    Dialog {
+        id: saveFailedDialog
+        objectName: "saveFailedDialog"
+        property string message: ""
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+        width: Math.min(520, page.width)
+        modal: true
+        title: qsTr("Saving failed")
+        footer: DialogButtons { closeText: qsTr("OK") }
+        Label {
+            objectName: "saveFailedText"
+            width: parent.width
+            wrapMode: Text.WordWrap
+            text: saveFailedDialog.message
+        }
+    }
+
+    ChartSettingsDialog {
+        id: chartSettings
+        dataPage: page
+    }
+}
