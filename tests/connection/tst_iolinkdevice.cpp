@@ -285,8 +285,13 @@ void TestIOLinkDevice::lostDeviceEndsTheConnection()
         QTRY_VERIFY(master().callCount(port, QStringLiteral("mst_GetStatus")) > 3);
     }
     QPointer<IOLinkWrapper> binding = device->getBinding();
+    QStringList states;
+    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
     master().unplug(port);
     QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
+    // Tasks answered because the device is gone do not complete the synchronisation.
+    QCOMPARE(states, QStringList({ "notConnected" }));
+    disconnect(device.get(), &IOLinkDevice::stateChanged, this, nullptr);
     QVERIFY(!device->getBinding());
     QTRY_VERIFY(binding.isNull());
     if (lostIn == QLatin1String("syncing"))
