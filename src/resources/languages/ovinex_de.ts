@@ -344,6 +344,48 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
   </context>
   <context>
+    <name>IqCommCommunicationHandler</name>
+    <message>
+      <source>IO-Link device inaccessible on %1.</source>
+      <translation>IO-Link-Gerät an %1 nicht erreichbar.</translation>
+    </message>
+    <message>
+      <source>IO-Link error on %1.
+
+ISDU error: %2, code: %3.</source>
+      <translation>IO-Link-Fehler an %1.
+
+ISDU-Fehler: %2, Code: %3.</translation>
+    </message>
+    <message>
+      <source>IOLink communication error</source>
+      <translation>IO-Link-Kommunikationsfehler</translation>
+    </message>
+    <message>
+      <source>IOLink device disconnected</source>
+      <translation>IO-Link-Gerät getrennt</translation>
+    </message>
+    <message>
+      <source>IOLink lost connection</source>
+      <translation>IO-Link-Verbindung verloren</translation>
+    </message>
+    <message>
+      <source>IOLink not conected</source>
+      <translation>IO-Link nicht verbunden</translation>
+    </message>
+    <message>
+      <source>IOLink not connected</source>
+      <translation>IO-Link nicht verbunden</translation>
+    </message>
+  </context>
+  <context>
+    <name>IqCommConnectionHandler</name>
+    <message>
+      <source>The serial port %1 does not name a master port number.</source>
+      <translation>Die serielle Schnittstelle %1 nennt keine Master-Portnummer.</translation>
+    </message>
+  </context>
+  <context>
     <name>MainHeader</name>
     <message>
       <source>About</source>

@@ -344,6 +344,48 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     </message>
   </context>
   <context>
+    <name>IqCommCommunicationHandler</name>
+    <message>
+      <source>IO-Link device inaccessible on %1.</source>
+      <translation>Appareil IO-Link inaccessible sur %1.</translation>
+    </message>
+    <message>
+      <source>IO-Link error on %1.
+
+ISDU error: %2, code: %3.</source>
+      <translation>Erreur IO-Link sur %1.
+
+Erreur ISDU : %2, code : %3.</translation>
+    </message>
+    <message>
+      <source>IOLink communication error</source>
+      <translation>Erreur de communication IO-Link</translation>
+    </message>
+    <message>
+      <source>IOLink device disconnected</source>
+      <translation>Appareil IO-Link déconnecté</translation>
+    </message>
+    <message>
+      <source>IOLink lost connection</source>
+      <translation>Connexion IO-Link perdue</translation>
+    </message>
+    <message>
+      <source>IOLink not conected</source>
+      <translation>IO-Link non connecté</translation>
+    </message>
+    <message>
+      <source>IOLink not connected</source>
+      <translation>IO-Link non connecté</translation>
+    </message>
+  </context>
+  <context>
+    <name>IqCommConnectionHandler</name>
+    <message>
+      <source>The serial port %1 does not name a master port number.</source>
+      <translation>Le port série %1 n’indique aucun numéro de port maître.</translation>
+    </message>
+  </context>
+  <context>
     <name>MainHeader</name>
     <message>
       <source>About</source>
