@@ -224,6 +224,21 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
   </context>
   <context>
+    <name>IOLinkDevice</name>
+    <message>
+      <source>IOLink not connected</source>
+      <translation>IO-Link nicht verbunden</translation>
+    </message>
+    <message>
+      <source>No device description (IODD) is known for this device.</source>
+      <translation>Für dieses Gerät ist keine Gerätebeschreibung (IODD) bekannt.</translation>
+    </message>
+    <message>
+      <source>The device description %1 could not be read.</source>
+      <translation>Die Gerätebeschreibung %1 konnte nicht gelesen werden.</translation>
+    </message>
+  </context>
+  <context>
     <name>IdentificationPage</name>
     <message>
       <source>Communication</source>
@@ -464,6 +479,17 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>ProcessDataHandler</name>
+    <message>
+      <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
+      <translation>Die Datei %1 konnte nicht zum Schreiben geöffnet werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
+      <translation>Die Datei %1 konnte nicht geschrieben werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
+    </message>
+  </context>
+  <context>
     <name>ProcessDataPage</name>
     <message>
       <source>CSV files (*.csv)</source>
@@ -581,6 +607,29 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Status:</source>
       <translation>Status:</translation>
+    </message>
+  </context>
+  <context>
+    <name>ovinex-check</name>
+    <message>
+      <source>IODD files or folders to check.</source>
+      <translation>Zu prüfende IODD-Dateien oder Ordner.</translation>
+    </message>
+    <message>
+      <source>Language of the texts: en, de or fr.</source>
+      <translation>Sprache der Texte: en, de oder fr.</translation>
+    </message>
+    <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file.</source>
+      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus.</translation>
+    </message>
+    <message>
+      <source>Simulated seconds of process data polling.</source>
+      <translation>Simulierte Sekunden der Prozessdatenabfrage.</translation>
+    </message>
+    <message>
+      <source>Write the whole log to stderr.</source>
+      <translation>Das vollständige Protokoll auf stderr ausgeben.</translation>
     </message>
   </context>
 </TS>

@@ -224,6 +224,21 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
   </context>
   <context>
+    <name>IOLinkDevice</name>
+    <message>
+      <source>IOLink not connected</source>
+      <translation>IO-Link non connecté</translation>
+    </message>
+    <message>
+      <source>No device description (IODD) is known for this device.</source>
+      <translation>Aucune description d'appareil (IODD) n'est connue pour cet appareil.</translation>
+    </message>
+    <message>
+      <source>The device description %1 could not be read.</source>
+      <translation>La description d'appareil %1 n'a pas pu être lue.</translation>
+    </message>
+  </context>
+  <context>
     <name>IdentificationPage</name>
     <message>
       <source>Communication</source>
@@ -464,6 +479,17 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>ProcessDataHandler</name>
+    <message>
+      <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
+      <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
+      <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+    </message>
+  </context>
+  <context>
     <name>ProcessDataPage</name>
     <message>
       <source>CSV files (*.csv)</source>
@@ -581,6 +607,29 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Status:</source>
       <translation>État :</translation>
+    </message>
+  </context>
+  <context>
+    <name>ovinex-check</name>
+    <message>
+      <source>IODD files or folders to check.</source>
+      <translation>Fichiers IODD ou dossiers à vérifier.</translation>
+    </message>
+    <message>
+      <source>Language of the texts: en, de or fr.</source>
+      <translation>Langue des textes : en, de ou fr.</translation>
+    </message>
+    <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file.</source>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier.</translation>
+    </message>
+    <message>
+      <source>Simulated seconds of process data polling.</source>
+      <translation>Secondes simulées de lecture des données process.</translation>
+    </message>
+    <message>
+      <source>Write the whole log to stderr.</source>
+      <translation>Écrire le journal complet sur stderr.</translation>
     </message>
   </context>
 </TS>
