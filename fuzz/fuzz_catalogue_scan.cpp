@@ -10,7 +10,7 @@ void setUp() {}
 void runOne(const uint8_t *data, size_t size)
 {
     const QString path = FuzzSupport::writeScratchFile(data, size, QStringLiteral("Vendor-Device-IODD1.1.xml"));
-    IODDEntry entry(QFileInfo(path), QStringList());
+    IODDEntry entry{QFileInfo(path), QStringList()};
     entry.parse();
     // What the catalogue shows of the entry, so every path that fills it is exercised.
     (void)entry.isValid();

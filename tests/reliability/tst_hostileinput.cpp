@@ -89,7 +89,7 @@ void TestHostileInput::catalogueScanRefusesFilesOverTheSizeLimit()
     if (!scanned)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("larger than 50 MB, not scanned.*large\\.xml"));
 
-    IODDEntry entry(QFileInfo(path), QStringList());
+    IODDEntry entry{QFileInfo(path), QStringList()};
     entry.parse();
     // The scan stops once it has the identity, so a file at the limit costs no more than a small one.
     QCOMPARE(entry.isValid(), scanned);
@@ -136,7 +136,7 @@ void TestHostileInput::catalogueScanDoesNotFollowDeepNesting()
     QVERIFY(!path.isEmpty());
     QLoggingCategory::setFilterRules("*.debug=false");
 
-    IODDEntry entry(QFileInfo(path), QStringList());
+    IODDEntry entry{QFileInfo(path), QStringList()};
     entry.parse();
     // The nesting is skipped as a whole, without recursion; what lies around it is read as usual.
     QVERIFY(entry.isValid());
