@@ -40,6 +40,9 @@ const QLatin1String productNameVariable("V_ProductName");
 constexpr uint completeIdentityCount = 6;
 constexpr uint completeVersionCount = 2;
 
+// Real descriptions stay below a few megabytes; anything this large is refused unread.
+constexpr qint64 maxFileSize = 50 * 1024 * 1024;
+
 QStringList filesOfFolder(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Unsorted);
@@ -75,6 +78,10 @@ void IODDEntry::parse()
         return;
     }
     valid = false;
+    if (file.size() > maxFileSize) {
+        qWarning() << Q_FUNC_INFO << "IODD file larger than 50 MB, not scanned:" << file.size() << ioddPath;
+        return;
+    }
     deviceIcons.clear();
     deviceSymbols.clear();
 

@@ -1,5 +1,6 @@
 #include "iodevicet.h"
 
+#include <QDebug>
 #include <QDomDocument>
 #include <QFile>
 #include <QXmlStreamReader>
@@ -21,6 +22,8 @@ T *ensure(std::unique_ptr<T> &root)
 // Real descriptions nest about a dozen levels; the DOM parser needs time quadratic in the depth
 // and crashes on very deep documents, so anything deeper than this is refused before it parses.
 constexpr int maxElementDepth = 100;
+// Real descriptions stay below a few megabytes; anything this large is refused unread.
+constexpr qint64 maxFileSize = 50 * 1024 * 1024;
 
 bool nestingIsAcceptable(const QByteArray &content)
 {
@@ -106,11 +109,17 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
     IOLinkKlasse *target = targetRoot(kind);
     if (!target || !file.open(QIODevice::ReadOnly))
         return false;
+    if (file.size() > maxFileSize) {
+        qWarning() << Q_FUNC_INFO << "IODD file larger than 50 MB, not loaded:" << file.size() << path;
+        return false;
+    }
 
     const QByteArray content = file.readAll();
     file.close();
-    if (!isResource(path) && !nestingIsAcceptable(content))
+    if (!isResource(path) && !nestingIsAcceptable(content)) {
+        qWarning() << Q_FUNC_INFO << "XML nested deeper than" << maxElementDepth << "levels or not well-formed, not loaded:" << path;
         return false;
+    }
     QDomDocument document;
     if (!document.setContent(content))
         return false;

@@ -41,7 +41,8 @@ public:
     ~IODeviceT() override;
 
     // Reads one XML file into the tree. Missing, malformed or foreign files leave the target as it
-    // was and return false; nothing is reported (the binding reports what is missing).
+    // was and return false; only files refused for their size or nesting are logged (the binding
+    // reports what is missing).
     bool loadXml(const QString &path, XmlDocumentKind kind);
 
     // Text of a text id in `language`, looked up in the extra, product, standard, secondary standard
