@@ -68,6 +68,10 @@ private slots:
 public:
     Q_INVOKABLE CommunicationListModel *getCommunicationModel() const;
 
+protected:
+    // Answers the running task and every queued one with the error and empties the queue.
+    void abandonTasks(const QString &errorText);
+
 private:
     void connectCurrentTask();
     void disconnectTask(CommunicationTask *task);
@@ -75,7 +79,6 @@ private:
     void onWriteFailed(VariableWrapper *var, uint subindex, const QString &errorText);
     void postWriteActions(const QByteArray &payload);
     void adoptTask(CommunicationTask *task) const;
-    void abandonTasks(const QString &errorText);
     void onQueuedTaskDestroyed(CommunicationTask *task);
 
     // Communication log: parameter requests with their answers, events, and changes of the output image.

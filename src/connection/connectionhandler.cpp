@@ -1,0 +1,63 @@
+#include "connectionhandler.h"
+
+#include <QDebug>
+#include <QState>
+
+ConnectionHandler::ConnectionHandler(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ConnectionHandler::~ConnectionHandler() = default;
+
+void ConnectionHandler::init()
+{
+    notConnectedState = new QState(&stateMachine);
+    connectingState = new QState(&stateMachine);
+    connectedState = new QState(&stateMachine);
+    notConnectedState->setObjectName(QStringLiteral("notConnected"));
+    connectingState->setObjectName(QStringLiteral("connecting"));
+    connectedState->setObjectName(QStringLiteral("connected"));
+
+    notConnectedState->addTransition(this, &ConnectionHandler::connecting, connectingState);
+    connectingState->addTransition(this, &ConnectionHandler::connected, connectedState);
+    connectingState->addTransition(this, &ConnectionHandler::error, notConnectedState);
+    connectedState->addTransition(this, &ConnectionHandler::disconnected, notConnectedState);
+    connectedState->addTransition(this, &ConnectionHandler::disconnecting, notConnectedState);
+
+    connect(notConnectedState, &QState::entered, this, &ConnectionHandler::onStateNotConnectedEntered);
+    connect(connectingState, &QState::entered, this, &ConnectionHandler::onStateConnectingEntered);
+    connect(connectedState, &QState::entered, this, &ConnectionHandler::onStateConnectedEntered);
+
+    stateMachine.setInitialState(notConnectedState);
+    stateMachine.start();
+}
+
+// The signals are emitted from the handler's own event queue, behind the queued start of the state
+// machine, so a request made right after construction is not lost.
+void ConnectionHandler::connectToDevice()
+{
+    qDebug() << Q_FUNC_INFO;
+    QMetaObject::invokeMethod(this, &ConnectionHandler::connecting, Qt::QueuedConnection);
+}
+
+void ConnectionHandler::disconnectFromDevice()
+{
+    qDebug() << Q_FUNC_INFO;
+    QMetaObject::invokeMethod(this, &ConnectionHandler::disconnecting, Qt::QueuedConnection);
+}
+
+void ConnectionHandler::onStateConnectedEntered()
+{
+    qDebug() << Q_FUNC_INFO;
+}
+
+bool ConnectionHandler::isConnectedState() const
+{
+    return connectedState && stateMachine.configuration().contains(connectedState);
+}
+
+bool ConnectionHandler::isNotConnectedState() const
+{
+    return notConnectedState && stateMachine.configuration().contains(notConnectedState);
+}

@@ -1,0 +1,669 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "master/masterlibrary.h"
+#include "master/simulateddevicedescription.h"
+#include "master/simulatedmaster.h"
+
+#include <QApplication>
+#include <QAtomicInt>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSet>
+#include <QThread>
+
+#include <cstring>
+
+namespace {
+
+QString fixture()
+{
+    return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
+}
+
+QString standardDefinitions()
+{
+    return QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml");
+}
+
+// One open port of the bound provider, in operating mode.
+struct OpenPort
+{
+    explicit OpenPort(int port)
+    {
+        handle = MasterLibrary::instance().connect(uint8_t(port), uint8_t(port), errorText);
+        uint8_t mode = 0;
+        if (handle >= 0)
+            MasterLibrary::instance().setOperatingMode(handle, IqCommModeOperate, IqCommModeOperate, &mode, errorText);
+    }
+    ~OpenPort()
+    {
+        if (handle >= 0)
+            MasterLibrary::instance().disconnect(handle, errorText);
+    }
+
+    // Returns the octets read, or the ISDU error code as the text "isdu:<hex>" for a refusal.
+    QByteArray read(int index, int subindex = 0, int *result = nullptr)
+    {
+        uint8_t buffer[IqCommParameterBufferSize] = {};
+        uint16_t isdu = 0;
+        const IqCommResult n = MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subindex), buffer,
+                                                                sizeof buffer, &isdu, errorText);
+        if (result)
+            *result = n;
+        if (n < 0)
+            return "isdu:" + QByteArray::number(isdu, 16);
+        return QByteArray(reinterpret_cast<const char *>(buffer), n);
+    }
+
+    quint16 write(int index, int subindex, const QByteArray &data, int *result = nullptr)
+    {
+        uint16_t isdu = 0;
+        const IqCommResult n = MasterLibrary::instance().writeOD(handle, uint16_t(index), uint8_t(subindex),
+                                                                 reinterpret_cast<const uint8_t *>(data.constData()),
+                                                                 uint16_t(data.size()), &isdu, errorText);
+        if (result)
+            *result = n;
+        return n < 0 ? isdu : 0;
+    }
+
+    QByteArray processData(uint8_t *status = nullptr)
+    {
+        uint8_t buffer[IqCommProcessDataBufferSize] = {};
+        uint8_t state = 0;
+        const IqCommResult n = MasterLibrary::instance().getStatus(handle, &state, buffer, sizeof buffer, errorText);
+        if (status)
+            *status = state;
+        return n < 0 ? QByteArray() : QByteArray(reinterpret_cast<const char *>(buffer), n);
+    }
+
+    IqCommHandle handle = -1;
+    char errorText[IqCommErrorTextSize] = {};
+};
+
+qint16 int16At(const QByteArray &data, int offset = 0)
+{
+    return qint16((quint8(data.at(offset)) << 8) | quint8(data.at(offset + 1)));
+}
+
+float floatOf(const QByteArray &data)
+{
+    const quint32 bits = (quint32(quint8(data.at(0))) << 24) | (quint32(quint8(data.at(1))) << 16)
+        | (quint32(quint8(data.at(2))) << 8) | quint32(quint8(data.at(3)));
+    float value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// Writes and reads its own value on its own port as fast as it can, counting inconsistencies.
+class PollingWorker : public QThread
+{
+public:
+    PollingWorker(int port, QAtomicInt *stop) : port(port), stop(stop) {}
+
+    int rounds = 0;
+    int mismatches = 0;
+    int failures = 0;
+
+protected:
+    void run() override
+    {
+        OpenPort open(port);
+        if (open.handle < 0) {
+            ++failures;
+            return;
+        }
+        while (!stop->loadAcquire()) {
+            const quint16 value = quint16(10 + (rounds % 490));
+            QByteArray payload;
+            payload.append(char(value >> 8)).append(char(value & 0xFF));
+            if (open.write(64, 0, payload) != 0)
+                ++failures;
+            if (open.read(64) != payload)
+                ++mismatches;
+            uint8_t status = 0;
+            if (open.processData(&status).isEmpty() || (status & IqCommStatusPortStateMask) != IqCommModeOperate)
+                ++failures;
+            uint8_t qualifier = 0;
+            uint16_t code = 0;
+            MasterLibrary::instance().readEvent(open.handle, &qualifier, &code, open.errorText);
+            ++rounds;
+        }
+    }
+
+private:
+    int port;
+    QAtomicInt *stop;
+};
+
+} // namespace
+
+class TestSimulatedMaster : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void bindingFollowsSettings();
+    void virtualPortsOnePerDevice();
+    void identityAndConfiguration();
+    void defaultsAreReadable_data();
+    void defaultsAreReadable();
+    void refusals_data();
+    void refusals();
+    void writesAreKeptUntilDefaultsRestored();
+    void systemCommands();
+    void processDataFollowsTimeAndSelection();
+    void processDataOutputIsKept();
+    void faultInjection();
+    void unpluggedMaster();
+    void eventsAndInvalidProcessData();
+    void sampleDeviceDefaults_data();
+    void sampleDeviceDefaults();
+    void sampleDeviceRefusesValuesOutOfRange_data();
+    void sampleDeviceRefusesValuesOutOfRange();
+    void sampleDeviceProcessDataFollowsSelection();
+    void corpusDevicesAnswerWithTheirDefaults();
+    void twoPortsPolledFromTwoThreads();
+};
+
+void TestSimulatedMaster::initTestCase()
+{
+    QVERIFY(QFileInfo::exists(standardDefinitions()));
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices(QStringList{fixture(), fixture()});
+    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+}
+
+void TestSimulatedMaster::init()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    master.setDeviceFiles({fixture(), fixture()});
+    master.setTime(0);
+}
+
+void TestSimulatedMaster::bindingFollowsSettings()
+{
+    MasterLibrary &library = MasterLibrary::instance();
+    QCOMPARE(library.bind(), MasterLibrary::Provider::SimulatedMaster);
+    QVERIFY(library.isSimulated());
+    QCOMPARE(library.providerName(), QStringLiteral("Simulated IO-Link master"));
+    QCOMPARE(library.providerVersion(), QStringLiteral("1.0"));
+
+    // Without a loadable vendor library the simulated master stands in even when the real one is preferred.
+    ApplicationSettings::instance()->setSimulatedMaster(false);
+    const MasterLibrary::Provider provider = library.bind();
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    QCOMPARE(provider == MasterLibrary::Provider::VendorLibrary, library.isVendorLibraryAvailable());
+    library.bind();
+    QVERIFY(library.isSimulated());
+}
+
+void TestSimulatedMaster::virtualPortsOnePerDevice()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    master.setDeviceFiles({fixture(), TestEnvironment::testDataPath(QStringLiteral("master/missing.xml")), fixture()});
+    const QList<SerialPortDescriptor> ports = MasterLibrary::instance().availablePorts();
+    QCOMPARE(ports.size(), 2);
+    QCOMPARE(ports.at(0).portName(), QStringLiteral("SIM1"));
+    QCOMPARE(ports.at(1).systemLocation(), QStringLiteral("SIM2"));
+    QCOMPARE(ports.at(1).portNumber(), quint16(2));
+    QCOMPARE(ports.at(0).description(), QStringLiteral("Simulated IO-Link master"));
+
+    master.unplug(1);
+    QCOMPARE(MasterLibrary::instance().availablePorts().size(), 1);
+}
+
+void TestSimulatedMaster::identityAndConfiguration()
+{
+    OpenPort port(1);
+    QVERIFY(port.handle >= 0);
+    IqCommConfig config;
+    QCOMPARE(MasterLibrary::instance().getConfig(port.handle, &config, port.errorText), IqCommResult(IqCommOk));
+    QCOMPARE(config.vendorId, uint16_t(1234));
+    QCOMPARE(config.deviceId, uint32_t(4711));
+    QCOMPARE(QByteArray(config.serialNumber), QByteArray("TS000042"));
+    QVERIFY(config.speed >= 0 && config.speed <= 2);
+
+    QCOMPARE(port.read(16), QByteArray("Ovinex Test Works"));
+    QCOMPARE(port.read(18), QByteArray("Ovinex test sensor"));
+    QCOMPARE(port.read(19), QByteArray("OVX-TEST"));
+    QCOMPARE(port.read(21), QByteArray("TS000042"));
+    QCOMPARE(port.read(22), QByteArray("B"));
+    QCOMPARE(port.read(23), QByteArray("2.1.0"));
+}
+
+void TestSimulatedMaster::defaultsAreReadable_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("subindex");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("unsigned with range") << 64 << 0 << QByteArray::fromHex("0064");
+    QTest::newRow("selector") << 65 << 0 << QByteArray::fromHex("01");
+    QTest::newRow("negative read-only") << 67 << 0 << QByteArray::fromHex("fffb");
+    QTest::newRow("whole record") << 68 << 0 << QByteArray::fromHex("ff060701");
+    QTest::newRow("signed record item") << 68 << 1 << QByteArray::fromHex("ff06");
+    QTest::newRow("unsigned record item") << 68 << 2 << QByteArray::fromHex("07");
+    QTest::newRow("boolean record item") << 68 << 3 << QByteArray::fromHex("01");
+    QTest::newRow("boolean without default") << 68 << 4 << QByteArray::fromHex("00");
+    QTest::newRow("float") << 69 << 0 << QByteArray::fromHex("3fa00000");
+    QTest::newRow("string") << 70 << 0 << QByteArray("abc");
+}
+
+void TestSimulatedMaster::defaultsAreReadable()
+{
+    QFETCH(int, index);
+    QFETCH(int, subindex);
+    QFETCH(QByteArray, expected);
+    OpenPort port(1);
+    QCOMPARE(port.read(index, subindex).toHex(), expected.toHex());
+}
+
+void TestSimulatedMaster::refusals_data()
+{
+    QTest::addColumn<bool>("isWrite");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("subindex");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("isduError");
+    QTest::newRow("below the range") << true << 64 << 0 << QByteArray::fromHex("0009") << 0x8030;
+    QTest::newRow("above the range") << true << 64 << 0 << QByteArray::fromHex("01f5") << 0x8030;
+    QTest::newRow("not a single value") << true << 65 << 0 << QByteArray::fromHex("03") << 0x8030;
+    QTest::newRow("float above the range") << true << 69 << 0 << QByteArray::fromHex("40400000") << 0x8030;
+    QTest::newRow("record item above the range") << true << 68 << 1 << QByteArray::fromHex("03e9") << 0x8030;
+    QTest::newRow("whole record with an item out of range") << true << 68 << 0 << QByteArray::fromHex("03e90701") << 0x8030;
+    QTest::newRow("too short") << true << 64 << 0 << QByteArray::fromHex("64") << 0x8034;
+    QTest::newRow("too long") << true << 64 << 0 << QByteArray::fromHex("000064") << 0x8033;
+    QTest::newRow("string too long") << true << 70 << 0 << QByteArray("123456789") << 0x8033;
+    QTest::newRow("write of a read-only variable") << true << 67 << 0 << QByteArray::fromHex("0001") << 0x8023;
+    QTest::newRow("write of a read-only record item") << true << 68 << 4 << QByteArray::fromHex("01") << 0x8023;
+    QTest::newRow("write of an identity string") << true << 18 << 0 << QByteArray("x") << 0x8023;
+    QTest::newRow("read of a write-only variable") << false << 66 << 0 << QByteArray() << 0x8023;
+    QTest::newRow("read of a missing index") << false << 999 << 0 << QByteArray() << 0x8011;
+    QTest::newRow("write of a missing index") << true << 999 << 0 << QByteArray::fromHex("00") << 0x8011;
+    QTest::newRow("subindex of a simple variable") << false << 64 << 1 << QByteArray() << 0x8012;
+    QTest::newRow("missing record item") << false << 68 << 9 << QByteArray() << 0x8012;
+    QTest::newRow("unknown system command") << true << 2 << 0 << QByteArray::fromHex("99") << 0x8035;
+    QTest::newRow("system command without octets") << true << 2 << 0 << QByteArray() << 0x8034;
+}
+
+void TestSimulatedMaster::refusals()
+{
+    QFETCH(bool, isWrite);
+    QFETCH(int, index);
+    QFETCH(int, subindex);
+    QFETCH(QByteArray, data);
+    QFETCH(int, isduError);
+    OpenPort port(1);
+    const QByteArray before = SimulatedMaster::instance().parameter(1, uint(index));
+    int result = 0;
+    if (isWrite)
+        QCOMPARE(int(port.write(index, subindex, data, &result)), isduError);
+    else
+        QCOMPARE(port.read(index, subindex, &result), "isdu:" + QByteArray::number(isduError, 16));
+    QVERIFY(result < 0);
+    QVERIFY(QByteArray(port.errorText).contains(QByteArray::number(isduError, 16)));
+    QCOMPARE(SimulatedMaster::instance().parameter(1, uint(index)), before);
+}
+
+void TestSimulatedMaster::writesAreKeptUntilDefaultsRestored()
+{
+    OpenPort port(1);
+    QCOMPARE(port.write(64, 0, QByteArray::fromHex("012c")), quint16(0));
+    QCOMPARE(port.write(68, 2, QByteArray::fromHex("09")), quint16(0));
+    QCOMPARE(port.write(68, 1, QByteArray::fromHex("fc18")), quint16(0)); // -1000, the lower bound
+    QCOMPARE(port.write(70, 0, QByteArray("xy")), quint16(0));
+    QCOMPARE(port.write(66, 0, QByteArray::fromHex("0000002a")), quint16(0));
+    QCOMPARE(port.read(64).toHex(), QByteArray("012c"));
+    QCOMPARE(port.read(68).toHex(), QByteArray("fc180901"));
+    QCOMPARE(port.read(70), QByteArray("xy"));
+    QCOMPARE(SimulatedMaster::instance().parameter(1, 66).toHex(), QByteArray("0000002a"));
+
+    // The second port's device is a device of its own.
+    OpenPort other(2);
+    QCOMPARE(other.read(64).toHex(), QByteArray("0064"));
+
+    QCOMPARE(port.write(2, 0, QByteArray::fromHex("82")), quint16(0));
+    QCOMPARE(port.read(64).toHex(), QByteArray("0064"));
+    QCOMPARE(port.read(68).toHex(), QByteArray("ff060701"));
+    QCOMPARE(port.read(70), QByteArray("abc"));
+}
+
+void TestSimulatedMaster::systemCommands()
+{
+    OpenPort port(1);
+    SimulatedMaster &master = SimulatedMaster::instance();
+    QVERIFY(!master.isLocating(1));
+    QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0));
+    QVERIFY(master.isLocating(1));
+    QVERIFY(!master.isLocating(2));
+    QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0));
+    QVERIFY(!master.isLocating(1));
+    QCOMPARE(port.read(2), QByteArray("isdu:8023"));
+    QCOMPARE(port.write(2, 0, QByteArray::fromHex("a0")), quint16(0));
+    QCOMPARE(port.write(2, 0, QByteArray::fromHex("81")), quint16(0x8035)); // standard, but not offered
+}
+
+void TestSimulatedMaster::processDataFollowsTimeAndSelection()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    OpenPort port(1);
+    uint8_t status = 0;
+
+    // Selector 1: a signed 16-bit item within -100..100 and a boolean.
+    QList<qint16> seen;
+    for (qint64 time = 0; time < 30000; time += 1500) {
+        master.setTime(time);
+        const QByteArray image = port.processData(&status);
+        QCOMPARE(image.size(), 3);
+        QCOMPARE(status & IqCommStatusPortStateMask, int(IqCommModeOperate));
+        QVERIFY(!(status & IqCommStatusProcessDataInvalid));
+        const qint16 value = int16At(image);
+        QVERIFY2(value >= -100 && value <= 100, qPrintable(QString::number(value)));
+        QVERIFY(quint8(image.at(2)) <= 1);
+        seen.append(value);
+    }
+    QVERIFY(std::adjacent_find(seen.cbegin(), seen.cend(), std::not_equal_to<qint16>()) != seen.cend());
+    master.setTime(4000);
+    const QByteArray again = port.processData();
+    master.setTime(4000);
+    QCOMPARE(port.processData(), again);
+
+    // The selector chooses another layout at once.
+    QCOMPARE(port.write(65, 0, QByteArray::fromHex("00")), quint16(0));
+    QByteArray image = port.processData();
+    QCOMPARE(image.size(), 2);
+    QVERIFY(quint16(int16At(image)) <= 1000);
+    QCOMPARE(port.write(65, 0, QByteArray::fromHex("02")), quint16(0));
+    for (qint64 time = 0; time < 20000; time += 2500) {
+        master.setTime(time);
+        image = port.processData();
+        QCOMPARE(image.size(), 4);
+        QVERIFY(floatOf(image) >= -1.5f && floatOf(image) <= 1.5f);
+    }
+}
+
+void TestSimulatedMaster::processDataOutputIsKept()
+{
+    OpenPort port(1);
+    const QByteArray output = QByteArray::fromHex("7f");
+    QCOMPARE(MasterLibrary::instance().setPDValue(port.handle, reinterpret_cast<const uint8_t *>(output.constData()),
+                                                  uint16_t(output.size()), port.errorText),
+             IqCommResult(IqCommOk));
+    QCOMPARE(SimulatedMaster::instance().lastOutput(1), output);
+    QVERIFY(SimulatedMaster::instance().lastOutput(2).isEmpty());
+}
+
+void TestSimulatedMaster::faultInjection()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    master.failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
+    {
+        OpenPort refused(1);
+        QCOMPARE(refused.handle, IqCommHandle(IqCommInterfaceNotFound));
+    }
+    OpenPort port(1);
+    QVERIFY(port.handle >= 0);
+
+    master.failNextCalls(1, 2, IqCommOperationFailed, 0x4004, QStringLiteral("mst_ReadOD"));
+    QCOMPARE(port.read(64), QByteArray("isdu:4004"));
+    QCOMPARE(port.write(64, 0, QByteArray::fromHex("0020")), quint16(0)); // other calls are not affected
+    QCOMPARE(port.read(64), QByteArray("isdu:4004"));
+    QCOMPARE(port.read(64).toHex(), QByteArray("0020"));
+    QCOMPARE(master.callCount(1, QStringLiteral("mst_ReadOD")), 3);
+
+    // A second connection to an open port is refused rather than sharing it.
+    OpenPort second(1);
+    QVERIFY(second.handle < 0);
+
+    master.setCallDelay(1, 30);
+    QElapsedTimer timer;
+    timer.start();
+    port.read(64);
+    QVERIFY(timer.elapsed() >= 30);
+}
+
+void TestSimulatedMaster::unpluggedMaster()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    OpenPort port(1);
+    master.unplug(1);
+    int result = 0;
+    port.read(64, 0, &result);
+    QCOMPARE(result, int(IqCommInterfaceNotFound));
+    QCOMPARE(port.processData(), QByteArray());
+    OpenPort whileUnplugged(1);
+    QCOMPARE(whileUnplugged.handle, IqCommHandle(IqCommInterfaceNotFound));
+
+    master.replug(1);
+    port.read(64, 0, &result);
+    QVERIFY(result < 0); // the old handle died with the old connection
+    OpenPort fresh(1);
+    QVERIFY(fresh.handle >= 0);
+    QCOMPARE(fresh.read(64).toHex(), QByteArray("0064"));
+}
+
+void TestSimulatedMaster::eventsAndInvalidProcessData()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    OpenPort port(1);
+    uint8_t status = 0;
+    port.processData(&status);
+    QVERIFY(!(status & IqCommStatusEventPending));
+
+    // A parameter write asks for a data-storage upload; a parameter kept out of data storage does not.
+    QCOMPARE(port.write(70, 0, QByteArray("new")), quint16(0));
+    port.processData(&status);
+    QVERIFY(!(status & IqCommStatusEventPending));
+    QCOMPARE(port.write(64, 0, QByteArray::fromHex("0020")), quint16(0));
+    master.queueEvent(1, 0xF4, 0x1804);
+    port.processData(&status);
+    QVERIFY(status & IqCommStatusEventPending);
+    uint8_t qualifier = 0;
+    uint16_t code = 0;
+    QCOMPARE(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText), IqCommResult(IqCommOk));
+    QCOMPARE(code, uint16_t(0xFF91));
+    QCOMPARE(qualifier >> 6, 1); // single shot
+    QCOMPARE(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText), IqCommResult(IqCommOk));
+    QCOMPARE(code, uint16_t(0x1804));
+    QCOMPARE(qualifier, uint8_t(0xF4));
+    QVERIFY(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText) < 0);
+    port.processData(&status);
+    QVERIFY(!(status & IqCommStatusEventPending));
+
+    master.setProcessDataInvalid(1, true);
+    port.processData(&status);
+    QVERIFY(status & IqCommStatusProcessDataInvalid);
+    master.setProcessDataInvalid(1, false);
+    uint8_t mode = 0;
+    MasterLibrary::instance().setOperatingMode(port.handle, IqCommModeInactive, IqCommModeInactive, &mode, port.errorText);
+    port.processData(&status);
+    QCOMPARE(status & IqCommStatusPortStateMask, 0);
+}
+
+void TestSimulatedMaster::sampleDeviceDefaults_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("subindex");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("vendor name") << 16 << 0 << QByteArray("Korvell GmbH");
+    QTest::newRow("product name") << 18 << 0 << QByteArray("OVX100");
+    QTest::newRow("product id") << 19 << 0 << QByteArray("OVX100");
+    QTest::newRow("serial number") << 21 << 0 << QByteArray("KV26120001");
+    QTest::newRow("hardware revision") << 22 << 0 << QByteArray("HW 1.0");
+    QTest::newRow("firmware revision") << 23 << 0 << QByteArray("FW 1.2.3");
+    QTest::newRow("application tag") << 24 << 0 << QByteArray("***");
+    QTest::newRow("teach result") << 59 << 0 << QByteArray::fromHex("00");
+    QTest::newRow("switch point record") << 60 << 0 << QByteArray::fromHex("03e800140000");
+    QTest::newRow("switch point item") << 60 << 2 << QByteArray::fromHex("0014");
+    QTest::newRow("switch delay") << 61 << 0 << QByteArray::fromHex("3f000000");
+    QTest::newRow("distance offset") << 62 << 0 << QByteArray::fromHex("0000");
+    QTest::newRow("filter") << 63 << 0 << QByteArray::fromHex("01");
+    QTest::newRow("led indicators") << 64 << 0 << QByteArray::fromHex("01");
+    QTest::newRow("display orientation") << 65 << 0 << QByteArray::fromHex("00");
+    QTest::newRow("temperature limit") << 66 << 0 << QByteArray::fromHex("02bc");
+    QTest::newRow("window width") << 67 << 0 << QByteArray::fromHex("0064");
+    QTest::newRow("empty location text") << 68 << 0 << QByteArray();
+    QTest::newRow("process data selection") << 202 << 0 << QByteArray::fromHex("00");
+    QTest::newRow("taught distance") << 204 << 0 << QByteArray::fromHex("03e8");
+    QTest::newRow("operating hours") << 205 << 0 << QByteArray::fromHex("00000000");
+    QTest::newRow("internal temperature") << 206 << 0 << QByteArray::fromHex("00eb");
+    QTest::newRow("measurement quality") << 207 << 0 << QByteArray::fromHex("64");
+    QTest::newRow("maximum distance") << 208 << 0 << QByteArray::fromHex("00000000");
+    QTest::newRow("emitter state") << 209 << 0 << QByteArray::fromHex("01");
+    QTest::newRow("calibration code") << 210 << 0 << QByteArray::fromHex("4b560100");
+}
+
+void TestSimulatedMaster::sampleDeviceDefaults()
+{
+    QFETCH(int, index);
+    QFETCH(int, subindex);
+    QFETCH(QByteArray, expected);
+    SimulatedMaster::instance().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
+    OpenPort port(1);
+    QCOMPARE(port.read(index, subindex).toHex(), expected.toHex());
+}
+
+void TestSimulatedMaster::sampleDeviceRefusesValuesOutOfRange_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("subindex");
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("switch delay above 10") << 61 << 0 << QByteArray::fromHex("41280000");
+    QTest::newRow("distance offset below -500") << 62 << 0 << QByteArray::fromHex("fe0b");
+    QTest::newRow("switch point below 30") << 60 << 1 << QByteArray::fromHex("001d");
+    QTest::newRow("filter not offered") << 63 << 0 << QByteArray::fromHex("04");
+    QTest::newRow("process data selection not offered") << 202 << 0 << QByteArray::fromHex("03");
+}
+
+void TestSimulatedMaster::sampleDeviceRefusesValuesOutOfRange()
+{
+    QFETCH(int, index);
+    QFETCH(int, subindex);
+    QFETCH(QByteArray, data);
+    SimulatedMaster::instance().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
+    OpenPort port(1);
+    const QByteArray before = port.read(index, subindex);
+    QCOMPARE(port.write(index, subindex, data), quint16(0x8030));
+    QCOMPARE(port.read(index, subindex), before);
+}
+
+void TestSimulatedMaster::sampleDeviceProcessDataFollowsSelection()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    master.setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
+    OpenPort port(1);
+    QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0)); // the locate command of the sample device
+    QVERIFY(master.isLocating(1));
+
+    const auto distances = [&](int octets, auto decode) {
+        QSet<quint32> values;
+        for (qint64 time = 0; time < 40000; time += 700) {
+            master.setTime(time);
+            const QByteArray image = port.processData();
+            if (image.size() != octets)
+                return QSet<quint32>{0xFFFFFFFF};
+            values.insert(decode(image));
+        }
+        return values;
+    };
+    const auto be = [](const QByteArray &image, int from, int count) {
+        quint32 value = 0;
+        for (int i = from; i < from + count; ++i)
+            value = (value << 8) | quint8(image.at(i));
+        return value;
+    };
+
+    QSet<quint32> standard = distances(4, [&](const QByteArray &image) { return be(image, 0, 2); });
+    QVERIFY(standard.size() > 10);
+    for (quint32 value : qAsConst(standard))
+        QVERIFY2(value >= 300 && value <= 30000, qPrintable(QString::number(value)));
+
+    QCOMPARE(port.write(202, 0, QByteArray::fromHex("01")), quint16(0));
+    QSet<quint32> extended = distances(6, [&](const QByteArray &image) { return be(image, 0, 3); });
+    QVERIFY(extended.size() > 10);
+    for (quint32 value : qAsConst(extended))
+        QVERIFY2(value >= 3000 && value <= 300000, qPrintable(QString::number(value)));
+
+    QCOMPARE(port.write(202, 0, QByteArray::fromHex("02")), quint16(0));
+    QSet<quint32> compact = distances(2, [&](const QByteArray &image) { return be(image, 0, 2) >> 2; });
+    QVERIFY(compact.size() > 10);
+    for (quint32 value : qAsConst(compact))
+        QVERIFY2(value >= 3 && value <= 300, qPrintable(QString::number(value)));
+
+    // Restoring the defaults selects the standard layout again.
+    QCOMPARE(port.write(2, 0, QByteArray::fromHex("82")), quint16(0));
+    QCOMPARE(port.processData().size(), 4);
+}
+
+void TestSimulatedMaster::corpusDevicesAnswerWithTheirDefaults()
+{
+    if (!TestEnvironment::hasCorpus())
+        QSKIP("IODD corpus not available");
+    const QDir folder(TestEnvironment::corpusPath(QStringLiteral("io-link-community")));
+    QStringList files;
+    for (const QString &name : folder.entryList({QStringLiteral("*IODD1.1.xml")}, QDir::Files, QDir::Name))
+        files.append(folder.filePath(name));
+    files.append(TestEnvironment::corpusPath(QStringLiteral("autosen/AP006.xml")));
+    SimulatedMaster::instance().setDeviceFiles(files);
+    QCOMPARE(SimulatedMaster::instance().availablePorts().size(), files.size());
+
+    using Kind = SimulatedDeviceDescription::Kind;
+    for (int i = 0; i < files.size(); ++i) {
+        SimulatedDeviceDescription description;
+        QVERIFY(description.load(files.at(i), standardDefinitions()));
+        OpenPort port(i + 1);
+        QVERIFY(port.handle >= 0);
+        QVERIFY2(!port.read(16).isEmpty() && !port.read(19).isEmpty(), qPrintable(files.at(i)));
+        for (const auto &variable : description.variables()) {
+            if (variable.accessRights == QLatin1String("wo"))
+                continue;
+            int result = 0;
+            const QByteArray value = port.read(int(variable.index), 0, &result);
+            QVERIFY2(result >= 0, qPrintable(files.at(i) + QLatin1Char(' ') + variable.id));
+            const Kind kind = variable.type.simple.kind;
+            if (kind == Kind::UInteger && !variable.defaultValue.isEmpty() && value.size() <= 4) {
+                quint32 number = 0;
+                for (char octet : value)
+                    number = (number << 8) | quint8(octet);
+                QCOMPARE(number, variable.defaultValue.toUInt());
+            }
+            if (kind == Kind::String && variable.index > 23)
+                QCOMPARE(QString::fromUtf8(value), variable.defaultValue);
+        }
+        // Process data of the first definition whose condition holds.
+        const QByteArray image = port.processData();
+        if (!description.processData().isEmpty())
+            QVERIFY2(!image.isEmpty(), qPrintable(files.at(i)));
+    }
+}
+
+void TestSimulatedMaster::twoPortsPolledFromTwoThreads()
+{
+    SimulatedMaster::instance().useRealTime();
+    QAtomicInt stop;
+    PollingWorker first(1, &stop);
+    PollingWorker second(2, &stop);
+    first.start();
+    second.start();
+    // Meanwhile the test side reads back and injects events, as tests and the scan thread would.
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 2500) {
+        SimulatedMaster::instance().queueEvent(1 + int(timer.elapsed() % 2), 0x54, 0x1804);
+        SimulatedMaster::instance().parameter(2, 64);
+        MasterLibrary::instance().availablePorts();
+        QThread::msleep(1);
+    }
+    stop.storeRelease(1);
+    QVERIFY(first.wait(10000));
+    QVERIFY(second.wait(10000));
+    QVERIFY(first.rounds > 10 && second.rounds > 10);
+    QCOMPARE(first.mismatches + second.mismatches, 0);
+    QCOMPARE(first.failures + second.failures, 0);
+}
+
+OVINEX_TEST_MAIN(TestSimulatedMaster)
+#include "tst_simulatedmaster.moc"
