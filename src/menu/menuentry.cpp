@@ -1,0 +1,241 @@
+#include "menuentry.h"
+
+#include "device/payloadconverter.h"
+#include "device/variablewrapper.h"
+#include "iodd/model/textelements.h"
+#include "iodd/model/variabledescription.h"
+
+#include <QDebug>
+
+#include <cmath>
+
+namespace {
+
+// Display scaling runs on every repaint; its detail is logged only when asked for.
+bool debugEnabled()
+{
+    return PayloadConverter::detail::debugEnabled();
+}
+
+} // namespace
+
+MenuEntry::MenuEntry(QObject *parent)
+    : QObject(parent)
+{
+}
+
+MenuEntry::~MenuEntry() = default;
+
+QString MenuEntry::getMobileQmlFileName() const
+{
+    return getQmlFileName();
+}
+
+bool MenuEntry::isVisible() const
+{
+    return true;
+}
+
+void MenuEntry::setVariableWrapper(VariableWrapper *var)
+{
+    if (variable)
+        disconnect(variable, nullptr, this, nullptr);
+    variable = var;
+    if (!var)
+        return;
+    id = var->getId();
+    if (id.isEmpty())
+        qWarning() << Q_FUNC_INFO << "Empty variable ID for index" << var->getIndex();
+    if (const Variable *description = var->getVariable())
+        textId = description->nameTextId;
+    connect(var, &VariableWrapper::valueChanged, this, &MenuEntry::onVariableValueChanged);
+}
+
+VariableWrapper *MenuEntry::getVariableWrapper() const
+{
+    return variable;
+}
+
+void MenuEntry::onVariableValueChanged(uint changedSubindex)
+{
+    if (changedSubindex != subindex)
+        return;
+    if (!valid) {
+        valid = true;
+        emit validChanged();
+    }
+    emit valueChanged();
+}
+
+QVariant MenuEntry::rawValue() const
+{
+    return variable ? variable->getValue(subindex) : QVariant();
+}
+
+bool MenuEntry::isNumber(const QVariant &value)
+{
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Float:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QVariant MenuEntry::getValue() const
+{
+    const QVariant value = rawValue();
+    if (!isNumber(value))
+        return value;
+    const double scaled = value.toDouble() * gradient;
+    if (debugEnabled()) {
+        qDebug() << "Apply gradient:" << gradient << "*" << value;
+        qDebug() << "Applied gradient:" << scaled;
+    }
+    return scaled;
+}
+
+void MenuEntry::setValue(QVariant value)
+{
+    qDebug() << Q_FUNC_INFO << value;
+    if (!variable) {
+        qCritical() << "variable is null";
+        return;
+    }
+    if (isNumber(value)) {
+        const double raw = value.toDouble() / gradient;
+        if (debugEnabled()) {
+            qDebug() << "Apply gradient:" << gradient << "*" << value;
+            qDebug() << "Applied gradient:" << raw;
+        }
+        value = raw;
+    }
+    variable->setValue(value, subindex);
+}
+
+void MenuEntry::setDataFromUserInput(QVariant data)
+{
+    qCritical() << Q_FUNC_INFO << "not implemented" << data;
+}
+
+void MenuEntry::storeAndWrite(const QVariant &value)
+{
+    setValue(value);
+    requestWrite();
+}
+
+void MenuEntry::requestWrite()
+{
+    if (!variable) {
+        qCritical() << Q_FUNC_INFO << "variable is null" << id;
+        return;
+    }
+    emit writeRequested(variable->toByteArray(subindex));
+}
+
+void MenuEntry::setGradient(double newGradient)
+{
+    gradient = newGradient == 0.0 || std::isnan(newGradient) ? 1.0 : newGradient;
+}
+
+uint MenuEntry::getDigits() const
+{
+    if (digitsSet)
+        return digits;
+    if (gradient > 0.0 && gradient < 1.0)
+        // A small tolerance keeps 0.01, which is not exact in binary, at 2 digits.
+        return uint(std::ceil(-std::log10(gradient) - 1e-9));
+    return 0;
+}
+
+void MenuEntry::setDisplayFormat(const QString &format)
+{
+    const QStringList parts = format.split(QLatin1Char('.'));
+    if (parts.size() != 2 || parts.first().compare(QLatin1String("dec"), Qt::CaseInsensitive) != 0)
+        return;
+    bool ok = false;
+    const uint number = parts.last().toUInt(&ok);
+    if (!ok)
+        return;
+    digitsSet = true;
+    digits = number;
+}
+
+quint32 MenuEntry::getIndex() const
+{
+    return variable ? variable->getIndex() : noIndex;
+}
+
+QString MenuEntry::getVariableId() const
+{
+    return variable ? variable->getId() : QString();
+}
+
+QVariant MenuEntry::toVariant(const TypedValue &value)
+{
+    switch (value.type) {
+    case VariableWrapper::BooleanType:
+        return value.toBool();
+    case VariableWrapper::UIntegerType:
+        return value.toUInt();
+    case VariableWrapper::IntegerType:
+        return value.toInt();
+    case VariableWrapper::Float32Type:
+        return value.toFloat();
+    case VariableWrapper::StringType:
+    case VariableWrapper::OctetStringType:
+        return value.toText();
+    default:
+        return QVariant();
+    }
+}
+
+QMap<qint64, QString> MenuEntry::choiceMap(const QVector<SingleValueEntry> &singleValues, const char *owner)
+{
+    QMap<qint64, QString> choices;
+    for (const SingleValueEntry &singleValue : singleValues) {
+        const QVariant value = toVariant(singleValue.value);
+        bool ok = value.isValid();
+        const qint64 key = ok ? value.toLongLong(&ok) : 0;
+        if (!ok) {
+            qWarning() << owner << "** INVALID value for: " << singleValue.textId;
+            continue;
+        }
+        qDebug() << "insert value" << key << singleValue.textId;
+        choices.insert(key, singleValue.textId);
+    }
+    return choices;
+}
+
+void MenuEntry::presetFirstChoice(const QMap<qint64, QString> &choices)
+{
+    if (choices.isEmpty() || !variable || rawValue().isValid())
+        return;
+    setValue(choices.firstKey());
+}
+
+void MenuEntry::applyReference(const QString &unitCode, const QString &gradientText, const QString &displayFormat,
+                               const QList<UnitT *> &units)
+{
+    if (!unitCode.isEmpty()) {
+        for (const UnitT *candidate : units) {
+            if (candidate && candidate->code.value == unitCode) {
+                unit = unitCode;
+                break;
+            }
+        }
+    }
+    // An absent gradient keeps 1; an unreadable one reads as 0, which also means 1.
+    if (!gradientText.trimmed().isEmpty())
+        setGradient(gradientText.trimmed().toDouble());
+    setDisplayFormat(displayFormat);
+}

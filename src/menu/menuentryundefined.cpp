@@ -1,0 +1,14 @@
+#include "menuentryundefined.h"
+
+#include <QDebug>
+
+MenuEntryUndefined::MenuEntryUndefined(QObject *parent)
+    : MenuEntry(parent)
+{
+    qDebug() << Q_FUNC_INFO;
+}
+
+QString MenuEntryUndefined::getQmlFileName() const
+{
+    return QStringLiteral("qrc:/qml/common/MenuEntryUndefined.qml");
+}

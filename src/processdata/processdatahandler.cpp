@@ -1,0 +1,247 @@
+#include "processdatahandler.h"
+
+#include "processdata/processdatarecorditeminfowrapper.h"
+#include "processdata/processdatarefwrapper.h"
+#include "processdata/processdatawrapper.h"
+
+#include <QClipboard>
+#include <QDebug>
+#include <QDir>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextStream>
+#include <QVector>
+
+namespace {
+
+const QString cellSeparator = QStringLiteral("; ");
+const QString startTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+
+} // namespace
+
+ProcessDataHandler::ProcessDataHandler(QObject *device)
+    : QObject(device)
+    , device(device)
+{
+    qDebug() << Q_FUNC_INFO;
+}
+
+ProcessDataHandler::~ProcessDataHandler()
+{
+    qDebug() << Q_FUNC_INFO << "void ProcessDataHandler::stop()";
+    paused = false;
+    running = false;
+    emit runningChanged(false);
+}
+
+void ProcessDataHandler::setProcessDataRefs(const QList<ProcessDataRefWrapper *> &refs)
+{
+    QList<QPointer<ProcessDataRefWrapper>> newRefs;
+    for (ProcessDataRefWrapper *ref : refs)
+        newRefs.append(ref);
+    if (newRefs == processDataRefs)
+        return;
+
+    for (const QPointer<ProcessDataRefWrapper> &ref : qAsConst(processDataRefs)) {
+        if (ref)
+            disconnect(this, &ProcessDataHandler::runningChanged, ref, &ProcessDataRefWrapper::runningChanged);
+    }
+    processDataRefs = newRefs;
+    for (const QPointer<ProcessDataRefWrapper> &ref : qAsConst(processDataRefs)) {
+        if (!ref)
+            continue;
+        connect(this, &ProcessDataHandler::runningChanged, ref, &ProcessDataRefWrapper::runningChanged);
+        // References that arrive while recording runs record from now on.
+        if (running)
+            emit ref->runningChanged(true);
+    }
+    emit processDataRefsChanged();
+}
+
+void ProcessDataHandler::setProcessDatas(const QList<ProcessDataWrapper *> &datas)
+{
+    processDatas.clear();
+    for (ProcessDataWrapper *data : datas)
+        processDatas.append(data);
+}
+
+bool ProcessDataHandler::getOutputData(QByteArray &out) const
+{
+    // The definition selected by its condition decides the output layout; only when none is selected
+    // does the first definition with an output speak.
+    for (const QPointer<ProcessDataWrapper> &data : processDatas) {
+        if (data && data->conditionApplies() && data->getOutputData(out))
+            return true;
+    }
+    for (const QPointer<ProcessDataWrapper> &data : processDatas) {
+        if (data && data->getOutputData(out))
+            return true;
+    }
+    return false;
+}
+
+QList<QObject *> ProcessDataHandler::getProcessDataRefs() const
+{
+    qDebug() << Q_FUNC_INFO;
+    QList<QObject *> objects;
+    for (const QPointer<ProcessDataRefWrapper> &ref : processDataRefs) {
+        if (ref)
+            objects.append(ref.data());
+    }
+    return objects;
+}
+
+void ProcessDataHandler::start()
+{
+    qDebug() << Q_FUNC_INFO;
+    startTime = QDateTime::currentDateTime();
+    lastPayloadAt = clock();
+    if (!paused)
+        clearRefs();
+    paused = false;
+    running = true;
+    emit runningChanged(true);
+}
+
+void ProcessDataHandler::pause()
+{
+    qDebug() << Q_FUNC_INFO;
+    paused = true;
+    running = false;
+    emit runningChanged(false);
+}
+
+void ProcessDataHandler::stop()
+{
+    qDebug() << Q_FUNC_INFO;
+    paused = false;
+    running = false;
+    emit runningChanged(false);
+}
+
+void ProcessDataHandler::clear()
+{
+    clearRefs();
+}
+
+void ProcessDataHandler::clearRefs()
+{
+    for (const QPointer<ProcessDataRefWrapper> &ref : qAsConst(processDataRefs)) {
+        if (ref)
+            ref->clear();
+    }
+}
+
+void ProcessDataHandler::onProcessDataReceived(const QByteArray &data)
+{
+    const qint64 now = clock();
+    // A payload before any start, or a clock that went back, counts as no time at all.
+    const qint64 duration = lastPayloadAt >= 0 ? qMax<qint64>(0, now - lastPayloadAt) : 0;
+    lastPayloadAt = now;
+    for (const QPointer<ProcessDataWrapper> &processData : qAsConst(processDatas)) {
+        if (processData)
+            processData->setData(data, duration);
+    }
+}
+
+QString ProcessDataHandler::translate(const QString &textId) const
+{
+    if (translator)
+        return translator(textId);
+    QObject *binding = device ? device->property("ioLink").value<QObject *>() : nullptr;
+    QString text;
+    if (binding
+        && QMetaObject::invokeMethod(binding, "translate", Qt::DirectConnection, Q_RETURN_ARG(QString, text),
+                                     Q_ARG(QString, textId)))
+        return text;
+    return textId;
+}
+
+QString ProcessDataHandler::exportText() const
+{
+    QVector<QStringList> rows(1);
+    rows[0] << QStringLiteral("Start time") << QStringLiteral("Time[ms]");
+    int column = 0;
+    for (const QPointer<ProcessDataRefWrapper> &ref : processDataRefs) {
+        if (!ref || !ref->conditionApplies())
+            continue;
+        for (const ProcessDataRecordItemInfoWrapper *info : ref->getInfos()) {
+            const std::deque<QPointF> &samples = info->getSamples();
+            if (rows.size() < int(samples.size()) + 1)
+                rows.resize(int(samples.size()) + 1);
+            rows[0] << translate(info->getId());
+            // Every value lands under its own title, also when an earlier column has fewer samples.
+            const int valueCell = 2 + column;
+            qint64 position = 0;
+            int row = 1;
+            for (const QPointF &sample : samples) {
+                QStringList &cells = rows[row];
+                // The row's times come from the first column that reaches it.
+                if (cells.isEmpty())
+                    cells << (row == 1 ? startTime.toString(startTimeFormat) : QString())
+                          << QString::number(position);
+                while (cells.size() < valueCell)
+                    cells << QString();
+                cells << QString::number(sample.y(), 'g', 6);
+                position += qint64(sample.x());
+                ++row;
+            }
+            ++column;
+        }
+    }
+
+    QString text;
+    for (const QStringList &cells : qAsConst(rows)) {
+        for (const QString &cell : cells)
+            text += cell + cellSeparator;
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+void ProcessDataHandler::putOnClipboard(const QString &text) const
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        qWarning() << Q_FUNC_INFO << "no clipboard without a graphical application";
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void ProcessDataHandler::copyToClipboard()
+{
+    qDebug() << Q_FUNC_INFO;
+    putOnClipboard(exportText());
+}
+
+void ProcessDataHandler::saveToFile(const QUrl &path)
+{
+    qDebug() << Q_FUNC_INFO << path;
+    const QString text = exportText();
+    putOnClipboard(text);
+
+    const QString fileName = path.isLocalFile() ? path.toLocalFile() : path.toString();
+    // Written beside the target and renamed over it at the end, so a failed write keeps the old file.
+    QSaveFile file(fileName);
+    if (fileName.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qWarning() << "can not open" << path;
+        reportSaveFailure(path, tr("The file %1 could not be opened for writing. "
+                                   "The process data was copied to the clipboard instead."));
+        return;
+    }
+    QTextStream stream(&file);
+    stream << text;
+    stream.flush();
+    if (stream.status() != QTextStream::Ok || !file.commit()) {
+        qWarning() << Q_FUNC_INFO << "can not write" << path << file.errorString();
+        reportSaveFailure(path, tr("The file %1 could not be written. "
+                                   "The process data was copied to the clipboard instead."));
+    }
+}
+
+void ProcessDataHandler::reportSaveFailure(const QUrl &path, const QString &message)
+{
+    const QString fileName = path.isLocalFile() ? path.toLocalFile() : path.toString();
+    emit saveFailed(message.arg(QDir::toNativeSeparators(fileName)));
+}

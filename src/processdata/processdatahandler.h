@@ -1,0 +1,79 @@
+#pragma once
+
+#include "processdata/processdataclock.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class ProcessDataRefWrapper;
+class ProcessDataWrapper;
+
+// The device's process data front: timestamps and distributes received payloads, runs the recording
+// of chart samples, provides the output payload, and exports the samples as semicolon-separated text.
+class ProcessDataHandler : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QList<QObject *> processDataRefs READ getProcessDataRefs NOTIFY processDataRefsChanged)
+    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
+
+public:
+    using Translator = std::function<QString(const QString &textId)>;
+
+    explicit ProcessDataHandler(QObject *device = nullptr);
+    ~ProcessDataHandler() override;
+
+    void setProcessDataRefs(const QList<ProcessDataRefWrapper *> &refs);
+    void setProcessDatas(const QList<ProcessDataWrapper *> &datas);
+    bool getOutputData(QByteArray &out) const;
+
+    // The export: one column per shown record item, a row per sample, every cell followed by "; ".
+    QString exportText() const;
+    // Column titles are text ids translated by this function; without one, by the device's binding
+    // (its "ioLink" object's translate), else the text id itself.
+    void setTranslator(const Translator &newTranslator) { translator = newTranslator; }
+    void setClock(const ProcessDataClock::Function &newClock) { clock = newClock; }
+    QDateTime getStartTime() const { return startTime; }
+    bool isPaused() const { return paused; }
+
+signals:
+    void processDataRefsChanged();
+    void runningChanged(bool running);
+    // A save that failed, with a message for the user; the text is on the clipboard all the same.
+    void saveFailed(const QString &message);
+
+public slots:
+    void onProcessDataReceived(const QByteArray &data);
+    void start();
+    void pause();
+    void clear();
+    void stop();
+    void copyToClipboard();
+    void saveToFile(const QUrl &path);
+
+public:
+    Q_INVOKABLE QList<QObject *> getProcessDataRefs() const;
+    Q_INVOKABLE bool isRunning() const { return running; }
+
+private:
+    void clearRefs();
+    QString translate(const QString &textId) const;
+    void putOnClipboard(const QString &text) const;
+    void reportSaveFailure(const QUrl &path, const QString &message);
+
+    QPointer<QObject> device;
+    QList<QPointer<ProcessDataRefWrapper>> processDataRefs;
+    QList<QPointer<ProcessDataWrapper>> processDatas;
+    QDateTime startTime;
+    bool paused = false;
+    bool running = false;
+    qint64 lastPayloadAt = -1; // -1: no start yet
+    ProcessDataClock::Function clock = ProcessDataClock::system();
+    Translator translator;
+};

@@ -1,0 +1,344 @@
+#include "processdatarecorditeminfowrapper.h"
+
+#include "device/payloadconverter.h"
+#include "iodd/model/userinterfaceelements.h"
+#include "processdata/recorditemwrapper.h"
+
+#include <QDebug>
+#include <QVector>
+#include <QtCharts/QXYSeries>
+
+#include <cmath>
+
+namespace {
+
+bool debugEnabled()
+{
+    return PayloadConverter::detail::debugEnabled();
+}
+
+bool isNumber(const QVariant &value)
+{
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Long:
+    case QMetaType::Short:
+    case QMetaType::ULong:
+    case QMetaType::UShort:
+    case QMetaType::Float:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(const ProcessDataRecordItemInfoT *definition,
+                                                                   RecordItemWrapper *recordItem, bool isOutput,
+                                                                   QObject *parent)
+    : QObject(parent)
+    , definition(definition)
+    , recordItem(recordItem)
+    , output(isOutput)
+{
+    if (definition)
+        init(definition->gradient.value, definition->unitCode.value, definition->displayFormat.value);
+    else
+        init(QString(), QString(), QString());
+}
+
+ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(const ProcessDataInfoT *imageInfo,
+                                                                   RecordItemWrapper *recordItem, bool isOutput,
+                                                                   QObject *parent)
+    : QObject(parent)
+    , imageInfo(imageInfo)
+    , recordItem(recordItem)
+    , output(isOutput)
+{
+    if (imageInfo)
+        init(imageInfo->gradient.value, imageInfo->unitCode.value, imageInfo->displayFormat.value);
+    else
+        init(QString(), QString(), QString());
+}
+
+void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const QString &unitCode,
+                                            const QString &displayFormat)
+{
+    bool ok = false;
+    const double parsedGradient = gradientText.trimmed().toDouble(&ok);
+    // An unreadable gradient would scale every value to 0; showing raw values is the lesser evil.
+    if (ok && std::isfinite(parsedGradient))
+        gradient = parsedGradient;
+    else if (!gradientText.isEmpty())
+        qWarning() << Q_FUNC_INFO << "unreadable gradient" << gradientText;
+    unit = unitCode;
+
+    const int decimals = decimalsOfDisplayFormat(displayFormat);
+    if (decimals >= 0) {
+        digits = decimals;
+        hasDigits = true;
+    }
+
+    if (!recordItem) {
+        qCritical() << Q_FUNC_INFO << "record item is null";
+        return;
+    }
+    connect(recordItem, &RecordItemWrapper::valueChanged, this, &ProcessDataRecordItemInfoWrapper::onValueChanged);
+
+    // A negative gradient turns the range around; the axis still runs from the lower to the upper end.
+    lowLimit = qMin(gradient * recordItem->getLow(), gradient * recordItem->getHigh());
+    highLimit = qMax(gradient * recordItem->getLow(), gradient * recordItem->getHigh());
+    minY = lowLimit;
+    maxY = highLimit;
+    qInfo() << "Process data UI reference" << recordItem->getName() << "gradient" << gradient << "unit" << unit
+            << "minY" << minY << "maxY" << maxY;
+}
+
+int ProcessDataRecordItemInfoWrapper::decimalsOfDisplayFormat(const QString &displayFormat)
+{
+    if (displayFormat.isEmpty())
+        return -1;
+    const QStringList parts = displayFormat.split(QLatin1Char('.'));
+    if (parts.size() != 2 || parts.first().toLower() != QLatin1String("dec"))
+        return -1;
+    bool ok = false;
+    const int decimals = parts.last().toInt(&ok, 10);
+    return ok ? decimals : -1;
+}
+
+QString ProcessDataRecordItemInfoWrapper::getId() const
+{
+    return recordItem ? recordItem->getName() : QString();
+}
+
+QVariant ProcessDataRecordItemInfoWrapper::scaled(const QVariant &raw) const
+{
+    if (isNumber(raw))
+        return raw.toDouble() * gradient;
+    return raw;
+}
+
+QVariant ProcessDataRecordItemInfoWrapper::getValue() const
+{
+    return recordItem ? scaled(recordItem->getValue()) : QVariant();
+}
+
+void ProcessDataRecordItemInfoWrapper::setValueOut(const QVariant &value)
+{
+    if (!output || !recordItem) {
+        qWarning() << Q_FUNC_INFO << "not an output" << getId();
+        return;
+    }
+    if (value.userType() == QMetaType::Bool) {
+        recordItem->setValue(value);
+        return;
+    }
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (ok && gradient != 0.0)
+        recordItem->setValue(number / gradient);
+    else
+        recordItem->setValue(value);
+}
+
+QString ProcessDataRecordItemInfoWrapper::getUnit() const
+{
+    if (debugEnabled())
+        qDebug() << Q_FUNC_INFO << unit;
+    return unit;
+}
+
+int ProcessDataRecordItemInfoWrapper::getDigits() const
+{
+    if (hasDigits)
+        return digits;
+    const double magnitude = std::fabs(gradient);
+    if (magnitude > 0.0 && magnitude < 1.0)
+        // The small allowance keeps exact powers of ten (0.1, 0.01) from rounding up a decimal.
+        return int(std::ceil(-std::log10(magnitude) - 1e-9));
+    return 0;
+}
+
+bool ProcessDataRecordItemInfoWrapper::isBoolean() const
+{
+    return recordItem && recordItem->isBoolean();
+}
+
+double ProcessDataRecordItemInfoWrapper::getLowYaxisLimit() const
+{
+    return -2147483648.0 / std::pow(10.0, getDigits());
+}
+
+double ProcessDataRecordItemInfoWrapper::getHighYaxisLimit() const
+{
+    return 2147483647.0 / std::pow(10.0, getDigits());
+}
+
+void ProcessDataRecordItemInfoWrapper::setMinX(const QDateTime &value)
+{
+    minX = value;
+    emit minXChanged();
+}
+
+void ProcessDataRecordItemInfoWrapper::setMaxX(const QDateTime &value)
+{
+    maxX = value;
+    emit maxXChanged();
+}
+
+void ProcessDataRecordItemInfoWrapper::setMinY(double value)
+{
+    minY = value;
+    emit minYChanged();
+}
+
+void ProcessDataRecordItemInfoWrapper::setMaxY(double value)
+{
+    maxY = value;
+    emit maxYChanged();
+}
+
+bool ProcessDataRecordItemInfoWrapper::isOutOfRange() const
+{
+    return recordItem && recordItem->isOutOfRange();
+}
+
+QString ProcessDataRecordItemInfoWrapper::getSingleValue() const
+{
+    return recordItem ? recordItem->singleValueText() : QString();
+}
+
+void ProcessDataRecordItemInfoWrapper::onValueChanged()
+{
+    if (debugEnabled())
+        qDebug() << Q_FUNC_INFO << ": chart running: " << chartRunning;
+
+    if (isBoolean()) {
+        emit valueChanged();
+    } else {
+        const qint64 now = clock();
+        if (valueThrottleStart < 0 || now - valueThrottleStart >= valueThrottleMs) {
+            valueThrottleStart = now;
+            emit valueChanged();
+        }
+    }
+
+    if (!chartRunning || !recordItem)
+        return;
+    appendSample(recordItem->getDuration(), recordItem->getValue().toDouble() * gradient);
+
+    const qint64 now = clock();
+    if (chartThrottleStart >= 0 && now - chartThrottleStart < chartThrottleMs)
+        return;
+    chartThrottleStart = now;
+    emit chartChanged();
+}
+
+void ProcessDataRecordItemInfoWrapper::appendSample(qint64 duration, double y)
+{
+    const qint64 windowLength = maxX.toMSecsSinceEpoch();
+    windowSum += duration;
+    while (windowSum > windowLength && !samples.empty()) {
+        windowSum -= qint64(samples.front().x());
+        samples.pop_front();
+    }
+    samples.emplace_back(double(duration), y);
+}
+
+void ProcessDataRecordItemInfoWrapper::onRunningChanged(bool running)
+{
+    if (chartRunning)
+        emit chartChanged();
+    chartRunning = running;
+    chartThrottleStart = -1;
+}
+
+void ProcessDataRecordItemInfoWrapper::resetChart()
+{
+    if (debugEnabled())
+        qDebug() << Q_FUNC_INFO;
+    samples.clear();
+    windowSum = 0;
+    emit valueChanged();
+    emit chartChanged();
+}
+
+double ProcessDataRecordItemInfoWrapper::clampedForDrawing(double y) const
+{
+    // Values off the axis, and floats that are no number, are drawn as markers at the axis ends.
+    if (std::isnan(y) || y < minY)
+        return getLowYaxisLimit();
+    if (y > maxY)
+        return getHighYaxisLimit();
+    return y;
+}
+
+void ProcessDataRecordItemInfoWrapper::updateSeries(QtCharts::QAbstractSeries *series)
+{
+    if (debugEnabled())
+        qDebug() << Q_FUNC_INFO;
+    auto *xySeries = qobject_cast<QtCharts::QXYSeries *>(series);
+    if (!xySeries)
+        return;
+    // An emptied window (after clearing) empties the chart as well.
+    QVector<QPointF> points;
+    points.reserve(int(samples.size()));
+    double position = 0.0;
+    for (const QPointF &sample : samples) {
+        points.append(QPointF(position, clampedForDrawing(sample.y())));
+        position += sample.x();
+    }
+    xySeries->replace(points);
+}
+
+void ProcessDataRecordItemInfoWrapper::updateCursor(QtCharts::QAbstractSeries *cursorLine, double cursorXpos,
+                                                    bool visible)
+{
+    auto *line = qobject_cast<QtCharts::QXYSeries *>(cursorLine);
+    if (!line)
+        return;
+    line->clear();
+    if (visible) {
+        line->append(cursorXpos, getLowYaxisLimit());
+        line->append(cursorXpos, getHighYaxisLimit());
+    }
+}
+
+QPointF ProcessDataRecordItemInfoWrapper::findCursorPosition(QtCharts::QAbstractSeries *valueSeries, double cursorXpos,
+                                                             bool interpolation)
+{
+    const QPointF noValue(cursorXpos, getLowYaxisLimit());
+    auto *xySeries = qobject_cast<QtCharts::QXYSeries *>(valueSeries);
+    if (!xySeries)
+        return noValue;
+
+    const int count = xySeries->count();
+    int lo = 0;
+    int hi = count - 1;
+    while (lo < hi - 1) {
+        const int mid = (lo + hi) / 2;
+        if (xySeries->at(mid).x() >= cursorXpos)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    // The cursor must lie before the last segment of the series.
+    if (hi >= count - 1)
+        return noValue;
+
+    const QPointF low = xySeries->at(lo);
+    const QPointF high = xySeries->at(hi);
+    if (interpolation) {
+        // Two samples at the same time have no slope between them.
+        if (high.x() == low.x())
+            return QPointF(cursorXpos, high.y());
+        return QPointF(cursorXpos, (cursorXpos - low.x()) / (high.x() - low.x()) * (high.y() - low.y()) + low.y());
+    }
+    const bool lowIsNearer = std::fabs(cursorXpos - low.x()) < std::fabs(high.x() - cursorXpos);
+    return QPointF(cursorXpos, lowIsNearer ? low.y() : high.y());
+}

@@ -1,0 +1,83 @@
+#include "processdatarefwrapper.h"
+
+#include "iodd/model/completionsupport.h"
+#include "iodd/model/userinterfaceelements.h"
+#include "processdata/processdataitemwrapper.h"
+#include "processdata/processdatarecorditeminfowrapper.h"
+#include "processdata/recorditemwrapper.h"
+
+#include <QDebug>
+
+using CompletionSupport::lastOf;
+
+ProcessDataRefWrapper::ProcessDataRefWrapper(const ProcessDataRefT *definition, ProcessDataItemWrapper *item,
+                                             QObject *parent)
+    : QObject(parent)
+    , definition(definition)
+    , item(item)
+{
+    if (!definition || !item) {
+        qCritical() << Q_FUNC_INFO << "reference or item is null";
+        return;
+    }
+    connect(item, &ProcessDataItemWrapper::conditionAppliesChanged, this,
+            &ProcessDataRefWrapper::onConditionAppliesChanged);
+
+    for (int i = 1; i < definition->ProcessDataRecordItemInfo.size(); ++i) {
+        const ProcessDataRecordItemInfoT *info = definition->ProcessDataRecordItemInfo.at(i);
+        if (info->subindex.value.isEmpty())
+            continue;
+        RecordItemWrapper *recordItem = item->getRecordItem(int(IOLinkKlasse::toInteger(info->subindex.value)));
+        if (!recordItem) {
+            qWarning() << Q_FUNC_INFO << "no record item" << info->subindex.value;
+            continue;
+        }
+        addInfo(new ProcessDataRecordItemInfoWrapper(info, recordItem, item->isOutput(), this));
+    }
+    // An image of one simple type is shown with the reference's ProcessDataInfo.
+    if (recordItemInfos.isEmpty() && item->isWholeImage() && !item->getRecordItems().isEmpty())
+        addInfo(new ProcessDataRecordItemInfoWrapper(lastOf(definition->ProcessDataInfo),
+                                                     item->getRecordItems().first(), item->isOutput(), this));
+}
+
+void ProcessDataRefWrapper::addInfo(ProcessDataRecordItemInfoWrapper *info)
+{
+    connect(this, &ProcessDataRefWrapper::runningChanged, info, &ProcessDataRecordItemInfoWrapper::onRunningChanged);
+    recordItemInfos.append(info);
+}
+
+bool ProcessDataRefWrapper::conditionApplies() const
+{
+    return item && item->conditionApplies();
+}
+
+void ProcessDataRefWrapper::onConditionAppliesChanged()
+{
+    qDebug() << Q_FUNC_INFO << "void ProcessDataRefWrapper::clear()";
+    for (ProcessDataRecordItemInfoWrapper *info : qAsConst(recordItemInfos))
+        info->resetChart();
+    emit conditionAppliesChanged();
+}
+
+void ProcessDataRefWrapper::clear()
+{
+    qDebug() << Q_FUNC_INFO;
+    for (ProcessDataRecordItemInfoWrapper *info : qAsConst(recordItemInfos))
+        info->resetChart();
+}
+
+QList<QObject *> ProcessDataRefWrapper::getRecordItemInfos() const
+{
+    qDebug() << Q_FUNC_INFO;
+    QList<QObject *> objects;
+    objects.reserve(recordItemInfos.size());
+    for (ProcessDataRecordItemInfoWrapper *info : recordItemInfos)
+        objects.append(info);
+    return objects;
+}
+
+void ProcessDataRefWrapper::setClock(const ProcessDataClock::Function &clock)
+{
+    for (ProcessDataRecordItemInfoWrapper *info : qAsConst(recordItemInfos))
+        info->setClock(clock);
+}
