@@ -39,6 +39,11 @@ IOLinkSerialDevice::IOLinkSerialDevice(const SerialPortDescriptor &port, QObject
 
     connectConnectionHandler();
     connect(this, &IOLinkDevice::connectionLost, this, &IOLinkSerialDevice::onDisconnected);
+    // A disconnect asked for by the user closes the port too; its handle must not be used again.
+    connect(this, &IOLinkDevice::stateChanged, this, [this] {
+        if (getState() == QLatin1String(notConnectedName) && iqCommunication->getPortHandle() >= 0)
+            onDisconnected();
+    });
     connect(iqCommunication, &CommunicationHandler::eventReceived, this, &IOLinkSerialDevice::onEventReceived,
             Qt::QueuedConnection);
     init();

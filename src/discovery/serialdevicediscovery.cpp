@@ -18,6 +18,11 @@ SerialDeviceDiscovery::SerialDeviceDiscovery(QObject *parent)
     qRegisterMetaType<SerialPortDescriptor>();
     connect(this, &SerialDeviceDiscovery::scanningRequested, this, &SerialDeviceDiscovery::runSerialScan,
             Qt::QueuedConnection);
+    // A provider bound already was bound from the settings as they are now.
+    if (QCoreApplication::instance() && MasterLibrary::instance().provider() != MasterLibrary::Provider::None) {
+        requestedChoice = boundChoice = currentChoice();
+        choiceKnown = true;
+    }
 }
 
 SerialDeviceDiscovery::~SerialDeviceDiscovery() = default;
