@@ -68,8 +68,8 @@ private slots:
 public:
     Q_INVOKABLE CommunicationListModel *getCommunicationModel() const;
 
-protected:
     // Answers the running task and every queued one with the error and empties the queue.
+    // Call it in the handler's thread.
     void abandonTasks(const QString &errorText);
 
 private:

@@ -78,6 +78,7 @@ void CommunicationListModel::addEntry(int index, int subIndex, CommunicationEntr
     beginInsertRows(QModelIndex(), row, row);
     entries.push_back(std::make_unique<CommunicationEntry>(command, message, origin, uint(index), uint(subIndex)));
     endInsertRows();
+    emit entryAdded(index, subIndex, origin, command, message);
 }
 
 void CommunicationListModel::dropOldestEntry()

@@ -26,6 +26,11 @@ public:
 
     Q_INVOKABLE void clear();
 
+signals:
+    // Every row appended, so that a copy of the log can be kept in another thread.
+    void entryAdded(int index, int subIndex, CommunicationEntry::Origin origin, CommunicationEntry::Command command,
+                    const QByteArray &message);
+
 public slots:
     void addEntry(int index, int subIndex, CommunicationEntry::Origin origin, CommunicationEntry::Command command,
                   const QByteArray &message = QByteArray());

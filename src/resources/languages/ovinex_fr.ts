@@ -1,163 +1,201 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
-  <context>
+<context>
     <name>ApplicationSettings</name>
     <message>
-      <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
-      <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
+        <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
+        <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>CommunicationHandler</name>
     <message>
-      <source>Setting value failed for (%1, %2)
+        <source>Setting value failed for (%1, %2)
 
 %3.
 
 Value read again.</source>
-      <translation>Échec de la définition de la valeur pour (%1, %2)
+        <translation>Échec de la définition de la valeur pour (%1, %2)
 
 %3.
 
 Valeur relue.</translation>
     </message>
     <message>
-      <source>Setting value succeeded for (%1, %2)</source>
-      <translation>Valeur définie avec succès pour (%1, %2)</translation>
+        <source>Setting value succeeded for (%1, %2)</source>
+        <translation>Valeur définie avec succès pour (%1, %2)</translation>
     </message>
     <message>
-      <source>Unsupported index.</source>
-      <translation>Index non pris en charge.</translation>
+        <source>Unsupported index.</source>
+        <translation>Index non pris en charge.</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>ContentDesktop</name>
     <message>
-      <source>Ovinex IOLink Suite - Korvell GmbH</source>
-      <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
+        <source>Ovinex IOLink Suite - Korvell GmbH</source>
+        <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>DevicePages</name>
     <message>
-      <source>Identification</source>
-      <translation>Identification</translation>
+        <source>Identification</source>
+        <translation>Identification</translation>
     </message>
     <message>
-      <source>No device selected.
+        <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation>Aucun appareil sélectionné.
+        <translation>Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>DevicesPane</name>
     <message>
-      <source>Devices</source>
-      <translation>Appareils</translation>
+        <source>Devices</source>
+        <translation>Appareils</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>IODDEntry</name>
     <message>
-      <source>undefined</source>
-      <translation>non défini</translation>
+        <source>undefined</source>
+        <translation>non défini</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
+    <name>IOLinkDevice</name>
+    <message>
+        <source>IOLink not connected</source>
+        <translation>IO-Link non connecté</translation>
+    </message>
+    <message>
+        <source>No device description (IODD) is known for this device.</source>
+        <translation>Aucune description d&apos;appareil (IODD) n&apos;est connue pour cet appareil.</translation>
+    </message>
+    <message>
+        <source>The device description %1 could not be read.</source>
+        <translation>La description d&apos;appareil %1 n&apos;a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
     <name>IqCommCommunicationHandler</name>
     <message>
-      <source>IO-Link device inaccessible on %1.</source>
-      <translation>Appareil IO-Link inaccessible sur %1.</translation>
+        <source>IO-Link device inaccessible on %1.</source>
+        <translation>Appareil IO-Link inaccessible sur %1.</translation>
     </message>
     <message>
-      <source>IO-Link error on %1.
+        <source>IO-Link error on %1.
 
 ISDU error: %2, code: %3.</source>
-      <translation>Erreur IO-Link sur %1.
+        <translation>Erreur IO-Link sur %1.
 
 Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
-      <source>IOLink communication error</source>
-      <translation>Erreur de communication IO-Link</translation>
+        <source>IOLink communication error</source>
+        <translation>Erreur de communication IO-Link</translation>
     </message>
     <message>
-      <source>IOLink device disconnected</source>
-      <translation>Appareil IO-Link déconnecté</translation>
+        <source>IOLink device disconnected</source>
+        <translation>Appareil IO-Link déconnecté</translation>
     </message>
     <message>
-      <source>IOLink lost connection</source>
-      <translation>Connexion IO-Link perdue</translation>
+        <source>IOLink lost connection</source>
+        <translation>Connexion IO-Link perdue</translation>
     </message>
     <message>
-      <source>IOLink not conected</source>
-      <translation>IO-Link non connecté</translation>
+        <source>IOLink not conected</source>
+        <translation>IO-Link non connecté</translation>
     </message>
     <message>
-      <source>IOLink not connected</source>
-      <translation>IO-Link non connecté</translation>
+        <source>IOLink not connected</source>
+        <translation>IO-Link non connecté</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>IqCommConnectionHandler</name>
     <message>
-      <source>The serial port %1 does not name a master port number.</source>
-      <translation>Le port série %1 n’indique aucun numéro de port maître.</translation>
+        <source>The serial port %1 does not name a master port number.</source>
+        <translation>Le port série %1 n’indique aucun numéro de port maître.</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>MainHeader</name>
     <message>
-      <source>About</source>
-      <translation>À propos</translation>
+        <source>About</source>
+        <translation>À propos</translation>
     </message>
     <message>
-      <source>Check for Updates</source>
-      <translation>Rechercher des mises à jour</translation>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
-      <source>Exit</source>
-      <translation>Quitter</translation>
+        <source>Exit</source>
+        <translation>Quitter</translation>
     </message>
     <message>
-      <source>File</source>
-      <translation>Fichier</translation>
+        <source>File</source>
+        <translation>Fichier</translation>
     </message>
     <message>
-      <source>Help</source>
-      <translation>Aide</translation>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
     <message>
-      <source>Manage IODDs</source>
-      <translation>Gérer les IODD</translation>
+        <source>Manage IODDs</source>
+        <translation>Gérer les IODD</translation>
     </message>
     <message>
-      <source>Settings</source>
-      <translation>Paramètres</translation>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>ProcessDataHandler</name>
     <message>
-      <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
-      <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+        <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
+        <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
     <message>
-      <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
-      <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+        <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
+        <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>StatusFooter</name>
     <message>
-      <source>Not connected</source>
-      <translation>Non connecté</translation>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
     </message>
     <message>
-      <source>Status:</source>
-      <translation>État :</translation>
+        <source>Status:</source>
+        <translation>État :</translation>
     </message>
-  </context>
+</context>
+<context>
+    <name>ovinex-check</name>
+    <message>
+        <source>Runs IODD files through a simulated connection and prints one JSON object per file.</source>
+        <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier.</translation>
+    </message>
+    <message>
+        <source>Simulated seconds of process data polling.</source>
+        <translation>Secondes simulées de lecture des données process.</translation>
+    </message>
+    <message>
+        <source>Language of the texts: en, de or fr.</source>
+        <translation>Langue des textes : en, de ou fr.</translation>
+    </message>
+    <message>
+        <source>Write the whole log to stderr.</source>
+        <translation>Écrire le journal complet sur stderr.</translation>
+    </message>
+    <message>
+        <source>IODD files or folders to check.</source>
+        <translation>Fichiers IODD ou dossiers à vérifier.</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,379 @@
+#include "iolinkdevice.h"
+
+#include "comm/communicationhandler.h"
+#include "comm/communicationlistmodel.h"
+#include "comm/communicationtask.h"
+#include "connection/connectionhandler.h"
+#include "device/iolinkwrapper.h"
+#include "menu/menuentryhandler.h"
+#include "processdata/processdatahandler.h"
+
+#include <QDebug>
+#include <QState>
+#include <QThread>
+
+const char *const IOLinkDevice::notConnectedName = "notConnected";
+const char *const IOLinkDevice::connectingName = "connecting";
+const char *const IOLinkDevice::syncingName = "syncing";
+const char *const IOLinkDevice::connectedName = "connected";
+
+namespace {
+
+enum IdentityIndex : uint {
+    productNameIndex = 18,
+    productIdIndex = 19,
+    serialNumberIndex = 21,
+    hardwareRevisionIndex = 22,
+    firmwareRevisionIndex = 23,
+};
+
+} // namespace
+
+IOLinkDevice::IOLinkDevice(QObject *parent)
+    : QObject(parent)
+    , menuEntryHandler(new MenuEntryHandler(this))
+    , processDataHandler(new ProcessDataHandler(this))
+    , communicationLog(new CommunicationListModel(this))
+{
+}
+
+IOLinkDevice::~IOLinkDevice()
+{
+    qInfo() << Q_FUNC_INFO;
+    if (eventThread) {
+        // Timers can only be stopped in their own thread: the handlers come home before the thread ends.
+        if (eventThread->isRunning() && communicationHandler && connectionHandler) {
+            QThread *home = thread();
+            CommunicationHandler *communication = communicationHandler;
+            ConnectionHandler *connection = connectionHandler;
+            QMetaObject::invokeMethod(
+                communication,
+                [communication, connection, home]() {
+                    communication->stopPolling();
+                    communication->moveToThread(home);
+                    connection->moveToThread(home);
+                },
+                Qt::BlockingQueuedConnection);
+        }
+        eventThread->quit();
+        eventThread->wait();
+        qInfo() << "Communication event thread finished.";
+    }
+    delete communicationHandler;
+    communicationHandler = nullptr;
+    delete connectionHandler;
+    connectionHandler = nullptr;
+    delete menuEntryHandler;
+    menuEntryHandler = nullptr;
+    delete processDataHandler;
+    processDataHandler = nullptr;
+    qInfo() << "IOLink device destroyed.";
+}
+
+void IOLinkDevice::connectConnectionHandler()
+{
+    connect(connectionHandler, &ConnectionHandler::connected, this, &IOLinkDevice::onConnected);
+    connect(connectionHandler, &ConnectionHandler::disconnected, this, &IOLinkDevice::connectionLost);
+    connect(connectionHandler, &ConnectionHandler::error, this, &IOLinkDevice::connectionLost);
+    connect(connectionHandler, &ConnectionHandler::errorReceived, this, &IOLinkDevice::alertTextChanged);
+}
+
+void IOLinkDevice::init()
+{
+    eventThread = new QThread(this);
+    eventThread->setObjectName(QStringLiteral("IOLink communication ") + getAddress());
+    connectionHandler->moveToThread(eventThread);
+    communicationHandler->moveToThread(eventThread);
+    eventThread->start();
+
+    connect(menuEntryHandler, &MenuEntryHandler::newCommunicationTask, communicationHandler,
+            &CommunicationHandler::addTask, Qt::QueuedConnection);
+    connect(communicationHandler, &CommunicationHandler::changeNotificationReceived, menuEntryHandler,
+            &MenuEntryHandler::onChangeNotification, Qt::QueuedConnection);
+    connect(communicationHandler, &CommunicationHandler::processDataReceived, this,
+            &IOLinkDevice::onProcessDataReceived, Qt::QueuedConnection);
+    connect(communicationHandler, &CommunicationHandler::connectionError, connectionHandler, &ConnectionHandler::error,
+            Qt::QueuedConnection);
+    connect(communicationHandler, &CommunicationHandler::alertReceived, this, &IOLinkDevice::alertTextChanged,
+            Qt::QueuedConnection);
+    // The views read the log in this thread while the handler writes its own in the worker thread.
+    connect(communicationHandler->getCommunicationModel(), &CommunicationListModel::entryAdded, communicationLog,
+            &CommunicationListModel::addEntry, Qt::QueuedConnection);
+
+    buildStateMachine();
+}
+
+void IOLinkDevice::buildStateMachine()
+{
+    notConnected = new QState(&stateMachine);
+    connecting = new QState(&stateMachine);
+    syncing = new QState(&stateMachine);
+    connected = new QState(&stateMachine);
+    notConnected->assignProperty(this, "state", QString::fromLatin1(notConnectedName));
+    connecting->assignProperty(this, "state", QString::fromLatin1(connectingName));
+    syncing->assignProperty(this, "state", QString::fromLatin1(syncingName));
+    connected->assignProperty(this, "state", QString::fromLatin1(connectedName));
+
+    notConnected->addTransition(connectionHandler, &ConnectionHandler::connecting, connecting);
+    connecting->addTransition(connectionHandler, &ConnectionHandler::connected, syncing);
+    connecting->addTransition(connectionHandler, &ConnectionHandler::disconnected, notConnected);
+    connecting->addTransition(connectionHandler, &ConnectionHandler::error, notConnected);
+    syncing->addTransition(this, &IOLinkDevice::syncTasksFinished, connected);
+    syncing->addTransition(connectionHandler, &ConnectionHandler::disconnected, notConnected);
+    syncing->addTransition(connectionHandler, &ConnectionHandler::error, notConnected);
+    // The user may give up on a long synchronisation; the port is closed by the connection handler.
+    syncing->addTransition(connectionHandler, &ConnectionHandler::disconnecting, notConnected);
+    connected->addTransition(connectionHandler, &ConnectionHandler::disconnected, notConnected);
+    connected->addTransition(connectionHandler, &ConnectionHandler::disconnecting, notConnected);
+    connected->addTransition(connectionHandler, &ConnectionHandler::error, notConnected);
+
+    connect(notConnected, &QState::entered, this, &IOLinkDevice::onStateNotConnectedEntered);
+    connect(connecting, &QState::entered, this, &IOLinkDevice::onStateConnectingEntered);
+    connect(syncing, &QState::entered, this, &IOLinkDevice::onStateSyncingEntered);
+    connect(connected, &QState::entered, this, &IOLinkDevice::onStateConnectedEntered);
+
+    stateMachine.setInitialState(notConnected);
+    connect(&stateMachine, &QStateMachine::started, this, [this]() {
+        if (connectPending) {
+            connectPending = false;
+            connectionHandler->connectToDevice();
+        }
+    });
+    stateMachine.start();
+}
+
+void IOLinkDevice::setState(const QString &newState)
+{
+    if (state == newState)
+        return;
+    state = newState;
+    emit stateChanged();
+}
+
+void IOLinkDevice::onStateNotConnectedEntered()
+{
+    qInfo() << "State not connected.";
+    if (processDataHandler) {
+        processDataHandler->stop();
+        processDataHandler->setProcessDataRefs({});
+        processDataHandler->setProcessDatas({});
+    }
+    if (menuEntryHandler)
+        menuEntryHandler->reset();
+    retireBinding();
+    emit ioLinkWrapperChanged();
+}
+
+// Tasks of the binding may still be queued or on their way back; the binding goes only after the
+// worker thread has stopped polling and answered every task, so no answer reaches a deleted variable.
+void IOLinkDevice::retireBinding()
+{
+    IOLinkWrapper *binding = ioLinkWrapper;
+    ioLinkWrapper = nullptr;
+    if (binding) {
+        disconnect(binding, nullptr, this, nullptr);
+        if (communicationHandler) {
+            disconnect(binding, nullptr, communicationHandler, nullptr);
+            disconnect(communicationHandler, nullptr, binding, nullptr);
+        }
+    }
+    if (!communicationHandler) {
+        if (binding)
+            binding->deleteLater();
+        return;
+    }
+    CommunicationHandler *handler = communicationHandler;
+    const QString notConnectedText = tr("IOLink not connected");
+    QMetaObject::invokeMethod(
+        handler,
+        [handler, binding, notConnectedText]() {
+            handler->stopPolling();
+            handler->abandonTasks(notConnectedText);
+            if (binding)
+                binding->deleteLater();
+        },
+        Qt::QueuedConnection);
+}
+
+void IOLinkDevice::onStateConnectingEntered()
+{
+    qInfo() << Q_FUNC_INFO;
+}
+
+void IOLinkDevice::onStateSyncingEntered()
+{
+    qInfo() << Q_FUNC_INFO << ioddFile;
+    const quint64 generation = ++syncGeneration;
+    QPointer<IOLinkDevice> self(this);
+    // The reader lets events run while it loads; until it is done, nothing may reach the binding,
+    // so it has no parent and no connections yet.
+    auto *binding = new IOLinkWrapper(ioddFile);
+    if (!self) {
+        delete binding;
+        return;
+    }
+    if (generation != syncGeneration || !stateMachine.configuration().contains(syncing)) {
+        qWarning() << Q_FUNC_INFO << "Connection ended while the IODD was loading; discarding its binding.";
+        binding->deleteLater();
+        return;
+    }
+    binding->setParent(this);
+    installBinding(binding);
+}
+
+void IOLinkDevice::installBinding(IOLinkWrapper *binding)
+{
+    ioLinkWrapper = binding;
+    connect(binding, &IOLinkWrapper::newCommunicationTask, communicationHandler, &CommunicationHandler::addTask);
+    connect(binding, &IOLinkWrapper::variableSynced, this, &IOLinkDevice::onVariableSynced);
+    connect(binding, &IOLinkWrapper::varMeasQualitySynced, communicationHandler,
+            &CommunicationHandler::onVarMeasQualitySynced);
+    connect(binding, &IOLinkWrapper::syncTasksFinished, this, &IOLinkDevice::onBindingSynchronised);
+    connect(communicationHandler, &CommunicationHandler::uploadRequestReceived, binding,
+            &IOLinkWrapper::onUploadRequest);
+    connect(communicationHandler, &CommunicationHandler::readRequestReceived, binding, &IOLinkWrapper::onReadRequest);
+
+    if (ioddFile.isEmpty())
+        emit alertTextChanged(tr("No device description (IODD) is known for this device."));
+    else if (!binding->isProductLoaded())
+        emit alertTextChanged(tr("The device description %1 could not be read.").arg(ioddFile));
+
+    menuEntryHandler->setMenuEntries(binding->getMenuEntries());
+    processDataHandler->setProcessDatas(binding->getProcessDataWrappers());
+    processDataHandler->setProcessDataRefs(binding->getProcessDataRefWrappers());
+    binding->syncReferencedVariables();
+    emit ioLinkWrapperChanged();
+}
+
+// Answers to the last sync tasks may overtake the news of a lost connection, which travels through the
+// worker thread; going through that thread once more lets the news arrive first.
+void IOLinkDevice::onBindingSynchronised()
+{
+    const quint64 generation = syncGeneration;
+    auto confirm = [this, generation]() {
+        if (generation == syncGeneration && ioLinkWrapper)
+            emit syncTasksFinished();
+    };
+    if (!communicationHandler) {
+        confirm();
+        return;
+    }
+    QMetaObject::invokeMethod(
+        communicationHandler,
+        [this, confirm]() { QMetaObject::invokeMethod(this, confirm, Qt::QueuedConnection); },
+        Qt::QueuedConnection);
+}
+
+void IOLinkDevice::onStateConnectedEntered()
+{
+    qInfo() << Q_FUNC_INFO;
+    processDataHandler->start();
+    QMetaObject::invokeMethod(communicationHandler, &CommunicationHandler::startPolling, Qt::QueuedConnection);
+}
+
+void IOLinkDevice::onVariableSynced(uint index, uint subindex, QVariant value)
+{
+    if (!value.isValid()) {
+        qWarning() << "Synced value is not valid" << index << subindex << Q_FUNC_INFO;
+        return;
+    }
+    const QString text = value.toString();
+    switch (index) {
+    case productNameIndex:
+        productName = text;
+        break;
+    case productIdIndex:
+        if (text != productId)
+            qCritical() << "Product ID is different from synced:" << productId << text;
+        break;
+    case serialNumberIndex:
+        serialNumber = text;
+        break;
+    case hardwareRevisionIndex:
+        hardwareRevision = text;
+        break;
+    case firmwareRevisionIndex:
+        firmwareRevision = text;
+        break;
+    default:
+        return;
+    }
+    qDebug() << Q_FUNC_INFO << "Updated" << index << subindex << value;
+    emit attributeChanged();
+}
+
+void IOLinkDevice::onProcessDataReceived(QByteArray data)
+{
+    processDataHandler->onProcessDataReceived(data);
+    QByteArray output;
+    if (processDataHandler->getOutputData(output))
+        addTask(new CommunicationTask(static_cast<VariableWrapper *>(nullptr), 0,
+                                      CommunicationTask::ProcessDataWriteCommand, output));
+}
+
+void IOLinkDevice::addTask(CommunicationTask *task)
+{
+    QMetaObject::invokeMethod(communicationHandler, "addTask", Qt::QueuedConnection,
+                              Q_ARG(CommunicationTask *, task));
+}
+
+void IOLinkDevice::connectToDevice()
+{
+    qInfo() << Q_FUNC_INFO;
+    if (!connectionHandler) {
+        qCritical() << "no connection handler set";
+        return;
+    }
+    // The machine starts with the event loop; a request before that would pass unnoticed.
+    if (!stateMachine.isRunning()) {
+        connectPending = true;
+        return;
+    }
+    connectionHandler->connectToDevice();
+}
+
+void IOLinkDevice::disconnectFromDevice()
+{
+    qInfo() << Q_FUNC_INFO;
+    if (connectionHandler)
+        connectionHandler->disconnectFromDevice();
+}
+
+bool IOLinkDevice::isAvailable() const
+{
+    return hasIOLinkDevice() || (connected && stateMachine.configuration().contains(connected));
+}
+
+void IOLinkDevice::locate()
+{
+    qInfo() << Q_FUNC_INFO;
+    if (state == QLatin1String(connectedName))
+        menuEntryHandler->locate();
+}
+
+void IOLinkDevice::setLanguage(const QString &language)
+{
+    qInfo() << Q_FUNC_INFO << language;
+    if (ioLinkWrapper)
+        ioLinkWrapper->setLanguage(language);
+}
+
+QObject *IOLinkDevice::getIOLinkWrapper() const
+{
+    return ioLinkWrapper;
+}
+
+QObject *IOLinkDevice::getProcessDataHandler() const
+{
+    return processDataHandler;
+}
+
+QObject *IOLinkDevice::getMenuEntryHandler() const
+{
+    return menuEntryHandler;
+}
+
+QObject *IOLinkDevice::getCommunication() const
+{
+    return communicationLog;
+}

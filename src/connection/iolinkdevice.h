@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QStateMachine>
+#include <QString>
+#include <QVariant>
+
+class CommunicationHandler;
+class CommunicationTask;
+class CommunicationListModel;
+class ConnectionHandler;
+class IOLinkWrapper;
+class MenuEntryHandler;
+class ProcessDataHandler;
+class QState;
+class QThread;
+
+// One IO-Link device behind a master port as the application sees it: runs its lifecycle
+// (notConnected, connecting, syncing, connected), owns its handlers and the worker thread they run in,
+// and, from syncing until it is disconnected, the IODD binding. A concrete kind creates the two handlers.
+class IOLinkDevice : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QObject *ioLink READ getIOLinkWrapper NOTIFY ioLinkWrapperChanged)
+    Q_PROPERTY(QString productName READ getProductName NOTIFY attributeChanged)
+    Q_PROPERTY(QString address READ getAddress CONSTANT)
+    Q_PROPERTY(QObject *processData READ getProcessDataHandler CONSTANT)
+    Q_PROPERTY(QObject *menuEntryHandler READ getMenuEntryHandler CONSTANT)
+    Q_PROPERTY(QString state READ getState WRITE setState NOTIFY stateChanged)
+    Q_PROPERTY(QObject *communication READ getCommunication CONSTANT)
+
+public:
+    static const char *const notConnectedName;
+    static const char *const connectingName;
+    static const char *const syncingName;
+    static const char *const connectedName;
+
+    explicit IOLinkDevice(QObject *parent = nullptr);
+    ~IOLinkDevice() override;
+
+    virtual QString getAddress() const = 0;
+    virtual bool hasIOLinkDevice() const = 0;
+
+    void connectToDevice();
+    void disconnectFromDevice();
+    bool isAvailable() const;
+
+    QString getState() const { return state; }
+    void setState(const QString &newState);
+    QString getVendorName() const { return vendorName; }
+    QString getProductId() const { return productId; }
+    QString getProductName() const { return productName; }
+    QString getSerialNumber() const { return serialNumber; }
+    QString getHardwareRevision() const { return hardwareRevision; }
+    QString getFirmwareRevision() const { return firmwareRevision; }
+    QString getIoddFile() const { return ioddFile; }
+    void setIoddFile(const QString &path) { ioddFile = path; }
+    CommunicationHandler *getCommunicationHandler() const { return communicationHandler; }
+    ConnectionHandler *getConnectionHandler() const { return connectionHandler; }
+    // The communication log for the views: a copy in this object's thread, fed from the handler's log.
+    CommunicationListModel *getCommunicationLog() const { return communicationLog; }
+
+signals:
+    void ioLinkWrapperChanged();
+    void syncTasksFinished();
+    void stateChanged();
+    void connectionLost();
+    void alertTextChanged(QString alert);
+    void attributeChanged();
+
+public slots:
+    virtual void onConnected() = 0;
+
+private slots:
+    void onStateConnectedEntered();
+    void onStateNotConnectedEntered();
+    void onStateSyncingEntered();
+    void onStateConnectingEntered();
+    void onVariableSynced(uint index, uint subindex, QVariant value);
+    void onProcessDataReceived(QByteArray data);
+
+public:
+    Q_INVOKABLE void locate();
+    Q_INVOKABLE void setLanguage(const QString &language);
+    Q_INVOKABLE QObject *getIOLinkWrapper() const;
+    Q_INVOKABLE QObject *getProcessDataHandler() const;
+    Q_INVOKABLE QObject *getMenuEntryHandler() const;
+    Q_INVOKABLE QObject *getCommunication() const;
+
+    IOLinkWrapper *getBinding() const { return ioLinkWrapper; }
+    MenuEntryHandler *getMenuEntryHandlerObject() const { return menuEntryHandler; }
+    ProcessDataHandler *getProcessDataHandlerObject() const { return processDataHandler; }
+
+protected:
+    // The concrete kind calls these two after creating its handlers, in this order.
+    void connectConnectionHandler();
+    void init();
+
+    QString address = QStringLiteral("undefined address");
+    QString vendorName;
+    QString productId;
+    QString productName;
+    QString serialNumber;
+    QString hardwareRevision;
+    QString firmwareRevision;
+    CommunicationHandler *communicationHandler = nullptr;
+    ConnectionHandler *connectionHandler = nullptr;
+
+private:
+    void buildStateMachine();
+    void installBinding(IOLinkWrapper *binding);
+    void retireBinding();
+    void onBindingSynchronised();
+    void addTask(CommunicationTask *task);
+
+    IOLinkWrapper *ioLinkWrapper = nullptr;
+    MenuEntryHandler *menuEntryHandler = nullptr;
+    ProcessDataHandler *processDataHandler = nullptr;
+    CommunicationListModel *communicationLog = nullptr;
+    QStateMachine stateMachine{this};
+    QState *notConnected = nullptr;
+    QState *connecting = nullptr;
+    QState *syncing = nullptr;
+    QState *connected = nullptr;
+    QString state = QString::fromLatin1(notConnectedName);
+    QString ioddFile;
+    QThread *eventThread = nullptr;
+    // Counts the entries into syncing, so that a binding finished for an earlier entry is recognised.
+    quint64 syncGeneration = 0;
+    bool connectPending = false;
+};

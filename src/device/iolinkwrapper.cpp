@@ -1,0 +1,451 @@
+#include "iolinkwrapper.h"
+
+#include "app/applicationsettings.h"
+#include "comm/communicationtask.h"
+#include "device/variablewrapper.h"
+#include "iodd/model/iodevicet.h"
+#include "menu/menuentry.h"
+#include "menu/menuwrapper.h"
+#include "processdata/processdataitemwrapper.h"
+#include "processdata/processdatarefwrapper.h"
+#include "processdata/processdatawrapper.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+
+namespace {
+
+const QString standardFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
+const QString english = QStringLiteral("en");
+const QString readOnly = QStringLiteral("ro");
+const QString translationFailed = QStringLiteral("failed");
+
+QString standardDefinitionsPath(const QString &language = QString())
+{
+    return standardFolder + QStringLiteral("IODD-StandardDefinitions1.1")
+        + (language.isEmpty() ? QString() : QLatin1Char('-') + language) + QStringLiteral(".xml");
+}
+
+QString unitDefinitionsPath(const QString &language = QString())
+{
+    return standardFolder + QStringLiteral("IODD-StandardUnitDefinitions1.1")
+        + (language.isEmpty() ? QString() : QLatin1Char('-') + language) + QStringLiteral(".xml");
+}
+
+// The last entry of a child list: the document's last element, or the list's prototype when the
+// document has none (so a missing part reads as an empty one).
+template <class T>
+T *lastOf(const ChildList<T> &list)
+{
+    return list.isEmpty() ? nullptr : list.last();
+}
+
+// Moves the first Language containing `code` to the end, where the text lookup takes it from.
+void bringLanguageToEnd(ExternalTextDocumentT *texts, const QString &code)
+{
+    if (!texts)
+        return;
+    const int last = texts->Language.size() - 1;
+    for (int i = 1; i < last; ++i) {
+        if (!texts->Language.at(i)->xmlLang.value.contains(code))
+            continue;
+        texts->Language.swapItemsAt(i, last);
+        if (last < texts->DocumentInfo.size())
+            texts->DocumentInfo.swapItemsAt(i, last);
+        if (last < texts->Stamp.size())
+            texts->Stamp.swapItemsAt(i, last);
+        return;
+    }
+}
+
+template <class Reference>
+bool refersWritably(const QList<Reference *> &references, const QString &variableId)
+{
+    for (const Reference *reference : references) {
+        if (reference->variableId.value == variableId && reference->accessRightRestriction.value != readOnly)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
+    : QObject(parent)
+    , document(std::make_unique<IODeviceT>())
+    , ioddPath(path)
+{
+    // The signals carry these across threads and into spies.
+    qRegisterMetaType<CommunicationTask *>();
+    qRegisterMetaType<VariableWrapper *>();
+    qRegisterMetaType<QList<uint>>();
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    const QString language = ApplicationSettings::instance()->getLanguage();
+    loadDocuments(language);
+    qInfo() << "Reading IODD files took" << stopwatch.restart() << "milliseconds";
+
+    qInfo() << "Initializing variables.";
+    // Without the device's own description there is nothing to build a device from.
+    if (productLoaded) {
+        initVariables();
+        initVariableWrappers();
+    }
+    qInfo() << "Initializing menues.";
+    if (productLoaded)
+        initMenuWrappers();
+    qInfo() << "Initializing process data.";
+    if (productLoaded)
+        initProcessData();
+    readVersion();
+    qInfo() << "Initializing menus, variables and PD took" << stopwatch.elapsed() << "milliseconds";
+}
+
+IOLinkWrapper::~IOLinkWrapper()
+{
+    // Tasks already handed to the communication handler are its to answer and delete; only forget them.
+    qInfo() << "Removing sync tasks:" << syncTasks.size();
+    syncTasks.clear();
+    qInfo() << "Removing PD reference wrappers:" << processDataRefWrappers.size();
+    qDeleteAll(processDataRefWrappers);
+    processDataRefWrappers.clear();
+    qInfo() << "Removing PD wrappers:" << processDataWrappers.size();
+    qDeleteAll(processDataWrappers);
+    processDataWrappers.clear();
+    qInfo() << "Removing variable wrappers:" << variableWrappers.size();
+    qDeleteAll(variableWrappers);
+    variableWrappers.clear();
+    qInfo() << "Removing menu wrappers:" << menuWrappers.size();
+    qDeleteAll(menuWrappers);
+    menuWrappers.clear();
+    qInfo() << "Removing legacy IODeviceT.";
+    document.reset();
+    qInfo() << "Completed cleanup of IOLink wrapper.";
+}
+
+void IOLinkWrapper::loadDocuments(const QString &language)
+{
+    loadDocument("Loading standard definitions XML:", standardDefinitionsPath(), int(XmlDocumentKind::StandardDefinitions));
+    loadDocument("Loading standard unit definitions XML:", unitDefinitionsPath(),
+                 int(XmlDocumentKind::StandardUnitDefinitions));
+
+    // The language in use is loaded last, so that its entries are the last ones and the ones looked up.
+    QStringList order;
+    for (const QString &offered : ApplicationSettings::instance()->getLanguages()) {
+        if (offered != english && offered != language)
+            order.append(offered);
+    }
+    if (language != english)
+        order.append(language);
+    for (const QString &code : qAsConst(order)) {
+        loadDocument("Loading standard definitions locale XML:", standardDefinitionsPath(code),
+                     int(XmlDocumentKind::StandardDefinitionsLanguage));
+        loadDocument("Loading standard unit definitions locale XML:", unitDefinitionsPath(code),
+                     int(XmlDocumentKind::StandardUnitDefinitionsLanguage));
+    }
+
+    document->language = language;
+    productLoaded = loadDocument("Loading product XML:", ioddPath, int(XmlDocumentKind::ProductDescription));
+}
+
+bool IOLinkWrapper::loadDocument(const char *what, const QString &path, int kind)
+{
+    qInfo() << what << path;
+    if (!document->loadXml(path, XmlDocumentKind(kind))) {
+        qCritical() << Q_FUNC_INFO << "Could not read XML:" << path;
+        return false;
+    }
+    qInfo() << "Loaded XML:" << path;
+    return true;
+}
+
+void IOLinkWrapper::initVariables()
+{
+    document->variables.clear();
+    document->variableElements.clear();
+    const DeviceFunctionT *function = document->deviceFunction();
+    const VariableCollectionT *collection = function ? lastOf(function->VariableCollection) : nullptr;
+    if (!collection)
+        return;
+    auto append = [this](AbstractVariableT *element) {
+        element->variable.referenced = false;
+        document->variables.append(&element->variable);
+        document->variableElements.append(element);
+    };
+    // The order of synchronisation.
+    for (DirectParameterOverlayT *element : collection->DirectParameterOverlay)
+        append(element);
+    for (StdVariableRefT *element : collection->StdVariableRef)
+        append(element);
+    for (StdDirectParameterRefT *element : collection->StdDirectParameterRef)
+        append(element);
+    for (VariableT *element : collection->Variable)
+        append(element);
+}
+
+void IOLinkWrapper::initVariableWrappers()
+{
+    for (const ::Variable *variable : qAsConst(document->variables))
+        variableWrappers.append(new VariableWrapper(variable, this));
+}
+
+void IOLinkWrapper::initMenuWrappers()
+{
+    const DeviceFunctionT *function = document->deviceFunction();
+    const UserInterfaceT *ui = function ? lastOf(function->UserInterface) : nullptr;
+    if (!ui) {
+        qCritical() << Q_FUNC_INFO << "ui is null";
+        return;
+    }
+    const MenuCollectionT *collection = lastOf(ui->MenuCollection);
+    if (!collection)
+        return;
+    QList<UnitT *> units;
+    if (document->standardUnitDefinitions) {
+        if (const UnitCollectionT *unitCollection = lastOf(document->standardUnitDefinitions->UnitCollection))
+            units = unitCollection->Unit;
+    }
+    const QList<MenuT *> menus = collection->Menu;
+    // The prototype comes first; its wrapper has no id and no entries.
+    for (const MenuT *menu : menus)
+        menuWrappers.append(new MenuWrapper(menu, variableWrappers, menus, units, this));
+}
+
+void IOLinkWrapper::initProcessData()
+{
+    processDataWrappers.clear();
+    processDataRefWrappers.clear();
+    const DeviceFunctionT *function = document->deviceFunction();
+    const ProcessDataCollectionT *collection = function ? lastOf(function->ProcessDataCollection) : nullptr;
+    if (!collection) {
+        qCritical() << Q_FUNC_INFO << "processDataCollection is null";
+        return;
+    }
+    // A document without process data still has the list's prototype, which has no id.
+    for (const ProcessDataT *definition : collection->ProcessData) {
+        if (!definition->id.value.isEmpty())
+            processDataWrappers.append(new ProcessDataWrapper(definition, variableWrappers, this));
+    }
+    if (processDataWrappers.isEmpty())
+        qWarning() << "IODD WARNING: missing process data in XML.";
+
+    const UserInterfaceT *ui = lastOf(function->UserInterface);
+    const ProcessDataRefCollectionT *references = ui ? lastOf(ui->ProcessDataRefCollection) : nullptr;
+    if (references) {
+        for (const ProcessDataRefT *reference : references->ProcessDataRef) {
+            const QString id = reference->processDataId.value;
+            if (id.isEmpty())
+                continue;
+            if (ProcessDataItemWrapper *item = findProcessDataItemById(processDataWrappers, id))
+                processDataRefWrappers.append(new ProcessDataRefWrapper(reference, item, this));
+            else
+                qWarning() << "Process data not found by PD reference:" << id << ". Ignoring.";
+        }
+    }
+    if (processDataRefWrappers.isEmpty())
+        qWarning() << "IODD WARNING: missing ProcessDataRefCollection in UserInterface. Process data will not be displayed.";
+}
+
+void IOLinkWrapper::readVersion()
+{
+    if (!document->DocumentInfo.isEmpty())
+        document->version = document->DocumentInfo.last()->version.value;
+    qInfo() << "IODD version:" << document->version;
+}
+
+ProcessDataItemWrapper *IOLinkWrapper::findProcessDataItemById(const QList<ProcessDataWrapper *> &processDatas,
+                                                               const QString &id)
+{
+    for (const ProcessDataWrapper *processData : processDatas) {
+        if (ProcessDataItemWrapper *item = processData->findItem(id))
+            return item;
+    }
+    return nullptr;
+}
+
+QList<MenuEntry *> IOLinkWrapper::getMenuEntries() const
+{
+    QList<MenuEntry *> entries;
+    for (const MenuWrapper *menu : menuWrappers)
+        entries += menu->getEntries();
+    return entries;
+}
+
+QString IOLinkWrapper::getCurrentLanguage() const
+{
+    return document->language;
+}
+
+CommunicationTask *IOLinkWrapper::createReadTask(VariableWrapper *var)
+{
+    return new CommunicationTask(var, 0, CommunicationTask::ReadCommand);
+}
+
+void IOLinkWrapper::syncReferencedVariables()
+{
+    qDebug() << Q_FUNC_INFO << variableWrappers.size() << "entries";
+    qInfo() << "Creating tasks to synchronise referenced variables.";
+    for (int i = 0; i < variableWrappers.size(); ++i) {
+        VariableWrapper *var = variableWrappers.at(i);
+        if (!var->isReadable()) {
+            qInfo() << "** NOT SYNCING non readable" << var->getId();
+            continue;
+        }
+        const QList<quint32> referenced = var->getReferencedSubindexes();
+        if (referenced.isEmpty()) {
+            qInfo() << "** NOT SYNCING unreferenced:" << var->getId() << var->getIndex();
+            continue;
+        }
+        qDebug() << "** SYNCING" << var->getId() << var->getIndex() << "subindex access"
+                 << var->isSubindexAccessSupported() << "referenced subindexes" << referenced;
+        document->variables.at(i)->referenced = true;
+        CommunicationTask *task = createReadTask(var);
+        syncTasks.append(task);
+        connect(task, &CommunicationTask::finished, this, &IOLinkWrapper::onSyncTaskFinished);
+        // A task dropped without an answer (refused at admission) must not hold the progress up.
+        connect(task, &QObject::destroyed, this, [this](QObject *gone) {
+            if (syncTasks.removeOne(static_cast<CommunicationTask *>(gone)))
+                finishSynchronisation();
+        });
+        emit newCommunicationTask(task);
+    }
+    syncTasksTotal = uint(syncTasks.size());
+    qInfo() << "Created tasks to synchronise referenced variables:" << syncTasksTotal;
+    emit syncTasksTotalChanged();
+    emit syncTasksRemainingChanged();
+    // Nothing to wait for: no last task would ever report the end.
+    if (syncTasks.isEmpty())
+        finishSynchronisation();
+}
+
+void IOLinkWrapper::onSyncTaskFinished(bool success, uint index, uint subindex, QString errorText,
+                                       VariableWrapper *var)
+{
+    Q_UNUSED(errorText)
+    if (success && var) {
+        for (quint32 referenced : var->getReferencedSubindexes()) {
+            const QVariant value = var->getValue(referenced);
+            if (!value.isValid()) {
+                qWarning() << "Subindex value not valid:" << var->getId() << referenced;
+                continue;
+            }
+            emit variableSynced(index, referenced, value);
+            if (index == measurementQualityIndex)
+                emit varMeasQualitySynced(var);
+        }
+    }
+    qDebug() << Q_FUNC_INFO << "(" << index << subindex << ")" << syncTasks.size() << " tasks left";
+    auto *task = qobject_cast<CommunicationTask *>(sender());
+    if (!task || !syncTasks.removeOne(task))
+        return;
+    disconnect(task, nullptr, this, nullptr);
+    finishSynchronisation();
+}
+
+// Publishes the progress and, once nothing is left, the end of the synchronisation.
+void IOLinkWrapper::finishSynchronisation()
+{
+    emit syncTasksRemainingChanged();
+    if (!syncTasks.isEmpty())
+        return;
+    qInfo() << "Synchronised variables. Total entries:" << syncTasksTotal;
+    syncTasksTotal = 0;
+    emit syncTasksTotalChanged();
+    emit syncTasksFinished();
+}
+
+void IOLinkWrapper::onUploadRequest()
+{
+    syncReferencedVariables();
+}
+
+void IOLinkWrapper::onReadRequest(QList<uint> indexes)
+{
+    bool created = false;
+    for (VariableWrapper *var : qAsConst(variableWrappers)) {
+        if (!var->isReadable() || !indexes.contains(var->getIndex()))
+            continue;
+        qInfo() << "** SYNCING" << var->getId() << var->getIndex();
+        emit newCommunicationTask(createReadTask(var));
+        created = true;
+    }
+    if (!created) {
+        qInfo() << "** Requested indexes not found on sensor, synchronising all variables.";
+        syncReferencedVariables();
+    }
+}
+
+QObject *IOLinkWrapper::getMenu(const QString &id) const
+{
+    MenuWrapper *found = nullptr;
+    for (MenuWrapper *menu : menuWrappers) {
+        if (!menu->getId().isEmpty() && menu->getId() == id)
+            found = menu;
+    }
+    if (found)
+        qDebug() << Q_FUNC_INFO << "returning menu" << id;
+    return found;
+}
+
+QObject *IOLinkWrapper::getMenuEntry(uint index) const
+{
+    MenuEntry *lastFound = nullptr;
+    for (const MenuWrapper *menu : menuWrappers) {
+        MenuEntry *entry = nullptr;
+        for (MenuEntry *candidate : menu->getEntries()) {
+            if (candidate->getVariableWrapper() && candidate->getIndex() == index) {
+                entry = candidate;
+                break;
+            }
+        }
+        if (!entry)
+            continue;
+        lastFound = entry;
+        const QString variableId = entry->getVariableWrapper()->getId();
+        const MenuT *definition = menu->getMenu();
+        if (definition && (refersWritably(definition->VariableRef, variableId)
+                           || refersWritably(definition->RecordItemRef, variableId)))
+            return entry;
+    }
+    return lastFound;
+}
+
+QString IOLinkWrapper::translate(const QString &id) const
+{
+    const QString text = document->translate(id);
+    if (text == translationFailed) {
+        qWarning() << "can not translate " << id;
+        return QStringLiteral("NO translation: ") + id;
+    }
+    return text;
+}
+
+QStringList IOLinkWrapper::translate(const QStringList &ids) const
+{
+    QStringList texts;
+    texts.reserve(ids.size());
+    for (const QString &id : ids)
+        texts.append(translate(id));
+    return texts;
+}
+
+QString IOLinkWrapper::translateUnit(const QString &id) const
+{
+    return document->unitAbbreviation(id);
+}
+
+QString IOLinkWrapper::translateEvent(uint eventCode) const
+{
+    if (eventCode > 0xFFFF)
+        return QString();
+    const EventRecord *event = document->findEvent(quint16(eventCode));
+    return event ? translate(event->nameTextId) : QString();
+}
+
+void IOLinkWrapper::setLanguage(const QString &code)
+{
+    bringLanguageToEnd(document->standardTexts.get(), code);
+    bringLanguageToEnd(document->standardUnitTexts.get(), code);
+    document->language = code;
+    emit currentLanguageChanged(code);
+}

@@ -1,0 +1,233 @@
+#include "ioddcheck.h"
+
+#include "checkdevice.h"
+#include "comm/communicationhandler.h"
+#include "device/iolinkwrapper.h"
+#include "device/variablewrapper.h"
+#include "iodd/model/iodevicet.h"
+#include "master/simulatedmaster.h"
+#include "menu/menuentry.h"
+#include "menu/menuentryundefined.h"
+#include "processdata/processdatawrapper.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <memory>
+
+std::atomic<int> IoddCheck::warningCount { 0 };
+
+namespace {
+
+const QString deviceRoot = QStringLiteral("IODevice");
+
+// Value types the variable model holds values of (Boolean to OctetString).
+bool isSupportedType(quint32 type)
+{
+    return type <= VariableWrapper::OctetStringType;
+}
+
+QStringList productIds(const IOLinkWrapper *binding)
+{
+    QStringList ids;
+    const IODeviceT *document = binding->getDocument();
+    if (document->ProfileBody.isEmpty() || document->ProfileBody.last()->DeviceIdentity.isEmpty())
+        return ids;
+    const DeviceIdentityT *identity = document->ProfileBody.last()->DeviceIdentity.last();
+    if (identity->DeviceVariantCollection.isEmpty())
+        return ids;
+    for (const DeviceVariantT *variant : identity->DeviceVariantCollection.last()->DeviceVariant) {
+        if (!variant->productId.value.isEmpty())
+            ids << variant->productId.value;
+    }
+    return ids;
+}
+
+} // namespace
+
+IoddCheck::IoddCheck(const Options &checkOptions, QObject *parent)
+    : QObject(parent)
+    , options(checkOptions)
+{
+}
+
+QStringList IoddCheck::filesToCheck(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isDir())
+        return { path };
+    // The folder itself and its sub-folders, as the catalogue scans a search folder.
+    QStringList folders = { info.absoluteFilePath() };
+    const QDir top(info.absoluteFilePath());
+    for (const QString &name : top.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        folders << top.absoluteFilePath(name);
+    QStringList files;
+    for (const QString &folder : qAsConst(folders)) {
+        const QDir dir(folder);
+        for (const QString &name : dir.entryList({ QStringLiteral("*.xml") }, QDir::Files, QDir::Name)) {
+            const QString file = dir.absoluteFilePath(name);
+            if (isDeviceDescription(file))
+                files << file;
+        }
+    }
+    return files;
+}
+
+bool IoddCheck::isDeviceDescription(const QString &file)
+{
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader reader(&input);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement)
+            return reader.name() == deviceRoot;
+    }
+    return false;
+}
+
+QJsonObject IoddCheck::run(const QString &file)
+{
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    warningCount = 0;
+    QJsonObject result { { "file", file }, { "ok", false } };
+
+    SimulatedMaster &master = SimulatedMaster::instance();
+    master.setDeviceFiles({ file });
+    master.setTime(0);
+    const QList<SerialPortDescriptor> ports = master.availablePorts();
+    if (ports.isEmpty()) {
+        result.insert("error", "the simulated master could not build a device from the file");
+        result.insert("warnings", warningCount.load());
+        result.insert("ms", stopwatch.elapsed());
+        return result;
+    }
+
+    auto device = std::make_unique<CheckDevice>(ports.first(), file);
+    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    device->connectToDevice();
+    const bool connected = waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
+    result.insert("state", device->getState());
+    QString error;
+    if (device->getBinding()) {
+        summariseBinding(*device, result);
+        if (!device->getBinding()->isProductLoaded())
+            error = QStringLiteral("the IODD could not be read");
+    } else {
+        error = QStringLiteral("no binding was built");
+    }
+    if (connected)
+        result.insert("pdPayloads", pollFor(*device, options.seconds * 1000));
+    else if (error.isEmpty())
+        error = QStringLiteral("the device did not reach the connected state");
+
+    device->disconnectFromDevice();
+    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    device.reset();
+
+    const bool ok = error.isEmpty() && connected && result.value("syncFailures").toInt() == 0
+        && result.value("undefinedSupported").toInt() == 0;
+    if (!ok && error.isEmpty())
+        error = result.value("syncFailures").toInt() > 0 ? QStringLiteral("synchronisation reads failed")
+                                                         : QStringLiteral("menu references became undefined entries");
+    result.insert("ok", ok);
+    if (!ok)
+        result.insert("error", error);
+    result.insert("warnings", warningCount.load());
+    result.insert("ms", stopwatch.elapsed());
+    return result;
+}
+
+bool IoddCheck::waitForState(CheckDevice &device, const QString &wanted, int timeoutMs)
+{
+    if (device.getState() == wanted)
+        return true;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(&device, &IOLinkDevice::stateChanged, &loop, [&]() {
+        // A connection attempt that falls back to notConnected has ended as well.
+        if (device.getState() == wanted || device.getState() == QLatin1String(IOLinkDevice::notConnectedName))
+            loop.quit();
+    });
+    timeout.start(timeoutMs);
+    loop.exec();
+    return device.getState() == wanted;
+}
+
+void IoddCheck::summariseBinding(CheckDevice &device, QJsonObject &result) const
+{
+    const IOLinkWrapper *binding = device.getBinding();
+    const QList<VariableWrapper *> &variables = binding->getVariableWrappers();
+    int synced = 0;
+    int failures = 0;
+    for (const VariableWrapper *var : variables) {
+        const QList<quint32> referenced = var->getReferencedSubindexes();
+        if (!var->isReadable() || referenced.isEmpty())
+            continue;
+        const bool valid = std::all_of(referenced.begin(), referenced.end(),
+                                       [var](quint32 subindex) { return var->getValue(subindex).isValid(); });
+        ++(valid ? synced : failures);
+    }
+
+    QJsonObject kinds;
+    QJsonArray undefined;
+    int undefinedSupported = 0;
+    for (const MenuEntry *entry : binding->getMenuEntries()) {
+        const QString kind = QString::fromLatin1(entry->metaObject()->className());
+        kinds.insert(kind, kinds.value(kind).toInt() + 1);
+        if (!qobject_cast<const MenuEntryUndefined *>(entry))
+            continue;
+        undefined.append(entry->getId());
+        for (const VariableWrapper *var : variables) {
+            if (var->getId() == entry->getId() && isSupportedType(var->getType(0))) {
+                ++undefinedSupported;
+                break;
+            }
+        }
+    }
+
+    int items = 0;
+    for (const ProcessDataWrapper *processData : binding->getProcessDataWrappers())
+        items += processData->getItems().size();
+
+    result.insert("productIds", QJsonArray::fromStringList(productIds(binding)));
+    result.insert("variables", variables.size());
+    result.insert("synced", synced);
+    result.insert("syncFailures", failures);
+    result.insert("entries", kinds);
+    result.insert("undefined", undefined);
+    result.insert("undefinedSupported", undefinedSupported);
+    result.insert("pdItems", items);
+}
+
+// Advances the simulated clock with every payload, so process data follows simulated time.
+int IoddCheck::pollFor(CheckDevice &device, int simulatedMs)
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    int payloads = 0;
+    QEventLoop loop;
+    QTimer cap;
+    cap.setSingleShot(true);
+    connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(device.getCommunicationHandler(), &CommunicationHandler::processDataReceived, &loop, [&]() {
+        ++payloads;
+        master.advanceTime(pollIntervalMs);
+        if (master.currentTime() >= simulatedMs)
+            loop.quit();
+    }, Qt::QueuedConnection);
+    connect(&device, &IOLinkDevice::stateChanged, &loop, &QEventLoop::quit);
+    // A device without process data delivers no payloads; real time bounds the wait.
+    cap.start(simulatedMs * 2 + 1000);
+    loop.exec();
+    return payloads;
+}

@@ -1,0 +1,102 @@
+// ovinex-check: runs IODD files through the simulated end-to-end flow and prints one JSON line per file.
+
+#include "app/applicationsettings.h"
+#include "app/loghandler.h"
+#include "ioddcheck.h"
+#include "master/masterlibrary.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+bool verboseLog = false;
+
+// Everything goes to stderr; warnings and criticals are counted for the file being checked.
+void toolMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg)
+        IoddCheck::countWarning();
+    if (!verboseLog && type != QtFatalMsg)
+        return;
+    const QByteArray line = (LogHandler::levelTag(type) + QStringLiteral(": ") + message + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+}
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("ovinex-check", source);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The checks need no window; charts and the clipboard still need a GUI application object.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings go to a folder of their own, before anything reads them; the user's stay untouched.
+    QTemporaryDir settingsFolder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Korvell GmbH"));
+    QApplication::setOrganizationDomain(QStringLiteral("korvell.example"));
+    QApplication::setApplicationName(QStringLiteral("ovinex-check"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("ovinex-check", "Runs IODD files through a simulated connection and prints one JSON "
+                                          "object per file.")));
+    parser.addHelpOption();
+    const QCommandLineOption seconds(QStringLiteral("seconds"), text(QT_TRANSLATE_NOOP("ovinex-check", "Simulated seconds of process data polling.")),
+                                     QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption language(QStringLiteral("language"), text(QT_TRANSLATE_NOOP("ovinex-check", "Language of the texts: en, de or fr.")),
+                                      QStringLiteral("language"), QStringLiteral("en"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"), text(QT_TRANSLATE_NOOP("ovinex-check", "Write the whole log to stderr.")));
+    parser.addOptions({ seconds, language, verbose });
+    parser.addPositionalArgument(QStringLiteral("paths"), text(QT_TRANSLATE_NOOP("ovinex-check", "IODD files or folders to check.")));
+    parser.process(app);
+
+    bool secondsValid = false;
+    IoddCheck::Options options;
+    options.seconds = parser.value(seconds).toInt(&secondsValid);
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    if (!secondsValid || options.seconds < 0 || !settings->getLanguages().contains(parser.value(language))
+        || parser.positionalArguments().isEmpty()) {
+        std::fputs(qPrintable(parser.helpText()), stderr);
+        return 2;
+    }
+    options.verbose = verboseLog = parser.isSet(verbose);
+
+    LogHandler::install();
+    LogHandler::setLogFile(QString());
+    LogHandler::setSettings(settings);
+    LogHandler::setForwardHandler(toolMessageHandler);
+    settings->setDebugEnabled(options.verbose);
+    settings->setLanguage(parser.value(language));
+    settings->setSimulatedMaster(true);
+    MasterLibrary::instance().bindProvider(MasterLibrary::Provider::SimulatedMaster);
+
+    QStringList files;
+    for (const QString &path : parser.positionalArguments())
+        files += IoddCheck::filesToCheck(path);
+
+    IoddCheck check(options);
+    bool allOk = !files.isEmpty();
+    for (const QString &file : qAsConst(files)) {
+        const QJsonObject result = check.run(file);
+        allOk = allOk && result.value(QStringLiteral("ok")).toBool();
+        const QByteArray line = QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+        std::fflush(stdout);
+    }
+    LogHandler::setForwardHandler(nullptr);
+    LogHandler::uninstall();
+    return allOk ? 0 : 1;
+}

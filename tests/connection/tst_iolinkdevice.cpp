@@ -1,0 +1,385 @@
+#include "testenvironment.h"
+#include "tst_iolinkdevice_portdevice.h"
+
+#include "app/applicationsettings.h"
+#include "comm/communicationlistmodel.h"
+#include "device/iolinkwrapper.h"
+#include "device/variablewrapper.h"
+#include "master/masterlibrary.h"
+#include "master/simulatedmaster.h"
+#include "menu/menuentry.h"
+#include "menu/menuentryhandler.h"
+#include "menu/menuentrysystemcommand.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <algorithm>
+#include <numeric>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+constexpr int timeout = 30000;
+constexpr int port = 1;
+
+SimulatedMaster &master()
+{
+    return SimulatedMaster::instance();
+}
+
+QString sampleFile()
+{
+    return ApplicationSettings::defaultSimulatedDevices().value(0);
+}
+
+std::unique_ptr<PortDevice> makeDevice(const QString &iodd = sampleFile(),
+                                       const QString &productId = QStringLiteral("OVX100"))
+{
+    return std::make_unique<PortDevice>(master().availablePorts().value(port - 1), iodd, productId);
+}
+
+MenuEntry *entryFor(const IOLinkDevice &device, const QString &variableId, int buttonValue = -1)
+{
+    for (MenuEntry *entry : device.getMenuEntryHandlerObject()->getMenuEntries()) {
+        if (entry->getId() != variableId)
+            continue;
+        auto *command = qobject_cast<MenuEntrySystemCommand *>(entry);
+        if (buttonValue < 0 || (command && command->getButtonValue() == buttonValue))
+            return entry;
+    }
+    return nullptr;
+}
+
+// Rows of the device's communication log that wrote `value` to `index`.
+int loggedWrites(const IOLinkDevice &device, uint index, const QByteArray &value)
+{
+    const CommunicationListModel *log = device.getCommunicationLog();
+    int count = 0;
+    for (int row = 0; row < log->rowCount(); ++row) {
+        const QModelIndex at = log->index(row);
+        if (log->data(at, CommunicationListModel::CommandRole).toString() == QLatin1String("write")
+            && log->data(at, CommunicationListModel::OriginRole).toString() == QLatin1String("local")
+            && log->data(at, CommunicationListModel::IoLinkIndexRole).toUInt() == index
+            && log->data(at, CommunicationListModel::MessageRole).toByteArray() == value)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+class TestIOLinkDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void connectsSynchronisesPollsAndDisconnects();
+    void menuWritesReachTheDevice();
+    void systemCommandRestoringDefaultsRereadsEverything();
+    void locateWritesTheCommandThreeTimes();
+    void lostDeviceEndsTheConnection_data();
+    void lostDeviceEndsTheConnection();
+    void connectionLostWhileTheIoddLoads();
+    void deviceWithoutReferencedVariablesConnects();
+    void refusedConnectNeverBuildsABinding();
+    void differentProductIdKeepsTheDiscoveredOne();
+    void languageOfTheBinding();
+    void destructionWaitsForTheWorkerThread();
+
+private:
+    void connectAndWait(IOLinkDevice &device);
+};
+
+void TestIOLinkDevice::initTestCase()
+{
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
+    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+}
+
+void TestIOLinkDevice::init()
+{
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    master().setDeviceFiles({ sampleFile() });
+    master().resetFaults();
+    master().useRealTime();
+    QCOMPARE(master().availablePorts().size(), 1);
+}
+
+void TestIOLinkDevice::connectAndWait(IOLinkDevice &device)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("notConnected"), timeout);
+    device.connectToDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("connected"), timeout);
+}
+
+void TestIOLinkDevice::connectsSynchronisesPollsAndDisconnects()
+{
+    auto device = makeDevice();
+    QStringList states;
+    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
+    QList<uint> remaining;
+    uint total = 0;
+    connect(device.get(), &IOLinkDevice::ioLinkWrapperChanged, this, [&]() {
+        if (IOLinkWrapper *binding = device->getBinding()) {
+            total = binding->getSyncTasksTotal();
+            connect(binding, &IOLinkWrapper::syncTasksRemainingChanged, this,
+                    [&, binding]() { remaining << binding->getSyncTasksRemaining(); });
+        }
+    });
+    QElapsedTimer sincePayload;
+    QList<qint64> intervals;
+    connect(device->getCommunicationHandler(), &CommunicationHandler::processDataReceived, this, [&]() {
+        if (sincePayload.isValid())
+            intervals << sincePayload.restart();
+        else
+            sincePayload.start();
+    }, Qt::QueuedConnection);
+
+    connectAndWait(*device);
+    QCOMPARE(states, QStringList({ "connecting", "syncing", "connected" }));
+
+    // Progress counts from the total down to nothing, one task at a time.
+    QVERIFY(total > 10);
+    QCOMPARE(remaining.size(), int(total));
+    QCOMPARE(remaining.first(), total - 1);
+    QCOMPARE(remaining.last(), 0u);
+    QVERIFY(std::is_sorted(remaining.rbegin(), remaining.rend()));
+
+    // Every referenced variable holds what the device has.
+    IOLinkWrapper *binding = device->getBinding();
+    int compared = 0;
+    for (VariableWrapper *var : binding->getVariableWrappers()) {
+        if (!var->isReadable() || var->getReferencedSubindexes().isEmpty())
+            continue;
+        VariableWrapper expected(var->getVariable());
+        expected.setDataFromDevice(0, master().parameter(port, var->getIndex()));
+        for (quint32 subindex : var->getReferencedSubindexes())
+            QVERIFY2(var->getValue(subindex) == expected.getValue(subindex), qPrintable(var->getId()));
+        ++compared;
+    }
+    QCOMPARE(uint(compared), total);
+    QCOMPARE(device->getProductName(), QStringLiteral("OVX100"));
+    QCOMPARE(device->getSerialNumber(), QStringLiteral("KV26120001"));
+    QCOMPARE(device->getFirmwareRevision(), QStringLiteral("FW 1.2.3"));
+
+    // Process data arrives about every 20 ms and the log the views read lives in this thread.
+    QTRY_VERIFY_WITH_TIMEOUT(intervals.size() >= 20, timeout);
+    const qint64 sum = std::accumulate(intervals.begin(), intervals.end(), qint64(0));
+    QVERIFY2(sum / intervals.size() >= 10 && sum / intervals.size() <= 80, qPrintable(QString::number(sum)));
+    QCOMPARE(device->getCommunicationLog()->thread(), QThread::currentThread());
+    QTRY_VERIFY(device->getCommunicationLog()->rowCount() > int(total));
+    QVERIFY(device->property("communication").value<QObject *>() == device->getCommunicationLog());
+
+    QPointer<IOLinkWrapper> oldBinding = binding;
+    device->disconnectFromDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
+    QVERIFY(!device->getBinding());
+    QTRY_VERIFY(oldBinding.isNull());
+    QTRY_VERIFY(!master().isOpen(port));
+    QVERIFY(device->getMenuEntryHandlerObject()->getMenuEntries().isEmpty());
+}
+
+void TestIOLinkDevice::menuWritesReachTheDevice()
+{
+    auto device = makeDevice();
+    connectAndWait(*device);
+    QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
+
+    MenuEntry *location = entryFor(*device, QStringLiteral("V_LocationText"));
+    QVERIFY(location);
+    location->setDataFromUserInput(QStringLiteral("Hall 3"));
+    QTRY_VERIFY_WITH_TIMEOUT(master().parameter(port, 68).startsWith("Hall 3"), timeout);
+
+    // A refused write is read back, so the entry shows the device's value again.
+    MenuEntry *offset = entryFor(*device, QStringLiteral("V_DistanceOffset"));
+    QVERIFY(offset);
+    const QVariant before = offset->getValue();
+    master().failNextCalls(port, 1, -5, 0x8030, QStringLiteral("mst_WriteOD"));
+    offset->setDataFromUserInput(250);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::any_of(alerts.begin(), alerts.end(),
+                    [](const QList<QVariant> &alert) { return alert.at(0).toString().contains("Value read again"); }),
+        timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(offset->getValue(), before, timeout);
+    QCOMPARE(device->getState(), QStringLiteral("connected"));
+}
+
+void TestIOLinkDevice::systemCommandRestoringDefaultsRereadsEverything()
+{
+    auto device = makeDevice();
+    connectAndWait(*device);
+    MenuEntry *location = entryFor(*device, QStringLiteral("V_LocationText"));
+    location->setDataFromUserInput(QStringLiteral("Dock"));
+    QTRY_VERIFY_WITH_TIMEOUT(master().parameter(port, 68).startsWith("Dock"), timeout);
+
+    QSignalSpy totals(device->getBinding(), &IOLinkWrapper::syncTasksTotalChanged);
+    auto *restore = qobject_cast<MenuEntrySystemCommand *>(entryFor(*device, QStringLiteral("V_SystemCommand"), 0x82));
+    QVERIFY(restore);
+    restore->onButtonClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(!totals.isEmpty(), timeout);
+    QVERIFY(device->getBinding()->getSyncTasksTotal() > 10);
+    QTRY_COMPARE_WITH_TIMEOUT(device->getBinding()->getSyncTasksTotal(), 0u, timeout);
+    QCOMPARE(location->getValue().toString(), QString());
+    QCOMPARE(device->getState(), QStringLiteral("connected"));
+}
+
+void TestIOLinkDevice::locateWritesTheCommandThreeTimes()
+{
+    auto device = makeDevice();
+    QList<std::function<void()>> pending;
+    device->getMenuEntryHandlerObject()->setScheduler(
+        [&](int, std::function<void()> call) { pending << call; });
+    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
+    device->locate();
+    QVERIFY(pending.isEmpty());
+
+    connectAndWait(*device);
+    const QByteArray locateCommand(1, char(175));
+    device->locate();
+    QTRY_COMPARE_WITH_TIMEOUT(loggedWrites(*device, 2, locateCommand), 1, timeout);
+    QCOMPARE(pending.size(), 1);
+    pending.takeFirst()();
+    QTRY_COMPARE_WITH_TIMEOUT(loggedWrites(*device, 2, locateCommand), 3, timeout);
+    QVERIFY(master().isLocating(port));
+}
+
+void TestIOLinkDevice::lostDeviceEndsTheConnection_data()
+{
+    QTest::addColumn<QString>("lostIn");
+    QTest::newRow("while synchronising") << "syncing";
+    QTest::newRow("while polling") << "connected";
+}
+
+void TestIOLinkDevice::lostDeviceEndsTheConnection()
+{
+    QFETCH(QString, lostIn);
+    auto device = makeDevice();
+    if (lostIn == QLatin1String("syncing"))
+        master().setCallDelay(port, 15);
+    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
+    device->connectToDevice();
+    if (lostIn == QLatin1String("syncing")) {
+        QTRY_VERIFY_WITH_TIMEOUT(device->getBinding() && device->getBinding()->getSyncTasksRemaining() > 0
+                                     && device->getBinding()->getSyncTasksRemaining()
+                                         < device->getBinding()->getSyncTasksTotal(),
+                                 timeout);
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), timeout);
+        QTRY_VERIFY(master().callCount(port, QStringLiteral("mst_GetStatus")) > 3);
+    }
+    QPointer<IOLinkWrapper> binding = device->getBinding();
+    master().unplug(port);
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
+    QVERIFY(!device->getBinding());
+    QTRY_VERIFY(binding.isNull());
+    if (lostIn == QLatin1String("syncing"))
+        QCOMPARE(master().callCount(port, QStringLiteral("mst_GetStatus")), 0);
+
+    master().setCallDelay(port, 0);
+    master().replug(port);
+    device->disconnectFromDevice();
+    connectAndWait(*device);
+    QVERIFY(device->getBinding());
+}
+
+void TestIOLinkDevice::connectionLostWhileTheIoddLoads()
+{
+    auto device = makeDevice();
+    bool lostDuringLoad = false;
+    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() {
+        if (device->getState() != QLatin1String("syncing"))
+            return;
+        // Runs from inside the reader, which lets events run while the IODD loads.
+        QTimer::singleShot(0, this, [&]() {
+            lostDuringLoad = device->getState() == QLatin1String("syncing") && !device->getBinding();
+            master().unplug(port);
+            emit device->getConnectionHandler()->error();
+        });
+    });
+    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
+    device->connectToDevice();
+    QTRY_VERIFY_WITH_TIMEOUT(lostDuringLoad, timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
+    QTRY_VERIFY(!device->getBinding());
+    QTRY_VERIFY(device->findChildren<IOLinkWrapper *>().isEmpty());
+
+    disconnect(device.get(), &IOLinkDevice::stateChanged, this, nullptr);
+    master().replug(port);
+    device->disconnectFromDevice();
+    connectAndWait(*device);
+}
+
+void TestIOLinkDevice::deviceWithoutReferencedVariablesConnects()
+{
+    const QString iodd = TestEnvironment::testDataPath(QStringLiteral("binding/unreferenced.xml"));
+    master().setDeviceFiles({ iodd });
+    QCOMPARE(master().availablePorts().size(), 1);
+    auto device = makeDevice(iodd);
+    connectAndWait(*device);
+    QCOMPARE(device->getBinding()->getSyncTasksTotal(), 0u);
+    QVERIFY(device->getBinding()->getMenuEntries().isEmpty());
+}
+
+void TestIOLinkDevice::refusedConnectNeverBuildsABinding()
+{
+    auto device = makeDevice();
+    QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
+    QStringList states;
+    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
+    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
+    master().failNextCalls(port, 1, -5, 0, QStringLiteral("mst_Connect"));
+    device->connectToDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(states, QStringList({ "connecting", "notConnected" }), timeout);
+    QVERIFY(!device->getBinding());
+    QVERIFY(!alerts.isEmpty());
+    QVERIFY(!alerts.first().at(0).toString().isEmpty());
+}
+
+void TestIOLinkDevice::differentProductIdKeepsTheDiscoveredOne()
+{
+    auto device = makeDevice(sampleFile(), QStringLiteral("OVX999"));
+    QTest::ignoreMessage(QtCriticalMsg, "Product ID is different from synced: \"OVX999\" \"OVX100\"");
+    connectAndWait(*device);
+    QCOMPARE(device->getProductId(), QStringLiteral("OVX999"));
+}
+
+void TestIOLinkDevice::languageOfTheBinding()
+{
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("de"));
+    auto device = makeDevice();
+    connectAndWait(*device);
+    const IOLinkWrapper *binding = device->getBinding();
+    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
+    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
+
+    QSignalSpy changed(binding, &IOLinkWrapper::currentLanguageChanged);
+    device->setLanguage(QStringLiteral("fr"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Temporisation de commutation"));
+    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Numéro de série"));
+}
+
+void TestIOLinkDevice::destructionWaitsForTheWorkerThread()
+{
+    auto device = makeDevice();
+    connectAndWait(*device);
+    QStringList order;
+    connect(device->getCommunicationHandler()->thread(), &QThread::finished, this,
+            [&]() { order << "thread finished"; }, Qt::DirectConnection);
+    connect(device->getCommunicationHandler(), &QObject::destroyed, this,
+            [&]() { order << "handler destroyed"; }, Qt::DirectConnection);
+    device.reset();
+    QCOMPARE(order, QStringList({ "thread finished", "handler destroyed" }));
+}
+
+OVINEX_TEST_MAIN(TestIOLinkDevice)
+#include "tst_iolinkdevice.moc"

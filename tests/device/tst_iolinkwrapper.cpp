@@ -1,0 +1,332 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "comm/communicationtask.h"
+#include "device/iolinkwrapper.h"
+#include "device/variablewrapper.h"
+#include "menu/menuentry.h"
+#include "menu/menuwrapper.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+
+QStringList *captured = nullptr;
+
+void capture(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (captured)
+        captured->append(message);
+}
+
+// Collects the log lines written while it exists.
+class LogCapture
+{
+public:
+    LogCapture()
+    {
+        captured = &lines;
+        previous = qInstallMessageHandler(capture);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(previous);
+        captured = nullptr;
+    }
+    QStringList matching(const QString &prefix) const { return lines.filter(QRegularExpression("^" + QRegularExpression::escape(prefix))); }
+    int indexOf(const QString &prefix) const
+    {
+        for (int i = 0; i < lines.size(); ++i) {
+            if (lines.at(i).startsWith(prefix))
+                return i;
+        }
+        return -1;
+    }
+
+    QStringList lines;
+
+private:
+    QtMessageHandler previous = nullptr;
+};
+
+QString sampleFile()
+{
+    return ApplicationSettings::defaultSimulatedDevices().value(0);
+}
+
+QString fixture(const QString &name)
+{
+    return TestEnvironment::testDataPath(QStringLiteral("binding/") + name);
+}
+
+std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language = QStringLiteral("en"))
+{
+    ApplicationSettings::instance()->setLanguage(language);
+    return std::make_unique<IOLinkWrapper>(path);
+}
+
+// The tasks a synchronisation hands out; the test plays the communication handler.
+struct SyncRun
+{
+    explicit SyncRun(IOLinkWrapper *binding)
+        : tasks(binding, &IOLinkWrapper::newCommunicationTask)
+        , finished(binding, &IOLinkWrapper::syncTasksFinished)
+        , synced(binding, &IOLinkWrapper::variableSynced)
+        , quality(binding, &IOLinkWrapper::varMeasQualitySynced)
+    {
+    }
+    ~SyncRun()
+    {
+        for (const QList<QVariant> &arguments : qAsConst(tasks))
+            delete arguments.at(0).value<CommunicationTask *>();
+    }
+    CommunicationTask *task(int i) const { return tasks.at(i).at(0).value<CommunicationTask *>(); }
+
+    QSignalSpy tasks;
+    QSignalSpy finished;
+    QSignalSpy synced;
+    QSignalSpy quality;
+};
+
+} // namespace
+
+class TestIOLinkWrapper : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadsTheLanguageInUseLast_data();
+    void loadsTheLanguageInUseLast();
+    void variablesInSynchronisationOrder();
+    void synchronisationCountsEveryAnswer();
+    void synchronisationWithoutTasksEndsAtOnce();
+    void readRequests_data();
+    void readRequests();
+    void withoutProcessDataStillBuildsMenus();
+    void editableEntryOfAnIndex();
+    void translations();
+    void switchingTheLanguage();
+    void unreadableDescription();
+    void destructionOrder();
+};
+
+void TestIOLinkWrapper::loadsTheLanguageInUseLast_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("localeFiles");
+    QTest::newRow("en") << "en" << QStringList({ "-de", "-de", "-fr", "-fr" });
+    QTest::newRow("de") << "de" << QStringList({ "-fr", "-fr", "-de", "-de" });
+    QTest::newRow("fr") << "fr" << QStringList({ "-de", "-de", "-fr", "-fr" });
+}
+
+void TestIOLinkWrapper::loadsTheLanguageInUseLast()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, localeFiles);
+    LogCapture log;
+    auto binding = load(sampleFile(), language);
+
+    QStringList loaded;
+    for (const QString &line : log.matching(QStringLiteral("Loading standard")))
+        if (line.contains(QLatin1String("locale")))
+            loaded << line.mid(line.lastIndexOf(QLatin1Char('-')), 3);
+    QCOMPARE(loaded, localeFiles);
+    QCOMPARE(log.matching(QStringLiteral("Loaded XML:")).size(), 7);
+    QVERIFY(log.indexOf(QStringLiteral("Loading product XML:")) > log.indexOf(QStringLiteral("Loading standard unit definitions locale")));
+    QVERIFY(log.indexOf(QStringLiteral("Reading IODD files took")) >= 0);
+    QVERIFY(log.indexOf(QStringLiteral("Initializing menus, variables and PD took")) > log.indexOf(QStringLiteral("Initializing process data.")));
+    QVERIFY(log.lines.contains(QStringLiteral("IODD version: \"V1.0.0\"")));
+    QCOMPARE(binding->getCurrentLanguage(), language);
+    QVERIFY(binding->isProductLoaded());
+}
+
+void TestIOLinkWrapper::variablesInSynchronisationOrder()
+{
+    auto binding = load(sampleFile());
+    QStringList ids;
+    for (const VariableWrapper *var : binding->getVariableWrappers())
+        ids << var->getId();
+    // Standard variable references come before the device's own variables, each group in document order.
+    QCOMPARE(ids.first(), QStringLiteral("V_SystemCommand"));
+    QVERIFY(ids.indexOf("V_DetailedDeviceStatus") < ids.indexOf("V_TeachResult"));
+    QCOMPARE(ids.last(), QStringLiteral("V_CalibrationCode"));
+}
+
+void TestIOLinkWrapper::synchronisationCountsEveryAnswer()
+{
+    auto binding = load(sampleFile());
+    SyncRun run(binding.get());
+    QSignalSpy remaining(binding.get(), &IOLinkWrapper::syncTasksRemainingChanged);
+    binding->syncReferencedVariables();
+
+    int expected = 0;
+    for (const VariableWrapper *var : binding->getVariableWrappers())
+        expected += var->isReadable() && !var->getReferencedSubindexes().isEmpty() ? 1 : 0;
+    QVERIFY(expected > 10);
+    QCOMPARE(run.tasks.size(), expected);
+    QCOMPARE(binding->getSyncTasksTotal(), uint(expected));
+    QCOMPARE(binding->getSyncTasksRemaining(), uint(expected));
+
+    // Failures count as answers; the measurement quality is announced after its value.
+    for (int i = 0; i < run.tasks.size(); ++i) {
+        CommunicationTask *task = run.task(i);
+        task->start();
+        if (task->getIndex() == IOLinkWrapper::measurementQualityIndex)
+            task->onDataReceived(QByteArray(1, char(87)));
+        else
+            task->onError(QStringLiteral("refused"));
+        QCOMPARE(run.finished.size(), i + 1 == run.tasks.size() ? 1 : 0);
+    }
+    QCOMPARE(run.synced.size(), 1);
+    QCOMPARE(run.synced.first().at(0).toUInt(), 207u);
+    QCOMPARE(run.synced.first().at(2).toUInt(), 87u);
+    QCOMPARE(run.quality.size(), 1);
+    QCOMPARE(binding->getSyncTasksTotal(), 0u);
+    QCOMPARE(binding->getSyncTasksRemaining(), 0u);
+    QCOMPARE(remaining.size(), expected + 1);
+}
+
+void TestIOLinkWrapper::synchronisationWithoutTasksEndsAtOnce()
+{
+    auto binding = load(fixture(QStringLiteral("unreferenced.xml")));
+    SyncRun run(binding.get());
+    LogCapture log;
+    binding->syncReferencedVariables();
+    QCOMPARE(run.tasks.size(), 0);
+    QCOMPARE(run.finished.size(), 1);
+    QVERIFY(log.lines.contains(QStringLiteral("Created tasks to synchronise referenced variables: 0")));
+}
+
+void TestIOLinkWrapper::readRequests_data()
+{
+    QTest::addColumn<QList<uint>>("indexes");
+    QTest::addColumn<bool>("fullSynchronisation");
+    QTest::newRow("teach result and taught distance") << QList<uint>({ 59, 204 }) << false;
+    QTest::newRow("index no variable has") << QList<uint>({ 4711 }) << true;
+}
+
+void TestIOLinkWrapper::readRequests()
+{
+    QFETCH(QList<uint>, indexes);
+    QFETCH(bool, fullSynchronisation);
+    auto binding = load(sampleFile());
+    SyncRun run(binding.get());
+    binding->onReadRequest(indexes);
+    if (fullSynchronisation) {
+        QVERIFY(run.tasks.size() > 10);
+        QCOMPARE(binding->getSyncTasksTotal(), uint(run.tasks.size()));
+    } else {
+        QCOMPARE(run.tasks.size(), indexes.size());
+        QCOMPARE(run.task(0)->getIndex(), indexes.at(0));
+        QCOMPARE(run.task(1)->getIndex(), indexes.at(1));
+        QCOMPARE(binding->getSyncTasksTotal(), 0u);
+    }
+}
+
+void TestIOLinkWrapper::withoutProcessDataStillBuildsMenus()
+{
+    LogCapture log;
+    auto binding = load(fixture(QStringLiteral("noprocessdata.xml")));
+    QVERIFY(log.lines.contains(QStringLiteral("IODD WARNING: missing process data in XML.")));
+    QVERIFY(binding->getProcessDataWrappers().isEmpty());
+    QVERIFY(binding->getProcessDataRefWrappers().isEmpty());
+    QVERIFY(binding->getMenu(QStringLiteral("M_Identification")));
+    QVERIFY(!binding->getMenuEntries().isEmpty());
+    // The prototype's wrapper comes first and has no id.
+    QCOMPARE(binding->getMenuWrappers().first()->getId(), QString());
+    // Two menus with one id: the later one wins.
+    auto *diagnosis = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_Diagnosis")));
+    QVERIFY(diagnosis);
+    QCOMPARE(diagnosis->getEntries().size(), 1);
+    QVERIFY(!binding->getMenu(QString()));
+    QVERIFY(!binding->getMenu(QStringLiteral("M_Nothing")));
+}
+
+void TestIOLinkWrapper::editableEntryOfAnIndex()
+{
+    auto binding = load(fixture(QStringLiteral("noprocessdata.xml")));
+    // The first menu shows the filter read-only; the entry to edit is the one of a later menu.
+    auto *entry = qobject_cast<MenuEntry *>(binding->getMenuEntry(63));
+    QVERIFY(entry);
+    const MenuWrapper *readOnlyMenu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_ReadOnlyFirst")));
+    QVERIFY(readOnlyMenu && readOnlyMenu->getEntries().size() == 1);
+    QVERIFY(!readOnlyMenu->getEntries().contains(entry));
+    QCOMPARE(entry->getId(), QStringLiteral("V_Filter"));
+    QVERIFY(!binding->getMenuEntry(4711));
+}
+
+void TestIOLinkWrapper::translations()
+{
+    auto binding = load(sampleFile());
+    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Switching delay"));
+    QTest::ignoreMessage(QtWarningMsg, "can not translate  \"TN_Missing\"");
+    QCOMPARE(binding->translate(QStringLiteral("TN_Missing")), QStringLiteral("NO translation: TN_Missing"));
+    QTest::ignoreMessage(QtWarningMsg, "can not translate  \"TN_Missing\"");
+    QCOMPARE(binding->translate(QStringList({ "STD_TN_V_SerialNumber", "TN_Missing", "TN_V_SwitchDelay" })),
+             QStringList({ "Serial number", "NO translation: TN_Missing", "Switching delay" }));
+    QCOMPARE(binding->translateUnit(QStringLiteral("1013")), QStringLiteral("mm"));
+    QCOMPARE(binding->translateUnit(QStringLiteral("99999")), QString());
+    QCOMPARE(binding->translateEvent(6144), QStringLiteral("Lens dirty"));
+    QCOMPARE(binding->translateEvent(0x1234), QString());
+    QCOMPARE(binding->translateEvent(0x11800), QString());
+}
+
+void TestIOLinkWrapper::switchingTheLanguage()
+{
+    auto binding = load(sampleFile(), QStringLiteral("de"));
+    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
+    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
+
+    QSignalSpy changed(binding.get(), &IOLinkWrapper::currentLanguageChanged);
+    binding->setLanguage(QStringLiteral("fr"));
+    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Numéro de série"));
+    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Temporisation de commutation"));
+    binding->setLanguage(QStringLiteral("en"));
+    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Serial number"));
+    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Switching delay"));
+    binding->setLanguage(QStringLiteral("de"));
+    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
+    QCOMPARE(changed.size(), 3);
+    QCOMPARE(changed.last().at(0).toString(), QStringLiteral("de"));
+}
+
+void TestIOLinkWrapper::unreadableDescription()
+{
+    const QString missing = fixture(QStringLiteral("does-not-exist.xml"));
+    auto binding = load(missing);
+    QVERIFY(!binding->isProductLoaded());
+    QVERIFY(binding->getVariableWrappers().isEmpty());
+    QVERIFY(binding->getMenuWrappers().isEmpty());
+    SyncRun run(binding.get());
+    binding->syncReferencedVariables();
+    QCOMPARE(run.finished.size(), 1);
+}
+
+void TestIOLinkWrapper::destructionOrder()
+{
+    auto binding = load(sampleFile());
+    SyncRun run(binding.get());
+    binding->syncReferencedVariables();
+    QPointer<CommunicationTask> handedOver = run.task(0);
+    LogCapture log;
+    binding.reset();
+    // Tasks handed over are the handler's to delete.
+    QVERIFY(!handedOver.isNull());
+    const QStringList expected = { "Removing sync tasks:", "Removing PD reference wrappers:", "Removing PD wrappers:",
+                                   "Removing variable wrappers:", "Removing menu wrappers:", "Removing legacy IODeviceT.",
+                                   "Completed cleanup of IOLink wrapper." };
+    QStringList seen;
+    for (const QString &line : qAsConst(log.lines)) {
+        for (const QString &prefix : expected)
+            if (line.startsWith(prefix))
+                seen << prefix;
+    }
+    QCOMPARE(seen, expected);
+    QVERIFY(log.lines.contains(QStringLiteral("Removing sync tasks: %1").arg(run.tasks.size())));
+}
+
+OVINEX_TEST_MAIN(TestIOLinkWrapper)
+#include "tst_iolinkwrapper.moc"

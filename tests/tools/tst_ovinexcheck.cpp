@@ -1,0 +1,159 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QList<QJsonObject> results;
+    QByteArray log;
+};
+
+QString tool()
+{
+    return TestEnvironment::buildPath(QStringLiteral("ovinex-check"));
+}
+
+Run check(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool(), arguments);
+    Run run;
+    if (!process.waitForFinished(300000))
+        return run;
+    run.exitCode = process.exitCode();
+    run.log = process.readAllStandardError();
+    for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            run.results << QJsonDocument::fromJson(line).object();
+    }
+    return run;
+}
+
+QByteArray sampleContent()
+{
+    QFile sample(ApplicationSettings::defaultSimulatedDevices().value(0));
+    return sample.open(QIODevice::ReadOnly) ? sample.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+} // namespace
+
+class TestOvinexCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sampleDeviceRunsThrough();
+    void folderChecksDeviceDescriptionsOnly();
+    void failuresSetTheExitStatus_data();
+    void failuresSetTheExitStatus();
+    void badOptionsAreRefused();
+
+private:
+    QTemporaryDir folder;
+};
+
+void TestOvinexCheck::initTestCase()
+{
+    if (!QFileInfo::exists(tool()))
+        QSKIP("ovinex-check is not built");
+    QVERIFY(folder.isValid());
+    QVERIFY(writeFile(folder.filePath("sample.xml"), sampleContent()));
+}
+
+void TestOvinexCheck::sampleDeviceRunsThrough()
+{
+    const Run run = check({ "--seconds", "1", "--language", "de", folder.filePath("sample.xml") });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.results.size(), 1);
+    const QJsonObject result = run.results.first();
+    QCOMPARE(result.value("file").toString(), folder.filePath("sample.xml"));
+    QVERIFY(result.value("ok").toBool());
+    QCOMPARE(result.value("productIds").toArray().first().toString(), QStringLiteral("OVX100"));
+    QVERIFY(result.value("variables").toInt() > result.value("synced").toInt());
+    QVERIFY(result.value("synced").toInt() > 10);
+    QCOMPARE(result.value("syncFailures").toInt(), 0);
+    QVERIFY(result.value("entries").toObject().value("MenuEntrySystemCommand").toInt() >= 4);
+    QVERIFY(result.value("undefined").toArray().isEmpty());
+    QVERIFY(result.value("pdItems").toInt() >= 6);
+    QVERIFY(result.value("pdPayloads").toInt() >= 40);
+    QVERIFY(result.contains("warnings") && result.contains("ms"));
+    // Nothing was written to the user's settings or log folders.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QVERIFY(!QFileInfo::exists(config + "/Korvell GmbH/ovinex-check.conf"));
+}
+
+void TestOvinexCheck::folderChecksDeviceDescriptionsOnly()
+{
+    QTemporaryDir tree;
+    QVERIFY(QDir(tree.path()).mkpath("vendor"));
+    QVERIFY(writeFile(tree.filePath("vendor/device.xml"), sampleContent()));
+    QVERIFY(writeFile(tree.filePath("vendor/texts.xml"), "<ExternalTextDocument/>"));
+    QVERIFY(writeFile(tree.filePath("broken.xml"), "<IODev"));
+    QVERIFY(writeFile(tree.filePath("notes.txt"), "<IODevice/>"));
+    const Run run = check({ "--verbose", "--seconds", "0", tree.path() });
+    QVERIFY(run.log.contains("INF: Loading product XML:"));
+    QCOMPARE(run.results.size(), 1);
+    QCOMPARE(run.results.first().value("file").toString(), tree.filePath("vendor/device.xml"));
+    QCOMPARE(run.exitCode, 0);
+}
+
+void TestOvinexCheck::failuresSetTheExitStatus_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("error");
+    QByteArray unshowable = sampleContent();
+    // A read-write number without range or choices has no entry kind to show it.
+    unshowable.replace("<ValueRange lowerValue=\"10\" upperValue=\"1000\"/>", "");
+    QTest::newRow("menu reference becomes undefined") << "unshowable.xml" << unshowable
+                                                      << "menu references became undefined entries";
+    QTest::newRow("not an XML document") << "garbage.xml" << QByteArray("\x01\x02 no xml") << "";
+}
+
+void TestOvinexCheck::failuresSetTheExitStatus()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, error);
+    const QString path = folder.filePath(name);
+    QVERIFY(writeFile(path, content));
+    const Run run = check({ "--seconds", "0", path, folder.filePath("sample.xml") });
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.results.size(), 2);
+    QVERIFY(!run.results.at(0).value("ok").toBool());
+    if (!error.isEmpty()) {
+        QCOMPARE(run.results.at(0).value("error").toString(), error);
+        QVERIFY(run.results.at(0).value("undefined").toArray().contains(QStringLiteral("V_WindowWidth")));
+    }
+    QVERIFY(run.results.at(1).value("ok").toBool());
+}
+
+void TestOvinexCheck::badOptionsAreRefused()
+{
+    QCOMPARE(check({ "--language", "xx", folder.filePath("sample.xml") }).exitCode, 2);
+    QCOMPARE(check({ "--seconds", "many", folder.filePath("sample.xml") }).exitCode, 2);
+    QCOMPARE(check({}).exitCode, 2);
+}
+
+OVINEX_TEST_MAIN(TestOvinexCheck)
+#include "tst_ovinexcheck.moc"
