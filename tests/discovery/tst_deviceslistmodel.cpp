@@ -35,7 +35,7 @@ private slots:
 private:
     int rowOf(const QString &id) const;
     QVariant role(int row, const char *name) const;
-    bool scan();
+    void scan();
 
     std::unique_ptr<DiscoveryFixture> fixture;
     std::unique_ptr<IODDListModel> catalogue;
@@ -78,7 +78,7 @@ QVariant TestDevicesListModel::role(int row, const char *name) const
 }
 
 // Runs one scan to its end, with every announced device listed.
-bool TestDevicesListModel::scan()
+void TestDevicesListModel::scan()
 {
     QSignalSpy scanning(model.get(), &DevicesListModel::scanningChanged);
     model->startScan();
@@ -86,7 +86,7 @@ bool TestDevicesListModel::scan()
     const int kept = model->getCurrentDevice() ? 1 : 0;
     QTRY_COMPARE_WITH_TIMEOUT(scanning.count(), 2, 20000);
     QTRY_VERIFY(model->rowCount() >= ports - kept);
-    return !model->isScanning();
+    QVERIFY(!model->isScanning());
 }
 
 void TestDevicesListModel::roleNumbersAndNames()
@@ -101,7 +101,8 @@ void TestDevicesListModel::roleNumbersAndNames()
 
 void TestDevicesListModel::scanListsEveryPortWithItsIdentity()
 {
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(model->rowCount(), 2);
     const int test = rowOf(QStringLiteral("SIM1"));
     const int other = rowOf(QStringLiteral("SIM2"));
@@ -127,7 +128,8 @@ void TestDevicesListModel::scanListsEveryPortWithItsIdentity()
 
 void TestDevicesListModel::invalidRequestsGiveNothing()
 {
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     QVERIFY(!model->data(QModelIndex(), 256).isValid());
     QVERIFY(!model->data(model->index(2), 256).isValid());
     QVERIFY(!model->data(model->index(0), 255).isValid());
@@ -138,20 +140,24 @@ void TestDevicesListModel::invalidRequestsGiveNothing()
 void TestDevicesListModel::rescanTimerRunsOnlyBetweenScansWhileIdle()
 {
     QVERIFY(!model->isRescanTimerActive());
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     QVERIFY(model->isRescanTimerActive());
     model->connectToDevice(rowOf(QStringLiteral("SIM2")));
     QVERIFY(!model->isRescanTimerActive());
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     QVERIFY(!model->isRescanTimerActive());
     model->disconnectCurrentDevice();
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     QVERIFY(model->isRescanTimerActive());
 }
 
 void TestDevicesListModel::rescanWhileConnectedKeepsTheConnectedRowFirst()
 {
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     const int row = rowOf(QStringLiteral("SIM1"));
     IOLinkDevice *connected = model->itemAt(row)->getDevice();
     IOLinkDevice *other = model->itemAt(rowOf(QStringLiteral("SIM2")))->getDevice();
@@ -162,7 +168,8 @@ void TestDevicesListModel::rescanWhileConnectedKeepsTheConnectedRowFirst()
     QTRY_VERIFY(SimulatedMaster::instance().isOpen(1));
     const int connects = SimulatedMaster::instance().callCount(1, QStringLiteral("mst_Connect"));
 
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(model->rowCount(), 2);
     QCOMPARE(model->itemAt(0)->getDevice(), connected);
     QCOMPARE(model->getCurrentIndex(), 0);
@@ -179,7 +186,8 @@ void TestDevicesListModel::rescanWhileConnectedKeepsTheConnectedRowFirst()
 
 void TestDevicesListModel::deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce()
 {
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     SimulatedMaster::instance().failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
     QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
     model->connectToDevice(rowOf(QStringLiteral("SIM1")));
@@ -191,7 +199,8 @@ void TestDevicesListModel::deviceFallingBackToNotConnectedClearsTheCurrentDevice
 
 void TestDevicesListModel::connectToRowWithoutDeviceOnlyDisconnects()
 {
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
     model->connectToDevice(99);
     model->connectToDevice(-1);
@@ -201,7 +210,8 @@ void TestDevicesListModel::connectToRowWithoutDeviceOnlyDisconnects()
 
 void TestDevicesListModel::currentIndexIsStoredUnchecked()
 {
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     model->addDeviceItem(new DeviceItem(QStringLiteral("third")));
     QCOMPARE(model->rowCount(), 3);
     QSignalSpy indexChanged(model.get(), &DevicesListModel::currentIndexChanged);
@@ -232,7 +242,8 @@ void TestDevicesListModel::savedSensorsAreListedAndRemovable()
 {
     QSettings *store = fixture->useSensorStore();
     store->setValue(QStringLiteral("SAVED1"), DiscoveryFixture::savedSensor(QStringLiteral("SAVED1"), "Kept Sensor"));
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(model->rowCount(), 3);
     const int saved = rowOf(QStringLiteral("SAVED1"));
     QVERIFY(saved >= 0);
@@ -255,7 +266,8 @@ void TestDevicesListModel::savedSensorsAreListedAndRemovable()
 void TestDevicesListModel::ioddFoundAfterTheCatalogueFolderChanges()
 {
     catalogue->setIoddSearchPath(fixture->emptyPath());
-    QVERIFY(scan());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
     const int row = rowOf(QStringLiteral("SIM1"));
     QCOMPARE(role(row, "hasIODD").toBool(), false);
     IOLinkDevice *device = model->itemAt(row)->getDevice();
