@@ -4,6 +4,7 @@
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "serialdevicediscovery.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QMetaType>
 #include <QThread>
@@ -54,6 +55,9 @@ DevicesListModel::~DevicesListModel()
     scanThread->quit();
     scanThread->wait();
     qInfo() << "Scanning event thread finished.";
+    // Devices announced by the last scan but not yet received would otherwise outlive the model, threads running.
+    shuttingDown = true;
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     delete discovery;
     delete rescanTimer;
     // The items go with the model; the current device among them.
@@ -171,6 +175,10 @@ void DevicesListModel::replaceItemsKeepingCurrent()
 void DevicesListModel::addDevice(IOLinkDevice *device)
 {
     qDebug() << Q_FUNC_INFO << device << device->getProductName();
+    if (shuttingDown) {
+        delete device;
+        return;
+    }
     connect(device, &IOLinkDevice::stateChanged, this, &DevicesListModel::onDeviceStateChanged);
     const int row = rowOfId(device->getAddress());
     if (row >= 0) {

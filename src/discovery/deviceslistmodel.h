@@ -89,4 +89,5 @@ private:
     IOLinkDevice *currentDevice = nullptr;
     int currentIndex = -1;
     QThread *scanThread = nullptr;
+    bool shuttingDown = false;
 };
