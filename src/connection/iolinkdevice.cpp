@@ -335,6 +335,18 @@ void IOLinkDevice::connectToDevice()
 void IOLinkDevice::disconnectFromDevice()
 {
     qInfo() << Q_FUNC_INFO;
+    // Nothing may reach the port while it closes, or a deliberate disconnect would be reported as a lost device.
+    if (communicationHandler) {
+        CommunicationHandler *handler = communicationHandler;
+        const QString notConnectedText = tr("IOLink not connected");
+        QMetaObject::invokeMethod(
+            handler,
+            [handler, notConnectedText]() {
+                handler->stopPolling();
+                handler->abandonTasks(notConnectedText);
+            },
+            Qt::QueuedConnection);
+    }
     if (connectionHandler)
         connectionHandler->disconnectFromDevice();
 }

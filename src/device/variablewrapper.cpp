@@ -288,7 +288,8 @@ void VariableWrapper::setDataFromDevice(quint32 subindex, const QByteArray &payl
 {
     if (PayloadConverter::detail::debugEnabled())
         qDebug() << Q_FUNC_INFO << id << index << subindex << payload.toHex(' ').constData();
-    if (isComplex() && subindex == 0)
+    // A record or array without subindex access is only ever sent as a whole, whichever item was asked for.
+    if (isComplex() && (subindex == 0 || !subindexAccessSupported))
         decodeWholeRecord(payload);
     else
         // A simple value, or one item read by its own subindex, lies at the end of its own payload.

@@ -239,3 +239,15 @@ void MenuEntry::applyReference(const QString &unitCode, const QString &gradientT
         setGradient(gradientText.trimmed().toDouble());
     setDisplayFormat(displayFormat);
 }
+
+void MenuEntry::takeRecordItemName()
+{
+    if (subindex == 0 || !variable || !variable->getVariable())
+        return;
+    for (const myRecordItem &item : variable->getVariable()->recordItems) {
+        if (item.subindex == subindex) {
+            textId = item.nameTextId;
+            return;
+        }
+    }
+}

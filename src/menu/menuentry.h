@@ -85,6 +85,8 @@ protected:
     static QVariant toVariant(const TypedValue &value);
     // Choices of a selection or display, value to name text id; `owner` names the constructor in warnings.
     static QMap<qint64, QString> choiceMap(const QVector<SingleValueEntry> &singleValues, const char *owner);
+    // An entry for a record item is named after the item.
+    void takeRecordItemName();
     // Unit, gradient and digits of a menu reference; the unit only when the standard units know it.
     void applyReference(const QString &unitCode, const QString &gradientText, const QString &displayFormat,
                         const QList<UnitT *> &units);

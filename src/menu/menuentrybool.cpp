@@ -5,6 +5,7 @@ MenuEntryBool::MenuEntryBool(VariableWrapper *var, quint32 subindex, QObject *pa
 {
     setVariableWrapper(var);
     setSubindex(subindex);
+    takeRecordItemName();
 }
 
 QString MenuEntryBool::getQmlFileName() const

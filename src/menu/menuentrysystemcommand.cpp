@@ -20,6 +20,7 @@ MenuEntrySystemCommand::MenuEntrySystemCommand(int buttonValue, VariableWrapper 
 {
     setVariableWrapper(var);
     setSubindex(subindex);
+    takeRecordItemName();
     commandEntries.append(this);
     if (!var || !var->getVariable())
         return;

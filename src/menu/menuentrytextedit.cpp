@@ -9,6 +9,7 @@ MenuEntryTextEdit::MenuEntryTextEdit(VariableWrapper *var, quint32 subindex, QOb
 {
     setVariableWrapper(var);
     setSubindex(subindex);
+    takeRecordItemName();
     // A record item's text is limited by the variable's length, as the device checks the whole variable.
     if (var && var->getVariable())
         maxLength = var->getVariable()->fixedLength;

@@ -222,8 +222,10 @@ void ProcessDataHandler::saveToFile(const QUrl &path)
     putOnClipboard(text);
 
     const QString fileName = path.isLocalFile() ? path.toLocalFile() : path.toString();
-    // Written beside the target and renamed over it at the end, so a failed write keeps the old file.
+    // Written beside the target and renamed over it at the end, so a failed write keeps the old file;
+    // where the folder takes no new files, the file itself is written.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
     if (fileName.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         qWarning() << "can not open" << path;
         reportSaveFailure(path, tr("The file %1 could not be opened for writing. "

@@ -170,6 +170,7 @@ void IoddCheck::summariseBinding(CheckDevice &device, QJsonObject &result) const
     const QList<VariableWrapper *> &variables = binding->getVariableWrappers();
     int synced = 0;
     int failures = 0;
+    QJsonArray failed;
     for (const VariableWrapper *var : variables) {
         const QList<quint32> referenced = var->getReferencedSubindexes();
         if (!var->isReadable() || referenced.isEmpty())
@@ -177,6 +178,8 @@ void IoddCheck::summariseBinding(CheckDevice &device, QJsonObject &result) const
         const bool valid = std::all_of(referenced.begin(), referenced.end(),
                                        [var](quint32 subindex) { return var->getValue(subindex).isValid(); });
         ++(valid ? synced : failures);
+        if (!valid)
+            failed.append(var->getId());
     }
 
     QJsonObject kinds;
@@ -204,6 +207,7 @@ void IoddCheck::summariseBinding(CheckDevice &device, QJsonObject &result) const
     result.insert("variables", variables.size());
     result.insert("synced", synced);
     result.insert("syncFailures", failures);
+    result.insert("syncFailed", failed);
     result.insert("entries", kinds);
     result.insert("undefined", undefined);
     result.insert("undefinedSupported", undefinedSupported);

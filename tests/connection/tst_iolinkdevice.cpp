@@ -175,17 +175,25 @@ void TestIOLinkDevice::connectsSynchronisesPollsAndDisconnects()
     QTRY_VERIFY_WITH_TIMEOUT(intervals.size() >= 20, timeout);
     const qint64 sum = std::accumulate(intervals.begin(), intervals.end(), qint64(0));
     QVERIFY2(sum / intervals.size() >= 10 && sum / intervals.size() <= 80, qPrintable(QString::number(sum)));
+    // Every payload is answered with the output image of the selected process data.
+    QTRY_COMPARE(master().lastOutput(port).size(), 1);
     QCOMPARE(device->getCommunicationLog()->thread(), QThread::currentThread());
     QTRY_VERIFY(device->getCommunicationLog()->rowCount() > int(total));
     QVERIFY(device->property("communication").value<QObject *>() == device->getCommunicationLog());
 
     QPointer<IOLinkWrapper> oldBinding = binding;
+    QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
+    QSignalSpy lost(device.get(), &IOLinkDevice::connectionLost);
     device->disconnectFromDevice();
     QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
     QVERIFY(!device->getBinding());
     QTRY_VERIFY(oldBinding.isNull());
     QTRY_VERIFY(!master().isOpen(port));
     QVERIFY(device->getMenuEntryHandlerObject()->getMenuEntries().isEmpty());
+    // A deliberate disconnect is no lost device.
+    QTest::qWait(100);
+    QVERIFY2(alerts.isEmpty(), alerts.isEmpty() ? "" : qPrintable(alerts.first().at(0).toString()));
+    QCOMPARE(lost.count(), 0);
 }
 
 void TestIOLinkDevice::menuWritesReachTheDevice()

@@ -197,6 +197,10 @@ void TestVariableWrapper::signedRecordItemsAndWholeRecordWrites()
     wrapper.setDataFromDevice(0, octets({0xF3}));
     QCOMPARE(wrapper.getValue(1).toLongLong(), -1ll);
     QCOMPARE(wrapper.getValue(2).toULongLong(), 3ull);
+    // Reading one item of such a record still brings the whole record; each item keeps its own place.
+    wrapper.setDataFromDevice(1, octets({0x7E}));
+    QCOMPARE(wrapper.getValue(1).toLongLong(), 7ll);
+    QCOMPARE(wrapper.getValue(2).toULongLong(), 14ull);
 
     wrapper.setValue(QVariant(qlonglong(-1)), 1);
     wrapper.setValue(QVariant(qulonglong(0)), 2);

@@ -51,6 +51,7 @@ void applyReferenceValueRanges(const IODeviceT &device, StdVariableRefT *referen
         const ValueRangeT *range = reference->ValueRange.at(i);
         ValueRangeEntry entry;
         entry.lower.type = entry.upper.type = code;
+        entry.lower.bitLength = entry.upper.bitLength = variable.bitLength;
         setFromIoddText(entry.lower, range->lowerValue.value, variable.id);
         setFromIoddText(entry.upper, range->upperValue.value, variable.id);
         entry.textId = lastOf(range->Name)->textId.value;
@@ -66,8 +67,8 @@ void applyReferenceSingleValues(const IODeviceT &device, StdVariableRefT *refere
     ::Variable &variable = reference->variable;
     const quint32 code = valueTypeCode(variable.typeName);
 
-    // The reference names the standard values it keeps; compared as converted values, so "0x.."
-    // or "true" spellings match the standard's.
+    // The reference names the standard values it keeps; compared as converted values, so that
+    // spellings such as "true" and "1" or "08" and "8" match the standard's.
     QStringList kept;
     for (int i = 1; i < reference->StdSingleValueRef.size(); ++i) {
         TypedValue value;
@@ -84,6 +85,7 @@ void applyReferenceSingleValues(const IODeviceT &device, StdVariableRefT *refere
         const SingleValueT *single = reference->SingleValue.at(i);
         SingleValueEntry entry;
         entry.value.type = code;
+        entry.value.bitLength = variable.bitLength;
         setFromIoddText(entry.value, single->value.value, variable.id);
         entry.textId = lastOf(single->Name)->textId.value;
         entry.text = textOf(device, entry.textId);

@@ -1,0 +1,244 @@
+#include "testenvironment.h"
+
+#include "menu/menuentryfactory.h"
+#include "menu/menuentryrecorddisplay.h"
+#include "menu/menuentrysingledisplay.h"
+#include "menu/menuentrysystemcommand.h"
+#include "menufixtures.h"
+
+#include <QLoggingCategory>
+
+using namespace MenuFixtures;
+
+class TestMenuEntryFactory : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString kindOf(const MenuEntry *entry)
+    {
+        return entry ? QString::fromLatin1(entry->metaObject()->className()) : QStringLiteral("none");
+    }
+
+    LoadedDevice sample;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(sample.load(sampleFile()));
+    }
+
+    void variableReference_data()
+    {
+        QTest::addColumn<quint32>("type");
+        QTest::addColumn<QString>("access");
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<int>("singleValues");
+        QTest::addColumn<bool>("range");
+        QTest::addColumn<QString>("kind");
+        const quint32 u = VariableWrapper::UIntegerType;
+        const quint32 b = VariableWrapper::BooleanType;
+        const quint32 f = VariableWrapper::Float32Type;
+        const quint32 s = VariableWrapper::StringType;
+        QTest::newRow("ro UInteger, three single values") << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("ro Boolean, two single values") << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
+        QTest::newRow("ro Float32, two single values") << f << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
+        QTest::newRow("ro with a range") << f << "ro" << "" << 2 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("ro plain text") << s << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("rw, two single values") << u << "rw" << "" << 2 << true << "MenuEntryVariableSelection";
+        QTest::newRow("rw Boolean, two single values") << b << "rw" << "" << 2 << false << "MenuEntryVariableSelection";
+        QTest::newRow("rw with a range") << u << "rw" << "" << 1 << true << "MenuEntrySlider";
+        QTest::newRow("rw text") << s << "rw" << "" << 0 << false << "MenuEntryTextEdit";
+        QTest::newRow("rw Boolean") << b << "rw" << "" << 0 << false << "MenuEntryBool";
+        QTest::newRow("rw UInteger, one single value, no range") << u << "rw" << "" << 1 << false << "MenuEntryUndefined";
+        QTest::newRow("restriction ro narrows rw") << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("wo is not shown") << u << "wo" << "" << 0 << true << "MenuEntryUndefined";
+        QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
+    }
+
+    void variableReference()
+    {
+        QFETCH(quint32, type);
+        QFETCH(QString, access);
+        QFETCH(QString, restriction);
+        QFETCH(int, singleValues);
+        QFETCH(bool, range);
+        QFETCH(QString, kind);
+        auto description = simple("V_Param", type, type == VariableWrapper::StringType ? 0 : 16, access, 64,
+                                  type == VariableWrapper::StringType ? 8 : 0);
+        for (int i = 0; i < singleValues; ++i)
+            addSingleValue(*description, i, QStringLiteral("TN_SV%1").arg(i));
+        if (range)
+            addRange(*description, 0, 10);
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Param");
+        reference.accessRightRestriction.value = restriction;
+        QObject parent;
+
+        if (kind == QLatin1String("MenuEntryUndefined"))
+            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Param\""));
+        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        QCOMPARE(kindOf(entry), kind);
+        QCOMPARE(entry->parent(), &parent);
+        QCOMPARE(entry->getId(), QStringLiteral("V_Param"));
+        const bool defined = kind != QLatin1String("MenuEntryUndefined");
+        QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32>({ 0 }) : QList<quint32>());
+    }
+
+    void systemCommandIsAButtonWhateverItsAccess()
+    {
+        auto description = simple("V_SystemCommand", VariableWrapper::UIntegerType, 8, "wo", 2);
+        addSingleValue(*description, 130, "TN_Restore");
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_SystemCommand");
+        addButton(&reference, 129);
+        addButton(&reference, 130);
+        QObject parent;
+        auto *entry = qobject_cast<MenuEntrySystemCommand *>(
+            MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        QVERIFY(entry);
+        QCOMPARE(entry->getButtonValue(), 130);
+        QCOMPARE(entry->getNameId(), QStringLiteral("TN_Restore"));
+    }
+
+    void missingOrEmptyVariable()
+    {
+        QObject parent;
+        UIVariableRefT empty;
+        QCOMPARE(MenuEntryFactory::makeMenuEntry(&empty, {}, {}, &parent), static_cast<MenuEntry *>(nullptr));
+
+        UIVariableRefT unknown;
+        unknown.variableId.value = QStringLiteral("V_Nowhere");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("entry variable is null \"V_Nowhere\""));
+        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&unknown, {}, {}, &parent);
+        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
+        QCOMPARE(entry->getId(), QStringLiteral("V_Nowhere"));
+    }
+
+    void recordItemReference_data()
+    {
+        QTest::addColumn<quint32>("type");
+        QTest::addColumn<QString>("access");
+        QTest::addColumn<int>("singleValues");
+        QTest::addColumn<bool>("range");
+        QTest::addColumn<QString>("kind");
+        const quint32 u = VariableWrapper::UIntegerType;
+        const quint32 b = VariableWrapper::BooleanType;
+        const quint32 f = VariableWrapper::Float32Type;
+        QTest::newRow("ro, no single value") << u << "ro" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("ro, one single value") << u << "ro" << 1 << false << "MenuEntryRecordDisplay";
+        QTest::newRow("ro with a range") << u << "ro" << 1 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("rw, two single values") << u << "rw" << 2 << false << "MenuEntryRecordSelection";
+        QTest::newRow("rw with a range") << u << "rw" << 0 << true << "MenuEntrySlider";
+        QTest::newRow("rw Boolean") << b << "rw" << 0 << false << "MenuEntryBool";
+        QTest::newRow("rw plain number") << f << "rw" << 0 << false << "MenuEntryRecordDisplay";
+        QTest::newRow("wo") << u << "wo" << 0 << false << "MenuEntryUndefined";
+    }
+
+    void recordItemReference()
+    {
+        QFETCH(quint32, type);
+        QFETCH(QString, access);
+        QFETCH(int, singleValues);
+        QFETCH(bool, range);
+        QFETCH(QString, kind);
+        myRecordItem second = item(2, 0, type, type == VariableWrapper::Float32Type ? 32 : 8, access);
+        for (int i = 0; i < singleValues; ++i)
+            addSingleValue(second, i, QStringLiteral("TN_SV%1").arg(i));
+        if (range)
+            addRange(second, 0, 10);
+        auto description = record("V_Rec", 48, { item(1, 40, VariableWrapper::UIntegerType, 8), second });
+        VariableWrapper variable(description.get());
+        UIRecordItemRefT reference;
+        reference.variableId.value = QStringLiteral("V_Rec");
+        reference.subindex.value = QStringLiteral("2");
+        QObject parent;
+
+        if (kind == QLatin1String("MenuEntryUndefined"))
+            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED record:"));
+        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        QCOMPARE(kindOf(entry), kind);
+        QCOMPARE(entry->getId(), QStringLiteral("V_Rec"));
+        const bool defined = kind != QLatin1String("MenuEntryUndefined");
+        QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32>({ 2 }) : QList<quint32>());
+        if (defined) {
+            QCOMPARE(entry->getSubindex(), 2u);
+            QCOMPARE(entry->getTextId(), QStringLiteral("TN_Item2"));
+        }
+    }
+
+    void recordItemReferenceToAMissingSubindex()
+    {
+        auto description = record("V_Rec", 8, { item(1, 0, VariableWrapper::UIntegerType, 8) });
+        VariableWrapper variable(description.get());
+        UIRecordItemRefT reference;
+        reference.variableId.value = QStringLiteral("V_Rec");
+        reference.subindex.value = QStringLiteral("5");
+        QObject parent;
+        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
+        QVERIFY(variable.getReferencedSubindexes().isEmpty());
+    }
+
+    // The sample device through the real document model: what a user of that device sees.
+    void sampleDeviceEntries_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("read-only named states") << "M_Quickstart" << "V_TeachResult" << "MenuEntrySingleDisplay";
+        QTest::newRow("read-only Boolean with named states") << "M_Diagnosis" << "V_EmitterState" << "MenuEntryRecordDisplay";
+        QTest::newRow("selection numbered from 0") << "M_Measurement" << "V_ProcessDataSelect" << "MenuEntryVariableSelection";
+        QTest::newRow("selection restricted to read only") << "M_Parameter_Observer" << "V_ProcessDataSelect" << "MenuEntrySingleDisplay";
+        QTest::newRow("range with a named value") << "M_Measurement" << "V_TemperatureLimit" << "MenuEntrySlider";
+        QTest::newRow("text") << "M_Identification" << "V_LocationText" << "MenuEntryTextEdit";
+        QTest::newRow("Boolean") << "M_DeviceSettings" << "V_LedIndicators" << "MenuEntryBool";
+        QTest::newRow("Boolean with two states") << "M_DeviceSettings" << "V_DisplayOrientation" << "MenuEntryVariableSelection";
+        QTest::newRow("event array") << "M_Diagnosis" << "V_DetailedDeviceStatus" << "MenuEntryArrayDisplay";
+        QTest::newRow("command") << "M_Observation" << "V_SystemCommand" << "MenuEntrySystemCommand";
+    }
+
+    void sampleDeviceEntries()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, variable);
+        QFETCH(QString, kind);
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        const MenuT *menuElement = sample.menu(menu);
+        QVERIFY(menuElement);
+        QObject parent;
+        QString found;
+        for (const UIVariableRefT *reference : menuElement->VariableRef) {
+            if (reference->variableId.value != variable)
+                continue;
+            found = kindOf(MenuEntryFactory::makeMenuEntry(reference, sample.variables, sample.units, &parent));
+        }
+        QCOMPARE(found, kind);
+        QVERIFY(sample.variable(variable)->getReferencedSubindexes().contains(0));
+    }
+
+    void sampleRecordItemsAndUnits()
+    {
+        const MenuT *menu = sample.menu(QStringLiteral("M_SwitchingOutput"));
+        QVERIFY(menu);
+        QObject parent;
+        QStringList kinds;
+        QString unit;
+        for (const UIRecordItemRefT *reference : menu->RecordItemRef) {
+            MenuEntry *entry = MenuEntryFactory::makeMenuEntry(reference, sample.variables, sample.units, &parent);
+            if (!entry)
+                continue;
+            kinds << kindOf(entry);
+            if (entry->getSubindex() == 1)
+                unit = entry->getUnit();
+        }
+        QCOMPARE(kinds, QStringList({ "MenuEntryRecordSelection", "MenuEntrySlider", "MenuEntrySlider", "MenuEntryBool" }));
+        QCOMPARE(unit, QStringLiteral("1013"));
+        QCOMPARE(sample.variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
+    }
+};
+
+OVINEX_TEST_MAIN(TestMenuEntryFactory)
+#include "tst_menuentryfactory.moc"

@@ -1,0 +1,329 @@
+#include "testenvironment.h"
+
+#include "menu/arrayentry.h"
+#include "menu/menuentryarraydisplay.h"
+#include "menu/menuentrybool.h"
+#include "menu/menuentryrecorddisplay.h"
+#include "menu/menuentryrecordselection.h"
+#include "menu/menuentrysingledisplay.h"
+#include "menu/menuentryslider.h"
+#include "menu/menuentrysubmenu.h"
+#include "menu/menuentrysystemcommand.h"
+#include "menu/menuentrytextedit.h"
+#include "menu/menuentryvariableselection.h"
+#include "menufixtures.h"
+
+#include <QSignalSpy>
+
+using namespace MenuFixtures;
+
+class TestMenuEntryKinds : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QByteArray lastWrite(const QSignalSpy &spy)
+    {
+        return spy.isEmpty() ? QByteArray() : spy.last().at(0).toByteArray();
+    }
+
+private slots:
+    void recordSelectionWorksWithPositions()
+    {
+        myRecordItem mode = item(2, 0, VariableWrapper::UIntegerType, 8);
+        addSingleValue(mode, 30, "TN_Thirty");
+        addSingleValue(mode, 10, "TN_Ten");
+        addSingleValue(mode, 20, "TN_Twenty");
+        auto description = record("V_Rec", 16, { item(1, 8, VariableWrapper::UIntegerType, 8), mode });
+        VariableWrapper variable(description.get());
+        MenuEntryRecordSelection entry(&description->recordItems.at(1), &variable, 2);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+
+        QCOMPARE(entry.getTextIds(), QStringList({ "TN_Ten", "TN_Twenty", "TN_Thirty" }));
+        QCOMPARE(entry.getTextId(), QStringLiteral("TN_Item2"));
+        QCOMPARE(variable.getValue(2).toInt(), 10); // the smallest value is preset
+        QCOMPARE(writes.count(), 0);
+
+        variable.setDataFromDevice(2, QByteArray::fromHex("14"));
+        QCOMPARE(entry.property("currentIndex").toInt(), 1);
+
+        entry.setDataFromUserInput(2);
+        QCOMPARE(variable.getValue(2).toInt(), 30);
+        QCOMPARE(writes.count(), 1);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("1e"));
+
+        entry.setCurrentIndex(7);
+        QCOMPARE(variable.getValue(2).toInt(), 10);
+        QCOMPARE(writes.count(), 1);
+
+        variable.setValue(25, 2);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not found in keys"));
+        QCOMPARE(entry.getCurrentIndex(), 0);
+    }
+
+    void recordSelectionKeepsAValueAlreadyRead()
+    {
+        myRecordItem mode = item(1, 0, VariableWrapper::UIntegerType, 8);
+        addSingleValue(mode, 1, "TN_One");
+        addSingleValue(mode, 2, "TN_Two");
+        auto description = record("V_Rec", 8, { mode });
+        VariableWrapper variable(description.get());
+        variable.setDataFromDevice(1, QByteArray::fromHex("02"));
+        MenuEntryRecordSelection entry(&description->recordItems.first(), &variable, 1);
+        QCOMPARE(variable.getValue(1).toInt(), 2);
+        QCOMPARE(entry.getCurrentIndex(), 1);
+    }
+
+    void variableSelectionNumberedFromZeroUsesTheValueAsPosition()
+    {
+        auto description = simple("V_Select", VariableWrapper::UIntegerType, 8);
+        addSingleValue(*description, 0, "TN_A");
+        addSingleValue(*description, 1, "TN_B");
+        addSingleValue(*description, 2, "TN_C");
+        VariableWrapper variable(description.get());
+        MenuEntryVariableSelection entry(&variable, 0);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+        QCOMPARE(entry.property("qmlFileName").toString(), QStringLiteral("qrc:/qml/common/MenuEntryRecordSelection.qml"));
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("02"));
+        QCOMPARE(entry.property("currentIndex").toInt(), 2);
+
+        entry.setDataFromUserInput(1);
+        QCOMPARE(variable.getValue(0).toInt(), 1);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("01"));
+    }
+
+    void variableSelectionWithOtherNumbersWritesTheChosenValue()
+    {
+        auto description = simple("V_Select", VariableWrapper::UIntegerType, 8);
+        addSingleValue(*description, 2, "TN_Two");
+        addSingleValue(*description, 0, "TN_Zero");
+        addSingleValue(*description, 5, "TN_Five");
+        VariableWrapper variable(description.get());
+        MenuEntryVariableSelection entry(&variable, 0);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("05"));
+        QCOMPARE(entry.getCurrentIndex(), 2);
+        entry.setDataFromUserInput(1);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("02"));
+    }
+
+    void recordDisplayShowsNamesOrUndefined()
+    {
+        myRecordItem state = item(1, 0, VariableWrapper::UIntegerType, 8, "ro");
+        addSingleValue(state, 0, "TN_Off");
+        addSingleValue(state, 1, "TN_On");
+        auto description = record("V_State", 8, { state }, "ro");
+        VariableWrapper variable(description.get());
+        MenuEntryRecordDisplay entry(&description->recordItems.first(), &variable, 1);
+
+        variable.setDataFromDevice(1, QByteArray::fromHex("01"));
+        QCOMPARE(entry.property("value").toString(), QStringLiteral("TN_On"));
+        QCOMPARE(entry.property("currentValue").toInt(), 1);
+
+        variable.setDataFromDevice(1, QByteArray::fromHex("07"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("bad value number: 7 Available entries:"));
+        QCOMPARE(entry.property("value").toString(), QStringLiteral("undefined"));
+        QCOMPARE(entry.getCurrentValue(), 7);
+    }
+
+    void recordDisplayOfAWholeBooleanTakesItsOwnChoices()
+    {
+        auto description = simple("V_Emitter", VariableWrapper::BooleanType, 1, "ro");
+        addSingleValue(*description, 0, "TN_Emitter_Off");
+        addSingleValue(*description, 1, "TN_Emitter_On");
+        VariableWrapper variable(description.get());
+        MenuEntryRecordDisplay entry(nullptr, &variable, 0);
+
+        QCOMPARE(entry.getTextIds(), QStringList({ "TN_Emitter_Off", "TN_Emitter_On" }));
+        variable.setDataFromDevice(0, QByteArray::fromHex("01"));
+        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_On"));
+        variable.setDataFromDevice(0, QByteArray::fromHex("00"));
+        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_Off"));
+    }
+
+    void sliderOffersTheScaledRangeAndWritesRawValues()
+    {
+        auto description = simple("V_Level", VariableWrapper::UIntegerType, 16);
+        addRange(*description, 0, 200);
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Level");
+        reference.gradient.value = QStringLiteral("0.5");
+        reference.unitCode.value = QStringLiteral("1013");
+        MenuEntrySlider entry(&reference, &variable, {});
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+
+        QCOMPARE(entry.property("lowerLimit").toDouble(), 0.0);
+        QCOMPARE(entry.property("upperLimit").toDouble(), 100.0);
+        QCOMPARE(entry.property("step").toDouble(), 0.5);
+        QCOMPARE(entry.getDigits(), 1u);
+        QCOMPARE(entry.getUnit(), QString()); // the unit list does not know 1013
+
+        entry.setDataFromUserInput(10);
+        QCOMPARE(variable.getValue(0).toInt(), 20);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("0014"));
+    }
+
+    void sliderRefusesInputThatIsNoNumber()
+    {
+        auto description = simple("V_Level", VariableWrapper::UIntegerType, 16);
+        addRange(*description, 0, 200);
+        VariableWrapper variable(description.get());
+        variable.setDataFromDevice(0, QByteArray::fromHex("0063"));
+        MenuEntrySlider entry(static_cast<const UIVariableRefT *>(nullptr), &variable, {});
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not a number"));
+        entry.setDataFromUserInput(QStringLiteral("ten"));
+        QCOMPARE(writes.count(), 0);
+        QCOMPARE(variable.getValue(0).toInt(), 99);
+    }
+
+    void singleDisplayNamesKnownStates()
+    {
+        auto description = simple("V_Quality", VariableWrapper::UIntegerType, 16, "ro");
+        addSingleValue(*description, 65535, "TN_NoMeasurement");
+        addRange(*description, 0, 1000);
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Quality");
+        reference.gradient.value = QStringLiteral("0.1");
+        MenuEntrySingleDisplay entry(&reference, &variable, {});
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("ffff"));
+        QCOMPARE(entry.property("singleValue").toString(), QStringLiteral("TN_NoMeasurement"));
+        variable.setDataFromDevice(0, QByteArray::fromHex("00eb"));
+        QCOMPARE(entry.property("singleValue").toString(), QString());
+        QCOMPARE(entry.getValue().toDouble(), 23.5);
+        QCOMPARE(entry.property("name").toString(), QString());
+    }
+
+    void textEditWritesWithinTheFixedLength()
+    {
+        auto description = simple("V_Tag", VariableWrapper::StringType, 0, "rw", 24, 4);
+        VariableWrapper variable(description.get());
+        MenuEntryTextEdit entry(&variable, 0);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+        QCOMPARE(entry.property("maxLength").toUInt(), 4u);
+
+        entry.setText(QStringLiteral("ab"));
+        QCOMPARE(entry.property("text").toString(), QStringLiteral("ab"));
+        QCOMPARE(writes.count(), 0);
+
+        entry.setDataFromUserInput(QStringLiteral("xy"));
+        QCOMPARE(lastWrite(writes), QByteArray("xy\0\0", 4));
+    }
+
+    void boolWritesTheCheckedState()
+    {
+        auto description = simple("V_Led", VariableWrapper::BooleanType, 1);
+        VariableWrapper variable(description.get());
+        MenuEntryBool entry(&variable, 0);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+        entry.setDataFromUserInput(true);
+        QVERIFY(entry.property("actValue").toBool());
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("01"));
+        entry.setDataFromUserInput(false);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("00"));
+    }
+
+    void subMenuFollowsItsCondition()
+    {
+        auto description = record("V_Mode", 8, { item(3, 0, VariableWrapper::UIntegerType, 8) });
+        VariableWrapper variable(description.get());
+        UIMenuRefT reference;
+        reference.menuId.value = QStringLiteral("M_Window");
+        ConditionT *condition = addTo(reference.Condition);
+        condition->variableId.value = QStringLiteral("V_Mode");
+        condition->subindex.value = QStringLiteral("3");
+        condition->value.value = QStringLiteral("1");
+        MenuEntrySubMenu entry(&reference, { &variable });
+        QSignalSpy visibility(&entry, &MenuEntry::visibleChanged);
+
+        QCOMPARE(entry.getId(), QStringLiteral("M_Window"));
+        QVERIFY(!entry.property("visible").toBool());
+        variable.setDataFromDevice(3, QByteArray::fromHex("01"));
+        QVERIFY(entry.property("visible").toBool());
+        QCOMPARE(visibility.count(), 1);
+        variable.setDataFromDevice(3, QByteArray::fromHex("02"));
+        QVERIFY(!entry.property("visible").toBool());
+        QCOMPARE(visibility.count(), 2);
+    }
+
+    void arrayDisplayShowsEveryElement()
+    {
+        auto description = octetArray("V_DetailedDeviceStatus", 4, 3);
+        VariableWrapper variable(description.get());
+        MenuEntryArrayDisplay entry(&variable, 0);
+
+        const QList<QObject *> before = entry.getByteArray();
+        QCOMPARE(before.size(), 4);
+        for (int i = 0; i < before.size(); ++i) {
+            QCOMPARE(before.at(i)->property("index").toUInt(), uint(i + 1));
+            QCOMPARE(before.at(i)->property("content").toUInt(), 65535u);
+        }
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("f41801" "000000" "e48d01" "000000"));
+        const QList<QObject *> after = entry.property("byteArray").value<QList<QObject *>>();
+        QCOMPARE(after.size(), 4);
+        QCOMPARE(after.at(0)->property("content").toUInt(), 0x1801u);
+        QCOMPARE(after.at(1)->property("content").toUInt(), 0u);
+        QCOMPARE(after.at(2)->property("content").toUInt(), 0x8d01u);
+    }
+
+    void arrayDisplayOfNumbersCountsInBits()
+    {
+        auto description = std::make_unique<Variable>();
+        description->id = QStringLiteral("V_Codes");
+        description->accessRights = QStringLiteral("ro");
+        description->typeName = QStringLiteral("ArrayT");
+        description->subindexAccessSupported = true;
+        description->bitLength = 48;
+        for (quint32 i = 0; i < 3; ++i)
+            description->recordItems.append(item(i + 1, 0, VariableWrapper::UIntegerType, 16, "ro"));
+        VariableWrapper variable(description.get());
+        MenuEntryArrayDisplay entry(&variable, 0);
+        variable.setDataFromDevice(0, QByteArray::fromHex("0001" "0002" "0003"));
+        const QList<QObject *> elements = entry.getByteArray();
+        QCOMPARE(elements.size(), 3);
+        QCOMPARE(elements.at(2)->property("content").toUInt(), 3u);
+    }
+
+    void commandButtonsShareOneWidth()
+    {
+        auto description = simple("V_SystemCommand", VariableWrapper::UIntegerType, 8, "wo", 2);
+        addSingleValue(*description, 128, "TN_Reset", "Reset");
+        addSingleValue(*description, 130, "TN_Factory", "Restore factory settings");
+        VariableWrapper variable(description.get());
+        QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
+        {
+            MenuEntrySystemCommand reset(128, &variable, 0);
+            MenuEntrySystemCommand factory(130, &variable, 0);
+            QSignalSpy resetWidth(&reset, &MenuEntrySystemCommand::maxNameLengthChanged);
+            QCOMPARE(reset.property("nameId").toString(), QStringLiteral("TN_Reset"));
+            QCOMPARE(reset.property("maxNameLength").toUInt(), 24u);
+            QCOMPARE(factory.property("maxNameLength").toUInt(), 24u);
+
+            // German texts: the first report in a new language starts afresh.
+            reset.onLanguageChanged(12, QStringLiteral("de"));
+            QCOMPARE(factory.property("maxNameLength").toUInt(), 12u);
+            factory.onLanguageChanged(30, QStringLiteral("de"));
+            reset.onLanguageChanged(12, QStringLiteral("de"));
+            QCOMPARE(reset.property("maxNameLength").toUInt(), 30u);
+            QCOMPARE(resetWidth.count(), 2);
+
+            factory.onLanguageChanged(9, QStringLiteral("fr"));
+            QCOMPARE(reset.property("maxNameLength").toUInt(), 9u);
+
+            QSignalSpy writes(&factory, &MenuEntry::writeRequested);
+            factory.onButtonClicked();
+            QCOMPARE(lastWrite(writes), QByteArray::fromHex("82"));
+        }
+        QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
+    }
+
+};
+
+OVINEX_TEST_MAIN(TestMenuEntryKinds)
+#include "tst_menuentrykinds.moc"
