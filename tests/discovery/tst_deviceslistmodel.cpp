@@ -25,6 +25,7 @@ private slots:
     void invalidRequestsGiveNothing();
     void rescanTimerRunsOnlyBetweenScansWhileIdle();
     void rescanWhileConnectedKeepsTheConnectedRowFirst();
+    void connectedDeviceIsSavedAfterSynchronising();
     void deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce();
     void connectToRowWithoutDeviceOnlyDisconnects();
     void currentIndexIsStoredUnchecked();
@@ -182,6 +183,30 @@ void TestDevicesListModel::rescanWhileConnectedKeepsTheConnectedRowFirst()
     model->disconnectCurrentDevice();
     QCOMPARE(model->getCurrentDevice(), nullptr);
     QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
+}
+
+void TestDevicesListModel::connectedDeviceIsSavedAfterSynchronising()
+{
+    QSettings *store = fixture->useSensorStore();
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    const int row = rowOf(QStringLiteral("SIM1"));
+    model->connectToDevice(row);
+    QTRY_COMPARE_WITH_TIMEOUT(role(row, "connected").toBool(), true, 20000);
+    QCOMPARE(role(row, "connecting").toBool(), false);
+    QTRY_COMPARE(role(row, "previouslyConnected").toBool(), true);
+    QVERIFY(store->contains(QStringLiteral("SIM1")));
+    DeviceItem saved;
+    QVERIFY(saved.fromJsonString(QStringLiteral("SIM1"), store->value(QStringLiteral("SIM1")).toString()));
+    QCOMPARE(saved.getProductId(), QStringLiteral("OVX-TEST"));
+    QCOMPARE(saved.getSerialNumber(), QStringLiteral("TS000042"));
+
+    // The connected saved sensor's row cannot be removed from under the user.
+    QVERIFY(!model->remove(row));
+    model->disconnectCurrentDevice();
+    QTRY_COMPARE(role(row, "connected").toBool(), false);
+    QVERIFY(model->remove(row));
+    QVERIFY(!store->contains(QStringLiteral("SIM1")));
 }
 
 void TestDevicesListModel::deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce()
