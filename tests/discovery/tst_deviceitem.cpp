@@ -34,12 +34,10 @@ private slots:
     void identityPrecedence_data();
     void identityPrecedence();
     void matchingIoddGivesDescriptionAndPictures();
-    void withoutIoddTheDesktopIconStands();
     void catalogueChangesFindAndLoseTheIodd();
     void severalIoddsForOneProduct();
     void finishedSynchronisationSavesTheSensor();
     void replacedDeviceIsReleased();
-    void connectedFollowsTheDeviceState();
 
 private:
     bool writeIodd(const QString &folder, const QString &fileName, const QString &date) const;
@@ -152,16 +150,6 @@ void TestDeviceItem::matchingIoddGivesDescriptionAndPictures()
     QVERIFY(!item.getDeviceIcon().startsWith(QStringLiteral("file:////")));
 }
 
-void TestDeviceItem::withoutIoddTheDesktopIconStands()
-{
-    DeviceItem item(QStringLiteral("COM7"));
-    item.setDevice(device().release());
-    QCOMPARE(item.getIoddEntry(), nullptr);
-    QCOMPARE(item.getDeviceIcon(), QStringLiteral("qrc:/icons/usb_black_24dp.svg"));
-    QCOMPARE(item.getDeviceSymbol(), QStringLiteral("qrc:/icons/usb_black_24dp.svg"));
-    QVERIFY(item.getDevice()->getIoddFile().isEmpty());
-}
-
 void TestDeviceItem::catalogueChangesFindAndLoseTheIodd()
 {
     catalogue->setIoddSearchPath(folder(QStringLiteral("none/iodds")));
@@ -234,20 +222,6 @@ void TestDeviceItem::replacedDeviceIsReleased()
     QTRY_VERIFY(first.isNull());
     QVERIFY(item.getDevice());
     QCOMPARE(item.getDevice()->parent(), &item);
-}
-
-void TestDeviceItem::connectedFollowsTheDeviceState()
-{
-    DeviceItem item(QStringLiteral("COM7"));
-    QVERIFY(!item.isConnected());
-    auto *live = device().release();
-    item.setDevice(live);
-    QSignalSpy connection(&item, &DeviceItem::connectionChanged);
-    live->setState(QStringLiteral("connected"));
-    QVERIFY(item.isConnected());
-    QVERIFY(!connection.isEmpty());
-    live->setState(QStringLiteral("syncing"));
-    QVERIFY(!item.isConnected());
 }
 
 OVINEX_TEST_MAIN(TestDeviceItem)

@@ -120,24 +120,30 @@ void TestDevicesFilterModel::sortOrder()
     ApplicationSettings::instance()->setFilterUsbDevices(false);
     scan();
     model->addDeviceItem(new DeviceItem(QStringLiteral("nothing")));
+    // Listed after the stored ones and against their id order.
+    for (const QString &id : { QStringLiteral("T2"), QStringLiteral("T1") }) {
+        auto *item = new DeviceItem;
+        QVERIFY(item->fromJsonString(id, DiscoveryFixture::savedSensor(id, "Same")));
+        model->addDeviceItem(item);
+    }
     filter->sortListView();
 
     // Saved sensors by name (equal names by id), then live ports by name, then rows with nothing behind them.
     QStringList ids = proxyIds();
-    QCOMPARE(ids.size(), 6);
-    QCOMPARE(ids.mid(0, 3), (QStringList { "A9", "S1", "S2" }));
+    QCOMPARE(ids.size(), 8);
+    QCOMPARE(ids.mid(0, 5), (QStringList { "A9", "S1", "S2", "T1", "T2" }));
     QCOMPARE(ids.last(), QStringLiteral("nothing"));
-    const QString firstLive = filter->data(filter->index(3, 0), DevicesListModel::NameRole).toString();
-    const QString secondLive = filter->data(filter->index(4, 0), DevicesListModel::NameRole).toString();
+    const QString firstLive = filter->data(filter->index(5, 0), DevicesListModel::NameRole).toString();
+    const QString secondLive = filter->data(filter->index(6, 0), DevicesListModel::NameRole).toString();
     QVERIFY2(firstLive < secondLive, qPrintable(firstLive + " / " + secondLive));
 
     // A connected port goes ahead of the other live ports, still behind the saved sensors.
-    const QString later = ids.at(4);
-    IOLinkDevice *device = model->itemAt(filter->getSourceRow(4))->getDevice();
+    const QString later = ids.at(6);
+    IOLinkDevice *device = model->itemAt(filter->getSourceRow(6))->getDevice();
     device->setState(QStringLiteral("connected"));
     ids = proxyIds();
-    QCOMPARE(ids.at(3), later);
-    QCOMPARE(ids.mid(0, 3), (QStringList { "A9", "S1", "S2" }));
+    QCOMPARE(ids.at(5), later);
+    QCOMPARE(ids.mid(0, 5), (QStringList { "A9", "S1", "S2", "T1", "T2" }));
     device->setState(QStringLiteral("notConnected"));
 }
 
