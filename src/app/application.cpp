@@ -1,7 +1,11 @@
 #include "application.h"
 
 #include "applicationsettings.h"
+#include "connection/iolinkdevice.h"
+#include "device/iolinkwrapper.h"
 #include "discovery/deviceitem.h"
+#include "discovery/devicesfiltermodel.h"
+#include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
@@ -27,6 +31,10 @@ Application::~Application()
 {
     delete engine;
     engine = nullptr;
+    delete devicesFilterModel;
+    devicesFilterModel = nullptr;
+    delete devicesModel;
+    devicesModel = nullptr;
     delete ioddModel;
     ioddModel = nullptr;
 }
@@ -49,6 +57,8 @@ void Application::registerMetaTypes()
 {
     qRegisterMetaType<DeviceItem *>("DeviceItem*");
     qRegisterMetaType<IODDEntry *>("IODDEntry*");
+    qRegisterMetaType<IOLinkDevice *>("IOLinkDevice*");
+    qRegisterMetaType<IOLinkWrapper *>("IOLinkWrapper*");
     qRegisterMetaType<QList<unsigned int>>("QList<unsigned int>");
     // Lets QML iterate such lists like arrays.
     if (!QMetaType::hasRegisteredConverterFunction<QList<unsigned int>, QtMetaTypePrivate::QSequentialIterableImpl>())
@@ -63,10 +73,15 @@ void Application::createModels()
     SamplePackage::installInto(ApplicationSettings::defaultIoddSearchPath());
 #endif
     ioddModel = new IODDListModel(this);
+    devicesModel = new DevicesListModel(ioddModel, this);
+    devicesFilterModel = new DevicesFilterModel(this);
+    devicesFilterModel->setSourceModel(devicesModel);
 }
 
 void Application::publishContextProperties()
 {
+    engine->rootContext()->setContextProperty(QStringLiteral("devicesModel"), devicesModel);
+    engine->rootContext()->setContextProperty(QStringLiteral("devicesFilterModel"), devicesFilterModel);
     engine->rootContext()->setContextProperty(QStringLiteral("ioddModel"), ioddModel);
     engine->rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
 }
@@ -94,6 +109,8 @@ void Application::setLanguage(const QString &language)
     qInfo() << Q_FUNC_INFO << "Change language to:" << language;
     // Removed every time, also when empty: installing it again would list it twice.
     removeTranslator(&translator);
+    if (devicesModel && devicesModel->getCurrentDevice())
+        devicesModel->getCurrentDevice()->setLanguage(language);
     // Non-null empty delimiters and suffix: exactly this file, no fallback to similar names.
     translator.load(QStringLiteral(":/languages/ovinex_") + language + QStringLiteral(".qm"), QString(),
                     QStringLiteral(""), QStringLiteral(""));

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTranslator>
 
+class DevicesFilterModel;
+class DevicesListModel;
 class IODDListModel;
 class QQmlApplicationEngine;
 
@@ -20,6 +22,8 @@ public:
     void setLanguage(const QString &language);
 
     QQmlApplicationEngine *getEngine() const { return engine; }
+    DevicesListModel *getDevicesModel() const { return devicesModel; }
+    DevicesFilterModel *getDevicesFilterModel() const { return devicesFilterModel; }
 
 public slots:
     void handleLanguageChanged();
@@ -33,6 +37,8 @@ private:
 
     QQmlApplicationEngine *engine = nullptr;
     QTranslator translator;
+    DevicesListModel *devicesModel = nullptr;
+    DevicesFilterModel *devicesFilterModel = nullptr;
     const QString mobileMainQml = QStringLiteral("qrc:/qml/mobile/ContentMobile.qml");
     const QString desktopMainQml = QStringLiteral("qrc:/qml/desktop/ContentDesktop.qml");
     IODDListModel *ioddModel = nullptr;

@@ -2,6 +2,8 @@
 
 #include "app/application.h"
 #include "app/applicationsettings.h"
+#include "discovery/devicesfiltermodel.h"
+#include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 
 #include <QDesktopServices>
@@ -76,6 +78,17 @@ void TestApplication::initPublishesSettingsAndLoadsDesktopWindow()
     QVERIFY(catalogue);
     QCOMPARE(ApplicationSettings::instance()->getIoddSearchPath(), ApplicationSettings::defaultIoddSearchPath());
     QCOMPARE(catalogue->rowCount(), 1);
+
+    auto *devices = qobject_cast<DevicesListModel *>(
+        engine->rootContext()->contextProperty(QStringLiteral("devicesModel")).value<QObject *>());
+    QVERIFY(devices);
+    QCOMPARE(devices->parent(), application);
+    auto *filter = qobject_cast<DevicesFilterModel *>(
+        engine->rootContext()->contextProperty(QStringLiteral("devicesFilterModel")).value<QObject *>());
+    QVERIFY(filter);
+    QCOMPARE(filter->sourceModel(), devices);
+    QVERIFY(QMetaType::type("IOLinkDevice*") != QMetaType::UnknownType);
+    QVERIFY(QMetaType::type("IOLinkWrapper*") != QMetaType::UnknownType);
 
     QQuickWindow *main = window();
     QVERIFY(main);

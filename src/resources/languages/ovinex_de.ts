@@ -239,6 +239,157 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
   </context>
   <context>
+    <name>IOLinkSerialDevice</name>
+    <message>
+      <source>Appear</source>
+      <translation>Kommend</translation>
+    </message>
+    <message>
+      <source>Backup inconsistency – Data Storage unspecific error</source>
+      <translation>Datenhaltung inkonsistent – unspezifischer Fehler der Datenhaltung</translation>
+    </message>
+    <message>
+      <source>Backup inconsistency – identity fault</source>
+      <translation>Datenhaltung inkonsistent – Identitätsfehler</translation>
+    </message>
+    <message>
+      <source>Backup inconsistency – memory out of range (2048 octets)</source>
+      <translation>Datenhaltung inkonsistent – Speicher überschritten (2048 Oktette)</translation>
+    </message>
+    <message>
+      <source>Backup inconsistency – upload fault</source>
+      <translation>Datenhaltung inkonsistent – Fehler beim Hochladen</translation>
+    </message>
+    <message>
+      <source>DL: Device plugged in – PD stop</source>
+      <translation>DL: Gerät angeschlossen – Prozessdaten gestoppt</translation>
+    </message>
+    <message>
+      <source>Data Storage buffer overflow</source>
+      <translation>Datenhaltung: Pufferüberlauf</translation>
+    </message>
+    <message>
+      <source>Data Storage identification mismatch</source>
+      <translation>Datenhaltung: Identifikation stimmt nicht überein</translation>
+    </message>
+    <message>
+      <source>Data Storage parameter access denied</source>
+      <translation>Datenhaltung: Parameterzugriff verweigert</translation>
+    </message>
+    <message>
+      <source>Data Storage upload completed and new data object available</source>
+      <translation>Datenhaltung: Hochladen abgeschlossen, neues Datenobjekt verfügbar</translation>
+    </message>
+    <message>
+      <source>Data Storage upload request</source>
+      <translation>Datenhaltung: Anforderung zum Hochladen</translation>
+    </message>
+    <message>
+      <source>Device communication lost</source>
+      <translation>Kommunikation mit dem Gerät verloren</translation>
+    </message>
+    <message>
+      <source>Disappear</source>
+      <translation>Gehend</translation>
+    </message>
+    <message>
+      <source>Event: %1
+Code: %2
+Mode: %3</source>
+      <translation>Ereignis: %1
+Code: %2
+Modus: %3</translation>
+    </message>
+    <message>
+      <source>ISDU batch failed – parameter inconsistency?</source>
+      <translation>ISDU-Block fehlgeschlagen – Parameter inkonsistent?</translation>
+    </message>
+    <message>
+      <source>Incorrect DeviceID – Inspection Level mismatch</source>
+      <translation>Falsche DeviceID – Prüfstufe stimmt nicht überein</translation>
+    </message>
+    <message>
+      <source>Incorrect Event signalling</source>
+      <translation>Fehlerhafte Ereignismeldung</translation>
+    </message>
+    <message>
+      <source>Incorrect VendorID – Inspection Level mismatch</source>
+      <translation>Falsche VendorID – Prüfstufe stimmt nicht überein</translation>
+    </message>
+    <message>
+      <source>Invalid cycle time</source>
+      <translation>Ungültige Zykluszeit</translation>
+    </message>
+    <message>
+      <source>No Device (communication)</source>
+      <translation>Kein Gerät (Kommunikation)</translation>
+    </message>
+    <message>
+      <source>Overcurrent at C/Q (if digital output) – check load</source>
+      <translation>Überstrom an C/Q (bei Digitalausgang) – Last prüfen</translation>
+    </message>
+    <message>
+      <source>Overcurrent at I/Q – check load</source>
+      <translation>Überstrom an I/Q – Last prüfen</translation>
+    </message>
+    <message>
+      <source>Overcurrent at L+ – check power supply (e.g. L1+)</source>
+      <translation>Überstrom an L+ – Spannungsversorgung prüfen (z. B. L1+)</translation>
+    </message>
+    <message>
+      <source>Overtemperature – check Master temperature and load</source>
+      <translation>Übertemperatur – Temperatur und Last des Masters prüfen</translation>
+    </message>
+    <message>
+      <source>P24 (Class B) missing or undervoltage</source>
+      <translation>P24 (Class B) fehlt oder Unterspannung</translation>
+    </message>
+    <message>
+      <source>Parameter inconsistency – download fault</source>
+      <translation>Parameter inkonsistent – Fehler beim Herunterladen</translation>
+    </message>
+    <message>
+      <source>Port status changed</source>
+      <translation>Portstatus geändert</translation>
+    </message>
+    <message>
+      <source>Revision fault – incompatible protocol version</source>
+      <translation>Revisionsfehler – inkompatible Protokollversion</translation>
+    </message>
+    <message>
+      <source>Short circuit at C/Q (if digital output) – check wiring</source>
+      <translation>Kurzschluss an C/Q (bei Digitalausgang) – Verdrahtung prüfen</translation>
+    </message>
+    <message>
+      <source>Short circuit at C/Q – check wire connection</source>
+      <translation>Kurzschluss an C/Q – Verdrahtung prüfen</translation>
+    </message>
+    <message>
+      <source>Short circuit at I/Q – check wiring</source>
+      <translation>Kurzschluss an I/Q – Verdrahtung prüfen</translation>
+    </message>
+    <message>
+      <source>Short circuit at L+ – check wire connection</source>
+      <translation>Kurzschluss an L+ – Verdrahtung prüfen</translation>
+    </message>
+    <message>
+      <source>Short circuit at P24 (Class B) – check wire connection (e.g. L2+)</source>
+      <translation>Kurzschluss an P24 (Class B) – Verdrahtung prüfen (z. B. L2+)</translation>
+    </message>
+    <message>
+      <source>Single Shot</source>
+      <translation>Einmalig</translation>
+    </message>
+    <message>
+      <source>Startup parametrization error – check parameter</source>
+      <translation>Parametrierfehler beim Anlauf – Parameter prüfen</translation>
+    </message>
+    <message>
+      <source>Undefined</source>
+      <translation>Undefiniert</translation>
+    </message>
+  </context>
+  <context>
     <name>IdentificationPage</name>
     <message>
       <source>Communication</source>

@@ -239,6 +239,157 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
   </context>
   <context>
+    <name>IOLinkSerialDevice</name>
+    <message>
+      <source>Appear</source>
+      <translation>Apparition</translation>
+    </message>
+    <message>
+      <source>Backup inconsistency – Data Storage unspecific error</source>
+      <translation>Sauvegarde incohérente – erreur non spécifique du stockage des données</translation>
+    </message>
+    <message>
+      <source>Backup inconsistency – identity fault</source>
+      <translation>Sauvegarde incohérente – erreur d’identité</translation>
+    </message>
+    <message>
+      <source>Backup inconsistency – memory out of range (2048 octets)</source>
+      <translation>Sauvegarde incohérente – mémoire dépassée (2048 octets)</translation>
+    </message>
+    <message>
+      <source>Backup inconsistency – upload fault</source>
+      <translation>Sauvegarde incohérente – erreur de téléversement</translation>
+    </message>
+    <message>
+      <source>DL: Device plugged in – PD stop</source>
+      <translation>DL : appareil branché – arrêt des données de process</translation>
+    </message>
+    <message>
+      <source>Data Storage buffer overflow</source>
+      <translation>Stockage des données : dépassement de tampon</translation>
+    </message>
+    <message>
+      <source>Data Storage identification mismatch</source>
+      <translation>Stockage des données : identification non concordante</translation>
+    </message>
+    <message>
+      <source>Data Storage parameter access denied</source>
+      <translation>Stockage des données : accès aux paramètres refusé</translation>
+    </message>
+    <message>
+      <source>Data Storage upload completed and new data object available</source>
+      <translation>Stockage des données : téléversement terminé, nouvel objet de données disponible</translation>
+    </message>
+    <message>
+      <source>Data Storage upload request</source>
+      <translation>Stockage des données : demande de téléversement</translation>
+    </message>
+    <message>
+      <source>Device communication lost</source>
+      <translation>Communication avec l’appareil perdue</translation>
+    </message>
+    <message>
+      <source>Disappear</source>
+      <translation>Disparition</translation>
+    </message>
+    <message>
+      <source>Event: %1
+Code: %2
+Mode: %3</source>
+      <translation>Événement : %1
+Code : %2
+Mode : %3</translation>
+    </message>
+    <message>
+      <source>ISDU batch failed – parameter inconsistency?</source>
+      <translation>Lot ISDU échoué – paramètres incohérents ?</translation>
+    </message>
+    <message>
+      <source>Incorrect DeviceID – Inspection Level mismatch</source>
+      <translation>DeviceID incorrect – niveau d’inspection non concordant</translation>
+    </message>
+    <message>
+      <source>Incorrect Event signalling</source>
+      <translation>Signalisation d’événement incorrecte</translation>
+    </message>
+    <message>
+      <source>Incorrect VendorID – Inspection Level mismatch</source>
+      <translation>VendorID incorrect – niveau d’inspection non concordant</translation>
+    </message>
+    <message>
+      <source>Invalid cycle time</source>
+      <translation>Temps de cycle non valide</translation>
+    </message>
+    <message>
+      <source>No Device (communication)</source>
+      <translation>Aucun appareil (communication)</translation>
+    </message>
+    <message>
+      <source>Overcurrent at C/Q (if digital output) – check load</source>
+      <translation>Surintensité sur C/Q (si sortie numérique) – vérifier la charge</translation>
+    </message>
+    <message>
+      <source>Overcurrent at I/Q – check load</source>
+      <translation>Surintensité sur I/Q – vérifier la charge</translation>
+    </message>
+    <message>
+      <source>Overcurrent at L+ – check power supply (e.g. L1+)</source>
+      <translation>Surintensité sur L+ – vérifier l’alimentation (p. ex. L1+)</translation>
+    </message>
+    <message>
+      <source>Overtemperature – check Master temperature and load</source>
+      <translation>Surchauffe – vérifier la température et la charge du maître</translation>
+    </message>
+    <message>
+      <source>P24 (Class B) missing or undervoltage</source>
+      <translation>P24 (Class B) absente ou sous-tension</translation>
+    </message>
+    <message>
+      <source>Parameter inconsistency – download fault</source>
+      <translation>Paramètres incohérents – erreur de téléchargement</translation>
+    </message>
+    <message>
+      <source>Port status changed</source>
+      <translation>État du port modifié</translation>
+    </message>
+    <message>
+      <source>Revision fault – incompatible protocol version</source>
+      <translation>Erreur de révision – version de protocole incompatible</translation>
+    </message>
+    <message>
+      <source>Short circuit at C/Q (if digital output) – check wiring</source>
+      <translation>Court-circuit sur C/Q (si sortie numérique) – vérifier le câblage</translation>
+    </message>
+    <message>
+      <source>Short circuit at C/Q – check wire connection</source>
+      <translation>Court-circuit sur C/Q – vérifier le câblage</translation>
+    </message>
+    <message>
+      <source>Short circuit at I/Q – check wiring</source>
+      <translation>Court-circuit sur I/Q – vérifier le câblage</translation>
+    </message>
+    <message>
+      <source>Short circuit at L+ – check wire connection</source>
+      <translation>Court-circuit sur L+ – vérifier le câblage</translation>
+    </message>
+    <message>
+      <source>Short circuit at P24 (Class B) – check wire connection (e.g. L2+)</source>
+      <translation>Court-circuit sur P24 (Class B) – vérifier le câblage (p. ex. L2+)</translation>
+    </message>
+    <message>
+      <source>Single Shot</source>
+      <translation>Unique</translation>
+    </message>
+    <message>
+      <source>Startup parametrization error – check parameter</source>
+      <translation>Erreur de paramétrage au démarrage – vérifier les paramètres</translation>
+    </message>
+    <message>
+      <source>Undefined</source>
+      <translation>Non défini</translation>
+    </message>
+  </context>
+  <context>
     <name>IdentificationPage</name>
     <message>
       <source>Communication</source>

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "master/serialportdescriptor.h"
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QPair>
+#include <QStringList>
+
+#include <atomic>
+
+class IOLinkDevice;
+
+// Finds the IO-Link masters among the ports of the bound master provider. Lives in a thread of its own:
+// every scan probes each port, which blocks for the duration of the master calls.
+class SerialDeviceDiscovery : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool scanning READ isScanning NOTIFY scanningChanged)
+
+public:
+    explicit SerialDeviceDiscovery(QObject *parent = nullptr);
+    ~SerialDeviceDiscovery() override;
+
+    // Called from the main thread; the scan runs later in the discovery's thread.
+    void startScan(IOLinkDevice *currentDevice);
+    bool isScanning() const { return scanning; }
+
+signals:
+    void scanningRequested(IOLinkDevice *currentDevice);
+    void scanningChanged();
+    void deviceDiscovered(IOLinkDevice *device);
+
+public slots:
+    void runSerialScan(IOLinkDevice *currentDevice);
+    void onDeviceDiscovered(const SerialPortDescriptor &info);
+    void onDeviceScanFinished();
+
+private:
+    struct BindingChoice
+    {
+        bool simulated = false;
+        QStringList simulatedDevices;
+        bool operator!=(const BindingChoice &other) const
+        {
+            return simulated != other.simulated || simulatedDevices != other.simulatedDevices;
+        }
+    };
+
+    static BindingChoice currentChoice();
+    void rebindIfChosenOtherwise();
+    QString addressToSkip(IOLinkDevice *currentDevice);
+    void setScanning(bool value);
+
+    std::atomic<bool> scanning { false };
+    // Filled in the main thread by startScan, taken by the scans in order. The address of the current device
+    // is read when the request is made: by the time the scan runs, that device may be gone.
+    QMutex requestMutex;
+    QList<QPair<IOLinkDevice *, QString>> pendingSkips;
+    BindingChoice requestedChoice;
+    BindingChoice boundChoice;
+    bool choiceKnown = false;
+};

@@ -1,0 +1,267 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "connection/iolinkserialdevice.h"
+#include "connection/iqcommcommunicationhandler.h"
+#include "master/masterlibrary.h"
+#include "master/simulatedmaster.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+SerialPortDescriptor virtualPort(int number)
+{
+    const QList<SerialPortDescriptor> ports = SimulatedMaster::instance().availablePorts();
+    return number >= 1 && number <= ports.size() ? ports.at(number - 1) : SerialPortDescriptor();
+}
+
+SerialPortDescriptor portWithManufacturer(int number, const QString &manufacturer)
+{
+    SerialPortDescriptor port = virtualPort(number);
+    port.setManufacturer(manufacturer);
+    return port;
+}
+
+int calls(const QString &name, int port = 1)
+{
+    return SimulatedMaster::instance().callCount(port, name);
+}
+
+IqCommCommunicationHandler *backEnd(const IOLinkDevice &device)
+{
+    return qobject_cast<IqCommCommunicationHandler *>(device.getCommunicationHandler());
+}
+
+} // namespace
+
+class TestIOLinkSerialDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void probeReadsIdentityAndClosesThePort();
+    void firstConnectRetriedOnlyForFtdi_data();
+    void firstConnectRetriedOnlyForFtdi();
+    void identityReadsRetriedFourTimes_data();
+    void identityReadsRetriedFourTimes();
+    void portWithoutDeviceGetsFallbackName_data();
+    void portWithoutDeviceGetsFallbackName();
+    void portWithoutNumberIsNeverOpened();
+    void eventAlertTexts_data();
+    void eventAlertTexts();
+    void eventFromTheMasterBecomesAnAlert();
+    void eventTextsAreTranslated();
+    void handleFollowsTheConnection();
+};
+
+void TestIOLinkSerialDevice::initTestCase()
+{
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices(
+        QStringList { TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")) });
+    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+}
+
+void TestIOLinkSerialDevice::init()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    master.setDeviceFiles(master.deviceFiles());
+    QCOMPARE(master.availablePorts().size(), 1);
+}
+
+void TestIOLinkSerialDevice::probeReadsIdentityAndClosesThePort()
+{
+    const IOLinkSerialDevice device(virtualPort(1));
+    QVERIFY(device.hasIOLinkDevice());
+    QVERIFY(device.isAvailable());
+    QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
+    QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
+    QCOMPARE(device.getVendorName(), QStringLiteral("Ovinex Test Works"));
+    QCOMPARE(device.getSerialNumber(), QStringLiteral("TS000042"));
+    QCOMPARE(device.getHardwareRevision(), QStringLiteral("B"));
+    QCOMPARE(device.getFirmwareRevision(), QStringLiteral("2.1.0"));
+    QVERIFY(!device.getProductName().isEmpty());
+    QCOMPARE(device.getState(), QStringLiteral("notConnected"));
+    // The probe leaves the port closed and inactive, so a connection can open it later.
+    QVERIFY(!SimulatedMaster::instance().isOpen(1));
+    QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeInactive));
+    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+}
+
+void TestIOLinkSerialDevice::firstConnectRetriedOnlyForFtdi_data()
+{
+    QTest::addColumn<QString>("manufacturer");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<int>("connects");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("FTDI, first open refused") << "FTDI" << 1 << 2 << true;
+    QTest::newRow("FTDI, both opens refused") << "FTDI" << 2 << 2 << false;
+    QTest::newRow("other maker, first open refused") << "Prolific" << 1 << 1 << false;
+    QTest::newRow("FTDI, open accepted") << "FTDI" << 0 << 1 << true;
+}
+
+void TestIOLinkSerialDevice::firstConnectRetriedOnlyForFtdi()
+{
+    QFETCH(QString, manufacturer);
+    QFETCH(int, failures);
+    QFETCH(int, connects);
+    QFETCH(bool, found);
+    if (failures > 0)
+        SimulatedMaster::instance().failNextCalls(1, failures, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
+    const IOLinkSerialDevice device(portWithManufacturer(1, manufacturer));
+    QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
+    QCOMPARE(device.hasIOLinkDevice(), found);
+    QCOMPARE(device.getProductId().isEmpty(), !found);
+    QVERIFY(!SimulatedMaster::instance().isOpen(1));
+}
+
+void TestIOLinkSerialDevice::identityReadsRetriedFourTimes_data()
+{
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<QString>("vendorName");
+    QTest::newRow("three failures, fourth attempt reads") << 3 << "Ovinex Test Works";
+    QTest::newRow("four failures leave the vendor name empty") << 4 << "";
+}
+
+void TestIOLinkSerialDevice::identityReadsRetriedFourTimes()
+{
+    QFETCH(int, failures);
+    QFETCH(QString, vendorName);
+    // The vendor name is read first, so the failures all fall on it.
+    SimulatedMaster::instance().failNextCalls(1, failures, IqCommOperationFailed, 0x8011, QStringLiteral("mst_ReadOD"));
+    const IOLinkSerialDevice device(virtualPort(1));
+    QCOMPARE(device.getVendorName(), vendorName);
+    QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
+    QCOMPARE(device.getSerialNumber(), QStringLiteral("TS000042"));
+    QCOMPARE(device.getFirmwareRevision(), QStringLiteral("2.1.0"));
+    QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 6 + failures - (failures == 4 ? 1 : 0));
+}
+
+void TestIOLinkSerialDevice::portWithoutDeviceGetsFallbackName_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("no master answers") << "mst_Connect" << false;
+    QTest::newRow("configuration unreadable") << "mst_GetConfig" << true;
+    QTest::newRow("operating mode refused") << "mst_SetOperatingMode" << true;
+}
+
+void TestIOLinkSerialDevice::portWithoutDeviceGetsFallbackName()
+{
+    QFETCH(QString, call);
+    QFETCH(bool, opened);
+    SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, call);
+    SerialPortDescriptor port = portWithManufacturer(1, QStringLiteral("Acme"));
+    port.setDescription(QStringLiteral("USB Serial"));
+    const IOLinkSerialDevice device(port);
+    QVERIFY(!device.hasIOLinkDevice());
+    QVERIFY(!device.isAvailable());
+    QCOMPARE(device.getProductName(), QStringLiteral("USB Serial - Acme"));
+    QVERIFY(device.getProductId().isEmpty());
+    QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
+    QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
+    // Whatever the probe opened is closed again.
+    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), opened ? 1 : 0);
+    QVERIFY(!SimulatedMaster::instance().isOpen(1));
+}
+
+void TestIOLinkSerialDevice::portWithoutNumberIsNeverOpened()
+{
+    SerialPortDescriptor port;
+    port.setPortName(QStringLiteral("serial"));
+    port.setSystemLocation(QStringLiteral("/dev/serial"));
+    port.setDescription(QStringLiteral("Adapter"));
+    port.setManufacturer(QStringLiteral("FTDI"));
+    const IOLinkSerialDevice device(port);
+    QVERIFY(!device.hasIOLinkDevice());
+    QCOMPARE(device.getProductName(), QStringLiteral("Adapter - FTDI"));
+    QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
+}
+
+void TestIOLinkSerialDevice::eventAlertTexts_data()
+{
+    QTest::addColumn<uint>("code");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("ioddText");
+    QTest::addColumn<QString>("alert");
+    QTest::newRow("standard text, appearing") << 0x1804u << 3 << QString()
+                                              << QString::fromUtf8("Event: Short circuit at C/Q \u2013 check wire "
+                                                                   "connection\nCode: 0x1804\nMode: Appear");
+    QTest::newRow("code without standard text") << 0x1808u << 1 << QString()
+                                                << "Event: Undefined\nCode: 0x1808\nMode: Single Shot";
+    QTest::newRow("disappearing") << 0xFF26u << 2 << QString() << "Event: Port status changed\nCode: 0xFF26\nMode: Disappear";
+    QTest::newRow("mode 0") << 0x6000u << 0 << QString() << "Event: Invalid cycle time\nCode: 0x6000\nMode: Undefined";
+    QTest::newRow("IODD text preferred") << 0x1804u << 3 << "Lamp shorted"
+                                         << "Event: Lamp shorted\nCode: 0x1804\nMode: Appear";
+    QTest::newRow("vendor code, upper-case hexadecimal") << 0x8cafu << 3 << "Lens dirty"
+                                                          << "Event: Lens dirty\nCode: 0x8CAF\nMode: Appear";
+}
+
+void TestIOLinkSerialDevice::eventAlertTexts()
+{
+    QFETCH(uint, code);
+    QFETCH(int, mode);
+    QFETCH(QString, ioddText);
+    QFETCH(QString, alert);
+    QCOMPARE(IOLinkSerialDevice::eventAlert(code, ushort(mode), ioddText), alert);
+}
+
+void TestIOLinkSerialDevice::eventFromTheMasterBecomesAnAlert()
+{
+    IOLinkSerialDevice device(virtualPort(1));
+    QSignalSpy alerts(&device, &IOLinkDevice::alertTextChanged);
+    // As the back end reports it from the worker thread.
+    QMetaObject::invokeMethod(device.getCommunicationHandler(), [&device] {
+        emit device.getCommunicationHandler()->eventReceived(0x1805, 3);
+    });
+    QTRY_COMPARE(alerts.count(), 1);
+    QCOMPARE(alerts.at(0).at(0).toString(),
+             QString::fromUtf8("Event: Overtemperature \u2013 check Master temperature and load\nCode: 0x1805\nMode: Appear"));
+}
+
+void TestIOLinkSerialDevice::eventTextsAreTranslated()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/languages/ovinex_de.qm")));
+    QCoreApplication::installTranslator(&translator);
+    const QString alert = IOLinkSerialDevice::eventAlert(0xFF22, 3, QString());
+    const QString undefined = IOLinkSerialDevice::modeText(7);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(!alert.contains(QStringLiteral("Device communication lost")), qPrintable(alert));
+    QVERIFY(alert.contains(QStringLiteral("0xFF22")));
+    QVERIFY(undefined != QStringLiteral("Undefined"));
+}
+
+void TestIOLinkSerialDevice::handleFollowsTheConnection()
+{
+    IOLinkSerialDevice device(virtualPort(1));
+    IqCommCommunicationHandler *communication = backEnd(device);
+    QVERIFY(communication);
+    QCOMPARE(communication->getPortHandle(), qint16(-1));
+    device.connectToDevice();
+    QTRY_VERIFY(communication->getPortHandle() >= 0);
+    QVERIFY(SimulatedMaster::instance().isOpen(1));
+
+    // A disconnect asked for by the user: the closed port's handle is not used again.
+    device.disconnectFromDevice();
+    QTRY_COMPARE(device.getState(), QStringLiteral("notConnected"));
+    QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
+    QCOMPARE(communication->getPortHandle(), qint16(-1));
+
+    // A device lost while connected takes the handle away at once.
+    device.connectToDevice();
+    QTRY_VERIFY(communication->getPortHandle() >= 0);
+    emit device.connectionLost();
+    QCOMPARE(communication->getPortHandle(), qint16(-1));
+}
+
+OVINEX_TEST_MAIN(TestIOLinkSerialDevice)
+#include "tst_iolinkserialdevice.moc"

@@ -1,0 +1,313 @@
+#include "testenvironment.h"
+
+#include "discoveryfixture.h"
+
+#include "discovery/deviceitem.h"
+#include "discovery/deviceslistmodel.h"
+#include "iodd/catalogue/ioddlistmodel.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+
+#include <memory>
+
+class TestDevicesListModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void roleNumbersAndNames();
+    void scanListsEveryPortWithItsIdentity();
+    void invalidRequestsGiveNothing();
+    void rescanTimerRunsOnlyBetweenScansWhileIdle();
+    void rescanWhileConnectedKeepsTheConnectedRowFirst();
+    void connectedDeviceIsSavedAfterSynchronising();
+    void deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce();
+    void connectToRowWithoutDeviceOnlyDisconnects();
+    void currentIndexIsStoredUnchecked();
+    void oneRowPerId();
+    void savedSensorsAreListedAndRemovable();
+    void ioddFoundAfterTheCatalogueFolderChanges();
+
+private:
+    int rowOf(const QString &id) const;
+    QVariant role(int row, const char *name) const;
+    void scan();
+
+    std::unique_ptr<DiscoveryFixture> fixture;
+    std::unique_ptr<IODDListModel> catalogue;
+    std::unique_ptr<DevicesListModel> model;
+};
+
+void TestDevicesListModel::initTestCase()
+{
+    fixture = std::make_unique<DiscoveryFixture>();
+}
+
+void TestDevicesListModel::init()
+{
+    DiscoveryFixture::resetMaster();
+    ApplicationSettings::instance()->setIoddSearchPath(fixture->withIoddPath());
+    catalogue = std::make_unique<IODDListModel>();
+    QCOMPARE(catalogue->getCount(), 1);
+    model = std::make_unique<DevicesListModel>(catalogue.get());
+}
+
+void TestDevicesListModel::cleanup()
+{
+    model.reset();
+    catalogue.reset();
+    ApplicationSettings::instance()->setSensorStore(nullptr);
+}
+
+int TestDevicesListModel::rowOf(const QString &id) const
+{
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (role(row, "id").toString() == id)
+            return row;
+    }
+    return -1;
+}
+
+QVariant TestDevicesListModel::role(int row, const char *name) const
+{
+    return model->data(model->index(row), model->roleNames().key(name));
+}
+
+// Runs one scan to its end, with every announced device listed.
+void TestDevicesListModel::scan()
+{
+    QSignalSpy scanning(model.get(), &DevicesListModel::scanningChanged);
+    model->startScan();
+    const int ports = SimulatedMaster::instance().availablePorts().size();
+    const int kept = model->getCurrentDevice() ? 1 : 0;
+    QTRY_COMPARE_WITH_TIMEOUT(scanning.count(), 2, 20000);
+    QTRY_VERIFY(model->rowCount() >= ports - kept);
+    QVERIFY(!model->isScanning());
+}
+
+void TestDevicesListModel::roleNumbersAndNames()
+{
+    const QHash<int, QByteArray> names = model->roleNames();
+    const QList<QByteArray> expected { "name", "icon", "connected", "address", "connecting", "isIOLinkDevice",
+                                       "hasIODD", "multipleIODD", "serial", "previouslyConnected", "accessible", "id" };
+    QCOMPARE(names.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        QCOMPARE(names.value(256 + i), expected.at(i));
+}
+
+void TestDevicesListModel::scanListsEveryPortWithItsIdentity()
+{
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(model->rowCount(), 2);
+    const int test = rowOf(QStringLiteral("SIM1"));
+    const int other = rowOf(QStringLiteral("SIM2"));
+    QVERIFY(test >= 0 && other >= 0);
+
+    QCOMPARE(role(test, "address").toString(), QStringLiteral("SIM1"));
+    QCOMPARE(role(test, "hasIODD").toBool(), true);
+    QCOMPARE(role(test, "isIOLinkDevice").toBool(), true);
+    QCOMPARE(role(test, "accessible").toBool(), true);
+    QCOMPARE(role(test, "connected").toBool(), false);
+    QCOMPARE(role(test, "connecting").toBool(), false);
+    QCOMPARE(role(test, "previouslyConnected").toBool(), false);
+    QCOMPARE(role(test, "serial").toString(), QStringLiteral("TS000042"));
+    QCOMPARE(model->itemAt(test)->getDevice()->getIoddFile(), fixture->ioddFile());
+
+    // A master whose sensor has no IODD is still an IO-Link device, shown with the generic icon.
+    QCOMPARE(role(other, "hasIODD").toBool(), false);
+    QCOMPARE(role(other, "isIOLinkDevice").toBool(), true);
+    QCOMPARE(role(other, "icon").toString(), QStringLiteral("qrc:/icons/usb_black_24dp.svg"));
+    QCOMPARE(model->itemAt(other)->getProductId(), QStringLiteral("OVX-OTHER"));
+    QVERIFY(model->itemAt(other)->getDevice()->getIoddFile().isEmpty());
+}
+
+void TestDevicesListModel::invalidRequestsGiveNothing()
+{
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(!model->data(QModelIndex(), 256).isValid());
+    QVERIFY(!model->data(model->index(2), 256).isValid());
+    QVERIFY(!model->data(model->index(0), 255).isValid());
+    QVERIFY(!model->data(model->index(0), 268).isValid());
+    QVERIFY(!model->data(model->index(0), Qt::DisplayRole).isValid());
+}
+
+void TestDevicesListModel::rescanTimerRunsOnlyBetweenScansWhileIdle()
+{
+    QVERIFY(!model->isRescanTimerActive());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(model->isRescanTimerActive());
+    model->connectToDevice(rowOf(QStringLiteral("SIM2")));
+    QVERIFY(!model->isRescanTimerActive());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(!model->isRescanTimerActive());
+    model->disconnectCurrentDevice();
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(model->isRescanTimerActive());
+}
+
+void TestDevicesListModel::rescanWhileConnectedKeepsTheConnectedRowFirst()
+{
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    const int row = rowOf(QStringLiteral("SIM1"));
+    IOLinkDevice *connected = model->itemAt(row)->getDevice();
+    IOLinkDevice *other = model->itemAt(rowOf(QStringLiteral("SIM2")))->getDevice();
+    QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
+    model->connectToDevice(row);
+    QCOMPARE(model->getCurrentDevice(), connected);
+    QCOMPARE(currentChanged.count(), 1);
+    QTRY_VERIFY(SimulatedMaster::instance().isOpen(1));
+    const int connects = SimulatedMaster::instance().callCount(1, QStringLiteral("mst_Connect"));
+
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->itemAt(0)->getDevice(), connected);
+    QCOMPARE(model->getCurrentIndex(), 0);
+    QCOMPARE(model->getSelectedItem(), model->itemAt(0));
+    QCOMPARE(role(1, "id").toString(), QStringLiteral("SIM2"));
+    QVERIFY(model->itemAt(1)->getDevice() != other);
+    QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_Connect")), connects);
+    QVERIFY(SimulatedMaster::instance().isOpen(1));
+
+    model->disconnectCurrentDevice();
+    QCOMPARE(model->getCurrentDevice(), nullptr);
+    QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
+}
+
+void TestDevicesListModel::connectedDeviceIsSavedAfterSynchronising()
+{
+    QSettings *store = fixture->useSensorStore();
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    const int row = rowOf(QStringLiteral("SIM1"));
+    model->connectToDevice(row);
+    QTRY_COMPARE_WITH_TIMEOUT(role(row, "connected").toBool(), true, 20000);
+    QCOMPARE(role(row, "connecting").toBool(), false);
+    QTRY_COMPARE(role(row, "previouslyConnected").toBool(), true);
+    QVERIFY(store->contains(QStringLiteral("SIM1")));
+    DeviceItem saved;
+    QVERIFY(saved.fromJsonString(QStringLiteral("SIM1"), store->value(QStringLiteral("SIM1")).toString()));
+    QCOMPARE(saved.getProductId(), QStringLiteral("OVX-TEST"));
+    QCOMPARE(saved.getSerialNumber(), QStringLiteral("TS000042"));
+
+    // The connected saved sensor's row cannot be removed from under the user.
+    QVERIFY(!model->remove(row));
+    model->disconnectCurrentDevice();
+    QTRY_COMPARE(role(row, "connected").toBool(), false);
+    QVERIFY(model->remove(row));
+    QVERIFY(!store->contains(QStringLiteral("SIM1")));
+}
+
+void TestDevicesListModel::deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce()
+{
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    SimulatedMaster::instance().failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
+    QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
+    model->connectToDevice(rowOf(QStringLiteral("SIM1")));
+    QVERIFY(model->getCurrentDevice());
+    QTRY_COMPARE(model->getCurrentDevice(), nullptr);
+    QCOMPARE(currentChanged.count(), 2);
+    QCOMPARE(role(rowOf(QStringLiteral("SIM1")), "connecting").toBool(), false);
+}
+
+void TestDevicesListModel::connectToRowWithoutDeviceOnlyDisconnects()
+{
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
+    model->connectToDevice(99);
+    model->connectToDevice(-1);
+    QCOMPARE(model->getCurrentDevice(), nullptr);
+    QCOMPARE(currentChanged.count(), 0);
+}
+
+void TestDevicesListModel::currentIndexIsStoredUnchecked()
+{
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    model->addDeviceItem(new DeviceItem(QStringLiteral("third")));
+    QCOMPARE(model->rowCount(), 3);
+    QSignalSpy indexChanged(model.get(), &DevicesListModel::currentIndexChanged);
+    QCOMPARE(model->getCurrentIndex(), -1);
+    QCOMPARE(model->getSelectedItem(), nullptr);
+    model->setCurrentIndex(99);
+    model->setProperty("currentIndex", 99);
+    QCOMPARE(model->getCurrentIndex(), 99);
+    QCOMPARE(indexChanged.count(), 2);
+    QCOMPARE(model->property("selectedItem").value<DeviceItem *>(), nullptr);
+    model->setCurrentIndex(2);
+    QCOMPARE(model->getSelectedItem()->getId(), QStringLiteral("third"));
+}
+
+void TestDevicesListModel::oneRowPerId()
+{
+    QSignalSpy inserted(model.get(), &QAbstractItemModel::rowsInserted);
+    auto *first = new DeviceItem(QStringLiteral("dup"));
+    model->addDeviceItem(first);
+    model->addDeviceItem(new DeviceItem(QStringLiteral("dup")));
+    model->addDeviceItem(first);
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(model->itemAt(0), first);
+}
+
+void TestDevicesListModel::savedSensorsAreListedAndRemovable()
+{
+    QSettings *store = fixture->useSensorStore();
+    store->setValue(QStringLiteral("SAVED1"), DiscoveryFixture::savedSensor(QStringLiteral("SAVED1"), "Kept Sensor"));
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(model->rowCount(), 3);
+    const int saved = rowOf(QStringLiteral("SAVED1"));
+    QVERIFY(saved >= 0);
+    QCOMPARE(role(saved, "name").toString(), QStringLiteral("Kept Sensor"));
+    QCOMPARE(role(saved, "previouslyConnected").toBool(), true);
+    QCOMPARE(role(saved, "isIOLinkDevice").toBool(), true);
+    QCOMPARE(role(saved, "accessible").toBool(), false);
+    QCOMPARE(role(saved, "address").toString(), QString());
+
+    QVERIFY(!model->remove(rowOf(QStringLiteral("SIM1"))));
+    QVERIFY(!model->remove(7));
+    QVERIFY(!model->removeRows(saved, 2));
+    QCOMPARE(model->rowCount(), 3);
+    QVERIFY(model->remove(saved));
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(rowOf(QStringLiteral("SAVED1")), -1);
+    QVERIFY(!store->contains(QStringLiteral("SAVED1")));
+}
+
+void TestDevicesListModel::ioddFoundAfterTheCatalogueFolderChanges()
+{
+    catalogue->setIoddSearchPath(fixture->emptyPath());
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    const int row = rowOf(QStringLiteral("SIM1"));
+    QCOMPARE(role(row, "hasIODD").toBool(), false);
+    IOLinkDevice *device = model->itemAt(row)->getDevice();
+    QVERIFY(device->getIoddFile().isEmpty());
+
+    QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+    catalogue->setIoddSearchPath(fixture->withIoddPath());
+    QCOMPARE(role(row, "hasIODD").toBool(), true);
+    QCOMPARE(device->getIoddFile(), fixture->ioddFile());
+    QTRY_VERIFY(!changed.isEmpty());
+
+    catalogue->setIoddSearchPath(fixture->emptyPath());
+    QCOMPARE(role(row, "hasIODD").toBool(), false);
+    QVERIFY(device->getIoddFile().isEmpty());
+}
+
+OVINEX_TEST_MAIN(TestDevicesListModel)
+#include "tst_deviceslistmodel.moc"
