@@ -1,6 +1,7 @@
 #include "applicationsettings.h"
 
 #include "discovery/deviceitem.h"
+#include "master/masterlibrary.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -209,4 +210,9 @@ void ApplicationSettings::removeSavedSensor(const QString &id)
         return;
     }
     sensorStore->remove(id);
+}
+
+bool ApplicationSettings::isVendorLibraryAvailable() const
+{
+    return MasterLibrary::instance().isVendorLibraryAvailable();
 }

@@ -22,6 +22,7 @@ class ApplicationSettings : public QObject
     Q_PROPERTY(QStringList languages READ getLanguages CONSTANT)
     Q_PROPERTY(bool simulatedMaster READ simulatedMaster WRITE setSimulatedMaster NOTIFY simulatedMasterChanged)
     Q_PROPERTY(QStringList simulatedDevices READ simulatedDevices WRITE setSimulatedDevices NOTIFY simulatedDevicesChanged)
+    Q_PROPERTY(bool vendorLibraryAvailable READ isVendorLibraryAvailable CONSTANT)
 
 public:
     // Throws std::runtime_error when called before the application object exists.
@@ -49,6 +50,8 @@ public:
     void setSimulatedMaster(bool simulated);
     QStringList simulatedDevices() const;
     void setSimulatedDevices(const QStringList &ioddFiles);
+    // Whether the vendor master library can be loaded here; without it the simulated master stays in use.
+    bool isVendorLibraryAvailable() const;
 
     QList<DeviceItem *> readSavedSensors();
     void saveSensor(const DeviceItem *item);

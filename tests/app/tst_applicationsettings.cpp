@@ -49,6 +49,8 @@ void TestApplicationSettings::freshProfileDefaults()
     QCOMPARE(settings->getLanguage(), QStringLiteral("en"));
     QCOMPARE(settings->getLanguages(), (QStringList { "en", "de", "fr" }));
     QCOMPARE(settings->simulatedMaster(), false);
+    // No vendor library exists on the test machines, so the Settings switch must stay disabled.
+    QCOMPARE(settings->property("vendorLibraryAvailable").toBool(), false);
     QCOMPARE(settings->simulatedDevices(), ApplicationSettings::defaultSimulatedDevices());
     for (const QString &file : settings->simulatedDevices())
         QVERIFY2(QFile::exists(file), qPrintable(file));
