@@ -303,8 +303,9 @@ void IOLinkWrapper::syncReferencedVariables()
         syncTasks.append(task);
         connect(task, &CommunicationTask::finished, this, &IOLinkWrapper::onSyncTaskFinished);
         // A task dropped without an answer (refused at admission) must not hold the progress up.
-        connect(task, &QObject::destroyed, this, [this](QObject *gone) {
-            if (syncTasks.removeOne(static_cast<CommunicationTask *>(gone)))
+        // The captured pointer is only compared: by now the task is no longer a CommunicationTask.
+        connect(task, &QObject::destroyed, this, [this, task]() {
+            if (syncTasks.removeOne(task))
                 finishSynchronisation();
         });
         emit newCommunicationTask(task);
