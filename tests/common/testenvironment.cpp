@@ -1,6 +1,7 @@
 #include "testenvironment.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -48,6 +49,21 @@ QString TestEnvironment::corpusPath(const QString &relative)
 bool TestEnvironment::hasCorpus()
 {
     return QFileInfo::exists(corpusPath(QStringLiteral("MANIFEST.tsv")));
+}
+
+void TestEnvironment::addCorpusFileRows()
+{
+    QTest::addColumn<QString>("path");
+    QDirIterator files(corpusPath(), { QStringLiteral("*.xml") }, QDir::Files, QDirIterator::Subdirectories);
+    QStringList paths;
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (!path.contains(QLatin1String("/standard/")))
+            paths << path;
+    }
+    paths.sort();
+    for (const QString &path : qAsConst(paths))
+        QTest::newRow(qPrintable(QDir(corpusPath()).relativeFilePath(path))) << path;
 }
 
 QString TestEnvironment::buildPath(const QString &relative)

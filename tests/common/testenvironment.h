@@ -14,6 +14,8 @@ public:
     static QString testDataPath(const QString &relative = QString());
     static QString corpusPath(const QString &relative = QString());
     static bool hasCorpus();
+    // One data row ("path") per XML file of the corpus outside its standard documents, sorted.
+    static void addCorpusFileRows();
     static QString buildPath(const QString &relative = QString());
 };
 

@@ -94,17 +94,7 @@ private slots:
 
     void encodeDecodeRoundTrip_data()
     {
-        QTest::addColumn<QString>("path");
-        QDirIterator files(TestEnvironment::corpusPath(), {"*.xml"}, QDir::Files, QDirIterator::Subdirectories);
-        QStringList paths;
-        while (files.hasNext()) {
-            const QString path = files.next();
-            if (!path.contains(QLatin1String("/standard/")))
-                paths << path;
-        }
-        paths.sort();
-        for (const QString &path : qAsConst(paths))
-            QTest::newRow(qPrintable(QDir(TestEnvironment::corpusPath()).relativeFilePath(path))) << path;
+        TestEnvironment::addCorpusFileRows();
     }
 
     void encodeDecodeRoundTrip()
