@@ -1,14 +1,16 @@
 #include "testenvironment.h"
 
+#include "device/conditionwrapper.h"
 #include "device/variablewrapper.h"
+#include "iodd/model/processdataelements.h"
 #include "variablefixtures.h"
 
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QSignalSpy>
 
-#include <cmath>
-#include <cstring>
+#include <memory>
+
 
 using namespace VariableFixtures;
 
@@ -35,11 +37,6 @@ void expectWarning(const char *pattern)
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString::fromLatin1(pattern)));
 }
 
-bool sameFloat(float a, float b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 } // namespace
 
 class TestVariableWrapper : public QObject
@@ -62,13 +59,17 @@ private slots:
     void shortPayloadsStayInside();
     void numbersAreEncodedByWidth_data();
     void numbersAreEncodedByWidth();
-    void floatRoundTrips_data();
-    void floatRoundTrips();
     void floatRecordItems();
     void arrayWithoutSubindexAccess();
     void arrayOfOctetStrings();
     void arrayWithSubindexAccessReadAsWhole();
-    void referencedSubindexes();
+    void conditionAppliesBeforeTheFirstReadAndFollowsReads();
+    void conditionFollowsItsOwnSubindexOnly();
+    void conditionComparesBooleansAndTexts_data();
+    void conditionComparesBooleansAndTexts();
+    void conditionReadsTheDescriptionAttributes();
+    void conditionOnMissingVariableNeverApplies();
+    void conditionSurvivesItsVariable();
 };
 
 void TestVariableWrapper::initTestCase()
@@ -84,7 +85,6 @@ void TestVariableWrapper::accessRights_data()
     QTest::newRow("ro") << "ro" << true << false;
     QTest::newRow("RO in capitals") << "RO" << true << false;
     QTest::newRow("mixed case wo") << "wO" << false << true;
-    QTest::newRow("rw") << "rw" << true << true;
     QTest::newRow("unknown text") << "readonly" << true << true;
 }
 
@@ -289,6 +289,11 @@ void TestVariableWrapper::subindexMistakes()
     expectWarning("^\\*\\* WARNING: subindex out of range:");
     recordWrapper.setDataFromDevice(7, octets({0x01}));
     QCOMPARE(recordSpy.count(), 0);
+    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    recordWrapper.setReferenced(0);
+    recordWrapper.setReferenced(1);
+    recordWrapper.setReferenced(1);
+    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1}));
 }
 
 void TestVariableWrapper::shortPayloadsStayInside()
@@ -322,7 +327,7 @@ void TestVariableWrapper::numbersAreEncodedByWidth_data()
     QTest::newRow("unsigned 40-bit") << 1u << 40u << QVariant(qulonglong(0x0102030405ull))
                                      << octets({0x01, 0x02, 0x03, 0x04, 0x05});
     QTest::newRow("unsigned 8-bit keeps the low octet") << 1u << 8u << QVariant(qulonglong(0x1FF)) << octets({0xFF});
-    QTest::newRow("boolean") << 0u << 1u << QVariant(true) << octets({0x01});
+    QTest::newRow("float") << 3u << 32u << QVariant(-12.5f) << octets({0xC1, 0x48, 0x00, 0x00});
     QTest::newRow("largest signed 64-bit")
         << 2u << 64u << QVariant(std::numeric_limits<qlonglong>::max())
         << octets({0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
@@ -343,33 +348,6 @@ void TestVariableWrapper::numbersAreEncodedByWidth()
     VariableWrapper reader(&copy);
     reader.setDataFromDevice(0, payload);
     QCOMPARE(reader.toByteArray(0), payload);
-}
-
-void TestVariableWrapper::floatRoundTrips_data()
-{
-    QTest::addColumn<float>("value");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::newRow("one") << 1.0f << octets({0x3F, 0x80, 0x00, 0x00});
-    QTest::newRow("negative") << -12.5f << octets({0xC1, 0x48, 0x00, 0x00});
-    QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << octets({0x7F, 0x80, 0x00, 0x00});
-    QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << octets({0xFF, 0x80, 0x00, 0x00});
-    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << octets({0x7F, 0xC0, 0x00, 0x00});
-}
-
-void TestVariableWrapper::floatRoundTrips()
-{
-    QFETCH(float, value);
-    QFETCH(QByteArray, payload);
-    Variable description = simple(QStringLiteral("V_Float"), 3, 0);
-    VariableWrapper wrapper(&description);
-    wrapper.setValue(QVariant(value), 0);
-    QCOMPARE(wrapper.toByteArray(0), payload);
-
-    const Variable copy = description;
-    VariableWrapper reader(&copy);
-    reader.setDataFromDevice(0, payload);
-    QCOMPARE(reader.getValue(0).userType(), int(QMetaType::Float));
-    QVERIFY(sameFloat(reader.getValue(0).toFloat(), value));
 }
 
 void TestVariableWrapper::floatRecordItems()
@@ -444,29 +422,131 @@ void TestVariableWrapper::arrayWithSubindexAccessReadAsWhole()
     QCOMPARE(wrapper.toByteArray(3), octets({0x01, 0x00}));
 }
 
-void TestVariableWrapper::referencedSubindexes()
+void TestVariableWrapper::conditionAppliesBeforeTheFirstReadAndFollowsReads()
 {
-    const Variable simpleDescription = simple(QStringLiteral("V_Simple"), 1, 8);
-    VariableWrapper simpleWrapper(&simpleDescription);
-    QVERIFY(simpleWrapper.getReferencedSubindexes().isEmpty());
-    simpleWrapper.setReferenced(0);
-    QCOMPARE(simpleWrapper.getReferencedSubindexes(), (QList<quint32>{0}));
+    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8, 0, QStringLiteral("rw"), 202);
+    VariableWrapper variable(&description);
+    ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {&variable});
+    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+    QVERIFY(condition.applies());
+    // The condition's slot is read during synchronisation.
+    QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32>{0}));
 
-    const Variable recordDescription = record(QStringLiteral("V_Rec"), 24,
-                                              {item(1, 16, 1, 8), item(2, 8, 1, 8), item(3, 0, 1, 8)}, true);
-    VariableWrapper recordWrapper(&recordDescription);
-    recordWrapper.setReferenced(3);
-    recordWrapper.setReferenced(1);
-    recordWrapper.setReferenced(3);
-    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1, 3}));
-    expectWarning("^\\*\\* WARNING: subindex out of range:");
-    recordWrapper.setReferenced(0);
-    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1, 3}));
+    variable.setDataFromDevice(0, QByteArray("\x01", 1));
+    variable.setDataFromDevice(0, QByteArray("\x05", 1));
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(!condition.applies());
+    variable.setDataFromDevice(0, QByteArray("\x00", 1));
+    QVERIFY(condition.applies());
+    // An unchanged value is no evaluation.
+    variable.setDataFromDevice(0, QByteArray("\x00", 1));
+    QCOMPARE(spy.count(), 3);
+}
 
-    const Variable arrayDescription = array(QStringLiteral("V_Array"), 3, 1, 8, 0, false);
-    VariableWrapper arrayWrapper(&arrayDescription);
-    arrayWrapper.setReferenced(0);
-    QCOMPARE(arrayWrapper.getReferencedSubindexes(), (QList<quint32>{0}));
+void TestVariableWrapper::conditionFollowsItsOwnSubindexOnly()
+{
+    const Variable description = record(QStringLiteral("V_Setup"), 16, {item(1, 8, 1, 8), item(2, 0, 1, 8)}, true);
+    VariableWrapper variable(&description);
+    ConditionWrapper condition(QStringLiteral("V_Setup"), 2, 3, {&variable});
+    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+    QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32>{2}));
+
+    variable.setValue(QVariant(qulonglong(3)), 1);
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(!condition.applies());
+
+    variable.setValue(QVariant(qulonglong(3)), 2);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(condition.applies());
+
+    // A whole read re-evaluates only through the condition's own item.
+    variable.setDataFromDevice(0, QByteArray("\x07\x03", 2));
+    QCOMPARE(spy.count(), 1);
+    variable.setDataFromDevice(0, QByteArray("\x07\x04", 2));
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(!condition.applies());
+}
+
+void TestVariableWrapper::conditionComparesBooleansAndTexts_data()
+{
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("applies");
+    QTest::newRow("true is 1") << 0u << QVariant(true) << 1 << true;
+    QTest::newRow("false is 0") << 0u << QVariant(false) << 0 << true;
+    QTest::newRow("numeric text") << 4u << QVariant(QStringLiteral("12")) << 12 << true;
+    QTest::newRow("other text is 0") << 4u << QVariant(QStringLiteral("abc")) << 0 << true;
+    QTest::newRow("negative integer") << 2u << QVariant(qlonglong(-3)) << -3 << true;
+    // Wider than the condition's value: not equal, although its low 32 bits are.
+    QTest::newRow("large unsigned") << 1u << QVariant(qulonglong(0x100000001ull)) << 1 << false;
+}
+
+void TestVariableWrapper::conditionComparesBooleansAndTexts()
+{
+    QFETCH(uint, type);
+    QFETCH(QVariant, value);
+    QFETCH(int, expected);
+    QFETCH(bool, applies);
+    const Variable description = simple(QStringLiteral("V_Any"), type, 64, 8);
+    VariableWrapper variable(&description);
+    ConditionWrapper condition(QStringLiteral("V_Any"), 0, expected, {&variable});
+    variable.setValue(value, 0);
+    QCOMPARE(condition.applies(), applies);
+}
+
+void TestVariableWrapper::conditionReadsTheDescriptionAttributes()
+{
+    const Variable description = record(QStringLiteral("V_Setup"), 16, {item(1, 8, 1, 8), item(2, 0, 2, 8)}, true);
+    VariableWrapper other(&description);
+    const Variable modeDescription = simple(QStringLiteral("V_Mode"), 1, 8);
+    VariableWrapper mode(&modeDescription);
+
+    ConditionT recordCondition;
+    recordCondition.variableId.value = QStringLiteral("V_Setup");
+    recordCondition.subindex.value = QStringLiteral("2");
+    recordCondition.value.value = QStringLiteral("-1");
+    ConditionWrapper onRecord(&recordCondition, {&mode, &other});
+    QCOMPARE(onRecord.getVariable(), &other);
+    QCOMPARE(onRecord.getSubindex(), 2u);
+    other.setValue(QVariant(qlonglong(-1)), 2);
+    QVERIFY(onRecord.applies());
+
+    ConditionT plainCondition;
+    plainCondition.variableId.value = QStringLiteral("V_Mode");
+    plainCondition.value.value = QStringLiteral("1");
+    ConditionWrapper onMode(&plainCondition, {&mode, &other});
+    QCOMPARE(onMode.getSubindex(), 0u);
+    QVERIFY(!onMode.applies());
+    mode.setValue(QVariant(qulonglong(1)), 0);
+    QVERIFY(onMode.applies());
+}
+
+void TestVariableWrapper::conditionOnMissingVariableNeverApplies()
+{
+    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
+    VariableWrapper variable(&description);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no such variable \"V_Missing\"")));
+    ConditionWrapper condition(QStringLiteral("V_Missing"), 0, 0, {&variable});
+    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+    QVERIFY(!condition.applies());
+    QVERIFY(!condition.getVariable());
+    condition.onVariableValueChanged(0);
+    variable.setValue(QVariant(qulonglong(0)), 0);
+    QVERIFY(!condition.applies());
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(variable.getReferencedSubindexes().isEmpty());
+}
+
+void TestVariableWrapper::conditionSurvivesItsVariable()
+{
+    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
+    auto variable = std::make_unique<VariableWrapper>(&description);
+    ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {variable.get()});
+    QVERIFY(condition.applies());
+    variable.reset();
+    condition.onVariableValueChanged(0);
+    QVERIFY(condition.applies());
 }
 
 OVINEX_TEST_MAIN(TestVariableWrapper)
