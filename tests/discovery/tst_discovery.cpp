@@ -2,17 +2,89 @@
 
 #include "discoveryfixture.h"
 
+#include "connection/iolinkdevice.h"
 #include "discovery/deviceitem.h"
 #include "discovery/devicesfiltermodel.h"
 #include "discovery/deviceslistmodel.h"
+#include "discovery/serialdevicediscovery.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 
 #include <QApplication>
+#include <QMutex>
+#include <QThread>
 #include <QSignalSpy>
 
 #include <memory>
 
-class TestDevicesListModel : public QObject
+namespace {
+
+// A discovery in a thread of its own, with everything it announces collected in the main thread.
+class Scanner
+{
+public:
+    Scanner()
+    {
+        thread.start();
+        discovery->moveToThread(&thread);
+        QObject::connect(discovery.get(), &SerialDeviceDiscovery::deviceDiscovered, &receiver,
+                         [this](IOLinkDevice *device) {
+                             devices.emplace_back(device);
+                             inMainThread.append(device->thread() == qApp->thread());
+                         });
+        // Recorded in the scan thread at the moment of each change.
+        QObject::connect(
+            discovery.get(), &SerialDeviceDiscovery::scanningChanged, discovery.get(),
+            [this] {
+                QMutexLocker locker(&mutex);
+                scanningStates.append(discovery->isScanning());
+            },
+            Qt::DirectConnection);
+    }
+
+    ~Scanner()
+    {
+        thread.quit();
+        thread.wait();
+    }
+
+    int finishedScans() const
+    {
+        QMutexLocker locker(&mutex);
+        return int(scanningStates.count(false));
+    }
+
+    QList<bool> states() const
+    {
+        QMutexLocker locker(&mutex);
+        return scanningStates;
+    }
+
+    QStringList addresses() const
+    {
+        QStringList result;
+        for (const auto &device : devices)
+            result.append(device->getAddress());
+        return result;
+    }
+
+    QThread thread;
+    QObject receiver;
+    std::unique_ptr<SerialDeviceDiscovery> discovery = std::make_unique<SerialDeviceDiscovery>();
+    std::vector<std::unique_ptr<IOLinkDevice>> devices;
+    QList<bool> inMainThread;
+    mutable QMutex mutex;
+    QList<bool> scanningStates;
+};
+
+int connects(int port)
+{
+    return SimulatedMaster::instance().callCount(port, QStringLiteral("mst_Connect"));
+}
+
+} // namespace
+
+// The scan in its thread, the device list it fills and the filter over it.
+class TestDiscovery : public QObject
 {
     Q_OBJECT
 
@@ -20,6 +92,12 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+
+    void scanAnnouncesEveryPortInTheMainThread();
+    void scanWithoutPortsOnlyTogglesScanning();
+    void portOfTheCurrentDeviceIsNotProbed();
+    void requestsInQuickSuccessionRunOneAfterTheOther();
+    void providerRebindsBeforeAScanOnlyWhileIdle();
 
     void scanListsEveryPortWithItsIdentity();
     void rescanTimerRunsOnlyBetweenScansWhileIdle();
@@ -47,13 +125,16 @@ private:
     std::unique_ptr<DevicesFilterModel> filter;
 };
 
-void TestDevicesListModel::initTestCase()
+void TestDiscovery::initTestCase()
 {
     fixture = std::make_unique<DiscoveryFixture>();
 }
 
-void TestDevicesListModel::init()
+void TestDiscovery::init()
 {
+    ApplicationSettings::instance()->setSimulatedDevices(
+        QStringList { DiscoveryFixture::testSensorFile(), fixture->otherSensorFile() });
+    MasterLibrary::instance().bind();
     DiscoveryFixture::resetMaster();
     ApplicationSettings::instance()->setIoddSearchPath(fixture->withIoddPath());
     catalogue = std::make_unique<IODDListModel>();
@@ -64,7 +145,7 @@ void TestDevicesListModel::init()
     filter->setSourceModel(model.get());
 }
 
-void TestDevicesListModel::cleanup()
+void TestDiscovery::cleanup()
 {
     filter.reset();
     model.reset();
@@ -73,7 +154,7 @@ void TestDevicesListModel::cleanup()
     ApplicationSettings::instance()->setFilterUsbDevices(true);
 }
 
-QStringList TestDevicesListModel::proxyIds() const
+QStringList TestDiscovery::proxyIds() const
 {
     QStringList ids;
     for (int row = 0; row < filter->rowCount(); ++row)
@@ -81,7 +162,7 @@ QStringList TestDevicesListModel::proxyIds() const
     return ids;
 }
 
-int TestDevicesListModel::rowOf(const QString &id) const
+int TestDiscovery::rowOf(const QString &id) const
 {
     for (int row = 0; row < model->rowCount(); ++row) {
         if (role(row, "id").toString() == id)
@@ -90,13 +171,13 @@ int TestDevicesListModel::rowOf(const QString &id) const
     return -1;
 }
 
-QVariant TestDevicesListModel::role(int row, const char *name) const
+QVariant TestDiscovery::role(int row, const char *name) const
 {
     return model->data(model->index(row), model->roleNames().key(name));
 }
 
 // Runs one scan to its end, with every announced device listed.
-void TestDevicesListModel::scan()
+void TestDiscovery::scan()
 {
     QSignalSpy scanning(model.get(), &DevicesListModel::scanningChanged);
     model->startScan();
@@ -105,9 +186,11 @@ void TestDevicesListModel::scan()
     QTRY_COMPARE_WITH_TIMEOUT(scanning.count(), 2, 20000);
     QTRY_VERIFY(model->rowCount() >= ports - kept);
     QVERIFY(!model->isScanning());
+    // A row is inserted before its device is set; the filter learns of the device through a queued change.
+    QCoreApplication::sendPostedEvents();
 }
 
-void TestDevicesListModel::scanListsEveryPortWithItsIdentity()
+void TestDiscovery::scanListsEveryPortWithItsIdentity()
 {
     scan();
     QVERIFY(!QTest::currentTestFailed());
@@ -133,7 +216,7 @@ void TestDevicesListModel::scanListsEveryPortWithItsIdentity()
     QVERIFY(!model->data(model->index(0), 268).isValid());
 }
 
-void TestDevicesListModel::rescanTimerRunsOnlyBetweenScansWhileIdle()
+void TestDiscovery::rescanTimerRunsOnlyBetweenScansWhileIdle()
 {
     QVERIFY(!model->isRescanTimerActive());
     scan();
@@ -150,7 +233,7 @@ void TestDevicesListModel::rescanTimerRunsOnlyBetweenScansWhileIdle()
     QVERIFY(model->isRescanTimerActive());
 }
 
-void TestDevicesListModel::rescanWhileConnectedKeepsTheConnectedRowFirst()
+void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
 {
     scan();
     QVERIFY(!QTest::currentTestFailed());
@@ -180,7 +263,7 @@ void TestDevicesListModel::rescanWhileConnectedKeepsTheConnectedRowFirst()
     QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
 }
 
-void TestDevicesListModel::connectedDeviceIsSavedAfterSynchronising()
+void TestDiscovery::connectedDeviceIsSavedAfterSynchronising()
 {
     QSettings *store = fixture->useSensorStore();
     scan();
@@ -204,7 +287,7 @@ void TestDevicesListModel::connectedDeviceIsSavedAfterSynchronising()
     QVERIFY(!store->contains(QStringLiteral("SIM1")));
 }
 
-void TestDevicesListModel::deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce()
+void TestDiscovery::deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce()
 {
     scan();
     QVERIFY(!QTest::currentTestFailed());
@@ -222,7 +305,7 @@ void TestDevicesListModel::deviceFallingBackToNotConnectedClearsTheCurrentDevice
     QCOMPARE(currentChanged.count(), 2);
 }
 
-void TestDevicesListModel::oneRowPerId()
+void TestDiscovery::oneRowPerId()
 {
     QSignalSpy inserted(model.get(), &QAbstractItemModel::rowsInserted);
     auto *first = new DeviceItem(QStringLiteral("dup"));
@@ -234,7 +317,7 @@ void TestDevicesListModel::oneRowPerId()
     QCOMPARE(model->itemAt(0), first);
 }
 
-void TestDevicesListModel::savedSensorsAreListedAndRemovable()
+void TestDiscovery::savedSensorsAreListedAndRemovable()
 {
     QSettings *store = fixture->useSensorStore();
     store->setValue(QStringLiteral("SAVED1"), DiscoveryFixture::savedSensor(QStringLiteral("SAVED1"), "Kept Sensor"));
@@ -259,7 +342,7 @@ void TestDevicesListModel::savedSensorsAreListedAndRemovable()
     QVERIFY(!store->contains(QStringLiteral("SAVED1")));
 }
 
-void TestDevicesListModel::ioddFoundAfterTheCatalogueFolderChanges()
+void TestDiscovery::ioddFoundAfterTheCatalogueFolderChanges()
 {
     catalogue->setIoddSearchPath(fixture->emptyPath());
     scan();
@@ -280,7 +363,7 @@ void TestDevicesListModel::ioddFoundAfterTheCatalogueFolderChanges()
     QVERIFY(device->getIoddFile().isEmpty());
 }
 
-void TestDevicesListModel::filterHidesPortsWithoutIOLinkDevice()
+void TestDiscovery::filterHidesPortsWithoutIOLinkDevice()
 {
     // SIM2's master does not answer: no probe result and no IODD for it.
     SimulatedMaster::instance().failNextCalls(2, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
@@ -300,7 +383,7 @@ void TestDevicesListModel::filterHidesPortsWithoutIOLinkDevice()
     QCOMPARE(proxyIds(), QStringList { "SIM1" });
 }
 
-void TestDevicesListModel::filterRowMappingBothWays()
+void TestDiscovery::filterRowMappingBothWays()
 {
     SimulatedMaster::instance().failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
     // No IODD either, so SIM1 is filtered out.
@@ -315,7 +398,7 @@ void TestDevicesListModel::filterRowMappingBothWays()
     QCOMPARE(filter->getSourceRow(5), -1);
 }
 
-void TestDevicesListModel::filterSortOrder()
+void TestDiscovery::filterSortOrder()
 {
     fixture->useSensorStore();
     QSettings *store = ApplicationSettings::instance()->getSensorStore();
@@ -352,5 +435,88 @@ void TestDevicesListModel::filterSortOrder()
     device->setState(QStringLiteral("notConnected"));
 }
 
-OVINEX_TEST_MAIN(TestDevicesListModel)
-#include "tst_deviceslistmodel.moc"
+void TestDiscovery::scanAnnouncesEveryPortInTheMainThread()
+{
+    Scanner scanner;
+    QVERIFY(!scanner.discovery->isScanning());
+    scanner.discovery->startScan(nullptr);
+    QTRY_COMPARE(scanner.finishedScans(), 1);
+    QTRY_COMPARE(scanner.devices.size(), size_t(2));
+    QCOMPARE(scanner.states(), (QList<bool> { true, false }));
+    QCOMPARE(scanner.addresses(), (QStringList { "SIM1", "SIM2" }));
+    QCOMPARE(scanner.inMainThread, (QList<bool> { true, true }));
+    QCOMPARE(scanner.devices.at(0)->getProductId(), QStringLiteral("OVX-TEST"));
+    QCOMPARE(scanner.devices.at(1)->getProductId(), QStringLiteral("OVX-OTHER"));
+    QVERIFY(scanner.devices.at(1)->hasIOLinkDevice());
+}
+
+void TestDiscovery::scanWithoutPortsOnlyTogglesScanning()
+{
+    SimulatedMaster::instance().unplug(1);
+    SimulatedMaster::instance().unplug(2);
+    Scanner scanner;
+    QTest::ignoreMessage(QtInfoMsg, "IOLink device scan finished.");
+    scanner.discovery->startScan(nullptr);
+    QTRY_COMPARE(scanner.finishedScans(), 1);
+    QCOMPARE(scanner.states(), (QList<bool> { true, false }));
+    QCoreApplication::processEvents();
+    QVERIFY(scanner.devices.empty());
+    SimulatedMaster::instance().replug(1);
+    SimulatedMaster::instance().replug(2);
+}
+
+void TestDiscovery::portOfTheCurrentDeviceIsNotProbed()
+{
+    Scanner scanner;
+    scanner.discovery->startScan(nullptr);
+    QTRY_COMPARE(scanner.devices.size(), size_t(2));
+    IOLinkDevice *current = scanner.devices.at(0).get();
+    const int before = connects(1);
+
+    scanner.discovery->startScan(current);
+    QTRY_COMPARE(scanner.finishedScans(), 2);
+    QTRY_COMPARE(scanner.devices.size(), size_t(3));
+    QCOMPARE(scanner.addresses().last(), QStringLiteral("SIM2"));
+    QCOMPARE(connects(1), before);
+}
+
+void TestDiscovery::requestsInQuickSuccessionRunOneAfterTheOther()
+{
+    // Slow master calls make the two scans overlap if anything lets them.
+    SimulatedMaster::instance().setCallDelay(1, 2);
+    SimulatedMaster::instance().setCallDelay(2, 2);
+    Scanner scanner;
+    scanner.discovery->startScan(nullptr);
+    scanner.discovery->startScan(nullptr);
+    QTRY_COMPARE_WITH_TIMEOUT(scanner.finishedScans(), 2, 20000);
+    QCOMPARE(scanner.states(), (QList<bool> { true, false, true, false }));
+    QTRY_COMPARE(scanner.devices.size(), size_t(4));
+    QCOMPARE(scanner.addresses(), (QStringList { "SIM1", "SIM2", "SIM1", "SIM2" }));
+    // Every scan makes fresh device objects.
+    QVERIFY(scanner.devices.at(0).get() != scanner.devices.at(2).get());
+}
+
+void TestDiscovery::providerRebindsBeforeAScanOnlyWhileIdle()
+{
+    Scanner scanner;
+    scanner.discovery->startScan(nullptr);
+    QTRY_COMPARE(scanner.devices.size(), size_t(2));
+
+    // With a device connected the changed setting waits.
+    ApplicationSettings::instance()->setSimulatedDevices(QStringList { DiscoveryFixture::testSensorFile() });
+    scanner.discovery->startScan(scanner.devices.at(1).get());
+    QTRY_COMPARE(scanner.finishedScans(), 2);
+    QTRY_COMPARE(scanner.devices.size(), size_t(3));
+    QCOMPARE(scanner.addresses().last(), QStringLiteral("SIM1"));
+    QCOMPARE(SimulatedMaster::instance().availablePorts().size(), 2);
+
+    // Idle again: the next scan binds the new choice first.
+    scanner.discovery->startScan(nullptr);
+    QTRY_COMPARE(scanner.finishedScans(), 3);
+    QTRY_COMPARE(scanner.devices.size(), size_t(4));
+    QCOMPARE(SimulatedMaster::instance().availablePorts().size(), 1);
+    QCOMPARE(scanner.addresses().last(), QStringLiteral("SIM1"));
+}
+
+OVINEX_TEST_MAIN(TestDiscovery)
+#include "tst_discovery.moc"
