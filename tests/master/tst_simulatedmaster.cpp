@@ -160,11 +160,6 @@ private slots:
     void faultInjection();
     void unpluggedMaster();
     void eventsAndInvalidProcessData();
-    void sampleDeviceDefaults_data();
-    void sampleDeviceDefaults();
-    void sampleDeviceRefusesValuesOutOfRange_data();
-    void sampleDeviceRefusesValuesOutOfRange();
-    void sampleDeviceProcessDataFollowsSelection();
     void corpusDevicesAnswerWithTheirDefaults();
     void twoPortsPolledFromTwoThreads();
 };
@@ -466,101 +461,6 @@ void TestSimulatedMaster::eventsAndInvalidProcessData()
     MasterLibrary::instance().setOperatingMode(port.handle, IqCommModeInactive, IqCommModeInactive, &mode, port.errorText);
     port.processData(&status);
     QCOMPARE(status & IqCommStatusPortStateMask, 0);
-}
-
-void TestSimulatedMaster::sampleDeviceDefaults_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("subindex");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("vendor name") << 16 << 0 << QByteArray("Korvell GmbH");
-    QTest::newRow("application tag") << 24 << 0 << QByteArray("***");
-    QTest::newRow("switch point record") << 60 << 0 << QByteArray::fromHex("03e800140000");
-    QTest::newRow("switch point item") << 60 << 2 << QByteArray::fromHex("0014");
-    QTest::newRow("empty location text") << 68 << 0 << QByteArray();
-    QTest::newRow("measurement quality") << 207 << 0 << QByteArray::fromHex("64");
-    QTest::newRow("calibration code") << 210 << 0 << QByteArray::fromHex("4b560100");
-}
-
-void TestSimulatedMaster::sampleDeviceDefaults()
-{
-    QFETCH(int, index);
-    QFETCH(int, subindex);
-    QFETCH(QByteArray, expected);
-    SimulatedMaster::instance().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
-    OpenPort port(1);
-    QCOMPARE(port.read(index, subindex).toHex(), expected.toHex());
-}
-
-void TestSimulatedMaster::sampleDeviceRefusesValuesOutOfRange_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("subindex");
-    QTest::addColumn<QByteArray>("data");
-    QTest::newRow("switch delay above 10") << 61 << 0 << QByteArray::fromHex("41280000");
-    QTest::newRow("distance offset below -500") << 62 << 0 << QByteArray::fromHex("fe0b");
-    QTest::newRow("filter not offered") << 63 << 0 << QByteArray::fromHex("04");
-    QTest::newRow("process data selection not offered") << 202 << 0 << QByteArray::fromHex("03");
-}
-
-void TestSimulatedMaster::sampleDeviceRefusesValuesOutOfRange()
-{
-    QFETCH(int, index);
-    QFETCH(int, subindex);
-    QFETCH(QByteArray, data);
-    SimulatedMaster::instance().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
-    OpenPort port(1);
-    const QByteArray before = port.read(index, subindex);
-    QCOMPARE(port.write(index, subindex, data), quint16(0x8030));
-    QCOMPARE(port.read(index, subindex), before);
-}
-
-void TestSimulatedMaster::sampleDeviceProcessDataFollowsSelection()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    master.setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
-    OpenPort port(1);
-    QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0)); // the locate command of the sample device
-    QVERIFY(master.isLocating(1));
-
-    const auto distances = [&](int octets, auto decode) {
-        QSet<quint32> values;
-        for (qint64 time = 0; time < 40000; time += 700) {
-            master.setTime(time);
-            const QByteArray image = port.processData();
-            if (image.size() != octets)
-                return QSet<quint32>{0xFFFFFFFF};
-            values.insert(decode(image));
-        }
-        return values;
-    };
-    const auto be = [](const QByteArray &image, int from, int count) {
-        quint32 value = 0;
-        for (int i = from; i < from + count; ++i)
-            value = (value << 8) | quint8(image.at(i));
-        return value;
-    };
-
-    QSet<quint32> standard = distances(4, [&](const QByteArray &image) { return be(image, 0, 2); });
-    QVERIFY(standard.size() > 10);
-    for (quint32 value : qAsConst(standard))
-        QVERIFY2(value >= 300 && value <= 30000, qPrintable(QString::number(value)));
-
-    QCOMPARE(port.write(202, 0, QByteArray::fromHex("01")), quint16(0));
-    QSet<quint32> extended = distances(6, [&](const QByteArray &image) { return be(image, 0, 3); });
-    QVERIFY(extended.size() > 10);
-    for (quint32 value : qAsConst(extended))
-        QVERIFY2(value >= 3000 && value <= 300000, qPrintable(QString::number(value)));
-
-    QCOMPARE(port.write(202, 0, QByteArray::fromHex("02")), quint16(0));
-    QSet<quint32> compact = distances(2, [&](const QByteArray &image) { return be(image, 0, 2) >> 2; });
-    QVERIFY(compact.size() > 10);
-    for (quint32 value : qAsConst(compact))
-        QVERIFY2(value >= 3 && value <= 300, qPrintable(QString::number(value)));
-
-    // Restoring the defaults selects the standard layout again.
-    QCOMPARE(port.write(2, 0, QByteArray::fromHex("82")), quint16(0));
-    QCOMPARE(port.processData().size(), 4);
 }
 
 void TestSimulatedMaster::corpusDevicesAnswerWithTheirDefaults()
