@@ -38,7 +38,6 @@ private:
         return value;
     }
 
-
     // Loads documents the way the device binding does: standard files, the other languages, the
     // language in use last, then the product.
     static std::unique_ptr<IODeviceT> document(const QString &language, const QStringList &languageFiles)
@@ -87,25 +86,6 @@ private slots:
     }
 
 
-    void copiedStringAndArray()
-    {
-        std::unique_ptr<DatatypeT> text(IODeviceT::copyDatatype(datatype("STD_D_Tag"), collection()));
-        const StringT *copiedText = text->simplePart->typed<StringT>();
-        QCOMPARE(copiedText->fixedLength.value, QStringLiteral("32"));
-        QCOMPARE(copiedText->encoding.value, QStringLiteral("UTF-8"));
-
-        std::unique_ptr<DatatypeT> bytes(IODeviceT::copyDatatype(datatype("STD_D_Bytes"), collection()));
-        const ArrayT *array = bytes->complexPart->arrayPart.get();
-        QVERIFY(array);
-        QCOMPARE(bytes->complexPart->xsiType.value, QStringLiteral("ArrayT"));
-        QCOMPARE(array->count.value, QStringLiteral("4"));
-        QCOMPARE(array->subindexAccessSupported.value, QString());
-        QCOMPARE(array->SimpleDatatype.size(), 2);
-        const UIntegerT *element = array->SimpleDatatype.last()->typed<UIntegerT>();
-        QCOMPARE(element->bitLength.value, QStringLiteral("8"));
-        QCOMPARE(element->SingleValue.size(), 2);
-    }
-
     void copiedRecordResolvesItsReferences()
     {
         const DatatypeT *source = datatype("STD_D_Pair");
@@ -129,7 +109,6 @@ private slots:
         QCOMPARE(flag->Description.last()->textId.value, QStringLiteral("STD_TD_Flag"));
     }
 
-
     void standardRecordItemsGetTheirResolvedType()
     {
         const RecordT *record = standardVariable(1)->Datatype.last()->complexPart->recordPart.get();
@@ -139,16 +118,6 @@ private slots:
         QCOMPARE(byReference->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
         QCOMPARE(record->RecordItem.at(2)->SimpleDatatype.size(), 2); // its own, untouched
         QCOMPARE(record->RecordItem.at(3)->SimpleDatatype.size(), 1); // unresolved, left as it is
-    }
-
-    void standardVariableReferencesAreCopied()
-    {
-        const VariableT *level = standardVariable(2);
-        QCOMPARE(level->Datatype.size(), 2);
-        QVERIFY(level->Datatype.last() != datatype("STD_D_Level"));
-        QCOMPARE(level->Datatype.last()->id.value, QString());
-        QVERIFY(level->Datatype.last()->simplePart->typed<IntegerT>());
-        QCOMPARE(standardVariable(3)->Datatype.size(), 1);
     }
 
     void booleanValues_data()
