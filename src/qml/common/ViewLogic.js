@@ -148,6 +148,27 @@ function bytesText(value) {
     return String(value);
 }
 
+// A value for reading: octets and texts holding control characters in hexadecimal, other texts as they are.
+function readableText(value) {
+    if (value instanceof ArrayBuffer)
+        return bytesText(value)
+    var text = String(value)
+    if (!/[\x00-\x08\x0E-\x1F\x7F]/.test(text))
+        return text
+    var parts = []
+    for (var i = 0; i < text.length; ++i) {
+        var code = text.charCodeAt(i) & 0xFF
+        parts.push((code < 16 ? "0" : "") + code.toString(16).toUpperCase())
+    }
+    return parts.join(" ")
+}
+
+// A language code in that language's own words; English reads "English", not "American English".
+function languageName(code, nativeName) {
+    var names = { "en": "English", "de": "Deutsch", "fr": "Fran\u00e7ais" }
+    return names.hasOwnProperty(code) ? names[code] : nativeName
+}
+
 // A folder chosen in a dialog as a local path: the "file://" form without its prefix.
 function localPath(url) {
     var text = String(url === undefined || url === null ? "" : url);

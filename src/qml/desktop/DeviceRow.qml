@@ -89,7 +89,8 @@ ItemDelegate {
             Layout.preferredHeight: 40
             visible: row.isConnected || row.showsConnect
             enabled: row.buttonsEnabled
-            flat: !row.isConnected
+            // Flat in both states: a raised button's shadow layer is lost on software rendering, and its text with it.
+            flat: true
             highlighted: row.isConnected
             text: row.isConnected ? qsTr("Disconnect") : qsTr("Connect")
             onClicked: {
