@@ -368,6 +368,9 @@ void TestMainWindow::editsReachTheSensor()
     QTest::keyClick(window, Qt::Key_Down);
     QTRY_COMPARE(master.parameter(sensorPort, 63), QByteArray(1, char(before + 1)));
     QTRY_COMPARE(filterCombo->property("currentIndex").toInt(), before + 1);
+    // The device's answer pops up over the process data.
+    QTRY_VERIFY(object(QStringLiteral("alertPopup"))->property("visible").toBool());
+    QTRY_COMPARE(text(item(QStringLiteral("alertText"))), QStringLiteral("Setting value succeeded for (63, 0)"));
     screenshot(QStringLiteral("05-parameters-edited"));
 }
 
@@ -397,6 +400,16 @@ void TestMainWindow::processDataIsChartedAndExported()
     QVERIFY2(lines.size() >= 2, qPrintable(lines.join(QLatin1Char('\n'))));
     QVERIFY2(!lines.first().at(0).isDigit(), qPrintable(lines.first()));
     QVERIFY2(lines.at(1).at(0).isDigit(), qPrintable(lines.at(1)));
+
+    // A file that cannot be written is reported, not silently lost.
+    const QString unwritable = ioddFolder.filePath(QStringLiteral("missing folder/data.csv"));
+    QVERIFY(QMetaObject::invokeMethod(page, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(unwritable))));
+    QObject *failure = object(QStringLiteral("saveFailedDialog"));
+    QTRY_VERIFY(failure->property("opened").toBool());
+    QVERIFY2(text(item(QStringLiteral("saveFailedText"))).contains(QDir::toNativeSeparators(unwritable)),
+             qPrintable(text(item(QStringLiteral("saveFailedText")))));
+    screenshot(QStringLiteral("07-save-failed-dialog"));
+    closeDialog(QStringLiteral("saveFailedDialog"));
 
     click(shownItems(QStringLiteral("chartSettingsButton"), page).first());
     QObject *settings = object(QStringLiteral("chartSettingsDialog"));

@@ -67,6 +67,21 @@ function addressText(address) {
     return text.substring(0, 3) + " Port " + text.substring(3);
 }
 
+// The grey line under a device's name: its address and what keeps it from being connected.
+function deviceHints(address, isIOLinkDevice, hasIODD, multipleIODD, texts) {
+    var parts = []
+    var shownAddress = addressText(address)
+    if (shownAddress !== "")
+        parts.push(shownAddress)
+    if (!isIOLinkDevice)
+        parts.push(texts.notAccessible)
+    else if (!hasIODD)
+        parts.push(texts.missingIodd)
+    if (multipleIODD)
+        parts.push(texts.latestIodd)
+    return parts.join("  ")
+}
+
 // Fixed ticks of a value axis: 5, unless the range holds fewer steps of its last decimal.
 function tickCount(minY, maxY, digits) {
     var steps = Math.round((Number(maxY) - Number(minY)) * Math.pow(10, Number(digits) || 0));

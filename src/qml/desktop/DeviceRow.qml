@@ -19,19 +19,12 @@ ItemDelegate {
     // With a device in use only its own row reacts.
     readonly property bool reacts: !currentDevice || isConnected || isConnecting
     readonly property bool showsConnect: model.hasIODD === true && !currentDevice
-    readonly property string hints: {
-        var parts = []
-        var address = ViewLogic.addressText(model.address)
-        if (address !== "")
-            parts.push(address)
-        if (model.isIOLinkDevice !== true)
-            parts.push(qsTr("(Sensor not accessible)"))
-        else if (model.hasIODD !== true)
-            parts.push(qsTr("(Missing IODD)"))
-        if (model.multipleIODD === true)
-            parts.push(qsTr("(Latest IODD)"))
-        return parts.join("  ")
-    }
+    readonly property string hints: ViewLogic.deviceHints(model.address, model.isIOLinkDevice === true, model.hasIODD === true,
+                                                          model.multipleIODD === true, {
+                                                              "notAccessible": qsTr("(Sensor not accessible)"),
+                                                              "missingIodd": qsTr("(Missing IODD)"),
+                                                              "latestIodd": qsTr("(Latest IODD)")
+                                                          })
 
     height: 50
     padding: 0
