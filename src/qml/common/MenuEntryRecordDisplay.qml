@@ -24,6 +24,9 @@ MenuEntryBase {
             text: {
                 if (!view.entry || view.entry.value === undefined || view.entry.value === null || view.entry.value === "")
                     return "?"
+                // A value outside the named choices has no text to look up.
+                if (view.entry.value === "undefined")
+                    return "\u2013"
                 var shown = view.texts.text(view.entry.value)
                 return shown !== "" ? shown : "?"
             }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 
 // An editable choice among named values.
@@ -39,6 +40,16 @@ MenuEntryBase {
             model: view.entry ? view.texts.textList(view.entry.textIds) : []
             currentIndex: view.entryIndex()
             enabled: view.entry ? view.entry.valid !== false : false
+            // Long names end in an ellipsis instead of being cut off.
+            contentItem: Label {
+                leftPadding: 12
+                rightPadding: 4
+                text: combo.displayText
+                font: combo.font
+                elide: Text.ElideRight
+                verticalAlignment: Text.AlignVCenter
+                color: combo.enabled ? combo.Material.foreground : combo.Material.hintTextColor
+            }
             // New texts (another language) reset the box; the entry still knows its choice.
             onModelChanged: followTimer.restart()
             onActivated: {

@@ -67,6 +67,21 @@ function addressText(address) {
     return text.substring(0, 3) + " Port " + text.substring(3);
 }
 
+// The grey line under a device's name: its address and what keeps it from being connected.
+function deviceHints(address, isIOLinkDevice, hasIODD, multipleIODD, texts) {
+    var parts = []
+    var shownAddress = addressText(address)
+    if (shownAddress !== "")
+        parts.push(shownAddress)
+    if (!isIOLinkDevice)
+        parts.push(texts.notAccessible)
+    else if (!hasIODD)
+        parts.push(texts.missingIodd)
+    if (multipleIODD)
+        parts.push(texts.latestIodd)
+    return parts.join("  ")
+}
+
 // Fixed ticks of a value axis: 5, unless the range holds fewer steps of its last decimal.
 function tickCount(minY, maxY, digits) {
     var steps = Math.round((Number(maxY) - Number(minY)) * Math.pow(10, Number(digits) || 0));
@@ -146,6 +161,27 @@ function bytesText(value) {
         return parts.join(" ");
     }
     return String(value);
+}
+
+// A value for reading: octets and texts holding control characters in hexadecimal, other texts as they are.
+function readableText(value) {
+    if (value instanceof ArrayBuffer)
+        return bytesText(value)
+    var text = String(value)
+    if (!/[\x00-\x08\x0E-\x1F\x7F]/.test(text))
+        return text
+    var parts = []
+    for (var i = 0; i < text.length; ++i) {
+        var code = text.charCodeAt(i) & 0xFF
+        parts.push((code < 16 ? "0" : "") + code.toString(16).toUpperCase())
+    }
+    return parts.join(" ")
+}
+
+// A language code in that language's own words; English reads "English", not "American English".
+function languageName(code, nativeName) {
+    var names = { "en": "English", "de": "Deutsch", "fr": "Fran\u00e7ais" }
+    return names.hasOwnProperty(code) ? names[code] : nativeName
 }
 
 // A folder chosen in a dialog as a local path: the "file://" form without its prefix.

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 
 // The time window of all charts and the value range of one chart.
@@ -26,6 +27,8 @@ Dialog {
     }
 
     parent: Overlay.overlay
+    // The software renderer cannot draw the shadow layer and would drop the whole background with it.
+    Material.elevation: parent && parent.GraphicsInfo.api === GraphicsInfo.Software ? 0 : 24
     anchors.centerIn: parent
     width: 480
     modal: true

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 import "qrc:/qml/common/ViewLogic.js" as ViewLogic
 
@@ -12,6 +13,8 @@ Dialog {
     readonly property var log: currentDevice && currentDevice.communication ? currentDevice.communication : null
 
     parent: Overlay.overlay
+    // The software renderer cannot draw the shadow layer and would drop the whole background with it.
+    Material.elevation: parent && parent.GraphicsInfo.api === GraphicsInfo.Software ? 0 : 24
     anchors.centerIn: parent
     width: Math.min(900, parent ? parent.width - 40 : 900)
     height: Math.min(600, parent ? parent.height - 40 : 600)
@@ -47,6 +50,8 @@ Dialog {
             ScrollBar.vertical: ScrollBar {}
             delegate: RowLayout {
                 width: logList.width
+                // One height for every row, whatever font its message uses.
+                height: 22
                 spacing: 0
                 Label { Layout.preferredWidth: 100; text: model.origin }
                 Label { Layout.preferredWidth: 100; text: model.command }

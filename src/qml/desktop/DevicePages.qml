@@ -28,6 +28,16 @@ ColumnLayout {
         id: tabBar
         objectName: "pageTabs"
         Layout.fillWidth: true
+        // The tabs draw their own underline; the style's moving one would lag behind as a second line.
+        contentItem: ListView {
+            model: tabBar.contentModel
+            currentIndex: tabBar.currentIndex
+            spacing: tabBar.spacing
+            orientation: ListView.Horizontal
+            boundsBehavior: Flickable.StopAtBounds
+            flickableDirection: Flickable.AutoFlickIfNeeded
+            snapMode: ListView.SnapToItem
+        }
 
         DeviceTabButton {
             objectName: "identificationTab"

@@ -19,19 +19,12 @@ ItemDelegate {
     // With a device in use only its own row reacts.
     readonly property bool reacts: !currentDevice || isConnected || isConnecting
     readonly property bool showsConnect: model.hasIODD === true && !currentDevice
-    readonly property string hints: {
-        var parts = []
-        var address = ViewLogic.addressText(model.address)
-        if (address !== "")
-            parts.push(address)
-        if (model.isIOLinkDevice !== true)
-            parts.push(qsTr("(Sensor not accessible)"))
-        else if (model.hasIODD !== true)
-            parts.push(qsTr("(Missing IODD)"))
-        if (model.multipleIODD === true)
-            parts.push(qsTr("(Latest IODD)"))
-        return parts.join("  ")
-    }
+    readonly property string hints: ViewLogic.deviceHints(model.address, model.isIOLinkDevice === true, model.hasIODD === true,
+                                                          model.multipleIODD === true, {
+                                                              "notAccessible": qsTr("(Sensor not accessible)"),
+                                                              "missingIodd": qsTr("(Missing IODD)"),
+                                                              "latestIodd": qsTr("(Latest IODD)")
+                                                          })
 
     height: 50
     padding: 0
@@ -89,7 +82,8 @@ ItemDelegate {
             Layout.preferredHeight: 40
             visible: row.isConnected || row.showsConnect
             enabled: row.buttonsEnabled
-            flat: !row.isConnected
+            // Flat in both states: a raised button's shadow layer is lost on software rendering, and its text with it.
+            flat: true
             highlighted: row.isConnected
             text: row.isConnected ? qsTr("Disconnect") : qsTr("Connect")
             onClicked: {

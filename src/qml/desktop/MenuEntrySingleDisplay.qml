@@ -17,7 +17,7 @@ OvinexCommon.MenuEntryBase {
         var value = entry.value
         if (ViewLogic.isEmptyValue(value))
             return "?"
-        var text = typeof value === "number" ? ViewLogic.formatNumber(value, entry.digits, Qt.locale()) : String(value)
+        var text = typeof value === "number" ? ViewLogic.formatNumber(value, entry.digits, Qt.locale()) : ViewLogic.readableText(value)
         return unitText !== "" ? text + " " + unitText : text
     }
 

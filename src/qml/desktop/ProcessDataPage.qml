@@ -210,6 +210,7 @@ Item {
         objectName: "saveFailedDialog"
         property string message: ""
         parent: Overlay.overlay
+        Material.elevation: parent && parent.GraphicsInfo.api === GraphicsInfo.Software ? 0 : 24
         anchors.centerIn: parent
         width: Math.min(520, page.width)
         modal: true

@@ -1,6 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
+import "qrc:/qml/common/ViewLogic.js" as ViewLogic
 
 // The user's choices, one row per setting.
 Dialog {
@@ -14,6 +16,8 @@ Dialog {
     readonly property bool usingSimulatedMaster: !vendorLibraryAvailable || (appSettings && appSettings.simulatedMaster === true)
 
     parent: Overlay.overlay
+    // The software renderer cannot draw the shadow layer and would drop the whole background with it.
+    Material.elevation: parent && parent.GraphicsInfo.api === GraphicsInfo.Software ? 0 : 24
     anchors.centerIn: parent
     width: Math.min(640, parent ? parent.width - 40 : 640)
     modal: true
@@ -36,12 +40,13 @@ Dialog {
                 id: languageCombo
                 objectName: "languageCombo"
                 property bool initialised: false
+                Layout.preferredWidth: 200
                 model: dialog.appSettings ? dialog.appSettings.languages : []
                 // Each language in its own words.
-                displayText: Qt.locale(currentText).nativeLanguageName
+                displayText: ViewLogic.languageName(currentText, Qt.locale(currentText).nativeLanguageName)
                 delegate: ItemDelegate {
                     width: languageCombo.width
-                    text: Qt.locale(modelData).nativeLanguageName
+                    text: ViewLogic.languageName(modelData, Qt.locale(modelData).nativeLanguageName)
                     highlighted: languageCombo.highlightedIndex === index
                 }
                 function followSettings() {

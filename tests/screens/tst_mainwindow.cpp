@@ -1,0 +1,496 @@
+#include "testenvironment.h"
+
+#include "app/application.h"
+#include "app/applicationsettings.h"
+#include "connection/iolinkdevice.h"
+#include "discovery/deviceslistmodel.h"
+#include "iodd/catalogue/samplepackage.h"
+#include "master/simulatedmaster.h"
+
+#include <QMutex>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickItemGrabResult>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QtCharts/QXYSeries>
+
+namespace {
+
+QStringList qmlWarnings;
+QMutex warningsMutex;
+QtMessageHandler previousHandler = nullptr;
+
+// Every warning that names one of our QML files is a fault of the screens.
+void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg
+        && (message.contains(QLatin1String("qrc:/qml")) || QString::fromUtf8(context.file).startsWith(QLatin1String("qrc:/qml")))) {
+        QMutexLocker lock(&warningsMutex);
+        qmlWarnings.append(message);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+// The simulated sensor's port ("SIM1").
+constexpr int sensorPort = 1;
+
+// Views made by lists and loaders hang in the visual tree only, so the search walks it.
+void collectItems(QQuickItem *from, const QString &name, QList<QQuickItem *> &found)
+{
+    for (QQuickItem *child : from->childItems()) {
+        if (child->objectName() == name)
+            found.append(child);
+        collectItems(child, name, found);
+    }
+}
+
+bool isShown(QQuickItem *candidate)
+{
+    return candidate && candidate->isVisible() && candidate->width() > 0 && candidate->height() > 0;
+}
+
+QString text(QQuickItem *label)
+{
+    return label ? label->property("text").toString() : QStringLiteral("<missing>");
+}
+
+} // namespace
+
+// The real program's window on the simulated master, driven through its items as a user would.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+
+    void listShowsTheSimulatedSensor();
+    void connectShowsProgressThenTheIdentification();
+    void menuPagesShowTheSampleMenusWithoutUndefinedEntries();
+    void editsReachTheSensor();
+    void processDataIsChartedAndExported();
+    void dialogsShowTheirContent();
+    void germanLabelsAfterTheLanguageChange();
+    void disconnectReturnsToTheList();
+
+private:
+    QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
+    QList<QQuickItem *> shownItems(const QString &name, QQuickItem *root = nullptr) const;
+    QObject *object(const QString &name) const;
+    QObject *currentDevice() const;
+    void click(QQuickItem *target);
+    void showTab(const QString &tabName);
+    QQuickItem *shownItem(const char *className, const QString &text) const;
+    void chooseMenu(const QString &menuTitle, const QString &actionName);
+    void closeDialog(const QString &dialogName);
+    void expandSubMenus(QQuickItem *page);
+    void screenshot(const QString &name);
+
+    QTemporaryDir ioddFolder;
+    QString ioddPath;
+    QQuickWindow *window = nullptr;
+};
+
+void TestMainWindow::initTestCase()
+{
+    previousHandler = qInstallMessageHandler(collectQmlWarnings);
+    QVERIFY(ioddFolder.isValid());
+    // Two levels down: the catalogue also looks into the search folder's parent.
+    ioddPath = ioddFolder.filePath(QStringLiteral("outer/IODDs"));
+    QVERIFY(SamplePackage::installInto(ioddPath));
+    ApplicationSettings::instance()->setIoddSearchPath(ioddPath);
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+
+    // As the entry point starts the program.
+    QQuickStyle::setStyle(QStringLiteral("Material"));
+    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
+    application->init();
+    QVERIFY(!application->getEngine()->rootObjects().isEmpty());
+    window = qobject_cast<QQuickWindow *>(application->getEngine()->rootObjects().first());
+    QVERIFY(window);
+    window->resize(1280, 800);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void TestMainWindow::cleanup()
+{
+    QMutexLocker lock(&warningsMutex);
+    QVERIFY2(qmlWarnings.isEmpty(), qPrintable(qmlWarnings.join(QLatin1Char('\n'))));
+}
+
+void TestMainWindow::cleanupTestCase()
+{
+    SimulatedMaster::instance().setCallDelay(sensorPort, 0);
+    qInstallMessageHandler(previousHandler);
+}
+
+QQuickItem *TestMainWindow::item(const QString &name, QQuickItem *root) const
+{
+    const QList<QQuickItem *> shown = shownItems(name, root);
+    if (!shown.isEmpty())
+        return shown.first();
+    QList<QQuickItem *> found;
+    collectItems(root ? root : window->contentItem(), name, found);
+    // Closed pop-ups are not in the visual tree.
+    if (found.isEmpty() && !root)
+        found = window->findChildren<QQuickItem *>(name);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+QList<QQuickItem *> TestMainWindow::shownItems(const QString &name, QQuickItem *root) const
+{
+    QList<QQuickItem *> found;
+    collectItems(root ? root : window->contentItem(), name, found);
+    QList<QQuickItem *> shown;
+    for (QQuickItem *candidate : found) {
+        if (isShown(candidate))
+            shown.append(candidate);
+    }
+    return shown;
+}
+
+QObject *TestMainWindow::object(const QString &name) const
+{
+    if (QObject *found = window->findChild<QObject *>(name))
+        return found;
+    QList<QQuickItem *> items;
+    collectItems(window->contentItem(), QString(), items);
+    for (QQuickItem *candidate : qAsConst(items)) {
+        if (QObject *child = candidate->findChild<QObject *>(name, Qt::FindDirectChildrenOnly))
+            return child;
+    }
+    return nullptr;
+}
+
+QObject *TestMainWindow::currentDevice() const
+{
+    return qobject_cast<Application *>(QCoreApplication::instance())->getDevicesModel()->getCurrentDevice();
+}
+
+// Scrolls the lists around the target so that it lies within the window, as a user would.
+static void scrollIntoView(QQuickItem *target, QQuickWindow *window)
+{
+    for (QQuickItem *ancestor = target->parentItem(); ancestor; ancestor = ancestor->parentItem()) {
+        if (!ancestor->inherits("QQuickFlickable") || !ancestor->property("interactive").toBool())
+            continue;
+        const QPointF inside = target->mapToItem(ancestor, QPointF(0, target->height() / 2));
+        if (inside.y() >= 0 && inside.y() <= ancestor->height() && target->mapToScene(QPointF()).y() < window->height() - 40)
+            continue;
+        const qreal wanted = ancestor->property("contentY").toReal() + inside.y() - ancestor->height() / 2;
+        ancestor->setProperty("contentY", qMax<qreal>(0, wanted));
+    }
+}
+
+void TestMainWindow::click(QQuickItem *target)
+{
+    QVERIFY(target);
+    QVERIFY2(isShown(target), qPrintable(target->objectName()));
+    scrollIntoView(target, window);
+    const QPoint centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+void TestMainWindow::showTab(const QString &tabName)
+{
+    QQuickItem *tab = item(tabName);
+    QTRY_VERIFY2(isShown(tab), qPrintable(tabName));
+    click(tab);
+    QTRY_VERIFY(tab->property("checked").toBool());
+}
+
+// A shown item of the class with the text, such as an entry of an open pop-up.
+QQuickItem *TestMainWindow::shownItem(const char *className, const QString &text) const
+{
+    QList<QQuickItem *> all;
+    collectItems(window->contentItem(), QString(), all);
+    for (QQuickItem *candidate : qAsConst(all)) {
+        if (candidate->inherits(className) && candidate->property("text").toString() == text && isShown(candidate))
+            return candidate;
+    }
+    return nullptr;
+}
+
+// Opens a menu of the header and clicks the entry of the named action.
+void TestMainWindow::chooseMenu(const QString &menuTitle, const QString &actionName)
+{
+    QList<QQuickItem *> all;
+    collectItems(window->contentItem(), QString(), all);
+    QQuickItem *menuBarItem = nullptr;
+    for (QQuickItem *candidate : qAsConst(all)) {
+        if (candidate->inherits("QQuickMenuBarItem") && candidate->property("text").toString() == menuTitle)
+            menuBarItem = candidate;
+    }
+    click(menuBarItem);
+    QQuickItem *entry = nullptr;
+    QTRY_VERIFY([&]() {
+        QList<QQuickItem *> overlay;
+        collectItems(window->contentItem(), QString(), overlay);
+        for (QQuickItem *candidate : qAsConst(overlay)) {
+            auto *action = candidate->inherits("QQuickMenuItem") ? candidate->property("action").value<QObject *>() : nullptr;
+            if (action && action->objectName() == actionName && isShown(candidate))
+                entry = candidate;
+        }
+        return entry != nullptr;
+    }());
+    click(entry);
+}
+
+void TestMainWindow::closeDialog(const QString &dialogName)
+{
+    QObject *dialog = object(dialogName);
+    QVERIFY(QMetaObject::invokeMethod(dialog, "close"));
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+}
+
+void TestMainWindow::expandSubMenus(QQuickItem *page)
+{
+    // Each opened sub-menu may hold further ones.
+    for (bool opened = true; opened;) {
+        opened = false;
+        for (QQuickItem *title : shownItems(QStringLiteral("subMenuTitle"), page)) {
+            QQuickItem *view = title->parentItem();
+            if (view->property("expanded").toBool())
+                continue;
+            click(title);
+            QTRY_VERIFY(view->property("expanded").toBool());
+            opened = true;
+            break;
+        }
+    }
+}
+
+void TestMainWindow::screenshot(const QString &name)
+{
+    QSharedPointer<const QQuickItemGrabResult> grab = window->contentItem()->grabToImage();
+    QVERIFY(grab);
+    QSignalSpy ready(const_cast<QQuickItemGrabResult *>(grab.data()), &QQuickItemGrabResult::ready);
+    QVERIFY(ready.wait(5000));
+    QDir().mkpath(TestEnvironment::buildPath(QStringLiteral("screenshots")));
+    QVERIFY(grab->saveToFile(TestEnvironment::buildPath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"))));
+}
+
+void TestMainWindow::listShowsTheSimulatedSensor()
+{
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY((row = item(QStringLiteral("deviceRow_0"))) != nullptr);
+    QTRY_COMPARE(text(item(QStringLiteral("deviceName"), row)), QStringLiteral("OVX100"));
+    QCOMPARE(text(item(QStringLiteral("deviceHints"), row)), QStringLiteral("SIM Port 1"));
+    QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    // The sample's IODD is found, so nothing asks for the IODD dialog.
+    QVERIFY(!object(QStringLiteral("ioddDialog"))->property("visible").toBool());
+    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), row)));
+    QTRY_VERIFY(item(QStringLiteral("connectButton"), row)->isEnabled());
+    screenshot(QStringLiteral("01-main-window"));
+}
+
+void TestMainWindow::connectShowsProgressThenTheIdentification()
+{
+    // Slowed down like a real link, so that the progress can be seen.
+    SimulatedMaster::instance().setCallDelay(sensorPort, 15);
+    click(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0"))));
+    QObject *dialog = object(QStringLiteral("connectionDialog"));
+    QTRY_VERIFY(dialog->property("visible").toBool());
+    QTRY_VERIFY(text(item(QStringLiteral("connectionText"))).startsWith(QStringLiteral("Updating Parameter ")));
+    QVERIFY(isShown(item(QStringLiteral("connectionProgress"))));
+    screenshot(QStringLiteral("02-connection-dialog"));
+    SimulatedMaster::instance().setCallDelay(sensorPort, 0);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->property("visible").toBool(), 15000);
+    QCOMPARE(currentDevice()->property("state").toString(), QStringLiteral("connected"));
+    QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"));
+    QCOMPARE(text(item(QStringLiteral("deviceAddress"))), QStringLiteral("SIM Port 1"));
+
+    showTab(QStringLiteral("identificationTab"));
+    const SimulatedMaster &master = SimulatedMaster::instance();
+    const auto held = [&master](uint index) { return QString::fromUtf8(master.parameter(sensorPort, index)); };
+    QCOMPARE(text(item(QStringLiteral("productNameText"))), held(18));
+    QCOMPARE(text(item(QStringLiteral("vendorNameText"))), held(16));
+    QCOMPARE(text(item(QStringLiteral("serialNumberText"))), held(21));
+    QCOMPARE(held(18), QStringLiteral("OVX100"));
+    QVERIFY(!text(item(QStringLiteral("ioddVersionText"))).contains(QStringLiteral("Unknown")));
+    QTRY_COMPARE(item(QStringLiteral("deviceSymbol"))->property("status").toInt(), 1); // Image.Ready
+    QTRY_VERIFY(isShown(item(QStringLiteral("subMenuTitle"), item(QStringLiteral("identificationMenu")))));
+    expandSubMenus(item(QStringLiteral("identificationMenu")));
+    screenshot(QStringLiteral("03-identification-tab"));
+}
+
+void TestMainWindow::menuPagesShowTheSampleMenusWithoutUndefinedEntries()
+{
+    // The sample has no smart-adjust menu, so that tab stays hidden.
+    QVERIFY(!isShown(item(QStringLiteral("smartAdjustTab"))));
+    const QStringList tabs { "quickstartTab", "diagnosisTab", "parametersTab" };
+    const QStringList pages { "quickstartPage", "diagnosisPage", "parametersPage" };
+    for (int i = 0; i < tabs.size(); ++i) {
+        showTab(tabs.at(i));
+        QQuickItem *page = item(pages.at(i));
+        QTRY_VERIFY2(page->property("count").toInt() > 0, qPrintable(pages.at(i)));
+        expandSubMenus(page);
+        QVERIFY2(shownItems(QStringLiteral("undefinedEntryText"), page).isEmpty(),
+                 qPrintable(text(item(QStringLiteral("undefinedEntryText"), page))));
+        for (QQuickItem *value : shownItems(QStringLiteral("recordDisplayValue"), page) + shownItems(QStringLiteral("singleDisplayValue"), page))
+            QVERIFY2(!text(value).contains(QStringLiteral("undefined")) && !text(value).contains(QStringLiteral("NO translation")),
+                     qPrintable(text(value)));
+        screenshot(QStringLiteral("04-") + pages.at(i));
+    }
+    QQuickItem *parameters = item(QStringLiteral("parametersPage"));
+    for (const char *view : { "slider", "recordSelectionCombo", "boolCheckBox", "systemCommandButton" })
+        QVERIFY2(item(QLatin1String(view), parameters), view);
+}
+
+void TestMainWindow::editsReachTheSensor()
+{
+    showTab(QStringLiteral("parametersTab"));
+    QQuickItem *page = item(QStringLiteral("parametersPage"));
+    const SimulatedMaster &master = SimulatedMaster::instance();
+
+    // The distance offset (index 62, 16-bit signed), typed into the slider's field and accepted.
+    QQuickItem *offsetRow = item(QStringLiteral("menuRow_V_DistanceOffset"), page);
+    QVERIFY(offsetRow);
+    QQuickItem *field = item(QStringLiteral("sliderField"), offsetRow);
+    click(field);
+    QTest::keySequence(window, QKeySequence::SelectAll);
+    for (const char key : QByteArray("-120"))
+        QTest::keyClick(window, key);
+    click(item(QStringLiteral("sliderAccept"), offsetRow));
+    QTRY_COMPARE(master.parameter(sensorPort, 62), QByteArray::fromHex("ff88"));
+    QTRY_COMPARE(item(QStringLiteral("slider"), offsetRow)->property("value").toDouble(), -120.0);
+
+    // The filter strength (index 63), one step down in its selection.
+    QQuickItem *filterCombo = item(QStringLiteral("recordSelectionCombo"), item(QStringLiteral("menuRow_V_Filter"), page));
+    QVERIFY(filterCombo);
+    const int before = filterCombo->property("currentIndex").toInt();
+    QVERIFY(QMetaObject::invokeMethod(filterCombo, "forceActiveFocus"));
+    QTest::keyClick(window, Qt::Key_Down);
+    QTRY_COMPARE(master.parameter(sensorPort, 63), QByteArray(1, char(before + 1)));
+    QTRY_COMPARE(filterCombo->property("currentIndex").toInt(), before + 1);
+    // The device's answer pops up over the process data.
+    QTRY_VERIFY(object(QStringLiteral("alertPopup"))->property("visible").toBool());
+    QTRY_COMPARE(text(item(QStringLiteral("alertText"))), QStringLiteral("Setting value succeeded for (63, 0)"));
+    screenshot(QStringLiteral("05-parameters-edited"));
+}
+
+void TestMainWindow::processDataIsChartedAndExported()
+{
+    showTab(QStringLiteral("processDataTab"));
+    QQuickItem *page = item(QStringLiteral("processDataPage"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("processDataChart"), page).isEmpty());
+    QQuickItem *chart = shownItems(QStringLiteral("processDataChart"), page).first();
+    QVERIFY(item(QStringLiteral("chartView"), chart)->property("count").toInt() > 0);
+    const auto points = [chart]() {
+        auto *line = qobject_cast<QtCharts::QXYSeries *>(chart->property("valueSeries").value<QObject *>());
+        return line ? line->count() : 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(points() > 0, 1000);
+    QVERIFY(isShown(item(QStringLiteral("processDataBox"))));
+    screenshot(QStringLiteral("06-process-data-tab"));
+
+    // What the save dialog's acceptance does with the file the user chose.
+    const QString csv = ioddFolder.filePath(QStringLiteral("export/process data.csv"));
+    QDir().mkpath(QFileInfo(csv).path());
+    QVERIFY(QMetaObject::invokeMethod(page, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
+    QTRY_VERIFY(QFileInfo(csv).size() > 0);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() >= 2, qPrintable(lines.join(QLatin1Char('\n'))));
+    QVERIFY2(!lines.first().at(0).isDigit(), qPrintable(lines.first()));
+    QVERIFY2(lines.at(1).at(0).isDigit(), qPrintable(lines.at(1)));
+
+    // A file that cannot be written is reported, not silently lost.
+    const QString unwritable = ioddFolder.filePath(QStringLiteral("missing folder/data.csv"));
+    QVERIFY(QMetaObject::invokeMethod(page, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(unwritable))));
+    QObject *failure = object(QStringLiteral("saveFailedDialog"));
+    QTRY_VERIFY(failure->property("opened").toBool());
+    QVERIFY2(text(item(QStringLiteral("saveFailedText"))).contains(QDir::toNativeSeparators(unwritable)),
+             qPrintable(text(item(QStringLiteral("saveFailedText")))));
+    screenshot(QStringLiteral("07-save-failed-dialog"));
+    closeDialog(QStringLiteral("saveFailedDialog"));
+
+    click(shownItems(QStringLiteral("chartSettingsButton"), page).first());
+    QObject *settings = object(QStringLiteral("chartSettingsDialog"));
+    QTRY_VERIFY(settings->property("opened").toBool());
+    QCOMPARE(item(QStringLiteral("xMaxSpin"))->property("value").toInt(), 30);
+    screenshot(QStringLiteral("07-chart-settings-dialog"));
+    QVERIFY(QMetaObject::invokeMethod(settings, "reject"));
+    QTRY_VERIFY(!settings->property("visible").toBool());
+}
+
+void TestMainWindow::dialogsShowTheirContent()
+{
+    showTab(QStringLiteral("identificationTab"));
+    click(item(QStringLiteral("communicationButton")));
+    QObject *communication = object(QStringLiteral("communicationDialog"));
+    QTRY_VERIFY(communication->property("opened").toBool());
+    QQuickItem *list = item(QStringLiteral("communicationList"));
+    QTRY_VERIFY(list->property("count").toInt() > 0);
+    screenshot(QStringLiteral("08-communication-dialog"));
+    // Polling goes on logging, so the log starts again from few rows.
+    const int logged = list->property("count").toInt();
+    click(item(QStringLiteral("clearCommunicationButton")));
+    QTRY_VERIFY(list->property("count").toInt() < qMin(logged, 10));
+    closeDialog(QStringLiteral("communicationDialog"));
+
+    chooseMenu(QStringLiteral("File"), QStringLiteral("manageIoddsAction"));
+    QTRY_VERIFY(object(QStringLiteral("ioddDialog"))->property("opened").toBool());
+    QCOMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("1"));
+    QCOMPARE(text(item(QStringLiteral("ioddSearchPath"))), ioddPath);
+    QTRY_COMPARE(text(item(QStringLiteral("ioddProductNameText"))), QStringLiteral("OVX100"));
+    screenshot(QStringLiteral("09-iodd-management-dialog"));
+    closeDialog(QStringLiteral("ioddDialog"));
+
+    chooseMenu(QStringLiteral("Help"), QStringLiteral("aboutAction"));
+    QTRY_VERIFY(object(QStringLiteral("aboutDialog"))->property("opened").toBool());
+    QCOMPARE(text(item(QStringLiteral("aboutCopyright"))), ApplicationSettings::instance()->getCopyright());
+    screenshot(QStringLiteral("10-about-dialog"));
+    closeDialog(QStringLiteral("aboutDialog"));
+}
+
+void TestMainWindow::germanLabelsAfterTheLanguageChange()
+{
+    chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"));
+    QTRY_VERIFY(object(QStringLiteral("settingsDialog"))->property("opened").toBool());
+    QVERIFY(item(QStringLiteral("simulatedMasterCheckBox"))->property("checked").toBool());
+    screenshot(QStringLiteral("11-settings-dialog"));
+
+    click(item(QStringLiteral("languageCombo")));
+    QQuickItem *german = nullptr;
+    QTRY_VERIFY((german = shownItem("QQuickItemDelegate", QStringLiteral("Deutsch"))) != nullptr);
+    click(german);
+    QCOMPARE(ApplicationSettings::instance()->getLanguage(), QStringLiteral("de"));
+    QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), QStringLiteral("Parameter"));
+    QCOMPARE(text(item(QStringLiteral("processDataTab"))), QStringLiteral("Prozessdaten"));
+    screenshot(QStringLiteral("12-settings-dialog-de"));
+    closeDialog(QStringLiteral("settingsDialog"));
+    showTab(QStringLiteral("parametersTab"));
+    screenshot(QStringLiteral("13-parameters-de"));
+
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), QStringLiteral("Parameters"));
+}
+
+void TestMainWindow::disconnectReturnsToTheList()
+{
+    click(item(QStringLiteral("disconnectButton"), item(QStringLiteral("deviceRow_0"))));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    QTRY_VERIFY(item(QStringLiteral("identificationTab"))->property("checked").toBool());
+    QVERIFY(!isShown(item(QStringLiteral("parametersTab"))));
+    QVERIFY(!isShown(item(QStringLiteral("processDataBox"))));
+    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
+    QVERIFY(!SimulatedMaster::instance().isOpen(sensorPort));
+}
+
+int main(int argc, char *argv[])
+{
+    TestEnvironment::isolate();
+    Application application(argc, argv);
+    TestMainWindow tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_mainwindow.moc"
