@@ -57,7 +57,8 @@ private slots:
         QTest::newRow("rw Float32, no range") << f << "rw" << "" << 0 << false << "MenuEntrySlider";
         QTest::newRow("rw octets") << o << "rw" << "" << 0 << false << "MenuEntryTextEdit";
         QTest::newRow("restriction ro narrows rw") << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("wo is not shown") << u << "wo" << "" << 0 << true << "MenuEntryUndefined";
+        QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
+        QTest::newRow("wo text") << s << "wo" << "" << 0 << false << "MenuEntryTextEdit";
         QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
     }
 
@@ -217,7 +218,8 @@ private slots:
         // Shown as a choice it would read "undefined" for every value; it is edited instead.
         QTest::newRow("rw plain number") << f << "rw" << 0 << false << "MenuEntrySlider";
         QTest::newRow("rw number, one single value") << u << "rw" << 1 << false << "MenuEntrySlider";
-        QTest::newRow("wo") << u << "wo" << 0 << false << "MenuEntryUndefined";
+        QTest::newRow("wo") << u << "wo" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("access in capitals") << u << "RW" << 0 << false << "MenuEntryUndefined";
     }
 
     void recordItemReference()

@@ -147,17 +147,17 @@ void TestOvinexCheck::failuresSetTheExitStatus_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("error");
     QByteArray unshowable = sampleContent();
-    // A write-only number that is no button has no entry kind to show it.
+    // Access rights outside the schema's values leave a number without an entry kind to show it.
     unshowable.replace("<Variable id=\"V_WindowWidth\" index=\"67\" accessRights=\"rw\"",
-                       "<Variable id=\"V_WindowWidth\" index=\"67\" accessRights=\"wo\"");
+                       "<Variable id=\"V_WindowWidth\" index=\"67\" accessRights=\"RW\"");
     QTest::newRow("menu reference becomes undefined") << "unshowable.xml" << unshowable
-                                                      << "menu references became undefined entries";
+                                                      << "menu references became undefined entries: V_WindowWidth";
     QTest::newRow("not an XML document") << "garbage.xml" << QByteArray("\x01\x02 no xml")
                                          << "not well-formed XML: Start tag expected. (line 1, column 1)";
     QTest::newRow("another root") << "texts.xml" << QByteArray("<ExternalTextDocument/>")
                                   << "not a device description: the root element is ExternalTextDocument";
     QTest::newRow("cut short") << "short.xml" << sampleContent().left(4000)
-                               << "not well-formed XML: Premature end of document. (line 68, column 1)";
+                               << "not well-formed XML: Premature end of document. (line 86, column 23)";
 }
 
 void TestOvinexCheck::failuresSetTheExitStatus()

@@ -18,7 +18,7 @@ const QMap<QString, QString> &expectedBroken()
 {
     static const QMap<QString, QString> files {
         { "third-party-fixtures/invalid.xml", "not a device description: the root element is InvalidRoot" },
-        { "third-party-fixtures/malformed.xml", "not well-formed XML: Premature end of document. (line 6, column 1)" },
+        { "third-party-fixtures/malformed.xml", "not well-formed XML: Premature end of document. (line 6, column 0)" },
     };
     return files;
 }
@@ -103,12 +103,11 @@ private:
             if (error == QProcess::FailedToStart)
                 loop.quit();
         });
-        process.readAllStandardError();
+        process.setStandardErrorFile(QProcess::nullDevice());
         process.start(tool(), arguments);
         limit.start(perFileLimitMs);
         loop.exec();
         process.waitForFinished(5000);
-        process.readAllStandardError();
 
         if (answered == batch.size())
             return answered;
@@ -179,8 +178,11 @@ void TestOvinexCheckCorpus::initTestCase()
     int ok = 0, variables = 0, synced = 0, entries = 0, undefined = 0, items = 0;
     for (const QString &file : qAsConst(files)) {
         const QJsonObject result = corpus.results.value(file);
-        const QString state = corpus.failures.contains(file) ? corpus.failures.value(file)
-                                                             : result.value("ok").toBool() ? QStringLiteral("ok") : QStringLiteral("FAIL");
+        QString state = result.value("ok").toBool() ? QStringLiteral("ok") : QStringLiteral("FAIL");
+        if (corpus.failures.contains(file))
+            state = corpus.failures.value(file);
+        else if (expectedBroken().value(file) == result.value("error").toString())
+            state = QStringLiteral("broken");
         qInfo().noquote() << state.leftJustified(7) << file << describe(result);
         ok += result.value("ok").toBool() ? 1 : 0;
         variables += result.value("variables").toInt();
