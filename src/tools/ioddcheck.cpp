@@ -29,7 +29,7 @@ namespace {
 
 const QString deviceRoot = QStringLiteral("IODevice");
 
-// How far a file is read to tell whether it is a well-formed device description.
+// The document model does not load larger files either.
 constexpr qint64 maxCheckedFileSize = 50 * 1024 * 1024;
 
 // Value types the variable model holds values of (Boolean to OctetString).
