@@ -91,7 +91,6 @@ private slots:
     void deviceWithoutReferencedVariablesConnects();
     void refusedConnectNeverBuildsABinding();
     void differentProductIdKeepsTheDiscoveredOne();
-    void languageOfTheBinding();
     void destructionWaitsForTheWorkerThread();
 
 private:
@@ -179,7 +178,6 @@ void TestIOLinkDevice::connectsSynchronisesPollsAndDisconnects()
     QTRY_COMPARE(master().lastOutput(port).size(), 1);
     QCOMPARE(device->getCommunicationLog()->thread(), QThread::currentThread());
     QTRY_VERIFY(device->getCommunicationLog()->rowCount() > int(total));
-    QVERIFY(device->property("communication").value<QObject *>() == device->getCommunicationLog());
 
     QPointer<IOLinkWrapper> oldBinding = binding;
     QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
@@ -363,22 +361,6 @@ void TestIOLinkDevice::differentProductIdKeepsTheDiscoveredOne()
     QTest::ignoreMessage(QtCriticalMsg, "Product ID is different from synced: \"OVX999\" \"OVX100\"");
     connectAndWait(*device);
     QCOMPARE(device->getProductId(), QStringLiteral("OVX999"));
-}
-
-void TestIOLinkDevice::languageOfTheBinding()
-{
-    ApplicationSettings::instance()->setLanguage(QStringLiteral("de"));
-    auto device = makeDevice();
-    connectAndWait(*device);
-    const IOLinkWrapper *binding = device->getBinding();
-    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
-    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
-
-    QSignalSpy changed(binding, &IOLinkWrapper::currentLanguageChanged);
-    device->setLanguage(QStringLiteral("fr"));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Temporisation de commutation"));
-    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Numéro de série"));
 }
 
 void TestIOLinkDevice::destructionWaitsForTheWorkerThread()

@@ -3,6 +3,7 @@
 #include "app/applicationsettings.h"
 #include "connection/iolinkserialdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
+#include "connection/iqcommconnectionhandler.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
@@ -26,6 +27,25 @@ SerialPortDescriptor portWithManufacturer(int number, const QString &manufacture
     port.setManufacturer(manufacturer);
     return port;
 }
+
+// A handler with spies on the signals a device listens to.
+struct Watched
+{
+    explicit Watched(const SerialPortDescriptor &port)
+        : handler(std::make_unique<IqCommConnectionHandler>(port))
+        , connected(handler.get(), &ConnectionHandler::connected)
+        , error(handler.get(), &ConnectionHandler::error)
+        , alerts(handler.get(), &ConnectionHandler::errorReceived)
+    {
+    }
+
+    QString lastAlert() const { return alerts.isEmpty() ? QString() : alerts.last().at(0).toString(); }
+
+    std::unique_ptr<IqCommConnectionHandler> handler;
+    QSignalSpy connected;
+    QSignalSpy error;
+    QSignalSpy alerts;
+};
 
 int calls(const QString &name, int port = 1)
 {
@@ -54,12 +74,24 @@ private slots:
     void identityReadsRetriedFourTimes();
     void portWithoutDeviceGetsFallbackName_data();
     void portWithoutDeviceGetsFallbackName();
-    void portWithoutNumberIsNeverOpened();
     void eventAlertTexts_data();
     void eventAlertTexts();
     void eventFromTheMasterBecomesAnAlert();
     void eventTextsAreTranslated();
     void handleFollowsTheConnection();
+
+    void portNumberFromLocation_data();
+    void portNumberFromLocation();
+    void connectReachesOperatingMode();
+    void refusedConnect_data();
+    void refusedConnect();
+    void unexpectedOperatingModeClosesThePort();
+    void disconnectClosesOnceAndReopens();
+    void inactiveModeFailureIsOnlyAWarning();
+    void portWithoutNumberIsNeverOpened_data();
+    void portWithoutNumberIsNeverOpened();
+    void connectionInWorkerThread();
+    void destroyingAnOpenHandlerClosesThePort();
 };
 
 void TestIOLinkSerialDevice::initTestCase()
@@ -84,11 +116,7 @@ void TestIOLinkSerialDevice::probeReadsIdentityAndClosesThePort()
     QVERIFY(device.isAvailable());
     QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
     QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
-    QCOMPARE(device.getVendorName(), QStringLiteral("Ovinex Test Works"));
-    QCOMPARE(device.getSerialNumber(), QStringLiteral("TS000042"));
     QCOMPARE(device.getHardwareRevision(), QStringLiteral("B"));
-    QCOMPARE(device.getFirmwareRevision(), QStringLiteral("2.1.0"));
-    QVERIFY(!device.getProductName().isEmpty());
     QCOMPARE(device.getState(), QStringLiteral("notConnected"));
     // The probe leaves the port closed and inactive, so a connection can open it later.
     QVERIFY(!SimulatedMaster::instance().isOpen(1));
@@ -173,19 +201,6 @@ void TestIOLinkSerialDevice::portWithoutDeviceGetsFallbackName()
     QVERIFY(!SimulatedMaster::instance().isOpen(1));
 }
 
-void TestIOLinkSerialDevice::portWithoutNumberIsNeverOpened()
-{
-    SerialPortDescriptor port;
-    port.setPortName(QStringLiteral("serial"));
-    port.setSystemLocation(QStringLiteral("/dev/serial"));
-    port.setDescription(QStringLiteral("Adapter"));
-    port.setManufacturer(QStringLiteral("FTDI"));
-    const IOLinkSerialDevice device(port);
-    QVERIFY(!device.hasIOLinkDevice());
-    QCOMPARE(device.getProductName(), QStringLiteral("Adapter - FTDI"));
-    QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
-}
-
 void TestIOLinkSerialDevice::eventAlertTexts_data()
 {
     QTest::addColumn<uint>("code");
@@ -197,10 +212,7 @@ void TestIOLinkSerialDevice::eventAlertTexts_data()
                                                                    "connection\nCode: 0x1804\nMode: Appear");
     QTest::newRow("code without standard text") << 0x1808u << 1 << QString()
                                                 << "Event: Undefined\nCode: 0x1808\nMode: Single Shot";
-    QTest::newRow("disappearing") << 0xFF26u << 2 << QString() << "Event: Port status changed\nCode: 0xFF26\nMode: Disappear";
     QTest::newRow("mode 0") << 0x6000u << 0 << QString() << "Event: Invalid cycle time\nCode: 0x6000\nMode: Undefined";
-    QTest::newRow("IODD text preferred") << 0x1804u << 3 << "Lamp shorted"
-                                         << "Event: Lamp shorted\nCode: 0x1804\nMode: Appear";
     QTest::newRow("vendor code, upper-case hexadecimal") << 0x8cafu << 3 << "Lens dirty"
                                                           << "Event: Lens dirty\nCode: 0x8CAF\nMode: Appear";
 }
@@ -261,6 +273,188 @@ void TestIOLinkSerialDevice::handleFollowsTheConnection()
     QTRY_VERIFY(communication->getPortHandle() >= 0);
     emit device.connectionLost();
     QCOMPARE(communication->getPortHandle(), qint16(-1));
+}
+
+void TestIOLinkSerialDevice::portNumberFromLocation_data()
+{
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<int>("number");
+    QTest::newRow("ends in 12") << "COM12" << 12;
+    QTest::newRow("device node") << "/dev/ttyACM0" << 0;
+    QTest::newRow("no trailing digits") << "/dev/serial" << 65535;
+    QTest::newRow("digits not at the end") << "COM3x" << 65535;
+    QTest::newRow("too large for a port") << "COM70000" << 65535;
+}
+
+void TestIOLinkSerialDevice::portNumberFromLocation()
+{
+    QFETCH(QString, location);
+    QFETCH(int, number);
+    SerialPortDescriptor port;
+    port.setSystemLocation(location);
+    const IqCommConnectionHandler handler(port);
+    QCOMPARE(int(handler.getPortNumber()), number);
+    QCOMPARE(handler.getPortHandle(), qint16(-1));
+}
+
+void TestIOLinkSerialDevice::connectReachesOperatingMode()
+{
+    Watched watched(virtualPort(1));
+    watched.handler->connectToDevice();
+    QTRY_COMPARE(watched.connected.count(), 1);
+    QVERIFY(watched.handler->isConnectedState());
+    QVERIFY(watched.handler->getPortHandle() >= 0);
+    QVERIFY(watched.alerts.isEmpty());
+    QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeOperate));
+
+    // While connected a second connect request changes nothing.
+    watched.handler->connectToDevice();
+    QTest::qWait(30);
+    QCOMPARE(calls(QStringLiteral("mst_Connect")), 1);
+}
+
+void TestIOLinkSerialDevice::refusedConnect_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("expectedDisconnects");
+    QTest::newRow("connect refused") << "mst_Connect" << int(IqCommInterfaceNotFound) << 0;
+    QTest::newRow("configuration unreadable") << "mst_GetConfig" << int(IqCommOperationFailed) << 1;
+    QTest::newRow("operating mode refused") << "mst_SetOperatingMode" << int(IqCommOperationFailed) << 1;
+}
+
+void TestIOLinkSerialDevice::refusedConnect()
+{
+    QFETCH(QString, call);
+    QFETCH(int, result);
+    QFETCH(int, expectedDisconnects);
+    SimulatedMaster::instance().failNextCalls(1, 1, result, 0, call);
+    Watched watched(virtualPort(1));
+    watched.handler->connectToDevice();
+    QTRY_COMPARE(watched.error.count(), 1);
+    QTRY_VERIFY(watched.handler->isNotConnectedState());
+    QCOMPARE(watched.connected.count(), 0);
+    QVERIFY(watched.lastAlert().contains(call));
+    // Whatever the failed attempt opened is closed again.
+    QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
+    QVERIFY(!SimulatedMaster::instance().isOpen(1));
+    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), expectedDisconnects);
+}
+
+void TestIOLinkSerialDevice::unexpectedOperatingModeClosesThePort()
+{
+    SimulatedMaster::instance().forceOperatingMode(1, 3);
+    Watched watched(virtualPort(1));
+    watched.handler->connectToDevice();
+    QTRY_COMPARE(watched.error.count(), 1);
+    QTRY_VERIFY(watched.handler->isNotConnectedState());
+    QCOMPARE(watched.lastAlert(), QStringLiteral("Unexpected Operating mode: 3"));
+    QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), 2); // operate, then inactive
+    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+    QVERIFY(!SimulatedMaster::instance().isOpen(1));
+    QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
+}
+
+void TestIOLinkSerialDevice::disconnectClosesOnceAndReopens()
+{
+    Watched watched(virtualPort(1));
+    watched.handler->connectToDevice();
+    QTRY_COMPARE(watched.connected.count(), 1);
+
+    watched.handler->disconnectFromDevice();
+    QTRY_VERIFY(watched.handler->isNotConnectedState());
+    QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
+    QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeInactive));
+    QVERIFY(!SimulatedMaster::instance().isOpen(1));
+    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+
+    watched.handler->disconnectFromDevice();
+    QTest::qWait(20);
+    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+    QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), 2);
+
+    // And the port opens again.
+    watched.handler->connectToDevice();
+    QTRY_COMPARE(watched.connected.count(), 2);
+    QVERIFY(watched.alerts.isEmpty());
+}
+
+void TestIOLinkSerialDevice::inactiveModeFailureIsOnlyAWarning()
+{
+    Watched watched(virtualPort(1));
+    watched.handler->connectToDevice();
+    QTRY_COMPARE(watched.connected.count(), 1);
+
+    SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, QStringLiteral("mst_SetOperatingMode"));
+    QTest::ignoreMessage(QtWarningMsg, "Ignoring SetOperatingMode error on disconnect.");
+    watched.handler->disconnectFromDevice();
+    QTRY_VERIFY(watched.handler->isNotConnectedState());
+    QCOMPARE(watched.alerts.count(), 1);
+    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+    QVERIFY(!SimulatedMaster::instance().isOpen(1));
+    QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
+}
+
+void TestIOLinkSerialDevice::portWithoutNumberIsNeverOpened_data()
+{
+    QTest::addColumn<QString>("location");
+    QTest::newRow("no digits") << "/dev/serial";
+    QTest::newRow("beyond the library's 8 bits") << "COM257";
+    QTest::newRow("through the device probe") << "";
+}
+
+// Cut to 8 bits, these numbers would open some other master's port.
+void TestIOLinkSerialDevice::portWithoutNumberIsNeverOpened()
+{
+    QFETCH(QString, location);
+    SerialPortDescriptor port;
+    if (location.isEmpty()) {
+        port.setSystemLocation(QStringLiteral("/dev/serial"));
+        port.setDescription(QStringLiteral("Adapter"));
+        port.setManufacturer(QStringLiteral("FTDI"));
+        const IOLinkSerialDevice device(port);
+        QVERIFY(!device.hasIOLinkDevice());
+        QCOMPARE(device.getProductName(), QStringLiteral("Adapter - FTDI"));
+        QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
+        return;
+    }
+    port.setSystemLocation(location);
+    Watched watched(port);
+    watched.handler->connectToDevice();
+    QTRY_COMPARE(watched.error.count(), 1);
+    QCOMPARE(watched.alerts.count(), 1);
+    QVERIFY(watched.lastAlert().contains(location));
+    QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
+}
+
+void TestIOLinkSerialDevice::connectionInWorkerThread()
+{
+    QThread worker;
+    auto handler = std::make_unique<IqCommConnectionHandler>(virtualPort(1));
+    handler->moveToThread(&worker);
+    worker.start();
+    // Spies are not thread-safe, so the outcome is read from the master and the mutex-guarded handle.
+    handler->connectToDevice();
+    QTRY_COMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeOperate));
+    QTRY_VERIFY(handler->getPortHandle() >= 0);
+    handler->disconnectFromDevice();
+    QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
+    QCOMPARE(handler->getPortHandle(), qint16(-1));
+    worker.quit();
+    QVERIFY(worker.wait(5000));
+}
+
+void TestIOLinkSerialDevice::destroyingAnOpenHandlerClosesThePort()
+{
+    {
+        Watched watched(virtualPort(1));
+        watched.handler->connectToDevice();
+        QTRY_COMPARE(watched.connected.count(), 1);
+    }
+    QVERIFY(!SimulatedMaster::instance().isOpen(1));
+    Watched next(virtualPort(1));
+    next.handler->connectToDevice();
+    QTRY_COMPARE(next.connected.count(), 1);
 }
 
 OVINEX_TEST_MAIN(TestIOLinkSerialDevice)

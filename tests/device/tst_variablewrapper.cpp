@@ -1,15 +1,21 @@
 #include "testenvironment.h"
 
+#include "device/conditionwrapper.h"
+#include "device/payloadconverter.h"
 #include "device/variablewrapper.h"
+#include "iodd/model/processdataelements.h"
 #include "variablefixtures.h"
 
 #include <QLoggingCategory>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSignalSpy>
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 
+using namespace PayloadConverter;
 using namespace VariableFixtures;
 
 namespace {
@@ -30,24 +36,60 @@ QList<uint> emittedSubindexes(const QSignalSpy &spy)
     return subindexes;
 }
 
+quint64 maskOf(quint32 bitLength)
+{
+    return bitLength >= 64 ? ~quint64(0) : (quint64(1) << bitLength) - 1;
+}
+
+qint64 signExtended(quint64 value, quint32 bitLength)
+{
+    if (bitLength < 64 && (value >> (bitLength - 1)) & 1u)
+        value |= ~quint64(0) << bitLength;
+    return qint64(value);
+}
+
+bool bitIsSet(const QByteArray &payload, quint32 bit)
+{
+    return (quint8(payload.at(payload.size() - 1 - int(bit / 8))) >> (bit % 8)) & 1u;
+}
+
+void expectTooSmall()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^\\*\\* CONVERSION: payload too small")));
+}
+
+void expectOffsetTooLarge()
+{
+    QTest::ignoreMessage(QtCriticalMsg,
+                         QRegularExpression(QStringLiteral("^\\*\\* CONVERSION INTERNAL ERROR: offset too large")));
+}
+
 void expectWarning(const char *pattern)
 {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString::fromLatin1(pattern)));
 }
 
-bool sameFloat(float a, float b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 } // namespace
 
+// Bit-exact payload conversion, the run-time values of variables built on it, and the conditions on them.
 class TestVariableWrapper : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void readsWorkedExamples_data();
+    void readsWorkedExamples();
+    void readsSignedAndUnsignedOfTheSameField();
+    void writeOrsIntoBitsAlreadySet();
+    void roundTripsRandomFieldsInZeroedPayloads();
+    void failsOnFieldsOutsideThePayload_data();
+    void failsOnFieldsOutsideThePayload();
+    void writeOutsideThePayloadChangesNothing_data();
+    void writeOutsideThePayloadChangesNothing();
+    void roundTripsFloat32_data();
+    void roundTripsFloat32();
+
     void accessRights_data();
     void accessRights();
     void slotLengths_data();
@@ -62,18 +104,205 @@ private slots:
     void shortPayloadsStayInside();
     void numbersAreEncodedByWidth_data();
     void numbersAreEncodedByWidth();
-    void floatRoundTrips_data();
-    void floatRoundTrips();
     void floatRecordItems();
     void arrayWithoutSubindexAccess();
     void arrayOfOctetStrings();
     void arrayWithSubindexAccessReadAsWhole();
-    void referencedSubindexes();
+    void conditionAppliesBeforeTheFirstReadAndFollowsReads();
+    void conditionFollowsItsOwnSubindexOnly();
+    void conditionComparesBooleansAndTexts_data();
+    void conditionComparesBooleansAndTexts();
+    void conditionReadsTheDescriptionAttributes();
+    void conditionOnMissingVariableNeverApplies();
+    void conditionSurvivesItsVariable();
 };
 
 void TestVariableWrapper::initTestCase()
 {
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+}
+
+void TestVariableWrapper::readsWorkedExamples_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<uint>("bitOffset");
+    QTest::addColumn<uint>("bitLength");
+    QTest::addColumn<quint64>("expected");
+
+    const QByteArray sample = octets({0x12, 0x34, 0x56});
+    QTest::newRow("last octet") << sample << 0u << 8u << quint64(0x56);
+    QTest::newRow("middle octet") << sample << 8u << 8u << quint64(0x34);
+    QTest::newRow("across an octet boundary") << sample << 4u << 8u << quint64(0x45);
+    QTest::newRow("whole payload") << sample << 0u << 24u << quint64(0x123456);
+    QTest::newRow("one bit at offset 0") << octets({0x00, 0x01}) << 0u << 1u << quint64(1);
+    QTest::newRow("one bit in the first octet") << octets({0x80, 0x00}) << 15u << 1u << quint64(1);
+    QTest::newRow("64 bits in nine octets") << octets({0x0A, 0xBC, 0xDE, 0xF0, 0x12, 0x34, 0x56, 0x78, 0x9F})
+                                            << 4u << 64u << quint64(0xABCDEF0123456789ull);
+    QTest::newRow("field before a trailing octet") << octets({0xFF, 0x00, 0xFF}) << 8u << 8u << quint64(0);
+}
+
+void TestVariableWrapper::readsWorkedExamples()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(uint, bitOffset);
+    QFETCH(uint, bitLength);
+    QFETCH(quint64, expected);
+
+    QCOMPARE(fromPayload<quint64>(payload, bitOffset, bitLength), expected);
+    if (bitLength <= 32)
+        QCOMPARE(fromPayload<quint32>(payload, bitOffset, bitLength), quint32(expected));
+    if (bitLength <= 8)
+        QCOMPARE(fromPayload<quint8>(payload, bitOffset, bitLength), quint8(expected));
+}
+
+void TestVariableWrapper::readsSignedAndUnsignedOfTheSameField()
+{
+    const QByteArray payload = octets({0xFF, 0xF0});
+    QCOMPARE(fromPayload<qint32>(payload, 4, 12), -1);
+    QCOMPARE(fromPayload<quint32>(payload, 4, 12), 4095u);
+    QCOMPARE(fromPayload<qint64>(payload, 4, 12), qint64(-1));
+
+    const QByteArray fourBits = octets({0x0F});
+    QCOMPARE(fromPayload<qint64>(fourBits, 0, 4), qint64(-1));
+    QCOMPARE(fromPayload<qint64>(fourBits, 0, 5), qint64(15));
+    QCOMPARE(fromPayload<qint32>(octets({0x80, 0x00, 0x00, 0x00}), 0, 32), std::numeric_limits<qint32>::min());
+    QCOMPARE(fromPayload<qint64>(QByteArray(8, char(0xFF)), 0, 64), qint64(-1));
+}
+
+void TestVariableWrapper::writeOrsIntoBitsAlreadySet()
+{
+    QByteArray payload = octets({0x00, 0x81});
+    toPayload<quint8>(0, payload, 0, 8);
+    QCOMPARE(payload, octets({0x00, 0x81}));
+    toPayload<quint8>(0x42, payload, 0, 8);
+    QCOMPARE(payload, octets({0x00, 0xC3}));
+    // Bits of the value above the field are dropped, not spilled into the neighbours.
+    toPayload<quint32>(0xFFFFFFFFu, payload, 8, 4);
+    QCOMPARE(payload, octets({0x0F, 0xC3}));
+}
+
+void TestVariableWrapper::roundTripsRandomFieldsInZeroedPayloads()
+{
+    QRandomGenerator random(20261206);
+    for (int round = 0; round < 6000; ++round) {
+        const int size = random.bounded(1, 13);
+        const quint32 payloadBits = quint32(size) * 8;
+        const quint32 bitLength = quint32(random.bounded(1, int(qMin<quint32>(64, payloadBits)) + 1));
+        const quint32 bitOffset = quint32(random.bounded(int(payloadBits - bitLength) + 1));
+        const quint64 value = random.generate64();
+        const quint64 expected = value & maskOf(bitLength);
+        const QByteArray context = QByteArray::number(size) + " octets, offset " + QByteArray::number(bitOffset)
+            + ", length " + QByteArray::number(bitLength) + ", value " + QByteArray::number(value, 16);
+
+        QByteArray payload(size, '\0');
+        toPayload<quint64>(value, payload, bitOffset, bitLength);
+        QVERIFY2(fromPayload<quint64>(payload, bitOffset, bitLength) == expected, context.constData());
+        QVERIFY2(fromPayload<qint64>(payload, bitOffset, bitLength) == signExtended(expected, bitLength),
+                 context.constData());
+        for (quint32 bit = 0; bit < payloadBits; ++bit) {
+            const bool inField = bit >= bitOffset && bit < bitOffset + bitLength;
+            const bool wanted = inField && ((expected >> (bit - bitOffset)) & 1u);
+            QVERIFY2(bitIsSet(payload, bit) == wanted, (context + ", bit " + QByteArray::number(bit)).constData());
+        }
+
+        if (bitLength <= 32) {
+            QByteArray narrow(size, '\0');
+            toPayload<qint32>(qint32(quint32(value)), narrow, bitOffset, bitLength);
+            QVERIFY2(narrow == payload, context.constData());
+            QVERIFY2(fromPayload<qint32>(narrow, bitOffset, bitLength) == qint32(signExtended(expected, bitLength)),
+                     context.constData());
+            QVERIFY2(fromPayload<quint32>(narrow, bitOffset, bitLength) == quint32(expected), context.constData());
+        }
+    }
+}
+
+void TestVariableWrapper::failsOnFieldsOutsideThePayload_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<uint>("bitOffset");
+    QTest::addColumn<uint>("bitLength");
+    QTest::addColumn<bool>("tooSmall");
+
+    QTest::newRow("one octet too short") << octets({0x12}) << 0u << 16u << true;
+    QTest::newRow("empty payload") << QByteArray() << 0u << 1u << true;
+    QTest::newRow("zero length at an octet boundary") << octets({0x12, 0x34}) << 8u << 0u << true;
+    QTest::newRow("zero length inside an octet") << octets({0x12, 0x34}) << 3u << 0u << true;
+    QTest::newRow("offset beyond the first octet") << octets({0x12, 0x34}) << 16u << 8u << false;
+    QTest::newRow("field reaching before the first octet") << octets({0x12, 0x34}) << 12u << 8u << false;
+    QTest::newRow("huge offset") << octets({0x12, 0x34}) << 0xFFFFFFF8u << 8u << false;
+    QTest::newRow("huge length") << octets({0x12, 0x34}) << 0u << 0xFFFFFFFFu << true;
+}
+
+void TestVariableWrapper::failsOnFieldsOutsideThePayload()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(uint, bitOffset);
+    QFETCH(uint, bitLength);
+    QFETCH(bool, tooSmall);
+
+    const auto expectFailure = [tooSmall] { tooSmall ? expectTooSmall() : expectOffsetTooLarge(); };
+    expectFailure();
+    QCOMPARE(fromPayload<quint8>(payload, bitOffset, bitLength), quint8(255));
+    expectFailure();
+    QCOMPARE(fromPayload<bool>(payload, bitOffset, bitLength), true);
+    expectFailure();
+    QCOMPARE(fromPayload<qint32>(payload, bitOffset, bitLength), qint32(0x7FFFFFFF));
+    expectFailure();
+    QCOMPARE(fromPayload<quint32>(payload, bitOffset, bitLength), quint32(0xFFFFFFFFu));
+    expectFailure();
+    QCOMPARE(fromPayload<qint64>(payload, bitOffset, bitLength), std::numeric_limits<qint64>::max());
+    expectFailure();
+    QCOMPARE(fromPayload<quint64>(payload, bitOffset, bitLength), std::numeric_limits<quint64>::max());
+    expectFailure();
+    QVERIFY(std::isnan(fromPayload<float>(payload, bitOffset, bitLength)));
+}
+
+void TestVariableWrapper::writeOutsideThePayloadChangesNothing_data()
+{
+    failsOnFieldsOutsideThePayload_data();
+}
+
+void TestVariableWrapper::writeOutsideThePayloadChangesNothing()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(uint, bitOffset);
+    QFETCH(uint, bitLength);
+    QFETCH(bool, tooSmall);
+
+    const QByteArray before = payload;
+    tooSmall ? expectTooSmall() : expectOffsetTooLarge();
+    toPayload<quint64>(~quint64(0), payload, bitOffset, bitLength);
+    QCOMPARE(payload, before);
+    tooSmall ? expectTooSmall() : expectOffsetTooLarge();
+    toPayload<qint8>(-1, payload, bitOffset, bitLength);
+    QCOMPARE(payload, before);
+}
+
+void TestVariableWrapper::roundTripsFloat32_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::newRow("positive") << 21.5f;
+    QTest::newRow("negative") << -0.125f;
+    QTest::newRow("negative zero") << -0.0f;
+    QTest::newRow("smallest denormal") << std::numeric_limits<float>::denorm_min();
+    QTest::newRow("largest") << std::numeric_limits<float>::max();
+    QTest::newRow("infinity") << std::numeric_limits<float>::infinity();
+    QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity();
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
+}
+
+void TestVariableWrapper::roundTripsFloat32()
+{
+    QFETCH(float, value);
+    // At the end of a payload and inside a record, behind a leading octet.
+    for (quint32 bitOffset : {0u, 8u}) {
+        QByteArray payload(5, '\0');
+        toPayload<float>(value, payload, bitOffset, 32);
+        const float back = fromPayload<float>(payload, bitOffset, 32);
+        QVERIFY(std::memcmp(&back, &value, sizeof value) == 0);
+    }
+    // Big-endian, as the device sends it.
+    QCOMPARE(fromPayload<float>(octets({0xC1, 0x48, 0x00, 0x00, 0xAA}), 8, 32), -12.5f);
 }
 
 void TestVariableWrapper::accessRights_data()
@@ -84,7 +313,6 @@ void TestVariableWrapper::accessRights_data()
     QTest::newRow("ro") << "ro" << true << false;
     QTest::newRow("RO in capitals") << "RO" << true << false;
     QTest::newRow("mixed case wo") << "wO" << false << true;
-    QTest::newRow("rw") << "rw" << true << true;
     QTest::newRow("unknown text") << "readonly" << true << true;
 }
 
@@ -289,6 +517,11 @@ void TestVariableWrapper::subindexMistakes()
     expectWarning("^\\*\\* WARNING: subindex out of range:");
     recordWrapper.setDataFromDevice(7, octets({0x01}));
     QCOMPARE(recordSpy.count(), 0);
+    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    recordWrapper.setReferenced(0);
+    recordWrapper.setReferenced(1);
+    recordWrapper.setReferenced(1);
+    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1}));
 }
 
 void TestVariableWrapper::shortPayloadsStayInside()
@@ -322,10 +555,7 @@ void TestVariableWrapper::numbersAreEncodedByWidth_data()
     QTest::newRow("unsigned 40-bit") << 1u << 40u << QVariant(qulonglong(0x0102030405ull))
                                      << octets({0x01, 0x02, 0x03, 0x04, 0x05});
     QTest::newRow("unsigned 8-bit keeps the low octet") << 1u << 8u << QVariant(qulonglong(0x1FF)) << octets({0xFF});
-    QTest::newRow("boolean") << 0u << 1u << QVariant(true) << octets({0x01});
-    QTest::newRow("largest signed 64-bit")
-        << 2u << 64u << QVariant(std::numeric_limits<qlonglong>::max())
-        << octets({0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    QTest::newRow("float") << 3u << 32u << QVariant(-12.5f) << octets({0xC1, 0x48, 0x00, 0x00});
 }
 
 void TestVariableWrapper::numbersAreEncodedByWidth()
@@ -343,33 +573,6 @@ void TestVariableWrapper::numbersAreEncodedByWidth()
     VariableWrapper reader(&copy);
     reader.setDataFromDevice(0, payload);
     QCOMPARE(reader.toByteArray(0), payload);
-}
-
-void TestVariableWrapper::floatRoundTrips_data()
-{
-    QTest::addColumn<float>("value");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::newRow("one") << 1.0f << octets({0x3F, 0x80, 0x00, 0x00});
-    QTest::newRow("negative") << -12.5f << octets({0xC1, 0x48, 0x00, 0x00});
-    QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << octets({0x7F, 0x80, 0x00, 0x00});
-    QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << octets({0xFF, 0x80, 0x00, 0x00});
-    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << octets({0x7F, 0xC0, 0x00, 0x00});
-}
-
-void TestVariableWrapper::floatRoundTrips()
-{
-    QFETCH(float, value);
-    QFETCH(QByteArray, payload);
-    Variable description = simple(QStringLiteral("V_Float"), 3, 0);
-    VariableWrapper wrapper(&description);
-    wrapper.setValue(QVariant(value), 0);
-    QCOMPARE(wrapper.toByteArray(0), payload);
-
-    const Variable copy = description;
-    VariableWrapper reader(&copy);
-    reader.setDataFromDevice(0, payload);
-    QCOMPARE(reader.getValue(0).userType(), int(QMetaType::Float));
-    QVERIFY(sameFloat(reader.getValue(0).toFloat(), value));
 }
 
 void TestVariableWrapper::floatRecordItems()
@@ -444,29 +647,131 @@ void TestVariableWrapper::arrayWithSubindexAccessReadAsWhole()
     QCOMPARE(wrapper.toByteArray(3), octets({0x01, 0x00}));
 }
 
-void TestVariableWrapper::referencedSubindexes()
+void TestVariableWrapper::conditionAppliesBeforeTheFirstReadAndFollowsReads()
 {
-    const Variable simpleDescription = simple(QStringLiteral("V_Simple"), 1, 8);
-    VariableWrapper simpleWrapper(&simpleDescription);
-    QVERIFY(simpleWrapper.getReferencedSubindexes().isEmpty());
-    simpleWrapper.setReferenced(0);
-    QCOMPARE(simpleWrapper.getReferencedSubindexes(), (QList<quint32>{0}));
+    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8, 0, QStringLiteral("rw"), 202);
+    VariableWrapper variable(&description);
+    ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {&variable});
+    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+    QVERIFY(condition.applies());
+    // The condition's slot is read during synchronisation.
+    QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32>{0}));
 
-    const Variable recordDescription = record(QStringLiteral("V_Rec"), 24,
-                                              {item(1, 16, 1, 8), item(2, 8, 1, 8), item(3, 0, 1, 8)}, true);
-    VariableWrapper recordWrapper(&recordDescription);
-    recordWrapper.setReferenced(3);
-    recordWrapper.setReferenced(1);
-    recordWrapper.setReferenced(3);
-    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1, 3}));
-    expectWarning("^\\*\\* WARNING: subindex out of range:");
-    recordWrapper.setReferenced(0);
-    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1, 3}));
+    variable.setDataFromDevice(0, QByteArray("\x01", 1));
+    variable.setDataFromDevice(0, QByteArray("\x05", 1));
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(!condition.applies());
+    variable.setDataFromDevice(0, QByteArray("\x00", 1));
+    QVERIFY(condition.applies());
+    // An unchanged value is no evaluation.
+    variable.setDataFromDevice(0, QByteArray("\x00", 1));
+    QCOMPARE(spy.count(), 3);
+}
 
-    const Variable arrayDescription = array(QStringLiteral("V_Array"), 3, 1, 8, 0, false);
-    VariableWrapper arrayWrapper(&arrayDescription);
-    arrayWrapper.setReferenced(0);
-    QCOMPARE(arrayWrapper.getReferencedSubindexes(), (QList<quint32>{0}));
+void TestVariableWrapper::conditionFollowsItsOwnSubindexOnly()
+{
+    const Variable description = record(QStringLiteral("V_Setup"), 16, {item(1, 8, 1, 8), item(2, 0, 1, 8)}, true);
+    VariableWrapper variable(&description);
+    ConditionWrapper condition(QStringLiteral("V_Setup"), 2, 3, {&variable});
+    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+    QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32>{2}));
+
+    variable.setValue(QVariant(qulonglong(3)), 1);
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(!condition.applies());
+
+    variable.setValue(QVariant(qulonglong(3)), 2);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(condition.applies());
+
+    // A whole read re-evaluates only through the condition's own item.
+    variable.setDataFromDevice(0, QByteArray("\x07\x03", 2));
+    QCOMPARE(spy.count(), 1);
+    variable.setDataFromDevice(0, QByteArray("\x07\x04", 2));
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(!condition.applies());
+}
+
+void TestVariableWrapper::conditionComparesBooleansAndTexts_data()
+{
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("applies");
+    QTest::newRow("true is 1") << 0u << QVariant(true) << 1 << true;
+    QTest::newRow("false is 0") << 0u << QVariant(false) << 0 << true;
+    QTest::newRow("numeric text") << 4u << QVariant(QStringLiteral("12")) << 12 << true;
+    QTest::newRow("other text is 0") << 4u << QVariant(QStringLiteral("abc")) << 0 << true;
+    QTest::newRow("negative integer") << 2u << QVariant(qlonglong(-3)) << -3 << true;
+    // Wider than the condition's value: not equal, although its low 32 bits are.
+    QTest::newRow("large unsigned") << 1u << QVariant(qulonglong(0x100000001ull)) << 1 << false;
+}
+
+void TestVariableWrapper::conditionComparesBooleansAndTexts()
+{
+    QFETCH(uint, type);
+    QFETCH(QVariant, value);
+    QFETCH(int, expected);
+    QFETCH(bool, applies);
+    const Variable description = simple(QStringLiteral("V_Any"), type, 64, 8);
+    VariableWrapper variable(&description);
+    ConditionWrapper condition(QStringLiteral("V_Any"), 0, expected, {&variable});
+    variable.setValue(value, 0);
+    QCOMPARE(condition.applies(), applies);
+}
+
+void TestVariableWrapper::conditionReadsTheDescriptionAttributes()
+{
+    const Variable description = record(QStringLiteral("V_Setup"), 16, {item(1, 8, 1, 8), item(2, 0, 2, 8)}, true);
+    VariableWrapper other(&description);
+    const Variable modeDescription = simple(QStringLiteral("V_Mode"), 1, 8);
+    VariableWrapper mode(&modeDescription);
+
+    ConditionT recordCondition;
+    recordCondition.variableId.value = QStringLiteral("V_Setup");
+    recordCondition.subindex.value = QStringLiteral("2");
+    recordCondition.value.value = QStringLiteral("-1");
+    ConditionWrapper onRecord(&recordCondition, {&mode, &other});
+    QCOMPARE(onRecord.getVariable(), &other);
+    QCOMPARE(onRecord.getSubindex(), 2u);
+    other.setValue(QVariant(qlonglong(-1)), 2);
+    QVERIFY(onRecord.applies());
+
+    ConditionT plainCondition;
+    plainCondition.variableId.value = QStringLiteral("V_Mode");
+    plainCondition.value.value = QStringLiteral("1");
+    ConditionWrapper onMode(&plainCondition, {&mode, &other});
+    QCOMPARE(onMode.getSubindex(), 0u);
+    QVERIFY(!onMode.applies());
+    mode.setValue(QVariant(qulonglong(1)), 0);
+    QVERIFY(onMode.applies());
+}
+
+void TestVariableWrapper::conditionOnMissingVariableNeverApplies()
+{
+    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
+    VariableWrapper variable(&description);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no such variable \"V_Missing\"")));
+    ConditionWrapper condition(QStringLiteral("V_Missing"), 0, 0, {&variable});
+    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+    QVERIFY(!condition.applies());
+    QVERIFY(!condition.getVariable());
+    condition.onVariableValueChanged(0);
+    variable.setValue(QVariant(qulonglong(0)), 0);
+    QVERIFY(!condition.applies());
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(variable.getReferencedSubindexes().isEmpty());
+}
+
+void TestVariableWrapper::conditionSurvivesItsVariable()
+{
+    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
+    auto variable = std::make_unique<VariableWrapper>(&description);
+    ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {variable.get()});
+    QVERIFY(condition.applies());
+    variable.reset();
+    condition.onVariableValueChanged(0);
+    QVERIFY(condition.applies());
 }
 
 OVINEX_TEST_MAIN(TestVariableWrapper)

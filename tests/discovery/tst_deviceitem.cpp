@@ -93,13 +93,10 @@ void TestDeviceItem::identityPrecedence_data()
     QTest::newRow("the device's own names win") << "Dev Vendor" << "Dev Name" << "S1" << "" << "" << true
                                                << "Dev Vendor" << "Dev Name" << "S1";
     QTest::newRow("empty names come from the IODD") << "" << "" << "S1" << "" << "" << true << fromIodd << fromIodd << "S1";
-    QTest::newRow("empty names without IODD stay empty") << "" << "" << "" << "" << "" << false << "" << "" << "";
     QTest::newRow("a remembered name is kept") << "Dev Vendor" << "Dev Name" << "S1" << "Saved Name" << "" << true
                                                << "Dev Vendor" << "Saved Name" << "S1";
     QTest::newRow("an empty serial keeps the remembered one") << "V" << "N" << "" << "" << "OLD" << true
                                                               << "V" << "N" << "OLD";
-    QTest::newRow("a read serial replaces the remembered one") << "V" << "N" << "NEW" << "" << "OLD" << true
-                                                               << "V" << "N" << "NEW";
 }
 
 void TestDeviceItem::identityPrecedence()

