@@ -4,6 +4,7 @@
 #include "comm/communicationtask.h"
 #include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
+#include "iodd/model/iodevicet.h"
 #include "iodd/model/variabledescription.h"
 #include "menu/menuentry.h"
 #include "menu/menuwrapper.h"
@@ -219,9 +220,9 @@ void TestIOLinkWrapper::switchingTheLanguage()
 
 void TestIOLinkWrapper::olderSchemaUsesItsOwnDefinitions()
 {
-    LogCapture log;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Variable left out: \"V_Window\" .*Ulen"));
     auto binding = load(TestEnvironment::testDataPath(QStringLiteral("tools/olderschema.xml")), QStringLiteral("de"));
-    QCOMPARE(log.matching(QStringLiteral("Loading secondary standard definitions XML:")).size(), 1);
+    QVERIFY(binding->getDocument()->secondaryStandardDefinitions);
     QHash<QString, const Variable *> variables;
     for (const VariableWrapper *var : binding->getVariableWrappers())
         variables.insert(var->getId(), var->getVariable());
@@ -240,7 +241,6 @@ void TestIOLinkWrapper::olderSchemaUsesItsOwnDefinitions()
     // The variable with an unknown datatype is left out, the rest stays.
     QVERIFY(!variables.contains(QStringLiteral("V_Window")));
     QVERIFY(variables.contains(QStringLiteral("V_Threshold")));
-    QCOMPARE(log.lines.filter(QStringLiteral("Variable left out: \"V_Window\"")).size(), 1);
 
     binding->setLanguage(QStringLiteral("fr"));
     QCOMPARE(binding->translate(QStringLiteral("STD_TI_ApplicationSpecificName")), QStringLiteral("Repère d'application"));
@@ -248,9 +248,7 @@ void TestIOLinkWrapper::olderSchemaUsesItsOwnDefinitions()
     QCOMPARE(binding->translate(QStringLiteral("STD_TI_LastEvent")), QStringLiteral("Last event"));
 
     // Descriptions of the current schema get no secondary definitions.
-    LogCapture current;
-    auto sample = load(sampleFile());
-    QVERIFY(current.matching(QStringLiteral("Loading secondary")).isEmpty());
+    QVERIFY(!load(sampleFile())->getDocument()->secondaryStandardDefinitions);
 }
 
 void TestIOLinkWrapper::unreadableDescription()
