@@ -7,6 +7,9 @@ units.py). Comments of the reference are not carried over.
 
 usage: generate.py <reference folder> <output folder>
 e.g.   scripts/stddefs/generate.py ../shared/iodd-corpus/standard src/resources/iolink/standard/StandardDefinitions
+
+The 1.0.1 definitions are written as one document holding all three languages: the program loads
+them only next to device descriptions of that schema, as secondary definitions.
 """
 import os
 import sys
@@ -14,9 +17,11 @@ import xml.etree.ElementTree as ET
 from xml.sax.saxutils import escape
 
 from texts import TEXTS
+from texts101 import TEXTS_1_0_1
 from units import unit_names
 
 IODD_NS = "http://www.io-link.com/IODD/2010/10"
+IODD_NS_1_0_1 = "http://www.io-link.com/IODD/2009/11"
 XSI_NS = "http://www.w3.org/2001/XMLSchema-instance"
 XML_NS = "http://www.w3.org/XML/1998/namespace"
 LANGUAGES = ("en", "de", "fr")
@@ -72,9 +77,9 @@ class Writer:
             out.write("\n".join(self.lines) + "\n")
 
 
-def root_attributes(schema):
-    return [("xmlns", IODD_NS), ("xmlns:xsi", XSI_NS),
-            ("xsi:schemaLocation", "%s %s" % (IODD_NS, schema))]
+def root_attributes(schema, namespace=IODD_NS):
+    return [("xmlns", namespace), ("xmlns:xsi", XSI_NS),
+            ("xsi:schemaLocation", "%s %s" % (namespace, schema))]
 
 
 def document_info(writer, version):
@@ -103,9 +108,9 @@ def write_language_document(path, language, version, texts):
     writer.save(path)
 
 
-def text_ids(root):
-    primary = root.find("{%s}ExternalTextCollection/{%s}PrimaryLanguage" % (IODD_NS, IODD_NS))
-    return [text.get("id") for text in primary.findall("{%s}Text" % IODD_NS)]
+def text_ids(root, namespace=IODD_NS):
+    primary = root.find("{%s}ExternalTextCollection/{%s}PrimaryLanguage" % (namespace, namespace))
+    return [text.get("id") for text in primary.findall("{%s}Text" % namespace)]
 
 
 def generate_definitions(reference, output):
@@ -131,6 +136,30 @@ def generate_definitions(reference, output):
     for column, language in enumerate(LANGUAGES[1:], start=1):
         write_language_document(os.path.join(output, "IODD-StandardDefinitions1.1-%s.xml" % language),
                                 language, version, [(i, TEXTS[i][column]) for i in ids])
+
+
+def generate_definitions_1_0_1(reference, output):
+    namespace = IODD_NS_1_0_1
+    root = ET.parse(os.path.join(reference, "IODD-StandardDefinitions1.0.1.xml")).getroot()
+    version = root.find("{%s}DocumentInfo" % namespace).get("version")
+    ids = text_ids(root, namespace)
+    missing = [i for i in ids if i not in TEXTS_1_0_1]
+    if missing:
+        sys.exit("no text for: " + " ".join(missing))
+
+    writer = Writer()
+    writer.element(0, "IODDStandardDefinitions", root_attributes("IODD-StandardDefinitions1.0.1.xsd", namespace),
+                   empty=False)
+    document_info(writer, version)
+    writer.copy(root.find("{%s}VariableCollection" % namespace), 1)
+    writer.element(1, "ExternalTextCollection", empty=False)
+    write_texts(writer, 2, "PrimaryLanguage", "en", [(i, TEXTS_1_0_1[i][0]) for i in ids])
+    for column, language in enumerate(LANGUAGES[1:], start=1):
+        write_texts(writer, 2, "Language", language, [(i, TEXTS_1_0_1[i][column]) for i in ids])
+    writer.line(1, "</ExternalTextCollection>")
+    stamp(writer)
+    writer.line(0, "</IODDStandardDefinitions>")
+    writer.save(os.path.join(output, "IODD-StandardDefinitions1.0.1.xml"))
 
 
 def generate_units(reference, output):
@@ -172,6 +201,7 @@ def main():
     reference, output = sys.argv[1:]
     os.makedirs(output, exist_ok=True)
     generate_definitions(reference, output)
+    generate_definitions_1_0_1(reference, output)
     generate_units(reference, output)
 
 

@@ -16,6 +16,7 @@
 namespace {
 
 const QString standardFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
+const QString secondaryDefinitionsFile = QStringLiteral("IODD-StandardDefinitions1.0.1.xml");
 const QString english = QStringLiteral("en");
 const QString readOnly = QStringLiteral("ro");
 const QString translationFailed = QStringLiteral("failed");
@@ -144,6 +145,11 @@ void IOLinkWrapper::loadDocuments(const QString &language)
                      int(XmlDocumentKind::StandardUnitDefinitionsLanguage));
     }
 
+    // Device descriptions of the older schema name some standard variables differently.
+    if (IODeviceT::schemaVersionOf(ioddPath) == QLatin1String("1.0.1"))
+        loadDocument("Loading secondary standard definitions XML:", standardFolder + secondaryDefinitionsFile,
+                     int(XmlDocumentKind::SecondaryStandardDefinitions));
+
     document->language = language;
     productLoaded = loadDocument("Loading product XML:", ioddPath, int(XmlDocumentKind::ProductDescription));
 }
@@ -168,6 +174,11 @@ void IOLinkWrapper::initVariables()
     if (!collection)
         return;
     auto append = [this](AbstractVariableT *element) {
+        // A variable broken in its description is left out; the rest of the device still works.
+        if (!element->variable.invalidReason.isEmpty()) {
+            qWarning() << Q_FUNC_INFO << "Variable left out:" << element->variable.id << element->variable.invalidReason;
+            return;
+        }
         element->variable.referenced = false;
         document->variables.append(&element->variable);
         document->variableElements.append(element);

@@ -83,6 +83,8 @@ const BuiltInVariable builtInVariables[] = {
     {"V_HardwareRevision", 22, "ro", SimulatedDeviceDescription::Kind::String, 64},
     {"V_FirmwareRevision", 23, "ro", SimulatedDeviceDescription::Kind::String, 64},
     {"V_ApplicationSpecificTag", 24, "rw", SimulatedDeviceDescription::Kind::String, 32},
+    // The same index under its IODD 1.0.1 name, which the 1.1 definitions lack.
+    {"V_ApplicationSpecificName", 24, "rw", SimulatedDeviceDescription::Kind::String, 64},
 };
 
 SimulatedDeviceDescription::Variable builtInVariable(const BuiltInVariable &entry)

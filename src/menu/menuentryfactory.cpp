@@ -20,6 +20,13 @@ namespace {
 const QString systemCommandId = QStringLiteral("V_SystemCommand");
 const QString readOnly = QStringLiteral("ro");
 const QString readWrite = QStringLiteral("rw");
+const QString writeOnly = QStringLiteral("wo");
+
+// A write-only value is entered as a read-write one is; it is only never read back.
+bool isEditable(const QString &access)
+{
+    return access == readWrite || access == writeOnly;
+}
 
 template<class Reference>
 int lastButtonValue(const Reference *ref)
@@ -27,9 +34,57 @@ int lastButtonValue(const Reference *ref)
     return ref->Button.isEmpty() ? 0 : ref->Button.last()->buttonValue.value.trimmed().toInt();
 }
 
+// Beyond the list's prototype: the reference itself names a button.
+template<class Reference>
+bool hasButton(const Reference *ref)
+{
+    return ref->Button.size() >= 2;
+}
+
 bool isWholeNumber(quint32 type)
 {
     return type == VariableWrapper::UIntegerType || type == VariableWrapper::IntegerType;
+}
+
+bool isNumber(quint32 type)
+{
+    return isWholeNumber(type) || type == VariableWrapper::Float32Type;
+}
+
+// A reference that names a button is shown as one, whatever its variable: the device's own commands
+// come as buttons on vendor variables too. A read-only one cannot be pressed and is shown as a value.
+template<class Reference>
+bool isButton(const Reference *ref, const QString &access)
+{
+    return hasButton(ref) && access != readOnly;
+}
+
+MenuEntry *numberEdit(const UIVariableRefT *ref, const myRecordItem *, VariableWrapper *var,
+                      const QList<UnitT *> &units, QObject *parent)
+{
+    return new MenuEntrySlider(ref, var, units, parent);
+}
+
+MenuEntry *numberEdit(const UIRecordItemRefT *ref, const myRecordItem *item, VariableWrapper *var,
+                      const QList<UnitT *> &units, QObject *parent)
+{
+    return new MenuEntrySlider(ref, item, var, units, parent);
+}
+
+// Views for what the decision tables leave without one: a number without range or choices is edited
+// within its datatype's limits; an octet string is edited as text like a string; write-only values
+// get the views of read-write ones.
+template<class Reference>
+MenuEntry *unlistedEntry(const Reference *ref, const QString &access, quint32 type, VariableWrapper *var,
+                         const myRecordItem *item, quint32 subindex, const QList<UnitT *> &units, QObject *parent)
+{
+    if (!isEditable(access))
+        return nullptr;
+    if (isNumber(type))
+        return numberEdit(ref, item, var, units, parent);
+    if (type == VariableWrapper::OctetStringType)
+        return new MenuEntryTextEdit(var, subindex, parent);
+    return nullptr;
 }
 
 MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const QList<UnitT *> &units,
@@ -44,6 +99,13 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
 
     if (ref->variableId.value == systemCommandId)
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, 0, parent);
+    if (!description->invalidReason.isEmpty()) {
+        qCritical() << __LINE__ << ": UNUSED variable:" << ref->variableId.value << description->typeName << access
+                    << description->invalidReason;
+        return nullptr;
+    }
+    if (isButton(ref, access))
+        return new MenuEntrySystemCommand(lastButtonValue(ref), var, 0, parent);
     if (access == readOnly) {
         if (ranges)
             return new MenuEntrySingleDisplay(ref, var, units, parent);
@@ -54,7 +116,7 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
             return new MenuEntryArrayDisplay(var, 0, parent);
         return new MenuEntrySingleDisplay(ref, var, units, parent);
     }
-    if (access == readWrite) {
+    if (isEditable(access)) {
         if (singleValues > 1)
             return new MenuEntryVariableSelection(var, 0, parent);
         if (ranges)
@@ -64,6 +126,8 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
         if (type == VariableWrapper::BooleanType)
             return new MenuEntryBool(var, 0, parent);
     }
+    if (MenuEntry *entry = unlistedEntry(ref, access, type, var, nullptr, 0, units, parent))
+        return entry;
     qCritical() << __LINE__ << ": UNUSED variable:" << ref->variableId.value << description->typeName << access;
     return nullptr;
 }
@@ -77,7 +141,7 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
     const int singleValues = item.singleValues.size();
     const bool ranges = !item.valueRanges.isEmpty();
 
-    if (ref->variableId.value == systemCommandId)
+    if (ref->variableId.value == systemCommandId || isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, subindex, parent);
     if (access == readOnly) {
         if (ranges)
@@ -86,7 +150,7 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
             return new MenuEntrySingleDisplay(ref, &item, var, units, parent);
         return new MenuEntryRecordDisplay(&item, var, subindex, parent);
     }
-    if (access == readWrite) {
+    if (isEditable(access)) {
         if (singleValues > 1)
             return new MenuEntryRecordSelection(&item, var, subindex, parent);
         if (ranges)
@@ -95,9 +159,10 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
             return new MenuEntryTextEdit(var, subindex, parent);
         if (type == VariableWrapper::BooleanType)
             return new MenuEntryBool(var, subindex, parent);
-        if (isWholeNumber(type) || type == VariableWrapper::Float32Type)
-            return new MenuEntryRecordDisplay(&item, var, subindex, parent);
     }
+    // A read-write number is edited, not shown as a choice among values it may not have.
+    if (MenuEntry *entry = unlistedEntry(ref, access, type, var, &item, subindex, units, parent))
+        return entry;
     qCritical() << __LINE__ << ": UNUSED record:" << var->getVariable()->nameTextId << subindex << item.nameTextId
                 << item.typeName << access;
     return nullptr;
@@ -114,11 +179,13 @@ VariableWrapper *MenuEntryFactory::findVariable(const QList<VariableWrapper *> &
     return nullptr;
 }
 
-MenuEntry *MenuEntryFactory::undefinedEntry(const QString &id, QObject *parent)
+MenuEntry *MenuEntryFactory::undefinedEntry(const QString &id, QObject *parent, quint32 subindex)
 {
     qDebug() << Q_FUNC_INFO << "Undefined menu entry for" << id;
     auto *entry = new MenuEntryUndefined(parent);
     entry->setId(id);
+    // Which part of the variable it stands for, so that a caller can tell what could not be shown.
+    entry->setSubindex(subindex);
     return entry;
 }
 
@@ -175,7 +242,7 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIRecordItemRefT *ref, const QL
     }
     MenuEntry *entry = match ? recordItemEntry(ref, *match, var, subindex, units, parent) : nullptr;
     if (!entry)
-        return undefinedEntry(id, parent);
+        return undefinedEntry(id, parent, subindex);
     entry->setId(id);
     var->setReferenced(subindex);
     return entry;

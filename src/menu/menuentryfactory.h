@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QtGlobal>
 #include <QString>
 
 class MenuEntry;
@@ -23,5 +24,5 @@ public:
 
 private:
     static VariableWrapper *findVariable(const QList<VariableWrapper *> &variables, const QString &id);
-    static MenuEntry *undefinedEntry(const QString &id, QObject *parent);
+    static MenuEntry *undefinedEntry(const QString &id, QObject *parent, quint32 subindex = 0);
 };

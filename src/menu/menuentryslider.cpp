@@ -1,11 +1,15 @@
 #include "menuentryslider.h"
 
 #include "device/variablewrapper.h"
+#include "iodd/model/iolinkklasse.h"
 #include "iodd/model/userinterfaceelements.h"
+#include "iodd/model/variabledescription.h"
 
 #include <QDebug>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 MenuEntrySlider::MenuEntrySlider(const UIVariableRefT *reference, VariableWrapper *var,
                                  const QList<UnitT *> &units, QObject *parent)
@@ -35,13 +39,33 @@ MenuEntrySlider::MenuEntrySlider(const UIRecordItemRefT *reference, const myReco
     setLimits(item);
 }
 
+// The values a number datatype can hold at all, for numbers that declare no range.
+std::pair<double, double> MenuEntrySlider::typeLimits(const TypeDescription &type)
+{
+    const int bits = int(qBound<quint32>(1, type.bitLength, 64));
+    switch (IOLinkKlasse::typeKindOf(type.typeName)) {
+    case TypeKind::UInteger:
+        return { 0.0, std::ldexp(1.0, bits) - 1.0 };
+    case TypeKind::Integer:
+        return { -std::ldexp(1.0, bits - 1), std::ldexp(1.0, bits - 1) - 1.0 };
+    case TypeKind::Float:
+        return { -double(std::numeric_limits<float>::max()), double(std::numeric_limits<float>::max()) };
+    default:
+        return { 0.0, 0.0 };
+    }
+}
+
 void MenuEntrySlider::setLimits(const TypeDescription *type)
 {
-    if (!type || type->valueRanges.isEmpty())
+    if (!type)
         return;
-    const ValueRangeEntry &range = type->valueRanges.last();
-    const double first = toVariant(range.lower).toDouble() * getGradient();
-    const double second = toVariant(range.upper).toDouble() * getGradient();
+    std::pair<double, double> raw = typeLimits(*type);
+    if (!type->valueRanges.isEmpty()) {
+        const ValueRangeEntry &range = type->valueRanges.last();
+        raw = { toVariant(range.lower).toDouble(), toVariant(range.upper).toDouble() };
+    }
+    const double first = raw.first * getGradient();
+    const double second = raw.second * getGradient();
     // A negative gradient turns the range around.
     lowerLimit = std::min(first, second);
     upperLimit = std::max(first, second);

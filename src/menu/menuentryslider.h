@@ -4,12 +4,15 @@
 
 #include <QList>
 
+#include <utility>
+
 class UIRecordItemRefT;
 class UIVariableRefT;
 struct TypeDescription;
 struct myRecordItem;
 
-// An editable number within the datatype's value range, in display units.
+// An editable number within the datatype's value range, in display units; a number without range is
+// bounded by what its datatype can hold.
 class MenuEntrySlider : public MenuEntry
 {
     Q_OBJECT
@@ -31,6 +34,7 @@ public:
     Q_INVOKABLE double getStep() const { return getGradient(); }
 
 private:
+    static std::pair<double, double> typeLimits(const TypeDescription &type);
     void setLimits(const TypeDescription *type);
 
     double lowerLimit = 0.0;

@@ -1,10 +1,11 @@
 #include "ioddcheck.h"
 
-#include "checkdevice.h"
 #include "comm/communicationhandler.h"
+#include "connection/iolinkserialdevice.h"
 #include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/iodevicet.h"
+#include "iodd/model/variabledescription.h"
 #include "master/simulatedmaster.h"
 #include "menu/menuentry.h"
 #include "menu/menuentryundefined.h"
@@ -28,6 +29,9 @@ namespace {
 
 const QString deviceRoot = QStringLiteral("IODevice");
 
+// The document model does not load larger files either.
+constexpr qint64 maxCheckedFileSize = 50 * 1024 * 1024;
+
 // Value types the variable model holds values of (Boolean to OctetString).
 bool isSupportedType(quint32 type)
 {
@@ -48,6 +52,45 @@ QStringList productIds(const IOLinkWrapper *binding)
             ids << variant->productId.value;
     }
     return ids;
+}
+
+// The value type a reference shows: the whole variable's for subindex 0, else the record item's.
+quint32 referencedType(const VariableWrapper *var, quint32 subindex)
+{
+    const Variable *description = var->getVariable();
+    if (subindex == 0)
+        return description->value.type;
+    for (const myRecordItem &item : description->recordItems) {
+        if (item.subindex == subindex)
+            return item.value.type;
+    }
+    return VariableWrapper::OtherType;
+}
+
+// Variables that the binding left out because their description is broken, each with the reason.
+QJsonArray omittedVariables(const IOLinkWrapper *binding)
+{
+    QJsonArray omitted;
+    const DeviceFunctionT *function = binding->getDocument()->deviceFunction();
+    const VariableCollectionT *collection = function && !function->VariableCollection.isEmpty()
+        ? function->VariableCollection.last()
+        : nullptr;
+    if (!collection)
+        return omitted;
+    QList<const AbstractVariableT *> elements;
+    for (const AbstractVariableT *element : collection->DirectParameterOverlay)
+        elements << element;
+    for (const AbstractVariableT *element : collection->StdVariableRef)
+        elements << element;
+    for (const AbstractVariableT *element : collection->StdDirectParameterRef)
+        elements << element;
+    for (const AbstractVariableT *element : collection->Variable)
+        elements << element;
+    for (const AbstractVariableT *element : qAsConst(elements)) {
+        if (!element->variable.invalidReason.isEmpty())
+            omitted.append(QJsonObject { { "id", element->variable.id }, { "reason", element->variable.invalidReason } });
+    }
+    return omitted;
 }
 
 } // namespace
@@ -93,25 +136,58 @@ bool IoddCheck::isDeviceDescription(const QString &file)
     return false;
 }
 
+QString IoddCheck::documentError(const QString &file)
+{
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly))
+        return QStringLiteral("the file cannot be read: %1").arg(input.errorString());
+    if (input.size() > maxCheckedFileSize)
+        return QStringLiteral("the file is larger than 50 MB");
+    QXmlStreamReader reader(&input);
+    QString root;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && root.isEmpty())
+            root = reader.name().toString();
+    }
+    if (reader.hasError())
+        return QStringLiteral("not well-formed XML: %1 (line %2, column %3)")
+            .arg(reader.errorString())
+            .arg(reader.lineNumber())
+            .arg(reader.columnNumber());
+    if (root != deviceRoot)
+        return QStringLiteral("not a device description: the root element is %1").arg(root.isEmpty() ? QStringLiteral("missing") : root);
+    return QString();
+}
+
 QJsonObject IoddCheck::run(const QString &file)
 {
     QElapsedTimer stopwatch;
     stopwatch.start();
     warningCount = 0;
     QJsonObject result { { "file", file }, { "ok", false } };
+    const auto finish = [&](const QString &error) {
+        result.insert("ok", error.isEmpty());
+        if (!error.isEmpty())
+            result.insert("error", error);
+        result.insert("warnings", warningCount.load());
+        result.insert("ms", stopwatch.elapsed());
+        return result;
+    };
+
+    const QString broken = documentError(file);
+    if (!broken.isEmpty())
+        return finish(broken);
 
     SimulatedMaster &master = SimulatedMaster::instance();
     master.setDeviceFiles({ file });
     master.setTime(0);
     const QList<SerialPortDescriptor> ports = master.availablePorts();
-    if (ports.isEmpty()) {
-        result.insert("error", "the simulated master could not build a device from the file");
-        result.insert("warnings", warningCount.load());
-        result.insert("ms", stopwatch.elapsed());
-        return result;
-    }
+    if (ports.isEmpty())
+        return finish(QStringLiteral("the simulated master could not build a device from the file"));
 
-    auto device = std::make_unique<CheckDevice>(ports.first(), file);
+    // The device the program builds for a master port; the catalogue's match is the file itself.
+    auto device = std::make_unique<IOLinkSerialDevice>(ports.first());
+    device->setIoddFile(file);
     waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
     device->connectToDevice();
     const bool connected = waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
@@ -133,20 +209,18 @@ QJsonObject IoddCheck::run(const QString &file)
     waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
     device.reset();
 
-    const bool ok = error.isEmpty() && connected && result.value("syncFailures").toInt() == 0
-        && result.value("undefinedSupported").toInt() == 0;
-    if (!ok && error.isEmpty())
-        error = result.value("syncFailures").toInt() > 0 ? QStringLiteral("synchronisation reads failed")
-                                                         : QStringLiteral("menu references became undefined entries");
-    result.insert("ok", ok);
-    if (!ok)
-        result.insert("error", error);
-    result.insert("warnings", warningCount.load());
-    result.insert("ms", stopwatch.elapsed());
-    return result;
+    if (error.isEmpty() && result.value("syncFailures").toInt() > 0)
+        error = QStringLiteral("synchronisation reads failed");
+    if (error.isEmpty() && result.value("undefinedSupported").toInt() > 0) {
+        QStringList ids;
+        for (const QJsonValue &id : result.value("undefinedShowable").toArray())
+            ids << id.toString();
+        error = QStringLiteral("menu references became undefined entries: ") + ids.join(QStringLiteral(", "));
+    }
+    return finish(error);
 }
 
-bool IoddCheck::waitForState(CheckDevice &device, const QString &wanted, int timeoutMs)
+bool IoddCheck::waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs)
 {
     if (device.getState() == wanted)
         return true;
@@ -164,7 +238,7 @@ bool IoddCheck::waitForState(CheckDevice &device, const QString &wanted, int tim
     return device.getState() == wanted;
 }
 
-void IoddCheck::summariseBinding(CheckDevice &device, QJsonObject &result) const
+void IoddCheck::summariseBinding(IOLinkDevice &device, QJsonObject &result) const
 {
     const IOLinkWrapper *binding = device.getBinding();
     const QList<VariableWrapper *> &variables = binding->getVariableWrappers();
@@ -184,16 +258,18 @@ void IoddCheck::summariseBinding(CheckDevice &device, QJsonObject &result) const
 
     QJsonObject kinds;
     QJsonArray undefined;
-    int undefinedSupported = 0;
+    QJsonArray undefinedSupported;
     for (const MenuEntry *entry : binding->getMenuEntries()) {
         const QString kind = QString::fromLatin1(entry->metaObject()->className());
         kinds.insert(kind, kinds.value(kind).toInt() + 1);
         if (!qobject_cast<const MenuEntryUndefined *>(entry))
             continue;
         undefined.append(entry->getId());
+        // A record item reference counts by the item's type, a variable reference by the variable's.
         for (const VariableWrapper *var : variables) {
-            if (var->getId() == entry->getId() && isSupportedType(var->getType(0))) {
-                ++undefinedSupported;
+            if (var->getId() == entry->getId() && isSupportedType(referencedType(var, entry->getSubindex()))) {
+                undefinedSupported.append(entry->getSubindex() ? QStringLiteral("%1/%2").arg(entry->getId()).arg(entry->getSubindex())
+                                                               : entry->getId());
                 break;
             }
         }
@@ -204,18 +280,20 @@ void IoddCheck::summariseBinding(CheckDevice &device, QJsonObject &result) const
         items += processData->getItems().size();
 
     result.insert("productIds", QJsonArray::fromStringList(productIds(binding)));
+    result.insert("omitted", omittedVariables(binding));
     result.insert("variables", variables.size());
     result.insert("synced", synced);
     result.insert("syncFailures", failures);
     result.insert("syncFailed", failed);
     result.insert("entries", kinds);
     result.insert("undefined", undefined);
-    result.insert("undefinedSupported", undefinedSupported);
+    result.insert("undefinedSupported", undefinedSupported.size());
+    result.insert("undefinedShowable", undefinedSupported);
     result.insert("pdItems", items);
 }
 
 // Advances the simulated clock with every payload, so process data follows simulated time.
-int IoddCheck::pollFor(CheckDevice &device, int simulatedMs)
+int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs)
 {
     SimulatedMaster &master = SimulatedMaster::instance();
     int payloads = 0;

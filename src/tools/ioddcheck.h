@@ -7,10 +7,13 @@
 
 #include <atomic>
 
-class CheckDevice;
+class IOLinkDevice;
 
 // Runs one IODD through the whole flow on the simulated master: a device on a virtual port, connect,
 // synchronise, build the menus, poll process data, disconnect; and reports what it saw as one JSON object.
+// A file is ok when the device connected, every referenced variable synchronised and every menu
+// reference to a variable of a supported type got an entry. Variables whose description is broken
+// (an unknown datatype) are left out, listed under "omitted", and do not fail the file.
 class IoddCheck : public QObject
 {
     Q_OBJECT
@@ -30,6 +33,9 @@ public:
     // them) whose root element is IODevice.
     static QStringList filesToCheck(const QString &path);
     static bool isDeviceDescription(const QString &file);
+    // Why a file is no readable device description (unreadable, not well-formed, another root);
+    // empty when it is one.
+    static QString documentError(const QString &file);
 
     // Called by the tool's message handler for every warning or critical line.
     static void countWarning() { ++warningCount; }
@@ -38,9 +44,9 @@ public:
     static constexpr int pollIntervalMs = 20;
 
 private:
-    bool waitForState(CheckDevice &device, const QString &wanted, int timeoutMs);
-    void summariseBinding(CheckDevice &device, QJsonObject &result) const;
-    int pollFor(CheckDevice &device, int simulatedMs);
+    bool waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs);
+    void summariseBinding(IOLinkDevice &device, QJsonObject &result) const;
+    int pollFor(IOLinkDevice &device, int simulatedMs);
 
     Options options;
     static std::atomic<int> warningCount;

@@ -52,7 +52,11 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("ovinex-check", "Runs IODD files through a simulated connection and prints one JSON "
-                                          "object per file.")));
+                                          "object per file. A file is ok when its device connects, every variable in use "
+                                          "is synchronised and every menu reference to a variable of a supported type is "
+                                          "shown. Variables left out because their description is broken are listed under "
+                                          "\"omitted\" and do not fail the file; a file that is no readable device "
+                                          "description fails with an \"error\" text.")));
     parser.addHelpOption();
     const QCommandLineOption seconds(QStringLiteral("seconds"), text(QT_TRANSLATE_NOOP("ovinex-check", "Simulated seconds of process data polling.")),
                                      QStringLiteral("N"), QStringLiteral("1"));

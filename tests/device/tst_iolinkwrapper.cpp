@@ -4,6 +4,8 @@
 #include "comm/communicationtask.h"
 #include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
+#include "iodd/model/iodevicet.h"
+#include "iodd/model/variabledescription.h"
 #include "menu/menuentry.h"
 #include "menu/menuwrapper.h"
 
@@ -69,6 +71,7 @@ private slots:
     void editableEntryOfAnIndex();
     void translations();
     void switchingTheLanguage();
+    void olderSchemaUsesItsOwnDefinitions();
     void unreadableDescription();
     void handedOverTasksOutliveTheBinding();
 };
@@ -213,6 +216,39 @@ void TestIOLinkWrapper::switchingTheLanguage()
     QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Temporisation de commutation"));
     binding->setLanguage(QStringLiteral("en"));
     QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Serial number"));
+}
+
+void TestIOLinkWrapper::olderSchemaUsesItsOwnDefinitions()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Variable left out: \"V_Window\" .*Ulen"));
+    auto binding = load(TestEnvironment::testDataPath(QStringLiteral("tools/olderschema.xml")), QStringLiteral("de"));
+    QVERIFY(binding->getDocument()->secondaryStandardDefinitions);
+    QHash<QString, const Variable *> variables;
+    for (const VariableWrapper *var : binding->getVariableWrappers())
+        variables.insert(var->getId(), var->getVariable());
+
+    const Variable *name = variables.value(QStringLiteral("V_ApplicationSpecificName"));
+    QVERIFY(name);
+    QCOMPARE(name->index, quint16(24));
+    QCOMPARE(name->accessRights, QStringLiteral("rw"));
+    QCOMPARE(name->value.type, quint32(VariableWrapper::StringType));
+    QCOMPARE(name->fixedLength, 64u);
+    QCOMPARE(name->name, QStringLiteral("Anlagenkennzeichen"));
+    QVERIFY(variables.contains(QStringLiteral("V_ProcessDataIn")));
+    QCOMPARE(variables.value(QStringLiteral("V_ProcessDataIn"))->index, quint16(40));
+    // An id both schemas know follows the older one: there the first direct parameter page is read-only.
+    QCOMPARE(variables.value(QStringLiteral("V_DirectParameters_1"))->accessRights, QStringLiteral("ro"));
+    // The variable with an unknown datatype is left out, the rest stays.
+    QVERIFY(!variables.contains(QStringLiteral("V_Window")));
+    QVERIFY(variables.contains(QStringLiteral("V_Threshold")));
+
+    binding->setLanguage(QStringLiteral("fr"));
+    QCOMPARE(binding->translate(QStringLiteral("STD_TI_ApplicationSpecificName")), QStringLiteral("Repère d'application"));
+    binding->setLanguage(QStringLiteral("en"));
+    QCOMPARE(binding->translate(QStringLiteral("STD_TI_LastEvent")), QStringLiteral("Last event"));
+
+    // Descriptions of the current schema get no secondary definitions.
+    QVERIFY(!load(sampleFile())->getDocument()->secondaryStandardDefinitions);
 }
 
 void TestIOLinkWrapper::unreadableDescription()

@@ -20,21 +20,17 @@ class TestMenuCorpus : public QObject
     Q_OBJECT
 
 private:
-    // Whether a description of this type, access and value set has a kind that shows it.
+    // Whether a reference to a description of this type and access has a kind that shows it: every
+    // readable or editable value of a known type, arrays, and buttons on anything writable.
     static bool shownByAKind(const QString &variableId, const TypeDescription &type, quint32 valueType,
-                             const QString &access, bool recordItem)
+                             const QString &access, bool button)
     {
-        if (variableId == QLatin1String("V_SystemCommand"))
+        if (variableId == QLatin1String("V_SystemCommand") || (button && access != QLatin1String("ro")))
             return true;
         const bool known = valueType <= VariableWrapper::OctetStringType;
         if (access == QLatin1String("ro"))
             return known || type.typeName.contains(QLatin1String("ArrayT"));
-        if (access != QLatin1String("rw") || !known)
-            return false;
-        const bool number = valueType == VariableWrapper::UIntegerType || valueType == VariableWrapper::IntegerType
-                            || valueType == VariableWrapper::Float32Type;
-        return type.singleValues.size() > 1 || !type.valueRanges.isEmpty() || valueType == VariableWrapper::StringType
-               || valueType == VariableWrapper::BooleanType || (recordItem && number);
+        return access == QLatin1String("rw") && known;
     }
 
     static QString accessOf(const QString &restriction, const QString &own)
@@ -58,7 +54,8 @@ private:
                 continue;
             const Variable *description = variable->getVariable();
             const QString access = accessOf(reference->accessRightRestriction.value, description->accessRights);
-            if (!shownByAKind(reference->variableId.value, *description, description->value.type, access, false))
+            if (!shownByAKind(reference->variableId.value, *description, description->value.type, access,
+                              reference->Button.size() >= 2))
                 continue;
             if (isUndefined(MenuEntryFactory::makeMenuEntry(reference, device.variables, device.units, &owner)))
                 gaps << reference->variableId.value;
@@ -75,7 +72,8 @@ private:
             }
             if (!match
                 || !shownByAKind(reference->variableId.value, *match, match->value.type,
-                                 accessOf(reference->accessRightRestriction.value, match->accessRights), true))
+                                 accessOf(reference->accessRightRestriction.value, match->accessRights),
+                                 reference->Button.size() >= 2))
                 continue;
             if (isUndefined(MenuEntryFactory::makeMenuEntry(reference, device.variables, device.units, &owner)))
                 gaps << QStringLiteral("%1/%2").arg(reference->variableId.value).arg(subindex);

@@ -222,7 +222,7 @@ private slots:
         menuElement.id.value = QStringLiteral("M_Broken");
         UIVariableRefT *reference = addTo(menuElement.VariableRef, 3);
         reference->variableId.value = QStringLiteral("V_Param");
-        auto description = simple("V_Param", VariableWrapper::UIntegerType, 16, "wo");
+        auto description = simple("V_Param", VariableWrapper::UIntegerType, 16, "RW");
         VariableWrapper variable(description.get());
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("UNUSED variable"));
         MenuWrapper wrapper(&menuElement, { &variable }, {}, {});

@@ -3,6 +3,7 @@
 #include "menu/menuentryfactory.h"
 #include "menu/menuentryrecorddisplay.h"
 #include "menu/menuentrysingledisplay.h"
+#include "menu/menuentryslider.h"
 #include "menu/menuentrysystemcommand.h"
 #include "menufixtures.h"
 
@@ -40,6 +41,7 @@ private slots:
         const quint32 b = VariableWrapper::BooleanType;
         const quint32 f = VariableWrapper::Float32Type;
         const quint32 s = VariableWrapper::StringType;
+        const quint32 o = VariableWrapper::OctetStringType;
         QTest::newRow("ro UInteger, three single values") << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
         QTest::newRow("ro Boolean, two single values") << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
         QTest::newRow("ro Float32, two single values") << f << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
@@ -50,9 +52,13 @@ private slots:
         QTest::newRow("rw with a range") << u << "rw" << "" << 1 << true << "MenuEntrySlider";
         QTest::newRow("rw text") << s << "rw" << "" << 0 << false << "MenuEntryTextEdit";
         QTest::newRow("rw Boolean") << b << "rw" << "" << 0 << false << "MenuEntryBool";
-        QTest::newRow("rw UInteger, one single value, no range") << u << "rw" << "" << 1 << false << "MenuEntryUndefined";
+        // Read-write numbers without range or choices are edited within what their type holds.
+        QTest::newRow("rw UInteger, one single value, no range") << u << "rw" << "" << 1 << false << "MenuEntrySlider";
+        QTest::newRow("rw Float32, no range") << f << "rw" << "" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("rw octets") << o << "rw" << "" << 0 << false << "MenuEntryTextEdit";
         QTest::newRow("restriction ro narrows rw") << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("wo is not shown") << u << "wo" << "" << 0 << true << "MenuEntryUndefined";
+        QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
+        QTest::newRow("wo text") << s << "wo" << "" << 0 << false << "MenuEntryTextEdit";
         QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
     }
 
@@ -64,8 +70,8 @@ private slots:
         QFETCH(int, singleValues);
         QFETCH(bool, range);
         QFETCH(QString, kind);
-        auto description = simple("V_Param", type, type == VariableWrapper::StringType ? 0 : 16, access, 64,
-                                  type == VariableWrapper::StringType ? 8 : 0);
+        const bool text = type == VariableWrapper::StringType || type == VariableWrapper::OctetStringType;
+        auto description = simple("V_Param", type, text ? 0 : 16, access, 64, text ? 8 : 0);
         for (int i = 0; i < singleValues; ++i)
             addSingleValue(*description, i, QStringLiteral("TN_SV%1").arg(i));
         if (range)
@@ -103,6 +109,82 @@ private slots:
         QCOMPARE(entry->getNameId(), QStringLiteral("TN_Restore"));
     }
 
+    void buttonOnAVendorVariable_data()
+    {
+        QTest::addColumn<QString>("access");
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("write-only command") << "wo" << "" << "MenuEntrySystemCommand";
+        QTest::newRow("read-write command") << "rw" << "" << "MenuEntrySystemCommand";
+        QTest::newRow("restricted to read only") << "rw" << "ro" << "MenuEntrySingleDisplay";
+    }
+
+    void buttonOnAVendorVariable()
+    {
+        QFETCH(QString, access);
+        QFETCH(QString, restriction);
+        QFETCH(QString, kind);
+        auto description = simple("V_Teach", VariableWrapper::UIntegerType, 8, access, 70);
+        addSingleValue(*description, 0, "TN_Teach_Off");
+        addSingleValue(*description, 1, "TN_Teach_Near");
+        addSingleValue(*description, 2, "TN_Teach_Far");
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Teach");
+        reference.accessRightRestriction.value = restriction;
+        addButton(&reference, 2);
+        QObject parent;
+        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        QCOMPARE(kindOf(entry), kind);
+        if (auto *button = qobject_cast<MenuEntrySystemCommand *>(entry)) {
+            QCOMPARE(button->getButtonValue(), 2);
+            QCOMPARE(button->getNameId(), QStringLiteral("TN_Teach_Far"));
+        }
+    }
+
+    void numberWithoutRangeIsBoundByItsType_data()
+    {
+        QTest::addColumn<quint32>("type");
+        QTest::addColumn<quint32>("bits");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+        QTest::newRow("8-bit unsigned") << quint32(VariableWrapper::UIntegerType) << 8u << 0.0 << 255.0;
+        QTest::newRow("16-bit signed") << quint32(VariableWrapper::IntegerType) << 16u << -32768.0 << 32767.0;
+        QTest::newRow("32-bit unsigned") << quint32(VariableWrapper::UIntegerType) << 32u << 0.0 << 4294967295.0;
+    }
+
+    void numberWithoutRangeIsBoundByItsType()
+    {
+        QFETCH(quint32, type);
+        QFETCH(quint32, bits);
+        QFETCH(double, lower);
+        QFETCH(double, upper);
+        auto description = simple("V_Count", type, bits);
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Count");
+        reference.gradient.value = QStringLiteral("0.5");
+        QObject parent;
+        auto *entry = qobject_cast<MenuEntrySlider *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        QVERIFY(entry);
+        QCOMPARE(entry->getLowerLimit(), lower * 0.5);
+        QCOMPARE(entry->getUpperLimit(), upper * 0.5);
+    }
+
+    void unusableVariableIsNotShown()
+    {
+        auto description = simple("V_Broken", VariableWrapper::UIntegerType, 8);
+        description->invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Broken");
+        QObject parent;
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Broken\".*Ulen"));
+        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
+        QVERIFY(variable.getReferencedSubindexes().isEmpty());
+    }
+
     void missingOrEmptyVariable()
     {
         QObject parent;
@@ -133,8 +215,11 @@ private slots:
         QTest::newRow("rw, two single values") << u << "rw" << 2 << false << "MenuEntryRecordSelection";
         QTest::newRow("rw with a range") << u << "rw" << 0 << true << "MenuEntrySlider";
         QTest::newRow("rw Boolean") << b << "rw" << 0 << false << "MenuEntryBool";
-        QTest::newRow("rw plain number") << f << "rw" << 0 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("wo") << u << "wo" << 0 << false << "MenuEntryUndefined";
+        // Shown as a choice it would read "undefined" for every value; it is edited instead.
+        QTest::newRow("rw plain number") << f << "rw" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("rw number, one single value") << u << "rw" << 1 << false << "MenuEntrySlider";
+        QTest::newRow("wo") << u << "wo" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("access in capitals") << u << "RW" << 0 << false << "MenuEntryUndefined";
     }
 
     void recordItemReference()

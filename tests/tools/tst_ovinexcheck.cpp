@@ -63,6 +63,7 @@ class TestOvinexCheck : public QObject
 private slots:
     void initTestCase();
     void sampleDeviceRunsThrough();
+    void olderSchemaDeviceRunsThrough();
     void folderChecksDeviceDescriptionsOnly();
     void failuresSetTheExitStatus_data();
     void failuresSetTheExitStatus();
@@ -102,6 +103,29 @@ void TestOvinexCheck::sampleDeviceRunsThrough()
     QVERIFY(!QFileInfo::exists(config + "/Korvell GmbH/ovinex-check.conf"));
 }
 
+void TestOvinexCheck::olderSchemaDeviceRunsThrough()
+{
+    const QString file = TestEnvironment::testDataPath(QStringLiteral("tools/olderschema.xml"));
+    const Run run = check({ "--seconds", "0", file });
+    QCOMPARE(run.results.size(), 1);
+    const QJsonObject result = run.results.first();
+    // The one broken variable is left out and named; everything else works, so the file is ok.
+    QVERIFY2(result.value("ok").toBool(), qPrintable(result.value("error").toString()));
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray omitted = result.value("omitted").toArray();
+    QCOMPARE(omitted.size(), 1);
+    QCOMPARE(omitted.first().toObject().value("id").toString(), QStringLiteral("V_Window"));
+    QVERIFY(omitted.first().toObject().value("reason").toString().contains("\"Ulen\""));
+    QCOMPARE(result.value("undefined").toArray(), QJsonArray({ "V_Window", "V_Window" }));
+    QCOMPARE(result.value("syncFailures").toInt(), 0);
+    // The older schema's application name is read like any other identity string.
+    QVERIFY(result.value("synced").toInt() >= 4);
+    const QJsonObject entries = result.value("entries").toObject();
+    QCOMPARE(entries.value("MenuEntrySystemCommand").toInt(), 2);
+    QCOMPARE(entries.value("MenuEntrySlider").toInt(), 1);
+    QCOMPARE(entries.value("MenuEntryTextEdit").toInt(), 1);
+}
+
 void TestOvinexCheck::folderChecksDeviceDescriptionsOnly()
 {
     QTemporaryDir tree;
@@ -123,11 +147,17 @@ void TestOvinexCheck::failuresSetTheExitStatus_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("error");
     QByteArray unshowable = sampleContent();
-    // A read-write number without range or choices has no entry kind to show it.
-    unshowable.replace("<ValueRange lowerValue=\"10\" upperValue=\"1000\"/>", "");
+    // Access rights outside the schema's values leave a number without an entry kind to show it.
+    unshowable.replace("<Variable id=\"V_WindowWidth\" index=\"67\" accessRights=\"rw\"",
+                       "<Variable id=\"V_WindowWidth\" index=\"67\" accessRights=\"RW\"");
     QTest::newRow("menu reference becomes undefined") << "unshowable.xml" << unshowable
-                                                      << "menu references became undefined entries";
-    QTest::newRow("not an XML document") << "garbage.xml" << QByteArray("\x01\x02 no xml") << "";
+                                                      << "menu references became undefined entries: V_WindowWidth";
+    QTest::newRow("not an XML document") << "garbage.xml" << QByteArray("\x01\x02 no xml")
+                                         << "not well-formed XML: Start tag expected. (line 1, column 1)";
+    QTest::newRow("another root") << "texts.xml" << QByteArray("<ExternalTextDocument/>")
+                                  << "not a device description: the root element is ExternalTextDocument";
+    QTest::newRow("cut short") << "short.xml" << sampleContent().left(4000)
+                               << "not well-formed XML: Premature end of document. (line 86, column 23)";
 }
 
 void TestOvinexCheck::failuresSetTheExitStatus()
@@ -141,10 +171,9 @@ void TestOvinexCheck::failuresSetTheExitStatus()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.results.size(), 2);
     QVERIFY(!run.results.at(0).value("ok").toBool());
-    if (!error.isEmpty()) {
-        QCOMPARE(run.results.at(0).value("error").toString(), error);
+    QCOMPARE(run.results.at(0).value("error").toString(), error);
+    if (name == QLatin1String("unshowable.xml"))
         QVERIFY(run.results.at(0).value("undefined").toArray().contains(QStringLiteral("V_WindowWidth")));
-    }
     QVERIFY(run.results.at(1).value("ok").toBool());
 }
 

@@ -31,12 +31,16 @@ DatatypeT *resolveDatatype(const IODeviceT &device, const IODDStandardDefinition
         if (DatatypeT *found = IODeviceT::findDatatype(lastOf(function->DatatypeCollection), id))
             return found;
     }
-    const DatatypeCollectionT *standardTypes = standard ? lastOf(standard->DatatypeCollection) : nullptr;
-    if (!standardTypes)
-        return nullptr;
-    for (DatatypeT *datatype : standardTypes->Datatype) {
-        if (datatype->id.value == id)
-            return datatype;
+    // The chosen definitions first, then the primary ones (secondary definitions may have no datatypes).
+    const IODDStandardDefinitionsT *candidates[] = { standard, device.standardDefinitions.get() };
+    for (const IODDStandardDefinitionsT *definitions : candidates) {
+        const DatatypeCollectionT *standardTypes = definitions ? lastOf(definitions->DatatypeCollection) : nullptr;
+        if (!standardTypes)
+            continue;
+        for (DatatypeT *datatype : standardTypes->Datatype) {
+            if (datatype->id.value == id)
+                return datatype;
+        }
     }
     return nullptr;
 }

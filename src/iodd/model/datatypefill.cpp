@@ -69,6 +69,15 @@ const SimpleDatatypeT *elementType(const IODeviceT &device, const ChildList<Simp
     return found->simplePart.get();
 }
 
+// A datatype named by something that is no IODD type (a vendor's typo such as "Ulen"): no value can
+// be read or written by it, so the variable is marked unusable with the reason.
+void markUnknownType(const QString &typeName, const QString &where, ::Variable &variable)
+{
+    if (typeName.isEmpty() || IOLinkKlasse::typeKindOf(typeName) != TypeKind::Unknown || !variable.invalidReason.isEmpty())
+        return;
+    variable.invalidReason = QStringLiteral("%1 has the unknown datatype \"%2\"").arg(where, typeName);
+}
+
 // Typed values of an item without a default yet: typed, sized and reset.
 void prepareItemValues(myRecordItem &item)
 {
@@ -96,6 +105,7 @@ void fillArrayItems(IODeviceT &device, const ArrayT &array, ::Variable &variable
     const SimpleDatatypeT *element = elementType(device, array.SimpleDatatype, array.DatatypeRef, &datatypeId);
     if (!element)
         return;
+    markUnknownType(element->xsiType.value, QStringLiteral("the array element"), variable);
     myRecordItem prototype;
     device.fillFromSimpleDatatype(element, prototype);
     prototype.datatypeId = datatypeId;
@@ -147,6 +157,7 @@ void fillRecordItems(IODeviceT &device, const RecordT &record, ::Variable &varia
             item.datatypeId = datatypeId;
             item.typeName = type->xsiType.value;
             prepareItemValues(item);
+            markUnknownType(item.typeName, QStringLiteral("record item %1").arg(item.subindex), variable);
         }
         item.descriptionTextId = source->Description.size() >= 2 ? source->Description.last()->textId.value : QString();
         item.description = textOf(device, item.descriptionTextId);

@@ -126,6 +126,8 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
     const QDomNodeList roots = document.elementsByTagName(target->elementName);
     if (roots.size() != 1)
         return false;
+    if (kind == XmlDocumentKind::ProductDescription)
+        schemaVersion = schemaVersionOfNamespace(roots.at(0).toElement().attribute(QStringLiteral("xmlns")));
 
     const bool product = kind == XmlDocumentKind::ProductDescription;
     IODDReader reader(eventIntervalMs);
@@ -138,11 +140,33 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
     return true;
 }
 
+QString IODeviceT::schemaVersionOfNamespace(const QString &namespaceUri)
+{
+    if (namespaceUri == QLatin1String("http://www.io-link.com/IODD/2009/11"))
+        return QStringLiteral("1.0.1");
+    if (namespaceUri == QLatin1String("http://www.io-link.com/IODD/2010/10"))
+        return QStringLiteral("1.1");
+    return QString();
+}
+
+QString IODeviceT::schemaVersionOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader reader(&file);
+    if (!reader.readNextStartElement())
+        return QString();
+    return schemaVersionOfNamespace(reader.namespaceUri().toString());
+}
+
 IODDStandardDefinitionsT *IODeviceT::completionStandardDefinitions() const
 {
-    // Documents of version 1.0.1 complete against the secondary definitions; when none were loaded
-    // the primary ones stand in, so their standard references still resolve.
-    if (version.contains(QLatin1String("V1.0.1")) && secondaryStandardDefinitions)
+    // The schema tells which definitions a document was written against; the document version is
+    // the vendor's own numbering and only counts where secondary definitions were loaded on purpose.
+    // When none were loaded the primary ones stand in, so standard references still resolve.
+    const bool older = schemaVersion == QLatin1String("1.0.1") || version.contains(QLatin1String("V1.0.1"));
+    if (older && secondaryStandardDefinitions)
         return secondaryStandardDefinitions.get();
     return standardDefinitions.get();
 }

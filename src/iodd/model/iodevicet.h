@@ -40,6 +40,11 @@ class IODeviceT : public IOLinkKlasse
 public:
     ~IODeviceT() override;
 
+    // Schema version of a device description ("1.0.1", "1.1"), told by its root's namespace; empty for
+    // anything else. Cheap: reads no further than the root element.
+    static QString schemaVersionOf(const QString &path);
+    static QString schemaVersionOfNamespace(const QString &namespaceUri);
+
     // Reads one XML file into the tree. Missing, malformed or foreign files leave the target as it
     // was and return false; only files refused for their size or nesting are logged (the binding
     // reports what is missing).
@@ -82,8 +87,9 @@ public:
     // Translated name of the first record with this code; empty when there is none.
     QString eventText(quint16 code) const;
 
-    // The standard definitions the product completes against: the secondary ones for documents of
-    // version 1.0.1 when they were loaded, otherwise the primary ones.
+    // The standard definitions the product completes against: the secondary ones, when they were
+    // loaded, for documents of schema 1.0.1 (or of document version 1.0.1), otherwise the primary ones.
+    // Ids that the secondary ones lack are looked up in the primary ones.
     IODDStandardDefinitionsT *completionStandardDefinitions() const;
 
     // The last DeviceFunction of the last ProfileBody: a prototype when the document has none.
@@ -104,6 +110,7 @@ public:
     std::unique_ptr<IODDStandardUnitDefinitionsT> standardUnitDefinitions;
     QString filePath;
     QString version;
+    QString schemaVersion;
     QVector<EventRecord> eventTable;
     QString language;
 

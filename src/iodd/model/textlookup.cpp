@@ -14,6 +14,19 @@ const PrimaryLanguageT *primaryLanguageOf(const ExternalTextCollectionT *collect
     return collection ? lastOf(collection->PrimaryLanguage) : nullptr;
 }
 
+// The last Language whose xml:lang contains `code`, or null.
+const PrimaryLanguageT *languageOf(const ExternalTextCollectionT *collection, const QString &code)
+{
+    const PrimaryLanguageT *found = nullptr;
+    if (!collection)
+        return found;
+    for (int i = 1; i < collection->Language.size(); ++i) {
+        if (collection->Language.at(i)->xmlLang.value.contains(code))
+            found = collection->Language.at(i);
+    }
+    return found;
+}
+
 } // namespace
 
 QString IODeviceT::translate(const QString &textId) const
@@ -21,15 +34,9 @@ QString IODeviceT::translate(const QString &textId) const
     const ExternalTextCollectionT *productTexts = lastOf(ExternalTextCollection);
 
     // The product's own language: the last Language whose xml:lang names the language in use.
-    const PrimaryLanguageT *productLanguage = nullptr;
-    if (productTexts) {
-        for (int i = 1; i < productTexts->Language.size(); ++i) {
-            if (productTexts->Language.at(i)->xmlLang.value.contains(language))
-                productLanguage = productTexts->Language.at(i);
-        }
-        if (!productLanguage)
-            productLanguage = primaryLanguageOf(productTexts);
-    }
+    const PrimaryLanguageT *productLanguage = languageOf(productTexts, language);
+    if (productTexts && !productLanguage)
+        productLanguage = primaryLanguageOf(productTexts);
 
     const PrimaryLanguageT *standardLanguage = nullptr;
     if (standardDefinitions)
@@ -37,13 +44,20 @@ QString IODeviceT::translate(const QString &textId) const
     if (language != QLatin1String("en") && standardTexts && standardTexts->Language.size() >= 2)
         standardLanguage = standardTexts->Language.last();
 
+    // Secondary definitions carry their translations in the same document.
+    const PrimaryLanguageT *secondaryLanguage = nullptr;
+    if (secondaryStandardDefinitions) {
+        const ExternalTextCollectionT *secondaryTexts = lastOf(secondaryStandardDefinitions->ExternalTextCollection);
+        secondaryLanguage = languageOf(secondaryTexts, language);
+        if (!secondaryLanguage)
+            secondaryLanguage = primaryLanguageOf(secondaryTexts);
+    }
+
     const PrimaryLanguageT *sources[] = {
         extraTexts ? lastOf(extraTexts->Language) : nullptr,
         productLanguage,
         standardLanguage,
-        secondaryStandardDefinitions
-            ? primaryLanguageOf(lastOf(secondaryStandardDefinitions->ExternalTextCollection))
-            : nullptr,
+        secondaryLanguage,
         primaryLanguageOf(productTexts),
     };
     for (const PrimaryLanguageT *source : sources) {

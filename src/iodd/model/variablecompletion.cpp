@@ -3,6 +3,8 @@
 #include "completionsupport.h"
 #include "iodevicet.h"
 
+#include <QDebug>
+
 using namespace CompletionSupport;
 
 namespace {
@@ -142,6 +144,11 @@ void IODeviceT::completeStdVariableRef(StdVariableRefT *reference, IODDStandardD
     if (!standard || reference->id.value.isEmpty())
         return;
     const VariableT *source = findStandardVariable(standard, reference->id.value);
+    // Secondary definitions hold only what their schema defines differently.
+    if (!source && standardDefinitions && standard != standardDefinitions.get()) {
+        standard = standardDefinitions.get();
+        source = findStandardVariable(standard, reference->id.value);
+    }
     if (!source)
         return;
 
@@ -187,10 +194,15 @@ void IODeviceT::completeVariable(AbstractVariableT *element, IODDStandardDefinit
     }
 
     const DatatypeT *datatype = lastOf(element->Datatype);
+    variable.invalidReason.clear();
     if (datatype && datatype->simplePart)
         fillFromSimpleDatatype(datatype->simplePart.get(), variable);
     else if (datatype && datatype->complexPart)
         fillFromComplexDatatype(datatype->complexPart.get(), variable);
+    if (datatype && !datatype->xsiType.value.isEmpty() && typeKindOf(datatype->xsiType.value) == TypeKind::Unknown)
+        variable.invalidReason = QStringLiteral("the datatype \"%1\" is unknown").arg(datatype->xsiType.value);
+    if (!variable.invalidReason.isEmpty())
+        qWarning() << Q_FUNC_INFO << "Unusable variable" << variable.id << ":" << variable.invalidReason;
 
     variable.datatypeId = datatype ? datatype->id.value : QString();
     variable.typeName = datatype ? datatype->xsiType.value : QString();

@@ -79,4 +79,6 @@ struct Variable : TypeDescription
     bool hasDefault = false;
     // Set by the device binding for variables that a menu, a condition or the process data view uses.
     bool referenced = false;
+    // Why the completion found the variable unusable (e.g. an unknown datatype); empty when it is usable.
+    QString invalidReason;
 };

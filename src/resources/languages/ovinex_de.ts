@@ -771,8 +771,8 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Sprache der Texte: en, de oder fr.</translation>
     </message>
     <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file.</source>
-      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
+      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter &quot;omitted&quot; und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem &quot;error&quot;-Text.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>

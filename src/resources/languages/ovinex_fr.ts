@@ -771,8 +771,8 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Langue des textes : en, de ou fr.</translation>
     </message>
     <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file.</source>
-      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte &quot;error&quot;.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>

@@ -1,0 +1,239 @@
+#include "testenvironment.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTimer>
+
+// ovinex-check over every device description of the real IODD corpus, end to end on the simulated
+// master: no crash, no hang, every file synchronised with no undefined entry for a variable it can show.
+namespace {
+
+// Files that are broken in themselves, with the error they must end with.
+const QMap<QString, QString> &expectedBroken()
+{
+    static const QMap<QString, QString> files {
+        { "third-party-fixtures/invalid.xml", "not a device description: the root element is InvalidRoot" },
+        { "third-party-fixtures/malformed.xml", "not well-formed XML: Premature end of document. (line 6, column 0)" },
+    };
+    return files;
+}
+
+constexpr int batchSize = 16;
+// Real time one file may take before its run counts as hung.
+constexpr int perFileLimitMs = 30000;
+
+QString tool()
+{
+    return TestEnvironment::buildPath(QStringLiteral("ovinex-check"));
+}
+
+// The device descriptions of the manifest: its XML files outside the standard documents, without the
+// language files that only carry texts for a description.
+QStringList corpusFiles()
+{
+    QFile manifest(TestEnvironment::corpusPath(QStringLiteral("MANIFEST.tsv")));
+    if (!manifest.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList files;
+    manifest.readLine();
+    while (!manifest.atEnd()) {
+        const QStringList columns = QString::fromUtf8(manifest.readLine()).trimmed().split(QLatin1Char('\t'));
+        const QString path = columns.value(0);
+        if (path.endsWith(QLatin1String(".xml")) && !path.startsWith(QLatin1String("standard/"))
+            && !columns.value(7).contains(QLatin1String("external language file")))
+            files << path;
+    }
+    return files;
+}
+
+// Runs the tool over some files, one process per batch. A file whose run crashes or hangs is
+// recorded as such, and the files after it go to a new process.
+class CorpusRun
+{
+public:
+    QMap<QString, QJsonObject> results;
+    QMap<QString, QString> failures;
+
+    void run(QStringList files)
+    {
+        while (!files.isEmpty()) {
+            const QStringList batch = files.mid(0, batchSize);
+            const int done = runBatch(batch);
+            files = files.mid(done);
+        }
+    }
+
+private:
+    // Returns how many files of the batch are accounted for.
+    int runBatch(const QStringList &batch)
+    {
+        QStringList arguments { QStringLiteral("--seconds"), QStringLiteral("0") };
+        for (const QString &file : batch)
+            arguments << TestEnvironment::corpusPath(file);
+        QProcess process;
+        process.setProcessChannelMode(QProcess::SeparateChannels);
+        QEventLoop loop;
+        QTimer limit;
+        limit.setSingleShot(true);
+        int answered = 0;
+        bool hung = false;
+        QByteArray pending;
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&]() {
+            pending += process.readAllStandardOutput();
+            int end = 0;
+            while ((end = pending.indexOf('\n')) >= 0) {
+                const QJsonObject result = QJsonDocument::fromJson(pending.left(end)).object();
+                pending.remove(0, end + 1);
+                if (answered < batch.size())
+                    results.insert(batch.at(answered++), result);
+                limit.start(perFileLimitMs);
+            }
+        });
+        QObject::connect(&limit, &QTimer::timeout, &loop, [&]() {
+            hung = true;
+            process.kill();
+        });
+        QObject::connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), &loop, &QEventLoop::quit);
+        QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                loop.quit();
+        });
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start(tool(), arguments);
+        limit.start(perFileLimitMs);
+        loop.exec();
+        process.waitForFinished(5000);
+
+        if (answered == batch.size())
+            return answered;
+        // The file after the last answer is the one the process died or stuck on.
+        const bool crashed = !hung && (process.exitStatus() == QProcess::CrashExit || process.exitCode() > 1);
+        failures.insert(batch.at(answered), hung ? QStringLiteral("hung") : crashed ? QStringLiteral("crashed")
+                                                                                    : QStringLiteral("gave no result"));
+        return answered + 1;
+    }
+};
+
+int entryCount(const QJsonObject &result)
+{
+    int count = 0;
+    const QJsonObject kinds = result.value("entries").toObject();
+    for (auto it = kinds.begin(); it != kinds.end(); ++it)
+        count += it.value().toInt();
+    return count;
+}
+
+QString describe(const QJsonObject &result)
+{
+    if (!result.contains("variables"))
+        return result.value("error").toString();
+    QString line = QStringLiteral("variables %1 synced %2 entries %3 undefined %4 pd items %5 omitted %6 warnings %7 ms %8")
+                       .arg(result.value("variables").toInt())
+                       .arg(result.value("synced").toInt())
+                       .arg(entryCount(result))
+                       .arg(result.value("undefined").toArray().size())
+                       .arg(result.value("pdItems").toInt())
+                       .arg(result.value("omitted").toArray().size())
+                       .arg(result.value("warnings").toInt())
+                       .arg(result.value("ms").toInt());
+    if (result.contains("error"))
+        line += QStringLiteral(" error: ") + result.value("error").toString();
+    return line;
+}
+
+} // namespace
+
+class TestOvinexCheckCorpus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyDeviceDescriptionEndsOk();
+    void brokenFilesEndWithTheirError();
+
+private:
+    CorpusRun corpus;
+    QStringList files;
+};
+
+void TestOvinexCheckCorpus::initTestCase()
+{
+    if (!TestEnvironment::hasCorpus())
+        QSKIP("The IODD corpus is not present");
+    if (!QFileInfo::exists(tool()))
+        QSKIP("ovinex-check is not built");
+    files = corpusFiles();
+    QVERIFY(files.size() > 50);
+
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    corpus.run(files);
+
+    int ok = 0, variables = 0, synced = 0, entries = 0, undefined = 0, items = 0;
+    for (const QString &file : qAsConst(files)) {
+        const QJsonObject result = corpus.results.value(file);
+        QString state = result.value("ok").toBool() ? QStringLiteral("ok") : QStringLiteral("FAIL");
+        if (corpus.failures.contains(file))
+            state = corpus.failures.value(file);
+        else if (expectedBroken().value(file) == result.value("error").toString())
+            state = QStringLiteral("broken");
+        qInfo().noquote() << state.leftJustified(7) << file << describe(result);
+        ok += result.value("ok").toBool() ? 1 : 0;
+        variables += result.value("variables").toInt();
+        synced += result.value("synced").toInt();
+        entries += entryCount(result);
+        undefined += result.value("undefined").toArray().size();
+        items += result.value("pdItems").toInt();
+    }
+    qInfo().noquote() << QStringLiteral("totals: files %1 ok %2 variables %3 synced %4 entries %5 undefined %6 pd items %7 time %8 ms")
+                             .arg(files.size())
+                             .arg(ok)
+                             .arg(variables)
+                             .arg(synced)
+                             .arg(entries)
+                             .arg(undefined)
+                             .arg(items)
+                             .arg(stopwatch.elapsed());
+}
+
+void TestOvinexCheckCorpus::everyDeviceDescriptionEndsOk()
+{
+    QStringList problems;
+    for (const QString &file : qAsConst(files)) {
+        if (corpus.failures.contains(file)) {
+            problems << file + QStringLiteral(" ") + corpus.failures.value(file);
+            continue;
+        }
+        if (!corpus.results.contains(file)) {
+            problems << file + QStringLiteral(" has no result");
+            continue;
+        }
+        const QJsonObject result = corpus.results.value(file);
+        if (expectedBroken().contains(file))
+            continue;
+        if (!result.value("ok").toBool() || result.value("syncFailures").toInt() > 0
+            || result.value("undefinedSupported").toInt() > 0)
+            problems << file + QStringLiteral(": ") + describe(result);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+}
+
+void TestOvinexCheckCorpus::brokenFilesEndWithTheirError()
+{
+    for (auto it = expectedBroken().begin(); it != expectedBroken().end(); ++it) {
+        if (!files.contains(it.key()))
+            continue;
+        const QJsonObject result = corpus.results.value(it.key());
+        QVERIFY2(!result.value("ok").toBool(true), qPrintable(it.key()));
+        QCOMPARE(result.value("error").toString(), it.value());
+    }
+}
+
+OVINEX_TEST_MAIN(TestOvinexCheckCorpus)
+#include "tst_ovinexcheckcorpus.moc"
