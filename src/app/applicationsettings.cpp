@@ -1,5 +1,7 @@
 #include "applicationsettings.h"
 
+#include "debugflag.h"
+
 #include "discovery/deviceitem.h"
 #include "master/masterlibrary.h"
 
@@ -37,6 +39,7 @@ ApplicationSettings::ApplicationSettings()
     settings = new QSettings(QSettings::UserScope, QCoreApplication::organizationName(),
                              QCoreApplication::applicationName(), this);
     debugEnabled = settings->value(keyDebugEnabled, false).toBool();
+    DebugFlag::setEnabled(debugEnabled);
     if (mobileLayout)
         sensorStore = new QSettings(QSettings::UserScope, QCoreApplication::organizationName(),
                                     QCoreApplication::applicationName() + QStringLiteral("-sensors"), this);
@@ -90,6 +93,7 @@ void ApplicationSettings::setDebugEnabled(bool enabled)
     settings->setValue(keyDebugEnabled, enabled);
     settings->sync();
     debugEnabled = enabled;
+    DebugFlag::setEnabled(enabled);
     emit debugEnabledChanged();
 }
 

@@ -1,6 +1,6 @@
 #include "communicationhandler.h"
 
-#include "app/applicationsettings.h"
+#include "app/debugflag.h"
 #include "communicationqueue.h"
 
 #include <QCoreApplication>
@@ -11,11 +11,6 @@
 #include <iterator>
 
 namespace {
-
-bool debugEnabled()
-{
-    return ApplicationSettings::instance()->isDebugEnabled();
-}
 
 // System commands after which the device's whole parameter set may have changed.
 const uchar uploadCommands[] = { 0x40, 0x4F, 0x81, 0x82, 0xA2, 0xA3, 0xA9, 0xAC, 0xAD, 0xAE, 0xBA, 0xD0, 0xE0 };
@@ -223,7 +218,7 @@ void CommunicationHandler::onWriteSucceeded(VariableWrapper *var, uint subindex,
 
 void CommunicationHandler::onWriteFailed(VariableWrapper *var, uint subindex, const QString &errorText)
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << var->getId() << var->getIndex() << subindex << ":" << errorText;
 
     auto *readBack = new CommunicationTask(var, subindex, CommunicationTask::ReadCommand);
@@ -253,7 +248,7 @@ void CommunicationHandler::postWriteActions(const QByteArray &payload)
 
 void CommunicationHandler::onRequestUpload(VariableWrapper *var, uint subindex)
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << (var ? var->getId() : QString()) << (var ? var->getIndex() : 0) << subindex;
     emit uploadRequestReceived();
 }

@@ -1,18 +1,9 @@
 #include "communicationtask.h"
 
-#include "app/applicationsettings.h"
+#include "app/debugflag.h"
 #include "device/variablewrapper.h"
 
 #include <QDebug>
-
-namespace {
-
-bool debugEnabled()
-{
-    return ApplicationSettings::instance()->isDebugEnabled();
-}
-
-} // namespace
 
 CommunicationTask::CommunicationTask(VariableWrapper *var, uint subIndex, uint command, const QByteArray &data)
     : variable(var)
@@ -25,7 +16,7 @@ CommunicationTask::CommunicationTask(VariableWrapper *var, uint subIndex, uint c
 
 void CommunicationTask::start()
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << command << index << subIndex;
     if (!state.testAndSetOrdered(New, Running))
         return;
@@ -72,7 +63,7 @@ void CommunicationTask::onDataReceived(QByteArray data)
 
 void CommunicationTask::onDataWritten()
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO;
     if (state.loadAcquire() != Running)
         return;
@@ -82,7 +73,7 @@ void CommunicationTask::onDataWritten()
 
 void CommunicationTask::onError(QString errorText)
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO;
     if (state.fetchAndStoreOrdered(Done) == Done)
         return;

@@ -1,8 +1,6 @@
 #include "payloadconverter.h"
 
-#include "app/applicationsettings.h"
-
-#include <QCoreApplication>
+#include "app/debugflag.h"
 
 namespace PayloadConverter {
 namespace detail {
@@ -42,7 +40,7 @@ bool placeField(const QByteArray &payload, quint32 bitOffset, quint32 bitLength,
                     << place->firstOctetFromEnd;
         return false;
     }
-    if (typeWidth > 16 && place->numOctets < quint64(typeWidth / 16) && debugEnabled())
+    if (typeWidth > 16 && place->numOctets < quint64(typeWidth / 16) && DebugFlag::isEnabled())
         qDebug() << "** CONVERSION: type too large for the bitlength" << typeWidth << ">" << bitLength;
 
     place->lastOctet = int(size - 1 - place->firstOctetFromEnd);
@@ -55,12 +53,6 @@ quint64 lowBitsMask(quint32 bitLength)
 }
 
 } // namespace
-
-bool debugEnabled()
-{
-    // Conversions also run where no application object exists (benchmarks, fuzzing); they log no detail there.
-    return QCoreApplication::instance() && ApplicationSettings::instance()->isDebugEnabled();
-}
 
 bool readField(const QByteArray &payload, quint32 bitOffset, quint32 bitLength, int typeWidth,
                quint64 *field)

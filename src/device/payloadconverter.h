@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/debugflag.h"
+
 #include <QByteArray>
 #include <QDebug>
 #include <QtGlobal>
@@ -15,8 +17,6 @@
 namespace PayloadConverter {
 
 namespace detail {
-
-bool debugEnabled();
 
 // The field's bits, right-aligned and masked to its length (at most 64 bits); false when the field
 // does not lie inside the payload, after logging why.
@@ -88,7 +88,7 @@ T fromPayload(const QByteArray &payload, quint32 bitOffset, quint32 bitLength)
 {
     static_assert(std::is_integral<T>::value || std::is_same<T, float>::value,
                   "payload fields are integers, booleans or single precision floats");
-    const bool debug = detail::debugEnabled();
+    const bool debug = DebugFlag::isEnabled();
     if (debug)
         qDebug() << Q_FUNC_INFO << payload.toHex(' ').constData() << bitOffset << bitLength;
 
@@ -107,7 +107,7 @@ void toPayload(T value, QByteArray &payload, quint32 bitOffset, quint32 bitLengt
 {
     static_assert(std::is_integral<T>::value || std::is_same<T, float>::value,
                   "payload fields are integers, booleans or single precision floats");
-    const bool debug = detail::debugEnabled();
+    const bool debug = DebugFlag::isEnabled();
     if (debug)
         qDebug() << Q_FUNC_INFO << value << payload.toHex(' ').constData() << bitOffset << bitLength;
 

@@ -1,5 +1,6 @@
 #include "variablewrapper.h"
 
+#include "app/debugflag.h"
 #include "device/payloadconverter.h"
 
 #include <QDebug>
@@ -286,7 +287,7 @@ QList<quint32> VariableWrapper::getReferencedSubindexes() const
 
 void VariableWrapper::setDataFromDevice(quint32 subindex, const QByteArray &payload)
 {
-    if (PayloadConverter::detail::debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << id << index << subindex << payload.toHex(' ').constData();
     // A record or array without subindex access is only ever sent as a whole, whichever item was asked for.
     if (isComplex() && (subindex == 0 || !subindexAccessSupported))

@@ -1,5 +1,6 @@
 #include "menuentry.h"
 
+#include "app/debugflag.h"
 #include "device/payloadconverter.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/textelements.h"
@@ -8,16 +9,6 @@
 #include <QDebug>
 
 #include <cmath>
-
-namespace {
-
-// Display scaling runs on every repaint; its detail is logged only when asked for.
-bool debugEnabled()
-{
-    return PayloadConverter::detail::debugEnabled();
-}
-
-} // namespace
 
 MenuEntry::MenuEntry(QObject *parent)
     : QObject(parent)
@@ -97,7 +88,7 @@ QVariant MenuEntry::getValue() const
     if (!isNumber(value))
         return value;
     const double scaled = value.toDouble() * gradient;
-    if (debugEnabled()) {
+    if (DebugFlag::isEnabled()) {
         qDebug() << "Apply gradient:" << gradient << "*" << value;
         qDebug() << "Applied gradient:" << scaled;
     }
@@ -113,7 +104,7 @@ void MenuEntry::setValue(QVariant value)
     }
     if (isNumber(value)) {
         const double raw = value.toDouble() / gradient;
-        if (debugEnabled()) {
+        if (DebugFlag::isEnabled()) {
             qDebug() << "Apply gradient:" << gradient << "*" << value;
             qDebug() << "Applied gradient:" << raw;
         }

@@ -1,5 +1,6 @@
 #include "processdataitemwrapper.h"
 
+#include "app/debugflag.h"
 #include "device/conditionwrapper.h"
 #include "device/payloadconverter.h"
 #include "device/variablewrapper.h"
@@ -10,15 +11,6 @@
 #include <QDebug>
 
 using CompletionSupport::lastOf;
-
-namespace {
-
-bool debugEnabled()
-{
-    return PayloadConverter::detail::debugEnabled();
-}
-
-} // namespace
 
 ProcessDataItemWrapper::ProcessDataItemWrapper(const ProcessDataItemT *definition, ConditionWrapper *condition,
                                                bool isOutput, QObject *parent)
@@ -34,7 +26,7 @@ ProcessDataItemWrapper::ProcessDataItemWrapper(const ProcessDataItemT *definitio
     bitLength = quint32(qMax<qint64>(0, IOLinkKlasse::toInteger(definition->bitLength.value)));
     const TextRefT *nameRef = lastOf(definition->Name);
     const QString nameTextId = nameRef ? nameRef->textId.value : QString();
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << definition->id.value << nameTextId;
 
     const DatatypeT *datatype = lastOf(definition->Datatype);
@@ -81,7 +73,7 @@ bool ProcessDataItemWrapper::conditionApplies() const
 
 RecordItemWrapper *ProcessDataItemWrapper::getRecordItem(int subindex) const
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << subindex;
     for (RecordItemWrapper *recordItem : recordItems) {
         if (recordItem->getSubindex() == subindex)
@@ -109,7 +101,7 @@ bool ProcessDataItemWrapper::getOutputData(QByteArray &out) const
     for (const RecordItemWrapper *recordItem : recordItems)
         recordItem->writeInto(payload);
     out = payload;
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << "Data out:" << payload.toHex(' ').constData();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "processdatarecorditeminfowrapper.h"
 
+#include "app/debugflag.h"
 #include "device/payloadconverter.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/recorditemwrapper.h"
@@ -11,11 +12,6 @@
 #include <cmath>
 
 namespace {
-
-bool debugEnabled()
-{
-    return PayloadConverter::detail::debugEnabled();
-}
 
 bool isNumber(const QVariant &value)
 {
@@ -148,7 +144,7 @@ void ProcessDataRecordItemInfoWrapper::setValueOut(const QVariant &value)
 
 QString ProcessDataRecordItemInfoWrapper::getUnit() const
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << unit;
     return unit;
 }
@@ -215,7 +211,7 @@ QString ProcessDataRecordItemInfoWrapper::getSingleValue() const
 
 void ProcessDataRecordItemInfoWrapper::onValueChanged()
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << ": chart running: " << chartRunning;
 
     if (isBoolean()) {
@@ -260,7 +256,7 @@ void ProcessDataRecordItemInfoWrapper::onRunningChanged(bool running)
 
 void ProcessDataRecordItemInfoWrapper::resetChart()
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO;
     samples.clear();
     windowSum = 0;
@@ -280,7 +276,7 @@ double ProcessDataRecordItemInfoWrapper::clampedForDrawing(double y) const
 
 void ProcessDataRecordItemInfoWrapper::updateSeries(QtCharts::QAbstractSeries *series)
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO;
     auto *xySeries = qobject_cast<QtCharts::QXYSeries *>(series);
     if (!xySeries)

@@ -1,5 +1,7 @@
 #include "processdatawrapper.h"
 
+#include "app/debugflag.h"
+
 // The condition's inline accessors need the complete variable type.
 #include "device/variablewrapper.h"
 
@@ -11,11 +13,6 @@
 #include <QDebug>
 
 namespace {
-
-bool debugEnabled()
-{
-    return PayloadConverter::detail::debugEnabled();
-}
 
 QString nameTextIdOf(const ProcessDataItemT *item)
 {
@@ -33,7 +30,7 @@ ProcessDataWrapper::ProcessDataWrapper(const ProcessDataT *definition, const QLi
         qCritical() << Q_FUNC_INFO << "process data is null";
         return;
     }
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << definition->id.value;
     if (definition->Condition.size() > 1)
         condition = new ConditionWrapper(definition->Condition.last(), variables, this);
@@ -70,7 +67,7 @@ ProcessDataItemWrapper *ProcessDataWrapper::findItem(const QString &id) const
 void ProcessDataWrapper::setData(const QByteArray &payload, qint64 duration)
 {
     if (!conditionApplies()) {
-        if (debugEnabled())
+        if (DebugFlag::isEnabled())
             qDebug() << Q_FUNC_INFO << "condition does not apply";
         return;
     }

@@ -1,5 +1,6 @@
 #include "recorditemwrapper.h"
 
+#include "app/debugflag.h"
 #include "device/payloadconverter.h"
 #include "iodd/model/completionsupport.h"
 #include "iodd/model/datatypeelements.h"
@@ -12,11 +13,6 @@
 using CompletionSupport::lastOf;
 
 namespace {
-
-bool debugEnabled()
-{
-    return PayloadConverter::detail::debugEnabled();
-}
 
 // A value range bound as the item's type reads it; false when the text is no number of that type.
 bool parseBound(const QString &text, quint32 type, double *bound)
@@ -156,7 +152,7 @@ void RecordItemWrapper::logRecord() const
 
 void RecordItemWrapper::setData(const QByteArray &payload, qint64 newDuration)
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << payload.toHex(' ').constData() << "dur:" << newDuration;
     value = convertIncomingData(payload);
     duration = newDuration;
@@ -165,7 +161,7 @@ void RecordItemWrapper::setData(const QByteArray &payload, qint64 newDuration)
 
 QVariant RecordItemWrapper::convertIncomingData(const QByteArray &payload) const
 {
-    const bool debug = debugEnabled();
+    const bool debug = DebugFlag::isEnabled();
     if (debug)
         qDebug() << Q_FUNC_INFO << payload.toHex(' ').constData() << payload << type << "offset:" << bitOffset
                  << "len:" << bitLength;

@@ -1,0 +1,3 @@
+#include "debugflag.h"
+
+std::atomic<bool> DebugFlag::enabled { false };
