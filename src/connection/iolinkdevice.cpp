@@ -342,6 +342,10 @@ void IOLinkDevice::connectToDevice()
         connectPending = true;
         return;
     }
+    // A device lost while connected leaves its port open in the connection handler, which would ignore
+    // the request and leave this device connecting for good; the port is closed first (nothing when closed).
+    if (state == QLatin1String(notConnectedName))
+        connectionHandler->disconnectFromDevice();
     connectionHandler->connectToDevice();
 }
 
