@@ -326,7 +326,9 @@ void TestFaultInjection::checkHandlerAnswers(IOLinkDevice &device)
     QMetaObject::invokeMethod(device.getCommunicationHandler(), "addTask", Qt::QueuedConnection,
                               Q_ARG(CommunicationTask *, probe));
     QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, timeout);
-    QTest::qWait(50);
+    // Whatever else was on its way through the worker thread arrives before the count is taken again.
+    QMetaObject::invokeMethod(device.getCommunicationHandler(), []() {}, Qt::BlockingQueuedConnection);
+    QCoreApplication::processEvents();
     QCOMPARE(answers.size(), 1);
 }
 
