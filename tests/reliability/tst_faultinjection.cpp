@@ -97,7 +97,7 @@ private slots:
 private:
     std::unique_ptr<IOLinkSerialDevice> makeDevice() const;
     void connectAndWait(IOLinkDevice &device);
-    void startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int callsBefore);
+    void startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount);
     void applyPhase(IOLinkDevice &device, Phase phase);
     void checkHandlerAnswers(IOLinkDevice &device);
     void checkQueueEmptiesAfterDisconnect(IOLinkDevice &device);
@@ -166,7 +166,8 @@ void TestFaultInjection::faultMatrix_data()
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<Phase>("phase");
     QTest::addColumn<QString>("call");
-    QTest::addColumn<int>("callsBefore");
+    // Calls let through before the unplug, calls refused, events queued, or the delay of each call in ms.
+    QTest::addColumn<int>("amount");
     QTest::addColumn<QString>("expectedState");
 
     QTest::newRow("unplugged while opening the port") << Fault::Unplug << Phase::Connecting << connectCall << 0 << notConnected;
@@ -192,7 +193,7 @@ void TestFaultInjection::faultMatrix()
     QFETCH(Fault, fault);
     QFETCH(Phase, phase);
     QFETCH(QString, call);
-    QFETCH(int, callsBefore);
+    QFETCH(int, amount);
     QFETCH(QString, expectedState);
 
     auto device = makeDevice();
@@ -203,11 +204,11 @@ void TestFaultInjection::faultMatrix()
 
     const bool beforeConnecting = phase == Phase::Connecting || phase == Phase::Synchronising;
     if (beforeConnecting) {
-        startFault(*device, fault, phase, call, callsBefore);
+        startFault(*device, fault, phase, call, amount);
         device->connectToDevice();
     } else {
         connectAndWait(*device);
-        startFault(*device, fault, phase, call, callsBefore);
+        startFault(*device, fault, phase, call, amount);
         applyPhase(*device, phase);
     }
 
@@ -256,14 +257,14 @@ void TestFaultInjection::faultMatrix()
     checkNothingOutlivesTheDevice(std::move(device));
 }
 
-void TestFaultInjection::startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int callsBefore)
+void TestFaultInjection::startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount)
 {
     switch (fault) {
     case Fault::Unplug:
-        master().unplugAfterCalls(port, callsBefore, call);
+        master().unplugAfterCalls(port, amount, call);
         break;
     case Fault::Refusal:
-        master().failNextCalls(port, callsBefore, -5,
+        master().failNextCalls(port, amount, -5,
                                phase == Phase::Synchronising ? SimulatedDevice::isduIndexNotAvailable
                                                              : SimulatedDevice::isduValueOutOfRange,
                                call);
@@ -273,7 +274,7 @@ void TestFaultInjection::startFault(IOLinkDevice &device, Fault fault, Phase pha
         // The device keeps only the newest events its buffer holds; the rest are lost as on a real device.
         const quint16 code = fault == Fault::EventFlood ? 0x1805 : SimulatedDevice::uploadRequestEvent;
         QSignalSpy events(device.getCommunicationHandler(), &CommunicationHandler::eventReceived);
-        master().queueEvent(port, SimulatedDevice::uploadRequestQualifier, code, callsBefore);
+        master().queueEvent(port, SimulatedDevice::uploadRequestQualifier, code, amount);
         // Every event still held is taken, one per poll, and the polling goes on afterwards.
         const int statusCalls = master().callCount(port, statusCall);
         QTRY_VERIFY_WITH_TIMEOUT(events.size() >= deviceEventBuffer, timeout);
@@ -282,7 +283,7 @@ void TestFaultInjection::startFault(IOLinkDevice &device, Fault fault, Phase pha
         break;
     }
     case Fault::SlowLink:
-        master().setCallDelay(port, callsBefore);
+        master().setCallDelay(port, amount);
         if (!call.isEmpty())
             master().unplugAfterCalls(port, 10, call);
         break;
