@@ -50,10 +50,12 @@ enum class Phase { Connecting, Synchronising, Polling, Writing, SystemCommand };
 // What the fault is.
 enum class Fault { Unplug, Refusal, EventFlood, UploadRequestFlood, SlowLink };
 
-// Threads of this process; a worker thread that outlives its device shows here.
+// Threads of this process, where the system lists them (-1 elsewhere); a worker thread that outlives its
+// device shows here.
 int threadCount()
 {
-    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    return tasks.exists() ? tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() : -1;
 }
 
 MenuEntry *entryFor(const IOLinkDevice &device, const QString &variableId, int buttonValue = -1)
@@ -137,7 +139,6 @@ void TestFaultInjection::init()
     master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
     master().resetFaults();
     master().useRealTime();
-    QTRY_VERIFY(threadCount() > 0);
     threadsBefore = threadCount();
 }
 
@@ -372,7 +373,8 @@ void TestFaultInjection::checkNothingOutlivesTheDevice(std::unique_ptr<IOLinkSer
     device.reset();
     QCOMPARE(finished.size(), 1);
     QVERIFY(worker.isNull());
-    QTRY_COMPARE_WITH_TIMEOUT(threadCount(), threadsBefore, timeout);
+    if (threadsBefore >= 0)
+        QTRY_COMPARE_WITH_TIMEOUT(threadCount(), threadsBefore, timeout);
     QVERIFY(!master().isOpen(port));
 }
 
