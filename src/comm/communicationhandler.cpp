@@ -259,8 +259,10 @@ void CommunicationHandler::onTimer()
     adoptTask(poll);
     addTask(poll);
 
-    if (measurementQualityVariable) {
+    // On a link slower than the polling, re-reads would pile up without end and every other request wait longer.
+    if (measurementQualityVariable && !queue->holdsTask(qualityRead)) {
         auto *reRead = new CommunicationTask(measurementQualityVariable, 0, CommunicationTask::ReadCommand);
+        qualityRead = reRead;
         adoptTask(reRead);
         addTask(reRead);
     }

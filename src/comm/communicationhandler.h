@@ -95,6 +95,8 @@ private:
     QByteArray currentData;
     QTimer *pollTimer = nullptr;
     VariableWrapper *measurementQualityVariable = nullptr;
+    // The last re-read of the measurement quality; compared only, it may be gone.
+    const CommunicationTask *qualityRead = nullptr;
 
     // Index and subindex of the current task's request when it was logged; its answer is logged with them.
     bool currentRequestLogged = false;

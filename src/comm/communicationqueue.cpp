@@ -113,3 +113,9 @@ int CommunicationQueue::count() const
     QMutexLocker locker(&mutex);
     return tasks.size();
 }
+
+bool CommunicationQueue::holdsTask(const CommunicationTask *task) const
+{
+    QMutexLocker locker(&mutex);
+    return std::any_of(tasks.cbegin(), tasks.cend(), [task](const Entry &e) { return e.task == task; });
+}

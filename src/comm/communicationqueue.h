@@ -23,6 +23,8 @@ public:
     // Empties the queue and hands every task to the caller, oldest first.
     QList<CommunicationTask *> takeAllTasks();
     int count() const;
+    // Whether the task is still waiting or running; the pointer is only compared, never used.
+    bool holdsTask(const CommunicationTask *task) const;
 
 signals:
     // A requester deleted a task that was still waiting or running; emitted in the deleting thread.

@@ -7,6 +7,7 @@
 
 CommunicationTask::CommunicationTask(VariableWrapper *var, uint subIndex, uint command, const QByteArray &data)
     : variable(var)
+    , liveVariable(var)
     , index(var ? var->getIndex() : 0)
     , subIndex(subIndex)
     , command(command)
@@ -55,10 +56,10 @@ void CommunicationTask::onDataReceived(QByteArray data)
 {
     if (state.loadAcquire() != Running)
         return;
-    if (variable)
-        variable->setDataFromDevice(subIndex, data);
+    if (liveVariable)
+        liveVariable->setDataFromDevice(subIndex, data);
     if (finish())
-        emit finished(true, index, subIndex, QString(), variable);
+        emit finished(true, index, subIndex, QString(), liveVariable.data());
 }
 
 void CommunicationTask::onDataWritten()
@@ -68,7 +69,7 @@ void CommunicationTask::onDataWritten()
     if (state.loadAcquire() != Running)
         return;
     if (finish())
-        emit finished(true, index, subIndex, QString(), variable);
+        emit finished(true, index, subIndex, QString(), liveVariable.data());
 }
 
 void CommunicationTask::onError(QString errorText)
@@ -77,7 +78,7 @@ void CommunicationTask::onError(QString errorText)
         qDebug() << Q_FUNC_INFO;
     if (state.fetchAndStoreOrdered(Done) == Done)
         return;
-    emit finished(false, index, subIndex, errorText, variable);
+    emit finished(false, index, subIndex, errorText, liveVariable.data());
 }
 
 bool CommunicationTask::finish()

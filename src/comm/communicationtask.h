@@ -5,6 +5,7 @@
 #include <QAtomicInt>
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class MenuEntry;
@@ -59,6 +60,8 @@ private:
     bool finish();
 
     VariableWrapper *variable = nullptr;
+    // An answer may still be on its way when the variable's binding is gone; it must not reach a deleted variable.
+    QPointer<VariableWrapper> liveVariable;
     uint index = 0;
     uint subIndex = 0;
     uint command = 0;

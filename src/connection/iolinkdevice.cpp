@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QState>
 #include <QThread>
+#include <QTimer>
 
 const char *const IOLinkDevice::notConnectedName = "notConnected";
 const char *const IOLinkDevice::connectingName = "connecting";
@@ -26,6 +27,16 @@ enum IdentityIndex : uint {
     hardwareRevisionIndex = 22,
     firmwareRevisionIndex = 23,
 };
+
+// A timer still running when its object changes threads is handed over by a queued call that owns a copy of
+// the timer list; the handlers are deleted before that call can run, so the copy would leak. Stopped in
+// their own thread first, the timers leave nothing to hand over.
+void stopTimers(QObject *object)
+{
+    const QList<QTimer *> timers = object->findChildren<QTimer *>();
+    for (QTimer *timer : timers)
+        timer->stop();
+}
 
 } // namespace
 
@@ -50,6 +61,8 @@ IOLinkDevice::~IOLinkDevice()
                 communication,
                 [communication, connection, home]() {
                     communication->stopPolling();
+                    stopTimers(communication);
+                    stopTimers(connection);
                     communication->moveToThread(home);
                     connection->moveToThread(home);
                 },
@@ -329,6 +342,10 @@ void IOLinkDevice::connectToDevice()
         connectPending = true;
         return;
     }
+    // A device lost while connected leaves its port open in the connection handler, which would ignore
+    // the request and leave this device connecting for good; the port is closed first (nothing when closed).
+    if (state == QLatin1String(notConnectedName))
+        connectionHandler->disconnectFromDevice();
     connectionHandler->connectToDevice();
 }
 

@@ -85,26 +85,14 @@ void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
     if (debugEnabled())
         qDebug() << "readEntryData" << "Reading:" << index << subIndex;
     QByteArray buffer(IqCommParameterBufferSize, '\0');
-    IqCommResult result = 0;
-    Failure failure;
-    {
-        QMutexLocker locker(&mutex);
-        if (portHandle < 0) {
-            locker.unlock();
-            emit errorOccurred(tr("IOLink not connected"));
-            return;
-        }
-        uint16_t isduError = 0;
-        result = MasterLibrary::instance().readOD(portHandle, uint16_t(index), uint8_t(subIndex),
-                                                  reinterpret_cast<uint8_t *>(buffer.data()), uint16_t(buffer.size()),
-                                                  &isduError, errorText);
-        failure = {result, isduError, errorTextNow()};
-    }
-    if (result < 0) {
-        reportError(failure);
+    const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
+        return MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subIndex),
+                                                reinterpret_cast<uint8_t *>(buffer.data()), uint16_t(buffer.size()),
+                                                isduError, errorText);
+    });
+    if (!result || *result < 0)
         return;
-    }
-    buffer.truncate(qMin<int>(result, buffer.size()));
+    buffer.truncate(qMin<int>(*result, buffer.size()));
     emit valueReceived(buffer);
 }
 
@@ -112,28 +100,40 @@ void IqCommCommunicationHandler::writeEntryData(int index, int subIndex, QByteAr
 {
     if (debugEnabled())
         qDebug() << "writeEntryData" << "Writing:" << index << subIndex << "len:" << payload.size() << hex(payload);
-    IqCommResult result = 0;
+    const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
+        return MasterLibrary::instance().writeOD(handle, uint16_t(index), uint8_t(subIndex),
+                                                 reinterpret_cast<const uint8_t *>(payload.constData()),
+                                                 uint16_t(payload.size()), isduError, errorText);
+    });
+    if (!result)
+        return;
+    if (*result < 0) {
+        qWarning() << "Writing failed for index:" << index << subIndex;
+        return;
+    }
+    suppressUploadRequests();
+    emit writeFinished();
+}
+
+// Signals go out only after the lock is released: a queued answer may make the next request arrive at once.
+std::optional<IqCommResult> IqCommCommunicationHandler::exchangeIsdu(const IsduCall &call)
+{
     Failure failure;
     {
         QMutexLocker locker(&mutex);
         if (portHandle < 0) {
             locker.unlock();
             emit errorOccurred(tr("IOLink not connected"));
-            return;
+            return std::nullopt;
         }
         uint16_t isduError = 0;
-        result = MasterLibrary::instance().writeOD(portHandle, uint16_t(index), uint8_t(subIndex),
-                                                   reinterpret_cast<const uint8_t *>(payload.constData()),
-                                                   uint16_t(payload.size()), &isduError, errorText);
+        const IqCommResult result = call(portHandle, &isduError);
+        if (result >= 0)
+            return result;
         failure = {result, isduError, errorTextNow()};
     }
-    if (result < 0) {
-        reportError(failure);
-        qWarning() << "Writing failed for index:" << index << subIndex;
-        return;
-    }
-    suppressUploadRequests();
-    emit writeFinished();
+    reportError(failure);
+    return failure.code;
 }
 
 // The device answers our own writes with an upload request; for a short while that request is not the user's business.

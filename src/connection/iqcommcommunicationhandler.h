@@ -6,6 +6,9 @@
 
 #include <QMutex>
 
+#include <functional>
+#include <optional>
+
 class QTimer;
 
 // The request primitives of a USB-serial IO-Link master: ISDU reads and writes, process-data polls with
@@ -47,6 +50,12 @@ private:
         QString errorText;
     };
 
+    // One ISDU request to the library, given the open handle and where to put the ISDU error code.
+    using IsduCall = std::function<IqCommResult(IqCommHandle handle, uint16_t *isduError)>;
+
+    // Runs the request under the lock. Nothing when the port is closed (the request is answered already);
+    // otherwise the library's result, a failure already reported.
+    std::optional<IqCommResult> exchangeIsdu(const IsduCall &call);
     void reportError(const Failure &failure);
     QString errorTextNow() const;
     void suppressUploadRequests();

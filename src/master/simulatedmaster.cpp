@@ -102,8 +102,10 @@ public:
         SimulatedMaster::setErrorText(errorText, QString());
         // Counted when the call starts, so tests can act while a delayed call is in progress.
         Port *candidate = find();
-        if (candidate)
+        if (candidate) {
             ++candidate->calls[name];
+            countTowardsUnplug(candidate, name);
+        }
         const int delay = candidate ? candidate->delay : 0;
         if (delay > 0) {
             locker.unlock();
@@ -141,6 +143,14 @@ public:
     IqCommResult failure = IqCommOk;
 
 private:
+    static void countTowardsUnplug(Port *candidate, const QString &name)
+    {
+        if (candidate->callsBeforeUnplug < 0 || (!candidate->unplugCall.isEmpty() && candidate->unplugCall != name))
+            return;
+        if (candidate->callsBeforeUnplug-- == 0)
+            candidate->plugged = false;
+    }
+
     QMutexLocker locker;
 };
 
@@ -282,6 +292,15 @@ void SimulatedMaster::failNextCalls(int number, int count, int result, quint16 i
         port->failures.append(Failure{count, result, isduError, call});
 }
 
+void SimulatedMaster::unplugAfterCalls(int number, int count, const QString &call)
+{
+    QMutexLocker locker(&mutex);
+    if (Port *port = portByNumber(number)) {
+        port->callsBeforeUnplug = qMax(0, count);
+        port->unplugCall = call;
+    }
+}
+
 void SimulatedMaster::forceOperatingMode(int number, int mode)
 {
     QMutexLocker locker(&mutex);
@@ -303,11 +322,13 @@ void SimulatedMaster::setProcessDataInvalid(int number, bool invalid)
         port->processDataInvalid = invalid;
 }
 
-void SimulatedMaster::queueEvent(int number, quint8 qualifier, quint16 code)
+void SimulatedMaster::queueEvent(int number, quint8 qualifier, quint16 code, int count)
 {
     QMutexLocker locker(&mutex);
-    if (Port *port = portByNumber(number))
-        port->device->queueEvent(qualifier, code);
+    if (Port *port = portByNumber(number)) {
+        for (int i = 0; i < count; ++i)
+            port->device->queueEvent(qualifier, code);
+    }
 }
 
 QByteArray SimulatedMaster::parameter(int number, uint index, uint subindex) const
@@ -367,6 +388,8 @@ void SimulatedMaster::resetFaults()
     QMutexLocker locker(&mutex);
     for (const auto &port : ports) {
         port->failures.clear();
+        port->callsBeforeUnplug = -1;
+        port->unplugCall.clear();
         port->forcedMode = -1;
         port->delay = 0;
         port->processDataInvalid = false;

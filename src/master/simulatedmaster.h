@@ -36,10 +36,14 @@ public:
     void replug(int port);
     // The next count calls on the port (only those of the named call, when given) fail with result and ISDU code.
     void failNextCalls(int port, int count, int result, quint16 isduError = 0, const QString &call = QString());
+    // The port stays plugged for count more calls (only those of the named call, when given) and is unplugged
+    // as the next one starts, so that call and every later one fail as with a pulled cable.
+    void unplugAfterCalls(int port, int count, const QString &call = QString());
     void forceOperatingMode(int port, int mode); // -1 lets the port follow the requested mode again
     void setCallDelay(int port, int milliseconds);
     void setProcessDataInvalid(int port, bool invalid);
-    void queueEvent(int port, quint8 qualifier, quint16 code);
+    // Queues the event count times at once, so that no poll takes one in between.
+    void queueEvent(int port, quint8 qualifier, quint16 code, int count = 1);
     QByteArray parameter(int port, uint index, uint subindex = 0) const;
     QByteArray lastOutput(int port) const;
     QByteArray processDataInput(int port) const;
@@ -90,6 +94,8 @@ private:
         int forcedMode = -1;
         bool processDataInvalid = false;
         int delay = 0;
+        int callsBeforeUnplug = -1;
+        QString unplugCall;
         QList<Failure> failures;
         QHash<QString, int> calls;
     };

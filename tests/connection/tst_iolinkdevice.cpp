@@ -227,12 +227,15 @@ void TestIOLinkDevice::systemCommandRestoringDefaultsRereadsEverything()
     location->setDataFromUserInput(QStringLiteral("Dock"));
     QTRY_VERIFY_WITH_TIMEOUT(master().parameter(port, 68).startsWith("Dock"), timeout);
 
-    QSignalSpy totals(device->getBinding(), &IOLinkWrapper::syncTasksTotalChanged);
+    // The re-read may be over before anyone looks, so the total is taken when it is announced.
+    uint total = 0;
+    IOLinkWrapper *binding = device->getBinding();
+    connect(binding, &IOLinkWrapper::syncTasksTotalChanged, this,
+            [&total, binding]() { total = qMax(total, binding->getSyncTasksTotal()); });
     auto *restore = qobject_cast<MenuEntrySystemCommand *>(entryFor(*device, QStringLiteral("V_SystemCommand"), 0x82));
     QVERIFY(restore);
     restore->onButtonClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(!totals.isEmpty(), timeout);
-    QVERIFY(device->getBinding()->getSyncTasksTotal() > 10);
+    QTRY_VERIFY_WITH_TIMEOUT(total > 10, timeout);
     QTRY_COMPARE_WITH_TIMEOUT(device->getBinding()->getSyncTasksTotal(), 0u, timeout);
     QCOMPARE(location->getValue().toString(), QString());
     QCOMPARE(device->getState(), QStringLiteral("connected"));

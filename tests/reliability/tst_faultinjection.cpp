@@ -1,0 +1,385 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "comm/communicationhandler.h"
+#include "comm/communicationqueue.h"
+#include "comm/communicationtask.h"
+#include "connection/iolinkserialdevice.h"
+#include "device/iolinkwrapper.h"
+#include "device/variablewrapper.h"
+#include "master/masterlibrary.h"
+#include "master/simulateddevice.h"
+#include "master/simulatedmaster.h"
+#include "menu/menuentry.h"
+#include "menu/menuentryhandler.h"
+#include "menu/menuentrysystemcommand.h"
+
+#include <QDir>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr int timeout = 20000;
+constexpr int port = 1;
+constexpr int deviceEventBuffer = 64;
+// Polls watched on a slow link, and what may wait meanwhile: the capped process-data reads, the
+// measurement-quality re-reads that go with them, and the running request.
+constexpr int slowPolls = 30;
+constexpr int maxWaitingOnSlowLink = 8;
+const QString connectCall = QStringLiteral("mst_Connect");
+const QString configCall = QStringLiteral("mst_GetConfig");
+const QString modeCall = QStringLiteral("mst_SetOperatingMode");
+const QString readCall = QStringLiteral("mst_ReadOD");
+const QString writeCall = QStringLiteral("mst_WriteOD");
+const QString statusCall = QStringLiteral("mst_GetStatus");
+const QString notConnected = QStringLiteral("notConnected");
+const QString connected = QStringLiteral("connected");
+
+SimulatedMaster &master()
+{
+    return SimulatedMaster::instance();
+}
+
+// Where in the device's life the fault strikes.
+enum class Phase { Connecting, Synchronising, Polling, Writing, SystemCommand };
+// What the fault is.
+enum class Fault { Unplug, Refusal, EventFlood, UploadRequestFlood, SlowLink };
+
+// Threads of this process, where the system lists them (-1 elsewhere); a worker thread that outlives its
+// device shows here.
+int threadCount()
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    return tasks.exists() ? tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() : -1;
+}
+
+MenuEntry *entryFor(const IOLinkDevice &device, const QString &variableId, int buttonValue = -1)
+{
+    for (MenuEntry *entry : device.getMenuEntryHandlerObject()->getMenuEntries()) {
+        if (entry->getId() != variableId)
+            continue;
+        auto *command = qobject_cast<MenuEntrySystemCommand *>(entry);
+        if (buttonValue < 0 || (command && command->getButtonValue() == buttonValue))
+            return entry;
+    }
+    return nullptr;
+}
+
+bool anyAlertContains(const QSignalSpy &alerts, const QString &text)
+{
+    return std::any_of(alerts.begin(), alerts.end(),
+                       [&](const QList<QVariant> &alert) { return alert.at(0).toString().contains(text); });
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Phase)
+Q_DECLARE_METATYPE(Fault)
+
+// The device on the simulated master, disturbed at every stage of its life: pulled cable, refusals,
+// floods of events, slow links. Whatever happens, the device ends where it should, nothing waits for
+// good, no thread or task outlives it, and it connects and synchronises again afterwards.
+class TestFaultInjection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void faultMatrix_data();
+    void faultMatrix();
+
+private:
+    std::unique_ptr<IOLinkSerialDevice> makeDevice() const;
+    void connectAndWait(IOLinkDevice &device);
+    void startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount);
+    void applyPhase(IOLinkDevice &device, Phase phase);
+    void checkHandlerAnswers(IOLinkDevice &device);
+    void checkQueueEmptiesAfterDisconnect(IOLinkDevice &device);
+    void checkValuesEqualTheDevice(const IOLinkDevice &device);
+    void checkNothingOutlivesTheDevice(std::unique_ptr<IOLinkSerialDevice> device);
+    static CommunicationQueue *queue(const IOLinkDevice &device);
+
+    int syncReads = 0;
+    int threadsBefore = 0;
+    std::unique_ptr<QSignalSpy> alerts;
+};
+
+void TestFaultInjection::initTestCase()
+{
+    qRegisterMetaType<Phase>();
+    qRegisterMetaType<Fault>();
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
+    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
+    QCOMPARE(master().availablePorts().size(), 1);
+
+    // The number of reads a synchronisation makes places the faults among them.
+    auto device = makeDevice();
+    connect(device.get(), &IOLinkDevice::ioLinkWrapperChanged, this, [&]() {
+        if (device->getBinding())
+            syncReads = int(device->getBinding()->getSyncTasksTotal());
+    });
+    master().resetFaults();
+    connectAndWait(*device);
+    QVERIFY(syncReads > 10);
+    QVERIFY(master().callCount(port, readCall) >= syncReads);
+}
+
+void TestFaultInjection::init()
+{
+    master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
+    master().resetFaults();
+    master().useRealTime();
+    threadsBefore = threadCount();
+}
+
+void TestFaultInjection::cleanup()
+{
+    alerts.reset();
+    master().resetFaults();
+}
+
+std::unique_ptr<IOLinkSerialDevice> TestFaultInjection::makeDevice() const
+{
+    auto device = std::make_unique<IOLinkSerialDevice>(master().availablePorts().value(port - 1));
+    device->setIoddFile(ApplicationSettings::defaultSimulatedDevices().value(0));
+    return device;
+}
+
+void TestFaultInjection::connectAndWait(IOLinkDevice &device)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(device.getState(), notConnected, timeout);
+    device.connectToDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(device.getState(), connected, timeout);
+}
+
+void TestFaultInjection::faultMatrix_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<Phase>("phase");
+    QTest::addColumn<QString>("call");
+    // Calls let through before the unplug, calls refused, events queued, or the delay of each call in ms.
+    QTest::addColumn<int>("amount");
+    QTest::addColumn<QString>("expectedState");
+
+    QTest::newRow("unplugged while opening the port") << Fault::Unplug << Phase::Connecting << connectCall << 0 << notConnected;
+    QTest::newRow("unplugged while reading the configuration") << Fault::Unplug << Phase::Connecting << configCall << 0 << notConnected;
+    QTest::newRow("unplugged while switching to operate") << Fault::Unplug << Phase::Connecting << modeCall << 0 << notConnected;
+    QTest::newRow("unplugged at the first sync read") << Fault::Unplug << Phase::Synchronising << readCall << 0 << notConnected;
+    QTest::newRow("unplugged at the middle sync read") << Fault::Unplug << Phase::Synchronising << readCall << syncReads / 2 << notConnected;
+    QTest::newRow("unplugged at the last sync read") << Fault::Unplug << Phase::Synchronising << readCall << syncReads - 1 << notConnected;
+    QTest::newRow("unplugged while polling") << Fault::Unplug << Phase::Polling << statusCall << 3 << notConnected;
+    QTest::newRow("unplugged during a write") << Fault::Unplug << Phase::Writing << writeCall << 0 << notConnected;
+    QTest::newRow("unplugged during a system command") << Fault::Unplug << Phase::SystemCommand << writeCall << 0 << notConnected;
+    QTest::newRow("sync reads refused") << Fault::Refusal << Phase::Synchronising << readCall << 3 << connected;
+    QTest::newRow("write refused") << Fault::Refusal << Phase::Writing << writeCall << 1 << connected;
+    QTest::newRow("system command refused") << Fault::Refusal << Phase::SystemCommand << writeCall << 1 << connected;
+    QTest::newRow("event flood") << Fault::EventFlood << Phase::Polling << QString() << 1000 << connected;
+    // Each upload request re-reads the whole parameter set, so a few already keep the queue full.
+    QTest::newRow("upload requests in a row") << Fault::UploadRequestFlood << Phase::Polling << QString() << 8 << connected;
+    QTest::newRow("slow link while polling") << Fault::SlowLink << Phase::Polling << QString() << 15 << connected;
+    QTest::newRow("slow link unplugged while polling") << Fault::SlowLink << Phase::Polling << statusCall << 15 << notConnected;
+}
+
+void TestFaultInjection::faultMatrix()
+{
+    QFETCH(Fault, fault);
+    QFETCH(Phase, phase);
+    QFETCH(QString, call);
+    QFETCH(int, amount);
+    QFETCH(QString, expectedState);
+
+    auto device = makeDevice();
+    alerts = std::make_unique<QSignalSpy>(device.get(), &IOLinkDevice::alertTextChanged);
+    QStringList states;
+    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
+    master().resetFaults(); // the probe's calls do not count
+
+    const bool beforeConnecting = phase == Phase::Connecting || phase == Phase::Synchronising;
+    if (beforeConnecting) {
+        startFault(*device, fault, phase, call, amount);
+        device->connectToDevice();
+    } else {
+        connectAndWait(*device);
+        startFault(*device, fault, phase, call, amount);
+        applyPhase(*device, phase);
+    }
+
+    if (expectedState == notConnected) {
+        QTRY_COMPARE_WITH_TIMEOUT(states.value(states.size() - 1), notConnected, timeout);
+        if (beforeConnecting)
+            QVERIFY2(!states.contains(connected), qPrintable(states.join(' ')));
+        QVERIFY(!alerts->isEmpty());
+        QTRY_VERIFY(!device->getBinding());
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, timeout);
+    }
+    QCOMPARE(states.count(connected), beforeConnecting && expectedState == notConnected ? 0 : 1);
+    if (fault == Fault::SlowLink && expectedState == connected) {
+        // A link slower than the polling must not make requests pile up: each poll would wait longer.
+        const int polls = master().callCount(port, statusCall);
+        QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > polls + slowPolls, timeout);
+        QVERIFY2(queue(*device)->count() <= maxWaitingOnSlowLink, qPrintable(QString::number(queue(*device)->count())));
+    }
+    if (fault == Fault::Refusal) {
+        const bool write = phase != Phase::Synchronising;
+        QTRY_VERIFY(anyAlertContains(*alerts, write ? QStringLiteral("Setting value failed") : QStringLiteral("IO-Link error on")));
+    }
+    checkHandlerAnswers(*device);
+    QCOMPARE(device->getState(), expectedState);
+    if (QTest::currentTestFailed())
+        return;
+
+    // The fault is over: the device connects and synchronises again from the start; a lost device
+    // is asked to connect again without being told to disconnect first.
+    master().resetFaults();
+    master().replug(port);
+    if (device->getState() == connected)
+        device->disconnectFromDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
+    checkQueueEmptiesAfterDisconnect(*device);
+    connectAndWait(*device);
+    checkValuesEqualTheDevice(*device);
+    checkHandlerAnswers(*device);
+    if (QTest::currentTestFailed())
+        return;
+    device->disconnectFromDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
+    checkQueueEmptiesAfterDisconnect(*device);
+    disconnect(device.get(), nullptr, this, nullptr);
+    checkNothingOutlivesTheDevice(std::move(device));
+}
+
+void TestFaultInjection::startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount)
+{
+    switch (fault) {
+    case Fault::Unplug:
+        master().unplugAfterCalls(port, amount, call);
+        break;
+    case Fault::Refusal:
+        master().failNextCalls(port, amount, -5,
+                               phase == Phase::Synchronising ? SimulatedDevice::isduIndexNotAvailable
+                                                             : SimulatedDevice::isduValueOutOfRange,
+                               call);
+        break;
+    case Fault::EventFlood:
+    case Fault::UploadRequestFlood: {
+        // The device keeps only the newest events its buffer holds; the rest are lost as on a real device.
+        const quint16 code = fault == Fault::EventFlood ? 0x1805 : SimulatedDevice::uploadRequestEvent;
+        QSignalSpy events(device.getCommunicationHandler(), &CommunicationHandler::eventReceived);
+        master().queueEvent(port, SimulatedDevice::uploadRequestQualifier, code, amount);
+        // Every event still held is taken, one per poll, and the polling goes on afterwards.
+        const int statusCalls = master().callCount(port, statusCall);
+        const int held = qMin(amount, deviceEventBuffer);
+        QTRY_VERIFY_WITH_TIMEOUT(events.size() >= held, timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > statusCalls + held + 5, timeout);
+        QCOMPARE(events.size(), held);
+        break;
+    }
+    case Fault::SlowLink:
+        master().setCallDelay(port, amount);
+        if (!call.isEmpty())
+            master().unplugAfterCalls(port, 10, call);
+        break;
+    }
+}
+
+void TestFaultInjection::applyPhase(IOLinkDevice &device, Phase phase)
+{
+    const int writes = master().callCount(port, writeCall);
+    switch (phase) {
+    case Phase::Writing: {
+        MenuEntry *offset = entryFor(device, QStringLiteral("V_DistanceOffset"));
+        QVERIFY(offset);
+        offset->setDataFromUserInput(250);
+        break;
+    }
+    case Phase::SystemCommand: {
+        auto *teach = qobject_cast<MenuEntrySystemCommand *>(entryFor(device, QStringLiteral("V_SystemCommand"), 65));
+        QVERIFY(teach);
+        teach->onButtonClicked();
+        break;
+    }
+    case Phase::Polling: {
+        // Polling goes on under the fault (or until the device is lost).
+        const int polls = master().callCount(port, statusCall);
+        QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > polls + 5 || device.getState() != connected,
+                                 timeout);
+        return;
+    }
+    default:
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, writeCall) > writes, timeout);
+}
+
+// A new request is answered, once, whatever state the device is in.
+void TestFaultInjection::checkHandlerAnswers(IOLinkDevice &device)
+{
+    auto *probe = new CommunicationTask(static_cast<VariableWrapper *>(nullptr), 0, CommunicationTask::ReadCommand);
+    QSignalSpy answers(probe, &CommunicationTask::finished);
+    QMetaObject::invokeMethod(device.getCommunicationHandler(), "addTask", Qt::QueuedConnection,
+                              Q_ARG(CommunicationTask *, probe));
+    QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, timeout);
+    // Whatever else was on its way through the worker thread arrives before the count is taken again.
+    QMetaObject::invokeMethod(device.getCommunicationHandler(), []() {}, Qt::BlockingQueuedConnection);
+    QCoreApplication::processEvents();
+    QCOMPARE(answers.size(), 1);
+}
+
+void TestFaultInjection::checkQueueEmptiesAfterDisconnect(IOLinkDevice &device)
+{
+    QTRY_COMPARE_WITH_TIMEOUT(queue(device)->count(), 0, timeout);
+}
+
+// The queue is thread-safe; it is read here while the worker thread runs it.
+CommunicationQueue *TestFaultInjection::queue(const IOLinkDevice &device)
+{
+    auto *found = device.getCommunicationHandler()->findChild<CommunicationQueue *>();
+    Q_ASSERT(found);
+    return found;
+}
+
+void TestFaultInjection::checkValuesEqualTheDevice(const IOLinkDevice &device)
+{
+    IOLinkWrapper *binding = device.getBinding();
+    QVERIFY(binding);
+    QCOMPARE(binding->getSyncTasksRemaining(), 0u);
+    int compared = 0;
+    for (VariableWrapper *var : binding->getVariableWrappers()) {
+        if (!var->isReadable() || var->getReferencedSubindexes().isEmpty() || var->getIndex() == 207)
+            continue;
+        VariableWrapper expected(var->getVariable());
+        expected.setDataFromDevice(0, master().parameter(port, var->getIndex()));
+        for (quint32 subindex : var->getReferencedSubindexes())
+            QVERIFY2(var->getValue(subindex) == expected.getValue(subindex), qPrintable(var->getId()));
+        ++compared;
+    }
+    QVERIFY(compared >= syncReads - 1);
+}
+
+void TestFaultInjection::checkNothingOutlivesTheDevice(std::unique_ptr<IOLinkSerialDevice> device)
+{
+    QPointer<QThread> worker = device->getCommunicationHandler()->thread();
+    QVERIFY(worker && worker != QThread::currentThread());
+    QSignalSpy finished(worker.data(), &QThread::finished);
+    device.reset();
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(worker.isNull());
+    // Qt may end a helper thread of its own meanwhile, so fewer is fine.
+    if (threadsBefore >= 0)
+        QTRY_VERIFY_WITH_TIMEOUT(threadCount() <= threadsBefore, timeout);
+    QVERIFY(!master().isOpen(port));
+}
+
+OVINEX_TEST_MAIN(TestFaultInjection)
+#include "tst_faultinjection.moc"
