@@ -1,6 +1,6 @@
 #include "iqcommcommunicationhandler.h"
 
-#include "app/applicationsettings.h"
+#include "app/debugflag.h"
 #include "master/masterlibrary.h"
 
 #include <QDebug>
@@ -10,11 +10,6 @@
 #include <QTimer>
 
 namespace {
-
-bool debugEnabled()
-{
-    return ApplicationSettings::instance()->isDebugEnabled();
-}
 
 QString hex(const QByteArray &data)
 {
@@ -82,7 +77,7 @@ QString IqCommCommunicationHandler::errorTextNow() const
 
 void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << "readEntryData" << "Reading:" << index << subIndex;
     QByteArray buffer(IqCommParameterBufferSize, '\0');
     const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
@@ -98,7 +93,7 @@ void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
 
 void IqCommCommunicationHandler::writeEntryData(int index, int subIndex, QByteArray payload)
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << "writeEntryData" << "Writing:" << index << subIndex << "len:" << payload.size() << hex(payload);
     const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
         return MasterLibrary::instance().writeOD(handle, uint16_t(index), uint8_t(subIndex),
@@ -151,7 +146,7 @@ void IqCommCommunicationHandler::suppressUploadRequests()
 
 void IqCommCommunicationHandler::writeProcessData(QByteArray payload)
 {
-    if (debugEnabled())
+    if (DebugFlag::isEnabled())
         qDebug() << "writeProcessData" << "Writing PD:" << "len:" << payload.size() << hex(payload);
     {
         QMutexLocker locker(&mutex);
