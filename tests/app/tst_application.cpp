@@ -7,12 +7,10 @@
 #include "iodd/catalogue/ioddlistmodel.h"
 
 #include <QDesktopServices>
-#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlExpression>
 #include <QQuickWindow>
-#include <QTemporaryDir>
 
 class TestApplication : public QObject
 {
@@ -24,7 +22,6 @@ private slots:
     void languageSwitching_data();
     void languageSwitching();
     void menuCommands();
-    void everyStartBeginsAFreshLog();
 
 private:
     static Application *application() { return qobject_cast<Application *>(QCoreApplication::instance()); }
@@ -144,45 +141,6 @@ void TestApplication::menuCommands()
     // Not at once: the menu closes first, on the next turn of the event loop.
     QCOMPARE(quitRequests.count(), 0);
     QTRY_COMPARE(quitRequests.count(), 1);
-}
-
-void TestApplication::everyStartBeginsAFreshLog()
-{
-    const QString program = TestEnvironment::buildPath(QStringLiteral("ovinex"));
-    if (!QFileInfo::exists(program))
-        QSKIP("The ovinex executable is not built");
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    const QString logPath = home.filePath(QStringLiteral("data/Korvell GmbH/ovinex/ovinex.log"));
-
-    auto startAndReadLog = [&]() -> QString {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setReadChannel(QProcess::StandardError);
-        process.start(program, QStringList());
-        // Console lines are forwarded after the file line is written, so once this one shows, the file has it.
-        QByteArray console;
-        while (!console.contains("Change language to:") && process.waitForReadyRead(10000))
-            console += process.readAllStandardError();
-        QFile file(logPath);
-        const QString log = file.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromUtf8(file.readAll()) : QString();
-        process.kill();
-        process.waitForFinished();
-        return log;
-    };
-
-    QVERIFY(!startAndReadLog().isEmpty());
-    {
-        QFile file(logPath);
-        QVERIFY(file.open(QIODevice::Append | QIODevice::Text));
-        file.write("left over from the first run\n");
-    }
-    const QString second = startAndReadLog();
-    QVERIFY(!second.contains(QStringLiteral("left over")));
-    QCOMPARE(second.section(QLatin1Char('\n'), 0, 0).mid(24), QStringLiteral("INF: Log file path: \"%1\"").arg(logPath));
 }
 
 int main(int argc, char *argv[])

@@ -6,7 +6,6 @@
 #include "iodd/catalogue/samplepackage.h"
 
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QPointer>
 #include <QProcess>
@@ -44,7 +43,6 @@ private slots:
     void sampleInstallsOnlyIntoAMissingFolder();
     void uncreatableFolderFailsWithoutLeftovers();
     void sampleValidatesAgainstTheIoddSchema();
-    void sampleOffersWhatTheToolRelies();
 
 private:
     static QString fixture(const QString &name) { return TestEnvironment::testDataPath("catalogue/entry/" + name); }
@@ -414,51 +412,6 @@ void TestCatalogue::sampleValidatesAgainstTheIoddSchema()
     lint.start(xmllint, { "--noout", "--schema", schema, copy });
     QVERIFY(lint.waitForFinished(60000));
     QVERIFY2(lint.exitStatus() == QProcess::NormalExit && lint.exitCode() == 0, lint.readAllStandardError().constData());
-}
-
-void TestCatalogue::sampleOffersWhatTheToolRelies()
-{
-    QFile file(SamplePackage::resourceFolder() + "/" + SamplePackage::ioddFileName());
-    QDomDocument document;
-    QVERIFY(file.open(QIODevice::ReadOnly) && document.setContent(&file, true));
-    const QString ns = document.documentElement().namespaceURI();
-    auto elements = [&](const QString &name, const QString &attribute = QString(), const QString &value = QString()) {
-        QList<QDomElement> found;
-        const QDomNodeList nodes = document.elementsByTagNameNS(ns, name);
-        for (int i = 0; i < nodes.size(); ++i)
-            if (attribute.isEmpty() || nodes.at(i).toElement().attribute(attribute) == value)
-                found << nodes.at(i).toElement();
-        return found;
-    };
-
-    // Screens open these menus by id.
-    for (const char *id : { "M_Identification", "M_Parameter", "M_Diagnosis", "M_Quickstart", "M_General_Information",
-                            "M_Typelabel" })
-        QVERIFY2(elements("Menu", "id", id).size() == 1, id);
-
-    // Index 202 selects the process-data layout; every layout is conditioned on it.
-    const QList<QDomElement> layoutSelect = elements("Variable", "index", "202");
-    QCOMPARE(layoutSelect.size(), 1);
-    const QList<QDomElement> processData = elements("ProcessData");
-    QVERIFY(processData.size() >= 2);
-    for (const QDomElement &definition : processData)
-        QCOMPARE(definition.firstChildElement("Condition").attribute("variableId"), layoutSelect.first().attribute("id"));
-    QCOMPARE(elements("Variable", "index", "207").value(0).attribute("accessRights"), QString("ro"));
-    // The locate function needs a button writing 175.
-    QCOMPARE(elements("Button", "buttonValue", "175").size(), 1);
-
-    // Every text exists in all three languages.
-    QMap<QString, QSet<QString>> ids;
-    for (const QDomElement &language : elements("PrimaryLanguage") + elements("Language")) {
-        const QString lang = language.attribute("xml:lang", language.attributeNS("http://www.w3.org/XML/1998/namespace", "lang"));
-        for (QDomElement text = language.firstChildElement("Text"); !text.isNull(); text = text.nextSiblingElement("Text")) {
-            QVERIFY2(!text.attribute("value").isEmpty(), qPrintable(text.attribute("id")));
-            ids[lang].insert(text.attribute("id"));
-        }
-    }
-    QVERIFY(ids.value("en").size() > 50);
-    QCOMPARE(ids.value("de"), ids.value("en"));
-    QCOMPARE(ids.value("fr"), ids.value("en"));
 }
 
 OVINEX_TEST_MAIN(TestCatalogue)

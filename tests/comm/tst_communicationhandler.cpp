@@ -212,9 +212,7 @@ private slots:
         QTest::addColumn<int>("uploads");
         QTest::addColumn<bool>("reRead");
         QTest::newRow("0x41 re-reads 59 and 204") << 0x41u << 0 << true;
-        QTest::newRow("0xDF re-reads 59 and 204") << 0xDFu << 0 << true;
         QTest::newRow("0x82 reads everything again") << 0x82u << 1 << false;
-        QTest::newRow("0xE0 reads everything again") << 0xE0u << 1 << false;
         QTest::newRow("0x80 only logs") << 0x80u << 0 << false;
         QTest::newRow("0x99 is not in the table") << 0x99u << 0 << false;
     }
@@ -346,34 +344,6 @@ private slots:
         backEnd->setUnsupportedIndex(-1);
         waitForQuiet();
         QCOMPARE(backEnd->count("writePD"), 2); // the markers only
-    }
-
-    void slowDeviceNeverQueuesMoreThanThreeProcessDataReads()
-    {
-        backEnd->setHolding(true);
-        tick(10);
-        inWorker([] { return true; });
-        QCOMPARE(backEnd->count("poll"), 1);
-
-        backEnd->releaseAll();
-        waitForQuiet();
-        QCOMPARE(backEnd->count("poll"), 3);
-
-        tick(1); // room again
-        waitForQuiet();
-        QCOMPARE(backEnd->count("poll"), 4);
-    }
-
-    void pollingTimerQueuesProcessDataReads()
-    {
-        QSignalSpy data(backEnd, &CommunicationHandler::processDataReceived);
-        QMetaObject::invokeMethod(backEnd, "startPolling", Qt::QueuedConnection);
-        QTRY_VERIFY(backEnd->count("poll") >= 3);
-        QMetaObject::invokeMethod(backEnd, "stopPolling", Qt::QueuedConnection);
-        waitForQuiet();
-        const int polls = backEnd->count("poll");
-        waitForQuiet();
-        QCOMPARE(backEnd->count("poll"), polls);
     }
 
     void lostConnectionEndsEveryWaitingTaskAndLeavesTheHandlerIdle()
@@ -531,42 +501,6 @@ private slots:
         QCOMPARE(finished.first().at(4).value<VariableWrapper *>(), &variable);
     }
 
-    void startSendsTheRequestOfItsCommand_data()
-    {
-        QTest::addColumn<uint>("command");
-        QTest::addColumn<QByteArray>("signalName");
-        QTest::addColumn<QVariantList>("arguments");
-        const QByteArray payload("\x0A\x0B", 2);
-        QTest::newRow("read") << 1u << QByteArray(SIGNAL(taskRequestsRead(int, int))) << QVariantList { 0, 4 };
-        QTest::newRow("write") << 2u << QByteArray(SIGNAL(taskRequestsWrite(int, int, QByteArray)))
-                               << QVariantList { 0, 4, payload };
-        QTest::newRow("process-data write") << 4u << QByteArray(SIGNAL(taskRequestsWriteProcessData(QByteArray)))
-                                            << QVariantList { payload };
-        QTest::newRow("master password write") << 5u
-                                               << QByteArray(SIGNAL(taskRequestWriteMasterPassword(QByteArray)))
-                                               << QVariantList { payload };
-    }
-
-    void startSendsTheRequestOfItsCommand()
-    {
-        QFETCH(uint, command);
-        QFETCH(QByteArray, signalName);
-        QFETCH(QVariantList, arguments);
-
-        CommunicationTask task(nullptr, 4, command, QByteArray("\x0A\x0B", 2));
-        QSignalSpy request(&task, signalName.constData());
-        QSignalSpy anyRead(&task, &CommunicationTask::taskRequestsRead);
-        QSignalSpy anyPoll(&task, &CommunicationTask::taskRequestsProcessData);
-
-        task.start();
-        task.start();
-
-        QCOMPARE(request.size(), 1);
-        QCOMPARE(request.first(), arguments);
-        QCOMPARE(anyRead.size() + anyPoll.size(), command == 1 || command == 3 ? 1 : 0);
-        QCOMPARE(task.getState(), int(CommunicationTask::Running));
-    }
-
     void unknownCommandIsReportedAndSendsNothing()
     {
         CommunicationTask task(nullptr, 0, 9);
@@ -584,7 +518,6 @@ private slots:
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QVariantList>("finishedWith"); // success and error text; empty when never finished
         QTest::newRow("write answered twice") << true << QStringList { "written", "error" } << QVariantList { true, "" };
-        QTest::newRow("read answered, then failed") << true << QStringList { "data", "error" } << QVariantList { true, "" };
         QTest::newRow("failed, then answered") << true << QStringList { "error", "written", "data" }
                                                << QVariantList { false, "refused" };
         QTest::newRow("error on a task never started") << false << QStringList { "error", "error" }

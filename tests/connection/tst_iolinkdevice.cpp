@@ -1,4 +1,5 @@
 #include "testenvironment.h"
+#include "samplevariant.h"
 #include "tst_iolinkdevice_portdevice.h"
 
 #include "app/applicationsettings.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <algorithm>
 #include <numeric>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -55,22 +55,6 @@ MenuEntry *entryFor(const IOLinkDevice &device, const QString &variableId, int b
     return nullptr;
 }
 
-// Rows of the device's communication log that wrote `value` to `index`.
-int loggedWrites(const IOLinkDevice &device, uint index, const QByteArray &value)
-{
-    const CommunicationListModel *log = device.getCommunicationLog();
-    int count = 0;
-    for (int row = 0; row < log->rowCount(); ++row) {
-        const QModelIndex at = log->index(row);
-        if (log->data(at, CommunicationListModel::CommandRole).toString() == QLatin1String("write")
-            && log->data(at, CommunicationListModel::OriginRole).toString() == QLatin1String("local")
-            && log->data(at, CommunicationListModel::IoLinkIndexRole).toUInt() == index
-            && log->data(at, CommunicationListModel::MessageRole).toByteArray() == value)
-            ++count;
-    }
-    return count;
-}
-
 } // namespace
 
 class TestIOLinkDevice : public QObject
@@ -82,14 +66,9 @@ private slots:
     void init();
 
     void connectsSynchronisesPollsAndDisconnects();
-    void menuWritesReachTheDevice();
     void systemCommandRestoringDefaultsRereadsEverything();
-    void locateWritesTheCommandThreeTimes();
-    void lostDeviceEndsTheConnection_data();
-    void lostDeviceEndsTheConnection();
     void connectionLostWhileTheIoddLoads();
     void deviceWithoutReferencedVariablesConnects();
-    void refusedConnectNeverBuildsABinding();
     void differentProductIdKeepsTheDiscoveredOne();
     void destructionWaitsForTheWorkerThread();
 
@@ -194,31 +173,6 @@ void TestIOLinkDevice::connectsSynchronisesPollsAndDisconnects()
     QCOMPARE(lost.count(), 0);
 }
 
-void TestIOLinkDevice::menuWritesReachTheDevice()
-{
-    auto device = makeDevice();
-    connectAndWait(*device);
-    QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
-
-    MenuEntry *location = entryFor(*device, QStringLiteral("V_LocationText"));
-    QVERIFY(location);
-    location->setDataFromUserInput(QStringLiteral("Hall 3"));
-    QTRY_VERIFY_WITH_TIMEOUT(master().parameter(port, 68).startsWith("Hall 3"), timeout);
-
-    // A refused write is read back, so the entry shows the device's value again.
-    MenuEntry *offset = entryFor(*device, QStringLiteral("V_DistanceOffset"));
-    QVERIFY(offset);
-    const QVariant before = offset->getValue();
-    master().failNextCalls(port, 1, -5, 0x8030, QStringLiteral("mst_WriteOD"));
-    offset->setDataFromUserInput(250);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        std::any_of(alerts.begin(), alerts.end(),
-                    [](const QList<QVariant> &alert) { return alert.at(0).toString().contains("Value read again"); }),
-        timeout);
-    QTRY_COMPARE_WITH_TIMEOUT(offset->getValue(), before, timeout);
-    QCOMPARE(device->getState(), QStringLiteral("connected"));
-}
-
 void TestIOLinkDevice::systemCommandRestoringDefaultsRereadsEverything()
 {
     auto device = makeDevice();
@@ -239,70 +193,6 @@ void TestIOLinkDevice::systemCommandRestoringDefaultsRereadsEverything()
     QTRY_COMPARE_WITH_TIMEOUT(device->getBinding()->getSyncTasksTotal(), 0u, timeout);
     QCOMPARE(location->getValue().toString(), QString());
     QCOMPARE(device->getState(), QStringLiteral("connected"));
-}
-
-void TestIOLinkDevice::locateWritesTheCommandThreeTimes()
-{
-    auto device = makeDevice();
-    QList<std::function<void()>> pending;
-    device->getMenuEntryHandlerObject()->setScheduler(
-        [&](int, std::function<void()> call) { pending << call; });
-    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
-    device->locate();
-    QVERIFY(pending.isEmpty());
-
-    connectAndWait(*device);
-    const QByteArray locateCommand(1, char(175));
-    device->locate();
-    QTRY_COMPARE_WITH_TIMEOUT(loggedWrites(*device, 2, locateCommand), 1, timeout);
-    QCOMPARE(pending.size(), 1);
-    pending.takeFirst()();
-    QTRY_COMPARE_WITH_TIMEOUT(loggedWrites(*device, 2, locateCommand), 3, timeout);
-    QVERIFY(master().isLocating(port));
-}
-
-void TestIOLinkDevice::lostDeviceEndsTheConnection_data()
-{
-    QTest::addColumn<QString>("lostIn");
-    QTest::newRow("while synchronising") << "syncing";
-    QTest::newRow("while polling") << "connected";
-}
-
-void TestIOLinkDevice::lostDeviceEndsTheConnection()
-{
-    QFETCH(QString, lostIn);
-    auto device = makeDevice();
-    if (lostIn == QLatin1String("syncing"))
-        master().setCallDelay(port, 15);
-    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
-    device->connectToDevice();
-    if (lostIn == QLatin1String("syncing")) {
-        QTRY_VERIFY_WITH_TIMEOUT(device->getBinding() && device->getBinding()->getSyncTasksRemaining() > 0
-                                     && device->getBinding()->getSyncTasksRemaining()
-                                         < device->getBinding()->getSyncTasksTotal(),
-                                 timeout);
-    } else {
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), timeout);
-        QTRY_VERIFY(master().callCount(port, QStringLiteral("mst_GetStatus")) > 3);
-    }
-    QPointer<IOLinkWrapper> binding = device->getBinding();
-    QStringList states;
-    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
-    master().unplug(port);
-    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
-    // Tasks answered because the device is gone do not complete the synchronisation.
-    QCOMPARE(states, QStringList({ "notConnected" }));
-    disconnect(device.get(), &IOLinkDevice::stateChanged, this, nullptr);
-    QVERIFY(!device->getBinding());
-    QTRY_VERIFY(binding.isNull());
-    if (lostIn == QLatin1String("syncing"))
-        QCOMPARE(master().callCount(port, QStringLiteral("mst_GetStatus")), 0);
-
-    master().setCallDelay(port, 0);
-    master().replug(port);
-    device->disconnectFromDevice();
-    connectAndWait(*device);
-    QVERIFY(device->getBinding());
 }
 
 void TestIOLinkDevice::connectionLostWhileTheIoddLoads()
@@ -334,28 +224,16 @@ void TestIOLinkDevice::connectionLostWhileTheIoddLoads()
 
 void TestIOLinkDevice::deviceWithoutReferencedVariablesConnects()
 {
-    const QString iodd = TestEnvironment::testDataPath(QStringLiteral("binding/unreferenced.xml"));
+    // Without user interface and process data nothing is referenced.
+    SampleVariant variant;
+    const QString iodd =
+        variant.without(QStringLiteral("UserInterface")).without(QStringLiteral("ProcessDataCollection")).write();
     master().setDeviceFiles({ iodd });
     QCOMPARE(master().availablePorts().size(), 1);
     auto device = makeDevice(iodd);
     connectAndWait(*device);
     QCOMPARE(device->getBinding()->getSyncTasksTotal(), 0u);
     QVERIFY(device->getBinding()->getMenuEntries().isEmpty());
-}
-
-void TestIOLinkDevice::refusedConnectNeverBuildsABinding()
-{
-    auto device = makeDevice();
-    QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
-    QStringList states;
-    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
-    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
-    master().failNextCalls(port, 1, -5, 0, QStringLiteral("mst_Connect"));
-    device->connectToDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(states, QStringList({ "connecting", "notConnected" }), timeout);
-    QVERIFY(!device->getBinding());
-    QVERIFY(!alerts.isEmpty());
-    QVERIFY(!alerts.first().at(0).toString().isEmpty());
 }
 
 void TestIOLinkDevice::differentProductIdKeepsTheDiscoveredOne()

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QSignalSpy>
-#include <QThread>
 
 #include <memory>
 
@@ -90,7 +89,6 @@ private slots:
     void inactiveModeFailureIsOnlyAWarning();
     void portWithoutNumberIsNeverOpened_data();
     void portWithoutNumberIsNeverOpened();
-    void connectionInWorkerThread();
     void destroyingAnOpenHandlerClosesThePort();
 };
 
@@ -179,7 +177,6 @@ void TestIOLinkSerialDevice::portWithoutDeviceGetsFallbackName_data()
     QTest::addColumn<bool>("opened");
     QTest::newRow("no master answers") << "mst_Connect" << false;
     QTest::newRow("configuration unreadable") << "mst_GetConfig" << true;
-    QTest::newRow("operating mode refused") << "mst_SetOperatingMode" << true;
 }
 
 void TestIOLinkSerialDevice::portWithoutDeviceGetsFallbackName()
@@ -320,7 +317,6 @@ void TestIOLinkSerialDevice::refusedConnect_data()
     QTest::addColumn<int>("expectedDisconnects");
     QTest::newRow("connect refused") << "mst_Connect" << int(IqCommInterfaceNotFound) << 0;
     QTest::newRow("configuration unreadable") << "mst_GetConfig" << int(IqCommOperationFailed) << 1;
-    QTest::newRow("operating mode refused") << "mst_SetOperatingMode" << int(IqCommOperationFailed) << 1;
 }
 
 void TestIOLinkSerialDevice::refusedConnect()
@@ -425,23 +421,6 @@ void TestIOLinkSerialDevice::portWithoutNumberIsNeverOpened()
     QCOMPARE(watched.alerts.count(), 1);
     QVERIFY(watched.lastAlert().contains(location));
     QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
-}
-
-void TestIOLinkSerialDevice::connectionInWorkerThread()
-{
-    QThread worker;
-    auto handler = std::make_unique<IqCommConnectionHandler>(virtualPort(1));
-    handler->moveToThread(&worker);
-    worker.start();
-    // Spies are not thread-safe, so the outcome is read from the master and the mutex-guarded handle.
-    handler->connectToDevice();
-    QTRY_COMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeOperate));
-    QTRY_VERIFY(handler->getPortHandle() >= 0);
-    handler->disconnectFromDevice();
-    QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
-    QCOMPARE(handler->getPortHandle(), qint16(-1));
-    worker.quit();
-    QVERIFY(worker.wait(5000));
 }
 
 void TestIOLinkSerialDevice::destroyingAnOpenHandlerClosesThePort()

@@ -126,7 +126,6 @@ private slots:
     void pollOfAnInaccessibleDevice_data();
     void pollOfAnInaccessibleDevice();
     void takingTheHandleAwayAnswersEveryTask();
-    void lostConnectionThenReconnection();
 };
 
 void TestIqCommCommunicationHandler::initTestCase()
@@ -337,38 +336,6 @@ void TestIqCommCommunicationHandler::takingTheHandleAwayAnswersEveryTask()
     QTRY_COMPARE(device.answers.size(), 4);
     QCOMPARE(device.answers.last(), QStringLiteral("ok"));
     QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("03"));
-}
-
-void TestIqCommCommunicationHandler::lostConnectionThenReconnection()
-{
-    InWorker device(this, openPort(1));
-    int losses = 0;
-    connect(device.handler, &CommunicationHandler::connectionError, this, [&losses] { ++losses; });
-    const uint poll = CommunicationTask::ProcessDataReadCommand;
-    const uint output = CommunicationTask::ProcessDataWriteCommand;
-
-    device.submit(poll);
-    QTRY_COMPARE(device.answers, QStringList{QStringLiteral("ok")});
-
-    // The master disappears in the middle of the next poll.
-    SimulatedMaster::instance().setCallDelay(1, 150);
-    device.submit(poll);
-    QTRY_COMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_GetStatus")), 2);
-    SimulatedMaster::instance().unplug(1);
-    QTRY_COMPARE(device.answers.size(), 2);
-    QVERIFY2(device.answers.at(1).startsWith(QStringLiteral("IOLink lost connection:")), qPrintable(device.answers.at(1)));
-    QCOMPARE(losses, 1);
-
-    // As the device does: the handle is taken away, the master comes back, a new connection hands a new handle over.
-    device.handler->setPortHandle(-1);
-    SimulatedMaster::instance().setCallDelay(1, 0);
-    SimulatedMaster::instance().replug(1);
-    device.handler->setPortHandle(openPort(1));
-    device.submit(poll);
-    device.submit(output, QByteArray::fromHex("07"));
-    QTRY_COMPARE(device.answers.size(), 4);
-    QCOMPARE(device.answers.mid(2), (QStringList{QStringLiteral("ok"), QStringLiteral("ok")}));
-    QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("07"));
 }
 
 OVINEX_TEST_MAIN(TestIqCommCommunicationHandler)

@@ -1,4 +1,5 @@
 #include "testenvironment.h"
+#include "samplevariant.h"
 
 #include "app/applicationsettings.h"
 #include "comm/communicationtask.h"
@@ -21,9 +22,25 @@ QString sampleFile()
     return ApplicationSettings::defaultSimulatedDevices().value(0);
 }
 
-QString fixture(const QString &name)
+// The sample without its user interface and process data: nothing is referenced.
+QString writeUnreferenced(SampleVariant &variant)
 {
-    return TestEnvironment::testDataPath(QStringLiteral("binding/") + name);
+    return variant.without(QStringLiteral("UserInterface")).without(QStringLiteral("ProcessDataCollection")).write();
+}
+
+// The sample without process data, with a first menu showing the filter read-only and a second
+// menu of an id already taken.
+QString writeWithoutProcessData(SampleVariant &variant)
+{
+    return variant.without(QStringLiteral("ProcessDataCollection"))
+        .without(QStringLiteral("ProcessDataRefCollection"))
+        .insertInto(QStringLiteral("MenuCollection"),
+                    QStringLiteral("<Menu id=\"M_ReadOnlyFirst\"><VariableRef variableId=\"V_Filter\" "
+                                   "accessRightRestriction=\"ro\"/></Menu>"),
+                    true)
+        .insertInto(QStringLiteral("MenuCollection"),
+                    QStringLiteral("<Menu id=\"M_Diagnosis\"><VariableRef variableId=\"V_OperatingHours\"/></Menu>"))
+        .write();
 }
 
 std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language = QStringLiteral("en"))
@@ -124,7 +141,8 @@ void TestIOLinkWrapper::synchronisationCountsEveryAnswer()
 
 void TestIOLinkWrapper::synchronisationWithoutTasksEndsAtOnce()
 {
-    auto binding = load(fixture(QStringLiteral("unreferenced.xml")));
+    SampleVariant variant;
+    auto binding = load(writeUnreferenced(variant));
     SyncRun run(binding.get());
     binding->syncReferencedVariables();
     QCOMPARE(run.tasks.size(), 0);
@@ -159,7 +177,8 @@ void TestIOLinkWrapper::readRequests()
 
 void TestIOLinkWrapper::withoutProcessDataStillBuildsMenus()
 {
-    auto binding = load(fixture(QStringLiteral("noprocessdata.xml")));
+    SampleVariant variant;
+    auto binding = load(writeWithoutProcessData(variant));
     QVERIFY(binding->getProcessDataWrappers().isEmpty());
     QVERIFY(binding->getProcessDataRefWrappers().isEmpty());
     QVERIFY(binding->getMenu(QStringLiteral("M_Identification")));
@@ -176,7 +195,8 @@ void TestIOLinkWrapper::withoutProcessDataStillBuildsMenus()
 
 void TestIOLinkWrapper::editableEntryOfAnIndex()
 {
-    auto binding = load(fixture(QStringLiteral("noprocessdata.xml")));
+    SampleVariant variant;
+    auto binding = load(writeWithoutProcessData(variant));
     // The first menu shows the filter read-only; the entry to edit is the one of a later menu.
     auto *entry = qobject_cast<MenuEntry *>(binding->getMenuEntry(63));
     QVERIFY(entry);
@@ -253,7 +273,7 @@ void TestIOLinkWrapper::olderSchemaUsesItsOwnDefinitions()
 
 void TestIOLinkWrapper::unreadableDescription()
 {
-    const QString missing = fixture(QStringLiteral("does-not-exist.xml"));
+    const QString missing = TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml"));
     auto binding = load(missing);
     QVERIFY(!binding->isProductLoaded());
     QVERIFY(binding->getVariableWrappers().isEmpty());

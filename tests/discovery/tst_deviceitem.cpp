@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -29,14 +28,12 @@ class TestDeviceItem : public QObject
 
 private slots:
     void init();
-    void cleanup();
 
     void identityPrecedence_data();
     void identityPrecedence();
     void matchingIoddGivesDescriptionAndPictures();
     void catalogueChangesFindAndLoseTheIodd();
     void severalIoddsForOneProduct();
-    void finishedSynchronisationSavesTheSensor();
     void replacedDeviceIsReleased();
 
 private:
@@ -72,11 +69,6 @@ void TestDeviceItem::init()
     ApplicationSettings::instance()->setIoddSearchPath(folder(QStringLiteral("one/iodds")));
     catalogue = std::make_unique<IODDListModel>();
     QCOMPARE(catalogue->getCount(), 1);
-}
-
-void TestDeviceItem::cleanup()
-{
-    ApplicationSettings::instance()->setSensorStore(nullptr);
 }
 
 void TestDeviceItem::identityPrecedence_data()
@@ -185,29 +177,6 @@ void TestDeviceItem::severalIoddsForOneProduct()
     item.setDevice(device().release());
     QVERIFY(item.hasMultipleIODD());
     QVERIFY(item.getIoddEntry()->getIODDPath().endsWith(QStringLiteral("kv-item-2.xml")));
-}
-
-void TestDeviceItem::finishedSynchronisationSavesTheSensor()
-{
-    auto *store = new QSettings(root->filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
-    ApplicationSettings::instance()->setSensorStore(store);
-    DeviceItem item(QStringLiteral("COM7"));
-    item.setIoddModel(catalogue.get());
-    auto *live = device().release();
-    item.setDevice(live);
-    QVERIFY(!item.isPreviouslyConnected());
-    live->setProductName(QStringLiteral("Synced Name"));
-    QSignalSpy changed(&item, &DeviceItem::attributeChanged);
-    emit live->syncTasksFinished();
-    QVERIFY(item.isPreviouslyConnected());
-    QCOMPARE(item.getProductName(), QStringLiteral("Synced Name"));
-    QVERIFY(item.getTime().isValid());
-    QVERIFY(!changed.isEmpty());
-    DeviceItem saved;
-    QVERIFY(saved.fromJsonString(QStringLiteral("COM7"), store->value(QStringLiteral("COM7")).toString()));
-    QCOMPARE(saved.getProductName(), QStringLiteral("Synced Name"));
-    QCOMPARE(saved.getProductId(), productId);
-    QCOMPARE(saved.getSerialNumber(), QStringLiteral("S1"));
 }
 
 void TestDeviceItem::replacedDeviceIsReleased()

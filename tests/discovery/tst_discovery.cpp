@@ -106,7 +106,6 @@ private slots:
     void deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce();
     void oneRowPerId();
     void savedSensorsAreListedAndRemovable();
-    void ioddFoundAfterTheCatalogueFolderChanges();
 
     void filterHidesPortsWithoutIOLinkDevice();
     void filterRowMappingBothWays();
@@ -340,27 +339,6 @@ void TestDiscovery::savedSensorsAreListedAndRemovable()
     QCOMPARE(model->rowCount(), 2);
     QCOMPARE(rowOf(QStringLiteral("SAVED1")), -1);
     QVERIFY(!store->contains(QStringLiteral("SAVED1")));
-}
-
-void TestDiscovery::ioddFoundAfterTheCatalogueFolderChanges()
-{
-    catalogue->setIoddSearchPath(fixture->emptyPath());
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
-    const int row = rowOf(QStringLiteral("SIM1"));
-    QCOMPARE(role(row, "hasIODD").toBool(), false);
-    IOLinkDevice *device = model->itemAt(row)->getDevice();
-    QVERIFY(device->getIoddFile().isEmpty());
-
-    QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
-    catalogue->setIoddSearchPath(fixture->withIoddPath());
-    QCOMPARE(role(row, "hasIODD").toBool(), true);
-    QCOMPARE(device->getIoddFile(), fixture->ioddFile());
-    QTRY_VERIFY(!changed.isEmpty());
-
-    catalogue->setIoddSearchPath(fixture->emptyPath());
-    QCOMPARE(role(row, "hasIODD").toBool(), false);
-    QVERIFY(device->getIoddFile().isEmpty());
 }
 
 void TestDiscovery::filterHidesPortsWithoutIOLinkDevice()
