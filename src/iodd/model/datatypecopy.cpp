@@ -1,15 +1,13 @@
 // Finding and deep-copying datatypes, and the completion of standard-definition documents.
 #include "iodevicet.h"
 
+#include "completionsupport.h"
+
 #include <QDebug>
 
-namespace {
+using CompletionSupport::lastOf;
 
-template <class T>
-T *lastOf(const QList<T *> &list)
-{
-    return list.isEmpty() ? nullptr : list.last();
-}
+namespace {
 
 void copyBase(const IOLinkKlasse *source, IOLinkKlasse *target)
 {

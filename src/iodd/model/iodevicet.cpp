@@ -1,17 +1,15 @@
 #include "iodevicet.h"
 
+#include "completionsupport.h"
+
 #include <QDebug>
 #include <QDomDocument>
 #include <QFile>
 #include <QXmlStreamReader>
 
-namespace {
-template <class T>
-T *lastOf(const QList<T *> &list)
-{
-    return list.isEmpty() ? nullptr : list.last();
-}
+using CompletionSupport::lastOf;
 
+namespace {
 template <class T>
 T *ensure(std::unique_ptr<T> &root)
 {

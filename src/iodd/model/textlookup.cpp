@@ -1,13 +1,11 @@
 // Text and unit lookup in the documents held by the root.
 #include "iodevicet.h"
 
-namespace {
+#include "completionsupport.h"
 
-template <class T>
-T *lastOf(const QList<T *> &list)
-{
-    return list.isEmpty() ? nullptr : list.last();
-}
+using CompletionSupport::lastOf;
+
+namespace {
 
 const PrimaryLanguageT *primaryLanguageOf(const ExternalTextCollectionT *collection)
 {
