@@ -20,14 +20,6 @@ const char *const IOLinkDevice::connectedName = "connected";
 
 namespace {
 
-enum IdentityIndex : uint {
-    productNameIndex = 18,
-    productIdIndex = 19,
-    serialNumberIndex = 21,
-    hardwareRevisionIndex = 22,
-    firmwareRevisionIndex = 23,
-};
-
 // A timer still running when its object changes threads is handed over by a queued call that owns a copy of
 // the timer list; the handlers are deleted before that call can run, so the copy would leak. Stopped in
 // their own thread first, the timers leave nothing to hand over.

@@ -94,6 +94,16 @@ public:
     ProcessDataHandler *getProcessDataHandlerObject() const { return processDataHandler; }
 
 protected:
+    // Standard indexes of the identity strings that a device reports.
+    enum IdentityIndex : uint {
+        vendorNameIndex = 16,
+        productNameIndex = 18,
+        productIdIndex = 19,
+        serialNumberIndex = 21,
+        hardwareRevisionIndex = 22,
+        firmwareRevisionIndex = 23,
+    };
+
     // The concrete kind calls these two after creating its handlers, in this order.
     void connectConnectionHandler();
     void init();

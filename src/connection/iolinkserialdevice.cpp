@@ -13,12 +13,6 @@
 namespace {
 const QString ftdiManufacturer = QStringLiteral("FTDI");
 constexpr int identityStringBufferSize = IqCommIdentityBufferSize;
-constexpr int vendorNameIndex = 16;
-constexpr int productNameIndex = 18;
-constexpr int productIdIndex = 19;
-constexpr int serialNumberIndex = 21;
-constexpr int hardwareRevisionIndex = 22;
-constexpr int firmwareRevisionIndex = 23;
 } // namespace
 
 IOLinkSerialDevice::IOLinkSerialDevice(const SerialPortDescriptor &port, QObject *parent)
