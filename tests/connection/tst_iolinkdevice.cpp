@@ -1,3 +1,4 @@
+#include "menuentrylookup.h"
 #include "testenvironment.h"
 #include "samplevariant.h"
 #include "tst_iolinkdevice_portdevice.h"
@@ -41,18 +42,6 @@ std::unique_ptr<PortDevice> makeDevice(const QString &iodd = sampleFile(),
                                        const QString &productId = QStringLiteral("OVX100"))
 {
     return std::make_unique<PortDevice>(master().availablePorts().value(port - 1), iodd, productId);
-}
-
-MenuEntry *entryFor(const IOLinkDevice &device, const QString &variableId, int buttonValue = -1)
-{
-    for (MenuEntry *entry : device.getMenuEntryHandlerObject()->getMenuEntries()) {
-        if (entry->getId() != variableId)
-            continue;
-        auto *command = qobject_cast<MenuEntrySystemCommand *>(entry);
-        if (buttonValue < 0 || (command && command->getButtonValue() == buttonValue))
-            return entry;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -177,7 +166,7 @@ void TestIOLinkDevice::systemCommandRestoringDefaultsRereadsEverything()
 {
     auto device = makeDevice();
     connectAndWait(*device);
-    MenuEntry *location = entryFor(*device, QStringLiteral("V_LocationText"));
+    MenuEntry *location = menuEntryFor(*device, QStringLiteral("V_LocationText"));
     location->setDataFromUserInput(QStringLiteral("Dock"));
     QTRY_VERIFY_WITH_TIMEOUT(master().parameter(port, 68).startsWith("Dock"), timeout);
 
@@ -186,7 +175,7 @@ void TestIOLinkDevice::systemCommandRestoringDefaultsRereadsEverything()
     IOLinkWrapper *binding = device->getBinding();
     connect(binding, &IOLinkWrapper::syncTasksTotalChanged, this,
             [&total, binding]() { total = qMax(total, binding->getSyncTasksTotal()); });
-    auto *restore = qobject_cast<MenuEntrySystemCommand *>(entryFor(*device, QStringLiteral("V_SystemCommand"), 0x82));
+    auto *restore = qobject_cast<MenuEntrySystemCommand *>(menuEntryFor(*device, QStringLiteral("V_SystemCommand"), 0x82));
     QVERIFY(restore);
     restore->onButtonClicked();
     QTRY_VERIFY_WITH_TIMEOUT(total > 10, timeout);

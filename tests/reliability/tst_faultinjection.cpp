@@ -1,3 +1,4 @@
+#include "menuentrylookup.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -56,18 +57,6 @@ int threadCount()
 {
     const QDir tasks(QStringLiteral("/proc/self/task"));
     return tasks.exists() ? tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() : -1;
-}
-
-MenuEntry *entryFor(const IOLinkDevice &device, const QString &variableId, int buttonValue = -1)
-{
-    for (MenuEntry *entry : device.getMenuEntryHandlerObject()->getMenuEntries()) {
-        if (entry->getId() != variableId)
-            continue;
-        auto *command = qobject_cast<MenuEntrySystemCommand *>(entry);
-        if (buttonValue < 0 || (command && command->getButtonValue() == buttonValue))
-            return entry;
-    }
-    return nullptr;
 }
 
 bool anyAlertContains(const QSignalSpy &alerts, const QString &text)
@@ -298,13 +287,13 @@ void TestFaultInjection::applyPhase(IOLinkDevice &device, Phase phase)
     const int writes = master().callCount(port, writeCall);
     switch (phase) {
     case Phase::Writing: {
-        MenuEntry *offset = entryFor(device, QStringLiteral("V_DistanceOffset"));
+        MenuEntry *offset = menuEntryFor(device, QStringLiteral("V_DistanceOffset"));
         QVERIFY(offset);
         offset->setDataFromUserInput(250);
         break;
     }
     case Phase::SystemCommand: {
-        auto *teach = qobject_cast<MenuEntrySystemCommand *>(entryFor(device, QStringLiteral("V_SystemCommand"), 65));
+        auto *teach = qobject_cast<MenuEntrySystemCommand *>(menuEntryFor(device, QStringLiteral("V_SystemCommand"), 65));
         QVERIFY(teach);
         teach->onButtonClicked();
         break;
