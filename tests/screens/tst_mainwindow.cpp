@@ -80,6 +80,7 @@ private slots:
     void dialogsShowTheirContent();
     void germanLabelsAfterTheLanguageChange();
     void disconnectReturnsToTheList();
+    void corpusSensorShowsTheMenusOfItsRoles();
 
 private:
     QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
@@ -491,6 +492,68 @@ void TestMainWindow::disconnectReturnsToTheList()
     QVERIFY(!isShown(item(QStringLiteral("processDataBox"))));
     QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
     QVERIFY(!SimulatedMaster::instance().isOpen(sensorPort));
+}
+
+// A sensor of another vendor: its menus are named freely, its role menu sets say which is which, and it
+// has no process data references.
+void TestMainWindow::corpusSensorShowsTheMenusOfItsRoles()
+{
+    const QString corpusFile = TestEnvironment::corpusPath(QStringLiteral("ifm/SA500.xml"));
+    if (!QFileInfo::exists(corpusFile))
+        QSKIP("The IODD corpus is not present");
+    // The catalogue must know the sensor's IODD for it to be connectable; a copy in the test's own folder.
+    QVERIFY(QFile::copy(corpusFile, ioddPath + QStringLiteral("/ifm-SA500.xml")));
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    settings->setSimulatedDevices({ ApplicationSettings::defaultSimulatedDevices().value(0), corpusFile });
+    settings->setUserRole(QStringLiteral("specialist"));
+    click(item(QStringLiteral("scanButton")));
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((row = item(QStringLiteral("deviceRow_1"))) != nullptr, 10000);
+    QTRY_VERIFY(text(item(QStringLiteral("deviceHints"), row)).contains(QStringLiteral("Port 2")));
+    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), row)) && item(QStringLiteral("connectButton"), row)->isEnabled());
+    click(item(QStringLiteral("connectButton"), row));
+    QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"), 20000);
+    QObject *device = currentDevice();
+    QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
+
+    // Every page its role menu sets name shows rows.
+    QTRY_VERIFY(item(QStringLiteral("identificationMenu"))->property("count").toInt() > 0);
+    const QStringList tabs { "diagnosisTab", "observationTab", "parametersTab" };
+    const QStringList pages { "diagnosisPage", "observationPage", "parametersPage" };
+    for (int i = 0; i < tabs.size(); ++i) {
+        showTab(tabs.at(i));
+        QTRY_VERIFY2(item(pages.at(i))->property("count").toInt() > 0, qPrintable(pages.at(i)));
+        screenshot(QStringLiteral("20-corpus-") + pages.at(i));
+    }
+    QCOMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
+    QCOMPARE(item(QStringLiteral("observationPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Observation"));
+
+    // Its process data has no references: every item of the input is shown, in the box and as charts.
+    QTRY_VERIFY(shownItems(QStringLiteral("processDataValueRow"), item(QStringLiteral("processDataBox"))).size() >= 2);
+    showTab(QStringLiteral("processDataTab"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("processDataChart"), item(QStringLiteral("processDataPage"))).isEmpty());
+    screenshot(QStringLiteral("21-corpus-process-data"));
+
+    // The observer sees other parameter menus, at once and without a new connection.
+    QSignalSpy states(device, SIGNAL(stateChanged()));
+    showTab(QStringLiteral("parametersTab"));
+    click(item(QStringLiteral("userRoleBox")));
+    QQuickItem *observer = nullptr;
+    QTRY_VERIFY((observer = shownItem("QQuickItemDelegate", QStringLiteral("Observer"))) != nullptr);
+    click(observer);
+    QCOMPARE(settings->getUserRole(), QStringLiteral("observer"));
+    QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_OR_Param"));
+    QTRY_VERIFY(item(QStringLiteral("parametersPage"))->property("count").toInt() > 0);
+    QCOMPARE(states.count(), 0);
+    QCOMPARE(currentDevice(), device);
+    QCOMPARE(device->property("state").toString(), QStringLiteral("connected"));
+    screenshot(QStringLiteral("22-corpus-parameters-observer"));
+
+    settings->setUserRole(QStringLiteral("specialist"));
+    QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
+    click(item(QStringLiteral("disconnectButton"), row));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    settings->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
 }
 
 int main(int argc, char *argv[])
