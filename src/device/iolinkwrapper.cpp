@@ -271,6 +271,37 @@ void IOLinkWrapper::initProcessData()
         processDataRefWrappers = ProcessDataRefWrapper::forEveryImage(processDataWrappers, this);
         qInfo() << "No process data references in the IODD; showing every process data item:"
                 << processDataRefWrappers.size() << "images";
+        return;
+    }
+    addUnreferencedInputs();
+}
+
+// References may cover only some layouts; an input no reference shows would leave the view empty
+// whenever its layout is the one selected.
+void IOLinkWrapper::addUnreferencedInputs()
+{
+    QSet<const ProcessDataItemWrapper *> shown;
+    for (const ProcessDataRefWrapper *ref : qAsConst(processDataRefWrappers)) {
+        if (!ref->getInfos().isEmpty())
+            shown.insert(ref->getItem());
+    }
+    for (const ProcessDataWrapper *processData : qAsConst(processDataWrappers)) {
+        for (ProcessDataItemWrapper *item : processData->getItems()) {
+            if (item->isOutput() || shown.contains(item))
+                continue;
+            auto *ref = new ProcessDataRefWrapper(item, this);
+            if (ref->getInfos().isEmpty()) {
+                delete ref;
+                continue;
+            }
+            qInfo() << "Process data input without reference shown item by item:" << item->getId();
+            // Inputs stay above the outputs in the view.
+            const auto firstOutput = std::find_if(processDataRefWrappers.begin(), processDataRefWrappers.end(),
+                                                  [](const ProcessDataRefWrapper *shownRef) {
+                                                      return shownRef->getItem() && shownRef->getItem()->isOutput();
+                                                  });
+            processDataRefWrappers.insert(firstOutput, ref);
+        }
     }
 }
 

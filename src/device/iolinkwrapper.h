@@ -99,6 +99,7 @@ private:
     void initVariableWrappers();
     void initMenuWrappers();
     void initProcessData();
+    void addUnreferencedInputs();
     QString roleMenuSetSlot(Role role, Page page) const;
     void readVersion();
     CommunicationTask *createReadTask(VariableWrapper *var);

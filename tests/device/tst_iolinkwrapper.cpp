@@ -363,7 +363,7 @@ void TestIOLinkWrapper::pageMenus_data()
     QTest::newRow("three sets, observer identification") << false << "" << Role::Observer << Page::Identification
                                                          << "M_Identification_Observer";
     QTest::newRow("three sets, specialist diagnosis") << false << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
-    QTest::newRow("three sets naming a missing observation menu") << false << "" << Role::Observer << Page::Observation << "";
+    QTest::newRow("three sets, observer observation") << false << "" << Role::Observer << Page::Observation << "M_Observation";
     QTest::newRow("only specialist, observer takes it") << true << onlySpecialist << Role::Observer << Page::Parameter
                                                         << "M_Parameter_Observer";
     QTest::newRow("only specialist, observation") << true << onlySpecialist << Role::Maintenance << Page::Observation
@@ -442,6 +442,21 @@ void TestIOLinkWrapper::processDataWithoutReferences()
                                                 QStringLiteral("<ProcessDataRef processDataId=\"PI_Gone\"/>"))
                                     .write());
     QCOMPARE(danglingBinding->getProcessDataRefWrappers().size(), images);
+
+    // References covering one layout only: the inputs of the others are shown item by item beside them.
+    SampleVariant partial;
+    auto partialBinding = load(partial.without(QStringLiteral("ProcessDataRef"))
+                                   .insertInto(QStringLiteral("ProcessDataRefCollection"),
+                                               QStringLiteral("<ProcessDataRef processDataId=\"PI_Standard\">"
+                                                              "<ProcessDataRecordItemInfo subindex=\"1\" gradient=\"0.1\"/>"
+                                                              "</ProcessDataRef>"
+                                                              "<ProcessDataRef processDataId=\"PO_Standard\"/>"))
+                                   .write());
+    QStringList shown;
+    for (const ProcessDataRefWrapper *ref : partialBinding->getProcessDataRefWrappers())
+        shown << ref->getItem()->getId() + (ref->getDefinition() ? QStringLiteral(" referenced") : QString());
+    QCOMPARE(shown, QStringList({ "PI_Standard referenced", "PI_Extended", "PI_Compact", "PO_Standard referenced" }));
+    QCOMPARE(partialBinding->getProcessDataRefWrappers().first()->getInfos().size(), 1);
 }
 
 OVINEX_TEST_MAIN(TestIOLinkWrapper)

@@ -28,6 +28,13 @@ RowLayout {
         currentIndex: Math.max(0, chooser.roles.indexOf(chooser.userRole))
         onActivated: chooser.roleChosen(chooser.roles[index])
 
+        delegate: ItemDelegate {
+            objectName: "roleOption_" + chooser.roles[index]
+            width: combo.width
+            text: modelData
+            highlighted: combo.highlightedIndex === index
+        }
+
         contentItem: Text {
             leftPadding: 8
             text: combo.displayText
