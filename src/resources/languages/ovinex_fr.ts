@@ -1,817 +1,817 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
-<context>
+  <context>
     <name>AboutDialog</name>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
+      <source>About</source>
+      <translation>À propos</translation>
     </message>
     <message>
-        <source>Unknown</source>
-        <translation>Inconnu</translation>
+      <source>Unknown</source>
+      <translation>Inconnu</translation>
     </message>
     <message>
-        <source>Version</source>
-        <translation>Version</translation>
+      <source>Version</source>
+      <translation>Version</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ApplicationSettings</name>
     <message>
-        <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
-        <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
+      <source>Copyright © 2026 Korvell GmbH. All rights reserved.</source>
+      <translation>Copyright © 2026 Korvell GmbH. Tous droits réservés.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ChartSettingsDialog</name>
     <message>
-        <source>Chart Settings</source>
-        <translation>Paramètres du graphique</translation>
+      <source>Chart Settings</source>
+      <translation>Paramètres du graphique</translation>
     </message>
     <message>
-        <source>Max</source>
-        <translation>Max</translation>
+      <source>Max</source>
+      <translation>Max</translation>
     </message>
     <message>
-        <source>Min</source>
-        <translation>Min</translation>
+      <source>Min</source>
+      <translation>Min</translation>
     </message>
     <message>
-        <source>X axis limits [s]. Applies to all charts.</source>
-        <translation>Limites de l&apos;axe X [s]. S&apos;applique à tous les graphiques.</translation>
+      <source>X axis limits [s]. Applies to all charts.</source>
+      <translation>Limites de l'axe X [s]. S'applique à tous les graphiques.</translation>
     </message>
     <message>
-        <source>Y axis limits</source>
-        <translation>Limites de l&apos;axe Y</translation>
+      <source>Y axis limits</source>
+      <translation>Limites de l'axe Y</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CommunicationDialog</name>
     <message>
-        <source>Command</source>
-        <translation>Commande</translation>
+      <source>Command</source>
+      <translation>Commande</translation>
     </message>
     <message>
-        <source>Communication</source>
-        <translation>Communication</translation>
+      <source>Communication</source>
+      <translation>Communication</translation>
     </message>
     <message>
-        <source>Index</source>
-        <translation>Index</translation>
+      <source>Index</source>
+      <translation>Index</translation>
     </message>
     <message>
-        <source>Length</source>
-        <translation>Longueur</translation>
+      <source>Length</source>
+      <translation>Longueur</translation>
     </message>
     <message>
-        <source>Message</source>
-        <translation>Message</translation>
+      <source>Message</source>
+      <translation>Message</translation>
     </message>
     <message>
-        <source>No communication recorded.</source>
-        <translation>Aucune communication enregistrée.</translation>
+      <source>No communication recorded.</source>
+      <translation>Aucune communication enregistrée.</translation>
     </message>
     <message>
-        <source>Origin</source>
-        <translation>Origine</translation>
+      <source>Origin</source>
+      <translation>Origine</translation>
     </message>
     <message>
-        <source>Subindex</source>
-        <translation>Sous-index</translation>
+      <source>Subindex</source>
+      <translation>Sous-index</translation>
     </message>
     <message>
-        <source>This device keeps no communication log.</source>
-        <translation>Cet appareil ne tient pas de journal de communication.</translation>
+      <source>This device keeps no communication log.</source>
+      <translation>Cet appareil ne tient pas de journal de communication.</translation>
     </message>
     <message>
-        <source>clear</source>
-        <translation>effacer</translation>
+      <source>clear</source>
+      <translation>effacer</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>CommunicationHandler</name>
     <message>
-        <source>Setting value failed for (%1, %2)
+      <source>Setting value failed for (%1, %2)
 
 %3.
 
 Value read again.</source>
-        <translation>Échec de la définition de la valeur pour (%1, %2)
+      <translation>Échec de la définition de la valeur pour (%1, %2)
 
 %3.
 
 Valeur relue.</translation>
     </message>
     <message>
-        <source>Setting value succeeded for (%1, %2)</source>
-        <translation>Valeur définie avec succès pour (%1, %2)</translation>
+      <source>Setting value succeeded for (%1, %2)</source>
+      <translation>Valeur définie avec succès pour (%1, %2)</translation>
     </message>
     <message>
-        <source>Unsupported index.</source>
-        <translation>Index non pris en charge.</translation>
+      <source>Unsupported index.</source>
+      <translation>Index non pris en charge.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ConnectionDialog</name>
     <message>
-        <source>Connecting</source>
-        <translation>Connexion en cours</translation>
+      <source>Connecting</source>
+      <translation>Connexion en cours</translation>
     </message>
     <message>
-        <source>Updating Parameter </source>
-        <translation>Mise à jour des paramètres </translation>
+      <source>Updating Parameter </source>
+      <translation>Mise à jour des paramètres </translation>
     </message>
     <message>
-        <source>Waiting For Device</source>
-        <translation>En attente de l&apos;appareil</translation>
+      <source>Waiting For Device</source>
+      <translation>En attente de l'appareil</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ContentDesktop</name>
     <message>
-        <source>Ovinex IOLink Suite - Korvell GmbH</source>
-        <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
+      <source>Ovinex IOLink Suite - Korvell GmbH</source>
+      <translation>Ovinex IOLink Suite - Korvell GmbH</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>DevicePages</name>
     <message>
-        <source>Diagnosis</source>
-        <translation>Diagnostic</translation>
+      <source>Diagnosis</source>
+      <translation>Diagnostic</translation>
     </message>
     <message>
-        <source>Identification</source>
-        <translation>Identification</translation>
+      <source>Identification</source>
+      <translation>Identification</translation>
     </message>
     <message>
-        <source>No device selected.
+      <source>No device selected.
 Please select a device from the list on the left.</source>
-        <translation type="vanished">Aucun appareil sélectionné.
+      <translation type="vanished">Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
-        <source>Parameters</source>
-        <translation>Paramètres</translation>
+      <source>Parameters</source>
+      <translation>Paramètres</translation>
     </message>
     <message>
-        <source>Process Data</source>
-        <translation>Données de process</translation>
+      <source>Process Data</source>
+      <translation>Données de process</translation>
     </message>
     <message>
-        <source>Quickstart</source>
-        <translation>Démarrage rapide</translation>
+      <source>Quickstart</source>
+      <translation>Démarrage rapide</translation>
     </message>
     <message>
-        <source>Observation</source>
-        <translation>Observation</translation>
+      <source>Observation</source>
+      <translation>Observation</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>DeviceRow</name>
     <message>
-        <source>(Latest IODD)</source>
-        <translation>(IODD la plus récente)</translation>
+      <source>(Latest IODD)</source>
+      <translation>(IODD la plus récente)</translation>
     </message>
     <message>
-        <source>(Missing IODD)</source>
-        <translation>(IODD manquante)</translation>
+      <source>(Missing IODD)</source>
+      <translation>(IODD manquante)</translation>
     </message>
     <message>
-        <source>(Sensor not accessible)</source>
-        <translation>(Capteur inaccessible)</translation>
+      <source>(Sensor not accessible)</source>
+      <translation>(Capteur inaccessible)</translation>
     </message>
     <message>
-        <source>Connect</source>
-        <translation>Connecter</translation>
+      <source>Connect</source>
+      <translation>Connecter</translation>
     </message>
     <message>
-        <source>Disconnect</source>
-        <translation>Déconnecter</translation>
+      <source>Disconnect</source>
+      <translation>Déconnecter</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>DevicesPane</name>
     <message>
-        <source>Devices</source>
-        <translation>Appareils</translation>
+      <source>Devices</source>
+      <translation>Appareils</translation>
     </message>
     <message>
-        <source>No devices found.</source>
-        <translation>Aucun appareil trouvé.</translation>
+      <source>No devices found.</source>
+      <translation>Aucun appareil trouvé.</translation>
     </message>
     <message>
-        <source>Search for devices.</source>
-        <translation>Rechercher des appareils.</translation>
+      <source>Search for devices.</source>
+      <translation>Rechercher des appareils.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>DialogButtons</name>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
+      <source>Close</source>
+      <translation>Fermer</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+      <source>OK</source>
+      <translation>OK</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IODDEntry</name>
     <message>
-        <source>undefined</source>
-        <translation>non défini</translation>
+      <source>undefined</source>
+      <translation>non défini</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IOLinkDevice</name>
     <message>
-        <source>IOLink not connected</source>
-        <translation>IO-Link non connecté</translation>
+      <source>IOLink not connected</source>
+      <translation>IO-Link non connecté</translation>
     </message>
     <message>
-        <source>No device description (IODD) is known for this device.</source>
-        <translation>Aucune description d&apos;appareil (IODD) n&apos;est connue pour cet appareil.</translation>
+      <source>No device description (IODD) is known for this device.</source>
+      <translation>Aucune description d'appareil (IODD) n'est connue pour cet appareil.</translation>
     </message>
     <message>
-        <source>The device description %1 could not be read.</source>
-        <translation>La description d&apos;appareil %1 n&apos;a pas pu être lue.</translation>
+      <source>The device description %1 could not be read.</source>
+      <translation>La description d'appareil %1 n'a pas pu être lue.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IOLinkSerialDevice</name>
     <message>
-        <source>Appear</source>
-        <translation>Apparition</translation>
+      <source>Appear</source>
+      <translation>Apparition</translation>
     </message>
     <message>
-        <source>Backup inconsistency – Data Storage unspecific error</source>
-        <translation>Sauvegarde incohérente – erreur non spécifique du stockage des données</translation>
+      <source>Backup inconsistency – Data Storage unspecific error</source>
+      <translation>Sauvegarde incohérente – erreur non spécifique du stockage des données</translation>
     </message>
     <message>
-        <source>Backup inconsistency – identity fault</source>
-        <translation>Sauvegarde incohérente – erreur d’identité</translation>
+      <source>Backup inconsistency – identity fault</source>
+      <translation>Sauvegarde incohérente – erreur d’identité</translation>
     </message>
     <message>
-        <source>Backup inconsistency – memory out of range (2048 octets)</source>
-        <translation>Sauvegarde incohérente – mémoire dépassée (2048 octets)</translation>
+      <source>Backup inconsistency – memory out of range (2048 octets)</source>
+      <translation>Sauvegarde incohérente – mémoire dépassée (2048 octets)</translation>
     </message>
     <message>
-        <source>Backup inconsistency – upload fault</source>
-        <translation>Sauvegarde incohérente – erreur de téléversement</translation>
+      <source>Backup inconsistency – upload fault</source>
+      <translation>Sauvegarde incohérente – erreur de téléversement</translation>
     </message>
     <message>
-        <source>DL: Device plugged in – PD stop</source>
-        <translation>DL : appareil branché – arrêt des données de process</translation>
+      <source>DL: Device plugged in – PD stop</source>
+      <translation>DL : appareil branché – arrêt des données de process</translation>
     </message>
     <message>
-        <source>Data Storage buffer overflow</source>
-        <translation>Stockage des données : dépassement de tampon</translation>
+      <source>Data Storage buffer overflow</source>
+      <translation>Stockage des données : dépassement de tampon</translation>
     </message>
     <message>
-        <source>Data Storage identification mismatch</source>
-        <translation>Stockage des données : identification non concordante</translation>
+      <source>Data Storage identification mismatch</source>
+      <translation>Stockage des données : identification non concordante</translation>
     </message>
     <message>
-        <source>Data Storage parameter access denied</source>
-        <translation>Stockage des données : accès aux paramètres refusé</translation>
+      <source>Data Storage parameter access denied</source>
+      <translation>Stockage des données : accès aux paramètres refusé</translation>
     </message>
     <message>
-        <source>Data Storage upload completed and new data object available</source>
-        <translation>Stockage des données : téléversement terminé, nouvel objet de données disponible</translation>
+      <source>Data Storage upload completed and new data object available</source>
+      <translation>Stockage des données : téléversement terminé, nouvel objet de données disponible</translation>
     </message>
     <message>
-        <source>Data Storage upload request</source>
-        <translation>Stockage des données : demande de téléversement</translation>
+      <source>Data Storage upload request</source>
+      <translation>Stockage des données : demande de téléversement</translation>
     </message>
     <message>
-        <source>Device communication lost</source>
-        <translation>Communication avec l’appareil perdue</translation>
+      <source>Device communication lost</source>
+      <translation>Communication avec l’appareil perdue</translation>
     </message>
     <message>
-        <source>Disappear</source>
-        <translation>Disparition</translation>
+      <source>Disappear</source>
+      <translation>Disparition</translation>
     </message>
     <message>
-        <source>Event: %1
+      <source>Event: %1
 Code: %2
 Mode: %3</source>
-        <translation>Événement : %1
+      <translation>Événement : %1
 Code : %2
 Mode : %3</translation>
     </message>
     <message>
-        <source>ISDU batch failed – parameter inconsistency?</source>
-        <translation>Lot ISDU échoué – paramètres incohérents ?</translation>
+      <source>ISDU batch failed – parameter inconsistency?</source>
+      <translation>Lot ISDU échoué – paramètres incohérents ?</translation>
     </message>
     <message>
-        <source>Incorrect DeviceID – Inspection Level mismatch</source>
-        <translation>DeviceID incorrect – niveau d’inspection non concordant</translation>
+      <source>Incorrect DeviceID – Inspection Level mismatch</source>
+      <translation>DeviceID incorrect – niveau d’inspection non concordant</translation>
     </message>
     <message>
-        <source>Incorrect Event signalling</source>
-        <translation>Signalisation d’événement incorrecte</translation>
+      <source>Incorrect Event signalling</source>
+      <translation>Signalisation d’événement incorrecte</translation>
     </message>
     <message>
-        <source>Incorrect VendorID – Inspection Level mismatch</source>
-        <translation>VendorID incorrect – niveau d’inspection non concordant</translation>
+      <source>Incorrect VendorID – Inspection Level mismatch</source>
+      <translation>VendorID incorrect – niveau d’inspection non concordant</translation>
     </message>
     <message>
-        <source>Invalid cycle time</source>
-        <translation>Temps de cycle non valide</translation>
+      <source>Invalid cycle time</source>
+      <translation>Temps de cycle non valide</translation>
     </message>
     <message>
-        <source>No Device (communication)</source>
-        <translation>Aucun appareil (communication)</translation>
+      <source>No Device (communication)</source>
+      <translation>Aucun appareil (communication)</translation>
     </message>
     <message>
-        <source>Overcurrent at C/Q (if digital output) – check load</source>
-        <translation>Surintensité sur C/Q (si sortie numérique) – vérifier la charge</translation>
+      <source>Overcurrent at C/Q (if digital output) – check load</source>
+      <translation>Surintensité sur C/Q (si sortie numérique) – vérifier la charge</translation>
     </message>
     <message>
-        <source>Overcurrent at I/Q – check load</source>
-        <translation>Surintensité sur I/Q – vérifier la charge</translation>
+      <source>Overcurrent at I/Q – check load</source>
+      <translation>Surintensité sur I/Q – vérifier la charge</translation>
     </message>
     <message>
-        <source>Overcurrent at L+ – check power supply (e.g. L1+)</source>
-        <translation>Surintensité sur L+ – vérifier l’alimentation (p. ex. L1+)</translation>
+      <source>Overcurrent at L+ – check power supply (e.g. L1+)</source>
+      <translation>Surintensité sur L+ – vérifier l’alimentation (p. ex. L1+)</translation>
     </message>
     <message>
-        <source>Overtemperature – check Master temperature and load</source>
-        <translation>Surchauffe – vérifier la température et la charge du maître</translation>
+      <source>Overtemperature – check Master temperature and load</source>
+      <translation>Surchauffe – vérifier la température et la charge du maître</translation>
     </message>
     <message>
-        <source>P24 (Class B) missing or undervoltage</source>
-        <translation>P24 (Class B) absente ou sous-tension</translation>
+      <source>P24 (Class B) missing or undervoltage</source>
+      <translation>P24 (Class B) absente ou sous-tension</translation>
     </message>
     <message>
-        <source>Parameter inconsistency – download fault</source>
-        <translation>Paramètres incohérents – erreur de téléchargement</translation>
+      <source>Parameter inconsistency – download fault</source>
+      <translation>Paramètres incohérents – erreur de téléchargement</translation>
     </message>
     <message>
-        <source>Port status changed</source>
-        <translation>État du port modifié</translation>
+      <source>Port status changed</source>
+      <translation>État du port modifié</translation>
     </message>
     <message>
-        <source>Revision fault – incompatible protocol version</source>
-        <translation>Erreur de révision – version de protocole incompatible</translation>
+      <source>Revision fault – incompatible protocol version</source>
+      <translation>Erreur de révision – version de protocole incompatible</translation>
     </message>
     <message>
-        <source>Short circuit at C/Q (if digital output) – check wiring</source>
-        <translation>Court-circuit sur C/Q (si sortie numérique) – vérifier le câblage</translation>
+      <source>Short circuit at C/Q (if digital output) – check wiring</source>
+      <translation>Court-circuit sur C/Q (si sortie numérique) – vérifier le câblage</translation>
     </message>
     <message>
-        <source>Short circuit at C/Q – check wire connection</source>
-        <translation>Court-circuit sur C/Q – vérifier le câblage</translation>
+      <source>Short circuit at C/Q – check wire connection</source>
+      <translation>Court-circuit sur C/Q – vérifier le câblage</translation>
     </message>
     <message>
-        <source>Short circuit at I/Q – check wiring</source>
-        <translation>Court-circuit sur I/Q – vérifier le câblage</translation>
+      <source>Short circuit at I/Q – check wiring</source>
+      <translation>Court-circuit sur I/Q – vérifier le câblage</translation>
     </message>
     <message>
-        <source>Short circuit at L+ – check wire connection</source>
-        <translation>Court-circuit sur L+ – vérifier le câblage</translation>
+      <source>Short circuit at L+ – check wire connection</source>
+      <translation>Court-circuit sur L+ – vérifier le câblage</translation>
     </message>
     <message>
-        <source>Short circuit at P24 (Class B) – check wire connection (e.g. L2+)</source>
-        <translation>Court-circuit sur P24 (Class B) – vérifier le câblage (p. ex. L2+)</translation>
+      <source>Short circuit at P24 (Class B) – check wire connection (e.g. L2+)</source>
+      <translation>Court-circuit sur P24 (Class B) – vérifier le câblage (p. ex. L2+)</translation>
     </message>
     <message>
-        <source>Single Shot</source>
-        <translation>Unique</translation>
+      <source>Single Shot</source>
+      <translation>Unique</translation>
     </message>
     <message>
-        <source>Startup parametrization error – check parameter</source>
-        <translation>Erreur de paramétrage au démarrage – vérifier les paramètres</translation>
+      <source>Startup parametrization error – check parameter</source>
+      <translation>Erreur de paramétrage au démarrage – vérifier les paramètres</translation>
     </message>
     <message>
-        <source>Undefined</source>
-        <translation>Non défini</translation>
+      <source>Undefined</source>
+      <translation>Non défini</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IdentificationPage</name>
     <message>
-        <source>Communication</source>
-        <translation>Communication</translation>
+      <source>Communication</source>
+      <translation>Communication</translation>
     </message>
     <message>
-        <source>Device ID</source>
-        <translation>ID appareil</translation>
+      <source>Device ID</source>
+      <translation>ID appareil</translation>
     </message>
     <message>
-        <source>IODD Version</source>
-        <translation>Version IODD</translation>
+      <source>IODD Version</source>
+      <translation>Version IODD</translation>
     </message>
     <message>
-        <source>Multiple IODDs found</source>
-        <translation>Plusieurs IODD trouvées</translation>
+      <source>Multiple IODDs found</source>
+      <translation>Plusieurs IODD trouvées</translation>
     </message>
     <message>
-        <source>No device selected.
+      <source>No device selected.
 Please select a device from the list on the left.</source>
-        <translation>Aucun appareil sélectionné.
+      <translation>Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     </message>
     <message>
-        <source>Product ID</source>
-        <translation>ID produit</translation>
+      <source>Product ID</source>
+      <translation>ID produit</translation>
     </message>
     <message>
-        <source>Product Name</source>
-        <translation>Nom du produit</translation>
+      <source>Product Name</source>
+      <translation>Nom du produit</translation>
     </message>
     <message>
-        <source>Serial Number</source>
-        <translation>Numéro de série</translation>
+      <source>Serial Number</source>
+      <translation>Numéro de série</translation>
     </message>
     <message>
-        <source>Unknown</source>
-        <translation>Inconnu</translation>
+      <source>Unknown</source>
+      <translation>Inconnu</translation>
     </message>
     <message>
-        <source>Using latest version</source>
-        <translation>Utilisation de la version la plus récente</translation>
+      <source>Using latest version</source>
+      <translation>Utilisation de la version la plus récente</translation>
     </message>
     <message>
-        <source>Vendor ID</source>
-        <translation>ID fabricant</translation>
+      <source>Vendor ID</source>
+      <translation>ID fabricant</translation>
     </message>
     <message>
-        <source>Vendor Name</source>
-        <translation>Nom du fabricant</translation>
+      <source>Vendor Name</source>
+      <translation>Nom du fabricant</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IoddManagementDialog</name>
     <message>
-        <source>Choose the IODD folder.</source>
-        <translation>Choisir le dossier des IODD.</translation>
+      <source>Choose the IODD folder.</source>
+      <translation>Choisir le dossier des IODD.</translation>
     </message>
     <message>
-        <source>Device Details</source>
-        <translation>Détails de l&apos;appareil</translation>
+      <source>Device Details</source>
+      <translation>Détails de l'appareil</translation>
     </message>
     <message>
-        <source>Device ID</source>
-        <translation>ID appareil</translation>
+      <source>Device ID</source>
+      <translation>ID appareil</translation>
     </message>
     <message>
-        <source>Found</source>
-        <translation>Trouvé</translation>
+      <source>Found</source>
+      <translation>Trouvé</translation>
     </message>
     <message>
-        <source>IODD Content</source>
-        <translation>Contenu IODD</translation>
+      <source>IODD Content</source>
+      <translation>Contenu IODD</translation>
     </message>
     <message>
-        <source>IODD Management</source>
-        <translation>Gestion des IODD</translation>
+      <source>IODD Management</source>
+      <translation>Gestion des IODD</translation>
     </message>
     <message>
-        <source>IODD Version</source>
-        <translation>Version IODD</translation>
+      <source>IODD Version</source>
+      <translation>Version IODD</translation>
     </message>
     <message>
-        <source>IODDs available</source>
-        <translation>IODD disponibles</translation>
+      <source>IODDs available</source>
+      <translation>IODD disponibles</translation>
     </message>
     <message>
-        <source>IODDs in</source>
-        <translation>IODD dans</translation>
+      <source>IODDs in</source>
+      <translation>IODD dans</translation>
     </message>
     <message>
-        <source>No IODDs found in current search path</source>
-        <translation>Aucune IODD trouvée dans le chemin de recherche actuel</translation>
+      <source>No IODDs found in current search path</source>
+      <translation>Aucune IODD trouvée dans le chemin de recherche actuel</translation>
     </message>
     <message>
-        <source>Please install the Korvell IODD package and select the folder containing the IODDs. Without IODDs you will not be able to connect to any IOLink devices.</source>
-        <translation>Veuillez installer le paquet IODD de Korvell et sélectionner le dossier contenant les IODD. Sans IODD, vous ne pourrez vous connecter à aucun appareil IO-Link.</translation>
+      <source>Please install the Korvell IODD package and select the folder containing the IODDs. Without IODDs you will not be able to connect to any IOLink devices.</source>
+      <translation>Veuillez installer le paquet IODD de Korvell et sélectionner le dossier contenant les IODD. Sans IODD, vous ne pourrez vous connecter à aucun appareil IO-Link.</translation>
     </message>
     <message>
-        <source>Product Name</source>
-        <translation>Nom du produit</translation>
+      <source>Product Name</source>
+      <translation>Nom du produit</translation>
     </message>
     <message>
-        <source>Read the IODD folder again.</source>
-        <translation>Relire le dossier des IODD.</translation>
+      <source>Read the IODD folder again.</source>
+      <translation>Relire le dossier des IODD.</translation>
     </message>
     <message>
-        <source>Unknown</source>
-        <translation>Inconnu</translation>
+      <source>Unknown</source>
+      <translation>Inconnu</translation>
     </message>
     <message>
-        <source>Vendor ID</source>
-        <translation>ID fabricant</translation>
+      <source>Vendor ID</source>
+      <translation>ID fabricant</translation>
     </message>
     <message>
-        <source>Vendor Name</source>
-        <translation>Nom du fabricant</translation>
+      <source>Vendor Name</source>
+      <translation>Nom du fabricant</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IqCommCommunicationHandler</name>
     <message>
-        <source>IO-Link device inaccessible on %1.</source>
-        <translation>Appareil IO-Link inaccessible sur %1.</translation>
+      <source>IO-Link device inaccessible on %1.</source>
+      <translation>Appareil IO-Link inaccessible sur %1.</translation>
     </message>
     <message>
-        <source>IO-Link error on %1.
+      <source>IO-Link error on %1.
 
 ISDU error: %2, code: %3.</source>
-        <translation>Erreur IO-Link sur %1.
+      <translation>Erreur IO-Link sur %1.
 
 Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
-        <source>IOLink communication error</source>
-        <translation>Erreur de communication IO-Link</translation>
+      <source>IOLink communication error</source>
+      <translation>Erreur de communication IO-Link</translation>
     </message>
     <message>
-        <source>IOLink device disconnected</source>
-        <translation>Appareil IO-Link déconnecté</translation>
+      <source>IOLink device disconnected</source>
+      <translation>Appareil IO-Link déconnecté</translation>
     </message>
     <message>
-        <source>IOLink lost connection</source>
-        <translation>Connexion IO-Link perdue</translation>
+      <source>IOLink lost connection</source>
+      <translation>Connexion IO-Link perdue</translation>
     </message>
     <message>
-        <source>IOLink not conected</source>
-        <translation>IO-Link non connecté</translation>
+      <source>IOLink not conected</source>
+      <translation>IO-Link non connecté</translation>
     </message>
     <message>
-        <source>IOLink not connected</source>
-        <translation>IO-Link non connecté</translation>
+      <source>IOLink not connected</source>
+      <translation>IO-Link non connecté</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>IqCommConnectionHandler</name>
     <message>
-        <source>The serial port %1 does not name a master port number.</source>
-        <translation>Le port série %1 n’indique aucun numéro de port maître.</translation>
+      <source>The serial port %1 does not name a master port number.</source>
+      <translation>Le port série %1 n’indique aucun numéro de port maître.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>MainHeader</name>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
+      <source>About</source>
+      <translation>À propos</translation>
     </message>
     <message>
-        <source>Check for Updates</source>
-        <translation>Rechercher des mises à jour</translation>
+      <source>Check for Updates</source>
+      <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
+      <source>Exit</source>
+      <translation>Quitter</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
+      <source>File</source>
+      <translation>Fichier</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+      <source>Help</source>
+      <translation>Aide</translation>
     </message>
     <message>
-        <source>Manage IODDs</source>
-        <translation>Gérer les IODD</translation>
+      <source>Manage IODDs</source>
+      <translation>Gérer les IODD</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
+      <source>Settings</source>
+      <translation>Paramètres</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>MenuEntryArrayDisplay</name>
     <message>
-        <source>None</source>
-        <translation>Aucun</translation>
+      <source>None</source>
+      <translation>Aucun</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>MenuEntryTextEdit</name>
     <message>
-        <source>Maximum length is </source>
-        <translation>La longueur maximale est de </translation>
+      <source>Maximum length is </source>
+      <translation>La longueur maximale est de </translation>
     </message>
     <message>
-        <source>Your text goes here</source>
-        <translation>Votre texte ici</translation>
+      <source>Your text goes here</source>
+      <translation>Votre texte ici</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>MenuEntryUndefined</name>
     <message>
-        <source>Undefined Entry, id:</source>
-        <translation>Entrée non définie, id :</translation>
+      <source>Undefined Entry, id:</source>
+      <translation>Entrée non définie, id :</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ProcessDataBox</name>
     <message>
-        <source>Process data</source>
-        <translation>Données de process</translation>
+      <source>Process data</source>
+      <translation>Données de process</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ProcessDataChart</name>
     <message>
-        <source>High</source>
-        <translation>Haut</translation>
+      <source>High</source>
+      <translation>Haut</translation>
     </message>
     <message>
-        <source>Low</source>
-        <translation>Bas</translation>
+      <source>Low</source>
+      <translation>Bas</translation>
     </message>
     <message>
-        <source>Process data chart settings.</source>
-        <translation>Paramètres du graphique des données de process.</translation>
+      <source>Process data chart settings.</source>
+      <translation>Paramètres du graphique des données de process.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ProcessDataHandler</name>
     <message>
-        <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
-        <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+      <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
+      <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
     <message>
-        <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
-        <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+      <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
+      <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ProcessDataPage</name>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Fichiers CSV (*.csv)</translation>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
-        <source>Clear data in charts.</source>
-        <translation>Effacer les données des graphiques.</translation>
+      <source>Clear data in charts.</source>
+      <translation>Effacer les données des graphiques.</translation>
     </message>
     <message>
-        <source>Copied chart data to clipboard.</source>
-        <translation>Données des graphiques copiées dans le presse-papiers.</translation>
+      <source>Copied chart data to clipboard.</source>
+      <translation>Données des graphiques copiées dans le presse-papiers.</translation>
     </message>
     <message>
-        <source>Copy to clipboard (Excel format).</source>
-        <translation>Copier dans le presse-papiers (format Excel).</translation>
+      <source>Copy to clipboard (Excel format).</source>
+      <translation>Copier dans le presse-papiers (format Excel).</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+      <source>OK</source>
+      <translation>OK</translation>
     </message>
     <message>
-        <source>Please choose a file</source>
-        <translation>Veuillez choisir un fichier</translation>
+      <source>Please choose a file</source>
+      <translation>Veuillez choisir un fichier</translation>
     </message>
     <message>
-        <source>Save as file.</source>
-        <translation>Enregistrer dans un fichier.</translation>
+      <source>Save as file.</source>
+      <translation>Enregistrer dans un fichier.</translation>
     </message>
     <message>
-        <source>Saving failed</source>
-        <translation>Échec de l&apos;enregistrement</translation>
+      <source>Saving failed</source>
+      <translation>Échec de l'enregistrement</translation>
     </message>
     <message>
-        <source>Start / pause process data.</source>
-        <translation>Démarrer / mettre en pause les données de process.</translation>
+      <source>Start / pause process data.</source>
+      <translation>Démarrer / mettre en pause les données de process.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ProcessDataValueRow</name>
     <message>
-        <source>UNDEFINED</source>
-        <translation>NON DÉFINI</translation>
+      <source>UNDEFINED</source>
+      <translation>NON DÉFINI</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>RoleChooser</name>
     <message>
-        <source>Observer</source>
-        <translation>Observateur</translation>
+      <source>Observer</source>
+      <translation>Observateur</translation>
     </message>
     <message>
-        <source>Maintenance</source>
-        <translation>Maintenance</translation>
+      <source>Maintenance</source>
+      <translation>Maintenance</translation>
     </message>
     <message>
-        <source>Specialist</source>
-        <translation>Spécialiste</translation>
+      <source>Specialist</source>
+      <translation>Spécialiste</translation>
     </message>
     <message>
-        <source>User role:</source>
-        <translation>Rôle utilisateur :</translation>
+      <source>User role:</source>
+      <translation>Rôle utilisateur :</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>SettingsDialog</name>
     <message>
-        <source>(applies at the next device search)</source>
-        <translation>(prend effet à la prochaine recherche d&apos;appareils)</translation>
+      <source>(applies at the next device search)</source>
+      <translation>(prend effet à la prochaine recherche d'appareils)</translation>
     </message>
     <message>
-        <source>(no master library found)</source>
-        <translation>(aucune bibliothèque de maître trouvée)</translation>
+      <source>(no master library found)</source>
+      <translation>(aucune bibliothèque de maître trouvée)</translation>
     </message>
     <message>
-        <source>Debug disabled</source>
-        <translation>Débogage désactivé</translation>
+      <source>Debug disabled</source>
+      <translation>Débogage désactivé</translation>
     </message>
     <message>
-        <source>Debug enabled</source>
-        <translation>Débogage activé</translation>
+      <source>Debug enabled</source>
+      <translation>Débogage activé</translation>
     </message>
     <message>
-        <source>Filter USB Devices</source>
-        <translation>Filtrer les appareils USB</translation>
+      <source>Filter USB Devices</source>
+      <translation>Filtrer les appareils USB</translation>
     </message>
     <message>
-        <source>IODD Directory</source>
-        <translation>Dossier des IODD</translation>
+      <source>IODD Directory</source>
+      <translation>Dossier des IODD</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>Langue</translation>
+      <source>Language</source>
+      <translation>Langue</translation>
     </message>
     <message>
-        <source>Language of the user interface</source>
-        <translation>Langue de l&apos;interface utilisateur</translation>
+      <source>Language of the user interface</source>
+      <translation>Langue de l'interface utilisateur</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
+      <source>Settings</source>
+      <translation>Paramètres</translation>
     </message>
     <message>
-        <source>Showing IOLink Devices only</source>
-        <translation>Seuls les appareils IO-Link sont affichés</translation>
+      <source>Showing IOLink Devices only</source>
+      <translation>Seuls les appareils IO-Link sont affichés</translation>
     </message>
     <message>
-        <source>Showing all USB devices</source>
-        <translation>Tous les appareils USB sont affichés</translation>
+      <source>Showing all USB devices</source>
+      <translation>Tous les appareils USB sont affichés</translation>
     </message>
     <message>
-        <source>Simulated master</source>
-        <translation>Maître simulé</translation>
+      <source>Simulated master</source>
+      <translation>Maître simulé</translation>
     </message>
     <message>
-        <source>Using the master library</source>
-        <translation>La bibliothèque du maître est utilisée</translation>
+      <source>Using the master library</source>
+      <translation>La bibliothèque du maître est utilisée</translation>
     </message>
     <message>
-        <source>Using the simulated master</source>
-        <translation>Le maître simulé est utilisé</translation>
+      <source>Using the simulated master</source>
+      <translation>Le maître simulé est utilisé</translation>
     </message>
     <message>
-        <source>Verbose debug logging</source>
-        <translation>Journal de débogage détaillé</translation>
+      <source>Verbose debug logging</source>
+      <translation>Journal de débogage détaillé</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>StatusFooter</name>
     <message>
-        <source>Not connected</source>
-        <translation>Non connecté</translation>
+      <source>Not connected</source>
+      <translation>Non connecté</translation>
     </message>
     <message>
-        <source>Status:</source>
-        <translation>État :</translation>
+      <source>Status:</source>
+      <translation>État :</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>ovinex-check</name>
     <message>
-        <source>IODD files or folders to check.</source>
-        <translation>Fichiers IODD ou dossiers à vérifier.</translation>
+      <source>IODD files or folders to check.</source>
+      <translation>Fichiers IODD ou dossiers à vérifier.</translation>
     </message>
     <message>
-        <source>Language of the texts: en, de or fr.</source>
-        <translation>Langue des textes : en, de ou fr.</translation>
+      <source>Language of the texts: en, de or fr.</source>
+      <translation>Langue des textes : en, de ou fr.</translation>
     </message>
     <message>
-        <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-        <translation type="vanished">Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d&apos;un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n&apos;est pas une description d&apos;appareil lisible échoue avec un texte &quot;error&quot;.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation type="vanished">Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte "error".</translation>
     </message>
     <message>
-        <source>Simulated seconds of process data polling.</source>
-        <translation>Secondes simulées de lecture des données process.</translation>
+      <source>Simulated seconds of process data polling.</source>
+      <translation>Secondes simulées de lecture des données process.</translation>
     </message>
     <message>
-        <source>Write the whole log to stderr.</source>
-        <translation>Écrire le journal complet sur stderr.</translation>
+      <source>Write the whole log to stderr.</source>
+      <translation>Écrire le journal complet sur stderr.</translation>
     </message>
     <message>
-        <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-        <translation>Fait passer des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée, que chaque référence de menu à une variable d’un type pris en charge est affichée, qu’un menu de paramètres nommé par l’IODD affiche des lignes et que l’entrée des données process affiche des éléments. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n’est pas une description d’appareil lisible échoue avec un texte &quot;error&quot;.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Fait passer des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée, que chaque référence de menu à une variable d’un type pris en charge est affichée, qu’un menu de paramètres nommé par l’IODD affiche des lignes et que l’entrée des données process affiche des éléments. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n’est pas une description d’appareil lisible échoue avec un texte "error".</translation>
     </message>
     <message>
-        <source>User role whose pages are measured: observer, maintenance or specialist.</source>
-        <translation>Rôle utilisateur dont les pages sont mesurées : observer, maintenance ou specialist.</translation>
+      <source>User role whose pages are measured: observer, maintenance or specialist.</source>
+      <translation>Rôle utilisateur dont les pages sont mesurées : observer, maintenance ou specialist.</translation>
     </message>
-</context>
+  </context>
 </TS>
