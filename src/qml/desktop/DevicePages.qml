@@ -23,6 +23,7 @@ ColumnLayout {
     readonly property var quickstartMenu: ioLink ? ioLink.getMenu("M_Quickstart") : null
     readonly property var diagnosisMenu: ioLink && diagnosisMenuId !== "" ? ioLink.getMenu(diagnosisMenuId) : null
     readonly property var observationMenu: ioLink && observationMenuId !== "" ? ioLink.getMenu(observationMenuId) : null
+    readonly property var parameterMenu: ioLink && parameterMenuId !== "" ? ioLink.getMenu(parameterMenuId) : null
 
     function roleMenuId(page) {
         return ioLink && ioLink.menuIdForRole ? ioLink.menuIdForRole(userRole, page) : ""
@@ -85,7 +86,9 @@ ColumnLayout {
         DeviceTabButton {
             objectName: "parametersTab"
             text: qsTr("Parameters")
-            shown: pages.hasDevice
+            // A role may have no parameter menu at all; an empty page helps nobody.
+            shown: pages.hasDevice && ViewLogic.menuHasRows(pages.parameterMenu)
+            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
         }
         DeviceTabButton {
             objectName: "processDataTab"
