@@ -147,7 +147,7 @@ Wert wurde erneut gelesen.</translation>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation>Kein Gerät ausgewählt.
+      <translation type="vanished">Kein Gerät ausgewählt.
 Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
     <message>
@@ -161,6 +161,10 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>Quickstart</source>
       <translation>Schnellstart</translation>
+    </message>
+    <message>
+      <source>Observation</source>
+      <translation>Beobachtung</translation>
     </message>
   </context>
   <context>
@@ -687,6 +691,25 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>RoleChooser</name>
+    <message>
+      <source>Observer</source>
+      <translation>Beobachter</translation>
+    </message>
+    <message>
+      <source>Maintenance</source>
+      <translation>Instandhaltung</translation>
+    </message>
+    <message>
+      <source>Specialist</source>
+      <translation>Spezialist</translation>
+    </message>
+    <message>
+      <source>User role:</source>
+      <translation>Benutzerrolle:</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
@@ -771,8 +794,8 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Sprache der Texte: en, de oder fr.</translation>
     </message>
     <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter &quot;omitted&quot; und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem &quot;error&quot;-Text.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation type="vanished">Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
@@ -781,6 +804,14 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Write the whole log to stderr.</source>
       <translation>Das vollständige Protokoll auf stderr ausgeben.</translation>
+    </message>
+    <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Führt IODD-Dateien durch eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird, jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird, ein von der IODD genanntes Parametermenü Zeilen zeigt und die Prozessdaten-Eingabe Werte zeigt. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
+    </message>
+    <message>
+      <source>User role whose pages are measured: observer, maintenance or specialist.</source>
+      <translation>Benutzerrolle, deren Seiten gemessen werden: observer, maintenance oder specialist.</translation>
     </message>
   </context>
 </TS>

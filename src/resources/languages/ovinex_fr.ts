@@ -147,7 +147,7 @@ Valeur relue.</translation>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation>Aucun appareil sélectionné.
+      <translation type="vanished">Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
@@ -161,6 +161,10 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     <message>
       <source>Quickstart</source>
       <translation>Démarrage rapide</translation>
+    </message>
+    <message>
+      <source>Observation</source>
+      <translation>Observation</translation>
     </message>
   </context>
   <context>
@@ -687,6 +691,25 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>RoleChooser</name>
+    <message>
+      <source>Observer</source>
+      <translation>Observateur</translation>
+    </message>
+    <message>
+      <source>Maintenance</source>
+      <translation>Maintenance</translation>
+    </message>
+    <message>
+      <source>Specialist</source>
+      <translation>Spécialiste</translation>
+    </message>
+    <message>
+      <source>User role:</source>
+      <translation>Rôle utilisateur :</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
@@ -771,8 +794,8 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Langue des textes : en, de ou fr.</translation>
     </message>
     <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte &quot;error&quot;.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation type="vanished">Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte "error".</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
@@ -781,6 +804,14 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Write the whole log to stderr.</source>
       <translation>Écrire le journal complet sur stderr.</translation>
+    </message>
+    <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Fait passer des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée, que chaque référence de menu à une variable d’un type pris en charge est affichée, qu’un menu de paramètres nommé par l’IODD affiche des lignes et que l’entrée des données process affiche des éléments. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n’est pas une description d’appareil lisible échoue avec un texte "error".</translation>
+    </message>
+    <message>
+      <source>User role whose pages are measured: observer, maintenance or specialist.</source>
+      <translation>Rôle utilisateur dont les pages sont mesurées : observer, maintenance ou specialist.</translation>
     </message>
   </context>
 </TS>
