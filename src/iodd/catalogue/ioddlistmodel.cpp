@@ -1,6 +1,7 @@
 #include "ioddlistmodel.h"
 
 #include "app/applicationsettings.h"
+#include "iodd/catalogue/ioddchoice.h"
 #include "iodd/catalogue/ioddentry.h"
 
 #include <QDebug>
@@ -168,4 +169,10 @@ IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) c
     if (matchCount > 1)
         qWarning() << "IODD: found" << matchCount << "matching for" << productId;
     return latest;
+}
+
+QVariantList IODDListModel::matchingIodds(const QString &productId) const
+{
+    int matchCount = 0;
+    return IoddChoice::describe(entries, findEntry(productId, matchCount), productId);
 }

@@ -43,7 +43,8 @@ Item {
             ColumnLayout {
                 id: leftColumn
                 readonly property real titleWidth: Math.max(productName.titleImplicitWidth, vendorName.titleImplicitWidth,
-                                                            productId.titleImplicitWidth, ioddVersion.titleImplicitWidth)
+                                                            productId.titleImplicitWidth, ioddVersion.titleImplicitWidth,
+                                                            ioddChoice.titleImplicitWidth)
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 Layout.alignment: Qt.AlignTop
@@ -80,6 +81,13 @@ Item {
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("IODD Version")
                     value: page.entry ? page.shown(page.entry.ioddVersion) + ", " + page.shown(page.entry.ioddReleaseDate) : page.unknown
+                }
+                IoddChoiceFields {
+                    id: ioddChoice
+                    Layout.fillWidth: true
+                    titleWidth: leftColumn.titleWidth
+                    catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
+                    productId: page.item ? page.item.productId : ""
                 }
             }
 
