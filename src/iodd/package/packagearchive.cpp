@@ -91,7 +91,8 @@ bool PackageArchive::unpack(const QString &zipPath, const QString &folder)
 
 bool PackageArchive::process(QIODevice *device, int depth, const QString &folder)
 {
-    if (!checkDirectory(device, depth))
+    // The library reads from where the device stands.
+    if (!checkDirectory(device, depth) || !device->seek(0))
         return false;
     KZip zip(device);
     if (!zip.open(QIODevice::ReadOnly))
