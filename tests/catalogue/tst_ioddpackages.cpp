@@ -5,6 +5,7 @@
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/package/ioddfolder.h"
 #include "iodd/package/ioddimporter.h"
+#include "iodd/package/ioddlisting.h"
 #include "iodd/package/packagearchive.h"
 
 #include <QBuffer>
@@ -410,6 +411,12 @@ void TestIoddPackages::catalogueTellsWhichIoddIsUsedAndWhy()
     QCOMPARE(matches.at(1).toMap().value("releaseDate").toString(), QString("2020-01-01"));
     QCOMPARE(matches.at(1).toMap().value("used").toBool(), false);
     QVERIFY(catalogue.matchingIodds("OVX999").isEmpty());
+
+    // The command line's listing marks the same one used.
+    const QList<QJsonObject> listed = IoddListing::describe(ioddFolder());
+    QCOMPARE(listed.size(), 2);
+    for (const QJsonObject &iodd : listed)
+        QCOMPARE(iodd.value("used").toBool(), iodd.value("releaseDate").toString() == "2026-12-01");
 }
 
 OVINEX_TEST_MAIN(TestIoddPackages)

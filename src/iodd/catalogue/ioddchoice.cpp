@@ -7,6 +7,22 @@
 
 #include <algorithm>
 
+IODDEntry *IoddChoice::choose(const QList<IODDEntry *> &entries, const QString &productId, int *matchCount)
+{
+    IODDEntry *latest = nullptr;
+    int matches = 0;
+    for (IODDEntry *entry : entries) {
+        if (!entry->isMatchingProductId(productId))
+            continue;
+        ++matches;
+        if (!latest || entry->getIODDReleaseDate() > latest->getIODDReleaseDate())
+            latest = entry;
+    }
+    if (matchCount)
+        *matchCount = matches;
+    return latest;
+}
+
 QVariantList IoddChoice::describe(const QList<IODDEntry *> &entries, const IODDEntry *chosen, const QString &productId)
 {
     QList<const IODDEntry *> matching;

@@ -156,16 +156,7 @@ void IODDListModel::watch(const QString &path)
 
 IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) const
 {
-    IODDEntry *latest = nullptr;
-    matchCount = 0;
-    for (IODDEntry *entry : entries) {
-        if (!entry->isMatchingProductId(productId))
-            continue;
-        ++matchCount;
-        // Strictly greater: on equal dates the entry scanned first stays.
-        if (!latest || entry->getIODDReleaseDate() > latest->getIODDReleaseDate())
-            latest = entry;
-    }
+    IODDEntry *latest = IoddChoice::choose(entries, productId, &matchCount);
     if (matchCount > 1)
         qWarning() << "IODD: found" << matchCount << "matching for" << productId;
     return latest;
@@ -173,6 +164,6 @@ IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) c
 
 QVariantList IODDListModel::matchingIodds(const QString &productId) const
 {
-    int matchCount = 0;
-    return IoddChoice::describe(entries, findEntry(productId, matchCount), productId);
+    // Not through findEntry: QML asks on every rescan, and the warning is for the device's own lookup.
+    return IoddChoice::describe(entries, IoddChoice::choose(entries, productId), productId);
 }
