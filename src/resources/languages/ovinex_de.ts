@@ -783,4 +783,290 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Das vollständige Protokoll auf stderr ausgeben.</translation>
     </message>
   </context>
+  <context>
+    <name>IoddChoiceFields</name>
+    <message>
+      <source>%1 (released %2)</source>
+      <translation>%1 (veröffentlicht %2)</translation>
+    </message>
+    <message>
+      <source>IODD File</source>
+      <translation>IODD-Datei</translation>
+    </message>
+    <message>
+      <source>No matching IODD</source>
+      <translation>Keine passende IODD</translation>
+    </message>
+    <message>
+      <source>Also matching</source>
+      <translation>Ebenfalls passend</translation>
+    </message>
+    <message>
+      <source>Chosen by the rule: latest release date</source>
+      <translation>Gewählt nach der Regel: neuestes Veröffentlichungsdatum</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddDropArea</name>
+    <message>
+      <source>Drop IODD packages (.zip) or IODD files (.xml) to import them</source>
+      <translation>IODD-Pakete (.zip) oder IODD-Dateien (.xml) hier ablegen, um sie zu importieren</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddFolder</name>
+    <message>
+      <source>%1 is not an IODD file of the IODD folder %2.</source>
+      <translation>%1 ist keine IODD-Datei des IODD-Ordners %2.</translation>
+    </message>
+    <message>
+      <source>The folder %1 could not be removed completely.</source>
+      <translation>Der Ordner %1 konnte nicht vollständig entfernt werden.</translation>
+    </message>
+    <message>
+      <source>These files could not be removed: %1</source>
+      <translation>Diese Dateien konnten nicht entfernt werden: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImportResult</name>
+    <message>
+      <source>imported</source>
+      <translation>importiert</translation>
+    </message>
+    <message>
+      <source>already present</source>
+      <translation>bereits vorhanden</translation>
+    </message>
+    <message>
+      <source>not used: a newer release is present</source>
+      <translation>nicht verwendet: eine neuere Version ist vorhanden</translation>
+    </message>
+    <message>
+      <source>refused</source>
+      <translation>abgelehnt</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImportSummaryDialog</name>
+    <message>
+      <source>Importing IODDs</source>
+      <translation>IODDs werden importiert</translation>
+    </message>
+    <message>
+      <source>IODD Import</source>
+      <translation>IODD-Import</translation>
+    </message>
+    <message>
+      <source>Every file was imported or was already present.</source>
+      <translation>Alle Dateien wurden importiert oder waren bereits vorhanden.</translation>
+    </message>
+    <message>
+      <source>Not every file could be imported; see the reasons below.</source>
+      <translation>Nicht alle Dateien konnten importiert werden; die Gründe stehen unten.</translation>
+    </message>
+    <message>
+      <source>Folder: %1</source>
+      <translation>Ordner: %1</translation>
+    </message>
+    <message>
+      <source>Left out: %1</source>
+      <translation>Nicht übernommen: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImporter</name>
+    <message>
+      <source>The file does not exist or cannot be read.</source>
+      <translation>Die Datei existiert nicht oder kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>Only IODD packages (.zip) and IODD files (.xml) can be imported.</source>
+      <translation>Nur IODD-Pakete (.zip) und IODD-Dateien (.xml) können importiert werden.</translation>
+    </message>
+    <message>
+      <source>The IODD folder %1 cannot be created.</source>
+      <translation>Der IODD-Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>No temporary folder can be created beside the IODD folder: %1</source>
+      <translation>Neben dem IODD-Ordner kann kein temporärer Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+      <source>%1: not a device description</source>
+      <translation>%1: keine Gerätebeschreibung</translation>
+    </message>
+    <message>
+      <source>No device description (IODD) found.</source>
+      <translation>Keine Gerätebeschreibung (IODD) gefunden.</translation>
+    </message>
+    <message>
+      <source>The same release of this device is already in the IODD folder.</source>
+      <translation>Dieselbe Version dieses Geräts liegt bereits im IODD-Ordner.</translation>
+    </message>
+    <message>
+      <source>The package could not be moved into the IODD folder %1.</source>
+      <translation>Das Paket konnte nicht in den IODD-Ordner %1 verschoben werden.</translation>
+    </message>
+    <message>
+      <source>A newer release of this device is in the IODD folder and will be used.</source>
+      <translation>Eine neuere Version dieses Geräts liegt im IODD-Ordner und wird verwendet.</translation>
+    </message>
+    <message>
+      <source>Cannot create the temporary folder %1.</source>
+      <translation>Der temporäre Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>Cannot copy %1 into the temporary folder.</source>
+      <translation>%1 kann nicht in den temporären Ordner kopiert werden.</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddPackageActions</name>
+    <message>
+      <source>Import…</source>
+      <translation>Importieren…</translation>
+    </message>
+    <message>
+      <source>Import IODD packages (.zip) or IODD files (.xml) into the IODD folder.</source>
+      <translation>IODD-Pakete (.zip) oder IODD-Dateien (.xml) in den IODD-Ordner importieren.</translation>
+    </message>
+    <message>
+      <source>Remove…</source>
+      <translation>Entfernen…</translation>
+    </message>
+    <message>
+      <source>Import IODDs</source>
+      <translation>IODDs importieren</translation>
+    </message>
+    <message>
+      <source>IODD packages and files (*.zip *.xml)</source>
+      <translation>IODD-Pakete und -Dateien (*.zip *.xml)</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <source>Remove IODD</source>
+      <translation>IODD entfernen</translation>
+    </message>
+    <message>
+      <source>%1 lies outside the IODD folder and is not removed.</source>
+      <translation>%1 liegt außerhalb des IODD-Ordners und wird nicht entfernt.</translation>
+    </message>
+    <message>
+      <source>Remove the IODD %1? These will be deleted from the disk:</source>
+      <translation>Die IODD %1 entfernen? Folgendes wird von der Festplatte gelöscht:</translation>
+    </message>
+    <message>
+      <source>IODD not removed</source>
+      <translation>IODD nicht entfernt</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddPackages</name>
+    <message>
+      <source>Importing %1…</source>
+      <translation>%1 wird importiert…</translation>
+    </message>
+    <message>
+      <source>Importing %1 (%2 of %3)…</source>
+      <translation>%1 wird importiert (%2 von %3)…</translation>
+    </message>
+  </context>
+  <context>
+    <name>PackageArchive</name>
+    <message>
+      <source>The file cannot be read: %1</source>
+      <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>The archive is damaged or is not a zip file.</source>
+      <translation>Das Archiv ist beschädigt oder keine ZIP-Datei.</translation>
+    </message>
+    <message>
+      <source>The archive holds more than %1 entries.</source>
+      <translation>Das Archiv enthält mehr als %1 Einträge.</translation>
+    </message>
+    <message>
+      <source>The archive names a file outside its own folder: %1</source>
+      <translation>Das Archiv nennt eine Datei außerhalb seines eigenen Ordners: %1</translation>
+    </message>
+    <message>
+      <source>The archive holds a symbolic link: %1</source>
+      <translation>Das Archiv enthält einen symbolischen Link: %1</translation>
+    </message>
+    <message>
+      <source>The archive holds an encrypted file: %1</source>
+      <translation>Das Archiv enthält eine verschlüsselte Datei: %1</translation>
+    </message>
+    <message>
+      <source>The archive nests zip files more than one level deep: %1</source>
+      <translation>Das Archiv verschachtelt ZIP-Dateien tiefer als eine Ebene: %1</translation>
+    </message>
+    <message>
+      <source>The file %1 would unpack to more than 50 MB.</source>
+      <translation>Die Datei %1 wäre entpackt größer als 50 MB.</translation>
+    </message>
+    <message>
+      <source>The file %1 is compressed more than a hundredfold, as only a zip bomb is.</source>
+      <translation>Die Datei %1 ist mehr als hundertfach komprimiert, wie nur eine ZIP-Bombe.</translation>
+    </message>
+    <message>
+      <source>The archive would unpack to more than 200 MB.</source>
+      <translation>Das Archiv wäre entpackt größer als 200 MB.</translation>
+    </message>
+    <message>
+      <source>Cannot create the folder %1.</source>
+      <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>Cannot write %1: %2</source>
+      <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>Cannot write %1.</source>
+      <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 cannot be read.</source>
+      <translation>Das Archiv ist beschädigt: %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 is larger than it says.</source>
+      <translation>Das Archiv ist beschädigt: %1 ist größer als angegeben.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 cannot be read completely.</source>
+      <translation>Das Archiv ist beschädigt: %1 kann nicht vollständig gelesen werden.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ZipDirectoryScan</name>
+    <message>
+      <source>The archive is damaged: it is too short to be a zip file.</source>
+      <translation>Das Archiv ist beschädigt: es ist zu kurz für eine ZIP-Datei.</translation>
+    </message>
+    <message>
+      <source>The archive cannot be read.</source>
+      <translation>Das Archiv kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents is missing.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis fehlt.</translation>
+    </message>
+    <message>
+      <source>The archive uses the zip64 format, which IODD packages never need.</source>
+      <translation>Das Archiv nutzt das Zip64-Format, das IODD-Pakete nie brauchen.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents lies outside the file.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents is cut short.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis ist abgeschnitten.</translation>
+    </message>
+  </context>
 </TS>
