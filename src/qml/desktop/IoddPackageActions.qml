@@ -69,7 +69,7 @@ RowLayout {
         }
 
         ColumnLayout {
-            anchors.fill: parent
+            width: removeDialog.availableWidth
             spacing: 8
             Label {
                 objectName: "ioddRemoveQuestion"
@@ -93,6 +93,7 @@ RowLayout {
 
     Dialog {
         id: removeErrorDialog
+        objectName: "ioddRemoveErrorDialog"
         parent: Overlay.overlay
         anchors.centerIn: parent
         width: Math.min(560, parent ? parent.width - 40 : 560)
@@ -101,7 +102,7 @@ RowLayout {
         title: qsTr("IODD not removed")
         footer: DialogButtons {}
         Label {
-            width: parent.width
+            width: removeErrorDialog.availableWidth
             wrapMode: Text.Wrap
             text: actions.removalError
         }
