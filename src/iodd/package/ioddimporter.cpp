@@ -157,9 +157,8 @@ QList<IoddImportResult> IoddImporter::importStaged(const QString &source, const 
         result.iodd = QFileInfo(candidate.path).fileName();
         result.status = statusOf(candidate, candidates);
         result.skipped = skipped;
-        if (result.status == IoddImportResult::AlreadyPresent)
-            result.reason = tr("The same release of this device is already in the IODD folder.");
-        else
+        // The status says it all; a reason is for refusals.
+        if (result.status != IoddImportResult::AlreadyPresent)
             packages[candidate.folderName].append(candidate);
         results.append(result);
     }
@@ -192,10 +191,6 @@ QList<IoddImportResult> IoddImporter::importStaged(const QString &source, const 
     }
     for (const Candidate &candidate : qAsConst(candidates))
         known.append({ candidate.vendorId, candidate.deviceId, candidate.releaseDate });
-    for (IoddImportResult &result : results) {
-        if (result.status == IoddImportResult::NotUsed)
-            result.reason = tr("A newer release of this device is in the IODD folder and will be used.");
-    }
     return results;
 }
 

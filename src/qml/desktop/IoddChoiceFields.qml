@@ -10,7 +10,8 @@ ColumnLayout {
     property string productId: ""
     property real titleWidth: 0
     readonly property real titleImplicitWidth: Math.max(fileField.titleImplicitWidth,
-                                                         othersField.visible ? othersField.titleImplicitWidth : 0)
+                                                         othersField.visible ? othersField.titleImplicitWidth : 0,
+                                                         ruleField.visible ? ruleField.titleImplicitWidth : 0)
     // Bumped on every rescan: the catalogue's entries are replaced then.
     property int revision: 0
     readonly property var matches: {
@@ -23,7 +24,7 @@ ColumnLayout {
         var others = []
         for (var i = 1; i < matches.length; ++i)
             others.push(qsTr("%1 (released %2)").arg(matches[i].fileName).arg(matches[i].releaseDate))
-        return others.join(", ")
+        return others.join("\n")
     }
 
     spacing: 8
@@ -52,6 +53,16 @@ ColumnLayout {
         visible: choice.matches.length > 1
         titleWidth: choice.titleWidth
         title: qsTr("Also matching")
-        value: choice.otherText() + "\n" + qsTr("Chosen by the rule: latest release date")
+        maximumLineCount: 4
+        value: choice.otherText()
+    }
+    IdentityField {
+        id: ruleField
+        objectName: "ioddRule"
+        Layout.fillWidth: true
+        visible: othersField.visible
+        titleWidth: choice.titleWidth
+        title: qsTr("Chosen by")
+        value: qsTr("the latest release date")
     }
 }

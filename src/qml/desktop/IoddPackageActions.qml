@@ -60,7 +60,20 @@ RowLayout {
         modal: true
         z: 10
         title: qsTr("Remove IODD")
-        footer: DialogButtons { acceptable: removeDialog.targets.length > 0 }
+        footer: DialogButtonBox {
+            Button {
+                objectName: "ioddRemoveConfirmButton"
+                flat: true
+                visible: removeDialog.targets.length > 0
+                text: qsTr("Remove")
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            }
+            Button {
+                flat: true
+                text: qsTr("Cancel")
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            }
+        }
 
         onAccepted: {
             actions.removalError = actions.packages.remove(removeDialog.ioddPath)

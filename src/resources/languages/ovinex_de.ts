@@ -786,6 +786,14 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>IoddChoiceFields</name>
     <message>
+      <source>Chosen by</source>
+      <translation>Gewählt nach</translation>
+    </message>
+    <message>
+      <source>the latest release date</source>
+      <translation>dem neuesten Veröffentlichungsdatum</translation>
+    </message>
+    <message>
       <source>%1 (released %2)</source>
       <translation>%1 (veröffentlicht %2)</translation>
     </message>
@@ -800,10 +808,6 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Also matching</source>
       <translation>Ebenfalls passend</translation>
-    </message>
-    <message>
-      <source>Chosen by the rule: latest release date</source>
-      <translation>Gewählt nach der Regel: neuestes Veröffentlichungsdatum</translation>
     </message>
   </context>
   <context>
@@ -901,16 +905,8 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Keine Gerätebeschreibung (IODD) gefunden.</translation>
     </message>
     <message>
-      <source>The same release of this device is already in the IODD folder.</source>
-      <translation>Dieselbe Version dieses Geräts liegt bereits im IODD-Ordner.</translation>
-    </message>
-    <message>
       <source>The package could not be moved into the IODD folder %1.</source>
       <translation>Das Paket konnte nicht in den IODD-Ordner %1 verschoben werden.</translation>
-    </message>
-    <message>
-      <source>A newer release of this device is in the IODD folder and will be used.</source>
-      <translation>Eine neuere Version dieses Geräts liegt im IODD-Ordner und wird verwendet.</translation>
     </message>
     <message>
       <source>Cannot create the temporary folder %1.</source>
@@ -923,6 +919,14 @@ ISDU-Fehler: %2, Code: %3.</translation>
   </context>
   <context>
     <name>IoddPackageActions</name>
+    <message>
+      <source>Remove</source>
+      <translation>Entfernen</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
     <message>
       <source>Import…</source>
       <translation>Importieren…</translation>

@@ -786,6 +786,14 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>IoddChoiceFields</name>
     <message>
+      <source>Chosen by</source>
+      <translation>Choisie selon</translation>
+    </message>
+    <message>
+      <source>the latest release date</source>
+      <translation>la date de publication la plus récente</translation>
+    </message>
+    <message>
       <source>%1 (released %2)</source>
       <translation>%1 (publié le %2)</translation>
     </message>
@@ -800,10 +808,6 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Also matching</source>
       <translation>Correspondent aussi</translation>
-    </message>
-    <message>
-      <source>Chosen by the rule: latest release date</source>
-      <translation>Choisie selon la règle : date de publication la plus récente</translation>
     </message>
   </context>
   <context>
@@ -901,16 +905,8 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Aucune description d’appareil (IODD) trouvée.</translation>
     </message>
     <message>
-      <source>The same release of this device is already in the IODD folder.</source>
-      <translation>La même version de cet appareil se trouve déjà dans le dossier IODD.</translation>
-    </message>
-    <message>
       <source>The package could not be moved into the IODD folder %1.</source>
       <translation>Le paquet n’a pas pu être déplacé dans le dossier IODD %1.</translation>
-    </message>
-    <message>
-      <source>A newer release of this device is in the IODD folder and will be used.</source>
-      <translation>Une version plus récente de cet appareil se trouve dans le dossier IODD et sera utilisée.</translation>
     </message>
     <message>
       <source>Cannot create the temporary folder %1.</source>
@@ -923,6 +919,14 @@ Erreur ISDU : %2, code : %3.</translation>
   </context>
   <context>
     <name>IoddPackageActions</name>
+    <message>
+      <source>Remove</source>
+      <translation>Supprimer</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
     <message>
       <source>Import…</source>
       <translation>Importer…</translation>
