@@ -82,13 +82,6 @@ Item {
                     title: qsTr("IODD Version")
                     value: page.entry ? page.shown(page.entry.ioddVersion) + ", " + page.shown(page.entry.ioddReleaseDate) : page.unknown
                 }
-                IoddChoiceFields {
-                    id: ioddChoice
-                    Layout.fillWidth: true
-                    titleWidth: leftColumn.titleWidth
-                    catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
-                    productId: page.item ? page.item.productId : ""
-                }
             }
 
             ColumnLayout {
@@ -145,6 +138,15 @@ Item {
                 fillMode: Image.PreserveAspectFit
                 source: page.item && page.item.deviceSymbol ? ViewLogic.fileUrl(page.item.deviceSymbol) : ""
             }
+        }
+
+        // Below both columns: file names are long.
+        IoddChoiceFields {
+            id: ioddChoice
+            Layout.fillWidth: true
+            titleWidth: leftColumn.titleWidth
+            catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
+            productId: page.item ? page.item.productId : ""
         }
 
         RowLayout {

@@ -92,7 +92,7 @@ Dialog {
                     Layout.fillWidth: true
                     wrapMode: Text.Wrap
                     color: dialog.rowColor(modelData.status)
-                    text: modelData.reason ? modelData.statusText + ": " + modelData.reason : modelData.statusText
+                    text: modelData.reason ? qsTr("%1: %2").arg(modelData.statusText).arg(modelData.reason) : modelData.statusText
                 }
                 Label {
                     Layout.fillWidth: true

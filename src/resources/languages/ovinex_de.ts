@@ -854,6 +854,10 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>IoddImportSummaryDialog</name>
     <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
       <source>Importing IODDs</source>
       <translation>IODDs werden importiert</translation>
     </message>

@@ -854,6 +854,10 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>IoddImportSummaryDialog</name>
     <message>
+      <source>%1: %2</source>
+      <translation>%1 : %2</translation>
+    </message>
+    <message>
       <source>Importing IODDs</source>
       <translation>Importation des IODD</translation>
     </message>
