@@ -1,8 +1,9 @@
 #include "application.h"
 
 #include "applicationsettings.h"
+#include "binding/iolinkwrapper.h"
 #include "connection/iolinkdevice.h"
-#include "device/iolinkwrapper.h"
+#include "core/logcategories.h"
 #include "discovery/deviceitem.h"
 #include "discovery/devicesfiltermodel.h"
 #include "discovery/deviceslistmodel.h"
@@ -49,7 +50,7 @@ void Application::init()
     createModels();
     publishContextProperties();
     addImportPaths();
-    qDebug() << "qmlengine import paths" << engine->importPathList();
+    qCDebug(lcApp) << "qmlengine import paths" << engine->importPathList();
     loadMainQml();
 }
 
@@ -72,9 +73,21 @@ void Application::createModels()
     // The default folder starts out holding the sample device, so a first start has something to show.
     SamplePackage::installInto(ApplicationSettings::defaultIoddSearchPath());
 #endif
-    ioddModel = new IODDListModel(this);
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    ioddModel = new IODDListModel(settings->getIoddSearchPath(), this);
+    connect(ioddModel, &IODDListModel::ioddSearchPathChanged, settings,
+            [this, settings]() { settings->setIoddSearchPath(ioddModel->getIoddSearchPath()); });
     devicesModel = new DevicesListModel(ioddModel, this);
+    devicesModel->setSensorStore(settings->getSensorStore());
+    devicesModel->setLanguage(settings->getLanguage());
+    devicesModel->setMasterChoice(settings->masterChoice());
+    const auto passMasterChoice = [this, settings]() { devicesModel->setMasterChoice(settings->masterChoice()); };
+    connect(settings, &ApplicationSettings::simulatedMasterChanged, devicesModel, passMasterChoice);
+    connect(settings, &ApplicationSettings::simulatedDevicesChanged, devicesModel, passMasterChoice);
     devicesFilterModel = new DevicesFilterModel(this);
+    devicesFilterModel->setFilterActive(settings->getFilterUsbDevices());
+    connect(settings, &ApplicationSettings::filterUsbDevicesChanged, devicesFilterModel,
+            [this, settings]() { devicesFilterModel->setFilterActive(settings->getFilterUsbDevices()); });
     devicesFilterModel->setSourceModel(devicesModel);
 }
 
@@ -99,9 +112,9 @@ void Application::addImportPaths()
 void Application::loadMainQml()
 {
     const QString mainQml = ApplicationSettings::instance()->isMobile() ? mobileMainQml : desktopMainQml;
-    qDebug() << "load engine";
+    qCDebug(lcApp) << "load engine";
     engine->load(QUrl(mainQml));
-    qDebug() << "loaded engine";
+    qCDebug(lcApp) << "loaded engine";
 }
 
 void Application::setLanguage(const QString &language)
@@ -109,8 +122,8 @@ void Application::setLanguage(const QString &language)
     qInfo() << Q_FUNC_INFO << "Change language to:" << language;
     // Removed every time, also when empty: installing it again would list it twice.
     removeTranslator(&translator);
-    if (devicesModel && devicesModel->getCurrentDevice())
-        devicesModel->getCurrentDevice()->setLanguage(language);
+    if (devicesModel)
+        devicesModel->setLanguage(language);
     // Non-null empty delimiters and suffix: exactly this file, no fallback to similar names.
     translator.load(QStringLiteral(":/languages/ovinex_") + language + QStringLiteral(".qm"), QString(),
                     QStringLiteral(""), QStringLiteral(""));

@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
 {
     auto *application = new Application(argc, argv);
     ApplicationSettings *settings = ApplicationSettings::instance();
-    LogHandler::setSettings(settings);
 
     const QString dataPath = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     const QDir dataDirectory(dataPath);

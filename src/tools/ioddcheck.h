@@ -23,6 +23,7 @@ public:
     {
         int seconds = 1;
         bool verbose = false;
+        QString language = QStringLiteral("en");
     };
 
     explicit IoddCheck(const Options &options, QObject *parent = nullptr);

@@ -30,7 +30,11 @@ class IOLinkWrapper : public QObject
 public:
     static constexpr uint measurementQualityIndex = 207;
 
-    explicit IOLinkWrapper(const QString &ioddPath, QObject *parent = nullptr);
+    // Loads the description with the texts of the given language (one of languages()).
+    explicit IOLinkWrapper(const QString &ioddPath, const QString &language = QStringLiteral("en"),
+                           QObject *parent = nullptr);
+    // The languages whose standard texts the program ships.
+    static QStringList languages() { return { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") }; }
     ~IOLinkWrapper() override;
 
     // All menu entries, menu by menu; the menu entry handler takes them over.
