@@ -1,8 +1,7 @@
 #include "applicationsettings.h"
 
-#include "debugflag.h"
-
-#include "discovery/deviceitem.h"
+#include "binding/iolinkwrapper.h"
+#include "core/logcategories.h"
 #include "master/masterlibrary.h"
 
 #include <QCoreApplication>
@@ -41,7 +40,7 @@ ApplicationSettings::ApplicationSettings()
     settings = new QSettings(QSettings::UserScope, QCoreApplication::organizationName(),
                              QCoreApplication::applicationName(), this);
     debugEnabled = settings->value(keyDebugEnabled, false).toBool();
-    DebugFlag::setEnabled(debugEnabled);
+    LogCategories::setVerbose(debugEnabled);
     if (mobileLayout)
         sensorStore = new QSettings(QSettings::UserScope, QCoreApplication::organizationName(),
                                     QCoreApplication::applicationName() + QStringLiteral("-sensors"), this);
@@ -77,13 +76,13 @@ void ApplicationSettings::setIoddSearchPath(const QString &path)
 bool ApplicationSettings::getFilterUsbDevices() const
 {
     const bool filter = settings->value(keyFilterUsbDevices, true).toBool();
-    qDebug() << Q_FUNC_INFO << "filter" << filter;
+    qCDebug(lcApp) << Q_FUNC_INFO << "filter" << filter;
     return filter;
 }
 
 void ApplicationSettings::setFilterUsbDevices(bool filter)
 {
-    qDebug() << Q_FUNC_INFO << filter;
+    qCDebug(lcApp) << Q_FUNC_INFO << filter;
     settings->setValue(keyFilterUsbDevices, filter);
     settings->sync();
     emit filterUsbDevicesChanged();
@@ -91,24 +90,24 @@ void ApplicationSettings::setFilterUsbDevices(bool filter)
 
 void ApplicationSettings::setDebugEnabled(bool enabled)
 {
-    qDebug() << Q_FUNC_INFO << enabled;
+    qCDebug(lcApp) << Q_FUNC_INFO << enabled;
     settings->setValue(keyDebugEnabled, enabled);
     settings->sync();
     debugEnabled = enabled;
-    DebugFlag::setEnabled(enabled);
+    LogCategories::setVerbose(enabled);
     emit debugEnabledChanged();
 }
 
 QString ApplicationSettings::getLanguage() const
 {
     const QString language = settings->value(keyLanguage, defaultLanguage).toString();
-    qDebug() << "language" << language;
+    qCDebug(lcApp) << "language" << language;
     return language;
 }
 
 void ApplicationSettings::setLanguage(const QString &language)
 {
-    qDebug() << Q_FUNC_INFO << language;
+    qCDebug(lcApp) << Q_FUNC_INFO << language;
     settings->setValue(keyLanguage, language);
     settings->sync();
     emit languageChanged();
@@ -116,7 +115,7 @@ void ApplicationSettings::setLanguage(const QString &language)
 
 QStringList ApplicationSettings::getLanguages() const
 {
-    return { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") };
+    return IOLinkWrapper::languages();
 }
 
 QString ApplicationSettings::getUserRole() const
@@ -150,7 +149,7 @@ bool ApplicationSettings::simulatedMaster() const
 
 void ApplicationSettings::setSimulatedMaster(bool simulated)
 {
-    qDebug() << Q_FUNC_INFO << simulated;
+    qCDebug(lcApp) << Q_FUNC_INFO << simulated;
     settings->setValue(keySimulatedMaster, simulated);
     settings->sync();
     emit simulatedMasterChanged();
@@ -158,12 +157,12 @@ void ApplicationSettings::setSimulatedMaster(bool simulated)
 
 QStringList ApplicationSettings::defaultSimulatedDevices()
 {
-    QStringList files;
-    const QDir sample(sampleDeviceFolder);
-    const QStringList names = sample.entryList({ QStringLiteral("*.xml") }, QDir::Files, QDir::Name);
-    for (const QString &name : names)
-        files << sample.filePath(name);
-    return files;
+    return MasterChoice::sampleDevices();
+}
+
+MasterChoice ApplicationSettings::masterChoice() const
+{
+    return { simulatedMaster(), simulatedDevices() };
 }
 
 QStringList ApplicationSettings::simulatedDevices() const
@@ -175,7 +174,7 @@ QStringList ApplicationSettings::simulatedDevices() const
 
 void ApplicationSettings::setSimulatedDevices(const QStringList &ioddFiles)
 {
-    qDebug() << Q_FUNC_INFO << ioddFiles;
+    qCDebug(lcApp) << Q_FUNC_INFO << ioddFiles;
     settings->setValue(keySimulatedDevices, ioddFiles);
     settings->sync();
     emit simulatedDevicesChanged();
@@ -189,57 +188,6 @@ void ApplicationSettings::setSensorStore(QSettings *store)
     sensorStore = store;
     if (sensorStore)
         sensorStore->setParent(this);
-}
-
-QList<DeviceItem *> ApplicationSettings::readSavedSensors()
-{
-    qDebug() << Q_FUNC_INFO;
-    QList<DeviceItem *> items;
-    if (!sensorStore)
-        return items;
-    const QStringList keys = sensorStore->allKeys();
-    for (const QString &key : keys) {
-        const QString json = sensorStore->value(key).toString();
-        qDebug() << "Parsing" << key << json;
-        auto *item = new DeviceItem();
-        if (item->fromJsonString(key, json)) {
-            items.append(item);
-        } else {
-            qWarning() << "Can't parse key. Removing: " << key;
-            delete item;
-            sensorStore->remove(key);
-        }
-    }
-    qDebug() << "Parsed items" << items.size();
-    return items;
-}
-
-void ApplicationSettings::saveSensor(const DeviceItem *item)
-{
-    if (!item)
-        return;
-    qDebug() << Q_FUNC_INFO << item->getId();
-    if (!sensorStore)
-        return;
-    if (item->getId().isEmpty()) {
-        qWarning() << Q_FUNC_INFO << "Can't save a sensor without id";
-        return;
-    }
-    const QString json = item->toJsonString();
-    sensorStore->setValue(item->getId(), json);
-    qDebug() << "Saved" << item->getId() << json;
-}
-
-void ApplicationSettings::removeSavedSensor(const QString &id)
-{
-    qDebug() << Q_FUNC_INFO << id;
-    if (!sensorStore)
-        return;
-    if (!sensorStore->contains(id)) {
-        qWarning() << "Can't remove non-existing key:" << id;
-        return;
-    }
-    sensorStore->remove(id);
 }
 
 bool ApplicationSettings::isVendorLibraryAvailable() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "master/masterchoice.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -7,7 +9,6 @@
 
 #include <atomic>
 
-class DeviceItem;
 class QSettings;
 
 // The user's persisted choices and the saved-sensor store; one per process, published to QML as "settings".
@@ -61,9 +62,8 @@ public:
     // Whether the vendor master library can be loaded here; without it the simulated master stays in use.
     bool isVendorLibraryAvailable() const;
 
-    QList<DeviceItem *> readSavedSensors();
-    void saveSensor(const DeviceItem *item);
-    void removeSavedSensor(const QString &id);
+    // Both master settings at once, to be copied to the scan thread.
+    MasterChoice masterChoice() const;
 
     // Replaces the saved-sensor store (taking ownership; null removes it). The desktop layout has none.
     void setSensorStore(QSettings *store);

@@ -1,7 +1,7 @@
 #include "communicationhandler.h"
 
-#include "app/debugflag.h"
 #include "communicationqueue.h"
+#include "core/logcategories.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -218,8 +218,7 @@ void CommunicationHandler::onWriteSucceeded(VariableWrapper *var, uint subindex,
 
 void CommunicationHandler::onWriteFailed(VariableWrapper *var, uint subindex, const QString &errorText)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << var->getId() << var->getIndex() << subindex << ":" << errorText;
+    qCDebug(lcComm) << Q_FUNC_INFO << var->getId() << var->getIndex() << subindex << ":" << errorText;
 
     auto *readBack = new CommunicationTask(var, subindex, CommunicationTask::ReadCommand);
     adoptTask(readBack);
@@ -248,8 +247,7 @@ void CommunicationHandler::postWriteActions(const QByteArray &payload)
 
 void CommunicationHandler::onRequestUpload(VariableWrapper *var, uint subindex)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << (var ? var->getId() : QString()) << (var ? var->getIndex() : 0) << subindex;
+    qCDebug(lcComm) << Q_FUNC_INFO << (var ? var->getId() : QString()) << (var ? var->getIndex() : 0) << subindex;
     emit uploadRequestReceived();
 }
 

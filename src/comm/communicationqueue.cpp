@@ -73,13 +73,6 @@ CommunicationTask *CommunicationQueue::firstPendingTask() const
     return nullptr;
 }
 
-void CommunicationQueue::removeOldestTask()
-{
-    QMutexLocker locker(&mutex);
-    if (!tasks.isEmpty())
-        removeAt(0);
-}
-
 bool CommunicationQueue::removeTask(CommunicationTask *task)
 {
     QMutexLocker locker(&mutex);

@@ -17,7 +17,6 @@ public:
     // Takes the task or, when it breaks an admission rule, schedules it for deletion; returns whether it was admitted.
     bool addTask(CommunicationTask *task);
     CommunicationTask *firstPendingTask() const;
-    void removeOldestTask();
     // Removes the given task wherever it stands; false when it is no longer held (destroyed or taken).
     bool removeTask(CommunicationTask *task);
     // Empties the queue and hands every task to the caller, oldest first.

@@ -1,6 +1,6 @@
 #include "communicationtask.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 
 #include <QDebug>
@@ -17,8 +17,7 @@ CommunicationTask::CommunicationTask(VariableWrapper *var, uint subIndex, uint c
 
 void CommunicationTask::start()
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << command << index << subIndex;
+    qCDebug(lcComm) << Q_FUNC_INFO << command << index << subIndex;
     if (!state.testAndSetOrdered(New, Running))
         return;
 
@@ -64,8 +63,7 @@ void CommunicationTask::onDataReceived(QByteArray data)
 
 void CommunicationTask::onDataWritten()
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO;
+    qCDebug(lcComm) << Q_FUNC_INFO;
     if (state.loadAcquire() != Running)
         return;
     if (finish())
@@ -74,8 +72,7 @@ void CommunicationTask::onDataWritten()
 
 void CommunicationTask::onError(QString errorText)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO;
+    qCDebug(lcComm) << Q_FUNC_INFO;
     if (state.fetchAndStoreOrdered(Done) == Done)
         return;
     emit finished(false, index, subIndex, errorText, liveVariable.data());

@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QString>
 
-class MenuEntry;
 
 // One request to the device (parameter read or write, process-data read or write, master password write).
 // A requester creates it, hands it to the device's CommunicationHandler and learns the result from finished().
@@ -27,9 +26,7 @@ public:
 
     enum State : int { New = 0, Running = 1, Done = 2 };
 
-    CommunicationTask(MenuEntry *entry, uint command, const QByteArray &data);
-    CommunicationTask(MenuEntry *entry, uint command);
-    // The payload is for writes of a variable and for process-data writes created without a menu entry.
+    // The payload is for writes of a variable and for process-data writes.
     CommunicationTask(VariableWrapper *var, uint subIndex, uint command, const QByteArray &data = QByteArray());
 
     void start();

@@ -1,10 +1,11 @@
 #include "iolinkdevice.h"
 
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
 #include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
-#include "device/iolinkwrapper.h"
+#include "core/logcategories.h"
 #include "menu/menuentryhandler.h"
 #include "processdata/processdatahandler.h"
 
@@ -212,7 +213,7 @@ void IOLinkDevice::onStateSyncingEntered()
     QPointer<IOLinkDevice> self(this);
     // The reader lets events run while it loads; until it is done, nothing may reach the binding,
     // so it has no parent and no connections yet.
-    auto *binding = new IOLinkWrapper(ioddFile);
+    auto *binding = new IOLinkWrapper(ioddFile, language);
     if (!self) {
         delete binding;
         return;
@@ -303,7 +304,7 @@ void IOLinkDevice::onVariableSynced(uint index, uint subindex, QVariant value)
     default:
         return;
     }
-    qDebug() << Q_FUNC_INFO << "Updated" << index << subindex << value;
+    qCDebug(lcConnection) << Q_FUNC_INFO << "Updated" << index << subindex << value;
     emit attributeChanged();
 }
 
@@ -375,6 +376,7 @@ void IOLinkDevice::locate()
 void IOLinkDevice::setLanguage(const QString &language)
 {
     qInfo() << Q_FUNC_INFO << language;
+    this->language = language;
     if (ioLinkWrapper)
         ioLinkWrapper->setLanguage(language);
 }

@@ -136,6 +136,8 @@ private:
     QState *connected = nullptr;
     QString state = QString::fromLatin1(notConnectedName);
     QString ioddFile;
+    // The language the next binding is built in.
+    QString language = QStringLiteral("en");
     QThread *eventThread = nullptr;
     // Counts the entries into syncing, so that a binding finished for an earlier entry is recognised.
     quint64 syncGeneration = 0;

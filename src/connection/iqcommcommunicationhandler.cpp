@@ -1,6 +1,6 @@
 #include "iqcommcommunicationhandler.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 #include "master/masterlibrary.h"
 
 #include <QDebug>
@@ -77,8 +77,7 @@ QString IqCommCommunicationHandler::errorTextNow() const
 
 void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << "readEntryData" << "Reading:" << index << subIndex;
+    qCDebug(lcConnection) << "readEntryData" << "Reading:" << index << subIndex;
     QByteArray buffer(IqCommParameterBufferSize, '\0');
     const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
         return MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subIndex),
@@ -93,8 +92,7 @@ void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
 
 void IqCommCommunicationHandler::writeEntryData(int index, int subIndex, QByteArray payload)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << "writeEntryData" << "Writing:" << index << subIndex << "len:" << payload.size() << hex(payload);
+    qCDebug(lcConnection) << "writeEntryData" << "Writing:" << index << subIndex << "len:" << payload.size() << hex(payload);
     const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
         return MasterLibrary::instance().writeOD(handle, uint16_t(index), uint8_t(subIndex),
                                                  reinterpret_cast<const uint8_t *>(payload.constData()),
@@ -146,8 +144,7 @@ void IqCommCommunicationHandler::suppressUploadRequests()
 
 void IqCommCommunicationHandler::writeProcessData(QByteArray payload)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << "writeProcessData" << "Writing PD:" << "len:" << payload.size() << hex(payload);
+    qCDebug(lcConnection) << "writeProcessData" << "Writing PD:" << "len:" << payload.size() << hex(payload);
     {
         QMutexLocker locker(&mutex);
         if (portHandle < 0) {

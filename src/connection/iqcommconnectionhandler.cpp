@@ -1,5 +1,6 @@
 #include "iqcommconnectionhandler.h"
 
+#include "core/logcategories.h"
 #include "master/masterlibrary.h"
 
 #include <QDebug>
@@ -33,7 +34,7 @@ IqCommConnectionHandler::~IqCommConnectionHandler()
         QMutexLocker locker(&mutex);
         closePort(&alerts);
     }
-    qDebug() << Q_FUNC_INFO << "destroyed";
+    qCDebug(lcConnection) << Q_FUNC_INFO << "destroyed";
 }
 
 qint16 IqCommConnectionHandler::getPortHandle() const

@@ -1,6 +1,6 @@
 #include "variablewrapper.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 #include "device/payloadconverter.h"
 
 #include <QDebug>
@@ -287,8 +287,7 @@ QList<quint32> VariableWrapper::getReferencedSubindexes() const
 
 void VariableWrapper::setDataFromDevice(quint32 subindex, const QByteArray &payload)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << id << index << subindex << payload.toHex(' ').constData();
+    qCDebug(lcDevice) << Q_FUNC_INFO << id << index << subindex << payload.toHex(' ').constData();
     // A record or array without subindex access is only ever sent as a whole, whichever item was asked for.
     if (isComplex() && (subindex == 0 || !subindexAccessSupported))
         decodeWholeRecord(payload);
@@ -344,8 +343,8 @@ bool VariableWrapper::decodeInto(Record &record, const QByteArray &payload, quin
         const QByteArray octets = octetsAt(payload, length, bitOffset, &start);
         if (record.type == StringType) {
             decoded = textUpToZero(octets);
-            qDebug() << Q_FUNC_INFO << record.subindex << record.name << "bitoff:" << bitOffset << start << "bytelen"
-                     << length << ":" << decoded.toString();
+            qCDebug(lcDevice) << Q_FUNC_INFO << record.subindex << record.name << "bitoff:" << bitOffset << start << "bytelen"
+                              << length << ":" << decoded.toString();
         } else {
             decoded = octets;
         }
@@ -438,6 +437,6 @@ bool assignValue(VariableWrapper::Record &record, const QVariant &value)
         return false;
     }
     record.value = converted;
-    qDebug() << "ASSIGNED" << converted;
+    qCDebug(lcDevice) << "ASSIGNED" << converted;
     return true;
 }

@@ -1,7 +1,7 @@
 #include "serialdevicediscovery.h"
 
-#include "app/applicationsettings.h"
 #include "connection/iolinkserialdevice.h"
+#include "core/logcategories.h"
 #include "master/masterlibrary.h"
 
 #include <QCoreApplication>
@@ -13,43 +13,35 @@
 SerialDeviceDiscovery::SerialDeviceDiscovery(QObject *parent)
     : QObject(parent)
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO;
     qRegisterMetaType<IOLinkDevice *>("IOLinkDevice*");
     qRegisterMetaType<SerialPortDescriptor>();
     connect(this, &SerialDeviceDiscovery::scanningRequested, this, &SerialDeviceDiscovery::runSerialScan,
             Qt::QueuedConnection);
-    // A provider bound already was bound from the settings as they are now.
-    if (QCoreApplication::instance() && MasterLibrary::instance().provider() != MasterLibrary::Provider::None) {
-        requestedChoice = boundChoice = currentChoice();
-        choiceKnown = true;
-    }
 }
 
 SerialDeviceDiscovery::~SerialDeviceDiscovery() = default;
 
 void SerialDeviceDiscovery::startScan(IOLinkDevice *currentDevice)
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO;
     {
         QMutexLocker locker(&requestMutex);
         pendingSkips.append({ currentDevice, currentDevice ? currentDevice->getAddress() : QString() });
-        requestedChoice = currentChoice();
+        requestedChoice = latestChoice;
     }
     emit scanningRequested(currentDevice);
 }
 
-SerialDeviceDiscovery::BindingChoice SerialDeviceDiscovery::currentChoice()
+void SerialDeviceDiscovery::setMasterChoice(const MasterChoice &choice)
 {
-    BindingChoice choice;
-    ApplicationSettings *settings = ApplicationSettings::instance();
-    choice.simulated = settings->simulatedMaster();
-    choice.simulatedDevices = settings->simulatedDevices();
-    return choice;
+    QMutexLocker locker(&requestMutex);
+    latestChoice = choice;
 }
 
 void SerialDeviceDiscovery::runSerialScan(IOLinkDevice *currentDevice)
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO;
     setScanning(true);
     const QString skipped = addressToSkip(currentDevice);
     // The provider never changes under an open port.
@@ -76,16 +68,18 @@ QString SerialDeviceDiscovery::addressToSkip(IOLinkDevice *currentDevice)
 
 void SerialDeviceDiscovery::rebindIfChosenOtherwise()
 {
-    BindingChoice wanted;
+    MasterChoice wanted;
     {
         QMutexLocker locker(&requestMutex);
-        wanted = requestedChoice;
-        if (choiceKnown && !(boundChoice != wanted))
+        // Nobody chose: whatever is bound stays.
+        if (!requestedChoice && MasterLibrary::instance().provider() != MasterLibrary::Provider::None)
+            return;
+        wanted = requestedChoice.value_or(MasterChoice());
+        if (boundChoice && *boundChoice == wanted)
             return;
         boundChoice = wanted;
-        choiceKnown = true;
     }
-    const MasterLibrary::Provider provider = MasterLibrary::instance().bind();
+    const MasterLibrary::Provider provider = MasterLibrary::instance().bind(wanted);
     qInfo() << Q_FUNC_INFO << "Master provider bound:" << int(provider) << MasterLibrary::instance().providerName();
 }
 
@@ -101,7 +95,7 @@ void SerialDeviceDiscovery::onDeviceDiscovered(const SerialPortDescriptor &info)
 
 void SerialDeviceDiscovery::onDeviceScanFinished()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO;
     qInfo() << "IOLink device scan finished.";
     setScanning(false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "master/masterchoice.h"
 #include "master/serialportdescriptor.h"
 
 #include <QList>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <optional>
 
 class IOLinkDevice;
 
@@ -26,6 +28,8 @@ public:
     // Called from the main thread; the scan runs later in the discovery's thread.
     void startScan(IOLinkDevice *currentDevice);
     bool isScanning() const { return scanning; }
+    // Called from the main thread; the next scan without a connected device binds what was chosen.
+    void setMasterChoice(const MasterChoice &choice);
 
 signals:
     void scanningRequested(IOLinkDevice *currentDevice);
@@ -38,17 +42,6 @@ public slots:
     void onDeviceScanFinished();
 
 private:
-    struct BindingChoice
-    {
-        bool simulated = false;
-        QStringList simulatedDevices;
-        bool operator!=(const BindingChoice &other) const
-        {
-            return simulated != other.simulated || simulatedDevices != other.simulatedDevices;
-        }
-    };
-
-    static BindingChoice currentChoice();
     void rebindIfChosenOtherwise();
     QString addressToSkip(IOLinkDevice *currentDevice);
     void setScanning(bool value);
@@ -58,7 +51,7 @@ private:
     // is read when the request is made: by the time the scan runs, that device may be gone.
     QMutex requestMutex;
     QList<QPair<IOLinkDevice *, QString>> pendingSkips;
-    BindingChoice requestedChoice;
-    BindingChoice boundChoice;
-    bool choiceKnown = false;
+    std::optional<MasterChoice> latestChoice;
+    std::optional<MasterChoice> requestedChoice;
+    std::optional<MasterChoice> boundChoice;
 };

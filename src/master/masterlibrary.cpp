@@ -2,8 +2,6 @@
 
 #include "simulatedmaster.h"
 
-#include "app/applicationsettings.h"
-
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLibrary>
@@ -64,15 +62,13 @@ bool MasterLibrary::isVendorLibraryAvailable()
     return loadVendorLibrary();
 }
 
-MasterLibrary::Provider MasterLibrary::bind()
+MasterLibrary::Provider MasterLibrary::bind(const MasterChoice &choice)
 {
-    // Without an application object (benchmarks, fuzzing) there are no settings: the defaults apply.
-    const bool hasSettings = QCoreApplication::instance() != nullptr;
-    const bool simulated = hasSettings && ApplicationSettings::instance()->simulatedMaster();
-    QStringList devices = hasSettings ? ApplicationSettings::instance()->simulatedDevices() : QStringList();
+    QStringList devices = choice.simulatedDevices;
     devices.removeAll(QString());
     if (devices.isEmpty())
-        devices = ApplicationSettings::defaultSimulatedDevices();
+        devices = MasterChoice::sampleDevices();
+    const bool simulated = choice.simulated;
 
     bool useVendor = false;
     {

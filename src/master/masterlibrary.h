@@ -1,6 +1,7 @@
 #pragma once
 
 #include "iqcomminterface.h"
+#include "masterchoice.h"
 #include "serialportdescriptor.h"
 
 #include <QList>
@@ -22,9 +23,9 @@ public:
     static MasterLibrary &instance();
     ~MasterLibrary();
 
-    // Chooses the provider from the settings "app/simulatedMaster" and "app/simulatedDevices"; never call
-    // it while a port is open. Returns the provider bound.
-    Provider bind();
+    // Chooses the provider as the user chose (by default the vendor library where it loads, else the
+    // sample device on the simulated master); never call it while a port is open. Returns the provider bound.
+    Provider bind(const MasterChoice &choice = MasterChoice());
     // Binds the given provider regardless of the settings (the simulated master when the library is missing).
     Provider bindProvider(Provider wanted);
 

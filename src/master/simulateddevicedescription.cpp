@@ -1,3 +1,4 @@
+#include "core/logcategories.h"
 #include "simulateddevicedescription.h"
 
 #include <QDebug>
@@ -343,7 +344,7 @@ void SimulatedDeviceDescription::readVariables(const QDomElement &collection, co
             variable.type = definitions.fullType(definitions.typeElementOf(definition));
             variable.defaultValue = definition.attribute(QStringLiteral("defaultValue"));
         } else if (!findBuiltInVariable(e.attribute(QStringLiteral("id")), &variable)) {
-            qDebug() << Q_FUNC_INFO << "No standard definition for" << e.attribute(QStringLiteral("id"));
+            qCDebug(lcMaster) << Q_FUNC_INFO << "No standard definition for" << e.attribute(QStringLiteral("id"));
             continue;
         }
         variable.excludedFromDataStorage = e.attribute(QStringLiteral("excludedFromDataStorage")) == QLatin1String("true");
@@ -375,7 +376,7 @@ void SimulatedDeviceDescription::readVariables(const QDomElement &collection, co
             }
         }
         if (variable.type.simple.kind == Kind::Unknown) {
-            qDebug() << Q_FUNC_INFO << "Unsupported datatype of" << variable.id;
+            qCDebug(lcMaster) << Q_FUNC_INFO << "Unsupported datatype of" << variable.id;
             continue;
         }
         if (!variable.index && variable.id.isEmpty())

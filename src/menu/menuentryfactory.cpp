@@ -1,5 +1,6 @@
 #include "menuentryfactory.h"
 
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "menuentryarraydisplay.h"
@@ -181,7 +182,7 @@ VariableWrapper *MenuEntryFactory::findVariable(const QList<VariableWrapper *> &
 
 MenuEntry *MenuEntryFactory::undefinedEntry(const QString &id, QObject *parent, quint32 subindex)
 {
-    qDebug() << Q_FUNC_INFO << "Undefined menu entry for" << id;
+    qCDebug(lcMenu) << Q_FUNC_INFO << "Undefined menu entry for" << id;
     auto *entry = new MenuEntryUndefined(parent);
     entry->setId(id);
     // Which part of the variable it stands for, so that a caller can tell what could not be shown.
@@ -193,7 +194,7 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIVariableRefT *ref, const QLis
                                            const QList<UnitT *> &units, QObject *parent)
 {
     if (!ref || ref->variableId.value.isEmpty()) {
-        qDebug() << Q_FUNC_INFO << "Variable ID is empty. Ignoring.";
+        qCDebug(lcMenu) << Q_FUNC_INFO << "Variable ID is empty. Ignoring.";
         return nullptr;
     }
     const QString id = ref->variableId.value;
@@ -202,7 +203,7 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIVariableRefT *ref, const QLis
         qWarning() << __LINE__ << ": !!! entry variable is null" << id;
         return undefinedEntry(id, parent);
     }
-    qDebug() << " *** " << var->getVariable()->nameTextId << ": bitlength" << var->getVariable()->bitLength;
+    qCDebug(lcMenu) << " *** " << var->getVariable()->nameTextId << ": bitlength" << var->getVariable()->bitLength;
 
     MenuEntry *entry = variableEntry(ref, var, units, parent);
     if (!entry)
@@ -219,7 +220,7 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIRecordItemRefT *ref, const QL
         return nullptr;
     const quint32 subindex = ref->subindex.value.trimmed().toUInt();
     if (ref->variableId.value.isEmpty()) {
-        qDebug() << Q_FUNC_INFO << "Variable ID is empty for subindex:" << subindex << " Ignoring.";
+        qCDebug(lcMenu) << Q_FUNC_INFO << "Variable ID is empty for subindex:" << subindex << " Ignoring.";
         return nullptr;
     }
     const QString id = ref->variableId.value;
@@ -229,14 +230,14 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIRecordItemRefT *ref, const QL
         return undefinedEntry(id, parent);
     }
     const Variable *description = var->getVariable();
-    qDebug() << " ***" << description->nameTextId << ": bitlength" << description->bitLength;
+    qCDebug(lcMenu) << " ***" << description->nameTextId << ": bitlength" << description->bitLength;
 
     // Several items with one subindex: the last one decides.
     const myRecordItem *match = nullptr;
     for (const myRecordItem &item : description->recordItems) {
-        qDebug() << description->nameTextId << description->subindexAccessSupported << item.subindex << item.typeName
-                 << item.nameTextId << "var bitlen" << description->bitLength << "bitlen" << item.bitLength
-                 << "offset" << item.bitOffset;
+        qCDebug(lcMenu) << description->nameTextId << description->subindexAccessSupported << item.subindex << item.typeName
+                        << item.nameTextId << "var bitlen" << description->bitLength << "bitlen" << item.bitLength
+                        << "offset" << item.bitOffset;
         if (item.subindex == subindex)
             match = &item;
     }

@@ -1,5 +1,6 @@
 #include "menuentrysystemcommand.h"
 
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 
 #include <QDebug>
@@ -28,7 +29,7 @@ MenuEntrySystemCommand::MenuEntrySystemCommand(int buttonValue, VariableWrapper 
         if (toVariant(singleValue.value).toLongLong() != buttonValue)
             continue;
         nameId = singleValue.textId;
-        qDebug() << "command name" << nameId << "=" << buttonValue;
+        qCDebug(lcMenu) << "command name" << nameId << "=" << buttonValue;
         raiseMaxNameLength(singleValue.text.length());
         break;
     }

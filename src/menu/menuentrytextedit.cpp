@@ -1,5 +1,6 @@
 #include "menuentrytextedit.h"
 
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 
 #include <QDebug>
@@ -13,7 +14,7 @@ MenuEntryTextEdit::MenuEntryTextEdit(VariableWrapper *var, quint32 subindex, QOb
     // A record item's text is limited by the variable's length, as the device checks the whole variable.
     if (var && var->getVariable())
         maxLength = var->getVariable()->fixedLength;
-    qDebug() << "TextEdit fixed len: " << maxLength;
+    qCDebug(lcMenu) << "TextEdit fixed len: " << maxLength;
 }
 
 QString MenuEntryTextEdit::getQmlFileName() const

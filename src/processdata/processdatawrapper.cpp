@@ -1,6 +1,6 @@
 #include "processdatawrapper.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 
 // The condition's inline accessors need the complete variable type.
 #include "device/variablewrapper.h"
@@ -30,8 +30,7 @@ ProcessDataWrapper::ProcessDataWrapper(const ProcessDataT *definition, const QLi
         qCritical() << Q_FUNC_INFO << "process data is null";
         return;
     }
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << definition->id.value;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << definition->id.value;
     if (definition->Condition.size() > 1)
         condition = new ConditionWrapper(definition->Condition.last(), variables, this);
     addItems(definition->ProcessDataOut, true);
@@ -67,8 +66,7 @@ ProcessDataItemWrapper *ProcessDataWrapper::findItem(const QString &id) const
 void ProcessDataWrapper::setData(const QByteArray &payload, qint64 duration)
 {
     if (!conditionApplies()) {
-        if (DebugFlag::isEnabled())
-            qDebug() << Q_FUNC_INFO << "condition does not apply";
+        qCDebug(lcProcessData) << Q_FUNC_INFO << "condition does not apply";
         return;
     }
     for (ProcessDataItemWrapper *item : items) {

@@ -1,8 +1,8 @@
 #include "ioddcheck.h"
 
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "connection/iolinkserialdevice.h"
-#include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/variabledescription.h"
@@ -191,6 +191,7 @@ QJsonObject IoddCheck::run(const QString &file)
     // The device the program builds for a master port; the catalogue's match is the file itself.
     auto device = std::make_unique<IOLinkSerialDevice>(ports.first());
     device->setIoddFile(file);
+    device->setLanguage(options.language);
     waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
     device->connectToDevice();
     const bool connected = waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);

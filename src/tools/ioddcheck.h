@@ -28,6 +28,7 @@ public:
         int seconds = 1;
         bool verbose = false;
         IOLinkWrapper::Role role = IOLinkWrapper::Role::Specialist;
+        QString language = QStringLiteral("en");
     };
 
     explicit IoddCheck(const Options &options, QObject *parent = nullptr);

@@ -84,10 +84,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     options.verbose = verboseLog = parser.isSet(verbose);
+    options.language = parser.value(language);
 
     LogHandler::install();
     LogHandler::setLogFile(QString());
-    LogHandler::setSettings(settings);
     LogHandler::setForwardHandler(toolMessageHandler);
     settings->setDebugEnabled(options.verbose);
     settings->setLanguage(parser.value(language));

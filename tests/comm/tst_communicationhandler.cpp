@@ -572,7 +572,7 @@ private slots:
         auto *write = new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataWriteCommand, QByteArray(1, 'x'));
         QVERIFY(queue.addTask(write));
 
-        queue.removeOldestTask();
+        QVERIFY(queue.removeTask(reads.at(0)));
         delete reads.at(0);
         auto *next = processDataRead();
         QVERIFY(queue.addTask(next));
@@ -602,7 +602,8 @@ private slots:
 
         queue.removeTask(second);
         QCOMPARE(queue.firstPendingTask(), third);
-        queue.removeOldestTask();
+        QVERIFY(queue.removeTask(first));
+        QVERIFY(!queue.removeTask(first));
         QCOMPARE(queue.count(), 1);
         delete first;
         delete second;

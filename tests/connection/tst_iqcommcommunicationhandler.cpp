@@ -132,7 +132,7 @@ void TestIqCommCommunicationHandler::initTestCase()
 {
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
 }
 
 void TestIqCommCommunicationHandler::init()

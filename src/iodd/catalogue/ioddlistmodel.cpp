@@ -1,6 +1,6 @@
 #include "ioddlistmodel.h"
 
-#include "app/applicationsettings.h"
+#include "core/logcategories.h"
 #include "iodd/catalogue/ioddchoice.h"
 #include "iodd/catalogue/ioddentry.h"
 
@@ -8,8 +8,9 @@
 #include <QDir>
 #include <QQmlEngine>
 
-IODDListModel::IODDListModel(QObject *parent)
+IODDListModel::IODDListModel(const QString &searchPath, QObject *parent)
     : QAbstractListModel(parent)
+    , searchPath(searchPath)
 {
     watch(getIoddSearchPath());
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, &IODDListModel::onIoddFolderModified);
@@ -67,7 +68,7 @@ QHash<int, QByteArray> IODDListModel::roleNames() const
 
 void IODDListModel::onIoddFolderModified()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcIodd) << Q_FUNC_INFO;
     // A folder replaced by a new one (removed, created again) drops out of the watcher; watch the new one.
     watch(getIoddSearchPath());
     parseIODDs();
@@ -75,7 +76,7 @@ void IODDListModel::onIoddFolderModified()
 
 QObject *IODDListModel::getEntry(int index) const
 {
-    qDebug() << Q_FUNC_INFO << index;
+    qCDebug(lcIodd) << Q_FUNC_INFO << index;
     if (index < 0 || index >= entries.size()) {
         qWarning() << Q_FUNC_INFO << "entry index out of range, index:" << index;
         return nullptr;
@@ -88,24 +89,23 @@ QObject *IODDListModel::getEntry(int index) const
 
 QString IODDListModel::getIoddSearchPath() const
 {
-    return ApplicationSettings::instance()->getIoddSearchPath();
+    return searchPath;
 }
 
 void IODDListModel::setIoddSearchPath(const QString &path)
 {
-    qDebug() << Q_FUNC_INFO << path;
+    qCDebug(lcIodd) << Q_FUNC_INFO << path;
     const QString oldPath = getIoddSearchPath();
     if (!oldPath.isEmpty() && watcher.directories().contains(oldPath))
         watcher.removePath(oldPath);
     watch(path);
-    ApplicationSettings::instance()->setIoddSearchPath(path);
+    searchPath = path;
     parseIODDs();
     emit ioddSearchPathChanged();
 }
 
 void IODDListModel::parseIODDs()
 {
-    const QString searchPath = getIoddSearchPath();
     qInfo() << "Parsing IODD files in:" << searchPath;
     beginResetModel();
     for (IODDEntry *entry : qAsConst(entries))
@@ -141,7 +141,7 @@ void IODDListModel::scanFolder(const QString &folderPath)
     // Listed once per folder: every entry of the folder shares the same list.
     const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
     for (const QFileInfo &fileInfo : xmlFiles) {
-        qDebug() << fileInfo;
+        qCDebug(lcIodd) << fileInfo;
         auto *entry = new IODDEntry(fileInfo, folderFiles, this);
         entry->parse();
         entries.append(entry);

@@ -28,7 +28,8 @@ public:
         DeviceSymbolPathRole
     };
 
-    explicit IODDListModel(QObject *parent = nullptr);
+    // Scans the search folder at once; an empty path lists nothing.
+    explicit IODDListModel(const QString &searchPath = QString(), QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -58,6 +59,7 @@ private:
     void scanFolder(const QString &folderPath);
     void watch(const QString &path);
 
+    QString searchPath;
     QList<IODDEntry *> entries;
     QFileSystemWatcher watcher;
 };

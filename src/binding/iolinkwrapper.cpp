@@ -1,8 +1,9 @@
 #include "iolinkwrapper.h"
 
-#include "app/applicationsettings.h"
 #include "comm/communicationtask.h"
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
+#include "iodd/model/completionsupport.h"
 #include "iodd/model/iodevicet.h"
 #include "menu/menuentry.h"
 #include "menu/menuwrapper.h"
@@ -14,6 +15,8 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+
+using CompletionSupport::lastOf;
 
 namespace {
 
@@ -33,14 +36,6 @@ QString unitDefinitionsPath(const QString &language = QString())
 {
     return standardFolder + QStringLiteral("IODD-StandardUnitDefinitions1.1")
         + (language.isEmpty() ? QString() : QLatin1Char('-') + language) + QStringLiteral(".xml");
-}
-
-// The last entry of a child list: the document's last element, or the list's prototype when the
-// document has none (so a missing part reads as an empty one).
-template <class T>
-T *lastOf(const ChildList<T> &list)
-{
-    return list.isEmpty() ? nullptr : list.last();
 }
 
 // Moves the first Language containing `code` to the end, where the text lookup takes it from.
@@ -81,7 +76,7 @@ bool refersWritably(const QList<Reference *> &references, const QString &variabl
 
 } // namespace
 
-IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
+IOLinkWrapper::IOLinkWrapper(const QString &path, const QString &language, QObject *parent)
     : QObject(parent)
     , document(std::make_unique<IODeviceT>())
     , ioddPath(path)
@@ -92,7 +87,6 @@ IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
     qRegisterMetaType<QList<uint>>();
     QElapsedTimer stopwatch;
     stopwatch.start();
-    const QString language = ApplicationSettings::instance()->getLanguage();
     loadDocuments(language);
     qInfo() << "Reading IODD files took" << stopwatch.restart() << "milliseconds";
 
@@ -142,7 +136,7 @@ void IOLinkWrapper::loadDocuments(const QString &language)
 
     // The language in use is loaded last, so that its entries are the last ones and the ones looked up.
     QStringList order;
-    for (const QString &offered : ApplicationSettings::instance()->getLanguages()) {
+    for (const QString &offered : languages()) {
         if (offered != english && offered != language)
             order.append(offered);
     }
@@ -342,7 +336,7 @@ CommunicationTask *IOLinkWrapper::createReadTask(VariableWrapper *var)
 
 void IOLinkWrapper::syncReferencedVariables()
 {
-    qDebug() << Q_FUNC_INFO << variableWrappers.size() << "entries";
+    qCDebug(lcBinding) << Q_FUNC_INFO << variableWrappers.size() << "entries";
     qInfo() << "Creating tasks to synchronise referenced variables.";
     for (int i = 0; i < variableWrappers.size(); ++i) {
         VariableWrapper *var = variableWrappers.at(i);
@@ -355,8 +349,8 @@ void IOLinkWrapper::syncReferencedVariables()
             qInfo() << "** NOT SYNCING unreferenced:" << var->getId() << var->getIndex();
             continue;
         }
-        qDebug() << "** SYNCING" << var->getId() << var->getIndex() << "subindex access"
-                 << var->isSubindexAccessSupported() << "referenced subindexes" << referenced;
+        qCDebug(lcBinding) << "** SYNCING" << var->getId() << var->getIndex() << "subindex access"
+                          << var->isSubindexAccessSupported() << "referenced subindexes" << referenced;
         document->variables.at(i)->referenced = true;
         CommunicationTask *task = createReadTask(var);
         syncTasks.append(task);
@@ -394,7 +388,7 @@ void IOLinkWrapper::onSyncTaskFinished(bool success, uint index, uint subindex, 
                 emit varMeasQualitySynced(var);
         }
     }
-    qDebug() << Q_FUNC_INFO << "(" << index << subindex << ")" << syncTasks.size() << " tasks left";
+    qCDebug(lcBinding) << Q_FUNC_INFO << "(" << index << subindex << ")" << syncTasks.size() << " tasks left";
     auto *task = qobject_cast<CommunicationTask *>(sender());
     if (!task || !syncTasks.removeOne(task))
         return;
@@ -443,7 +437,7 @@ QObject *IOLinkWrapper::getMenu(const QString &id) const
             found = menu;
     }
     if (found)
-        qDebug() << Q_FUNC_INFO << "returning menu" << id;
+        qCDebug(lcBinding) << Q_FUNC_INFO << "returning menu" << id;
     return found;
 }
 

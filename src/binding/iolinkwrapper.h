@@ -36,7 +36,11 @@ public:
     // The pages a role menu set names a menu for.
     enum class Page { Identification, Parameter, Observation, Diagnosis };
 
-    explicit IOLinkWrapper(const QString &ioddPath, QObject *parent = nullptr);
+    // Loads the description with the texts of the given language (one of languages()).
+    explicit IOLinkWrapper(const QString &ioddPath, const QString &language = QStringLiteral("en"),
+                           QObject *parent = nullptr);
+    // The languages whose standard texts the program ships.
+    static QStringList languages() { return { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") }; }
     ~IOLinkWrapper() override;
 
     // All menu entries, menu by menu; the menu entry handler takes them over.

@@ -1,9 +1,9 @@
-#include "testenvironment.h"
 #include "samplevariant.h"
+#include "testenvironment.h"
 
 #include "app/applicationsettings.h"
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationtask.h"
-#include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/variabledescription.h"
@@ -89,8 +89,7 @@ private:
 
 std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language = QStringLiteral("en"))
 {
-    ApplicationSettings::instance()->setLanguage(language);
-    return std::make_unique<IOLinkWrapper>(path);
+    return std::make_unique<IOLinkWrapper>(path, language);
 }
 
 // The tasks a synchronisation hands out; the test plays the communication handler.
