@@ -9,6 +9,7 @@
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
+#include "parameterset/parametersetcontroller.h"
 
 #include <QDebug>
 #include <QMetaType>
@@ -76,6 +77,7 @@ void Application::createModels()
     devicesModel = new DevicesListModel(ioddModel, this);
     devicesFilterModel = new DevicesFilterModel(this);
     devicesFilterModel->setSourceModel(devicesModel);
+    parameterSets = new ParameterSetController(this);
 }
 
 void Application::publishContextProperties()
@@ -84,6 +86,7 @@ void Application::publishContextProperties()
     engine->rootContext()->setContextProperty(QStringLiteral("devicesFilterModel"), devicesFilterModel);
     engine->rootContext()->setContextProperty(QStringLiteral("ioddModel"), ioddModel);
     engine->rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
+    engine->rootContext()->setContextProperty(QStringLiteral("parameterSets"), parameterSets);
 }
 
 void Application::addImportPaths()

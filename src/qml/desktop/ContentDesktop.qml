@@ -49,6 +49,10 @@ ApplicationWindow {
         onExitRequested: Qt.callLater(Qt.quit)
         onCheckForUpdatesRequested: Qt.openUrlExternally(window.downloadsUrl)
         onAboutRequested: window.aboutRequested()
+        deviceReady: window.currentDevice !== null && window.currentDevice.state === "connected" && window.ioLink !== null
+        onSaveParameterSetRequested: parameterSetDialogs.startSave()
+        onCompareParameterSetRequested: parameterSetDialogs.startCompare()
+        onRestoreParameterSetRequested: parameterSetDialogs.startRestore()
     }
 
     RowLayout {
@@ -99,6 +103,12 @@ ApplicationWindow {
         id: settingsDialog
         appSettings: window.appSettings
         catalogue: window.catalogue
+    }
+
+    ParameterSetDialogs {
+        id: parameterSetDialogs
+        controller: typeof parameterSets !== "undefined" ? parameterSets : null
+        currentDevice: window.currentDevice
     }
 
     AboutDialog {
