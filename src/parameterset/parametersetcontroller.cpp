@@ -117,13 +117,14 @@ void ParameterSetController::save(QObject *object, const QUrl &file)
             emit saveFinished(false, saveError);
             return;
         }
-        QString message = tr("%n parameter(s) saved to %1.", nullptr, set.parameters.size()).arg(QDir::toNativeSeparators(path));
+        QString message = tr("The parameter set was saved to %1 (parameters: %2).")
+                              .arg(QDir::toNativeSeparators(path)).arg(set.parameters.size());
         if (!set.unreadable.isEmpty()) {
             QStringList names;
             for (const ParameterSet::Unreadable &entry : set.unreadable)
                 names << QStringLiteral("%1 (%2)").arg(entry.name, entry.error);
-            message += QLatin1Char('\n') + tr("The device refused to give %n parameter(s); they are listed in the file as "
-                                              "unreadable: %1", nullptr, set.unreadable.size()).arg(names.join(QStringLiteral(", ")));
+            message += QStringLiteral("\n\n") + tr("The device refused to give these parameters; they are listed in the file "
+                                                     "as unreadable: %1").arg(names.join(QStringLiteral(", ")));
         }
         emit saveFinished(set.unreadable.isEmpty(), message);
     });
@@ -163,7 +164,7 @@ void ParameterSetController::showComparison(const ParameterSet &set)
     summary = tr("%1 of %2 parameters differ.").arg(differences).arg(rows.size());
     notes.clear();
     if (!set.unreadable.isEmpty())
-        notes = tr("%n parameter(s) could not be read when the file was saved and are not compared.", nullptr, set.unreadable.size());
+        notes = tr("Parameters that could not be read when the file was saved are not compared: %1.").arg(set.unreadable.size());
     restored = false;
     emit tableChanged();
 }
@@ -188,8 +189,8 @@ QVariantMap ParameterSetController::prepareRestore(QObject *object, const QUrl &
     for (const ParameterRestore::SkippedParameter &parameter : qAsConst(preparedPlan.skipped))
         skipped << QStringLiteral("%1 (%2)").arg(parameter.name.isEmpty() ? parameter.id : parameter.name, parameter.reason);
     preparedDevice = device;
-    const QString question = tr("Write the %n parameter(s) of %1 into %2 (serial number %3) on %4? "
-                                "Values that differ are overwritten.", nullptr, preparedPlan.writes.size())
+    const QString question = tr("Write the parameter set %1 into %2 (serial number %3) on %4? "
+                                "Parameters whose value differs from the file are overwritten.")
                                  .arg(QFileInfo(path).fileName(), device->getProductName(), device->getSerialNumber(),
                                       device->getAddress());
     return { { "ok", true }, { "warnings", preparedPlan.warnings }, { "skipped", skipped }, { "question", question } };

@@ -39,11 +39,11 @@
     </message>
     <message>
       <source>X axis limits [s]. Applies to all charts.</source>
-      <translation>Limites de l'axe X [s]. S'applique à tous les graphiques.</translation>
+      <translation>Limites de l&apos;axe X [s]. S&apos;applique à tous les graphiques.</translation>
     </message>
     <message>
       <source>Y axis limits</source>
-      <translation>Limites de l'axe Y</translation>
+      <translation>Limites de l&apos;axe Y</translation>
     </message>
   </context>
   <context>
@@ -124,7 +124,7 @@ Valeur relue.</translation>
     </message>
     <message>
       <source>Waiting For Device</source>
-      <translation>En attente de l'appareil</translation>
+      <translation>En attente de l&apos;appareil</translation>
     </message>
   </context>
   <context>
@@ -147,7 +147,7 @@ Valeur relue.</translation>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation>Aucun appareil sélectionné.
+      <translation type="vanished">Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
@@ -161,6 +161,17 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     <message>
       <source>Quickstart</source>
       <translation>Démarrage rapide</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceParameterAccess</name>
+    <message>
+      <source>The connection to the device was lost.</source>
+      <translation>La connexion à l&apos;appareil a été perdue.</translation>
+    </message>
+    <message>
+      <source>The device is not connected.</source>
+      <translation>L&apos;appareil n&apos;est pas connecté.</translation>
     </message>
   </context>
   <context>
@@ -231,11 +242,11 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
       <source>No device description (IODD) is known for this device.</source>
-      <translation>Aucune description d'appareil (IODD) n'est connue pour cet appareil.</translation>
+      <translation>Aucune description d&apos;appareil (IODD) n&apos;est connue pour cet appareil.</translation>
     </message>
     <message>
       <source>The device description %1 could not be read.</source>
-      <translation>La description d'appareil %1 n'a pas pu être lue.</translation>
+      <translation>La description d&apos;appareil %1 n&apos;a pas pu être lue.</translation>
     </message>
   </context>
   <context>
@@ -450,7 +461,7 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     </message>
     <message>
       <source>Device Details</source>
-      <translation>Détails de l'appareil</translation>
+      <translation>Détails de l&apos;appareil</translation>
     </message>
     <message>
       <source>Device ID</source>
@@ -552,6 +563,81 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>IsduError</name>
+    <message>
+      <source>device application error</source>
+      <translation>erreur de l&apos;application de l&apos;appareil</translation>
+    </message>
+    <message>
+      <source>index not available</source>
+      <translation>index non disponible</translation>
+    </message>
+    <message>
+      <source>subindex not available</source>
+      <translation>sous-index non disponible</translation>
+    </message>
+    <message>
+      <source>service temporarily not available</source>
+      <translation>service temporairement indisponible</translation>
+    </message>
+    <message>
+      <source>service temporarily not available, local control</source>
+      <translation>service temporairement indisponible, commande locale</translation>
+    </message>
+    <message>
+      <source>service temporarily not available, device control</source>
+      <translation>service temporairement indisponible, commande de l&apos;appareil</translation>
+    </message>
+    <message>
+      <source>access denied</source>
+      <translation>accès refusé</translation>
+    </message>
+    <message>
+      <source>value out of range</source>
+      <translation>valeur hors plage</translation>
+    </message>
+    <message>
+      <source>value above limit</source>
+      <translation>valeur au-dessus de la limite</translation>
+    </message>
+    <message>
+      <source>value below limit</source>
+      <translation>valeur en dessous de la limite</translation>
+    </message>
+    <message>
+      <source>length overrun</source>
+      <translation>longueur dépassée</translation>
+    </message>
+    <message>
+      <source>length underrun</source>
+      <translation>longueur insuffisante</translation>
+    </message>
+    <message>
+      <source>function not available</source>
+      <translation>fonction non disponible</translation>
+    </message>
+    <message>
+      <source>function temporarily unavailable</source>
+      <translation>fonction temporairement indisponible</translation>
+    </message>
+    <message>
+      <source>invalid parameter set</source>
+      <translation>jeu de paramètres invalide</translation>
+    </message>
+    <message>
+      <source>inconsistent parameter set</source>
+      <translation>jeu de paramètres incohérent</translation>
+    </message>
+    <message>
+      <source>application not ready</source>
+      <translation>application pas prête</translation>
+    </message>
+    <message>
+      <source>ISDU error %1</source>
+      <translation>erreur ISDU %1</translation>
+    </message>
+  </context>
+  <context>
     <name>MainHeader</name>
     <message>
       <source>About</source>
@@ -581,6 +667,18 @@ Erreur ISDU : %2, code : %3.</translation>
       <source>Settings</source>
       <translation>Paramètres</translation>
     </message>
+    <message>
+      <source>Save parameter set…</source>
+      <translation>Enregistrer le jeu de paramètres…</translation>
+    </message>
+    <message>
+      <source>Compare with parameter set…</source>
+      <translation>Comparer avec un jeu de paramètres…</translation>
+    </message>
+    <message>
+      <source>Restore parameter set…</source>
+      <translation>Restaurer un jeu de paramètres…</translation>
+    </message>
   </context>
   <context>
     <name>MenuEntryArrayDisplay</name>
@@ -605,6 +703,410 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Undefined Entry, id:</source>
       <translation>Entrée non définie, id :</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterCatalogue</name>
+    <message>
+      <source>%1 octets, at most %2 allowed</source>
+      <translation>%1 octets, %2 au plus autorisés</translation>
+    </message>
+    <message>
+      <source>%1 octets instead of %2</source>
+      <translation>%1 octets au lieu de %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterComparison</name>
+    <message>
+      <source>(not in this device&apos;s IODD)</source>
+      <translation>(absent de l&apos;IODD de cet appareil)</translation>
+    </message>
+    <message>
+      <source>(not readable: %1)</source>
+      <translation>(illisible : %1)</translation>
+    </message>
+    <message>
+      <source>not read</source>
+      <translation>non lu</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterRestore</name>
+    <message>
+      <source>The parameter set is for another device: it was saved from vendor id %1, device id %2 (%3); the connected device has vendor id %4, device id %5 (%6). Nothing was written.</source>
+      <translation>Le jeu de paramètres est destiné à un autre appareil : il a été enregistré depuis l&apos;ID fabricant %1, ID appareil %2 (%3) ; l&apos;appareil connecté a l&apos;ID fabricant %4, ID appareil %5 (%6). Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+      <source>The file was saved from product %1; the connected device is product %2.</source>
+      <translation>Le fichier a été enregistré depuis le produit %1 ; l&apos;appareil connecté est le produit %2.</translation>
+    </message>
+    <message>
+      <source>The file was saved from another unit (serial number %1); the connected device has serial number %2.</source>
+      <translation>Le fichier a été enregistré depuis un autre exemplaire (numéro de série %1) ; l&apos;appareil connecté a le numéro de série %2.</translation>
+    </message>
+    <message>
+      <source>The file was saved with IODD version %1; the device is described by IODD version %2.</source>
+      <translation>Le fichier a été enregistré avec l&apos;IODD version %1 ; l&apos;appareil est décrit par l&apos;IODD version %2.</translation>
+    </message>
+    <message>
+      <source>not a parameter of this device&apos;s IODD</source>
+      <translation>pas un paramètre de l&apos;IODD de cet appareil</translation>
+    </message>
+    <message>
+      <source>only whole variables are restored</source>
+      <translation>seules les variables entières sont restaurées</translation>
+    </message>
+    <message>
+      <source>wrong length: %1</source>
+      <translation>longueur incorrecte : %1</translation>
+    </message>
+    <message>
+      <source>written and confirmed</source>
+      <translation>écrit et confirmé</translation>
+    </message>
+    <message>
+      <source>already equal</source>
+      <translation>déjà égal</translation>
+    </message>
+    <message>
+      <source>refused</source>
+      <translation>refusé</translation>
+    </message>
+    <message>
+      <source>differs after writing</source>
+      <translation>diffère après l&apos;écriture</translation>
+    </message>
+    <message>
+      <source>not written</source>
+      <translation>non écrit</translation>
+    </message>
+    <message>
+      <source>skipped</source>
+      <translation>ignoré</translation>
+    </message>
+    <message>
+      <source>Parameter set restored: %1 written and confirmed, %2 already equal.</source>
+      <translation>Jeu de paramètres restauré : %1 écrits et confirmés, %2 déjà égaux.</translation>
+    </message>
+    <message>
+      <source>The parameter set was not restored completely: %1 written and confirmed, %2 already equal, %3 refused, %4 differ after writing, %5 not written, %6 skipped.</source>
+      <translation>Le jeu de paramètres n&apos;a pas été entièrement restauré : %1 écrits et confirmés, %2 déjà égaux, %3 refusés, %4 diffèrent après l&apos;écriture, %5 non écrits, %6 ignorés.</translation>
+    </message>
+    <message>
+      <source>The device refused to start a block parameterisation (%1); the values were written one by one.</source>
+      <translation>L&apos;appareil a refusé de démarrer un paramétrage en bloc (%1) ; les valeurs ont été écrites une par une.</translation>
+    </message>
+    <message>
+      <source>The device refused %1; the block parameterisation was cancelled (ParamBreak) and the restore stopped.</source>
+      <translation>L&apos;appareil a refusé %1 ; le paramétrage en bloc a été annulé (ParamBreak) et la restauration arrêtée.</translation>
+    </message>
+    <message>
+      <source>The device refused ParamBreak: %1.</source>
+      <translation>L&apos;appareil a refusé ParamBreak : %1.</translation>
+    </message>
+    <message>
+      <source>The device did not accept the parameter set as a whole (ParamDownloadEnd: %1).</source>
+      <translation>L&apos;appareil n&apos;a pas accepté le jeu de paramètres dans son ensemble (ParamDownloadEnd : %1).</translation>
+    </message>
+    <message>
+      <source>The device did not store the set in its data storage (ParamDownloadStore: %1).</source>
+      <translation>L&apos;appareil n&apos;a pas enregistré le jeu dans sa mémoire de données (ParamDownloadStore : %1).</translation>
+    </message>
+    <message>
+      <source>not readable afterwards: %1</source>
+      <translation>illisible ensuite : %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSet</name>
+    <message>
+      <source>The file is larger than 10 MB.</source>
+      <translation>Le fichier dépasse 10 Mo.</translation>
+    </message>
+    <message>
+      <source>The file is not valid JSON: %1 (at octet %2).</source>
+      <translation>Le fichier n&apos;est pas un JSON valide : %1 (à l&apos;octet %2).</translation>
+    </message>
+    <message>
+      <source>The file is not a parameter set: it holds no JSON object.</source>
+      <translation>Le fichier n&apos;est pas un jeu de paramètres : il ne contient aucun objet JSON.</translation>
+    </message>
+    <message>
+      <source>The file is not a parameter set: its format is &quot;%1&quot;.</source>
+      <translation>Le fichier n&apos;est pas un jeu de paramètres : son format est « %1 ».</translation>
+    </message>
+    <message>
+      <source>The file has no valid format version.</source>
+      <translation>Le fichier n&apos;a pas de version de format valide.</translation>
+    </message>
+    <message>
+      <source>The file was written in format version %1, which is newer than this program reads (%2). Please update the program.</source>
+      <translation>Le fichier a été écrit dans la version de format %1, plus récente que celle que ce programme lit (%2). Veuillez mettre à jour le programme.</translation>
+    </message>
+    <message>
+      <source>The file names no valid vendor id and device id.</source>
+      <translation>Le fichier n&apos;indique pas d&apos;ID fabricant ni d&apos;ID appareil valides.</translation>
+    </message>
+    <message>
+      <source>The file lists no parameters.</source>
+      <translation>Le fichier ne contient pas de liste de paramètres.</translation>
+    </message>
+    <message>
+      <source>parameter %1</source>
+      <translation>paramètre %1</translation>
+    </message>
+    <message>
+      <source>The %1 has no id.</source>
+      <translation>%1 n&apos;a pas d&apos;ID.</translation>
+    </message>
+    <message>
+      <source>%1 has no valid index and subindex.</source>
+      <translation>%1 n&apos;a pas d&apos;index ni de sous-index valides.</translation>
+    </message>
+    <message>
+      <source>%1 has no raw value.</source>
+      <translation>%1 n&apos;a pas de valeur brute.</translation>
+    </message>
+    <message>
+      <source>The raw value of %1 is not hexadecimal: &quot;%2&quot;.</source>
+      <translation>La valeur brute de %1 n&apos;est pas hexadécimale : « %2 ».</translation>
+    </message>
+    <message>
+      <source>The raw value of %1 has the wrong length: %2 hex digits.</source>
+      <translation>La valeur brute de %1 a une longueur incorrecte : %2 chiffres hexadécimaux.</translation>
+    </message>
+    <message>
+      <source>%1 (index %2, subindex %3) is listed twice.</source>
+      <translation>%1 (index %2, sous-index %3) figure deux fois.</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be read: %2</source>
+      <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be written: %2</source>
+      <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSetController</name>
+    <message>
+      <source>Please connect the device first.</source>
+      <translation>Veuillez d&apos;abord connecter l&apos;appareil.</translation>
+    </message>
+    <message>
+      <source>The device has no IODD; its parameters are not known.</source>
+      <translation>L&apos;appareil n&apos;a pas d&apos;IODD ; ses paramètres sont inconnus.</translation>
+    </message>
+    <message>
+      <source>Reading the parameters of %1…</source>
+      <translation>Lecture des paramètres de %1…</translation>
+    </message>
+    <message>
+      <source>Another parameter set operation is running.</source>
+      <translation>Une autre opération sur un jeu de paramètres est en cours.</translation>
+    </message>
+    <message>
+      <source>The device was disconnected; nothing was saved.</source>
+      <translation>L&apos;appareil a été déconnecté ; rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+      <source>The parameter set was saved to %1 (parameters: %2).</source>
+      <translation>Le jeu de paramètres a été enregistré dans %1 (paramètres : %2).</translation>
+    </message>
+    <message>
+      <source>The device refused to give these parameters; they are listed in the file as unreadable: %1</source>
+      <translation>L&apos;appareil a refusé de fournir ces paramètres ; ils figurent dans le fichier comme illisibles : %1</translation>
+    </message>
+    <message>
+      <source>differs</source>
+      <translation>différent</translation>
+    </message>
+    <message>
+      <source>equal</source>
+      <translation>égal</translation>
+    </message>
+    <message>
+      <source>%1 of %2 parameters differ.</source>
+      <translation>%1 paramètres sur %2 diffèrent.</translation>
+    </message>
+    <message>
+      <source>Parameters that could not be read when the file was saved are not compared: %1.</source>
+      <translation>Les paramètres illisibles lors de l&apos;enregistrement du fichier ne sont pas comparés : %1.</translation>
+    </message>
+    <message>
+      <source>Write the parameter set %1 into %2 (serial number %3) on %4? Parameters whose value differs from the file are overwritten.</source>
+      <translation>Écrire le jeu de paramètres %1 dans %2 (numéro de série %3) sur %4 ? Les paramètres dont la valeur diffère du fichier sont écrasés.</translation>
+    </message>
+    <message>
+      <source>The device was disconnected; nothing was written.</source>
+      <translation>L&apos;appareil a été déconnecté ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+      <source>Restoring the parameters of %1…</source>
+      <translation>Restauration des paramètres de %1…</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be written: %2</source>
+      <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSetDialogs</name>
+    <message>
+      <source>Parameter set</source>
+      <translation>Jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Another parameter set operation is running.</source>
+      <translation>Une autre opération sur un jeu de paramètres est en cours.</translation>
+    </message>
+    <message>
+      <source>Please connect a device with an IODD first.</source>
+      <translation>Veuillez d&apos;abord connecter un appareil avec une IODD.</translation>
+    </message>
+    <message>
+      <source>Compare with parameter set</source>
+      <translation>Comparer avec un jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Restore parameter set</source>
+      <translation>Restaurer un jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Exporter</translation>
+    </message>
+    <message>
+      <source>Save parameter set</source>
+      <translation>Enregistrer le jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Parameter sets (*.ovxparams)</source>
+      <translation>Jeux de paramètres (*.ovxparams)</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <source>Export as CSV</source>
+      <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>%1 of %2</source>
+      <translation>%1 sur %2</translation>
+    </message>
+    <message>
+      <source>Restore</source>
+      <translation>Restaurer</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>These parameters of the file are skipped:</source>
+      <translation>Ces paramètres du fichier sont ignorés :</translation>
+    </message>
+    <message>
+      <source>restore-report</source>
+      <translation>rapport-de-restauration</translation>
+    </message>
+    <message>
+      <source>comparison</source>
+      <translation>comparaison</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterTableDialog</name>
+    <message>
+      <source>Restore report</source>
+      <translation>Rapport de restauration</translation>
+    </message>
+    <message>
+      <source>Comparison with the parameter set</source>
+      <translation>Comparaison avec le jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Export as CSV…</source>
+      <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+      <source>Close</source>
+      <translation>Fermer</translation>
+    </message>
+    <message>
+      <source>Only differences</source>
+      <translation>Seulement les différences</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Paramètre</translation>
+    </message>
+    <message>
+      <source>Value in the file</source>
+      <translation>Valeur dans le fichier</translation>
+    </message>
+    <message>
+      <source>Value in the device</source>
+      <translation>Valeur dans l&apos;appareil</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Résultat</translation>
+    </message>
+    <message>
+      <source>No differences.</source>
+      <translation>Aucune différence.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterTableModel</name>
+    <message>
+      <source>Parameter</source>
+      <translation>Paramètre</translation>
+    </message>
+    <message>
+      <source>Id</source>
+      <translation>ID</translation>
+    </message>
+    <message>
+      <source>Index</source>
+      <translation>Index</translation>
+    </message>
+    <message>
+      <source>Value in the file</source>
+      <translation>Valeur dans le fichier</translation>
+    </message>
+    <message>
+      <source>Value in the device</source>
+      <translation>Valeur dans l&apos;appareil</translation>
+    </message>
+    <message>
+      <source>Differs</source>
+      <translation>Différent</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Résultat</translation>
+    </message>
+    <message>
+      <source>Detail</source>
+      <translation>Détail</translation>
+    </message>
+    <message>
+      <source>yes</source>
+      <translation>oui</translation>
+    </message>
+    <message>
+      <source>no</source>
+      <translation>non</translation>
     </message>
   </context>
   <context>
@@ -672,7 +1174,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Saving failed</source>
-      <translation>Échec de l'enregistrement</translation>
+      <translation>Échec de l&apos;enregistrement</translation>
     </message>
     <message>
       <source>Start / pause process data.</source>
@@ -690,7 +1192,7 @@ Erreur ISDU : %2, code : %3.</translation>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
-      <translation>(prend effet à la prochaine recherche d'appareils)</translation>
+      <translation>(prend effet à la prochaine recherche d&apos;appareils)</translation>
     </message>
     <message>
       <source>(no master library found)</source>
@@ -718,7 +1220,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Language of the user interface</source>
-      <translation>Langue de l'interface utilisateur</translation>
+      <translation>Langue de l&apos;interface utilisateur</translation>
     </message>
     <message>
       <source>Settings</source>
@@ -772,7 +1274,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte &quot;error&quot;.</translation>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d&apos;un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n&apos;est pas une description d&apos;appareil lisible échoue avec un texte &quot;error&quot;.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
@@ -781,6 +1283,137 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Write the whole log to stderr.</source>
       <translation>Écrire le journal complet sur stderr.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ovinex-cli</name>
+    <message>
+      <source>List the master ports with the device on each, one JSON object per line.</source>
+      <translation>Liste les ports du maître avec l&apos;appareil de chacun, un objet JSON par ligne.</translation>
+    </message>
+    <message>
+      <source>Read an index of the device and print its octets.</source>
+      <translation>Lit un index de l&apos;appareil et affiche ses octets.</translation>
+    </message>
+    <message>
+      <source>Write octets to an index of the device.</source>
+      <translation>Écrit des octets dans un index de l&apos;appareil.</translation>
+    </message>
+    <message>
+      <source>Save the device&apos;s parameters to a file, compare them with a file, or restore them from a file.</source>
+      <translation>Enregistre les paramètres de l&apos;appareil dans un fichier, les compare avec un fichier ou les restaure depuis un fichier.</translation>
+    </message>
+    <message>
+      <source>Run ovinex-cli --help for the usage.</source>
+      <translation>L&apos;utilisation est décrite par ovinex-cli --help.</translation>
+    </message>
+    <message>
+      <source>There is no port %1. Run ovinex-cli ports for the list.</source>
+      <translation>Il n&apos;y a pas de port %1. La liste est donnée par ovinex-cli ports.</translation>
+    </message>
+    <message>
+      <source>No IO-Link device answers on port %1.</source>
+      <translation>Aucun appareil IO-Link ne répond sur le port %1.</translation>
+    </message>
+    <message>
+      <source>No IODD was found for product %1; only raw access is possible.</source>
+      <translation>Aucune IODD trouvée pour le produit %1 ; seul l&apos;accès brut est possible.</translation>
+    </message>
+    <message>
+      <source>The device on port %1 could not be connected.</source>
+      <translation>L&apos;appareil sur le port %1 n&apos;a pas pu être connecté.</translation>
+    </message>
+    <message>
+      <source>read needs a port and an index.</source>
+      <translation>read demande un port et un index.</translation>
+    </message>
+    <message>
+      <source>Not an index: %1</source>
+      <translation>Pas un index : %1</translation>
+    </message>
+    <message>
+      <source>write needs a port, an index and hexadecimal octets.</source>
+      <translation>write demande un port, un index et des octets hexadécimaux.</translation>
+    </message>
+    <message>
+      <source>Not hexadecimal octets: %1</source>
+      <translation>Pas des octets hexadécimaux : %1</translation>
+    </message>
+    <message>
+      <source>Commands:</source>
+      <translation>Commandes :</translation>
+    </message>
+    <message>
+      <source>Exit status: 0 on success (compare: no difference), 1 when the device refused something or values differ, 2 for usage errors, unreadable or invalid files, or a device that does not match.</source>
+      <translation>Code de sortie : 0 en cas de succès (compare : aucune différence), 1 si l&apos;appareil a refusé quelque chose ou si des valeurs diffèrent, 2 pour les erreurs d&apos;utilisation, les fichiers illisibles ou invalides ou un appareil qui ne correspond pas.</translation>
+    </message>
+    <message>
+      <source>Scripts what a technician does with IO-Link devices: lists the ports, reads and writes indexes, and saves, compares and restores parameter sets. Results go to stdout, one JSON object per line; messages to stderr.</source>
+      <translation>Automatise ce qu&apos;un technicien fait avec des appareils IO-Link : liste les ports, lit et écrit des index, enregistre, compare et restaure des jeux de paramètres. Les résultats vont sur stdout, un objet JSON par ligne ; les messages sur stderr.</translation>
+    </message>
+    <message>
+      <source>Folder with the IODD files.</source>
+      <translation>Dossier des fichiers IODD.</translation>
+    </message>
+    <message>
+      <source>Use the simulated master with a device from this IODD file; repeat it for more devices (ports SIM1, SIM2, ...).</source>
+      <translation>Utiliser le maître simulé avec un appareil issu de ce fichier IODD ; à répéter pour d&apos;autres appareils (ports SIM1, SIM2, ...).</translation>
+    </message>
+    <message>
+      <source>Language of the texts: en, de or fr.</source>
+      <translation>Langue des textes : en, de ou fr.</translation>
+    </message>
+    <message>
+      <source>Use the settings in this folder instead of temporary ones.</source>
+      <translation>Utiliser les réglages de ce dossier au lieu de réglages temporaires.</translation>
+    </message>
+    <message>
+      <source>Write the log to stderr.</source>
+      <translation>Écrire le journal sur stderr.</translation>
+    </message>
+    <message>
+      <source>The command and its arguments.</source>
+      <translation>La commande et ses arguments.</translation>
+    </message>
+    <message>
+      <source>Unknown language: %1</source>
+      <translation>Langue inconnue : %1</translation>
+    </message>
+    <message>
+      <source>The IODD file %1 cannot be read.</source>
+      <translation>Le fichier IODD %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+      <source>Not readable: %1 (index %2): %3</source>
+      <translation>Illisible : %1 (index %2) : %3</translation>
+    </message>
+    <message>
+      <source>%1 of %2 parameters differ</source>
+      <translation>%1 paramètres sur %2 diffèrent</translation>
+    </message>
+    <message>
+      <source>Skipped: %1 (index %2): %3</source>
+      <translation>Ignoré : %1 (index %2) : %3</translation>
+    </message>
+    <message>
+      <source>Restoring %1 into %2 (serial number %3) needs --yes; nothing was written.</source>
+      <translation>La restauration de %1 dans %2 (numéro de série %3) demande --yes ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+      <source>params restore: write without asking.</source>
+      <translation>params restore : écrire sans demander.</translation>
+    </message>
+    <message>
+      <source>params needs save, compare or restore, a port and a file.</source>
+      <translation>params demande save, compare ou restore, un port et un fichier.</translation>
+    </message>
+    <message>
+      <source>Parameter sets need the device&apos;s IODD; none could be loaded.</source>
+      <translation>Les jeux de paramètres demandent l&apos;IODD de l&apos;appareil ; aucune n&apos;a pu être chargée.</translation>
+    </message>
+    <message>
+      <source>ports takes no arguments.</source>
+      <translation>ports ne prend pas d&apos;arguments.</translation>
     </message>
   </context>
 </TS>
