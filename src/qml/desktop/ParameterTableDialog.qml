@@ -21,20 +21,7 @@ Dialog {
     height: parent ? parent.height - 40 : 560
     modal: true
     title: report ? qsTr("Restore report") : qsTr("Comparison with the parameter set")
-    footer: DialogButtonBox {
-        Button {
-            objectName: "exportCsvButton"
-            flat: true
-            text: qsTr("Export as CSV…")
-            onClicked: dialog.exportRequested()
-        }
-        Button {
-            objectName: "dialogCloseButton"
-            flat: true
-            text: qsTr("Close")
-            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
-        }
-    }
+    footer: DialogButtons {}
 
     ColumnLayout {
         anchors.fill: parent
@@ -56,12 +43,22 @@ Dialog {
             color: "#c00000"
             text: dialog.controller ? dialog.controller.notes : ""
         }
-        CheckBox {
-            objectName: "onlyDifferencesCheck"
-            visible: !dialog.report
-            text: qsTr("Only differences")
-            checked: dialog.table ? dialog.table.onlyDifferences : true
-            onToggled: dialog.table.onlyDifferences = checked
+        RowLayout {
+            Layout.fillWidth: true
+            CheckBox {
+                objectName: "onlyDifferencesCheck"
+                visible: !dialog.report
+                text: qsTr("Only differences")
+                checked: dialog.table ? dialog.table.onlyDifferences : true
+                onToggled: dialog.table.onlyDifferences = checked
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "exportCsvButton"
+                flat: true
+                text: qsTr("Export as CSV…")
+                onClicked: dialog.exportRequested()
+            }
         }
 
         RowLayout {
