@@ -58,7 +58,10 @@ QString CliContext::ioddFor(const IOLinkSerialDevice &device) const
 {
     MasterLibrary &library = MasterLibrary::instance();
     if (library.isSimulated()) {
-        const QStringList files = ApplicationSettings::instance()->simulatedDevices();
+        QStringList files = ApplicationSettings::instance()->simulatedDevices();
+        files.removeAll(QString());
+        if (files.isEmpty())
+            files = ApplicationSettings::defaultSimulatedDevices();
         const QList<SerialPortDescriptor> all = library.availablePorts();
         for (int position = 0; position < all.size() && position < files.size(); ++position) {
             if (all.at(position).portName() == device.getPortInfo().portName())
