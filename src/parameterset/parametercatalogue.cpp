@@ -3,11 +3,12 @@
 #include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "menu/menuentry.h"
+#include "parameterset.h"
 
 #include <QStringList>
 
 ParameterCatalogue::ParameterCatalogue(const IOLinkWrapper *deviceBinding)
-    : binding(deviceBinding)
+    : binding(const_cast<IOLinkWrapper *>(deviceBinding))
 {
     if (!binding)
         return;
@@ -76,8 +77,8 @@ bool ParameterCatalogue::offersSystemCommand(uchar command) const
 
 QString ParameterCatalogue::displayText(const Entry &entry, const QByteArray &raw) const
 {
-    if (!entry.variable)
-        return QString();
+    if (!binding || !entry.variable)
+        return ParameterSet::toHex(raw);
     // Decoded in a copy, so that the values the window shows stay the device's.
     VariableWrapper decoded(entry.variable->getVariable());
     decoded.setDataFromDevice(0, raw);

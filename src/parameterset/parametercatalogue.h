@@ -4,13 +4,15 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 class IOLinkWrapper;
 class VariableWrapper;
 
 // The variables of a device that a parameter set holds, in the IODD's order, with what is needed to
-// check, name and show their octets. A read-only view on the device's binding, which must outlive it.
+// check, name and show their octets. A read-only view on the device's binding; once the binding is gone
+// (the device was disconnected) it still names the entries but decodes nothing.
 class ParameterCatalogue
 {
     Q_DECLARE_TR_FUNCTIONS(ParameterCatalogue)
@@ -42,6 +44,7 @@ public:
     // Why octets of this length cannot be the variable's value; empty when they can.
     QString lengthProblem(const Entry &entry, const QByteArray &raw) const;
     // The value for people: choice names, numbers, texts, record items by name, with the unit when a menu gives one.
+    // The octets in hex once the binding is gone (the device was disconnected).
     QString displayText(const Entry &entry, const QByteArray &raw) const;
     // True when the device's system command variable offers the command.
     bool offersSystemCommand(uchar command) const;
@@ -53,7 +56,7 @@ public:
 private:
     QString itemText(const VariableWrapper &decoded, quint32 subindex) const;
 
-    const IOLinkWrapper *binding = nullptr;
+    QPointer<IOLinkWrapper> binding;
     QList<Entry> list;
     QHash<QString, QString> units;
     QList<qint64> systemCommands;

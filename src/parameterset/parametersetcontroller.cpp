@@ -107,7 +107,8 @@ void ParameterSetController::save(QObject *object, const QUrl &file)
     connect(reader, &ParameterReader::progress, this, &ParameterSetController::setProgress);
     connect(reader, &ParameterReader::finished, this, [this, path, device = QPointer<IOLinkDevice>(device)] {
         end();
-        if (!device) {
+        // A half-read set would look like a whole one later.
+        if (!device || !access->isConnected()) {
             emit saveFinished(false, tr("The device was disconnected; nothing was saved."));
             return;
         }

@@ -102,6 +102,7 @@ private slots:
     void unknownAndMisfitParametersAreSkippedAndListed();
     void anotherUnitIsAWarningOnly();
     void lostDeviceEndsTheRestoreWithoutSayingRestored();
+    void comparisonAfterTheDeviceIsGoneShowsOctets();
 
 private:
     ParameterSet saveSet();
@@ -348,6 +349,26 @@ void TestParameterRestore::lostDeviceEndsTheRestoreWithoutSayingRestored()
     });
     QVERIFY(!report.restored);
     QVERIFY(report.count(ParameterRestore::Confirmed) == 0);
+}
+
+void TestParameterRestore::comparisonAfterTheDeviceIsGoneShowsOctets()
+{
+    const ParameterSet saved = saveSet();
+    ParameterReader reader(access.get());
+    QSignalSpy finished(&reader, &ParameterReader::finished);
+    connect(&reader, &ParameterReader::progress, this, [this](int done, int) {
+        if (done == 2)
+            device->disconnectFromDevice();
+    });
+    reader.start(catalogue->entries());
+    QVERIFY(finished.wait(30000));
+    // The binding and its variables go with the connection; what was read must still be shown.
+    QTRY_VERIFY(!device->getBinding());
+    QTest::qWait(0);
+    const QList<ParameterComparison::Row> rows = ParameterComparison::compare(saved, *catalogue, reader.results());
+    QCOMPARE(rows.size(), saved.parameters.size());
+    QCOMPARE(rows.first().deviceText, ParameterSet::toHex(saved.parameters.first().raw));
+    QVERIFY(rows.last().differs);
 }
 
 OVINEX_TEST_MAIN(TestParameterRestore)

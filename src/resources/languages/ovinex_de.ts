@@ -1039,7 +1039,7 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
     <message>
       <source>Close</source>
-      <translation>Schließen</translation>
+      <translation type="vanished">Schließen</translation>
     </message>
     <message>
       <source>Only differences</source>
@@ -1414,6 +1414,10 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>ports takes no arguments.</source>
       <translation>ports nimmt keine Argumente.</translation>
+    </message>
+    <message>
+      <source>The connection to the device was lost; nothing was saved.</source>
+      <translation>Die Verbindung zum Gerät ging verloren; es wurde nichts gespeichert.</translation>
     </message>
   </context>
 </TS>

@@ -1039,7 +1039,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Close</source>
-      <translation>Fermer</translation>
+      <translation type="vanished">Fermer</translation>
     </message>
     <message>
       <source>Only differences</source>
@@ -1414,6 +1414,10 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>ports takes no arguments.</source>
       <translation>ports ne prend pas d&apos;arguments.</translation>
+    </message>
+    <message>
+      <source>The connection to the device was lost; nothing was saved.</source>
+      <translation>La connexion à l&apos;appareil a été perdue ; rien n&apos;a été enregistré.</translation>
     </message>
   </context>
 </TS>

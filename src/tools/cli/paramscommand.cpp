@@ -47,6 +47,11 @@ int save(CliContext &context, IOLinkSerialDevice &device, const ParameterCatalog
 {
     DeviceParameterAccess access(&device);
     const ParameterSet set = ParameterReader::toParameterSet(device, catalogue, readAll(access, catalogue.entries()));
+    // A half-read set would look like a whole one later.
+    if (!access.isConnected()) {
+        context.message(CliContext::text(QT_TRANSLATE_NOOP("ovinex-cli", "The connection to the device was lost; nothing was saved.")));
+        return CliRefused;
+    }
     QString error;
     if (!set.save(file, &error)) {
         context.message(error);
