@@ -8,6 +8,7 @@ class DevicesFilterModel;
 class DevicesListModel;
 class IODDListModel;
 class ParameterSetController;
+class IoddPackages;
 class QQmlApplicationEngine;
 
 // The application object: creates the long-lived models, publishes them to QML and switches the interface language.
@@ -44,4 +45,5 @@ private:
     const QString desktopMainQml = QStringLiteral("qrc:/qml/desktop/ContentDesktop.qml");
     IODDListModel *ioddModel = nullptr;
     ParameterSetController *parameterSets = nullptr;
+    IoddPackages *ioddPackages = nullptr;
 };

@@ -9,12 +9,16 @@
 #include "parameterset/deviceparameteraccess.h"
 #include "parameterset/parameterset.h"
 
+#include <KZip>
+
 #include <QMutex>
+#include <QQmlContext>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtCharts/QXYSeries>
@@ -81,10 +85,16 @@ private slots:
     void processDataIsChartedAndExported();
     void dialogsShowTheirContent();
     void parameterSetIsSavedComparedAndRestoredThroughTheMenus();
+    void importedOlderReleaseIsSummarisedAndNamedOnIdentification();
+    void removingAnIoddAsksFirst();
     void germanLabelsAfterTheLanguageChange();
     void disconnectReturnsToTheList();
+    void corpusSensorShowsTheMenusOfItsRoles();
+    void corpusSensorsOfOtherVendorsShowTheirPages_data();
+    void corpusSensorsOfOtherVendorsShowTheirPages();
 
 private:
+    void connectCorpusSensor(const QString &relativePath, QQuickItem **connectedRow);
     QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
     QList<QQuickItem *> shownItems(const QString &name, QQuickItem *root = nullptr) const;
     QObject *object(const QString &name) const;
@@ -528,6 +538,82 @@ void TestMainWindow::parameterSetIsSavedComparedAndRestoredThroughTheMenus()
     closeDialog(QStringLiteral("parameterTableDialog"));
 }
 
+void TestMainWindow::importedOlderReleaseIsSummarisedAndNamedOnIdentification()
+{
+    // An older release of the sample, packed as a maker would; and a package that is no zip at all.
+    QFile xml(QDir(ioddPath).filePath(SamplePackage::ioddFileName()));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    const QByteArray older = xml.readAll().replace("releaseDate=\"2026-12-01\"", "releaseDate=\"2020-01-01\"");
+    const QString olderZip = ioddFolder.filePath(QStringLiteral("Korvell-OVX100-20200101.zip"));
+    KZip zip(olderZip);
+    QVERIFY(zip.open(QIODevice::WriteOnly));
+    QVERIFY(zip.writeFile(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml"), older));
+    for (const QString &picture : QDir(ioddPath).entryList({ QStringLiteral("*.png") })) {
+        QFile file(QDir(ioddPath).filePath(picture));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(zip.writeFile(picture, file.readAll()));
+    }
+    QVERIFY(zip.close());
+    const QString brokenZip = ioddFolder.filePath(QStringLiteral("broken.zip"));
+    QFile broken(brokenZip);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("PK not really");
+    broken.close();
+
+    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
+    QObject *packages = application->getEngine()->rootContext()->contextProperty(QStringLiteral("ioddPackages")).value<QObject *>();
+    QVERIFY(packages);
+    const QVariantList files { QUrl::fromLocalFile(olderZip), QUrl::fromLocalFile(brokenZip) };
+    bool started = false;
+    QVERIFY(QMetaObject::invokeMethod(packages, "importFiles", Q_RETURN_ARG(bool, started), Q_ARG(QVariantList, files)));
+    QVERIFY(started);
+
+    QObject *summary = object(QStringLiteral("ioddImportSummary"));
+    QTRY_VERIFY(summary->property("opened").toBool());
+    QTRY_VERIFY(!packages->property("busy").toBool());
+    QTRY_COMPARE(item(QStringLiteral("ioddImportResults"))->property("count").toInt(), 2);
+    QVERIFY(text(item(QStringLiteral("ioddImportHeadline"))).startsWith(QStringLiteral("Not every file")));
+    screenshot(QStringLiteral("14-iodd-import-summary"));
+    closeDialog(QStringLiteral("ioddImportSummary"));
+
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_VERIFY(isShown(item(QStringLiteral("otherIodds"))));
+    QCOMPARE(text(item(QStringLiteral("ioddFileText"))), SamplePackage::ioddFileName());
+    QVERIFY(text(item(QStringLiteral("otherIoddsText"))).contains(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml (released 2020-01-01)")));
+    QCOMPARE(text(item(QStringLiteral("ioddRuleText"))), QStringLiteral("the latest release date"));
+    screenshot(QStringLiteral("15-identification-why-this-iodd"));
+}
+
+void TestMainWindow::removingAnIoddAsksFirst()
+{
+    chooseMenu(QStringLiteral("File"), QStringLiteral("manageIoddsAction"));
+    QObject *dialog = object(QStringLiteral("ioddDialog"));
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("2"));
+    auto *catalogue = qobject_cast<QAbstractItemModel *>(
+        qobject_cast<Application *>(QCoreApplication::instance())->getEngine()->rootContext()->contextProperty(QStringLiteral("ioddModel")).value<QObject *>());
+    int older = -1;
+    for (int row = 0; row < catalogue->rowCount(); ++row) {
+        if (catalogue->index(row, 0).data(Qt::UserRole + 1).toString().contains(QStringLiteral("20200101")))
+            older = row;
+    }
+    QVERIFY(older >= 0);
+    QVERIFY(QMetaObject::invokeMethod(dialog, "select", Q_ARG(QVariant, older)));
+    click(item(QStringLiteral("ioddRemoveButton")));
+    QObject *confirmation = object(QStringLiteral("ioddRemoveDialog"));
+    QTRY_VERIFY(confirmation->property("opened").toBool());
+    QVERIFY(text(item(QStringLiteral("ioddRemoveQuestion"))).contains(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml")));
+    QVERIFY(text(item(QStringLiteral("ioddRemoveTargets"))).contains(QStringLiteral("Korvell GmbH-OVX100-2020-01-01")));
+    screenshot(QStringLiteral("16-iodd-remove-confirmation"));
+    click(item(QStringLiteral("ioddRemoveConfirmButton")));
+
+    QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("1"));
+    QVERIFY(!QFileInfo::exists(QDir(ioddPath).filePath(QStringLiteral("Korvell GmbH-OVX100-2020-01-01"))));
+    closeDialog(QStringLiteral("ioddDialog"));
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_VERIFY(!isShown(item(QStringLiteral("otherIodds"))));
+}
+
 void TestMainWindow::germanLabelsAfterTheLanguageChange()
 {
     chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"));
@@ -560,6 +646,142 @@ void TestMainWindow::disconnectReturnsToTheList()
     QVERIFY(!isShown(item(QStringLiteral("processDataBox"))));
     QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
     QVERIFY(!SimulatedMaster::instance().isOpen(sensorPort));
+}
+
+// A sensor of another vendor: its menus are named freely, its role menu sets say which is which, and it
+// has no process data references.
+// Offers the sample and one corpus sensor on the simulated master and connects the corpus one; the row
+// stays null when the corpus is absent.
+void TestMainWindow::connectCorpusSensor(const QString &relativePath, QQuickItem **connectedRow)
+{
+    *connectedRow = nullptr;
+    const QString corpusFile = TestEnvironment::corpusPath(relativePath);
+    if (!QFileInfo::exists(corpusFile))
+        return;
+    // The catalogue must know the sensor's IODD for it to be connectable; a copy in the test's own folder.
+    const QString copy = ioddPath + QLatin1Char('/') + QFileInfo(corpusFile).fileName();
+    QVERIFY(QFileInfo::exists(copy) || QFile::copy(corpusFile, copy));
+    // The corpus holds no pictures; the sample's stand in, so that the catalogue shows no broken ones.
+    QFile description(corpusFile);
+    description.open(QIODevice::ReadOnly);
+    QRegularExpressionMatchIterator pictures = QRegularExpression(QStringLiteral("\"([^\"/]+\\.png)\"")).globalMatch(
+        QString::fromUtf8(description.readAll()));
+    while (pictures.hasNext()) {
+        const QString picture = ioddPath + QLatin1Char('/') + pictures.next().captured(1);
+        if (!QFileInfo::exists(picture))
+            QFile::copy(ioddPath + QStringLiteral("/Korvell-OVX100-icon.png"), picture);
+    }
+    ApplicationSettings::instance()->setSimulatedDevices({ ApplicationSettings::defaultSimulatedDevices().value(0), corpusFile });
+    click(item(QStringLiteral("scanButton")));
+    QQuickItem *row = nullptr;
+    const auto offered = [&]() {
+        row = item(QStringLiteral("deviceRow_1"));
+        QQuickItem *connect = row ? item(QStringLiteral("connectButton"), row) : nullptr;
+        return connect && isShown(connect) && connect->isEnabled()
+            && text(item(QStringLiteral("deviceHints"), row)).contains(QStringLiteral("Port 2"));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(offered(), 10000);
+    click(item(QStringLiteral("connectButton"), row));
+    QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"), 30000);
+    QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
+    *connectedRow = row;
+}
+
+// A sensor of another vendor: its menus are named freely, its role menu sets say which is which, and it
+// has no process data references.
+void TestMainWindow::corpusSensorShowsTheMenusOfItsRoles()
+{
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    settings->setUserRole(QStringLiteral("specialist"));
+    QQuickItem *row = nullptr;
+    connectCorpusSensor(QStringLiteral("ifm/SA500.xml"), &row);
+    if (QTest::currentTestFailed())
+        return;
+    if (!row)
+        QSKIP("The IODD corpus is not present");
+    QObject *device = currentDevice();
+    QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
+
+    // Every page its role menu sets name shows rows.
+    QTRY_VERIFY(item(QStringLiteral("identificationMenu"))->property("count").toInt() > 0);
+    const QStringList tabs { "diagnosisTab", "observationTab", "parametersTab" };
+    const QStringList pages { "diagnosisPage", "observationPage", "parametersPage" };
+    for (int i = 0; i < tabs.size(); ++i) {
+        showTab(tabs.at(i));
+        QTRY_VERIFY2(item(pages.at(i))->property("count").toInt() > 0, qPrintable(pages.at(i)));
+        screenshot(QStringLiteral("20-corpus-") + pages.at(i));
+    }
+    QCOMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
+    QCOMPARE(item(QStringLiteral("observationPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Observation"));
+
+    // Its process data has no references: every item of the input is shown, in the box and as charts.
+    QTRY_VERIFY(shownItems(QStringLiteral("processDataValueRow"), item(QStringLiteral("processDataBox"))).size() >= 2);
+    showTab(QStringLiteral("processDataTab"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("processDataChart"), item(QStringLiteral("processDataPage"))).isEmpty());
+    screenshot(QStringLiteral("21-corpus-process-data"));
+
+    // The observer sees other parameter menus, at once and without a new connection.
+    QSignalSpy states(device, SIGNAL(stateChanged()));
+    showTab(QStringLiteral("parametersTab"));
+    click(item(QStringLiteral("userRoleBox")));
+    QQuickItem *observer = nullptr;
+    QTRY_VERIFY(isShown(observer = item(QStringLiteral("roleOption_observer"))));
+    QCOMPARE(text(observer), QStringLiteral("Observer"));
+    click(observer);
+    QCOMPARE(settings->getUserRole(), QStringLiteral("observer"));
+    QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_OR_Param"));
+    QTRY_VERIFY(item(QStringLiteral("parametersPage"))->property("count").toInt() > 0);
+    QCOMPARE(states.count(), 0);
+    QCOMPARE(currentDevice(), device);
+    QCOMPARE(device->property("state").toString(), QStringLiteral("connected"));
+    screenshot(QStringLiteral("22-corpus-parameters-observer"));
+
+    settings->setUserRole(QStringLiteral("specialist"));
+    QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
+
+    // The smallest window, in each language: the role chooser and the new tab must still fit.
+    window->resize(1024, 600);
+    for (const QString &language : { QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("en") }) {
+        settings->setLanguage(language);
+        QTRY_VERIFY(isShown(item(QStringLiteral("observationTab"))));
+        showTab(QStringLiteral("observationTab"));
+        screenshot(QStringLiteral("23-corpus-small-") + language);
+    }
+    QCOMPARE(text(item(QStringLiteral("observationTab"))), QStringLiteral("Observation"));
+    window->resize(1280, 800);
+    click(item(QStringLiteral("disconnectButton"), row));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    settings->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
+}
+
+void TestMainWindow::corpusSensorsOfOtherVendorsShowTheirPages_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("400 parameters, process data references") << "keyence/KEYENCE-MP-F10-20230410-IODD1.1.xml";
+    QTest::newRow("an IO hub with large records") << "balluff/Balluff-BNI_IOL-727-S51-P012-20220211-IODD1.1.xml";
+}
+
+void TestMainWindow::corpusSensorsOfOtherVendorsShowTheirPages()
+{
+    QFETCH(QString, file);
+    QQuickItem *row = nullptr;
+    connectCorpusSensor(file, &row);
+    if (QTest::currentTestFailed())
+        return;
+    if (!row)
+        QSKIP("The IODD corpus is not present");
+    const QString name = QFileInfo(file).baseName().left(24);
+    QTRY_VERIFY(item(QStringLiteral("identificationMenu"))->property("count").toInt() > 0);
+    showTab(QStringLiteral("parametersTab"));
+    QTRY_VERIFY(item(QStringLiteral("parametersPage"))->property("count").toInt() > 0);
+    screenshot(QStringLiteral("24-") + name + QStringLiteral("-parameters"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("processDataValueRow"), item(QStringLiteral("processDataBox"))).isEmpty());
+    showTab(QStringLiteral("processDataTab"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("processDataChart"), item(QStringLiteral("processDataPage"))).isEmpty());
+    screenshot(QStringLiteral("24-") + name + QStringLiteral("-process-data"));
+    click(item(QStringLiteral("disconnectButton"), row));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
 }
 
 int main(int argc, char *argv[])

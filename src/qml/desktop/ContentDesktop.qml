@@ -16,8 +16,10 @@ ApplicationWindow {
     readonly property var filteredDevices: typeof devicesFilterModel !== "undefined" ? devicesFilterModel : null
     readonly property var catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
     readonly property var appSettings: typeof settings !== "undefined" ? settings : null
+    readonly property var packages: typeof ioddPackages !== "undefined" ? ioddPackages : null
     readonly property var currentDevice: devices ? devices.currentDevice : null
     readonly property var ioLink: currentDevice ? currentDevice.ioLink : null
+    readonly property string userRole: appSettings && appSettings.userRole ? appSettings.userRole : "specialist"
 
     signal manageIoddsRequested()
     signal settingsRequested()
@@ -53,6 +55,8 @@ ApplicationWindow {
         onSaveParameterSetRequested: parameterSetDialogs.startSave()
         onCompareParameterSetRequested: parameterSetDialogs.startCompare()
         onRestoreParameterSetRequested: parameterSetDialogs.startRestore()
+        userRole: window.userRole
+        onUserRoleChosen: if (window.appSettings) window.appSettings.userRole = role
     }
 
     RowLayout {
@@ -80,6 +84,7 @@ ApplicationWindow {
             devices: window.devices
             currentDevice: window.currentDevice
             ioLink: window.ioLink
+            userRole: window.userRole
         }
     }
 
@@ -109,6 +114,15 @@ ApplicationWindow {
         id: parameterSetDialogs
         controller: typeof parameterSets !== "undefined" ? parameterSets : null
         currentDevice: window.currentDevice
+    }
+
+    IoddDropArea {
+        anchors.fill: parent
+        packages: window.packages
+    }
+
+    IoddImportSummaryDialog {
+        packages: window.packages
     }
 
     AboutDialog {

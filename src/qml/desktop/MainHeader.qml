@@ -16,6 +16,9 @@ Rectangle {
 
     // Parameter sets need a connected device.
     property bool deviceReady: false
+    signal userRoleChosen(string role)
+
+    property string userRole: "specialist"
 
     implicitHeight: 48
     color: "black"
@@ -58,6 +61,15 @@ Rectangle {
             Action { objectName: "checkForUpdatesAction"; text: qsTr("Check for Updates"); onTriggered: header.checkForUpdatesRequested() }
             Action { objectName: "aboutAction"; text: qsTr("About"); onTriggered: header.aboutRequested() }
         }
+    }
+
+    RoleChooser {
+        objectName: "roleChooser"
+        anchors.left: menuBar.right
+        anchors.leftMargin: 24
+        anchors.verticalCenter: parent.verticalCenter
+        userRole: header.userRole
+        onRoleChosen: header.userRoleChosen(role)
     }
 
     Image {
