@@ -11,6 +11,7 @@
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
+#include "parameterset/parametersetcontroller.h"
 
 #include <QDebug>
 #include <QMetaType>
@@ -93,6 +94,7 @@ void Application::createModels()
     connect(settings, &ApplicationSettings::filterUsbDevicesChanged, devicesFilterModel,
             [this, settings]() { devicesFilterModel->setFilterActive(settings->getFilterUsbDevices()); });
     devicesFilterModel->setSourceModel(devicesModel);
+    parameterSets = new ParameterSetController(this);
 }
 
 void Application::publishContextProperties()
@@ -102,6 +104,7 @@ void Application::publishContextProperties()
     engine->rootContext()->setContextProperty(QStringLiteral("ioddModel"), ioddModel);
     engine->rootContext()->setContextProperty(QStringLiteral("ioddPackages"), ioddPackages);
     engine->rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
+    engine->rootContext()->setContextProperty(QStringLiteral("parameterSets"), parameterSets);
 }
 
 void Application::addImportPaths()

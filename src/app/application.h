@@ -7,6 +7,7 @@
 class DevicesFilterModel;
 class DevicesListModel;
 class IODDListModel;
+class ParameterSetController;
 class IoddPackages;
 class QQmlApplicationEngine;
 
@@ -43,5 +44,6 @@ private:
     const QString mobileMainQml = QStringLiteral("qrc:/qml/mobile/ContentMobile.qml");
     const QString desktopMainQml = QStringLiteral("qrc:/qml/desktop/ContentDesktop.qml");
     IODDListModel *ioddModel = nullptr;
+    ParameterSetController *parameterSets = nullptr;
     IoddPackages *ioddPackages = nullptr;
 };

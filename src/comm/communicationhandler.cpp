@@ -173,6 +173,7 @@ void CommunicationHandler::connectCurrentTask()
     connect(this, &CommunicationHandler::writeFinished, task, &CommunicationTask::onDataWritten);
     connect(this, &CommunicationHandler::masterPasswordWriteFinished, task, &CommunicationTask::onDataWritten);
     connect(this, &CommunicationHandler::masterPasswordWriteFailed, task, &CommunicationTask::onError);
+    connect(this, &CommunicationHandler::isduErrorReceived, task, &CommunicationTask::onIsduError);
     connect(this, &CommunicationHandler::errorOccurred, task, &CommunicationTask::onError);
 }
 

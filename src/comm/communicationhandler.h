@@ -35,6 +35,8 @@ signals:
     void writeFailed(QString errorText);
     void connectionError(QString errorText);
     void errorOccurred(QString errorText);
+    // The device refused the current request with this ISDU error code; errorOccurred() follows.
+    void isduErrorReceived(uint isduError);
     void processDataReceived(QByteArray data);
     void changeNotificationReceived(int index, int subIndex);
     void uploadRequestReceived();

@@ -15,6 +15,13 @@ CommunicationTask::CommunicationTask(VariableWrapper *var, uint subIndex, uint c
 {
 }
 
+CommunicationTask *CommunicationTask::forIndex(uint index, uint subIndex, uint command, const QByteArray &data)
+{
+    auto *task = new CommunicationTask(static_cast<VariableWrapper *>(nullptr), subIndex, command, data);
+    task->index = index;
+    return task;
+}
+
 void CommunicationTask::start()
 {
     qCDebug(lcComm) << Q_FUNC_INFO << command << index << subIndex;
@@ -57,8 +64,10 @@ void CommunicationTask::onDataReceived(QByteArray data)
         return;
     if (liveVariable)
         liveVariable->setDataFromDevice(subIndex, data);
-    if (finish())
+    if (finish()) {
+        emit answered(true, data, 0, QString());
         emit finished(true, index, subIndex, QString(), liveVariable.data());
+    }
 }
 
 void CommunicationTask::onDataWritten()
@@ -66,8 +75,10 @@ void CommunicationTask::onDataWritten()
     qCDebug(lcComm) << Q_FUNC_INFO;
     if (state.loadAcquire() != Running)
         return;
-    if (finish())
+    if (finish()) {
+        emit answered(true, QByteArray(), 0, QString());
         emit finished(true, index, subIndex, QString(), liveVariable.data());
+    }
 }
 
 void CommunicationTask::onError(QString errorText)
@@ -75,7 +86,14 @@ void CommunicationTask::onError(QString errorText)
     qCDebug(lcComm) << Q_FUNC_INFO;
     if (state.fetchAndStoreOrdered(Done) == Done)
         return;
+    emit answered(false, QByteArray(), refusal, errorText);
     emit finished(false, index, subIndex, errorText, liveVariable.data());
+}
+
+void CommunicationTask::onIsduError(uint isduError)
+{
+    if (state.loadAcquire() == Running)
+        refusal = isduError;
 }
 
 bool CommunicationTask::finish()

@@ -28,6 +28,8 @@ public:
 
     // The payload is for writes of a variable and for process-data writes.
     CommunicationTask(VariableWrapper *var, uint subIndex, uint command, const QByteArray &data = QByteArray());
+    // A read or write of an index as it stands, for callers that keep the octets themselves (parameter sets, scripts).
+    static CommunicationTask *forIndex(uint index, uint subIndex, uint command, const QByteArray &data = QByteArray());
 
     void start();
 
@@ -40,6 +42,8 @@ public:
 
 signals:
     void finished(bool success, uint index, uint subindex, QString errorText, VariableWrapper *var);
+    // The outcome with the octets read and the device's ISDU error code (0 when it gave none); before finished().
+    void answered(bool success, QByteArray data, uint isduError, QString errorText);
     void requestUpload(VariableWrapper *var, uint subindex);
     void taskRequestsRead(int index, int subIndex);
     void taskRequestsWrite(int index, int subIndex, QByteArray data);
@@ -51,6 +55,7 @@ public slots:
     void onDataReceived(QByteArray data);
     void onDataWritten();
     void onError(QString errorText);
+    void onIsduError(uint isduError);
 
 private:
     uint subIndexToSend() const;
@@ -63,6 +68,7 @@ private:
     uint subIndex = 0;
     uint command = 0;
     QByteArray data;
+    uint refusal = 0;
     // Started in the handler's thread, answered in the requester's thread.
     QAtomicInt state = New;
 };

@@ -55,6 +55,9 @@ public:
     QString getSerialNumber() const { return serialNumber; }
     QString getHardwareRevision() const { return hardwareRevision; }
     QString getFirmwareRevision() const { return firmwareRevision; }
+    // As the master reported them when the port was probed; 0 when not known.
+    quint16 getVendorId() const { return vendorId; }
+    quint32 getDeviceId() const { return deviceId; }
     QString getIoddFile() const { return ioddFile; }
     void setIoddFile(const QString &path) { ioddFile = path; }
     CommunicationHandler *getCommunicationHandler() const { return communicationHandler; }
@@ -115,6 +118,8 @@ protected:
     QString serialNumber;
     QString hardwareRevision;
     QString firmwareRevision;
+    quint16 vendorId = 0;
+    quint32 deviceId = 0;
     CommunicationHandler *communicationHandler = nullptr;
     ConnectionHandler *connectionHandler = nullptr;
 

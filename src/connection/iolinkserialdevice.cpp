@@ -85,6 +85,8 @@ bool IOLinkSerialDevice::probeOperatingMode(IqCommHandle handle, char *errorText
     }
     qInfo() << "IOLink config:" << "vendor id" << config.vendorId << "device id" << config.deviceId << "revision id"
             << config.revisionId;
+    vendorId = config.vendorId;
+    deviceId = config.deviceId;
     uint8_t resultingMode = 0;
     if (library.setOperatingMode(handle, IqCommModeOperate, IqCommModeOperate, &resultingMode, errorText) != IqCommOk) {
         qCDebug(lcConnection) << errorText;

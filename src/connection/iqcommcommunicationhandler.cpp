@@ -230,8 +230,11 @@ void IqCommCommunicationHandler::reportError(const Failure &failure)
     emit alertReceived(tr("IO-Link error on %1.\n\nISDU error: %2, code: %3.")
                            .arg(location, failure.errorText, QString::number(failure.isduError)));
     const QString detail = failure.errorText + QStringLiteral(" (code: %1)").arg(failure.isduError);
-    if (isDisconnectError(failure.code, failure.isduError))
+    if (isDisconnectError(failure.code, failure.isduError)) {
         emit connectionError(tr("IOLink lost connection") + QStringLiteral(":\n\n") + detail);
-    else
-        emit errorOccurred(tr("IOLink communication error") + QStringLiteral(":\n\n") + detail);
+        return;
+    }
+    if (failure.isduError > 0)
+        emit isduErrorReceived(uint(failure.isduError));
+    emit errorOccurred(tr("IOLink communication error") + QStringLiteral(":\n\n") + detail);
 }

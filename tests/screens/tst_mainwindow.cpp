@@ -6,6 +6,8 @@
 #include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
 #include "master/simulatedmaster.h"
+#include "parameterset/deviceparameteraccess.h"
+#include "parameterset/parameterset.h"
 
 #include <KZip>
 
@@ -82,6 +84,7 @@ private slots:
     void editsReachTheSensor();
     void processDataIsChartedAndExported();
     void dialogsShowTheirContent();
+    void parameterSetIsSavedComparedAndRestoredThroughTheMenus();
     void importedOlderReleaseIsSummarisedAndNamedOnIdentification();
     void removingAnIoddAsksFirst();
     void germanLabelsAfterTheLanguageChange();
@@ -467,6 +470,72 @@ void TestMainWindow::dialogsShowTheirContent()
     QCOMPARE(text(item(QStringLiteral("aboutCopyright"))), ApplicationSettings::instance()->getCopyright());
     screenshot(QStringLiteral("10-about-dialog"));
     closeDialog(QStringLiteral("aboutDialog"));
+}
+
+void TestMainWindow::parameterSetIsSavedComparedAndRestoredThroughTheMenus()
+{
+    QObject *dialogs = object(QStringLiteral("parameterSetDialogs"));
+    QVERIFY(dialogs);
+    const QString file = ioddFolder.filePath(QStringLiteral("sets/OVX100.ovxparams"));
+    QDir().mkpath(QFileInfo(file).path());
+    // Each menu entry opens its file chooser; its acceptance is what the dialogs' functions do with the file.
+    const auto chooseFile = [&](const QString &action, const QString &chooser) {
+        chooseMenu(QStringLiteral("File"), action);
+        QObject *fileDialog = object(chooser);
+        QVERIFY(fileDialog);
+        QTRY_VERIFY(fileDialog->property("visible").toBool());
+        QVERIFY(QMetaObject::invokeMethod(fileDialog, "close"));
+    };
+
+    chooseFile(QStringLiteral("saveParameterSetAction"), QStringLiteral("parameterSetSaveFileDialog"));
+    QVERIFY(QMetaObject::invokeMethod(dialogs, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
+    QObject *message = object(QStringLiteral("parameterSetMessageDialog"));
+    QTRY_VERIFY_WITH_TIMEOUT(message->property("opened").toBool(), 30000);
+    QVERIFY2(text(item(QStringLiteral("parameterSetMessageText"))).contains(QStringLiteral("saved")),
+             qPrintable(text(item(QStringLiteral("parameterSetMessageText")))));
+    QString error;
+    const std::optional<ParameterSet> saved = ParameterSet::load(file, &error);
+    QVERIFY2(saved, qPrintable(error));
+    closeDialog(QStringLiteral("parameterSetMessageDialog"));
+
+    // The window width changes on the device behind the program's back.
+    DeviceParameterAccess access(qobject_cast<IOLinkDevice *>(currentDevice()));
+    bool written = false;
+    access.write(67, 0, QByteArray::fromHex("00C8"), [&](const DeviceParameterAccess::Answer &answer) { written = answer.ok; });
+    QTRY_VERIFY(written);
+
+    chooseFile(QStringLiteral("compareParameterSetAction"), QStringLiteral("parameterSetOpenFileDialog"));
+    QVERIFY(QMetaObject::invokeMethod(dialogs, "compareWith", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
+    QObject *table = object(QStringLiteral("parameterTableDialog"));
+    QTRY_VERIFY_WITH_TIMEOUT(table->property("opened").toBool(), 30000);
+    QCOMPARE(text(item(QStringLiteral("parameterTableSummary"))),
+             QStringLiteral("1 of %1 parameters differ.").arg(saved->parameters.size()));
+    QQuickItem *rows = item(QStringLiteral("parameterTableRows"));
+    QTRY_COMPARE(rows->property("count").toInt(), 1);
+    screenshot(QStringLiteral("11-parameter-set-comparison"));
+    click(item(QStringLiteral("onlyDifferencesCheck")));
+    QTRY_COMPARE(rows->property("count").toInt(), saved->parameters.size());
+
+    const QString csv = ioddFolder.filePath(QStringLiteral("sets/comparison.csv"));
+    QVERIFY(QMetaObject::invokeMethod(dialogs, "exportTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
+    QFile exported(csv);
+    QVERIFY(exported.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(exported.readAll().count('\n'), saved->parameters.size() + 1);
+    closeDialog(QStringLiteral("parameterTableDialog"));
+
+    chooseFile(QStringLiteral("restoreParameterSetAction"), QStringLiteral("parameterSetOpenFileDialog"));
+    QVERIFY(QMetaObject::invokeMethod(dialogs, "restoreFrom", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
+    QObject *confirm = object(QStringLiteral("restoreConfirmDialog"));
+    QTRY_VERIFY(confirm->property("opened").toBool());
+    QVERIFY(text(item(QStringLiteral("restoreQuestion"))).contains(QStringLiteral("OVX100.ovxparams")));
+    screenshot(QStringLiteral("12-parameter-set-restore-confirmation"));
+    click(item(QStringLiteral("restoreConfirmButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(table->property("opened").toBool(), 30000);
+    QVERIFY2(text(item(QStringLiteral("parameterTableSummary"))).startsWith(QStringLiteral("Parameter set restored")),
+             qPrintable(text(item(QStringLiteral("parameterTableSummary")))));
+    QCOMPARE(SimulatedMaster::instance().parameter(sensorPort, 67), QByteArray::fromHex("0064"));
+    screenshot(QStringLiteral("13-parameter-set-restore-report"));
+    closeDialog(QStringLiteral("parameterTableDialog"));
 }
 
 void TestMainWindow::importedOlderReleaseIsSummarisedAndNamedOnIdentification()

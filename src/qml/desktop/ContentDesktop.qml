@@ -51,6 +51,10 @@ ApplicationWindow {
         onExitRequested: Qt.callLater(Qt.quit)
         onCheckForUpdatesRequested: Qt.openUrlExternally(window.downloadsUrl)
         onAboutRequested: window.aboutRequested()
+        deviceReady: window.currentDevice !== null && window.currentDevice.state === "connected" && window.ioLink !== null
+        onSaveParameterSetRequested: parameterSetDialogs.startSave()
+        onCompareParameterSetRequested: parameterSetDialogs.startCompare()
+        onRestoreParameterSetRequested: parameterSetDialogs.startRestore()
         userRole: window.userRole
         onUserRoleChosen: if (window.appSettings) window.appSettings.userRole = role
     }
@@ -104,6 +108,12 @@ ApplicationWindow {
         id: settingsDialog
         appSettings: window.appSettings
         catalogue: window.catalogue
+    }
+
+    ParameterSetDialogs {
+        id: parameterSetDialogs
+        controller: typeof parameterSets !== "undefined" ? parameterSets : null
+        currentDevice: window.currentDevice
     }
 
     IoddDropArea {

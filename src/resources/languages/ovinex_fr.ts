@@ -168,6 +168,17 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
   </context>
   <context>
+    <name>DeviceParameterAccess</name>
+    <message>
+      <source>The connection to the device was lost.</source>
+      <translation>La connexion à l'appareil a été perdue.</translation>
+    </message>
+    <message>
+      <source>The device is not connected.</source>
+      <translation>L'appareil n'est pas connecté.</translation>
+    </message>
+  </context>
+  <context>
     <name>DeviceRow</name>
     <message>
       <source>(Latest IODD)</source>
@@ -756,6 +767,81 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>IsduError</name>
+    <message>
+      <source>ISDU error %1</source>
+      <translation>erreur ISDU %1</translation>
+    </message>
+    <message>
+      <source>access denied</source>
+      <translation>accès refusé</translation>
+    </message>
+    <message>
+      <source>application not ready</source>
+      <translation>application pas prête</translation>
+    </message>
+    <message>
+      <source>device application error</source>
+      <translation>erreur de l'application de l'appareil</translation>
+    </message>
+    <message>
+      <source>function not available</source>
+      <translation>fonction non disponible</translation>
+    </message>
+    <message>
+      <source>function temporarily unavailable</source>
+      <translation>fonction temporairement indisponible</translation>
+    </message>
+    <message>
+      <source>inconsistent parameter set</source>
+      <translation>jeu de paramètres incohérent</translation>
+    </message>
+    <message>
+      <source>index not available</source>
+      <translation>index non disponible</translation>
+    </message>
+    <message>
+      <source>invalid parameter set</source>
+      <translation>jeu de paramètres invalide</translation>
+    </message>
+    <message>
+      <source>length overrun</source>
+      <translation>longueur dépassée</translation>
+    </message>
+    <message>
+      <source>length underrun</source>
+      <translation>longueur insuffisante</translation>
+    </message>
+    <message>
+      <source>service temporarily not available</source>
+      <translation>service temporairement indisponible</translation>
+    </message>
+    <message>
+      <source>service temporarily not available, device control</source>
+      <translation>service temporairement indisponible, commande de l'appareil</translation>
+    </message>
+    <message>
+      <source>service temporarily not available, local control</source>
+      <translation>service temporairement indisponible, commande locale</translation>
+    </message>
+    <message>
+      <source>subindex not available</source>
+      <translation>sous-index non disponible</translation>
+    </message>
+    <message>
+      <source>value above limit</source>
+      <translation>valeur au-dessus de la limite</translation>
+    </message>
+    <message>
+      <source>value below limit</source>
+      <translation>valeur en dessous de la limite</translation>
+    </message>
+    <message>
+      <source>value out of range</source>
+      <translation>valeur hors plage</translation>
+    </message>
+  </context>
+  <context>
     <name>MainHeader</name>
     <message>
       <source>About</source>
@@ -764,6 +850,10 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Check for Updates</source>
       <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+      <source>Compare with parameter set…</source>
+      <translation>Comparer avec un jeu de paramètres…</translation>
     </message>
     <message>
       <source>Exit</source>
@@ -780,6 +870,14 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Manage IODDs</source>
       <translation>Gérer les IODD</translation>
+    </message>
+    <message>
+      <source>Restore parameter set…</source>
+      <translation>Restaurer un jeu de paramètres…</translation>
+    </message>
+    <message>
+      <source>Save parameter set…</source>
+      <translation>Enregistrer le jeu de paramètres…</translation>
     </message>
     <message>
       <source>Settings</source>
@@ -876,6 +974,410 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>The file cannot be read: %1</source>
       <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterCatalogue</name>
+    <message>
+      <source>%1 octets instead of %2</source>
+      <translation>%1 octets au lieu de %2</translation>
+    </message>
+    <message>
+      <source>%1 octets, at most %2 allowed</source>
+      <translation>%1 octets, %2 au plus autorisés</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterComparison</name>
+    <message>
+      <source>(not in this device's IODD)</source>
+      <translation>(absent de l'IODD de cet appareil)</translation>
+    </message>
+    <message>
+      <source>(not readable: %1)</source>
+      <translation>(illisible : %1)</translation>
+    </message>
+    <message>
+      <source>not read</source>
+      <translation>non lu</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterRestore</name>
+    <message>
+      <source>Parameter set restored: %1 written and confirmed, %2 already equal.</source>
+      <translation>Jeu de paramètres restauré : %1 écrits et confirmés, %2 déjà égaux.</translation>
+    </message>
+    <message>
+      <source>The device did not accept the parameter set as a whole (ParamDownloadEnd: %1).</source>
+      <translation>L'appareil n'a pas accepté le jeu de paramètres dans son ensemble (ParamDownloadEnd : %1).</translation>
+    </message>
+    <message>
+      <source>The device did not store the set in its data storage (ParamDownloadStore: %1).</source>
+      <translation>L'appareil n'a pas enregistré le jeu dans sa mémoire de données (ParamDownloadStore : %1).</translation>
+    </message>
+    <message>
+      <source>The device refused %1; the block parameterisation was cancelled (ParamBreak) and the restore stopped.</source>
+      <translation>L'appareil a refusé %1 ; le paramétrage en bloc a été annulé (ParamBreak) et la restauration arrêtée.</translation>
+    </message>
+    <message>
+      <source>The device refused ParamBreak: %1.</source>
+      <translation>L'appareil a refusé ParamBreak : %1.</translation>
+    </message>
+    <message>
+      <source>The device refused to start a block parameterisation (%1); the values were written one by one.</source>
+      <translation>L'appareil a refusé de démarrer un paramétrage en bloc (%1) ; les valeurs ont été écrites une par une.</translation>
+    </message>
+    <message>
+      <source>The file was saved from another unit (serial number %1); the connected device has serial number %2.</source>
+      <translation>Le fichier a été enregistré depuis un autre exemplaire (numéro de série %1) ; l'appareil connecté a le numéro de série %2.</translation>
+    </message>
+    <message>
+      <source>The file was saved from product %1; the connected device is product %2.</source>
+      <translation>Le fichier a été enregistré depuis le produit %1 ; l'appareil connecté est le produit %2.</translation>
+    </message>
+    <message>
+      <source>The file was saved with IODD version %1; the device is described by IODD version %2.</source>
+      <translation>Le fichier a été enregistré avec l'IODD version %1 ; l'appareil est décrit par l'IODD version %2.</translation>
+    </message>
+    <message>
+      <source>The parameter set is for another device: it was saved from vendor id %1, device id %2 (%3); the connected device has vendor id %4, device id %5 (%6). Nothing was written.</source>
+      <translation>Le jeu de paramètres est destiné à un autre appareil : il a été enregistré depuis l'ID fabricant %1, ID appareil %2 (%3) ; l'appareil connecté a l'ID fabricant %4, ID appareil %5 (%6). Rien n'a été écrit.</translation>
+    </message>
+    <message>
+      <source>The parameter set was not restored completely: %1 written and confirmed, %2 already equal, %3 refused, %4 differ after writing, %5 not written, %6 skipped.</source>
+      <translation>Le jeu de paramètres n'a pas été entièrement restauré : %1 écrits et confirmés, %2 déjà égaux, %3 refusés, %4 diffèrent après l'écriture, %5 non écrits, %6 ignorés.</translation>
+    </message>
+    <message>
+      <source>already equal</source>
+      <translation>déjà égal</translation>
+    </message>
+    <message>
+      <source>differs after writing</source>
+      <translation>diffère après l'écriture</translation>
+    </message>
+    <message>
+      <source>not a parameter of this device's IODD</source>
+      <translation>pas un paramètre de l'IODD de cet appareil</translation>
+    </message>
+    <message>
+      <source>not readable afterwards: %1</source>
+      <translation>illisible ensuite : %1</translation>
+    </message>
+    <message>
+      <source>not written</source>
+      <translation>non écrit</translation>
+    </message>
+    <message>
+      <source>only whole variables are restored</source>
+      <translation>seules les variables entières sont restaurées</translation>
+    </message>
+    <message>
+      <source>refused</source>
+      <translation>refusé</translation>
+    </message>
+    <message>
+      <source>skipped</source>
+      <translation>ignoré</translation>
+    </message>
+    <message>
+      <source>written and confirmed</source>
+      <translation>écrit et confirmé</translation>
+    </message>
+    <message>
+      <source>wrong length: %1</source>
+      <translation>longueur incorrecte : %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSet</name>
+    <message>
+      <source>%1 (index %2, subindex %3) is listed twice.</source>
+      <translation>%1 (index %2, sous-index %3) figure deux fois.</translation>
+    </message>
+    <message>
+      <source>%1 has no raw value.</source>
+      <translation>%1 n'a pas de valeur brute.</translation>
+    </message>
+    <message>
+      <source>%1 has no valid index and subindex.</source>
+      <translation>%1 n'a pas d'index ni de sous-index valides.</translation>
+    </message>
+    <message>
+      <source>The %1 has no id.</source>
+      <translation>%1 n'a pas d'ID.</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be read: %2</source>
+      <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be written: %2</source>
+      <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+      <source>The file has no valid format version.</source>
+      <translation>Le fichier n'a pas de version de format valide.</translation>
+    </message>
+    <message>
+      <source>The file is larger than 10 MB.</source>
+      <translation>Le fichier dépasse 10 Mo.</translation>
+    </message>
+    <message>
+      <source>The file is not a parameter set: it holds no JSON object.</source>
+      <translation>Le fichier n'est pas un jeu de paramètres : il ne contient aucun objet JSON.</translation>
+    </message>
+    <message>
+      <source>The file is not a parameter set: its format is "%1".</source>
+      <translation>Le fichier n'est pas un jeu de paramètres : son format est « %1 ».</translation>
+    </message>
+    <message>
+      <source>The file is not valid JSON: %1 (at octet %2).</source>
+      <translation>Le fichier n'est pas un JSON valide : %1 (à l'octet %2).</translation>
+    </message>
+    <message>
+      <source>The file lists no parameters.</source>
+      <translation>Le fichier ne contient pas de liste de paramètres.</translation>
+    </message>
+    <message>
+      <source>The file names no valid vendor id and device id.</source>
+      <translation>Le fichier n'indique pas d'ID fabricant ni d'ID appareil valides.</translation>
+    </message>
+    <message>
+      <source>The file was written in format version %1, which is newer than this program reads (%2). Please update the program.</source>
+      <translation>Le fichier a été écrit dans la version de format %1, plus récente que celle que ce programme lit (%2). Veuillez mettre à jour le programme.</translation>
+    </message>
+    <message>
+      <source>The raw value of %1 has the wrong length: %2 hex digits.</source>
+      <translation>La valeur brute de %1 a une longueur incorrecte : %2 chiffres hexadécimaux.</translation>
+    </message>
+    <message>
+      <source>The raw value of %1 is not hexadecimal: "%2".</source>
+      <translation>La valeur brute de %1 n'est pas hexadécimale : « %2 ».</translation>
+    </message>
+    <message>
+      <source>parameter %1</source>
+      <translation>paramètre %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSetController</name>
+    <message>
+      <source>%1 of %2 parameters differ.</source>
+      <translation>%1 paramètres sur %2 diffèrent.</translation>
+    </message>
+    <message>
+      <source>Another parameter set operation is running.</source>
+      <translation>Une autre opération sur un jeu de paramètres est en cours.</translation>
+    </message>
+    <message>
+      <source>Parameters that could not be read when the file was saved are not compared: %1.</source>
+      <translation>Les paramètres illisibles lors de l'enregistrement du fichier ne sont pas comparés : %1.</translation>
+    </message>
+    <message>
+      <source>Please connect the device first.</source>
+      <translation>Veuillez d'abord connecter l'appareil.</translation>
+    </message>
+    <message>
+      <source>Reading the parameters of %1…</source>
+      <translation>Lecture des paramètres de %1…</translation>
+    </message>
+    <message>
+      <source>Restoring the parameters of %1…</source>
+      <translation>Restauration des paramètres de %1…</translation>
+    </message>
+    <message>
+      <source>The device has no IODD; its parameters are not known.</source>
+      <translation>L'appareil n'a pas d'IODD ; ses paramètres sont inconnus.</translation>
+    </message>
+    <message>
+      <source>The device refused to give these parameters; they are listed in the file as unreadable: %1</source>
+      <translation>L'appareil a refusé de fournir ces paramètres ; ils figurent dans le fichier comme illisibles : %1</translation>
+    </message>
+    <message>
+      <source>The device was disconnected; nothing was saved.</source>
+      <translation>L'appareil a été déconnecté ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
+      <source>The device was disconnected; nothing was written.</source>
+      <translation>L'appareil a été déconnecté ; rien n'a été écrit.</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be written: %2</source>
+      <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+      <source>The parameter set was saved to %1 (parameters: %2).</source>
+      <translation>Le jeu de paramètres a été enregistré dans %1 (paramètres : %2).</translation>
+    </message>
+    <message>
+      <source>Write the parameter set %1 into %2 (serial number %3) on %4? Parameters whose value differs from the file are overwritten.</source>
+      <translation>Écrire le jeu de paramètres %1 dans %2 (numéro de série %3) sur %4 ? Les paramètres dont la valeur diffère du fichier sont écrasés.</translation>
+    </message>
+    <message>
+      <source>differs</source>
+      <translation>différent</translation>
+    </message>
+    <message>
+      <source>equal</source>
+      <translation>égal</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSetDialogs</name>
+    <message>
+      <source>%1 of %2</source>
+      <translation>%1 sur %2</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <source>Another parameter set operation is running.</source>
+      <translation>Une autre opération sur un jeu de paramètres est en cours.</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>Compare with parameter set</source>
+      <translation>Comparer avec un jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Exporter</translation>
+    </message>
+    <message>
+      <source>Export as CSV</source>
+      <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+      <source>Parameter set</source>
+      <translation>Jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Parameter sets (*.ovxparams)</source>
+      <translation>Jeux de paramètres (*.ovxparams)</translation>
+    </message>
+    <message>
+      <source>Please connect a device with an IODD first.</source>
+      <translation>Veuillez d'abord connecter un appareil avec une IODD.</translation>
+    </message>
+    <message>
+      <source>Restore</source>
+      <translation>Restaurer</translation>
+    </message>
+    <message>
+      <source>Restore parameter set</source>
+      <translation>Restaurer un jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Save parameter set</source>
+      <translation>Enregistrer le jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>These parameters of the file are skipped:</source>
+      <translation>Ces paramètres du fichier sont ignorés :</translation>
+    </message>
+    <message>
+      <source>comparison</source>
+      <translation>comparaison</translation>
+    </message>
+    <message>
+      <source>restore-report</source>
+      <translation>rapport-de-restauration</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterTableDialog</name>
+    <message>
+      <source>Close</source>
+      <translation type="vanished">Fermer</translation>
+    </message>
+    <message>
+      <source>Comparison with the parameter set</source>
+      <translation>Comparaison avec le jeu de paramètres</translation>
+    </message>
+    <message>
+      <source>Export as CSV…</source>
+      <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+      <source>No differences.</source>
+      <translation>Aucune différence.</translation>
+    </message>
+    <message>
+      <source>Only differences</source>
+      <translation>Seulement les différences</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Paramètre</translation>
+    </message>
+    <message>
+      <source>Restore report</source>
+      <translation>Rapport de restauration</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Résultat</translation>
+    </message>
+    <message>
+      <source>Value in the device</source>
+      <translation>Valeur dans l'appareil</translation>
+    </message>
+    <message>
+      <source>Value in the file</source>
+      <translation>Valeur dans le fichier</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterTableModel</name>
+    <message>
+      <source>Detail</source>
+      <translation>Détail</translation>
+    </message>
+    <message>
+      <source>Differs</source>
+      <translation>Différent</translation>
+    </message>
+    <message>
+      <source>Id</source>
+      <translation>ID</translation>
+    </message>
+    <message>
+      <source>Index</source>
+      <translation>Index</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Paramètre</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Résultat</translation>
+    </message>
+    <message>
+      <source>Value in the device</source>
+      <translation>Valeur dans l'appareil</translation>
+    </message>
+    <message>
+      <source>Value in the file</source>
+      <translation>Valeur dans le fichier</translation>
+    </message>
+    <message>
+      <source>no</source>
+      <translation>non</translation>
+    </message>
+    <message>
+      <source>yes</source>
+      <translation>oui</translation>
     </message>
   </context>
   <context>
@@ -1106,6 +1608,141 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Write the whole log to stderr.</source>
       <translation>Écrire le journal complet sur stderr.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ovinex-cli</name>
+    <message>
+      <source>%1 of %2 parameters differ</source>
+      <translation>%1 paramètres sur %2 diffèrent</translation>
+    </message>
+    <message>
+      <source>Commands:</source>
+      <translation>Commandes :</translation>
+    </message>
+    <message>
+      <source>Exit status: 0 on success (compare: no difference), 1 when the device refused something or values differ, 2 for usage errors, unreadable or invalid files, or a device that does not match.</source>
+      <translation>Code de sortie : 0 en cas de succès (compare : aucune différence), 1 si l'appareil a refusé quelque chose ou si des valeurs diffèrent, 2 pour les erreurs d'utilisation, les fichiers illisibles ou invalides ou un appareil qui ne correspond pas.</translation>
+    </message>
+    <message>
+      <source>Folder with the IODD files.</source>
+      <translation>Dossier des fichiers IODD.</translation>
+    </message>
+    <message>
+      <source>Language of the texts: en, de or fr.</source>
+      <translation>Langue des textes : en, de ou fr.</translation>
+    </message>
+    <message>
+      <source>List the master ports with the device on each, one JSON object per line.</source>
+      <translation>Liste les ports du maître avec l'appareil de chacun, un objet JSON par ligne.</translation>
+    </message>
+    <message>
+      <source>No IO-Link device answers on port %1.</source>
+      <translation>Aucun appareil IO-Link ne répond sur le port %1.</translation>
+    </message>
+    <message>
+      <source>No IODD was found for product %1; only raw access is possible.</source>
+      <translation>Aucune IODD trouvée pour le produit %1 ; seul l'accès brut est possible.</translation>
+    </message>
+    <message>
+      <source>Not an index: %1</source>
+      <translation>Pas un index : %1</translation>
+    </message>
+    <message>
+      <source>Not hexadecimal octets: %1</source>
+      <translation>Pas des octets hexadécimaux : %1</translation>
+    </message>
+    <message>
+      <source>Not readable: %1 (index %2): %3</source>
+      <translation>Illisible : %1 (index %2) : %3</translation>
+    </message>
+    <message>
+      <source>Parameter sets need the device's IODD; none could be loaded.</source>
+      <translation>Les jeux de paramètres demandent l'IODD de l'appareil ; aucune n'a pu être chargée.</translation>
+    </message>
+    <message>
+      <source>Read an index of the device and print its octets.</source>
+      <translation>Lit un index de l'appareil et affiche ses octets.</translation>
+    </message>
+    <message>
+      <source>Restoring %1 into %2 (serial number %3) needs --yes; nothing was written.</source>
+      <translation>La restauration de %1 dans %2 (numéro de série %3) demande --yes ; rien n'a été écrit.</translation>
+    </message>
+    <message>
+      <source>Run ovinex-cli --help for the usage.</source>
+      <translation>L'utilisation est décrite par ovinex-cli --help.</translation>
+    </message>
+    <message>
+      <source>Save the device's parameters to a file, compare them with a file, or restore them from a file.</source>
+      <translation>Enregistre les paramètres de l'appareil dans un fichier, les compare avec un fichier ou les restaure depuis un fichier.</translation>
+    </message>
+    <message>
+      <source>Scripts what a technician does with IO-Link devices: lists the ports, reads and writes indexes, and saves, compares and restores parameter sets. Results go to stdout, one JSON object per line; messages to stderr.</source>
+      <translation>Automatise ce qu'un technicien fait avec des appareils IO-Link : liste les ports, lit et écrit des index, enregistre, compare et restaure des jeux de paramètres. Les résultats vont sur stdout, un objet JSON par ligne ; les messages sur stderr.</translation>
+    </message>
+    <message>
+      <source>Skipped: %1 (index %2): %3</source>
+      <translation>Ignoré : %1 (index %2) : %3</translation>
+    </message>
+    <message>
+      <source>The IODD file %1 cannot be read.</source>
+      <translation>Le fichier IODD %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+      <source>The command and its arguments.</source>
+      <translation>La commande et ses arguments.</translation>
+    </message>
+    <message>
+      <source>The connection to the device was lost; nothing was saved.</source>
+      <translation>La connexion à l'appareil a été perdue ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
+      <source>The device on port %1 could not be connected.</source>
+      <translation>L'appareil sur le port %1 n'a pas pu être connecté.</translation>
+    </message>
+    <message>
+      <source>There is no port %1. Run ovinex-cli ports for the list.</source>
+      <translation>Il n'y a pas de port %1. La liste est donnée par ovinex-cli ports.</translation>
+    </message>
+    <message>
+      <source>Unknown language: %1</source>
+      <translation>Langue inconnue : %1</translation>
+    </message>
+    <message>
+      <source>Use the settings in this folder instead of temporary ones.</source>
+      <translation>Utiliser les réglages de ce dossier au lieu de réglages temporaires.</translation>
+    </message>
+    <message>
+      <source>Use the simulated master with a device from this IODD file; repeat it for more devices (ports SIM1, SIM2, ...).</source>
+      <translation>Utiliser le maître simulé avec un appareil issu de ce fichier IODD ; à répéter pour d'autres appareils (ports SIM1, SIM2, ...).</translation>
+    </message>
+    <message>
+      <source>Write octets to an index of the device.</source>
+      <translation>Écrit des octets dans un index de l'appareil.</translation>
+    </message>
+    <message>
+      <source>Write the log to stderr.</source>
+      <translation>Écrire le journal sur stderr.</translation>
+    </message>
+    <message>
+      <source>params needs save, compare or restore, a port and a file.</source>
+      <translation>params demande save, compare ou restore, un port et un fichier.</translation>
+    </message>
+    <message>
+      <source>params restore: write without asking.</source>
+      <translation>params restore : écrire sans demander.</translation>
+    </message>
+    <message>
+      <source>ports takes no arguments.</source>
+      <translation>ports ne prend pas d'arguments.</translation>
+    </message>
+    <message>
+      <source>read needs a port and an index.</source>
+      <translation>read demande un port et un index.</translation>
+    </message>
+    <message>
+      <source>write needs a port, an index and hexadecimal octets.</source>
+      <translation>write demande un port, un index et des octets hexadécimaux.</translation>
     </message>
   </context>
 </TS>
