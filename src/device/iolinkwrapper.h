@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -11,6 +12,7 @@
 class CommunicationTask;
 class IODeviceT;
 class MenuEntry;
+class MenuEntryProcessData;
 class MenuWrapper;
 class ProcessDataItemWrapper;
 class ProcessDataRefWrapper;
@@ -33,7 +35,7 @@ public:
     explicit IOLinkWrapper(const QString &ioddPath, QObject *parent = nullptr);
     ~IOLinkWrapper() override;
 
-    // All menu entries, menu by menu; the menu entry handler takes them over.
+    // All menu entries, menu by menu, each group followed by its items; the menu entry handler takes them over.
     QList<MenuEntry *> getMenuEntries() const;
     static ProcessDataItemWrapper *findProcessDataItemById(const QList<ProcessDataWrapper *> &processDatas,
                                                            const QString &id);
@@ -73,6 +75,8 @@ public:
     Q_INVOKABLE QStringList translate(const QStringList &ids) const;
     Q_INVOKABLE QString translateUnit(const QString &id) const;
     Q_INVOKABLE QString translateEvent(uint eventCode) const;
+    // Vendor and device name of the description, for messages that must say which device they mean.
+    Q_INVOKABLE QString deviceName() const;
 
 private:
     void loadDocuments(const QString &language);
@@ -81,6 +85,8 @@ private:
     void initVariableWrappers();
     void initMenuWrappers();
     void initProcessData();
+    void initProcessDataEntries();
+    void refreshProcessDataEntries();
     void readVersion();
     CommunicationTask *createReadTask(VariableWrapper *var);
     void finishSynchronisation();
@@ -92,6 +98,8 @@ private:
     QList<VariableWrapper *> variableWrappers;
     QList<ProcessDataWrapper *> processDataWrappers;
     QList<ProcessDataRefWrapper *> processDataRefWrappers;
+    // Menu entries that show process data, updated with every input image.
+    QList<QPointer<MenuEntryProcessData>> processDataEntries;
     QString ioddPath;
     bool productLoaded = false;
 };

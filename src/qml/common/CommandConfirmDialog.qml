@@ -1,0 +1,34 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// Asks before a command goes to the device; Cancel sends nothing.
+Dialog {
+    id: dialog
+    objectName: "commandConfirmDialog"
+
+    property string commandName: ""
+    property string deviceName: ""
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    width: Math.min(460, parent ? parent.width - 40 : 460)
+    modal: true
+    focus: true
+    title: qsTr("Run command?")
+    standardButtons: Dialog.Ok | Dialog.Cancel
+
+    Label {
+        objectName: "commandConfirmText"
+        width: dialog.availableWidth
+        wrapMode: Text.Wrap
+        text: dialog.deviceName !== ""
+              ? qsTr("Send the command \"%1\" to %2?").arg(dialog.commandName).arg(dialog.deviceName)
+              : qsTr("Send the command \"%1\" to the device?").arg(dialog.commandName)
+    }
+
+    Component.onCompleted: {
+        var ok = standardButton(Dialog.Ok)
+        if (ok)
+            ok.text = qsTr("Run")
+    }
+}
