@@ -328,6 +328,8 @@ void IOLinkWrapper::refreshProcessDataEntries()
                                                                                  int(entry->getSubindex()));
         if (item)
             entry->setProcessValue(item->getValue(), item->getName(), item->singleValueText());
+        else
+            entry->setProcessValue(QVariant(), QString(), QString());
     }
 }
 

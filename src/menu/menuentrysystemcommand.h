@@ -10,6 +10,7 @@ class MenuEntrySystemCommand : public MenuEntry
     Q_PROPERTY(QString nameId READ getNameId CONSTANT)
     Q_PROPERTY(uint maxNameLength READ getMaxNameLength NOTIFY maxNameLengthChanged)
     Q_PROPERTY(bool needsConfirmation READ needsConfirmation CONSTANT)
+    Q_PROPERTY(int buttonValue READ getButtonValue CONSTANT)
 
 public:
     MenuEntrySystemCommand(int buttonValue, VariableWrapper *var, quint32 subindex, QObject *parent = nullptr);

@@ -101,18 +101,18 @@ ProcessDataItemWrapper *ProcessDataWrapper::image(bool output) const
 RecordItemWrapper *ProcessDataWrapper::applicableRecordItem(const QList<ProcessDataWrapper *> &definitions,
                                                             bool output, int subindex)
 {
-    RecordItemWrapper *fallback = nullptr;
+    // The definition in force decides, also when it lacks the item; another one's item would show stale data.
     for (const ProcessDataWrapper *definition : definitions) {
         const ProcessDataItemWrapper *item = definition ? definition->image(output) : nullptr;
-        RecordItemWrapper *recordItem = item ? item->getRecordItem(subindex) : nullptr;
-        if (!recordItem)
-            continue;
-        if (definition->conditionApplies())
-            return recordItem;
-        if (!fallback)
-            fallback = recordItem;
+        if (item && definition->conditionApplies())
+            return item->getRecordItem(subindex);
     }
-    return fallback;
+    for (const ProcessDataWrapper *definition : definitions) {
+        const ProcessDataItemWrapper *item = definition ? definition->image(output) : nullptr;
+        if (RecordItemWrapper *recordItem = item ? item->getRecordItem(subindex) : nullptr)
+            return recordItem;
+    }
+    return nullptr;
 }
 
 QList<int> ProcessDataWrapper::recordItemSubindexes(const QList<ProcessDataWrapper *> &definitions, bool output)

@@ -35,7 +35,7 @@ public:
     ProcessDataItemWrapper *image(bool output) const;
 
     // The record item at `subindex` of the input (or output) image of the definition whose condition holds
-    // now; while none holds, of the first definition that has such an item. Null when no definition has one.
+    // now (null when that one lacks it); while none holds, of the first definition that has such an item.
     static RecordItemWrapper *applicableRecordItem(const QList<ProcessDataWrapper *> &definitions, bool output,
                                                    int subindex);
     // The subindexes of the input (or output) record items of all definitions, ascending.

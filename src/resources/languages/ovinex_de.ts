@@ -47,6 +47,25 @@
     </message>
   </context>
   <context>
+    <name>CommandConfirmDialog</name>
+    <message>
+      <source>Run command?</source>
+      <translation>Befehl ausführen?</translation>
+    </message>
+    <message>
+      <source>Send the command &quot;%1&quot; to %2?</source>
+      <translation>Den Befehl „%1“ an %2 senden?</translation>
+    </message>
+    <message>
+      <source>Send the command &quot;%1&quot; to the device?</source>
+      <translation>Den Befehl „%1“ an das Gerät senden?</translation>
+    </message>
+    <message>
+      <source>Run</source>
+      <translation>Ausführen</translation>
+    </message>
+  </context>
+  <context>
     <name>CommunicationDialog</name>
     <message>
       <source>Command</source>
@@ -97,7 +116,7 @@
 %3.
 
 Value read again.</source>
-      <translation>Setzen des Werts fehlgeschlagen für (%1, %2)
+      <translation type="vanished">Setzen des Werts fehlgeschlagen für (%1, %2)
 
 %3.
 
@@ -105,11 +124,23 @@ Wert wurde erneut gelesen.</translation>
     </message>
     <message>
       <source>Setting value succeeded for (%1, %2)</source>
-      <translation>Wert erfolgreich gesetzt für (%1, %2)</translation>
+      <translation type="vanished">Wert erfolgreich gesetzt für (%1, %2)</translation>
     </message>
     <message>
       <source>Unsupported index.</source>
       <translation>Nicht unterstützter Index.</translation>
+    </message>
+    <message>
+      <source>Setting value succeeded for %1</source>
+      <translation>Wert erfolgreich gesetzt für %1</translation>
+    </message>
+    <message>
+      <source>Setting value failed for %1: %2
+
+The device&apos;s value was read again.</source>
+      <translation>Setzen des Werts fehlgeschlagen für %1: %2
+
+Der Wert des Geräts wurde erneut gelesen.</translation>
     </message>
   </context>
   <context>
@@ -147,7 +178,7 @@ Wert wurde erneut gelesen.</translation>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation>Kein Gerät ausgewählt.
+      <translation type="vanished">Kein Gerät ausgewählt.
 Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
     <message>
@@ -236,6 +267,14 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>The device description %1 could not be read.</source>
       <translation>Die Gerätebeschreibung %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>Setting the process data output failed: %1
+
+The output shows the device&apos;s value again.</source>
+      <translation>Setzen der Prozessdaten-Ausgabe fehlgeschlagen: %1
+
+Die Ausgabe zeigt wieder den Wert des Geräts.</translation>
     </message>
   </context>
   <context>
@@ -543,6 +582,10 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <source>IOLink not connected</source>
       <translation>IO-Link nicht verbunden</translation>
     </message>
+    <message>
+      <source>error %1</source>
+      <translation>Fehler %1</translation>
+    </message>
   </context>
   <context>
     <name>IqCommConnectionHandler</name>
@@ -587,6 +630,20 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>None</source>
       <translation>Keines</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntryMissing</name>
+    <message>
+      <source>Not available in this device description</source>
+      <translation>In dieser Gerätebeschreibung nicht vorhanden</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntrySlider</name>
+    <message>
+      <source>Allowed: %1 to %2</source>
+      <translation>Zulässig: %1 bis %2</translation>
     </message>
   </context>
   <context>

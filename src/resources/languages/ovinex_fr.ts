@@ -39,11 +39,30 @@
     </message>
     <message>
       <source>X axis limits [s]. Applies to all charts.</source>
-      <translation>Limites de l'axe X [s]. S'applique à tous les graphiques.</translation>
+      <translation>Limites de l&apos;axe X [s]. S&apos;applique à tous les graphiques.</translation>
     </message>
     <message>
       <source>Y axis limits</source>
-      <translation>Limites de l'axe Y</translation>
+      <translation>Limites de l&apos;axe Y</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommandConfirmDialog</name>
+    <message>
+      <source>Run command?</source>
+      <translation>Exécuter la commande ?</translation>
+    </message>
+    <message>
+      <source>Send the command &quot;%1&quot; to %2?</source>
+      <translation>Envoyer la commande « %1 » à %2 ?</translation>
+    </message>
+    <message>
+      <source>Send the command &quot;%1&quot; to the device?</source>
+      <translation>Envoyer la commande « %1 » à l&apos;appareil ?</translation>
+    </message>
+    <message>
+      <source>Run</source>
+      <translation>Exécuter</translation>
     </message>
   </context>
   <context>
@@ -97,7 +116,7 @@
 %3.
 
 Value read again.</source>
-      <translation>Échec de la définition de la valeur pour (%1, %2)
+      <translation type="vanished">Échec de la définition de la valeur pour (%1, %2)
 
 %3.
 
@@ -105,11 +124,23 @@ Valeur relue.</translation>
     </message>
     <message>
       <source>Setting value succeeded for (%1, %2)</source>
-      <translation>Valeur définie avec succès pour (%1, %2)</translation>
+      <translation type="vanished">Valeur définie avec succès pour (%1, %2)</translation>
     </message>
     <message>
       <source>Unsupported index.</source>
       <translation>Index non pris en charge.</translation>
+    </message>
+    <message>
+      <source>Setting value succeeded for %1</source>
+      <translation>Valeur définie avec succès pour %1</translation>
+    </message>
+    <message>
+      <source>Setting value failed for %1: %2
+
+The device&apos;s value was read again.</source>
+      <translation>Échec de la définition de la valeur pour %1 : %2
+
+La valeur de l&apos;appareil a été relue.</translation>
     </message>
   </context>
   <context>
@@ -124,7 +155,7 @@ Valeur relue.</translation>
     </message>
     <message>
       <source>Waiting For Device</source>
-      <translation>En attente de l'appareil</translation>
+      <translation>En attente de l&apos;appareil</translation>
     </message>
   </context>
   <context>
@@ -147,7 +178,7 @@ Valeur relue.</translation>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation>Aucun appareil sélectionné.
+      <translation type="vanished">Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
@@ -231,11 +262,19 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
       <source>No device description (IODD) is known for this device.</source>
-      <translation>Aucune description d'appareil (IODD) n'est connue pour cet appareil.</translation>
+      <translation>Aucune description d&apos;appareil (IODD) n&apos;est connue pour cet appareil.</translation>
     </message>
     <message>
       <source>The device description %1 could not be read.</source>
-      <translation>La description d'appareil %1 n'a pas pu être lue.</translation>
+      <translation>La description d&apos;appareil %1 n&apos;a pas pu être lue.</translation>
+    </message>
+    <message>
+      <source>Setting the process data output failed: %1
+
+The output shows the device&apos;s value again.</source>
+      <translation>Échec de la définition de la sortie des données process : %1
+
+La sortie affiche de nouveau la valeur de l&apos;appareil.</translation>
     </message>
   </context>
   <context>
@@ -450,7 +489,7 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     </message>
     <message>
       <source>Device Details</source>
-      <translation>Détails de l'appareil</translation>
+      <translation>Détails de l&apos;appareil</translation>
     </message>
     <message>
       <source>Device ID</source>
@@ -543,6 +582,10 @@ Erreur ISDU : %2, code : %3.</translation>
       <source>IOLink not connected</source>
       <translation>IO-Link non connecté</translation>
     </message>
+    <message>
+      <source>error %1</source>
+      <translation>erreur %1</translation>
+    </message>
   </context>
   <context>
     <name>IqCommConnectionHandler</name>
@@ -587,6 +630,20 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>None</source>
       <translation>Aucun</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntryMissing</name>
+    <message>
+      <source>Not available in this device description</source>
+      <translation>Non disponible dans cette description d&apos;appareil</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntrySlider</name>
+    <message>
+      <source>Allowed: %1 to %2</source>
+      <translation>Autorisé : %1 à %2</translation>
     </message>
   </context>
   <context>
@@ -672,7 +729,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Saving failed</source>
-      <translation>Échec de l'enregistrement</translation>
+      <translation>Échec de l&apos;enregistrement</translation>
     </message>
     <message>
       <source>Start / pause process data.</source>
@@ -690,7 +747,7 @@ Erreur ISDU : %2, code : %3.</translation>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
-      <translation>(prend effet à la prochaine recherche d'appareils)</translation>
+      <translation>(prend effet à la prochaine recherche d&apos;appareils)</translation>
     </message>
     <message>
       <source>(no master library found)</source>
@@ -718,7 +775,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Language of the user interface</source>
-      <translation>Langue de l'interface utilisateur</translation>
+      <translation>Langue de l&apos;interface utilisateur</translation>
     </message>
     <message>
       <source>Settings</source>
@@ -772,7 +829,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte &quot;error&quot;.</translation>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d&apos;un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n&apos;est pas une description d&apos;appareil lisible échoue avec un texte &quot;error&quot;.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
