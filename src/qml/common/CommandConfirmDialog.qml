@@ -15,7 +15,21 @@ Dialog {
     modal: true
     focus: true
     title: qsTr("Run command?")
-    standardButtons: Dialog.Ok | Dialog.Cancel
+
+    footer: DialogButtonBox {
+        Button {
+            objectName: "commandConfirmRun"
+            flat: true
+            text: qsTr("Run")
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+        Button {
+            objectName: "commandConfirmCancel"
+            flat: true
+            text: qsTr("Cancel")
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+        }
+    }
 
     Label {
         objectName: "commandConfirmText"
@@ -24,11 +38,5 @@ Dialog {
         text: dialog.deviceName !== ""
               ? qsTr("Send the command \"%1\" to %2?").arg(dialog.commandName).arg(dialog.deviceName)
               : qsTr("Send the command \"%1\" to the device?").arg(dialog.commandName)
-    }
-
-    Component.onCompleted: {
-        var ok = standardButton(Dialog.Ok)
-        if (ok)
-            ok.text = qsTr("Run")
     }
 }

@@ -64,6 +64,10 @@
       <source>Run</source>
       <translation>Ausführen</translation>
     </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
   </context>
   <context>
     <name>CommunicationDialog</name>

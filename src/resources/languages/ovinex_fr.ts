@@ -64,6 +64,10 @@
       <source>Run</source>
       <translation>Exécuter</translation>
     </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
   </context>
   <context>
     <name>CommunicationDialog</name>
