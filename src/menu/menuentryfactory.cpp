@@ -123,7 +123,7 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
     }
     if (isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, 0, parent);
-    if (var->isComplex() && !(access == readOnly && isEventList(description)))
+    if (var->isComplex() && !description->recordItems.isEmpty() && !(access == readOnly && isEventList(description)))
         return recordGroup(ref, var, access, units, parent);
     if (access == readOnly) {
         if (ranges)
