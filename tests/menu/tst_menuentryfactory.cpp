@@ -1,5 +1,6 @@
 #include "testenvironment.h"
 
+#include "menu/menuentryarraydisplay.h"
 #include "menu/menuentryfactory.h"
 #include "menu/menuentryprocessdata.h"
 #include "menu/menuentryrecorddisplay.h"
@@ -361,6 +362,17 @@ private slots:
         VariableWrapper variable(description.get());
         MenuEntryTextEdit entry(&variable, 2);
         QCOMPARE(entry.getMaxLength(), 8u);
+    }
+
+    void detailedDeviceStatusHasTheCountOfTheDescription()
+    {
+        // The sample restricts the standard's 64 entries to 8.
+        VariableWrapper *status = sample.variable(QStringLiteral("V_DetailedDeviceStatus"));
+        QVERIFY(status);
+        QCOMPARE(status->getVariable()->recordItems.size(), 8);
+        MenuEntryArrayDisplay entry(status, 0);
+        QCOMPARE(entry.getByteArray().size(), 8);
+        QCOMPARE(status->getOwnRecord().byteLength, 24u);
     }
 
     void processDataReference()
