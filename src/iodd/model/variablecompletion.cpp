@@ -100,7 +100,7 @@ void applyReferenceSingleValues(const IODeviceT &device, StdVariableRefT *refere
 // of the detailed device status instead of 64; never more.
 void applyFixedLengthRestriction(::Variable &variable, const QString &restrictionText)
 {
-    const quint32 restriction = quint32(toUnsigned(restrictionText));
+    const quint32 restriction = quint32(IOLinkKlasse::toUnsigned(restrictionText));
     if (restrictionText.trimmed().isEmpty() || restriction == 0)
         return;
     if (variable.typeName.contains(QLatin1String("Array"))) {
