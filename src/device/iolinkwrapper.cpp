@@ -298,7 +298,7 @@ void IOLinkWrapper::initProcessDataEntries()
         auto *group = qobject_cast<MenuEntryRecordGroup *>(entry);
         // A reference to a whole process-data image shows each of its record items.
         if (group && !group->getVariableWrapper() && group->getItems().isEmpty()) {
-            const bool output = group->getId() == QLatin1String("V_ProcessDataOutput");
+            const bool output = group->getId().startsWith(QLatin1String("V_ProcessDataOut"));
             for (int subindex : ProcessDataWrapper::recordItemSubindexes(processDataWrappers, output))
                 group->addItem(new MenuEntryProcessData(group->getId(), output, quint32(subindex), group));
         }

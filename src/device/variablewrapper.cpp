@@ -13,6 +13,7 @@ namespace {
 
 // No ISDU or process data image comes near this; hostile lengths in a description stop here.
 constexpr quint32 maxFieldOctets = 65535;
+constexpr quint32 timeOctets = 8;
 
 bool isOctetType(quint32 type)
 {
@@ -151,6 +152,11 @@ void clearBits(QByteArray &payload, quint32 bitOffset, quint32 bitLength)
 
 } // namespace
 
+bool VariableWrapper::isTimeType(const QString &typeName)
+{
+    return typeName == QLatin1String("TimeT") || typeName == QLatin1String("TimeSpanT");
+}
+
 VariableWrapper::VariableWrapper(const Variable *variable, QObject *parent)
     : QObject(parent)
     , variable(variable)
@@ -176,7 +182,13 @@ void VariableWrapper::initRecords()
     ownRecord.name = variable->nameTextId;
     ownRecord.type = variable->value.type;
     ownRecord.modifiesOthers = variable->modifiesOtherVariables;
-    applyLengths(ownRecord, variable->bitLength, variable->fixedLength);
+    quint32 fixedLength = variable->fixedLength;
+    // Points in time and time spans are held as their eight octets; nothing here computes with them.
+    if (isTimeType(variable->typeName)) {
+        ownRecord.type = OctetStringType;
+        fixedLength = timeOctets;
+    }
+    applyLengths(ownRecord, variable->bitLength, fixedLength);
     if (!isComplex())
         return;
 
@@ -186,7 +198,12 @@ void VariableWrapper::initRecords()
         record.subindex = item.subindex;
         record.bitOffset = item.bitOffset;
         record.type = item.value.type;
-        applyLengths(record, item.bitLength, item.fixedLength);
+        quint32 itemLength = item.fixedLength;
+        if (isTimeType(item.typeName)) {
+            record.type = OctetStringType;
+            itemLength = timeOctets;
+        }
+        applyLengths(record, item.bitLength, itemLength);
         records.append(record);
     }
 

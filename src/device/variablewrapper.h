@@ -44,6 +44,9 @@ public:
 
     explicit VariableWrapper(const Variable *variable, QObject *parent = nullptr);
 
+    // TimeT and TimeSpanT: shown as their octets, never edited.
+    static bool isTimeType(const QString &typeName);
+
     const Variable *getVariable() const { return variable; }
     QString getId() const { return id; }
     quint16 getIndex() const { return index; }

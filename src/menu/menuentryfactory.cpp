@@ -123,6 +123,8 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
     }
     if (isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, 0, parent);
+    if (VariableWrapper::isTimeType(description->typeName))
+        return new MenuEntrySingleDisplay(ref, var, units, parent);
     if (var->isComplex() && !description->recordItems.isEmpty() && !(access == readOnly && isEventList(description)))
         return recordGroup(ref, var, access, units, parent);
     if (access == readOnly) {
@@ -162,6 +164,8 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
 
     if (ref->variableId.value == systemCommandId || isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, subindex, parent);
+    if (VariableWrapper::isTimeType(item.typeName))
+        return new MenuEntrySingleDisplay(ref, &item, var, units, parent);
     if (access == readOnly) {
         if (ranges)
             return new MenuEntrySingleDisplay(ref, &item, var, units, parent);
@@ -223,9 +227,16 @@ MenuEntry *recordGroup(const UIVariableRefT *ref, VariableWrapper *var, const QS
     return group;
 }
 
+// The older schema names them V_ProcessDataIn and V_ProcessDataOut.
 bool isProcessDataId(const QString &id)
 {
-    return id == processDataInputId || id == processDataOutputId;
+    return id == processDataInputId || id == processDataOutputId || id == QLatin1String("V_ProcessDataIn")
+        || id == QLatin1String("V_ProcessDataOut");
+}
+
+bool isProcessDataOutputId(const QString &id)
+{
+    return id == processDataOutputId || id == QLatin1String("V_ProcessDataOut");
 }
 
 } // namespace
@@ -291,7 +302,7 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIRecordItemRefT *ref, const QL
     }
     const QString id = ref->variableId.value;
     if (isProcessDataId(id)) {
-        auto *entry = new MenuEntryProcessData(id, id == processDataOutputId, subindex, parent);
+        auto *entry = new MenuEntryProcessData(id, isProcessDataOutputId(id), subindex, parent);
         entry->applyReference(ref->unitCode.value, ref->gradient.value, ref->displayFormat.value, units);
         return entry;
     }

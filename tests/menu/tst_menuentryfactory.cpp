@@ -63,6 +63,8 @@ private slots:
         QTest::newRow("restriction ro narrows rw") << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
         QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
         QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
+        // A point in time is shown as its octets, never edited.
+        QTest::newRow("rw TimeT") << 8u << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
     }
 
     void variableReference()
