@@ -13,9 +13,12 @@ Item {
     // The device description's own explanation of the value, shown when the pointer rests on the row.
     readonly property string descriptionText: entry && entry.descriptionTextId ? entryTexts.text(entry.descriptionTextId) : ""
 
+    // A view whose row holds other rows (a group) shows the description on its own title instead.
+    property bool describesWholeRow: true
+
     implicitHeight: 48
 
-    ToolTip.visible: descriptionText !== "" && rowHover.hovered
+    ToolTip.visible: describesWholeRow && descriptionText !== "" && rowHover.hovered
     ToolTip.delay: 700
     ToolTip.timeout: 10000
     ToolTip.text: descriptionText

@@ -10,6 +10,7 @@ MenuEntryBase {
     readonly property var items: entry && entry.items ? entry.items : []
 
     implicitHeight: titleRow.height + (expanded ? itemColumn.implicitHeight : 0)
+    describesWholeRow: false
 
     ItemDelegate {
         id: titleRow
@@ -17,6 +18,9 @@ MenuEntryBase {
         anchors.left: parent.left
         anchors.right: parent.right
         height: 44
+        ToolTip.visible: view.descriptionText !== "" && hovered
+        ToolTip.delay: 700
+        ToolTip.text: view.descriptionText
         onClicked: {
             if (view.entry)
                 view.entry.expanded = !view.expanded
