@@ -447,7 +447,10 @@ void TestMainWindow::systemCommandsRunOnlyOnceConfirmed()
     const int writesBefore = master.callCount(sensorPort, QStringLiteral("mst_WriteOD"));
 
     click(reset);
-    QTRY_VERIFY((dialog = object(QStringLiteral("commandConfirmDialog"))) && dialog->property("visible").toBool());
+    // Each command button has its own dialog.
+    dialog = reset->parentItem()->findChild<QObject *>(QStringLiteral("commandConfirmDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("visible").toBool());
     QVERIFY(dialog->property("deviceName").toString().contains(QStringLiteral("OVX100")));
     QVERIFY(!dialog->property("commandName").toString().isEmpty());
     screenshot(QStringLiteral("05b-factory-reset-confirmation"));
@@ -458,8 +461,12 @@ void TestMainWindow::systemCommandsRunOnlyOnceConfirmed()
 
     click(reset);
     QTRY_VERIFY(dialog->property("visible").toBool());
+    QSignalSpy synchronised(currentDevice(), SIGNAL(syncTasksFinished()));
     QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
     QTRY_COMPARE(master.callCount(sensorPort, QStringLiteral("mst_WriteOD")), writesBefore + 1);
+    // The reset reads every parameter again; the window is usable once that is done.
+    QTRY_VERIFY_WITH_TIMEOUT(synchronised.count() > 0, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
 }
 
 void TestMainWindow::processDataIsChartedAndExported()
