@@ -450,7 +450,7 @@ void TestMainWindow::systemCommandsRunOnlyOnceConfirmed()
     // Each command button has its own dialog.
     dialog = reset->parentItem()->findChild<QObject *>(QStringLiteral("commandConfirmDialog"));
     QVERIFY(dialog);
-    QTRY_VERIFY(dialog->property("visible").toBool());
+    QTRY_VERIFY(dialog->property("opened").toBool());
     QVERIFY(dialog->property("deviceName").toString().contains(QStringLiteral("OVX100")));
     QVERIFY(!dialog->property("commandName").toString().isEmpty());
     screenshot(QStringLiteral("05b-factory-reset-confirmation"));
