@@ -95,6 +95,8 @@ private slots:
         QCOMPARE(entry->getId(), QStringLiteral("V_Param"));
         const bool defined = kind != QLatin1String("MenuEntryUndefined");
         QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32>({ 0 }) : QList<quint32>());
+        // Writing a write-only value makes the device act: the screen asks first.
+        QCOMPARE(entry->isCommand(), access == QLatin1String("wo"));
     }
 
     void systemCommandIsAButtonWhateverItsAccess()
