@@ -118,7 +118,7 @@ void TestOvinexCheck::olderSchemaDeviceRunsThrough()
     QVERIFY(omitted.first().toObject().value("reason").toString().contains("\"Ulen\""));
     // Its menu references show as not available; nothing is left that cannot be shown.
     QVERIFY(result.value("undefined").toArray().isEmpty());
-    QCOMPARE(result.value("missing").toArray(), QJsonArray({ "V_Window", "V_Window" }));
+    QCOMPARE(result.value("missing").toArray(), QJsonArray({ "V_Window/1", "V_Window/2" }));
     QCOMPARE(result.value("syncFailures").toInt(), 0);
     // The older schema's application name is read like any other identity string.
     QVERIFY(result.value("synced").toInt() >= 4);
