@@ -467,6 +467,9 @@ void TestMainWindow::systemCommandsRunOnlyOnceConfirmed()
     // The reset reads every parameter again; the window is usable once that is done.
     QTRY_VERIFY_WITH_TIMEOUT(synchronised.count() > 0, 15000);
     QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
+    // The device's upload request after the reset may start a second read; it must be over as well.
+    QTest::qWait(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
 }
 
 void TestMainWindow::processDataIsChartedAndExported()
