@@ -6,10 +6,13 @@
 #include "iodd/model/completionsupport.h"
 #include "iodd/model/iodevicet.h"
 #include "menu/menuentry.h"
+#include "menu/menuentryprocessdata.h"
+#include "menu/menuentryrecordgroup.h"
 #include "menu/menuwrapper.h"
 #include "processdata/processdataitemwrapper.h"
 #include "processdata/processdatarefwrapper.h"
 #include "processdata/processdatawrapper.h"
+#include "processdata/recorditemwrapper.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -100,8 +103,10 @@ IOLinkWrapper::IOLinkWrapper(const QString &path, const QString &language, QObje
     if (productLoaded)
         initMenuWrappers();
     qInfo() << "Initializing process data.";
-    if (productLoaded)
+    if (productLoaded) {
         initProcessData();
+        initProcessDataEntries();
+    }
     readVersion();
     qInfo() << "Initializing menus, variables and PD took" << stopwatch.elapsed() << "milliseconds";
 }
@@ -319,9 +324,55 @@ ProcessDataItemWrapper *IOLinkWrapper::findProcessDataItemById(const QList<Proce
 QList<MenuEntry *> IOLinkWrapper::getMenuEntries() const
 {
     QList<MenuEntry *> entries;
-    for (const MenuWrapper *menu : menuWrappers)
-        entries += menu->getEntries();
+    for (const MenuWrapper *menu : menuWrappers) {
+        for (MenuEntry *entry : menu->getEntries()) {
+            entries.append(entry);
+            if (const auto *group = qobject_cast<const MenuEntryRecordGroup *>(entry))
+                entries += group->getItems();
+        }
+    }
     return entries;
+}
+
+void IOLinkWrapper::initProcessDataEntries()
+{
+    for (MenuEntry *entry : getMenuEntries()) {
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(entry);
+        // A reference to a whole process-data image shows each of its record items.
+        if (group && !group->getVariableWrapper() && group->getItems().isEmpty()) {
+            const bool output = group->getId().startsWith(QLatin1String("V_ProcessDataOut"));
+            for (int subindex : ProcessDataWrapper::recordItemSubindexes(processDataWrappers, output))
+                group->addItem(new MenuEntryProcessData(group->getId(), output, quint32(subindex), group));
+        }
+    }
+    for (MenuEntry *entry : getMenuEntries()) {
+        if (auto *shown = qobject_cast<MenuEntryProcessData *>(entry))
+            processDataEntries.append(shown);
+    }
+    if (processDataEntries.isEmpty())
+        return;
+    // Every record item of an image is decoded before its last one reports; one signal per payload suffices.
+    for (const ProcessDataWrapper *definition : qAsConst(processDataWrappers)) {
+        const ProcessDataItemWrapper *input = definition->image(false);
+        if (input && !input->getRecordItems().isEmpty())
+            connect(input->getRecordItems().last(), &RecordItemWrapper::valueChanged, this,
+                    &IOLinkWrapper::refreshProcessDataEntries);
+    }
+    refreshProcessDataEntries();
+}
+
+void IOLinkWrapper::refreshProcessDataEntries()
+{
+    for (const QPointer<MenuEntryProcessData> &entry : qAsConst(processDataEntries)) {
+        if (!entry)
+            continue;
+        const RecordItemWrapper *item = ProcessDataWrapper::applicableRecordItem(processDataWrappers, entry->isOutput(),
+                                                                                 int(entry->getSubindex()));
+        if (item)
+            entry->setProcessValue(item->getValue(), item->getName(), item->singleValueText());
+        else
+            entry->setProcessValue(QVariant(), QString(), QString());
+    }
 }
 
 QString IOLinkWrapper::getCurrentLanguage() const
@@ -580,6 +631,21 @@ QString IOLinkWrapper::translateEvent(uint eventCode) const
         return QString();
     const EventRecord *event = document->findEvent(quint16(eventCode));
     return event ? translate(event->nameTextId) : QString();
+}
+
+QString IOLinkWrapper::deviceName() const
+{
+    if (document->ProfileBody.isEmpty() || document->ProfileBody.last()->DeviceIdentity.isEmpty())
+        return QString();
+    const DeviceIdentityT *identity = document->ProfileBody.last()->DeviceIdentity.last();
+    QString name = identity->DeviceName.size() >= 2 ? document->translate(identity->DeviceName.last()->textId.value)
+                                                    : QString();
+    if (name == translationFailed)
+        name.clear();
+    const QString vendor = identity->vendorName.value.trimmed();
+    if (vendor.isEmpty() || name.startsWith(vendor))
+        return name;
+    return name.isEmpty() ? vendor : vendor + QLatin1Char(' ') + name;
 }
 
 void IOLinkWrapper::setLanguage(const QString &code)

@@ -34,6 +34,13 @@ CommunicationEntry::Command logCommandOf(int taskCommand)
         : CommunicationEntry::Write;
 }
 
+// The device's own words from an error report ("IOLink communication error:\n\nvalue out of range (code: 32816)").
+QString reasonOf(const QString &errorText)
+{
+    const int lastBreak = errorText.lastIndexOf(QLatin1String("\n\n"));
+    return (lastBreak >= 0 ? errorText.mid(lastBreak + 2) : errorText).trimmed();
+}
+
 } // namespace
 
 CommunicationHandler::CommunicationHandler(QObject *parent)
@@ -194,6 +201,8 @@ void CommunicationHandler::onCurrentTaskFinished(bool success, uint index, uint 
         qWarning() << "Task failed for" << index << subindex << ":" << errorText;
 
     if (currentTask) {
+        if (currentCommand == CommunicationTask::ProcessDataWriteCommand)
+            emit processDataWriteFinished(success, currentData, errorText);
         if (var && currentCommand == CommunicationTask::WriteCommand) {
             if (success)
                 onWriteSucceeded(var, subindex, currentData);
@@ -213,8 +222,13 @@ void CommunicationHandler::onWriteSucceeded(VariableWrapper *var, uint subindex,
 {
     if (var->getIndex() == systemCommandIndex)
         postWriteActions(payload);
-    emit alertReceived(tr("Setting value succeeded for (%1, %2)")
-                           .arg(QString::number(var->getIndex()), QString::number(subindex)));
+    // An item written inside the whole record: the device may have adjusted other items, so read it all back.
+    if (var->isWrittenAsWhole() && var->isReadable()) {
+        auto *readBack = new CommunicationTask(var, subindex, CommunicationTask::ReadCommand);
+        adoptTask(readBack);
+        addTask(readBack);
+    }
+    emit alertReceived(tr("Setting value succeeded for %1").arg(var->displayName(subindex)));
 }
 
 void CommunicationHandler::onWriteFailed(VariableWrapper *var, uint subindex, const QString &errorText)
@@ -225,8 +239,8 @@ void CommunicationHandler::onWriteFailed(VariableWrapper *var, uint subindex, co
     adoptTask(readBack);
     addTask(readBack);
 
-    emit alertReceived(tr("Setting value failed for (%1, %2)\n\n%3.\n\nValue read again.")
-                           .arg(QString::number(var->getIndex()), QString::number(subindex), errorText));
+    emit alertReceived(tr("Setting value failed for %1: %2\n\nThe device's value was read again.")
+                           .arg(var->displayName(subindex), reasonOf(errorText)));
 }
 
 void CommunicationHandler::postWriteActions(const QByteArray &payload)

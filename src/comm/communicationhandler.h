@@ -42,6 +42,8 @@ signals:
     void uploadRequestReceived();
     void readRequestReceived(QList<uint> index);
     void alertReceived(QString message);
+    // The end of an output image write; a refused one carries the device's reason.
+    void processDataWriteFinished(bool success, QByteArray payload, QString errorText);
     void eventReceived(uint eventCode, ushort eventMode);
 
 public slots:

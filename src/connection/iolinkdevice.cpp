@@ -102,6 +102,8 @@ void IOLinkDevice::init()
             Qt::QueuedConnection);
     connect(communicationHandler, &CommunicationHandler::alertReceived, this, &IOLinkDevice::alertTextChanged,
             Qt::QueuedConnection);
+    connect(communicationHandler, &CommunicationHandler::processDataWriteFinished, this,
+            &IOLinkDevice::onProcessDataWriteFinished, Qt::QueuedConnection);
     // The views read the log in this thread while the handler writes its own in the worker thread.
     connect(communicationHandler->getCommunicationModel(), &CommunicationListModel::entryAdded, communicationLog,
             &CommunicationListModel::addEntry, Qt::QueuedConnection);
@@ -315,6 +317,23 @@ void IOLinkDevice::onProcessDataReceived(QByteArray data)
     if (processDataHandler->getOutputData(output))
         addTask(new CommunicationTask(static_cast<VariableWrapper *>(nullptr), 0,
                                       CommunicationTask::ProcessDataWriteCommand, output));
+}
+
+void IOLinkDevice::onProcessDataWriteFinished(bool success, QByteArray payload, QString errorText)
+{
+    if (success) {
+        acceptedOutput = payload;
+        outputRefusalReported = false;
+        return;
+    }
+    if (!acceptedOutput.isEmpty())
+        processDataHandler->restoreOutputData(acceptedOutput);
+    // The output goes out with every cycle; one message per run of refusals is enough.
+    if (outputRefusalReported)
+        return;
+    outputRefusalReported = true;
+    emit alertTextChanged(tr("Setting the process data output failed: %1\n\nThe output shows the device's value again.")
+                              .arg(errorText));
 }
 
 void IOLinkDevice::addTask(CommunicationTask *task)

@@ -83,6 +83,7 @@ private slots:
     void onStateConnectingEntered();
     void onVariableSynced(uint index, uint subindex, QVariant value);
     void onProcessDataReceived(QByteArray data);
+    void onProcessDataWriteFinished(bool success, QByteArray payload, QString errorText);
 
 public:
     Q_INVOKABLE void locate();
@@ -133,6 +134,9 @@ private:
     IOLinkWrapper *ioLinkWrapper = nullptr;
     MenuEntryHandler *menuEntryHandler = nullptr;
     ProcessDataHandler *processDataHandler = nullptr;
+    // The output image the device last accepted, and whether the current run of refusals was reported.
+    QByteArray acceptedOutput;
+    bool outputRefusalReported = false;
     CommunicationListModel *communicationLog = nullptr;
     QStateMachine stateMachine{this};
     QState *notConnected = nullptr;

@@ -154,8 +154,14 @@ void IqCommCommunicationHandler::writeProcessData(QByteArray payload)
         }
         const IqCommResult result = MasterLibrary::instance().setPDValue(
             portHandle, reinterpret_cast<const uint8_t *>(payload.constData()), uint16_t(payload.size()), errorText);
-        if (result < 0)
-            qWarning() << "Writing PD failed:" << result << errorTextNow();
+        if (result < 0) {
+            // A refused output must not pass for a written one: the screen would show a value the device lacks.
+            const QString reason = errorTextNow();
+            qWarning() << "Writing PD failed:" << result << reason;
+            locker.unlock();
+            emit errorOccurred(reason.isEmpty() ? tr("error %1").arg(result) : reason);
+            return;
+        }
     }
     emit writeFinished();
 }

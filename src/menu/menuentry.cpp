@@ -11,6 +11,12 @@
 
 #include <cmath>
 
+namespace {
+
+constexpr quint16 systemCommandIndex = 2;
+
+} // namespace
+
 MenuEntry::MenuEntry(QObject *parent)
     : QObject(parent)
 {
@@ -50,13 +56,47 @@ VariableWrapper *MenuEntry::getVariableWrapper() const
 
 void MenuEntry::onVariableValueChanged(uint changedSubindex)
 {
-    if (changedSubindex != subindex)
+    // Whole reads of an array announce their elements on subindex 0.
+    const bool wholeRead = changedSubindex == 0 && variable && variable->isComplex();
+    if (changedSubindex != subindex && !wholeRead)
         return;
-    if (!valid) {
-        valid = true;
-        emit validChanged();
-    }
+    markValid();
     emit valueChanged();
+}
+
+void MenuEntry::markValid()
+{
+    if (valid)
+        return;
+    valid = true;
+    emit validChanged();
+}
+
+QString MenuEntry::getNameSuffix() const
+{
+    const Variable *description = variable ? variable->getVariable() : nullptr;
+    if (subindex == 0 || !description || !description->typeName.contains(QLatin1String("Array")))
+        return QString();
+    return QStringLiteral(" [%1]").arg(subindex);
+}
+
+bool MenuEntry::isCommand() const
+{
+    return variable && (variable->getIndex() == systemCommandIndex || !variable->isReadable());
+}
+
+QString MenuEntry::getDescriptionTextId() const
+{
+    const Variable *description = variable ? variable->getVariable() : nullptr;
+    if (!description)
+        return QString();
+    if (subindex != 0) {
+        for (const myRecordItem &item : description->recordItems) {
+            if (item.subindex == subindex && !item.descriptionTextId.isEmpty())
+                return item.descriptionTextId;
+        }
+    }
+    return description->descriptionTextId;
 }
 
 QVariant MenuEntry::rawValue() const
@@ -127,7 +167,11 @@ void MenuEntry::requestWrite()
         qCritical() << Q_FUNC_INFO << "variable is null" << id;
         return;
     }
-    emit writeRequested(variable->toByteArray(subindex));
+    // An item of a record without subindex access goes out inside the whole record as last read.
+    if (variable->isWrittenAsWhole() && subindex != 0)
+        emit writeRequested(variable->wholeImageWith(subindex));
+    else
+        emit writeRequested(variable->toByteArray(subindex));
 }
 
 void MenuEntry::setGradient(double newGradient)

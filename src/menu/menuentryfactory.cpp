@@ -5,6 +5,9 @@
 #include "iodd/model/userinterfaceelements.h"
 #include "menuentryarraydisplay.h"
 #include "menuentrybool.h"
+#include "menuentrymissing.h"
+#include "menuentryprocessdata.h"
+#include "menuentryrecordgroup.h"
 #include "menuentryrecorddisplay.h"
 #include "menuentryrecordselection.h"
 #include "menuentrysingledisplay.h"
@@ -19,6 +22,8 @@
 namespace {
 
 const QString systemCommandId = QStringLiteral("V_SystemCommand");
+const QString processDataInputId = QStringLiteral("V_ProcessDataInput");
+const QString processDataOutputId = QStringLiteral("V_ProcessDataOutput");
 const QString readOnly = QStringLiteral("ro");
 const QString readWrite = QStringLiteral("rw");
 const QString writeOnly = QStringLiteral("wo");
@@ -88,6 +93,18 @@ MenuEntry *unlistedEntry(const Reference *ref, const QString &access, quint32 ty
     return nullptr;
 }
 
+MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item, VariableWrapper *var,
+                           quint32 subindex, const QList<UnitT *> &units, QObject *parent);
+MenuEntry *recordGroup(const UIVariableRefT *ref, VariableWrapper *var, const QString &access,
+                       const QList<UnitT *> &units, QObject *parent);
+
+// Event lists (an array of octet strings, such as the detailed device status) keep their own view.
+bool isEventList(const Variable *description)
+{
+    return description->typeName.contains(QLatin1String("ArrayT")) && !description->recordItems.isEmpty()
+        && description->recordItems.first().value.type == VariableWrapper::OctetStringType;
+}
+
 MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const QList<UnitT *> &units,
                          QObject *parent)
 {
@@ -107,6 +124,10 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
     }
     if (isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, 0, parent);
+    if (VariableWrapper::isTimeType(description->typeName))
+        return new MenuEntrySingleDisplay(ref, var, units, parent);
+    if (var->isComplex() && !description->recordItems.isEmpty() && !(access == readOnly && isEventList(description)))
+        return recordGroup(ref, var, access, units, parent);
     if (access == readOnly) {
         if (ranges)
             return new MenuEntrySingleDisplay(ref, var, units, parent);
@@ -144,6 +165,8 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
 
     if (ref->variableId.value == systemCommandId || isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, subindex, parent);
+    if (VariableWrapper::isTimeType(item.typeName))
+        return new MenuEntrySingleDisplay(ref, &item, var, units, parent);
     if (access == readOnly) {
         if (ranges)
             return new MenuEntrySingleDisplay(ref, &item, var, units, parent);
@@ -167,6 +190,54 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
     qCritical() << __LINE__ << ": UNUSED record:" << var->getVariable()->nameTextId << subindex << item.nameTextId
                 << item.typeName << access;
     return nullptr;
+}
+
+// An item's access within a whole reference: a read-only or write-only whole decides, else the item's own.
+QString itemAccess(const QString &wholeAccess, const myRecordItem &item)
+{
+    if (wholeAccess == readOnly || wholeAccess == writeOnly || item.accessRights.isEmpty())
+        return wholeAccess;
+    return item.accessRights;
+}
+
+MenuEntry *recordGroup(const UIVariableRefT *ref, VariableWrapper *var, const QString &access,
+                       const QList<UnitT *> &units, QObject *parent)
+{
+    const Variable *description = var->getVariable();
+    const bool array = description->typeName.contains(QLatin1String("Array"));
+    auto *group = new MenuEntryRecordGroup(var, parent);
+    for (int position = 0; position < description->recordItems.size(); ++position) {
+        myRecordItem item = description->recordItems.at(position);
+        // Elements are addressed by their number, whether or not the device offers subindex access.
+        if (array)
+            item.subindex = quint32(position + 1);
+        if (item.nameTextId.isEmpty())
+            item.nameTextId = description->nameTextId;
+        UIRecordItemRefT itemRef;
+        itemRef.variableId.value = ref->variableId.value;
+        itemRef.subindex.value = QString::number(item.subindex);
+        itemRef.accessRightRestriction.value = itemAccess(access, item);
+        MenuEntry *entry = recordItemEntry(&itemRef, item, var, item.subindex, units, group);
+        if (!entry)
+            entry = new MenuEntryUndefined(group);
+        entry->setId(ref->variableId.value);
+        entry->setSubindex(item.subindex);
+        entry->setTextId(item.nameTextId);
+        group->addItem(entry);
+    }
+    return group;
+}
+
+// The older schema names them V_ProcessDataIn and V_ProcessDataOut.
+bool isProcessDataId(const QString &id)
+{
+    return id == processDataInputId || id == processDataOutputId || id == QLatin1String("V_ProcessDataIn")
+        || id == QLatin1String("V_ProcessDataOut");
+}
+
+bool isProcessDataOutputId(const QString &id)
+{
+    return id == processDataOutputId || id == QLatin1String("V_ProcessDataOut");
 }
 
 } // namespace
@@ -198,10 +269,17 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIVariableRefT *ref, const QLis
         return nullptr;
     }
     const QString id = ref->variableId.value;
+    if (isProcessDataId(id)) {
+        // The binding fills the group with the items of the process-data definitions.
+        auto *group = new MenuEntryRecordGroup(nullptr, parent);
+        group->setId(id);
+        group->setTextId(QStringLiteral("STD_TN_") + id);
+        return group;
+    }
     VariableWrapper *var = findVariable(variables, id);
     if (!var) {
-        qWarning() << __LINE__ << ": !!! entry variable is null" << id;
-        return undefinedEntry(id, parent);
+        qWarning() << "Menu reference to a variable the description lacks:" << id;
+        return new MenuEntryMissing(id, 0, parent);
     }
     qCDebug(lcMenu) << " *** " << var->getVariable()->nameTextId << ": bitlength" << var->getVariable()->bitLength;
 
@@ -224,10 +302,15 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIRecordItemRefT *ref, const QL
         return nullptr;
     }
     const QString id = ref->variableId.value;
+    if (isProcessDataId(id)) {
+        auto *entry = new MenuEntryProcessData(id, isProcessDataOutputId(id), subindex, parent);
+        entry->applyReference(ref->unitCode.value, ref->gradient.value, ref->displayFormat.value, units);
+        return entry;
+    }
     VariableWrapper *var = findVariable(variables, id);
     if (!var) {
-        qWarning() << __LINE__ << ": !!! entry variable is null for record" << id;
-        return undefinedEntry(id, parent);
+        qWarning() << "Menu reference to a variable the description lacks:" << id << subindex;
+        return new MenuEntryMissing(id, subindex, parent);
     }
     const Variable *description = var->getVariable();
     qCDebug(lcMenu) << " ***" << description->nameTextId << ": bitlength" << description->bitLength;
@@ -241,7 +324,11 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIRecordItemRefT *ref, const QL
         if (item.subindex == subindex)
             match = &item;
     }
-    MenuEntry *entry = match ? recordItemEntry(ref, *match, var, subindex, units, parent) : nullptr;
+    if (!match) {
+        qWarning() << "Menu reference to a record item the description lacks:" << id << subindex;
+        return new MenuEntryMissing(id, subindex, parent);
+    }
+    MenuEntry *entry = recordItemEntry(ref, *match, var, subindex, units, parent);
     if (!entry)
         return undefinedEntry(id, parent, subindex);
     entry->setId(id);

@@ -12,6 +12,10 @@ uint sharedMaxNameLength = 0;
 QString lastLanguage;
 QList<MenuEntrySystemCommand *> commandEntries;
 
+// The standard command that makes the device's LED blink, on the system command index.
+constexpr int locateCommand = 175;
+constexpr quint32 systemCommandIndex = 2;
+
 } // namespace
 
 MenuEntrySystemCommand::MenuEntrySystemCommand(int buttonValue, VariableWrapper *var, quint32 subindex,
@@ -88,4 +92,9 @@ void MenuEntrySystemCommand::notifyAll()
     const QList<MenuEntrySystemCommand *> entries = commandEntries;
     for (MenuEntrySystemCommand *entry : entries)
         emit entry->maxNameLengthChanged();
+}
+
+bool MenuEntrySystemCommand::needsConfirmation() const
+{
+    return !(buttonValue == locateCommand && getIndex() == systemCommandIndex);
 }

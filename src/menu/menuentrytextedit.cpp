@@ -11,8 +11,11 @@ MenuEntryTextEdit::MenuEntryTextEdit(VariableWrapper *var, quint32 subindex, QOb
     setVariableWrapper(var);
     setSubindex(subindex);
     takeRecordItemName();
-    // A record item's text is limited by the variable's length, as the device checks the whole variable.
-    if (var && var->getVariable())
+    // A record item's text is limited by the item's own length; the record's fixed length is 0.
+    const VariableWrapper::Record *slot = var && var->isComplex() ? var->findBySubindex(subindex) : nullptr;
+    if (slot)
+        maxLength = slot->byteLength != 0 ? slot->byteLength : slot->bitLength / 8;
+    else if (var && var->getVariable())
         maxLength = var->getVariable()->fixedLength;
     qCDebug(lcMenu) << "TextEdit fixed len: " << maxLength;
 }

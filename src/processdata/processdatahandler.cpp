@@ -1,6 +1,9 @@
 #include "processdatahandler.h"
 
 #include "core/logcategories.h"
+#include "processdata/processdataitemwrapper.h"
+#include "processdata/recorditemwrapper.h"
+
 #include "processdata/processdatarecorditeminfowrapper.h"
 #include "processdata/processdatarefwrapper.h"
 #include "processdata/processdatawrapper.h"
@@ -80,6 +83,23 @@ bool ProcessDataHandler::getOutputData(QByteArray &out) const
             return true;
     }
     return false;
+}
+
+void ProcessDataHandler::restoreOutputData(const QByteArray &payload)
+{
+    ProcessDataItemWrapper *image = nullptr;
+    for (const QPointer<ProcessDataWrapper> &data : qAsConst(processDatas)) {
+        if (data && data->conditionApplies() && (image = data->image(true)))
+            break;
+    }
+    for (const QPointer<ProcessDataWrapper> &data : qAsConst(processDatas)) {
+        if (!image && data)
+            image = data->image(true);
+    }
+    if (!image)
+        return;
+    for (RecordItemWrapper *recordItem : image->getRecordItems())
+        recordItem->setData(payload, recordItem->getDuration());
 }
 
 QList<QObject *> ProcessDataHandler::getProcessDataRefs() const

@@ -8,6 +8,7 @@
 #include "iodd/model/variabledescription.h"
 #include "master/simulatedmaster.h"
 #include "menu/menuentry.h"
+#include "menu/menuentrymissing.h"
 #include "menu/menuentryundefined.h"
 #include "menu/menuwrapper.h"
 #include "processdata/processdataitemwrapper.h"
@@ -35,12 +36,6 @@ const QString deviceRoot = QStringLiteral("IODevice");
 // The document model does not load larger files either.
 constexpr qint64 maxCheckedFileSize = 50 * 1024 * 1024;
 
-// Value types the variable model holds values of (Boolean to OctetString).
-bool isSupportedType(quint32 type)
-{
-    return type <= VariableWrapper::OctetStringType;
-}
-
 QStringList productIds(const IOLinkWrapper *binding)
 {
     QStringList ids;
@@ -55,19 +50,6 @@ QStringList productIds(const IOLinkWrapper *binding)
             ids << variant->productId.value;
     }
     return ids;
-}
-
-// The value type a reference shows: the whole variable's for subindex 0, else the record item's.
-quint32 referencedType(const VariableWrapper *var, quint32 subindex)
-{
-    const Variable *description = var->getVariable();
-    if (subindex == 0)
-        return description->value.type;
-    for (const myRecordItem &item : description->recordItems) {
-        if (item.subindex == subindex)
-            return item.value.type;
-    }
-    return VariableWrapper::OtherType;
 }
 
 // Variables that the binding left out because their description is broken, each with the reason.
@@ -219,11 +201,11 @@ QJsonObject IoddCheck::run(const QString &file)
 
     if (error.isEmpty() && result.value("syncFailures").toInt() > 0)
         error = QStringLiteral("synchronisation reads failed");
-    if (error.isEmpty() && result.value("undefinedSupported").toInt() > 0) {
+    if (error.isEmpty() && !result.value("undefined").toArray().isEmpty()) {
         QStringList ids;
-        for (const QJsonValue &id : result.value("undefinedShowable").toArray())
+        for (const QJsonValue &id : result.value("undefined").toArray())
             ids << id.toString();
-        error = QStringLiteral("menu references became undefined entries: ") + ids.join(QStringLiteral(", "));
+        error = QStringLiteral("menu references cannot be shown: ") + ids.join(QStringLiteral(", "));
     }
     return finish(error);
 }
@@ -266,21 +248,16 @@ void IoddCheck::summariseBinding(IOLinkDevice &device, QJsonObject &result) cons
 
     QJsonObject kinds;
     QJsonArray undefined;
-    QJsonArray undefinedSupported;
+    QJsonArray missing;
     for (const MenuEntry *entry : binding->getMenuEntries()) {
         const QString kind = QString::fromLatin1(entry->metaObject()->className());
         kinds.insert(kind, kinds.value(kind).toInt() + 1);
-        if (!qobject_cast<const MenuEntryUndefined *>(entry))
-            continue;
-        undefined.append(entry->getId());
-        // A record item reference counts by the item's type, a variable reference by the variable's.
-        for (const VariableWrapper *var : variables) {
-            if (var->getId() == entry->getId() && isSupportedType(referencedType(var, entry->getSubindex()))) {
-                undefinedSupported.append(entry->getSubindex() ? QStringLiteral("%1/%2").arg(entry->getId()).arg(entry->getSubindex())
-                                                               : entry->getId());
-                break;
-            }
-        }
+        const QString name = entry->getSubindex() ? QStringLiteral("%1/%2").arg(entry->getId()).arg(entry->getSubindex())
+                                                  : entry->getId();
+        if (qobject_cast<const MenuEntryUndefined *>(entry))
+            undefined.append(name);
+        else if (qobject_cast<const MenuEntryMissing *>(entry))
+            missing.append(name);
     }
 
     int items = 0;
@@ -295,8 +272,7 @@ void IoddCheck::summariseBinding(IOLinkDevice &device, QJsonObject &result) cons
     result.insert("syncFailed", failed);
     result.insert("entries", kinds);
     result.insert("undefined", undefined);
-    result.insert("undefinedSupported", undefinedSupported.size());
-    result.insert("undefinedShowable", undefinedSupported);
+    result.insert("missing", missing);
     result.insert("pdItems", items);
 }
 

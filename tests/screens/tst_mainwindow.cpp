@@ -5,6 +5,7 @@
 #include "connection/iolinkdevice.h"
 #include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
+#include "master/iqcomminterface.h"
 #include "master/simulatedmaster.h"
 #include "parameterset/deviceparameteraccess.h"
 #include "parameterset/parameterset.h"
@@ -82,6 +83,8 @@ private slots:
     void connectShowsProgressThenTheIdentification();
     void menuPagesShowTheSampleMenusWithoutUndefinedEntries();
     void editsReachTheSensor();
+    void refusedSliderValueGivesWayToTheDevicesValue();
+    void systemCommandsRunOnlyOnceConfirmed();
     void processDataIsChartedAndExported();
     void dialogsShowTheirContent();
     void parameterSetIsSavedComparedAndRestoredThroughTheMenus();
@@ -106,6 +109,7 @@ private:
     void closeDialog(const QString &dialogName);
     void expandSubMenus(QQuickItem *page);
     void screenshot(const QString &name);
+    void typeIntoSlider(QQuickItem *row, const QByteArray &keys);
 
     QTemporaryDir ioddFolder;
     QString ioddPath;
@@ -391,9 +395,94 @@ void TestMainWindow::editsReachTheSensor()
     const auto shown = [&alerts](const QString &alert) {
         return std::any_of(alerts.cbegin(), alerts.cend(), [&](const QList<QVariant> &a) { return a.value(0) == alert; });
     };
-    QTRY_VERIFY(shown(QStringLiteral("Setting value succeeded for (63, 0)")));
+    QTRY_VERIFY(shown(QStringLiteral("Setting value succeeded for Filter")));
     QTRY_COMPARE(text(item(QStringLiteral("alertText"))), alerts.constLast().value(0).toString());
     screenshot(QStringLiteral("05-parameters-edited"));
+}
+
+void TestMainWindow::typeIntoSlider(QQuickItem *row, const QByteArray &keys)
+{
+    click(item(QStringLiteral("sliderField"), row));
+    QTest::keySequence(window, QKeySequence::SelectAll);
+    for (const char key : keys)
+        QTest::keyClick(window, key);
+    click(item(QStringLiteral("sliderAccept"), row));
+}
+
+void TestMainWindow::refusedSliderValueGivesWayToTheDevicesValue()
+{
+    showTab(QStringLiteral("parametersTab"));
+    QQuickItem *row = item(QStringLiteral("menuRow_V_DistanceOffset"), item(QStringLiteral("parametersPage")));
+    QVERIFY(row);
+    QQuickItem *slider = item(QStringLiteral("slider"), row);
+    SimulatedMaster &master = SimulatedMaster::instance();
+    const QByteArray stored = master.parameter(sensorPort, 62);
+    const double shownBefore = slider->property("value").toDouble();
+    QSignalSpy alerts(currentDevice(), SIGNAL(alertTextChanged(QString)));
+
+    // Outside the range: nothing is sent, the allowed range is shown beside the field.
+    const int writesBefore = master.callCount(sensorPort, QStringLiteral("mst_WriteOD"));
+    typeIntoSlider(row, "900");
+    QVERIFY(isShown(item(QStringLiteral("sliderRange"), row)));
+    QVERIFY(text(item(QStringLiteral("sliderRange"), row)).contains(QStringLiteral("500")));
+    QCOMPARE(master.callCount(sensorPort, QStringLiteral("mst_WriteOD")), writesBefore);
+
+    // The device refuses a value within the range: the slider returns to the device's value.
+    master.failNextCalls(sensorPort, 1, IqCommOperationFailed, 0x8030, QStringLiteral("mst_WriteOD"));
+    typeIntoSlider(row, "250");
+    QTRY_VERIFY(std::any_of(alerts.cbegin(), alerts.cend(), [](const QList<QVariant> &a) {
+        return a.value(0).toString().startsWith(QStringLiteral("Setting value failed for Distance offset"));
+    }));
+    QTRY_COMPARE(slider->property("value").toDouble(), shownBefore);
+    QCOMPARE(master.parameter(sensorPort, 62), stored);
+
+    // Still bound to the device: the next accepted value shows as well.
+    typeIntoSlider(row, "-100");
+    QTRY_COMPARE(master.parameter(sensorPort, 62), QByteArray::fromHex("ff9c"));
+    QTRY_COMPARE(slider->property("value").toDouble(), -100.0);
+}
+
+void TestMainWindow::systemCommandsRunOnlyOnceConfirmed()
+{
+    showTab(QStringLiteral("parametersTab"));
+    QQuickItem *page = item(QStringLiteral("parametersPage"));
+    expandSubMenus(page);
+    SimulatedMaster &master = SimulatedMaster::instance();
+    QQuickItem *reset = nullptr;
+    for (QQuickItem *button : shownItems(QStringLiteral("systemCommandButton"), page)) {
+        QObject *entry = button->parentItem()->property("entry").value<QObject *>();
+        // 0x82 restores the factory settings.
+        if (entry && entry->property("needsConfirmation").toBool() && entry->property("buttonValue").toInt() == 0x82)
+            reset = button;
+    }
+    QVERIFY(reset);
+    QObject *dialog = nullptr;
+    const int writesBefore = master.callCount(sensorPort, QStringLiteral("mst_WriteOD"));
+
+    click(reset);
+    // Each command button has its own dialog.
+    dialog = reset->parentItem()->findChild<QObject *>(QStringLiteral("commandConfirmDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QVERIFY(dialog->property("deviceName").toString().contains(QStringLiteral("OVX100")));
+    QVERIFY(!dialog->property("commandName").toString().isEmpty());
+    screenshot(QStringLiteral("05b-factory-reset-confirmation"));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "reject"));
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+    QTest::qWait(100);
+    QCOMPARE(master.callCount(sensorPort, QStringLiteral("mst_WriteOD")), writesBefore);
+
+    click(reset);
+    QTRY_VERIFY(dialog->property("visible").toBool());
+    QSignalSpy synchronised(currentDevice(), SIGNAL(syncTasksFinished()));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
+    QTRY_COMPARE(master.callCount(sensorPort, QStringLiteral("mst_WriteOD")), writesBefore + 1);
+    // The reset reads every parameter again; the window is usable once that is done.
+    QTRY_VERIFY_WITH_TIMEOUT(synchronised.count() > 0, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
+    // The device's upload request after the reset may start a second read; it must be over as well.
+    QTest::qWait(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
 }
 
 void TestMainWindow::processDataIsChartedAndExported()

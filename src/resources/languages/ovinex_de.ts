@@ -47,6 +47,29 @@
     </message>
   </context>
   <context>
+    <name>CommandConfirmDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Run</source>
+      <translation>Ausführen</translation>
+    </message>
+    <message>
+      <source>Run command?</source>
+      <translation>Befehl ausführen?</translation>
+    </message>
+    <message>
+      <source>Send the command "%1" to %2?</source>
+      <translation>Den Befehl „%1“ an %2 senden?</translation>
+    </message>
+    <message>
+      <source>Send the command "%1" to the device?</source>
+      <translation>Den Befehl „%1“ an das Gerät senden?</translation>
+    </message>
+  </context>
+  <context>
     <name>CommunicationDialog</name>
     <message>
       <source>Command</source>
@@ -92,6 +115,14 @@
   <context>
     <name>CommunicationHandler</name>
     <message>
+      <source>Setting value failed for %1: %2
+
+The device's value was read again.</source>
+      <translation>Setzen des Werts fehlgeschlagen für %1: %2
+
+Der Wert des Geräts wurde erneut gelesen.</translation>
+    </message>
+    <message>
       <source>Setting value failed for (%1, %2)
 
 %3.
@@ -102,6 +133,10 @@ Value read again.</source>
 %3.
 
 Wert wurde erneut gelesen.</translation>
+    </message>
+    <message>
+      <source>Setting value succeeded for %1</source>
+      <translation>Wert erfolgreich gesetzt für %1</translation>
     </message>
     <message>
       <source>Setting value succeeded for (%1, %2)</source>
@@ -247,6 +282,14 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>No device description (IODD) is known for this device.</source>
       <translation>Für dieses Gerät ist keine Gerätebeschreibung (IODD) bekannt.</translation>
+    </message>
+    <message>
+      <source>Setting the process data output failed: %1
+
+The output shows the device's value again.</source>
+      <translation>Setzen der Prozessdaten-Ausgabe fehlgeschlagen: %1
+
+Die Ausgabe zeigt wieder den Wert des Geräts.</translation>
     </message>
     <message>
       <source>The device description %1 could not be read.</source>
@@ -758,6 +801,10 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <source>IOLink not connected</source>
       <translation>IO-Link nicht verbunden</translation>
     </message>
+    <message>
+      <source>error %1</source>
+      <translation>Fehler %1</translation>
+    </message>
   </context>
   <context>
     <name>IqCommConnectionHandler</name>
@@ -889,6 +936,20 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>None</source>
       <translation>Keines</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntryMissing</name>
+    <message>
+      <source>Not available in this device description</source>
+      <translation>In dieser Gerätebeschreibung nicht vorhanden</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntrySlider</name>
+    <message>
+      <source>Allowed: %1 to %2</source>
+      <translation>Zulässig: %1 bis %2</translation>
     </message>
   </context>
   <context>

@@ -47,6 +47,29 @@
     </message>
   </context>
   <context>
+    <name>CommandConfirmDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>Run</source>
+      <translation>Exécuter</translation>
+    </message>
+    <message>
+      <source>Run command?</source>
+      <translation>Exécuter la commande ?</translation>
+    </message>
+    <message>
+      <source>Send the command "%1" to %2?</source>
+      <translation>Envoyer la commande « %1 » à %2 ?</translation>
+    </message>
+    <message>
+      <source>Send the command "%1" to the device?</source>
+      <translation>Envoyer la commande « %1 » à l'appareil ?</translation>
+    </message>
+  </context>
+  <context>
     <name>CommunicationDialog</name>
     <message>
       <source>Command</source>
@@ -92,6 +115,14 @@
   <context>
     <name>CommunicationHandler</name>
     <message>
+      <source>Setting value failed for %1: %2
+
+The device's value was read again.</source>
+      <translation>Échec de la définition de la valeur pour %1 : %2
+
+La valeur de l'appareil a été relue.</translation>
+    </message>
+    <message>
       <source>Setting value failed for (%1, %2)
 
 %3.
@@ -102,6 +133,10 @@ Value read again.</source>
 %3.
 
 Valeur relue.</translation>
+    </message>
+    <message>
+      <source>Setting value succeeded for %1</source>
+      <translation>Valeur définie avec succès pour %1</translation>
     </message>
     <message>
       <source>Setting value succeeded for (%1, %2)</source>
@@ -247,6 +282,14 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     <message>
       <source>No device description (IODD) is known for this device.</source>
       <translation>Aucune description d'appareil (IODD) n'est connue pour cet appareil.</translation>
+    </message>
+    <message>
+      <source>Setting the process data output failed: %1
+
+The output shows the device's value again.</source>
+      <translation>Échec de la définition de la sortie des données process : %1
+
+La sortie affiche de nouveau la valeur de l'appareil.</translation>
     </message>
     <message>
       <source>The device description %1 could not be read.</source>
@@ -758,6 +801,10 @@ Erreur ISDU : %2, code : %3.</translation>
       <source>IOLink not connected</source>
       <translation>IO-Link non connecté</translation>
     </message>
+    <message>
+      <source>error %1</source>
+      <translation>erreur %1</translation>
+    </message>
   </context>
   <context>
     <name>IqCommConnectionHandler</name>
@@ -889,6 +936,20 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>None</source>
       <translation>Aucun</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntryMissing</name>
+    <message>
+      <source>Not available in this device description</source>
+      <translation>Non disponible dans cette description d'appareil</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntrySlider</name>
+    <message>
+      <source>Allowed: %1 to %2</source>
+      <translation>Autorisé : %1 à %2</translation>
     </message>
   </context>
   <context>
