@@ -6,6 +6,7 @@
 #include "discovery/deviceitem.h"
 #include "discovery/devicesfiltermodel.h"
 #include "discovery/deviceslistmodel.h"
+#include "discovery/networkmasteraccess.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
@@ -76,6 +77,7 @@ void Application::createModels()
     devicesModel = new DevicesListModel(ioddModel, this);
     devicesFilterModel = new DevicesFilterModel(this);
     devicesFilterModel->setSourceModel(devicesModel);
+    networkMasterAccess = new NetworkMasterAccess(this);
 }
 
 void Application::publishContextProperties()
@@ -84,6 +86,7 @@ void Application::publishContextProperties()
     engine->rootContext()->setContextProperty(QStringLiteral("devicesFilterModel"), devicesFilterModel);
     engine->rootContext()->setContextProperty(QStringLiteral("ioddModel"), ioddModel);
     engine->rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
+    engine->rootContext()->setContextProperty(QStringLiteral("networkMasters"), networkMasterAccess);
 }
 
 void Application::addImportPaths()

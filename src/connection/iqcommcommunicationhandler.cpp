@@ -2,6 +2,7 @@
 
 #include "app/debugflag.h"
 #include "master/masterlibrary.h"
+#include "master/networkmaster.h"
 
 #include <QDebug>
 #include <QHash>
@@ -39,6 +40,14 @@ QString IqCommCommunicationHandler::describeIqError(int code)
         {-7, QStringLiteral("specific error")},
     };
     return texts.value(code, QStringLiteral("Undescribed iqDll error"));
+}
+
+int IqCommCommunicationHandler::pollInterval() const
+{
+    // HTTP requests cost more than serial frames; network masters are polled at their own pace.
+    if (MasterLibrary::isNetworkPort(portInfo))
+        return NetworkMaster::instance().pollInterval();
+    return CommunicationHandler::pollInterval();
 }
 
 bool IqCommCommunicationHandler::isDisconnectError(int libraryCode, int isduError)
@@ -80,7 +89,9 @@ void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
     if (DebugFlag::isEnabled())
         qDebug() << "readEntryData" << "Reading:" << index << subIndex;
     QByteArray buffer(IqCommParameterBufferSize, '\0');
+    const QList<QPair<quint16, quint8>> ahead = queuedReads(NetworkMaster::maxBlockItems);
     const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
+        MasterLibrary::instance().prefetch(handle, ahead);
         return MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subIndex),
                                                 reinterpret_cast<uint8_t *>(buffer.data()), uint16_t(buffer.size()),
                                                 isduError, errorText);

@@ -29,6 +29,8 @@ public:
     // True during the short while after a successful write in which the device's upload request is ignored.
     bool isUploadRequestSuppressed() const { return uploadRequestSuppressed; }
 
+    int pollInterval() const override;
+
     static QString describeIqError(int code);
     static bool isDisconnectError(int libraryCode, int isduError);
 

@@ -6,7 +6,9 @@
 #include <QMutex>
 #include <QObject>
 #include <QPair>
+#include <QSet>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <atomic>
 
@@ -27,7 +29,12 @@ public:
     void startScan(IOLinkDevice *currentDevice);
     bool isScanning() const { return scanning; }
 
+    // Waits for the network scans still running; their devices are announced before it returns.
+    void waitForNetworkScans();
+
 signals:
+    // A network master could not be reached; told once until it answers again.
+    void masterUnreachable(QString alert);
     void scanningRequested(IOLinkDevice *currentDevice);
     void scanningChanged();
     void deviceDiscovered(IOLinkDevice *device);
@@ -38,6 +45,8 @@ public slots:
     void onDeviceScanFinished();
 
 private:
+    static constexpr int maxParallelMasterScans = 8;
+
     struct BindingChoice
     {
         bool simulated = false;
@@ -52,6 +61,10 @@ private:
     void rebindIfChosenOtherwise();
     QString addressToSkip(IOLinkDevice *currentDevice);
     void setScanning(bool value);
+    // Each master is scanned in a pool thread of its own, so a silent one delays neither the others nor the serial scan.
+    void startNetworkScans(const QString &skipped);
+    void scanNetworkMaster(const QString &baseUrl, const QString &skipped);
+    void announce(IOLinkDevice *device);
 
     std::atomic<bool> scanning { false };
     // Filled in the main thread by startScan, taken by the scans in order. The address of the current device
@@ -61,4 +74,10 @@ private:
     BindingChoice requestedChoice;
     BindingChoice boundChoice;
     bool choiceKnown = false;
+    QStringList requestedMasters;
+
+    QMutex networkMutex;
+    QSet<QString> mastersBeingScanned;
+    QSet<QString> unreachableMasters;
+    QThreadPool networkPool;
 };

@@ -101,6 +101,10 @@ ApplicationWindow {
         catalogue: window.catalogue
     }
 
+    MasterCredentialsDialog {
+        access: typeof networkMasters !== "undefined" ? networkMasters : null
+    }
+
     AboutDialog {
         id: aboutDialog
         appSettings: window.appSettings
