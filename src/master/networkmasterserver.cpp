@@ -325,14 +325,14 @@ NetworkMasterServer::Response NetworkMasterServer::route(const Request &request,
     if (get && path == QLatin1String("masters"))
         return json(200, QJsonArray { QJsonObject { { QStringLiteral("masterNumber"), 1 } } });
     if (get && path == QLatin1String("masters/1/capabilities"))
-        return json(200, QJsonObject { { QStringLiteral("numberOfPorts"), SimulatedMaster::instance().availablePorts().size() } });
+        return json(200, QJsonObject { { QStringLiteral("numberOfPorts"), portCount() } });
     if (get && path == QLatin1String("masters/1/ports"))
         return portList();
     if (get && segments.size() == 5 && path.startsWith(QLatin1String("masters/1/ports/")) && segments.at(4) == QLatin1String("status"))
         return portStatus(segments.at(3).toInt());
     if (get && path == QLatin1String("devices")) {
         QJsonArray devices;
-        const int count = SimulatedMaster::instance().availablePorts().size();
+        const int count = portCount();
         for (int port = 1; port <= count; ++port)
             devices.append(QJsonObject { { QStringLiteral("deviceAlias"), aliasOf(port) }, { QStringLiteral("masterNumber"), 1 },
                                          { QStringLiteral("portNumber"), port } });
@@ -341,11 +341,21 @@ NetworkMasterServer::Response NetworkMasterServer::route(const Request &request,
     if (segments.size() >= 3 && segments.at(0) == QLatin1String("devices")) {
         const QString alias = segments.at(1);
         const int port = alias.startsWith(QLatin1String("master1port")) ? alias.mid(11).toInt() : 0;
-        if (port < 1 || port > SimulatedMaster::instance().availablePorts().size())
+        if (port < 1 || port > portCount())
             return error(404, 304, QStringLiteral("Unknown device alias"));
         return routeDevice(request, port, segments.mid(2));
     }
     return error(404, 103, QStringLiteral("Not supported"));
+}
+
+int NetworkMasterServer::portCount()
+{
+    // Unplugged ports are not listed by the simulated master; the served master keeps its highest port.
+    const QList<SerialPortDescriptor> ports = SimulatedMaster::instance().availablePorts();
+    QMutexLocker locker(&mutex);
+    for (const SerialPortDescriptor &port : ports)
+        highestPort = qMax(highestPort, int(port.portNumber()));
+    return highestPort;
 }
 
 QString NetworkMasterServer::aliasOf(int port) const
@@ -383,17 +393,19 @@ void NetworkMasterServer::dropPort(int port)
 
 bool NetworkMasterServer::isOnline(int port)
 {
-    const IqCommHandle handle = openPort(port);
-    if (handle < 0)
-        return false;
-    uint8_t status = 0;
-    uint8_t buffer[IqCommProcessDataBufferSize] = {};
-    char errorText[IqCommErrorTextSize] = {};
-    if (SimulatedMaster::instance().getStatus(handle, &status, buffer, sizeof buffer, errorText) < 0) {
+    // A handle may have gone stale (the port was replugged); one fresh open tells whether a device is there.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const IqCommHandle handle = openPort(port);
+        if (handle < 0)
+            return false;
+        uint8_t status = 0;
+        uint8_t buffer[IqCommProcessDataBufferSize] = {};
+        char errorText[IqCommErrorTextSize] = {};
+        if (SimulatedMaster::instance().getStatus(handle, &status, buffer, sizeof buffer, errorText) >= 0)
+            return true;
         dropPort(port);
-        return false;
     }
-    return true;
+    return false;
 }
 
 void NetworkMasterServer::collectEvents(int port)
@@ -433,7 +445,7 @@ void NetworkMasterServer::collectEvents(int port)
 NetworkMasterServer::Response NetworkMasterServer::portList()
 {
     QJsonArray ports;
-    const int count = SimulatedMaster::instance().availablePorts().size();
+    const int count = portCount();
     for (int port = 1; port <= count; ++port)
         ports.append(QJsonObject { { QStringLiteral("portNumber"), port },
                                    { QStringLiteral("statusInfo"), isOnline(port) ? QStringLiteral("DEVICE_ONLINE") : QStringLiteral("COMMUNICATION_LOST") },
@@ -443,7 +455,7 @@ NetworkMasterServer::Response NetworkMasterServer::portList()
 
 NetworkMasterServer::Response NetworkMasterServer::portStatus(int port)
 {
-    if (port < 1 || port > SimulatedMaster::instance().availablePorts().size())
+    if (port < 1 || port > portCount())
         return error(404, 303, QStringLiteral("Port not found"));
     if (!isOnline(port))
         return json(200, QJsonObject { { QStringLiteral("statusInfo"), QStringLiteral("COMMUNICATION_LOST") } });

@@ -91,6 +91,7 @@ private:
     void collectEvents(int port);
     bool isOnline(int port);
     QString aliasOf(int port) const;
+    int portCount();
     bool edition11() const;
 
     QTcpServer *server = nullptr;
@@ -105,4 +106,5 @@ private:
     QHash<int, IqCommHandle> handles;
     QHash<int, QJsonArray> eventLogs;
     qint64 lastEventTime = 0;
+    int highestPort = 0;
 };
