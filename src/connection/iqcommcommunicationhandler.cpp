@@ -148,7 +148,9 @@ void IqCommCommunicationHandler::suppressUploadRequests()
     if (!suppressionTimer) {
         suppressionTimer = new QTimer(this);
         suppressionTimer->setSingleShot(true);
-        suppressionTimer->setInterval(uploadRequestSuppressionMs);
+        // A network master's event log is read about once a second, so its upload request comes that much later.
+        suppressionTimer->setInterval(MasterLibrary::isNetworkPort(portInfo) ? networkUploadRequestSuppressionMs
+                                                                             : uploadRequestSuppressionMs);
         connect(suppressionTimer, &QTimer::timeout, this, [this] { uploadRequestSuppressed = false; });
     }
     uploadRequestSuppressed = true;

@@ -35,6 +35,7 @@ public:
     static bool isDisconnectError(int libraryCode, int isduError);
 
     static constexpr int uploadRequestSuppressionMs = 50;
+    static constexpr int networkUploadRequestSuppressionMs = 2500;
     static constexpr int lostPollIsduError = 65535;
     static constexpr ushort uploadRequestEventCode = 0xFF91;
 

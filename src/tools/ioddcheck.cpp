@@ -188,26 +188,32 @@ QJsonObject IoddCheck::run(const QString &file)
     // The device the program builds for a master port; the catalogue's match is the file itself.
     auto device = std::make_unique<IOLinkSerialDevice>(ports.first());
     device->setIoddFile(file);
-    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
-    device->connectToDevice();
-    const bool connected = waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
-    result.insert("state", device->getState());
+    const QString error = checkDevice(*device, result, true);
+    device.reset();
+    return finish(error);
+}
+
+QString IoddCheck::checkDevice(IOLinkDevice &device, QJsonObject &result, bool simulatedTime)
+{
+    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    device.connectToDevice();
+    const bool connected = waitForState(device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
+    result.insert("state", device.getState());
     QString error;
-    if (device->getBinding()) {
-        summariseBinding(*device, result);
-        if (!device->getBinding()->isProductLoaded())
+    if (device.getBinding()) {
+        summariseBinding(device, result);
+        if (!device.getBinding()->isProductLoaded())
             error = QStringLiteral("the IODD could not be read");
     } else {
         error = QStringLiteral("no binding was built");
     }
     if (connected)
-        result.insert("pdPayloads", pollFor(*device, options.seconds * 1000));
+        result.insert("pdPayloads", pollFor(device, options.seconds * 1000, simulatedTime));
     else if (error.isEmpty())
         error = QStringLiteral("the device did not reach the connected state");
 
-    device->disconnectFromDevice();
-    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
-    device.reset();
+    device.disconnectFromDevice();
+    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
 
     if (error.isEmpty() && result.value("syncFailures").toInt() > 0)
         error = QStringLiteral("synchronisation reads failed");
@@ -217,7 +223,7 @@ QJsonObject IoddCheck::run(const QString &file)
             ids << id.toString();
         error = QStringLiteral("menu references became undefined entries: ") + ids.join(QStringLiteral(", "));
     }
-    return finish(error);
+    return error;
 }
 
 bool IoddCheck::waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs)
@@ -292,8 +298,9 @@ void IoddCheck::summariseBinding(IOLinkDevice &device, QJsonObject &result) cons
     result.insert("pdItems", items);
 }
 
-// Advances the simulated clock with every payload, so process data follows simulated time.
-int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs)
+// Advances the simulated clock with every payload, so process data follows simulated time; a real master
+// is polled for that long in real time.
+int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs, bool simulatedTime)
 {
     SimulatedMaster &master = SimulatedMaster::instance();
     int payloads = 0;
@@ -303,13 +310,15 @@ int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs)
     connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(device.getCommunicationHandler(), &CommunicationHandler::processDataReceived, &loop, [&]() {
         ++payloads;
+        if (!simulatedTime)
+            return;
         master.advanceTime(pollIntervalMs);
         if (master.currentTime() >= simulatedMs)
             loop.quit();
     }, Qt::QueuedConnection);
     connect(&device, &IOLinkDevice::stateChanged, &loop, &QEventLoop::quit);
     // A device without process data delivers no payloads; real time bounds the wait.
-    cap.start(simulatedMs * 2 + 1000);
+    cap.start(simulatedTime ? simulatedMs * 2 + 1000 : simulatedMs);
     loop.exec();
     return payloads;
 }

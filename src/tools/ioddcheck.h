@@ -28,6 +28,9 @@ public:
     explicit IoddCheck(const Options &options, QObject *parent = nullptr);
 
     QJsonObject run(const QString &file);
+    // Connects the device (its IODD set already), synchronises, polls and disconnects; returns what failed,
+    // empty when it is ok. Simulated time drives the simulated master's clock, else real time passes.
+    QString checkDevice(IOLinkDevice &device, QJsonObject &result, bool simulatedTime);
 
     // The IODD files below `path` (a file, or a folder and its sub-folders as the catalogue scans
     // them) whose root element is IODevice.
@@ -46,7 +49,7 @@ public:
 private:
     bool waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs);
     void summariseBinding(IOLinkDevice &device, QJsonObject &result) const;
-    int pollFor(IOLinkDevice &device, int simulatedMs);
+    int pollFor(IOLinkDevice &device, int simulatedMs, bool simulatedTime);
 
     Options options;
     static std::atomic<int> warningCount;
