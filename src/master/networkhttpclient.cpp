@@ -56,6 +56,9 @@ NetworkHttpClient::NetworkHttpClient()
 
 NetworkHttpClient::~NetworkHttpClient()
 {
+    // The manager and its replies belong to the network thread and go there.
+    if (thread->isRunning())
+        QMetaObject::invokeMethod(this, [this] { delete manager; manager = nullptr; }, Qt::BlockingQueuedConnection);
     thread->quit();
     thread->wait();
     delete thread;

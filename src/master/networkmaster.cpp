@@ -17,6 +17,8 @@ namespace {
 const QString online = QStringLiteral("DEVICE_ONLINE");
 constexpr int maxRememberedEvents = 1000;
 constexpr int eventsPerPoll = 20;
+// Values read ahead and not asked for within this time are read again rather than shown stale.
+constexpr int prefetchLifetimeMs = 2000;
 
 // Error codes of the interface that the client acts on.
 enum : int {
@@ -59,6 +61,7 @@ struct NetworkMaster::Session
     QElapsedTimer sinceStatus;
     int blockReads = -1; // not yet known, 0 not offered, 1 offered
     QHash<quint32, QPair<quint16, QByteArray>> prefetched;
+    QElapsedTimer sincePrefetch;
     QString processDataKey;
 };
 
@@ -509,6 +512,7 @@ void NetworkMaster::prefetch(IqCommHandle handle, const QList<QPair<quint16, qui
     if (answer.reply.status != 200 || !answer.json.isArray())
         return; // single reads follow and meet the fault themselves
     port->blockReads = 1;
+    port->sincePrefetch.start();
     for (const QJsonValue &entry : answer.json.array()) {
         const QJsonObject object = entry.toObject();
         QJsonObject identifier = NetworkMasterJson::member(object, QStringLiteral("identifier")).toObject();
@@ -560,6 +564,8 @@ IqCommResult NetworkMaster::readOD(IqCommHandle handle, uint16_t index, uint8_t 
         return IqCommWrongParameter;
     }
     QMutexLocker locker(&port->mutex);
+    if (!port->prefetched.isEmpty() && port->sincePrefetch.elapsed() > prefetchLifetimeMs)
+        port->prefetched.clear();
     if (port->prefetched.contains(cacheKey(index, subindex)))
         return readCached(*port, index, subindex, buffer, size, isduError, errorText);
     QString path = port->devicePath + QStringLiteral("/parameters/%1").arg(index);

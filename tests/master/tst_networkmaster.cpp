@@ -4,6 +4,7 @@
 #include "connection/iolinkserialdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
 #include "device/iolinkwrapper.h"
+#include "discovery/serialdevicediscovery.h"
 #include "master/masterlibrary.h"
 #include "master/networkhttpclient.h"
 #include "master/networkmaster.h"
@@ -131,6 +132,7 @@ private slots:
     void vanishedMasterIsReportedAndComesBack();
     void unauthorisedMasterAsksForCredentialsOnce();
     void threeDevicesConnectOneAfterTheOther();
+    void discoveryListsOnlinePortsAndReportsASilentMasterOnce();
 
 private:
     SerialPortDescriptor networkPort(int number);
@@ -543,6 +545,33 @@ void TestNetworkMaster::threeDevicesConnectOneAfterTheOther()
         device->disconnectFromDevice();
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
     }
+}
+
+void TestNetworkMaster::discoveryListsOnlinePortsAndReportsASilentMasterOnce()
+{
+    // Nothing listens on port 1 of this machine: a master that refuses every connection.
+    const QString silent = QStringLiteral("http://127.0.0.1:1");
+    ApplicationSettings::instance()->setNetworkMasters({ silent, server->address() });
+    simulated().unplug(3);
+    SerialDeviceDiscovery discovery;
+    QSignalSpy unreachable(&discovery, &SerialDeviceDiscovery::masterUnreachable);
+    QStringList addresses;
+    connect(&discovery, &SerialDeviceDiscovery::deviceDiscovered, this, [&](IOLinkDevice *device) {
+        if (device->getAddress().contains(QLatin1String(" Port ")))
+            addresses << device->getAddress();
+        device->deleteLater();
+    });
+    for (int scan = 1; scan <= 2; ++scan) {
+        discovery.startScan(nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(addresses.size(), 2 * scan, timeout);
+        discovery.waitForNetworkScans();
+    }
+    QCOMPARE(unreachable.count(), 1);
+    QVERIFY(unreachable.first().first().toString().contains(QLatin1String("127.0.0.1:1")));
+    addresses.sort();
+    QCOMPARE(addresses.first(), QStringLiteral("127.0.0.1:%1 Port 1").arg(serverPort));
+    QCOMPARE(addresses.last(), QStringLiteral("127.0.0.1:%1 Port 2").arg(serverPort));
+    ApplicationSettings::instance()->setNetworkMasters({});
 }
 
 OVINEX_TEST_MAIN(TestNetworkMaster)

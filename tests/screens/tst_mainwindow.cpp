@@ -5,6 +5,7 @@
 #include "connection/iolinkdevice.h"
 #include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
+#include "master/networkmasterserver.h"
 #include "master/simulatedmaster.h"
 
 #include <QMutex>
@@ -15,6 +16,7 @@
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtCharts/QXYSeries>
 
 #include <algorithm>
@@ -80,6 +82,7 @@ private slots:
     void dialogsShowTheirContent();
     void germanLabelsAfterTheLanguageChange();
     void disconnectReturnsToTheList();
+    void deviceOnANetworkMasterConnects();
 
 private:
     QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
@@ -491,6 +494,48 @@ void TestMainWindow::disconnectReturnsToTheList()
     QVERIFY(!isShown(item(QStringLiteral("processDataBox"))));
     QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
     QVERIFY(!SimulatedMaster::instance().isOpen(sensorPort));
+}
+
+// The simulated master served through the REST interface, as an Ethernet master on this machine.
+void TestMainWindow::deviceOnANetworkMasterConnects()
+{
+    QThread serverThread;
+    auto *server = new NetworkMasterServer;
+    server->moveToThread(&serverThread);
+    serverThread.start();
+    bool listening = false;
+    QMetaObject::invokeMethod(server, [&] { listening = server->listen(QHostAddress::LocalHost, 0); },
+                              Qt::BlockingQueuedConnection);
+    QVERIFY(listening);
+    const QString address = QStringLiteral("127.0.0.1:%1 Port %2").arg(server->serverPort()).arg(sensorPort);
+    ApplicationSettings::instance()->setNetworkMasters({ server->address() });
+
+    click(item(QStringLiteral("scanButton")));
+    QQuickItem *row = nullptr;
+    const auto networkRow = [&]() -> QQuickItem * {
+        for (int i = 0; i < 8; ++i) {
+            QQuickItem *candidate = item(QStringLiteral("deviceRow_%1").arg(i));
+            if (candidate && text(item(QStringLiteral("deviceHints"), candidate)).contains(address))
+                return candidate;
+        }
+        return nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT((row = networkRow()) != nullptr, 20000);
+    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), row)));
+    click(item(QStringLiteral("connectButton"), row));
+    QTRY_COMPARE_WITH_TIMEOUT(currentDevice() ? currentDevice()->property("state").toString() : QString(),
+                              QStringLiteral("connected"), 20000);
+    QCOMPARE(text(item(QStringLiteral("deviceAddress"))), address);
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
+    screenshot(QStringLiteral("09-network-master-device"));
+
+    click(item(QStringLiteral("disconnectButton"), networkRow()));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    ApplicationSettings::instance()->setNetworkMasters({});
+    QMetaObject::invokeMethod(server, [server] { delete server; }, Qt::BlockingQueuedConnection);
+    serverThread.quit();
+    serverThread.wait();
 }
 
 int main(int argc, char *argv[])
