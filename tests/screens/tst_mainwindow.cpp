@@ -507,6 +507,8 @@ void TestMainWindow::deviceOnANetworkMasterConnects()
     QMetaObject::invokeMethod(server, [&] { listening = server->listen(QHostAddress::LocalHost, 0); },
                               Qt::BlockingQueuedConnection);
     QVERIFY(listening);
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    window->resize(1024, 600);
     const QString address = QStringLiteral("127.0.0.1:%1 Port %2").arg(server->serverPort()).arg(sensorPort);
     ApplicationSettings::instance()->setNetworkMasters({ server->address() });
 
@@ -528,7 +530,19 @@ void TestMainWindow::deviceOnANetworkMasterConnects()
     QCOMPARE(text(item(QStringLiteral("deviceAddress"))), address);
     showTab(QStringLiteral("identificationTab"));
     QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
-    screenshot(QStringLiteral("09-network-master-device"));
+    screenshot(QStringLiteral("20-network-master-device"));
+
+    // The master in the Settings dialog, tested, in every language.
+    chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"));
+    QTRY_VERIFY(object(QStringLiteral("settingsDialog"))->property("opened").toBool());
+    for (const QString &language : { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") }) {
+        ApplicationSettings::instance()->setLanguage(language);
+        click(item(QStringLiteral("networkMasterTestButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(text(item(QStringLiteral("networkMasterResult"))).contains(QLatin1String("Korvell GmbH")), 10000);
+        screenshot(QStringLiteral("21-network-masters-settings-") + language);
+    }
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    closeDialog(QStringLiteral("settingsDialog"));
 
     click(item(QStringLiteral("disconnectButton"), networkRow()));
     QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));

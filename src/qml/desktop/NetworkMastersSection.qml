@@ -74,10 +74,21 @@ ColumnLayout {
               : qsTr("Ethernet IO-Link masters with the JSON REST interface; their devices are listed with the others")
     }
 
-    Repeater {
+    // Two masters in view at a time, so that a long list never pushes the dialog off a small screen.
+    ListView {
+        id: masterList
+        objectName: "networkMasterList"
+        readonly property int rowHeight: 48
+        Layout.fillWidth: true
+        Layout.preferredHeight: Math.min(count, 2) * rowHeight
+        visible: count > 0
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { policy: masterList.count > 2 ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded }
         model: section.masters
         delegate: RowLayout {
-            Layout.fillWidth: true
+            width: masterList.width - (masterList.count > 2 ? 12 : 0)
+            height: masterList.rowHeight
             spacing: 8
             ColumnLayout {
                 Layout.fillWidth: true
