@@ -42,6 +42,12 @@ QString IqCommCommunicationHandler::describeIqError(int code)
     return texts.value(code, QStringLiteral("Undescribed iqDll error"));
 }
 
+// A network port's address is a long URL; its name ("<host> Port <n>") says the same in words.
+QString IqCommCommunicationHandler::placeForUser() const
+{
+    return MasterLibrary::isNetworkPort(portInfo) ? portInfo.portName() : portInfo.systemLocation();
+}
+
 int IqCommCommunicationHandler::pollInterval() const
 {
     // HTTP requests cost more than serial frames; network masters are polled at their own pace.
@@ -215,7 +221,7 @@ void IqCommCommunicationHandler::pollProcessData()
         qCritical() << "pollProcessData" << "Sensor inaccessible: status event" << bool(status & IqCommStatusEventPending)
                     << "invalid" << bool(status & IqCommStatusProcessDataInvalid) << "state"
                     << (status & IqCommStatusPortStateMask) << "bytes" << result;
-        emit alertReceived(tr("IO-Link device inaccessible on %1.").arg(portInfo.systemLocation()));
+        emit alertReceived(tr("IO-Link device inaccessible on %1.").arg(placeForUser()));
         emit connectionError(tr("IOLink device disconnected"));
         return;
     }
@@ -240,7 +246,7 @@ void IqCommCommunicationHandler::pollProcessData()
 
 void IqCommCommunicationHandler::reportError(const Failure &failure)
 {
-    const QString location = portInfo.systemLocation();
+    const QString location = placeForUser();
     qCritical() << "IqComm error: " << location << "iqDll err:" << failure.code << describeIqError(failure.code)
                 << "ISDU err:" << failure.isduError << failure.errorText;
     emit alertReceived(tr("IO-Link error on %1.\n\nISDU error: %2, code: %3.")

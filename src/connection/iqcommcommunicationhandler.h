@@ -62,6 +62,7 @@ private:
     void reportError(const Failure &failure);
     QString errorTextNow() const;
     void suppressUploadRequests();
+    QString placeForUser() const;
 
     mutable QMutex mutex;
     const SerialPortDescriptor portInfo;
