@@ -499,10 +499,22 @@ void TestMainWindow::disconnectReturnsToTheList()
 // The simulated master served through the REST interface, as an Ethernet master on this machine.
 void TestMainWindow::deviceOnANetworkMasterConnects()
 {
-    QThread serverThread;
-    auto *server = new NetworkMasterServer;
-    server->moveToThread(&serverThread);
-    serverThread.start();
+    // Stopped however the test ends: a thread still running at exit would abort the whole run.
+    struct ServedMaster
+    {
+        QThread thread;
+        NetworkMasterServer *server = new NetworkMasterServer;
+        ~ServedMaster()
+        {
+            ApplicationSettings::instance()->setNetworkMasters({});
+            QMetaObject::invokeMethod(server, [this] { delete server; }, Qt::BlockingQueuedConnection);
+            thread.quit();
+            thread.wait();
+        }
+    } served;
+    NetworkMasterServer *server = served.server;
+    server->moveToThread(&served.thread);
+    served.thread.start();
     bool listening = false;
     QMetaObject::invokeMethod(server, [&] { listening = server->listen(QHostAddress::LocalHost, 0); },
                               Qt::BlockingQueuedConnection);
@@ -528,6 +540,7 @@ void TestMainWindow::deviceOnANetworkMasterConnects()
     QTRY_COMPARE_WITH_TIMEOUT(currentDevice() ? currentDevice()->property("state").toString() : QString(),
                               QStringLiteral("connected"), 20000);
     QCOMPARE(text(item(QStringLiteral("deviceAddress"))), address);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
     showTab(QStringLiteral("identificationTab"));
     QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
     screenshot(QStringLiteral("20-network-master-device"));
@@ -546,10 +559,6 @@ void TestMainWindow::deviceOnANetworkMasterConnects()
 
     click(item(QStringLiteral("disconnectButton"), networkRow()));
     QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
-    ApplicationSettings::instance()->setNetworkMasters({});
-    QMetaObject::invokeMethod(server, [server] { delete server; }, Qt::BlockingQueuedConnection);
-    serverThread.quit();
-    serverThread.wait();
 }
 
 int main(int argc, char *argv[])
