@@ -25,7 +25,7 @@ QString NetworkMasterAccess::describeTest(bool reachable, const QString &error, 
     if (!reachable)
         return tr("Not reachable: %1").arg(error);
     const QString name = QStringLiteral("%1 %2").arg(vendor, product).trimmed();
-    return tr("%1, %n port(s), interface %2", nullptr, ports).arg(name.isEmpty() ? tr("Unnamed master") : name, edition);
+    return tr("%1, ports: %2, interface %3").arg(name.isEmpty() ? tr("Unnamed master") : name).arg(ports).arg(edition);
 }
 
 void NetworkMasterAccess::test(const QString &typed)

@@ -718,12 +718,9 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <source>Not reachable: %1</source>
       <translation>Nicht erreichbar: %1</translation>
     </message>
-    <message numerus="yes">
-      <source>%1, %n port(s), interface %2</source>
-      <translation>
-        <numerusform>%1, %n Port, Schnittstelle %2</numerusform>
-        <numerusform>%1, %n Ports, Schnittstelle %2</numerusform>
-      </translation>
+    <message>
+      <source>%1, ports: %2, interface %3</source>
+      <translation>%1, Ports: %2, Schnittstelle %3</translation>
     </message>
     <message>
       <source>Unnamed master</source>

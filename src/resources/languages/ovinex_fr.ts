@@ -718,12 +718,9 @@ Erreur ISDU : %2, code : %3.</translation>
       <source>Not reachable: %1</source>
       <translation>Injoignable : %1</translation>
     </message>
-    <message numerus="yes">
-      <source>%1, %n port(s), interface %2</source>
-      <translation>
-        <numerusform>%1, %n port, interface %2</numerusform>
-        <numerusform>%1, %n ports, interface %2</numerusform>
-      </translation>
+    <message>
+      <source>%1, ports: %2, interface %3</source>
+      <translation>%1, ports : %2, interface %3</translation>
     </message>
     <message>
       <source>Unnamed master</source>
