@@ -79,7 +79,8 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("ovinex-check", "Runs IODD files through a simulated connection and prints one JSON "
                                           "object per file. A file is ok when its device connects, every variable in use "
                                           "is synchronised and every menu reference to a variable of a supported type is "
-                                          "shown. Variables left out because their description is broken are listed under "
+                                          "shown, a parameter menu named by the IODD shows rows and process data input shows "
+                                          "items. Variables left out because their description is broken are listed under "
                                           "\"omitted\" and do not fail the file; a file that is no readable device "
                                           "description fails with an \"error\" text.")));
     parser.addHelpOption();
@@ -89,13 +90,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption language(QStringLiteral("language"), text(QT_TRANSLATE_NOOP("ovinex-check", "Language of the texts: en, de or fr.")),
                                       QStringLiteral("language"), QStringLiteral("en"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), text(QT_TRANSLATE_NOOP("ovinex-check", "Write the whole log to stderr.")));
+    const QCommandLineOption role(QStringLiteral("role"),
+                                  text(QT_TRANSLATE_NOOP("ovinex-check", "User role whose pages are measured: observer, maintenance or specialist.")),
+                                  QStringLiteral("role"), IOLinkWrapper::nameOf(IOLinkWrapper::Role::Specialist));
     const QCommandLineOption master(QStringLiteral("master"),
                                     text(QT_TRANSLATE_NOOP("ovinex-check", "Check every online device of this Ethernet IO-Link master instead of files.")),
                                     QStringLiteral("URL"));
     const QCommandLineOption ioddFolder(QStringLiteral("iodd-folder"),
                                         text(QT_TRANSLATE_NOOP("ovinex-check", "Folder of the IODDs matched to the master's devices (default: the program's IODD folder).")),
                                         QStringLiteral("DIR"));
-    parser.addOptions({ seconds, language, verbose, master, ioddFolder });
+    parser.addOptions({ seconds, language, role, verbose, master, ioddFolder });
     parser.addPositionalArgument(QStringLiteral("paths"), text(QT_TRANSLATE_NOOP("ovinex-check", "IODD files or folders to check.")));
     parser.process(app);
 
@@ -103,8 +107,9 @@ int main(int argc, char *argv[])
     IoddCheck::Options options;
     options.seconds = parser.value(seconds).toInt(&secondsValid);
     ApplicationSettings *settings = ApplicationSettings::instance();
+    const bool roleValid = IOLinkWrapper::roleFromName(parser.value(role), &options.role);
     if (!secondsValid || options.seconds < 0 || !settings->getLanguages().contains(parser.value(language))
-        || (parser.positionalArguments().isEmpty() && !parser.isSet(master))) {
+        || !roleValid || (parser.positionalArguments().isEmpty() && !parser.isSet(master))) {
         std::fputs(qPrintable(parser.helpText()), stderr);
         return 2;
     }

@@ -151,6 +151,10 @@ Please select a device from the list on the left.</source>
 Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
     <message>
+      <source>Observation</source>
+      <translation>Beobachtung</translation>
+    </message>
+    <message>
       <source>Parameters</source>
       <translation>Parameter</translation>
     </message>
@@ -585,6 +589,10 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>MasterCredentialsDialog</name>
     <message>
+      <source>Password</source>
+      <translation>Passwort</translation>
+    </message>
+    <message>
       <source>Sign in to %1</source>
       <translation>Anmelden bei %1</translation>
     </message>
@@ -599,10 +607,6 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>User name</source>
       <translation>Benutzername</translation>
-    </message>
-    <message>
-      <source>Password</source>
-      <translation>Passwort</translation>
     </message>
   </context>
   <context>
@@ -644,16 +648,36 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>NetworkMaster</name>
     <message>
+      <source>%1 Master %2 Port %3</source>
+      <translation>%1 Master %2 Port %3</translation>
+    </message>
+    <message>
       <source>%1 Port %2</source>
       <translation>%1 Port %2</translation>
     </message>
     <message>
-      <source>%1: %2</source>
-      <translation>%1: %2</translation>
+      <source>%1 Port %2 has no device online (%3).</source>
+      <translation>An %1 Port %2 ist kein Gerät online (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2 has no device online any more (%3).</source>
+      <translation>An %1 Port %2 ist kein Gerät mehr online (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2: %3.</source>
+      <translation>%1 Port %2: %3.</translation>
     </message>
     <message>
       <source>%1 asks for a user name and password.</source>
       <translation>%1 verlangt Benutzername und Passwort.</translation>
+    </message>
+    <message>
+      <source>%1 is no port of an Ethernet IO-Link master.</source>
+      <translation>%1 ist kein Port eines Ethernet-IO-Link-Masters.</translation>
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>%1: the master answered HTTP %2, error %3: %4</source>
@@ -668,78 +692,62 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>%1: Die Antwort des Masters ist nicht lesbar.</translation>
     </message>
     <message>
-      <source>the master's port list cannot be read</source>
-      <translation>die Portliste des Masters ist nicht lesbar</translation>
-    </message>
-    <message>
-      <source>%1 Master %2 Port %3</source>
-      <translation>%1 Master %2 Port %3</translation>
-    </message>
-    <message>
-      <source>%1 is no port of an Ethernet IO-Link master.</source>
-      <translation>%1 ist kein Port eines Ethernet-IO-Link-Masters.</translation>
-    </message>
-    <message>
-      <source>%1 Port %2 has no device online (%3).</source>
-      <translation>An %1 Port %2 ist kein Gerät online (%3).</translation>
-    </message>
-    <message>
-      <source>The network master port is not open.</source>
-      <translation>Der Port des Netzwerk-Masters ist nicht geöffnet.</translation>
-    </message>
-    <message>
-      <source>%1 Port %2 has no device online any more (%3).</source>
-      <translation>An %1 Port %2 ist kein Gerät mehr online (%3).</translation>
-    </message>
-    <message>
-      <source>%1 Port %2: %3.</source>
-      <translation>%1 Port %2: %3.</translation>
+      <source>No event pending</source>
+      <translation>Kein Ereignis anstehend</translation>
     </message>
     <message>
       <source>Process data of %1 octets does not fit the buffer</source>
       <translation>Prozessdaten von %1 Oktetten passen nicht in den Puffer</translation>
     </message>
     <message>
-      <source>No event pending</source>
-      <translation>Kein Ereignis anstehend</translation>
+      <source>Process data of %1 octets is too long</source>
+      <translation>Prozessdaten von %1 Oktetten sind zu lang</translation>
+    </message>
+    <message>
+      <source>The network master port is not open.</source>
+      <translation>Der Port des Netzwerk-Masters ist nicht geöffnet.</translation>
     </message>
     <message>
       <source>Value of %1 octets does not fit the buffer</source>
       <translation>Wert von %1 Oktetten passt nicht in den Puffer</translation>
     </message>
     <message>
-      <source>Process data of %1 octets is too long</source>
-      <translation>Prozessdaten von %1 Oktetten sind zu lang</translation>
+      <source>the master's port list cannot be read</source>
+      <translation>die Portliste des Masters ist nicht lesbar</translation>
     </message>
   </context>
   <context>
     <name>NetworkMasterAccess</name>
     <message>
-      <source>Not reachable: %1</source>
-      <translation>Nicht erreichbar: %1</translation>
-    </message>
-    <message>
       <source>%1, ports: %2, interface %3</source>
       <translation>%1, Ports: %2, Schnittstelle %3</translation>
-    </message>
-    <message>
-      <source>Unnamed master</source>
-      <translation>Unbenannter Master</translation>
     </message>
     <message>
       <source>Not an http:// or https:// address</source>
       <translation>Keine http://- oder https://-Adresse</translation>
     </message>
+    <message>
+      <source>Not reachable: %1</source>
+      <translation>Nicht erreichbar: %1</translation>
+    </message>
+    <message>
+      <source>Unnamed master</source>
+      <translation>Unbenannter Master</translation>
+    </message>
   </context>
   <context>
     <name>NetworkMastersSection</name>
     <message>
-      <source>Testing…</source>
-      <translation>Wird getestet…</translation>
+      <source>Add</source>
+      <translation>Hinzufügen</translation>
     </message>
     <message>
-      <source>Network masters</source>
-      <translation>Netzwerk-Master</translation>
+      <source>Address, e.g. http://192.168.1.50</source>
+      <translation>Adresse, z. B. http://192.168.1.50</translation>
+    </message>
+    <message>
+      <source>Enter an http:// or https:// address or a host name.</source>
+      <translation>Geben Sie eine http://- oder https://-Adresse oder einen Hostnamen ein.</translation>
     </message>
     <message>
       <source>Ethernet IO-Link masters with the JSON REST interface; none added yet</source>
@@ -750,24 +758,20 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle; ihre Geräte erscheinen in der Geräteliste</translation>
     </message>
     <message>
-      <source>Test</source>
-      <translation>Testen</translation>
+      <source>Network masters</source>
+      <translation>Netzwerk-Master</translation>
     </message>
     <message>
       <source>Remove this master</source>
       <translation>Diesen Master entfernen</translation>
     </message>
     <message>
-      <source>Address, e.g. http://192.168.1.50</source>
-      <translation>Adresse, z. B. http://192.168.1.50</translation>
+      <source>Test</source>
+      <translation>Testen</translation>
     </message>
     <message>
-      <source>Add</source>
-      <translation>Hinzufügen</translation>
-    </message>
-    <message>
-      <source>Enter an http:// or https:// address or a host name.</source>
-      <translation>Geben Sie eine http://- oder https://-Adresse oder einen Hostnamen ein.</translation>
+      <source>Testing…</source>
+      <translation>Wird getestet…</translation>
     </message>
   </context>
   <context>
@@ -850,6 +854,25 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>RoleChooser</name>
+    <message>
+      <source>Maintenance</source>
+      <translation>Instandhaltung</translation>
+    </message>
+    <message>
+      <source>Observer</source>
+      <translation>Beobachter</translation>
+    </message>
+    <message>
+      <source>Specialist</source>
+      <translation>Spezialist</translation>
+    </message>
+    <message>
+      <source>User role:</source>
+      <translation>Benutzerrolle:</translation>
+    </message>
+  </context>
+  <context>
     <name>SerialDeviceDiscovery</name>
     <message>
       <source>The IO-Link master %1 cannot be reached: %2</source>
@@ -859,10 +882,8 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>ServeSimulator</name>
     <message>
-      <source>Usage: serve-simulator --listen HOST:PORT [IODD...]
-Serves the simulated master's devices (the sample device when no IODD is given) as an Ethernet IO-Link master with the JSON REST interface.</source>
-      <translation>Aufruf: serve-simulator --listen HOST:PORT [IODD...]
-Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle bereit.</translation>
+      <source>Cannot listen on %1: %2</source>
+      <translation>Auf %1 kann nicht gelauscht werden: %2</translation>
     </message>
     <message>
       <source>Cannot read %1</source>
@@ -873,8 +894,10 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>Aus den angegebenen Dateien konnte kein Gerät erstellt werden.</translation>
     </message>
     <message>
-      <source>Cannot listen on %1: %2</source>
-      <translation>Auf %1 kann nicht gelauscht werden: %2</translation>
+      <source>Usage: serve-simulator --listen HOST:PORT [IODD...]
+Serves the simulated master's devices (the sample device when no IODD is given) as an Ethernet IO-Link master with the JSON REST interface.</source>
+      <translation>Aufruf: serve-simulator --listen HOST:PORT [IODD...]
+Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle bereit.</translation>
     </message>
   </context>
   <context>
@@ -954,6 +977,14 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
   <context>
     <name>ovinex-check</name>
     <message>
+      <source>Check every online device of this Ethernet IO-Link master instead of files.</source>
+      <translation>Statt Dateien jedes Online-Gerät dieses Ethernet-IO-Link-Masters prüfen.</translation>
+    </message>
+    <message>
+      <source>Folder of the IODDs matched to the master's devices (default: the program's IODD folder).</source>
+      <translation>Ordner der IODDs, die den Geräten des Masters zugeordnet werden (Standard: der IODD-Ordner des Programms).</translation>
+    </message>
+    <message>
       <source>IODD files or folders to check.</source>
       <translation>Zu prüfende IODD-Dateien oder Ordner.</translation>
     </message>
@@ -962,24 +993,24 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>Sprache der Texte: en, de oder fr.</translation>
     </message>
     <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter &quot;omitted&quot; und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem &quot;error&quot;-Text.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Führt IODD-Dateien durch eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird, jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird, ein von der IODD genanntes Parametermenü Zeilen zeigt und die Prozessdaten-Eingabe Werte zeigt. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
+    </message>
+    <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
       <translation>Simulierte Sekunden der Prozessdatenabfrage.</translation>
     </message>
     <message>
+      <source>User role whose pages are measured: observer, maintenance or specialist.</source>
+      <translation>Benutzerrolle, deren Seiten gemessen werden: observer, maintenance oder specialist.</translation>
+    </message>
+    <message>
       <source>Write the whole log to stderr.</source>
       <translation>Das vollständige Protokoll auf stderr ausgeben.</translation>
-    </message>
-    <message>
-      <source>Check every online device of this Ethernet IO-Link master instead of files.</source>
-      <translation>Statt Dateien jedes Online-Gerät dieses Ethernet-IO-Link-Masters prüfen.</translation>
-    </message>
-    <message>
-      <source>Folder of the IODDs matched to the master's devices (default: the program's IODD folder).</source>
-      <translation>Ordner der IODDs, die den Geräten des Masters zugeordnet werden (Standard: der IODD-Ordner des Programms).</translation>
     </message>
   </context>
 </TS>

@@ -151,6 +151,10 @@ Please select a device from the list on the left.</source>
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
+      <source>Observation</source>
+      <translation>Observation</translation>
+    </message>
+    <message>
       <source>Parameters</source>
       <translation>Paramètres</translation>
     </message>
@@ -585,6 +589,10 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>MasterCredentialsDialog</name>
     <message>
+      <source>Password</source>
+      <translation>Mot de passe</translation>
+    </message>
+    <message>
       <source>Sign in to %1</source>
       <translation>Connexion à %1</translation>
     </message>
@@ -599,10 +607,6 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>User name</source>
       <translation>Nom d'utilisateur</translation>
-    </message>
-    <message>
-      <source>Password</source>
-      <translation>Mot de passe</translation>
     </message>
   </context>
   <context>
@@ -644,16 +648,36 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>NetworkMaster</name>
     <message>
+      <source>%1 Master %2 Port %3</source>
+      <translation>%1 Maître %2 Port %3</translation>
+    </message>
+    <message>
       <source>%1 Port %2</source>
       <translation>%1 Port %2</translation>
     </message>
     <message>
-      <source>%1: %2</source>
-      <translation>%1 : %2</translation>
+      <source>%1 Port %2 has no device online (%3).</source>
+      <translation>Aucun appareil en ligne sur %1 Port %2 (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2 has no device online any more (%3).</source>
+      <translation>Plus aucun appareil en ligne sur %1 Port %2 (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2: %3.</source>
+      <translation>%1 Port %2 : %3.</translation>
     </message>
     <message>
       <source>%1 asks for a user name and password.</source>
       <translation>%1 demande un nom d'utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
+      <source>%1 is no port of an Ethernet IO-Link master.</source>
+      <translation>%1 n'est pas un port d'un maître IO-Link Ethernet.</translation>
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1 : %2</translation>
     </message>
     <message>
       <source>%1: the master answered HTTP %2, error %3: %4</source>
@@ -668,78 +692,62 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>%1 : la réponse du maître est illisible.</translation>
     </message>
     <message>
-      <source>the master's port list cannot be read</source>
-      <translation>la liste des ports du maître est illisible</translation>
-    </message>
-    <message>
-      <source>%1 Master %2 Port %3</source>
-      <translation>%1 Maître %2 Port %3</translation>
-    </message>
-    <message>
-      <source>%1 is no port of an Ethernet IO-Link master.</source>
-      <translation>%1 n'est pas un port d'un maître IO-Link Ethernet.</translation>
-    </message>
-    <message>
-      <source>%1 Port %2 has no device online (%3).</source>
-      <translation>Aucun appareil en ligne sur %1 Port %2 (%3).</translation>
-    </message>
-    <message>
-      <source>The network master port is not open.</source>
-      <translation>Le port du maître réseau n'est pas ouvert.</translation>
-    </message>
-    <message>
-      <source>%1 Port %2 has no device online any more (%3).</source>
-      <translation>Plus aucun appareil en ligne sur %1 Port %2 (%3).</translation>
-    </message>
-    <message>
-      <source>%1 Port %2: %3.</source>
-      <translation>%1 Port %2 : %3.</translation>
+      <source>No event pending</source>
+      <translation>Aucun événement en attente</translation>
     </message>
     <message>
       <source>Process data of %1 octets does not fit the buffer</source>
       <translation>Des données process de %1 octets ne tiennent pas dans la mémoire tampon</translation>
     </message>
     <message>
-      <source>No event pending</source>
-      <translation>Aucun événement en attente</translation>
+      <source>Process data of %1 octets is too long</source>
+      <translation>Des données process de %1 octets sont trop longues</translation>
+    </message>
+    <message>
+      <source>The network master port is not open.</source>
+      <translation>Le port du maître réseau n'est pas ouvert.</translation>
     </message>
     <message>
       <source>Value of %1 octets does not fit the buffer</source>
       <translation>Une valeur de %1 octets ne tient pas dans la mémoire tampon</translation>
     </message>
     <message>
-      <source>Process data of %1 octets is too long</source>
-      <translation>Des données process de %1 octets sont trop longues</translation>
+      <source>the master's port list cannot be read</source>
+      <translation>la liste des ports du maître est illisible</translation>
     </message>
   </context>
   <context>
     <name>NetworkMasterAccess</name>
     <message>
-      <source>Not reachable: %1</source>
-      <translation>Injoignable : %1</translation>
-    </message>
-    <message>
       <source>%1, ports: %2, interface %3</source>
       <translation>%1, ports : %2, interface %3</translation>
-    </message>
-    <message>
-      <source>Unnamed master</source>
-      <translation>Maître sans nom</translation>
     </message>
     <message>
       <source>Not an http:// or https:// address</source>
       <translation>Ce n'est pas une adresse http:// ou https://</translation>
     </message>
+    <message>
+      <source>Not reachable: %1</source>
+      <translation>Injoignable : %1</translation>
+    </message>
+    <message>
+      <source>Unnamed master</source>
+      <translation>Maître sans nom</translation>
+    </message>
   </context>
   <context>
     <name>NetworkMastersSection</name>
     <message>
-      <source>Testing…</source>
-      <translation>Test en cours…</translation>
+      <source>Add</source>
+      <translation>Ajouter</translation>
     </message>
     <message>
-      <source>Network masters</source>
-      <translation>Maîtres réseau</translation>
+      <source>Address, e.g. http://192.168.1.50</source>
+      <translation>Adresse, p. ex. http://192.168.1.50</translation>
+    </message>
+    <message>
+      <source>Enter an http:// or https:// address or a host name.</source>
+      <translation>Saisissez une adresse http:// ou https:// ou un nom d'hôte.</translation>
     </message>
     <message>
       <source>Ethernet IO-Link masters with the JSON REST interface; none added yet</source>
@@ -750,24 +758,20 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Maîtres IO-Link Ethernet avec interface REST JSON ; leurs appareils figurent dans la liste</translation>
     </message>
     <message>
-      <source>Test</source>
-      <translation>Tester</translation>
+      <source>Network masters</source>
+      <translation>Maîtres réseau</translation>
     </message>
     <message>
       <source>Remove this master</source>
       <translation>Retirer ce maître</translation>
     </message>
     <message>
-      <source>Address, e.g. http://192.168.1.50</source>
-      <translation>Adresse, p. ex. http://192.168.1.50</translation>
+      <source>Test</source>
+      <translation>Tester</translation>
     </message>
     <message>
-      <source>Add</source>
-      <translation>Ajouter</translation>
-    </message>
-    <message>
-      <source>Enter an http:// or https:// address or a host name.</source>
-      <translation>Saisissez une adresse http:// ou https:// ou un nom d'hôte.</translation>
+      <source>Testing…</source>
+      <translation>Test en cours…</translation>
     </message>
   </context>
   <context>
@@ -850,6 +854,25 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>RoleChooser</name>
+    <message>
+      <source>Maintenance</source>
+      <translation>Maintenance</translation>
+    </message>
+    <message>
+      <source>Observer</source>
+      <translation>Observateur</translation>
+    </message>
+    <message>
+      <source>Specialist</source>
+      <translation>Spécialiste</translation>
+    </message>
+    <message>
+      <source>User role:</source>
+      <translation>Rôle utilisateur :</translation>
+    </message>
+  </context>
+  <context>
     <name>SerialDeviceDiscovery</name>
     <message>
       <source>The IO-Link master %1 cannot be reached: %2</source>
@@ -859,10 +882,8 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>ServeSimulator</name>
     <message>
-      <source>Usage: serve-simulator --listen HOST:PORT [IODD...]
-Serves the simulated master's devices (the sample device when no IODD is given) as an Ethernet IO-Link master with the JSON REST interface.</source>
-      <translation>Utilisation : serve-simulator --listen HÔTE:PORT [IODD...]
-Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme maître IO-Link Ethernet avec interface REST JSON.</translation>
+      <source>Cannot listen on %1: %2</source>
+      <translation>Impossible d'écouter sur %1 : %2</translation>
     </message>
     <message>
       <source>Cannot read %1</source>
@@ -873,8 +894,10 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>Aucun appareil n'a pu être créé à partir des fichiers indiqués.</translation>
     </message>
     <message>
-      <source>Cannot listen on %1: %2</source>
-      <translation>Impossible d'écouter sur %1 : %2</translation>
+      <source>Usage: serve-simulator --listen HOST:PORT [IODD...]
+Serves the simulated master's devices (the sample device when no IODD is given) as an Ethernet IO-Link master with the JSON REST interface.</source>
+      <translation>Utilisation : serve-simulator --listen HÔTE:PORT [IODD...]
+Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme maître IO-Link Ethernet avec interface REST JSON.</translation>
     </message>
   </context>
   <context>
@@ -954,6 +977,14 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
   <context>
     <name>ovinex-check</name>
     <message>
+      <source>Check every online device of this Ethernet IO-Link master instead of files.</source>
+      <translation>Vérifier chaque appareil en ligne de ce maître IO-Link Ethernet au lieu de fichiers.</translation>
+    </message>
+    <message>
+      <source>Folder of the IODDs matched to the master's devices (default: the program's IODD folder).</source>
+      <translation>Dossier des IODD associés aux appareils du maître (par défaut : le dossier IODD du programme).</translation>
+    </message>
+    <message>
       <source>IODD files or folders to check.</source>
       <translation>Fichiers IODD ou dossiers à vérifier.</translation>
     </message>
@@ -962,24 +993,24 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>Langue des textes : en, de ou fr.</translation>
     </message>
     <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte &quot;error&quot;.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Fait passer des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée, que chaque référence de menu à une variable d’un type pris en charge est affichée, qu’un menu de paramètres nommé par l’IODD affiche des lignes et que l’entrée des données process affiche des éléments. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n’est pas une description d’appareil lisible échoue avec un texte "error".</translation>
+    </message>
+    <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte "error".</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
       <translation>Secondes simulées de lecture des données process.</translation>
     </message>
     <message>
+      <source>User role whose pages are measured: observer, maintenance or specialist.</source>
+      <translation>Rôle utilisateur dont les pages sont mesurées : observer, maintenance ou specialist.</translation>
+    </message>
+    <message>
       <source>Write the whole log to stderr.</source>
       <translation>Écrire le journal complet sur stderr.</translation>
-    </message>
-    <message>
-      <source>Check every online device of this Ethernet IO-Link master instead of files.</source>
-      <translation>Vérifier chaque appareil en ligne de ce maître IO-Link Ethernet au lieu de fichiers.</translation>
-    </message>
-    <message>
-      <source>Folder of the IODDs matched to the master's devices (default: the program's IODD folder).</source>
-      <translation>Dossier des IODD associés aux appareils du maître (par défaut : le dossier IODD du programme).</translation>
     </message>
   </context>
 </TS>
