@@ -8,6 +8,7 @@
 #include "discovery/deviceitem.h"
 #include "discovery/devicesfiltermodel.h"
 #include "discovery/deviceslistmodel.h"
+#include "discovery/networkmasteraccess.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
@@ -89,12 +90,15 @@ void Application::createModels()
     const auto passMasterChoice = [this, settings]() { devicesModel->setMasterChoice(settings->masterChoice()); };
     connect(settings, &ApplicationSettings::simulatedMasterChanged, devicesModel, passMasterChoice);
     connect(settings, &ApplicationSettings::simulatedDevicesChanged, devicesModel, passMasterChoice);
+    connect(settings, &ApplicationSettings::networkMastersChanged, devicesModel, passMasterChoice);
+    connect(settings, &ApplicationSettings::networkPollIntervalChanged, devicesModel, passMasterChoice);
     devicesFilterModel = new DevicesFilterModel(this);
     devicesFilterModel->setFilterActive(settings->getFilterUsbDevices());
     connect(settings, &ApplicationSettings::filterUsbDevicesChanged, devicesFilterModel,
             [this, settings]() { devicesFilterModel->setFilterActive(settings->getFilterUsbDevices()); });
     devicesFilterModel->setSourceModel(devicesModel);
     parameterSets = new ParameterSetController(this);
+    networkMasterAccess = new NetworkMasterAccess(this);
 }
 
 void Application::publishContextProperties()
@@ -105,6 +109,7 @@ void Application::publishContextProperties()
     engine->rootContext()->setContextProperty(QStringLiteral("ioddPackages"), ioddPackages);
     engine->rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
     engine->rootContext()->setContextProperty(QStringLiteral("parameterSets"), parameterSets);
+    engine->rootContext()->setContextProperty(QStringLiteral("networkMasters"), networkMasterAccess);
 }
 
 void Application::addImportPaths()

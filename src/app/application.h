@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 class DevicesFilterModel;
+class NetworkMasterAccess;
 class DevicesListModel;
 class IODDListModel;
 class ParameterSetController;
@@ -41,6 +42,7 @@ private:
     QTranslator translator;
     DevicesListModel *devicesModel = nullptr;
     DevicesFilterModel *devicesFilterModel = nullptr;
+    NetworkMasterAccess *networkMasterAccess = nullptr;
     const QString mobileMainQml = QStringLiteral("qrc:/qml/mobile/ContentMobile.qml");
     const QString desktopMainQml = QStringLiteral("qrc:/qml/desktop/ContentDesktop.qml");
     IODDListModel *ioddModel = nullptr;

@@ -3,6 +3,8 @@
 #include "binding/iolinkwrapper.h"
 #include "core/logcategories.h"
 #include "master/masterlibrary.h"
+#include "master/networkmaster.h"
+#include "master/networkmasterjson.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -19,6 +21,8 @@ const QString keyDebugEnabled = QStringLiteral("app/debugEnabled");
 const QString keyLanguage = QStringLiteral("app/language");
 const QString keySimulatedMaster = QStringLiteral("app/simulatedMaster");
 const QString keySimulatedDevices = QStringLiteral("app/simulatedDevices");
+const QString keyNetworkMasters = QStringLiteral("app/networkMasters");
+const QString keyNetworkPollInterval = QStringLiteral("app/networkPollInterval");
 const QString keyUserRole = QStringLiteral("app/userRole");
 const QString defaultLanguage = QStringLiteral("en");
 const QString defaultUserRole = QStringLiteral("specialist");
@@ -162,7 +166,7 @@ QStringList ApplicationSettings::defaultSimulatedDevices()
 
 MasterChoice ApplicationSettings::masterChoice() const
 {
-    return { simulatedMaster(), simulatedDevices() };
+    return { simulatedMaster(), simulatedDevices(), networkMasters(), networkPollInterval() };
 }
 
 QStringList ApplicationSettings::simulatedDevices() const
@@ -178,6 +182,53 @@ void ApplicationSettings::setSimulatedDevices(const QStringList &ioddFiles)
     settings->setValue(keySimulatedDevices, ioddFiles);
     settings->sync();
     emit simulatedDevicesChanged();
+}
+
+QStringList ApplicationSettings::networkMasters() const
+{
+    QStringList addresses;
+    const QStringList stored = settings->value(keyNetworkMasters).toStringList();
+    for (const QString &entry : stored) {
+        const QString address = NetworkMasterJson::normalizedBaseUrl(entry);
+        if (!address.isEmpty() && !addresses.contains(address))
+            addresses.append(address);
+    }
+    return addresses;
+}
+
+void ApplicationSettings::setNetworkMasters(const QStringList &addresses)
+{
+    QStringList normalized;
+    for (const QString &entry : addresses) {
+        const QString address = NetworkMasterJson::normalizedBaseUrl(entry);
+        if (!address.isEmpty() && !normalized.contains(address))
+            normalized.append(address);
+    }
+    settings->setValue(keyNetworkMasters, normalized);
+    settings->sync();
+    emit networkMastersChanged();
+}
+
+QString ApplicationSettings::normalizedMasterAddress(const QString &text) const
+{
+    return NetworkMasterJson::normalizedBaseUrl(text);
+}
+
+int ApplicationSettings::networkPollInterval() const
+{
+    bool ok = false;
+    const int value = settings->value(keyNetworkPollInterval, NetworkMaster::defaultPollIntervalMs).toInt(&ok);
+    return ok ? qBound(NetworkMaster::minPollIntervalMs, value, NetworkMaster::maxPollIntervalMs)
+              : NetworkMaster::defaultPollIntervalMs;
+}
+
+void ApplicationSettings::setNetworkPollInterval(int milliseconds)
+{
+    const int value = qBound(NetworkMaster::minPollIntervalMs, milliseconds, NetworkMaster::maxPollIntervalMs);
+    settings->setValue(keyNetworkPollInterval, value);
+    settings->sync();
+    NetworkMaster::instance().setPollInterval(value);
+    emit networkPollIntervalChanged();
 }
 
 void ApplicationSettings::setSensorStore(QSettings *store)

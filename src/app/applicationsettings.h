@@ -25,6 +25,8 @@ class ApplicationSettings : public QObject
     Q_PROPERTY(QStringList userRoles READ getUserRoles CONSTANT)
     Q_PROPERTY(bool simulatedMaster READ simulatedMaster WRITE setSimulatedMaster NOTIFY simulatedMasterChanged)
     Q_PROPERTY(QStringList simulatedDevices READ simulatedDevices WRITE setSimulatedDevices NOTIFY simulatedDevicesChanged)
+    Q_PROPERTY(QStringList networkMasters READ networkMasters WRITE setNetworkMasters NOTIFY networkMastersChanged)
+    Q_PROPERTY(int networkPollInterval READ networkPollInterval WRITE setNetworkPollInterval NOTIFY networkPollIntervalChanged)
     Q_PROPERTY(bool vendorLibraryAvailable READ isVendorLibraryAvailable CONSTANT)
 
 public:
@@ -59,6 +61,12 @@ public:
     void setSimulatedMaster(bool simulated);
     QStringList simulatedDevices() const;
     void setSimulatedDevices(const QStringList &ioddFiles);
+    // Base addresses of the Ethernet IO-Link masters, normalised ("http://host/iolink/v1"), without duplicates.
+    QStringList networkMasters() const;
+    void setNetworkMasters(const QStringList &addresses);
+    // Process-data poll interval of devices on network masters, in ms (20..1000).
+    int networkPollInterval() const;
+    void setNetworkPollInterval(int milliseconds);
     // Whether the vendor master library can be loaded here; without it the simulated master stays in use.
     bool isVendorLibraryAvailable() const;
 
@@ -80,9 +88,13 @@ signals:
     void userRoleChanged();
     void simulatedMasterChanged();
     void simulatedDevicesChanged();
+    void networkMastersChanged();
+    void networkPollIntervalChanged();
 
 public:
     Q_INVOKABLE bool isMobile() const { return mobileLayout; }
+    // The normalised base address of what the user typed, or an empty string when it is no http(s) address.
+    Q_INVOKABLE QString normalizedMasterAddress(const QString &text) const;
 
 private:
     ApplicationSettings();

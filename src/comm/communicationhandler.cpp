@@ -111,7 +111,7 @@ void CommunicationHandler::startPolling()
         connect(QThread::currentThread(), &QThread::finished, pollTimer, &QTimer::stop, Qt::DirectConnection);
     }
     pollTimer->setSingleShot(false);
-    pollTimer->start(pollIntervalMs);
+    pollTimer->start(pollInterval());
 }
 
 void CommunicationHandler::stopPolling()
@@ -122,6 +122,11 @@ void CommunicationHandler::stopPolling()
     pollTimer->deleteLater();
     pollTimer = nullptr;
     measurementQualityVariable = nullptr;
+}
+
+QList<QPair<quint16, quint8>> CommunicationHandler::queuedReads(int max) const
+{
+    return queue->waitingReads(max);
 }
 
 void CommunicationHandler::addTask(CommunicationTask *task)

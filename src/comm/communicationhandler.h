@@ -57,6 +57,12 @@ public slots:
 
 public:
     virtual bool isIndexSupported(uint index) const;
+    // How often process data is polled while polling runs.
+    virtual int pollInterval() const { return pollIntervalMs; }
+
+protected:
+    // The reads queued from the running one on, so a back end can fetch several at once.
+    QList<QPair<quint16, quint8>> queuedReads(int max) const;
 
 public slots:
     void startPolling();

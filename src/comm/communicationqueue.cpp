@@ -22,6 +22,8 @@ bool CommunicationQueue::addTask(CommunicationTask *task)
     }
 
     const uint command = task->getCommand();
+    const quint16 index = quint16(task->getIndex());
+    const quint8 subIndex = quint8(task->requestedSubIndex());
     QMutexLocker locker(&mutex);
     if (command == CommunicationTask::ProcessDataReadCommand) {
         if (processDataReadCount >= maxWaitingProcessDataReads) {
@@ -31,7 +33,7 @@ bool CommunicationQueue::addTask(CommunicationTask *task)
         }
         ++processDataReadCount;
     }
-    tasks.append({ task, command });
+    tasks.append({ task, command, index, subIndex });
     locker.unlock();
 
     // The queue must never hand out a task that someone else deleted.
@@ -61,6 +63,19 @@ void CommunicationQueue::forgetDestroyedTask(CommunicationTask *task)
         qWarning() << Q_FUNC_INFO << "A task was deleted while it was still queued";
         emit taskDestroyed(task);
     }
+}
+
+QList<QPair<quint16, quint8>> CommunicationQueue::waitingReads(int max) const
+{
+    QList<QPair<quint16, quint8>> reads;
+    QMutexLocker locker(&mutex);
+    for (const Entry &entry : tasks) {
+        if (reads.size() >= max)
+            break;
+        if (entry.command == CommunicationTask::ReadCommand)
+            reads.append({ entry.index, entry.subIndex });
+    }
+    return reads;
 }
 
 CommunicationTask *CommunicationQueue::firstPendingTask() const

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QPair>
 
 class CommunicationTask;
 
@@ -22,6 +23,8 @@ public:
     // Empties the queue and hands every task to the caller, oldest first.
     QList<CommunicationTask *> takeAllTasks();
     int count() const;
+    // Index and subindex of the reads waiting behind the running task, oldest first, at most max of them.
+    QList<QPair<quint16, quint8>> waitingReads(int max) const;
     // Whether the task is still waiting or running; the pointer is only compared, never used.
     bool holdsTask(const CommunicationTask *task) const;
 
@@ -38,6 +41,8 @@ private:
     {
         CommunicationTask *task;
         uint command;
+        quint16 index;
+        quint8 subIndex;
     };
 
     bool isAdmissible(const CommunicationTask *task) const;

@@ -36,6 +36,8 @@ public:
     uint getIndex() const { return index; }
     uint getSubIndex() const { return subIndex; }
     uint getCommand() const { return command; }
+    // The subindex the request addresses: 0 for a whole variable without subindex access.
+    uint requestedSubIndex() const { return subIndexToSend(); }
     QByteArray getData() const { return data; }
     VariableWrapper *getVariable() const { return variable; }
     int getState() const { return state.loadAcquire(); }

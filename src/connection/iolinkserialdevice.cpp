@@ -51,17 +51,11 @@ IOLinkSerialDevice::~IOLinkSerialDevice() = default;
 void IOLinkSerialDevice::probeDevice()
 {
     char errorText[IqCommErrorTextSize] = {};
-    const quint16 portNumber = iqConnection->getPortNumber();
-    // The library takes 8 bits: a larger number would open some other port.
-    if (portNumber > 0xFF) {
-        qCDebug(lcConnection) << Q_FUNC_INFO << "No master port number in" << portInfo.systemLocation();
-        return;
-    }
     MasterLibrary &library = MasterLibrary::instance();
-    IqCommHandle handle = library.connect(uint8_t(portNumber), uint8_t(portNumber), errorText);
+    IqCommHandle handle = library.connectPort(portInfo, errorText);
     // FTDI adapters often refuse the very first open after being plugged in.
     if (handle < 0 && portInfo.manufacturer() == ftdiManufacturer)
-        handle = library.connect(uint8_t(portNumber), uint8_t(portNumber), errorText);
+        handle = library.connectPort(portInfo, errorText);
     if (handle < 0) {
         qCDebug(lcConnection) << Q_FUNC_INFO << "No master on" << portInfo.systemLocation() << errorText;
         return;

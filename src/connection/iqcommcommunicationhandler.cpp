@@ -2,6 +2,7 @@
 
 #include "core/logcategories.h"
 #include "master/masterlibrary.h"
+#include "master/networkmaster.h"
 
 #include <QDebug>
 #include <QHash>
@@ -39,6 +40,20 @@ QString IqCommCommunicationHandler::describeIqError(int code)
         {-7, QStringLiteral("specific error")},
     };
     return texts.value(code, QStringLiteral("Undescribed iqDll error"));
+}
+
+// A network port's address is a long URL; its name ("<host> Port <n>") says the same in words.
+QString IqCommCommunicationHandler::placeForUser() const
+{
+    return MasterLibrary::isNetworkPort(portInfo) ? portInfo.portName() : portInfo.systemLocation();
+}
+
+int IqCommCommunicationHandler::pollInterval() const
+{
+    // HTTP requests cost more than serial frames; network masters are polled at their own pace.
+    if (MasterLibrary::isNetworkPort(portInfo))
+        return NetworkMaster::instance().pollInterval();
+    return CommunicationHandler::pollInterval();
 }
 
 bool IqCommCommunicationHandler::isDisconnectError(int libraryCode, int isduError)
@@ -79,7 +94,9 @@ void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
 {
     qCDebug(lcConnection) << "readEntryData" << "Reading:" << index << subIndex;
     QByteArray buffer(IqCommParameterBufferSize, '\0');
+    const QList<QPair<quint16, quint8>> ahead = queuedReads(NetworkMaster::maxBlockItems);
     const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
+        MasterLibrary::instance().prefetch(handle, ahead);
         return MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subIndex),
                                                 reinterpret_cast<uint8_t *>(buffer.data()), uint16_t(buffer.size()),
                                                 isduError, errorText);
@@ -135,7 +152,9 @@ void IqCommCommunicationHandler::suppressUploadRequests()
     if (!suppressionTimer) {
         suppressionTimer = new QTimer(this);
         suppressionTimer->setSingleShot(true);
-        suppressionTimer->setInterval(uploadRequestSuppressionMs);
+        // A network master's event log is read about once a second, so its upload request comes that much later.
+        suppressionTimer->setInterval(MasterLibrary::isNetworkPort(portInfo) ? networkUploadRequestSuppressionMs
+                                                                             : uploadRequestSuppressionMs);
         connect(suppressionTimer, &QTimer::timeout, this, [this] { uploadRequestSuppressed = false; });
     }
     uploadRequestSuppressed = true;
@@ -205,7 +224,7 @@ void IqCommCommunicationHandler::pollProcessData()
         qCritical() << "pollProcessData" << "Sensor inaccessible: status event" << bool(status & IqCommStatusEventPending)
                     << "invalid" << bool(status & IqCommStatusProcessDataInvalid) << "state"
                     << (status & IqCommStatusPortStateMask) << "bytes" << result;
-        emit alertReceived(tr("IO-Link device inaccessible on %1.").arg(portInfo.systemLocation()));
+        emit alertReceived(tr("IO-Link device inaccessible on %1.").arg(placeForUser()));
         emit connectionError(tr("IOLink device disconnected"));
         return;
     }
@@ -230,7 +249,7 @@ void IqCommCommunicationHandler::pollProcessData()
 
 void IqCommCommunicationHandler::reportError(const Failure &failure)
 {
-    const QString location = portInfo.systemLocation();
+    const QString location = placeForUser();
     qCritical() << "IqComm error: " << location << "iqDll err:" << failure.code << describeIqError(failure.code)
                 << "ISDU err:" << failure.isduError << failure.errorText;
     emit alertReceived(tr("IO-Link error on %1.\n\nISDU error: %2, code: %3.")

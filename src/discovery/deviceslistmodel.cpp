@@ -43,6 +43,8 @@ DevicesListModel::DevicesListModel(IODDListModel *ioddModel, QObject *parent)
     qRegisterMetaType<IOLinkDevice *>("IOLinkDevice*");
     connect(discovery, &SerialDeviceDiscovery::deviceDiscovered, this, &DevicesListModel::addDevice,
             Qt::QueuedConnection);
+    connect(discovery, &SerialDeviceDiscovery::masterUnreachable, this, &DevicesListModel::alertTextChanged,
+            Qt::QueuedConnection);
     connect(discovery, &SerialDeviceDiscovery::scanningChanged, this, &DevicesListModel::onDiscoveryScanningChanged,
             Qt::QueuedConnection);
     rescanTimer = new QTimer;
@@ -55,6 +57,7 @@ DevicesListModel::~DevicesListModel()
     scanThread->quit();
     scanThread->wait();
     qInfo() << "Scanning event thread finished.";
+    discovery->waitForNetworkScans();
     // Devices announced by the last scan but not yet received would otherwise outlive the model, threads running.
     shuttingDown = true;
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);

@@ -64,6 +64,8 @@ signals:
     void updatingEntriesStarted();
     void updatingEntriesFinished();
     void currentIndexChanged();
+    // A message about discovery itself (a network master that cannot be reached), shown like a device alert.
+    void alertTextChanged(QString alert);
 
 public slots:
     void addDevice(IOLinkDevice *device);

@@ -3,6 +3,7 @@
 #include "connection/iolinkserialdevice.h"
 #include "core/logcategories.h"
 #include "master/masterlibrary.h"
+#include "master/networkmaster.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -20,7 +21,15 @@ SerialDeviceDiscovery::SerialDeviceDiscovery(QObject *parent)
             Qt::QueuedConnection);
 }
 
-SerialDeviceDiscovery::~SerialDeviceDiscovery() = default;
+SerialDeviceDiscovery::~SerialDeviceDiscovery()
+{
+    waitForNetworkScans();
+}
+
+void SerialDeviceDiscovery::waitForNetworkScans()
+{
+    networkPool.waitForDone();
+}
 
 void SerialDeviceDiscovery::startScan(IOLinkDevice *currentDevice)
 {
@@ -29,7 +38,10 @@ void SerialDeviceDiscovery::startScan(IOLinkDevice *currentDevice)
         QMutexLocker locker(&requestMutex);
         pendingSkips.append({ currentDevice, currentDevice ? currentDevice->getAddress() : QString() });
         requestedChoice = latestChoice;
+        requestedMasters = latestChoice ? latestChoice->networkMasters : QStringList();
+        requestedPollInterval = latestChoice ? latestChoice->networkPollInterval : MasterChoice().networkPollInterval;
     }
+    NetworkMaster::instance().setPollInterval(requestedPollInterval);
     emit scanningRequested(currentDevice);
 }
 
@@ -47,6 +59,7 @@ void SerialDeviceDiscovery::runSerialScan(IOLinkDevice *currentDevice)
     // The provider never changes under an open port.
     if (!currentDevice)
         rebindIfChosenOtherwise();
+    startNetworkScans(skipped);
 
     const QList<SerialPortDescriptor> ports = MasterLibrary::instance().availablePorts();
     for (const SerialPortDescriptor &port : ports) {
@@ -87,10 +100,62 @@ void SerialDeviceDiscovery::onDeviceDiscovered(const SerialPortDescriptor &info)
 {
     qInfo() << "-- Serial device:" << info.description() << info.portName() << info.manufacturer() << "serial s/n:"
             << info.serialNumber();
-    auto *device = new IOLinkSerialDevice(info);
+    announce(new IOLinkSerialDevice(info));
+}
+
+void SerialDeviceDiscovery::announce(IOLinkDevice *device)
+{
     if (QCoreApplication::instance())
         device->moveToThread(QCoreApplication::instance()->thread());
     emit deviceDiscovered(device);
+}
+
+void SerialDeviceDiscovery::startNetworkScans(const QString &skipped)
+{
+    QStringList masters;
+    {
+        QMutexLocker locker(&requestMutex);
+        masters = requestedMasters;
+    }
+    networkPool.setMaxThreadCount(qMax(networkPool.maxThreadCount(), maxParallelMasterScans));
+    for (const QString &master : qAsConst(masters)) {
+        {
+            QMutexLocker locker(&networkMutex);
+            // A master still busy with the last scan is left to finish it.
+            if (mastersBeingScanned.contains(master))
+                continue;
+            mastersBeingScanned.insert(master);
+        }
+        networkPool.start(QRunnable::create([this, master, skipped] { scanNetworkMaster(master, skipped); }));
+    }
+}
+
+void SerialDeviceDiscovery::scanNetworkMaster(const QString &baseUrl, const QString &skipped)
+{
+    QString error;
+    const QList<SerialPortDescriptor> ports = NetworkMaster::instance().onlinePorts(baseUrl, &error);
+    bool tellUser = false;
+    {
+        QMutexLocker locker(&networkMutex);
+        if (!error.isEmpty() && ports.isEmpty()) {
+            tellUser = !unreachableMasters.contains(baseUrl);
+            unreachableMasters.insert(baseUrl);
+        } else {
+            unreachableMasters.remove(baseUrl);
+        }
+    }
+    if (tellUser) {
+        qWarning() << "Network master not reachable:" << baseUrl << error;
+        emit masterUnreachable(tr("The IO-Link master %1 cannot be reached: %2").arg(NetworkMaster::hostOf(baseUrl), error));
+    }
+    for (const SerialPortDescriptor &port : ports) {
+        if (port.portName() == skipped)
+            continue;
+        qInfo() << "-- Network master port:" << port.portName() << port.systemLocation();
+        announce(new IOLinkSerialDevice(port));
+    }
+    QMutexLocker locker(&networkMutex);
+    mastersBeingScanned.remove(baseUrl);
 }
 
 void SerialDeviceDiscovery::onDeviceScanFinished()

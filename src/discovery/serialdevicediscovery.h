@@ -7,7 +7,9 @@
 #include <QMutex>
 #include <QObject>
 #include <QPair>
+#include <QSet>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <atomic>
 #include <optional>
@@ -31,7 +33,12 @@ public:
     // Called from the main thread; the next scan without a connected device binds what was chosen.
     void setMasterChoice(const MasterChoice &choice);
 
+    // Waits for the network scans still running; their devices are announced before it returns.
+    void waitForNetworkScans();
+
 signals:
+    // A network master could not be reached; told once until it answers again.
+    void masterUnreachable(QString alert);
     void scanningRequested(IOLinkDevice *currentDevice);
     void scanningChanged();
     void deviceDiscovered(IOLinkDevice *device);
@@ -42,9 +49,15 @@ public slots:
     void onDeviceScanFinished();
 
 private:
+    static constexpr int maxParallelMasterScans = 8;
+
     void rebindIfChosenOtherwise();
     QString addressToSkip(IOLinkDevice *currentDevice);
     void setScanning(bool value);
+    // Each master is scanned in a pool thread of its own, so a silent one delays neither the others nor the serial scan.
+    void startNetworkScans(const QString &skipped);
+    void scanNetworkMaster(const QString &baseUrl, const QString &skipped);
+    void announce(IOLinkDevice *device);
 
     std::atomic<bool> scanning { false };
     // Filled in the main thread by startScan, taken by the scans in order. The address of the current device
@@ -54,4 +67,11 @@ private:
     std::optional<MasterChoice> latestChoice;
     std::optional<MasterChoice> requestedChoice;
     std::optional<MasterChoice> boundChoice;
+    QStringList requestedMasters;
+    int requestedPollInterval = MasterChoice().networkPollInterval;
+
+    QMutex networkMutex;
+    QSet<QString> mastersBeingScanned;
+    QSet<QString> unreachableMasters;
+    QThreadPool networkPool;
 };

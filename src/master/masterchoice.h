@@ -9,6 +9,9 @@ struct MasterChoice
     bool simulated = false;
     // The IODD files the simulated master plays; none means the sample device.
     QStringList simulatedDevices;
+    // Ethernet masters to scan and their poll interval; they are scanned, not bound, so a change needs no rebinding.
+    QStringList networkMasters;
+    int networkPollInterval = 100;
 
     // The sample device shipped with the program.
     static QStringList sampleDevices();

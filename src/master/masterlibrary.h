@@ -5,6 +5,7 @@
 #include "serialportdescriptor.h"
 
 #include <QList>
+#include <QPair>
 #include <QReadWriteLock>
 #include <QString>
 
@@ -41,6 +42,11 @@ public:
 
     IqCommResult getVersion(uint16_t *major, uint16_t *minor, char *errorText);
     IqCommHandle connect(uint8_t port, uint8_t portAgain, char *errorText);
+    // Opens a port of any provider: a network master's port by its address, else the bound provider's by number.
+    IqCommHandle connectPort(const SerialPortDescriptor &port, char *errorText);
+    static bool isNetworkPort(const SerialPortDescriptor &port);
+    // A hint which parameters will be read next; providers that can read several at once do so.
+    void prefetch(IqCommHandle handle, const QList<QPair<quint16, quint8>> &parameters);
     IqCommResult disconnect(IqCommHandle handle, char *errorText);
     IqCommResult getConfig(IqCommHandle handle, IqCommConfig *config, char *errorText);
     IqCommResult setOperatingMode(IqCommHandle handle, uint8_t mode, uint8_t modeAgain, uint8_t *resultingMode, char *errorText);

@@ -1,6 +1,6 @@
 #include "parametercatalogue.h"
 
-#include "device/iolinkwrapper.h"
+#include "binding/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "menu/menuentry.h"
 #include "parameterset.h"

@@ -1,7 +1,7 @@
 #include "parameterreader.h"
 
 #include "connection/iolinkdevice.h"
-#include "device/iolinkwrapper.h"
+#include "binding/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "deviceparameteraccess.h"
 #include "iodd/model/iodevicet.h"

@@ -1,7 +1,7 @@
 #include "parametersetcontroller.h"
 
 #include "connection/iolinkdevice.h"
-#include "device/iolinkwrapper.h"
+#include "binding/iolinkwrapper.h"
 #include "deviceparameteraccess.h"
 #include "iodd/model/iodevicet.h"
 #include "parametercatalogue.h"

@@ -174,16 +174,23 @@ QJsonObject IoddCheck::run(const QString &file)
     auto device = std::make_unique<IOLinkSerialDevice>(ports.first());
     device->setIoddFile(file);
     device->setLanguage(options.language);
-    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
-    device->connectToDevice();
-    const bool connected = waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
-    result.insert("state", device->getState());
+    const QString error = checkDevice(*device, result, true);
+    device.reset();
+    return finish(error);
+}
+
+QString IoddCheck::checkDevice(IOLinkDevice &device, QJsonObject &result, bool simulatedTime)
+{
+    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    device.connectToDevice();
+    const bool connected = waitForState(device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
+    result.insert("state", device.getState());
     QString error;
     result.insert("role", IOLinkWrapper::nameOf(options.role));
-    if (device->getBinding()) {
-        summariseBinding(*device, result);
-        const QString screens = summariseScreens(*device->getBinding(), result);
-        if (!device->getBinding()->isProductLoaded())
+    if (device.getBinding()) {
+        summariseBinding(device, result);
+        const QString screens = summariseScreens(*device.getBinding(), result);
+        if (!device.getBinding()->isProductLoaded())
             error = QStringLiteral("the IODD could not be read");
         else if (connected)
             error = screens;
@@ -191,13 +198,12 @@ QJsonObject IoddCheck::run(const QString &file)
         error = QStringLiteral("no binding was built");
     }
     if (connected)
-        result.insert("pdPayloads", pollFor(*device, options.seconds * 1000));
+        result.insert("pdPayloads", pollFor(device, options.seconds * 1000, simulatedTime));
     else if (error.isEmpty())
         error = QStringLiteral("the device did not reach the connected state");
 
-    device->disconnectFromDevice();
-    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
-    device.reset();
+    device.disconnectFromDevice();
+    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
 
     if (error.isEmpty() && result.value("syncFailures").toInt() > 0)
         error = QStringLiteral("synchronisation reads failed");
@@ -207,7 +213,7 @@ QJsonObject IoddCheck::run(const QString &file)
             ids << id.toString();
         error = QStringLiteral("menu references cannot be shown: ") + ids.join(QStringLiteral(", "));
     }
-    return finish(error);
+    return error;
 }
 
 bool IoddCheck::waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs)
@@ -309,8 +315,9 @@ QString IoddCheck::summariseScreens(const IOLinkWrapper &binding, QJsonObject &r
     return problems.join(QStringLiteral("; "));
 }
 
-// Advances the simulated clock with every payload, so process data follows simulated time.
-int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs)
+// Advances the simulated clock with every payload, so process data follows simulated time; a real master
+// is polled for that long in real time.
+int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs, bool simulatedTime)
 {
     SimulatedMaster &master = SimulatedMaster::instance();
     int payloads = 0;
@@ -320,13 +327,15 @@ int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs)
     connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(device.getCommunicationHandler(), &CommunicationHandler::processDataReceived, &loop, [&]() {
         ++payloads;
+        if (!simulatedTime)
+            return;
         master.advanceTime(pollIntervalMs);
         if (master.currentTime() >= simulatedMs)
             loop.quit();
     }, Qt::QueuedConnection);
     connect(&device, &IOLinkDevice::stateChanged, &loop, &QEventLoop::quit);
     // A device without process data delivers no payloads; real time bounds the wait.
-    cap.start(simulatedMs * 2 + 1000);
+    cap.start(simulatedTime ? simulatedMs * 2 + 1000 : simulatedMs);
     loop.exec();
     return payloads;
 }

@@ -3,7 +3,7 @@
 #include "app/applicationsettings.h"
 #include "comm/communicationhandler.h"
 #include "connection/iolinkserialdevice.h"
-#include "device/iolinkwrapper.h"
+#include "binding/iolinkwrapper.h"
 #include "iodd/model/iodevicet.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"

@@ -6,6 +6,7 @@
 #include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
 #include "master/iqcomminterface.h"
+#include "master/networkmasterserver.h"
 #include "master/simulatedmaster.h"
 #include "parameterset/deviceparameteraccess.h"
 #include "parameterset/parameterset.h"
@@ -22,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtCharts/QXYSeries>
 
 #include <algorithm>
@@ -95,6 +97,7 @@ private slots:
     void corpusSensorShowsTheMenusOfItsRoles();
     void corpusSensorsOfOtherVendorsShowTheirPages_data();
     void corpusSensorsOfOtherVendorsShowTheirPages();
+    void deviceOnANetworkMasterConnects();
 
 private:
     void connectCorpusSensor(const QString &relativePath, QQuickItem **connectedRow);
@@ -871,6 +874,71 @@ void TestMainWindow::corpusSensorsOfOtherVendorsShowTheirPages()
     click(item(QStringLiteral("disconnectButton"), row));
     QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
     ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
+}
+
+// The simulated master served through the REST interface, as an Ethernet master on this machine.
+void TestMainWindow::deviceOnANetworkMasterConnects()
+{
+    // Stopped however the test ends: a thread still running at exit would abort the whole run.
+    struct ServedMaster
+    {
+        QThread thread;
+        NetworkMasterServer *server = new NetworkMasterServer;
+        ~ServedMaster()
+        {
+            ApplicationSettings::instance()->setNetworkMasters({});
+            QMetaObject::invokeMethod(server, [this] { delete server; }, Qt::BlockingQueuedConnection);
+            thread.quit();
+            thread.wait();
+        }
+    } served;
+    NetworkMasterServer *server = served.server;
+    server->moveToThread(&served.thread);
+    served.thread.start();
+    bool listening = false;
+    QMetaObject::invokeMethod(server, [&] { listening = server->listen(QHostAddress::LocalHost, 0); },
+                              Qt::BlockingQueuedConnection);
+    QVERIFY(listening);
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    window->resize(1024, 600);
+    const QString address = QStringLiteral("127.0.0.1:%1 Port %2").arg(server->serverPort()).arg(sensorPort);
+    ApplicationSettings::instance()->setNetworkMasters({ server->address() });
+
+    click(item(QStringLiteral("scanButton")));
+    QQuickItem *row = nullptr;
+    const auto networkRow = [&]() -> QQuickItem * {
+        for (int i = 0; i < 8; ++i) {
+            QQuickItem *candidate = item(QStringLiteral("deviceRow_%1").arg(i));
+            if (candidate && text(item(QStringLiteral("deviceHints"), candidate)).contains(address))
+                return candidate;
+        }
+        return nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT((row = networkRow()) != nullptr, 20000);
+    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), row)));
+    click(item(QStringLiteral("connectButton"), row));
+    QTRY_COMPARE_WITH_TIMEOUT(currentDevice() ? currentDevice()->property("state").toString() : QString(),
+                              QStringLiteral("connected"), 20000);
+    QCOMPARE(text(item(QStringLiteral("deviceAddress"))), address);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
+    screenshot(QStringLiteral("20-network-master-device"));
+
+    // The master in the Settings dialog, tested, in every language.
+    chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"));
+    QTRY_VERIFY(object(QStringLiteral("settingsDialog"))->property("opened").toBool());
+    for (const QString &language : { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") }) {
+        ApplicationSettings::instance()->setLanguage(language);
+        click(item(QStringLiteral("networkMasterTestButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(text(item(QStringLiteral("networkMasterResult"))).contains(QLatin1String("Korvell GmbH")), 10000);
+        screenshot(QStringLiteral("21-network-masters-settings-") + language);
+    }
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    closeDialog(QStringLiteral("settingsDialog"));
+
+    click(item(QStringLiteral("disconnectButton"), networkRow()));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
 }
 
 int main(int argc, char *argv[])

@@ -125,6 +125,10 @@ ApplicationWindow {
         packages: window.packages
     }
 
+    MasterCredentialsDialog {
+        access: typeof networkMasters !== "undefined" ? networkMasters : null
+    }
+
     AboutDialog {
         id: aboutDialog
         appSettings: window.appSettings

@@ -932,6 +932,29 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>MasterCredentialsDialog</name>
+    <message>
+      <source>Password</source>
+      <translation>Passwort</translation>
+    </message>
+    <message>
+      <source>Sign in to %1</source>
+      <translation>Anmelden bei %1</translation>
+    </message>
+    <message>
+      <source>The IO-Link master %1 asks for a user name and password. They are kept until the program ends.</source>
+      <translation>Der IO-Link-Master %1 verlangt Benutzername und Passwort. Sie werden bis zum Programmende behalten.</translation>
+    </message>
+    <message>
+      <source>This master is reached over plain http: the password travels unencrypted. Use https where the master offers it.</source>
+      <translation>Dieser Master wird über einfaches http erreicht: Das Passwort wird unverschlüsselt übertragen. Verwenden Sie https, wo der Master es anbietet.</translation>
+    </message>
+    <message>
+      <source>User name</source>
+      <translation>Benutzername</translation>
+    </message>
+  </context>
+  <context>
     <name>MenuEntryArrayDisplay</name>
     <message>
       <source>None</source>
@@ -968,6 +991,146 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Undefined Entry, id:</source>
       <translation>Undefinierter Eintrag, ID:</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkHttpClient</name>
+    <message>
+      <source>no answer within %1 s</source>
+      <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+      <source>the certificate %1 is not trusted; the connection was refused</source>
+      <translation>dem Zertifikat %1 wird nicht vertraut; die Verbindung wurde abgelehnt</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMaster</name>
+    <message>
+      <source>%1 Master %2 Port %3</source>
+      <translation>%1 Master %2 Port %3</translation>
+    </message>
+    <message>
+      <source>%1 Port %2</source>
+      <translation>%1 Port %2</translation>
+    </message>
+    <message>
+      <source>%1 Port %2 has no device online (%3).</source>
+      <translation>An %1 Port %2 ist kein Gerät online (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2 has no device online any more (%3).</source>
+      <translation>An %1 Port %2 ist kein Gerät mehr online (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2: %3.</source>
+      <translation>%1 Port %2: %3.</translation>
+    </message>
+    <message>
+      <source>%1 asks for a user name and password.</source>
+      <translation>%1 verlangt Benutzername und Passwort.</translation>
+    </message>
+    <message>
+      <source>%1 is no port of an Ethernet IO-Link master.</source>
+      <translation>%1 ist kein Port eines Ethernet-IO-Link-Masters.</translation>
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: the master answered HTTP %2, error %3: %4</source>
+      <translation>%1: Der Master antwortete mit HTTP %2, Fehler %3: %4</translation>
+    </message>
+    <message>
+      <source>%1: the master answered HTTP %2.</source>
+      <translation>%1: Der Master antwortete mit HTTP %2.</translation>
+    </message>
+    <message>
+      <source>%1: the master's answer cannot be read.</source>
+      <translation>%1: Die Antwort des Masters ist nicht lesbar.</translation>
+    </message>
+    <message>
+      <source>No event pending</source>
+      <translation>Kein Ereignis anstehend</translation>
+    </message>
+    <message>
+      <source>Process data of %1 octets does not fit the buffer</source>
+      <translation>Prozessdaten von %1 Oktetten passen nicht in den Puffer</translation>
+    </message>
+    <message>
+      <source>Process data of %1 octets is too long</source>
+      <translation>Prozessdaten von %1 Oktetten sind zu lang</translation>
+    </message>
+    <message>
+      <source>The network master port is not open.</source>
+      <translation>Der Port des Netzwerk-Masters ist nicht geöffnet.</translation>
+    </message>
+    <message>
+      <source>Value of %1 octets does not fit the buffer</source>
+      <translation>Wert von %1 Oktetten passt nicht in den Puffer</translation>
+    </message>
+    <message>
+      <source>the master's port list cannot be read</source>
+      <translation>die Portliste des Masters ist nicht lesbar</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMasterAccess</name>
+    <message>
+      <source>%1, ports: %2, interface %3</source>
+      <translation>%1, Ports: %2, Schnittstelle %3</translation>
+    </message>
+    <message>
+      <source>Not an http:// or https:// address</source>
+      <translation>Keine http://- oder https://-Adresse</translation>
+    </message>
+    <message>
+      <source>Not reachable: %1</source>
+      <translation>Nicht erreichbar: %1</translation>
+    </message>
+    <message>
+      <source>Unnamed master</source>
+      <translation>Unbenannter Master</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMastersSection</name>
+    <message>
+      <source>Add</source>
+      <translation>Hinzufügen</translation>
+    </message>
+    <message>
+      <source>Address, e.g. http://192.168.1.50</source>
+      <translation>Adresse, z. B. http://192.168.1.50</translation>
+    </message>
+    <message>
+      <source>Enter an http:// or https:// address or a host name.</source>
+      <translation>Geben Sie eine http://- oder https://-Adresse oder einen Hostnamen ein.</translation>
+    </message>
+    <message>
+      <source>Ethernet IO-Link masters with the JSON REST interface; none added yet</source>
+      <translation>Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle; noch keiner hinzugefügt</translation>
+    </message>
+    <message>
+      <source>Ethernet IO-Link masters with the JSON REST interface; their devices are listed with the others</source>
+      <translation>Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle; ihre Geräte erscheinen in der Geräteliste</translation>
+    </message>
+    <message>
+      <source>Network masters</source>
+      <translation>Netzwerk-Master</translation>
+    </message>
+    <message>
+      <source>Remove this master</source>
+      <translation>Diesen Master entfernen</translation>
+    </message>
+    <message>
+      <source>Test</source>
+      <translation>Testen</translation>
+    </message>
+    <message>
+      <source>Testing…</source>
+      <translation>Wird getestet…</translation>
     </message>
   </context>
   <context>
@@ -1540,6 +1703,34 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>SerialDeviceDiscovery</name>
+    <message>
+      <source>The IO-Link master %1 cannot be reached: %2</source>
+      <translation>Der IO-Link-Master %1 ist nicht erreichbar: %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>ServeSimulator</name>
+    <message>
+      <source>Cannot listen on %1: %2</source>
+      <translation>Auf %1 kann nicht gelauscht werden: %2</translation>
+    </message>
+    <message>
+      <source>Cannot read %1</source>
+      <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+      <source>No device could be built from the given files.</source>
+      <translation>Aus den angegebenen Dateien konnte kein Gerät erstellt werden.</translation>
+    </message>
+    <message>
+      <source>Usage: serve-simulator --listen HOST:PORT [IODD...]
+Serves the simulated master's devices (the sample device when no IODD is given) as an Ethernet IO-Link master with the JSON REST interface.</source>
+      <translation>Aufruf: serve-simulator --listen HOST:PORT [IODD...]
+Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle bereit.</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
@@ -1642,6 +1833,14 @@ ISDU-Fehler: %2, Code: %3.</translation>
   </context>
   <context>
     <name>ovinex-check</name>
+    <message>
+      <source>Check every online device of this Ethernet IO-Link master instead of files.</source>
+      <translation>Statt Dateien jedes Online-Gerät dieses Ethernet-IO-Link-Masters prüfen.</translation>
+    </message>
+    <message>
+      <source>Folder of the IODDs matched to the master's devices (default: the program's IODD folder).</source>
+      <translation>Ordner der IODDs, die den Geräten des Masters zugeordnet werden (Standard: der IODD-Ordner des Programms).</translation>
+    </message>
     <message>
       <source>IODD files or folders to check.</source>
       <translation>Zu prüfende IODD-Dateien oder Ordner.</translation>

@@ -932,6 +932,29 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>MasterCredentialsDialog</name>
+    <message>
+      <source>Password</source>
+      <translation>Mot de passe</translation>
+    </message>
+    <message>
+      <source>Sign in to %1</source>
+      <translation>Connexion à %1</translation>
+    </message>
+    <message>
+      <source>The IO-Link master %1 asks for a user name and password. They are kept until the program ends.</source>
+      <translation>Le maître IO-Link %1 demande un nom d'utilisateur et un mot de passe. Ils sont conservés jusqu'à la fin du programme.</translation>
+    </message>
+    <message>
+      <source>This master is reached over plain http: the password travels unencrypted. Use https where the master offers it.</source>
+      <translation>Ce maître est joint en http simple : le mot de passe circule en clair. Utilisez https lorsque le maître le propose.</translation>
+    </message>
+    <message>
+      <source>User name</source>
+      <translation>Nom d'utilisateur</translation>
+    </message>
+  </context>
+  <context>
     <name>MenuEntryArrayDisplay</name>
     <message>
       <source>None</source>
@@ -968,6 +991,146 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Undefined Entry, id:</source>
       <translation>Entrée non définie, id :</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkHttpClient</name>
+    <message>
+      <source>no answer within %1 s</source>
+      <translation>aucune réponse en %1 s</translation>
+    </message>
+    <message>
+      <source>the certificate %1 is not trusted; the connection was refused</source>
+      <translation>le certificat %1 n'est pas approuvé ; la connexion a été refusée</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMaster</name>
+    <message>
+      <source>%1 Master %2 Port %3</source>
+      <translation>%1 Maître %2 Port %3</translation>
+    </message>
+    <message>
+      <source>%1 Port %2</source>
+      <translation>%1 Port %2</translation>
+    </message>
+    <message>
+      <source>%1 Port %2 has no device online (%3).</source>
+      <translation>Aucun appareil en ligne sur %1 Port %2 (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2 has no device online any more (%3).</source>
+      <translation>Plus aucun appareil en ligne sur %1 Port %2 (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2: %3.</source>
+      <translation>%1 Port %2 : %3.</translation>
+    </message>
+    <message>
+      <source>%1 asks for a user name and password.</source>
+      <translation>%1 demande un nom d'utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
+      <source>%1 is no port of an Ethernet IO-Link master.</source>
+      <translation>%1 n'est pas un port d'un maître IO-Link Ethernet.</translation>
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1 : %2</translation>
+    </message>
+    <message>
+      <source>%1: the master answered HTTP %2, error %3: %4</source>
+      <translation>%1 : le maître a répondu HTTP %2, erreur %3 : %4</translation>
+    </message>
+    <message>
+      <source>%1: the master answered HTTP %2.</source>
+      <translation>%1 : le maître a répondu HTTP %2.</translation>
+    </message>
+    <message>
+      <source>%1: the master's answer cannot be read.</source>
+      <translation>%1 : la réponse du maître est illisible.</translation>
+    </message>
+    <message>
+      <source>No event pending</source>
+      <translation>Aucun événement en attente</translation>
+    </message>
+    <message>
+      <source>Process data of %1 octets does not fit the buffer</source>
+      <translation>Des données process de %1 octets ne tiennent pas dans la mémoire tampon</translation>
+    </message>
+    <message>
+      <source>Process data of %1 octets is too long</source>
+      <translation>Des données process de %1 octets sont trop longues</translation>
+    </message>
+    <message>
+      <source>The network master port is not open.</source>
+      <translation>Le port du maître réseau n'est pas ouvert.</translation>
+    </message>
+    <message>
+      <source>Value of %1 octets does not fit the buffer</source>
+      <translation>Une valeur de %1 octets ne tient pas dans la mémoire tampon</translation>
+    </message>
+    <message>
+      <source>the master's port list cannot be read</source>
+      <translation>la liste des ports du maître est illisible</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMasterAccess</name>
+    <message>
+      <source>%1, ports: %2, interface %3</source>
+      <translation>%1, ports : %2, interface %3</translation>
+    </message>
+    <message>
+      <source>Not an http:// or https:// address</source>
+      <translation>Ce n'est pas une adresse http:// ou https://</translation>
+    </message>
+    <message>
+      <source>Not reachable: %1</source>
+      <translation>Injoignable : %1</translation>
+    </message>
+    <message>
+      <source>Unnamed master</source>
+      <translation>Maître sans nom</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMastersSection</name>
+    <message>
+      <source>Add</source>
+      <translation>Ajouter</translation>
+    </message>
+    <message>
+      <source>Address, e.g. http://192.168.1.50</source>
+      <translation>Adresse, p. ex. http://192.168.1.50</translation>
+    </message>
+    <message>
+      <source>Enter an http:// or https:// address or a host name.</source>
+      <translation>Saisissez une adresse http:// ou https:// ou un nom d'hôte.</translation>
+    </message>
+    <message>
+      <source>Ethernet IO-Link masters with the JSON REST interface; none added yet</source>
+      <translation>Maîtres IO-Link Ethernet avec interface REST JSON ; aucun ajouté</translation>
+    </message>
+    <message>
+      <source>Ethernet IO-Link masters with the JSON REST interface; their devices are listed with the others</source>
+      <translation>Maîtres IO-Link Ethernet avec interface REST JSON ; leurs appareils figurent dans la liste</translation>
+    </message>
+    <message>
+      <source>Network masters</source>
+      <translation>Maîtres réseau</translation>
+    </message>
+    <message>
+      <source>Remove this master</source>
+      <translation>Retirer ce maître</translation>
+    </message>
+    <message>
+      <source>Test</source>
+      <translation>Tester</translation>
+    </message>
+    <message>
+      <source>Testing…</source>
+      <translation>Test en cours…</translation>
     </message>
   </context>
   <context>
@@ -1540,6 +1703,34 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>SerialDeviceDiscovery</name>
+    <message>
+      <source>The IO-Link master %1 cannot be reached: %2</source>
+      <translation>Le maître IO-Link %1 est injoignable : %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>ServeSimulator</name>
+    <message>
+      <source>Cannot listen on %1: %2</source>
+      <translation>Impossible d'écouter sur %1 : %2</translation>
+    </message>
+    <message>
+      <source>Cannot read %1</source>
+      <translation>Impossible de lire %1</translation>
+    </message>
+    <message>
+      <source>No device could be built from the given files.</source>
+      <translation>Aucun appareil n'a pu être créé à partir des fichiers indiqués.</translation>
+    </message>
+    <message>
+      <source>Usage: serve-simulator --listen HOST:PORT [IODD...]
+Serves the simulated master's devices (the sample device when no IODD is given) as an Ethernet IO-Link master with the JSON REST interface.</source>
+      <translation>Utilisation : serve-simulator --listen HÔTE:PORT [IODD...]
+Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme maître IO-Link Ethernet avec interface REST JSON.</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
@@ -1642,6 +1833,14 @@ Erreur ISDU : %2, code : %3.</translation>
   </context>
   <context>
     <name>ovinex-check</name>
+    <message>
+      <source>Check every online device of this Ethernet IO-Link master instead of files.</source>
+      <translation>Vérifier chaque appareil en ligne de ce maître IO-Link Ethernet au lieu de fichiers.</translation>
+    </message>
+    <message>
+      <source>Folder of the IODDs matched to the master's devices (default: the program's IODD folder).</source>
+      <translation>Dossier des IODD associés aux appareils du maître (par défaut : le dossier IODD du programme).</translation>
+    </message>
     <message>
       <source>IODD files or folders to check.</source>
       <translation>Fichiers IODD ou dossiers à vérifier.</translation>

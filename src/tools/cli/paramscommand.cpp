@@ -3,7 +3,7 @@
 #include "clicommand.h"
 #include "clicontext.h"
 #include "connection/iolinkserialdevice.h"
-#include "device/iolinkwrapper.h"
+#include "binding/iolinkwrapper.h"
 #include "iodd/model/iodevicet.h"
 #include "parameterset/deviceparameteraccess.h"
 #include "parameterset/parametercatalogue.h"
