@@ -41,6 +41,8 @@ signals:
     void readRequestReceived(QList<uint> index);
     void alertReceived(QString message);
     void eventReceived(uint eventCode, ushort eventMode);
+    // The whole qualifier of the event that the next eventReceived reports (type and source beside the mode).
+    void eventQualifierReceived(uint eventCode, uint qualifier);
 
 public slots:
     // Each primitive answers with exactly one signal (see the signals above); connectionError leaves the task running.

@@ -2,8 +2,10 @@
 
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
+#include "comm/eventhistorymodel.h"
 #include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
+#include "connection/devicehealth.h"
 #include "device/iolinkwrapper.h"
 #include "menu/menuentryhandler.h"
 #include "processdata/processdatahandler.h"
@@ -37,6 +39,8 @@ IOLinkDevice::IOLinkDevice(QObject *parent)
     , menuEntryHandler(new MenuEntryHandler(this))
     , processDataHandler(new ProcessDataHandler(this))
     , communicationLog(new CommunicationListModel(this))
+    , eventHistory(new EventHistoryModel(this))
+    , health(new DeviceHealth(this))
 {
 }
 
@@ -175,6 +179,7 @@ void IOLinkDevice::retireBinding()
 {
     IOLinkWrapper *binding = ioLinkWrapper;
     ioLinkWrapper = nullptr;
+    health->setBinding(nullptr);
     if (binding) {
         disconnect(binding, nullptr, this, nullptr);
         if (communicationHandler) {
@@ -203,6 +208,7 @@ void IOLinkDevice::retireBinding()
 void IOLinkDevice::onStateConnectingEntered()
 {
     qInfo() << Q_FUNC_INFO;
+    eventHistory->clear();
 }
 
 void IOLinkDevice::onStateSyncingEntered()
@@ -256,8 +262,10 @@ void IOLinkDevice::onBindingSynchronised()
 {
     const quint64 generation = syncGeneration;
     auto confirm = [this, generation]() {
-        if (generation == syncGeneration && ioLinkWrapper)
+        if (generation == syncGeneration && ioLinkWrapper) {
+            health->setBinding(ioLinkWrapper);
             emit syncTasksFinished();
+        }
     };
     if (!communicationHandler) {
         confirm();
@@ -397,4 +405,14 @@ QObject *IOLinkDevice::getMenuEntryHandler() const
 QObject *IOLinkDevice::getCommunication() const
 {
     return communicationLog;
+}
+
+QObject *IOLinkDevice::getEventHistoryObject() const
+{
+    return eventHistory;
+}
+
+QObject *IOLinkDevice::getHealthObject() const
+{
+    return health;
 }

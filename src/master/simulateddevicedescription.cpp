@@ -101,6 +101,20 @@ SimulatedDeviceDescription::Variable builtInVariable(const BuiltInVariable &entr
     return v;
 }
 
+
+// On an array the restriction is its number of elements: the device sends that many, not the standard's count.
+void restrictArray(SimulatedDeviceDescription::Datatype *type, uint count)
+{
+    if (type->items.isEmpty() || count == 0 || count >= uint(type->items.size()))
+        return;
+    const uint elementBits = type->items.first().type.fieldBits();
+    while (uint(type->items.size()) > count)
+        type->items.removeLast();
+    for (int i = 0; i < type->items.size(); ++i)
+        type->items[i].bitOffset = (count - uint(i) - 1) * elementBits;
+    type->simple.bitLength = count * elementBits;
+}
+
 bool findBuiltInVariable(const QString &id, SimulatedDeviceDescription::Variable *variable)
 {
     for (const BuiltInVariable &entry : builtInVariables) {
@@ -358,8 +372,13 @@ void SimulatedDeviceDescription::readVariables(const QDomElement &collection, co
         if (isReference) {
             if (e.hasAttribute(QStringLiteral("defaultValue")))
                 variable.defaultValue = e.attribute(QStringLiteral("defaultValue"));
-            if (e.hasAttribute(QStringLiteral("fixedLengthRestriction")))
-                variable.type.simple.fixedLength = boundedAttribute(e, QStringLiteral("fixedLengthRestriction"), maxOctets);
+            if (e.hasAttribute(QStringLiteral("fixedLengthRestriction"))) {
+                const uint restriction = boundedAttribute(e, QStringLiteral("fixedLengthRestriction"), maxOctets);
+                if (variable.type.simple.kind == Kind::Array)
+                    restrictArray(&variable.type, restriction);
+                else
+                    variable.type.simple.fixedLength = restriction;
+            }
             // The device offers only the values it names, e.g. its own system commands.
             QList<double> offered;
             for (const QString &tag : {QStringLiteral("StdSingleValueRef"), QStringLiteral("SingleValue")}) {
