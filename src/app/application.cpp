@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "applicationsettings.h"
+#include "ioddpackages.h"
 #include "connection/iolinkdevice.h"
 #include "device/iolinkwrapper.h"
 #include "discovery/deviceitem.h"
@@ -35,6 +36,8 @@ Application::~Application()
     devicesFilterModel = nullptr;
     delete devicesModel;
     devicesModel = nullptr;
+    delete ioddPackages;
+    ioddPackages = nullptr;
     delete ioddModel;
     ioddModel = nullptr;
 }
@@ -73,6 +76,7 @@ void Application::createModels()
     SamplePackage::installInto(ApplicationSettings::defaultIoddSearchPath());
 #endif
     ioddModel = new IODDListModel(this);
+    ioddPackages = new IoddPackages(ioddModel, this);
     devicesModel = new DevicesListModel(ioddModel, this);
     devicesFilterModel = new DevicesFilterModel(this);
     devicesFilterModel->setSourceModel(devicesModel);
@@ -83,6 +87,7 @@ void Application::publishContextProperties()
     engine->rootContext()->setContextProperty(QStringLiteral("devicesModel"), devicesModel);
     engine->rootContext()->setContextProperty(QStringLiteral("devicesFilterModel"), devicesFilterModel);
     engine->rootContext()->setContextProperty(QStringLiteral("ioddModel"), ioddModel);
+    engine->rootContext()->setContextProperty(QStringLiteral("ioddPackages"), ioddPackages);
     engine->rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
 }
 

@@ -7,6 +7,7 @@
 class DevicesFilterModel;
 class DevicesListModel;
 class IODDListModel;
+class IoddPackages;
 class QQmlApplicationEngine;
 
 // The application object: creates the long-lived models, publishes them to QML and switches the interface language.
@@ -42,4 +43,5 @@ private:
     const QString mobileMainQml = QStringLiteral("qrc:/qml/mobile/ContentMobile.qml");
     const QString desktopMainQml = QStringLiteral("qrc:/qml/desktop/ContentDesktop.qml");
     IODDListModel *ioddModel = nullptr;
+    IoddPackages *ioddPackages = nullptr;
 };

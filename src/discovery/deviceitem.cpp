@@ -174,6 +174,8 @@ void DeviceItem::clearIODDEntry()
 void DeviceItem::refreshIODDEntry()
 {
     qDebug() << "Done IODDListModel reset. Announce that attribute changed." << productId;
+    // Looked up before the announcement: a lookup inside the bindings it wakes would announce again, in a loop.
+    lookUpIoddEntry();
     emit attributeChanged();
 }
 

@@ -7,7 +7,10 @@
 #include "iodd/catalogue/samplepackage.h"
 #include "master/simulatedmaster.h"
 
+#include <KZip>
+
 #include <QMutex>
+#include <QQmlContext>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
@@ -80,6 +83,8 @@ private slots:
     void processDataIsChartedAndExported();
     void eventStaysInTheEventsTabAfterThePopUp();
     void dialogsShowTheirContent();
+    void importedOlderReleaseIsSummarisedAndNamedOnIdentification();
+    void removingAnIoddAsksFirst();
     void germanLabelsAfterTheLanguageChange();
     void disconnectReturnsToTheList();
     void corpusSensorShowsTheMenusOfItsRoles();
@@ -492,6 +497,82 @@ void TestMainWindow::dialogsShowTheirContent()
     QCOMPARE(text(item(QStringLiteral("aboutCopyright"))), ApplicationSettings::instance()->getCopyright());
     screenshot(QStringLiteral("10-about-dialog"));
     closeDialog(QStringLiteral("aboutDialog"));
+}
+
+void TestMainWindow::importedOlderReleaseIsSummarisedAndNamedOnIdentification()
+{
+    // An older release of the sample, packed as a maker would; and a package that is no zip at all.
+    QFile xml(QDir(ioddPath).filePath(SamplePackage::ioddFileName()));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    const QByteArray older = xml.readAll().replace("releaseDate=\"2026-12-01\"", "releaseDate=\"2020-01-01\"");
+    const QString olderZip = ioddFolder.filePath(QStringLiteral("Korvell-OVX100-20200101.zip"));
+    KZip zip(olderZip);
+    QVERIFY(zip.open(QIODevice::WriteOnly));
+    QVERIFY(zip.writeFile(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml"), older));
+    for (const QString &picture : QDir(ioddPath).entryList({ QStringLiteral("*.png") })) {
+        QFile file(QDir(ioddPath).filePath(picture));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(zip.writeFile(picture, file.readAll()));
+    }
+    QVERIFY(zip.close());
+    const QString brokenZip = ioddFolder.filePath(QStringLiteral("broken.zip"));
+    QFile broken(brokenZip);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("PK not really");
+    broken.close();
+
+    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
+    QObject *packages = application->getEngine()->rootContext()->contextProperty(QStringLiteral("ioddPackages")).value<QObject *>();
+    QVERIFY(packages);
+    const QVariantList files { QUrl::fromLocalFile(olderZip), QUrl::fromLocalFile(brokenZip) };
+    bool started = false;
+    QVERIFY(QMetaObject::invokeMethod(packages, "importFiles", Q_RETURN_ARG(bool, started), Q_ARG(QVariantList, files)));
+    QVERIFY(started);
+
+    QObject *summary = object(QStringLiteral("ioddImportSummary"));
+    QTRY_VERIFY(summary->property("opened").toBool());
+    QTRY_VERIFY(!packages->property("busy").toBool());
+    QTRY_COMPARE(item(QStringLiteral("ioddImportResults"))->property("count").toInt(), 2);
+    QVERIFY(text(item(QStringLiteral("ioddImportHeadline"))).startsWith(QStringLiteral("Not every file")));
+    screenshot(QStringLiteral("14-iodd-import-summary"));
+    closeDialog(QStringLiteral("ioddImportSummary"));
+
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_VERIFY(isShown(item(QStringLiteral("otherIodds"))));
+    QCOMPARE(text(item(QStringLiteral("ioddFileText"))), SamplePackage::ioddFileName());
+    QVERIFY(text(item(QStringLiteral("otherIoddsText"))).contains(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml (released 2020-01-01)")));
+    QCOMPARE(text(item(QStringLiteral("ioddRuleText"))), QStringLiteral("the latest release date"));
+    screenshot(QStringLiteral("15-identification-why-this-iodd"));
+}
+
+void TestMainWindow::removingAnIoddAsksFirst()
+{
+    chooseMenu(QStringLiteral("File"), QStringLiteral("manageIoddsAction"));
+    QObject *dialog = object(QStringLiteral("ioddDialog"));
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("2"));
+    auto *catalogue = qobject_cast<QAbstractItemModel *>(
+        qobject_cast<Application *>(QCoreApplication::instance())->getEngine()->rootContext()->contextProperty(QStringLiteral("ioddModel")).value<QObject *>());
+    int older = -1;
+    for (int row = 0; row < catalogue->rowCount(); ++row) {
+        if (catalogue->index(row, 0).data(Qt::UserRole + 1).toString().contains(QStringLiteral("20200101")))
+            older = row;
+    }
+    QVERIFY(older >= 0);
+    QVERIFY(QMetaObject::invokeMethod(dialog, "select", Q_ARG(QVariant, older)));
+    click(item(QStringLiteral("ioddRemoveButton")));
+    QObject *confirmation = object(QStringLiteral("ioddRemoveDialog"));
+    QTRY_VERIFY(confirmation->property("opened").toBool());
+    QVERIFY(text(item(QStringLiteral("ioddRemoveQuestion"))).contains(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml")));
+    QVERIFY(text(item(QStringLiteral("ioddRemoveTargets"))).contains(QStringLiteral("Korvell GmbH-OVX100-2020-01-01")));
+    screenshot(QStringLiteral("16-iodd-remove-confirmation"));
+    click(item(QStringLiteral("ioddRemoveConfirmButton")));
+
+    QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("1"));
+    QVERIFY(!QFileInfo::exists(QDir(ioddPath).filePath(QStringLiteral("Korvell GmbH-OVX100-2020-01-01"))));
+    closeDialog(QStringLiteral("ioddDialog"));
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_VERIFY(!isShown(item(QStringLiteral("otherIodds"))));
 }
 
 void TestMainWindow::germanLabelsAfterTheLanguageChange()

@@ -1,6 +1,7 @@
 #include "ioddlistmodel.h"
 
 #include "app/applicationsettings.h"
+#include "iodd/catalogue/ioddchoice.h"
 #include "iodd/catalogue/ioddentry.h"
 
 #include <QDebug>
@@ -155,17 +156,14 @@ void IODDListModel::watch(const QString &path)
 
 IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) const
 {
-    IODDEntry *latest = nullptr;
-    matchCount = 0;
-    for (IODDEntry *entry : entries) {
-        if (!entry->isMatchingProductId(productId))
-            continue;
-        ++matchCount;
-        // Strictly greater: on equal dates the entry scanned first stays.
-        if (!latest || entry->getIODDReleaseDate() > latest->getIODDReleaseDate())
-            latest = entry;
-    }
+    IODDEntry *latest = IoddChoice::choose(entries, productId, &matchCount);
     if (matchCount > 1)
         qWarning() << "IODD: found" << matchCount << "matching for" << productId;
     return latest;
+}
+
+QVariantList IODDListModel::matchingIodds(const QString &productId) const
+{
+    // Not through findEntry: QML asks on every rescan, and the warning is for the device's own lookup.
+    return IoddChoice::describe(entries, IoddChoice::choose(entries, productId), productId);
 }

@@ -4,6 +4,7 @@
 #include <QFileSystemWatcher>
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
 class IODDEntry;
 
@@ -49,6 +50,8 @@ public:
     Q_INVOKABLE QString getIoddSearchPath() const;
     Q_INVOKABLE void setIoddSearchPath(const QString &path);
     Q_INVOKABLE void parseIODDs();
+    // Every IODD matching the product ID, the one findEntry picks first (see IoddChoice).
+    Q_INVOKABLE QVariantList matchingIodds(const QString &productId) const;
 
 private:
     QStringList foldersToScan(const QString &searchPath) const;

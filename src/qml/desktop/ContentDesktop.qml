@@ -16,6 +16,7 @@ ApplicationWindow {
     readonly property var filteredDevices: typeof devicesFilterModel !== "undefined" ? devicesFilterModel : null
     readonly property var catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
     readonly property var appSettings: typeof settings !== "undefined" ? settings : null
+    readonly property var packages: typeof ioddPackages !== "undefined" ? ioddPackages : null
     readonly property var currentDevice: devices ? devices.currentDevice : null
     readonly property var ioLink: currentDevice ? currentDevice.ioLink : null
     readonly property string userRole: appSettings && appSettings.userRole ? appSettings.userRole : "specialist"
@@ -103,6 +104,15 @@ ApplicationWindow {
         id: settingsDialog
         appSettings: window.appSettings
         catalogue: window.catalogue
+    }
+
+    IoddDropArea {
+        anchors.fill: parent
+        packages: window.packages
+    }
+
+    IoddImportSummaryDialog {
+        packages: window.packages
     }
 
     AboutDialog {

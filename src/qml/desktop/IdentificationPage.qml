@@ -44,7 +44,8 @@ Item {
             ColumnLayout {
                 id: leftColumn
                 readonly property real titleWidth: Math.max(productName.titleImplicitWidth, vendorName.titleImplicitWidth,
-                                                            productId.titleImplicitWidth, ioddVersion.titleImplicitWidth)
+                                                            productId.titleImplicitWidth, ioddVersion.titleImplicitWidth,
+                                                            ioddChoice.titleImplicitWidth)
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 Layout.alignment: Qt.AlignTop
@@ -138,6 +139,15 @@ Item {
                 fillMode: Image.PreserveAspectFit
                 source: page.item && page.item.deviceSymbol ? ViewLogic.fileUrl(page.item.deviceSymbol) : ""
             }
+        }
+
+        // Below both columns: file names are long.
+        IoddChoiceFields {
+            id: ioddChoice
+            Layout.fillWidth: true
+            titleWidth: leftColumn.titleWidth
+            catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
+            productId: page.item ? page.item.productId : ""
         }
 
         RowLayout {

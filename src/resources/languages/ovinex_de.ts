@@ -141,24 +141,24 @@ Wert wurde erneut gelesen.</translation>
       <translation>Gerät arbeitet ordnungsgemäß</translation>
     </message>
     <message>
-      <source>Maintenance required</source>
-      <translation>Wartung erforderlich</translation>
-    </message>
-    <message>
-      <source>Out of specification</source>
-      <translation>Außerhalb der Spezifikation</translation>
+      <source>Failure</source>
+      <translation>Ausfall</translation>
     </message>
     <message>
       <source>Functional check</source>
       <translation>Funktionsprüfung</translation>
     </message>
     <message>
-      <source>Failure</source>
-      <translation>Ausfall</translation>
+      <source>Maintenance required</source>
+      <translation>Wartung erforderlich</translation>
     </message>
     <message>
       <source>Not read yet</source>
       <translation>Noch nicht gelesen</translation>
+    </message>
+    <message>
+      <source>Out of specification</source>
+      <translation>Außerhalb der Spezifikation</translation>
     </message>
     <message>
       <source>Reserved status %1</source>
@@ -172,14 +172,26 @@ Wert wurde erneut gelesen.</translation>
       <translation>Diagnose</translation>
     </message>
     <message>
+      <source>Events</source>
+      <translation>Ereignisse</translation>
+    </message>
+    <message>
+      <source>Events (%1)</source>
+      <translation>Ereignisse (%1)</translation>
+    </message>
+    <message>
       <source>Identification</source>
       <translation>Identifikation</translation>
     </message>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation type="vanished">Kein Gerät ausgewählt.
+      <translation>Kein Gerät ausgewählt.
 Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
+    </message>
+    <message>
+      <source>Observation</source>
+      <translation>Beobachtung</translation>
     </message>
     <message>
       <source>Parameters</source>
@@ -192,18 +204,6 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>Quickstart</source>
       <translation>Schnellstart</translation>
-    </message>
-    <message>
-      <source>Observation</source>
-      <translation>Beobachtung</translation>
-    </message>
-    <message>
-      <source>Events (%1)</source>
-      <translation>Ereignisse (%1)</translation>
-    </message>
-    <message>
-      <source>Events</source>
-      <translation>Ereignisse</translation>
     </message>
   </context>
   <context>
@@ -262,91 +262,79 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
   <context>
     <name>EventHistoryModel</name>
     <message>
-      <source>No file was chosen.</source>
-      <translation>Es wurde keine Datei gewählt.</translation>
+      <source>Appears</source>
+      <translation>Kommt</translation>
     </message>
     <message>
       <source>Cannot write %1: %2</source>
       <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-      <source>Notification</source>
-      <translation>Meldung</translation>
-    </message>
-    <message>
-      <source>Warning</source>
-      <translation>Warnung</translation>
-    </message>
-    <message>
-      <source>Error</source>
-      <translation>Fehler</translation>
-    </message>
-    <message>
-      <source>Unknown</source>
-      <translation>Unbekannt</translation>
-    </message>
-    <message>
-      <source>Single</source>
-      <translation>Einmalig</translation>
+      <source>Device</source>
+      <translation>Gerät</translation>
     </message>
     <message>
       <source>Disappears</source>
       <translation>Geht</translation>
     </message>
     <message>
-      <source>Appears</source>
-      <translation>Kommt</translation>
+      <source>Error</source>
+      <translation>Fehler</translation>
     </message>
     <message>
       <source>Master</source>
       <translation>Master</translation>
     </message>
     <message>
-      <source>Device</source>
-      <translation>Gerät</translation>
+      <source>No file was chosen.</source>
+      <translation>Es wurde keine Datei gewählt.</translation>
+    </message>
+    <message>
+      <source>Notification</source>
+      <translation>Meldung</translation>
+    </message>
+    <message>
+      <source>Single</source>
+      <translation>Einmalig</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Unbekannt</translation>
+    </message>
+    <message>
+      <source>Warning</source>
+      <translation>Warnung</translation>
     </message>
   </context>
   <context>
     <name>EventsPage</name>
     <message>
+      <source>%1 (active)</source>
+      <translation>%1 (aktiv)</translation>
+    </message>
+    <message>
       <source>Active only</source>
       <translation>Nur aktive</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
       <source>Clear</source>
       <translation>Leeren</translation>
     </message>
     <message>
-      <source>Save…</source>
-      <translation>Speichern…</translation>
-    </message>
-    <message>
-      <source>Time</source>
-      <translation>Zeit</translation>
-    </message>
-    <message>
-      <source>Type</source>
-      <translation>Typ</translation>
-    </message>
-    <message>
-      <source>Mode</source>
-      <translation>Modus</translation>
+      <source>Clear events</source>
+      <translation>Ereignisse leeren</translation>
     </message>
     <message>
       <source>Code</source>
       <translation>Code</translation>
     </message>
     <message>
-      <source>Source</source>
-      <translation>Quelle</translation>
-    </message>
-    <message>
-      <source>Text</source>
-      <translation>Text</translation>
-    </message>
-    <message>
-      <source>%1 (active)</source>
-      <translation>%1 (aktiv)</translation>
+      <source>Mode</source>
+      <translation>Modus</translation>
     </message>
     <message>
       <source>No active events.</source>
@@ -357,35 +345,47 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
       <translation>Keine Ereignisse in dieser Sitzung.</translation>
     </message>
     <message>
-      <source>Clear events</source>
-      <translation>Ereignisse leeren</translation>
+      <source>Please choose a file</source>
+      <translation>Bitte wählen Sie eine Datei</translation>
     </message>
     <message>
       <source>Remove all events of this session from the list?</source>
       <translation>Alle Ereignisse dieser Sitzung aus der Liste entfernen?</translation>
     </message>
     <message>
-      <source>Please choose a file</source>
-      <translation>Bitte wählen Sie eine Datei</translation>
-    </message>
-    <message>
-      <source>CSV files (*.csv)</source>
-      <translation>CSV-Dateien (*.csv)</translation>
+      <source>Save…</source>
+      <translation>Speichern…</translation>
     </message>
     <message>
       <source>Saving failed</source>
       <translation>Speichern fehlgeschlagen</translation>
     </message>
+    <message>
+      <source>Source</source>
+      <translation>Quelle</translation>
+    </message>
+    <message>
+      <source>Text</source>
+      <translation>Text</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Zeit</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>Typ</translation>
+    </message>
   </context>
   <context>
     <name>HealthBadge</name>
     <message>
-      <source>Device status</source>
-      <translation>Gerätestatus</translation>
-    </message>
-    <message>
       <source>%1 %2: %3</source>
       <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+      <source>Device status</source>
+      <translation>Gerätestatus</translation>
     </message>
   </context>
   <context>
@@ -615,6 +615,144 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
   </context>
   <context>
+    <name>IoddChoiceFields</name>
+    <message>
+      <source>%1 (released %2)</source>
+      <translation>%1 (veröffentlicht %2)</translation>
+    </message>
+    <message>
+      <source>Also matching</source>
+      <translation>Ebenfalls passend</translation>
+    </message>
+    <message>
+      <source>Chosen by</source>
+      <translation>Gewählt nach</translation>
+    </message>
+    <message>
+      <source>IODD File</source>
+      <translation>IODD-Datei</translation>
+    </message>
+    <message>
+      <source>No matching IODD</source>
+      <translation>Keine passende IODD</translation>
+    </message>
+    <message>
+      <source>the latest release date</source>
+      <translation>dem neuesten Veröffentlichungsdatum</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddDropArea</name>
+    <message>
+      <source>Drop IODD packages (.zip) or IODD files (.xml) to import them</source>
+      <translation>IODD-Pakete (.zip) oder IODD-Dateien (.xml) hier ablegen, um sie zu importieren</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddFolder</name>
+    <message>
+      <source>%1 is not an IODD file of the IODD folder %2.</source>
+      <translation>%1 ist keine IODD-Datei des IODD-Ordners %2.</translation>
+    </message>
+    <message>
+      <source>The folder %1 could not be removed completely.</source>
+      <translation>Der Ordner %1 konnte nicht vollständig entfernt werden.</translation>
+    </message>
+    <message>
+      <source>These files could not be removed: %1</source>
+      <translation>Diese Dateien konnten nicht entfernt werden: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImportResult</name>
+    <message>
+      <source>already present</source>
+      <translation>bereits vorhanden</translation>
+    </message>
+    <message>
+      <source>imported</source>
+      <translation>importiert</translation>
+    </message>
+    <message>
+      <source>not used: a newer release is present</source>
+      <translation>nicht verwendet: eine neuere Version ist vorhanden</translation>
+    </message>
+    <message>
+      <source>refused</source>
+      <translation>abgelehnt</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImportSummaryDialog</name>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>Every file was imported or was already present.</source>
+      <translation>Alle Dateien wurden importiert oder waren bereits vorhanden.</translation>
+    </message>
+    <message>
+      <source>Folder: %1</source>
+      <translation>Ordner: %1</translation>
+    </message>
+    <message>
+      <source>IODD Import</source>
+      <translation>IODD-Import</translation>
+    </message>
+    <message>
+      <source>Importing IODDs</source>
+      <translation>IODDs werden importiert</translation>
+    </message>
+    <message>
+      <source>Left out: %1</source>
+      <translation>Nicht übernommen: %1</translation>
+    </message>
+    <message>
+      <source>Not every file could be imported; see the reasons below.</source>
+      <translation>Nicht alle Dateien konnten importiert werden; die Gründe stehen unten.</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImporter</name>
+    <message>
+      <source>%1: not a device description</source>
+      <translation>%1: keine Gerätebeschreibung</translation>
+    </message>
+    <message>
+      <source>Cannot copy %1 into the temporary folder.</source>
+      <translation>%1 kann nicht in den temporären Ordner kopiert werden.</translation>
+    </message>
+    <message>
+      <source>Cannot create the temporary folder %1.</source>
+      <translation>Der temporäre Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>No device description (IODD) found.</source>
+      <translation>Keine Gerätebeschreibung (IODD) gefunden.</translation>
+    </message>
+    <message>
+      <source>No temporary folder can be created beside the IODD folder: %1</source>
+      <translation>Neben dem IODD-Ordner kann kein temporärer Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+      <source>Only IODD packages (.zip) and IODD files (.xml) can be imported.</source>
+      <translation>Nur IODD-Pakete (.zip) und IODD-Dateien (.xml) können importiert werden.</translation>
+    </message>
+    <message>
+      <source>The IODD folder %1 cannot be created.</source>
+      <translation>Der IODD-Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>The file does not exist or cannot be read.</source>
+      <translation>Die Datei existiert nicht oder kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The package could not be moved into the IODD folder %1.</source>
+      <translation>Das Paket konnte nicht in den IODD-Ordner %1 verschoben werden.</translation>
+    </message>
+  </context>
+  <context>
     <name>IoddManagementDialog</name>
     <message>
       <source>Choose the IODD folder.</source>
@@ -679,6 +817,68 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>Vendor Name</source>
       <translation>Herstellername</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddPackageActions</name>
+    <message>
+      <source>%1 lies outside the IODD folder and is not removed.</source>
+      <translation>%1 liegt außerhalb des IODD-Ordners und wird nicht entfernt.</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>IODD not removed</source>
+      <translation>IODD nicht entfernt</translation>
+    </message>
+    <message>
+      <source>IODD packages and files (*.zip *.xml)</source>
+      <translation>IODD-Pakete und -Dateien (*.zip *.xml)</translation>
+    </message>
+    <message>
+      <source>Import IODD packages (.zip) or IODD files (.xml) into the IODD folder.</source>
+      <translation>IODD-Pakete (.zip) oder IODD-Dateien (.xml) in den IODD-Ordner importieren.</translation>
+    </message>
+    <message>
+      <source>Import IODDs</source>
+      <translation>IODDs importieren</translation>
+    </message>
+    <message>
+      <source>Import…</source>
+      <translation>Importieren…</translation>
+    </message>
+    <message>
+      <source>Remove</source>
+      <translation>Entfernen</translation>
+    </message>
+    <message>
+      <source>Remove IODD</source>
+      <translation>IODD entfernen</translation>
+    </message>
+    <message>
+      <source>Remove the IODD %1? These will be deleted from the disk:</source>
+      <translation>Die IODD %1 entfernen? Folgendes wird von der Festplatte gelöscht:</translation>
+    </message>
+    <message>
+      <source>Remove…</source>
+      <translation>Entfernen…</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddPackages</name>
+    <message>
+      <source>Importing %1 (%2 of %3)…</source>
+      <translation>%1 wird importiert (%2 von %3)…</translation>
+    </message>
+    <message>
+      <source>Importing %1…</source>
+      <translation>%1 wird importiert…</translation>
     </message>
   </context>
   <context>
@@ -780,6 +980,73 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>PackageArchive</name>
+    <message>
+      <source>Cannot create the folder %1.</source>
+      <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>Cannot write %1.</source>
+      <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+      <source>Cannot write %1: %2</source>
+      <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>The archive holds a symbolic link: %1</source>
+      <translation>Das Archiv enthält einen symbolischen Link: %1</translation>
+    </message>
+    <message>
+      <source>The archive holds an encrypted file: %1</source>
+      <translation>Das Archiv enthält eine verschlüsselte Datei: %1</translation>
+    </message>
+    <message>
+      <source>The archive holds more than %1 entries.</source>
+      <translation>Das Archiv enthält mehr als %1 Einträge.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged or is not a zip file.</source>
+      <translation>Das Archiv ist beschädigt oder keine ZIP-Datei.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 cannot be read completely.</source>
+      <translation>Das Archiv ist beschädigt: %1 kann nicht vollständig gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 cannot be read.</source>
+      <translation>Das Archiv ist beschädigt: %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 is larger than it says.</source>
+      <translation>Das Archiv ist beschädigt: %1 ist größer als angegeben.</translation>
+    </message>
+    <message>
+      <source>The archive names a file outside its own folder: %1</source>
+      <translation>Das Archiv nennt eine Datei außerhalb seines eigenen Ordners: %1</translation>
+    </message>
+    <message>
+      <source>The archive nests zip files more than one level deep: %1</source>
+      <translation>Das Archiv verschachtelt ZIP-Dateien tiefer als eine Ebene: %1</translation>
+    </message>
+    <message>
+      <source>The archive would unpack to more than 200 MB.</source>
+      <translation>Das Archiv wäre entpackt größer als 200 MB.</translation>
+    </message>
+    <message>
+      <source>The file %1 is compressed more than a hundredfold, as only a zip bomb is.</source>
+      <translation>Die Datei %1 ist mehr als hundertfach komprimiert, wie nur eine ZIP-Bombe.</translation>
+    </message>
+    <message>
+      <source>The file %1 would unpack to more than 50 MB.</source>
+      <translation>Die Datei %1 wäre entpackt größer als 50 MB.</translation>
+    </message>
+    <message>
+      <source>The file cannot be read: %1</source>
+      <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+  </context>
+  <context>
     <name>ProcessDataBox</name>
     <message>
       <source>Process data</source>
@@ -861,12 +1128,12 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>RoleChooser</name>
     <message>
-      <source>Observer</source>
-      <translation>Beobachter</translation>
-    </message>
-    <message>
       <source>Maintenance</source>
       <translation>Instandhaltung</translation>
+    </message>
+    <message>
+      <source>Observer</source>
+      <translation>Beobachter</translation>
     </message>
     <message>
       <source>Specialist</source>
@@ -952,6 +1219,33 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>ZipDirectoryScan</name>
+    <message>
+      <source>The archive cannot be read.</source>
+      <translation>Das Archiv kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: it is too short to be a zip file.</source>
+      <translation>Das Archiv ist beschädigt: es ist zu kurz für eine ZIP-Datei.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents is cut short.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis ist abgeschnitten.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents is missing.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis fehlt.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents lies outside the file.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+      <source>The archive uses the zip64 format, which IODD packages never need.</source>
+      <translation>Das Archiv nutzt das Zip64-Format, das IODD-Pakete nie brauchen.</translation>
+    </message>
+  </context>
+  <context>
     <name>ovinex-check</name>
     <message>
       <source>IODD files or folders to check.</source>
@@ -962,24 +1256,24 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Sprache der Texte: en, de oder fr.</translation>
     </message>
     <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Führt IODD-Dateien durch eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird, jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird, ein von der IODD genanntes Parametermenü Zeilen zeigt und die Prozessdaten-Eingabe Werte zeigt. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
+    </message>
+    <message>
       <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
-      <translation type="vanished">Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
+      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
       <translation>Simulierte Sekunden der Prozessdatenabfrage.</translation>
     </message>
     <message>
-      <source>Write the whole log to stderr.</source>
-      <translation>Das vollständige Protokoll auf stderr ausgeben.</translation>
-    </message>
-    <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
-      <translation>Führt IODD-Dateien durch eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird, jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird, ein von der IODD genanntes Parametermenü Zeilen zeigt und die Prozessdaten-Eingabe Werte zeigt. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
-    </message>
-    <message>
       <source>User role whose pages are measured: observer, maintenance or specialist.</source>
       <translation>Benutzerrolle, deren Seiten gemessen werden: observer, maintenance oder specialist.</translation>
+    </message>
+    <message>
+      <source>Write the whole log to stderr.</source>
+      <translation>Das vollständige Protokoll auf stderr ausgeben.</translation>
     </message>
   </context>
 </TS>

@@ -138,27 +138,27 @@ Valeur relue.</translation>
     <name>DeviceHealth</name>
     <message>
       <source>Device is operating properly</source>
-      <translation>L&apos;appareil fonctionne correctement</translation>
-    </message>
-    <message>
-      <source>Maintenance required</source>
-      <translation>Maintenance requise</translation>
-    </message>
-    <message>
-      <source>Out of specification</source>
-      <translation>Hors spécification</translation>
-    </message>
-    <message>
-      <source>Functional check</source>
-      <translation>Contrôle de fonctionnement</translation>
+      <translation>L'appareil fonctionne correctement</translation>
     </message>
     <message>
       <source>Failure</source>
       <translation>Défaillance</translation>
     </message>
     <message>
+      <source>Functional check</source>
+      <translation>Contrôle de fonctionnement</translation>
+    </message>
+    <message>
+      <source>Maintenance required</source>
+      <translation>Maintenance requise</translation>
+    </message>
+    <message>
       <source>Not read yet</source>
       <translation>Pas encore lu</translation>
+    </message>
+    <message>
+      <source>Out of specification</source>
+      <translation>Hors spécification</translation>
     </message>
     <message>
       <source>Reserved status %1</source>
@@ -172,14 +172,26 @@ Valeur relue.</translation>
       <translation>Diagnostic</translation>
     </message>
     <message>
+      <source>Events</source>
+      <translation>Événements</translation>
+    </message>
+    <message>
+      <source>Events (%1)</source>
+      <translation>Événements (%1)</translation>
+    </message>
+    <message>
       <source>Identification</source>
       <translation>Identification</translation>
     </message>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation type="vanished">Aucun appareil sélectionné.
+      <translation>Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
+    </message>
+    <message>
+      <source>Observation</source>
+      <translation>Observation</translation>
     </message>
     <message>
       <source>Parameters</source>
@@ -192,18 +204,6 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     <message>
       <source>Quickstart</source>
       <translation>Démarrage rapide</translation>
-    </message>
-    <message>
-      <source>Observation</source>
-      <translation>Observation</translation>
-    </message>
-    <message>
-      <source>Events (%1)</source>
-      <translation>Événements (%1)</translation>
-    </message>
-    <message>
-      <source>Events</source>
-      <translation>Événements</translation>
     </message>
   </context>
   <context>
@@ -262,91 +262,79 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
   <context>
     <name>EventHistoryModel</name>
     <message>
-      <source>No file was chosen.</source>
-      <translation>Aucun fichier n&apos;a été choisi.</translation>
+      <source>Appears</source>
+      <translation>Apparaît</translation>
     </message>
     <message>
       <source>Cannot write %1: %2</source>
-      <translation>Impossible d&apos;écrire %1 : %2</translation>
+      <translation>Impossible d'écrire %1 : %2</translation>
     </message>
     <message>
-      <source>Notification</source>
-      <translation>Notification</translation>
-    </message>
-    <message>
-      <source>Warning</source>
-      <translation>Avertissement</translation>
-    </message>
-    <message>
-      <source>Error</source>
-      <translation>Erreur</translation>
-    </message>
-    <message>
-      <source>Unknown</source>
-      <translation>Inconnu</translation>
-    </message>
-    <message>
-      <source>Single</source>
-      <translation>Unique</translation>
+      <source>Device</source>
+      <translation>Appareil</translation>
     </message>
     <message>
       <source>Disappears</source>
       <translation>Disparaît</translation>
     </message>
     <message>
-      <source>Appears</source>
-      <translation>Apparaît</translation>
+      <source>Error</source>
+      <translation>Erreur</translation>
     </message>
     <message>
       <source>Master</source>
       <translation>Maître</translation>
     </message>
     <message>
-      <source>Device</source>
-      <translation>Appareil</translation>
+      <source>No file was chosen.</source>
+      <translation>Aucun fichier n'a été choisi.</translation>
+    </message>
+    <message>
+      <source>Notification</source>
+      <translation>Notification</translation>
+    </message>
+    <message>
+      <source>Single</source>
+      <translation>Unique</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Inconnu</translation>
+    </message>
+    <message>
+      <source>Warning</source>
+      <translation>Avertissement</translation>
     </message>
   </context>
   <context>
     <name>EventsPage</name>
     <message>
+      <source>%1 (active)</source>
+      <translation>%1 (actif)</translation>
+    </message>
+    <message>
       <source>Active only</source>
       <translation>Actifs seulement</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
       <source>Clear</source>
       <translation>Effacer</translation>
     </message>
     <message>
-      <source>Save…</source>
-      <translation>Enregistrer…</translation>
-    </message>
-    <message>
-      <source>Time</source>
-      <translation>Heure</translation>
-    </message>
-    <message>
-      <source>Type</source>
-      <translation>Type</translation>
-    </message>
-    <message>
-      <source>Mode</source>
-      <translation>Mode</translation>
+      <source>Clear events</source>
+      <translation>Effacer les événements</translation>
     </message>
     <message>
       <source>Code</source>
       <translation>Code</translation>
     </message>
     <message>
-      <source>Source</source>
-      <translation>Source</translation>
-    </message>
-    <message>
-      <source>Text</source>
-      <translation>Texte</translation>
-    </message>
-    <message>
-      <source>%1 (active)</source>
-      <translation>%1 (actif)</translation>
+      <source>Mode</source>
+      <translation>Mode</translation>
     </message>
     <message>
       <source>No active events.</source>
@@ -357,35 +345,47 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
       <translation>Aucun événement dans cette session.</translation>
     </message>
     <message>
-      <source>Clear events</source>
-      <translation>Effacer les événements</translation>
+      <source>Please choose a file</source>
+      <translation>Veuillez choisir un fichier</translation>
     </message>
     <message>
       <source>Remove all events of this session from the list?</source>
       <translation>Retirer de la liste tous les événements de cette session ?</translation>
     </message>
     <message>
-      <source>Please choose a file</source>
-      <translation>Veuillez choisir un fichier</translation>
-    </message>
-    <message>
-      <source>CSV files (*.csv)</source>
-      <translation>Fichiers CSV (*.csv)</translation>
+      <source>Save…</source>
+      <translation>Enregistrer…</translation>
     </message>
     <message>
       <source>Saving failed</source>
-      <translation>Échec de l&apos;enregistrement</translation>
+      <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>Source</translation>
+    </message>
+    <message>
+      <source>Text</source>
+      <translation>Texte</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>Type</translation>
     </message>
   </context>
   <context>
     <name>HealthBadge</name>
     <message>
-      <source>Device status</source>
-      <translation>État de l&apos;appareil</translation>
-    </message>
-    <message>
       <source>%1 %2: %3</source>
       <translation>%1 %2 : %3</translation>
+    </message>
+    <message>
+      <source>Device status</source>
+      <translation>État de l'appareil</translation>
     </message>
   </context>
   <context>
@@ -615,6 +615,144 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     </message>
   </context>
   <context>
+    <name>IoddChoiceFields</name>
+    <message>
+      <source>%1 (released %2)</source>
+      <translation>%1 (publié le %2)</translation>
+    </message>
+    <message>
+      <source>Also matching</source>
+      <translation>Correspondent aussi</translation>
+    </message>
+    <message>
+      <source>Chosen by</source>
+      <translation>Choisie selon</translation>
+    </message>
+    <message>
+      <source>IODD File</source>
+      <translation>Fichier IODD</translation>
+    </message>
+    <message>
+      <source>No matching IODD</source>
+      <translation>Aucune IODD correspondante</translation>
+    </message>
+    <message>
+      <source>the latest release date</source>
+      <translation>la date de publication la plus récente</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddDropArea</name>
+    <message>
+      <source>Drop IODD packages (.zip) or IODD files (.xml) to import them</source>
+      <translation>Déposez des paquets IODD (.zip) ou des fichiers IODD (.xml) pour les importer</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddFolder</name>
+    <message>
+      <source>%1 is not an IODD file of the IODD folder %2.</source>
+      <translation>%1 n’est pas un fichier IODD du dossier IODD %2.</translation>
+    </message>
+    <message>
+      <source>The folder %1 could not be removed completely.</source>
+      <translation>Le dossier %1 n’a pas pu être supprimé entièrement.</translation>
+    </message>
+    <message>
+      <source>These files could not be removed: %1</source>
+      <translation>Ces fichiers n’ont pas pu être supprimés : %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImportResult</name>
+    <message>
+      <source>already present</source>
+      <translation>déjà présente</translation>
+    </message>
+    <message>
+      <source>imported</source>
+      <translation>importée</translation>
+    </message>
+    <message>
+      <source>not used: a newer release is present</source>
+      <translation>non utilisée : une version plus récente est présente</translation>
+    </message>
+    <message>
+      <source>refused</source>
+      <translation>refusé</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImportSummaryDialog</name>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1 : %2</translation>
+    </message>
+    <message>
+      <source>Every file was imported or was already present.</source>
+      <translation>Tous les fichiers ont été importés ou étaient déjà présents.</translation>
+    </message>
+    <message>
+      <source>Folder: %1</source>
+      <translation>Dossier : %1</translation>
+    </message>
+    <message>
+      <source>IODD Import</source>
+      <translation>Importation d’IODD</translation>
+    </message>
+    <message>
+      <source>Importing IODDs</source>
+      <translation>Importation des IODD</translation>
+    </message>
+    <message>
+      <source>Left out: %1</source>
+      <translation>Non repris : %1</translation>
+    </message>
+    <message>
+      <source>Not every file could be imported; see the reasons below.</source>
+      <translation>Certains fichiers n’ont pas pu être importés ; voir les raisons ci-dessous.</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImporter</name>
+    <message>
+      <source>%1: not a device description</source>
+      <translation>%1 : pas une description d’appareil</translation>
+    </message>
+    <message>
+      <source>Cannot copy %1 into the temporary folder.</source>
+      <translation>Impossible de copier %1 dans le dossier temporaire.</translation>
+    </message>
+    <message>
+      <source>Cannot create the temporary folder %1.</source>
+      <translation>Le dossier temporaire %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+      <source>No device description (IODD) found.</source>
+      <translation>Aucune description d’appareil (IODD) trouvée.</translation>
+    </message>
+    <message>
+      <source>No temporary folder can be created beside the IODD folder: %1</source>
+      <translation>Impossible de créer un dossier temporaire à côté du dossier IODD : %1</translation>
+    </message>
+    <message>
+      <source>Only IODD packages (.zip) and IODD files (.xml) can be imported.</source>
+      <translation>Seuls les paquets IODD (.zip) et les fichiers IODD (.xml) peuvent être importés.</translation>
+    </message>
+    <message>
+      <source>The IODD folder %1 cannot be created.</source>
+      <translation>Le dossier IODD %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+      <source>The file does not exist or cannot be read.</source>
+      <translation>Le fichier n’existe pas ou ne peut pas être lu.</translation>
+    </message>
+    <message>
+      <source>The package could not be moved into the IODD folder %1.</source>
+      <translation>Le paquet n’a pas pu être déplacé dans le dossier IODD %1.</translation>
+    </message>
+  </context>
+  <context>
     <name>IoddManagementDialog</name>
     <message>
       <source>Choose the IODD folder.</source>
@@ -679,6 +817,68 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     <message>
       <source>Vendor Name</source>
       <translation>Nom du fabricant</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddPackageActions</name>
+    <message>
+      <source>%1 lies outside the IODD folder and is not removed.</source>
+      <translation>%1 se trouve hors du dossier IODD et n’est pas supprimé.</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>IODD not removed</source>
+      <translation>IODD non supprimée</translation>
+    </message>
+    <message>
+      <source>IODD packages and files (*.zip *.xml)</source>
+      <translation>Paquets et fichiers IODD (*.zip *.xml)</translation>
+    </message>
+    <message>
+      <source>Import IODD packages (.zip) or IODD files (.xml) into the IODD folder.</source>
+      <translation>Importer des paquets IODD (.zip) ou des fichiers IODD (.xml) dans le dossier IODD.</translation>
+    </message>
+    <message>
+      <source>Import IODDs</source>
+      <translation>Importer des IODD</translation>
+    </message>
+    <message>
+      <source>Import…</source>
+      <translation>Importer…</translation>
+    </message>
+    <message>
+      <source>Remove</source>
+      <translation>Supprimer</translation>
+    </message>
+    <message>
+      <source>Remove IODD</source>
+      <translation>Supprimer l’IODD</translation>
+    </message>
+    <message>
+      <source>Remove the IODD %1? These will be deleted from the disk:</source>
+      <translation>Supprimer l’IODD %1 ? Ceci sera effacé du disque :</translation>
+    </message>
+    <message>
+      <source>Remove…</source>
+      <translation>Supprimer…</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddPackages</name>
+    <message>
+      <source>Importing %1 (%2 of %3)…</source>
+      <translation>Importation de %1 (%2 sur %3)…</translation>
+    </message>
+    <message>
+      <source>Importing %1…</source>
+      <translation>Importation de %1…</translation>
     </message>
   </context>
   <context>
@@ -780,6 +980,73 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>PackageArchive</name>
+    <message>
+      <source>Cannot create the folder %1.</source>
+      <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+      <source>Cannot write %1.</source>
+      <translation>Impossible d’écrire %1.</translation>
+    </message>
+    <message>
+      <source>Cannot write %1: %2</source>
+      <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+      <source>The archive holds a symbolic link: %1</source>
+      <translation>L’archive contient un lien symbolique : %1</translation>
+    </message>
+    <message>
+      <source>The archive holds an encrypted file: %1</source>
+      <translation>L’archive contient un fichier chiffré : %1</translation>
+    </message>
+    <message>
+      <source>The archive holds more than %1 entries.</source>
+      <translation>L’archive contient plus de %1 entrées.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged or is not a zip file.</source>
+      <translation>L’archive est endommagée ou n’est pas un fichier zip.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 cannot be read completely.</source>
+      <translation>L’archive est endommagée : %1 ne peut pas être lu entièrement.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 cannot be read.</source>
+      <translation>L’archive est endommagée : %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 is larger than it says.</source>
+      <translation>L’archive est endommagée : %1 est plus grand qu’annoncé.</translation>
+    </message>
+    <message>
+      <source>The archive names a file outside its own folder: %1</source>
+      <translation>L’archive désigne un fichier hors de son propre dossier : %1</translation>
+    </message>
+    <message>
+      <source>The archive nests zip files more than one level deep: %1</source>
+      <translation>L’archive imbrique des fichiers zip sur plus d’un niveau : %1</translation>
+    </message>
+    <message>
+      <source>The archive would unpack to more than 200 MB.</source>
+      <translation>L’archive dépasserait 200 Mo une fois décompressée.</translation>
+    </message>
+    <message>
+      <source>The file %1 is compressed more than a hundredfold, as only a zip bomb is.</source>
+      <translation>Le fichier %1 est compressé plus de cent fois, comme seule une bombe zip l’est.</translation>
+    </message>
+    <message>
+      <source>The file %1 would unpack to more than 50 MB.</source>
+      <translation>Le fichier %1 dépasserait 50 Mo une fois décompressé.</translation>
+    </message>
+    <message>
+      <source>The file cannot be read: %1</source>
+      <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+  </context>
+  <context>
     <name>ProcessDataBox</name>
     <message>
       <source>Process data</source>
@@ -861,12 +1128,12 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>RoleChooser</name>
     <message>
-      <source>Observer</source>
-      <translation>Observateur</translation>
-    </message>
-    <message>
       <source>Maintenance</source>
       <translation>Maintenance</translation>
+    </message>
+    <message>
+      <source>Observer</source>
+      <translation>Observateur</translation>
     </message>
     <message>
       <source>Specialist</source>
@@ -952,6 +1219,33 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>ZipDirectoryScan</name>
+    <message>
+      <source>The archive cannot be read.</source>
+      <translation>L’archive ne peut pas être lue.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: it is too short to be a zip file.</source>
+      <translation>L’archive est endommagée : elle est trop courte pour un fichier zip.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents is cut short.</source>
+      <translation>L’archive est endommagée : sa table des matières est tronquée.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents is missing.</source>
+      <translation>L’archive est endommagée : sa table des matières manque.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents lies outside the file.</source>
+      <translation>L’archive est endommagée : sa table des matières est hors du fichier.</translation>
+    </message>
+    <message>
+      <source>The archive uses the zip64 format, which IODD packages never need.</source>
+      <translation>L’archive utilise le format zip64, dont les paquets IODD n’ont jamais besoin.</translation>
+    </message>
+  </context>
+  <context>
     <name>ovinex-check</name>
     <message>
       <source>IODD files or folders to check.</source>
@@ -962,24 +1256,24 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Langue des textes : en, de ou fr.</translation>
     </message>
     <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Fait passer des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée, que chaque référence de menu à une variable d’un type pris en charge est affichée, qu’un menu de paramètres nommé par l’IODD affiche des lignes et que l’entrée des données process affiche des éléments. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n’est pas une description d’appareil lisible échoue avec un texte "error".</translation>
+    </message>
+    <message>
       <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
-      <translation type="vanished">Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte "error".</translation>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte "error".</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
       <translation>Secondes simulées de lecture des données process.</translation>
     </message>
     <message>
-      <source>Write the whole log to stderr.</source>
-      <translation>Écrire le journal complet sur stderr.</translation>
-    </message>
-    <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
-      <translation>Fait passer des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée, que chaque référence de menu à une variable d’un type pris en charge est affichée, qu’un menu de paramètres nommé par l’IODD affiche des lignes et que l’entrée des données process affiche des éléments. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n’est pas une description d’appareil lisible échoue avec un texte "error".</translation>
-    </message>
-    <message>
       <source>User role whose pages are measured: observer, maintenance or specialist.</source>
       <translation>Rôle utilisateur dont les pages sont mesurées : observer, maintenance ou specialist.</translation>
+    </message>
+    <message>
+      <source>Write the whole log to stderr.</source>
+      <translation>Écrire le journal complet sur stderr.</translation>
     </message>
   </context>
 </TS>
