@@ -88,7 +88,6 @@ Item {
                         font.bold: model.active
                         Layout.preferredWidth: 110
                         elide: Text.ElideRight
-                        elide: Text.ElideRight
                     }
                     Label { text: model.codeText; Layout.preferredWidth: 60; font.family: "monospace" }
                     Label { text: model.sourceText; Layout.preferredWidth: 70; elide: Text.ElideRight }
