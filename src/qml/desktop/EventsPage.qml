@@ -115,9 +115,14 @@ Item {
         Material.elevation: parent && parent.GraphicsInfo.api === GraphicsInfo.Software ? 0 : 24
         anchors.centerIn: parent
         modal: true
+        width: Math.min(460, page.width)
         title: qsTr("Clear events")
         standardButtons: Dialog.Yes | Dialog.No
-        Label { text: qsTr("Remove all events of this session from the list?") }
+        Label {
+            width: parent.width
+            wrapMode: Text.WordWrap
+            text: qsTr("Remove all events of this session from the list?")
+        }
         onAccepted: if (page.history) page.history.clear()
     }
 
