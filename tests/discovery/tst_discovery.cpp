@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QMutex>
 #include <QThread>
+#include <QPointer>
 #include <QSignalSpy>
 
 #include <memory>
@@ -238,7 +239,8 @@ void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
     QVERIFY(!QTest::currentTestFailed());
     const int row = rowOf(QStringLiteral("SIM1"));
     IOLinkDevice *connected = model->itemAt(row)->getDevice();
-    IOLinkDevice *other = model->itemAt(rowOf(QStringLiteral("SIM2")))->getDevice();
+    // Watched, not compared by address: a new device may well be placed where the old one was freed.
+    QPointer<IOLinkDevice> other = model->itemAt(rowOf(QStringLiteral("SIM2")))->getDevice();
     QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
     model->connectToDevice(row);
     QCOMPARE(model->getCurrentDevice(), connected);
@@ -253,7 +255,8 @@ void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
     QCOMPARE(model->getCurrentIndex(), 0);
     QCOMPARE(model->getSelectedItem(), model->itemAt(0));
     QCOMPARE(role(1, "id").toString(), QStringLiteral("SIM2"));
-    QVERIFY(model->itemAt(1)->getDevice() != other);
+    QTRY_VERIFY(other.isNull());
+    QVERIFY(model->itemAt(1)->getDevice());
     QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_Connect")), connects);
     QVERIFY(SimulatedMaster::instance().isOpen(1));
 
