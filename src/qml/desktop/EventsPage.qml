@@ -50,7 +50,7 @@ Item {
         RowLayout {
             Layout.fillWidth: true
             spacing: 8
-            Label { text: qsTr("Time"); font.bold: true; Layout.preferredWidth: 90 }
+            Label { text: qsTr("Time"); font.bold: true; Layout.preferredWidth: 104 }
             Label { text: qsTr("Type"); font.bold: true; Layout.preferredWidth: 120 }
             Label { text: qsTr("Mode"); font.bold: true; Layout.preferredWidth: 110 }
             Label { text: qsTr("Code"); font.bold: true; Layout.preferredWidth: 60 }
@@ -75,7 +75,7 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     width: parent.width
                     spacing: 8
-                    Label { text: model.time; Layout.preferredWidth: 90; font.family: "monospace" }
+                    Label { text: model.time; Layout.preferredWidth: 104; font.family: "monospace" }
                     Label {
                         objectName: "eventType"
                         text: page.typeGlyph(model.type) + " " + model.typeText
