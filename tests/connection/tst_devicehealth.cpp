@@ -61,7 +61,7 @@ void TestDeviceHealth::initTestCase()
 {
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices(QStringList { sampleIodd(), testSensor() });
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
 }
 
 void TestDeviceHealth::init()
