@@ -278,6 +278,13 @@ void TestIoddPackages::hostilePackagesAreRefusedWithNothingWritten_data()
     TestZips::writeZip(inner, samplePackageFiles());
     TestZips::writeZip(middle, { { "inner.zip", readAll(inner) } });
     TestZips::writeZip(outer, { { "middle.zip", readAll(middle) } });
+    // Seeking a writable buffer past its end would fill it with zeros up to the offset.
+    RawEntry far = entry("far.xml");
+    far.declaredOffset = 700 * 1024 * 1024;
+    RawEntry farInner;
+    farInner.name = "inner.zip";
+    farInner.data = TestZips::rawZip({ far });
+    QTest::newRow("inner file offset far past the end") << TestZips::rawZip({ farInner }) << "outside the archive";
     QTest::newRow("zip in a zip in a zip") << readAll(outer) << "more than one level";
 
     TestZips::writeZip(inner, samplePackageFiles());

@@ -1995,6 +1995,10 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis liegt außerhalb der Datei.</translation>
     </message>
     <message>
+      <source>The archive is damaged: a file lies outside the archive.</source>
+      <translation>Das Archiv ist beschädigt: eine Datei liegt außerhalb des Archivs.</translation>
+    </message>
+    <message>
       <source>The archive uses the zip64 format, which IODD packages never need.</source>
       <translation>Das Archiv nutzt das Zip64-Format, das IODD-Pakete nie brauchen.</translation>
     </message>

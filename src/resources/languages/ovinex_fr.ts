@@ -1995,6 +1995,10 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>L’archive est endommagée : sa table des matières est hors du fichier.</translation>
     </message>
     <message>
+      <source>The archive is damaged: a file lies outside the archive.</source>
+      <translation>L’archive est endommagée : un fichier est hors de l’archive.</translation>
+    </message>
+    <message>
       <source>The archive uses the zip64 format, which IODD packages never need.</source>
       <translation>L’archive utilise le format zip64, dont les paquets IODD n’ont jamais besoin.</translation>
     </message>
