@@ -155,13 +155,6 @@ void TestApplication::menuCommands()
     QTRY_COMPARE(quitRequests.count(), 1);
 }
 
-int main(int argc, char *argv[])
-{
-    TestEnvironment::isolate();
-    Application application(argc, argv);
-    TestApplication tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+OVINEX_APPLICATION_TEST(TestApplication)
 
 #include "tst_application.moc"

@@ -1,4 +1,5 @@
 #include "samplevariant.h"
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -26,11 +27,6 @@ Q_DECLARE_METATYPE(IOLinkWrapper::Role)
 Q_DECLARE_METATYPE(IOLinkWrapper::Page)
 
 namespace {
-
-QString sampleFile()
-{
-    return ApplicationSettings::defaultSimulatedDevices().value(0);
-}
 
 // The sample without its user interface and process data: nothing is referenced.
 QString writeUnreferenced(SampleVariant &variant)
@@ -160,7 +156,7 @@ private slots:
 
 void TestIOLinkWrapper::variablesInSynchronisationOrder()
 {
-    auto binding = load(sampleFile());
+    auto binding = load(SimulatedBench::sampleIodd());
     QStringList ids;
     for (const VariableWrapper *var : binding->getVariableWrappers())
         ids << var->getId();
@@ -172,7 +168,7 @@ void TestIOLinkWrapper::variablesInSynchronisationOrder()
 
 void TestIOLinkWrapper::synchronisationCountsEveryAnswer()
 {
-    auto binding = load(sampleFile());
+    auto binding = load(SimulatedBench::sampleIodd());
     SyncRun run(binding.get());
     QSignalSpy remaining(binding.get(), &IOLinkWrapper::syncTasksRemainingChanged);
     binding->syncReferencedVariables();
@@ -226,7 +222,7 @@ void TestIOLinkWrapper::readRequests()
 {
     QFETCH(QList<uint>, indexes);
     QFETCH(bool, fullSynchronisation);
-    auto binding = load(sampleFile());
+    auto binding = load(SimulatedBench::sampleIodd());
     SyncRun run(binding.get());
     binding->onReadRequest(indexes);
     if (fullSynchronisation) {
@@ -274,7 +270,7 @@ void TestIOLinkWrapper::editableEntryOfAnIndex()
 
 void TestIOLinkWrapper::translations()
 {
-    auto binding = load(sampleFile());
+    auto binding = load(SimulatedBench::sampleIodd());
     QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Switching delay"));
     QTest::ignoreMessage(QtWarningMsg, "can not translate  \"TN_Missing\"");
     QCOMPARE(binding->translate(QStringLiteral("TN_Missing")), QStringLiteral("NO translation: TN_Missing"));
@@ -290,7 +286,7 @@ void TestIOLinkWrapper::translations()
 
 void TestIOLinkWrapper::switchingTheLanguage()
 {
-    auto binding = load(sampleFile(), QStringLiteral("de"));
+    auto binding = load(SimulatedBench::sampleIodd(), QStringLiteral("de"));
     QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
     QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
 
@@ -333,7 +329,7 @@ void TestIOLinkWrapper::olderSchemaUsesItsOwnDefinitions()
     QCOMPARE(binding->translate(QStringLiteral("STD_TI_LastEvent")), QStringLiteral("Last event"));
 
     // Descriptions of the current schema get no secondary definitions.
-    QVERIFY(!load(sampleFile())->getDocument()->secondaryStandardDefinitions);
+    QVERIFY(!load(SimulatedBench::sampleIodd())->getDocument()->secondaryStandardDefinitions);
 }
 
 void TestIOLinkWrapper::unreadableDescription()
@@ -350,7 +346,7 @@ void TestIOLinkWrapper::unreadableDescription()
 
 void TestIOLinkWrapper::handedOverTasksOutliveTheBinding()
 {
-    auto binding = load(sampleFile());
+    auto binding = load(SimulatedBench::sampleIodd());
     SyncRun run(binding.get());
     binding->syncReferencedVariables();
     QPointer<CommunicationTask> handedOver = run.task(0);
@@ -403,7 +399,7 @@ void TestIOLinkWrapper::pageMenus()
     QFETCH(IOLinkWrapper::Page, page);
     QFETCH(QString, menu);
     SampleVariant variant;
-    auto binding = load(ownSets ? writeWithRoleMenuSets(variant, sets) : sampleFile());
+    auto binding = load(ownSets ? writeWithRoleMenuSets(variant, sets) : SimulatedBench::sampleIodd());
     QVERIFY(binding->isProductLoaded());
     QCOMPARE(binding->menuIdFor(role, page), menu);
 }
@@ -424,7 +420,7 @@ void TestIOLinkWrapper::missingRoleMenuIsReportedOnce()
 
 void TestIOLinkWrapper::pageMenusForQml()
 {
-    auto binding = load(sampleFile());
+    auto binding = load(SimulatedBench::sampleIodd());
     QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("parameter")),
              QStringLiteral("M_Parameter_Observer"));
     // A stored role the program does not know reads as the default, the specialist.
@@ -435,7 +431,7 @@ void TestIOLinkWrapper::pageMenusForQml()
 
 void TestIOLinkWrapper::processDataWithoutReferences()
 {
-    auto referenced = load(sampleFile());
+    auto referenced = load(SimulatedBench::sampleIodd());
     const int references = referenced->getProcessDataRefWrappers().size();
     QVERIFY(references > 0);
 

@@ -1,5 +1,5 @@
 #include "testenvironment.h"
-#include "tst_ioddpackages_zips.h"
+#include "testzips.h"
 
 #include "app/applicationsettings.h"
 #include "iodd/catalogue/ioddlistmodel.h"

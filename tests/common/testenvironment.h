@@ -19,16 +19,4 @@ public:
     static QString buildPath(const QString &relative = QString());
 };
 
-// A main() like QTEST_MAIN, but isolated and with a QApplication (charts and Application need one).
-#define OVINEX_TEST_MAIN(TestObject)                                  \
-    int main(int argc, char *argv[])                                  \
-    {                                                                 \
-        TestEnvironment::isolate();                                   \
-        QApplication app(argc, argv);                                 \
-        QApplication::setOrganizationName(QStringLiteral("Korvell GmbH")); \
-        QApplication::setOrganizationDomain(QStringLiteral("korvell.example")); \
-        QApplication::setApplicationName(QStringLiteral("ovinex"));   \
-        TestObject tc;                                                \
-        QTEST_SET_MAIN_SOURCE_PATH                                    \
-        return QTest::qExec(&tc, argc, argv);                         \
-    }
+#include "testregistry.h"

@@ -1,3 +1,4 @@
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -18,11 +19,6 @@
 namespace {
 
 const QString connected = QStringLiteral("connected");
-
-QString sampleIodd()
-{
-    return ApplicationSettings::defaultSimulatedDevices().value(0);
-}
 
 QString testSensor()
 {
@@ -59,9 +55,7 @@ private slots:
 
 void TestDeviceHealth::initTestCase()
 {
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices(QStringList { sampleIodd(), testSensor() });
-    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+    QVERIFY(SimulatedBench::use(QStringList { SimulatedBench::sampleIodd(), testSensor() }));
 }
 
 void TestDeviceHealth::init()
@@ -128,7 +122,7 @@ void TestDeviceHealth::statusPerValue_data()
 
 void TestDeviceHealth::statusPerValue()
 {
-    auto device = connectDevice(1, sampleIodd());
+    auto device = connectDevice(1, SimulatedBench::sampleIodd());
     QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
     DeviceHealth *health = device->getHealth();
     QVERIFY(health->isAvailable());
@@ -162,7 +156,7 @@ void TestDeviceHealth::noStatusWithoutTheIndex()
 void TestDeviceHealth::lensWarningReachesHistoryAndHealth()
 {
     SimulatedMaster &master = SimulatedMaster::instance();
-    auto device = connectDevice(1, sampleIodd());
+    auto device = connectDevice(1, SimulatedBench::sampleIodd());
     QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
     DeviceHealth *health = device->getHealth();
     QTRY_COMPARE(health->getStatus(), 0);

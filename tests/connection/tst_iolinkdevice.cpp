@@ -1,5 +1,6 @@
 #include "menuentrylookup.h"
 #include "samplevariant.h"
+#include "simulatedbench.h"
 #include "testenvironment.h"
 #include "tst_iolinkdevice_portdevice.h"
 
@@ -33,12 +34,7 @@ SimulatedMaster &master()
     return SimulatedMaster::instance();
 }
 
-QString sampleFile()
-{
-    return ApplicationSettings::defaultSimulatedDevices().value(0);
-}
-
-std::unique_ptr<PortDevice> makeDevice(const QString &iodd = sampleFile(),
+std::unique_ptr<PortDevice> makeDevice(const QString &iodd = SimulatedBench::sampleIodd(),
                                        const QString &productId = QStringLiteral("OVX100"))
 {
     return std::make_unique<PortDevice>(master().availablePorts().value(port - 1), iodd, productId);
@@ -67,15 +63,13 @@ private:
 
 void TestIOLinkDevice::initTestCase()
 {
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
-    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+    QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
 }
 
 void TestIOLinkDevice::init()
 {
     ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
-    master().setDeviceFiles({ sampleFile() });
+    master().setDeviceFiles({ SimulatedBench::sampleIodd() });
     master().resetFaults();
     master().useRealTime();
     QCOMPARE(master().availablePorts().size(), 1);
@@ -227,7 +221,7 @@ void TestIOLinkDevice::deviceWithoutReferencedVariablesConnects()
 
 void TestIOLinkDevice::differentProductIdKeepsTheDiscoveredOne()
 {
-    auto device = makeDevice(sampleFile(), QStringLiteral("OVX999"));
+    auto device = makeDevice(SimulatedBench::sampleIodd(), QStringLiteral("OVX999"));
     QTest::ignoreMessage(QtCriticalMsg, "Product ID is different from synced: \"OVX999\" \"OVX100\"");
     connectAndWait(*device);
     QCOMPARE(device->getProductId(), QStringLiteral("OVX999"));

@@ -1,3 +1,4 @@
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -130,9 +131,7 @@ private slots:
 
 void TestIqCommCommunicationHandler::initTestCase()
 {
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
-    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+    QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
 }
 
 void TestIqCommCommunicationHandler::init()

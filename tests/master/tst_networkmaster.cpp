@@ -1,3 +1,4 @@
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -34,11 +35,6 @@ SimulatedMaster &simulated()
 NetworkMaster &network()
 {
     return NetworkMaster::instance();
-}
-
-QString sampleFile()
-{
-    return ApplicationSettings::defaultSimulatedDevices().value(0);
 }
 
 QJsonValue parse(const QByteArray &text)
@@ -147,9 +143,7 @@ private:
 void TestNetworkMaster::initTestCase()
 {
     // The served ports are the simulated master's; binding it first keeps it from being rebuilt later.
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices({ sampleFile(), sampleFile(), sampleFile() });
-    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+    QVERIFY(SimulatedBench::use({ SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd() }));
     QCOMPARE(simulated().availablePorts().size(), portCount);
     simulated().useRealTime();
     server = new NetworkMasterServer;
@@ -536,7 +530,7 @@ void TestNetworkMaster::threeDevicesConnectOneAfterTheOther()
         auto device = std::make_unique<IOLinkSerialDevice>(networkPort(number));
         QVERIFY(device->hasIOLinkDevice());
         QCOMPARE(device->getAddress(), QStringLiteral("127.0.0.1:%1 Port %2").arg(serverPort).arg(number));
-        device->setIoddFile(sampleFile());
+        device->setIoddFile(SimulatedBench::sampleIodd());
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
         device->connectToDevice();
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), timeout);

@@ -1,6 +1,7 @@
 #include "master/simulateddevice.h"
 #include "master/simulateddevicedescription.h"
 #include "master/simulatedlensmonitor.h"
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include <QApplication>
@@ -8,11 +9,6 @@
 namespace {
 
 using Change = SimulatedLensMonitor::Change;
-
-QString sampleIodd()
-{
-    return QStringLiteral(":/iolink/sample/Korvell-OVX100-20261201-IODD1.1.xml");
-}
 
 QString standardDefinitions()
 {
@@ -87,7 +83,7 @@ void TestSimulatedLens::monitor()
 void TestSimulatedLens::sampleRaisesAndClearsTheWarning()
 {
     SimulatedDeviceDescription description;
-    QVERIFY(description.load(sampleIodd(), standardDefinitions()));
+    QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
     SimulatedDevice device(description);
     // The quality sweeps 0..100..0 in 24 s, starting low: 2 s after the start the lens is dirty, and it is
     // clean once the quality has passed 30; near the end of the sweep it goes low again.
@@ -97,7 +93,7 @@ void TestSimulatedLens::sampleRaisesAndClearsTheWarning()
 void TestSimulatedLens::statusAndProcessDataFollow()
 {
     SimulatedDeviceDescription description;
-    QVERIFY(description.load(sampleIodd(), standardDefinitions()));
+    QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
     SimulatedDevice device(description);
     const auto lensBit = [&device] { return (quint8(device.processDataInput(0).back()) >> 1) & 1; };
     QByteArray status;
@@ -123,7 +119,7 @@ void TestSimulatedLens::statusAndProcessDataFollow()
 void TestSimulatedLens::teachRaisesTeachDone()
 {
     SimulatedDeviceDescription description;
-    QVERIFY(description.load(sampleIodd(), standardDefinitions()));
+    QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
     SimulatedDevice device(description);
     device.setTime(10000);
     QCOMPARE(device.write(2, 0, QByteArray(1, char(SimulatedDevice::teachCommand))), quint16(0));

@@ -1,3 +1,4 @@
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -160,16 +161,13 @@ private slots:
     void faultInjection();
     void unpluggedMaster();
     void eventsAndInvalidProcessData();
-    void corpusDevicesAnswerWithTheirDefaults();
     void twoPortsPolledFromTwoThreads();
 };
 
 void TestSimulatedMaster::initTestCase()
 {
     QVERIFY(QFileInfo::exists(standardDefinitions()));
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices(QStringList{fixture(), fixture()});
-    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+    QVERIFY(SimulatedBench::use(QStringList{fixture(), fixture()}));
 }
 
 void TestSimulatedMaster::init()
@@ -455,48 +453,6 @@ void TestSimulatedMaster::eventsAndInvalidProcessData()
     MasterLibrary::instance().setOperatingMode(port.handle, IqCommModeInactive, IqCommModeInactive, &mode, port.errorText);
     port.processData(&status);
     QCOMPARE(status & IqCommStatusPortStateMask, 0);
-}
-
-void TestSimulatedMaster::corpusDevicesAnswerWithTheirDefaults()
-{
-    if (!TestEnvironment::hasCorpus())
-        QSKIP("IODD corpus not available");
-    const QDir folder(TestEnvironment::corpusPath(QStringLiteral("io-link-community")));
-    QStringList files;
-    for (const QString &name : folder.entryList({QStringLiteral("*IODD1.1.xml")}, QDir::Files, QDir::Name))
-        files.append(folder.filePath(name));
-    files.append(TestEnvironment::corpusPath(QStringLiteral("autosen/AP006.xml")));
-    SimulatedMaster::instance().setDeviceFiles(files);
-    QCOMPARE(SimulatedMaster::instance().availablePorts().size(), files.size());
-
-    using Kind = SimulatedDeviceDescription::Kind;
-    for (int i = 0; i < files.size(); ++i) {
-        SimulatedDeviceDescription description;
-        QVERIFY(description.load(files.at(i), standardDefinitions()));
-        OpenPort port(i + 1);
-        QVERIFY(port.handle >= 0);
-        QVERIFY2(!port.read(16).isEmpty() && !port.read(19).isEmpty(), qPrintable(files.at(i)));
-        for (const auto &variable : description.variables()) {
-            if (variable.accessRights == QLatin1String("wo"))
-                continue;
-            int result = 0;
-            const QByteArray value = port.read(int(variable.index), 0, &result);
-            QVERIFY2(result >= 0, qPrintable(files.at(i) + QLatin1Char(' ') + variable.id));
-            const Kind kind = variable.type.simple.kind;
-            if (kind == Kind::UInteger && !variable.defaultValue.isEmpty() && value.size() <= 4) {
-                quint32 number = 0;
-                for (char octet : value)
-                    number = (number << 8) | quint8(octet);
-                QCOMPARE(number, variable.defaultValue.toUInt());
-            }
-            if (kind == Kind::String && variable.index > 23)
-                QCOMPARE(QString::fromUtf8(value), variable.defaultValue);
-        }
-        // Process data of the first definition whose condition holds.
-        const QByteArray image = port.processData();
-        if (!description.processData().isEmpty())
-            QVERIFY2(!image.isEmpty(), qPrintable(files.at(i)));
-    }
 }
 
 void TestSimulatedMaster::twoPortsPolledFromTwoThreads()

@@ -1,3 +1,4 @@
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -123,9 +124,7 @@ void TestParameterRestore::initTestCase()
     qRegisterMetaType<CommunicationEntry::Command>();
     file = blockDeviceFile(folder);
     QVERIFY(!file.isEmpty());
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices({ file });
-    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+    QVERIFY(SimulatedBench::use({ file }));
 }
 
 void TestParameterRestore::init()
@@ -133,11 +132,8 @@ void TestParameterRestore::init()
     SimulatedMaster &master = SimulatedMaster::instance();
     master.setDeviceFiles({ file });
     master.setTime(0);
-    device = std::make_unique<IOLinkSerialDevice>(master.availablePorts().first());
-    device->setIoddFile(file);
-    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
-    device->connectToDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), 60000);
+    device = SimulatedBench::connectedDevice(1, file);
+    QVERIFY(device);
     access = std::make_unique<DeviceParameterAccess>(device.get());
     catalogue = std::make_unique<ParameterCatalogue>(device->getBinding());
 }

@@ -1,4 +1,5 @@
 #include "menuentrylookup.h"
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -105,9 +106,7 @@ void TestFaultInjection::initTestCase()
 {
     qRegisterMetaType<Phase>();
     qRegisterMetaType<Fault>();
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
-    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+    QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
     master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
     QCOMPARE(master().availablePorts().size(), 1);
 

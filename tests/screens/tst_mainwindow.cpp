@@ -1,4 +1,5 @@
 #include "testenvironment.h"
+#include "windowdriver.h"
 
 #include "app/application.h"
 #include "app/applicationsettings.h"
@@ -49,30 +50,10 @@ void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const
 // The simulated sensor's port ("SIM1").
 constexpr int sensorPort = 1;
 
-// Views made by lists and loaders hang in the visual tree only, so the search walks it.
-void collectItems(QQuickItem *from, const QString &name, QList<QQuickItem *> &found)
-{
-    for (QQuickItem *child : from->childItems()) {
-        if (child->objectName() == name)
-            found.append(child);
-        collectItems(child, name, found);
-    }
-}
-
-bool isShown(QQuickItem *candidate)
-{
-    return candidate && candidate->isVisible() && candidate->width() > 0 && candidate->height() > 0;
-}
-
-QString text(QQuickItem *label)
-{
-    return label ? label->property("text").toString() : QStringLiteral("<missing>");
-}
-
 } // namespace
 
 // The real program's window on the simulated master, driven through its items as a user would.
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, public WindowDriver
 {
     Q_OBJECT
 
@@ -102,22 +83,15 @@ private slots:
 
 private:
     void connectCorpusSensor(const QString &relativePath, QQuickItem **connectedRow);
-    QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
-    QList<QQuickItem *> shownItems(const QString &name, QQuickItem *root = nullptr) const;
-    QObject *object(const QString &name) const;
     QObject *currentDevice() const;
-    void click(QQuickItem *target);
     void showTab(const QString &tabName);
-    QQuickItem *shownItem(const char *className, const QString &text) const;
     void chooseMenu(const QString &menuTitle, const QString &actionName);
     void closeDialog(const QString &dialogName);
     void expandSubMenus(QQuickItem *page);
-    void screenshot(const QString &name);
     void typeIntoSlider(QQuickItem *row, const QByteArray &keys);
 
     QTemporaryDir ioddFolder;
     QString ioddPath;
-    QQuickWindow *window = nullptr;
 };
 
 void TestMainWindow::initTestCase()
@@ -131,14 +105,8 @@ void TestMainWindow::initTestCase()
     ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
 
     // As the entry point starts the program.
-    QQuickStyle::setStyle(QStringLiteral("Material"));
-    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
-    application->init();
-    QVERIFY(!application->getEngine()->rootObjects().isEmpty());
-    window = qobject_cast<QQuickWindow *>(application->getEngine()->rootObjects().first());
+    window = startWindow(QSize(1280, 800));
     QVERIFY(window);
-    window->resize(1280, 800);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
 }
 
 void TestMainWindow::cleanup()
@@ -153,70 +121,9 @@ void TestMainWindow::cleanupTestCase()
     qInstallMessageHandler(previousHandler);
 }
 
-QQuickItem *TestMainWindow::item(const QString &name, QQuickItem *root) const
-{
-    const QList<QQuickItem *> shown = shownItems(name, root);
-    if (!shown.isEmpty())
-        return shown.first();
-    QList<QQuickItem *> found;
-    collectItems(root ? root : window->contentItem(), name, found);
-    // Closed pop-ups are not in the visual tree.
-    if (found.isEmpty() && !root)
-        found = window->findChildren<QQuickItem *>(name);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-QList<QQuickItem *> TestMainWindow::shownItems(const QString &name, QQuickItem *root) const
-{
-    QList<QQuickItem *> found;
-    collectItems(root ? root : window->contentItem(), name, found);
-    QList<QQuickItem *> shown;
-    for (QQuickItem *candidate : found) {
-        if (isShown(candidate))
-            shown.append(candidate);
-    }
-    return shown;
-}
-
-QObject *TestMainWindow::object(const QString &name) const
-{
-    if (QObject *found = window->findChild<QObject *>(name))
-        return found;
-    QList<QQuickItem *> items;
-    collectItems(window->contentItem(), QString(), items);
-    for (QQuickItem *candidate : qAsConst(items)) {
-        if (QObject *child = candidate->findChild<QObject *>(name, Qt::FindDirectChildrenOnly))
-            return child;
-    }
-    return nullptr;
-}
-
 QObject *TestMainWindow::currentDevice() const
 {
     return qobject_cast<Application *>(QCoreApplication::instance())->getDevicesModel()->getCurrentDevice();
-}
-
-// Scrolls the lists around the target so that it lies within the window, as a user would.
-static void scrollIntoView(QQuickItem *target, QQuickWindow *window)
-{
-    for (QQuickItem *ancestor = target->parentItem(); ancestor; ancestor = ancestor->parentItem()) {
-        if (!ancestor->inherits("QQuickFlickable") || !ancestor->property("interactive").toBool())
-            continue;
-        const QPointF inside = target->mapToItem(ancestor, QPointF(0, target->height() / 2));
-        if (inside.y() >= 0 && inside.y() <= ancestor->height() && target->mapToScene(QPointF()).y() < window->height() - 40)
-            continue;
-        const qreal wanted = ancestor->property("contentY").toReal() + inside.y() - ancestor->height() / 2;
-        ancestor->setProperty("contentY", qMax<qreal>(0, wanted));
-    }
-}
-
-void TestMainWindow::click(QQuickItem *target)
-{
-    QVERIFY(target);
-    QVERIFY2(isShown(target), qPrintable(target->objectName()));
-    scrollIntoView(target, window);
-    const QPoint centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre);
 }
 
 void TestMainWindow::showTab(const QString &tabName)
@@ -225,18 +132,6 @@ void TestMainWindow::showTab(const QString &tabName)
     QTRY_VERIFY2(isShown(tab), qPrintable(tabName));
     click(tab);
     QTRY_VERIFY(tab->property("checked").toBool());
-}
-
-// A shown item of the class with the text, such as an entry of an open pop-up.
-QQuickItem *TestMainWindow::shownItem(const char *className, const QString &text) const
-{
-    QList<QQuickItem *> all;
-    collectItems(window->contentItem(), QString(), all);
-    for (QQuickItem *candidate : qAsConst(all)) {
-        if (candidate->inherits(className) && candidate->property("text").toString() == text && isShown(candidate))
-            return candidate;
-    }
-    return nullptr;
 }
 
 // Opens a menu of the header and clicks the entry of the named action.
@@ -286,16 +181,6 @@ void TestMainWindow::expandSubMenus(QQuickItem *page)
             break;
         }
     }
-}
-
-void TestMainWindow::screenshot(const QString &name)
-{
-    QSharedPointer<const QQuickItemGrabResult> grab = window->contentItem()->grabToImage();
-    QVERIFY(grab);
-    QSignalSpy ready(const_cast<QQuickItemGrabResult *>(grab.data()), &QQuickItemGrabResult::ready);
-    QVERIFY(ready.wait(5000));
-    QDir().mkpath(TestEnvironment::buildPath(QStringLiteral("screenshots")));
-    QVERIFY(grab->saveToFile(TestEnvironment::buildPath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"))));
 }
 
 void TestMainWindow::listShowsTheSimulatedSensor()
@@ -971,13 +856,6 @@ void TestMainWindow::deviceOnANetworkMasterConnects()
     QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
 }
 
-int main(int argc, char *argv[])
-{
-    TestEnvironment::isolate();
-    Application application(argc, argv);
-    TestMainWindow tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+OVINEX_APPLICATION_TEST(TestMainWindow)
 
 #include "tst_mainwindow.moc"

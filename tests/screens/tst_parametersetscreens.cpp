@@ -1,4 +1,5 @@
 #include "testenvironment.h"
+#include "windowdriver.h"
 
 #include "app/application.h"
 #include "app/applicationsettings.h"
@@ -17,21 +18,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-namespace {
-
-void collectItems(QQuickItem *from, const QString &name, QList<QQuickItem *> &found)
-{
-    for (QQuickItem *child : from->childItems()) {
-        if (child->objectName() == name)
-            found.append(child);
-        collectItems(child, name, found);
-    }
-}
-
-} // namespace
-
 // The parameter-set dialogs at the smallest window size in every language, as pictures to look at.
-class TestParameterSetScreens : public QObject
+class TestParameterSetScreens : public QObject, public WindowDriver
 {
     Q_OBJECT
 
@@ -41,39 +29,11 @@ private slots:
     void dialogsInEveryLanguage();
 
 private:
-    QQuickItem *item(const QString &name) const;
-    QObject *object(const QString &name) const;
-    void screenshot(const QString &name);
 
     QTemporaryDir folder;
-    QQuickWindow *window = nullptr;
     QObject *dialogs = nullptr;
     QString file;
 };
-
-QQuickItem *TestParameterSetScreens::item(const QString &name) const
-{
-    QList<QQuickItem *> found;
-    collectItems(window->contentItem(), name, found);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-QObject *TestParameterSetScreens::object(const QString &name) const
-{
-    if (QObject *found = window->findChild<QObject *>(name))
-        return found;
-    return dialogs ? dialogs->findChild<QObject *>(name) : nullptr;
-}
-
-void TestParameterSetScreens::screenshot(const QString &name)
-{
-    QSharedPointer<const QQuickItemGrabResult> grab = window->contentItem()->grabToImage();
-    QVERIFY(grab);
-    QSignalSpy ready(const_cast<QQuickItemGrabResult *>(grab.data()), &QQuickItemGrabResult::ready);
-    QVERIFY(ready.wait(5000));
-    QDir().mkpath(TestEnvironment::buildPath(QStringLiteral("screenshots")));
-    QVERIFY(grab->saveToFile(TestEnvironment::buildPath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"))));
-}
 
 void TestParameterSetScreens::initTestCase()
 {
@@ -82,13 +42,9 @@ void TestParameterSetScreens::initTestCase()
     QVERIFY(SamplePackage::installInto(iodds));
     ApplicationSettings::instance()->setIoddSearchPath(iodds);
     ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
-    QQuickStyle::setStyle(QStringLiteral("Material"));
-    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
-    application->init();
-    window = qobject_cast<QQuickWindow *>(application->getEngine()->rootObjects().value(0));
+    window = startWindow(QSize(1024, 600));
     QVERIFY(window);
-    window->resize(1024, 600);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
     dialogs = window->findChild<QObject *>(QStringLiteral("parameterSetDialogs"));
     QVERIFY(dialogs);
 
@@ -149,13 +105,6 @@ void TestParameterSetScreens::dialogsInEveryLanguage()
     QTRY_VERIFY(!table->property("visible").toBool());
 }
 
-int main(int argc, char *argv[])
-{
-    TestEnvironment::isolate();
-    Application application(argc, argv);
-    TestParameterSetScreens tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+OVINEX_APPLICATION_TEST(TestParameterSetScreens)
 
 #include "tst_parametersetscreens.moc"

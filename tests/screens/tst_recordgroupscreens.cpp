@@ -1,4 +1,5 @@
 #include "testenvironment.h"
+#include "windowdriver.h"
 
 #include "app/application.h"
 #include "app/applicationsettings.h"
@@ -24,20 +25,6 @@ const QString corpusDevice = QStringLiteral("autosen/AP006.xml");
 constexpr int port = 1;
 constexpr uint displayIndex = 552;
 
-void collectItems(QQuickItem *from, const QString &name, QList<QQuickItem *> &found)
-{
-    for (QQuickItem *child : from->childItems()) {
-        if (name.isEmpty() || child->objectName() == name)
-            found.append(child);
-        collectItems(child, name, found);
-    }
-}
-
-bool isShown(QQuickItem *candidate)
-{
-    return candidate && candidate->isVisible() && candidate->width() > 0 && candidate->height() > 0;
-}
-
 quint16 held()
 {
     const QByteArray value = SimulatedMaster::instance().parameter(port, displayIndex);
@@ -47,7 +34,7 @@ quint16 held()
 } // namespace
 
 // The real window at 1024 x 600 with a corpus device: a whole record is changed item by item.
-class TestRecordGroupScreens : public QObject
+class TestRecordGroupScreens : public QObject, public WindowDriver
 {
     Q_OBJECT
 
@@ -57,15 +44,10 @@ private slots:
     void screensInEveryLanguage();
 
 private:
-    QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
-    void click(QQuickItem *target);
-    void scrollIntoView(QQuickItem *target);
     void expandAll(QQuickItem *page, const QString &titleName);
     void toggleItem(QQuickItem *group, int position);
-    void screenshot(const QString &name);
 
     QTemporaryDir folder;
-    QQuickWindow *window = nullptr;
 };
 
 void TestRecordGroupScreens::initTestCase()
@@ -96,47 +78,8 @@ void TestRecordGroupScreens::initTestCase()
     ApplicationSettings::instance()->setSimulatedDevices({ copy });
     ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
 
-    QQuickStyle::setStyle(QStringLiteral("Material"));
-    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
-    application->init();
-    QVERIFY(!application->getEngine()->rootObjects().isEmpty());
-    window = qobject_cast<QQuickWindow *>(application->getEngine()->rootObjects().first());
+    window = startWindow(QSize(1024, 600));
     QVERIFY(window);
-    window->resize(1024, 600);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-}
-
-QQuickItem *TestRecordGroupScreens::item(const QString &name, QQuickItem *root) const
-{
-    QList<QQuickItem *> found;
-    collectItems(root ? root : window->contentItem(), name, found);
-    for (QQuickItem *candidate : qAsConst(found)) {
-        if (isShown(candidate))
-            return candidate;
-    }
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-void TestRecordGroupScreens::scrollIntoView(QQuickItem *target)
-{
-    for (QQuickItem *ancestor = target->parentItem(); ancestor; ancestor = ancestor->parentItem()) {
-        if (!ancestor->inherits("QQuickFlickable") || !ancestor->property("interactive").toBool())
-            continue;
-        const QPointF inside = target->mapToItem(ancestor, QPointF(0, target->height() / 2));
-        if (inside.y() >= 0 && inside.y() <= ancestor->height() && target->mapToScene(QPointF()).y() < window->height() - 40)
-            continue;
-        const qreal wanted = ancestor->property("contentY").toReal() + inside.y() - ancestor->height() / 2;
-        ancestor->setProperty("contentY", qMax<qreal>(0, wanted));
-    }
-}
-
-void TestRecordGroupScreens::click(QQuickItem *target)
-{
-    QVERIFY(target);
-    QVERIFY2(isShown(target), qPrintable(target->objectName()));
-    scrollIntoView(target);
-    const QPoint centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre);
 }
 
 void TestRecordGroupScreens::expandAll(QQuickItem *page, const QString &titleName)
@@ -169,16 +112,6 @@ void TestRecordGroupScreens::toggleItem(QQuickItem *group, int position)
     QVERIFY(QMetaObject::invokeMethod(combo, "forceActiveFocus"));
     QTest::keyClick(window, before == 0 ? Qt::Key_Down : Qt::Key_Up);
     QTRY_COMPARE(combo->property("currentIndex").toInt(), before == 0 ? 1 : 0);
-}
-
-void TestRecordGroupScreens::screenshot(const QString &name)
-{
-    QSharedPointer<const QQuickItemGrabResult> grab = window->contentItem()->grabToImage();
-    QVERIFY(grab);
-    QSignalSpy ready(const_cast<QQuickItemGrabResult *>(grab.data()), &QQuickItemGrabResult::ready);
-    QVERIFY(ready.wait(5000));
-    QDir().mkpath(TestEnvironment::buildPath(QStringLiteral("screenshots")));
-    QVERIFY(grab->saveToFile(TestEnvironment::buildPath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"))));
 }
 
 void TestRecordGroupScreens::recordItemsChangeOneByOneWithTheOtherBitsIntact()
@@ -239,13 +172,6 @@ void TestRecordGroupScreens::screensInEveryLanguage()
     }
 }
 
-int main(int argc, char *argv[])
-{
-    TestEnvironment::isolate();
-    Application application(argc, argv);
-    TestRecordGroupScreens tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+OVINEX_APPLICATION_TEST(TestRecordGroupScreens)
 
 #include "tst_recordgroupscreens.moc"

@@ -1,20 +1,17 @@
 #include "testenvironment.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QDomDocument>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 namespace {
 
 const QString resourceFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
 const QString definitionsFile = QStringLiteral("IODD-StandardDefinitions1.1.xml");
 const QString unitsFile = QStringLiteral("IODD-StandardUnitDefinitions1.1.xml");
-const QString iodd11Namespace = QStringLiteral("http://www.io-link.com/IODD/2010/10");
 
 QString languageFile(const QString &mainFile, const QString &language)
 {
@@ -139,47 +136,13 @@ class TestStandardDefinitions : public QObject
     Q_OBJECT
 
 private slots:
-    void resourceLoads_data();
-    void resourceLoads();
     void coversReferenceDefinitions_data();
     void coversReferenceDefinitions();
     void everyTextIdHasTextInEveryLanguage_data();
     void everyTextIdHasTextInEveryLanguage();
     void validatesAgainstSchema_data();
     void validatesAgainstSchema();
-    void corpusReferencesResolve();
 };
-
-void TestStandardDefinitions::resourceLoads_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("root");
-    QTest::addColumn<QString>("language");
-    QTest::newRow("definitions") << definitionsFile << "IODDStandardDefinitions" << "en";
-    QTest::newRow("unit definitions") << unitsFile << "IODDStandardUnitDefinitions" << "en";
-    for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
-        QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language))
-            << languageFile(definitionsFile, language) << "ExternalTextDocument" << language;
-        QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language))
-            << languageFile(unitsFile, language) << "ExternalTextDocument" << language;
-    }
-}
-
-void TestStandardDefinitions::resourceLoads()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, root);
-    QFETCH(QString, language);
-
-    const QDomDocument document = loadDocument(resourceFolder + file);
-    QCOMPARE(document.documentElement().tagName(), root);
-    QCOMPARE(document.documentElement().attribute(QStringLiteral("xmlns")), iodd11Namespace);
-    const QDomElement texts = root == QLatin1String("ExternalTextDocument")
-        ? document.documentElement().firstChildElement(QStringLiteral("Language"))
-        : primaryLanguage(document);
-    QCOMPARE(texts.attribute(QStringLiteral("xml:lang")), language);
-    QVERIFY(!texts.firstChildElement(QStringLiteral("Text")).isNull());
-}
 
 void TestStandardDefinitions::coversReferenceDefinitions_data()
 {
@@ -285,69 +248,6 @@ void TestStandardDefinitions::validatesAgainstSchema()
     QVERIFY(process.waitForFinished(60000));
     QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
              process.readAllStandardError().constData());
-}
-
-// Every standard variable, datatype, event, error type and unit that a version 1.1 device description
-// of the corpus refers to exists in our definitions.
-void TestStandardDefinitions::corpusReferencesResolve()
-{
-    if (!TestEnvironment::hasCorpus())
-        QSKIP("The IODD corpus is not available");
-
-    const QDomDocument standard = loadDocument(resourceFolder + definitionsFile);
-    QSet<QString> variables;
-    for (const QString &key : definitions(standard, QStringLiteral("Variable")).keys())
-        variables.insert(key.section(QLatin1Char('@'), 0, 0));
-    const QSet<QString> datatypes = keysOf(definitions(standard, QStringLiteral("Datatype")));
-    const QSet<QString> events = keysOf(definitions(standard, QStringLiteral("Event")));
-    const QSet<QString> errorTypes = keysOf(definitions(standard, QStringLiteral("ErrorType")));
-    const QSet<QString> units = keysOf(definitions(loadDocument(resourceFolder + unitsFile), QStringLiteral("Unit")));
-
-    QStringList unresolved;
-    int deviceDescriptions = 0;
-    QDirIterator it(TestEnvironment::corpusPath(), {QStringLiteral("*.xml")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        if (file.fileName().contains(QLatin1String("/standard/")) || !file.open(QIODevice::ReadOnly))
-            continue;
-        QXmlStreamReader reader(&file);
-        if (!reader.readNextStartElement() || reader.name() != QLatin1String("IODevice")
-            || reader.namespaceUri() != iodd11Namespace)
-            continue;
-        ++deviceDescriptions;
-        QSet<QString> ownDatatypes;
-        QStringList datatypeRefs;
-        const QString name = it.fileInfo().fileName() + QStringLiteral(": ");
-        const auto check = [&](bool found, const QString &what) {
-            if (!found)
-                unresolved.append(name + what);
-        };
-        while (!reader.atEnd()) {
-            if (reader.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            const QXmlStreamAttributes attributes = reader.attributes();
-            const QStringRef element = reader.name();
-            if (element == QLatin1String("Datatype") && attributes.hasAttribute(QStringLiteral("id")))
-                ownDatatypes.insert(attributes.value(QStringLiteral("id")).toString());
-            else if (element == QLatin1String("DatatypeRef"))
-                datatypeRefs.append(attributes.value(QStringLiteral("datatypeId")).toString());
-            else if (element == QLatin1String("StdVariableRef"))
-                check(variables.contains(attributes.value(QStringLiteral("id")).toString()), attributes.value(QStringLiteral("id")).toString());
-            else if (element == QLatin1String("StdEventRef"))
-                check(events.contains(attributes.value(QStringLiteral("code")).toString()), QStringLiteral("event ") + attributes.value(QStringLiteral("code")));
-            else if (element == QLatin1String("StdErrorTypeRef")) {
-                const QString code = attributes.hasAttribute(QStringLiteral("code")) ? attributes.value(QStringLiteral("code")).toString() : QStringLiteral("128");
-                const QString key = code + QLatin1Char('/') + attributes.value(QStringLiteral("additionalCode"));
-                check(errorTypes.contains(key), QStringLiteral("error type ") + key);
-            }
-            if (attributes.hasAttribute(QStringLiteral("unitCode")))
-                check(units.contains(attributes.value(QStringLiteral("unitCode")).toString()), QStringLiteral("unit ") + attributes.value(QStringLiteral("unitCode")));
-        }
-        for (const QString &id : qAsConst(datatypeRefs))
-            check(ownDatatypes.contains(id) || datatypes.contains(id), QStringLiteral("datatype ") + id);
-    }
-    QVERIFY(deviceDescriptions > 0);
-    QVERIFY2(unresolved.isEmpty(), qPrintable(unresolved.join(QStringLiteral("; "))));
 }
 
 OVINEX_TEST_MAIN(TestStandardDefinitions)

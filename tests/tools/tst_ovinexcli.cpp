@@ -1,3 +1,4 @@
+#include "simulatedbench.h"
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
@@ -24,11 +25,6 @@ QString tool()
     return TestEnvironment::buildPath(QStringLiteral("ovinex-cli"));
 }
 
-QString sample()
-{
-    return ApplicationSettings::defaultSimulatedDevices().value(0);
-}
-
 Run cli(const QStringList &arguments)
 {
     QProcess process;
@@ -47,7 +43,7 @@ Run cli(const QStringList &arguments)
 
 Run onSample(QStringList arguments)
 {
-    return cli(QStringList { QStringLiteral("--simulated"), sample() } + arguments);
+    return cli(QStringList { QStringLiteral("--simulated"), SimulatedBench::sampleIodd() } + arguments);
 }
 
 // The saved file with one change made to its JSON.
@@ -217,14 +213,14 @@ void TestOvinexCli::ioddImportListAndRemove()
 {
     QTemporaryDir ioddFolder;
     const QStringList in { QStringLiteral("--iodd-folder"), ioddFolder.path() };
-    const Run imported = cli(in + QStringList { "iodd", "import", sample() });
+    const Run imported = cli(in + QStringList { "iodd", "import", SimulatedBench::sampleIodd() });
     QVERIFY2(imported.exitCode == 0, qPrintable(imported.log));
     QCOMPARE(imported.lines.value(0).value("status").toString(), QStringLiteral("imported"));
-    const Run again = cli(in + QStringList { "iodd", "import", sample() });
+    const Run again = cli(in + QStringList { "iodd", "import", SimulatedBench::sampleIodd() });
     QCOMPARE(again.exitCode, 0);
     QCOMPARE(again.lines.value(0).value("status").toString(), QStringLiteral("already present"));
     // A file that is no device description fails the import, the others still count.
-    const Run refused = cli(in + QStringList { "iodd", "import", sample(), folder.filePath(QStringLiteral("notjson.ovxparams")) });
+    const Run refused = cli(in + QStringList { "iodd", "import", SimulatedBench::sampleIodd(), folder.filePath(QStringLiteral("notjson.ovxparams")) });
     QCOMPARE(refused.exitCode, 1);
 
     const Run listed = cli(in + QStringList { "iodd", "list" });

@@ -163,4 +163,4 @@ private slots:
 };
 
 OVINEX_TEST_MAIN(TestCorpus)
-#include "tst_corpus.moc"
+#include "tst_modelcorpus.moc"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+class QObject;
+class QQuickItem;
+class QQuickWindow;
+
+// Finds the items of the program's window by their object names and drives them as a user would;
+// the screen tests inherit it next to QObject.
+class WindowDriver
+{
+public:
+    // Starts the program's window as the entry point does, at this size; null when it did not show.
+    static QQuickWindow *startWindow(const QSize &size);
+
+    // Every item below from with this object name (every item when the name is empty); views made by
+    // lists and loaders hang in the visual tree only, so the search walks it.
+    static void collectItems(QQuickItem *from, const QString &name, QList<QQuickItem *> &found);
+    static bool isShown(QQuickItem *candidate);
+    static QString text(QQuickItem *label);
+
+    // The first shown item of the name, else the first hidden one (closed pop-ups included).
+    QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
+    QList<QQuickItem *> shownItems(const QString &name, QQuickItem *root = nullptr) const;
+    // A non-visual object (dialog, model) of the window by its object name.
+    QObject *object(const QString &name) const;
+    // A shown item of the class with the text, such as an entry of an open pop-up.
+    QQuickItem *shownItem(const char *className, const QString &text) const;
+    // Scrolls the lists around the target so that it lies within the window, as a user would.
+    void scrollIntoView(QQuickItem *target) const;
+    // Scrolls the target into view and clicks its centre.
+    void click(QQuickItem *target) const;
+    // Saves the window's picture as screenshots/<name>.png in the build folder.
+    void screenshot(const QString &name) const;
+
+protected:
+    QQuickWindow *window = nullptr;
+};
