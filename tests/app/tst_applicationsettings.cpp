@@ -19,16 +19,165 @@ class TestApplicationSettings : public QObject
 
 private slots:
     // Runs first, while the profile is still untouched.
-    void freshProfileDefaults();
 
-    void settersEmitEvenWhenUnchanged_data();
-    void settersEmitEvenWhenUnchanged();
+    void settersEmitEvenWhenUnchanged_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("language") << "language" << "app/language" << QVariant("de");
+        QTest::newRow("filter") << "filterUsbDevices" << "app/filterUsbDevices" << QVariant(false);
+        QTest::newRow("debug") << "debugEnabled" << "app/debugEnabled" << QVariant(true);
+        QTest::newRow("simulated master") << "simulatedMaster" << "app/simulatedMaster" << QVariant(true);
+        QTest::newRow("simulated devices") << "simulatedDevices" << "app/simulatedDevices"
+                                           << QVariant(QStringList { "/a.xml", "/b.xml" });
+        QTest::newRow("search path") << "ioddSearchPath" << "iodd/searchPath" << QVariant("/srv/iodds");
+    }
 
-    void sensorJsonReader_data();
-    void sensorJsonReader();
-    void savedSensorsRoundTrip();
-    void badSavedSensorsAreDroppedForGood();
-    void withoutSensorStoreNothingIsKept();
+    void settersEmitEvenWhenUnchanged()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        ApplicationSettings *settings = ApplicationSettings::instance();
+        const QMetaObject *meta = settings->metaObject();
+        const QMetaProperty metaProperty = meta->property(meta->indexOfProperty(qPrintable(property)));
+        QVERIFY(metaProperty.isValid() && metaProperty.hasNotifySignal());
+        QSignalSpy spy(settings, metaProperty.notifySignal());
+
+        for (int i = 0; i < 2; ++i) {
+            // The search path is read-only for QML, which changes it through the catalogue.
+            if (property == QLatin1String("ioddSearchPath"))
+                settings->setIoddSearchPath(value.toString());
+            else
+                QVERIFY(settings->setProperty(qPrintable(property), value));
+        }
+
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(settings->property(qPrintable(property)), value);
+        // Written through to the store that the next start reads.
+        QVariant stored = QSettings().value(key);
+        QVERIFY(stored.convert(value.userType()));
+        QCOMPARE(stored, value);
+        settings->setDebugEnabled(false);
+    }
+
+    void sensorJsonReader_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("complete") << "COM7"
+                                  << "{\"id\":\"COM7\",\"productId\":\"P\",\"productName\":\"N\",\"serialNumber\":\"S\",\"time\":\"2023-05-04T13:02:11\"}"
+                                  << true << "";
+        QTest::newRow("only the id") << "COM7" << "{\"id\":\"COM7\"}" << true << "";
+        QTest::newRow("quoted umlauts") << "COM7" << "{\"id\":\"COM7\",\"productName\":\"Füllstand \\\"A\\\"\"}" << true << "";
+        QTest::newRow("id differs from key") << "COM7" << "{\"id\":\"COM8\"}" << false
+                                             << "JSON id does not match the key: \"COM8\" \"COM7\"";
+        QTest::newRow("id missing") << "COM7" << "{\"productId\":\"P\"}" << false
+                                    << "JSON id does not match the key: \"\" \"COM7\"";
+        QTest::newRow("array") << "COM7" << "[{\"id\":\"COM7\"}]" << false << "JSON does not contain an object.";
+        QTest::newRow("truncated") << "COM7" << "{\"id\":\"COM7\"" << false << "Can't parse JSON:";
+    }
+
+    void sensorJsonReader()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, json);
+        QFETCH(bool, accepted);
+        QFETCH(QString, warning);
+        DeviceItem item;
+        QSignalSpy spy(&item, &DeviceItem::attributeChanged);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(warning)));
+
+        QCOMPARE(item.fromJsonString(key, json), accepted);
+        QCOMPARE(item.isPreviouslyConnected(), accepted);
+        QCOMPARE(spy.count(), accepted ? 1 : 0);
+        if (accepted)
+            QCOMPARE(item.getId(), key);
+    }
+
+    void savedSensorsRoundTrip()
+    {
+        QTemporaryDir folder;
+        std::unique_ptr<QSettings> store(newSensorStore(folder));
+        SavedSensors sensors;
+        sensors.setStore(store.get());
+        DeviceItem item(QStringLiteral("SIM1"));
+        item.setProductId(QStringLiteral("OVX100"));
+        item.setProductName(QStringLiteral("Ovinex Level Sensor"));
+        item.setSerialNumber(QStringLiteral("000123"));
+        const QDateTime synchronised(QDate(2026, 12, 1), QTime(8, 30, 5));
+        item.setTime(synchronised);
+        sensors.save(&item);
+        item.setSerialNumber(QStringLiteral("000124"));
+        sensors.save(&item);
+
+        const QList<DeviceItem *> items = sensors.read();
+        QCOMPARE(items.size(), 1);
+        DeviceItem *read = items.first();
+        QCOMPARE(read->getProductName(), QStringLiteral("Ovinex Level Sensor"));
+        QCOMPARE(read->getSerialNumber(), QStringLiteral("000124"));
+        QCOMPARE(read->getTime(), synchronised);
+        QVERIFY(read->isPreviouslyConnected());
+        qDeleteAll(items);
+
+        DeviceItem unnamed;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("without id")));
+        sensors.save(&unnamed);
+        QTest::ignoreMessage(QtWarningMsg, "Can't remove non-existing key: \"COM4\"");
+        sensors.remove(QStringLiteral("COM4"));
+        QCOMPARE(store->allKeys(), QStringList { "SIM1" });
+        sensors.remove(QStringLiteral("SIM1"));
+        QVERIFY(store->allKeys().isEmpty());
+    }
+
+    void badSavedSensorsAreDroppedForGood()
+    {
+        QTemporaryDir folder;
+        {
+            QSettings store(folder.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
+            store.setValue(QStringLiteral("COM1"), "{\"id\":\"COM1\",\"productId\":\"A\"}");
+            store.setValue(QStringLiteral("COM2"), "{\"id\":\"COM9\",\"productId\":\"B\"}");
+            store.setValue(QStringLiteral("COM3"), "[\"COM3\"]");
+            store.setValue(QStringLiteral("COM4"), "{\"id\":");
+            store.setValue(QStringLiteral("COM5"), "{\"id\":\"COM5\",\"productId\":\"E\"}");
+        }
+        std::unique_ptr<QSettings> store(newSensorStore(folder));
+        SavedSensors sensors;
+        sensors.setStore(store.get());
+        QTest::ignoreMessage(QtWarningMsg, "JSON id does not match the key: \"COM9\" \"COM2\"");
+        QTest::ignoreMessage(QtWarningMsg, "JSON does not contain an object.");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Can't parse JSON:")));
+        for (const char *key : { "COM2", "COM3", "COM4" })
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Can't parse key. Removing:  \"%1\"").arg(key)));
+
+        const QList<DeviceItem *> items = sensors.read();
+        QStringList ids;
+        for (const DeviceItem *item : items)
+            ids << item->getId();
+        QCOMPARE(ids, (QStringList { "COM1", "COM5" }));
+        qDeleteAll(items);
+        QCOMPARE(store->allKeys(), (QStringList { "COM1", "COM5" }));
+
+        // A second read finds nothing left to complain about.
+        const QList<DeviceItem *> again = sensors.read();
+        QCOMPARE(again.size(), 2);
+        qDeleteAll(again);
+    }
+
+    void withoutSensorStoreNothingIsKept()
+    {
+        SavedSensors sensors;
+        const QStringList keysBefore = QSettings().allKeys();
+        DeviceItem item(QStringLiteral("COM3"));
+        sensors.save(&item);
+        sensors.remove(QStringLiteral("COM3"));
+        QVERIFY(sensors.read().isEmpty());
+        QCOMPARE(QSettings().allKeys(), keysBefore);
+    }
 
 private:
     static QSettings *newSensorStore(const QTemporaryDir &folder);
@@ -37,178 +186,6 @@ private:
 QSettings *TestApplicationSettings::newSensorStore(const QTemporaryDir &folder)
 {
     return new QSettings(folder.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
-}
-
-void TestApplicationSettings::freshProfileDefaults()
-{
-    ApplicationSettings *settings = ApplicationSettings::instance();
-    QCOMPARE(settings->getIoddSearchPath(),
-             QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/IODDs"));
-    QCOMPARE(settings->getLanguage(), QStringLiteral("en"));
-    // No vendor library exists on the test machines, so the Settings switch must stay disabled.
-    QCOMPARE(settings->property("vendorLibraryAvailable").toBool(), false);
-    QCOMPARE(settings->simulatedDevices(), ApplicationSettings::defaultSimulatedDevices());
-    for (const QString &file : settings->simulatedDevices())
-        QVERIFY2(QFile::exists(file), qPrintable(file));
-}
-
-void TestApplicationSettings::settersEmitEvenWhenUnchanged_data()
-{
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("value");
-    QTest::newRow("language") << "language" << "app/language" << QVariant("de");
-    QTest::newRow("filter") << "filterUsbDevices" << "app/filterUsbDevices" << QVariant(false);
-    QTest::newRow("debug") << "debugEnabled" << "app/debugEnabled" << QVariant(true);
-    QTest::newRow("simulated master") << "simulatedMaster" << "app/simulatedMaster" << QVariant(true);
-    QTest::newRow("simulated devices") << "simulatedDevices" << "app/simulatedDevices"
-                                       << QVariant(QStringList { "/a.xml", "/b.xml" });
-    QTest::newRow("search path") << "ioddSearchPath" << "iodd/searchPath" << QVariant("/srv/iodds");
-}
-
-void TestApplicationSettings::settersEmitEvenWhenUnchanged()
-{
-    QFETCH(QString, property);
-    QFETCH(QString, key);
-    QFETCH(QVariant, value);
-    ApplicationSettings *settings = ApplicationSettings::instance();
-    const QMetaObject *meta = settings->metaObject();
-    const QMetaProperty metaProperty = meta->property(meta->indexOfProperty(qPrintable(property)));
-    QVERIFY(metaProperty.isValid() && metaProperty.hasNotifySignal());
-    QSignalSpy spy(settings, metaProperty.notifySignal());
-
-    for (int i = 0; i < 2; ++i) {
-        // The search path is read-only for QML, which changes it through the catalogue.
-        if (property == QLatin1String("ioddSearchPath"))
-            settings->setIoddSearchPath(value.toString());
-        else
-            QVERIFY(settings->setProperty(qPrintable(property), value));
-    }
-
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(settings->property(qPrintable(property)), value);
-    // Written through to the store that the next start reads.
-    QVariant stored = QSettings().value(key);
-    QVERIFY(stored.convert(value.userType()));
-    QCOMPARE(stored, value);
-    settings->setDebugEnabled(false);
-}
-
-void TestApplicationSettings::sensorJsonReader_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("json");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("warning");
-    QTest::newRow("complete") << "COM7"
-                              << R"({"id":"COM7","productId":"P","productName":"N","serialNumber":"S","time":"2023-05-04T13:02:11"})"
-                              << true << "";
-    QTest::newRow("only the id") << "COM7" << R"({"id":"COM7"})" << true << "";
-    QTest::newRow("quoted umlauts") << "COM7" << R"({"id":"COM7","productName":"Füllstand \"A\""})" << true << "";
-    QTest::newRow("id differs from key") << "COM7" << R"({"id":"COM8"})" << false
-                                         << R"(JSON id does not match the key: "COM8" "COM7")";
-    QTest::newRow("id missing") << "COM7" << R"({"productId":"P"})" << false
-                                << R"(JSON id does not match the key: "" "COM7")";
-    QTest::newRow("array") << "COM7" << R"([{"id":"COM7"}])" << false << "JSON does not contain an object.";
-    QTest::newRow("truncated") << "COM7" << R"({"id":"COM7")" << false << "Can't parse JSON:";
-}
-
-void TestApplicationSettings::sensorJsonReader()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, json);
-    QFETCH(bool, accepted);
-    QFETCH(QString, warning);
-    DeviceItem item;
-    QSignalSpy spy(&item, &DeviceItem::attributeChanged);
-    if (!warning.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(warning)));
-
-    QCOMPARE(item.fromJsonString(key, json), accepted);
-    QCOMPARE(item.isPreviouslyConnected(), accepted);
-    QCOMPARE(spy.count(), accepted ? 1 : 0);
-    if (accepted)
-        QCOMPARE(item.getId(), key);
-}
-
-void TestApplicationSettings::savedSensorsRoundTrip()
-{
-    QTemporaryDir folder;
-    std::unique_ptr<QSettings> store(newSensorStore(folder));
-    SavedSensors sensors;
-    sensors.setStore(store.get());
-    DeviceItem item(QStringLiteral("SIM1"));
-    item.setProductId(QStringLiteral("OVX100"));
-    item.setProductName(QStringLiteral("Ovinex Level Sensor"));
-    item.setSerialNumber(QStringLiteral("000123"));
-    const QDateTime synchronised(QDate(2026, 12, 1), QTime(8, 30, 5));
-    item.setTime(synchronised);
-    sensors.save(&item);
-    item.setSerialNumber(QStringLiteral("000124"));
-    sensors.save(&item);
-
-    const QList<DeviceItem *> items = sensors.read();
-    QCOMPARE(items.size(), 1);
-    DeviceItem *read = items.first();
-    QCOMPARE(read->getProductName(), QStringLiteral("Ovinex Level Sensor"));
-    QCOMPARE(read->getSerialNumber(), QStringLiteral("000124"));
-    QCOMPARE(read->getTime(), synchronised);
-    QVERIFY(read->isPreviouslyConnected());
-    qDeleteAll(items);
-
-    DeviceItem unnamed;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("without id")));
-    sensors.save(&unnamed);
-    QTest::ignoreMessage(QtWarningMsg, R"(Can't remove non-existing key: "COM4")");
-    sensors.remove(QStringLiteral("COM4"));
-    QCOMPARE(store->allKeys(), QStringList { "SIM1" });
-    sensors.remove(QStringLiteral("SIM1"));
-    QVERIFY(store->allKeys().isEmpty());
-}
-
-void TestApplicationSettings::badSavedSensorsAreDroppedForGood()
-{
-    QTemporaryDir folder;
-    {
-        QSettings store(folder.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
-        store.setValue(QStringLiteral("COM1"), R"({"id":"COM1","productId":"A"})");
-        store.setValue(QStringLiteral("COM2"), R"({"id":"COM9","productId":"B"})");
-        store.setValue(QStringLiteral("COM3"), R"(["COM3"])");
-        store.setValue(QStringLiteral("COM4"), R"({"id":)");
-        store.setValue(QStringLiteral("COM5"), R"({"id":"COM5","productId":"E"})");
-    }
-    std::unique_ptr<QSettings> store(newSensorStore(folder));
-    SavedSensors sensors;
-    sensors.setStore(store.get());
-    QTest::ignoreMessage(QtWarningMsg, R"(JSON id does not match the key: "COM9" "COM2")");
-    QTest::ignoreMessage(QtWarningMsg, "JSON does not contain an object.");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Can't parse JSON:")));
-    for (const char *key : { "COM2", "COM3", "COM4" })
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Can't parse key. Removing:  \"%1\"").arg(key)));
-
-    const QList<DeviceItem *> items = sensors.read();
-    QStringList ids;
-    for (const DeviceItem *item : items)
-        ids << item->getId();
-    QCOMPARE(ids, (QStringList { "COM1", "COM5" }));
-    qDeleteAll(items);
-    QCOMPARE(store->allKeys(), (QStringList { "COM1", "COM5" }));
-
-    // A second read finds nothing left to complain about.
-    const QList<DeviceItem *> again = sensors.read();
-    QCOMPARE(again.size(), 2);
-    qDeleteAll(again);
-}
-
-void TestApplicationSettings::withoutSensorStoreNothingIsKept()
-{
-    SavedSensors sensors;
-    const QStringList keysBefore = QSettings().allKeys();
-    DeviceItem item(QStringLiteral("COM3"));
-    sensors.save(&item);
-    sensors.remove(QStringLiteral("COM3"));
-    QVERIFY(sensors.read().isEmpty());
-    QCOMPARE(QSettings().allKeys(), keysBefore);
 }
 
 OVINEX_TEST_MAIN(TestApplicationSettings)

@@ -134,393 +134,374 @@ class TestIOLinkWrapper : public QObject
     Q_OBJECT
 
 private slots:
-    void variablesInSynchronisationOrder();
-    void synchronisationCountsEveryAnswer();
-    void synchronisationWithoutTasksEndsAtOnce();
-    void readRequests_data();
-    void readRequests();
-    void withoutProcessDataStillBuildsMenus();
-    void editableEntryOfAnIndex();
-    void translations();
-    void switchingTheLanguage();
-    void olderSchemaUsesItsOwnDefinitions();
-    void unreadableDescription();
-    void handedOverTasksOutliveTheBinding();
-    void pageMenus_data();
-    void pageMenus();
-    void missingRoleMenuIsReportedOnce();
-    void pageMenusForQml();
-    void processDataWithoutReferences();
-    void processDataInMenusFollowsTheCyclicData();
-};
-
-void TestIOLinkWrapper::variablesInSynchronisationOrder()
-{
-    auto binding = load(SimulatedBench::sampleIodd());
-    QStringList ids;
-    for (const VariableWrapper *var : binding->getVariableWrappers())
-        ids << var->getId();
-    // Standard variable references come before the device's own variables, each group in document order.
-    QCOMPARE(ids.first(), QStringLiteral("V_SystemCommand"));
-    QVERIFY(ids.indexOf("V_DetailedDeviceStatus") < ids.indexOf("V_TeachResult"));
-    QCOMPARE(ids.last(), QStringLiteral("V_CalibrationCode"));
-}
-
-void TestIOLinkWrapper::synchronisationCountsEveryAnswer()
-{
-    auto binding = load(SimulatedBench::sampleIodd());
-    SyncRun run(binding.get());
-    QSignalSpy remaining(binding.get(), &IOLinkWrapper::syncTasksRemainingChanged);
-    binding->syncReferencedVariables();
-
-    int expected = 0;
-    for (const VariableWrapper *var : binding->getVariableWrappers())
-        expected += var->isReadable() && !var->getReferencedSubindexes().isEmpty() ? 1 : 0;
-    QVERIFY(expected > 10);
-    QCOMPARE(run.tasks.size(), expected);
-    QCOMPARE(binding->getSyncTasksTotal(), uint(expected));
-    QCOMPARE(binding->getSyncTasksRemaining(), uint(expected));
-
-    // Failures count as answers; the measurement quality is announced after its value.
-    for (int i = 0; i < run.tasks.size(); ++i) {
-        CommunicationTask *task = run.task(i);
-        task->start();
-        if (task->getIndex() == IOLinkWrapper::measurementQualityIndex)
-            task->onDataReceived(QByteArray(1, char(87)));
-        else
-            task->onError(QStringLiteral("refused"));
-        QCOMPARE(run.finished.size(), i + 1 == run.tasks.size() ? 1 : 0);
+    void variablesInSynchronisationOrder()
+    {
+        auto binding = load(SimulatedBench::sampleIodd());
+        QStringList ids;
+        for (const VariableWrapper *var : binding->getVariableWrappers())
+            ids << var->getId();
+        // Standard variable references come before the device's own variables, each group in document order.
+        QCOMPARE(ids.first(), QStringLiteral("V_SystemCommand"));
+        QVERIFY(ids.indexOf("V_DetailedDeviceStatus") < ids.indexOf("V_TeachResult"));
+        QCOMPARE(ids.last(), QStringLiteral("V_CalibrationCode"));
     }
-    QCOMPARE(run.synced.size(), 1);
-    QCOMPARE(run.synced.first().at(0).toUInt(), 207u);
-    QCOMPARE(run.synced.first().at(2).toUInt(), 87u);
-    QCOMPARE(run.quality.size(), 1);
-    QCOMPARE(binding->getSyncTasksTotal(), 0u);
-    QCOMPARE(binding->getSyncTasksRemaining(), 0u);
-    QCOMPARE(remaining.size(), expected + 1);
-}
 
-void TestIOLinkWrapper::synchronisationWithoutTasksEndsAtOnce()
-{
-    SampleVariant variant;
-    auto binding = load(writeUnreferenced(variant));
-    SyncRun run(binding.get());
-    binding->syncReferencedVariables();
-    QCOMPARE(run.tasks.size(), 0);
-    QCOMPARE(run.finished.size(), 1);
-}
+    void synchronisationCountsEveryAnswer()
+    {
+        auto binding = load(SimulatedBench::sampleIodd());
+        SyncRun run(binding.get());
+        QSignalSpy remaining(binding.get(), &IOLinkWrapper::syncTasksRemainingChanged);
+        binding->syncReferencedVariables();
 
-void TestIOLinkWrapper::readRequests_data()
-{
-    QTest::addColumn<QList<uint>>("indexes");
-    QTest::addColumn<bool>("fullSynchronisation");
-    QTest::newRow("teach result and taught distance") << QList<uint>({ 59, 204 }) << false;
-    QTest::newRow("index no variable has") << QList<uint>({ 4711 }) << true;
-}
+        int expected = 0;
+        for (const VariableWrapper *var : binding->getVariableWrappers())
+            expected += var->isReadable() && !var->getReferencedSubindexes().isEmpty() ? 1 : 0;
+        QVERIFY(expected > 10);
+        QCOMPARE(run.tasks.size(), expected);
+        QCOMPARE(binding->getSyncTasksTotal(), uint(expected));
+        QCOMPARE(binding->getSyncTasksRemaining(), uint(expected));
 
-void TestIOLinkWrapper::readRequests()
-{
-    QFETCH(QList<uint>, indexes);
-    QFETCH(bool, fullSynchronisation);
-    auto binding = load(SimulatedBench::sampleIodd());
-    SyncRun run(binding.get());
-    binding->onReadRequest(indexes);
-    if (fullSynchronisation) {
-        QVERIFY(run.tasks.size() > 10);
-        QCOMPARE(binding->getSyncTasksTotal(), uint(run.tasks.size()));
-    } else {
-        QCOMPARE(run.tasks.size(), indexes.size());
-        QCOMPARE(run.task(0)->getIndex(), indexes.at(0));
-        QCOMPARE(run.task(1)->getIndex(), indexes.at(1));
+        // Failures count as answers; the measurement quality is announced after its value.
+        for (int i = 0; i < run.tasks.size(); ++i) {
+            CommunicationTask *task = run.task(i);
+            task->start();
+            if (task->getIndex() == IOLinkWrapper::measurementQualityIndex)
+                task->onDataReceived(QByteArray(1, char(87)));
+            else
+                task->onError(QStringLiteral("refused"));
+            QCOMPARE(run.finished.size(), i + 1 == run.tasks.size() ? 1 : 0);
+        }
+        QCOMPARE(run.synced.size(), 1);
+        QCOMPARE(run.synced.first().at(0).toUInt(), 207u);
+        QCOMPARE(run.synced.first().at(2).toUInt(), 87u);
+        QCOMPARE(run.quality.size(), 1);
         QCOMPARE(binding->getSyncTasksTotal(), 0u);
+        QCOMPARE(binding->getSyncTasksRemaining(), 0u);
+        QCOMPARE(remaining.size(), expected + 1);
     }
-}
 
-void TestIOLinkWrapper::withoutProcessDataStillBuildsMenus()
-{
-    SampleVariant variant;
-    auto binding = load(writeWithoutProcessData(variant));
-    QVERIFY(binding->getProcessDataWrappers().isEmpty());
-    QVERIFY(binding->getProcessDataRefWrappers().isEmpty());
-    QVERIFY(binding->getMenu(QStringLiteral("M_Identification")));
-    QVERIFY(!binding->getMenuEntries().isEmpty());
-    // The prototype's wrapper comes first and has no id.
-    QCOMPARE(binding->getMenuWrappers().first()->getId(), QString());
-    // Two menus with one id: the later one wins.
-    auto *diagnosis = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_Diagnosis")));
-    QVERIFY(diagnosis);
-    QCOMPARE(diagnosis->getEntries().size(), 1);
-    QVERIFY(!binding->getMenu(QString()));
-    QVERIFY(!binding->getMenu(QStringLiteral("M_Nothing")));
-}
-
-void TestIOLinkWrapper::editableEntryOfAnIndex()
-{
-    SampleVariant variant;
-    auto binding = load(writeWithoutProcessData(variant));
-    // The first menu shows the filter read-only; the entry to edit is the one of a later menu.
-    auto *entry = qobject_cast<MenuEntry *>(binding->getMenuEntry(63));
-    QVERIFY(entry);
-    const MenuWrapper *readOnlyMenu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_ReadOnlyFirst")));
-    QVERIFY(readOnlyMenu && readOnlyMenu->getEntries().size() == 1);
-    QVERIFY(!readOnlyMenu->getEntries().contains(entry));
-    QCOMPARE(entry->getId(), QStringLiteral("V_Filter"));
-    QVERIFY(!binding->getMenuEntry(4711));
-}
-
-void TestIOLinkWrapper::translations()
-{
-    auto binding = load(SimulatedBench::sampleIodd());
-    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Switching delay"));
-    QTest::ignoreMessage(QtWarningMsg, "can not translate  \"TN_Missing\"");
-    QCOMPARE(binding->translate(QStringLiteral("TN_Missing")), QStringLiteral("NO translation: TN_Missing"));
-    QTest::ignoreMessage(QtWarningMsg, "can not translate  \"TN_Missing\"");
-    QCOMPARE(binding->translate(QStringList({ "STD_TN_V_SerialNumber", "TN_Missing", "TN_V_SwitchDelay" })),
-             QStringList({ "Serial number", "NO translation: TN_Missing", "Switching delay" }));
-    QCOMPARE(binding->translateUnit(QStringLiteral("1013")), QStringLiteral("mm"));
-    QCOMPARE(binding->translateUnit(QStringLiteral("99999")), QString());
-    QCOMPARE(binding->translateEvent(6144), QStringLiteral("Lens dirty"));
-    QCOMPARE(binding->translateEvent(0x1234), QString());
-    QCOMPARE(binding->translateEvent(0x11800), QString());
-}
-
-void TestIOLinkWrapper::switchingTheLanguage()
-{
-    auto binding = load(SimulatedBench::sampleIodd(), QStringLiteral("de"));
-    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
-    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
-
-    QCOMPARE(binding->getCurrentLanguage(), QStringLiteral("de"));
-
-    binding->setLanguage(QStringLiteral("fr"));
-    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Numéro de série"));
-    QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Temporisation de commutation"));
-    binding->setLanguage(QStringLiteral("en"));
-    QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Serial number"));
-}
-
-void TestIOLinkWrapper::olderSchemaUsesItsOwnDefinitions()
-{
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Variable left out: \"V_Window\" .*Ulen"));
-    auto binding = load(TestEnvironment::testDataPath(QStringLiteral("tools/olderschema.xml")), QStringLiteral("de"));
-    QVERIFY(binding->getDocument()->secondaryStandardDefinitions);
-    QHash<QString, const Variable *> variables;
-    for (const VariableWrapper *var : binding->getVariableWrappers())
-        variables.insert(var->getId(), var->getVariable());
-
-    const Variable *name = variables.value(QStringLiteral("V_ApplicationSpecificName"));
-    QVERIFY(name);
-    QCOMPARE(name->index, quint16(24));
-    QCOMPARE(name->accessRights, QStringLiteral("rw"));
-    QCOMPARE(name->value.type, quint32(VariableWrapper::StringType));
-    QCOMPARE(name->fixedLength, 64u);
-    QCOMPARE(name->name, QStringLiteral("Anlagenkennzeichen"));
-    QVERIFY(variables.contains(QStringLiteral("V_ProcessDataIn")));
-    QCOMPARE(variables.value(QStringLiteral("V_ProcessDataIn"))->index, quint16(40));
-    // An id both schemas know follows the older one: there the first direct parameter page is read-only.
-    QCOMPARE(variables.value(QStringLiteral("V_DirectParameters_1"))->accessRights, QStringLiteral("ro"));
-    // The variable with an unknown datatype is left out, the rest stays.
-    QVERIFY(!variables.contains(QStringLiteral("V_Window")));
-    QVERIFY(variables.contains(QStringLiteral("V_Threshold")));
-
-    binding->setLanguage(QStringLiteral("fr"));
-    QCOMPARE(binding->translate(QStringLiteral("STD_TI_ApplicationSpecificName")), QStringLiteral("Repère d'application"));
-    binding->setLanguage(QStringLiteral("en"));
-    QCOMPARE(binding->translate(QStringLiteral("STD_TI_LastEvent")), QStringLiteral("Last event"));
-
-    // Descriptions of the current schema get no secondary definitions.
-    QVERIFY(!load(SimulatedBench::sampleIodd())->getDocument()->secondaryStandardDefinitions);
-}
-
-void TestIOLinkWrapper::unreadableDescription()
-{
-    const QString missing = TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml"));
-    auto binding = load(missing);
-    QVERIFY(!binding->isProductLoaded());
-    QVERIFY(binding->getVariableWrappers().isEmpty());
-    QVERIFY(binding->getMenuWrappers().isEmpty());
-    SyncRun run(binding.get());
-    binding->syncReferencedVariables();
-    QCOMPARE(run.finished.size(), 1);
-}
-
-void TestIOLinkWrapper::handedOverTasksOutliveTheBinding()
-{
-    auto binding = load(SimulatedBench::sampleIodd());
-    SyncRun run(binding.get());
-    binding->syncReferencedVariables();
-    QPointer<CommunicationTask> handedOver = run.task(0);
-    binding.reset();
-    // Tasks handed over are the handler's to delete.
-    QVERIFY(!handedOver.isNull());
-}
-
-void TestIOLinkWrapper::pageMenus_data()
-{
-    const QString onlySpecialist = QStringLiteral(
-        "<SpecialistRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/>"
-        "<ObservationMenu menuId=\"M_Diagnosis\"/></SpecialistRoleMenuSet>");
-    const QString missing = QStringLiteral(
-        "<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/><IdentificationMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>"
-        "<MaintenanceRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/></MaintenanceRoleMenuSet>");
-    QTest::addColumn<bool>("ownSets");
-    QTest::addColumn<QString>("sets");
-    QTest::addColumn<IOLinkWrapper::Role>("role");
-    QTest::addColumn<IOLinkWrapper::Page>("page");
-    QTest::addColumn<QString>("menu");
-    using Role = IOLinkWrapper::Role;
-    using Page = IOLinkWrapper::Page;
-    QTest::newRow("three sets, observer parameters") << false << "" << Role::Observer << Page::Parameter << "M_Parameter_Observer";
-    QTest::newRow("three sets, maintenance parameters") << false << "" << Role::Maintenance << Page::Parameter << "M_Parameter";
-    QTest::newRow("three sets, observer identification") << false << "" << Role::Observer << Page::Identification
-                                                         << "M_Identification_Observer";
-    QTest::newRow("three sets, specialist diagnosis") << false << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
-    QTest::newRow("three sets, observer observation") << false << "" << Role::Observer << Page::Observation << "M_Observation";
-    QTest::newRow("only specialist, observer takes it") << true << onlySpecialist << Role::Observer << Page::Parameter
-                                                        << "M_Parameter_Observer";
-    QTest::newRow("only specialist, observation") << true << onlySpecialist << Role::Maintenance << Page::Observation
-                                                  << "M_Diagnosis";
-    QTest::newRow("only specialist, unnamed page to the fixed id") << true << onlySpecialist << Role::Observer
-                                                                    << Page::Identification << "M_Identification";
-    QTest::newRow("no sets, fixed parameter id") << true << "" << Role::Observer << Page::Parameter << "M_Parameter";
-    QTest::newRow("no sets, fixed diagnosis id") << true << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
-    QTest::newRow("no sets, observation has no fixed id") << true << "" << Role::Specialist << Page::Observation << "";
-    QTest::newRow("missing menu, the richer role's") << true << missing << Role::Observer << Page::Parameter
-                                                     << "M_Parameter_Observer";
-    QTest::newRow("missing menu, the fixed id") << true << missing << Role::Observer << Page::Identification
-                                                << "M_Identification";
-}
-
-void TestIOLinkWrapper::pageMenus()
-{
-    QFETCH(bool, ownSets);
-    QFETCH(QString, sets);
-    QFETCH(IOLinkWrapper::Role, role);
-    QFETCH(IOLinkWrapper::Page, page);
-    QFETCH(QString, menu);
-    SampleVariant variant;
-    auto binding = load(ownSets ? writeWithRoleMenuSets(variant, sets) : SimulatedBench::sampleIodd());
-    QVERIFY(binding->isProductLoaded());
-    QCOMPARE(binding->menuIdFor(role, page), menu);
-}
-
-void TestIOLinkWrapper::missingRoleMenuIsReportedOnce()
-{
-    SampleVariant variant;
-    auto binding = load(writeWithRoleMenuSets(
-        variant, QStringLiteral("<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>")));
-    WarningCounter warnings(QStringLiteral("M_Gone"));
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(binding->menuIdFor(IOLinkWrapper::Role::Observer, IOLinkWrapper::Page::Parameter),
-                 QStringLiteral("M_Parameter"));
-    QCOMPARE(warnings.seen(), 1);
-    QVERIFY(binding->roleMenuSetNames(IOLinkWrapper::Page::Parameter));
-    QVERIFY(!binding->roleMenuSetNames(IOLinkWrapper::Page::Diagnosis));
-}
-
-void TestIOLinkWrapper::pageMenusForQml()
-{
-    auto binding = load(SimulatedBench::sampleIodd());
-    QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("parameter")),
-             QStringLiteral("M_Parameter_Observer"));
-    // A stored role the program does not know reads as the default, the specialist.
-    QCOMPARE(binding->menuIdForRole(QStringLiteral("admin"), QStringLiteral("parameter")), QStringLiteral("M_Parameter"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown page"));
-    QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("settings")), QString());
-}
-
-void TestIOLinkWrapper::processDataWithoutReferences()
-{
-    auto referenced = load(SimulatedBench::sampleIodd());
-    const int references = referenced->getProcessDataRefWrappers().size();
-    QVERIFY(references > 0);
-
-    SampleVariant variant;
-    auto binding = load(variant.without(QStringLiteral("ProcessDataRefCollection")).write());
-    // One per image of every definition, each with all its decodable items; inputs first.
-    QList<ProcessDataRefWrapper *> refs = binding->getProcessDataRefWrappers();
-    int images = 0;
-    for (const ProcessDataWrapper *processData : binding->getProcessDataWrappers())
-        images += processData->getItems().size();
-    QCOMPARE(refs.size(), images);
-    QVERIFY(!refs.first()->getItem()->isOutput());
-    for (const ProcessDataRefWrapper *ref : refs)
-        QVERIFY2(!ref->getInfos().isEmpty(), qPrintable(ref->getItem()->getId()));
-
-    // References naming nothing that exists show nothing, so every item is shown instead.
-    SampleVariant dangling;
-    auto danglingBinding = load(dangling.without(QStringLiteral("ProcessDataRef"))
-                                    .insertInto(QStringLiteral("ProcessDataRefCollection"),
-                                                QStringLiteral("<ProcessDataRef processDataId=\"PI_Gone\"/>"))
-                                    .write());
-    QCOMPARE(danglingBinding->getProcessDataRefWrappers().size(), images);
-
-    // References covering one layout only: the inputs of the others are shown item by item beside them.
-    SampleVariant partial;
-    auto partialBinding = load(partial.without(QStringLiteral("ProcessDataRef"))
-                                   .insertInto(QStringLiteral("ProcessDataRefCollection"),
-                                               QStringLiteral("<ProcessDataRef processDataId=\"PI_Standard\">"
-                                                              "<ProcessDataRecordItemInfo subindex=\"1\" gradient=\"0.1\"/>"
-                                                              "</ProcessDataRef>"
-                                                              "<ProcessDataRef processDataId=\"PO_Standard\"/>"))
-                                   .write());
-    QStringList shown;
-    for (const ProcessDataRefWrapper *ref : partialBinding->getProcessDataRefWrappers())
-        shown << ref->getItem()->getId() + (ref->getDefinition() ? QStringLiteral(" referenced") : QString());
-    QCOMPARE(shown, QStringList({ "PI_Standard referenced", "PI_Extended", "PI_Compact", "PO_Standard referenced" }));
-    QCOMPARE(partialBinding->getProcessDataRefWrappers().first()->getInfos().size(), 1);
-}
-
-void TestIOLinkWrapper::processDataInMenusFollowsTheCyclicData()
-{
-    SampleVariant variant;
-    auto binding = load(writeWithProcessDataMenu(variant));
-    auto *menu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_PdShown")));
-    QVERIFY(menu);
-    const QList<MenuEntry *> entries = menu->getEntries();
-    QCOMPARE(entries.size(), 4);
-    auto *input = qobject_cast<MenuEntryProcessData *>(entries.at(0));
-    auto *output = qobject_cast<MenuEntryProcessData *>(entries.at(1));
-    auto *whole = qobject_cast<MenuEntryRecordGroup *>(entries.at(2));
-    QVERIFY(input && output && whole);
-    QVERIFY(!input->isOutput());
-    QVERIFY(output->isOutput());
-    QVERIFY(qobject_cast<MenuEntryMissing *>(entries.at(3)));
-    // Every subindex of every layout; those the layout in force lacks show no value.
-    QCOMPARE(whole->getItems().size(), 5);
-    for (const MenuEntry *item : whole->getItems())
-        QVERIFY(qobject_cast<const MenuEntryProcessData *>(item));
-
-    // Process data is never read by ISDU: nothing of index 40 or 41 is synchronised.
-    SyncRun run(binding.get());
-    binding->syncReferencedVariables();
-    for (int i = 0; i < run.tasks.size(); ++i)
-        QVERIFY2(run.task(i)->getIndex() != 40 && run.task(i)->getIndex() != 41, "process data read by ISDU");
-
-    QSignalSpy changes(input, &MenuEntry::valueChanged);
-    const auto deliver = [&binding](const QByteArray &payload) {
-        for (ProcessDataWrapper *definition : binding->getProcessDataWrappers())
-            definition->setData(payload, 0);
-    };
-    // Standard layout (the default selection): distance 1234 in the first two octets, shown times 0.1.
-    deliver(QByteArray::fromHex("04d20000"));
-    QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_Distance"));
-    QCOMPARE(input->getValue().toDouble(), 123.4);
-    QVERIFY(input->isValid());
-    QVERIFY(!changes.isEmpty());
-
-    // Another layout selected: the same subindex is now the compact item, 100 in bits 2..15.
-    VariableWrapper *select = nullptr;
-    for (VariableWrapper *var : binding->getVariableWrappers()) {
-        if (var->getId() == QLatin1String("V_ProcessDataSelect"))
-            select = var;
+    void synchronisationWithoutTasksEndsAtOnce()
+    {
+        SampleVariant variant;
+        auto binding = load(writeUnreferenced(variant));
+        SyncRun run(binding.get());
+        binding->syncReferencedVariables();
+        QCOMPARE(run.tasks.size(), 0);
+        QCOMPARE(run.finished.size(), 1);
     }
-    QVERIFY(select);
-    select->setValue(QVariant(qulonglong(2)), 0);
-    deliver(QByteArray::fromHex("0191"));
-    QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_DistanceCoarse"));
-    QCOMPARE(input->getValue().toDouble(), 10.0);
-}
+
+    void readRequests_data()
+    {
+        QTest::addColumn<QList<uint>>("indexes");
+        QTest::addColumn<bool>("fullSynchronisation");
+        QTest::newRow("teach result and taught distance") << QList<uint>({ 59, 204 }) << false;
+        QTest::newRow("index no variable has") << QList<uint>({ 4711 }) << true;
+    }
+
+    void readRequests()
+    {
+        QFETCH(QList<uint>, indexes);
+        QFETCH(bool, fullSynchronisation);
+        auto binding = load(SimulatedBench::sampleIodd());
+        SyncRun run(binding.get());
+        binding->onReadRequest(indexes);
+        if (fullSynchronisation) {
+            QVERIFY(run.tasks.size() > 10);
+            QCOMPARE(binding->getSyncTasksTotal(), uint(run.tasks.size()));
+        } else {
+            QCOMPARE(run.tasks.size(), indexes.size());
+            QCOMPARE(run.task(0)->getIndex(), indexes.at(0));
+            QCOMPARE(run.task(1)->getIndex(), indexes.at(1));
+            QCOMPARE(binding->getSyncTasksTotal(), 0u);
+        }
+    }
+
+    void withoutProcessDataStillBuildsMenus()
+    {
+        SampleVariant variant;
+        auto binding = load(writeWithoutProcessData(variant));
+        QVERIFY(binding->getProcessDataWrappers().isEmpty());
+        QVERIFY(binding->getProcessDataRefWrappers().isEmpty());
+        QVERIFY(binding->getMenu(QStringLiteral("M_Identification")));
+        QVERIFY(!binding->getMenuEntries().isEmpty());
+        // The prototype's wrapper comes first and has no id.
+        QCOMPARE(binding->getMenuWrappers().first()->getId(), QString());
+        // Two menus with one id: the later one wins.
+        auto *diagnosis = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_Diagnosis")));
+        QVERIFY(diagnosis);
+        QCOMPARE(diagnosis->getEntries().size(), 1);
+        QVERIFY(!binding->getMenu(QString()));
+        QVERIFY(!binding->getMenu(QStringLiteral("M_Nothing")));
+    }
+
+    void editableEntryOfAnIndex()
+    {
+        SampleVariant variant;
+        auto binding = load(writeWithoutProcessData(variant));
+        // The first menu shows the filter read-only; the entry to edit is the one of a later menu.
+        auto *entry = qobject_cast<MenuEntry *>(binding->getMenuEntry(63));
+        QVERIFY(entry);
+        const MenuWrapper *readOnlyMenu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_ReadOnlyFirst")));
+        QVERIFY(readOnlyMenu && readOnlyMenu->getEntries().size() == 1);
+        QVERIFY(!readOnlyMenu->getEntries().contains(entry));
+        QCOMPARE(entry->getId(), QStringLiteral("V_Filter"));
+        QVERIFY(!binding->getMenuEntry(4711));
+    }
+
+    void translations()
+    {
+        auto binding = load(SimulatedBench::sampleIodd());
+        QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Switching delay"));
+        QTest::ignoreMessage(QtWarningMsg, "can not translate  \"TN_Missing\"");
+        QCOMPARE(binding->translate(QStringLiteral("TN_Missing")), QStringLiteral("NO translation: TN_Missing"));
+        QTest::ignoreMessage(QtWarningMsg, "can not translate  \"TN_Missing\"");
+        QCOMPARE(binding->translate(QStringList({ "STD_TN_V_SerialNumber", "TN_Missing", "TN_V_SwitchDelay" })),
+                 QStringList({ "Serial number", "NO translation: TN_Missing", "Switching delay" }));
+        QCOMPARE(binding->translateUnit(QStringLiteral("1013")), QStringLiteral("mm"));
+        QCOMPARE(binding->translateUnit(QStringLiteral("99999")), QString());
+        QCOMPARE(binding->translateEvent(6144), QStringLiteral("Lens dirty"));
+        QCOMPARE(binding->translateEvent(0x1234), QString());
+        QCOMPARE(binding->translateEvent(0x11800), QString());
+    }
+
+    void switchingTheLanguage()
+    {
+        auto binding = load(SimulatedBench::sampleIodd(), QStringLiteral("de"));
+        QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
+        QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
+
+        QCOMPARE(binding->getCurrentLanguage(), QStringLiteral("de"));
+
+        binding->setLanguage(QStringLiteral("fr"));
+        QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Numéro de série"));
+        QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Temporisation de commutation"));
+        binding->setLanguage(QStringLiteral("en"));
+        QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Serial number"));
+    }
+
+    void olderSchemaUsesItsOwnDefinitions()
+    {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Variable left out: \"V_Window\" .*Ulen"));
+        auto binding = load(TestEnvironment::testDataPath(QStringLiteral("tools/olderschema.xml")), QStringLiteral("de"));
+        QVERIFY(binding->getDocument()->secondaryStandardDefinitions);
+        QHash<QString, const Variable *> variables;
+        for (const VariableWrapper *var : binding->getVariableWrappers())
+            variables.insert(var->getId(), var->getVariable());
+
+        const Variable *name = variables.value(QStringLiteral("V_ApplicationSpecificName"));
+        QVERIFY(name);
+        QCOMPARE(name->index, quint16(24));
+        QCOMPARE(name->accessRights, QStringLiteral("rw"));
+        QCOMPARE(name->value.type, quint32(VariableWrapper::StringType));
+        QCOMPARE(name->fixedLength, 64u);
+        QCOMPARE(name->name, QStringLiteral("Anlagenkennzeichen"));
+        QVERIFY(variables.contains(QStringLiteral("V_ProcessDataIn")));
+        QCOMPARE(variables.value(QStringLiteral("V_ProcessDataIn"))->index, quint16(40));
+        // An id both schemas know follows the older one: there the first direct parameter page is read-only.
+        QCOMPARE(variables.value(QStringLiteral("V_DirectParameters_1"))->accessRights, QStringLiteral("ro"));
+        // The variable with an unknown datatype is left out, the rest stays.
+        QVERIFY(!variables.contains(QStringLiteral("V_Window")));
+        QVERIFY(variables.contains(QStringLiteral("V_Threshold")));
+
+        binding->setLanguage(QStringLiteral("fr"));
+        QCOMPARE(binding->translate(QStringLiteral("STD_TI_ApplicationSpecificName")), QStringLiteral("Repère d'application"));
+        binding->setLanguage(QStringLiteral("en"));
+        QCOMPARE(binding->translate(QStringLiteral("STD_TI_LastEvent")), QStringLiteral("Last event"));
+
+        // Descriptions of the current schema get no secondary definitions.
+        QVERIFY(!load(SimulatedBench::sampleIodd())->getDocument()->secondaryStandardDefinitions);
+    }
+
+    void unreadableDescription()
+    {
+        const QString missing = TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml"));
+        auto binding = load(missing);
+        QVERIFY(!binding->isProductLoaded());
+        QVERIFY(binding->getVariableWrappers().isEmpty());
+        QVERIFY(binding->getMenuWrappers().isEmpty());
+        SyncRun run(binding.get());
+        binding->syncReferencedVariables();
+        QCOMPARE(run.finished.size(), 1);
+    }
+
+    void handedOverTasksOutliveTheBinding()
+    {
+        auto binding = load(SimulatedBench::sampleIodd());
+        SyncRun run(binding.get());
+        binding->syncReferencedVariables();
+        QPointer<CommunicationTask> handedOver = run.task(0);
+        binding.reset();
+        // Tasks handed over are the handler's to delete.
+        QVERIFY(!handedOver.isNull());
+    }
+
+    void pageMenus_data()
+    {
+        const QString onlySpecialist = QStringLiteral(
+            "<SpecialistRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/>"
+            "<ObservationMenu menuId=\"M_Diagnosis\"/></SpecialistRoleMenuSet>");
+        const QString missing = QStringLiteral(
+            "<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/><IdentificationMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>"
+            "<MaintenanceRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/></MaintenanceRoleMenuSet>");
+        QTest::addColumn<bool>("ownSets");
+        QTest::addColumn<QString>("sets");
+        QTest::addColumn<IOLinkWrapper::Role>("role");
+        QTest::addColumn<IOLinkWrapper::Page>("page");
+        QTest::addColumn<QString>("menu");
+        using Role = IOLinkWrapper::Role;
+        using Page = IOLinkWrapper::Page;
+        QTest::newRow("three sets, observer parameters") << false << "" << Role::Observer << Page::Parameter << "M_Parameter_Observer";
+        QTest::newRow("three sets, maintenance parameters") << false << "" << Role::Maintenance << Page::Parameter << "M_Parameter";
+        QTest::newRow("three sets, observer identification") << false << "" << Role::Observer << Page::Identification
+                                                             << "M_Identification_Observer";
+        QTest::newRow("three sets, specialist diagnosis") << false << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
+        QTest::newRow("three sets, observer observation") << false << "" << Role::Observer << Page::Observation << "M_Observation";
+        QTest::newRow("only specialist, observer takes it") << true << onlySpecialist << Role::Observer << Page::Parameter
+                                                            << "M_Parameter_Observer";
+        QTest::newRow("only specialist, observation") << true << onlySpecialist << Role::Maintenance << Page::Observation
+                                                      << "M_Diagnosis";
+        QTest::newRow("only specialist, unnamed page to the fixed id") << true << onlySpecialist << Role::Observer
+                                                                        << Page::Identification << "M_Identification";
+        QTest::newRow("no sets, fixed parameter id") << true << "" << Role::Observer << Page::Parameter << "M_Parameter";
+        QTest::newRow("no sets, fixed diagnosis id") << true << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
+        QTest::newRow("no sets, observation has no fixed id") << true << "" << Role::Specialist << Page::Observation << "";
+        QTest::newRow("missing menu, the richer role's") << true << missing << Role::Observer << Page::Parameter
+                                                         << "M_Parameter_Observer";
+        QTest::newRow("missing menu, the fixed id") << true << missing << Role::Observer << Page::Identification
+                                                    << "M_Identification";
+    }
+
+    void pageMenus()
+    {
+        QFETCH(bool, ownSets);
+        QFETCH(QString, sets);
+        QFETCH(IOLinkWrapper::Role, role);
+        QFETCH(IOLinkWrapper::Page, page);
+        QFETCH(QString, menu);
+        SampleVariant variant;
+        auto binding = load(ownSets ? writeWithRoleMenuSets(variant, sets) : SimulatedBench::sampleIodd());
+        QVERIFY(binding->isProductLoaded());
+        QCOMPARE(binding->menuIdFor(role, page), menu);
+    }
+
+    void missingRoleMenuIsReportedOnce()
+    {
+        SampleVariant variant;
+        auto binding = load(writeWithRoleMenuSets(
+            variant, QStringLiteral("<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>")));
+        WarningCounter warnings(QStringLiteral("M_Gone"));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(binding->menuIdFor(IOLinkWrapper::Role::Observer, IOLinkWrapper::Page::Parameter),
+                     QStringLiteral("M_Parameter"));
+        QCOMPARE(warnings.seen(), 1);
+        QVERIFY(binding->roleMenuSetNames(IOLinkWrapper::Page::Parameter));
+        QVERIFY(!binding->roleMenuSetNames(IOLinkWrapper::Page::Diagnosis));
+    }
+
+    void pageMenusForQml()
+    {
+        auto binding = load(SimulatedBench::sampleIodd());
+        QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("parameter")),
+                 QStringLiteral("M_Parameter_Observer"));
+        // A stored role the program does not know reads as the default, the specialist.
+        QCOMPARE(binding->menuIdForRole(QStringLiteral("admin"), QStringLiteral("parameter")), QStringLiteral("M_Parameter"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown page"));
+        QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("settings")), QString());
+    }
+
+    void processDataWithoutReferences()
+    {
+        auto referenced = load(SimulatedBench::sampleIodd());
+        const int references = referenced->getProcessDataRefWrappers().size();
+        QVERIFY(references > 0);
+
+        SampleVariant variant;
+        auto binding = load(variant.without(QStringLiteral("ProcessDataRefCollection")).write());
+        // One per image of every definition, each with all its decodable items; inputs first.
+        QList<ProcessDataRefWrapper *> refs = binding->getProcessDataRefWrappers();
+        int images = 0;
+        for (const ProcessDataWrapper *processData : binding->getProcessDataWrappers())
+            images += processData->getItems().size();
+        QCOMPARE(refs.size(), images);
+        QVERIFY(!refs.first()->getItem()->isOutput());
+        for (const ProcessDataRefWrapper *ref : refs)
+            QVERIFY2(!ref->getInfos().isEmpty(), qPrintable(ref->getItem()->getId()));
+
+        // References naming nothing that exists show nothing, so every item is shown instead.
+        SampleVariant dangling;
+        auto danglingBinding = load(dangling.without(QStringLiteral("ProcessDataRef"))
+                                        .insertInto(QStringLiteral("ProcessDataRefCollection"),
+                                                    QStringLiteral("<ProcessDataRef processDataId=\"PI_Gone\"/>"))
+                                        .write());
+        QCOMPARE(danglingBinding->getProcessDataRefWrappers().size(), images);
+
+        // References covering one layout only: the inputs of the others are shown item by item beside them.
+        SampleVariant partial;
+        auto partialBinding = load(partial.without(QStringLiteral("ProcessDataRef"))
+                                       .insertInto(QStringLiteral("ProcessDataRefCollection"),
+                                                   QStringLiteral("<ProcessDataRef processDataId=\"PI_Standard\">"
+                                                                  "<ProcessDataRecordItemInfo subindex=\"1\" gradient=\"0.1\"/>"
+                                                                  "</ProcessDataRef>"
+                                                                  "<ProcessDataRef processDataId=\"PO_Standard\"/>"))
+                                       .write());
+        QStringList shown;
+        for (const ProcessDataRefWrapper *ref : partialBinding->getProcessDataRefWrappers())
+            shown << ref->getItem()->getId() + (ref->getDefinition() ? QStringLiteral(" referenced") : QString());
+        QCOMPARE(shown, QStringList({ "PI_Standard referenced", "PI_Extended", "PI_Compact", "PO_Standard referenced" }));
+        QCOMPARE(partialBinding->getProcessDataRefWrappers().first()->getInfos().size(), 1);
+    }
+
+    void processDataInMenusFollowsTheCyclicData()
+    {
+        SampleVariant variant;
+        auto binding = load(writeWithProcessDataMenu(variant));
+        auto *menu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_PdShown")));
+        QVERIFY(menu);
+        const QList<MenuEntry *> entries = menu->getEntries();
+        QCOMPARE(entries.size(), 4);
+        auto *input = qobject_cast<MenuEntryProcessData *>(entries.at(0));
+        auto *output = qobject_cast<MenuEntryProcessData *>(entries.at(1));
+        auto *whole = qobject_cast<MenuEntryRecordGroup *>(entries.at(2));
+        QVERIFY(input && output && whole);
+        QVERIFY(!input->isOutput());
+        QVERIFY(output->isOutput());
+        QVERIFY(qobject_cast<MenuEntryMissing *>(entries.at(3)));
+        // Every subindex of every layout; those the layout in force lacks show no value.
+        QCOMPARE(whole->getItems().size(), 5);
+        for (const MenuEntry *item : whole->getItems())
+            QVERIFY(qobject_cast<const MenuEntryProcessData *>(item));
+
+        // Process data is never read by ISDU: nothing of index 40 or 41 is synchronised.
+        SyncRun run(binding.get());
+        binding->syncReferencedVariables();
+        for (int i = 0; i < run.tasks.size(); ++i)
+            QVERIFY2(run.task(i)->getIndex() != 40 && run.task(i)->getIndex() != 41, "process data read by ISDU");
+
+        QSignalSpy changes(input, &MenuEntry::valueChanged);
+        const auto deliver = [&binding](const QByteArray &payload) {
+            for (ProcessDataWrapper *definition : binding->getProcessDataWrappers())
+                definition->setData(payload, 0);
+        };
+        // Standard layout (the default selection): distance 1234 in the first two octets, shown times 0.1.
+        deliver(QByteArray::fromHex("04d20000"));
+        QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_Distance"));
+        QCOMPARE(input->getValue().toDouble(), 123.4);
+        QVERIFY(input->isValid());
+        QVERIFY(!changes.isEmpty());
+
+        // Another layout selected: the same subindex is now the compact item, 100 in bits 2..15.
+        VariableWrapper *select = nullptr;
+        for (VariableWrapper *var : binding->getVariableWrappers()) {
+            if (var->getId() == QLatin1String("V_ProcessDataSelect"))
+                select = var;
+        }
+        QVERIFY(select);
+        select->setValue(QVariant(qulonglong(2)), 0);
+        deliver(QByteArray::fromHex("0191"));
+        QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_DistanceCoarse"));
+        QCOMPARE(input->getValue().toDouble(), 10.0);
+    }
+};
 
 OVINEX_TEST_MAIN(TestIOLinkWrapper)
 #include "tst_iolinkwrapper.moc"

@@ -20,29 +20,351 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
+    void init()
+    {
+        root = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir().mkpath(searchPath()));
+    }
 
-    void entryIdentity_data();
-    void entryIdentity();
-    void productMatching_data();
-    void productMatching();
-    void picturesFallBackToSmallestProductId();
-    void scanStopsOnceIdentityAndNameAreKnown_data();
-    void scanStopsOnceIdentityAndNameAreKnown();
-    void hostileInputIsInvalidWithoutCrashOrHang_data();
-    void hostileInputIsInvalidWithoutCrashOrHang();
+    void entryIdentity_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("productName");
+        QTest::addColumn<int>("vendorId");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("vendorLogo");
 
-    void scansSearchFolderItsParentAndDirectSubfoldersOnly();
-    void missingSearchFolderAndIndexesOutOfRange();
-    void latestReleaseWinsAndMatchesAreCounted();
-    void newSubfolderTriggersRescanButFileInSubfolderDoesNot();
-    void changingSearchPathRescansAndMovesTheWatch();
-    void replacedSearchFolderIsStillWatched();
-    void entriesOfAnEarlierScanLiveUntilTheEventLoop();
+        QTest::newRow("complete identity, default product name wins over the texts")
+            << "complete.xml" << true << "Default Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
+        QTest::newRow("document without version") << "noversion.xml" << false << "Default Name" << 2002 << "" << "Korvell-logo.png";
+        QTest::newRow("no default name: primary-language text of the device name")
+            << "textname.xml" << true << "English Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
+        QTest::newRow("no device name: the variant's name text")
+            << "variantname.xml" << true << "Variant Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
+        QTest::newRow("identity without vendor logo") << "nologo.xml" << false << "Default Name" << 2002 << "V1.2.0" << "";
+        QTest::newRow("ids that are not decimal read as 0") << "badnumbers.xml" << true << "Default Name" << 0 << "V1.2.0" << "Korvell-logo.png";
+        QTest::newRow("two variants are listed invalid") << "twovariants.xml" << false << "Default Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
+        QTest::newRow("other root element") << "notiodd.xml" << false << IODDEntry::undefinedText() << 0 << "" << "";
+        QTest::newRow("missing file") << "does-not-exist.xml" << false << IODDEntry::undefinedText() << 0 << "" << "";
+    }
 
-    void sampleInstallsOnlyIntoAMissingFolder();
-    void uncreatableFolderFailsWithoutLeftovers();
-    void sampleValidatesAgainstTheIoddSchema();
+    void entryIdentity()
+    {
+        QFETCH(QString, file);
+        if (file == QLatin1String("does-not-exist.xml"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read IODD file"));
+        IODDEntry entry { QFileInfo(fixture(file)) };
+        entry.parse();
+
+        QTEST(entry.isValid(), "valid");
+        QTEST(entry.getProductName(), "productName");
+        QTEST(entry.getVendorId(), "vendorId");
+        QTEST(entry.getIODDVersion(), "version");
+        QTEST(entry.getVendorLogoPath(), "vendorLogo");
+    }
+
+    void productMatching_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("productId");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("exact") << "complete.xml" << "KV-1" << true;
+        QTest::newRow("other case") << "complete.xml" << "kv-1" << false;
+        QTest::newRow("trailing blank") << "complete.xml" << "KV-1 " << false;
+        QTest::newRow("prefix") << "complete.xml" << "KV" << false;
+        QTest::newRow("first of two variants") << "twovariants.xml" << "KV-2A" << true;
+        QTest::newRow("second of two variants") << "twovariants.xml" << "KV-2B" << true;
+        QTest::newRow("empty id against an empty product id") << "emptyproductid.xml" << "" << false;
+    }
+
+    void productMatching()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, productId);
+        IODDEntry entry { QFileInfo(fixture(file)) };
+        entry.parse();
+        QTEST(entry.isMatchingProductId(productId), "matches");
+    }
+
+    void picturesFallBackToSmallestProductId()
+    {
+        IODDEntry entry { QFileInfo(fixture("twovariants.xml")) };
+        entry.parse();
+        const QDir folder(QFileInfo(fixture("twovariants.xml")).absolutePath());
+
+        // KV-2B comes first in the document, KV-2A first in product ID order.
+        QCOMPARE(entry.getDeviceIconPath("KV-2B"), folder.absoluteFilePath("KV-2B-icon.png"));
+        QCOMPARE(entry.getDeviceIconPath("unknown"), folder.absoluteFilePath("KV-2A-icon.png"));
+        QCOMPARE(entry.getFirstDeviceSymbolPath(), folder.absoluteFilePath("KV-2A-pic.png"));
+
+        IODDEntry withoutPictures { QFileInfo(fixture("nopictures.xml")) };
+        withoutPictures.parse();
+        QVERIFY(withoutPictures.getFirstDeviceIconPath().isEmpty());
+        QVERIFY(withoutPictures.getDeviceSymbolPath("KV-1").isEmpty());
+
+        IODDEntry packaged { QFileInfo(TestEnvironment::testDataPath("catalogue/package/Korvell-KV1-20240506-IODD1.1.xml")) };
+        packaged.parse();
+        QVERIFY(QFileInfo::exists(packaged.getFirstDeviceIconPath()));
+        QStringList files = packaged.getFiles();
+        files.sort();
+        QCOMPARE(files, QStringList({ "KV-1-icon.png", "KV-1-pic.png", "Korvell-KV1-20240506-IODD1.1.xml", "Korvell-logo.png" }));
+    }
+
+    void scanStopsOnceIdentityAndNameAreKnown_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("cutBefore");
+        QTest::addColumn<bool>("valid");
+        // Everything after the cut is garbage: a scan that reads on would fail.
+        QTest::newRow("default name known before the garbage") << "complete.xml" << "      </VariableCollection>" << true;
+        QTest::newRow("name from texts needs the text collection") << "textname.xml" << "  <ExternalTextCollection>" << false;
+    }
+
+    void scanStopsOnceIdentityAndNameAreKnown()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, cutBefore);
+        QFile in(fixture(source));
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray content = in.readAll();
+        const int cut = content.indexOf(cutBefore.toUtf8());
+        QVERIFY(cut > 0);
+        QTemporaryDir dir;
+        QFile out(dir.filePath(source));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(content.left(cut) + "<Broken <<<");
+        out.close();
+
+        IODDEntry entry { QFileInfo(out.fileName()) };
+        entry.parse();
+        QTEST(entry.isValid(), "valid");
+        QCOMPARE(entry.getVendorId(), 2002);
+    }
+
+    void hostileInputIsInvalidWithoutCrashOrHang_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE IODevice [<!ENTITY a \"aaaaaaaaaa\">"
+                                  "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                                  "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
+                                  "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
+                                  "<IODevice><DocumentInfo version=\"&g;\" releaseDate=\"&g;\"/></IODevice>";
+        QTest::newRow("entity expansion bomb") << laughs;
+        QTest::newRow("external entity") << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE IODevice [<!ENTITY x SYSTEM "
+                                                       "\"file:///etc/passwd\">]><IODevice><DocumentInfo version=\"&x;\"/></IODevice>");
+        QTest::newRow("deep nesting") << QByteArray("<IODevice><ProfileBody>") + QByteArray("<x>").repeated(200000);
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
+        QTest::newRow("identity attributes only, no end") << QByteArray("<IODevice><ProfileBody><DeviceIdentity vendorId=\"1\"");
+    }
+
+    void hostileInputIsInvalidWithoutCrashOrHang()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("hostile.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+
+        IODDEntry entry { QFileInfo(file.fileName()) };
+        entry.parse();
+        QVERIFY(!entry.isValid());
+        QVERIFY(entry.getIODDVersion().size() < 1000);
+    }
+
+    void scansSearchFolderItsParentAndDirectSubfoldersOnly()
+    {
+        QVERIFY(writeIodd("search/direct.xml", "P-DIRECT", "2024-01-01"));
+        QVERIFY(writeIodd("parent.xml", "P-PARENT", "2024-01-01"));
+        QVERIFY(writeIodd("search/sub/sub.xml", "P-SUB", "2024-01-01"));
+        QVERIFY(writeIodd("search/sub/deeper/deep.xml", "P-DEEP", "2024-01-01"));
+        QVERIFY(writeIodd("search/sub/readme.txt", "P-TEXT", "2024-01-01"));
+        QVERIFY(QFile::copy(fixture("notiodd.xml"), root->filePath("search/other.xml")));
+
+        IODDListModel model(searchPath());
+        int matches = -1;
+        QCOMPARE(model.rowCount(), 4);
+        QVERIFY(model.findEntry("P-DIRECT", matches));
+        QVERIFY(model.findEntry("P-PARENT", matches));
+        QVERIFY(model.findEntry("P-SUB", matches));
+        QVERIFY(!model.findEntry("P-DEEP", matches));
+        // Subfolders come first (reverse name order puts "." and ".." last).
+        QCOMPARE(model.data(model.index(0), IODDListModel::NameRole).toString(), QDir(searchPath()).filePath("sub/sub.xml"));
+        QCOMPARE(model.data(model.index(1), IODDListModel::NameRole).toString(), root->filePath("parent.xml"));
+        int invalid = 0;
+        for (int row = 0; row < model.rowCount(); ++row)
+            invalid += model.data(model.index(row), IODDListModel::ValidRole).toBool() ? 0 : 1;
+        QCOMPARE(invalid, 1);
+    }
+
+    void missingSearchFolderAndIndexesOutOfRange()
+    {
+        QVERIFY(writeIodd("beside.xml", "P-BESIDE", "2024-01-01"));
+        IODDListModel empty(root->filePath("nowhere"));
+        QCOMPARE(empty.rowCount(), 0);
+        QVERIFY(QFile::remove(root->filePath("beside.xml")));
+
+        QVERIFY(writeIodd("search/only.xml", "P-ONLY", "2024-01-01"));
+        IODDListModel model(searchPath());
+        QCOMPARE(model.rowCount(), 1);
+        QVERIFY(model.getEntry(0) != nullptr);
+        for (int index : { -1, 1, 1000 }) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("entry index out of range, index: " + QString::number(index)));
+            QVERIFY(model.getEntry(index) == nullptr);
+        }
+        QVERIFY(!model.data(model.index(0), Qt::UserRole + 9).isValid());
+        QVERIFY(!model.data(QModelIndex(), Qt::UserRole).isValid());
+        QVERIFY(!model.data(model.index(1), Qt::UserRole).isValid());
+    }
+
+    void latestReleaseWinsAndMatchesAreCounted()
+    {
+        // The newer release sits in the folder scanned last.
+        QVERIFY(writeIodd("search/zz/old.xml", "KV-9", "2021-03-01", "Old"));
+        QVERIFY(writeIodd("search/aa/new.xml", "KV-9", "2022-01-15", "New"));
+        // Equal dates keep the entry scanned first.
+        QVERIFY(writeIodd("search/first/a.xml", "KV-7", "2022-01-15", "In first"));
+        QVERIFY(writeIodd("search/second/b.xml", "KV-7", "2022-01-15", "In second"));
+        QVERIFY(writeIodd("search/c.xml", "KV-7", "2022-01-15", "In search folder"));
+        IODDListModel model(searchPath());
+        int matches = -1;
+
+        QTest::ignoreMessage(QtWarningMsg, "IODD: found 2 matching for \"KV-9\"");
+        QCOMPARE(model.findEntry("KV-9", matches)->getProductName(), QString("New"));
+        QCOMPARE(matches, 2);
+        QTest::ignoreMessage(QtWarningMsg, "IODD: found 3 matching for \"KV-7\"");
+        QCOMPARE(model.findEntry("KV-7", matches)->getProductName(), QString("In second"));
+        QCOMPARE(matches, 3);
+        QVERIFY(!model.findEntry("", matches));
+        QCOMPARE(matches, 0);
+        QVERIFY(!model.findEntry("KV-2", matches));
+        QCOMPARE(matches, 0);
+    }
+
+    void newSubfolderTriggersRescanButFileInSubfolderDoesNot()
+    {
+        QVERIFY(writeIodd("search/sub/one.xml", "KV-1", "2022-01-15"));
+        IODDListModel model(searchPath());
+        QCOMPARE(model.rowCount(), 1);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+        QVERIFY(writeIodd("search/sub/two.xml", "KV-2", "2022-01-15"));
+        QVERIFY(!resets.wait(300));
+        QCOMPARE(model.rowCount(), 1);
+
+        QVERIFY(QDir().mkpath(root->filePath("search/newsub")));
+        QTRY_VERIFY(resets.count() >= 1);
+        QCOMPARE(model.rowCount(), 2);
+    }
+
+    void changingSearchPathRescansAndMovesTheWatch()
+    {
+        QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15"));
+        QVERIFY(writeIodd("elsewhere/inner/a.xml", "KV-A", "2022-01-15"));
+        QVERIFY(writeIodd("elsewhere/inner/b.xml", "KV-B", "2022-01-15"));
+        IODDListModel model(searchPath());
+        QSignalSpy counts(&model, &IODDListModel::countChanged);
+        QSignalSpy pathChanged(&model, &IODDListModel::ioddSearchPathChanged);
+
+        const QString elsewhere = root->filePath("elsewhere");
+        QVERIFY(model.setProperty("ioddSearchPath", elsewhere));
+        QCOMPARE(counts.count(), 1);
+        QCOMPARE(pathChanged.count(), 1);
+        QCOMPARE(model.getIoddSearchPath(), elsewhere);
+        // The old search folder is now a sibling, not scanned.
+        QCOMPARE(model.rowCount(), 2);
+
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QVERIFY(QDir().mkpath(root->filePath("search/unwatched")));
+        QVERIFY(!resets.wait(300));
+        QVERIFY(QDir().mkpath(root->filePath("elsewhere/watched")));
+        QTRY_VERIFY(resets.count() >= 1);
+    }
+
+    void replacedSearchFolderIsStillWatched()
+    {
+        IODDListModel model(searchPath());
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+        // Replaced before the watcher's notice is handled, as a sync tool or a restore does it.
+        QVERIFY(QDir(searchPath()).removeRecursively());
+        QVERIFY(writeIodd("search/restored.xml", "KV-R", "2022-01-15"));
+        QTRY_VERIFY(resets.count() >= 1);
+        QCOMPARE(model.rowCount(), 1);
+
+        resets.clear();
+        QVERIFY(QDir().mkpath(root->filePath("search/later")));
+        QTRY_VERIFY(resets.count() >= 1);
+    }
+
+    void entriesOfAnEarlierScanLiveUntilTheEventLoop()
+    {
+        QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15", "Kept"));
+        IODDListModel model(searchPath());
+        QPointer<QObject> handedOut = model.getEntry(0);
+
+        model.parseIODDs();
+
+        QVERIFY(handedOut);
+        QCOMPARE(handedOut->property("productName").toString(), QString("Kept"));
+        QVERIFY(model.getEntry(0) != handedOut.data());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!handedOut);
+    }
+
+    void sampleInstallsOnlyIntoAMissingFolder()
+    {
+        const QString target = root->filePath("data/IODDs");
+        QVERIFY(SamplePackage::installInto(target));
+
+        QStringList installed = QDir(target).entryList(QDir::Files);
+        QStringList shipped = QDir(SamplePackage::resourceFolder()).entryList(QDir::Files);
+        installed.sort();
+        shipped.sort();
+        QCOMPARE(installed, shipped);
+        for (const QString &name : installed)
+            QVERIFY2(QFileInfo(QDir(target).filePath(name)).isWritable(), qPrintable(name));
+        IODDEntry entry { QFileInfo(QDir(target).filePath(SamplePackage::ioddFileName())) };
+        entry.parse();
+        QVERIFY(entry.isValid());
+        QCOMPARE(entry.getProductName(), QString("OVX100"));
+        QVERIFY(QFileInfo::exists(entry.getFirstDeviceIconPath()));
+        QVERIFY(QFileInfo::exists(QDir(target).filePath(entry.getVendorLogoPath())));
+
+        // The user may have removed the sample on purpose; a later start must not bring it back.
+        QVERIFY(QFile::remove(QDir(target).filePath(SamplePackage::ioddFileName())));
+        QVERIFY(SamplePackage::installInto(target));
+        QVERIFY(!QFileInfo::exists(QDir(target).filePath(SamplePackage::ioddFileName())));
+    }
+
+    void uncreatableFolderFailsWithoutLeftovers()
+    {
+        QFile blocker(root->filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot create IODD folder"));
+        QVERIFY(!SamplePackage::installInto(root->filePath("blocker/IODDs")));
+        QVERIFY(!SamplePackage::installInto(QString()));
+        QCOMPARE(QDir(root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({ "blocker", "search" }));
+    }
+
+    void sampleValidatesAgainstTheIoddSchema()
+    {
+        const QString xmllint = QStandardPaths::findExecutable("xmllint");
+        const QString schema = TestEnvironment::corpusPath("standard/IODD1.1.xsd");
+        if (xmllint.isEmpty() || !QFileInfo::exists(schema))
+            QSKIP("xmllint or the IODD 1.1 schema is not available");
+
+        const QString copy = root->filePath(SamplePackage::ioddFileName());
+        QVERIFY(QFile::copy(SamplePackage::resourceFolder() + "/" + SamplePackage::ioddFileName(), copy));
+        QProcess lint;
+        lint.start(xmllint, { "--noout", "--schema", schema, copy });
+        QVERIFY(lint.waitForFinished(60000));
+        QVERIFY2(lint.exitStatus() == QProcess::NormalExit && lint.exitCode() == 0, lint.readAllStandardError().constData());
+    }
 
 private:
     static QString fixture(const QString &name) { return TestEnvironment::testDataPath("catalogue/entry/" + name); }
@@ -52,12 +374,6 @@ private:
 
     std::unique_ptr<QTemporaryDir> root;
 };
-
-void TestCatalogue::init()
-{
-    root = std::make_unique<QTemporaryDir>();
-    QVERIFY(QDir().mkpath(searchPath()));
-}
 
 bool TestCatalogue::writeIodd(const QString &relativePath, const QString &productId, const QString &date,
                               const QString &name) const
@@ -71,346 +387,6 @@ bool TestCatalogue::writeIodd(const QString &relativePath, const QString &produc
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content.toUtf8()) > 0;
-}
-
-void TestCatalogue::entryIdentity_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QString>("productName");
-    QTest::addColumn<int>("vendorId");
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<QString>("vendorLogo");
-
-    QTest::newRow("complete identity, default product name wins over the texts")
-        << "complete.xml" << true << "Default Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-    QTest::newRow("document without version") << "noversion.xml" << false << "Default Name" << 2002 << "" << "Korvell-logo.png";
-    QTest::newRow("no default name: primary-language text of the device name")
-        << "textname.xml" << true << "English Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-    QTest::newRow("no device name: the variant's name text")
-        << "variantname.xml" << true << "Variant Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-    QTest::newRow("identity without vendor logo") << "nologo.xml" << false << "Default Name" << 2002 << "V1.2.0" << "";
-    QTest::newRow("ids that are not decimal read as 0") << "badnumbers.xml" << true << "Default Name" << 0 << "V1.2.0" << "Korvell-logo.png";
-    QTest::newRow("two variants are listed invalid") << "twovariants.xml" << false << "Default Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-    QTest::newRow("other root element") << "notiodd.xml" << false << IODDEntry::undefinedText() << 0 << "" << "";
-    QTest::newRow("missing file") << "does-not-exist.xml" << false << IODDEntry::undefinedText() << 0 << "" << "";
-}
-
-void TestCatalogue::entryIdentity()
-{
-    QFETCH(QString, file);
-    if (file == QLatin1String("does-not-exist.xml"))
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read IODD file"));
-    IODDEntry entry { QFileInfo(fixture(file)) };
-    entry.parse();
-
-    QTEST(entry.isValid(), "valid");
-    QTEST(entry.getProductName(), "productName");
-    QTEST(entry.getVendorId(), "vendorId");
-    QTEST(entry.getIODDVersion(), "version");
-    QTEST(entry.getVendorLogoPath(), "vendorLogo");
-}
-
-void TestCatalogue::productMatching_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("productId");
-    QTest::addColumn<bool>("matches");
-    QTest::newRow("exact") << "complete.xml" << "KV-1" << true;
-    QTest::newRow("other case") << "complete.xml" << "kv-1" << false;
-    QTest::newRow("trailing blank") << "complete.xml" << "KV-1 " << false;
-    QTest::newRow("prefix") << "complete.xml" << "KV" << false;
-    QTest::newRow("first of two variants") << "twovariants.xml" << "KV-2A" << true;
-    QTest::newRow("second of two variants") << "twovariants.xml" << "KV-2B" << true;
-    QTest::newRow("empty id against an empty product id") << "emptyproductid.xml" << "" << false;
-}
-
-void TestCatalogue::productMatching()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, productId);
-    IODDEntry entry { QFileInfo(fixture(file)) };
-    entry.parse();
-    QTEST(entry.isMatchingProductId(productId), "matches");
-}
-
-void TestCatalogue::picturesFallBackToSmallestProductId()
-{
-    IODDEntry entry { QFileInfo(fixture("twovariants.xml")) };
-    entry.parse();
-    const QDir folder(QFileInfo(fixture("twovariants.xml")).absolutePath());
-
-    // KV-2B comes first in the document, KV-2A first in product ID order.
-    QCOMPARE(entry.getDeviceIconPath("KV-2B"), folder.absoluteFilePath("KV-2B-icon.png"));
-    QCOMPARE(entry.getDeviceIconPath("unknown"), folder.absoluteFilePath("KV-2A-icon.png"));
-    QCOMPARE(entry.getFirstDeviceSymbolPath(), folder.absoluteFilePath("KV-2A-pic.png"));
-
-    IODDEntry withoutPictures { QFileInfo(fixture("nopictures.xml")) };
-    withoutPictures.parse();
-    QVERIFY(withoutPictures.getFirstDeviceIconPath().isEmpty());
-    QVERIFY(withoutPictures.getDeviceSymbolPath("KV-1").isEmpty());
-
-    IODDEntry packaged { QFileInfo(TestEnvironment::testDataPath("catalogue/package/Korvell-KV1-20240506-IODD1.1.xml")) };
-    packaged.parse();
-    QVERIFY(QFileInfo::exists(packaged.getFirstDeviceIconPath()));
-    QStringList files = packaged.getFiles();
-    files.sort();
-    QCOMPARE(files, QStringList({ "KV-1-icon.png", "KV-1-pic.png", "Korvell-KV1-20240506-IODD1.1.xml", "Korvell-logo.png" }));
-}
-
-void TestCatalogue::scanStopsOnceIdentityAndNameAreKnown_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("cutBefore");
-    QTest::addColumn<bool>("valid");
-    // Everything after the cut is garbage: a scan that reads on would fail.
-    QTest::newRow("default name known before the garbage") << "complete.xml" << "      </VariableCollection>" << true;
-    QTest::newRow("name from texts needs the text collection") << "textname.xml" << "  <ExternalTextCollection>" << false;
-}
-
-void TestCatalogue::scanStopsOnceIdentityAndNameAreKnown()
-{
-    QFETCH(QString, source);
-    QFETCH(QString, cutBefore);
-    QFile in(fixture(source));
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    const QByteArray content = in.readAll();
-    const int cut = content.indexOf(cutBefore.toUtf8());
-    QVERIFY(cut > 0);
-    QTemporaryDir dir;
-    QFile out(dir.filePath(source));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(content.left(cut) + "<Broken <<<");
-    out.close();
-
-    IODDEntry entry { QFileInfo(out.fileName()) };
-    entry.parse();
-    QTEST(entry.isValid(), "valid");
-    QCOMPARE(entry.getVendorId(), 2002);
-}
-
-void TestCatalogue::hostileInputIsInvalidWithoutCrashOrHang_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    const QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE IODevice [<!ENTITY a \"aaaaaaaaaa\">"
-                              "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
-                              "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">"
-                              "<!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\"><!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">]>"
-                              "<IODevice><DocumentInfo version=\"&g;\" releaseDate=\"&g;\"/></IODevice>";
-    QTest::newRow("entity expansion bomb") << laughs;
-    QTest::newRow("external entity") << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE IODevice [<!ENTITY x SYSTEM "
-                                                   "\"file:///etc/passwd\">]><IODevice><DocumentInfo version=\"&x;\"/></IODevice>");
-    QTest::newRow("deep nesting") << QByteArray("<IODevice><ProfileBody>") + QByteArray("<x>").repeated(200000);
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18);
-    QTest::newRow("identity attributes only, no end") << QByteArray("<IODevice><ProfileBody><DeviceIdentity vendorId=\"1\"");
-}
-
-void TestCatalogue::hostileInputIsInvalidWithoutCrashOrHang()
-{
-    QFETCH(QByteArray, content);
-    QTemporaryDir dir;
-    QFile file(dir.filePath("hostile.xml"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-
-    IODDEntry entry { QFileInfo(file.fileName()) };
-    entry.parse();
-    QVERIFY(!entry.isValid());
-    QVERIFY(entry.getIODDVersion().size() < 1000);
-}
-
-void TestCatalogue::scansSearchFolderItsParentAndDirectSubfoldersOnly()
-{
-    QVERIFY(writeIodd("search/direct.xml", "P-DIRECT", "2024-01-01"));
-    QVERIFY(writeIodd("parent.xml", "P-PARENT", "2024-01-01"));
-    QVERIFY(writeIodd("search/sub/sub.xml", "P-SUB", "2024-01-01"));
-    QVERIFY(writeIodd("search/sub/deeper/deep.xml", "P-DEEP", "2024-01-01"));
-    QVERIFY(writeIodd("search/sub/readme.txt", "P-TEXT", "2024-01-01"));
-    QVERIFY(QFile::copy(fixture("notiodd.xml"), root->filePath("search/other.xml")));
-
-    IODDListModel model(searchPath());
-    int matches = -1;
-    QCOMPARE(model.rowCount(), 4);
-    QVERIFY(model.findEntry("P-DIRECT", matches));
-    QVERIFY(model.findEntry("P-PARENT", matches));
-    QVERIFY(model.findEntry("P-SUB", matches));
-    QVERIFY(!model.findEntry("P-DEEP", matches));
-    // Subfolders come first (reverse name order puts "." and ".." last).
-    QCOMPARE(model.data(model.index(0), IODDListModel::NameRole).toString(), QDir(searchPath()).filePath("sub/sub.xml"));
-    QCOMPARE(model.data(model.index(1), IODDListModel::NameRole).toString(), root->filePath("parent.xml"));
-    int invalid = 0;
-    for (int row = 0; row < model.rowCount(); ++row)
-        invalid += model.data(model.index(row), IODDListModel::ValidRole).toBool() ? 0 : 1;
-    QCOMPARE(invalid, 1);
-}
-
-void TestCatalogue::missingSearchFolderAndIndexesOutOfRange()
-{
-    QVERIFY(writeIodd("beside.xml", "P-BESIDE", "2024-01-01"));
-    IODDListModel empty(root->filePath("nowhere"));
-    QCOMPARE(empty.rowCount(), 0);
-    QVERIFY(QFile::remove(root->filePath("beside.xml")));
-
-    QVERIFY(writeIodd("search/only.xml", "P-ONLY", "2024-01-01"));
-    IODDListModel model(searchPath());
-    QCOMPARE(model.rowCount(), 1);
-    QVERIFY(model.getEntry(0) != nullptr);
-    for (int index : { -1, 1, 1000 }) {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("entry index out of range, index: " + QString::number(index)));
-        QVERIFY(model.getEntry(index) == nullptr);
-    }
-    QVERIFY(!model.data(model.index(0), Qt::UserRole + 9).isValid());
-    QVERIFY(!model.data(QModelIndex(), Qt::UserRole).isValid());
-    QVERIFY(!model.data(model.index(1), Qt::UserRole).isValid());
-}
-
-void TestCatalogue::latestReleaseWinsAndMatchesAreCounted()
-{
-    // The newer release sits in the folder scanned last.
-    QVERIFY(writeIodd("search/zz/old.xml", "KV-9", "2021-03-01", "Old"));
-    QVERIFY(writeIodd("search/aa/new.xml", "KV-9", "2022-01-15", "New"));
-    // Equal dates keep the entry scanned first.
-    QVERIFY(writeIodd("search/first/a.xml", "KV-7", "2022-01-15", "In first"));
-    QVERIFY(writeIodd("search/second/b.xml", "KV-7", "2022-01-15", "In second"));
-    QVERIFY(writeIodd("search/c.xml", "KV-7", "2022-01-15", "In search folder"));
-    IODDListModel model(searchPath());
-    int matches = -1;
-
-    QTest::ignoreMessage(QtWarningMsg, "IODD: found 2 matching for \"KV-9\"");
-    QCOMPARE(model.findEntry("KV-9", matches)->getProductName(), QString("New"));
-    QCOMPARE(matches, 2);
-    QTest::ignoreMessage(QtWarningMsg, "IODD: found 3 matching for \"KV-7\"");
-    QCOMPARE(model.findEntry("KV-7", matches)->getProductName(), QString("In second"));
-    QCOMPARE(matches, 3);
-    QVERIFY(!model.findEntry("", matches));
-    QCOMPARE(matches, 0);
-    QVERIFY(!model.findEntry("KV-2", matches));
-    QCOMPARE(matches, 0);
-}
-
-void TestCatalogue::newSubfolderTriggersRescanButFileInSubfolderDoesNot()
-{
-    QVERIFY(writeIodd("search/sub/one.xml", "KV-1", "2022-01-15"));
-    IODDListModel model(searchPath());
-    QCOMPARE(model.rowCount(), 1);
-    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-
-    QVERIFY(writeIodd("search/sub/two.xml", "KV-2", "2022-01-15"));
-    QVERIFY(!resets.wait(300));
-    QCOMPARE(model.rowCount(), 1);
-
-    QVERIFY(QDir().mkpath(root->filePath("search/newsub")));
-    QTRY_VERIFY(resets.count() >= 1);
-    QCOMPARE(model.rowCount(), 2);
-}
-
-void TestCatalogue::changingSearchPathRescansAndMovesTheWatch()
-{
-    QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15"));
-    QVERIFY(writeIodd("elsewhere/inner/a.xml", "KV-A", "2022-01-15"));
-    QVERIFY(writeIodd("elsewhere/inner/b.xml", "KV-B", "2022-01-15"));
-    IODDListModel model(searchPath());
-    QSignalSpy counts(&model, &IODDListModel::countChanged);
-    QSignalSpy pathChanged(&model, &IODDListModel::ioddSearchPathChanged);
-
-    const QString elsewhere = root->filePath("elsewhere");
-    QVERIFY(model.setProperty("ioddSearchPath", elsewhere));
-    QCOMPARE(counts.count(), 1);
-    QCOMPARE(pathChanged.count(), 1);
-    QCOMPARE(model.getIoddSearchPath(), elsewhere);
-    // The old search folder is now a sibling, not scanned.
-    QCOMPARE(model.rowCount(), 2);
-
-    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-    QVERIFY(QDir().mkpath(root->filePath("search/unwatched")));
-    QVERIFY(!resets.wait(300));
-    QVERIFY(QDir().mkpath(root->filePath("elsewhere/watched")));
-    QTRY_VERIFY(resets.count() >= 1);
-}
-
-void TestCatalogue::replacedSearchFolderIsStillWatched()
-{
-    IODDListModel model(searchPath());
-    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-
-    // Replaced before the watcher's notice is handled, as a sync tool or a restore does it.
-    QVERIFY(QDir(searchPath()).removeRecursively());
-    QVERIFY(writeIodd("search/restored.xml", "KV-R", "2022-01-15"));
-    QTRY_VERIFY(resets.count() >= 1);
-    QCOMPARE(model.rowCount(), 1);
-
-    resets.clear();
-    QVERIFY(QDir().mkpath(root->filePath("search/later")));
-    QTRY_VERIFY(resets.count() >= 1);
-}
-
-void TestCatalogue::entriesOfAnEarlierScanLiveUntilTheEventLoop()
-{
-    QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15", "Kept"));
-    IODDListModel model(searchPath());
-    QPointer<QObject> handedOut = model.getEntry(0);
-
-    model.parseIODDs();
-
-    QVERIFY(handedOut);
-    QCOMPARE(handedOut->property("productName").toString(), QString("Kept"));
-    QVERIFY(model.getEntry(0) != handedOut.data());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!handedOut);
-}
-
-void TestCatalogue::sampleInstallsOnlyIntoAMissingFolder()
-{
-    const QString target = root->filePath("data/IODDs");
-    QVERIFY(SamplePackage::installInto(target));
-
-    QStringList installed = QDir(target).entryList(QDir::Files);
-    QStringList shipped = QDir(SamplePackage::resourceFolder()).entryList(QDir::Files);
-    installed.sort();
-    shipped.sort();
-    QCOMPARE(installed, shipped);
-    for (const QString &name : installed)
-        QVERIFY2(QFileInfo(QDir(target).filePath(name)).isWritable(), qPrintable(name));
-    IODDEntry entry { QFileInfo(QDir(target).filePath(SamplePackage::ioddFileName())) };
-    entry.parse();
-    QVERIFY(entry.isValid());
-    QCOMPARE(entry.getProductName(), QString("OVX100"));
-    QVERIFY(QFileInfo::exists(entry.getFirstDeviceIconPath()));
-    QVERIFY(QFileInfo::exists(QDir(target).filePath(entry.getVendorLogoPath())));
-
-    // The user may have removed the sample on purpose; a later start must not bring it back.
-    QVERIFY(QFile::remove(QDir(target).filePath(SamplePackage::ioddFileName())));
-    QVERIFY(SamplePackage::installInto(target));
-    QVERIFY(!QFileInfo::exists(QDir(target).filePath(SamplePackage::ioddFileName())));
-}
-
-void TestCatalogue::uncreatableFolderFailsWithoutLeftovers()
-{
-    QFile blocker(root->filePath("blocker"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot create IODD folder"));
-    QVERIFY(!SamplePackage::installInto(root->filePath("blocker/IODDs")));
-    QVERIFY(!SamplePackage::installInto(QString()));
-    QCOMPARE(QDir(root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({ "blocker", "search" }));
-}
-
-void TestCatalogue::sampleValidatesAgainstTheIoddSchema()
-{
-    const QString xmllint = QStandardPaths::findExecutable("xmllint");
-    const QString schema = TestEnvironment::corpusPath("standard/IODD1.1.xsd");
-    if (xmllint.isEmpty() || !QFileInfo::exists(schema))
-        QSKIP("xmllint or the IODD 1.1 schema is not available");
-
-    const QString copy = root->filePath(SamplePackage::ioddFileName());
-    QVERIFY(QFile::copy(SamplePackage::resourceFolder() + "/" + SamplePackage::ioddFileName(), copy));
-    QProcess lint;
-    lint.start(xmllint, { "--noout", "--schema", schema, copy });
-    QVERIFY(lint.waitForFinished(60000));
-    QVERIFY2(lint.exitStatus() == QProcess::NormalExit && lint.exitCode() == 0, lint.readAllStandardError().constData());
 }
 
 OVINEX_TEST_MAIN(TestCatalogue)

@@ -64,358 +64,331 @@ class TestIOLinkSerialDevice : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase()
+    {
+        QVERIFY(SimulatedBench::use(QStringList { TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")) }));
+    }
 
-    void probeReadsIdentityAndClosesThePort();
-    void firstConnectRetriedOnlyForFtdi_data();
-    void firstConnectRetriedOnlyForFtdi();
-    void identityReadsRetriedFourTimes_data();
-    void identityReadsRetriedFourTimes();
-    void portWithoutDeviceGetsFallbackName_data();
-    void portWithoutDeviceGetsFallbackName();
-    void eventAlertTexts_data();
-    void eventAlertTexts();
-    void eventFromTheMasterBecomesAnAlert();
-    void handleFollowsTheConnection();
+    void init()
+    {
+        SimulatedMaster &master = SimulatedMaster::instance();
+        master.setDeviceFiles(master.deviceFiles());
+        QCOMPARE(master.availablePorts().size(), 1);
+    }
 
-    void portNumberFromLocation_data();
-    void portNumberFromLocation();
-    void connectReachesOperatingMode();
-    void refusedConnect_data();
-    void refusedConnect();
-    void unexpectedOperatingModeClosesThePort();
-    void disconnectClosesOnceAndReopens();
-    void inactiveModeFailureIsOnlyAWarning();
-    void portWithoutNumberIsNeverOpened_data();
-    void portWithoutNumberIsNeverOpened();
-    void destroyingAnOpenHandlerClosesThePort();
-};
+    void probeReadsIdentityAndClosesThePort()
+    {
+        const IOLinkSerialDevice device(virtualPort(1));
+        QVERIFY(device.hasIOLinkDevice());
+        QVERIFY(device.isAvailable());
+        QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
+        QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
+        QCOMPARE(device.getHardwareRevision(), QStringLiteral("B"));
+        QCOMPARE(device.getState(), QStringLiteral("notConnected"));
+        // The probe leaves the port closed and inactive, so a connection can open it later.
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeInactive));
+        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+    }
 
-void TestIOLinkSerialDevice::initTestCase()
-{
-    QVERIFY(SimulatedBench::use(QStringList { TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")) }));
-}
+    void firstConnectRetriedOnlyForFtdi_data()
+    {
+        QTest::addColumn<QString>("manufacturer");
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<int>("connects");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("FTDI, first open refused") << "FTDI" << 1 << 2 << true;
+        QTest::newRow("FTDI, both opens refused") << "FTDI" << 2 << 2 << false;
+        QTest::newRow("other maker, first open refused") << "Prolific" << 1 << 1 << false;
+        QTest::newRow("FTDI, open accepted") << "FTDI" << 0 << 1 << true;
+    }
 
-void TestIOLinkSerialDevice::init()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    master.setDeviceFiles(master.deviceFiles());
-    QCOMPARE(master.availablePorts().size(), 1);
-}
+    void firstConnectRetriedOnlyForFtdi()
+    {
+        QFETCH(QString, manufacturer);
+        QFETCH(int, failures);
+        QFETCH(int, connects);
+        QFETCH(bool, found);
+        if (failures > 0)
+            SimulatedMaster::instance().failNextCalls(1, failures, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
+        const IOLinkSerialDevice device(portWithManufacturer(1, manufacturer));
+        QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
+        QCOMPARE(device.hasIOLinkDevice(), found);
+        QCOMPARE(device.getProductId().isEmpty(), !found);
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
+    }
 
-void TestIOLinkSerialDevice::probeReadsIdentityAndClosesThePort()
-{
-    const IOLinkSerialDevice device(virtualPort(1));
-    QVERIFY(device.hasIOLinkDevice());
-    QVERIFY(device.isAvailable());
-    QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
-    QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
-    QCOMPARE(device.getHardwareRevision(), QStringLiteral("B"));
-    QCOMPARE(device.getState(), QStringLiteral("notConnected"));
-    // The probe leaves the port closed and inactive, so a connection can open it later.
-    QVERIFY(!SimulatedMaster::instance().isOpen(1));
-    QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeInactive));
-    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
-}
+    void identityReadsRetriedFourTimes_data()
+    {
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<QString>("vendorName");
+        QTest::newRow("three failures, fourth attempt reads") << 3 << "Ovinex Test Works";
+        QTest::newRow("four failures leave the vendor name empty") << 4 << "";
+    }
 
-void TestIOLinkSerialDevice::firstConnectRetriedOnlyForFtdi_data()
-{
-    QTest::addColumn<QString>("manufacturer");
-    QTest::addColumn<int>("failures");
-    QTest::addColumn<int>("connects");
-    QTest::addColumn<bool>("found");
-    QTest::newRow("FTDI, first open refused") << "FTDI" << 1 << 2 << true;
-    QTest::newRow("FTDI, both opens refused") << "FTDI" << 2 << 2 << false;
-    QTest::newRow("other maker, first open refused") << "Prolific" << 1 << 1 << false;
-    QTest::newRow("FTDI, open accepted") << "FTDI" << 0 << 1 << true;
-}
+    void identityReadsRetriedFourTimes()
+    {
+        QFETCH(int, failures);
+        QFETCH(QString, vendorName);
+        // The vendor name is read first, so the failures all fall on it.
+        SimulatedMaster::instance().failNextCalls(1, failures, IqCommOperationFailed, 0x8011, QStringLiteral("mst_ReadOD"));
+        const IOLinkSerialDevice device(virtualPort(1));
+        QCOMPARE(device.getVendorName(), vendorName);
+        QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
+    }
 
-void TestIOLinkSerialDevice::firstConnectRetriedOnlyForFtdi()
-{
-    QFETCH(QString, manufacturer);
-    QFETCH(int, failures);
-    QFETCH(int, connects);
-    QFETCH(bool, found);
-    if (failures > 0)
-        SimulatedMaster::instance().failNextCalls(1, failures, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
-    const IOLinkSerialDevice device(portWithManufacturer(1, manufacturer));
-    QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
-    QCOMPARE(device.hasIOLinkDevice(), found);
-    QCOMPARE(device.getProductId().isEmpty(), !found);
-    QVERIFY(!SimulatedMaster::instance().isOpen(1));
-}
+    void portWithoutDeviceGetsFallbackName_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("no master answers") << "mst_Connect" << false;
+        QTest::newRow("configuration unreadable") << "mst_GetConfig" << true;
+    }
 
-void TestIOLinkSerialDevice::identityReadsRetriedFourTimes_data()
-{
-    QTest::addColumn<int>("failures");
-    QTest::addColumn<QString>("vendorName");
-    QTest::newRow("three failures, fourth attempt reads") << 3 << "Ovinex Test Works";
-    QTest::newRow("four failures leave the vendor name empty") << 4 << "";
-}
-
-void TestIOLinkSerialDevice::identityReadsRetriedFourTimes()
-{
-    QFETCH(int, failures);
-    QFETCH(QString, vendorName);
-    // The vendor name is read first, so the failures all fall on it.
-    SimulatedMaster::instance().failNextCalls(1, failures, IqCommOperationFailed, 0x8011, QStringLiteral("mst_ReadOD"));
-    const IOLinkSerialDevice device(virtualPort(1));
-    QCOMPARE(device.getVendorName(), vendorName);
-    QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
-}
-
-void TestIOLinkSerialDevice::portWithoutDeviceGetsFallbackName_data()
-{
-    QTest::addColumn<QString>("call");
-    QTest::addColumn<bool>("opened");
-    QTest::newRow("no master answers") << "mst_Connect" << false;
-    QTest::newRow("configuration unreadable") << "mst_GetConfig" << true;
-}
-
-void TestIOLinkSerialDevice::portWithoutDeviceGetsFallbackName()
-{
-    QFETCH(QString, call);
-    QFETCH(bool, opened);
-    SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, call);
-    SerialPortDescriptor port = portWithManufacturer(1, QStringLiteral("Acme"));
-    port.setDescription(QStringLiteral("USB Serial"));
-    const IOLinkSerialDevice device(port);
-    QVERIFY(!device.hasIOLinkDevice());
-    QVERIFY(!device.isAvailable());
-    QCOMPARE(device.getProductName(), QStringLiteral("USB Serial - Acme"));
-    QVERIFY(device.getProductId().isEmpty());
-    QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
-    QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
-    // Whatever the probe opened is closed again.
-    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), opened ? 1 : 0);
-    QVERIFY(!SimulatedMaster::instance().isOpen(1));
-}
-
-void TestIOLinkSerialDevice::eventAlertTexts_data()
-{
-    QTest::addColumn<uint>("code");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("ioddText");
-    QTest::addColumn<QString>("alert");
-    QTest::newRow("standard text, appearing") << 0x1804u << 3 << QString()
-                                              << QString::fromUtf8("Event: Short circuit at C/Q \u2013 check wire "
-                                                                   "connection\nCode: 0x1804\nMode: Appear");
-    QTest::newRow("code without standard text") << 0x1808u << 1 << QString()
-                                                << "Event: Undefined\nCode: 0x1808\nMode: Single Shot";
-    QTest::newRow("mode 0") << 0x6000u << 0 << QString() << "Event: Invalid cycle time\nCode: 0x6000\nMode: Undefined";
-    QTest::newRow("vendor code, upper-case hexadecimal") << 0x8cafu << 3 << "Lens dirty"
-                                                          << "Event: Lens dirty\nCode: 0x8CAF\nMode: Appear";
-}
-
-void TestIOLinkSerialDevice::eventAlertTexts()
-{
-    QFETCH(uint, code);
-    QFETCH(int, mode);
-    QFETCH(QString, ioddText);
-    QFETCH(QString, alert);
-    QCOMPARE(IOLinkSerialDevice::eventAlert(code, ushort(mode), ioddText), alert);
-}
-
-void TestIOLinkSerialDevice::eventFromTheMasterBecomesAnAlert()
-{
-    IOLinkSerialDevice device(virtualPort(1));
-    QSignalSpy alerts(&device, &IOLinkDevice::alertTextChanged);
-    // As the back end reports it from the worker thread.
-    QMetaObject::invokeMethod(device.getCommunicationHandler(), [&device] {
-        emit device.getCommunicationHandler()->eventReceived(0x1805, 3);
-    });
-    QTRY_COMPARE(alerts.count(), 1);
-    QCOMPARE(alerts.at(0).at(0).toString(),
-             QString::fromUtf8("Event: Overtemperature \u2013 check Master temperature and load\nCode: 0x1805\nMode: Appear"));
-}
-
-void TestIOLinkSerialDevice::handleFollowsTheConnection()
-{
-    IOLinkSerialDevice device(virtualPort(1));
-    IqCommCommunicationHandler *communication = backEnd(device);
-    QVERIFY(communication);
-    QCOMPARE(communication->getPortHandle(), qint16(-1));
-    device.connectToDevice();
-    QTRY_VERIFY(communication->getPortHandle() >= 0);
-    QVERIFY(SimulatedMaster::instance().isOpen(1));
-
-    // A disconnect asked for by the user: the closed port's handle is not used again.
-    device.disconnectFromDevice();
-    QTRY_COMPARE(device.getState(), QStringLiteral("notConnected"));
-    QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
-    QCOMPARE(communication->getPortHandle(), qint16(-1));
-
-    // A device lost while connected takes the handle away at once.
-    device.connectToDevice();
-    QTRY_VERIFY(communication->getPortHandle() >= 0);
-    emit device.connectionLost();
-    QCOMPARE(communication->getPortHandle(), qint16(-1));
-}
-
-void TestIOLinkSerialDevice::portNumberFromLocation_data()
-{
-    QTest::addColumn<QString>("location");
-    QTest::addColumn<int>("number");
-    QTest::newRow("ends in 12") << "COM12" << 12;
-    QTest::newRow("device node") << "/dev/ttyACM0" << 0;
-    QTest::newRow("no trailing digits") << "/dev/serial" << 65535;
-    QTest::newRow("digits not at the end") << "COM3x" << 65535;
-    QTest::newRow("too large for a port") << "COM70000" << 65535;
-}
-
-void TestIOLinkSerialDevice::portNumberFromLocation()
-{
-    QFETCH(QString, location);
-    QFETCH(int, number);
-    SerialPortDescriptor port;
-    port.setSystemLocation(location);
-    const IqCommConnectionHandler handler(port);
-    QCOMPARE(int(handler.getPortNumber()), number);
-    QCOMPARE(handler.getPortHandle(), qint16(-1));
-}
-
-void TestIOLinkSerialDevice::connectReachesOperatingMode()
-{
-    Watched watched(virtualPort(1));
-    watched.handler->connectToDevice();
-    QTRY_COMPARE(watched.connected.count(), 1);
-    QVERIFY(watched.handler->isConnectedState());
-    QVERIFY(watched.handler->getPortHandle() >= 0);
-    QVERIFY(watched.alerts.isEmpty());
-    QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeOperate));
-
-    // While connected a second connect request changes nothing.
-    watched.handler->connectToDevice();
-    QTest::qWait(30);
-    QCOMPARE(calls(QStringLiteral("mst_Connect")), 1);
-}
-
-void TestIOLinkSerialDevice::refusedConnect_data()
-{
-    QTest::addColumn<QString>("call");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("expectedDisconnects");
-    QTest::newRow("connect refused") << "mst_Connect" << int(IqCommInterfaceNotFound) << 0;
-    QTest::newRow("configuration unreadable") << "mst_GetConfig" << int(IqCommOperationFailed) << 1;
-}
-
-void TestIOLinkSerialDevice::refusedConnect()
-{
-    QFETCH(QString, call);
-    QFETCH(int, result);
-    QFETCH(int, expectedDisconnects);
-    SimulatedMaster::instance().failNextCalls(1, 1, result, 0, call);
-    Watched watched(virtualPort(1));
-    watched.handler->connectToDevice();
-    QTRY_COMPARE(watched.error.count(), 1);
-    QTRY_VERIFY(watched.handler->isNotConnectedState());
-    QCOMPARE(watched.connected.count(), 0);
-    QVERIFY(watched.lastAlert().contains(call));
-    // Whatever the failed attempt opened is closed again.
-    QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
-    QVERIFY(!SimulatedMaster::instance().isOpen(1));
-    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), expectedDisconnects);
-}
-
-void TestIOLinkSerialDevice::unexpectedOperatingModeClosesThePort()
-{
-    SimulatedMaster::instance().forceOperatingMode(1, 3);
-    Watched watched(virtualPort(1));
-    watched.handler->connectToDevice();
-    QTRY_COMPARE(watched.error.count(), 1);
-    QTRY_VERIFY(watched.handler->isNotConnectedState());
-    QCOMPARE(watched.lastAlert(), QStringLiteral("Unexpected Operating mode: 3"));
-    QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), 2); // operate, then inactive
-    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
-    QVERIFY(!SimulatedMaster::instance().isOpen(1));
-    QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
-}
-
-void TestIOLinkSerialDevice::disconnectClosesOnceAndReopens()
-{
-    Watched watched(virtualPort(1));
-    watched.handler->connectToDevice();
-    QTRY_COMPARE(watched.connected.count(), 1);
-
-    watched.handler->disconnectFromDevice();
-    QTRY_VERIFY(watched.handler->isNotConnectedState());
-    QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
-    QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeInactive));
-    QVERIFY(!SimulatedMaster::instance().isOpen(1));
-    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
-
-    watched.handler->disconnectFromDevice();
-    QTest::qWait(20);
-    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
-    QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), 2);
-
-    // And the port opens again.
-    watched.handler->connectToDevice();
-    QTRY_COMPARE(watched.connected.count(), 2);
-    QVERIFY(watched.alerts.isEmpty());
-}
-
-void TestIOLinkSerialDevice::inactiveModeFailureIsOnlyAWarning()
-{
-    Watched watched(virtualPort(1));
-    watched.handler->connectToDevice();
-    QTRY_COMPARE(watched.connected.count(), 1);
-
-    SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, QStringLiteral("mst_SetOperatingMode"));
-    QTest::ignoreMessage(QtWarningMsg, "Ignoring SetOperatingMode error on disconnect.");
-    watched.handler->disconnectFromDevice();
-    QTRY_VERIFY(watched.handler->isNotConnectedState());
-    QCOMPARE(watched.alerts.count(), 1);
-    QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
-    QVERIFY(!SimulatedMaster::instance().isOpen(1));
-    QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
-}
-
-void TestIOLinkSerialDevice::portWithoutNumberIsNeverOpened_data()
-{
-    QTest::addColumn<QString>("location");
-    QTest::newRow("no digits") << "/dev/serial";
-    QTest::newRow("beyond the library's 8 bits") << "COM257";
-    QTest::newRow("through the device probe") << "";
-}
-
-// Cut to 8 bits, these numbers would open some other master's port.
-void TestIOLinkSerialDevice::portWithoutNumberIsNeverOpened()
-{
-    QFETCH(QString, location);
-    SerialPortDescriptor port;
-    if (location.isEmpty()) {
-        port.setSystemLocation(QStringLiteral("/dev/serial"));
-        port.setDescription(QStringLiteral("Adapter"));
-        port.setManufacturer(QStringLiteral("FTDI"));
+    void portWithoutDeviceGetsFallbackName()
+    {
+        QFETCH(QString, call);
+        QFETCH(bool, opened);
+        SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, call);
+        SerialPortDescriptor port = portWithManufacturer(1, QStringLiteral("Acme"));
+        port.setDescription(QStringLiteral("USB Serial"));
         const IOLinkSerialDevice device(port);
         QVERIFY(!device.hasIOLinkDevice());
-        QCOMPARE(device.getProductName(), QStringLiteral("Adapter - FTDI"));
-        QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
-        return;
+        QVERIFY(!device.isAvailable());
+        QCOMPARE(device.getProductName(), QStringLiteral("USB Serial - Acme"));
+        QVERIFY(device.getProductId().isEmpty());
+        QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
+        QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
+        // Whatever the probe opened is closed again.
+        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), opened ? 1 : 0);
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
     }
-    port.setSystemLocation(location);
-    Watched watched(port);
-    watched.handler->connectToDevice();
-    QTRY_COMPARE(watched.error.count(), 1);
-    QCOMPARE(watched.alerts.count(), 1);
-    QVERIFY(watched.lastAlert().contains(location));
-    QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
-}
 
-void TestIOLinkSerialDevice::destroyingAnOpenHandlerClosesThePort()
-{
+    void eventAlertTexts_data()
+    {
+        QTest::addColumn<uint>("code");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("ioddText");
+        QTest::addColumn<QString>("alert");
+        QTest::newRow("standard text, appearing") << 0x1804u << 3 << QString()
+                                                  << QString::fromUtf8("Event: Short circuit at C/Q \u2013 check wire "
+                                                                       "connection\nCode: 0x1804\nMode: Appear");
+        QTest::newRow("code without standard text") << 0x1808u << 1 << QString()
+                                                    << "Event: Undefined\nCode: 0x1808\nMode: Single Shot";
+        QTest::newRow("mode 0") << 0x6000u << 0 << QString() << "Event: Invalid cycle time\nCode: 0x6000\nMode: Undefined";
+        QTest::newRow("vendor code, upper-case hexadecimal") << 0x8cafu << 3 << "Lens dirty"
+                                                              << "Event: Lens dirty\nCode: 0x8CAF\nMode: Appear";
+    }
+
+    void eventAlertTexts()
+    {
+        QFETCH(uint, code);
+        QFETCH(int, mode);
+        QFETCH(QString, ioddText);
+        QFETCH(QString, alert);
+        QCOMPARE(IOLinkSerialDevice::eventAlert(code, ushort(mode), ioddText), alert);
+    }
+
+    void eventFromTheMasterBecomesAnAlert()
+    {
+        IOLinkSerialDevice device(virtualPort(1));
+        QSignalSpy alerts(&device, &IOLinkDevice::alertTextChanged);
+        // As the back end reports it from the worker thread.
+        QMetaObject::invokeMethod(device.getCommunicationHandler(), [&device] {
+            emit device.getCommunicationHandler()->eventReceived(0x1805, 3);
+        });
+        QTRY_COMPARE(alerts.count(), 1);
+        QCOMPARE(alerts.at(0).at(0).toString(),
+                 QString::fromUtf8("Event: Overtemperature \u2013 check Master temperature and load\nCode: 0x1805\nMode: Appear"));
+    }
+
+    void handleFollowsTheConnection()
+    {
+        IOLinkSerialDevice device(virtualPort(1));
+        IqCommCommunicationHandler *communication = backEnd(device);
+        QVERIFY(communication);
+        QCOMPARE(communication->getPortHandle(), qint16(-1));
+        device.connectToDevice();
+        QTRY_VERIFY(communication->getPortHandle() >= 0);
+        QVERIFY(SimulatedMaster::instance().isOpen(1));
+
+        // A disconnect asked for by the user: the closed port's handle is not used again.
+        device.disconnectFromDevice();
+        QTRY_COMPARE(device.getState(), QStringLiteral("notConnected"));
+        QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(communication->getPortHandle(), qint16(-1));
+
+        // A device lost while connected takes the handle away at once.
+        device.connectToDevice();
+        QTRY_VERIFY(communication->getPortHandle() >= 0);
+        emit device.connectionLost();
+        QCOMPARE(communication->getPortHandle(), qint16(-1));
+    }
+
+    void portNumberFromLocation_data()
+    {
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<int>("number");
+        QTest::newRow("ends in 12") << "COM12" << 12;
+        QTest::newRow("device node") << "/dev/ttyACM0" << 0;
+        QTest::newRow("no trailing digits") << "/dev/serial" << 65535;
+        QTest::newRow("digits not at the end") << "COM3x" << 65535;
+        QTest::newRow("too large for a port") << "COM70000" << 65535;
+    }
+
+    void portNumberFromLocation()
+    {
+        QFETCH(QString, location);
+        QFETCH(int, number);
+        SerialPortDescriptor port;
+        port.setSystemLocation(location);
+        const IqCommConnectionHandler handler(port);
+        QCOMPARE(int(handler.getPortNumber()), number);
+        QCOMPARE(handler.getPortHandle(), qint16(-1));
+    }
+
+    void connectReachesOperatingMode()
     {
         Watched watched(virtualPort(1));
         watched.handler->connectToDevice();
         QTRY_COMPARE(watched.connected.count(), 1);
+        QVERIFY(watched.handler->isConnectedState());
+        QVERIFY(watched.handler->getPortHandle() >= 0);
+        QVERIFY(watched.alerts.isEmpty());
+        QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeOperate));
+
+        // While connected a second connect request changes nothing.
+        watched.handler->connectToDevice();
+        QTest::qWait(30);
+        QCOMPARE(calls(QStringLiteral("mst_Connect")), 1);
     }
-    QVERIFY(!SimulatedMaster::instance().isOpen(1));
-    Watched next(virtualPort(1));
-    next.handler->connectToDevice();
-    QTRY_COMPARE(next.connected.count(), 1);
-}
+
+    void refusedConnect_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("expectedDisconnects");
+        QTest::newRow("connect refused") << "mst_Connect" << int(IqCommInterfaceNotFound) << 0;
+        QTest::newRow("configuration unreadable") << "mst_GetConfig" << int(IqCommOperationFailed) << 1;
+    }
+
+    void refusedConnect()
+    {
+        QFETCH(QString, call);
+        QFETCH(int, result);
+        QFETCH(int, expectedDisconnects);
+        SimulatedMaster::instance().failNextCalls(1, 1, result, 0, call);
+        Watched watched(virtualPort(1));
+        watched.handler->connectToDevice();
+        QTRY_COMPARE(watched.error.count(), 1);
+        QTRY_VERIFY(watched.handler->isNotConnectedState());
+        QCOMPARE(watched.connected.count(), 0);
+        QVERIFY(watched.lastAlert().contains(call));
+        // Whatever the failed attempt opened is closed again.
+        QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), expectedDisconnects);
+    }
+
+    void unexpectedOperatingModeClosesThePort()
+    {
+        SimulatedMaster::instance().forceOperatingMode(1, 3);
+        Watched watched(virtualPort(1));
+        watched.handler->connectToDevice();
+        QTRY_COMPARE(watched.error.count(), 1);
+        QTRY_VERIFY(watched.handler->isNotConnectedState());
+        QCOMPARE(watched.lastAlert(), QStringLiteral("Unexpected Operating mode: 3"));
+        QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), 2); // operate, then inactive
+        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
+    }
+
+    void disconnectClosesOnceAndReopens()
+    {
+        Watched watched(virtualPort(1));
+        watched.handler->connectToDevice();
+        QTRY_COMPARE(watched.connected.count(), 1);
+
+        watched.handler->disconnectFromDevice();
+        QTRY_VERIFY(watched.handler->isNotConnectedState());
+        QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
+        QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeInactive));
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+
+        watched.handler->disconnectFromDevice();
+        QTest::qWait(20);
+        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+        QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), 2);
+
+        // And the port opens again.
+        watched.handler->connectToDevice();
+        QTRY_COMPARE(watched.connected.count(), 2);
+        QVERIFY(watched.alerts.isEmpty());
+    }
+
+    void inactiveModeFailureIsOnlyAWarning()
+    {
+        Watched watched(virtualPort(1));
+        watched.handler->connectToDevice();
+        QTRY_COMPARE(watched.connected.count(), 1);
+
+        SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, QStringLiteral("mst_SetOperatingMode"));
+        QTest::ignoreMessage(QtWarningMsg, "Ignoring SetOperatingMode error on disconnect.");
+        watched.handler->disconnectFromDevice();
+        QTRY_VERIFY(watched.handler->isNotConnectedState());
+        QCOMPARE(watched.alerts.count(), 1);
+        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
+    }
+
+    void portWithoutNumberIsNeverOpened_data()
+    {
+        QTest::addColumn<QString>("location");
+        QTest::newRow("no digits") << "/dev/serial";
+        QTest::newRow("beyond the library's 8 bits") << "COM257";
+        QTest::newRow("through the device probe") << "";
+    }
+
+    // Cut to 8 bits, these numbers would open some other master's port.
+    void portWithoutNumberIsNeverOpened()
+    {
+        QFETCH(QString, location);
+        SerialPortDescriptor port;
+        if (location.isEmpty()) {
+            port.setSystemLocation(QStringLiteral("/dev/serial"));
+            port.setDescription(QStringLiteral("Adapter"));
+            port.setManufacturer(QStringLiteral("FTDI"));
+            const IOLinkSerialDevice device(port);
+            QVERIFY(!device.hasIOLinkDevice());
+            QCOMPARE(device.getProductName(), QStringLiteral("Adapter - FTDI"));
+            QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
+            return;
+        }
+        port.setSystemLocation(location);
+        Watched watched(port);
+        watched.handler->connectToDevice();
+        QTRY_COMPARE(watched.error.count(), 1);
+        QCOMPARE(watched.alerts.count(), 1);
+        QVERIFY(watched.lastAlert().contains(location));
+        QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
+    }
+
+    void destroyingAnOpenHandlerClosesThePort()
+    {
+        {
+            Watched watched(virtualPort(1));
+            watched.handler->connectToDevice();
+            QTRY_COMPARE(watched.connected.count(), 1);
+        }
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        Watched next(virtualPort(1));
+        next.handler->connectToDevice();
+        QTRY_COMPARE(next.connected.count(), 1);
+    }
+};
 
 OVINEX_TEST_MAIN(TestIOLinkSerialDevice)
 #include "tst_iolinkserialdevice.moc"

@@ -114,232 +114,218 @@ class TestIqCommCommunicationHandler : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-
-    void readsDeliverTheDeviceValue();
-    void failuresAndLostDevices_data();
-    void failuresAndLostDevices();
-    void requestsWithoutPort();
-    void refusedProcessDataWriteIsAnError();
-    void uploadRequestAfterWriteIsSuppressedFor50ms();
-    void pollDeliversProcessDataAndEvents();
-    void pollOfAnInaccessibleDevice_data();
-    void pollOfAnInaccessibleDevice();
-    void takingTheHandleAwayAnswersEveryTask();
-};
-
-void TestIqCommCommunicationHandler::initTestCase()
-{
-    QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
-}
-
-void TestIqCommCommunicationHandler::init()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    master.setDeviceFiles(master.deviceFiles());
-    master.setTime(0);
-    QCOMPARE(master.availablePorts().size(), 1);
-}
-
-void TestIqCommCommunicationHandler::readsDeliverTheDeviceValue()
-{
-    Watched watched;
-    watched.handler->readEntryData(66, 0);
-    watched.handler->readEntryData(60, 1);
-    QCOMPARE(watched.values.count(), 2);
-    QCOMPARE(watched.values.at(0).at(0).toByteArray().toHex(), QByteArray("02bc"));
-    QCOMPARE(watched.values.at(1).at(0).toByteArray().toHex(), QByteArray("03e8"));
-    watched.handler->writeEntryData(66, 0, QByteArray::fromHex("0001"));
-    QCOMPARE(watched.writes.count(), 1);
-    QCOMPARE(SimulatedMaster::instance().parameter(1, 66).toHex(), QByteArray("0001"));
-    watched.handler->readEntryData(68, 0); // an empty text
-    QCOMPARE(watched.values.count(), 3);
-    QCOMPARE(watched.values.at(2).at(0).toByteArray(), QByteArray());
-}
-
-void TestIqCommCommunicationHandler::failuresAndLostDevices_data()
-{
-    QTest::addColumn<bool>("isWrite");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("isduError");
-    QTest::addColumn<bool>("lost");
-    QTest::newRow("write refused, access denied") << true << int(IqCommOperationFailed) << 0x8023 << false;
-    QTest::newRow("read refused, highest device code") << false << int(IqCommOperationFailed) << 0x80FF << false;
-    QTest::newRow("write without communication") << true << int(IqCommOperationFailed) << 0x4004 << true;
-    QTest::newRow("read beyond the device codes") << false << int(IqCommOperationFailed) << 0x8100 << true;
-    QTest::newRow("read of a vanished interface") << false << int(IqCommInterfaceNotFound) << 0 << true;
-}
-
-void TestIqCommCommunicationHandler::failuresAndLostDevices()
-{
-    QFETCH(bool, isWrite);
-    QFETCH(int, result);
-    QFETCH(int, isduError);
-    QFETCH(bool, lost);
-    Watched watched;
-    SimulatedMaster::instance().failNextCalls(1, 1, result, quint16(isduError));
-    if (isWrite)
-        watched.handler->writeEntryData(62, 0, QByteArray::fromHex("0001"));
-    else
-        watched.handler->readEntryData(62, 0);
-
-    QCOMPARE(watched.answers(), 1);
-    QCOMPARE(watched.losses.count(), lost ? 1 : 0);
-    QCOMPARE(watched.errors.count(), lost ? 0 : 1);
-    const QString answer = (lost ? watched.losses : watched.errors).at(0).at(0).toString();
-    QVERIFY(answer.startsWith(lost ? QStringLiteral("IOLink lost connection:\n\n") : QStringLiteral("IOLink communication error:\n\n")));
-    QVERIFY2(answer.endsWith(QStringLiteral(" (code: %1)").arg(isduError)), qPrintable(answer));
-    QCOMPARE(watched.alerts.count(), 1);
-    const QString alert = watched.alerts.at(0).at(0).toString();
-    QVERIFY(alert.startsWith(QStringLiteral("IO-Link error on SIM1.\n\nISDU error: Simulated failure")));
-    QVERIFY(alert.endsWith(QStringLiteral(", code: %1.").arg(isduError)));
-    // A refused write leaves the device's value alone.
-    QCOMPARE(SimulatedMaster::instance().parameter(1, 62).toHex(), QByteArray("0000"));
-}
-
-void TestIqCommCommunicationHandler::requestsWithoutPort()
-{
-    IqCommCommunicationHandler handler(virtualPort(1));
-    QSignalSpy errors(&handler, &CommunicationHandler::errorOccurred);
-    handler.readEntryData(66, 0);
-    handler.writeEntryData(66, 0, QByteArray::fromHex("0001"));
-    handler.writeProcessData(QByteArray::fromHex("01"));
-    handler.pollProcessData();
-    QCOMPARE(errors.count(), 4);
-    QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_ReadOD")), 0);
-}
-
-void TestIqCommCommunicationHandler::refusedProcessDataWriteIsAnError()
-{
-    Watched watched;
-    watched.handler->writeProcessData(QByteArray::fromHex("01"));
-    QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("01"));
-    QCOMPARE(watched.writes.count(), 1);
-    SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, QStringLiteral("mst_SetPDValue"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Writing PD failed: -5")));
-    watched.handler->writeProcessData(QByteArray::fromHex("00"));
-    // One answer per request; the refused one is no success.
-    QCOMPARE(watched.writes.count(), 1);
-    QCOMPARE(watched.errors.count(), 1);
-    QCOMPARE(watched.answers(), 2);
-    QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("01"));
-}
-
-void TestIqCommCommunicationHandler::uploadRequestAfterWriteIsSuppressedFor50ms()
-{
-    Watched watched;
-    // The sample device supports data storage, so its own write raises an upload request.
-    watched.handler->writeEntryData(62, 0, QByteArray::fromHex("0005"));
-    QCOMPARE(watched.writes.count(), 1);
-    watched.handler->pollProcessData();
-    QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_ReadEvent")), 1);
-    QCOMPARE(watched.events.count(), 0);
-    QCOMPARE(watched.uploads.count(), 0);
-
-    // Other events are reported inside the window as well.
-    SimulatedMaster::instance().queueEvent(1, 0xD4, 0x1804);
-    watched.handler->pollProcessData();
-    QCOMPARE(watched.events.count(), 1);
-
-    QVERIFY(watched.handler->isUploadRequestSuppressed());
-    QTRY_VERIFY(!watched.handler->isUploadRequestSuppressed());
-    SimulatedMaster::instance().queueEvent(1, 0x54, 0xFF91);
-    watched.handler->pollProcessData();
-    QCOMPARE(watched.events.count(), 2);
-    QCOMPARE(watched.events.at(1).at(0).toUInt(), 0xFF91u);
-    QCOMPARE(watched.events.at(1).at(1).toUInt(), 1u);
-    QCOMPARE(watched.uploads.count(), 1);
-}
-
-void TestIqCommCommunicationHandler::pollDeliversProcessDataAndEvents()
-{
-    Watched watched;
-    watched.handler->pollProcessData();
-    QCOMPARE(watched.processData.count(), 1);
-    QCOMPARE(watched.processData.at(0).at(0).toByteArray().size(), 4);
-    QCOMPARE(watched.values.count(), 1);
-    QCOMPARE(watched.values.at(0).at(0).toByteArray(), QByteArray());
-
-    SimulatedMaster::instance().queueEvent(1, 0xF4, 0x1804); // appear, error
-    watched.handler->pollProcessData();
-    QCOMPARE(watched.events.count(), 1);
-    QCOMPARE(watched.events.at(0).at(0).toUInt(), 0x1804u);
-    QCOMPARE(watched.events.at(0).at(1).toUInt(), 3u);
-    QCOMPARE(watched.values.count(), 2);
-
-    // A failed event read is ignored; the poll still ends the task.
-    SimulatedMaster::instance().queueEvent(1, 0xF4, 0x1805);
-    SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, QStringLiteral("mst_ReadEvent"));
-    watched.handler->pollProcessData();
-    QCOMPARE(watched.events.count(), 1);
-    QCOMPARE(watched.values.count(), 3);
-    QCOMPARE(watched.losses.count(), 0);
-}
-
-void TestIqCommCommunicationHandler::pollOfAnInaccessibleDevice_data()
-{
-    QTest::addColumn<QString>("situation");
-    QTest::addColumn<QString>("expectedLoss");
-    QTest::newRow("process data invalid") << "invalid" << "IOLink device disconnected";
-    QTest::newRow("port not operating") << "inactive" << "IOLink device disconnected";
-    QTest::newRow("master unplugged") << "unplugged" << "IOLink lost connection:\n\n";
-}
-
-void TestIqCommCommunicationHandler::pollOfAnInaccessibleDevice()
-{
-    QFETCH(QString, situation);
-    QFETCH(QString, expectedLoss);
-    Watched watched;
-    SimulatedMaster &master = SimulatedMaster::instance();
-    if (situation == QLatin1String("invalid")) {
-        master.setProcessDataInvalid(1, true);
-    } else if (situation == QLatin1String("unplugged")) {
-        master.unplug(1);
-    } else {
-        char errorText[IqCommErrorTextSize] = {};
-        uint8_t mode = 0;
-        MasterLibrary::instance().setOperatingMode(watched.handler->getPortHandle(), 0, 0, &mode, errorText);
+    void initTestCase()
+    {
+        QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
     }
-    watched.handler->pollProcessData();
-    QCOMPARE(watched.losses.count(), 1);
-    QVERIFY(watched.losses.at(0).at(0).toString().startsWith(expectedLoss));
-    QCOMPARE(watched.values.count(), 0);
-    QCOMPARE(watched.processData.count(), 0);
-    QCOMPARE(watched.alerts.count(), 1);
-    if (situation != QLatin1String("unplugged"))
-        QCOMPARE(watched.alerts.at(0).at(0).toString(), QStringLiteral("IO-Link device inaccessible on SIM1."));
-}
 
-void TestIqCommCommunicationHandler::takingTheHandleAwayAnswersEveryTask()
-{
-    const IqCommHandle firstHandle = openPort(1);
-    InWorker device(this, firstHandle);
-    const uint poll = CommunicationTask::ProcessDataReadCommand;
-    const uint output = CommunicationTask::ProcessDataWriteCommand;
+    void init()
+    {
+        SimulatedMaster &master = SimulatedMaster::instance();
+        master.setDeviceFiles(master.deviceFiles());
+        master.setTime(0);
+        QCOMPARE(master.availablePorts().size(), 1);
+    }
 
-    // A slow link keeps the first task running while more are queued.
-    SimulatedMaster::instance().setCallDelay(1, 200);
-    device.submit(poll);
-    device.submit(output, QByteArray::fromHex("01"));
-    device.submit(output, QByteArray::fromHex("02"));
-    QTRY_COMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_GetStatus")), 1);
-    device.handler->setPortHandle(-1); // waits for the running call, which still completes
-    QTRY_COMPARE(device.answers.size(), 3);
-    QCOMPARE(device.answers.first(), QStringLiteral("ok"));
-    QCOMPARE(device.answers.mid(1), (QStringList{QStringLiteral("IOLink not connected"), QStringLiteral("IOLink not connected")}));
-    QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_SetPDValue")), 0);
+    void readsDeliverTheDeviceValue()
+    {
+        Watched watched;
+        watched.handler->readEntryData(66, 0);
+        watched.handler->readEntryData(60, 1);
+        QCOMPARE(watched.values.count(), 2);
+        QCOMPARE(watched.values.at(0).at(0).toByteArray().toHex(), QByteArray("02bc"));
+        QCOMPARE(watched.values.at(1).at(0).toByteArray().toHex(), QByteArray("03e8"));
+        watched.handler->writeEntryData(66, 0, QByteArray::fromHex("0001"));
+        QCOMPARE(watched.writes.count(), 1);
+        QCOMPARE(SimulatedMaster::instance().parameter(1, 66).toHex(), QByteArray("0001"));
+        watched.handler->readEntryData(68, 0); // an empty text
+        QCOMPARE(watched.values.count(), 3);
+        QCOMPARE(watched.values.at(2).at(0).toByteArray(), QByteArray());
+    }
 
-    // The handler is not left busy: a new connection runs new tasks.
-    char errorText[IqCommErrorTextSize] = {};
-    SimulatedMaster::instance().setCallDelay(1, 0);
-    MasterLibrary::instance().disconnect(firstHandle, errorText);
-    device.handler->setPortHandle(openPort(1));
-    device.submit(output, QByteArray::fromHex("03"));
-    QTRY_COMPARE(device.answers.size(), 4);
-    QCOMPARE(device.answers.last(), QStringLiteral("ok"));
-    QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("03"));
-}
+    void failuresAndLostDevices_data()
+    {
+        QTest::addColumn<bool>("isWrite");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("isduError");
+        QTest::addColumn<bool>("lost");
+        QTest::newRow("write refused, access denied") << true << int(IqCommOperationFailed) << 0x8023 << false;
+        QTest::newRow("read refused, highest device code") << false << int(IqCommOperationFailed) << 0x80FF << false;
+        QTest::newRow("write without communication") << true << int(IqCommOperationFailed) << 0x4004 << true;
+        QTest::newRow("read beyond the device codes") << false << int(IqCommOperationFailed) << 0x8100 << true;
+        QTest::newRow("read of a vanished interface") << false << int(IqCommInterfaceNotFound) << 0 << true;
+    }
+
+    void failuresAndLostDevices()
+    {
+        QFETCH(bool, isWrite);
+        QFETCH(int, result);
+        QFETCH(int, isduError);
+        QFETCH(bool, lost);
+        Watched watched;
+        SimulatedMaster::instance().failNextCalls(1, 1, result, quint16(isduError));
+        if (isWrite)
+            watched.handler->writeEntryData(62, 0, QByteArray::fromHex("0001"));
+        else
+            watched.handler->readEntryData(62, 0);
+
+        QCOMPARE(watched.answers(), 1);
+        QCOMPARE(watched.losses.count(), lost ? 1 : 0);
+        QCOMPARE(watched.errors.count(), lost ? 0 : 1);
+        const QString answer = (lost ? watched.losses : watched.errors).at(0).at(0).toString();
+        QVERIFY(answer.startsWith(lost ? QStringLiteral("IOLink lost connection:\n\n") : QStringLiteral("IOLink communication error:\n\n")));
+        QVERIFY2(answer.endsWith(QStringLiteral(" (code: %1)").arg(isduError)), qPrintable(answer));
+        QCOMPARE(watched.alerts.count(), 1);
+        const QString alert = watched.alerts.at(0).at(0).toString();
+        QVERIFY(alert.startsWith(QStringLiteral("IO-Link error on SIM1.\n\nISDU error: Simulated failure")));
+        QVERIFY(alert.endsWith(QStringLiteral(", code: %1.").arg(isduError)));
+        // A refused write leaves the device's value alone.
+        QCOMPARE(SimulatedMaster::instance().parameter(1, 62).toHex(), QByteArray("0000"));
+    }
+
+    void requestsWithoutPort()
+    {
+        IqCommCommunicationHandler handler(virtualPort(1));
+        QSignalSpy errors(&handler, &CommunicationHandler::errorOccurred);
+        handler.readEntryData(66, 0);
+        handler.writeEntryData(66, 0, QByteArray::fromHex("0001"));
+        handler.writeProcessData(QByteArray::fromHex("01"));
+        handler.pollProcessData();
+        QCOMPARE(errors.count(), 4);
+        QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_ReadOD")), 0);
+    }
+
+    void refusedProcessDataWriteIsAnError()
+    {
+        Watched watched;
+        watched.handler->writeProcessData(QByteArray::fromHex("01"));
+        QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("01"));
+        QCOMPARE(watched.writes.count(), 1);
+        SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, QStringLiteral("mst_SetPDValue"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Writing PD failed: -5")));
+        watched.handler->writeProcessData(QByteArray::fromHex("00"));
+        // One answer per request; the refused one is no success.
+        QCOMPARE(watched.writes.count(), 1);
+        QCOMPARE(watched.errors.count(), 1);
+        QCOMPARE(watched.answers(), 2);
+        QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("01"));
+    }
+
+    void uploadRequestAfterWriteIsSuppressedFor50ms()
+    {
+        Watched watched;
+        // The sample device supports data storage, so its own write raises an upload request.
+        watched.handler->writeEntryData(62, 0, QByteArray::fromHex("0005"));
+        QCOMPARE(watched.writes.count(), 1);
+        watched.handler->pollProcessData();
+        QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_ReadEvent")), 1);
+        QCOMPARE(watched.events.count(), 0);
+        QCOMPARE(watched.uploads.count(), 0);
+
+        // Other events are reported inside the window as well.
+        SimulatedMaster::instance().queueEvent(1, 0xD4, 0x1804);
+        watched.handler->pollProcessData();
+        QCOMPARE(watched.events.count(), 1);
+
+        QVERIFY(watched.handler->isUploadRequestSuppressed());
+        QTRY_VERIFY(!watched.handler->isUploadRequestSuppressed());
+        SimulatedMaster::instance().queueEvent(1, 0x54, 0xFF91);
+        watched.handler->pollProcessData();
+        QCOMPARE(watched.events.count(), 2);
+        QCOMPARE(watched.events.at(1).at(0).toUInt(), 0xFF91u);
+        QCOMPARE(watched.events.at(1).at(1).toUInt(), 1u);
+        QCOMPARE(watched.uploads.count(), 1);
+    }
+
+    void pollDeliversProcessDataAndEvents()
+    {
+        Watched watched;
+        watched.handler->pollProcessData();
+        QCOMPARE(watched.processData.count(), 1);
+        QCOMPARE(watched.processData.at(0).at(0).toByteArray().size(), 4);
+        QCOMPARE(watched.values.count(), 1);
+        QCOMPARE(watched.values.at(0).at(0).toByteArray(), QByteArray());
+
+        SimulatedMaster::instance().queueEvent(1, 0xF4, 0x1804); // appear, error
+        watched.handler->pollProcessData();
+        QCOMPARE(watched.events.count(), 1);
+        QCOMPARE(watched.events.at(0).at(0).toUInt(), 0x1804u);
+        QCOMPARE(watched.events.at(0).at(1).toUInt(), 3u);
+        QCOMPARE(watched.values.count(), 2);
+
+        // A failed event read is ignored; the poll still ends the task.
+        SimulatedMaster::instance().queueEvent(1, 0xF4, 0x1805);
+        SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, QStringLiteral("mst_ReadEvent"));
+        watched.handler->pollProcessData();
+        QCOMPARE(watched.events.count(), 1);
+        QCOMPARE(watched.values.count(), 3);
+        QCOMPARE(watched.losses.count(), 0);
+    }
+
+    void pollOfAnInaccessibleDevice_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("expectedLoss");
+        QTest::newRow("process data invalid") << "invalid" << "IOLink device disconnected";
+        QTest::newRow("port not operating") << "inactive" << "IOLink device disconnected";
+        QTest::newRow("master unplugged") << "unplugged" << "IOLink lost connection:\n\n";
+    }
+
+    void pollOfAnInaccessibleDevice()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QString, expectedLoss);
+        Watched watched;
+        SimulatedMaster &master = SimulatedMaster::instance();
+        if (situation == QLatin1String("invalid")) {
+            master.setProcessDataInvalid(1, true);
+        } else if (situation == QLatin1String("unplugged")) {
+            master.unplug(1);
+        } else {
+            char errorText[IqCommErrorTextSize] = {};
+            uint8_t mode = 0;
+            MasterLibrary::instance().setOperatingMode(watched.handler->getPortHandle(), 0, 0, &mode, errorText);
+        }
+        watched.handler->pollProcessData();
+        QCOMPARE(watched.losses.count(), 1);
+        QVERIFY(watched.losses.at(0).at(0).toString().startsWith(expectedLoss));
+        QCOMPARE(watched.values.count(), 0);
+        QCOMPARE(watched.processData.count(), 0);
+        QCOMPARE(watched.alerts.count(), 1);
+        if (situation != QLatin1String("unplugged"))
+            QCOMPARE(watched.alerts.at(0).at(0).toString(), QStringLiteral("IO-Link device inaccessible on SIM1."));
+    }
+
+    void takingTheHandleAwayAnswersEveryTask()
+    {
+        const IqCommHandle firstHandle = openPort(1);
+        InWorker device(this, firstHandle);
+        const uint poll = CommunicationTask::ProcessDataReadCommand;
+        const uint output = CommunicationTask::ProcessDataWriteCommand;
+
+        // A slow link keeps the first task running while more are queued.
+        SimulatedMaster::instance().setCallDelay(1, 200);
+        device.submit(poll);
+        device.submit(output, QByteArray::fromHex("01"));
+        device.submit(output, QByteArray::fromHex("02"));
+        QTRY_COMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_GetStatus")), 1);
+        device.handler->setPortHandle(-1); // waits for the running call, which still completes
+        QTRY_COMPARE(device.answers.size(), 3);
+        QCOMPARE(device.answers.first(), QStringLiteral("ok"));
+        QCOMPARE(device.answers.mid(1), (QStringList{QStringLiteral("IOLink not connected"), QStringLiteral("IOLink not connected")}));
+        QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_SetPDValue")), 0);
+
+        // The handler is not left busy: a new connection runs new tasks.
+        char errorText[IqCommErrorTextSize] = {};
+        SimulatedMaster::instance().setCallDelay(1, 0);
+        MasterLibrary::instance().disconnect(firstHandle, errorText);
+        device.handler->setPortHandle(openPort(1));
+        device.submit(output, QByteArray::fromHex("03"));
+        QTRY_COMPARE(device.answers.size(), 4);
+        QCOMPARE(device.answers.last(), QStringLiteral("ok"));
+        QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("03"));
+    }
+};
 
 OVINEX_TEST_MAIN(TestIqCommCommunicationHandler)
 #include "tst_iqcommcommunicationhandler.moc"

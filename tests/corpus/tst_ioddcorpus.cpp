@@ -82,52 +82,49 @@ class TestIODDCorpus : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void everyFileScansAndValidEntriesAgreeWithTheDom();
-};
-
-void TestIODDCorpus::initTestCase()
-{
-    if (!TestEnvironment::hasCorpus())
-        QSKIP("The IODD corpus is not available");
-    // The scan's debug lines would drown the report.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
-}
-
-void TestIODDCorpus::everyFileScansAndValidEntriesAgreeWithTheDom()
-{
-    QDirIterator files(TestEnvironment::corpusPath(), { "*.xml" }, QDir::Files, QDirIterator::Subdirectories);
-    int scanned = 0;
-    int valid = 0;
-    while (files.hasNext()) {
-        const QString path = files.next();
-        IODDEntry entry { QFileInfo(path) };
-        entry.parse();
-        ++scanned;
-        if (!entry.isValid())
-            continue;
-        ++valid;
-
-        DomIdentity dom;
-        QVERIFY2(readWithDom(path, dom), qPrintable(path));
-        const QByteArray where = path.toUtf8();
-        QVERIFY2(entry.getVendorId() == dom.vendorId.toInt(), where);
-        QVERIFY2(entry.getDeviceId() == dom.deviceId.toInt(), where);
-        QVERIFY2(entry.getVendorName() == dom.vendorName, where);
-        QVERIFY2(entry.getIODDVersion() == dom.version, where);
-        QVERIFY2(entry.getIODDReleaseDate() == dom.releaseDate, where);
-        QVERIFY2(dom.productIds.size() == 1, where);
-        QVERIFY2(dom.productIds.first().isEmpty() || entry.isMatchingProductId(dom.productIds.first()), where);
-        QVERIFY2(entry.getProductName() == dom.productName,
-                 qPrintable(path + ": " + entry.getProductName() + " vs " + dom.productName));
+    void initTestCase()
+    {
+        if (!TestEnvironment::hasCorpus())
+            QSKIP("The IODD corpus is not available");
+        // The scan's debug lines would drown the report.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type != QtDebugMsg && type != QtInfoMsg)
+                fprintf(stderr, "%s\n", qPrintable(message));
+        });
     }
-    fprintf(stderr, "%d files scanned, %d valid\n", scanned, valid);
-    // Guards against a vacuous pass: the corpus holds dozens of single-variant IODDs.
-    QVERIFY(valid >= 20);
-}
+
+    void everyFileScansAndValidEntriesAgreeWithTheDom()
+    {
+        QDirIterator files(TestEnvironment::corpusPath(), { "*.xml" }, QDir::Files, QDirIterator::Subdirectories);
+        int scanned = 0;
+        int valid = 0;
+        while (files.hasNext()) {
+            const QString path = files.next();
+            IODDEntry entry { QFileInfo(path) };
+            entry.parse();
+            ++scanned;
+            if (!entry.isValid())
+                continue;
+            ++valid;
+
+            DomIdentity dom;
+            QVERIFY2(readWithDom(path, dom), qPrintable(path));
+            const QByteArray where = path.toUtf8();
+            QVERIFY2(entry.getVendorId() == dom.vendorId.toInt(), where);
+            QVERIFY2(entry.getDeviceId() == dom.deviceId.toInt(), where);
+            QVERIFY2(entry.getVendorName() == dom.vendorName, where);
+            QVERIFY2(entry.getIODDVersion() == dom.version, where);
+            QVERIFY2(entry.getIODDReleaseDate() == dom.releaseDate, where);
+            QVERIFY2(dom.productIds.size() == 1, where);
+            QVERIFY2(dom.productIds.first().isEmpty() || entry.isMatchingProductId(dom.productIds.first()), where);
+            QVERIFY2(entry.getProductName() == dom.productName,
+                     qPrintable(path + ": " + entry.getProductName() + " vs " + dom.productName));
+        }
+        fprintf(stderr, "%d files scanned, %d valid\n", scanned, valid);
+        // Guards against a vacuous pass: the corpus holds dozens of single-variant IODDs.
+        QVERIFY(valid >= 20);
+    }
+};
 
 OVINEX_TEST_MAIN(TestIODDCorpus)
 #include "tst_ioddcorpus.moc"

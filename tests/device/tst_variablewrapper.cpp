@@ -72,782 +72,738 @@ void expectWarning(const char *pattern)
 } // namespace
 
 // Bit-exact payload conversion, the run-time values of variables built on it, and the conditions on them.
-class TestVariableWrapper : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void readsWorkedExamples_data();
-    void readsWorkedExamples();
-    void readsSignedAndUnsignedOfTheSameField();
-    void writeOrsIntoBitsAlreadySet();
-    void roundTripsRandomFieldsInZeroedPayloads();
-    void failsOnFieldsOutsideThePayload_data();
-    void failsOnFieldsOutsideThePayload();
-    void writeOutsideThePayloadChangesNothing_data();
-    void writeOutsideThePayloadChangesNothing();
-    void roundTripsFloat32_data();
-    void roundTripsFloat32();
-
-    void accessRights_data();
-    void accessRights();
-    void slotLengths_data();
-    void slotLengths();
-    void changeSignalsOnlyOnChange();
-    void stringsAreCutAndPadded();
-    void receivedStrings();
-    void signedRecordItemsAndWholeRecordWrites();
-    void wholeRecordReadUpdatesEveryItem();
-    void recordWrittenAsWholeKeepsStringItemsInPlace();
-    void subindexMistakes();
-    void shortPayloadsStayInside();
-    void numbersAreEncodedByWidth_data();
-    void numbersAreEncodedByWidth();
-    void floatRecordItems();
-    void arrayWithoutSubindexAccess();
-    void itemEditKeepsEveryOtherBitOfTheWholeRecord_data();
-    void itemEditKeepsEveryOtherBitOfTheWholeRecord();
-    void itemEditsBeforeTheReadBackBuildOnEachOther();
-    void arrayElementEditKeepsTheOtherElements();
-    void referenceToTheWholeRecordReadsEveryItem();
-    void arrayOfOctetStrings();
-    void arrayWithSubindexAccessReadAsWhole();
-    void conditionAppliesBeforeTheFirstReadAndFollowsReads();
-    void conditionFollowsItsOwnSubindexOnly();
-    void conditionComparesBooleansAndTexts_data();
-    void conditionComparesBooleansAndTexts();
-    void conditionReadsTheDescriptionAttributes();
-    void conditionOnMissingVariableNeverApplies();
-    void conditionSurvivesItsVariable();
-};
-
-void TestVariableWrapper::initTestCase()
-{
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-}
-
-void TestVariableWrapper::readsWorkedExamples_data()
-{
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<uint>("bitOffset");
-    QTest::addColumn<uint>("bitLength");
-    QTest::addColumn<quint64>("expected");
-
-    const QByteArray sample = octets({0x12, 0x34, 0x56});
-    QTest::newRow("across an octet boundary") << sample << 4u << 8u << quint64(0x45);
-    QTest::newRow("whole payload") << sample << 0u << 24u << quint64(0x123456);
-    QTest::newRow("one bit in the first octet") << octets({0x80, 0x00}) << 15u << 1u << quint64(1);
-    QTest::newRow("64 bits in nine octets") << octets({0x0A, 0xBC, 0xDE, 0xF0, 0x12, 0x34, 0x56, 0x78, 0x9F})
-                                            << 4u << 64u << quint64(0xABCDEF0123456789ull);
-    QTest::newRow("field before a trailing octet") << octets({0xFF, 0x00, 0xFF}) << 8u << 8u << quint64(0);
-}
-
-void TestVariableWrapper::readsWorkedExamples()
-{
-    QFETCH(QByteArray, payload);
-    QFETCH(uint, bitOffset);
-    QFETCH(uint, bitLength);
-    QFETCH(quint64, expected);
-
-    QCOMPARE(fromPayload<quint64>(payload, bitOffset, bitLength), expected);
-    if (bitLength <= 32)
-        QCOMPARE(fromPayload<quint32>(payload, bitOffset, bitLength), quint32(expected));
-    if (bitLength <= 8)
-        QCOMPARE(fromPayload<quint8>(payload, bitOffset, bitLength), quint8(expected));
-}
-
-void TestVariableWrapper::readsSignedAndUnsignedOfTheSameField()
-{
-    const QByteArray payload = octets({0xFF, 0xF0});
-    QCOMPARE(fromPayload<qint32>(payload, 4, 12), -1);
-    QCOMPARE(fromPayload<quint32>(payload, 4, 12), 4095u);
-    QCOMPARE(fromPayload<qint64>(payload, 4, 12), qint64(-1));
-
-    const QByteArray fourBits = octets({0x0F});
-    QCOMPARE(fromPayload<qint64>(fourBits, 0, 4), qint64(-1));
-    QCOMPARE(fromPayload<qint64>(fourBits, 0, 5), qint64(15));
-    QCOMPARE(fromPayload<qint32>(octets({0x80, 0x00, 0x00, 0x00}), 0, 32), std::numeric_limits<qint32>::min());
-    QCOMPARE(fromPayload<qint64>(QByteArray(8, char(0xFF)), 0, 64), qint64(-1));
-}
-
-void TestVariableWrapper::writeOrsIntoBitsAlreadySet()
-{
-    QByteArray payload = octets({0x00, 0x81});
-    toPayload<quint8>(0, payload, 0, 8);
-    QCOMPARE(payload, octets({0x00, 0x81}));
-    toPayload<quint8>(0x42, payload, 0, 8);
-    QCOMPARE(payload, octets({0x00, 0xC3}));
-    // Bits of the value above the field are dropped, not spilled into the neighbours.
-    toPayload<quint32>(0xFFFFFFFFu, payload, 8, 4);
-    QCOMPARE(payload, octets({0x0F, 0xC3}));
-}
-
-void TestVariableWrapper::roundTripsRandomFieldsInZeroedPayloads()
-{
-    QRandomGenerator random(20261206);
-    for (int round = 0; round < 6000; ++round) {
-        const int size = random.bounded(1, 13);
-        const quint32 payloadBits = quint32(size) * 8;
-        const quint32 bitLength = quint32(random.bounded(1, int(qMin<quint32>(64, payloadBits)) + 1));
-        const quint32 bitOffset = quint32(random.bounded(int(payloadBits - bitLength) + 1));
-        const quint64 value = random.generate64();
-        const quint64 expected = value & maskOf(bitLength);
-        const QByteArray context = QByteArray::number(size) + " octets, offset " + QByteArray::number(bitOffset)
-            + ", length " + QByteArray::number(bitLength) + ", value " + QByteArray::number(value, 16);
-
-        QByteArray payload(size, '\0');
-        toPayload<quint64>(value, payload, bitOffset, bitLength);
-        QVERIFY2(fromPayload<quint64>(payload, bitOffset, bitLength) == expected, context.constData());
-        QVERIFY2(fromPayload<qint64>(payload, bitOffset, bitLength) == signExtended(expected, bitLength),
-                 context.constData());
-        for (quint32 bit = 0; bit < payloadBits; ++bit) {
-            const bool inField = bit >= bitOffset && bit < bitOffset + bitLength;
-            const bool wanted = inField && ((expected >> (bit - bitOffset)) & 1u);
-            QVERIFY2(bitIsSet(payload, bit) == wanted, (context + ", bit " + QByteArray::number(bit)).constData());
-        }
-
-        if (bitLength <= 32) {
-            QByteArray narrow(size, '\0');
-            toPayload<qint32>(qint32(quint32(value)), narrow, bitOffset, bitLength);
-            QVERIFY2(narrow == payload, context.constData());
-            QVERIFY2(fromPayload<qint32>(narrow, bitOffset, bitLength) == qint32(signExtended(expected, bitLength)),
-                     context.constData());
-            QVERIFY2(fromPayload<quint32>(narrow, bitOffset, bitLength) == quint32(expected), context.constData());
-        }
-    }
-}
-
-void TestVariableWrapper::failsOnFieldsOutsideThePayload_data()
-{
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<uint>("bitOffset");
-    QTest::addColumn<uint>("bitLength");
-    QTest::addColumn<bool>("tooSmall");
-
-    QTest::newRow("one octet too short") << octets({0x12}) << 0u << 16u << true;
-    QTest::newRow("empty payload") << QByteArray() << 0u << 1u << true;
-    QTest::newRow("zero length at an octet boundary") << octets({0x12, 0x34}) << 8u << 0u << true;
-    QTest::newRow("zero length inside an octet") << octets({0x12, 0x34}) << 3u << 0u << true;
-    QTest::newRow("offset beyond the first octet") << octets({0x12, 0x34}) << 16u << 8u << false;
-    QTest::newRow("field reaching before the first octet") << octets({0x12, 0x34}) << 12u << 8u << false;
-    QTest::newRow("huge offset") << octets({0x12, 0x34}) << 0xFFFFFFF8u << 8u << false;
-    QTest::newRow("huge length") << octets({0x12, 0x34}) << 0u << 0xFFFFFFFFu << true;
-}
-
-void TestVariableWrapper::failsOnFieldsOutsideThePayload()
-{
-    QFETCH(QByteArray, payload);
-    QFETCH(uint, bitOffset);
-    QFETCH(uint, bitLength);
-    QFETCH(bool, tooSmall);
-
-    const auto expectFailure = [tooSmall] { tooSmall ? expectTooSmall() : expectOffsetTooLarge(); };
-    expectFailure();
-    QCOMPARE(fromPayload<quint8>(payload, bitOffset, bitLength), quint8(255));
-    expectFailure();
-    QCOMPARE(fromPayload<bool>(payload, bitOffset, bitLength), true);
-    expectFailure();
-    QCOMPARE(fromPayload<qint32>(payload, bitOffset, bitLength), qint32(0x7FFFFFFF));
-    expectFailure();
-    QCOMPARE(fromPayload<quint32>(payload, bitOffset, bitLength), quint32(0xFFFFFFFFu));
-    expectFailure();
-    QCOMPARE(fromPayload<qint64>(payload, bitOffset, bitLength), std::numeric_limits<qint64>::max());
-    expectFailure();
-    QCOMPARE(fromPayload<quint64>(payload, bitOffset, bitLength), std::numeric_limits<quint64>::max());
-    expectFailure();
-    QVERIFY(std::isnan(fromPayload<float>(payload, bitOffset, bitLength)));
-}
-
-void TestVariableWrapper::writeOutsideThePayloadChangesNothing_data()
-{
-    failsOnFieldsOutsideThePayload_data();
-}
-
-void TestVariableWrapper::writeOutsideThePayloadChangesNothing()
-{
-    QFETCH(QByteArray, payload);
-    QFETCH(uint, bitOffset);
-    QFETCH(uint, bitLength);
-    QFETCH(bool, tooSmall);
-
-    const QByteArray before = payload;
-    tooSmall ? expectTooSmall() : expectOffsetTooLarge();
-    toPayload<quint64>(~quint64(0), payload, bitOffset, bitLength);
-    QCOMPARE(payload, before);
-    tooSmall ? expectTooSmall() : expectOffsetTooLarge();
-    toPayload<qint8>(-1, payload, bitOffset, bitLength);
-    QCOMPARE(payload, before);
-}
-
-void TestVariableWrapper::roundTripsFloat32_data()
-{
-    QTest::addColumn<float>("value");
-    QTest::newRow("negative zero") << -0.0f;
-    QTest::newRow("smallest denormal") << std::numeric_limits<float>::denorm_min();
-    QTest::newRow("infinity") << std::numeric_limits<float>::infinity();
-    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
-}
-
-void TestVariableWrapper::roundTripsFloat32()
-{
-    QFETCH(float, value);
-    // At the end of a payload and inside a record, behind a leading octet.
-    for (quint32 bitOffset : {0u, 8u}) {
-        QByteArray payload(5, '\0');
-        toPayload<float>(value, payload, bitOffset, 32);
-        const float back = fromPayload<float>(payload, bitOffset, 32);
-        QVERIFY(std::memcmp(&back, &value, sizeof value) == 0);
-    }
-    // Big-endian, as the device sends it.
-    QCOMPARE(fromPayload<float>(octets({0xC1, 0x48, 0x00, 0x00, 0xAA}), 8, 32), -12.5f);
-}
-
-void TestVariableWrapper::accessRights_data()
-{
-    QTest::addColumn<QString>("rights");
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("RO in capitals") << "RO" << true << false;
-    QTest::newRow("mixed case wo") << "wO" << false << true;
-    QTest::newRow("unknown text") << "readonly" << true << true;
-}
-
-void TestVariableWrapper::accessRights()
-{
-    QFETCH(QString, rights);
-    QFETCH(bool, readable);
-    QFETCH(bool, writable);
-    const Variable description = simple(QStringLiteral("V_Access"), 1, 8, 0, rights);
-    VariableWrapper wrapper(&description);
-    QCOMPARE(wrapper.isReadable(), readable);
-    QCOMPARE(wrapper.isWritable(), writable);
-}
-
-void TestVariableWrapper::slotLengths_data()
-{
-    QTest::addColumn<uint>("type");
-    QTest::addColumn<uint>("bitLength");
-    QTest::addColumn<uint>("fixedLength");
-    QTest::addColumn<uint>("slotBits");
-    QTest::addColumn<int>("written");
-    QTest::newRow("12-bit unsigned") << 1u << 12u << 0u << 12u << 2;
-    QTest::newRow("boolean") << 0u << 8u << 0u << 1u << 1;
-    QTest::newRow("string of 4") << 4u << 0u << 4u << 32u << 4;
-    // The model gives octet strings and floats no bit length; neither may turn into a huge payload.
-    QTest::newRow("octet string of 3") << 5u << 0u << 3u << 24u << 3;
-    QTest::newRow("float without bit length") << 3u << 0u << 0u << 32u << 4;
-}
-
-void TestVariableWrapper::slotLengths()
-{
-    QFETCH(uint, type);
-    QFETCH(uint, bitLength);
-    QFETCH(uint, fixedLength);
-    QFETCH(uint, slotBits);
-    QFETCH(int, written);
-    Variable description = simple(QStringLiteral("V_Length"), type, bitLength, fixedLength);
-    description.bitLength = bitLength;
-    VariableWrapper wrapper(&description);
-    QCOMPARE(wrapper.getBitLength(0), slotBits);
-    QCOMPARE(wrapper.toByteArray(0).size(), written);
-}
-
-void TestVariableWrapper::changeSignalsOnlyOnChange()
-{
-    const Variable description = simple(QStringLiteral("V_Count"), 1, 16);
-    VariableWrapper wrapper(&description);
-    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
-
-    wrapper.setValue(QVariant(qulonglong(5)), 0);
-    wrapper.setValue(QVariant(qulonglong(5)), 0);
-    QCOMPARE(spy.count(), 1);
-    // An int 5 is another variant type than the stored unsigned 64-bit 5, so it counts as a change.
-    wrapper.setValue(QVariant(5), 0);
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(wrapper.getValue(0).userType(), int(QMetaType::ULongLong));
-
-    wrapper.setDataFromDevice(0, octets({0x00, 0x05}));
-    QCOMPARE(spy.count(), 2);
-    wrapper.setDataFromDevice(0, octets({0x01, 0x05}));
-    QCOMPARE(spy.count(), 3);
-    QCOMPARE(wrapper.getValue(0).toULongLong(), 0x105ull);
-    QCOMPARE(emittedSubindexes(spy), (QList<uint>{0, 0, 0}));
-
-    // A display value given as a double is rounded into the integer slot.
-    wrapper.setValue(QVariant(41.6), 0);
-    QCOMPARE(wrapper.getValue(0).toULongLong(), 42ull);
-    wrapper.setValue(QVariant(-3.0), 0);
-    QCOMPARE(wrapper.getValue(0).toULongLong(), 0ull);
-}
-
-void TestVariableWrapper::stringsAreCutAndPadded()
-{
-    const Variable description = simple(QStringLiteral("V_Tag"), 4, 0, 4);
-    VariableWrapper wrapper(&description);
-
-    wrapper.setValue(QStringLiteral("abcdef"), 0);
-    QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("abcd"));
-    QCOMPARE(wrapper.toByteArray(0), QByteArray("abcd"));
-
-    wrapper.setValue(QStringLiteral("ab"), 0);
-    QCOMPARE(wrapper.toByteArray(0), QByteArray("ab\0\0", 4));
-
-    // A character that does not fit whole is left out rather than broken.
-    wrapper.setValue(QStringLiteral("a\u00e9\u00e9"), 0);
-    QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("a\u00e9"));
-    QCOMPARE(wrapper.toByteArray(0), QByteArray("a\xc3\xa9\0", 4));
-}
-
-void TestVariableWrapper::receivedStrings()
-{
-    const Variable description = simple(QStringLiteral("V_Name"), 4, 0, 8);
-    VariableWrapper wrapper(&description);
-    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
-
-    wrapper.setDataFromDevice(0, QByteArray("OVX"));
-    QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("OVX"));
-    wrapper.setDataFromDevice(0, QByteArray("OVX\0junk", 8));
-    QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("OVX"));
-    QCOMPARE(spy.count(), 1);
-    wrapper.setDataFromDevice(0, QByteArray());
-    QCOMPARE(wrapper.getValue(0).toString(), QString());
-}
-
-void TestVariableWrapper::signedRecordItemsAndWholeRecordWrites()
-{
-    const Variable description = record(QStringLiteral("V_Nibbles"), 8,
-                                        {item(1, 4, 2, 4), item(2, 0, 1, 4)}, false);
-    VariableWrapper wrapper(&description);
-    wrapper.setDataFromDevice(0, octets({0xF3}));
-    QCOMPARE(wrapper.getValue(1).toLongLong(), -1ll);
-    QCOMPARE(wrapper.getValue(2).toULongLong(), 3ull);
-    // Reading one item of such a record still brings the whole record; each item keeps its own place.
-    wrapper.setDataFromDevice(1, octets({0x7E}));
-    QCOMPARE(wrapper.getValue(1).toLongLong(), 7ll);
-    QCOMPARE(wrapper.getValue(2).toULongLong(), 14ull);
-
-    wrapper.setValue(QVariant(qlonglong(-1)), 1);
-    wrapper.setValue(QVariant(qulonglong(0)), 2);
-    QCOMPARE(wrapper.toByteArray(0), octets({0xF0}));
-    wrapper.setValue(QVariant(qlonglong(-8)), 1);
-    wrapper.setValue(QVariant(qulonglong(5)), 2);
-    QCOMPARE(wrapper.toByteArray(0), octets({0x85}));
-}
-
-void TestVariableWrapper::wholeRecordReadUpdatesEveryItem()
-{
-    const Variable description = record(QStringLiteral("V_Setup"), 24,
-                                        {item(1, 16, 1, 8), item(2, 8, 2, 8), item(3, 0, 0, 1)}, true);
-    VariableWrapper wrapper(&description);
-    QVERIFY(wrapper.isComplexWithSubindexAccess());
-    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
-
-    wrapper.setDataFromDevice(0, octets({0x10, 0xFE, 0x01}));
-    QCOMPARE(wrapper.getValue(1).toULongLong(), 0x10ull);
-    QCOMPARE(wrapper.getValue(2).toLongLong(), -2ll);
-    QCOMPARE(wrapper.getValue(3).toBool(), true);
-    QCOMPARE(emittedSubindexes(spy), (QList<uint>{1, 2, 3}));
-
-    spy.clear();
-    wrapper.setDataFromDevice(0, octets({0x10, 0x05, 0x01}));
-    QCOMPARE(emittedSubindexes(spy), (QList<uint>{2}));
-
-    // One item read by its own subindex lies at the end of its own payload.
-    spy.clear();
-    wrapper.setDataFromDevice(1, octets({0x22}));
-    QCOMPARE(wrapper.getValue(1).toULongLong(), 0x22ull);
-    QCOMPARE(emittedSubindexes(spy), (QList<uint>{1}));
-    QCOMPARE(wrapper.toByteArray(2), octets({0x05}));
-}
-
-void TestVariableWrapper::recordWrittenAsWholeKeepsStringItemsInPlace()
-{
-    // [number:8][text:4 octets][octets:2][flag:1, padded to an octet] = 8 octets
-    const Variable description = record(QStringLiteral("V_Label"), 64,
-                                        {item(1, 56, 1, 8), item(2, 24, 4, 0, 4), item(3, 8, 5, 0, 2),
-                                         item(4, 0, 0, 1)},
-                                        false);
-    VariableWrapper wrapper(&description);
-    wrapper.setValue(QVariant(qulonglong(0x7A)), 1);
-    wrapper.setValue(QStringLiteral("AB"), 2);
-    wrapper.setValue(octets({0xCA, 0xFE}), 3);
-    wrapper.setValue(true, 4);
-
-    const QByteArray payload = wrapper.toByteArray(0);
-    QCOMPARE(payload, octets({0x7A, 'A', 'B', 0, 0, 0xCA, 0xFE, 0x01}));
-
-    // What is written reads back the same.
-    const Variable copy = description;
-    VariableWrapper reader(&copy);
-    reader.setDataFromDevice(0, payload);
-    QCOMPARE(reader.getValue(1).toULongLong(), 0x7Aull);
-    QCOMPARE(reader.getValue(2).toString(), QStringLiteral("AB"));
-    QCOMPARE(reader.getValue(3).toByteArray(), octets({0xCA, 0xFE}));
-    QCOMPARE(reader.getValue(4).toBool(), true);
-}
-
-void TestVariableWrapper::subindexMistakes()
-{
-    const Variable simpleDescription = simple(QStringLiteral("V_Simple"), 1, 8);
-    VariableWrapper simpleWrapper(&simpleDescription);
-    QSignalSpy simpleSpy(&simpleWrapper, &VariableWrapper::valueChanged);
-    expectWarning("^\\*\\* WARNING: Accessing \"V_Simple\" by subindex 2");
-    simpleWrapper.setValue(QVariant(qulonglong(9)), 2);
-    QCOMPARE(simpleWrapper.getValue(0).toULongLong(), 9ull);
-    // The simple variable's own slot changed, so its own subindex is announced.
-    QCOMPARE(emittedSubindexes(simpleSpy), (QList<uint>{0}));
-
-    const Variable recordDescription = record(QStringLiteral("V_Rec"), 8, {item(1, 0, 1, 8)}, true);
-    VariableWrapper recordWrapper(&recordDescription);
-    QSignalSpy recordSpy(&recordWrapper, &VariableWrapper::valueChanged);
-    expectWarning("^\\*\\* WARNING: subindex out of range: \"V_Rec\" 7");
-    QVERIFY(!recordWrapper.getValue(7).isValid());
-    expectWarning("^\\*\\* WARNING: subindex out of range: \"V_Rec\" 7");
-    recordWrapper.setValue(1, 7);
-    expectWarning("^\\*\\* WARNING: subindex out of range:");
-    QCOMPARE(recordWrapper.getType(7), 8u);
-    expectWarning("^\\*\\* WARNING: subindex out of range:");
-    QCOMPARE(recordWrapper.getBitLength(7), 0u);
-    expectWarning("^\\*\\* WARNING: subindex out of range:");
-    QVERIFY(recordWrapper.toByteArray(7).isEmpty());
-    expectWarning("^\\*\\* WARNING: subindex out of range:");
-    recordWrapper.setDataFromDevice(7, octets({0x01}));
-    QCOMPARE(recordSpy.count(), 0);
-    // Subindex 0 of a record stands for all of it.
-    recordWrapper.setReferenced(0);
-    recordWrapper.setReferenced(1);
-    recordWrapper.setReferenced(1);
-    QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1}));
-}
-
-void TestVariableWrapper::shortPayloadsStayInside()
-{
-    const Variable number = simple(QStringLiteral("V_Wide"), 1, 16);
-    VariableWrapper numberWrapper(&number);
-    expectWarning("^\\*\\* CONVERSION: payload too small");
-    numberWrapper.setDataFromDevice(0, octets({0x12}));
-    QCOMPARE(numberWrapper.getValue(0).toULongLong(), std::numeric_limits<quint64>::max());
-
-    const Variable text = record(QStringLiteral("V_Texts"), 48, {item(1, 16, 4, 0, 4), item(2, 0, 1, 16)}, false);
-    VariableWrapper textWrapper(&text);
-    // Two or three octets where six were expected: the text is cut at the start of the payload, never
-    // read before it, and the number at the end still decodes.
-    textWrapper.setDataFromDevice(0, QByteArray("xy"));
-    QCOMPARE(textWrapper.getValue(1).toString(), QString());
-    QCOMPARE(textWrapper.getValue(2).toULongLong(), 0x7879ull);
-    textWrapper.setDataFromDevice(0, QByteArray("abc"));
-    QCOMPARE(textWrapper.getValue(1).toString(), QStringLiteral("a"));
-    QCOMPARE(textWrapper.getValue(2).toULongLong(), 0x6263ull);
-}
-
-void TestVariableWrapper::numbersAreEncodedByWidth_data()
-{
-    QTest::addColumn<uint>("type");
-    QTest::addColumn<uint>("bitLength");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::newRow("negative 16-bit") << 2u << 16u << QVariant(qlonglong(-2)) << octets({0xFF, 0xFE});
-    QTest::newRow("negative 24-bit") << 2u << 24u << QVariant(qlonglong(-1)) << octets({0xFF, 0xFF, 0xFF});
-    QTest::newRow("unsigned 40-bit") << 1u << 40u << QVariant(qulonglong(0x0102030405ull))
-                                     << octets({0x01, 0x02, 0x03, 0x04, 0x05});
-    QTest::newRow("unsigned 8-bit keeps the low octet") << 1u << 8u << QVariant(qulonglong(0x1FF)) << octets({0xFF});
-    QTest::newRow("float") << 3u << 32u << QVariant(-12.5f) << octets({0xC1, 0x48, 0x00, 0x00});
-}
-
-void TestVariableWrapper::numbersAreEncodedByWidth()
-{
-    QFETCH(uint, type);
-    QFETCH(uint, bitLength);
-    QFETCH(QVariant, value);
-    QFETCH(QByteArray, payload);
-    const Variable description = simple(QStringLiteral("V_Number"), type, bitLength);
-    VariableWrapper wrapper(&description);
-    wrapper.setValue(value, 0);
-    QCOMPARE(wrapper.toByteArray(0), payload);
-
-    const Variable copy = description;
-    VariableWrapper reader(&copy);
-    reader.setDataFromDevice(0, payload);
-    QCOMPARE(reader.toByteArray(0), payload);
-}
-
-void TestVariableWrapper::floatRecordItems()
-{
-    const Variable description = record(QStringLiteral("V_Limits"), 72,
-                                        {item(1, 40, 3, 32), item(2, 8, 3, 32), item(3, 0, 1, 8)}, false);
-    VariableWrapper wrapper(&description);
-    wrapper.setDataFromDevice(0, octets({0x41, 0x20, 0x00, 0x00, 0xBF, 0x00, 0x00, 0x00, 0x07}));
-    QCOMPARE(wrapper.getValue(1).toFloat(), 10.0f);
-    QCOMPARE(wrapper.getValue(2).toFloat(), -0.5f);
-    QCOMPARE(wrapper.getValue(3).toULongLong(), 7ull);
-
-    wrapper.setValue(QVariant(2.5), 2);
-    QCOMPARE(wrapper.toByteArray(0), octets({0x41, 0x20, 0x00, 0x00, 0x40, 0x20, 0x00, 0x00, 0x07}));
-}
-
-void TestVariableWrapper::arrayWithoutSubindexAccess()
-{
-    const Variable description = array(QStringLiteral("V_Levels"), 3, 1, 8, 0, false);
-    VariableWrapper wrapper(&description);
-    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
-
-    wrapper.setDataFromDevice(0, octets({0x01, 0x02, 0x03}));
-    QCOMPARE(wrapper.getValue(1).toULongLong(), 1ull);
-    QCOMPARE(wrapper.getValue(2).toULongLong(), 2ull);
-    QCOMPARE(wrapper.getValue(3).toULongLong(), 3ull);
-    QCOMPARE(emittedSubindexes(spy), (QList<uint>{0}));
-
-    spy.clear();
-    wrapper.setDataFromDevice(0, octets({0x01, 0x02, 0x03}));
-    QCOMPARE(spy.count(), 0);
-
-    QCOMPARE(wrapper.toByteArray(0), octets({0x01, 0x02, 0x03}));
-    wrapper.setValue(QVariant(qulonglong(9)), 2);
-    QCOMPARE(wrapper.toByteArray(0), octets({0x01, 0x09, 0x03}));
-
-    const Variable flags = array(QStringLiteral("V_Flags"), 3, 0, 1, 0, false);
-    VariableWrapper flagWrapper(&flags);
-    flagWrapper.setDataFromDevice(0, octets({0x04}));
-    QCOMPARE(flagWrapper.getValue(1).toBool(), true);
-    QCOMPARE(flagWrapper.getValue(2).toBool(), false);
-    QCOMPARE(flagWrapper.getValue(3).toBool(), false);
-}
-
-void TestVariableWrapper::arrayOfOctetStrings()
-{
-    // Pending events: a qualifier octet and a 16-bit code per element.
-    const Variable description = array(QStringLiteral("V_DetailedDeviceStatus"), 4, 5, 0, 3, false);
-    VariableWrapper wrapper(&description);
-    wrapper.setDataFromDevice(0, octets({0xF4, 0x18, 0x00, 0xE4, 0x8D, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
-    QCOMPARE(wrapper.getValue(1).toByteArray(), octets({0xF4, 0x18, 0x00}));
-    QCOMPARE(wrapper.getValue(2).toByteArray(), octets({0xE4, 0x8D, 0x01}));
-    QCOMPARE(wrapper.getValue(4).toByteArray(), octets({0x00, 0x00, 0x00}));
-    expectWarning("^\\*\\* WARNING: subindex out of range:");
-    QVERIFY(!wrapper.getValue(5).isValid());
-}
-
-void TestVariableWrapper::arrayWithSubindexAccessReadAsWhole()
-{
-    const Variable description = array(QStringLiteral("V_Points"), 3, 2, 16, 0, true);
-    VariableWrapper wrapper(&description);
-    QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
-
-    wrapper.setDataFromDevice(0, octets({0x00, 0x01, 0xFF, 0xFF, 0x01, 0x00}));
-    QCOMPARE(wrapper.getValue(1).toLongLong(), 1ll);
-    QCOMPARE(wrapper.getValue(2).toLongLong(), -1ll);
-    QCOMPARE(wrapper.getValue(3).toLongLong(), 256ll);
-    QCOMPARE(emittedSubindexes(spy), (QList<uint>{1, 2, 3, 0}));
-
-    wrapper.setDataFromDevice(2, octets({0x00, 0x07}));
-    QCOMPARE(wrapper.getValue(2).toLongLong(), 7ll);
-    QCOMPARE(wrapper.toByteArray(3), octets({0x01, 0x00}));
-}
-
-void TestVariableWrapper::conditionAppliesBeforeTheFirstReadAndFollowsReads()
-{
-    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8, 0, QStringLiteral("rw"), 202);
-    VariableWrapper variable(&description);
-    ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {&variable});
-    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
-    QVERIFY(condition.applies());
-    // The condition's slot is read during synchronisation.
-    QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32>{0}));
-
-    variable.setDataFromDevice(0, QByteArray("\x01", 1));
-    variable.setDataFromDevice(0, QByteArray("\x05", 1));
-    QCOMPARE(spy.count(), 2);
-    QVERIFY(!condition.applies());
-    variable.setDataFromDevice(0, QByteArray("\x00", 1));
-    QVERIFY(condition.applies());
-    // An unchanged value is no evaluation.
-    variable.setDataFromDevice(0, QByteArray("\x00", 1));
-    QCOMPARE(spy.count(), 3);
-}
-
-void TestVariableWrapper::conditionFollowsItsOwnSubindexOnly()
-{
-    const Variable description = record(QStringLiteral("V_Setup"), 16, {item(1, 8, 1, 8), item(2, 0, 1, 8)}, true);
-    VariableWrapper variable(&description);
-    ConditionWrapper condition(QStringLiteral("V_Setup"), 2, 3, {&variable});
-    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
-    QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32>{2}));
-
-    variable.setValue(QVariant(qulonglong(3)), 1);
-    QCOMPARE(spy.count(), 0);
-    QVERIFY(!condition.applies());
-
-    variable.setValue(QVariant(qulonglong(3)), 2);
-    QCOMPARE(spy.count(), 1);
-    QVERIFY(condition.applies());
-
-    // A whole read re-evaluates only through the condition's own item.
-    variable.setDataFromDevice(0, QByteArray("\x07\x03", 2));
-    QCOMPARE(spy.count(), 1);
-    variable.setDataFromDevice(0, QByteArray("\x07\x04", 2));
-    QCOMPARE(spy.count(), 2);
-    QVERIFY(!condition.applies());
-}
-
-void TestVariableWrapper::conditionComparesBooleansAndTexts_data()
-{
-    QTest::addColumn<uint>("type");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<bool>("applies");
-    QTest::newRow("true is 1") << 0u << QVariant(true) << 1 << true;
-    QTest::newRow("numeric text") << 4u << QVariant(QStringLiteral("12")) << 12 << true;
-    QTest::newRow("other text is 0") << 4u << QVariant(QStringLiteral("abc")) << 0 << true;
-    QTest::newRow("negative integer") << 2u << QVariant(qlonglong(-3)) << -3 << true;
-    // Wider than the condition's value: not equal, although its low 32 bits are.
-    QTest::newRow("large unsigned") << 1u << QVariant(qulonglong(0x100000001ull)) << 1 << false;
-}
-
-void TestVariableWrapper::conditionComparesBooleansAndTexts()
-{
-    QFETCH(uint, type);
-    QFETCH(QVariant, value);
-    QFETCH(int, expected);
-    QFETCH(bool, applies);
-    const Variable description = simple(QStringLiteral("V_Any"), type, 64, 8);
-    VariableWrapper variable(&description);
-    ConditionWrapper condition(QStringLiteral("V_Any"), 0, expected, {&variable});
-    variable.setValue(value, 0);
-    QCOMPARE(condition.applies(), applies);
-}
-
-void TestVariableWrapper::conditionReadsTheDescriptionAttributes()
-{
-    const Variable description = record(QStringLiteral("V_Setup"), 16, {item(1, 8, 1, 8), item(2, 0, 2, 8)}, true);
-    VariableWrapper other(&description);
-    const Variable modeDescription = simple(QStringLiteral("V_Mode"), 1, 8);
-    VariableWrapper mode(&modeDescription);
-
-    ConditionT recordCondition;
-    recordCondition.variableId.value = QStringLiteral("V_Setup");
-    recordCondition.subindex.value = QStringLiteral("2");
-    recordCondition.value.value = QStringLiteral("-1");
-    ConditionWrapper onRecord(&recordCondition, {&mode, &other});
-    QCOMPARE(onRecord.getVariable(), &other);
-    QCOMPARE(onRecord.getSubindex(), 2u);
-    other.setValue(QVariant(qlonglong(-1)), 2);
-    QVERIFY(onRecord.applies());
-
-    ConditionT plainCondition;
-    plainCondition.variableId.value = QStringLiteral("V_Mode");
-    plainCondition.value.value = QStringLiteral("1");
-    ConditionWrapper onMode(&plainCondition, {&mode, &other});
-    QCOMPARE(onMode.getSubindex(), 0u);
-    QVERIFY(!onMode.applies());
-    mode.setValue(QVariant(qulonglong(1)), 0);
-    QVERIFY(onMode.applies());
-}
-
-void TestVariableWrapper::conditionOnMissingVariableNeverApplies()
-{
-    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
-    VariableWrapper variable(&description);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no such variable \"V_Missing\"")));
-    ConditionWrapper condition(QStringLiteral("V_Missing"), 0, 0, {&variable});
-    QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
-    QVERIFY(!condition.applies());
-    QVERIFY(!condition.getVariable());
-    condition.onVariableValueChanged(0);
-    variable.setValue(QVariant(qulonglong(0)), 0);
-    QVERIFY(!condition.applies());
-    QCOMPARE(spy.count(), 0);
-    QVERIFY(variable.getReferencedSubindexes().isEmpty());
-}
-
-void TestVariableWrapper::conditionSurvivesItsVariable()
-{
-    const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
-    auto variable = std::make_unique<VariableWrapper>(&description);
-    ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {variable.get()});
-    QVERIFY(condition.applies());
-    variable.reset();
-    condition.onVariableValueChanged(0);
-    QVERIFY(condition.applies());
-}
-
 // [reserved:3][flag:1 @12][level:7 @5][reserved:1 @4][mode:4 @0] in two octets; odd offsets, unnamed bits between.
 Variable oddRecord()
 {
     return record(QStringLiteral("V_Odd"), 16, {item(1, 12, 0, 1), item(2, 5, 1, 7), item(3, 0, 1, 4)}, false);
 }
 
-void TestVariableWrapper::itemEditKeepsEveryOtherBitOfTheWholeRecord_data()
+class TestVariableWrapper : public QObject
 {
-    QTest::addColumn<QByteArray>("read");
-    QTest::addColumn<uint>("subindex");
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<QByteArray>("written");
-    // 0xE0 0x10: reserved bits 15..13 and 4 set by the device, every item 0.
-    QTest::newRow("flag set, reserved bits stay 1") << octets({0xE0, 0x10}) << 1u << QVariant(true) << octets({0xF0, 0x10});
-    QTest::newRow("level across the octet border") << octets({0xE0, 0x10}) << 2u << QVariant(qulonglong(0x7F))
-                                                    << octets({0xEF, 0xF0});
-    QTest::newRow("mode in the low nibble") << octets({0xE0, 0x10}) << 3u << QVariant(qulonglong(0x9)) << octets({0xE0, 0x19});
-    // Every bit set: clearing one item must clear only its own bits.
-    QTest::newRow("level cleared, neighbours intact") << octets({0xFF, 0xFF}) << 2u << QVariant(qulonglong(0))
-                                                       << octets({0xF0, 0x1F});
-    QTest::newRow("flag cleared") << octets({0xFF, 0xFF}) << 1u << QVariant(false) << octets({0xEF, 0xFF});
-}
+    Q_OBJECT
 
-void TestVariableWrapper::itemEditKeepsEveryOtherBitOfTheWholeRecord()
-{
-    QFETCH(QByteArray, read);
-    QFETCH(uint, subindex);
-    QFETCH(QVariant, value);
-    QFETCH(QByteArray, written);
-    const Variable description = oddRecord();
-    VariableWrapper wrapper(&description);
-    QVERIFY(wrapper.isWrittenAsWhole());
-    wrapper.setDataFromDevice(0, read);
-    wrapper.setValue(value, subindex);
-    QCOMPARE(wrapper.wholeImageWith(subindex).toHex(' '), written.toHex(' '));
-}
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    }
 
-void TestVariableWrapper::itemEditsBeforeTheReadBackBuildOnEachOther()
-{
-    const Variable description = oddRecord();
-    VariableWrapper wrapper(&description);
-    wrapper.setDataFromDevice(0, octets({0xE0, 0x10}));
-    wrapper.setValue(true, 1);
-    wrapper.wholeImageWith(1);
-    wrapper.setValue(QVariant(qulonglong(3)), 3);
-    QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0xF0, 0x13}).toHex(' '));
-    // The device's answer replaces whatever was built.
-    wrapper.setDataFromDevice(0, octets({0xE0, 0x10}));
-    QCOMPARE(wrapper.getValue(1).toBool(), false);
-    wrapper.setValue(QVariant(qulonglong(1)), 3);
-    QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0xE0, 0x11}).toHex(' '));
-}
+    void readsWorkedExamples_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<uint>("bitOffset");
+        QTest::addColumn<uint>("bitLength");
+        QTest::addColumn<quint64>("expected");
 
-void TestVariableWrapper::arrayElementEditKeepsTheOtherElements()
-{
-    // Element 1 comes first on the wire, with or without subindex access.
-    for (const bool access : {false, true}) {
-        Variable description = array(QStringLiteral("V_Levels"), 3, 1, 8, 0, access);
-        description.accessRights = QStringLiteral("rw");
+        const QByteArray sample = octets({0x12, 0x34, 0x56});
+        QTest::newRow("across an octet boundary") << sample << 4u << 8u << quint64(0x45);
+        QTest::newRow("whole payload") << sample << 0u << 24u << quint64(0x123456);
+        QTest::newRow("one bit in the first octet") << octets({0x80, 0x00}) << 15u << 1u << quint64(1);
+        QTest::newRow("64 bits in nine octets") << octets({0x0A, 0xBC, 0xDE, 0xF0, 0x12, 0x34, 0x56, 0x78, 0x9F})
+                                                << 4u << 64u << quint64(0xABCDEF0123456789ull);
+        QTest::newRow("field before a trailing octet") << octets({0xFF, 0x00, 0xFF}) << 8u << 8u << quint64(0);
+    }
+
+    void readsWorkedExamples()
+    {
+        QFETCH(QByteArray, payload);
+        QFETCH(uint, bitOffset);
+        QFETCH(uint, bitLength);
+        QFETCH(quint64, expected);
+
+        QCOMPARE(fromPayload<quint64>(payload, bitOffset, bitLength), expected);
+        if (bitLength <= 32)
+            QCOMPARE(fromPayload<quint32>(payload, bitOffset, bitLength), quint32(expected));
+        if (bitLength <= 8)
+            QCOMPARE(fromPayload<quint8>(payload, bitOffset, bitLength), quint8(expected));
+    }
+
+    void readsSignedAndUnsignedOfTheSameField()
+    {
+        const QByteArray payload = octets({0xFF, 0xF0});
+        QCOMPARE(fromPayload<qint32>(payload, 4, 12), -1);
+        QCOMPARE(fromPayload<quint32>(payload, 4, 12), 4095u);
+        QCOMPARE(fromPayload<qint64>(payload, 4, 12), qint64(-1));
+
+        const QByteArray fourBits = octets({0x0F});
+        QCOMPARE(fromPayload<qint64>(fourBits, 0, 4), qint64(-1));
+        QCOMPARE(fromPayload<qint64>(fourBits, 0, 5), qint64(15));
+        QCOMPARE(fromPayload<qint32>(octets({0x80, 0x00, 0x00, 0x00}), 0, 32), std::numeric_limits<qint32>::min());
+        QCOMPARE(fromPayload<qint64>(QByteArray(8, char(0xFF)), 0, 64), qint64(-1));
+    }
+
+    void writeOrsIntoBitsAlreadySet()
+    {
+        QByteArray payload = octets({0x00, 0x81});
+        toPayload<quint8>(0, payload, 0, 8);
+        QCOMPARE(payload, octets({0x00, 0x81}));
+        toPayload<quint8>(0x42, payload, 0, 8);
+        QCOMPARE(payload, octets({0x00, 0xC3}));
+        // Bits of the value above the field are dropped, not spilled into the neighbours.
+        toPayload<quint32>(0xFFFFFFFFu, payload, 8, 4);
+        QCOMPARE(payload, octets({0x0F, 0xC3}));
+    }
+
+    void roundTripsRandomFieldsInZeroedPayloads()
+    {
+        QRandomGenerator random(20261206);
+        for (int round = 0; round < 6000; ++round) {
+            const int size = random.bounded(1, 13);
+            const quint32 payloadBits = quint32(size) * 8;
+            const quint32 bitLength = quint32(random.bounded(1, int(qMin<quint32>(64, payloadBits)) + 1));
+            const quint32 bitOffset = quint32(random.bounded(int(payloadBits - bitLength) + 1));
+            const quint64 value = random.generate64();
+            const quint64 expected = value & maskOf(bitLength);
+            const QByteArray context = QByteArray::number(size) + " octets, offset " + QByteArray::number(bitOffset)
+                + ", length " + QByteArray::number(bitLength) + ", value " + QByteArray::number(value, 16);
+
+            QByteArray payload(size, '\0');
+            toPayload<quint64>(value, payload, bitOffset, bitLength);
+            QVERIFY2(fromPayload<quint64>(payload, bitOffset, bitLength) == expected, context.constData());
+            QVERIFY2(fromPayload<qint64>(payload, bitOffset, bitLength) == signExtended(expected, bitLength),
+                     context.constData());
+            for (quint32 bit = 0; bit < payloadBits; ++bit) {
+                const bool inField = bit >= bitOffset && bit < bitOffset + bitLength;
+                const bool wanted = inField && ((expected >> (bit - bitOffset)) & 1u);
+                QVERIFY2(bitIsSet(payload, bit) == wanted, (context + ", bit " + QByteArray::number(bit)).constData());
+            }
+
+            if (bitLength <= 32) {
+                QByteArray narrow(size, '\0');
+                toPayload<qint32>(qint32(quint32(value)), narrow, bitOffset, bitLength);
+                QVERIFY2(narrow == payload, context.constData());
+                QVERIFY2(fromPayload<qint32>(narrow, bitOffset, bitLength) == qint32(signExtended(expected, bitLength)),
+                         context.constData());
+                QVERIFY2(fromPayload<quint32>(narrow, bitOffset, bitLength) == quint32(expected), context.constData());
+            }
+        }
+    }
+
+    void failsOnFieldsOutsideThePayload_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<uint>("bitOffset");
+        QTest::addColumn<uint>("bitLength");
+        QTest::addColumn<bool>("tooSmall");
+
+        QTest::newRow("one octet too short") << octets({0x12}) << 0u << 16u << true;
+        QTest::newRow("empty payload") << QByteArray() << 0u << 1u << true;
+        QTest::newRow("zero length at an octet boundary") << octets({0x12, 0x34}) << 8u << 0u << true;
+        QTest::newRow("zero length inside an octet") << octets({0x12, 0x34}) << 3u << 0u << true;
+        QTest::newRow("offset beyond the first octet") << octets({0x12, 0x34}) << 16u << 8u << false;
+        QTest::newRow("field reaching before the first octet") << octets({0x12, 0x34}) << 12u << 8u << false;
+        QTest::newRow("huge offset") << octets({0x12, 0x34}) << 0xFFFFFFF8u << 8u << false;
+        QTest::newRow("huge length") << octets({0x12, 0x34}) << 0u << 0xFFFFFFFFu << true;
+    }
+
+    void failsOnFieldsOutsideThePayload()
+    {
+        QFETCH(QByteArray, payload);
+        QFETCH(uint, bitOffset);
+        QFETCH(uint, bitLength);
+        QFETCH(bool, tooSmall);
+
+        const auto expectFailure = [tooSmall] { tooSmall ? expectTooSmall() : expectOffsetTooLarge(); };
+        expectFailure();
+        QCOMPARE(fromPayload<quint8>(payload, bitOffset, bitLength), quint8(255));
+        expectFailure();
+        QCOMPARE(fromPayload<bool>(payload, bitOffset, bitLength), true);
+        expectFailure();
+        QCOMPARE(fromPayload<qint32>(payload, bitOffset, bitLength), qint32(0x7FFFFFFF));
+        expectFailure();
+        QCOMPARE(fromPayload<quint32>(payload, bitOffset, bitLength), quint32(0xFFFFFFFFu));
+        expectFailure();
+        QCOMPARE(fromPayload<qint64>(payload, bitOffset, bitLength), std::numeric_limits<qint64>::max());
+        expectFailure();
+        QCOMPARE(fromPayload<quint64>(payload, bitOffset, bitLength), std::numeric_limits<quint64>::max());
+        expectFailure();
+        QVERIFY(std::isnan(fromPayload<float>(payload, bitOffset, bitLength)));
+    }
+
+    void writeOutsideThePayloadChangesNothing_data()
+    {
+        failsOnFieldsOutsideThePayload_data();
+    }
+
+    void writeOutsideThePayloadChangesNothing()
+    {
+        QFETCH(QByteArray, payload);
+        QFETCH(uint, bitOffset);
+        QFETCH(uint, bitLength);
+        QFETCH(bool, tooSmall);
+
+        const QByteArray before = payload;
+        tooSmall ? expectTooSmall() : expectOffsetTooLarge();
+        toPayload<quint64>(~quint64(0), payload, bitOffset, bitLength);
+        QCOMPARE(payload, before);
+        tooSmall ? expectTooSmall() : expectOffsetTooLarge();
+        toPayload<qint8>(-1, payload, bitOffset, bitLength);
+        QCOMPARE(payload, before);
+    }
+
+    void roundTripsFloat32_data()
+    {
+        QTest::addColumn<float>("value");
+        QTest::newRow("negative zero") << -0.0f;
+        QTest::newRow("smallest denormal") << std::numeric_limits<float>::denorm_min();
+        QTest::newRow("infinity") << std::numeric_limits<float>::infinity();
+        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
+    }
+
+    void roundTripsFloat32()
+    {
+        QFETCH(float, value);
+        // At the end of a payload and inside a record, behind a leading octet.
+        for (quint32 bitOffset : {0u, 8u}) {
+            QByteArray payload(5, '\0');
+            toPayload<float>(value, payload, bitOffset, 32);
+            const float back = fromPayload<float>(payload, bitOffset, 32);
+            QVERIFY(std::memcmp(&back, &value, sizeof value) == 0);
+        }
+        // Big-endian, as the device sends it.
+        QCOMPARE(fromPayload<float>(octets({0xC1, 0x48, 0x00, 0x00, 0xAA}), 8, 32), -12.5f);
+    }
+
+    void accessRights_data()
+    {
+        QTest::addColumn<QString>("rights");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("RO in capitals") << "RO" << true << false;
+        QTest::newRow("mixed case wo") << "wO" << false << true;
+        QTest::newRow("unknown text") << "readonly" << true << true;
+    }
+
+    void accessRights()
+    {
+        QFETCH(QString, rights);
+        QFETCH(bool, readable);
+        QFETCH(bool, writable);
+        const Variable description = simple(QStringLiteral("V_Access"), 1, 8, 0, rights);
         VariableWrapper wrapper(&description);
+        QCOMPARE(wrapper.isReadable(), readable);
+        QCOMPARE(wrapper.isWritable(), writable);
+    }
+
+    void slotLengths_data()
+    {
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<uint>("bitLength");
+        QTest::addColumn<uint>("fixedLength");
+        QTest::addColumn<uint>("slotBits");
+        QTest::addColumn<int>("written");
+        QTest::newRow("12-bit unsigned") << 1u << 12u << 0u << 12u << 2;
+        QTest::newRow("boolean") << 0u << 8u << 0u << 1u << 1;
+        QTest::newRow("string of 4") << 4u << 0u << 4u << 32u << 4;
+        // The model gives octet strings and floats no bit length; neither may turn into a huge payload.
+        QTest::newRow("octet string of 3") << 5u << 0u << 3u << 24u << 3;
+        QTest::newRow("float without bit length") << 3u << 0u << 0u << 32u << 4;
+    }
+
+    void slotLengths()
+    {
+        QFETCH(uint, type);
+        QFETCH(uint, bitLength);
+        QFETCH(uint, fixedLength);
+        QFETCH(uint, slotBits);
+        QFETCH(int, written);
+        Variable description = simple(QStringLiteral("V_Length"), type, bitLength, fixedLength);
+        description.bitLength = bitLength;
+        VariableWrapper wrapper(&description);
+        QCOMPARE(wrapper.getBitLength(0), slotBits);
+        QCOMPARE(wrapper.toByteArray(0).size(), written);
+    }
+
+    void changeSignalsOnlyOnChange()
+    {
+        const Variable description = simple(QStringLiteral("V_Count"), 1, 16);
+        VariableWrapper wrapper(&description);
+        QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+        wrapper.setValue(QVariant(qulonglong(5)), 0);
+        wrapper.setValue(QVariant(qulonglong(5)), 0);
+        QCOMPARE(spy.count(), 1);
+        // An int 5 is another variant type than the stored unsigned 64-bit 5, so it counts as a change.
+        wrapper.setValue(QVariant(5), 0);
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(wrapper.getValue(0).userType(), int(QMetaType::ULongLong));
+
+        wrapper.setDataFromDevice(0, octets({0x00, 0x05}));
+        QCOMPARE(spy.count(), 2);
+        wrapper.setDataFromDevice(0, octets({0x01, 0x05}));
+        QCOMPARE(spy.count(), 3);
+        QCOMPARE(wrapper.getValue(0).toULongLong(), 0x105ull);
+        QCOMPARE(emittedSubindexes(spy), (QList<uint>{0, 0, 0}));
+
+        // A display value given as a double is rounded into the integer slot.
+        wrapper.setValue(QVariant(41.6), 0);
+        QCOMPARE(wrapper.getValue(0).toULongLong(), 42ull);
+        wrapper.setValue(QVariant(-3.0), 0);
+        QCOMPARE(wrapper.getValue(0).toULongLong(), 0ull);
+    }
+
+    void stringsAreCutAndPadded()
+    {
+        const Variable description = simple(QStringLiteral("V_Tag"), 4, 0, 4);
+        VariableWrapper wrapper(&description);
+
+        wrapper.setValue(QStringLiteral("abcdef"), 0);
+        QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("abcd"));
+        QCOMPARE(wrapper.toByteArray(0), QByteArray("abcd"));
+
+        wrapper.setValue(QStringLiteral("ab"), 0);
+        QCOMPARE(wrapper.toByteArray(0), QByteArray("ab\0\0", 4));
+
+        // A character that does not fit whole is left out rather than broken.
+        wrapper.setValue(QStringLiteral("a\u00e9\u00e9"), 0);
+        QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("a\u00e9"));
+        QCOMPARE(wrapper.toByteArray(0), QByteArray("a\xc3\xa9\0", 4));
+    }
+
+    void receivedStrings()
+    {
+        const Variable description = simple(QStringLiteral("V_Name"), 4, 0, 8);
+        VariableWrapper wrapper(&description);
+        QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+        wrapper.setDataFromDevice(0, QByteArray("OVX"));
+        QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("OVX"));
+        wrapper.setDataFromDevice(0, QByteArray("OVX\0junk", 8));
+        QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("OVX"));
+        QCOMPARE(spy.count(), 1);
+        wrapper.setDataFromDevice(0, QByteArray());
+        QCOMPARE(wrapper.getValue(0).toString(), QString());
+    }
+
+    void signedRecordItemsAndWholeRecordWrites()
+    {
+        const Variable description = record(QStringLiteral("V_Nibbles"), 8,
+                                            {item(1, 4, 2, 4), item(2, 0, 1, 4)}, false);
+        VariableWrapper wrapper(&description);
+        wrapper.setDataFromDevice(0, octets({0xF3}));
+        QCOMPARE(wrapper.getValue(1).toLongLong(), -1ll);
+        QCOMPARE(wrapper.getValue(2).toULongLong(), 3ull);
+        // Reading one item of such a record still brings the whole record; each item keeps its own place.
+        wrapper.setDataFromDevice(1, octets({0x7E}));
+        QCOMPARE(wrapper.getValue(1).toLongLong(), 7ll);
+        QCOMPARE(wrapper.getValue(2).toULongLong(), 14ull);
+
+        wrapper.setValue(QVariant(qlonglong(-1)), 1);
+        wrapper.setValue(QVariant(qulonglong(0)), 2);
+        QCOMPARE(wrapper.toByteArray(0), octets({0xF0}));
+        wrapper.setValue(QVariant(qlonglong(-8)), 1);
+        wrapper.setValue(QVariant(qulonglong(5)), 2);
+        QCOMPARE(wrapper.toByteArray(0), octets({0x85}));
+    }
+
+    void wholeRecordReadUpdatesEveryItem()
+    {
+        const Variable description = record(QStringLiteral("V_Setup"), 24,
+                                            {item(1, 16, 1, 8), item(2, 8, 2, 8), item(3, 0, 0, 1)}, true);
+        VariableWrapper wrapper(&description);
+        QVERIFY(wrapper.isComplexWithSubindexAccess());
+        QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+        wrapper.setDataFromDevice(0, octets({0x10, 0xFE, 0x01}));
+        QCOMPARE(wrapper.getValue(1).toULongLong(), 0x10ull);
+        QCOMPARE(wrapper.getValue(2).toLongLong(), -2ll);
+        QCOMPARE(wrapper.getValue(3).toBool(), true);
+        QCOMPARE(emittedSubindexes(spy), (QList<uint>{1, 2, 3}));
+
+        spy.clear();
+        wrapper.setDataFromDevice(0, octets({0x10, 0x05, 0x01}));
+        QCOMPARE(emittedSubindexes(spy), (QList<uint>{2}));
+
+        // One item read by its own subindex lies at the end of its own payload.
+        spy.clear();
+        wrapper.setDataFromDevice(1, octets({0x22}));
+        QCOMPARE(wrapper.getValue(1).toULongLong(), 0x22ull);
+        QCOMPARE(emittedSubindexes(spy), (QList<uint>{1}));
+        QCOMPARE(wrapper.toByteArray(2), octets({0x05}));
+    }
+
+    void recordWrittenAsWholeKeepsStringItemsInPlace()
+    {
+        // [number:8][text:4 octets][octets:2][flag:1, padded to an octet] = 8 octets
+        const Variable description = record(QStringLiteral("V_Label"), 64,
+                                            {item(1, 56, 1, 8), item(2, 24, 4, 0, 4), item(3, 8, 5, 0, 2),
+                                             item(4, 0, 0, 1)},
+                                            false);
+        VariableWrapper wrapper(&description);
+        wrapper.setValue(QVariant(qulonglong(0x7A)), 1);
+        wrapper.setValue(QStringLiteral("AB"), 2);
+        wrapper.setValue(octets({0xCA, 0xFE}), 3);
+        wrapper.setValue(true, 4);
+
+        const QByteArray payload = wrapper.toByteArray(0);
+        QCOMPARE(payload, octets({0x7A, 'A', 'B', 0, 0, 0xCA, 0xFE, 0x01}));
+
+        // What is written reads back the same.
+        const Variable copy = description;
+        VariableWrapper reader(&copy);
+        reader.setDataFromDevice(0, payload);
+        QCOMPARE(reader.getValue(1).toULongLong(), 0x7Aull);
+        QCOMPARE(reader.getValue(2).toString(), QStringLiteral("AB"));
+        QCOMPARE(reader.getValue(3).toByteArray(), octets({0xCA, 0xFE}));
+        QCOMPARE(reader.getValue(4).toBool(), true);
+    }
+
+    void subindexMistakes()
+    {
+        const Variable simpleDescription = simple(QStringLiteral("V_Simple"), 1, 8);
+        VariableWrapper simpleWrapper(&simpleDescription);
+        QSignalSpy simpleSpy(&simpleWrapper, &VariableWrapper::valueChanged);
+        expectWarning("^\\*\\* WARNING: Accessing \"V_Simple\" by subindex 2");
+        simpleWrapper.setValue(QVariant(qulonglong(9)), 2);
+        QCOMPARE(simpleWrapper.getValue(0).toULongLong(), 9ull);
+        // The simple variable's own slot changed, so its own subindex is announced.
+        QCOMPARE(emittedSubindexes(simpleSpy), (QList<uint>{0}));
+
+        const Variable recordDescription = record(QStringLiteral("V_Rec"), 8, {item(1, 0, 1, 8)}, true);
+        VariableWrapper recordWrapper(&recordDescription);
+        QSignalSpy recordSpy(&recordWrapper, &VariableWrapper::valueChanged);
+        expectWarning("^\\*\\* WARNING: subindex out of range: \"V_Rec\" 7");
+        QVERIFY(!recordWrapper.getValue(7).isValid());
+        expectWarning("^\\*\\* WARNING: subindex out of range: \"V_Rec\" 7");
+        recordWrapper.setValue(1, 7);
+        expectWarning("^\\*\\* WARNING: subindex out of range:");
+        QCOMPARE(recordWrapper.getType(7), 8u);
+        expectWarning("^\\*\\* WARNING: subindex out of range:");
+        QCOMPARE(recordWrapper.getBitLength(7), 0u);
+        expectWarning("^\\*\\* WARNING: subindex out of range:");
+        QVERIFY(recordWrapper.toByteArray(7).isEmpty());
+        expectWarning("^\\*\\* WARNING: subindex out of range:");
+        recordWrapper.setDataFromDevice(7, octets({0x01}));
+        QCOMPARE(recordSpy.count(), 0);
+        // Subindex 0 of a record stands for all of it.
+        recordWrapper.setReferenced(0);
+        recordWrapper.setReferenced(1);
+        recordWrapper.setReferenced(1);
+        QCOMPARE(recordWrapper.getReferencedSubindexes(), (QList<quint32>{1}));
+    }
+
+    void shortPayloadsStayInside()
+    {
+        const Variable number = simple(QStringLiteral("V_Wide"), 1, 16);
+        VariableWrapper numberWrapper(&number);
+        expectWarning("^\\*\\* CONVERSION: payload too small");
+        numberWrapper.setDataFromDevice(0, octets({0x12}));
+        QCOMPARE(numberWrapper.getValue(0).toULongLong(), std::numeric_limits<quint64>::max());
+
+        const Variable text = record(QStringLiteral("V_Texts"), 48, {item(1, 16, 4, 0, 4), item(2, 0, 1, 16)}, false);
+        VariableWrapper textWrapper(&text);
+        // Two or three octets where six were expected: the text is cut at the start of the payload, never
+        // read before it, and the number at the end still decodes.
+        textWrapper.setDataFromDevice(0, QByteArray("xy"));
+        QCOMPARE(textWrapper.getValue(1).toString(), QString());
+        QCOMPARE(textWrapper.getValue(2).toULongLong(), 0x7879ull);
+        textWrapper.setDataFromDevice(0, QByteArray("abc"));
+        QCOMPARE(textWrapper.getValue(1).toString(), QStringLiteral("a"));
+        QCOMPARE(textWrapper.getValue(2).toULongLong(), 0x6263ull);
+    }
+
+    void numbersAreEncodedByWidth_data()
+    {
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<uint>("bitLength");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::newRow("negative 16-bit") << 2u << 16u << QVariant(qlonglong(-2)) << octets({0xFF, 0xFE});
+        QTest::newRow("negative 24-bit") << 2u << 24u << QVariant(qlonglong(-1)) << octets({0xFF, 0xFF, 0xFF});
+        QTest::newRow("unsigned 40-bit") << 1u << 40u << QVariant(qulonglong(0x0102030405ull))
+                                         << octets({0x01, 0x02, 0x03, 0x04, 0x05});
+        QTest::newRow("unsigned 8-bit keeps the low octet") << 1u << 8u << QVariant(qulonglong(0x1FF)) << octets({0xFF});
+        QTest::newRow("float") << 3u << 32u << QVariant(-12.5f) << octets({0xC1, 0x48, 0x00, 0x00});
+    }
+
+    void numbersAreEncodedByWidth()
+    {
+        QFETCH(uint, type);
+        QFETCH(uint, bitLength);
+        QFETCH(QVariant, value);
+        QFETCH(QByteArray, payload);
+        const Variable description = simple(QStringLiteral("V_Number"), type, bitLength);
+        VariableWrapper wrapper(&description);
+        wrapper.setValue(value, 0);
+        QCOMPARE(wrapper.toByteArray(0), payload);
+
+        const Variable copy = description;
+        VariableWrapper reader(&copy);
+        reader.setDataFromDevice(0, payload);
+        QCOMPARE(reader.toByteArray(0), payload);
+    }
+
+    void floatRecordItems()
+    {
+        const Variable description = record(QStringLiteral("V_Limits"), 72,
+                                            {item(1, 40, 3, 32), item(2, 8, 3, 32), item(3, 0, 1, 8)}, false);
+        VariableWrapper wrapper(&description);
+        wrapper.setDataFromDevice(0, octets({0x41, 0x20, 0x00, 0x00, 0xBF, 0x00, 0x00, 0x00, 0x07}));
+        QCOMPARE(wrapper.getValue(1).toFloat(), 10.0f);
+        QCOMPARE(wrapper.getValue(2).toFloat(), -0.5f);
+        QCOMPARE(wrapper.getValue(3).toULongLong(), 7ull);
+
+        wrapper.setValue(QVariant(2.5), 2);
+        QCOMPARE(wrapper.toByteArray(0), octets({0x41, 0x20, 0x00, 0x00, 0x40, 0x20, 0x00, 0x00, 0x07}));
+    }
+
+    void arrayWithoutSubindexAccess()
+    {
+        const Variable description = array(QStringLiteral("V_Levels"), 3, 1, 8, 0, false);
+        VariableWrapper wrapper(&description);
+        QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
         wrapper.setDataFromDevice(0, octets({0x01, 0x02, 0x03}));
         QCOMPARE(wrapper.getValue(1).toULongLong(), 1ull);
+        QCOMPARE(wrapper.getValue(2).toULongLong(), 2ull);
         QCOMPARE(wrapper.getValue(3).toULongLong(), 3ull);
-        wrapper.setValue(QVariant(qulonglong(0x42)), 3);
-        if (access)
-            QCOMPARE(wrapper.toByteArray(3), octets({0x42}));
-        else
-            QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0x01, 0x02, 0x42}).toHex(' '));
-    }
-}
+        QCOMPARE(emittedSubindexes(spy), (QList<uint>{0}));
 
-void TestVariableWrapper::referenceToTheWholeRecordReadsEveryItem()
-{
-    const Variable description = oddRecord();
-    VariableWrapper wrapper(&description);
-    wrapper.setReferenced(0);
-    QCOMPARE(wrapper.getReferencedSubindexes(), (QList<quint32>{1, 2, 3}));
-}
+        spy.clear();
+        wrapper.setDataFromDevice(0, octets({0x01, 0x02, 0x03}));
+        QCOMPARE(spy.count(), 0);
+
+        QCOMPARE(wrapper.toByteArray(0), octets({0x01, 0x02, 0x03}));
+        wrapper.setValue(QVariant(qulonglong(9)), 2);
+        QCOMPARE(wrapper.toByteArray(0), octets({0x01, 0x09, 0x03}));
+
+        const Variable flags = array(QStringLiteral("V_Flags"), 3, 0, 1, 0, false);
+        VariableWrapper flagWrapper(&flags);
+        flagWrapper.setDataFromDevice(0, octets({0x04}));
+        QCOMPARE(flagWrapper.getValue(1).toBool(), true);
+        QCOMPARE(flagWrapper.getValue(2).toBool(), false);
+        QCOMPARE(flagWrapper.getValue(3).toBool(), false);
+    }
+
+    void itemEditKeepsEveryOtherBitOfTheWholeRecord_data()
+    {
+        QTest::addColumn<QByteArray>("read");
+        QTest::addColumn<uint>("subindex");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("written");
+        // 0xE0 0x10: reserved bits 15..13 and 4 set by the device, every item 0.
+        QTest::newRow("flag set, reserved bits stay 1") << octets({0xE0, 0x10}) << 1u << QVariant(true) << octets({0xF0, 0x10});
+        QTest::newRow("level across the octet border") << octets({0xE0, 0x10}) << 2u << QVariant(qulonglong(0x7F))
+                                                        << octets({0xEF, 0xF0});
+        QTest::newRow("mode in the low nibble") << octets({0xE0, 0x10}) << 3u << QVariant(qulonglong(0x9)) << octets({0xE0, 0x19});
+        // Every bit set: clearing one item must clear only its own bits.
+        QTest::newRow("level cleared, neighbours intact") << octets({0xFF, 0xFF}) << 2u << QVariant(qulonglong(0))
+                                                           << octets({0xF0, 0x1F});
+        QTest::newRow("flag cleared") << octets({0xFF, 0xFF}) << 1u << QVariant(false) << octets({0xEF, 0xFF});
+    }
+
+    void itemEditKeepsEveryOtherBitOfTheWholeRecord()
+    {
+        QFETCH(QByteArray, read);
+        QFETCH(uint, subindex);
+        QFETCH(QVariant, value);
+        QFETCH(QByteArray, written);
+        const Variable description = oddRecord();
+        VariableWrapper wrapper(&description);
+        QVERIFY(wrapper.isWrittenAsWhole());
+        wrapper.setDataFromDevice(0, read);
+        wrapper.setValue(value, subindex);
+        QCOMPARE(wrapper.wholeImageWith(subindex).toHex(' '), written.toHex(' '));
+    }
+
+    void itemEditsBeforeTheReadBackBuildOnEachOther()
+    {
+        const Variable description = oddRecord();
+        VariableWrapper wrapper(&description);
+        wrapper.setDataFromDevice(0, octets({0xE0, 0x10}));
+        wrapper.setValue(true, 1);
+        wrapper.wholeImageWith(1);
+        wrapper.setValue(QVariant(qulonglong(3)), 3);
+        QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0xF0, 0x13}).toHex(' '));
+        // The device's answer replaces whatever was built.
+        wrapper.setDataFromDevice(0, octets({0xE0, 0x10}));
+        QCOMPARE(wrapper.getValue(1).toBool(), false);
+        wrapper.setValue(QVariant(qulonglong(1)), 3);
+        QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0xE0, 0x11}).toHex(' '));
+    }
+
+    void arrayElementEditKeepsTheOtherElements()
+    {
+        // Element 1 comes first on the wire, with or without subindex access.
+        for (const bool access : {false, true}) {
+            Variable description = array(QStringLiteral("V_Levels"), 3, 1, 8, 0, access);
+            description.accessRights = QStringLiteral("rw");
+            VariableWrapper wrapper(&description);
+            wrapper.setDataFromDevice(0, octets({0x01, 0x02, 0x03}));
+            QCOMPARE(wrapper.getValue(1).toULongLong(), 1ull);
+            QCOMPARE(wrapper.getValue(3).toULongLong(), 3ull);
+            wrapper.setValue(QVariant(qulonglong(0x42)), 3);
+            if (access)
+                QCOMPARE(wrapper.toByteArray(3), octets({0x42}));
+            else
+                QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0x01, 0x02, 0x42}).toHex(' '));
+        }
+    }
+
+    void referenceToTheWholeRecordReadsEveryItem()
+    {
+        const Variable description = oddRecord();
+        VariableWrapper wrapper(&description);
+        wrapper.setReferenced(0);
+        QCOMPARE(wrapper.getReferencedSubindexes(), (QList<quint32>{1, 2, 3}));
+    }
+
+    void arrayOfOctetStrings()
+    {
+        // Pending events: a qualifier octet and a 16-bit code per element.
+        const Variable description = array(QStringLiteral("V_DetailedDeviceStatus"), 4, 5, 0, 3, false);
+        VariableWrapper wrapper(&description);
+        wrapper.setDataFromDevice(0, octets({0xF4, 0x18, 0x00, 0xE4, 0x8D, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
+        QCOMPARE(wrapper.getValue(1).toByteArray(), octets({0xF4, 0x18, 0x00}));
+        QCOMPARE(wrapper.getValue(2).toByteArray(), octets({0xE4, 0x8D, 0x01}));
+        QCOMPARE(wrapper.getValue(4).toByteArray(), octets({0x00, 0x00, 0x00}));
+        expectWarning("^\\*\\* WARNING: subindex out of range:");
+        QVERIFY(!wrapper.getValue(5).isValid());
+    }
+
+    void arrayWithSubindexAccessReadAsWhole()
+    {
+        const Variable description = array(QStringLiteral("V_Points"), 3, 2, 16, 0, true);
+        VariableWrapper wrapper(&description);
+        QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
+
+        wrapper.setDataFromDevice(0, octets({0x00, 0x01, 0xFF, 0xFF, 0x01, 0x00}));
+        QCOMPARE(wrapper.getValue(1).toLongLong(), 1ll);
+        QCOMPARE(wrapper.getValue(2).toLongLong(), -1ll);
+        QCOMPARE(wrapper.getValue(3).toLongLong(), 256ll);
+        QCOMPARE(emittedSubindexes(spy), (QList<uint>{1, 2, 3, 0}));
+
+        wrapper.setDataFromDevice(2, octets({0x00, 0x07}));
+        QCOMPARE(wrapper.getValue(2).toLongLong(), 7ll);
+        QCOMPARE(wrapper.toByteArray(3), octets({0x01, 0x00}));
+    }
+
+    void conditionAppliesBeforeTheFirstReadAndFollowsReads()
+    {
+        const Variable description = simple(QStringLiteral("V_Mode"), 1, 8, 0, QStringLiteral("rw"), 202);
+        VariableWrapper variable(&description);
+        ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {&variable});
+        QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+        QVERIFY(condition.applies());
+        // The condition's slot is read during synchronisation.
+        QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32>{0}));
+
+        variable.setDataFromDevice(0, QByteArray("\x01", 1));
+        variable.setDataFromDevice(0, QByteArray("\x05", 1));
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(!condition.applies());
+        variable.setDataFromDevice(0, QByteArray("\x00", 1));
+        QVERIFY(condition.applies());
+        // An unchanged value is no evaluation.
+        variable.setDataFromDevice(0, QByteArray("\x00", 1));
+        QCOMPARE(spy.count(), 3);
+    }
+
+    void conditionFollowsItsOwnSubindexOnly()
+    {
+        const Variable description = record(QStringLiteral("V_Setup"), 16, {item(1, 8, 1, 8), item(2, 0, 1, 8)}, true);
+        VariableWrapper variable(&description);
+        ConditionWrapper condition(QStringLiteral("V_Setup"), 2, 3, {&variable});
+        QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+        QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32>{2}));
+
+        variable.setValue(QVariant(qulonglong(3)), 1);
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(!condition.applies());
+
+        variable.setValue(QVariant(qulonglong(3)), 2);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(condition.applies());
+
+        // A whole read re-evaluates only through the condition's own item.
+        variable.setDataFromDevice(0, QByteArray("\x07\x03", 2));
+        QCOMPARE(spy.count(), 1);
+        variable.setDataFromDevice(0, QByteArray("\x07\x04", 2));
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(!condition.applies());
+    }
+
+    void conditionComparesBooleansAndTexts_data()
+    {
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<bool>("applies");
+        QTest::newRow("true is 1") << 0u << QVariant(true) << 1 << true;
+        QTest::newRow("numeric text") << 4u << QVariant(QStringLiteral("12")) << 12 << true;
+        QTest::newRow("other text is 0") << 4u << QVariant(QStringLiteral("abc")) << 0 << true;
+        QTest::newRow("negative integer") << 2u << QVariant(qlonglong(-3)) << -3 << true;
+        // Wider than the condition's value: not equal, although its low 32 bits are.
+        QTest::newRow("large unsigned") << 1u << QVariant(qulonglong(0x100000001ull)) << 1 << false;
+    }
+
+    void conditionComparesBooleansAndTexts()
+    {
+        QFETCH(uint, type);
+        QFETCH(QVariant, value);
+        QFETCH(int, expected);
+        QFETCH(bool, applies);
+        const Variable description = simple(QStringLiteral("V_Any"), type, 64, 8);
+        VariableWrapper variable(&description);
+        ConditionWrapper condition(QStringLiteral("V_Any"), 0, expected, {&variable});
+        variable.setValue(value, 0);
+        QCOMPARE(condition.applies(), applies);
+    }
+
+    void conditionReadsTheDescriptionAttributes()
+    {
+        const Variable description = record(QStringLiteral("V_Setup"), 16, {item(1, 8, 1, 8), item(2, 0, 2, 8)}, true);
+        VariableWrapper other(&description);
+        const Variable modeDescription = simple(QStringLiteral("V_Mode"), 1, 8);
+        VariableWrapper mode(&modeDescription);
+
+        ConditionT recordCondition;
+        recordCondition.variableId.value = QStringLiteral("V_Setup");
+        recordCondition.subindex.value = QStringLiteral("2");
+        recordCondition.value.value = QStringLiteral("-1");
+        ConditionWrapper onRecord(&recordCondition, {&mode, &other});
+        QCOMPARE(onRecord.getVariable(), &other);
+        QCOMPARE(onRecord.getSubindex(), 2u);
+        other.setValue(QVariant(qlonglong(-1)), 2);
+        QVERIFY(onRecord.applies());
+
+        ConditionT plainCondition;
+        plainCondition.variableId.value = QStringLiteral("V_Mode");
+        plainCondition.value.value = QStringLiteral("1");
+        ConditionWrapper onMode(&plainCondition, {&mode, &other});
+        QCOMPARE(onMode.getSubindex(), 0u);
+        QVERIFY(!onMode.applies());
+        mode.setValue(QVariant(qulonglong(1)), 0);
+        QVERIFY(onMode.applies());
+    }
+
+    void conditionOnMissingVariableNeverApplies()
+    {
+        const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
+        VariableWrapper variable(&description);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no such variable \"V_Missing\"")));
+        ConditionWrapper condition(QStringLiteral("V_Missing"), 0, 0, {&variable});
+        QSignalSpy spy(&condition, &ConditionWrapper::conditionChanged);
+        QVERIFY(!condition.applies());
+        QVERIFY(!condition.getVariable());
+        condition.onVariableValueChanged(0);
+        variable.setValue(QVariant(qulonglong(0)), 0);
+        QVERIFY(!condition.applies());
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(variable.getReferencedSubindexes().isEmpty());
+    }
+
+    void conditionSurvivesItsVariable()
+    {
+        const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
+        auto variable = std::make_unique<VariableWrapper>(&description);
+        ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {variable.get()});
+        QVERIFY(condition.applies());
+        variable.reset();
+        condition.onVariableValueChanged(0);
+        QVERIFY(condition.applies());
+    }
+};
 
 OVINEX_TEST_MAIN(TestVariableWrapper)
 #include "tst_variablewrapper.moc"

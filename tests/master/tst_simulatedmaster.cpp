@@ -144,341 +144,322 @@ class TestSimulatedMaster : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-
-    void bindingFollowsSettings();
-    void virtualPortsOnePerDevice();
-    void identityAndConfiguration();
-    void defaultsAreReadable_data();
-    void defaultsAreReadable();
-    void refusals_data();
-    void refusals();
-    void writesAreKeptUntilDefaultsRestored();
-    void systemCommands();
-    void processDataFollowsTimeAndSelection();
-    void processDataOutputIsKept();
-    void faultInjection();
-    void unpluggedMaster();
-    void eventsAndInvalidProcessData();
-    void twoPortsPolledFromTwoThreads();
-};
-
-void TestSimulatedMaster::initTestCase()
-{
-    QVERIFY(QFileInfo::exists(standardDefinitions()));
-    QVERIFY(SimulatedBench::use(QStringList{fixture(), fixture()}));
-}
-
-void TestSimulatedMaster::init()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    master.setDeviceFiles({fixture(), fixture()});
-    master.setTime(0);
-}
-
-void TestSimulatedMaster::bindingFollowsSettings()
-{
-    MasterLibrary &library = MasterLibrary::instance();
-    QCOMPARE(library.bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
-    QVERIFY(library.isSimulated());
-
-    // Without a loadable vendor library the simulated master stands in even when the real one is preferred.
-    ApplicationSettings::instance()->setSimulatedMaster(false);
-    const MasterLibrary::Provider provider = library.bind(ApplicationSettings::instance()->masterChoice());
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    QCOMPARE(provider == MasterLibrary::Provider::VendorLibrary, library.isVendorLibraryAvailable());
-    library.bind(ApplicationSettings::instance()->masterChoice());
-    QVERIFY(library.isSimulated());
-}
-
-void TestSimulatedMaster::virtualPortsOnePerDevice()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    master.setDeviceFiles({fixture(), TestEnvironment::testDataPath(QStringLiteral("master/missing.xml")), fixture()});
-    const QList<SerialPortDescriptor> ports = MasterLibrary::instance().availablePorts();
-    QCOMPARE(ports.size(), 2);
-    QCOMPARE(ports.at(1).systemLocation(), QStringLiteral("SIM2"));
-    QCOMPARE(ports.at(1).portNumber(), quint16(2));
-
-    master.unplug(1);
-    QCOMPARE(MasterLibrary::instance().availablePorts().size(), 1);
-}
-
-void TestSimulatedMaster::identityAndConfiguration()
-{
-    OpenPort port(1);
-    QVERIFY(port.handle >= 0);
-    IqCommConfig config;
-    QCOMPARE(MasterLibrary::instance().getConfig(port.handle, &config, port.errorText), IqCommResult(IqCommOk));
-    QCOMPARE(config.vendorId, uint16_t(1234));
-    QCOMPARE(config.deviceId, uint32_t(4711));
-    QCOMPARE(QByteArray(config.serialNumber), QByteArray("TS000042"));
-    QVERIFY(config.speed >= 0 && config.speed <= 2);
-
-    QCOMPARE(port.read(16), QByteArray("Ovinex Test Works"));
-    QCOMPARE(port.read(19), QByteArray("OVX-TEST"));
-}
-
-void TestSimulatedMaster::defaultsAreReadable_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("subindex");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("unsigned with range") << 64 << 0 << QByteArray::fromHex("0064");
-    QTest::newRow("negative read-only") << 67 << 0 << QByteArray::fromHex("fffb");
-    QTest::newRow("whole record") << 68 << 0 << QByteArray::fromHex("ff060701");
-    QTest::newRow("signed record item") << 68 << 1 << QByteArray::fromHex("ff06");
-    QTest::newRow("boolean without default") << 68 << 4 << QByteArray::fromHex("00");
-    QTest::newRow("float") << 69 << 0 << QByteArray::fromHex("3fa00000");
-    QTest::newRow("string") << 70 << 0 << QByteArray("abc");
-}
-
-void TestSimulatedMaster::defaultsAreReadable()
-{
-    QFETCH(int, index);
-    QFETCH(int, subindex);
-    QFETCH(QByteArray, expected);
-    OpenPort port(1);
-    QCOMPARE(port.read(index, subindex).toHex(), expected.toHex());
-}
-
-void TestSimulatedMaster::refusals_data()
-{
-    QTest::addColumn<bool>("isWrite");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("subindex");
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<int>("isduError");
-    QTest::newRow("below the range") << true << 64 << 0 << QByteArray::fromHex("0009") << 0x8030;
-    QTest::newRow("not a single value") << true << 65 << 0 << QByteArray::fromHex("03") << 0x8030;
-    QTest::newRow("too short") << true << 64 << 0 << QByteArray::fromHex("64") << 0x8034;
-    QTest::newRow("too long") << true << 64 << 0 << QByteArray::fromHex("000064") << 0x8033;
-    QTest::newRow("write of a read-only variable") << true << 67 << 0 << QByteArray::fromHex("0001") << 0x8023;
-    QTest::newRow("read of a write-only variable") << false << 66 << 0 << QByteArray() << 0x8023;
-    QTest::newRow("read of a missing index") << false << 999 << 0 << QByteArray() << 0x8011;
-    QTest::newRow("subindex of a simple variable") << false << 64 << 1 << QByteArray() << 0x8012;
-    QTest::newRow("unknown system command") << true << 2 << 0 << QByteArray::fromHex("99") << 0x8035;
-}
-
-void TestSimulatedMaster::refusals()
-{
-    QFETCH(bool, isWrite);
-    QFETCH(int, index);
-    QFETCH(int, subindex);
-    QFETCH(QByteArray, data);
-    QFETCH(int, isduError);
-    OpenPort port(1);
-    const QByteArray before = SimulatedMaster::instance().parameter(1, uint(index));
-    int result = 0;
-    if (isWrite)
-        QCOMPARE(int(port.write(index, subindex, data, &result)), isduError);
-    else
-        QCOMPARE(port.read(index, subindex, &result), "isdu:" + QByteArray::number(isduError, 16));
-    QVERIFY(result < 0);
-    QVERIFY(QByteArray(port.errorText).contains(QByteArray::number(isduError, 16)));
-    QCOMPARE(SimulatedMaster::instance().parameter(1, uint(index)), before);
-}
-
-void TestSimulatedMaster::writesAreKeptUntilDefaultsRestored()
-{
-    OpenPort port(1);
-    QCOMPARE(port.write(64, 0, QByteArray::fromHex("012c")), quint16(0));
-    QCOMPARE(port.write(68, 2, QByteArray::fromHex("09")), quint16(0));
-    QCOMPARE(port.write(68, 1, QByteArray::fromHex("fc18")), quint16(0)); // -1000, the lower bound
-    QCOMPARE(port.write(70, 0, QByteArray("xy")), quint16(0));
-    QCOMPARE(port.write(66, 0, QByteArray::fromHex("0000002a")), quint16(0));
-    QCOMPARE(port.read(64).toHex(), QByteArray("012c"));
-    QCOMPARE(port.read(68).toHex(), QByteArray("fc180901"));
-    QCOMPARE(port.read(70), QByteArray("xy"));
-    QCOMPARE(SimulatedMaster::instance().parameter(1, 66).toHex(), QByteArray("0000002a"));
-
-    // The second port's device is a device of its own.
-    OpenPort other(2);
-    QCOMPARE(other.read(64).toHex(), QByteArray("0064"));
-
-    QCOMPARE(port.write(2, 0, QByteArray::fromHex("82")), quint16(0));
-    QCOMPARE(port.read(64).toHex(), QByteArray("0064"));
-    QCOMPARE(port.read(68).toHex(), QByteArray("ff060701"));
-    QCOMPARE(port.read(70), QByteArray("abc"));
-}
-
-void TestSimulatedMaster::systemCommands()
-{
-    OpenPort port(1);
-    SimulatedMaster &master = SimulatedMaster::instance();
-    QVERIFY(!master.isLocating(1));
-    QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0));
-    QVERIFY(master.isLocating(1));
-    QVERIFY(!master.isLocating(2));
-    QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0));
-    QVERIFY(!master.isLocating(1));
-    QCOMPARE(port.read(2), QByteArray("isdu:8023"));
-    QCOMPARE(port.write(2, 0, QByteArray::fromHex("a0")), quint16(0));
-    QCOMPARE(port.write(2, 0, QByteArray::fromHex("81")), quint16(0x8035)); // standard, but not offered
-}
-
-void TestSimulatedMaster::processDataFollowsTimeAndSelection()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    OpenPort port(1);
-    uint8_t status = 0;
-
-    // Selector 1: a signed 16-bit item within -100..100 and a boolean.
-    QList<qint16> seen;
-    for (qint64 time = 0; time < 30000; time += 1500) {
-        master.setTime(time);
-        const QByteArray image = port.processData(&status);
-        QCOMPARE(image.size(), 3);
-        QCOMPARE(status & IqCommStatusPortStateMask, int(IqCommModeOperate));
-        QVERIFY(!(status & IqCommStatusProcessDataInvalid));
-        const qint16 value = int16At(image);
-        QVERIFY2(value >= -100 && value <= 100, qPrintable(QString::number(value)));
-        QVERIFY(quint8(image.at(2)) <= 1);
-        seen.append(value);
-    }
-    QVERIFY(std::adjacent_find(seen.cbegin(), seen.cend(), std::not_equal_to<qint16>()) != seen.cend());
-    master.setTime(4000);
-    const QByteArray again = port.processData();
-    master.setTime(4000);
-    QCOMPARE(port.processData(), again);
-
-    // The selector chooses another layout at once.
-    QCOMPARE(port.write(65, 0, QByteArray::fromHex("00")), quint16(0));
-    QByteArray image = port.processData();
-    QCOMPARE(image.size(), 2);
-    QVERIFY(quint16(int16At(image)) <= 1000);
-    QCOMPARE(port.write(65, 0, QByteArray::fromHex("02")), quint16(0));
-    for (qint64 time = 0; time < 20000; time += 2500) {
-        master.setTime(time);
-        image = port.processData();
-        QCOMPARE(image.size(), 4);
-        QVERIFY(floatOf(image) >= -1.5f && floatOf(image) <= 1.5f);
-    }
-}
-
-void TestSimulatedMaster::processDataOutputIsKept()
-{
-    OpenPort port(1);
-    const QByteArray output = QByteArray::fromHex("7f");
-    QCOMPARE(MasterLibrary::instance().setPDValue(port.handle, reinterpret_cast<const uint8_t *>(output.constData()),
-                                                  uint16_t(output.size()), port.errorText),
-             IqCommResult(IqCommOk));
-    QCOMPARE(SimulatedMaster::instance().lastOutput(1), output);
-    QVERIFY(SimulatedMaster::instance().lastOutput(2).isEmpty());
-}
-
-void TestSimulatedMaster::faultInjection()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    master.failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
+    void initTestCase()
     {
-        OpenPort refused(1);
-        QCOMPARE(refused.handle, IqCommHandle(IqCommInterfaceNotFound));
+        QVERIFY(QFileInfo::exists(standardDefinitions()));
+        QVERIFY(SimulatedBench::use(QStringList{fixture(), fixture()}));
     }
-    OpenPort port(1);
-    QVERIFY(port.handle >= 0);
 
-    master.failNextCalls(1, 2, IqCommOperationFailed, 0x4004, QStringLiteral("mst_ReadOD"));
-    QCOMPARE(port.read(64), QByteArray("isdu:4004"));
-    QCOMPARE(port.write(64, 0, QByteArray::fromHex("0020")), quint16(0)); // other calls are not affected
-    QCOMPARE(port.read(64), QByteArray("isdu:4004"));
-    QCOMPARE(port.read(64).toHex(), QByteArray("0020"));
-    QCOMPARE(master.callCount(1, QStringLiteral("mst_ReadOD")), 3);
-
-    // A second connection to an open port is refused rather than sharing it.
-    OpenPort second(1);
-    QVERIFY(second.handle < 0);
-
-    master.setCallDelay(1, 30);
-    QElapsedTimer timer;
-    timer.start();
-    port.read(64);
-    QVERIFY(timer.elapsed() >= 30);
-}
-
-void TestSimulatedMaster::unpluggedMaster()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    OpenPort port(1);
-    master.unplug(1);
-    int result = 0;
-    port.read(64, 0, &result);
-    QCOMPARE(result, int(IqCommInterfaceNotFound));
-    QCOMPARE(port.processData(), QByteArray());
-    OpenPort whileUnplugged(1);
-    QCOMPARE(whileUnplugged.handle, IqCommHandle(IqCommInterfaceNotFound));
-
-    master.replug(1);
-    port.read(64, 0, &result);
-    QVERIFY(result < 0); // the old handle died with the old connection
-    OpenPort fresh(1);
-    QVERIFY(fresh.handle >= 0);
-    QCOMPARE(fresh.read(64).toHex(), QByteArray("0064"));
-}
-
-void TestSimulatedMaster::eventsAndInvalidProcessData()
-{
-    SimulatedMaster &master = SimulatedMaster::instance();
-    OpenPort port(1);
-    uint8_t status = 0;
-    port.processData(&status);
-    QVERIFY(!(status & IqCommStatusEventPending));
-
-    // A parameter write asks for a data-storage upload; a parameter kept out of data storage does not.
-    QCOMPARE(port.write(70, 0, QByteArray("new")), quint16(0));
-    port.processData(&status);
-    QVERIFY(!(status & IqCommStatusEventPending));
-    QCOMPARE(port.write(64, 0, QByteArray::fromHex("0020")), quint16(0));
-    master.queueEvent(1, 0xF4, 0x1804);
-    port.processData(&status);
-    QVERIFY(status & IqCommStatusEventPending);
-    uint8_t qualifier = 0;
-    uint16_t code = 0;
-    QCOMPARE(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText), IqCommResult(IqCommOk));
-    QCOMPARE(code, uint16_t(0xFF91));
-    QCOMPARE(qualifier >> 6, 1); // single shot
-    QCOMPARE(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText), IqCommResult(IqCommOk));
-    QCOMPARE(code, uint16_t(0x1804));
-    QCOMPARE(qualifier, uint8_t(0xF4));
-    QVERIFY(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText) < 0);
-    port.processData(&status);
-    QVERIFY(!(status & IqCommStatusEventPending));
-
-    master.setProcessDataInvalid(1, true);
-    port.processData(&status);
-    QVERIFY(status & IqCommStatusProcessDataInvalid);
-    master.setProcessDataInvalid(1, false);
-    uint8_t mode = 0;
-    MasterLibrary::instance().setOperatingMode(port.handle, IqCommModeInactive, IqCommModeInactive, &mode, port.errorText);
-    port.processData(&status);
-    QCOMPARE(status & IqCommStatusPortStateMask, 0);
-}
-
-void TestSimulatedMaster::twoPortsPolledFromTwoThreads()
-{
-    SimulatedMaster::instance().useRealTime();
-    QAtomicInt stop;
-    PollingWorker first(1, &stop);
-    PollingWorker second(2, &stop);
-    first.start();
-    second.start();
-    // Meanwhile the test side reads back and injects events, as tests and the scan thread would.
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 1000) {
-        SimulatedMaster::instance().queueEvent(1 + int(timer.elapsed() % 2), 0x54, 0x1804);
-        SimulatedMaster::instance().parameter(2, 64);
-        MasterLibrary::instance().availablePorts();
-        QThread::msleep(1);
+    void init()
+    {
+        SimulatedMaster &master = SimulatedMaster::instance();
+        master.setDeviceFiles({fixture(), fixture()});
+        master.setTime(0);
     }
-    stop.storeRelease(1);
-    QVERIFY(first.wait(10000));
-    QVERIFY(second.wait(10000));
-    QVERIFY(first.rounds > 10 && second.rounds > 10);
-    QCOMPARE(first.mismatches + second.mismatches, 0);
-    QCOMPARE(first.failures + second.failures, 0);
-}
+
+    void bindingFollowsSettings()
+    {
+        MasterLibrary &library = MasterLibrary::instance();
+        QCOMPARE(library.bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+        QVERIFY(library.isSimulated());
+
+        // Without a loadable vendor library the simulated master stands in even when the real one is preferred.
+        ApplicationSettings::instance()->setSimulatedMaster(false);
+        const MasterLibrary::Provider provider = library.bind(ApplicationSettings::instance()->masterChoice());
+        ApplicationSettings::instance()->setSimulatedMaster(true);
+        QCOMPARE(provider == MasterLibrary::Provider::VendorLibrary, library.isVendorLibraryAvailable());
+        library.bind(ApplicationSettings::instance()->masterChoice());
+        QVERIFY(library.isSimulated());
+    }
+
+    void virtualPortsOnePerDevice()
+    {
+        SimulatedMaster &master = SimulatedMaster::instance();
+        master.setDeviceFiles({fixture(), TestEnvironment::testDataPath(QStringLiteral("master/missing.xml")), fixture()});
+        const QList<SerialPortDescriptor> ports = MasterLibrary::instance().availablePorts();
+        QCOMPARE(ports.size(), 2);
+        QCOMPARE(ports.at(1).systemLocation(), QStringLiteral("SIM2"));
+        QCOMPARE(ports.at(1).portNumber(), quint16(2));
+
+        master.unplug(1);
+        QCOMPARE(MasterLibrary::instance().availablePorts().size(), 1);
+    }
+
+    void identityAndConfiguration()
+    {
+        OpenPort port(1);
+        QVERIFY(port.handle >= 0);
+        IqCommConfig config;
+        QCOMPARE(MasterLibrary::instance().getConfig(port.handle, &config, port.errorText), IqCommResult(IqCommOk));
+        QCOMPARE(config.vendorId, uint16_t(1234));
+        QCOMPARE(config.deviceId, uint32_t(4711));
+        QCOMPARE(QByteArray(config.serialNumber), QByteArray("TS000042"));
+        QVERIFY(config.speed >= 0 && config.speed <= 2);
+
+        QCOMPARE(port.read(16), QByteArray("Ovinex Test Works"));
+        QCOMPARE(port.read(19), QByteArray("OVX-TEST"));
+    }
+
+    void defaultsAreReadable_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("subindex");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("unsigned with range") << 64 << 0 << QByteArray::fromHex("0064");
+        QTest::newRow("negative read-only") << 67 << 0 << QByteArray::fromHex("fffb");
+        QTest::newRow("whole record") << 68 << 0 << QByteArray::fromHex("ff060701");
+        QTest::newRow("signed record item") << 68 << 1 << QByteArray::fromHex("ff06");
+        QTest::newRow("boolean without default") << 68 << 4 << QByteArray::fromHex("00");
+        QTest::newRow("float") << 69 << 0 << QByteArray::fromHex("3fa00000");
+        QTest::newRow("string") << 70 << 0 << QByteArray("abc");
+    }
+
+    void defaultsAreReadable()
+    {
+        QFETCH(int, index);
+        QFETCH(int, subindex);
+        QFETCH(QByteArray, expected);
+        OpenPort port(1);
+        QCOMPARE(port.read(index, subindex).toHex(), expected.toHex());
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<bool>("isWrite");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("subindex");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("isduError");
+        QTest::newRow("below the range") << true << 64 << 0 << QByteArray::fromHex("0009") << 0x8030;
+        QTest::newRow("not a single value") << true << 65 << 0 << QByteArray::fromHex("03") << 0x8030;
+        QTest::newRow("too short") << true << 64 << 0 << QByteArray::fromHex("64") << 0x8034;
+        QTest::newRow("too long") << true << 64 << 0 << QByteArray::fromHex("000064") << 0x8033;
+        QTest::newRow("write of a read-only variable") << true << 67 << 0 << QByteArray::fromHex("0001") << 0x8023;
+        QTest::newRow("read of a write-only variable") << false << 66 << 0 << QByteArray() << 0x8023;
+        QTest::newRow("read of a missing index") << false << 999 << 0 << QByteArray() << 0x8011;
+        QTest::newRow("subindex of a simple variable") << false << 64 << 1 << QByteArray() << 0x8012;
+        QTest::newRow("unknown system command") << true << 2 << 0 << QByteArray::fromHex("99") << 0x8035;
+    }
+
+    void refusals()
+    {
+        QFETCH(bool, isWrite);
+        QFETCH(int, index);
+        QFETCH(int, subindex);
+        QFETCH(QByteArray, data);
+        QFETCH(int, isduError);
+        OpenPort port(1);
+        const QByteArray before = SimulatedMaster::instance().parameter(1, uint(index));
+        int result = 0;
+        if (isWrite)
+            QCOMPARE(int(port.write(index, subindex, data, &result)), isduError);
+        else
+            QCOMPARE(port.read(index, subindex, &result), "isdu:" + QByteArray::number(isduError, 16));
+        QVERIFY(result < 0);
+        QVERIFY(QByteArray(port.errorText).contains(QByteArray::number(isduError, 16)));
+        QCOMPARE(SimulatedMaster::instance().parameter(1, uint(index)), before);
+    }
+
+    void writesAreKeptUntilDefaultsRestored()
+    {
+        OpenPort port(1);
+        QCOMPARE(port.write(64, 0, QByteArray::fromHex("012c")), quint16(0));
+        QCOMPARE(port.write(68, 2, QByteArray::fromHex("09")), quint16(0));
+        QCOMPARE(port.write(68, 1, QByteArray::fromHex("fc18")), quint16(0)); // -1000, the lower bound
+        QCOMPARE(port.write(70, 0, QByteArray("xy")), quint16(0));
+        QCOMPARE(port.write(66, 0, QByteArray::fromHex("0000002a")), quint16(0));
+        QCOMPARE(port.read(64).toHex(), QByteArray("012c"));
+        QCOMPARE(port.read(68).toHex(), QByteArray("fc180901"));
+        QCOMPARE(port.read(70), QByteArray("xy"));
+        QCOMPARE(SimulatedMaster::instance().parameter(1, 66).toHex(), QByteArray("0000002a"));
+
+        // The second port's device is a device of its own.
+        OpenPort other(2);
+        QCOMPARE(other.read(64).toHex(), QByteArray("0064"));
+
+        QCOMPARE(port.write(2, 0, QByteArray::fromHex("82")), quint16(0));
+        QCOMPARE(port.read(64).toHex(), QByteArray("0064"));
+        QCOMPARE(port.read(68).toHex(), QByteArray("ff060701"));
+        QCOMPARE(port.read(70), QByteArray("abc"));
+    }
+
+    void systemCommands()
+    {
+        OpenPort port(1);
+        SimulatedMaster &master = SimulatedMaster::instance();
+        QVERIFY(!master.isLocating(1));
+        QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0));
+        QVERIFY(master.isLocating(1));
+        QVERIFY(!master.isLocating(2));
+        QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0));
+        QVERIFY(!master.isLocating(1));
+        QCOMPARE(port.read(2), QByteArray("isdu:8023"));
+        QCOMPARE(port.write(2, 0, QByteArray::fromHex("a0")), quint16(0));
+        QCOMPARE(port.write(2, 0, QByteArray::fromHex("81")), quint16(0x8035)); // standard, but not offered
+    }
+
+    void processDataFollowsTimeAndSelection()
+    {
+        SimulatedMaster &master = SimulatedMaster::instance();
+        OpenPort port(1);
+        uint8_t status = 0;
+
+        // Selector 1: a signed 16-bit item within -100..100 and a boolean.
+        QList<qint16> seen;
+        for (qint64 time = 0; time < 30000; time += 1500) {
+            master.setTime(time);
+            const QByteArray image = port.processData(&status);
+            QCOMPARE(image.size(), 3);
+            QCOMPARE(status & IqCommStatusPortStateMask, int(IqCommModeOperate));
+            QVERIFY(!(status & IqCommStatusProcessDataInvalid));
+            const qint16 value = int16At(image);
+            QVERIFY2(value >= -100 && value <= 100, qPrintable(QString::number(value)));
+            QVERIFY(quint8(image.at(2)) <= 1);
+            seen.append(value);
+        }
+        QVERIFY(std::adjacent_find(seen.cbegin(), seen.cend(), std::not_equal_to<qint16>()) != seen.cend());
+        master.setTime(4000);
+        const QByteArray again = port.processData();
+        master.setTime(4000);
+        QCOMPARE(port.processData(), again);
+
+        // The selector chooses another layout at once.
+        QCOMPARE(port.write(65, 0, QByteArray::fromHex("00")), quint16(0));
+        QByteArray image = port.processData();
+        QCOMPARE(image.size(), 2);
+        QVERIFY(quint16(int16At(image)) <= 1000);
+        QCOMPARE(port.write(65, 0, QByteArray::fromHex("02")), quint16(0));
+        for (qint64 time = 0; time < 20000; time += 2500) {
+            master.setTime(time);
+            image = port.processData();
+            QCOMPARE(image.size(), 4);
+            QVERIFY(floatOf(image) >= -1.5f && floatOf(image) <= 1.5f);
+        }
+    }
+
+    void processDataOutputIsKept()
+    {
+        OpenPort port(1);
+        const QByteArray output = QByteArray::fromHex("7f");
+        QCOMPARE(MasterLibrary::instance().setPDValue(port.handle, reinterpret_cast<const uint8_t *>(output.constData()),
+                                                      uint16_t(output.size()), port.errorText),
+                 IqCommResult(IqCommOk));
+        QCOMPARE(SimulatedMaster::instance().lastOutput(1), output);
+        QVERIFY(SimulatedMaster::instance().lastOutput(2).isEmpty());
+    }
+
+    void faultInjection()
+    {
+        SimulatedMaster &master = SimulatedMaster::instance();
+        master.failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
+        {
+            OpenPort refused(1);
+            QCOMPARE(refused.handle, IqCommHandle(IqCommInterfaceNotFound));
+        }
+        OpenPort port(1);
+        QVERIFY(port.handle >= 0);
+
+        master.failNextCalls(1, 2, IqCommOperationFailed, 0x4004, QStringLiteral("mst_ReadOD"));
+        QCOMPARE(port.read(64), QByteArray("isdu:4004"));
+        QCOMPARE(port.write(64, 0, QByteArray::fromHex("0020")), quint16(0)); // other calls are not affected
+        QCOMPARE(port.read(64), QByteArray("isdu:4004"));
+        QCOMPARE(port.read(64).toHex(), QByteArray("0020"));
+        QCOMPARE(master.callCount(1, QStringLiteral("mst_ReadOD")), 3);
+
+        // A second connection to an open port is refused rather than sharing it.
+        OpenPort second(1);
+        QVERIFY(second.handle < 0);
+
+        master.setCallDelay(1, 30);
+        QElapsedTimer timer;
+        timer.start();
+        port.read(64);
+        QVERIFY(timer.elapsed() >= 30);
+    }
+
+    void unpluggedMaster()
+    {
+        SimulatedMaster &master = SimulatedMaster::instance();
+        OpenPort port(1);
+        master.unplug(1);
+        int result = 0;
+        port.read(64, 0, &result);
+        QCOMPARE(result, int(IqCommInterfaceNotFound));
+        QCOMPARE(port.processData(), QByteArray());
+        OpenPort whileUnplugged(1);
+        QCOMPARE(whileUnplugged.handle, IqCommHandle(IqCommInterfaceNotFound));
+
+        master.replug(1);
+        port.read(64, 0, &result);
+        QVERIFY(result < 0); // the old handle died with the old connection
+        OpenPort fresh(1);
+        QVERIFY(fresh.handle >= 0);
+        QCOMPARE(fresh.read(64).toHex(), QByteArray("0064"));
+    }
+
+    void eventsAndInvalidProcessData()
+    {
+        SimulatedMaster &master = SimulatedMaster::instance();
+        OpenPort port(1);
+        uint8_t status = 0;
+        port.processData(&status);
+        QVERIFY(!(status & IqCommStatusEventPending));
+
+        // A parameter write asks for a data-storage upload; a parameter kept out of data storage does not.
+        QCOMPARE(port.write(70, 0, QByteArray("new")), quint16(0));
+        port.processData(&status);
+        QVERIFY(!(status & IqCommStatusEventPending));
+        QCOMPARE(port.write(64, 0, QByteArray::fromHex("0020")), quint16(0));
+        master.queueEvent(1, 0xF4, 0x1804);
+        port.processData(&status);
+        QVERIFY(status & IqCommStatusEventPending);
+        uint8_t qualifier = 0;
+        uint16_t code = 0;
+        QCOMPARE(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText), IqCommResult(IqCommOk));
+        QCOMPARE(code, uint16_t(0xFF91));
+        QCOMPARE(qualifier >> 6, 1); // single shot
+        QCOMPARE(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText), IqCommResult(IqCommOk));
+        QCOMPARE(code, uint16_t(0x1804));
+        QCOMPARE(qualifier, uint8_t(0xF4));
+        QVERIFY(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText) < 0);
+        port.processData(&status);
+        QVERIFY(!(status & IqCommStatusEventPending));
+
+        master.setProcessDataInvalid(1, true);
+        port.processData(&status);
+        QVERIFY(status & IqCommStatusProcessDataInvalid);
+        master.setProcessDataInvalid(1, false);
+        uint8_t mode = 0;
+        MasterLibrary::instance().setOperatingMode(port.handle, IqCommModeInactive, IqCommModeInactive, &mode, port.errorText);
+        port.processData(&status);
+        QCOMPARE(status & IqCommStatusPortStateMask, 0);
+    }
+
+    void twoPortsPolledFromTwoThreads()
+    {
+        SimulatedMaster::instance().useRealTime();
+        QAtomicInt stop;
+        PollingWorker first(1, &stop);
+        PollingWorker second(2, &stop);
+        first.start();
+        second.start();
+        // Meanwhile the test side reads back and injects events, as tests and the scan thread would.
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 1000) {
+            SimulatedMaster::instance().queueEvent(1 + int(timer.elapsed() % 2), 0x54, 0x1804);
+            SimulatedMaster::instance().parameter(2, 64);
+            MasterLibrary::instance().availablePorts();
+            QThread::msleep(1);
+        }
+        stop.storeRelease(1);
+        QVERIFY(first.wait(10000));
+        QVERIFY(second.wait(10000));
+        QVERIFY(first.rounds > 10 && second.rounds > 10);
+        QCOMPARE(first.mismatches + second.mismatches, 0);
+        QCOMPARE(first.failures + second.failures, 0);
+    }
+};
 
 OVINEX_TEST_MAIN(TestSimulatedMaster)
 #include "tst_simulatedmaster.moc"

@@ -35,7 +35,6 @@ public:
     QString getQmlFileName() const override { return QStringLiteral("qrc:/plain.qml"); }
 };
 
-
 // Time that advances only when the test says so.
 class FakeClock
 {
@@ -215,28 +214,6 @@ private slots:
         addTo(empty.VariableRef, 1);
         MenuWrapper emptyWrapper(&empty, {}, {}, {});
         QCOMPARE(emptyWrapper.getEntryModel(), static_cast<QObject *>(nullptr));
-    }
-
-    void listModelOffersTheEntryRoleOnly()
-    {
-        auto description = simple("V_Led", VariableWrapper::BooleanType, 1);
-        VariableWrapper variable(description.get());
-        auto *entry = new MenuEntryBool(&variable, 0);
-        auto *other = new MenuEntryBool(&variable, 0);
-        MenuEntryListModel model;
-        model.setEntries({ entry, other });
-        QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.roleNames().value(MenuEntryListModel::EntryRole), QByteArray("entry"));
-        QCOMPARE(model.data(model.index(0), MenuEntryListModel::EntryRole).value<QObject *>(), entry);
-        QVERIFY(!model.data(model.index(0), MenuEntryListModel::NameRole).isValid());
-        QVERIFY(!model.data(model.index(5), MenuEntryListModel::EntryRole).isValid());
-
-        QSignalSpy removals(&model, &QAbstractItemModel::rowsRemoved);
-        delete entry;
-        QCOMPARE(removals.count(), 1);
-        QCOMPARE(model.rowCount(), 1);
-        QCOMPARE(model.data(model.index(0), MenuEntryListModel::EntryRole).value<QObject *>(), other);
-        delete other;
     }
 
     void wellKnownEntriesAndReset()

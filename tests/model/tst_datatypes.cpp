@@ -85,7 +85,6 @@ private slots:
         QCOMPARE(copied->SingleValue.at(1)->Name.last(), original->SingleValue.at(1)->Name.last());
     }
 
-
     void copiedRecordResolvesItsReferences()
     {
         const DatatypeT *source = datatype("STD_D_Pair");
@@ -260,33 +259,6 @@ private:
 
         IODeviceT nothing;
         QCOMPARE(nothing.translate("TN_Device"), QStringLiteral("failed"));
-    }
-
-    void standardTextsOfOurResources()
-    {
-        const QString folder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
-        if (!QFile::exists(folder + "IODD-StandardDefinitions1.1.xml"))
-            QSKIP("The standard definitions are not among the resources");
-        IODeviceT device;
-        device.language = "de";
-        QVERIFY(device.loadXml(folder + "IODD-StandardDefinitions1.1.xml", XmlDocumentKind::StandardDefinitions));
-        QVERIFY(device.loadXml(folder + "IODD-StandardUnitDefinitions1.1.xml", XmlDocumentKind::StandardUnitDefinitions));
-        for (const char *language : {"fr", "de"}) {
-            QVERIFY(device.loadXml(folder + "IODD-StandardDefinitions1.1-" + QLatin1String(language) + ".xml",
-                                   XmlDocumentKind::StandardDefinitionsLanguage));
-            QVERIFY(device.loadXml(folder + "IODD-StandardUnitDefinitions1.1-" + QLatin1String(language) + ".xml",
-                                   XmlDocumentKind::StandardUnitDefinitionsLanguage));
-        }
-        QVERIFY(device.loadXml(fixture("texts.xml"), XmlDocumentKind::ProductDescription));
-
-        const QString id = QStringLiteral("STD_TN_V_DirectParameters_1");
-        const QString german = device.standardTexts->Language.last()->findText(id);
-        const QString english = device.standardDefinitions->ExternalTextCollection.last()->PrimaryLanguage.last()->findText(id);
-        QVERIFY(!german.isEmpty());
-        QVERIFY(german != english);
-        QCOMPARE(device.translate(id), german);
-        QCOMPARE(device.translate("TN_Device"), QStringLiteral("Gerät (Schweiz)"));
-        QCOMPARE(device.unitAbbreviation("1001"), QStringLiteral("°C"));
     }
 
     void unitAbbreviations_data()

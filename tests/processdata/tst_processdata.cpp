@@ -41,39 +41,672 @@ class TestProcessData : public QObject
     Q_OBJECT
 
 private slots:
-    void recordItems_data();
-    void recordItems();
-    void rangeAndSingleValues_data();
-    void rangeAndSingleValues();
-    void everyPayloadAnnounced();
-    void conditionBlocksPayload();
-    void outputPacking();
-    void wholeImageOfOneSimpleType();
+    void recordItems_data()
+    {
+        QTest::addColumn<int>("subindex");
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<QVariant>("decoded");
+        QTest::newRow("8-bit unsigned narrowed by its range") << 1 << 1u << 10.0 << 200.0 << QVariant(150u);
+        QTest::newRow("16-bit signed without range") << 2 << 2u << -32768.0 << 32767.0 << QVariant(-2);
+        QTest::newRow("float with its range") << 3 << 3u << -50.0 << 150.5 << QVariant(21.5);
+        QTest::newRow("boolean") << 4 << 0u << 0.0 << 1.0 << QVariant(true);
+        QTest::newRow("4-bit unsigned beside other bits") << 5 << 1u << 0.0 << 15.0 << QVariant(5u);
+        QTest::newRow("text is not supported") << 6 << 255u << 0.0 << 1.0 << QVariant();
+    }
 
-    void referencesFindTheirRecordItems();
-    void digitsAndLimits_data();
-    void digitsAndLimits();
-    void scaledValuesAndValueOut();
-    void slidingWindow();
-    void throttles();
-    void seriesPositionsAndClamping();
-    void cursorSearch_data();
-    void cursorSearch();
-    void conditionChangeResetsCharts();
+    void recordItems()
+    {
+        QFETCH(int, subindex);
+        QFETCH(uint, type);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(QVariant, decoded);
+        Device device;
+        QVERIFY(device.loaded);
+        ProcessDataItemWrapper *image = device.item("PI_Main");
+        QCOMPARE(image->getRecordItems().size(), 6);
+        // Outputs come first, then inputs.
+        QVERIFY(device.processDatas.first()->getItems().first()->isOutput());
 
-    void runningStatesAndSamples();
-    void exportLayout();
-    void exportNumbersAndColumns();
-    void exportWithoutRefs();
-    void titlesThroughTheDeviceBinding();
-    void clipboardAndFile();
-    void saveToUnwritableFile();
-    void outputOfTheSelectedDefinition();
+        const RecordItemWrapper *item = image->getRecordItem(subindex);
+        QCOMPARE(item->getType(), type);
+        QCOMPARE(item->getLow(), low);
+        QCOMPARE(item->getHigh(), high);
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
+        device.deliver(mainPayload(150, -2, 21.5f, true, 0xA5), 20);
+        QCOMPARE(item->getValue(), decoded);
+        QCOMPARE(item->getDuration(), qint64(20));
+    }
 
-    void withoutReferencesEveryItemIsShown_data();
-    void withoutReferencesEveryItemIsShown();
-    void withoutReferencesValuesAreRawUnderTheirCondition();
-    void withoutReferencesExportAndCharts();
+    void rangeAndSingleValues_data()
+    {
+        QTest::addColumn<int>("subindex");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<bool>("outOfRange");
+        QTest::addColumn<QString>("singleValue");
+        QTest::newRow("unsigned one above its range") << 1 << mainPayload(201, 0, 0, false) << true << QString();
+        QTest::newRow("unsigned single value below the range")
+            << 1 << mainPayload(3, 0, 0, false) << true << QStringLiteral("TN_SV_Three");
+        QTest::newRow("float single value") << 3 << mainPayload(0, 0, -1.5f, false) << false
+                                            << QStringLiteral("TN_SV_NoEcho");
+        QTest::newRow("float above its range") << 3 << mainPayload(0, 0, 150.75f, false) << true << QString();
+        QTest::newRow("float that is no number")
+            << 3 << mainPayload(0, 0, std::numeric_limits<float>::quiet_NaN(), false) << true << QString();
+        QTest::newRow("boolean is never out of range") << 4 << mainPayload(0, 0, 0, true) << false << QString();
+        // A field the payload cannot hold reads as the type's maximum, which no range contains.
+        QTest::newRow("empty payload") << 1 << QByteArray() << true << QString();
+    }
+
+    void rangeAndSingleValues()
+    {
+        QFETCH(int, subindex);
+        QFETCH(QByteArray, payload);
+        QFETCH(bool, outOfRange);
+        QFETCH(QString, singleValue);
+        Device device;
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
+        device.deliver(payload, 20);
+        const RecordItemWrapper *item = device.recordItem("PI_Main", subindex);
+        QCOMPARE(item->isOutOfRange(), outOfRange);
+        QCOMPARE(item->singleValueText(), singleValue);
+    }
+
+    void everyPayloadAnnounced()
+    {
+        Device device;
+        QSignalSpy level(device.recordItem("PI_Main", 1), &RecordItemWrapper::valueChanged);
+        QSignalSpy unsupported(device.recordItem("PI_Main", 6), &RecordItemWrapper::valueChanged);
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
+        device.deliver(mainPayload(42, 0, 0, false), 20);
+        device.deliver(mainPayload(42, 0, 0, false), 20);
+        QCOMPARE(level.count(), 2);
+        QCOMPARE(unsupported.count(), 2);
+    }
+
+    void conditionBlocksPayload()
+    {
+        Device device;
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
+        device.deliver(mainPayload(42, 0, 0, false), 20);
+        ProcessDataItemWrapper *main = device.item("PI_Main");
+        QVERIFY(main->conditionApplies());
+        QVERIFY(!device.item("PI_Level")->conditionApplies());
+
+        QSignalSpy conditionSpy(main, &ProcessDataItemWrapper::conditionAppliesChanged);
+        QSignalSpy valueSpy(device.recordItem("PI_Main", 1), &RecordItemWrapper::valueChanged);
+        device.select(1);
+        QCOMPARE(conditionSpy.count(), 1);
+        QVERIFY(!main->conditionApplies());
+
+        device.deliver(QByteArray::fromHex("1234"), 20);
+        QCOMPARE(valueSpy.count(), 0);
+        QCOMPARE(device.recordItem("PI_Main", 1)->getValue(), QVariant(42u));
+        QCOMPARE(device.recordItem("PI_Level", 0)->getValue(), QVariant(0x1234u));
+    }
+
+    void outputPacking()
+    {
+        Device device;
+        QByteArray out;
+        QVERIFY(device.processDatas.first()->getOutputData(out));
+        QCOMPARE(out, QByteArray(2, '\0'));
+
+        device.recordItem("PO_Main", 1)->setValue(2);
+        device.recordItem("PO_Main", 2)->setValue(true);
+        device.recordItem("PO_Main", 3)->setValue(-1);
+        QVERIFY(device.processDatas.first()->getOutputData(out));
+        // Signed -1 fills octet 0; the nibble 0010 sits in bits 4..7 beside the switch in bit 0.
+        QCOMPARE(out.toHex(), QByteArray("ff21"));
+
+        // Numbers from the screen are rounded, not cut.
+        device.recordItem("PO_Main", 1)->setValue(2.6);
+        QCOMPARE(device.recordItem("PO_Main", 1)->getValue(), QVariant(3u));
+        device.recordItem("PO_Main", 3)->setValue(-2.6);
+        QCOMPARE(device.recordItem("PO_Main", 3)->getValue(), QVariant(-3));
+
+        // Floats travel as big-endian single precision.
+        RecordItemWrapper *temperature = device.recordItem("PI_Main", 3);
+        temperature->setValue(21.5);
+        QByteArray image(10, '\0');
+        temperature->writeInto(image);
+        QCOMPARE(image.toHex(), QByteArray("00000041ac0000000000"));
+
+        QByteArray untouched("keep");
+        QVERIFY(!device.item("PI_Main")->getOutputData(untouched));
+        QCOMPARE(untouched, QByteArray("keep"));
+    }
+
+    void wholeImageOfOneSimpleType()
+    {
+        Device device;
+        ProcessDataItemWrapper *level = device.item("PI_Level");
+        QVERIFY(level->isWholeImage());
+        QCOMPARE(level->getRecordItems().size(), 1);
+        const RecordItemWrapper *item = level->getRecordItems().first();
+        QCOMPARE(item->getSubindex(), 0);
+        QCOMPARE(item->getName(), QStringLiteral("TN_PI_Level"));
+        QCOMPARE(item->getHigh(), 65535.0);
+
+        QByteArray out;
+        device.recordItem("PO_Level", 0)->setValue(true);
+        QVERIFY(device.processDatas.at(1)->getOutputData(out));
+        QCOMPARE(out.toHex(), QByteArray("01"));
+    }
+
+    void referencesFindTheirRecordItems()
+    {
+        Device device;
+        QCOMPARE(device.refs.size(), 3);
+        // Subindex 9 names no record item and is left out.
+        QCOMPARE(device.ref("PI_Main")->getRecordItemInfos().size(), 4);
+        QCOMPARE(info(device, "PI_Main", 0)->property("id").toString(), QStringLiteral("TN_Level"));
+        QCOMPARE(info(device, "PI_Main", 0)->property("unit").toString(), QStringLiteral("1013"));
+        QVERIFY(info(device, "PO_Main", 0)->property("isOutput").toBool());
+        // An image of one simple type is shown through its ProcessDataInfo.
+        QCOMPARE(info(device, "PI_Level", 0)->property("unit").toString(), QStringLiteral("1001"));
+        QCOMPARE(info(device, "PI_Level", 0)->property("digits").toInt(), 2);
+    }
+
+    void digitsAndLimits_data()
+    {
+        QTest::addColumn<QString>("gradient");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<double>("lowYaxisLimit");
+        QTest::addColumn<double>("minY");
+        QTest::addColumn<double>("maxY");
+        // The record item is the 8-bit unsigned one with the range 10 to 200.
+        QTest::newRow("gradient 0.1 without format") << "0.1" << "" << 1 << -214748364.8 << 1.0 << 20.0;
+        QTest::newRow("Dec.3 whatever the gradient") << "0.1" << "Dec.3" << 3 << -2147483.648 << 1.0 << 20.0;
+        QTest::newRow("unreadable decimals") << "2" << "Dec.x" << 0 << -2147483648.0 << 20.0 << 400.0;
+        QTest::newRow("negative gradient keeps the axis upright") << "-0.1" << "" << 1 << -214748364.8 << -20.0 << -1.0;
+        QTest::newRow("zero gradient") << "0" << "" << 0 << -2147483648.0 << 0.0 << 0.0;
+        QTest::newRow("no gradient") << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
+    }
+
+    void digitsAndLimits()
+    {
+        QFETCH(QString, gradient);
+        QFETCH(QString, format);
+        QFETCH(int, digits);
+        QFETCH(double, lowYaxisLimit);
+        QFETCH(double, minY);
+        QFETCH(double, maxY);
+        Device device;
+        ProcessDataRecordItemInfoT definition;
+        definition.gradient.value = gradient;
+        definition.displayFormat.value = format;
+        ProcessDataRecordItemInfoWrapper wrapper(&definition, device.recordItem("PI_Main", 1), false);
+        QCOMPARE(wrapper.property("digits").toInt(), digits);
+        QCOMPARE(wrapper.property("lowYaxisLimit").toDouble(), lowYaxisLimit);
+        QCOMPARE(wrapper.property("highYaxisLimit").toDouble(), -lowYaxisLimit - 1.0 / std::pow(10.0, digits));
+        QCOMPARE(wrapper.property("minY").toDouble(), minY);
+        QCOMPARE(wrapper.property("maxY").toDouble(), maxY);
+        QCOMPARE(wrapper.property("lowLimit").toDouble(), minY);
+        QCOMPARE(wrapper.property("highLimit").toDouble(), maxY);
+    }
+
+    void scaledValuesAndValueOut()
+    {
+        Device device;
+        ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
+        QVERIFY(!level->property("value").isValid());
+        device.deliver(mainPayload(3, -7, 0, true), 20);
+        QCOMPARE(level->property("value"), QVariant(0.3));
+        QVERIFY(level->property("isOutOfRange").toBool());
+        QCOMPARE(level->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
+        QCOMPARE(info(device, "PI_Main", 1)->property("value"), QVariant(-3.5));
+        // Booleans are shown as they are, never scaled.
+        QCOMPARE(info(device, "PI_Main", 3)->property("value"), QVariant(true));
+
+        ProcessDataRecordItemInfoWrapper *nibble = info(device, "PO_Main", 0);
+        QSignalSpy spy(nibble, &ProcessDataRecordItemInfoWrapper::valueChanged);
+        QVERIFY(nibble->setProperty("valueOut", 5.0));
+        QCOMPARE(device.recordItem("PO_Main", 1)->getValue(), QVariant(10u));
+        QCOMPARE(nibble->property("valueOut"), QVariant(5.0));
+        QVERIFY(info(device, "PO_Main", 1)->setProperty("valueOut", true));
+        QCOMPARE(device.recordItem("PO_Main", 2)->getValue(), QVariant(true));
+        QCOMPARE(spy.count(), 0);
+
+        // Inputs are not written from the screen.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not an output"));
+        level->setProperty("valueOut", 1.0);
+        QCOMPARE(device.recordItem("PI_Main", 1)->getValue(), QVariant(3u));
+    }
+
+    void slidingWindow()
+    {
+        Device device;
+        FakeClock clock;
+        ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
+        feed(device, clock, 10, 20);
+        QVERIFY(level->getSamples().empty());
+
+        level->onRunningChanged(true);
+        feed(device, clock, 1500, 20);
+        QCOMPARE(int(level->getSamples().size()), 1500);
+        QCOMPARE(level->getWindowSum(), qint64(30000));
+        // From here on each new sample pushes out the oldest one.
+        for (int i = 0; i < 100; ++i) {
+            feed(device, clock, 1, 20);
+            QCOMPARE(int(level->getSamples().size()), 1500);
+            QVERIFY(level->getWindowSum() <= 30000);
+        }
+        // The window length follows maxX.
+        QSignalSpy spy(level, &ProcessDataRecordItemInfoWrapper::maxXChanged);
+        QVERIFY(level->setProperty("maxX", QDateTime::fromMSecsSinceEpoch(10000, Qt::UTC)));
+        QCOMPARE(spy.count(), 1);
+        feed(device, clock, 1, 20);
+        QCOMPARE(int(level->getSamples().size()), 500);
+        // A sample longer than the whole window is kept on its own.
+        feed(device, clock, 1, 40000);
+        QCOMPARE(int(level->getSamples().size()), 1);
+    }
+
+    void throttles()
+    {
+        Device device;
+        FakeClock clock;
+        ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
+        ProcessDataRecordItemInfoWrapper *switchInfo = info(device, "PI_Main", 3);
+        device.ref("PI_Main")->setClock(clock.function());
+        QSignalSpy values(level, &ProcessDataRecordItemInfoWrapper::valueChanged);
+        QSignalSpy switchValues(switchInfo, &ProcessDataRecordItemInfoWrapper::valueChanged);
+        QSignalSpy charts(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
+        emit device.ref("PI_Main")->runningChanged(true);
+
+        // 50 payloads 20 ms apart: numbers are announced at 0, 160, ... 960 ms, booleans every time,
+        // and the chart redrawn at 0, 100, ... 900 ms.
+        feed(device, clock, 50, 20);
+        QCOMPARE(values.count(), 7);
+        QCOMPARE(switchValues.count(), 50);
+        QCOMPARE(charts.count(), 10);
+        QCOMPARE(int(level->getSamples().size()), 50);
+
+        // Stopping redraws once, so the chart shows the last samples.
+        level->onRunningChanged(false);
+        level->onRunningChanged(false);
+        QCOMPARE(charts.count(), 11);
+    }
+
+    void seriesPositionsAndClamping()
+    {
+        Device device;
+        ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
+        ProcessDataRecordItemInfoWrapper *temperature = info(device, "PI_Main", 2);
+        emit device.ref("PI_Main")->runningChanged(true);
+        device.deliver(mainPayload(100, 0, std::numeric_limits<float>::quiet_NaN(), false), 20);
+        device.deliver(mainPayload(250, 0, 500.0f, false), 20);
+        device.deliver(mainPayload(5, 0, -60.0f, false), 21);
+
+        QLineSeries series;
+        series.append(1, 1);
+        QSignalSpy replaced(&series, &QLineSeries::pointsReplaced);
+        QSignalSpy added(&series, &QLineSeries::pointAdded);
+        level->updateSeries(&series);
+        QCOMPARE(replaced.count(), 1);
+        QCOMPARE(added.count(), 0);
+        QCOMPARE(series.pointsVector(), (QVector<QPointF> { { 0, 10.0 }, { 20, level->getHighYaxisLimit() },
+                                                             { 40, level->getLowYaxisLimit() } }));
+        // A float that is no number is drawn at the bottom as well.
+        temperature->updateSeries(&series);
+        QCOMPARE(series.at(0).y(), temperature->getLowYaxisLimit());
+        level->updateSeries(nullptr);
+
+        // Clearing empties the drawn chart too.
+        QSignalSpy cleared(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
+        device.ref("PI_Main")->clear();
+        QCOMPARE(cleared.count(), 1);
+        level->updateSeries(&series);
+        QCOMPARE(series.count(), 0);
+
+        QLineSeries cursor;
+        level->updateCursor(&cursor, 1200, true);
+        QCOMPARE(cursor.pointsVector(), (QVector<QPointF> { { 1200, level->getLowYaxisLimit() },
+                                                             { 1200, level->getHighYaxisLimit() } }));
+        level->updateCursor(&cursor, 1300, false);
+        QCOMPARE(cursor.count(), 0);
+        QtCharts::QPieSeries pie;
+        level->updateCursor(&pie, 1, true);
+        QCOMPARE(level->findCursorPosition(&pie, 7), QPointF(7, level->getLowYaxisLimit()));
+    }
+
+    void cursorSearch_data()
+    {
+        QTest::addColumn<QVector<QPointF>>("points");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<bool>("interpolation");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<bool>("found");
+        const QVector<QPointF> four { { 0, 1 }, { 10, 2 }, { 20, 4 }, { 30, 8 } };
+        QTest::newRow("nearer point before the cursor") << four << 12.0 << false << 2.0 << true;
+        QTest::newRow("nearer point after the cursor") << four << 18.0 << false << 4.0 << true;
+        QTest::newRow("equal distance takes the later point") << four << 15.0 << false << 4.0 << true;
+        QTest::newRow("interpolated") << four << 12.0 << true << 2.4 << true;
+        QTest::newRow("last segment has no value") << four << 25.0 << false << 0.0 << false;
+        QTest::newRow("before the series") << four << -5.0 << false << 1.0 << true;
+        QTest::newRow("two points") << QVector<QPointF> { { 0, 1 }, { 10, 2 } } << 5.0 << true << 0.0 << false;
+        QTest::newRow("empty") << QVector<QPointF>() << 5.0 << false << 0.0 << false;
+        QTest::newRow("two samples at the same time")
+            << QVector<QPointF> { { 0, 1 }, { 0, 5 }, { 10, 2 }, { 20, 0 } } << 0.0 << true << 5.0 << true;
+    }
+
+    void cursorSearch()
+    {
+        QFETCH(QVector<QPointF>, points);
+        QFETCH(double, x);
+        QFETCH(bool, interpolation);
+        QFETCH(double, y);
+        QFETCH(bool, found);
+        Device device;
+        ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
+        QLineSeries series;
+        series.replace(points);
+        const QPointF result = level->findCursorPosition(&series, x, interpolation);
+        QCOMPARE(result.x(), x);
+        QCOMPARE(result.y(), found ? y : level->getLowYaxisLimit());
+    }
+
+    void conditionChangeResetsCharts()
+    {
+        Device device;
+        FakeClock clock;
+        ProcessDataRefWrapper *main = device.ref("PI_Main");
+        emit main->runningChanged(true);
+        feed(device, clock, 5, 20);
+        QCOMPARE(int(info(device, "PI_Main", 0)->getSamples().size()), 5);
+
+        QSignalSpy spy(main, &ProcessDataRefWrapper::conditionAppliesChanged);
+        device.select(1);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!main->property("conditionApplies").toBool());
+        QVERIFY(device.ref("PI_Level")->property("conditionApplies").toBool());
+        QVERIFY(info(device, "PI_Main", 0)->getSamples().empty());
+    }
+
+    void runningStatesAndSamples()
+    {
+        Setup setup;
+        QSignalSpy spy(&setup.handler, &ProcessDataHandler::runningChanged);
+        // Values follow the device also while nothing is recorded.
+        setup.receive(mainPayload(150, 0, 0, false), 20);
+        QCOMPARE(setup.device.ref("PI_Main")->getInfos().first()->property("value"), QVariant(15.0));
+        QCOMPARE(setup.samples(), 0);
+
+        setup.handler.start();
+        QVERIFY(setup.handler.property("running").toBool());
+        for (int i = 0; i < 3; ++i)
+            setup.receive(mainPayload(100, 0, 0, false), 20);
+        QCOMPARE(setup.samples(), 3);
+        QCOMPARE(setup.device.recordItem("PI_Main", 1)->getDuration(), qint64(20));
+
+        setup.handler.pause();
+        setup.receive(mainPayload(100, 0, 0, false), 35);
+        QCOMPARE(setup.samples(), 3);
+        setup.handler.start();
+        setup.receive(mainPayload(100, 0, 0, false), 20);
+        QCOMPARE(setup.samples(), 4);
+
+        setup.handler.stop();
+        setup.handler.stop();
+        QCOMPARE(setup.samples(), 4);
+        QVERIFY(!setup.handler.isRunning() && !setup.handler.isPaused());
+        setup.handler.start();
+        QCOMPARE(setup.samples(), 0);
+
+        setup.receive(mainPayload(100, 0, 0, false), 20);
+        setup.handler.clear();
+        QCOMPARE(setup.samples(), 0);
+        QVERIFY(setup.handler.isRunning());
+        // Every call announces the state, also when it does not change.
+        const QList<bool> expected { true, false, true, false, false, true };
+        QCOMPARE(spy.count(), expected.size());
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(spy.at(i).at(0).toBool(), expected.at(i));
+    }
+
+    void exportLayout()
+    {
+        Setup setup;
+        setup.handler.start();
+        setup.receive(mainPayload(10, 0, 0, false), 20);
+        setup.receive(mainPayload(11, 1, 0, true), 20);
+        setup.receive(mainPayload(12, 2, 0, false), 21);
+        // Refs in order, each with its infos; the output ref records nothing but has its columns.
+        const QStringList expected {
+            QStringLiteral("Start time; Time[ms]; Level; Signed; Temperature; Switch; OutNibble; OutSwitch; "),
+            setup.startCell() + QStringLiteral("; 0; 1; 0; 0; 0; "),
+            QStringLiteral("; 20; 1.1; 0.5; 0; 1; "),
+            QStringLiteral("; 40; 1.2; 1; 0; 0; "),
+            QString(),
+        };
+        QCOMPARE(lines(setup.handler.exportText()), expected);
+
+        // Refs whose condition does not apply are left out.
+        setup.device.select(1);
+        setup.receive(QByteArray::fromHex("0102"), 20);
+        QCOMPARE(lines(setup.handler.exportText()).first(), QStringLiteral("Start time; Time[ms]; PI_Level; "));
+        QVERIFY(lines(setup.handler.exportText()).at(1).endsWith(QStringLiteral("; 0; 2.58; ")));
+    }
+
+    void exportNumbersAndColumns()
+    {
+        Setup setup;
+        setup.handler.start();
+        // Temperature has the gradient 2.
+        setup.receive(mainPayload(0, 0, 617283.5f, false), 20);
+        setup.receive(mainPayload(0, 0, 0.25f, false), 20);
+        setup.receive(mainPayload(0, 0, 61.7f, false), 20);
+        QStringList rows = lines(setup.handler.exportText());
+        QCOMPARE(rows.at(1).split(QStringLiteral("; ")).at(4), QStringLiteral("1.23457e+06"));
+        QCOMPARE(rows.at(2).split(QStringLiteral("; ")).at(4), QStringLiteral("0.5"));
+        QCOMPARE(rows.at(3).split(QStringLiteral("; ")).at(4), QStringLiteral("123.4"));
+
+        // When the first column has lost its samples, the others stay under their own titles, with times.
+        setup.device.ref("PI_Main")->getInfos().first()->resetChart();
+        rows = lines(setup.handler.exportText());
+        QCOMPARE(rows.at(1), setup.startCell() + QStringLiteral("; 0; ; 0; 1.23457e+06; 0; "));
+        QCOMPARE(rows.at(3), QStringLiteral("; 40; ; 0; 123.4; 0; "));
+    }
+
+    void exportWithoutRefs()
+    {
+        ProcessDataHandler handler;
+        QCOMPARE(handler.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
+
+        // The handler outlives the binding that owns its refs.
+        auto device = std::make_unique<Device>();
+        handler.setProcessDatas(device->processDatas);
+        handler.setProcessDataRefs(device->refs);
+        handler.start();
+        handler.onProcessDataReceived(mainPayload(10, 0, 0, false));
+        device.reset();
+        QCOMPARE(handler.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
+        QVERIFY(handler.getProcessDataRefs().isEmpty());
+        handler.onProcessDataReceived(mainPayload(10, 0, 0, false));
+    }
+
+    void titlesThroughTheDeviceBinding()
+    {
+        Device device;
+        FakeDevice owner;
+        auto *handler = new ProcessDataHandler(&owner);
+        QSignalSpy spy(handler, &ProcessDataHandler::processDataRefsChanged);
+        handler->start();
+        handler->setProcessDatas(device.processDatas);
+        handler->setProcessDataRefs({ device.ref("PI_Main") });
+        handler->setProcessDataRefs({ device.ref("PI_Main") });
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(handler->exportText().startsWith(QStringLiteral("Start time; Time[ms]; <TN_Level>; <TN_Signed>; ")));
+        // Refs handed over while recording runs record at once.
+        handler->onProcessDataReceived(mainPayload(10, 0, 0, false));
+        QCOMPARE(lines(handler->exportText()).size(), 3);
+
+        ProcessDataHandler orphan;
+        orphan.setProcessDataRefs({ device.ref("PI_Main") });
+        QVERIFY(orphan.exportText().startsWith(QStringLiteral("Start time; Time[ms]; TN_Level; TN_Signed; ")));
+    }
+
+    void clipboardAndFile()
+    {
+        Setup setup;
+        setup.handler.start();
+        setup.receive(mainPayload(10, 0, 0, false), 20);
+        QGuiApplication::clipboard()->clear();
+        setup.handler.copyToClipboard();
+        QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("data.csv"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(4096, 'o'));
+        old.close();
+        setup.receive(mainPayload(11, 0, 0, false), 20);
+        QSignalSpy failures(&setup.handler, &ProcessDataHandler::saveFailed);
+        setup.handler.saveToFile(QUrl::fromLocalFile(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(QString::fromUtf8(saved.readAll()), setup.handler.exportText());
+        QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
+        QCOMPARE(failures.count(), 0);
+    }
+
+    void saveToUnwritableFile()
+    {
+        Setup setup;
+        setup.handler.start();
+        setup.receive(mainPayload(10, 0, 0, false), 20);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("missing/folder/data.csv"));
+        QGuiApplication::clipboard()->clear();
+        QSignalSpy failures(&setup.handler, &ProcessDataHandler::saveFailed);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^can not open"));
+        setup.handler.saveToFile(QUrl::fromLocalFile(path));
+        QCOMPARE(failures.count(), 1);
+        const QString message = failures.at(0).at(0).toString();
+        QVERIFY2(message.contains(QDir::toNativeSeparators(path)) && message.contains(QStringLiteral("clipboard")),
+                 qPrintable(message));
+        QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
+    }
+
+    void outputOfTheSelectedDefinition()
+    {
+        Setup setup;
+        QByteArray out;
+        QVERIFY(setup.handler.getOutputData(out));
+        QCOMPARE(out.size(), 2);
+        // Once the device switched to the other layout, that layout's output is sent.
+        setup.device.select(1);
+        QVERIFY(setup.handler.getOutputData(out));
+        QCOMPARE(out.size(), 1);
+
+        ProcessDataHandler empty;
+        QVERIFY(!empty.getOutputData(out));
+    }
+
+    void withoutReferencesEveryItemIsShown_data()
+    {
+        QTest::addColumn<QString>("itemId");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("digits");
+        QTest::addColumn<bool>("output");
+        // The text item of the main image cannot be decoded and is left out.
+        QTest::newRow("record of integer, Float32 and Boolean items")
+            << "PI_Main" << QStringList { "TN_Level", "TN_Signed", "TN_Temperature", "TN_Switch", "TN_Nibble" }
+            << QList<int> { 0, 0, 3, 0, 0 } << false;
+        QTest::newRow("plain UIntegerT image") << "PI_Level" << QStringList { "TN_PI_Level" } << QList<int> { 0 } << false;
+        QTest::newRow("output record")
+            << "PO_Main" << QStringList { "TN_OutNibble", "TN_OutSwitch", "TN_OutSigned" } << QList<int> { 0, 0, 0 } << true;
+        QTest::newRow("plain Boolean output") << "PO_Level" << QStringList { "TN_PO_Level" } << QList<int> { 0 } << true;
+    }
+
+    void withoutReferencesEveryItemIsShown()
+    {
+        QFETCH(QString, itemId);
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, digits);
+        QFETCH(bool, output);
+        Device device;
+        const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
+        QCOMPARE(refs.size(), 4);
+        // Inputs come first, so the box lists measured values above the switches.
+        QVERIFY(!refs.at(1)->getItem()->isOutput());
+        QVERIFY(refs.at(2)->getItem()->isOutput());
+
+        const ProcessDataRefWrapper *ref = fallbackRef(refs, itemId);
+        QVERIFY(ref);
+        QStringList shownNames;
+        QList<int> shownDigits;
+        for (const QObject *info : ref->getRecordItemInfos()) {
+            shownNames << info->property("id").toString();
+            shownDigits << info->property("digits").toInt();
+            QCOMPARE(info->property("isOutput").toBool(), output);
+            QCOMPARE(info->property("unit").toString(), QString());
+        }
+        QCOMPARE(shownNames, names);
+        QCOMPARE(shownDigits, digits);
+    }
+
+    void withoutReferencesValuesAreRawUnderTheirCondition()
+    {
+        Device device;
+        const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
+        ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
+        ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
+        QVERIFY(main->conditionApplies());
+        QVERIFY(!level->conditionApplies());
+
+        device.deliver(mainPayload(3, -300, 1.5f, true, 7), 20);
+        const QList<QObject *> infos = main->getRecordItemInfos();
+        // Gradient 1: the values as the device sends them, not as the referenced view scales them.
+        QCOMPARE(infos.at(0)->property("value").toDouble(), 3.0);
+        QCOMPARE(infos.at(0)->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
+        QCOMPARE(infos.at(1)->property("value").toDouble(), -300.0);
+        QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
+        QCOMPARE(infos.at(3)->property("value").toBool(), true);
+        QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
+
+        QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
+        device.select(1);
+        QVERIFY(!main->conditionApplies());
+        QVERIFY(level->conditionApplies());
+        QCOMPARE(switched.count(), 1);
+    }
+
+    void withoutReferencesExportAndCharts()
+    {
+        Device device;
+        FakeClock clock;
+        ProcessDataHandler handler;
+        handler.setClock(clock.function());
+        handler.setTranslator([](const QString &textId) { return textId.mid(3); });
+        handler.setProcessDatas(device.processDatas);
+        handler.setProcessDataRefs(ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner));
+        handler.start();
+        for (int i = 0; i < 3; ++i) {
+            clock.now += 20;
+            handler.onProcessDataReceived(mainPayload(quint8(50 + i), qint16(-i), 0.5f * float(i), i == 1, 2));
+        }
+        const QStringList rows = lines(handler.exportText());
+        QCOMPARE(rows.at(0), QStringLiteral("Start time; Time[ms]; Level; Signed; Temperature; Switch; Nibble; "
+                                            "OutNibble; OutSwitch; OutSigned; "));
+        QCOMPARE(rows.at(2), QStringLiteral("; 20; 51; -1; 0.5; 1; 2; "));
+        QCOMPARE(rows.at(3), QStringLiteral("; 40; 52; -2; 1; 0; 2; "));
+
+        QLineSeries series;
+        auto *level = qobject_cast<ProcessDataRecordItemInfoWrapper *>(
+            qobject_cast<ProcessDataRefWrapper *>(handler.getProcessDataRefs().first())->getRecordItemInfos().first());
+        QVERIFY(level);
+        level->updateSeries(&series);
+        QCOMPARE(series.count(), 3);
+        QCOMPARE(series.at(0).y(), 50.0);
+        QCOMPARE(series.at(2).y(), 52.0);
+        QVERIFY(series.at(2).x() > series.at(1).x());
+    }
 
 private:
     static ProcessDataRefWrapper *fallbackRef(const QList<ProcessDataRefWrapper *> &refs, const QString &itemId)
@@ -118,675 +751,6 @@ private:
 
     static QStringList lines(const QString &text) { return text.split(QLatin1Char('\n')); }
 };
-
-void TestProcessData::recordItems_data()
-{
-    QTest::addColumn<int>("subindex");
-    QTest::addColumn<uint>("type");
-    QTest::addColumn<double>("low");
-    QTest::addColumn<double>("high");
-    QTest::addColumn<QVariant>("decoded");
-    QTest::newRow("8-bit unsigned narrowed by its range") << 1 << 1u << 10.0 << 200.0 << QVariant(150u);
-    QTest::newRow("16-bit signed without range") << 2 << 2u << -32768.0 << 32767.0 << QVariant(-2);
-    QTest::newRow("float with its range") << 3 << 3u << -50.0 << 150.5 << QVariant(21.5);
-    QTest::newRow("boolean") << 4 << 0u << 0.0 << 1.0 << QVariant(true);
-    QTest::newRow("4-bit unsigned beside other bits") << 5 << 1u << 0.0 << 15.0 << QVariant(5u);
-    QTest::newRow("text is not supported") << 6 << 255u << 0.0 << 1.0 << QVariant();
-}
-
-void TestProcessData::recordItems()
-{
-    QFETCH(int, subindex);
-    QFETCH(uint, type);
-    QFETCH(double, low);
-    QFETCH(double, high);
-    QFETCH(QVariant, decoded);
-    Device device;
-    QVERIFY(device.loaded);
-    ProcessDataItemWrapper *image = device.item("PI_Main");
-    QCOMPARE(image->getRecordItems().size(), 6);
-    // Outputs come first, then inputs.
-    QVERIFY(device.processDatas.first()->getItems().first()->isOutput());
-
-    const RecordItemWrapper *item = image->getRecordItem(subindex);
-    QCOMPARE(item->getType(), type);
-    QCOMPARE(item->getLow(), low);
-    QCOMPARE(item->getHigh(), high);
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-    device.deliver(mainPayload(150, -2, 21.5f, true, 0xA5), 20);
-    QCOMPARE(item->getValue(), decoded);
-    QCOMPARE(item->getDuration(), qint64(20));
-}
-
-void TestProcessData::rangeAndSingleValues_data()
-{
-    QTest::addColumn<int>("subindex");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<bool>("outOfRange");
-    QTest::addColumn<QString>("singleValue");
-    QTest::newRow("unsigned one above its range") << 1 << mainPayload(201, 0, 0, false) << true << QString();
-    QTest::newRow("unsigned single value below the range")
-        << 1 << mainPayload(3, 0, 0, false) << true << QStringLiteral("TN_SV_Three");
-    QTest::newRow("float single value") << 3 << mainPayload(0, 0, -1.5f, false) << false
-                                        << QStringLiteral("TN_SV_NoEcho");
-    QTest::newRow("float above its range") << 3 << mainPayload(0, 0, 150.75f, false) << true << QString();
-    QTest::newRow("float that is no number")
-        << 3 << mainPayload(0, 0, std::numeric_limits<float>::quiet_NaN(), false) << true << QString();
-    QTest::newRow("boolean is never out of range") << 4 << mainPayload(0, 0, 0, true) << false << QString();
-    // A field the payload cannot hold reads as the type's maximum, which no range contains.
-    QTest::newRow("empty payload") << 1 << QByteArray() << true << QString();
-}
-
-void TestProcessData::rangeAndSingleValues()
-{
-    QFETCH(int, subindex);
-    QFETCH(QByteArray, payload);
-    QFETCH(bool, outOfRange);
-    QFETCH(QString, singleValue);
-    Device device;
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-    device.deliver(payload, 20);
-    const RecordItemWrapper *item = device.recordItem("PI_Main", subindex);
-    QCOMPARE(item->isOutOfRange(), outOfRange);
-    QCOMPARE(item->singleValueText(), singleValue);
-}
-
-void TestProcessData::everyPayloadAnnounced()
-{
-    Device device;
-    QSignalSpy level(device.recordItem("PI_Main", 1), &RecordItemWrapper::valueChanged);
-    QSignalSpy unsupported(device.recordItem("PI_Main", 6), &RecordItemWrapper::valueChanged);
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-    device.deliver(mainPayload(42, 0, 0, false), 20);
-    device.deliver(mainPayload(42, 0, 0, false), 20);
-    QCOMPARE(level.count(), 2);
-    QCOMPARE(unsupported.count(), 2);
-}
-
-void TestProcessData::conditionBlocksPayload()
-{
-    Device device;
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-    device.deliver(mainPayload(42, 0, 0, false), 20);
-    ProcessDataItemWrapper *main = device.item("PI_Main");
-    QVERIFY(main->conditionApplies());
-    QVERIFY(!device.item("PI_Level")->conditionApplies());
-
-    QSignalSpy conditionSpy(main, &ProcessDataItemWrapper::conditionAppliesChanged);
-    QSignalSpy valueSpy(device.recordItem("PI_Main", 1), &RecordItemWrapper::valueChanged);
-    device.select(1);
-    QCOMPARE(conditionSpy.count(), 1);
-    QVERIFY(!main->conditionApplies());
-
-    device.deliver(QByteArray::fromHex("1234"), 20);
-    QCOMPARE(valueSpy.count(), 0);
-    QCOMPARE(device.recordItem("PI_Main", 1)->getValue(), QVariant(42u));
-    QCOMPARE(device.recordItem("PI_Level", 0)->getValue(), QVariant(0x1234u));
-}
-
-void TestProcessData::outputPacking()
-{
-    Device device;
-    QByteArray out;
-    QVERIFY(device.processDatas.first()->getOutputData(out));
-    QCOMPARE(out, QByteArray(2, '\0'));
-
-    device.recordItem("PO_Main", 1)->setValue(2);
-    device.recordItem("PO_Main", 2)->setValue(true);
-    device.recordItem("PO_Main", 3)->setValue(-1);
-    QVERIFY(device.processDatas.first()->getOutputData(out));
-    // Signed -1 fills octet 0; the nibble 0010 sits in bits 4..7 beside the switch in bit 0.
-    QCOMPARE(out.toHex(), QByteArray("ff21"));
-
-    // Numbers from the screen are rounded, not cut.
-    device.recordItem("PO_Main", 1)->setValue(2.6);
-    QCOMPARE(device.recordItem("PO_Main", 1)->getValue(), QVariant(3u));
-    device.recordItem("PO_Main", 3)->setValue(-2.6);
-    QCOMPARE(device.recordItem("PO_Main", 3)->getValue(), QVariant(-3));
-
-    // Floats travel as big-endian single precision.
-    RecordItemWrapper *temperature = device.recordItem("PI_Main", 3);
-    temperature->setValue(21.5);
-    QByteArray image(10, '\0');
-    temperature->writeInto(image);
-    QCOMPARE(image.toHex(), QByteArray("00000041ac0000000000"));
-
-    QByteArray untouched("keep");
-    QVERIFY(!device.item("PI_Main")->getOutputData(untouched));
-    QCOMPARE(untouched, QByteArray("keep"));
-}
-
-void TestProcessData::wholeImageOfOneSimpleType()
-{
-    Device device;
-    ProcessDataItemWrapper *level = device.item("PI_Level");
-    QVERIFY(level->isWholeImage());
-    QCOMPARE(level->getRecordItems().size(), 1);
-    const RecordItemWrapper *item = level->getRecordItems().first();
-    QCOMPARE(item->getSubindex(), 0);
-    QCOMPARE(item->getName(), QStringLiteral("TN_PI_Level"));
-    QCOMPARE(item->getHigh(), 65535.0);
-
-    QByteArray out;
-    device.recordItem("PO_Level", 0)->setValue(true);
-    QVERIFY(device.processDatas.at(1)->getOutputData(out));
-    QCOMPARE(out.toHex(), QByteArray("01"));
-}
-
-
-void TestProcessData::referencesFindTheirRecordItems()
-{
-    Device device;
-    QCOMPARE(device.refs.size(), 3);
-    // Subindex 9 names no record item and is left out.
-    QCOMPARE(device.ref("PI_Main")->getRecordItemInfos().size(), 4);
-    QCOMPARE(info(device, "PI_Main", 0)->property("id").toString(), QStringLiteral("TN_Level"));
-    QCOMPARE(info(device, "PI_Main", 0)->property("unit").toString(), QStringLiteral("1013"));
-    QVERIFY(info(device, "PO_Main", 0)->property("isOutput").toBool());
-    // An image of one simple type is shown through its ProcessDataInfo.
-    QCOMPARE(info(device, "PI_Level", 0)->property("unit").toString(), QStringLiteral("1001"));
-    QCOMPARE(info(device, "PI_Level", 0)->property("digits").toInt(), 2);
-}
-
-void TestProcessData::digitsAndLimits_data()
-{
-    QTest::addColumn<QString>("gradient");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<int>("digits");
-    QTest::addColumn<double>("lowYaxisLimit");
-    QTest::addColumn<double>("minY");
-    QTest::addColumn<double>("maxY");
-    // The record item is the 8-bit unsigned one with the range 10 to 200.
-    QTest::newRow("gradient 0.1 without format") << "0.1" << "" << 1 << -214748364.8 << 1.0 << 20.0;
-    QTest::newRow("Dec.3 whatever the gradient") << "0.1" << "Dec.3" << 3 << -2147483.648 << 1.0 << 20.0;
-    QTest::newRow("unreadable decimals") << "2" << "Dec.x" << 0 << -2147483648.0 << 20.0 << 400.0;
-    QTest::newRow("negative gradient keeps the axis upright") << "-0.1" << "" << 1 << -214748364.8 << -20.0 << -1.0;
-    QTest::newRow("zero gradient") << "0" << "" << 0 << -2147483648.0 << 0.0 << 0.0;
-    QTest::newRow("no gradient") << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
-}
-
-void TestProcessData::digitsAndLimits()
-{
-    QFETCH(QString, gradient);
-    QFETCH(QString, format);
-    QFETCH(int, digits);
-    QFETCH(double, lowYaxisLimit);
-    QFETCH(double, minY);
-    QFETCH(double, maxY);
-    Device device;
-    ProcessDataRecordItemInfoT definition;
-    definition.gradient.value = gradient;
-    definition.displayFormat.value = format;
-    ProcessDataRecordItemInfoWrapper wrapper(&definition, device.recordItem("PI_Main", 1), false);
-    QCOMPARE(wrapper.property("digits").toInt(), digits);
-    QCOMPARE(wrapper.property("lowYaxisLimit").toDouble(), lowYaxisLimit);
-    QCOMPARE(wrapper.property("highYaxisLimit").toDouble(), -lowYaxisLimit - 1.0 / std::pow(10.0, digits));
-    QCOMPARE(wrapper.property("minY").toDouble(), minY);
-    QCOMPARE(wrapper.property("maxY").toDouble(), maxY);
-    QCOMPARE(wrapper.property("lowLimit").toDouble(), minY);
-    QCOMPARE(wrapper.property("highLimit").toDouble(), maxY);
-}
-
-void TestProcessData::scaledValuesAndValueOut()
-{
-    Device device;
-    ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
-    QVERIFY(!level->property("value").isValid());
-    device.deliver(mainPayload(3, -7, 0, true), 20);
-    QCOMPARE(level->property("value"), QVariant(0.3));
-    QVERIFY(level->property("isOutOfRange").toBool());
-    QCOMPARE(level->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
-    QCOMPARE(info(device, "PI_Main", 1)->property("value"), QVariant(-3.5));
-    // Booleans are shown as they are, never scaled.
-    QCOMPARE(info(device, "PI_Main", 3)->property("value"), QVariant(true));
-
-    ProcessDataRecordItemInfoWrapper *nibble = info(device, "PO_Main", 0);
-    QSignalSpy spy(nibble, &ProcessDataRecordItemInfoWrapper::valueChanged);
-    QVERIFY(nibble->setProperty("valueOut", 5.0));
-    QCOMPARE(device.recordItem("PO_Main", 1)->getValue(), QVariant(10u));
-    QCOMPARE(nibble->property("valueOut"), QVariant(5.0));
-    QVERIFY(info(device, "PO_Main", 1)->setProperty("valueOut", true));
-    QCOMPARE(device.recordItem("PO_Main", 2)->getValue(), QVariant(true));
-    QCOMPARE(spy.count(), 0);
-
-    // Inputs are not written from the screen.
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not an output"));
-    level->setProperty("valueOut", 1.0);
-    QCOMPARE(device.recordItem("PI_Main", 1)->getValue(), QVariant(3u));
-}
-
-void TestProcessData::slidingWindow()
-{
-    Device device;
-    FakeClock clock;
-    ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
-    feed(device, clock, 10, 20);
-    QVERIFY(level->getSamples().empty());
-
-    level->onRunningChanged(true);
-    feed(device, clock, 1500, 20);
-    QCOMPARE(int(level->getSamples().size()), 1500);
-    QCOMPARE(level->getWindowSum(), qint64(30000));
-    // From here on each new sample pushes out the oldest one.
-    for (int i = 0; i < 100; ++i) {
-        feed(device, clock, 1, 20);
-        QCOMPARE(int(level->getSamples().size()), 1500);
-        QVERIFY(level->getWindowSum() <= 30000);
-    }
-    // The window length follows maxX.
-    QSignalSpy spy(level, &ProcessDataRecordItemInfoWrapper::maxXChanged);
-    QVERIFY(level->setProperty("maxX", QDateTime::fromMSecsSinceEpoch(10000, Qt::UTC)));
-    QCOMPARE(spy.count(), 1);
-    feed(device, clock, 1, 20);
-    QCOMPARE(int(level->getSamples().size()), 500);
-    // A sample longer than the whole window is kept on its own.
-    feed(device, clock, 1, 40000);
-    QCOMPARE(int(level->getSamples().size()), 1);
-}
-
-void TestProcessData::throttles()
-{
-    Device device;
-    FakeClock clock;
-    ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
-    ProcessDataRecordItemInfoWrapper *switchInfo = info(device, "PI_Main", 3);
-    device.ref("PI_Main")->setClock(clock.function());
-    QSignalSpy values(level, &ProcessDataRecordItemInfoWrapper::valueChanged);
-    QSignalSpy switchValues(switchInfo, &ProcessDataRecordItemInfoWrapper::valueChanged);
-    QSignalSpy charts(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
-    emit device.ref("PI_Main")->runningChanged(true);
-
-    // 50 payloads 20 ms apart: numbers are announced at 0, 160, ... 960 ms, booleans every time,
-    // and the chart redrawn at 0, 100, ... 900 ms.
-    feed(device, clock, 50, 20);
-    QCOMPARE(values.count(), 7);
-    QCOMPARE(switchValues.count(), 50);
-    QCOMPARE(charts.count(), 10);
-    QCOMPARE(int(level->getSamples().size()), 50);
-
-    // Stopping redraws once, so the chart shows the last samples.
-    level->onRunningChanged(false);
-    level->onRunningChanged(false);
-    QCOMPARE(charts.count(), 11);
-}
-
-void TestProcessData::seriesPositionsAndClamping()
-{
-    Device device;
-    ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
-    ProcessDataRecordItemInfoWrapper *temperature = info(device, "PI_Main", 2);
-    emit device.ref("PI_Main")->runningChanged(true);
-    device.deliver(mainPayload(100, 0, std::numeric_limits<float>::quiet_NaN(), false), 20);
-    device.deliver(mainPayload(250, 0, 500.0f, false), 20);
-    device.deliver(mainPayload(5, 0, -60.0f, false), 21);
-
-    QLineSeries series;
-    series.append(1, 1);
-    QSignalSpy replaced(&series, &QLineSeries::pointsReplaced);
-    QSignalSpy added(&series, &QLineSeries::pointAdded);
-    level->updateSeries(&series);
-    QCOMPARE(replaced.count(), 1);
-    QCOMPARE(added.count(), 0);
-    QCOMPARE(series.pointsVector(), (QVector<QPointF> { { 0, 10.0 }, { 20, level->getHighYaxisLimit() },
-                                                         { 40, level->getLowYaxisLimit() } }));
-    // A float that is no number is drawn at the bottom as well.
-    temperature->updateSeries(&series);
-    QCOMPARE(series.at(0).y(), temperature->getLowYaxisLimit());
-    level->updateSeries(nullptr);
-
-    // Clearing empties the drawn chart too.
-    QSignalSpy cleared(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
-    device.ref("PI_Main")->clear();
-    QCOMPARE(cleared.count(), 1);
-    level->updateSeries(&series);
-    QCOMPARE(series.count(), 0);
-
-    QLineSeries cursor;
-    level->updateCursor(&cursor, 1200, true);
-    QCOMPARE(cursor.pointsVector(), (QVector<QPointF> { { 1200, level->getLowYaxisLimit() },
-                                                         { 1200, level->getHighYaxisLimit() } }));
-    level->updateCursor(&cursor, 1300, false);
-    QCOMPARE(cursor.count(), 0);
-    QtCharts::QPieSeries pie;
-    level->updateCursor(&pie, 1, true);
-    QCOMPARE(level->findCursorPosition(&pie, 7), QPointF(7, level->getLowYaxisLimit()));
-}
-
-void TestProcessData::cursorSearch_data()
-{
-    QTest::addColumn<QVector<QPointF>>("points");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<bool>("interpolation");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<bool>("found");
-    const QVector<QPointF> four { { 0, 1 }, { 10, 2 }, { 20, 4 }, { 30, 8 } };
-    QTest::newRow("nearer point before the cursor") << four << 12.0 << false << 2.0 << true;
-    QTest::newRow("nearer point after the cursor") << four << 18.0 << false << 4.0 << true;
-    QTest::newRow("equal distance takes the later point") << four << 15.0 << false << 4.0 << true;
-    QTest::newRow("interpolated") << four << 12.0 << true << 2.4 << true;
-    QTest::newRow("last segment has no value") << four << 25.0 << false << 0.0 << false;
-    QTest::newRow("before the series") << four << -5.0 << false << 1.0 << true;
-    QTest::newRow("two points") << QVector<QPointF> { { 0, 1 }, { 10, 2 } } << 5.0 << true << 0.0 << false;
-    QTest::newRow("empty") << QVector<QPointF>() << 5.0 << false << 0.0 << false;
-    QTest::newRow("two samples at the same time")
-        << QVector<QPointF> { { 0, 1 }, { 0, 5 }, { 10, 2 }, { 20, 0 } } << 0.0 << true << 5.0 << true;
-}
-
-void TestProcessData::cursorSearch()
-{
-    QFETCH(QVector<QPointF>, points);
-    QFETCH(double, x);
-    QFETCH(bool, interpolation);
-    QFETCH(double, y);
-    QFETCH(bool, found);
-    Device device;
-    ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
-    QLineSeries series;
-    series.replace(points);
-    const QPointF result = level->findCursorPosition(&series, x, interpolation);
-    QCOMPARE(result.x(), x);
-    QCOMPARE(result.y(), found ? y : level->getLowYaxisLimit());
-}
-
-void TestProcessData::conditionChangeResetsCharts()
-{
-    Device device;
-    FakeClock clock;
-    ProcessDataRefWrapper *main = device.ref("PI_Main");
-    emit main->runningChanged(true);
-    feed(device, clock, 5, 20);
-    QCOMPARE(int(info(device, "PI_Main", 0)->getSamples().size()), 5);
-
-    QSignalSpy spy(main, &ProcessDataRefWrapper::conditionAppliesChanged);
-    device.select(1);
-    QCOMPARE(spy.count(), 1);
-    QVERIFY(!main->property("conditionApplies").toBool());
-    QVERIFY(device.ref("PI_Level")->property("conditionApplies").toBool());
-    QVERIFY(info(device, "PI_Main", 0)->getSamples().empty());
-}
-
-
-void TestProcessData::runningStatesAndSamples()
-{
-    Setup setup;
-    QSignalSpy spy(&setup.handler, &ProcessDataHandler::runningChanged);
-    // Values follow the device also while nothing is recorded.
-    setup.receive(mainPayload(150, 0, 0, false), 20);
-    QCOMPARE(setup.device.ref("PI_Main")->getInfos().first()->property("value"), QVariant(15.0));
-    QCOMPARE(setup.samples(), 0);
-
-    setup.handler.start();
-    QVERIFY(setup.handler.property("running").toBool());
-    for (int i = 0; i < 3; ++i)
-        setup.receive(mainPayload(100, 0, 0, false), 20);
-    QCOMPARE(setup.samples(), 3);
-    QCOMPARE(setup.device.recordItem("PI_Main", 1)->getDuration(), qint64(20));
-
-    setup.handler.pause();
-    setup.receive(mainPayload(100, 0, 0, false), 35);
-    QCOMPARE(setup.samples(), 3);
-    setup.handler.start();
-    setup.receive(mainPayload(100, 0, 0, false), 20);
-    QCOMPARE(setup.samples(), 4);
-
-    setup.handler.stop();
-    setup.handler.stop();
-    QCOMPARE(setup.samples(), 4);
-    QVERIFY(!setup.handler.isRunning() && !setup.handler.isPaused());
-    setup.handler.start();
-    QCOMPARE(setup.samples(), 0);
-
-    setup.receive(mainPayload(100, 0, 0, false), 20);
-    setup.handler.clear();
-    QCOMPARE(setup.samples(), 0);
-    QVERIFY(setup.handler.isRunning());
-    // Every call announces the state, also when it does not change.
-    const QList<bool> expected { true, false, true, false, false, true };
-    QCOMPARE(spy.count(), expected.size());
-    for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(spy.at(i).at(0).toBool(), expected.at(i));
-}
-
-void TestProcessData::exportLayout()
-{
-    Setup setup;
-    setup.handler.start();
-    setup.receive(mainPayload(10, 0, 0, false), 20);
-    setup.receive(mainPayload(11, 1, 0, true), 20);
-    setup.receive(mainPayload(12, 2, 0, false), 21);
-    // Refs in order, each with its infos; the output ref records nothing but has its columns.
-    const QStringList expected {
-        QStringLiteral("Start time; Time[ms]; Level; Signed; Temperature; Switch; OutNibble; OutSwitch; "),
-        setup.startCell() + QStringLiteral("; 0; 1; 0; 0; 0; "),
-        QStringLiteral("; 20; 1.1; 0.5; 0; 1; "),
-        QStringLiteral("; 40; 1.2; 1; 0; 0; "),
-        QString(),
-    };
-    QCOMPARE(lines(setup.handler.exportText()), expected);
-
-    // Refs whose condition does not apply are left out.
-    setup.device.select(1);
-    setup.receive(QByteArray::fromHex("0102"), 20);
-    QCOMPARE(lines(setup.handler.exportText()).first(), QStringLiteral("Start time; Time[ms]; PI_Level; "));
-    QVERIFY(lines(setup.handler.exportText()).at(1).endsWith(QStringLiteral("; 0; 2.58; ")));
-}
-
-void TestProcessData::exportNumbersAndColumns()
-{
-    Setup setup;
-    setup.handler.start();
-    // Temperature has the gradient 2.
-    setup.receive(mainPayload(0, 0, 617283.5f, false), 20);
-    setup.receive(mainPayload(0, 0, 0.25f, false), 20);
-    setup.receive(mainPayload(0, 0, 61.7f, false), 20);
-    QStringList rows = lines(setup.handler.exportText());
-    QCOMPARE(rows.at(1).split(QStringLiteral("; ")).at(4), QStringLiteral("1.23457e+06"));
-    QCOMPARE(rows.at(2).split(QStringLiteral("; ")).at(4), QStringLiteral("0.5"));
-    QCOMPARE(rows.at(3).split(QStringLiteral("; ")).at(4), QStringLiteral("123.4"));
-
-    // When the first column has lost its samples, the others stay under their own titles, with times.
-    setup.device.ref("PI_Main")->getInfos().first()->resetChart();
-    rows = lines(setup.handler.exportText());
-    QCOMPARE(rows.at(1), setup.startCell() + QStringLiteral("; 0; ; 0; 1.23457e+06; 0; "));
-    QCOMPARE(rows.at(3), QStringLiteral("; 40; ; 0; 123.4; 0; "));
-}
-
-void TestProcessData::exportWithoutRefs()
-{
-    ProcessDataHandler handler;
-    QCOMPARE(handler.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
-
-    // The handler outlives the binding that owns its refs.
-    auto device = std::make_unique<Device>();
-    handler.setProcessDatas(device->processDatas);
-    handler.setProcessDataRefs(device->refs);
-    handler.start();
-    handler.onProcessDataReceived(mainPayload(10, 0, 0, false));
-    device.reset();
-    QCOMPARE(handler.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
-    QVERIFY(handler.getProcessDataRefs().isEmpty());
-    handler.onProcessDataReceived(mainPayload(10, 0, 0, false));
-}
-
-void TestProcessData::titlesThroughTheDeviceBinding()
-{
-    Device device;
-    FakeDevice owner;
-    auto *handler = new ProcessDataHandler(&owner);
-    QSignalSpy spy(handler, &ProcessDataHandler::processDataRefsChanged);
-    handler->start();
-    handler->setProcessDatas(device.processDatas);
-    handler->setProcessDataRefs({ device.ref("PI_Main") });
-    handler->setProcessDataRefs({ device.ref("PI_Main") });
-    QCOMPARE(spy.count(), 1);
-    QVERIFY(handler->exportText().startsWith(QStringLiteral("Start time; Time[ms]; <TN_Level>; <TN_Signed>; ")));
-    // Refs handed over while recording runs record at once.
-    handler->onProcessDataReceived(mainPayload(10, 0, 0, false));
-    QCOMPARE(lines(handler->exportText()).size(), 3);
-
-    ProcessDataHandler orphan;
-    orphan.setProcessDataRefs({ device.ref("PI_Main") });
-    QVERIFY(orphan.exportText().startsWith(QStringLiteral("Start time; Time[ms]; TN_Level; TN_Signed; ")));
-}
-
-void TestProcessData::clipboardAndFile()
-{
-    Setup setup;
-    setup.handler.start();
-    setup.receive(mainPayload(10, 0, 0, false), 20);
-    QGuiApplication::clipboard()->clear();
-    setup.handler.copyToClipboard();
-    QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
-
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("data.csv"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(4096, 'o'));
-    old.close();
-    setup.receive(mainPayload(11, 0, 0, false), 20);
-    QSignalSpy failures(&setup.handler, &ProcessDataHandler::saveFailed);
-    setup.handler.saveToFile(QUrl::fromLocalFile(path));
-    QFile saved(path);
-    QVERIFY(saved.open(QIODevice::ReadOnly | QIODevice::Text));
-    QCOMPARE(QString::fromUtf8(saved.readAll()), setup.handler.exportText());
-    QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
-    QCOMPARE(failures.count(), 0);
-}
-
-void TestProcessData::saveToUnwritableFile()
-{
-    Setup setup;
-    setup.handler.start();
-    setup.receive(mainPayload(10, 0, 0, false), 20);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("missing/folder/data.csv"));
-    QGuiApplication::clipboard()->clear();
-    QSignalSpy failures(&setup.handler, &ProcessDataHandler::saveFailed);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^can not open"));
-    setup.handler.saveToFile(QUrl::fromLocalFile(path));
-    QCOMPARE(failures.count(), 1);
-    const QString message = failures.at(0).at(0).toString();
-    QVERIFY2(message.contains(QDir::toNativeSeparators(path)) && message.contains(QStringLiteral("clipboard")),
-             qPrintable(message));
-    QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
-}
-
-void TestProcessData::outputOfTheSelectedDefinition()
-{
-    Setup setup;
-    QByteArray out;
-    QVERIFY(setup.handler.getOutputData(out));
-    QCOMPARE(out.size(), 2);
-    // Once the device switched to the other layout, that layout's output is sent.
-    setup.device.select(1);
-    QVERIFY(setup.handler.getOutputData(out));
-    QCOMPARE(out.size(), 1);
-
-    ProcessDataHandler empty;
-    QVERIFY(!empty.getOutputData(out));
-}
-
-void TestProcessData::withoutReferencesEveryItemIsShown_data()
-{
-    QTest::addColumn<QString>("itemId");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QList<int>>("digits");
-    QTest::addColumn<bool>("output");
-    // The text item of the main image cannot be decoded and is left out.
-    QTest::newRow("record of integer, Float32 and Boolean items")
-        << "PI_Main" << QStringList { "TN_Level", "TN_Signed", "TN_Temperature", "TN_Switch", "TN_Nibble" }
-        << QList<int> { 0, 0, 3, 0, 0 } << false;
-    QTest::newRow("plain UIntegerT image") << "PI_Level" << QStringList { "TN_PI_Level" } << QList<int> { 0 } << false;
-    QTest::newRow("output record")
-        << "PO_Main" << QStringList { "TN_OutNibble", "TN_OutSwitch", "TN_OutSigned" } << QList<int> { 0, 0, 0 } << true;
-    QTest::newRow("plain Boolean output") << "PO_Level" << QStringList { "TN_PO_Level" } << QList<int> { 0 } << true;
-}
-
-void TestProcessData::withoutReferencesEveryItemIsShown()
-{
-    QFETCH(QString, itemId);
-    QFETCH(QStringList, names);
-    QFETCH(QList<int>, digits);
-    QFETCH(bool, output);
-    Device device;
-    const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
-    QCOMPARE(refs.size(), 4);
-    // Inputs come first, so the box lists measured values above the switches.
-    QVERIFY(!refs.at(1)->getItem()->isOutput());
-    QVERIFY(refs.at(2)->getItem()->isOutput());
-
-    const ProcessDataRefWrapper *ref = fallbackRef(refs, itemId);
-    QVERIFY(ref);
-    QStringList shownNames;
-    QList<int> shownDigits;
-    for (const QObject *info : ref->getRecordItemInfos()) {
-        shownNames << info->property("id").toString();
-        shownDigits << info->property("digits").toInt();
-        QCOMPARE(info->property("isOutput").toBool(), output);
-        QCOMPARE(info->property("unit").toString(), QString());
-    }
-    QCOMPARE(shownNames, names);
-    QCOMPARE(shownDigits, digits);
-}
-
-void TestProcessData::withoutReferencesValuesAreRawUnderTheirCondition()
-{
-    Device device;
-    const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
-    ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
-    ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
-    QVERIFY(main->conditionApplies());
-    QVERIFY(!level->conditionApplies());
-
-    device.deliver(mainPayload(3, -300, 1.5f, true, 7), 20);
-    const QList<QObject *> infos = main->getRecordItemInfos();
-    // Gradient 1: the values as the device sends them, not as the referenced view scales them.
-    QCOMPARE(infos.at(0)->property("value").toDouble(), 3.0);
-    QCOMPARE(infos.at(0)->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
-    QCOMPARE(infos.at(1)->property("value").toDouble(), -300.0);
-    QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
-    QCOMPARE(infos.at(3)->property("value").toBool(), true);
-    QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
-
-    QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
-    device.select(1);
-    QVERIFY(!main->conditionApplies());
-    QVERIFY(level->conditionApplies());
-    QCOMPARE(switched.count(), 1);
-}
-
-void TestProcessData::withoutReferencesExportAndCharts()
-{
-    Device device;
-    FakeClock clock;
-    ProcessDataHandler handler;
-    handler.setClock(clock.function());
-    handler.setTranslator([](const QString &textId) { return textId.mid(3); });
-    handler.setProcessDatas(device.processDatas);
-    handler.setProcessDataRefs(ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner));
-    handler.start();
-    for (int i = 0; i < 3; ++i) {
-        clock.now += 20;
-        handler.onProcessDataReceived(mainPayload(quint8(50 + i), qint16(-i), 0.5f * float(i), i == 1, 2));
-    }
-    const QStringList rows = lines(handler.exportText());
-    QCOMPARE(rows.at(0), QStringLiteral("Start time; Time[ms]; Level; Signed; Temperature; Switch; Nibble; "
-                                        "OutNibble; OutSwitch; OutSigned; "));
-    QCOMPARE(rows.at(2), QStringLiteral("; 20; 51; -1; 0.5; 1; 2; "));
-    QCOMPARE(rows.at(3), QStringLiteral("; 40; 52; -2; 1; 0; 2; "));
-
-    QLineSeries series;
-    auto *level = qobject_cast<ProcessDataRecordItemInfoWrapper *>(
-        qobject_cast<ProcessDataRefWrapper *>(handler.getProcessDataRefs().first())->getRecordItemInfos().first());
-    QVERIFY(level);
-    level->updateSeries(&series);
-    QCOMPARE(series.count(), 3);
-    QCOMPARE(series.at(0).y(), 50.0);
-    QCOMPARE(series.at(2).y(), 52.0);
-    QVERIFY(series.at(2).x() > series.at(1).x());
-}
 
 OVINEX_TEST_MAIN(TestProcessData)
 #include "tst_processdata.moc"

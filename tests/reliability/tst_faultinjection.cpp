@@ -79,12 +79,136 @@ class TestFaultInjection : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        qRegisterMetaType<Phase>();
+        qRegisterMetaType<Fault>();
+        QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
+        master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
+        QCOMPARE(master().availablePorts().size(), 1);
 
-    void faultMatrix_data();
-    void faultMatrix();
+        // The number of reads a synchronisation makes places the faults among them.
+        auto device = makeDevice();
+        connect(device.get(), &IOLinkDevice::ioLinkWrapperChanged, this, [&]() {
+            if (device->getBinding())
+                syncReads = int(device->getBinding()->getSyncTasksTotal());
+        });
+        master().resetFaults();
+        connectAndWait(*device);
+        QVERIFY(syncReads > 10);
+        QVERIFY(master().callCount(port, readCall) >= syncReads);
+    }
+
+    void init()
+    {
+        master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
+        master().resetFaults();
+        master().useRealTime();
+        threadsBefore = threadCount();
+    }
+
+    void cleanup()
+    {
+        alerts.reset();
+        master().resetFaults();
+    }
+
+    void faultMatrix_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<Phase>("phase");
+        QTest::addColumn<QString>("call");
+        // Calls let through before the unplug, calls refused, events queued, or the delay of each call in ms.
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<QString>("expectedState");
+
+        QTest::newRow("unplugged while opening the port") << Fault::Unplug << Phase::Connecting << connectCall << 0 << notConnected;
+        QTest::newRow("unplugged while reading the configuration") << Fault::Unplug << Phase::Connecting << configCall << 0 << notConnected;
+        QTest::newRow("unplugged while switching to operate") << Fault::Unplug << Phase::Connecting << modeCall << 0 << notConnected;
+        QTest::newRow("unplugged at the first sync read") << Fault::Unplug << Phase::Synchronising << readCall << 0 << notConnected;
+        QTest::newRow("unplugged at the middle sync read") << Fault::Unplug << Phase::Synchronising << readCall << syncReads / 2 << notConnected;
+        QTest::newRow("unplugged at the last sync read") << Fault::Unplug << Phase::Synchronising << readCall << syncReads - 1 << notConnected;
+        QTest::newRow("unplugged while polling") << Fault::Unplug << Phase::Polling << statusCall << 3 << notConnected;
+        QTest::newRow("unplugged during a write") << Fault::Unplug << Phase::Writing << writeCall << 0 << notConnected;
+        QTest::newRow("unplugged during a system command") << Fault::Unplug << Phase::SystemCommand << writeCall << 0 << notConnected;
+        QTest::newRow("sync reads refused") << Fault::Refusal << Phase::Synchronising << readCall << 3 << connected;
+        QTest::newRow("write refused") << Fault::Refusal << Phase::Writing << writeCall << 1 << connected;
+        QTest::newRow("system command refused") << Fault::Refusal << Phase::SystemCommand << writeCall << 1 << connected;
+        QTest::newRow("event flood") << Fault::EventFlood << Phase::Polling << QString() << 1000 << connected;
+        // Each upload request re-reads the whole parameter set, so a few already keep the queue full.
+        QTest::newRow("upload requests in a row") << Fault::UploadRequestFlood << Phase::Polling << QString() << 8 << connected;
+        QTest::newRow("slow link while polling") << Fault::SlowLink << Phase::Polling << QString() << 15 << connected;
+        QTest::newRow("slow link unplugged while polling") << Fault::SlowLink << Phase::Polling << statusCall << 15 << notConnected;
+    }
+
+    void faultMatrix()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(Phase, phase);
+        QFETCH(QString, call);
+        QFETCH(int, amount);
+        QFETCH(QString, expectedState);
+
+        auto device = makeDevice();
+        alerts = std::make_unique<QSignalSpy>(device.get(), &IOLinkDevice::alertTextChanged);
+        QStringList states;
+        connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
+        master().resetFaults(); // the probe's calls do not count
+
+        const bool beforeConnecting = phase == Phase::Connecting || phase == Phase::Synchronising;
+        if (beforeConnecting) {
+            startFault(*device, fault, phase, call, amount);
+            device->connectToDevice();
+        } else {
+            connectAndWait(*device);
+            startFault(*device, fault, phase, call, amount);
+            applyPhase(*device, phase);
+        }
+
+        if (expectedState == notConnected) {
+            QTRY_COMPARE_WITH_TIMEOUT(states.value(states.size() - 1), notConnected, timeout);
+            if (beforeConnecting)
+                QVERIFY2(!states.contains(connected), qPrintable(states.join(' ')));
+            QVERIFY(!alerts->isEmpty());
+            QTRY_VERIFY(!device->getBinding());
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, timeout);
+        }
+        QCOMPARE(states.count(connected), beforeConnecting && expectedState == notConnected ? 0 : 1);
+        if (fault == Fault::SlowLink && expectedState == connected) {
+            // A link slower than the polling must not make requests pile up: each poll would wait longer.
+            const int polls = master().callCount(port, statusCall);
+            QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > polls + slowPolls, timeout);
+            QVERIFY2(queue(*device)->count() <= maxWaitingOnSlowLink, qPrintable(QString::number(queue(*device)->count())));
+        }
+        if (fault == Fault::Refusal) {
+            const bool write = phase != Phase::Synchronising;
+            QTRY_VERIFY(anyAlertContains(*alerts, write ? QStringLiteral("Setting value failed") : QStringLiteral("IO-Link error on")));
+        }
+        checkHandlerAnswers(*device);
+        QCOMPARE(device->getState(), expectedState);
+        if (QTest::currentTestFailed())
+            return;
+
+        // The fault is over: the device connects and synchronises again from the start; a lost device
+        // is asked to connect again without being told to disconnect first.
+        master().resetFaults();
+        master().replug(port);
+        if (device->getState() == connected)
+            device->disconnectFromDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
+        checkQueueEmptiesAfterDisconnect(*device);
+        connectAndWait(*device);
+        checkValuesEqualTheDevice(*device);
+        checkHandlerAnswers(*device);
+        if (QTest::currentTestFailed())
+            return;
+        device->disconnectFromDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
+        checkQueueEmptiesAfterDisconnect(*device);
+        disconnect(device.get(), nullptr, this, nullptr);
+        checkNothingOutlivesTheDevice(std::move(device));
+    }
 
 private:
     std::unique_ptr<IOLinkSerialDevice> makeDevice() const;
@@ -102,40 +226,6 @@ private:
     std::unique_ptr<QSignalSpy> alerts;
 };
 
-void TestFaultInjection::initTestCase()
-{
-    qRegisterMetaType<Phase>();
-    qRegisterMetaType<Fault>();
-    QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
-    master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
-    QCOMPARE(master().availablePorts().size(), 1);
-
-    // The number of reads a synchronisation makes places the faults among them.
-    auto device = makeDevice();
-    connect(device.get(), &IOLinkDevice::ioLinkWrapperChanged, this, [&]() {
-        if (device->getBinding())
-            syncReads = int(device->getBinding()->getSyncTasksTotal());
-    });
-    master().resetFaults();
-    connectAndWait(*device);
-    QVERIFY(syncReads > 10);
-    QVERIFY(master().callCount(port, readCall) >= syncReads);
-}
-
-void TestFaultInjection::init()
-{
-    master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
-    master().resetFaults();
-    master().useRealTime();
-    threadsBefore = threadCount();
-}
-
-void TestFaultInjection::cleanup()
-{
-    alerts.reset();
-    master().resetFaults();
-}
-
 std::unique_ptr<IOLinkSerialDevice> TestFaultInjection::makeDevice() const
 {
     auto device = std::make_unique<IOLinkSerialDevice>(master().availablePorts().value(port - 1));
@@ -148,103 +238,6 @@ void TestFaultInjection::connectAndWait(IOLinkDevice &device)
     QTRY_COMPARE_WITH_TIMEOUT(device.getState(), notConnected, timeout);
     device.connectToDevice();
     QTRY_COMPARE_WITH_TIMEOUT(device.getState(), connected, timeout);
-}
-
-void TestFaultInjection::faultMatrix_data()
-{
-    QTest::addColumn<Fault>("fault");
-    QTest::addColumn<Phase>("phase");
-    QTest::addColumn<QString>("call");
-    // Calls let through before the unplug, calls refused, events queued, or the delay of each call in ms.
-    QTest::addColumn<int>("amount");
-    QTest::addColumn<QString>("expectedState");
-
-    QTest::newRow("unplugged while opening the port") << Fault::Unplug << Phase::Connecting << connectCall << 0 << notConnected;
-    QTest::newRow("unplugged while reading the configuration") << Fault::Unplug << Phase::Connecting << configCall << 0 << notConnected;
-    QTest::newRow("unplugged while switching to operate") << Fault::Unplug << Phase::Connecting << modeCall << 0 << notConnected;
-    QTest::newRow("unplugged at the first sync read") << Fault::Unplug << Phase::Synchronising << readCall << 0 << notConnected;
-    QTest::newRow("unplugged at the middle sync read") << Fault::Unplug << Phase::Synchronising << readCall << syncReads / 2 << notConnected;
-    QTest::newRow("unplugged at the last sync read") << Fault::Unplug << Phase::Synchronising << readCall << syncReads - 1 << notConnected;
-    QTest::newRow("unplugged while polling") << Fault::Unplug << Phase::Polling << statusCall << 3 << notConnected;
-    QTest::newRow("unplugged during a write") << Fault::Unplug << Phase::Writing << writeCall << 0 << notConnected;
-    QTest::newRow("unplugged during a system command") << Fault::Unplug << Phase::SystemCommand << writeCall << 0 << notConnected;
-    QTest::newRow("sync reads refused") << Fault::Refusal << Phase::Synchronising << readCall << 3 << connected;
-    QTest::newRow("write refused") << Fault::Refusal << Phase::Writing << writeCall << 1 << connected;
-    QTest::newRow("system command refused") << Fault::Refusal << Phase::SystemCommand << writeCall << 1 << connected;
-    QTest::newRow("event flood") << Fault::EventFlood << Phase::Polling << QString() << 1000 << connected;
-    // Each upload request re-reads the whole parameter set, so a few already keep the queue full.
-    QTest::newRow("upload requests in a row") << Fault::UploadRequestFlood << Phase::Polling << QString() << 8 << connected;
-    QTest::newRow("slow link while polling") << Fault::SlowLink << Phase::Polling << QString() << 15 << connected;
-    QTest::newRow("slow link unplugged while polling") << Fault::SlowLink << Phase::Polling << statusCall << 15 << notConnected;
-}
-
-void TestFaultInjection::faultMatrix()
-{
-    QFETCH(Fault, fault);
-    QFETCH(Phase, phase);
-    QFETCH(QString, call);
-    QFETCH(int, amount);
-    QFETCH(QString, expectedState);
-
-    auto device = makeDevice();
-    alerts = std::make_unique<QSignalSpy>(device.get(), &IOLinkDevice::alertTextChanged);
-    QStringList states;
-    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
-    master().resetFaults(); // the probe's calls do not count
-
-    const bool beforeConnecting = phase == Phase::Connecting || phase == Phase::Synchronising;
-    if (beforeConnecting) {
-        startFault(*device, fault, phase, call, amount);
-        device->connectToDevice();
-    } else {
-        connectAndWait(*device);
-        startFault(*device, fault, phase, call, amount);
-        applyPhase(*device, phase);
-    }
-
-    if (expectedState == notConnected) {
-        QTRY_COMPARE_WITH_TIMEOUT(states.value(states.size() - 1), notConnected, timeout);
-        if (beforeConnecting)
-            QVERIFY2(!states.contains(connected), qPrintable(states.join(' ')));
-        QVERIFY(!alerts->isEmpty());
-        QTRY_VERIFY(!device->getBinding());
-    } else {
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, timeout);
-    }
-    QCOMPARE(states.count(connected), beforeConnecting && expectedState == notConnected ? 0 : 1);
-    if (fault == Fault::SlowLink && expectedState == connected) {
-        // A link slower than the polling must not make requests pile up: each poll would wait longer.
-        const int polls = master().callCount(port, statusCall);
-        QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > polls + slowPolls, timeout);
-        QVERIFY2(queue(*device)->count() <= maxWaitingOnSlowLink, qPrintable(QString::number(queue(*device)->count())));
-    }
-    if (fault == Fault::Refusal) {
-        const bool write = phase != Phase::Synchronising;
-        QTRY_VERIFY(anyAlertContains(*alerts, write ? QStringLiteral("Setting value failed") : QStringLiteral("IO-Link error on")));
-    }
-    checkHandlerAnswers(*device);
-    QCOMPARE(device->getState(), expectedState);
-    if (QTest::currentTestFailed())
-        return;
-
-    // The fault is over: the device connects and synchronises again from the start; a lost device
-    // is asked to connect again without being told to disconnect first.
-    master().resetFaults();
-    master().replug(port);
-    if (device->getState() == connected)
-        device->disconnectFromDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
-    checkQueueEmptiesAfterDisconnect(*device);
-    connectAndWait(*device);
-    checkValuesEqualTheDevice(*device);
-    checkHandlerAnswers(*device);
-    if (QTest::currentTestFailed())
-        return;
-    device->disconnectFromDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
-    checkQueueEmptiesAfterDisconnect(*device);
-    disconnect(device.get(), nullptr, this, nullptr);
-    checkNothingOutlivesTheDevice(std::move(device));
 }
 
 void TestFaultInjection::startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount)

@@ -22,15 +22,124 @@ class TestHostileInput : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void catalogueScanRefusesFilesOverTheSizeLimit_data();
-    void catalogueScanRefusesFilesOverTheSizeLimit();
-    void loaderRefusesFilesOverTheSizeLimit();
-    void catalogueScanDoesNotFollowDeepNesting_data();
-    void catalogueScanDoesNotFollowDeepNesting();
-    void loaderRefusesDeepNestingWithAMessage();
-    void folderOfTenThousandFilesAndUnreadableOnesScans();
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+    }
+
+    void cleanup()
+    {
+        QLoggingCategory::setFilterRules(QString());
+    }
+
+    void catalogueScanRefusesFilesOverTheSizeLimit_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("scanned");
+        QTest::newRow("exactly at the limit") << sizeLimit << true;
+        QTest::newRow("one octet over the limit") << sizeLimit + 1 << false;
+        QTest::newRow("a gigabyte") << qint64(1024) * 1024 * 1024 << false;
+    }
+
+    void catalogueScanRefusesFilesOverTheSizeLimit()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, scanned);
+        const QString path = writeFile("large.xml", sampleIodd(), size);
+        QVERIFY(!path.isEmpty());
+        if (!scanned)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("larger than 50 MB, not scanned.*large\\.xml"));
+
+        IODDEntry entry{QFileInfo(path), QStringList()};
+        entry.parse();
+        // The scan stops once it has the identity, so a file at the limit costs no more than a small one.
+        QCOMPARE(entry.isValid(), scanned);
+        QCOMPARE(entry.getProductName(), scanned ? QString("Hostile") : IODDEntry::undefinedText());
+    }
+
+    void loaderRefusesFilesOverTheSizeLimit()
+    {
+        const QString path = writeFile("large.xml", sampleIodd(), sizeLimit + 1);
+        QVERIFY(!path.isEmpty());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("larger than 50 MB, not loaded.*large\\.xml"));
+        IODeviceT device;
+        QVERIFY(!device.loadXml(path, XmlDocumentKind::ProductDescription));
+        QVERIFY(device.DocumentInfo.isEmpty() || device.DocumentInfo.first() == device.DocumentInfo.prototype());
+    }
+
+    void catalogueScanDoesNotFollowDeepNesting_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray iodd = sampleIodd();
+        const auto splitAt = [&iodd](const char *marker) {
+            const int at = iodd.indexOf(marker);
+            return std::make_pair(iodd.left(at), iodd.mid(at));
+        };
+        const auto rows = {std::make_pair("right under the root, before everything", "<DocumentInfo"),
+                           std::make_pair("inside the identity", "</DeviceIdentity>"),
+                           std::make_pair("inside a device variant", "</DeviceVariant>"),
+                           std::make_pair("in the variable collection", "<StdVariableRef id=\"V_ProductName\""),
+                           std::make_pair("in the profile body after the function", "</ProfileBody>")};
+        for (const auto &row : rows) {
+            const auto parts = splitAt(row.second);
+            QTest::newRow(row.first) << parts.first << parts.second;
+        }
+    }
+
+    void catalogueScanDoesNotFollowDeepNesting()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        constexpr int depth = 50000;
+        const QByteArray nested = QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
+        const QString path = writeFile("nested.xml", before + nested + after);
+        QVERIFY(!path.isEmpty());
+        QLoggingCategory::setFilterRules("*.debug=false");
+
+        IODDEntry entry{QFileInfo(path), QStringList()};
+        entry.parse();
+        // The nesting is skipped as a whole, without recursion; what lies around it is read as usual.
+        QVERIFY(entry.isValid());
+        QCOMPARE(entry.getProductName(), QString("Hostile"));
+        QCOMPARE(entry.getVendorName(), QString("Korvell GmbH"));
+    }
+
+    void folderOfTenThousandFilesAndUnreadableOnesScans()
+    {
+        constexpr int fileCount = 10000;
+        constexpr int validEvery = 1000;
+        const QString searchPath = folder->filePath("search");
+        QVERIFY(QDir().mkpath(searchPath));
+        const QByteArray iodd = sampleIodd();
+        for (int i = 0; i < fileCount; ++i) {
+            QFile file(QDir(searchPath).filePath(QString("device-%1.xml").arg(i)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (i % validEvery == 0)
+                file.write(iodd);
+        }
+        // Unreadable in three ways: no permission (root reads it anyway), a link to nothing, a folder.
+        const QString locked = QDir(searchPath).filePath("locked.xml");
+        {
+            QFile lockedFile(locked);
+            QVERIFY(lockedFile.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+        QVERIFY(QFile::link(folder->filePath("missing.xml"), QDir(searchPath).filePath("dangling.xml")));
+        QVERIFY(QDir().mkpath(QDir(searchPath).filePath("folder.xml")));
+        if (geteuid() != 0)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read IODD file.*locked\\.xml"));
+
+        QLoggingCategory::setFilterRules("*.debug=false");
+        IODDListModel model(searchPath);
+
+        QCOMPARE(model.rowCount(), fileCount + 1);
+        int valid = 0;
+        for (int row = 0; row < model.rowCount(); ++row)
+            valid += qobject_cast<IODDEntry *>(model.getEntry(row))->isValid() ? 1 : 0;
+        QCOMPARE(valid, fileCount / validEvery);
+    }
 
 private:
     QByteArray sampleIodd() const;
@@ -39,17 +148,6 @@ private:
     static constexpr qint64 sizeLimit = 50 * 1024 * 1024;
     std::unique_ptr<QTemporaryDir> folder;
 };
-
-void TestHostileInput::init()
-{
-    folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder->isValid());
-}
-
-void TestHostileInput::cleanup()
-{
-    QLoggingCategory::setFilterRules(QString());
-}
 
 QByteArray TestHostileInput::sampleIodd() const
 {
@@ -69,127 +167,6 @@ QString TestHostileInput::writeFile(const QString &name, const QByteArray &conte
     if (size >= 0 && !file.resize(size))
         return QString();
     return path;
-}
-
-void TestHostileInput::catalogueScanRefusesFilesOverTheSizeLimit_data()
-{
-    QTest::addColumn<qint64>("size");
-    QTest::addColumn<bool>("scanned");
-    QTest::newRow("exactly at the limit") << sizeLimit << true;
-    QTest::newRow("one octet over the limit") << sizeLimit + 1 << false;
-    QTest::newRow("a gigabyte") << qint64(1024) * 1024 * 1024 << false;
-}
-
-void TestHostileInput::catalogueScanRefusesFilesOverTheSizeLimit()
-{
-    QFETCH(qint64, size);
-    QFETCH(bool, scanned);
-    const QString path = writeFile("large.xml", sampleIodd(), size);
-    QVERIFY(!path.isEmpty());
-    if (!scanned)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("larger than 50 MB, not scanned.*large\\.xml"));
-
-    IODDEntry entry{QFileInfo(path), QStringList()};
-    entry.parse();
-    // The scan stops once it has the identity, so a file at the limit costs no more than a small one.
-    QCOMPARE(entry.isValid(), scanned);
-    QCOMPARE(entry.getProductName(), scanned ? QString("Hostile") : IODDEntry::undefinedText());
-}
-
-void TestHostileInput::loaderRefusesFilesOverTheSizeLimit()
-{
-    const QString path = writeFile("large.xml", sampleIodd(), sizeLimit + 1);
-    QVERIFY(!path.isEmpty());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("larger than 50 MB, not loaded.*large\\.xml"));
-    IODeviceT device;
-    QVERIFY(!device.loadXml(path, XmlDocumentKind::ProductDescription));
-    QVERIFY(device.DocumentInfo.isEmpty() || device.DocumentInfo.first() == device.DocumentInfo.prototype());
-}
-
-void TestHostileInput::catalogueScanDoesNotFollowDeepNesting_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("after");
-    const QByteArray iodd = sampleIodd();
-    const auto splitAt = [&iodd](const char *marker) {
-        const int at = iodd.indexOf(marker);
-        return std::make_pair(iodd.left(at), iodd.mid(at));
-    };
-    const auto rows = {std::make_pair("right under the root, before everything", "<DocumentInfo"),
-                       std::make_pair("inside the identity", "</DeviceIdentity>"),
-                       std::make_pair("inside a device variant", "</DeviceVariant>"),
-                       std::make_pair("in the variable collection", "<StdVariableRef id=\"V_ProductName\""),
-                       std::make_pair("in the profile body after the function", "</ProfileBody>")};
-    for (const auto &row : rows) {
-        const auto parts = splitAt(row.second);
-        QTest::newRow(row.first) << parts.first << parts.second;
-    }
-}
-
-void TestHostileInput::catalogueScanDoesNotFollowDeepNesting()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, after);
-    constexpr int depth = 50000;
-    const QByteArray nested = QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
-    const QString path = writeFile("nested.xml", before + nested + after);
-    QVERIFY(!path.isEmpty());
-    QLoggingCategory::setFilterRules("*.debug=false");
-
-    IODDEntry entry{QFileInfo(path), QStringList()};
-    entry.parse();
-    // The nesting is skipped as a whole, without recursion; what lies around it is read as usual.
-    QVERIFY(entry.isValid());
-    QCOMPARE(entry.getProductName(), QString("Hostile"));
-    QCOMPARE(entry.getVendorName(), QString("Korvell GmbH"));
-}
-
-void TestHostileInput::loaderRefusesDeepNestingWithAMessage()
-{
-    const QByteArray iodd = sampleIodd();
-    const int bodyEnd = iodd.indexOf("</ProfileBody>");
-    constexpr int depth = 10000;
-    const QByteArray nested = QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
-    const QString path = writeFile("nested.xml", iodd.left(bodyEnd) + nested + iodd.mid(bodyEnd));
-    QVERIFY(!path.isEmpty());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("nested deeper than 100 levels.*nested\\.xml"));
-    IODeviceT device;
-    QVERIFY(!device.loadXml(path, XmlDocumentKind::ProductDescription));
-}
-
-void TestHostileInput::folderOfTenThousandFilesAndUnreadableOnesScans()
-{
-    constexpr int fileCount = 10000;
-    constexpr int validEvery = 1000;
-    const QString searchPath = folder->filePath("search");
-    QVERIFY(QDir().mkpath(searchPath));
-    const QByteArray iodd = sampleIodd();
-    for (int i = 0; i < fileCount; ++i) {
-        QFile file(QDir(searchPath).filePath(QString("device-%1.xml").arg(i)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        if (i % validEvery == 0)
-            file.write(iodd);
-    }
-    // Unreadable in three ways: no permission (root reads it anyway), a link to nothing, a folder.
-    const QString locked = QDir(searchPath).filePath("locked.xml");
-    {
-        QFile lockedFile(locked);
-        QVERIFY(lockedFile.open(QIODevice::WriteOnly));
-    }
-    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
-    QVERIFY(QFile::link(folder->filePath("missing.xml"), QDir(searchPath).filePath("dangling.xml")));
-    QVERIFY(QDir().mkpath(QDir(searchPath).filePath("folder.xml")));
-    if (geteuid() != 0)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read IODD file.*locked\\.xml"));
-
-    QLoggingCategory::setFilterRules("*.debug=false");
-    IODDListModel model(searchPath);
-
-    QCOMPARE(model.rowCount(), fileCount + 1);
-    int valid = 0;
-    for (int row = 0; row < model.rowCount(); ++row)
-        valid += qobject_cast<IODDEntry *>(model.getEntry(row))->isValid() ? 1 : 0;
-    QCOMPARE(valid, fileCount / validEvery);
 }
 
 OVINEX_TEST_MAIN(TestHostileInput)

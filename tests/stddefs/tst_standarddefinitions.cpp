@@ -136,119 +136,112 @@ class TestStandardDefinitions : public QObject
     Q_OBJECT
 
 private slots:
-    void coversReferenceDefinitions_data();
-    void coversReferenceDefinitions();
-    void everyTextIdHasTextInEveryLanguage_data();
-    void everyTextIdHasTextInEveryLanguage();
-    void validatesAgainstSchema_data();
-    void validatesAgainstSchema();
-};
-
-void TestStandardDefinitions::coversReferenceDefinitions_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("datatypes") << definitionsFile << "Datatype";
-    QTest::newRow("variables") << definitionsFile << "Variable";
-    QTest::newRow("error types") << definitionsFile << "ErrorType";
-    QTest::newRow("events") << definitionsFile << "Event";
-    QTest::newRow("units") << unitsFile << "Unit";
-    QTest::newRow("text ids") << definitionsFile << "Text";
-    QTest::newRow("unit text ids") << unitsFile << "Text";
-}
-
-// Every definition of the published document exists in ours under the same key, with the same facts.
-void TestStandardDefinitions::coversReferenceDefinitions()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, kind);
-    if (!TestEnvironment::hasCorpus())
-        QSKIP("The IODD corpus is not available");
-
-    const auto reference = definitions(loadDocument(TestEnvironment::corpusPath(QStringLiteral("standard/") + file)), kind);
-    const auto ours = definitions(loadDocument(resourceFolder + file), kind);
-    QVERIFY(!reference.isEmpty());
-
-    QStringList missing;
-    QStringList different;
-    for (auto it = reference.cbegin(); it != reference.cend(); ++it) {
-        if (!ours.contains(it.key()))
-            missing.append(it.key());
-        else if (ours.value(it.key()) != it.value())
-            different.append(it.key());
+    void coversReferenceDefinitions_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("datatypes") << definitionsFile << "Datatype";
+        QTest::newRow("variables") << definitionsFile << "Variable";
+        QTest::newRow("error types") << definitionsFile << "ErrorType";
+        QTest::newRow("events") << definitionsFile << "Event";
+        QTest::newRow("units") << unitsFile << "Unit";
+        QTest::newRow("text ids") << definitionsFile << "Text";
+        QTest::newRow("unit text ids") << unitsFile << "Text";
     }
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing: ") + missing.join(QStringLiteral(", "))));
-    QVERIFY2(different.isEmpty(), qPrintable(QStringLiteral("different: ") + different.join(QStringLiteral(", "))));
-}
 
-void TestStandardDefinitions::everyTextIdHasTextInEveryLanguage_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::newRow("definitions") << definitionsFile;
-    QTest::newRow("unit definitions") << unitsFile;
-}
+    // Every definition of the published document exists in ours under the same key, with the same facts.
+    void coversReferenceDefinitions()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        if (!TestEnvironment::hasCorpus())
+            QSKIP("The IODD corpus is not available");
 
-void TestStandardDefinitions::everyTextIdHasTextInEveryLanguage()
-{
-    QFETCH(QString, file);
+        const auto reference = definitions(loadDocument(TestEnvironment::corpusPath(QStringLiteral("standard/") + file)), kind);
+        const auto ours = definitions(loadDocument(resourceFolder + file), kind);
+        QVERIFY(!reference.isEmpty());
 
-    const QDomDocument main = loadDocument(resourceFolder + file);
-    const QSet<QString> referenced = referencedTextIds(main);
-    QVERIFY(!referenced.isEmpty());
+        QStringList missing;
+        QStringList different;
+        for (auto it = reference.cbegin(); it != reference.cend(); ++it) {
+            if (!ours.contains(it.key()))
+                missing.append(it.key());
+            else if (ours.value(it.key()) != it.value())
+                different.append(it.key());
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing: ") + missing.join(QStringLiteral(", "))));
+        QVERIFY2(different.isEmpty(), qPrintable(QStringLiteral("different: ") + different.join(QStringLiteral(", "))));
+    }
 
-    QStringList duplicates;
-    const auto english = texts(primaryLanguage(main), &duplicates);
-    for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
-        const QDomDocument document = loadDocument(resourceFolder + languageFile(file, language));
-        const auto translated = texts(document.documentElement().firstChildElement(QStringLiteral("Language")), &duplicates);
-        // the same ids as the English texts: none missing, none misspelt
-        const QSet<QString> untranslated = keysOf(english) - keysOf(translated);
-        const QSet<QString> unknown = keysOf(translated) - keysOf(english);
-        QVERIFY2(untranslated.isEmpty(), qPrintable(language + QStringLiteral(": untranslated ") + untranslated.values().join(QStringLiteral(", "))));
-        QVERIFY2(unknown.isEmpty(), qPrintable(language + QStringLiteral(": unknown ") + unknown.values().join(QStringLiteral(", "))));
+    void everyTextIdHasTextInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("definitions") << definitionsFile;
+        QTest::newRow("unit definitions") << unitsFile;
+    }
+
+    void everyTextIdHasTextInEveryLanguage()
+    {
+        QFETCH(QString, file);
+
+        const QDomDocument main = loadDocument(resourceFolder + file);
+        const QSet<QString> referenced = referencedTextIds(main);
+        QVERIFY(!referenced.isEmpty());
+
+        QStringList duplicates;
+        const auto english = texts(primaryLanguage(main), &duplicates);
+        for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+            const QDomDocument document = loadDocument(resourceFolder + languageFile(file, language));
+            const auto translated = texts(document.documentElement().firstChildElement(QStringLiteral("Language")), &duplicates);
+            // the same ids as the English texts: none missing, none misspelt
+            const QSet<QString> untranslated = keysOf(english) - keysOf(translated);
+            const QSet<QString> unknown = keysOf(translated) - keysOf(english);
+            QVERIFY2(untranslated.isEmpty(), qPrintable(language + QStringLiteral(": untranslated ") + untranslated.values().join(QStringLiteral(", "))));
+            QVERIFY2(unknown.isEmpty(), qPrintable(language + QStringLiteral(": unknown ") + unknown.values().join(QStringLiteral(", "))));
+            for (const QString &id : referenced)
+                QVERIFY2(!translated.value(id).trimmed().isEmpty(), qPrintable(language + QStringLiteral(": no text for ") + id));
+        }
         for (const QString &id : referenced)
-            QVERIFY2(!translated.value(id).trimmed().isEmpty(), qPrintable(language + QStringLiteral(": no text for ") + id));
+            QVERIFY2(!english.value(id).trimmed().isEmpty(), qPrintable(QStringLiteral("en: no text for ") + id));
+        QVERIFY2(duplicates.isEmpty(), qPrintable(QStringLiteral("defined twice: ") + duplicates.join(QStringLiteral(", "))));
     }
-    for (const QString &id : referenced)
-        QVERIFY2(!english.value(id).trimmed().isEmpty(), qPrintable(QStringLiteral("en: no text for ") + id));
-    QVERIFY2(duplicates.isEmpty(), qPrintable(QStringLiteral("defined twice: ") + duplicates.join(QStringLiteral(", "))));
-}
 
-void TestStandardDefinitions::validatesAgainstSchema_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("schema");
-    const QString definitionsSchema = QStringLiteral("IODD-StandardDefinitions1.1.xsd");
-    const QString textSchema = QStringLiteral("IODD-Primitives1.1.xsd");
-    QTest::newRow("definitions") << definitionsFile << definitionsSchema;
-    QTest::newRow("unit definitions") << unitsFile << definitionsSchema;
-    for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
-        QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language)) << languageFile(definitionsFile, language) << textSchema;
-        QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language)) << languageFile(unitsFile, language) << textSchema;
+    void validatesAgainstSchema_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("schema");
+        const QString definitionsSchema = QStringLiteral("IODD-StandardDefinitions1.1.xsd");
+        const QString textSchema = QStringLiteral("IODD-Primitives1.1.xsd");
+        QTest::newRow("definitions") << definitionsFile << definitionsSchema;
+        QTest::newRow("unit definitions") << unitsFile << definitionsSchema;
+        for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
+            QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language)) << languageFile(definitionsFile, language) << textSchema;
+            QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language)) << languageFile(unitsFile, language) << textSchema;
+        }
     }
-}
 
-void TestStandardDefinitions::validatesAgainstSchema()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, schema);
-    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
-    const QString schemaPath = TestEnvironment::corpusPath(QStringLiteral("standard/") + schema);
-    if (xmllint.isEmpty() || !QFileInfo::exists(schemaPath))
-        QSKIP("xmllint or the schema is not available");
+    void validatesAgainstSchema()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, schema);
+        const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+        const QString schemaPath = TestEnvironment::corpusPath(QStringLiteral("standard/") + schema);
+        if (xmllint.isEmpty() || !QFileInfo::exists(schemaPath))
+            QSKIP("xmllint or the schema is not available");
 
-    // validate exactly what is compiled in
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString copy = folder.filePath(file);
-    QVERIFY(QFile::copy(resourceFolder + file, copy));
+        // validate exactly what is compiled in
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString copy = folder.filePath(file);
+        QVERIFY(QFile::copy(resourceFolder + file, copy));
 
-    QProcess process;
-    process.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--schema"), schemaPath, copy});
-    QVERIFY(process.waitForFinished(60000));
-    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
-             process.readAllStandardError().constData());
-}
+        QProcess process;
+        process.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--schema"), schemaPath, copy});
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+                 process.readAllStandardError().constData());
+    }
+};
 
 OVINEX_TEST_MAIN(TestStandardDefinitions)
 #include "tst_standarddefinitions.moc"
