@@ -196,26 +196,6 @@ private slots:
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(wrapper.getEntryModel())), QStringList({ "M_Second" }));
     }
 
-    void menuWithoutEntriesHasNoModel()
-    {
-        MenuT menuElement;
-        menuElement.id.value = QStringLiteral("M_Broken");
-        UIVariableRefT *reference = addTo(menuElement.VariableRef, 3);
-        reference->variableId.value = QStringLiteral("V_Param");
-        auto description = simple("V_Param", VariableWrapper::UIntegerType, 16, "RW");
-        VariableWrapper variable(description.get());
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("UNUSED variable"));
-        MenuWrapper wrapper(&menuElement, { &variable }, {}, {});
-        // An undefined entry still shows that something is missing.
-        QCOMPARE(wrapper.getEntries().size(), 1);
-
-        MenuT empty;
-        empty.id.value = QStringLiteral("M_Empty");
-        addTo(empty.VariableRef, 1);
-        MenuWrapper emptyWrapper(&empty, {}, {}, {});
-        QCOMPARE(emptyWrapper.getEntryModel(), static_cast<QObject *>(nullptr));
-    }
-
     void wellKnownEntriesAndReset()
     {
         const QList<MenuEntry *> entries = loadSample();
