@@ -260,6 +260,20 @@ private slots:
         }
     }
 
+    // Several items with one subindex: the last one decides.
+    void lastOfTheItemsWithOneSubindexDecides()
+    {
+        auto description = record("V_Rec", 16, { item(1, 8, VariableWrapper::UIntegerType, 8, "ro"),
+                                                 item(1, 0, VariableWrapper::BooleanType, 8) });
+        VariableWrapper variable(description.get());
+        UIRecordItemRefT reference;
+        reference.variableId.value = QStringLiteral("V_Rec");
+        reference.subindex.value = QStringLiteral("1");
+        QObject parent;
+        QCOMPARE(kindOf(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent)),
+                 QStringLiteral("MenuEntryBool"));
+    }
+
     void recordItemReferenceToAMissingSubindex()
     {
         auto description = record("V_Rec", 8, { item(1, 0, VariableWrapper::UIntegerType, 8) });

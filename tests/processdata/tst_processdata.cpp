@@ -87,6 +87,7 @@ private slots:
         QTest::addColumn<bool>("outOfRange");
         QTest::addColumn<QString>("singleValue");
         QTest::newRow("unsigned one above its range") << 1 << mainPayload(201, 0, 0, false) << true << QString();
+        QTest::newRow("unsigned at the lower end of its range") << 1 << mainPayload(10, 0, 0, false) << false << QString();
         QTest::newRow("unsigned single value below the range")
             << 1 << mainPayload(3, 0, 0, false) << true << QStringLiteral("TN_SV_Three");
         QTest::newRow("float single value") << 3 << mainPayload(0, 0, -1.5f, false) << false
