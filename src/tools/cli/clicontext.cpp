@@ -2,16 +2,17 @@
 
 #include "app/applicationsettings.h"
 #include "clicommand.h"
+#include "connection/devicestatewaiter.h"
 #include "connection/iolinkserialdevice.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "master/masterlibrary.h"
+#include "master/networkmaster.h"
+#include "master/networkmasterjson.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -49,9 +50,35 @@ int CliContext::usageError(const QString &problem) const
     return CliUsageError;
 }
 
-QList<SerialPortDescriptor> CliContext::ports() const
+QString CliContext::networkMaster() const
 {
-    return MasterLibrary::instance().availablePorts();
+    return commandLine.isSet(QStringLiteral("master")) ? NetworkMasterJson::normalizedBaseUrl(commandLine.value(QStringLiteral("master")))
+                                                      : QString();
+}
+
+QList<SerialPortDescriptor> CliContext::ports(bool *failed) const
+{
+    const QString baseUrl = networkMaster();
+    if (baseUrl.isEmpty())
+        return MasterLibrary::instance().availablePorts();
+    QString error;
+    const QList<SerialPortDescriptor> online = NetworkMaster::instance().onlinePorts(baseUrl, &error);
+    if (failed)
+        *failed = !error.isEmpty();
+    if (!error.isEmpty())
+        message(text(QT_TRANSLATE_NOOP("ovinex-cli", "The master %1 cannot be asked for its ports: %2")).arg(baseUrl, error));
+    return online;
+}
+
+QString CliContext::portName(const SerialPortDescriptor &port)
+{
+    if (!MasterLibrary::isNetworkPort(port))
+        return port.portName();
+    // The location ends in "masters/<m>/ports/<n>".
+    const QStringList parts = port.systemLocation().split(QLatin1Char('/'));
+    const QString master = parts.value(parts.size() - 3);
+    const QString number = parts.value(parts.size() - 1);
+    return master == QLatin1String("1") ? number : master + QLatin1Char('/') + number;
 }
 
 QString CliContext::ioddFor(const IOLinkSerialDevice &device) const
@@ -80,7 +107,8 @@ std::unique_ptr<IOLinkSerialDevice> CliContext::connectDevice(const QString &por
     SerialPortDescriptor found;
     bool known = false;
     for (const SerialPortDescriptor &candidate : ports()) {
-        if (candidate.portName().compare(port, Qt::CaseInsensitive) == 0
+        if (portName(candidate).compare(port, Qt::CaseInsensitive) == 0
+            || candidate.portName().compare(port, Qt::CaseInsensitive) == 0
             || candidate.systemLocation().compare(port, Qt::CaseInsensitive) == 0) {
             found = candidate;
             known = true;
@@ -100,9 +128,9 @@ std::unique_ptr<IOLinkSerialDevice> CliContext::connectDevice(const QString &por
         message(text(QT_TRANSLATE_NOOP("ovinex-cli", "No IODD was found for product %1; only raw access is possible."))
                     .arg(device->getProductId()));
     device->setIoddFile(iodd);
-    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    DeviceStateWaiter::waitFor(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
     device->connectToDevice();
-    if (!waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs)) {
+    if (!DeviceStateWaiter::waitFor(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs)) {
         *error = text(QT_TRANSLATE_NOOP("ovinex-cli", "The device on port %1 could not be connected.")).arg(port);
         return nullptr;
     }
@@ -112,25 +140,7 @@ std::unique_ptr<IOLinkSerialDevice> CliContext::connectDevice(const QString &por
 void CliContext::disconnectDevice(IOLinkDevice &device)
 {
     device.disconnectFromDevice();
-    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
-}
-
-bool CliContext::waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs)
-{
-    if (device.getState() == wanted)
-        return true;
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(&device, &IOLinkDevice::stateChanged, &loop, [&]() {
-        // A connection attempt that falls back to notConnected has ended as well.
-        if (device.getState() == wanted || device.getState() == QLatin1String(IOLinkDevice::notConnectedName))
-            loop.quit();
-    });
-    timeout.start(timeoutMs);
-    loop.exec();
-    return device.getState() == wanted;
+    DeviceStateWaiter::waitFor(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
 }
 
 bool CliContext::parseAddress(const QString &address, uint *index, uint *subindex)
