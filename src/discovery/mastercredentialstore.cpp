@@ -19,10 +19,10 @@ QString problemText(QKeychain::Error error, const QString &detail)
     case QKeychain::AccessDenied:
         return MasterCredentialStore::tr("the keychain refused access");
     default:
-        // A missing secret service on Linux shows up here as a D-Bus error.
-        if (detail.contains(QLatin1String("org.freedesktop")) || detail.contains(QLatin1String("D-Bus"), Qt::CaseInsensitive)
-            || detail.contains(QLatin1String("DBus"), Qt::CaseInsensitive))
-            return MasterCredentialStore::tr("no keychain service (secret store) is running on this computer");
+        // Without a secret service the Linux back ends report only an unknown error or a D-Bus failure.
+        if (detail.isEmpty() || detail == QLatin1String("Unknown error") || detail.contains(QLatin1String("org.freedesktop"))
+            || detail.contains(QLatin1String("D-Bus"), Qt::CaseInsensitive) || detail.contains(QLatin1String("DBus"), Qt::CaseInsensitive))
+            return MasterCredentialStore::tr("no keychain service (secret store) answered on this computer");
         return MasterCredentialStore::tr("the keychain failed: %1").arg(detail);
     }
 }

@@ -62,7 +62,8 @@ void TestNetworkMasterAccess::rememberedPasswordNeverReachesTheSettings()
     } else {
         QTRY_COMPARE_WITH_TIMEOUT(alerts.count(), 1, keychainTimeoutMs);
         const QString alert = alerts.first().first().toString();
-        QVERIFY2(alert.contains(QStringLiteral("was not remembered")) && alert.contains(QStringLiteral("keychain")), qPrintable(alert));
+        QVERIFY2(alert.contains(QStringLiteral("was not remembered")) && alert.contains(QStringLiteral("keychain service")),
+                 qPrintable(alert));
         QVERIFY2(alert.contains(QStringLiteral("192.0.2.7")), qPrintable(alert));
     }
     QSettings().sync();

@@ -7,6 +7,7 @@
 #include "master/simulatedmaster.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -67,11 +68,6 @@ Run collect(QProcess &process)
     return run;
 }
 
-// The IODD of the served devices, found the way a user's IODD folder would be searched.
-QStringList sampleFolder()
-{
-    return { QStringLiteral("--iodd-folder"), QFileInfo(sample()).absolutePath() };
-}
 
 constexpr int singleNotificationQualifier = 0x54;
 constexpr quint16 teachDoneEvent = 0x1802;
@@ -126,6 +122,8 @@ private:
     // The simulated master of this process served as an Ethernet master, for --master.
     QString networkMaster();
     Run onNetworkMaster(const QStringList &arguments);
+    // An IODD folder holding the served device's IODD, searched the way a user's folder would be.
+    QStringList sampleFolder();
 
     QTemporaryDir folder;
     QString saved;
@@ -300,6 +298,14 @@ QString TestOvinexCli::networkMaster()
     if (listening)
         serverAddress = server->address();
     return serverAddress;
+}
+
+QStringList TestOvinexCli::sampleFolder()
+{
+    const QString iodds = folder.filePath(QStringLiteral("iodds"));
+    if (QDir().mkpath(iodds))
+        QFile::copy(sample(), iodds + QLatin1Char('/') + QFileInfo(sample()).fileName());
+    return { QStringLiteral("--iodd-folder"), iodds };
 }
 
 Run TestOvinexCli::onNetworkMaster(const QStringList &arguments)
