@@ -62,6 +62,8 @@ void TestEventScreens::showTab(const QString &name)
 {
     QQuickItem *tab = item(name);
     QVERIFY2(tab, qPrintable(name));
+    // Every tab must lie within the window, where a user can click it.
+    QTRY_VERIFY2(tab->isVisible() && tab->mapToScene(QPointF(tab->width(), 0)).x() <= window->width(), qPrintable(name));
     const QPoint centre = tab->mapToScene(QPointF(tab->width() / 2, tab->height() / 2)).toPoint();
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre);
     QTRY_VERIFY(tab->property("checked").toBool());
@@ -107,6 +109,9 @@ void TestEventScreens::initTestCase()
     QTRY_COMPARE_WITH_TIMEOUT(history->property("totalCount").toInt(), 3, 30000);
     QObject *health = devices->getCurrentDevice()->property("health").value<QObject *>();
     QTRY_COMPARE_WITH_TIMEOUT(health->property("status").toInt(), 1, 30000);
+    // The pop-ups of the events close by themselves; until then a click elsewhere only closes them.
+    QObject *popup = window->findChild<QObject *>(QStringLiteral("alertPopup"));
+    QTRY_VERIFY_WITH_TIMEOUT(!popup || !popup->property("visible").toBool(), 20000);
 }
 
 void TestEventScreens::tabsInEveryLanguage_data()
