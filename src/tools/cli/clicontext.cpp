@@ -4,15 +4,19 @@
 #include "clicommand.h"
 #include "connection/devicestatewaiter.h"
 #include "connection/iolinkserialdevice.h"
+#include "discovery/mastercredentialstore.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "master/masterlibrary.h"
+#include "master/networkhttpclient.h"
 #include "master/networkmaster.h"
 #include "master/networkmasterjson.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -61,6 +65,7 @@ QList<SerialPortDescriptor> CliContext::ports(bool *failed) const
     const QString baseUrl = networkMaster();
     if (baseUrl.isEmpty())
         return MasterLibrary::instance().availablePorts();
+    useRememberedCredentials(baseUrl);
     QString error;
     const QList<SerialPortDescriptor> online = NetworkMaster::instance().onlinePorts(baseUrl, &error);
     if (failed)
@@ -68,6 +73,23 @@ QList<SerialPortDescriptor> CliContext::ports(bool *failed) const
     if (!error.isEmpty())
         message(text(QT_TRANSLATE_NOOP("ovinex-cli", "The master %1 cannot be asked for its ports: %2")).arg(baseUrl, error));
     return online;
+}
+
+// Credentials the window remembered for the master, from the platform's keychain; without one the master's
+// own refusal tells the user what is missing.
+void CliContext::useRememberedCredentials(const QString &baseUrl) const
+{
+    if (NetworkHttpClient::instance().hasCredentials(baseUrl))
+        return;
+    MasterCredentialStore store;
+    QEventLoop loop;
+    QTimer::singleShot(keychainTimeoutMs, &loop, &QEventLoop::quit);
+    store.load(baseUrl, [&loop, &baseUrl](const MasterCredentialStore::Credentials &remembered) {
+        if (remembered.found)
+            NetworkMaster::instance().setCredentials(baseUrl, remembered.user, remembered.password);
+        loop.quit();
+    });
+    loop.exec();
 }
 
 QString CliContext::portName(const SerialPortDescriptor &port)

@@ -55,6 +55,10 @@ public:
     static QString text(const char *source);
 
 private:
+    static constexpr int keychainTimeoutMs = 5000;
+
+    void useRememberedCredentials(const QString &baseUrl) const;
+
     QCommandLineParser &commandLine;
     QStringList commandArguments;
 };
