@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 #include <QQuickStyle>
@@ -32,7 +33,7 @@ void collectItems(QQuickItem *from, const QString &name, QList<QQuickItem *> &fo
 } // namespace
 
 // The Events tab and the Diagnosis tab's health badge at the smallest window size in every language, with the
-// sample's lens turned dirty, as pictures to look at.
+// sample's lens turned dirty, and the sign-in dialog of a network master, as pictures to look at.
 class TestEventScreens : public QObject
 {
     Q_OBJECT
@@ -41,6 +42,8 @@ private slots:
     void initTestCase();
     void tabsInEveryLanguage_data();
     void tabsInEveryLanguage();
+    void signInDialogInEveryLanguage_data();
+    void signInDialogInEveryLanguage();
 
 private:
     QQuickItem *item(const QString &name) const;
@@ -132,6 +135,32 @@ void TestEventScreens::tabsInEveryLanguage()
     showTab(QStringLiteral("diagnosisTab"));
     QTRY_VERIFY(item(QStringLiteral("healthBadge"))->isVisible());
     screenshot(QStringLiteral("health-badge-") + language);
+}
+
+void TestEventScreens::signInDialogInEveryLanguage_data()
+{
+    tabsInEveryLanguage_data();
+}
+
+void TestEventScreens::signInDialogInEveryLanguage()
+{
+    QFETCH(QString, language);
+    ApplicationSettings::instance()->setLanguage(language);
+    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
+    QObject *access = application->getEngine()->rootContext()->contextProperty(QStringLiteral("networkMasters")).value<QObject *>();
+    QVERIFY(access);
+    // As a master on plain http answering 401 would ask.
+    QVERIFY(QMetaObject::invokeMethod(access, "credentialsRequested", Q_ARG(QString, QStringLiteral("http://192.0.2.7/iolink/v1")),
+                                      Q_ARG(QString, QStringLiteral("192.0.2.7")), Q_ARG(bool, true)));
+    QObject *dialog = window->findChild<QObject *>(QStringLiteral("masterCredentialsDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QQuickItem *remember = item(QStringLiteral("masterRememberBox"));
+    QVERIFY(remember);
+    remember->setProperty("checked", true);
+    screenshot(QStringLiteral("master-sign-in-") + language);
+    QVERIFY(QMetaObject::invokeMethod(dialog, "close"));
+    QTRY_VERIFY(!dialog->property("visible").toBool());
 }
 
 int main(int argc, char *argv[])
