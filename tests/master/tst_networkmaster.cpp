@@ -1,5 +1,6 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
+#include "tst_networkmaster_tlsserver.h"
 
 #include "app/applicationsettings.h"
 #include "connection/iolinkserialdevice.h"
@@ -465,6 +466,29 @@ private slots:
         network().setCredentials(baseUrl, QStringLiteral("maintenance"), QStringLiteral("s3cret"));
         QCOMPARE(network().onlinePorts(baseUrl, &error).size(), portCount);
         NetworkHttpClient::instance().clearCredentials(baseUrl);
+    }
+
+    void untrustedCertificateIsRefusedAndNamed()
+    {
+        if (!QSslSocket::supportsSsl())
+            QSKIP("Qt has no TLS support here");
+        UntrustedTlsServer tls;
+        QVERIFY(tls.load(TestEnvironment::testDataPath(QStringLiteral("master/untrusted-master.crt")),
+                         TestEnvironment::testDataPath(QStringLiteral("master/untrusted-master.key"))));
+        // The handshake runs in this thread's event loop while the client waits in another.
+        QVERIFY(tls.listen(QHostAddress::LocalHost, 0));
+        const QString address = QStringLiteral("https://127.0.0.1:%1").arg(tls.serverPort());
+        // A handshake on a busy machine may take longer than the short timeout of the other cases.
+        NetworkHttpClient::instance().setTimeout(timeout);
+        NetworkMaster::Identification identity;
+        QThread *asking = QThread::create([&] { identity = network().identify(NetworkMasterJson::normalizedBaseUrl(address)); });
+        asking->start();
+        QTRY_VERIFY_WITH_TIMEOUT(asking->isFinished(), timeout);
+        delete asking;
+        NetworkHttpClient::instance().setTimeout(500);
+        QVERIFY(!identity.reachable);
+        QVERIFY2(identity.error.contains(QStringLiteral("untrusted-test-master")), qPrintable(identity.error));
+        QVERIFY2(identity.error.contains(QStringLiteral("not trusted")), qPrintable(identity.error));
     }
 
     void threeDevicesConnectOneAfterTheOther()
