@@ -209,7 +209,7 @@ void TestOvinexCli::exitStatuses_data()
     QTest::newRow("status of an unknown port") << QStringList { "status", "SIM7" } << 2;
     QTest::newRow("status with two ports") << QStringList { "status", sim, sim } << 2;
     QTest::newRow("master that is no address") << QStringList { "--master", "ftp://host", "ports" } << 2;
-    QTest::newRow("master and simulated") << QStringList { "--master", "http://127.0.0.1:1", "--simulated", sample(), "ports" } << 2;
+    QTest::newRow("master and simulated") << QStringList { "--master", "http://127.0.0.1:1", "--simulated", SimulatedBench::sampleIodd(), "ports" } << 2;
     QTest::newRow("master that does not answer") << QStringList { "--master", "http://127.0.0.1:1", "ports" } << 1;
     QTest::newRow("device on a master that does not answer") << QStringList { "--master", "http://127.0.0.1:1", "read", "1", "67" } << 2;
 }
@@ -283,7 +283,7 @@ QString TestOvinexCli::networkMaster()
     if (server)
         return serverAddress;
     ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices({ sample(), sample() });
+    ApplicationSettings::instance()->setSimulatedDevices({ SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd() });
     MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice());
     SimulatedMaster::instance().useRealTime();
     server = new NetworkMasterServer;
@@ -300,7 +300,7 @@ QStringList TestOvinexCli::sampleFolder()
 {
     const QString iodds = folder.filePath(QStringLiteral("iodds"));
     if (QDir().mkpath(iodds))
-        QFile::copy(sample(), iodds + QLatin1Char('/') + QFileInfo(sample()).fileName());
+        QFile::copy(SimulatedBench::sampleIodd(), iodds + QLatin1Char('/') + QFileInfo(SimulatedBench::sampleIodd()).fileName());
     return { QStringLiteral("--iodd-folder"), iodds };
 }
 
@@ -322,7 +322,7 @@ void TestOvinexCli::statusPrintsTheDeviceHealth_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("hasStatus");
-    QTest::newRow("sample on the simulated master") << QStringList { "--simulated", sample(), "status", "SIM1" } << true;
+    QTest::newRow("sample on the simulated master") << QStringList { "--simulated", SimulatedBench::sampleIodd(), "status", "SIM1" } << true;
     QTest::newRow("device without a device status")
         << QStringList { "--simulated", TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")), "status", "SIM1" } << false;
 }
