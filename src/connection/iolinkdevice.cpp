@@ -7,6 +7,7 @@
 #include "device/iolinkwrapper.h"
 #include "menu/menuentryhandler.h"
 #include "processdata/processdatahandler.h"
+#include "workerretirement.h"
 
 #include <QDebug>
 #include <QState>
@@ -43,36 +44,57 @@ IOLinkDevice::IOLinkDevice(QObject *parent)
 IOLinkDevice::~IOLinkDevice()
 {
     qInfo() << Q_FUNC_INFO;
-    if (eventThread) {
-        // Timers can only be stopped in their own thread: the handlers come home before the thread ends.
-        if (eventThread->isRunning() && communicationHandler && connectionHandler) {
-            QThread *home = thread();
-            CommunicationHandler *communication = communicationHandler;
-            ConnectionHandler *connection = connectionHandler;
-            QMetaObject::invokeMethod(
-                communication,
-                [communication, connection, home]() {
-                    communication->stopPolling();
-                    stopTimers(communication);
-                    stopTimers(connection);
-                    communication->moveToThread(home);
-                    connection->moveToThread(home);
-                },
-                Qt::BlockingQueuedConnection);
-        }
-        eventThread->quit();
-        eventThread->wait();
-        qInfo() << "Communication event thread finished.";
-    }
-    delete communicationHandler;
-    communicationHandler = nullptr;
-    delete connectionHandler;
-    connectionHandler = nullptr;
+    retireWorker();
     delete menuEntryHandler;
     menuEntryHandler = nullptr;
     delete processDataHandler;
     processDataHandler = nullptr;
     qInfo() << "IOLink device destroyed.";
+}
+
+// The handlers end in their own thread once the master call they may be in has returned; the window
+// never waits for that call. The binding goes after them, as tasks still queued may point into it.
+void IOLinkDevice::retireWorker()
+{
+    CommunicationHandler *communication = communicationHandler;
+    ConnectionHandler *connection = connectionHandler;
+    communicationHandler = nullptr;
+    connectionHandler = nullptr;
+    IOLinkWrapper *binding = ioLinkWrapper;
+    ioLinkWrapper = nullptr;
+    if (binding) {
+        disconnect(binding, nullptr, nullptr, nullptr);
+        binding->setParent(nullptr);
+    }
+    if (!eventThread || !eventThread->isRunning() || !communication || !connection) {
+        if (eventThread) {
+            eventThread->quit();
+            eventThread->wait();
+        }
+        delete communication;
+        delete connection;
+        delete binding;
+        return;
+    }
+    QThread *worker = eventThread;
+    eventThread = nullptr;
+    worker->setParent(nullptr);
+    WorkerRetirement::adopt(worker);
+    const QString notConnectedText = tr("IOLink not connected");
+    QMetaObject::invokeMethod(
+        communication,
+        [communication, connection, binding, worker, notConnectedText]() {
+            communication->stopPolling();
+            communication->abandonTasks(notConnectedText);
+            stopTimers(communication);
+            stopTimers(connection);
+            delete communication;
+            delete connection;
+            if (binding)
+                binding->deleteLater();
+            worker->quit();
+        },
+        Qt::QueuedConnection);
 }
 
 void IOLinkDevice::connectConnectionHandler()
@@ -123,6 +145,8 @@ void IOLinkDevice::buildStateMachine()
     connecting->addTransition(connectionHandler, &ConnectionHandler::connected, syncing);
     connecting->addTransition(connectionHandler, &ConnectionHandler::disconnected, notConnected);
     connecting->addTransition(connectionHandler, &ConnectionHandler::error, notConnected);
+    // Cancelled by the user; the handler announces it once the master call in progress has returned.
+    connecting->addTransition(connectionHandler, &ConnectionHandler::disconnecting, notConnected);
     syncing->addTransition(this, &IOLinkDevice::syncTasksFinished, connected);
     syncing->addTransition(connectionHandler, &ConnectionHandler::disconnected, notConnected);
     syncing->addTransition(connectionHandler, &ConnectionHandler::error, notConnected);
@@ -158,6 +182,7 @@ void IOLinkDevice::setState(const QString &newState)
 void IOLinkDevice::onStateNotConnectedEntered()
 {
     qInfo() << "State not connected.";
+    connectCancelled = false;
     if (processDataHandler) {
         processDataHandler->stop();
         processDataHandler->setProcessDataRefs({});
@@ -208,6 +233,11 @@ void IOLinkDevice::onStateConnectingEntered()
 void IOLinkDevice::onStateSyncingEntered()
 {
     qInfo() << Q_FUNC_INFO << ioddFile;
+    // The port opened after the user cancelled; it is closed at once, loading the IODD would be wasted.
+    if (connectCancelled) {
+        qInfo() << "Connection cancelled; the IODD is not loaded.";
+        return;
+    }
     const quint64 generation = ++syncGeneration;
     QPointer<IOLinkDevice> self(this);
     // The reader lets events run while it loads; until it is done, nothing may reach the binding,
@@ -336,6 +366,7 @@ void IOLinkDevice::connectToDevice()
     }
     // A device lost while connected leaves its port open in the connection handler, which would ignore
     // the request and leave this device connecting for good; the port is closed first (nothing when closed).
+    connectCancelled = false;
     if (state == QLatin1String(notConnectedName))
         connectionHandler->disconnectFromDevice();
     connectionHandler->connectToDevice();
@@ -344,6 +375,8 @@ void IOLinkDevice::connectToDevice()
 void IOLinkDevice::disconnectFromDevice()
 {
     qInfo() << Q_FUNC_INFO;
+    if (state == QLatin1String(connectingName))
+        connectCancelled = true;
     // Nothing may reach the port while it closes, or a deliberate disconnect would be reported as a lost device.
     if (communicationHandler) {
         CommunicationHandler *handler = communicationHandler;

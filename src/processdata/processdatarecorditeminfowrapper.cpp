@@ -214,25 +214,31 @@ void ProcessDataRecordItemInfoWrapper::onValueChanged()
     if (DebugFlag::isEnabled())
         qDebug() << Q_FUNC_INFO << ": chart running: " << chartRunning;
 
-    if (isBoolean()) {
-        emit valueChanged();
-    } else {
-        const qint64 now = clock();
-        if (valueThrottleStart < 0 || now - valueThrottleStart >= valueThrottleMs) {
-            valueThrottleStart = now;
-            emit valueChanged();
-        }
+    if (chartRunning && recordItem) {
+        appendSample(recordItem->getDuration(), recordItem->getValue().toDouble() * gradient);
+        samplesPending = true;
     }
+    announceValue();
+}
 
-    if (!chartRunning || !recordItem)
-        return;
-    appendSample(recordItem->getDuration(), recordItem->getValue().toDouble() * gradient);
-
+// Values arrive as long as the device is polled, so a value held back is announced with the next one.
+void ProcessDataRecordItemInfoWrapper::announceValue()
+{
     const qint64 now = clock();
-    if (chartThrottleStart >= 0 && now - chartThrottleStart < chartThrottleMs)
+    const qint64 since = now - valueThrottleStart;
+    if (valueThrottleStart >= 0 && since >= 0 && since < valueThrottleMs)
         return;
-    chartThrottleStart = now;
-    emit chartChanged();
+    valueThrottleStart = now;
+    announce();
+}
+
+void ProcessDataRecordItemInfoWrapper::announce()
+{
+    emit valueChanged();
+    if (samplesPending) {
+        samplesPending = false;
+        emit chartChanged();
+    }
 }
 
 void ProcessDataRecordItemInfoWrapper::appendSample(qint64 duration, double y)
@@ -251,7 +257,7 @@ void ProcessDataRecordItemInfoWrapper::onRunningChanged(bool running)
     if (chartRunning)
         emit chartChanged();
     chartRunning = running;
-    chartThrottleStart = -1;
+    samplesPending = false;
 }
 
 void ProcessDataRecordItemInfoWrapper::resetChart()

@@ -102,11 +102,14 @@ public:
                                            bool interpolation = false);
 
 private:
-    static constexpr qint64 valueThrottleMs = 151;
-    static constexpr qint64 chartThrottleMs = 84;
+    // Values and charts are read, not watched: ten times a second is enough, for every type. Both are
+    // announced together, so that the window draws them in one frame; the samples are kept at the poll rate.
+    static constexpr qint64 valueThrottleMs = 100;
 
     void init(const QString &gradientText, const QString &unitCode, const QString &displayFormat);
     QVariant scaled(const QVariant &raw) const;
+    void announceValue();
+    void announce();
     void appendSample(qint64 duration, double y);
     double clampedForDrawing(double y) const;
 
@@ -117,7 +120,7 @@ private:
     std::deque<QPointF> samples;
     qint64 windowSum = 0;
     bool chartRunning = false;
-    qint64 chartThrottleStart = -1; // -1: not running
+    bool samplesPending = false;
     qint64 valueThrottleStart = -1;
     ProcessDataClock::Function clock = ProcessDataClock::system();
     double minY = 0.0;

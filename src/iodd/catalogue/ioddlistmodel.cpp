@@ -6,13 +6,27 @@
 #include <QDebug>
 #include <QDir>
 #include <QQmlEngine>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
 
 IODDListModel::IODDListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
     watch(getIoddSearchPath());
+    folderChangeDelay.setSingleShot(true);
+    folderChangeDelay.setInterval(folderChangeDelayMs);
+    connect(&folderChangeDelay, &QTimer::timeout, this, &IODDListModel::rescan);
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, &IODDListModel::onIoddFolderModified);
+    connect(&scanWatcher, &QFutureWatcher<QList<IODDEntry *>>::finished, this, &IODDListModel::onScanFinished);
     parseIODDs();
+}
+
+IODDListModel::~IODDListModel()
+{
+    if (scanWatcher.isRunning()) {
+        scanWatcher.waitForFinished();
+        qDeleteAll(scanWatcher.result());
+    }
 }
 
 int IODDListModel::rowCount(const QModelIndex &parent) const
@@ -69,7 +83,7 @@ void IODDListModel::onIoddFolderModified()
     qDebug() << Q_FUNC_INFO;
     // A folder replaced by a new one (removed, created again) drops out of the watcher; watch the new one.
     watch(getIoddSearchPath());
-    parseIODDs();
+    folderChangeDelay.start();
 }
 
 QObject *IODDListModel::getEntry(int index) const
@@ -93,32 +107,89 @@ QString IODDListModel::getIoddSearchPath() const
 void IODDListModel::setIoddSearchPath(const QString &path)
 {
     qDebug() << Q_FUNC_INFO << path;
+    changeSearchPath(path);
+    parseIODDs();
+    emit ioddSearchPathChanged();
+}
+
+void IODDListModel::chooseIoddSearchPath(const QString &path)
+{
+    qDebug() << Q_FUNC_INFO << path;
+    changeSearchPath(path);
+    emit ioddSearchPathChanged();
+    rescan();
+}
+
+void IODDListModel::changeSearchPath(const QString &path)
+{
     const QString oldPath = getIoddSearchPath();
     if (!oldPath.isEmpty() && watcher.directories().contains(oldPath))
         watcher.removePath(oldPath);
     watch(path);
     ApplicationSettings::instance()->setIoddSearchPath(path);
-    parseIODDs();
-    emit ioddSearchPathChanged();
 }
 
 void IODDListModel::parseIODDs()
 {
     const QString searchPath = getIoddSearchPath();
     qInfo() << "Parsing IODD files in:" << searchPath;
-    beginResetModel();
-    for (IODDEntry *entry : qAsConst(entries))
-        entry->deleteLater();
-    entries.clear();
-    const QStringList folders = foldersToScan(searchPath);
-    for (const QString &folder : folders)
-        scanFolder(folder);
-    endResetModel();
-    emit countChanged();
+    replaceEntries(scanFolders(foldersToScan(searchPath), thread()));
     qInfo() << "Parsing IODD files completed. IODDS found:" << entries.size();
 }
 
-QStringList IODDListModel::foldersToScan(const QString &searchPath) const
+void IODDListModel::rescan()
+{
+    if (scanWatcher.isRunning()) {
+        rescanWanted = true;
+        return;
+    }
+    rescanWanted = false;
+    const QString searchPath = getIoddSearchPath();
+    qInfo() << "Rescanning IODD files in:" << searchPath;
+    backgroundGeneration = scanGeneration;
+    scanWatcher.setFuture(QtConcurrent::run(&IODDListModel::scanFolders, foldersToScan(searchPath), thread()));
+    setScanning(true);
+}
+
+void IODDListModel::onScanFinished()
+{
+    const QList<IODDEntry *> scanned = scanWatcher.result();
+    if (rescanWanted || backgroundGeneration != scanGeneration) {
+        // The folder changed during the scan, or a scan in the foreground overtook it.
+        qDeleteAll(scanned);
+        if (rescanWanted) {
+            rescan();
+            return;
+        }
+    } else {
+        replaceEntries(scanned);
+        qInfo() << "Rescanning IODD files completed. IODDS found:" << entries.size();
+    }
+    setScanning(false);
+}
+
+void IODDListModel::replaceEntries(const QList<IODDEntry *> &scanned)
+{
+    ++scanGeneration;
+    beginResetModel();
+    for (IODDEntry *entry : qAsConst(entries))
+        entry->deleteLater();
+    entries = scanned;
+    for (IODDEntry *entry : scanned)
+        entry->setParent(this);
+    endResetModel();
+    emit countChanged();
+}
+
+void IODDListModel::setScanning(bool value)
+{
+    if (scanning == value)
+        return;
+    scanning = value;
+    emit scanningChanged();
+}
+
+QStringList IODDListModel::foldersToScan(const QString &searchPath)
 {
     // An empty path would otherwise mean the process's working folder.
     if (searchPath.isEmpty())
@@ -131,20 +202,26 @@ QStringList IODDListModel::foldersToScan(const QString &searchPath) const
     return folders;
 }
 
-void IODDListModel::scanFolder(const QString &folderPath)
+// Runs in any thread; the entries are handed to the home thread, where the model adopts them.
+QList<IODDEntry *> IODDListModel::scanFolders(const QStringList &folders, QThread *home)
 {
-    const QDir folder(folderPath);
-    const QFileInfoList xmlFiles = folder.entryInfoList({ QStringLiteral("*.xml") }, QDir::Files, QDir::Unsorted);
-    if (xmlFiles.isEmpty())
-        return;
-    // Listed once per folder: every entry of the folder shares the same list.
-    const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
-    for (const QFileInfo &fileInfo : xmlFiles) {
-        qDebug() << fileInfo;
-        auto *entry = new IODDEntry(fileInfo, folderFiles, this);
-        entry->parse();
-        entries.append(entry);
+    QList<IODDEntry *> scanned;
+    for (const QString &folderPath : folders) {
+        const QDir folder(folderPath);
+        const QFileInfoList xmlFiles = folder.entryInfoList({ QStringLiteral("*.xml") }, QDir::Files, QDir::Unsorted);
+        if (xmlFiles.isEmpty())
+            continue;
+        // Listed once per folder: every entry of the folder shares the same list.
+        const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
+        for (const QFileInfo &fileInfo : xmlFiles) {
+            auto *entry = new IODDEntry(fileInfo, folderFiles);
+            entry->parse();
+            if (entry->thread() != home)
+                entry->moveToThread(home);
+            scanned.append(entry);
+        }
     }
+    return scanned;
 }
 
 void IODDListModel::watch(const QString &path)

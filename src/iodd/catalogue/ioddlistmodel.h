@@ -2,17 +2,21 @@
 
 #include <QAbstractListModel>
 #include <QFileSystemWatcher>
+#include <QFutureWatcher>
 #include <QList>
 #include <QString>
+#include <QTimer>
 
 class IODDEntry;
 
 // The catalogue of the IODD files under the search folder, rescanned whole whenever the folder changes.
+// Rescans asked for by the window run in a background thread; the entries are replaced when it is done.
 class IODDListModel : public QAbstractListModel
 {
     Q_OBJECT
     Q_PROPERTY(QString ioddSearchPath READ getIoddSearchPath WRITE setIoddSearchPath NOTIFY ioddSearchPathChanged)
     Q_PROPERTY(int count READ getCount NOTIFY countChanged)
+    Q_PROPERTY(bool scanning READ isScanning NOTIFY scanningChanged)
 
 public:
     enum Roles {
@@ -27,19 +31,25 @@ public:
         DeviceSymbolPathRole
     };
 
+    // Folder changes are gathered for this long, so that copying many files causes one rescan.
+    static constexpr int folderChangeDelayMs = 200;
+
     explicit IODDListModel(QObject *parent = nullptr);
+    ~IODDListModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
     int getCount() const { return entries.size(); }
+    bool isScanning() const { return scanning; }
     // The entry whose variants carry the product ID, the latest release winning; matchCount tells how many matched.
     IODDEntry *findEntry(const QString &productId, int &matchCount) const;
 
 signals:
     void ioddSearchPathChanged();
     void countChanged();
+    void scanningChanged();
 
 public slots:
     void onIoddFolderModified();
@@ -48,13 +58,29 @@ public:
     Q_INVOKABLE QObject *getEntry(int index) const;
     Q_INVOKABLE QString getIoddSearchPath() const;
     Q_INVOKABLE void setIoddSearchPath(const QString &path);
+    // Scans at once, in the calling thread.
     Q_INVOKABLE void parseIODDs();
+    // Scans in the background; a request during a scan is served by one more scan after it.
+    Q_INVOKABLE void rescan();
+    // Takes a new search folder as setIoddSearchPath does, and scans it in the background.
+    Q_INVOKABLE void chooseIoddSearchPath(const QString &path);
 
 private:
-    QStringList foldersToScan(const QString &searchPath) const;
-    void scanFolder(const QString &folderPath);
+    static QStringList foldersToScan(const QString &searchPath);
+    static QList<IODDEntry *> scanFolders(const QStringList &folders, QThread *home);
+    void changeSearchPath(const QString &path);
+    void replaceEntries(const QList<IODDEntry *> &scanned);
+    void onScanFinished();
+    void setScanning(bool value);
     void watch(const QString &path);
 
     QList<IODDEntry *> entries;
     QFileSystemWatcher watcher;
+    QTimer folderChangeDelay;
+    QFutureWatcher<QList<IODDEntry *>> scanWatcher;
+    bool scanning = false;
+    bool rescanWanted = false;
+    // Counts the scans that replaced the entries; a background scan overtaken by another is thrown away.
+    quint64 scanGeneration = 0;
+    quint64 backgroundGeneration = 0;
 };

@@ -86,6 +86,7 @@ ApplicationWindow {
 
     ConnectionDialog {
         id: connectionDialog
+        devices: window.devices
         currentDevice: window.currentDevice
         ioLink: window.ioLink
     }

@@ -77,13 +77,20 @@ Dialog {
                         ToolTip.text: qsTr("Choose the IODD folder.")
                         onClicked: folderDialog.open()
                     }
+                    BusyIndicator {
+                        objectName: "ioddScanning"
+                        Layout.preferredWidth: 32
+                        Layout.preferredHeight: 32
+                        visible: running
+                        running: dialog.catalogue !== null && dialog.catalogue.scanning === true
+                    }
                     ToolButton {
                         objectName: "ioddRefreshButton"
-                        enabled: dialog.catalogue !== null
+                        enabled: dialog.catalogue !== null && dialog.catalogue.scanning !== true
                         icon.source: "qrc:/icons/refresh.svg"
                         ToolTip.visible: hovered
                         ToolTip.text: qsTr("Read the IODD folder again.")
-                        onClicked: dialog.catalogue.parseIODDs()
+                        onClicked: dialog.catalogue.rescan()
                     }
                 }
 

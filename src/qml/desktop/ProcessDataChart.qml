@@ -49,8 +49,9 @@ Item {
         redrawCursor()
     }
 
+    // A hidden chart hears nothing; shown again, it catches up at once.
     onVisibleChanged: {
-        if (visible && outdated)
+        if (visible)
             redraw()
     }
 
@@ -86,10 +87,17 @@ Item {
         chartItem.dataPage.visibleCursor = true
     }
 
+    // Scrolled out of sight, new samples only mark the chart; it is drawn when it comes into view.
     Connections {
         target: chartItem.info
+        enabled: chartItem.visible
         ignoreUnknownSignals: true
-        function onChartChanged() { chartItem.redraw() }
+        function onChartChanged() {
+            if (chartItem.dataPage && !chartItem.dataPage.isInView(chartItem))
+                chartItem.outdated = true
+            else
+                chartItem.redraw()
+        }
         function onMaxYChanged() {
             if (!chartItem.info.isChartRunning)
                 chartItem.redraw()
@@ -99,6 +107,10 @@ Item {
     Connections {
         target: chartItem.dataPage
         ignoreUnknownSignals: true
+        function onDrawDue() {
+            if (chartItem.outdated && chartItem.visible && chartItem.dataPage.isInView(chartItem))
+                chartItem.redraw()
+        }
         function onSelectedTimePosChanged() { chartItem.redrawCursor() }
         function onVisibleCursorChanged() { chartItem.redrawCursor() }
     }
@@ -133,7 +145,8 @@ Item {
         title: chartItem.info && chartItem.texts ? chartItem.texts.text(chartItem.info.id) : ""
         titleFont.bold: true
         legend.visible: false
-        antialiasing: true
+        // Smoothing every line in software costs more than the whole rest of the window.
+        antialiasing: chartItem.GraphicsInfo.api !== GraphicsInfo.Software
         margins.top: 4
         margins.bottom: 4
         margins.left: chartItem.labelWidth > 0 && chartItem.dataPage && chartItem.dataPage.maxLabelTextPixelSize > chartItem.labelWidth
@@ -146,6 +159,8 @@ Item {
             var values = chart.createSeries(ChartView.SeriesTypeLine, "values", chartItem.timeAxis, yAxis)
             values.color = "red"
             values.width = 1
+            // Drawn by the graphics card where there is one; the software renderer has none.
+            values.useOpenGL = chartItem.GraphicsInfo.api === GraphicsInfo.OpenGL
             var cursor = chart.createSeries(ChartView.SeriesTypeLine, "cursor", chartItem.timeAxis, yAxis)
             cursor.color = "green"
             cursor.width = 1

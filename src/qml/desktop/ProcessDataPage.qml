@@ -25,6 +25,16 @@ Item {
 
     property var selectionEntry: null
 
+    // Charts scrolled into view catch up within this time; the ones in view draw with each announcement.
+    readonly property int drawIntervalMs: 100
+    signal drawDue()
+
+    // Whether a part of the item lies inside the scrolled chart area.
+    function isInView(item) {
+        var top = item.mapToItem(chartScroll, 0, 0).y
+        return top + item.height > 0 && top < chartScroll.height
+    }
+
     function refreshSelection() {
         page.visibleCursor = false
         page.selectionEntry = page.ioLink ? page.ioLink.getMenuEntry(202) : null
@@ -177,6 +187,14 @@ Item {
                 }
             }
         }
+    }
+
+    Timer {
+        id: drawTimer
+        interval: page.drawIntervalMs
+        repeat: true
+        running: page.visible && page.running
+        onTriggered: page.drawDue()
     }
 
     SequentialAnimation {
