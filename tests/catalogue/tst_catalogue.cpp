@@ -39,6 +39,8 @@ private slots:
     void changingSearchPathRescansAndMovesTheWatch();
     void replacedSearchFolderIsStillWatched();
     void entriesOfAnEarlierScanLiveUntilTheEventLoop();
+    void backgroundRescanReplacesTheEntriesWhenDone();
+    void rescanAskedForDuringAScanEndsWithTheLatestFolder();
 
     void sampleInstallsOnlyIntoAMissingFolder();
     void uncreatableFolderFailsWithoutLeftovers();
@@ -360,6 +362,57 @@ void TestCatalogue::entriesOfAnEarlierScanLiveUntilTheEventLoop()
     QVERIFY(model.getEntry(0) != handedOut.data());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!handedOut);
+}
+
+// The window's rescans and folder choices scan in the background; the old entries stay until the new ones are there.
+void TestCatalogue::backgroundRescanReplacesTheEntriesWhenDone()
+{
+    QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15"));
+    IODDListModel model;
+    QCOMPARE(model.getCount(), 1);
+    QVERIFY(writeIodd("search/two.xml", "KV-2", "2022-01-15"));
+    QSignalSpy scanning(&model, &IODDListModel::scanningChanged);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    model.rescan();
+    QVERIFY(model.isScanning());
+    QCOMPARE(model.getCount(), 1);
+    QTRY_VERIFY(!model.isScanning());
+    // The folder watch may have asked for one more scan meanwhile; either way the entries change once per scan.
+    QVERIFY(scanning.count() >= 2);
+    QVERIFY(resets.count() >= 1);
+    QCOMPARE(model.getCount(), 2);
+    int matches = 0;
+    QVERIFY(model.findEntry(QStringLiteral("KV-2"), matches));
+    // Entries made in the scan's thread are handed to the model's, where QML and the devices use them.
+    QCOMPARE(qobject_cast<IODDEntry *>(model.getEntry(1))->thread(), model.thread());
+    QCOMPARE(model.getEntry(1)->parent(), &model);
+
+    QVERIFY(writeIodd("elsewhere/inner/a.xml", "KV-A", "2022-01-15"));
+    model.chooseIoddSearchPath(root->filePath("elsewhere"));
+    QCOMPARE(ApplicationSettings::instance()->getIoddSearchPath(), root->filePath("elsewhere"));
+    QTRY_VERIFY(!model.isScanning());
+    QCOMPARE(model.getCount(), 1);
+    QVERIFY(model.findEntry(QStringLiteral("KV-A"), matches));
+}
+
+void TestCatalogue::rescanAskedForDuringAScanEndsWithTheLatestFolder()
+{
+    for (int i = 0; i < 200; ++i)
+        QVERIFY(writeIodd(QStringLiteral("search/many-%1.xml").arg(i), QStringLiteral("KV-%1").arg(i), "2022-01-15"));
+    QVERIFY(writeIodd("other/inner/only.xml", "KV-ONLY", "2022-01-15"));
+    IODDListModel model;
+    model.rescan();
+    model.chooseIoddSearchPath(root->filePath("other"));
+    QTRY_VERIFY(!model.isScanning());
+    QCOMPARE(model.getCount(), 1);
+
+    // A scan in the foreground overtakes one in the background, whose result is dropped.
+    ApplicationSettings::instance()->setIoddSearchPath(searchPath());
+    model.rescan();
+    model.setIoddSearchPath(root->filePath("other"));
+    QCOMPARE(model.getCount(), 1);
+    QTRY_VERIFY(!model.isScanning());
+    QCOMPARE(model.getCount(), 1);
 }
 
 void TestCatalogue::sampleInstallsOnlyIntoAMissingFolder()

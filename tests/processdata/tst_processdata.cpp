@@ -56,6 +56,8 @@ private slots:
     void scaledValuesAndValueOut();
     void slidingWindow();
     void throttles();
+    void throttledChartKeepsEverySample_data();
+    void throttledChartKeepsEverySample();
     void seriesPositionsAndClamping();
     void cursorSearch_data();
     void cursorSearch();
@@ -384,11 +386,10 @@ void TestProcessData::throttles()
     QSignalSpy charts(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
     emit device.ref("PI_Main")->runningChanged(true);
 
-    // 50 payloads 20 ms apart: numbers are announced at 0, 160, ... 960 ms, booleans every time,
-    // and the chart redrawn at 0, 100, ... 900 ms.
+    // 50 payloads 20 ms apart: values of every type, and the chart with them, are announced at 0, 100, ... 900 ms.
     feed(device, clock, 50, 20);
-    QCOMPARE(values.count(), 7);
-    QCOMPARE(switchValues.count(), 50);
+    QCOMPARE(values.count(), 10);
+    QCOMPARE(switchValues.count(), 10);
     QCOMPARE(charts.count(), 10);
     QCOMPARE(int(level->getSamples().size()), 50);
 
@@ -396,6 +397,40 @@ void TestProcessData::throttles()
     level->onRunningChanged(false);
     level->onRunningChanged(false);
     QCOMPARE(charts.count(), 11);
+}
+
+void TestProcessData::throttledChartKeepsEverySample_data()
+{
+    QTest::addColumn<int>("payloads");
+    QTest::addColumn<qint64>("step");
+    QTest::newRow("polled every 20 ms") << 200 << qint64(20);
+    QTest::newRow("faster than the announcements") << 300 << qint64(1);
+    QTest::newRow("slower than the announcements") << 40 << qint64(250);
+}
+
+// Drawing at a human rate must not thin out what is recorded: the chart and the export hold every sample.
+void TestProcessData::throttledChartKeepsEverySample()
+{
+    QFETCH(int, payloads);
+    QFETCH(qint64, step);
+    Setup setup;
+    setup.device.ref("PI_Main")->setClock(setup.clock.function());
+    ProcessDataRecordItemInfoWrapper *level = setup.device.ref("PI_Main")->getInfos().first();
+    QSignalSpy charts(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
+    setup.handler.start();
+    for (int i = 0; i < payloads; ++i)
+        setup.receive(mainPayload(quint8(i % 100), 0, 0, i % 2 == 0), step);
+
+    QCOMPARE(setup.samples(), payloads);
+    QVERIFY(charts.count() <= payloads);
+    QLineSeries series;
+    level->updateSeries(&series);
+    QCOMPARE(series.count(), payloads);
+    QCOMPARE(series.at(payloads - 1), QPointF(double(step) * (payloads - 1), (payloads - 1) % 100 / 10.0));
+    // A header, one row per sample and the closing empty line.
+    const QStringList rows = lines(setup.handler.exportText());
+    QCOMPARE(rows.size(), payloads + 2);
+    QCOMPARE(rows.at(payloads).split(QStringLiteral("; ")).at(1), QString::number(step * (payloads - 1)));
 }
 
 void TestProcessData::seriesPositionsAndClamping()

@@ -80,6 +80,7 @@ private slots:
     void dialogsShowTheirContent();
     void germanLabelsAfterTheLanguageChange();
     void disconnectReturnsToTheList();
+    void cancelledConnectionLeavesTheWindowFree();
 
 private:
     QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
@@ -491,6 +492,36 @@ void TestMainWindow::disconnectReturnsToTheList()
     QVERIFY(!isShown(item(QStringLiteral("processDataBox"))));
     QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
     QVERIFY(!SimulatedMaster::instance().isOpen(sensorPort));
+}
+
+// Each master call takes half a second; the user cancels, keeps working and connects again.
+void TestMainWindow::cancelledConnectionLeavesTheWindowFree()
+{
+    SimulatedMaster::instance().setCallDelay(sensorPort, 500);
+    click(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0"))));
+    QObject *dialog = object(QStringLiteral("connectionDialog"));
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QObject *device = currentDevice();
+    QVERIFY(device);
+    screenshot(QStringLiteral("14-connection-dialog-cancel"));
+
+    click(item(QStringLiteral("dialogCloseButton"), item(QStringLiteral("connectionButtons"))));
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+    // The window goes on answering while the master finishes its call: the settings open and close.
+    chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"));
+    QTRY_VERIFY(object(QStringLiteral("settingsDialog"))->property("opened").toBool());
+    closeDialog(QStringLiteral("settingsDialog"));
+    QTRY_COMPARE_WITH_TIMEOUT(device->property("state").toString(), QStringLiteral("notConnected"), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!SimulatedMaster::instance().isOpen(sensorPort), 15000);
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+
+    SimulatedMaster::instance().setCallDelay(sensorPort, 0);
+    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
+    click(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0"))));
+    QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"), 15000);
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+    click(item(QStringLiteral("disconnectButton"), item(QStringLiteral("deviceRow_0"))));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
 }
 
 int main(int argc, char *argv[])

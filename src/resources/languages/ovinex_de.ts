@@ -115,6 +115,10 @@ Wert wurde erneut gelesen.</translation>
   <context>
     <name>ConnectionDialog</name>
     <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
       <source>Connecting</source>
       <translation>Verbindung wird hergestellt</translation>
     </message>

@@ -115,6 +115,10 @@ Valeur relue.</translation>
   <context>
     <name>ConnectionDialog</name>
     <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
       <source>Connecting</source>
       <translation>Connexion en cours</translation>
     </message>
