@@ -422,7 +422,7 @@ void TestProcessData::throttledChartKeepsEverySample()
         setup.receive(mainPayload(quint8(i % 100), 0, 0, i % 2 == 0), step);
 
     QCOMPARE(setup.samples(), payloads);
-    QVERIFY(charts.count() <= payloads);
+    QVERIFY(!charts.isEmpty());
     QLineSeries series;
     level->updateSeries(&series);
     QCOMPARE(series.count(), payloads);
