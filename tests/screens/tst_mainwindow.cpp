@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/applicationsettings.h"
 #include "connection/iolinkdevice.h"
+#include "discovery/deviceitem.h"
 #include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
 #include "master/simulatedmaster.h"
@@ -497,12 +498,18 @@ void TestMainWindow::disconnectReturnsToTheList()
 // Each master call takes half a second; the user cancels, keeps working and connects again.
 void TestMainWindow::cancelledConnectionLeavesTheWindowFree()
 {
+    DevicesListModel *devices = qobject_cast<Application *>(QCoreApplication::instance())->getDevicesModel();
+    // A rescan on the slowed master would replace the row's device under the click.
+    QTRY_VERIFY_WITH_TIMEOUT(!devices->isScanning() && devices->itemAt(0) && devices->itemAt(0)->getDevice(), 15000);
+    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
+    QTRY_VERIFY(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))->isEnabled());
     SimulatedMaster::instance().setCallDelay(sensorPort, 500);
     click(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0"))));
     QObject *dialog = object(QStringLiteral("connectionDialog"));
-    QTRY_VERIFY(dialog->property("opened").toBool());
-    QObject *device = currentDevice();
+    // A rescan may replace the device once it is back at notConnected.
+    QPointer<QObject> device = currentDevice();
     QVERIFY(device);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->property("visible").toBool(), 15000);
     screenshot(QStringLiteral("14-connection-dialog-cancel"));
 
     click(item(QStringLiteral("dialogCloseButton"), item(QStringLiteral("connectionButtons"))));
@@ -511,12 +518,13 @@ void TestMainWindow::cancelledConnectionLeavesTheWindowFree()
     chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"));
     QTRY_VERIFY(object(QStringLiteral("settingsDialog"))->property("opened").toBool());
     closeDialog(QStringLiteral("settingsDialog"));
-    QTRY_COMPARE_WITH_TIMEOUT(device->property("state").toString(), QStringLiteral("notConnected"), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!device || device->property("state").toString() == QLatin1String("notConnected"), 15000);
     QTRY_VERIFY_WITH_TIMEOUT(!SimulatedMaster::instance().isOpen(sensorPort), 15000);
     QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
 
     SimulatedMaster::instance().setCallDelay(sensorPort, 0);
-    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
+    QTRY_VERIFY_WITH_TIMEOUT(!devices->isScanning() && devices->itemAt(0) && devices->itemAt(0)->getDevice(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))), 20000);
     click(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0"))));
     QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"), 15000);
     QTRY_VERIFY(!dialog->property("visible").toBool());
