@@ -6,6 +6,7 @@
 #include "comm/communicationqueue.h"
 #include "comm/communicationtask.h"
 #include "connection/iolinkserialdevice.h"
+#include "connection/workerretirement.h"
 #include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "master/masterlibrary.h"
@@ -362,6 +363,8 @@ void TestFaultInjection::checkNothingOutlivesTheDevice(std::unique_ptr<IOLinkSer
     QVERIFY(worker && worker != QThread::currentThread());
     QSignalSpy finished(worker.data(), &QThread::finished);
     device.reset();
+    // The window does not wait for the worker; the application's end (here: the test) does.
+    WorkerRetirement::finishAll();
     QCOMPARE(finished.size(), 1);
     QVERIFY(worker.isNull());
     // Qt may end a helper thread of its own meanwhile, so fewer is fine.
