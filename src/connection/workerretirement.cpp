@@ -60,9 +60,6 @@ void WorkerRetirement::finishAll()
         thread->wait();
         delete thread;
     }
-    // What the ended handlers handed back to this thread for deletion.
-    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread())
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 int WorkerRetirement::pendingCount()
