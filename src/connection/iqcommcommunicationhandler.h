@@ -31,10 +31,13 @@ public:
     // True during the short while after a successful write in which the device's upload request is ignored.
     bool isUploadRequestSuppressed() const { return uploadRequestSuppressed; }
 
+    int pollInterval() const override;
+
     static QString describeIqError(int code);
     static bool isDisconnectError(int libraryCode, int isduError);
 
     static constexpr int uploadRequestSuppressionMs = 50;
+    static constexpr int networkUploadRequestSuppressionMs = 2500;
     static constexpr int lostPollIsduError = 65535;
     static constexpr ushort uploadRequestEventCode = 0xFF91;
 
@@ -61,6 +64,7 @@ private:
     void reportError(const Failure &failure);
     QString errorTextNow() const;
     void suppressUploadRequests();
+    QString placeForUser() const;
 
     // Serialises the library calls; the handle itself is read without it, so that the window never waits
     // for a master call to return.

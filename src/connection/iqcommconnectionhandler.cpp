@@ -1,5 +1,6 @@
 #include "iqcommconnectionhandler.h"
 
+#include "core/logcategories.h"
 #include "master/masterlibrary.h"
 
 #include <QDebug>
@@ -33,7 +34,7 @@ IqCommConnectionHandler::~IqCommConnectionHandler()
         QMutexLocker locker(&mutex);
         closePort(&alerts);
     }
-    qDebug() << Q_FUNC_INFO << "destroyed";
+    qCDebug(lcConnection) << Q_FUNC_INFO << "destroyed";
 }
 
 qint16 IqCommConnectionHandler::getPortHandle() const
@@ -76,14 +77,7 @@ void IqCommConnectionHandler::iqConnect()
 bool IqCommConnectionHandler::openPort(QStringList *alerts)
 {
     MasterLibrary &library = MasterLibrary::instance();
-    // The library takes an 8-bit port number; a larger one would silently open another port.
-    if (portNumber > 0xFF) {
-        const QString text = tr("The serial port %1 does not name a master port number.").arg(portInfo.systemLocation());
-        qCritical().noquote() << "IqComm error: " << portInfo.systemLocation() << text;
-        alerts->append(text);
-        return false;
-    }
-    const IqCommHandle opened = library.connect(uint8_t(portNumber), uint8_t(portNumber), errorText);
+    const IqCommHandle opened = library.connectPort(portInfo, errorText);
     portHandle = opened;
     if (opened < 0) {
         portHandle = -1; // a closed port always reads -1, whatever the library answered

@@ -2,6 +2,8 @@
 
 #include "connection/iolinkdevice.h"
 #include "deviceitem.h"
+#include "master/masterchoice.h"
+#include "savedsensors.h"
 
 #include <QAbstractListModel>
 #include <QList>
@@ -47,6 +49,12 @@ public:
     QHash<int, QByteArray> roleNames() const override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
+    // The saved-sensor store (not owned; none keeps nothing), the user's master choice for the next idle
+    // scan, and the language of the device descriptions.
+    void setSensorStore(QSettings *store);
+    void setMasterChoice(const MasterChoice &choice);
+    void setLanguage(const QString &language);
+
     bool isRescanTimerActive() const;
     DeviceItem *itemAt(int row) const;
 
@@ -56,6 +64,8 @@ signals:
     void updatingEntriesStarted();
     void updatingEntriesFinished();
     void currentIndexChanged();
+    // A message about discovery itself (a network master that cannot be reached), shown like a device alert.
+    void alertTextChanged(QString alert);
 
 public slots:
     void addDevice(IOLinkDevice *device);
@@ -77,6 +87,7 @@ public:
 
 private:
     void onDiscoveryScanningChanged();
+    void saveSensor();
     void replaceItemsKeepingCurrent();
     int rowOf(const DeviceItem *item) const;
     int rowOfId(const QString &id) const;
@@ -90,4 +101,6 @@ private:
     int currentIndex = -1;
     QThread *scanThread = nullptr;
     bool shuttingDown = false;
+    SavedSensors savedSensors;
+    QString language = QStringLiteral("en");
 };

@@ -46,6 +46,9 @@ public:
     // For an image of one simple type, shown with the ProcessDataInfo of its reference.
     ProcessDataRecordItemInfoWrapper(const ProcessDataInfoT *imageInfo, RecordItemWrapper *recordItem,
                                      bool isOutput, QObject *parent = nullptr);
+    // For an item no reference describes: its own name and single values, unscaled, with the decimals
+    // of its type.
+    ProcessDataRecordItemInfoWrapper(RecordItemWrapper *recordItem, bool isOutput, QObject *parent = nullptr);
 
     QString getId() const;
     bool isOutput() const { return output; }
@@ -78,8 +81,6 @@ public:
     void resetChart();
     void setClock(const ProcessDataClock::Function &newClock) { clock = newClock; }
 
-    // The number of decimals of a display format ("Dec.2" gives 2), or -1 when it names none.
-    static int decimalsOfDisplayFormat(const QString &displayFormat);
 
 signals:
     void valueChanged();
@@ -105,6 +106,7 @@ private:
     // Values and charts are read, not watched: ten times a second is enough, for every type. Both are
     // announced together, so that the window draws them in one frame; the samples are kept at the poll rate.
     static constexpr qint64 valueThrottleMs = 100;
+    static constexpr int floatDigits = 3;
 
     void init(const QString &gradientText, const QString &unitCode, const QString &displayFormat);
     QVariant scaled(const QVariant &raw) const;

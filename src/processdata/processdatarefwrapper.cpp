@@ -1,9 +1,11 @@
 #include "processdatarefwrapper.h"
 
+#include "core/logcategories.h"
 #include "iodd/model/completionsupport.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdataitemwrapper.h"
 #include "processdata/processdatarecorditeminfowrapper.h"
+#include "processdata/processdatawrapper.h"
 #include "processdata/recorditemwrapper.h"
 
 #include <QDebug>
@@ -40,6 +42,44 @@ ProcessDataRefWrapper::ProcessDataRefWrapper(const ProcessDataRefT *definition, 
                                                      item->getRecordItems().first(), item->isOutput(), this));
 }
 
+ProcessDataRefWrapper::ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObject *parent)
+    : QObject(parent)
+    , item(item)
+{
+    if (!item) {
+        qCritical() << Q_FUNC_INFO << "item is null";
+        return;
+    }
+    connect(item, &ProcessDataItemWrapper::conditionAppliesChanged, this,
+            &ProcessDataRefWrapper::onConditionAppliesChanged);
+    for (RecordItemWrapper *recordItem : item->getRecordItems()) {
+        // Strings and octet strings are not decoded from process data; a row for them would stay empty.
+        if (recordItem->getType() == RecordItemWrapper::UnsupportedType)
+            continue;
+        addInfo(new ProcessDataRecordItemInfoWrapper(recordItem, item->isOutput(), this));
+    }
+}
+
+QList<ProcessDataRefWrapper *> ProcessDataRefWrapper::forEveryImage(const QList<ProcessDataWrapper *> &processDatas,
+                                                                    QObject *parent)
+{
+    QList<ProcessDataRefWrapper *> refs;
+    for (const bool outputs : { false, true }) {
+        for (const ProcessDataWrapper *processData : processDatas) {
+            for (ProcessDataItemWrapper *item : processData->getItems()) {
+                if (item->isOutput() != outputs)
+                    continue;
+                auto *ref = new ProcessDataRefWrapper(item, parent);
+                if (ref->getInfos().isEmpty())
+                    delete ref;
+                else
+                    refs.append(ref);
+            }
+        }
+    }
+    return refs;
+}
+
 void ProcessDataRefWrapper::addInfo(ProcessDataRecordItemInfoWrapper *info)
 {
     connect(this, &ProcessDataRefWrapper::runningChanged, info, &ProcessDataRecordItemInfoWrapper::onRunningChanged);
@@ -53,7 +93,7 @@ bool ProcessDataRefWrapper::conditionApplies() const
 
 void ProcessDataRefWrapper::onConditionAppliesChanged()
 {
-    qDebug() << Q_FUNC_INFO << "void ProcessDataRefWrapper::clear()";
+    qCDebug(lcProcessData) << Q_FUNC_INFO << "void ProcessDataRefWrapper::clear()";
     for (ProcessDataRecordItemInfoWrapper *info : qAsConst(recordItemInfos))
         info->resetChart();
     emit conditionAppliesChanged();
@@ -61,14 +101,14 @@ void ProcessDataRefWrapper::onConditionAppliesChanged()
 
 void ProcessDataRefWrapper::clear()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     for (ProcessDataRecordItemInfoWrapper *info : qAsConst(recordItemInfos))
         info->resetChart();
 }
 
 QList<QObject *> ProcessDataRefWrapper::getRecordItemInfos() const
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     QList<QObject *> objects;
     objects.reserve(recordItemInfos.size());
     for (ProcessDataRecordItemInfoWrapper *info : recordItemInfos)

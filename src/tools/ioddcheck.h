@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "binding/iolinkwrapper.h"
+
 #include <atomic>
 
 class IOLinkDevice;
@@ -14,6 +16,8 @@ class IOLinkDevice;
 // A file is ok when the device connected, every referenced variable synchronised and every menu
 // reference to a variable of a supported type got an entry. Variables whose description is broken
 // (an unknown datatype) are left out, listed under "omitted", and do not fail the file.
+// It also reports what the pages of a user role and the process data view would show, and fails a file
+// whose named parameter menu shows no rows or whose process data input shows nothing.
 class IoddCheck : public QObject
 {
     Q_OBJECT
@@ -23,11 +27,16 @@ public:
     {
         int seconds = 1;
         bool verbose = false;
+        IOLinkWrapper::Role role = IOLinkWrapper::Role::Specialist;
+        QString language = QStringLiteral("en");
     };
 
     explicit IoddCheck(const Options &options, QObject *parent = nullptr);
 
     QJsonObject run(const QString &file);
+    // Connects the device (its IODD set already), synchronises, polls and disconnects; returns what failed,
+    // empty when it is ok. Simulated time drives the simulated master's clock, else real time passes.
+    QString checkDevice(IOLinkDevice &device, QJsonObject &result, bool simulatedTime);
 
     // The IODD files below `path` (a file, or a folder and its sub-folders as the catalogue scans
     // them) whose root element is IODevice.
@@ -46,7 +55,9 @@ public:
 private:
     bool waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs);
     void summariseBinding(IOLinkDevice &device, QJsonObject &result) const;
-    int pollFor(IOLinkDevice &device, int simulatedMs);
+    // "pages" and "processData"; an error text when the screens would show nothing where they should.
+    QString summariseScreens(const IOLinkWrapper &binding, QJsonObject &result) const;
+    int pollFor(IOLinkDevice &device, int simulatedMs, bool simulatedTime);
 
     Options options;
     static std::atomic<int> warningCount;

@@ -42,6 +42,7 @@ public:
     Q_INVOKABLE QString getFirstDeviceIconPath() const;
     Q_INVOKABLE QString getFirstDeviceSymbolPath() const;
     Q_INVOKABLE QStringList getFiles() const { return files; }
+    QStringList getProductIds() const { return deviceIcons.keys(); }
 
     void parse();
     uint parseIds(QXmlStreamReader &reader);

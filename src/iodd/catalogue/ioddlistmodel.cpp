@@ -1,6 +1,7 @@
 #include "ioddlistmodel.h"
 
-#include "app/applicationsettings.h"
+#include "core/logcategories.h"
+#include "iodd/catalogue/ioddchoice.h"
 #include "iodd/catalogue/ioddentry.h"
 
 #include <QDebug>
@@ -9,8 +10,9 @@
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
-IODDListModel::IODDListModel(QObject *parent)
+IODDListModel::IODDListModel(const QString &searchPath, QObject *parent)
     : QAbstractListModel(parent)
+    , searchPath(searchPath)
 {
     watch(getIoddSearchPath());
     folderChangeDelay.setSingleShot(true);
@@ -80,7 +82,7 @@ QHash<int, QByteArray> IODDListModel::roleNames() const
 
 void IODDListModel::onIoddFolderModified()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcIodd) << Q_FUNC_INFO;
     // A folder replaced by a new one (removed, created again) drops out of the watcher; watch the new one.
     watch(getIoddSearchPath());
     folderChangeDelay.start();
@@ -88,7 +90,7 @@ void IODDListModel::onIoddFolderModified()
 
 QObject *IODDListModel::getEntry(int index) const
 {
-    qDebug() << Q_FUNC_INFO << index;
+    qCDebug(lcIodd) << Q_FUNC_INFO << index;
     if (index < 0 || index >= entries.size()) {
         qWarning() << Q_FUNC_INFO << "entry index out of range, index:" << index;
         return nullptr;
@@ -101,12 +103,12 @@ QObject *IODDListModel::getEntry(int index) const
 
 QString IODDListModel::getIoddSearchPath() const
 {
-    return ApplicationSettings::instance()->getIoddSearchPath();
+    return searchPath;
 }
 
 void IODDListModel::setIoddSearchPath(const QString &path)
 {
-    qDebug() << Q_FUNC_INFO << path;
+    qCDebug(lcIodd) << Q_FUNC_INFO << path;
     changeSearchPath(path);
     parseIODDs();
     emit ioddSearchPathChanged();
@@ -114,7 +116,7 @@ void IODDListModel::setIoddSearchPath(const QString &path)
 
 void IODDListModel::chooseIoddSearchPath(const QString &path)
 {
-    qDebug() << Q_FUNC_INFO << path;
+    qCDebug(lcIodd) << Q_FUNC_INFO << path;
     changeSearchPath(path);
     emit ioddSearchPathChanged();
     rescan();
@@ -126,12 +128,11 @@ void IODDListModel::changeSearchPath(const QString &path)
     if (!oldPath.isEmpty() && watcher.directories().contains(oldPath))
         watcher.removePath(oldPath);
     watch(path);
-    ApplicationSettings::instance()->setIoddSearchPath(path);
+    searchPath = path;
 }
 
 void IODDListModel::parseIODDs()
 {
-    const QString searchPath = getIoddSearchPath();
     qInfo() << "Parsing IODD files in:" << searchPath;
     replaceEntries(scanFolders(foldersToScan(searchPath), thread()));
     qInfo() << "Parsing IODD files completed. IODDS found:" << entries.size();
@@ -144,7 +145,6 @@ void IODDListModel::rescan()
         return;
     }
     rescanWanted = false;
-    const QString searchPath = getIoddSearchPath();
     qInfo() << "Rescanning IODD files in:" << searchPath;
     backgroundGeneration = scanGeneration;
     scanWatcher.setFuture(QtConcurrent::run(&IODDListModel::scanFolders, foldersToScan(searchPath), thread()));
@@ -214,6 +214,7 @@ QList<IODDEntry *> IODDListModel::scanFolders(const QStringList &folders, QThrea
         // Listed once per folder: every entry of the folder shares the same list.
         const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
         for (const QFileInfo &fileInfo : xmlFiles) {
+            qCDebug(lcIodd) << fileInfo;
             auto *entry = new IODDEntry(fileInfo, folderFiles);
             entry->parse();
             if (entry->thread() != home)
@@ -232,17 +233,14 @@ void IODDListModel::watch(const QString &path)
 
 IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) const
 {
-    IODDEntry *latest = nullptr;
-    matchCount = 0;
-    for (IODDEntry *entry : entries) {
-        if (!entry->isMatchingProductId(productId))
-            continue;
-        ++matchCount;
-        // Strictly greater: on equal dates the entry scanned first stays.
-        if (!latest || entry->getIODDReleaseDate() > latest->getIODDReleaseDate())
-            latest = entry;
-    }
+    IODDEntry *latest = IoddChoice::choose(entries, productId, &matchCount);
     if (matchCount > 1)
         qWarning() << "IODD: found" << matchCount << "matching for" << productId;
     return latest;
+}
+
+QVariantList IODDListModel::matchingIodds(const QString &productId) const
+{
+    // Not through findEntry: QML asks on every rescan, and the warning is for the device's own lookup.
+    return IoddChoice::describe(entries, IoddChoice::choose(entries, productId), productId);
 }

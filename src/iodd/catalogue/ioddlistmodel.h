@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QTimer>
+#include <QVariantList>
 
 class IODDEntry;
 
@@ -34,7 +35,8 @@ public:
     // Folder changes are gathered for this long, so that copying many files causes one rescan.
     static constexpr int folderChangeDelayMs = 200;
 
-    explicit IODDListModel(QObject *parent = nullptr);
+    // Scans the search folder at once; an empty path lists nothing.
+    explicit IODDListModel(const QString &searchPath = QString(), QObject *parent = nullptr);
     ~IODDListModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -64,6 +66,8 @@ public:
     Q_INVOKABLE void rescan();
     // Takes a new search folder as setIoddSearchPath does, and scans it in the background.
     Q_INVOKABLE void chooseIoddSearchPath(const QString &path);
+    // Every IODD matching the product ID, the one findEntry picks first (see IoddChoice).
+    Q_INVOKABLE QVariantList matchingIodds(const QString &productId) const;
 
 private:
     static QStringList foldersToScan(const QString &searchPath);
@@ -74,6 +78,7 @@ private:
     void setScanning(bool value);
     void watch(const QString &path);
 
+    QString searchPath;
     QList<IODDEntry *> entries;
     QFileSystemWatcher watcher;
     QTimer folderChangeDelay;

@@ -117,6 +117,15 @@ Pane {
         }
     }
 
+    // Discovery's own alerts (a network master that cannot be reached), shown like a device's.
+    AlertPopup {
+        objectName: "discoveryAlertPopup"
+        currentDevice: pane.devices
+        width: pane.width - 24
+        x: 12
+        y: pane.height - height - 12
+    }
+
     AlertPopup {
         currentDevice: pane.currentDevice
         width: pane.width - 24

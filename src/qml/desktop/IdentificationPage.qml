@@ -12,6 +12,7 @@ Item {
     property var devices: null
     property var currentDevice: null
     property var ioLink: null
+    property string menuId: ""
 
     readonly property bool hasSelection: devices ? devices.currentIndex >= 0 : false
     readonly property var item: hasSelection ? devices.selectedItem : null
@@ -43,7 +44,8 @@ Item {
             ColumnLayout {
                 id: leftColumn
                 readonly property real titleWidth: Math.max(productName.titleImplicitWidth, vendorName.titleImplicitWidth,
-                                                            productId.titleImplicitWidth, ioddVersion.titleImplicitWidth)
+                                                            productId.titleImplicitWidth, ioddVersion.titleImplicitWidth,
+                                                            ioddChoice.titleImplicitWidth)
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 Layout.alignment: Qt.AlignTop
@@ -139,6 +141,15 @@ Item {
             }
         }
 
+        // Below both columns: file names are long.
+        IoddChoiceFields {
+            id: ioddChoice
+            Layout.fillWidth: true
+            titleWidth: leftColumn.titleWidth
+            catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
+            productId: page.item ? page.item.productId : ""
+        }
+
         RowLayout {
             Layout.fillWidth: true
             visible: page.currentDevice !== null && page.currentDevice !== undefined
@@ -163,7 +174,7 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             ioLink: page.ioLink
-            menuId: "M_Identification"
+            menuId: page.menuId
         }
     }
 

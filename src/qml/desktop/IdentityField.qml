@@ -9,6 +9,7 @@ RowLayout {
     property string title
     property string value
     property real titleWidth: titleLabel.implicitWidth
+    property int maximumLineCount: 2
     readonly property real titleImplicitWidth: titleLabel.implicitWidth
 
     spacing: 16
@@ -24,7 +25,7 @@ RowLayout {
         objectName: field.objectName + "Text"
         Layout.fillWidth: true
         wrapMode: Text.Wrap
-        maximumLineCount: 2
+        maximumLineCount: field.maximumLineCount
         elide: Text.ElideRight
         font.bold: true
         text: field.value

@@ -94,6 +94,13 @@ Dialog {
                     }
                 }
 
+                IoddPackageActions {
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 8
+                    packages: typeof ioddPackages !== "undefined" ? ioddPackages : null
+                    selectedEntry: dialog.selectedEntry
+                }
+
                 ListView {
                     id: ioddList
                     objectName: "ioddList"

@@ -10,6 +10,15 @@ Rectangle {
     signal exitRequested()
     signal checkForUpdatesRequested()
     signal aboutRequested()
+    signal saveParameterSetRequested()
+    signal compareParameterSetRequested()
+    signal restoreParameterSetRequested()
+
+    // Parameter sets need a connected device.
+    property bool deviceReady: false
+    signal userRoleChosen(string role)
+
+    property string userRole: "specialist"
 
     implicitHeight: 48
     color: "black"
@@ -41,6 +50,10 @@ Rectangle {
             Action { objectName: "manageIoddsAction"; text: qsTr("Manage IODDs"); onTriggered: header.manageIoddsRequested() }
             Action { objectName: "settingsAction"; text: qsTr("Settings"); onTriggered: header.settingsRequested() }
             MenuSeparator {}
+            Action { objectName: "saveParameterSetAction"; text: qsTr("Save parameter set…"); enabled: header.deviceReady; onTriggered: header.saveParameterSetRequested() }
+            Action { objectName: "compareParameterSetAction"; text: qsTr("Compare with parameter set…"); enabled: header.deviceReady; onTriggered: header.compareParameterSetRequested() }
+            Action { objectName: "restoreParameterSetAction"; text: qsTr("Restore parameter set…"); enabled: header.deviceReady; onTriggered: header.restoreParameterSetRequested() }
+            MenuSeparator {}
             Action { objectName: "exitAction"; text: qsTr("Exit"); onTriggered: header.exitRequested() }
         }
         Menu {
@@ -48,6 +61,15 @@ Rectangle {
             Action { objectName: "checkForUpdatesAction"; text: qsTr("Check for Updates"); onTriggered: header.checkForUpdatesRequested() }
             Action { objectName: "aboutAction"; text: qsTr("About"); onTriggered: header.aboutRequested() }
         }
+    }
+
+    RoleChooser {
+        objectName: "roleChooser"
+        anchors.left: menuBar.right
+        anchors.leftMargin: 24
+        anchors.verticalCenter: parent.verticalCenter
+        userRole: header.userRole
+        onRoleChosen: header.userRoleChosen(role)
     }
 
     Image {

@@ -1,17 +1,25 @@
 #include "iolinkwrapper.h"
 
-#include "app/applicationsettings.h"
 #include "comm/communicationtask.h"
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
+#include "iodd/model/completionsupport.h"
 #include "iodd/model/iodevicet.h"
 #include "menu/menuentry.h"
+#include "menu/menuentryprocessdata.h"
+#include "menu/menuentryrecordgroup.h"
 #include "menu/menuwrapper.h"
 #include "processdata/processdataitemwrapper.h"
 #include "processdata/processdatarefwrapper.h"
 #include "processdata/processdatawrapper.h"
+#include "processdata/recorditemwrapper.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
+
+#include <algorithm>
+
+using CompletionSupport::lastOf;
 
 namespace {
 
@@ -33,14 +41,6 @@ QString unitDefinitionsPath(const QString &language = QString())
         + (language.isEmpty() ? QString() : QLatin1Char('-') + language) + QStringLiteral(".xml");
 }
 
-// The last entry of a child list: the document's last element, or the list's prototype when the
-// document has none (so a missing part reads as an empty one).
-template <class T>
-T *lastOf(const ChildList<T> &list)
-{
-    return list.isEmpty() ? nullptr : list.last();
-}
-
 // Moves the first Language containing `code` to the end, where the text lookup takes it from.
 void bringLanguageToEnd(ExternalTextDocumentT *texts, const QString &code)
 {
@@ -59,6 +59,14 @@ void bringLanguageToEnd(ExternalTextDocumentT *texts, const QString &code)
     }
 }
 
+const QStringList roleNames = { QStringLiteral("observer"), QStringLiteral("maintenance"),
+                                QStringLiteral("specialist") };
+const QStringList pageNames = { QStringLiteral("identification"), QStringLiteral("parameter"),
+                                QStringLiteral("observation"), QStringLiteral("diagnosis") };
+// The menus our own sensors name without role menu sets; observation has none.
+const QStringList fixedMenuIds = { QStringLiteral("M_Identification"), QStringLiteral("M_Parameter"), QString(),
+                                   QStringLiteral("M_Diagnosis") };
+
 template <class Reference>
 bool refersWritably(const QList<Reference *> &references, const QString &variableId)
 {
@@ -71,7 +79,7 @@ bool refersWritably(const QList<Reference *> &references, const QString &variabl
 
 } // namespace
 
-IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
+IOLinkWrapper::IOLinkWrapper(const QString &path, const QString &language, QObject *parent)
     : QObject(parent)
     , document(std::make_unique<IODeviceT>())
     , ioddPath(path)
@@ -82,7 +90,6 @@ IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
     qRegisterMetaType<QList<uint>>();
     QElapsedTimer stopwatch;
     stopwatch.start();
-    const QString language = ApplicationSettings::instance()->getLanguage();
     loadDocuments(language);
     qInfo() << "Reading IODD files took" << stopwatch.restart() << "milliseconds";
 
@@ -96,8 +103,10 @@ IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
     if (productLoaded)
         initMenuWrappers();
     qInfo() << "Initializing process data.";
-    if (productLoaded)
+    if (productLoaded) {
         initProcessData();
+        initProcessDataEntries();
+    }
     readVersion();
     qInfo() << "Initializing menus, variables and PD took" << stopwatch.elapsed() << "milliseconds";
 }
@@ -132,7 +141,7 @@ void IOLinkWrapper::loadDocuments(const QString &language)
 
     // The language in use is loaded last, so that its entries are the last ones and the ones looked up.
     QStringList order;
-    for (const QString &offered : ApplicationSettings::instance()->getLanguages()) {
+    for (const QString &offered : languages()) {
         if (offered != english && offered != language)
             order.append(offered);
     }
@@ -253,8 +262,46 @@ void IOLinkWrapper::initProcessData()
                 qWarning() << "Process data not found by PD reference:" << id << ". Ignoring.";
         }
     }
-    if (processDataRefWrappers.isEmpty())
-        qWarning() << "IODD WARNING: missing ProcessDataRefCollection in UserInterface. Process data will not be displayed.";
+    // Most descriptions have no references; their process data is shown item by item as it is.
+    const bool referencesShowSomething = std::any_of(processDataRefWrappers.cbegin(), processDataRefWrappers.cend(),
+                                                     [](const ProcessDataRefWrapper *ref) { return !ref->getInfos().isEmpty(); });
+    if (!referencesShowSomething) {
+        qDeleteAll(processDataRefWrappers);
+        processDataRefWrappers = ProcessDataRefWrapper::forEveryImage(processDataWrappers, this);
+        qInfo() << "No process data references in the IODD; showing every process data item:"
+                << processDataRefWrappers.size() << "images";
+        return;
+    }
+    addUnreferencedInputs();
+}
+
+// References may cover only some layouts; an input no reference shows would leave the view empty
+// whenever its layout is the one selected.
+void IOLinkWrapper::addUnreferencedInputs()
+{
+    QSet<const ProcessDataItemWrapper *> shown;
+    for (const ProcessDataRefWrapper *ref : qAsConst(processDataRefWrappers)) {
+        if (!ref->getInfos().isEmpty())
+            shown.insert(ref->getItem());
+    }
+    for (const ProcessDataWrapper *processData : qAsConst(processDataWrappers)) {
+        for (ProcessDataItemWrapper *item : processData->getItems()) {
+            if (item->isOutput() || shown.contains(item))
+                continue;
+            auto *ref = new ProcessDataRefWrapper(item, this);
+            if (ref->getInfos().isEmpty()) {
+                delete ref;
+                continue;
+            }
+            qInfo() << "Process data input without reference shown item by item:" << item->getId();
+            // Inputs stay above the outputs in the view.
+            const auto firstOutput = std::find_if(processDataRefWrappers.begin(), processDataRefWrappers.end(),
+                                                  [](const ProcessDataRefWrapper *shownRef) {
+                                                      return shownRef->getItem() && shownRef->getItem()->isOutput();
+                                                  });
+            processDataRefWrappers.insert(firstOutput, ref);
+        }
+    }
 }
 
 void IOLinkWrapper::readVersion()
@@ -277,9 +324,55 @@ ProcessDataItemWrapper *IOLinkWrapper::findProcessDataItemById(const QList<Proce
 QList<MenuEntry *> IOLinkWrapper::getMenuEntries() const
 {
     QList<MenuEntry *> entries;
-    for (const MenuWrapper *menu : menuWrappers)
-        entries += menu->getEntries();
+    for (const MenuWrapper *menu : menuWrappers) {
+        for (MenuEntry *entry : menu->getEntries()) {
+            entries.append(entry);
+            if (const auto *group = qobject_cast<const MenuEntryRecordGroup *>(entry))
+                entries += group->getItems();
+        }
+    }
     return entries;
+}
+
+void IOLinkWrapper::initProcessDataEntries()
+{
+    for (MenuEntry *entry : getMenuEntries()) {
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(entry);
+        // A reference to a whole process-data image shows each of its record items.
+        if (group && !group->getVariableWrapper() && group->getItems().isEmpty()) {
+            const bool output = group->getId().startsWith(QLatin1String("V_ProcessDataOut"));
+            for (int subindex : ProcessDataWrapper::recordItemSubindexes(processDataWrappers, output))
+                group->addItem(new MenuEntryProcessData(group->getId(), output, quint32(subindex), group));
+        }
+    }
+    for (MenuEntry *entry : getMenuEntries()) {
+        if (auto *shown = qobject_cast<MenuEntryProcessData *>(entry))
+            processDataEntries.append(shown);
+    }
+    if (processDataEntries.isEmpty())
+        return;
+    // Every record item of an image is decoded before its last one reports; one signal per payload suffices.
+    for (const ProcessDataWrapper *definition : qAsConst(processDataWrappers)) {
+        const ProcessDataItemWrapper *input = definition->image(false);
+        if (input && !input->getRecordItems().isEmpty())
+            connect(input->getRecordItems().last(), &RecordItemWrapper::valueChanged, this,
+                    &IOLinkWrapper::refreshProcessDataEntries);
+    }
+    refreshProcessDataEntries();
+}
+
+void IOLinkWrapper::refreshProcessDataEntries()
+{
+    for (const QPointer<MenuEntryProcessData> &entry : qAsConst(processDataEntries)) {
+        if (!entry)
+            continue;
+        const RecordItemWrapper *item = ProcessDataWrapper::applicableRecordItem(processDataWrappers, entry->isOutput(),
+                                                                                 int(entry->getSubindex()));
+        if (item)
+            entry->setProcessValue(item->getValue(), item->getName(), item->singleValueText());
+        else
+            entry->setProcessValue(QVariant(), QString(), QString());
+    }
 }
 
 QString IOLinkWrapper::getCurrentLanguage() const
@@ -294,7 +387,7 @@ CommunicationTask *IOLinkWrapper::createReadTask(VariableWrapper *var)
 
 void IOLinkWrapper::syncReferencedVariables()
 {
-    qDebug() << Q_FUNC_INFO << variableWrappers.size() << "entries";
+    qCDebug(lcBinding) << Q_FUNC_INFO << variableWrappers.size() << "entries";
     qInfo() << "Creating tasks to synchronise referenced variables.";
     for (int i = 0; i < variableWrappers.size(); ++i) {
         VariableWrapper *var = variableWrappers.at(i);
@@ -307,8 +400,8 @@ void IOLinkWrapper::syncReferencedVariables()
             qInfo() << "** NOT SYNCING unreferenced:" << var->getId() << var->getIndex();
             continue;
         }
-        qDebug() << "** SYNCING" << var->getId() << var->getIndex() << "subindex access"
-                 << var->isSubindexAccessSupported() << "referenced subindexes" << referenced;
+        qCDebug(lcBinding) << "** SYNCING" << var->getId() << var->getIndex() << "subindex access"
+                          << var->isSubindexAccessSupported() << "referenced subindexes" << referenced;
         document->variables.at(i)->referenced = true;
         CommunicationTask *task = createReadTask(var);
         syncTasks.append(task);
@@ -346,7 +439,7 @@ void IOLinkWrapper::onSyncTaskFinished(bool success, uint index, uint subindex, 
                 emit varMeasQualitySynced(var);
         }
     }
-    qDebug() << Q_FUNC_INFO << "(" << index << subindex << ")" << syncTasks.size() << " tasks left";
+    qCDebug(lcBinding) << Q_FUNC_INFO << "(" << index << subindex << ")" << syncTasks.size() << " tasks left";
     auto *task = qobject_cast<CommunicationTask *>(sender());
     if (!task || !syncTasks.removeOne(task))
         return;
@@ -395,7 +488,7 @@ QObject *IOLinkWrapper::getMenu(const QString &id) const
             found = menu;
     }
     if (found)
-        qDebug() << Q_FUNC_INFO << "returning menu" << id;
+        qCDebug(lcBinding) << Q_FUNC_INFO << "returning menu" << id;
     return found;
 }
 
@@ -420,6 +513,92 @@ QObject *IOLinkWrapper::getMenuEntry(uint index) const
             return entry;
     }
     return lastFound;
+}
+
+bool IOLinkWrapper::roleFromName(const QString &name, Role *role)
+{
+    const int found = roleNames.indexOf(name);
+    if (found < 0)
+        return false;
+    *role = Role(found);
+    return true;
+}
+
+bool IOLinkWrapper::pageFromName(const QString &name, Page *page)
+{
+    const int found = pageNames.indexOf(name);
+    if (found < 0)
+        return false;
+    *page = Page(found);
+    return true;
+}
+
+QString IOLinkWrapper::nameOf(Role role)
+{
+    return roleNames.value(int(role));
+}
+
+QString IOLinkWrapper::nameOf(Page page)
+{
+    return pageNames.value(int(page));
+}
+
+// The menu id in the page's slot of the role's menu set, as written; empty when the set or slot is missing.
+QString IOLinkWrapper::roleMenuSetSlot(Role role, Page page) const
+{
+    const DeviceFunctionT *function = productLoaded ? document->deviceFunction() : nullptr;
+    const UserInterfaceT *ui = function ? lastOf(function->UserInterface) : nullptr;
+    if (!ui)
+        return QString();
+    const ChildList<MenuSetT> *sets[] = { &ui->ObserverRoleMenuSet, &ui->MaintenanceRoleMenuSet,
+                                          &ui->SpecialistRoleMenuSet };
+    const MenuSetT *set = lastOf(*sets[int(role)]);
+    if (!set)
+        return QString();
+    const ChildList<UIMenuRefSimpleT> *menuSlots[] = { &set->IdentificationMenu, &set->ParameterMenu,
+                                                   &set->ObservationMenu, &set->DiagnosisMenu };
+    const UIMenuRefSimpleT *reference = lastOf(*menuSlots[int(page)]);
+    return reference ? reference->menuId.value.trimmed() : QString();
+}
+
+bool IOLinkWrapper::roleMenuSetNames(Page page) const
+{
+    for (int role = int(Role::Observer); role <= int(Role::Specialist); ++role) {
+        if (!roleMenuSetSlot(Role(role), page).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QString IOLinkWrapper::menuIdFor(Role role, Page page) const
+{
+    // A role without its own menu for a page sees what the next richer role sees.
+    for (int richer = int(role); richer <= int(Role::Specialist); ++richer) {
+        const QString id = roleMenuSetSlot(Role(richer), page);
+        if (id.isEmpty())
+            continue;
+        if (getMenu(id))
+            return id;
+        if (!reportedMissingMenus.contains(id)) {
+            reportedMissingMenus.insert(id);
+            qWarning() << "IODD WARNING: the" << nameOf(Role(richer)) << "role menu set names the missing menu" << id
+                       << "for its" << nameOf(page) << "page; using the next one.";
+        }
+    }
+    const QString fixed = fixedMenuIds.value(int(page));
+    return !fixed.isEmpty() && getMenu(fixed) ? fixed : QString();
+}
+
+QString IOLinkWrapper::menuIdForRole(const QString &roleName, const QString &pageName) const
+{
+    Role role = Role::Specialist;
+    roleFromName(roleName, &role);
+    Page page = Page::Parameter;
+    if (!pageFromName(pageName, &page)) {
+        qWarning() << Q_FUNC_INFO << "unknown page" << pageName;
+        return QString();
+    }
+    return menuIdFor(role, page);
 }
 
 QString IOLinkWrapper::translate(const QString &id) const
@@ -452,6 +631,21 @@ QString IOLinkWrapper::translateEvent(uint eventCode) const
         return QString();
     const EventRecord *event = document->findEvent(quint16(eventCode));
     return event ? translate(event->nameTextId) : QString();
+}
+
+QString IOLinkWrapper::deviceName() const
+{
+    if (document->ProfileBody.isEmpty() || document->ProfileBody.last()->DeviceIdentity.isEmpty())
+        return QString();
+    const DeviceIdentityT *identity = document->ProfileBody.last()->DeviceIdentity.last();
+    QString name = identity->DeviceName.size() >= 2 ? document->translate(identity->DeviceName.last()->textId.value)
+                                                    : QString();
+    if (name == translationFailed)
+        name.clear();
+    const QString vendor = identity->vendorName.value.trimmed();
+    if (vendor.isEmpty() || name.startsWith(vendor))
+        return name;
+    return name.isEmpty() ? vendor : vendor + QLatin1Char(' ') + name;
 }
 
 void IOLinkWrapper::setLanguage(const QString &code)

@@ -1,19 +1,29 @@
-#include "testenvironment.h"
 #include "samplevariant.h"
+#include "testenvironment.h"
 
 #include "app/applicationsettings.h"
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationtask.h"
-#include "device/iolinkwrapper.h"
+#include "menu/menuentrymissing.h"
+#include "menu/menuentryprocessdata.h"
+#include "menu/menuentryrecordgroup.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/variabledescription.h"
 #include "menu/menuentry.h"
 #include "menu/menuwrapper.h"
+#include "processdata/processdataitemwrapper.h"
+#include "processdata/processdatarefwrapper.h"
+#include "processdata/processdatawrapper.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(IOLinkWrapper::Role)
+Q_DECLARE_METATYPE(IOLinkWrapper::Page)
 
 namespace {
 
@@ -43,10 +53,59 @@ QString writeWithoutProcessData(SampleVariant &variant)
         .write();
 }
 
+// The sample with its role menu sets replaced by the given ones ("" for none).
+QString writeWithRoleMenuSets(SampleVariant &variant, const QString &sets)
+{
+    variant.without(QStringLiteral("ObserverRoleMenuSet"))
+        .without(QStringLiteral("MaintenanceRoleMenuSet"))
+        .without(QStringLiteral("SpecialistRoleMenuSet"));
+    if (!sets.isEmpty())
+        variant.insertInto(QStringLiteral("UserInterface"), sets);
+    return variant.write();
+}
+
+// Counts the warnings that name a text while it lives.
+class WarningCounter
+{
+public:
+    explicit WarningCounter(const QString &text)
+    {
+        watched = text;
+        count = 0;
+        previous = qInstallMessageHandler(&WarningCounter::handle);
+    }
+    ~WarningCounter() { qInstallMessageHandler(previous); }
+    int seen() const { return count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type == QtWarningMsg && message.contains(watched))
+            ++count;
+        if (previous)
+            previous(type, context, message);
+    }
+    static inline QString watched;
+    static inline int count = 0;
+    static inline QtMessageHandler previous = nullptr;
+};
+
+// The sample with a menu of process-data references and one to a variable it lacks.
+QString writeWithProcessDataMenu(SampleVariant &variant)
+{
+    return variant
+        .insertInto(QStringLiteral("MenuCollection"),
+                    QStringLiteral("<Menu id=\"M_PdShown\">"
+                                   "<RecordItemRef variableId=\"V_ProcessDataInput\" subindex=\"1\" gradient=\"0.1\"/>"
+                                   "<RecordItemRef variableId=\"V_ProcessDataOutput\" subindex=\"1\"/>"
+                                   "<VariableRef variableId=\"V_ProcessDataInput\"/>"
+                                   "<VariableRef variableId=\"V_Nowhere\"/></Menu>"))
+        .write();
+}
+
 std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language = QStringLiteral("en"))
 {
-    ApplicationSettings::instance()->setLanguage(language);
-    return std::make_unique<IOLinkWrapper>(path);
+    return std::make_unique<IOLinkWrapper>(path, language);
 }
 
 // The tasks a synchronisation hands out; the test plays the communication handler.
@@ -91,6 +150,12 @@ private slots:
     void olderSchemaUsesItsOwnDefinitions();
     void unreadableDescription();
     void handedOverTasksOutliveTheBinding();
+    void pageMenus_data();
+    void pageMenus();
+    void missingRoleMenuIsReportedOnce();
+    void pageMenusForQml();
+    void processDataWithoutReferences();
+    void processDataInMenusFollowsTheCyclicData();
 };
 
 void TestIOLinkWrapper::variablesInSynchronisationOrder()
@@ -292,6 +357,171 @@ void TestIOLinkWrapper::handedOverTasksOutliveTheBinding()
     binding.reset();
     // Tasks handed over are the handler's to delete.
     QVERIFY(!handedOver.isNull());
+}
+
+void TestIOLinkWrapper::pageMenus_data()
+{
+    const QString onlySpecialist = QStringLiteral(
+        "<SpecialistRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/>"
+        "<ObservationMenu menuId=\"M_Diagnosis\"/></SpecialistRoleMenuSet>");
+    const QString missing = QStringLiteral(
+        "<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/><IdentificationMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>"
+        "<MaintenanceRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/></MaintenanceRoleMenuSet>");
+    QTest::addColumn<bool>("ownSets");
+    QTest::addColumn<QString>("sets");
+    QTest::addColumn<IOLinkWrapper::Role>("role");
+    QTest::addColumn<IOLinkWrapper::Page>("page");
+    QTest::addColumn<QString>("menu");
+    using Role = IOLinkWrapper::Role;
+    using Page = IOLinkWrapper::Page;
+    QTest::newRow("three sets, observer parameters") << false << "" << Role::Observer << Page::Parameter << "M_Parameter_Observer";
+    QTest::newRow("three sets, maintenance parameters") << false << "" << Role::Maintenance << Page::Parameter << "M_Parameter";
+    QTest::newRow("three sets, observer identification") << false << "" << Role::Observer << Page::Identification
+                                                         << "M_Identification_Observer";
+    QTest::newRow("three sets, specialist diagnosis") << false << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
+    QTest::newRow("three sets, observer observation") << false << "" << Role::Observer << Page::Observation << "M_Observation";
+    QTest::newRow("only specialist, observer takes it") << true << onlySpecialist << Role::Observer << Page::Parameter
+                                                        << "M_Parameter_Observer";
+    QTest::newRow("only specialist, observation") << true << onlySpecialist << Role::Maintenance << Page::Observation
+                                                  << "M_Diagnosis";
+    QTest::newRow("only specialist, unnamed page to the fixed id") << true << onlySpecialist << Role::Observer
+                                                                    << Page::Identification << "M_Identification";
+    QTest::newRow("no sets, fixed parameter id") << true << "" << Role::Observer << Page::Parameter << "M_Parameter";
+    QTest::newRow("no sets, fixed diagnosis id") << true << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
+    QTest::newRow("no sets, observation has no fixed id") << true << "" << Role::Specialist << Page::Observation << "";
+    QTest::newRow("missing menu, the richer role's") << true << missing << Role::Observer << Page::Parameter
+                                                     << "M_Parameter_Observer";
+    QTest::newRow("missing menu, the fixed id") << true << missing << Role::Observer << Page::Identification
+                                                << "M_Identification";
+}
+
+void TestIOLinkWrapper::pageMenus()
+{
+    QFETCH(bool, ownSets);
+    QFETCH(QString, sets);
+    QFETCH(IOLinkWrapper::Role, role);
+    QFETCH(IOLinkWrapper::Page, page);
+    QFETCH(QString, menu);
+    SampleVariant variant;
+    auto binding = load(ownSets ? writeWithRoleMenuSets(variant, sets) : sampleFile());
+    QVERIFY(binding->isProductLoaded());
+    QCOMPARE(binding->menuIdFor(role, page), menu);
+}
+
+void TestIOLinkWrapper::missingRoleMenuIsReportedOnce()
+{
+    SampleVariant variant;
+    auto binding = load(writeWithRoleMenuSets(
+        variant, QStringLiteral("<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>")));
+    WarningCounter warnings(QStringLiteral("M_Gone"));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(binding->menuIdFor(IOLinkWrapper::Role::Observer, IOLinkWrapper::Page::Parameter),
+                 QStringLiteral("M_Parameter"));
+    QCOMPARE(warnings.seen(), 1);
+    QVERIFY(binding->roleMenuSetNames(IOLinkWrapper::Page::Parameter));
+    QVERIFY(!binding->roleMenuSetNames(IOLinkWrapper::Page::Diagnosis));
+}
+
+void TestIOLinkWrapper::pageMenusForQml()
+{
+    auto binding = load(sampleFile());
+    QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("parameter")),
+             QStringLiteral("M_Parameter_Observer"));
+    // A stored role the program does not know reads as the default, the specialist.
+    QCOMPARE(binding->menuIdForRole(QStringLiteral("admin"), QStringLiteral("parameter")), QStringLiteral("M_Parameter"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown page"));
+    QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("settings")), QString());
+}
+
+void TestIOLinkWrapper::processDataWithoutReferences()
+{
+    auto referenced = load(sampleFile());
+    const int references = referenced->getProcessDataRefWrappers().size();
+    QVERIFY(references > 0);
+
+    SampleVariant variant;
+    auto binding = load(variant.without(QStringLiteral("ProcessDataRefCollection")).write());
+    // One per image of every definition, each with all its decodable items; inputs first.
+    QList<ProcessDataRefWrapper *> refs = binding->getProcessDataRefWrappers();
+    int images = 0;
+    for (const ProcessDataWrapper *processData : binding->getProcessDataWrappers())
+        images += processData->getItems().size();
+    QCOMPARE(refs.size(), images);
+    QVERIFY(!refs.first()->getItem()->isOutput());
+    for (const ProcessDataRefWrapper *ref : refs)
+        QVERIFY2(!ref->getInfos().isEmpty(), qPrintable(ref->getItem()->getId()));
+
+    // References naming nothing that exists show nothing, so every item is shown instead.
+    SampleVariant dangling;
+    auto danglingBinding = load(dangling.without(QStringLiteral("ProcessDataRef"))
+                                    .insertInto(QStringLiteral("ProcessDataRefCollection"),
+                                                QStringLiteral("<ProcessDataRef processDataId=\"PI_Gone\"/>"))
+                                    .write());
+    QCOMPARE(danglingBinding->getProcessDataRefWrappers().size(), images);
+
+    // References covering one layout only: the inputs of the others are shown item by item beside them.
+    SampleVariant partial;
+    auto partialBinding = load(partial.without(QStringLiteral("ProcessDataRef"))
+                                   .insertInto(QStringLiteral("ProcessDataRefCollection"),
+                                               QStringLiteral("<ProcessDataRef processDataId=\"PI_Standard\">"
+                                                              "<ProcessDataRecordItemInfo subindex=\"1\" gradient=\"0.1\"/>"
+                                                              "</ProcessDataRef>"
+                                                              "<ProcessDataRef processDataId=\"PO_Standard\"/>"))
+                                   .write());
+    QStringList shown;
+    for (const ProcessDataRefWrapper *ref : partialBinding->getProcessDataRefWrappers())
+        shown << ref->getItem()->getId() + (ref->getDefinition() ? QStringLiteral(" referenced") : QString());
+    QCOMPARE(shown, QStringList({ "PI_Standard referenced", "PI_Extended", "PI_Compact", "PO_Standard referenced" }));
+    QCOMPARE(partialBinding->getProcessDataRefWrappers().first()->getInfos().size(), 1);
+void TestIOLinkWrapper::processDataInMenusFollowsTheCyclicData()
+{
+    SampleVariant variant;
+    auto binding = load(writeWithProcessDataMenu(variant));
+    auto *menu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_PdShown")));
+    QVERIFY(menu);
+    const QList<MenuEntry *> entries = menu->getEntries();
+    QCOMPARE(entries.size(), 4);
+    auto *input = qobject_cast<MenuEntryProcessData *>(entries.at(0));
+    auto *output = qobject_cast<MenuEntryProcessData *>(entries.at(1));
+    auto *whole = qobject_cast<MenuEntryRecordGroup *>(entries.at(2));
+    QVERIFY(input && output && whole);
+    QVERIFY(!input->isOutput());
+    QVERIFY(output->isOutput());
+    QVERIFY(qobject_cast<MenuEntryMissing *>(entries.at(3)));
+    // Every subindex of every layout; those the layout in force lacks show no value.
+    QCOMPARE(whole->getItems().size(), 5);
+    for (const MenuEntry *item : whole->getItems())
+        QVERIFY(qobject_cast<const MenuEntryProcessData *>(item));
+
+    // Process data is never read by ISDU: nothing of index 40 or 41 is synchronised.
+    SyncRun run(binding.get());
+    binding->syncReferencedVariables();
+    for (int i = 0; i < run.tasks.size(); ++i)
+        QVERIFY2(run.task(i)->getIndex() != 40 && run.task(i)->getIndex() != 41, "process data read by ISDU");
+
+    QSignalSpy changes(input, &MenuEntry::valueChanged);
+    const auto deliver = [&binding](const QByteArray &payload) {
+        for (ProcessDataWrapper *definition : binding->getProcessDataWrappers())
+            definition->setData(payload, 0);
+    };
+    // Standard layout (the default selection): distance 1234 in the first two octets, shown times 0.1.
+    deliver(QByteArray::fromHex("04d20000"));
+    QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_Distance"));
+    QCOMPARE(input->getValue().toDouble(), 123.4);
+    QVERIFY(input->isValid());
+    QVERIFY(!changes.isEmpty());
+
+    // Another layout selected: the same subindex is now the compact item, 100 in bits 2..15.
+    VariableWrapper *select = nullptr;
+    for (VariableWrapper *var : binding->getVariableWrappers()) {
+        if (var->getId() == QLatin1String("V_ProcessDataSelect"))
+            select = var;
+    }
+    QVERIFY(select);
+    select->setValue(QVariant(qulonglong(2)), 0);
+    deliver(QByteArray::fromHex("0191"));
+    QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_DistanceCoarse"));
+    QCOMPARE(input->getValue().toDouble(), 10.0);
 }
 
 OVINEX_TEST_MAIN(TestIOLinkWrapper)

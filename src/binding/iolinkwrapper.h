@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -11,6 +13,7 @@
 class CommunicationTask;
 class IODeviceT;
 class MenuEntry;
+class MenuEntryProcessData;
 class MenuWrapper;
 class ProcessDataItemWrapper;
 class ProcessDataRefWrapper;
@@ -30,14 +33,32 @@ class IOLinkWrapper : public QObject
 public:
     static constexpr uint measurementQualityIndex = 207;
 
-    explicit IOLinkWrapper(const QString &ioddPath, QObject *parent = nullptr);
+    // The user roles, from the one with the least rights; their names are those of setting app/userRole.
+    enum class Role { Observer, Maintenance, Specialist };
+    // The pages a role menu set names a menu for.
+    enum class Page { Identification, Parameter, Observation, Diagnosis };
+
+    // Loads the description with the texts of the given language (one of languages()).
+    explicit IOLinkWrapper(const QString &ioddPath, const QString &language = QStringLiteral("en"),
+                           QObject *parent = nullptr);
+    // The languages whose standard texts the program ships.
+    static QStringList languages() { return { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") }; }
     ~IOLinkWrapper() override;
 
-    // All menu entries, menu by menu; the menu entry handler takes them over.
+    // All menu entries, menu by menu, each group followed by its items; the menu entry handler takes them over.
     QList<MenuEntry *> getMenuEntries() const;
     static ProcessDataItemWrapper *findProcessDataItemById(const QList<ProcessDataWrapper *> &processDatas,
                                                            const QString &id);
     void setLanguage(const QString &code);
+    // The id of the menu that the role's page shows: the role menu set's, else the same page of the next
+    // richer role, else the menu of the traditional fixed id; empty when none of them exists.
+    QString menuIdFor(Role role, Page page) const;
+    // Whether any role menu set names a menu for the page (existing or not).
+    bool roleMenuSetNames(Page page) const;
+    static bool roleFromName(const QString &name, Role *role);
+    static bool pageFromName(const QString &name, Page *page);
+    static QString nameOf(Role role);
+    static QString nameOf(Page page);
     void syncReferencedVariables();
 
     uint getSyncTasksRemaining() const { return uint(syncTasks.size()); }
@@ -68,11 +89,16 @@ public slots:
 
 public:
     Q_INVOKABLE QObject *getMenu(const QString &id) const;
+    // For QML: menuIdFor by the names of setting app/userRole ("specialist" for an unknown one) and of the
+    // pages ("identification", "parameter", "observation", "diagnosis").
+    Q_INVOKABLE QString menuIdForRole(const QString &role, const QString &page) const;
     Q_INVOKABLE QObject *getMenuEntry(uint index) const;
     Q_INVOKABLE QString translate(const QString &id) const;
     Q_INVOKABLE QStringList translate(const QStringList &ids) const;
     Q_INVOKABLE QString translateUnit(const QString &id) const;
     Q_INVOKABLE QString translateEvent(uint eventCode) const;
+    // Vendor and device name of the description, for messages that must say which device they mean.
+    Q_INVOKABLE QString deviceName() const;
 
 private:
     void loadDocuments(const QString &language);
@@ -81,6 +107,10 @@ private:
     void initVariableWrappers();
     void initMenuWrappers();
     void initProcessData();
+    void addUnreferencedInputs();
+    QString roleMenuSetSlot(Role role, Page page) const;
+    void initProcessDataEntries();
+    void refreshProcessDataEntries();
     void readVersion();
     CommunicationTask *createReadTask(VariableWrapper *var);
     void finishSynchronisation();
@@ -92,6 +122,10 @@ private:
     QList<VariableWrapper *> variableWrappers;
     QList<ProcessDataWrapper *> processDataWrappers;
     QList<ProcessDataRefWrapper *> processDataRefWrappers;
+    // Menu entries that show process data, updated with every input image.
+    QList<QPointer<MenuEntryProcessData>> processDataEntries;
     QString ioddPath;
     bool productLoaded = false;
+    // Role menu sets naming a menu that does not exist are reported once per menu id.
+    mutable QSet<QString> reportedMissingMenus;
 };
