@@ -367,7 +367,7 @@ void TestCatalogue::entriesOfAnEarlierScanLiveUntilTheEventLoop()
 void TestCatalogue::backgroundRescanReplacesTheEntriesWhenDone()
 {
     QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15"));
-    IODDListModel model;
+    IODDListModel model(searchPath());
     QCOMPARE(model.getCount(), 1);
     QVERIFY(writeIodd("search/two.xml", "KV-2", "2022-01-15"));
     QSignalSpy scanning(&model, &IODDListModel::scanningChanged);
@@ -388,7 +388,7 @@ void TestCatalogue::backgroundRescanReplacesTheEntriesWhenDone()
 
     QVERIFY(writeIodd("elsewhere/inner/a.xml", "KV-A", "2022-01-15"));
     model.chooseIoddSearchPath(root->filePath("elsewhere"));
-    QCOMPARE(ApplicationSettings::instance()->getIoddSearchPath(), root->filePath("elsewhere"));
+    QCOMPARE(model.getIoddSearchPath(), root->filePath("elsewhere"));
     QTRY_VERIFY(!model.isScanning());
     QCOMPARE(model.getCount(), 1);
     QVERIFY(model.findEntry(QStringLiteral("KV-A"), matches));
@@ -399,14 +399,14 @@ void TestCatalogue::rescanAskedForDuringAScanEndsWithTheLatestFolder()
     for (int i = 0; i < 200; ++i)
         QVERIFY(writeIodd(QStringLiteral("search/many-%1.xml").arg(i), QStringLiteral("KV-%1").arg(i), "2022-01-15"));
     QVERIFY(writeIodd("other/inner/only.xml", "KV-ONLY", "2022-01-15"));
-    IODDListModel model;
+    IODDListModel model(searchPath());
     model.rescan();
     model.chooseIoddSearchPath(root->filePath("other"));
     QTRY_VERIFY(!model.isScanning());
     QCOMPARE(model.getCount(), 1);
 
     // A scan in the foreground overtakes one in the background, whose result is dropped.
-    ApplicationSettings::instance()->setIoddSearchPath(searchPath());
+    model.setIoddSearchPath(searchPath());
     model.rescan();
     model.setIoddSearchPath(root->filePath("other"));
     QCOMPARE(model.getCount(), 1);
