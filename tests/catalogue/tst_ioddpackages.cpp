@@ -385,7 +385,7 @@ void TestIoddPackages::pathOutsideTheFolderIsNotRemoved()
 void TestIoddPackages::catalogueFollowsImportAndRemoval()
 {
     ApplicationSettings::instance()->setIoddSearchPath(ioddFolder());
-    IODDListModel catalogue;
+    IODDListModel catalogue(ioddFolder());
     QCOMPARE(catalogue.rowCount(), 0);
 
     const QList<IoddImportResult> results = IoddImporter(ioddFolder()).importFile(sample(sampleXmlName));
@@ -401,7 +401,7 @@ void TestIoddPackages::catalogueTellsWhichIoddIsUsedAndWhy()
     QVERIFY(writeFile(input("Korvell-OVX100-20200101-IODD1.1.xml"), sampleXml("2020-01-01")));
     IoddImporter(ioddFolder()).importFiles({ input("Korvell-OVX100-20200101-IODD1.1.xml"), sample(sampleXmlName) });
     ApplicationSettings::instance()->setIoddSearchPath(ioddFolder());
-    IODDListModel catalogue;
+    IODDListModel catalogue(ioddFolder());
 
     const QVariantList matches = catalogue.matchingIodds("OVX100");
 
