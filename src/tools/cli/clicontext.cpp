@@ -68,8 +68,8 @@ QString CliContext::ioddFor(const IOLinkSerialDevice &device) const
                 return files.at(position);
         }
     }
-    IODDListModel catalogue;
-    catalogue.parseIODDs();
+    // The constructor scans the folder it is given.
+    IODDListModel catalogue(ApplicationSettings::instance()->getIoddSearchPath());
     int matches = 0;
     const IODDEntry *entry = catalogue.findEntry(device.getProductId(), matches);
     return entry ? entry->getIODDPath() : QString();
