@@ -25,6 +25,7 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationDisplayName(QStringLiteral("ovinexapp"));
+    setApplicationVersion(QStringLiteral(OVINEX_VERSION));
     setOrganizationName(QStringLiteral("Korvell GmbH"));
     setOrganizationDomain(QStringLiteral("korvell.example"));
     qInfo() << "** Application: " << applicationName() << applicationDisplayName() << applicationVersion()

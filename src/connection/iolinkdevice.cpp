@@ -3,9 +3,11 @@
 #include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
+#include "comm/eventhistorymodel.h"
 #include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
 #include "core/logcategories.h"
+#include "connection/devicehealth.h"
 #include "menu/menuentryhandler.h"
 #include "processdata/processdatahandler.h"
 #include "workerretirement.h"
@@ -39,6 +41,8 @@ IOLinkDevice::IOLinkDevice(QObject *parent)
     , menuEntryHandler(new MenuEntryHandler(this))
     , processDataHandler(new ProcessDataHandler(this))
     , communicationLog(new CommunicationListModel(this))
+    , eventHistory(new EventHistoryModel(this))
+    , health(new DeviceHealth(this))
 {
 }
 
@@ -203,6 +207,7 @@ void IOLinkDevice::retireBinding()
 {
     IOLinkWrapper *binding = ioLinkWrapper;
     ioLinkWrapper = nullptr;
+    health->setBinding(nullptr);
     if (binding) {
         disconnect(binding, nullptr, this, nullptr);
         if (communicationHandler) {
@@ -231,6 +236,7 @@ void IOLinkDevice::retireBinding()
 void IOLinkDevice::onStateConnectingEntered()
 {
     qInfo() << Q_FUNC_INFO;
+    eventHistory->clear();
 }
 
 void IOLinkDevice::onStateSyncingEntered()
@@ -289,8 +295,10 @@ void IOLinkDevice::onBindingSynchronised()
 {
     const quint64 generation = syncGeneration;
     auto confirm = [this, generation]() {
-        if (generation == syncGeneration && ioLinkWrapper)
+        if (generation == syncGeneration && ioLinkWrapper) {
+            health->setBinding(ioLinkWrapper);
             emit syncTasksFinished();
+        }
     };
     if (!communicationHandler) {
         confirm();
@@ -451,4 +459,14 @@ QObject *IOLinkDevice::getMenuEntryHandler() const
 QObject *IOLinkDevice::getCommunication() const
 {
     return communicationLog;
+}
+
+QObject *IOLinkDevice::getEventHistoryObject() const
+{
+    return eventHistory;
+}
+
+QObject *IOLinkDevice::getHealthObject() const
+{
+    return health;
 }

@@ -149,7 +149,7 @@ void TestNetworkMaster::initTestCase()
     // The served ports are the simulated master's; binding it first keeps it from being rebuilt later.
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices({ sampleFile(), sampleFile(), sampleFile() });
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
     QCOMPARE(simulated().availablePorts().size(), portCount);
     simulated().useRealTime();
     server = new NetworkMasterServer;
@@ -554,6 +554,7 @@ void TestNetworkMaster::discoveryListsOnlinePortsAndReportsASilentMasterOnce()
     ApplicationSettings::instance()->setNetworkMasters({ silent, server->address() });
     simulated().unplug(3);
     SerialDeviceDiscovery discovery;
+    discovery.setMasterChoice(ApplicationSettings::instance()->masterChoice());
     QSignalSpy unreachable(&discovery, &SerialDeviceDiscovery::masterUnreachable);
     QStringList addresses;
     connect(&discovery, &SerialDeviceDiscovery::deviceDiscovered, this, [&](IOLinkDevice *device) {
