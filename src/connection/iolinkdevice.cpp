@@ -12,7 +12,9 @@
 #include "processdata/processdatahandler.h"
 #include "workerretirement.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QPointer>
 #include <QState>
 #include <QThread>
 #include <QTimer>
@@ -210,6 +212,8 @@ void IOLinkDevice::retireBinding()
     health->setBinding(nullptr);
     if (binding) {
         disconnect(binding, nullptr, this, nullptr);
+        // The worker deletes it later; the device may be gone by then and must not take it along.
+        binding->setParent(nullptr);
         if (communicationHandler) {
             disconnect(binding, nullptr, communicationHandler, nullptr);
             disconnect(communicationHandler, nullptr, binding, nullptr);
@@ -304,9 +308,19 @@ void IOLinkDevice::onBindingSynchronised()
         confirm();
         return;
     }
+    // The device may be deleted before the worker passes the news on; only this thread can tell.
+    QPointer<IOLinkDevice> self(this);
     QMetaObject::invokeMethod(
         communicationHandler,
-        [this, confirm]() { QMetaObject::invokeMethod(this, confirm, Qt::QueuedConnection); },
+        [self, confirm]() {
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [self, confirm]() {
+                    if (self)
+                        confirm();
+                },
+                Qt::QueuedConnection);
+        },
         Qt::QueuedConnection);
 }
 
