@@ -2,6 +2,7 @@
 #include "core/logcategories.h"
 
 #include <QDebug>
+#include <algorithm>
 
 CommunicationListModel::CommunicationListModel(QObject *parent)
     : QAbstractListModel(parent)
@@ -80,6 +81,27 @@ void CommunicationListModel::addEntry(int index, int subIndex, CommunicationEntr
     entries.push_back(std::make_unique<CommunicationEntry>(command, message, origin, uint(index), uint(subIndex)));
     endInsertRows();
     emit entryAdded(index, subIndex, origin, command, message);
+}
+
+void CommunicationListModel::addRows(const QVector<CommunicationLogRelay::Row> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int added = std::min(rows.size(), maximumRowCount);
+    const int overflow = int(entries.size()) + added - maximumRowCount;
+    if (overflow > 0) {
+        beginRemoveRows(QModelIndex(), 0, overflow - 1);
+        entries.erase(entries.begin(), entries.begin() + overflow);
+        endRemoveRows();
+    }
+    const int first = int(entries.size());
+    beginInsertRows(QModelIndex(), first, first + added - 1);
+    for (auto row = rows.cend() - added; row != rows.cend(); ++row)
+        entries.push_back(std::make_unique<CommunicationEntry>(row->command, row->message, row->origin, uint(row->index),
+                                                               uint(row->subIndex)));
+    endInsertRows();
+    for (auto row = rows.cend() - added; row != rows.cend(); ++row)
+        emit entryAdded(row->index, row->subIndex, row->origin, row->command, row->message);
 }
 
 void CommunicationListModel::dropOldestEntry()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "communicationentry.h"
+#include "communicationlogrelay.h"
 
 #include <QAbstractListModel>
 #include <deque>
@@ -34,6 +35,8 @@ signals:
 public slots:
     void addEntry(int index, int subIndex, CommunicationEntry::Origin origin, CommunicationEntry::Command command,
                   const QByteArray &message = QByteArray());
+    // Appends the rows of a relay with one insertion, as views redraw once per insertion.
+    void addRows(const QVector<CommunicationLogRelay::Row> &rows);
 
 private:
     void dropOldestEntry();

@@ -3,6 +3,7 @@
 #include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
+#include "comm/communicationlogrelay.h"
 #include "comm/eventhistorymodel.h"
 #include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
@@ -83,6 +84,16 @@ void IOLinkDevice::retireWorker()
         delete binding;
         return;
     }
+    // The worker may still be emitting; from now on nothing it sends may be queued for objects about to go.
+    QList<QObject *> going = findChildren<QObject *>();
+    going << this;
+    const QList<QObject *> senders = { communication, connection, communication->findChild<CommunicationLogRelay *>() };
+    for (QObject *sender : senders) {
+        for (QObject *receiver : qAsConst(going)) {
+            if (sender)
+                disconnect(sender, nullptr, receiver, nullptr);
+        }
+    }
     QThread *worker = eventThread;
     eventThread = nullptr;
     worker->setParent(nullptr);
@@ -116,6 +127,8 @@ void IOLinkDevice::init()
 {
     eventThread = new QThread(this);
     eventThread->setObjectName(QStringLiteral("IOLink communication ") + getAddress());
+    // Made before the move, so that it goes along into the worker thread with the handler.
+    auto *logRelay = new CommunicationLogRelay(communicationHandler);
     connectionHandler->moveToThread(eventThread);
     communicationHandler->moveToThread(eventThread);
     eventThread->start();
@@ -133,8 +146,10 @@ void IOLinkDevice::init()
     connect(communicationHandler, &CommunicationHandler::processDataWriteFinished, this,
             &IOLinkDevice::onProcessDataWriteFinished, Qt::QueuedConnection);
     // The views read the log in this thread while the handler writes its own in the worker thread.
-    connect(communicationHandler->getCommunicationModel(), &CommunicationListModel::entryAdded, communicationLog,
-            &CommunicationListModel::addEntry, Qt::QueuedConnection);
+    connect(communicationHandler->getCommunicationModel(), &CommunicationListModel::entryAdded, logRelay,
+            &CommunicationLogRelay::relay, Qt::DirectConnection);
+    connect(logRelay, &CommunicationLogRelay::rowsLogged, communicationLog, &CommunicationListModel::addRows,
+            Qt::QueuedConnection);
 
     buildStateMachine();
 }
