@@ -77,6 +77,10 @@ void TestViewLogic::rules_data()
     row("typed: letters", "parseNumber", { "abc" }, "en_US", "NaN");
     row("typed: trailing garbage", "parseNumber", { "12x" }, "en_US", "NaN");
 
+    row("tabs: all fit", "tabWidthCap", { QVariantList { 80, 120, 100 }, 400 }, "", "Infinity");
+    row("tabs: the widest give way", "tabWidthCap", { QVariantList { 80, 150, 130, 60 }, 360 }, "", "110");
+    row("tabs: hidden ones take no room", "tabWidthCap", { QVariantList { 0, 150, 150 }, 200 }, "", "100");
+
     // The slider stands at 42.5; a refused number brings its value back and writes nothing.
     row("slider: within the limits", "sliderInput", { "12.5", 0, 100, 42.5 }, "en_US", R"({"accepted":true,"value":12.5})");
     row("slider: on the upper limit", "sliderInput", { "100", 0, 100, 42.5 }, "en_US", R"({"accepted":true,"value":100})");

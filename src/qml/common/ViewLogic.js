@@ -210,3 +210,17 @@ function fileUrl(path) {
         return text;
     return text.charAt(0) === "/" ? "file://" + text : "file:///" + text;
 }
+
+// The widest a tab may be so that tabs of these natural widths fit the room: the narrow ones keep their
+// width and only the widest give way (and elide). Infinity when all fit.
+function tabWidthCap(widths, room) {
+    var sorted = widths.filter(function (width) { return width > 0 }).sort(function (a, b) { return a - b })
+    var left = room
+    for (var i = 0; i < sorted.length; ++i) {
+        var share = left / (sorted.length - i)
+        if (sorted[i] > share)
+            return Math.max(0, Math.floor(share))
+        left -= sorted[i]
+    }
+    return Infinity
+}

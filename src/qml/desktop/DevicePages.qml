@@ -51,23 +51,37 @@ ColumnLayout {
             snapMode: ListView.SnapToItem
         }
 
+        // The Events tab keeps its count; the other tabs share what room is left.
+        readonly property real tabWidthCap: ViewLogic.tabWidthCap(
+            [identificationTab, smartAdjustTab, quickstartTab, diagnosisTab, observationTab, parametersTab, processDataTab]
+                .map(function (tab) { return tab.shown ? tab.implicitWidth : 0 }),
+            width - (eventsTab.shown ? eventsTab.implicitWidth : 0) - spacing * (count - 1))
+
         DeviceTabButton {
+            id: identificationTab
+            widthCap: tabBar.tabWidthCap
             objectName: "identificationTab"
             text: qsTr("Identification")
         }
         DeviceTabButton {
+            id: smartAdjustTab
+            widthCap: tabBar.tabWidthCap
             objectName: "smartAdjustTab"
             text: qsTr("Quickstart")
             shown: ViewLogic.menuHasRows(pages.smartAdjustMenu)
             enabled: pages.hasDevice
         }
         DeviceTabButton {
+            id: quickstartTab
+            widthCap: tabBar.tabWidthCap
             objectName: "quickstartTab"
             text: qsTr("Quickstart")
             shown: ViewLogic.menuHasRows(pages.quickstartMenu)
             enabled: pages.hasDevice
         }
         DeviceTabButton {
+            id: diagnosisTab
+            widthCap: tabBar.tabWidthCap
             objectName: "diagnosisTab"
             text: qsTr("Diagnosis")
             shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
@@ -77,6 +91,8 @@ ColumnLayout {
             onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
         }
         DeviceTabButton {
+            id: observationTab
+            widthCap: tabBar.tabWidthCap
             objectName: "observationTab"
             text: qsTr("Observation")
             shown: ViewLogic.menuHasRows(pages.observationMenu)
@@ -85,6 +101,8 @@ ColumnLayout {
             onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
         }
         DeviceTabButton {
+            id: parametersTab
+            widthCap: tabBar.tabWidthCap
             objectName: "parametersTab"
             text: qsTr("Parameters")
             // A role may have no parameter menu at all; an empty page helps nobody.
@@ -92,11 +110,14 @@ ColumnLayout {
             onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
         }
         DeviceTabButton {
+            id: processDataTab
+            widthCap: tabBar.tabWidthCap
             objectName: "processDataTab"
             text: qsTr("Process Data")
             shown: pages.hasDevice
         }
         DeviceTabButton {
+            id: eventsTab
             objectName: "eventsTab"
             readonly property var history: pages.hasDevice ? pages.currentDevice.eventHistory : null
             readonly property int activeCount: history ? history.activeErrorCount + history.activeWarningCount : 0

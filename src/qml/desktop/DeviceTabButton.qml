@@ -7,13 +7,16 @@ TabButton {
     id: tab
 
     property bool shown: true
+    // Set by the tab bar when not all tabs fit at their natural width.
+    property real widthCap: Infinity
 
     visible: shown
-    // Narrow enough that six tabs fit the smallest window in every language.
+    // Capitals would not let seven tabs fit the smallest window; what still does not fit is elided.
     leftPadding: 8
     rightPadding: 8
     font.pixelSize: 13
-    width: shown ? implicitWidth : 0
+    font.capitalization: Font.MixedCase
+    width: shown ? Math.min(implicitWidth, widthCap) : 0
 
     contentItem: Text {
         text: tab.text
