@@ -573,12 +573,13 @@ void TestMainWindow::dialogsShowTheirContent()
     QObject *communication = object(QStringLiteral("communicationDialog"));
     QTRY_VERIFY(communication->property("opened").toBool());
     QQuickItem *list = item(QStringLiteral("communicationList"));
-    QTRY_VERIFY(list->property("count").toInt() > 0);
+    // Rows arrive in batches, so the log must have grown past one batch before clearing means anything.
+    QTRY_VERIFY(list->property("count").toInt() > 40);
     screenshot(QStringLiteral("08-communication-dialog"));
     // Polling goes on logging, so the log starts again from few rows.
     const int logged = list->property("count").toInt();
     click(item(QStringLiteral("clearCommunicationButton")));
-    QTRY_VERIFY(list->property("count").toInt() < qMin(logged, 10));
+    QTRY_VERIFY(list->property("count").toInt() < qMin(logged, 40));
     closeDialog(QStringLiteral("communicationDialog"));
 
     chooseMenu(QStringLiteral("File"), QStringLiteral("manageIoddsAction"));
@@ -779,7 +780,11 @@ void TestMainWindow::cancelledConnectionLeavesTheWindowFree()
     // A rescan on the slowed master would replace the row's device under the click.
     QTRY_VERIFY_WITH_TIMEOUT(!devices->isScanning() && devices->itemAt(0) && devices->itemAt(0)->getDevice(), 15000);
     QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
-    QTRY_VERIFY(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))->isEnabled());
+    // A rescan rebuilds the rows meanwhile; between two lookups the button may be gone for a moment.
+    QTRY_VERIFY([this]() {
+        QQuickItem *button = item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")));
+        return button && button->isEnabled();
+    }());
     SimulatedMaster::instance().setCallDelay(sensorPort, 500);
     click(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0"))));
     QObject *dialog = object(QStringLiteral("connectionDialog"));
