@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "applicationsettings.h"
+#include "comm/communicationfiltermodel.h"
 #include "connection/iolinkdevice.h"
 #include "device/iolinkwrapper.h"
 #include "discovery/deviceitem.h"
@@ -14,6 +15,7 @@
 #include <QMetaType>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QtQml>
 #include <QSequentialIterable>
 #include <QUrl>
 
@@ -21,6 +23,7 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationDisplayName(QStringLiteral("ovinexapp"));
+    setApplicationVersion(QStringLiteral(OVINEX_VERSION));
     setOrganizationName(QStringLiteral("Korvell GmbH"));
     setOrganizationDomain(QStringLiteral("korvell.example"));
     qInfo() << "** Application: " << applicationName() << applicationDisplayName() << applicationVersion()
@@ -60,6 +63,7 @@ void Application::registerMetaTypes()
     qRegisterMetaType<IOLinkDevice *>("IOLinkDevice*");
     qRegisterMetaType<IOLinkWrapper *>("IOLinkWrapper*");
     qRegisterMetaType<QList<unsigned int>>("QList<unsigned int>");
+    qmlRegisterType<CommunicationFilterModel>("Ovinex.Comm", 1, 0, "CommunicationFilterModel");
     // Lets QML iterate such lists like arrays.
     if (!QMetaType::hasRegisteredConverterFunction<QList<unsigned int>, QtMetaTypePrivate::QSequentialIterableImpl>())
         QMetaType::registerConverter<QList<unsigned int>, QtMetaTypePrivate::QSequentialIterableImpl>(

@@ -21,6 +21,7 @@ int main(int argc, char *argv[])
     }
     LogHandler::setLogFile(dataDirectory.absoluteFilePath(QStringLiteral("ovinex.log")));
     LogHandler::install();
+    qInfo() << "Ovinex" << QCoreApplication::applicationVersion();
     qInfo() << "Log file path:" << LogHandler::logFilePath();
 
     QQuickStyle::setStyle(QStringLiteral("Material"));

@@ -10,6 +10,7 @@
 #include <QtCharts/QXYSeries>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -266,30 +267,52 @@ void ProcessDataRecordItemInfoWrapper::resetChart()
 
 double ProcessDataRecordItemInfoWrapper::clampedForDrawing(double y) const
 {
-    // Values off the axis, and floats that are no number, are drawn as markers at the axis ends.
+    // Values off the axis, and floats that are no number, are pinned to the nearer edge, where a marker
+    // tells them from values that lie on it.
     if (std::isnan(y) || y < minY)
-        return getLowYaxisLimit();
+        return minY;
     if (y > maxY)
-        return getHighYaxisLimit();
+        return maxY;
     return y;
 }
 
-void ProcessDataRecordItemInfoWrapper::updateSeries(QtCharts::QAbstractSeries *series)
+void ProcessDataRecordItemInfoWrapper::updateSeries(QtCharts::QAbstractSeries *series, QtCharts::QAbstractSeries *markers)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO;
     auto *xySeries = qobject_cast<QtCharts::QXYSeries *>(series);
     if (!xySeries)
         return;
     // An emptied window (after clearing) empties the chart as well.
     QVector<QPointF> points;
+    QVector<QPointF> pinned;
     points.reserve(int(samples.size()));
     double position = 0.0;
     for (const QPointF &sample : samples) {
-        points.append(QPointF(position, clampedForDrawing(sample.y())));
+        const double drawn = clampedForDrawing(sample.y());
+        points.append(QPointF(position, drawn));
+        if (!(drawn == sample.y()))
+            pinned.append(points.constLast());
         position += sample.x();
     }
     xySeries->replace(points);
+    if (auto *markerSeries = qobject_cast<QtCharts::QXYSeries *>(markers))
+        markerSeries->replace(pinned);
+}
+
+QVariant ProcessDataRecordItemInfoWrapper::sampleAt(double position) const
+{
+    // The sample nearest to the position, as it was received (not as it is drawn).
+    double start = 0.0;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    QVariant best;
+    for (const QPointF &sample : samples) {
+        const double distance = std::fabs(start - position);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = sample.y();
+        }
+        start += sample.x();
+    }
+    return best;
 }
 
 void ProcessDataRecordItemInfoWrapper::updateCursor(QtCharts::QAbstractSeries *cursorLine, double cursorXpos,

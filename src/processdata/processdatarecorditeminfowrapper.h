@@ -96,7 +96,9 @@ private slots:
     void onValueChanged();
 
 public:
-    Q_INVOKABLE void updateSeries(QtCharts::QAbstractSeries *series);
+    // The markers, if given, get the points pinned to an edge of the value axis.
+    Q_INVOKABLE void updateSeries(QtCharts::QAbstractSeries *series, QtCharts::QAbstractSeries *markers = nullptr);
+    Q_INVOKABLE QVariant sampleAt(double position) const;
     Q_INVOKABLE void updateCursor(QtCharts::QAbstractSeries *cursorLine, double cursorXpos, bool visible);
     Q_INVOKABLE QPointF findCursorPosition(QtCharts::QAbstractSeries *valueSeries, double cursorXpos,
                                            bool interpolation = false);

@@ -49,6 +49,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Korvell GmbH"));
     QApplication::setOrganizationDomain(QStringLiteral("korvell.example"));
     QApplication::setApplicationName(QStringLiteral("ovinex-check"));
+    QApplication::setApplicationVersion(QStringLiteral(OVINEX_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("ovinex-check", "Runs IODD files through a simulated connection and prints one JSON "
@@ -58,6 +59,7 @@ int main(int argc, char *argv[])
                                           "\"omitted\" and do not fail the file; a file that is no readable device "
                                           "description fails with an \"error\" text.")));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption seconds(QStringLiteral("seconds"), text(QT_TRANSLATE_NOOP("ovinex-check", "Simulated seconds of process data polling.")),
                                      QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption language(QStringLiteral("language"), text(QT_TRANSLATE_NOOP("ovinex-check", "Language of the texts: en, de or fr.")),

@@ -305,7 +305,7 @@ void TestMainWindow::connectShowsProgressThenTheIdentification()
 
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->property("visible").toBool(), 15000);
     QCOMPARE(currentDevice()->property("state").toString(), QStringLiteral("connected"));
-    QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"));
+    QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Connected"));
     QCOMPARE(text(item(QStringLiteral("deviceAddress"))), QStringLiteral("SIM Port 1"));
 
     showTab(QStringLiteral("identificationTab"));

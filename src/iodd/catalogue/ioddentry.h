@@ -41,7 +41,8 @@ public:
     Q_INVOKABLE bool isMatchingProductId(const QString &productId) const;
     Q_INVOKABLE QString getFirstDeviceIconPath() const;
     Q_INVOKABLE QString getFirstDeviceSymbolPath() const;
-    Q_INVOKABLE QStringList getFiles() const { return files; }
+    // The files of the folder that belong to this description: itself, its language files and its pictures.
+    Q_INVOKABLE QStringList getFiles() const;
 
     void parse();
     uint parseIds(QXmlStreamReader &reader);
@@ -66,6 +67,7 @@ private:
     void readExternalTexts(QXmlStreamReader &reader, ScanState &state);
     uint readDeviceVariants(QXmlStreamReader &reader);
     QString absolutePicturePath(const QString &fileName) const;
+    bool isLanguageFile(const QString &fileName) const;
     static QString pathFor(const QMap<QString, QString> &paths, const QString &productId);
 
     bool valid = false;
@@ -81,5 +83,5 @@ private:
     QMap<QString, QString> deviceIcons;
     QMap<QString, QString> deviceSymbols;
     QFileInfo fileInfo;
-    QStringList files;
+    QStringList folderFiles;
 };

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QQmlEngine>
 
+#include <algorithm>
+
 IODDListModel::IODDListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
@@ -113,6 +115,8 @@ void IODDListModel::parseIODDs()
     const QStringList folders = foldersToScan(searchPath);
     for (const QString &folder : folders)
         scanFolder(folder);
+    scanOrder = entries;
+    sortForDisplay(entries);
     endResetModel();
     emit countChanged();
     qInfo() << "Parsing IODD files completed. IODDS found:" << entries.size();
@@ -147,6 +151,20 @@ void IODDListModel::scanFolder(const QString &folderPath)
     }
 }
 
+void IODDListModel::sortForDisplay(QList<IODDEntry *> &list)
+{
+    // By vendor, then product, the latest release of a product first.
+    std::stable_sort(list.begin(), list.end(), [](const IODDEntry *a, const IODDEntry *b) {
+        const int vendor = QString::compare(a->getVendorName(), b->getVendorName(), Qt::CaseInsensitive);
+        if (vendor != 0)
+            return vendor < 0;
+        const int product = QString::compare(a->getProductName(), b->getProductName(), Qt::CaseInsensitive);
+        if (product != 0)
+            return product < 0;
+        return a->getIODDReleaseDate() > b->getIODDReleaseDate();
+    });
+}
+
 void IODDListModel::watch(const QString &path)
 {
     if (!path.isEmpty() && QFileInfo(path).isDir() && !watcher.directories().contains(path))
@@ -157,7 +175,7 @@ IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) c
 {
     IODDEntry *latest = nullptr;
     matchCount = 0;
-    for (IODDEntry *entry : entries) {
+    for (IODDEntry *entry : scanOrder) {
         if (!entry->isMatchingProductId(productId))
             continue;
         ++matchCount;

@@ -54,7 +54,11 @@ private:
     QStringList foldersToScan(const QString &searchPath) const;
     void scanFolder(const QString &folderPath);
     void watch(const QString &path);
+    static void sortForDisplay(QList<IODDEntry *> &list);
 
+    // The rows, sorted for people.
     QList<IODDEntry *> entries;
+    // The same entries as the folders were scanned; on equal release dates the first found wins a match.
+    QList<IODDEntry *> scanOrder;
     QFileSystemWatcher watcher;
 };

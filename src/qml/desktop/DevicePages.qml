@@ -28,6 +28,16 @@ ColumnLayout {
         id: tabBar
         objectName: "pageTabs"
         Layout.fillWidth: true
+        // When the titles do not fit whole, the longest ones are shortened to a fair share of the bar.
+        readonly property real tabShare: {
+            var widths = []
+            for (var i = 0; i < count; ++i) {
+                var tab = itemAt(i)
+                if (tab && tab.shown)
+                    widths.push(tab.implicitWidth + 16)
+            }
+            return ViewLogic.fairShare(widths, width)
+        }
         // The tabs draw their own underline; the style's moving one would lag behind as a second line.
         contentItem: ListView {
             model: tabBar.contentModel
@@ -40,33 +50,39 @@ ColumnLayout {
         }
 
         DeviceTabButton {
+            maximumWidth: tabBar.tabShare
             objectName: "identificationTab"
             text: qsTr("Identification")
         }
         DeviceTabButton {
+            maximumWidth: tabBar.tabShare
             objectName: "smartAdjustTab"
             text: qsTr("Quickstart")
             shown: ViewLogic.menuHasRows(pages.smartAdjustMenu)
             enabled: pages.hasDevice
         }
         DeviceTabButton {
+            maximumWidth: tabBar.tabShare
             objectName: "quickstartTab"
             text: qsTr("Quickstart")
             shown: ViewLogic.menuHasRows(pages.quickstartMenu)
             enabled: pages.hasDevice
         }
         DeviceTabButton {
+            maximumWidth: tabBar.tabShare
             objectName: "diagnosisTab"
             text: qsTr("Diagnosis")
             shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
             enabled: pages.hasDevice
         }
         DeviceTabButton {
+            maximumWidth: tabBar.tabShare
             objectName: "parametersTab"
             text: qsTr("Parameters")
             shown: pages.hasDevice
         }
         DeviceTabButton {
+            maximumWidth: tabBar.tabShare
             objectName: "processDataTab"
             text: qsTr("Process Data")
             shown: pages.hasDevice

@@ -7,11 +7,16 @@ TabButton {
     id: tab
 
     property bool shown: true
+    // The bar's share for each tab; a longer title ends in an ellipsis and shows whole in a tool tip.
+    property real maximumWidth: Number.POSITIVE_INFINITY
 
     visible: shown
-    width: shown ? implicitWidth + 16 : 0
+    width: shown ? Math.min(implicitWidth + 16, maximumWidth) : 0
+    ToolTip.visible: hovered && titleText.truncated
+    ToolTip.text: text
 
     contentItem: Text {
+        id: titleText
         text: tab.text
         font: tab.font
         horizontalAlignment: Text.AlignHCenter

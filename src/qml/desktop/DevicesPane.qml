@@ -108,6 +108,15 @@ Pane {
             }
         }
 
+        AlertPopup {
+            Layout.fillWidth: true
+            Layout.leftMargin: 8
+            Layout.rightMargin: 8
+            Layout.bottomMargin: visible ? 8 : 0
+            Layout.preferredHeight: implicitHeight
+            currentDevice: pane.currentDevice
+        }
+
         ProcessDataBox {
             id: processDataBox
             Layout.fillWidth: true
@@ -115,12 +124,5 @@ Pane {
             currentDevice: pane.currentDevice
             ioLink: pane.ioLink
         }
-    }
-
-    AlertPopup {
-        currentDevice: pane.currentDevice
-        width: pane.width - 24
-        x: 12
-        y: pane.height - height - 12
     }
 }

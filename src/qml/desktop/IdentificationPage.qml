@@ -17,9 +17,32 @@ Item {
     readonly property var item: hasSelection ? devices.selectedItem : null
     readonly property var entry: item ? item.ioddEntry : null
     readonly property string unknown: qsTr("Unknown")
+    readonly property string selectedId: devices && devices.selectedId !== undefined ? devices.selectedId : ""
+
+    // What was read of the selected device, kept while the list is read again (after a disconnect) and
+    // shown grey until the device is listed again or another one is chosen.
+    readonly property var liveIdentity: item && !ViewLogic.isEmptyValue(item.productName) ? {
+        "id": page.selectedId,
+        "productName": item.productName, "vendorName": item.vendorName, "productId": item.productId,
+        "serialNumber": item.serialNumber, "deviceSymbol": item.deviceSymbol, "multipleIODD": item.multipleIODD === true,
+        "ioddVersion": entry ? page.shown(entry.ioddVersion) + ", " + page.shown(entry.ioddReleaseDate) : page.unknown,
+        "deviceId": entry ? entry.deviceId : "", "vendorId": entry ? entry.vendorId : ""
+    } : null
+    property var rememberedIdentity: null
+    onLiveIdentityChanged: {
+        if (liveIdentity)
+            rememberedIdentity = liveIdentity
+    }
+    readonly property bool fromMemory: !liveIdentity && rememberedIdentity !== null && rememberedIdentity.id === selectedId
+                                       && selectedId !== ""
+    readonly property var identity: liveIdentity ? liveIdentity : fromMemory ? rememberedIdentity : null
 
     function shown(value) {
         return ViewLogic.orUnknown(value, page.unknown)
+    }
+
+    function field(name) {
+        return page.identity ? page.shown(page.identity[name]) : page.unknown
     }
 
     Label {
@@ -55,7 +78,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("Product Name")
-                    value: page.shown(page.item ? page.item.productName : "")
+                    stale: page.fromMemory
+                    value: page.field("productName")
                 }
                 IdentityField {
                     id: vendorName
@@ -63,7 +87,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("Vendor Name")
-                    value: page.shown(page.item ? page.item.vendorName : "")
+                    stale: page.fromMemory
+                    value: page.field("vendorName")
                 }
                 IdentityField {
                     id: productId
@@ -71,7 +96,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("Product ID")
-                    value: page.shown(page.item ? page.item.productId : "")
+                    stale: page.fromMemory
+                    value: page.field("productId")
                 }
                 IdentityField {
                     id: ioddVersion
@@ -79,7 +105,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("IODD Version")
-                    value: page.entry ? page.shown(page.entry.ioddVersion) + ", " + page.shown(page.entry.ioddReleaseDate) : page.unknown
+                    stale: page.fromMemory
+                    value: page.identity ? page.identity.ioddVersion : page.unknown
                 }
             }
 
@@ -99,7 +126,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: rightColumn.titleWidth
                     title: qsTr("Device ID")
-                    value: page.shown(page.entry ? page.entry.deviceId : "")
+                    stale: page.fromMemory
+                    value: page.field("deviceId")
                 }
                 IdentityField {
                     id: vendorId
@@ -107,7 +135,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: rightColumn.titleWidth
                     title: qsTr("Vendor ID")
-                    value: page.shown(page.entry ? page.entry.vendorId : "")
+                    stale: page.fromMemory
+                    value: page.field("vendorId")
                 }
                 IdentityField {
                     id: serialNumber
@@ -115,13 +144,14 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: rightColumn.titleWidth
                     title: qsTr("Serial Number")
-                    value: page.shown(page.item ? page.item.serialNumber : "")
+                    stale: page.fromMemory
+                    value: page.field("serialNumber")
                 }
                 IdentityField {
                     id: multipleIodd
                     objectName: "multipleIodd"
                     Layout.fillWidth: true
-                    visible: page.item ? page.item.multipleIODD === true : false
+                    visible: page.identity ? page.identity.multipleIODD === true : false
                     titleWidth: rightColumn.titleWidth
                     title: qsTr("Multiple IODDs found")
                     value: qsTr("Using latest version")
@@ -135,7 +165,8 @@ Item {
                 Layout.alignment: Qt.AlignTop
                 sourceSize: Qt.size(160, 160)
                 fillMode: Image.PreserveAspectFit
-                source: page.item && page.item.deviceSymbol ? ViewLogic.fileUrl(page.item.deviceSymbol) : ""
+                opacity: page.fromMemory ? 0.4 : 1
+                source: page.identity && page.identity.deviceSymbol ? ViewLogic.fileUrl(page.identity.deviceSymbol) : ""
             }
         }
 

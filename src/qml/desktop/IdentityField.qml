@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 
 // A title and its value on one line; the column gives all its titles one width.
@@ -8,6 +9,8 @@ RowLayout {
 
     property string title
     property string value
+    // A value kept from before (the device is gone for the moment) is shown grey.
+    property bool stale: false
     property real titleWidth: titleLabel.implicitWidth
     readonly property real titleImplicitWidth: titleLabel.implicitWidth
 
@@ -27,6 +30,7 @@ RowLayout {
         maximumLineCount: 2
         elide: Text.ElideRight
         font.bold: true
+        color: field.stale ? "#9e9e9e" : Material.foreground
         text: field.value
     }
 }

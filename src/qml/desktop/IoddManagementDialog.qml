@@ -87,6 +87,16 @@ Dialog {
                     }
                 }
 
+                TextField {
+                    id: ioddFilter
+                    objectName: "ioddFilter"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 16
+                    Layout.rightMargin: 16
+                    selectByMouse: true
+                    placeholderText: qsTr("Filter by vendor, product or file")
+                }
+
                 ListView {
                     id: ioddList
                     objectName: "ioddList"
@@ -96,11 +106,14 @@ Dialog {
                     model: dialog.catalogue
                     highlightMoveDuration: 0
                     highlight: Rectangle { color: "#fde8e8" }
-                    ScrollBar.vertical: ScrollBar {}
+                    ScrollBar.vertical: ScrollBar { id: ioddScroll }
                     delegate: ItemDelegate {
+                        readonly property bool matches: ViewLogic.matchesFilter(ioddFilter.text,
+                                                                                [model.vendorName, model.productName, model.name])
                         objectName: "ioddRow_" + index
-                        width: ioddList.width
-                        height: 64
+                        width: ioddList.width - ioddScroll.width
+                        height: matches ? 64 : 0
+                        visible: matches
                         onClicked: dialog.select(index)
                         contentItem: RowLayout {
                             spacing: 12
@@ -111,12 +124,34 @@ Dialog {
                                 fillMode: Image.PreserveAspectFit
                                 source: model.deviceIconPath ? ViewLogic.fileUrl(model.deviceIconPath) : "qrc:/icons/usb_black_24dp.svg"
                             }
-                            Label {
+                            ColumnLayout {
                                 Layout.fillWidth: true
-                                elide: Text.ElideRight
-                                text: model.productName
+                                spacing: 0
+                                Label {
+                                    objectName: "ioddRowProduct"
+                                    Layout.fillWidth: true
+                                    elide: Text.ElideRight
+                                    text: model.productName
+                                }
+                                Label {
+                                    Layout.fillWidth: true
+                                    elide: Text.ElideRight
+                                    color: "#606060"
+                                    font.pixelSize: 12
+                                    text: model.vendorName
+                                }
                             }
                         }
+                    }
+                    Label {
+                        objectName: "ioddNoMatch"
+                        anchors.centerIn: parent
+                        width: parent.width - 32
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        color: "#808080"
+                        visible: ioddFilter.text.trim() !== "" && ioddList.contentHeight < 1
+                        text: qsTr("No IODD matches the filter.")
                     }
                 }
             }

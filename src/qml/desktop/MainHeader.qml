@@ -36,14 +36,14 @@ Rectangle {
             }
         }
 
-        Menu {
+        HeaderMenu {
             title: qsTr("File")
             Action { objectName: "manageIoddsAction"; text: qsTr("Manage IODDs"); onTriggered: header.manageIoddsRequested() }
             Action { objectName: "settingsAction"; text: qsTr("Settings"); onTriggered: header.settingsRequested() }
             MenuSeparator {}
             Action { objectName: "exitAction"; text: qsTr("Exit"); onTriggered: header.exitRequested() }
         }
-        Menu {
+        HeaderMenu {
             title: qsTr("Help")
             Action { objectName: "checkForUpdatesAction"; text: qsTr("Check for Updates"); onTriggered: header.checkForUpdatesRequested() }
             Action { objectName: "aboutAction"; text: qsTr("About"); onTriggered: header.aboutRequested() }
