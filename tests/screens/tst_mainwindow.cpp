@@ -7,6 +7,7 @@
 #include "iodd/catalogue/samplepackage.h"
 #include "master/simulatedmaster.h"
 
+#include <QClipboard>
 #include <QMutex>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -77,9 +78,14 @@ private slots:
     void menuPagesShowTheSampleMenusWithoutUndefinedEntries();
     void editsReachTheSensor();
     void processDataIsChartedAndExported();
+    void exportIsConfirmedWithTheFileName();
     void dialogsShowTheirContent();
+    void communicationLogShowsTimesNamesAndFilters();
+    void updatesAddressIsOfferedWhenNoBrowserOpens();
     void germanLabelsAfterTheLanguageChange();
+    void everyScreenFitsTheSmallestWindowInEachLanguage();
     void disconnectReturnsToTheList();
+    void identityStaysGreyedAfterTheDisconnect();
 
 private:
     QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
@@ -93,6 +99,8 @@ private:
     void closeDialog(const QString &dialogName);
     void expandSubMenus(QQuickItem *page);
     void screenshot(const QString &name);
+    void verifyReadable(const QString &where);
+    void screenshotEveryScreen(const QString &language);
 
     QTemporaryDir ioddFolder;
     QString ioddPath;
@@ -491,6 +499,171 @@ void TestMainWindow::disconnectReturnsToTheList()
     QVERIFY(!isShown(item(QStringLiteral("processDataBox"))));
     QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))));
     QVERIFY(!SimulatedMaster::instance().isOpen(sensorPort));
+}
+
+void TestMainWindow::exportIsConfirmedWithTheFileName()
+{
+    showTab(QStringLiteral("processDataTab"));
+    QQuickItem *page = item(QStringLiteral("processDataPage"));
+    const QString csv = ioddFolder.filePath(QStringLiteral("export/confirmed.csv"));
+    QVERIFY(QMetaObject::invokeMethod(page, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
+    QTRY_VERIFY(isShown(item(QStringLiteral("saveNotice"))));
+    QVERIFY2(text(item(QStringLiteral("saveNotice"))).contains(QDir::toNativeSeparators(csv)), qPrintable(text(item(QStringLiteral("saveNotice")))));
+
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(lines.size() >= 2);
+    // The first row's time is that of its sample, so it is never before the recording started.
+    const QDateTime first = QDateTime::fromString(lines.at(1).section(QLatin1Char(';'), 0, 0), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    QVERIFY2(first.isValid(), qPrintable(lines.at(1)));
+    QVERIFY(first <= QDateTime::currentDateTime());
+    // Column titles carry the unit where the item has one.
+    QVERIFY2(lines.first().contains(QLatin1Char('[')), qPrintable(lines.first()));
+    screenshot(QStringLiteral("07-export-confirmed"));
+}
+
+void TestMainWindow::communicationLogShowsTimesNamesAndFilters()
+{
+    showTab(QStringLiteral("identificationTab"));
+    click(item(QStringLiteral("communicationButton")));
+    QObject *communication = object(QStringLiteral("communicationDialog"));
+    QTRY_VERIFY(communication->property("opened").toBool());
+    QQuickItem *list = item(QStringLiteral("communicationList"));
+    QObject *filter = object(QStringLiteral("communicationFilter"));
+    QVERIFY(filter);
+    // The shown values are read again and again; the log grows until those reads are hidden.
+    QTRY_VERIFY(list->property("count").toInt() > 4);
+    QQuickItem *row = item(QStringLiteral("communicationRow"), list);
+    QVERIFY(row);
+    click(row);
+    QTRY_VERIFY(isShown(item(QStringLiteral("communicationPayload"))));
+
+    click(item(QStringLiteral("hidePollingCheck")));
+    QTRY_VERIFY(filter->property("hidePolling").toBool());
+    const int withoutPolling = list->property("count").toInt();
+    screenshot(QStringLiteral("08-communication-without-polling"));
+
+    const QString csv = ioddFolder.filePath(QStringLiteral("export/communication.csv"));
+    QVERIFY(QMetaObject::invokeMethod(communication, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
+    QTRY_VERIFY(text(item(QStringLiteral("communicationNotice"))).contains(QDir::toNativeSeparators(csv)));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(lines.size() >= withoutPolling + 1, qPrintable(QString::number(lines.size())));
+    // Identity reads carry the names of their variables.
+    QVERIFY2(lines.join(QLatin1Char('\n')).contains(QStringLiteral(";18;0;")), qPrintable(lines.mid(0, 5).join(QLatin1Char('\n'))));
+    click(item(QStringLiteral("hidePollingCheck")));
+    closeDialog(QStringLiteral("communicationDialog"));
+}
+
+void TestMainWindow::updatesAddressIsOfferedWhenNoBrowserOpens()
+{
+    QVERIFY(QMetaObject::invokeMethod(window, "offerDownloads", Q_ARG(QVariant, false)));
+    QObject *dialog = object(QStringLiteral("updatesDialog"));
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QCOMPARE(text(item(QStringLiteral("updatesAddress"))), QStringLiteral("https://korvell.example/downloads"));
+    QGuiApplication::clipboard()->clear();
+    click(item(QStringLiteral("copyAddressButton")));
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("https://korvell.example/downloads"));
+    QVERIFY(isShown(item(QStringLiteral("updatesCopied"))));
+    screenshot(QStringLiteral("10-updates-dialog"));
+    closeDialog(QStringLiteral("updatesDialog"));
+    // Where a browser opened, nothing else appears.
+    QVERIFY(QMetaObject::invokeMethod(window, "offerDownloads", Q_ARG(QVariant, true)));
+    QVERIFY(!dialog->property("visible").toBool());
+}
+
+// Every identity value and every tab title can be read whole, or its whole text is one hover away.
+void TestMainWindow::verifyReadable(const QString &where)
+{
+    for (const char *name : { "productNameText", "vendorNameText", "productIdText", "ioddVersionText", "deviceIdText",
+                              "vendorIdText", "serialNumberText" }) {
+        QQuickItem *value = item(QLatin1String(name));
+        if (!isShown(value))
+            continue;
+        QVERIFY2(!value->property("truncated").toBool() && value->property("lineCount").toInt() == 1,
+                 qPrintable(where + QLatin1Char(' ') + QLatin1String(name) + QStringLiteral(": ") + text(value)));
+    }
+    QList<QQuickItem *> tabs;
+    collectItems(item(QStringLiteral("pageTabs")), QString(), tabs);
+    for (QQuickItem *tab : qAsConst(tabs)) {
+        if (!tab->inherits("QQuickTabButton") || !isShown(tab))
+            continue;
+        QQuickItem *title = tab->property("contentItem").value<QQuickItem *>();
+        // Inside the window, and either whole or with its title as tool tip.
+        QVERIFY2(tab->mapToScene(QPointF(tab->width(), 0)).x() <= window->width() + 0.5, qPrintable(where + text(tab)));
+        if (title && title->property("truncated").toBool())
+            QVERIFY2(tab->property("width").toReal() > 40, qPrintable(where + text(tab)));
+    }
+}
+
+void TestMainWindow::screenshotEveryScreen(const QString &language)
+{
+    const QString prefix = QStringLiteral("small-") + language + QLatin1Char('-');
+    const QStringList tabs { "identificationTab", "quickstartTab", "diagnosisTab", "parametersTab", "processDataTab" };
+    for (const QString &tab : tabs) {
+        if (!isShown(item(tab)))
+            continue;
+        showTab(tab);
+        QTest::qWait(50); // lets the page lay itself out before the grab; nothing is asserted on time
+        verifyReadable(prefix + tab);
+        screenshot(prefix + tab);
+    }
+    showTab(QStringLiteral("identificationTab"));
+    click(item(QStringLiteral("communicationButton")));
+    QTRY_VERIFY(object(QStringLiteral("communicationDialog"))->property("opened").toBool());
+    screenshot(prefix + QStringLiteral("communication"));
+    closeDialog(QStringLiteral("communicationDialog"));
+
+    const auto openDialog = [this](const QString &dialogName, const char *method) {
+        QObject *dialog = object(dialogName);
+        QVERIFY(QMetaObject::invokeMethod(dialog, method));
+        QTRY_VERIFY(dialog->property("opened").toBool());
+    };
+    const QStringList dialogs { "ioddDialog", "settingsDialog", "aboutDialog", "updatesDialog" };
+    for (const QString &dialog : dialogs) {
+        openDialog(dialog, "open");
+        screenshot(prefix + dialog);
+        closeDialog(dialog);
+    }
+    showTab(QStringLiteral("processDataTab"));
+    QQuickItem *page = item(QStringLiteral("processDataPage"));
+    click(shownItems(QStringLiteral("chartSettingsButton"), page).first());
+    QObject *settings = object(QStringLiteral("chartSettingsDialog"));
+    QTRY_VERIFY(settings->property("opened").toBool());
+    screenshot(prefix + QStringLiteral("chartSettingsDialog"));
+    QVERIFY(QMetaObject::invokeMethod(settings, "reject"));
+    QTRY_VERIFY(!settings->property("visible").toBool());
+}
+
+void TestMainWindow::everyScreenFitsTheSmallestWindowInEachLanguage()
+{
+    window->resize(1024, 600);
+    QTRY_COMPARE(window->width(), 1024);
+    for (const char *language : { "en", "de", "fr" }) {
+        ApplicationSettings::instance()->setLanguage(QLatin1String(language));
+        QTRY_VERIFY(item(QStringLiteral("parametersTab")));
+        screenshotEveryScreen(QLatin1String(language));
+        if (QTest::currentTestFailed())
+            break;
+    }
+    // French calls the dialog "Réglages", unlike the parameters tab.
+    QCOMPARE(ApplicationSettings::instance()->getLanguage(), QStringLiteral("fr"));
+    QVERIFY(text(item(QStringLiteral("parametersTab"))) != object(QStringLiteral("settingsDialog"))->property("title").toString());
+    QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Connecté"));
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), QStringLiteral("Parameters"));
+}
+
+void TestMainWindow::identityStaysGreyedAfterTheDisconnect()
+{
+    // The list is read again after the disconnect; what was read stays on the page meanwhile.
+    QCOMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
+    QTRY_VERIFY_WITH_TIMEOUT(!qobject_cast<Application *>(QCoreApplication::instance())->getDevicesModel()->isScanning(), 20000);
+    QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
+    QVERIFY(!text(item(QStringLiteral("serialNumberText"))).contains(QStringLiteral("Unknown")));
+    screenshot(QStringLiteral("14-after-disconnect"));
 }
 
 int main(int argc, char *argv[])

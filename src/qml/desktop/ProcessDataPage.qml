@@ -24,6 +24,9 @@ Item {
     property real maxLabelTextPixelSize: -1
 
     property var selectionEntry: null
+    // What an export holds: the samples of the chart window.
+    readonly property int windowSeconds: Math.round(maxAxis.getTime() / 1000)
+    property string savedMessage: ""
 
     function refreshSelection() {
         page.visibleCursor = false
@@ -108,7 +111,7 @@ Item {
                     enabled: page.handler !== null
                     icon.source: "qrc:/icons/copy.svg"
                     ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Copy to clipboard (Excel format).")
+                    ToolTip.text: qsTr("Copy the last %1 s (the chart window) to the clipboard (Excel format).").arg(page.windowSeconds)
                     onClicked: {
                         page.handler.copyToClipboard()
                         copyNoticeAnimation.restart()
@@ -119,7 +122,7 @@ Item {
                     enabled: page.handler !== null
                     icon.source: "qrc:/icons/save.svg"
                     ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Save as file.")
+                    ToolTip.text: qsTr("Save the last %1 s (the chart window) as a file.").arg(page.windowSeconds)
                     onClicked: saveDialog.open()
                 }
                 ToolButton {
@@ -139,7 +142,16 @@ Item {
                     color: "#2e7d32"
                     text: qsTr("Copied chart data to clipboard.")
                 }
-                Item { Layout.fillWidth: true }
+                Label {
+                    objectName: "saveNotice"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 12
+                    visible: page.savedMessage !== ""
+                    elide: Text.ElideMiddle
+                    color: "#2e7d32"
+                    text: page.savedMessage
+                }
+                Item { Layout.fillWidth: true; visible: page.savedMessage === "" }
             }
         }
 
@@ -179,6 +191,12 @@ Item {
         }
     }
 
+    Timer {
+        id: savedNoticeTimer
+        interval: 8000
+        onTriggered: page.savedMessage = ""
+    }
+
     SequentialAnimation {
         id: copyNoticeAnimation
         PropertyAction { target: copyNotice; property: "opacity"; value: 1 }
@@ -188,7 +206,7 @@ Item {
 
     Platform.FileDialog {
         id: saveDialog
-        title: qsTr("Please choose a file")
+        title: qsTr("Save the last %1 s of process data (the chart window)").arg(page.windowSeconds)
         fileMode: Platform.FileDialog.SaveFile
         nameFilters: [qsTr("CSV files (*.csv)")]
         defaultSuffix: "csv"
@@ -199,7 +217,12 @@ Item {
     Connections {
         target: page.handler
         ignoreUnknownSignals: true
+        function onSaved(message) {
+            page.savedMessage = message
+            savedNoticeTimer.restart()
+        }
         function onSaveFailed(message) {
+            page.savedMessage = ""
             saveFailedDialog.message = message
             saveFailedDialog.open()
         }

@@ -78,7 +78,7 @@
     </message>
     <message>
       <source>Subindex</source>
-      <translation>Subindex</translation>
+      <translation type="vanished">Subindex</translation>
     </message>
     <message>
       <source>This device keeps no communication log.</source>
@@ -87,6 +87,93 @@
     <message>
       <source>clear</source>
       <translation>leeren</translation>
+    </message>
+    <message>
+      <source>Communication log saved to %1.</source>
+      <translation>Kommunikationsprotokoll gespeichert in %1.</translation>
+    </message>
+    <message>
+      <source>Sent</source>
+      <translation>Gesendet</translation>
+    </message>
+    <message>
+      <source>Received</source>
+      <translation>Empfangen</translation>
+    </message>
+    <message>
+      <source>Read</source>
+      <translation>Lesen</translation>
+    </message>
+    <message>
+      <source>Write</source>
+      <translation>Schreiben</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Zeit</translation>
+    </message>
+    <message>
+      <source>Sub</source>
+      <translation>Sub</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
+    </message>
+    <message>
+      <source>Hide polling (repeated reads)</source>
+      <translation>Abfragen ausblenden (wiederholtes Lesen)</translation>
+    </message>
+    <message>
+      <source>Save as CSV</source>
+      <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+      <source>Save the communication log</source>
+      <translation>Kommunikationsprotokoll speichern</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommunicationFilterModel</name>
+    <message>
+      <source>Time</source>
+      <translation>Zeit</translation>
+    </message>
+    <message>
+      <source>Origin</source>
+      <translation>Herkunft</translation>
+    </message>
+    <message>
+      <source>Command</source>
+      <translation>Befehl</translation>
+    </message>
+    <message>
+      <source>Index</source>
+      <translation>Index</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Subindex</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
+    </message>
+    <message>
+      <source>Length</source>
+      <translation>Länge</translation>
+    </message>
+    <message>
+      <source>Message</source>
+      <translation>Nachricht</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be written: %2</source>
+      <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
   </context>
   <context>
@@ -147,7 +234,7 @@ Wert wurde erneut gelesen.</translation>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation>Kein Gerät ausgewählt.
+      <translation type="vanished">Kein Gerät ausgewählt.
 Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
     <message>
@@ -508,6 +595,14 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
       <source>Vendor Name</source>
       <translation>Herstellername</translation>
     </message>
+    <message>
+      <source>Filter by vendor, product or file</source>
+      <translation>Nach Hersteller, Produkt oder Datei filtern</translation>
+    </message>
+    <message>
+      <source>No IODD matches the filter.</source>
+      <translation>Keine IODD passt zum Filter.</translation>
+    </message>
   </context>
   <context>
     <name>IqCommCommunicationHandler</name>
@@ -639,6 +734,18 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
       <translation>Die Datei %1 konnte nicht geschrieben werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
     </message>
+    <message>
+      <source>Start time</source>
+      <translation>Startzeit</translation>
+    </message>
+    <message>
+      <source>Time[ms]</source>
+      <translation>Zeit[ms]</translation>
+    </message>
+    <message>
+      <source>Process data saved to %1 (rows: %2).</source>
+      <translation>Prozessdaten gespeichert in %1 (Zeilen: %2).</translation>
+    </message>
   </context>
   <context>
     <name>ProcessDataPage</name>
@@ -656,7 +763,7 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
     <message>
       <source>Copy to clipboard (Excel format).</source>
-      <translation>In die Zwischenablage kopieren (Excel-Format).</translation>
+      <translation type="vanished">In die Zwischenablage kopieren (Excel-Format).</translation>
     </message>
     <message>
       <source>OK</source>
@@ -664,11 +771,11 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
     <message>
       <source>Please choose a file</source>
-      <translation>Bitte wählen Sie eine Datei</translation>
+      <translation type="vanished">Bitte wählen Sie eine Datei</translation>
     </message>
     <message>
       <source>Save as file.</source>
-      <translation>Als Datei speichern.</translation>
+      <translation type="vanished">Als Datei speichern.</translation>
     </message>
     <message>
       <source>Saving failed</source>
@@ -677,6 +784,18 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Start / pause process data.</source>
       <translation>Prozessdaten starten / anhalten.</translation>
+    </message>
+    <message>
+      <source>Copy the last %1 s (the chart window) to the clipboard (Excel format).</source>
+      <translation>Die letzten %1 s (das Diagrammfenster) in die Zwischenablage kopieren (Excel-Format).</translation>
+    </message>
+    <message>
+      <source>Save the last %1 s (the chart window) as a file.</source>
+      <translation>Die letzten %1 s (das Diagrammfenster) als Datei speichern.</translation>
+    </message>
+    <message>
+      <source>Save the last %1 s of process data (the chart window)</source>
+      <translation>Die letzten %1 s der Prozessdaten speichern (das Diagrammfenster)</translation>
     </message>
   </context>
   <context>
@@ -758,6 +877,37 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Status:</source>
       <translation>Status:</translation>
+    </message>
+    <message>
+      <source>Connecting</source>
+      <translation>Verbindung wird hergestellt</translation>
+    </message>
+    <message>
+      <source>Synchronising</source>
+      <translation>Synchronisierung</translation>
+    </message>
+    <message>
+      <source>Connected</source>
+      <translation>Verbunden</translation>
+    </message>
+  </context>
+  <context>
+    <name>UpdatesDialog</name>
+    <message>
+      <source>Check for Updates</source>
+      <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+      <source>No web browser could be opened. Updates are available at this address:</source>
+      <translation>Es konnte kein Webbrowser geöffnet werden. Updates gibt es unter dieser Adresse:</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Kopieren</translation>
+    </message>
+    <message>
+      <source>The address is on the clipboard.</source>
+      <translation>Die Adresse ist in der Zwischenablage.</translation>
     </message>
   </context>
   <context>

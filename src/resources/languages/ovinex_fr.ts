@@ -39,11 +39,11 @@
     </message>
     <message>
       <source>X axis limits [s]. Applies to all charts.</source>
-      <translation>Limites de l'axe X [s]. S'applique à tous les graphiques.</translation>
+      <translation>Limites de l&apos;axe X [s]. S&apos;applique à tous les graphiques.</translation>
     </message>
     <message>
       <source>Y axis limits</source>
-      <translation>Limites de l'axe Y</translation>
+      <translation>Limites de l&apos;axe Y</translation>
     </message>
   </context>
   <context>
@@ -78,7 +78,7 @@
     </message>
     <message>
       <source>Subindex</source>
-      <translation>Sous-index</translation>
+      <translation type="vanished">Sous-index</translation>
     </message>
     <message>
       <source>This device keeps no communication log.</source>
@@ -87,6 +87,93 @@
     <message>
       <source>clear</source>
       <translation>effacer</translation>
+    </message>
+    <message>
+      <source>Communication log saved to %1.</source>
+      <translation>Journal de communication enregistré dans %1.</translation>
+    </message>
+    <message>
+      <source>Sent</source>
+      <translation>Envoyé</translation>
+    </message>
+    <message>
+      <source>Received</source>
+      <translation>Reçu</translation>
+    </message>
+    <message>
+      <source>Read</source>
+      <translation>Lecture</translation>
+    </message>
+    <message>
+      <source>Write</source>
+      <translation>Écriture</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Sub</source>
+      <translation>Sous</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
+    </message>
+    <message>
+      <source>Hide polling (repeated reads)</source>
+      <translation>Masquer l&apos;interrogation (lectures répétées)</translation>
+    </message>
+    <message>
+      <source>Save as CSV</source>
+      <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+      <source>Save the communication log</source>
+      <translation>Enregistrer le journal de communication</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommunicationFilterModel</name>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Origin</source>
+      <translation>Origine</translation>
+    </message>
+    <message>
+      <source>Command</source>
+      <translation>Commande</translation>
+    </message>
+    <message>
+      <source>Index</source>
+      <translation>Index</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Sous-index</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
+    </message>
+    <message>
+      <source>Length</source>
+      <translation>Longueur</translation>
+    </message>
+    <message>
+      <source>Message</source>
+      <translation>Message</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be written: %2</source>
+      <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
     </message>
   </context>
   <context>
@@ -124,7 +211,7 @@ Valeur relue.</translation>
     </message>
     <message>
       <source>Waiting For Device</source>
-      <translation>En attente de l'appareil</translation>
+      <translation>En attente de l&apos;appareil</translation>
     </message>
   </context>
   <context>
@@ -147,7 +234,7 @@ Valeur relue.</translation>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation>Aucun appareil sélectionné.
+      <translation type="vanished">Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
@@ -231,11 +318,11 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
       <source>No device description (IODD) is known for this device.</source>
-      <translation>Aucune description d'appareil (IODD) n'est connue pour cet appareil.</translation>
+      <translation>Aucune description d&apos;appareil (IODD) n&apos;est connue pour cet appareil.</translation>
     </message>
     <message>
       <source>The device description %1 could not be read.</source>
-      <translation>La description d'appareil %1 n'a pas pu être lue.</translation>
+      <translation>La description d&apos;appareil %1 n&apos;a pas pu être lue.</translation>
     </message>
   </context>
   <context>
@@ -450,7 +537,7 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     </message>
     <message>
       <source>Device Details</source>
-      <translation>Détails de l'appareil</translation>
+      <translation>Détails de l&apos;appareil</translation>
     </message>
     <message>
       <source>Device ID</source>
@@ -507,6 +594,14 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     <message>
       <source>Vendor Name</source>
       <translation>Nom du fabricant</translation>
+    </message>
+    <message>
+      <source>Filter by vendor, product or file</source>
+      <translation>Filtrer par fabricant, produit ou fichier</translation>
+    </message>
+    <message>
+      <source>No IODD matches the filter.</source>
+      <translation>Aucune IODD ne correspond au filtre.</translation>
     </message>
   </context>
   <context>
@@ -639,6 +734,18 @@ Erreur ISDU : %2, code : %3.</translation>
       <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
       <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
+    <message>
+      <source>Start time</source>
+      <translation>Heure de début</translation>
+    </message>
+    <message>
+      <source>Time[ms]</source>
+      <translation>Temps[ms]</translation>
+    </message>
+    <message>
+      <source>Process data saved to %1 (rows: %2).</source>
+      <translation>Données de process enregistrées dans %1 (lignes : %2).</translation>
+    </message>
   </context>
   <context>
     <name>ProcessDataPage</name>
@@ -656,7 +763,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Copy to clipboard (Excel format).</source>
-      <translation>Copier dans le presse-papiers (format Excel).</translation>
+      <translation type="vanished">Copier dans le presse-papiers (format Excel).</translation>
     </message>
     <message>
       <source>OK</source>
@@ -664,19 +771,31 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Please choose a file</source>
-      <translation>Veuillez choisir un fichier</translation>
+      <translation type="vanished">Veuillez choisir un fichier</translation>
     </message>
     <message>
       <source>Save as file.</source>
-      <translation>Enregistrer dans un fichier.</translation>
+      <translation type="vanished">Enregistrer dans un fichier.</translation>
     </message>
     <message>
       <source>Saving failed</source>
-      <translation>Échec de l'enregistrement</translation>
+      <translation>Échec de l&apos;enregistrement</translation>
     </message>
     <message>
       <source>Start / pause process data.</source>
       <translation>Démarrer / mettre en pause les données de process.</translation>
+    </message>
+    <message>
+      <source>Copy the last %1 s (the chart window) to the clipboard (Excel format).</source>
+      <translation>Copier les %1 dernières secondes (la fenêtre du graphique) dans le presse-papiers (format Excel).</translation>
+    </message>
+    <message>
+      <source>Save the last %1 s (the chart window) as a file.</source>
+      <translation>Enregistrer les %1 dernières secondes (la fenêtre du graphique) dans un fichier.</translation>
+    </message>
+    <message>
+      <source>Save the last %1 s of process data (the chart window)</source>
+      <translation>Enregistrer les %1 dernières secondes des données de process (la fenêtre du graphique)</translation>
     </message>
   </context>
   <context>
@@ -690,7 +809,7 @@ Erreur ISDU : %2, code : %3.</translation>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
-      <translation>(prend effet à la prochaine recherche d'appareils)</translation>
+      <translation>(prend effet à la prochaine recherche d&apos;appareils)</translation>
     </message>
     <message>
       <source>(no master library found)</source>
@@ -718,7 +837,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Language of the user interface</source>
-      <translation>Langue de l'interface utilisateur</translation>
+      <translation>Langue de l&apos;interface utilisateur</translation>
     </message>
     <message>
       <source>Settings</source>
@@ -759,6 +878,37 @@ Erreur ISDU : %2, code : %3.</translation>
       <source>Status:</source>
       <translation>État :</translation>
     </message>
+    <message>
+      <source>Connecting</source>
+      <translation>Connexion en cours</translation>
+    </message>
+    <message>
+      <source>Synchronising</source>
+      <translation>Synchronisation</translation>
+    </message>
+    <message>
+      <source>Connected</source>
+      <translation>Connecté</translation>
+    </message>
+  </context>
+  <context>
+    <name>UpdatesDialog</name>
+    <message>
+      <source>Check for Updates</source>
+      <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+      <source>No web browser could be opened. Updates are available at this address:</source>
+      <translation>Aucun navigateur web n&apos;a pu être ouvert. Les mises à jour sont disponibles à cette adresse :</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copier</translation>
+    </message>
+    <message>
+      <source>The address is on the clipboard.</source>
+      <translation>L&apos;adresse est dans le presse-papiers.</translation>
+    </message>
   </context>
   <context>
     <name>ovinex-check</name>
@@ -772,7 +922,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte &quot;error&quot;.</translation>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d&apos;un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n&apos;est pas une description d&apos;appareil lisible échoue avec un texte &quot;error&quot;.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
