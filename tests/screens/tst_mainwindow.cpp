@@ -582,7 +582,9 @@ void TestMainWindow::verifyReadable(const QString &where)
         QQuickItem *value = item(QLatin1String(name));
         if (!isShown(value))
             continue;
-        QVERIFY2(!value->property("truncated").toBool() && value->property("lineCount").toInt() == 1,
+        // A value of one word never breaks inside it.
+        const bool oneWord = !text(value).contains(QLatin1Char(' '));
+        QVERIFY2(!value->property("truncated").toBool() && (!oneWord || value->property("lineCount").toInt() == 1),
                  qPrintable(where + QLatin1Char(' ') + QLatin1String(name) + QStringLiteral(": ") + text(value)));
     }
     QList<QQuickItem *> tabs;

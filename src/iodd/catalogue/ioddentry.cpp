@@ -259,12 +259,12 @@ QString IODDEntry::absolutePicturePath(const QString &fileName) const
     return QDir(folder).absoluteFilePath(fileName);
 }
 
-bool IODDEntry::isLanguageFile(const QString &fileName) const
+bool IODDEntry::isLanguageFileOf(const QString &fileName, const QString &descriptionFile)
 {
     // "<name of the description>-<language>.xml", the language as "de" or "zh-CN".
     static const QRegularExpression language(QStringLiteral("^-[a-z]{2}(-[a-z]{2,4})?\\.xml$"),
                                              QRegularExpression::CaseInsensitiveOption);
-    const QString base = fileInfo.completeBaseName();
+    const QString base = QFileInfo(descriptionFile).completeBaseName();
     return fileName.startsWith(base, Qt::CaseInsensitive) && language.match(fileName.mid(base.size())).hasMatch();
 }
 
@@ -278,7 +278,7 @@ QStringList IODDEntry::getFiles() const
 
     QStringList own;
     for (const QString &name : folderFiles) {
-        if (name.compare(fileInfo.fileName(), Qt::CaseInsensitive) == 0 || isLanguageFile(name)
+        if (name.compare(fileInfo.fileName(), Qt::CaseInsensitive) == 0 || isLanguageFileOf(name, fileInfo.fileName())
             || pictures.contains(name, Qt::CaseInsensitive))
             own << name;
     }

@@ -50,6 +50,8 @@ public:
     QString getDeviceSymbolPath(const QString &productId) const;
 
     static QString undefinedText();
+    // Whether the file holds the texts of another language for the description file beside it.
+    static bool isLanguageFileOf(const QString &fileName, const QString &descriptionFile);
 
 private:
     struct ScanState
@@ -67,7 +69,6 @@ private:
     void readExternalTexts(QXmlStreamReader &reader, ScanState &state);
     uint readDeviceVariants(QXmlStreamReader &reader);
     QString absolutePicturePath(const QString &fileName) const;
-    bool isLanguageFile(const QString &fileName) const;
     static QString pathFor(const QMap<QString, QString> &paths, const QString &productId);
 
     bool valid = false;

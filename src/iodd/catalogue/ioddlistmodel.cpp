@@ -144,7 +144,12 @@ void IODDListModel::scanFolder(const QString &folderPath)
     // Listed once per folder: every entry of the folder shares the same list.
     const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
     for (const QFileInfo &fileInfo : xmlFiles) {
-        qDebug() << fileInfo;
+        // Language files belong to their description's entry; they are no device description of their own.
+        const bool languageFile = std::any_of(xmlFiles.cbegin(), xmlFiles.cend(), [&fileInfo](const QFileInfo &other) {
+            return other.fileName() != fileInfo.fileName() && IODDEntry::isLanguageFileOf(fileInfo.fileName(), other.fileName());
+        });
+        if (languageFile)
+            continue;
         auto *entry = new IODDEntry(fileInfo, folderFiles, this);
         entry->parse();
         entries.append(entry);

@@ -87,7 +87,7 @@ Dialog {
                 id: logRow
                 objectName: "communicationRow"
                 // The scroll bar keeps a lane of its own, so it covers no text.
-                width: logList.width - logScroll.width
+                width: logList.width - (logScroll.visible ? logScroll.width : 0)
                 height: 22
                 padding: 0
                 // One height for every row, whatever font its message uses.

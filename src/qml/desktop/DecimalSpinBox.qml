@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/qml/common/ViewLogic.js" as ViewLogic
 
 // A spin box over decimal numbers: steps of one unit of the last shown decimal.
 SpinBox {
@@ -22,20 +23,15 @@ SpinBox {
     editable: true
     onValueModified: realValue = value / factor
 
-    validator: DoubleValidator {
-        bottom: Math.min(spin.realFrom, spin.realTo)
-        top: Math.max(spin.realFrom, spin.realTo)
-        decimals: spin.decimals
-        notation: DoubleValidator.StandardNotation
-    }
+    readonly property var interfaceLocale: typeof settings !== "undefined" && settings ? Qt.locale(settings.language) : null
+
+    // Digits, signs and both decimal separators; the reading below decides what the text means.
+    validator: RegularExpressionValidator { regularExpression: /[-+]?[0-9.,\s\u00a0\u202f']*/ }
     textFromValue: function(value, locale) {
         return Number(value / spin.factor).toLocaleString(locale, "f", spin.decimals)
     }
     valueFromText: function(text, locale) {
-        try {
-            return spin.toInt(Number.fromLocaleString(locale, text))
-        } catch (error) {
-            return spin.value
-        }
+        var number = ViewLogic.parseNumber(text, locale, spin.interfaceLocale)
+        return isNaN(number) ? spin.value : spin.toInt(Math.max(Math.min(spin.realFrom, spin.realTo), Math.min(Math.max(spin.realFrom, spin.realTo), number)))
     }
 }

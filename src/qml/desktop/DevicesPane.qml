@@ -86,10 +86,11 @@ Pane {
             currentIndex: pane.devices && pane.filteredDevices ? pane.filteredDevices.getFilteredRow(pane.devices.currentIndex) : -1
             highlightMoveDuration: 0
             highlight: Rectangle { color: "#fde8e8" }
-            ScrollBar.vertical: ScrollBar {}
+            ScrollBar.vertical: ScrollBar { id: devicesScroll }
 
             delegate: DeviceRow {
-                width: devicesList.width
+                // The scroll bar keeps a lane of its own beside the rows' buttons.
+                width: devicesList.width - (devicesScroll.visible ? devicesScroll.width : 0)
                 devices: pane.devices
                 filteredDevices: pane.filteredDevices
                 currentDevice: pane.currentDevice

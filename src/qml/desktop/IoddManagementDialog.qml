@@ -111,7 +111,7 @@ Dialog {
                         readonly property bool matches: ViewLogic.matchesFilter(ioddFilter.text,
                                                                                 [model.vendorName, model.productName, model.name])
                         objectName: "ioddRow_" + index
-                        width: ioddList.width - ioddScroll.width
+                        width: ioddList.width - (ioddScroll.visible ? ioddScroll.width : 0)
                         height: matches ? 64 : 0
                         visible: matches
                         onClicked: dialog.select(index)

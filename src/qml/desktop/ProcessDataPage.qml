@@ -164,7 +164,8 @@ Item {
             contentWidth: availableWidth
 
             Column {
-                width: chartScroll.availableWidth
+                // Clear of the scroll bar, which would otherwise cover the charts' settings buttons.
+                width: chartScroll.availableWidth - (chartScroll.ScrollBar.vertical.visible ? chartScroll.ScrollBar.vertical.width : 0)
 
                 Repeater {
                     model: page.refs
