@@ -415,7 +415,7 @@ void TestProcessData::seriesPositionsAndClamping()
     series.append(1, 1);
     QSignalSpy replaced(&series, &QLineSeries::pointsReplaced);
     QSignalSpy added(&series, &QLineSeries::pointAdded);
-    QScatterSeries markers;
+    QtCharts::QScatterSeries markers;
     level->updateSeries(&series, &markers);
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(added.count(), 0);
@@ -429,8 +429,9 @@ void TestProcessData::seriesPositionsAndClamping()
     QCOMPARE(level->sampleAt(-5).toDouble(), 10.0);
     // A float that is no number is drawn at the bottom as well.
     temperature->updateSeries(&series, &markers);
-    QCOMPARE(series.at(0).y(), temperature->getMinY());
-    QCOMPARE(markers.count(), 1);
+    QCOMPARE(series.pointsVector(), (QVector<QPointF> { { 0, temperature->getMinY() }, { 20, temperature->getMaxY() },
+                                                         { 40, temperature->getMinY() } }));
+    QCOMPARE(markers.count(), 3);
     level->updateSeries(nullptr);
 
     // Clearing empties the drawn chart too.
@@ -557,7 +558,7 @@ void TestProcessData::exportLayout()
     setup.receive(mainPayload(12, 2, 0, false), 21);
     // Refs in order, each with its infos; the output ref records nothing but has its columns.
     const QStringList expected {
-        QStringLiteral("Start time; Time[ms]; Level; Signed; Temperature; Switch; OutNibble; OutSwitch; "),
+        QStringLiteral("Start time; Time[ms]; Level [mm]; Signed; Temperature; Switch; OutNibble; OutSwitch; "),
         setup.startCell() + QStringLiteral("; 0; 1; 0; 0; 0; "),
         QStringLiteral("; 20; 1.1; 0.5; 0; 1; "),
         QStringLiteral("; 40; 1.2; 1; 0; 0; "),

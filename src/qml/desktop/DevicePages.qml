@@ -36,7 +36,8 @@ ColumnLayout {
                 if (tab && tab.shown)
                     widths.push(tab.implicitWidth + 16)
             }
-            return ViewLogic.fairShare(widths, width)
+            // The page's width, not the bar's: the bar's own width follows its tabs.
+            return ViewLogic.fairShare(widths, pages.width)
         }
         // The tabs draw their own underline; the style's moving one would lag behind as a second line.
         contentItem: ListView {
