@@ -5,6 +5,7 @@
 #include "iodd/catalogue/ioddlistmodel.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
@@ -75,7 +76,8 @@ QString DeviceItem::getDeviceSymbol() const
 QString DeviceItem::pictureUrl(const QString &path) const
 {
     const bool mobile = ApplicationSettings::instance()->isMobile();
-    if (path.isEmpty())
+    // A picture that the package names but does not hold gets the fallback as well.
+    if (path.isEmpty() || !QFileInfo::exists(path))
         return QString::fromLatin1(mobile ? mobileFallbackIcon : desktopFallbackIcon);
     if (mobile)
         return QStringLiteral("qrc") + path;

@@ -42,13 +42,19 @@ QVariant IODDListModel::data(const QModelIndex &index, int role) const
         return entry->getVendorName();
     case VendorLogoPathRole:
         return entry->getVendorLogoPath();
+    // Pictures that a package names but does not hold are left out, so that views fall back to their own.
     case DeviceIconPathRole:
-        return entry->getFirstDeviceIconPath();
+        return existingFile(entry->getFirstDeviceIconPath());
     case DeviceSymbolPathRole:
-        return entry->getFirstDeviceSymbolPath();
+        return existingFile(entry->getFirstDeviceSymbolPath());
     default:
         return QVariant();
     }
+}
+
+QString IODDListModel::existingFile(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path) ? path : QString();
 }
 
 QHash<int, QByteArray> IODDListModel::roleNames() const

@@ -55,6 +55,7 @@ private:
     void scanFolder(const QString &folderPath);
     void watch(const QString &path);
     static void sortForDisplay(QList<IODDEntry *> &list);
+    static QString existingFile(const QString &path);
 
     // The rows, sorted for people.
     QList<IODDEntry *> entries;

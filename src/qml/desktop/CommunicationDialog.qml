@@ -14,7 +14,7 @@ Dialog {
     property var currentDevice: null
     readonly property var log: currentDevice && currentDevice.communication ? currentDevice.communication : null
     // Column widths, shared by the titles and the rows.
-    readonly property var columnWidths: [96, 84, 60, 52, 40, 190, 52]
+    readonly property var columnWidths: [112, 88, 92, 52, 40, 190, 64]
     property string notice: ""
     property bool noticeIsFailure: false
 

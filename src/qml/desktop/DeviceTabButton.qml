@@ -7,11 +7,14 @@ TabButton {
     id: tab
 
     property bool shown: true
-    // The bar's share for each tab; a longer title ends in an ellipsis and shows whole in a tool tip.
+    // The bar's share for each tab; a longer title goes on two lines, and what still does not fit ends in an
+    // ellipsis and shows whole in a tool tip.
     property real maximumWidth: Number.POSITIVE_INFINITY
 
     visible: shown
     width: shown ? Math.min(implicitWidth + 16, maximumWidth) : 0
+    topPadding: 4
+    bottomPadding: 4
     ToolTip.visible: hovered && titleText.truncated
     ToolTip.text: text
 
@@ -21,6 +24,9 @@ TabButton {
         font: tab.font
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+        lineHeight: 0.9
         elide: Text.ElideRight
         color: !tab.enabled ? "#b0b0b0" : tab.checked ? "black" : "#606060"
     }

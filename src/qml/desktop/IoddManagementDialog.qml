@@ -111,6 +111,7 @@ Dialog {
                         readonly property bool matches: ViewLogic.matchesFilter(ioddFilter.text,
                                                                                 [model.vendorName, model.productName, model.name])
                         objectName: "ioddRow_" + index
+                        readonly property string symbolPath: model.deviceSymbolPath ? model.deviceSymbolPath : ""
                         width: ioddList.width - (ioddScroll.visible ? ioddScroll.width : 0)
                         height: matches ? 64 : 0
                         visible: matches
@@ -228,7 +229,8 @@ Dialog {
                             Layout.preferredHeight: 160
                             sourceSize: Qt.size(160, 160)
                             fillMode: Image.PreserveAspectFit
-                            source: dialog.selectedEntry ? ViewLogic.fileUrl(dialog.selectedEntry.deviceSymbolPath) : ""
+                            source: dialog.selectedEntry && ioddList.currentItem && ioddList.currentItem.symbolPath !== ""
+                                    ? ViewLogic.fileUrl(ioddList.currentItem.symbolPath) : ""
                         }
                     }
 
