@@ -616,6 +616,34 @@ void TestMainWindow::screenshotEveryScreen(const QString &language)
         verifyReadable(prefix + tab);
         screenshot(prefix + tab);
     }
+    // Each menu of the header is as wide as its longest entry.
+    QList<QQuickItem *> all;
+    collectItems(window->contentItem(), QString(), all);
+    QList<QQuickItem *> menuBarItems;
+    for (QQuickItem *candidate : qAsConst(all)) {
+        if (candidate->inherits("QQuickMenuBarItem"))
+            menuBarItems << candidate;
+    }
+    for (QQuickItem *menuBarItem : qAsConst(menuBarItems)) {
+        click(menuBarItem);
+        QList<QQuickItem *> entries;
+        QTRY_VERIFY([&]() {
+            QList<QQuickItem *> overlay;
+            collectItems(window->contentItem(), QString(), overlay);
+            entries.clear();
+            for (QQuickItem *candidate : qAsConst(overlay)) {
+                if (candidate->inherits("QQuickMenuItem") && isShown(candidate))
+                    entries << candidate;
+            }
+            return !entries.isEmpty();
+        }());
+        for (QQuickItem *entry : qAsConst(entries))
+            QVERIFY2(entry->width() + 0.5 >= entry->implicitWidth(), qPrintable(prefix + text(entry)));
+        QObject *menu = entries.first()->property("menu").value<QObject *>();
+        QVERIFY(menu && QMetaObject::invokeMethod(menu, "close"));
+        QTRY_VERIFY(!menu->property("visible").toBool());
+    }
+
     showTab(QStringLiteral("identificationTab"));
     click(item(QStringLiteral("communicationButton")));
     QTRY_VERIFY(object(QStringLiteral("communicationDialog"))->property("opened").toBool());

@@ -170,6 +170,8 @@ void TestScreenCorpus::everySensorsTabsInEachLanguage()
     }
     if (row < 0)
         QSKIP("the sensor is not in the corpus");
+    // As the row's connect button does: the row is chosen and its device connected.
+    model->setCurrentIndex(row);
     model->connectToDevice(row);
     QTRY_VERIFY_WITH_TIMEOUT(model->getCurrentDevice() && model->getCurrentDevice()->property("state") == QStringLiteral("connected"), 60000);
     const QString vendor = QFileInfo(QFileInfo(devices.value(port.mid(3).toInt() - 1)).path()).fileName();

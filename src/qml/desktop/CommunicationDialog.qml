@@ -14,7 +14,7 @@ Dialog {
     property var currentDevice: null
     readonly property var log: currentDevice && currentDevice.communication ? currentDevice.communication : null
     // Column widths, shared by the titles and the rows.
-    readonly property var columnWidths: [112, 88, 92, 52, 40, 190, 64]
+    readonly property var columnWidths: [112, 88, 100, 56, 48, 180, 84]
     property string notice: ""
     property bool noticeIsFailure: false
 
