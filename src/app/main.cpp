@@ -7,8 +7,22 @@
 #include <QQuickStyle>
 #include <QStandardPaths>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char *argv[])
 {
+    // Answered before the application object exists, so it works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("ovinex %s\n", OVINEX_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("Usage: ovinex [--version] [--help]\nConfigures and monitors IO-Link sensors; see ovinex(1).\n");
+            return 0;
+        }
+    }
     auto *application = new Application(argc, argv);
     ApplicationSettings *settings = ApplicationSettings::instance();
     LogHandler::setSettings(settings);
