@@ -20,7 +20,9 @@ const QString keyDebugEnabled = QStringLiteral("app/debugEnabled");
 const QString keyLanguage = QStringLiteral("app/language");
 const QString keySimulatedMaster = QStringLiteral("app/simulatedMaster");
 const QString keySimulatedDevices = QStringLiteral("app/simulatedDevices");
+const QString keyUserRole = QStringLiteral("app/userRole");
 const QString defaultLanguage = QStringLiteral("en");
+const QString defaultUserRole = QStringLiteral("specialist");
 const QString sampleDeviceFolder = QStringLiteral(":/iolink/sample");
 } // namespace
 
@@ -115,6 +117,30 @@ void ApplicationSettings::setLanguage(const QString &language)
 QStringList ApplicationSettings::getLanguages() const
 {
     return { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") };
+}
+
+QString ApplicationSettings::getUserRole() const
+{
+    const QString role = settings->value(keyUserRole, defaultUserRole).toString();
+    return getUserRoles().contains(role) ? role : defaultUserRole;
+}
+
+void ApplicationSettings::setUserRole(const QString &role)
+{
+    if (!getUserRoles().contains(role)) {
+        qWarning() << "Unknown user role ignored:" << role;
+        return;
+    }
+    if (role == getUserRole())
+        return;
+    settings->setValue(keyUserRole, role);
+    settings->sync();
+    emit userRoleChanged();
+}
+
+QStringList ApplicationSettings::getUserRoles() const
+{
+    return { QStringLiteral("observer"), QStringLiteral("maintenance"), defaultUserRole };
 }
 
 bool ApplicationSettings::simulatedMaster() const

@@ -20,6 +20,8 @@ class ApplicationSettings : public QObject
     Q_PROPERTY(bool debugEnabled READ isDebugEnabled WRITE setDebugEnabled NOTIFY debugEnabledChanged)
     Q_PROPERTY(QString language READ getLanguage WRITE setLanguage NOTIFY languageChanged)
     Q_PROPERTY(QStringList languages READ getLanguages CONSTANT)
+    Q_PROPERTY(QString userRole READ getUserRole WRITE setUserRole NOTIFY userRoleChanged)
+    Q_PROPERTY(QStringList userRoles READ getUserRoles CONSTANT)
     Q_PROPERTY(bool simulatedMaster READ simulatedMaster WRITE setSimulatedMaster NOTIFY simulatedMasterChanged)
     Q_PROPERTY(QStringList simulatedDevices READ simulatedDevices WRITE setSimulatedDevices NOTIFY simulatedDevicesChanged)
     Q_PROPERTY(bool vendorLibraryAvailable READ isVendorLibraryAvailable CONSTANT)
@@ -46,6 +48,12 @@ public:
     void setLanguage(const QString &language);
     QStringList getLanguages() const;
 
+    // The role whose menus the device pages show; an unknown stored value reads as the default.
+    QString getUserRole() const;
+    // Ignores anything but one of getUserRoles().
+    void setUserRole(const QString &role);
+    QStringList getUserRoles() const;
+
     bool simulatedMaster() const;
     void setSimulatedMaster(bool simulated);
     QStringList simulatedDevices() const;
@@ -69,6 +77,7 @@ signals:
     void filterUsbDevicesChanged();
     void debugEnabledChanged();
     void languageChanged();
+    void userRoleChanged();
     void simulatedMasterChanged();
     void simulatedDevicesChanged();
 

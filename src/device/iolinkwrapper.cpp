@@ -13,6 +13,8 @@
 #include <QDebug>
 #include <QElapsedTimer>
 
+#include <algorithm>
+
 namespace {
 
 const QString standardFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
@@ -58,6 +60,14 @@ void bringLanguageToEnd(ExternalTextDocumentT *texts, const QString &code)
         return;
     }
 }
+
+const QStringList roleNames = { QStringLiteral("observer"), QStringLiteral("maintenance"),
+                                QStringLiteral("specialist") };
+const QStringList pageNames = { QStringLiteral("identification"), QStringLiteral("parameter"),
+                                QStringLiteral("observation"), QStringLiteral("diagnosis") };
+// The menus our own sensors name without role menu sets; observation has none.
+const QStringList fixedMenuIds = { QStringLiteral("M_Identification"), QStringLiteral("M_Parameter"), QString(),
+                                   QStringLiteral("M_Diagnosis") };
 
 template <class Reference>
 bool refersWritably(const QList<Reference *> &references, const QString &variableId)
@@ -253,8 +263,46 @@ void IOLinkWrapper::initProcessData()
                 qWarning() << "Process data not found by PD reference:" << id << ". Ignoring.";
         }
     }
-    if (processDataRefWrappers.isEmpty())
-        qWarning() << "IODD WARNING: missing ProcessDataRefCollection in UserInterface. Process data will not be displayed.";
+    // Most descriptions have no references; their process data is shown item by item as it is.
+    const bool referencesShowSomething = std::any_of(processDataRefWrappers.cbegin(), processDataRefWrappers.cend(),
+                                                     [](const ProcessDataRefWrapper *ref) { return !ref->getInfos().isEmpty(); });
+    if (!referencesShowSomething) {
+        qDeleteAll(processDataRefWrappers);
+        processDataRefWrappers = ProcessDataRefWrapper::forEveryImage(processDataWrappers, this);
+        qInfo() << "No process data references in the IODD; showing every process data item:"
+                << processDataRefWrappers.size() << "images";
+        return;
+    }
+    addUnreferencedInputs();
+}
+
+// References may cover only some layouts; an input no reference shows would leave the view empty
+// whenever its layout is the one selected.
+void IOLinkWrapper::addUnreferencedInputs()
+{
+    QSet<const ProcessDataItemWrapper *> shown;
+    for (const ProcessDataRefWrapper *ref : qAsConst(processDataRefWrappers)) {
+        if (!ref->getInfos().isEmpty())
+            shown.insert(ref->getItem());
+    }
+    for (const ProcessDataWrapper *processData : qAsConst(processDataWrappers)) {
+        for (ProcessDataItemWrapper *item : processData->getItems()) {
+            if (item->isOutput() || shown.contains(item))
+                continue;
+            auto *ref = new ProcessDataRefWrapper(item, this);
+            if (ref->getInfos().isEmpty()) {
+                delete ref;
+                continue;
+            }
+            qInfo() << "Process data input without reference shown item by item:" << item->getId();
+            // Inputs stay above the outputs in the view.
+            const auto firstOutput = std::find_if(processDataRefWrappers.begin(), processDataRefWrappers.end(),
+                                                  [](const ProcessDataRefWrapper *shownRef) {
+                                                      return shownRef->getItem() && shownRef->getItem()->isOutput();
+                                                  });
+            processDataRefWrappers.insert(firstOutput, ref);
+        }
+    }
 }
 
 void IOLinkWrapper::readVersion()
@@ -420,6 +468,92 @@ QObject *IOLinkWrapper::getMenuEntry(uint index) const
             return entry;
     }
     return lastFound;
+}
+
+bool IOLinkWrapper::roleFromName(const QString &name, Role *role)
+{
+    const int found = roleNames.indexOf(name);
+    if (found < 0)
+        return false;
+    *role = Role(found);
+    return true;
+}
+
+bool IOLinkWrapper::pageFromName(const QString &name, Page *page)
+{
+    const int found = pageNames.indexOf(name);
+    if (found < 0)
+        return false;
+    *page = Page(found);
+    return true;
+}
+
+QString IOLinkWrapper::nameOf(Role role)
+{
+    return roleNames.value(int(role));
+}
+
+QString IOLinkWrapper::nameOf(Page page)
+{
+    return pageNames.value(int(page));
+}
+
+// The menu id in the page's slot of the role's menu set, as written; empty when the set or slot is missing.
+QString IOLinkWrapper::roleMenuSetSlot(Role role, Page page) const
+{
+    const DeviceFunctionT *function = productLoaded ? document->deviceFunction() : nullptr;
+    const UserInterfaceT *ui = function ? lastOf(function->UserInterface) : nullptr;
+    if (!ui)
+        return QString();
+    const ChildList<MenuSetT> *sets[] = { &ui->ObserverRoleMenuSet, &ui->MaintenanceRoleMenuSet,
+                                          &ui->SpecialistRoleMenuSet };
+    const MenuSetT *set = lastOf(*sets[int(role)]);
+    if (!set)
+        return QString();
+    const ChildList<UIMenuRefSimpleT> *menuSlots[] = { &set->IdentificationMenu, &set->ParameterMenu,
+                                                   &set->ObservationMenu, &set->DiagnosisMenu };
+    const UIMenuRefSimpleT *reference = lastOf(*menuSlots[int(page)]);
+    return reference ? reference->menuId.value.trimmed() : QString();
+}
+
+bool IOLinkWrapper::roleMenuSetNames(Page page) const
+{
+    for (int role = int(Role::Observer); role <= int(Role::Specialist); ++role) {
+        if (!roleMenuSetSlot(Role(role), page).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+QString IOLinkWrapper::menuIdFor(Role role, Page page) const
+{
+    // A role without its own menu for a page sees what the next richer role sees.
+    for (int richer = int(role); richer <= int(Role::Specialist); ++richer) {
+        const QString id = roleMenuSetSlot(Role(richer), page);
+        if (id.isEmpty())
+            continue;
+        if (getMenu(id))
+            return id;
+        if (!reportedMissingMenus.contains(id)) {
+            reportedMissingMenus.insert(id);
+            qWarning() << "IODD WARNING: the" << nameOf(Role(richer)) << "role menu set names the missing menu" << id
+                       << "for its" << nameOf(page) << "page; using the next one.";
+        }
+    }
+    const QString fixed = fixedMenuIds.value(int(page));
+    return !fixed.isEmpty() && getMenu(fixed) ? fixed : QString();
+}
+
+QString IOLinkWrapper::menuIdForRole(const QString &roleName, const QString &pageName) const
+{
+    Role role = Role::Specialist;
+    roleFromName(roleName, &role);
+    Page page = Page::Parameter;
+    if (!pageFromName(pageName, &page)) {
+        qWarning() << Q_FUNC_INFO << "unknown page" << pageName;
+        return QString();
+    }
+    return menuIdFor(role, page);
 }
 
 QString IOLinkWrapper::translate(const QString &id) const

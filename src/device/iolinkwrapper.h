@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -30,6 +31,11 @@ class IOLinkWrapper : public QObject
 public:
     static constexpr uint measurementQualityIndex = 207;
 
+    // The user roles, from the one with the least rights; their names are those of setting app/userRole.
+    enum class Role { Observer, Maintenance, Specialist };
+    // The pages a role menu set names a menu for.
+    enum class Page { Identification, Parameter, Observation, Diagnosis };
+
     explicit IOLinkWrapper(const QString &ioddPath, QObject *parent = nullptr);
     ~IOLinkWrapper() override;
 
@@ -38,6 +44,15 @@ public:
     static ProcessDataItemWrapper *findProcessDataItemById(const QList<ProcessDataWrapper *> &processDatas,
                                                            const QString &id);
     void setLanguage(const QString &code);
+    // The id of the menu that the role's page shows: the role menu set's, else the same page of the next
+    // richer role, else the menu of the traditional fixed id; empty when none of them exists.
+    QString menuIdFor(Role role, Page page) const;
+    // Whether any role menu set names a menu for the page (existing or not).
+    bool roleMenuSetNames(Page page) const;
+    static bool roleFromName(const QString &name, Role *role);
+    static bool pageFromName(const QString &name, Page *page);
+    static QString nameOf(Role role);
+    static QString nameOf(Page page);
     void syncReferencedVariables();
 
     uint getSyncTasksRemaining() const { return uint(syncTasks.size()); }
@@ -68,6 +83,9 @@ public slots:
 
 public:
     Q_INVOKABLE QObject *getMenu(const QString &id) const;
+    // For QML: menuIdFor by the names of setting app/userRole ("specialist" for an unknown one) and of the
+    // pages ("identification", "parameter", "observation", "diagnosis").
+    Q_INVOKABLE QString menuIdForRole(const QString &role, const QString &page) const;
     Q_INVOKABLE QObject *getMenuEntry(uint index) const;
     Q_INVOKABLE QString translate(const QString &id) const;
     Q_INVOKABLE QStringList translate(const QStringList &ids) const;
@@ -81,6 +99,8 @@ private:
     void initVariableWrappers();
     void initMenuWrappers();
     void initProcessData();
+    void addUnreferencedInputs();
+    QString roleMenuSetSlot(Role role, Page page) const;
     void readVersion();
     CommunicationTask *createReadTask(VariableWrapper *var);
     void finishSynchronisation();
@@ -94,4 +114,6 @@ private:
     QList<ProcessDataRefWrapper *> processDataRefWrappers;
     QString ioddPath;
     bool productLoaded = false;
+    // Role menu sets naming a menu that does not exist are reported once per menu id.
+    mutable QSet<QString> reportedMissingMenus;
 };

@@ -63,6 +63,17 @@ ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(const Process
         init(QString(), QString(), QString());
 }
 
+ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(RecordItemWrapper *recordItem, bool isOutput,
+                                                                   QObject *parent)
+    : QObject(parent)
+    , recordItem(recordItem)
+    , output(isOutput)
+{
+    init(QString(), QString(), QString());
+    hasDigits = true;
+    digits = recordItem && recordItem->getType() == RecordItemWrapper::Float32Type ? floatDigits : 0;
+}
+
 void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const QString &unitCode,
                                             const QString &displayFormat)
 {

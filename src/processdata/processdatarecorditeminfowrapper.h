@@ -46,6 +46,9 @@ public:
     // For an image of one simple type, shown with the ProcessDataInfo of its reference.
     ProcessDataRecordItemInfoWrapper(const ProcessDataInfoT *imageInfo, RecordItemWrapper *recordItem,
                                      bool isOutput, QObject *parent = nullptr);
+    // For an item no reference describes: its own name and single values, unscaled, with the decimals
+    // of its type.
+    ProcessDataRecordItemInfoWrapper(RecordItemWrapper *recordItem, bool isOutput, QObject *parent = nullptr);
 
     QString getId() const;
     bool isOutput() const { return output; }
@@ -106,6 +109,7 @@ public:
 private:
     static constexpr qint64 valueThrottleMs = 151;
     static constexpr qint64 chartThrottleMs = 84;
+    static constexpr int floatDigits = 3;
 
     void init(const QString &gradientText, const QString &unitCode, const QString &displayFormat);
     QVariant scaled(const QVariant &raw) const;

@@ -4,6 +4,7 @@
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdataitemwrapper.h"
 #include "processdata/processdatarecorditeminfowrapper.h"
+#include "processdata/processdatawrapper.h"
 #include "processdata/recorditemwrapper.h"
 
 #include <QDebug>
@@ -38,6 +39,44 @@ ProcessDataRefWrapper::ProcessDataRefWrapper(const ProcessDataRefT *definition, 
     if (recordItemInfos.isEmpty() && item->isWholeImage() && !item->getRecordItems().isEmpty())
         addInfo(new ProcessDataRecordItemInfoWrapper(lastOf(definition->ProcessDataInfo),
                                                      item->getRecordItems().first(), item->isOutput(), this));
+}
+
+ProcessDataRefWrapper::ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObject *parent)
+    : QObject(parent)
+    , item(item)
+{
+    if (!item) {
+        qCritical() << Q_FUNC_INFO << "item is null";
+        return;
+    }
+    connect(item, &ProcessDataItemWrapper::conditionAppliesChanged, this,
+            &ProcessDataRefWrapper::onConditionAppliesChanged);
+    for (RecordItemWrapper *recordItem : item->getRecordItems()) {
+        // Strings and octet strings are not decoded from process data; a row for them would stay empty.
+        if (recordItem->getType() == RecordItemWrapper::UnsupportedType)
+            continue;
+        addInfo(new ProcessDataRecordItemInfoWrapper(recordItem, item->isOutput(), this));
+    }
+}
+
+QList<ProcessDataRefWrapper *> ProcessDataRefWrapper::forEveryImage(const QList<ProcessDataWrapper *> &processDatas,
+                                                                    QObject *parent)
+{
+    QList<ProcessDataRefWrapper *> refs;
+    for (const bool outputs : { false, true }) {
+        for (const ProcessDataWrapper *processData : processDatas) {
+            for (ProcessDataItemWrapper *item : processData->getItems()) {
+                if (item->isOutput() != outputs)
+                    continue;
+                auto *ref = new ProcessDataRefWrapper(item, parent);
+                if (ref->getInfos().isEmpty())
+                    delete ref;
+                else
+                    refs.append(ref);
+            }
+        }
+    }
+    return refs;
 }
 
 void ProcessDataRefWrapper::addInfo(ProcessDataRecordItemInfoWrapper *info)

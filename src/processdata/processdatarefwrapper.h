@@ -9,6 +9,7 @@
 
 class ProcessDataRecordItemInfoWrapper;
 class ProcessDataRefT;
+class ProcessDataWrapper;
 
 // One process data image as the user interface shows it: the record item infos that the reference
 // names, shown while the image's condition applies.
@@ -21,6 +22,12 @@ class ProcessDataRefWrapper : public QObject
 public:
     ProcessDataRefWrapper(const ProcessDataRefT *definition, ProcessDataItemWrapper *item,
                           QObject *parent = nullptr);
+    // For a description without usable references: every record item of the image, as it is.
+    explicit ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObject *parent = nullptr);
+
+    // One wrapper per image, inputs before outputs, for a description whose references show nothing.
+    static QList<ProcessDataRefWrapper *> forEveryImage(const QList<ProcessDataWrapper *> &processDatas,
+                                                        QObject *parent = nullptr);
 
     bool conditionApplies() const;
     void clear();

@@ -9,6 +9,9 @@
 #include "master/simulatedmaster.h"
 #include "menu/menuentry.h"
 #include "menu/menuentryundefined.h"
+#include "menu/menuwrapper.h"
+#include "processdata/processdataitemwrapper.h"
+#include "processdata/processdatarefwrapper.h"
 #include "processdata/processdatawrapper.h"
 
 #include <QDir>
@@ -193,10 +196,14 @@ QJsonObject IoddCheck::run(const QString &file)
     const bool connected = waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
     result.insert("state", device->getState());
     QString error;
+    result.insert("role", IOLinkWrapper::nameOf(options.role));
     if (device->getBinding()) {
         summariseBinding(*device, result);
+        const QString screens = summariseScreens(*device->getBinding(), result);
         if (!device->getBinding()->isProductLoaded())
             error = QStringLiteral("the IODD could not be read");
+        else if (connected)
+            error = screens;
     } else {
         error = QStringLiteral("no binding was built");
     }
@@ -290,6 +297,39 @@ void IoddCheck::summariseBinding(IOLinkDevice &device, QJsonObject &result) cons
     result.insert("undefinedSupported", undefinedSupported.size());
     result.insert("undefinedShowable", undefinedSupported);
     result.insert("pdItems", items);
+}
+
+QString IoddCheck::summariseScreens(const IOLinkWrapper &binding, QJsonObject &result) const
+{
+    QJsonObject pages;
+    QStringList problems;
+    for (int page = int(IOLinkWrapper::Page::Identification); page <= int(IOLinkWrapper::Page::Diagnosis); ++page) {
+        const QString id = binding.menuIdFor(options.role, IOLinkWrapper::Page(page));
+        const auto *menu = id.isEmpty() ? nullptr : qobject_cast<const MenuWrapper *>(binding.getMenu(id));
+        // A sub-menu is one row of its parent page.
+        const int rows = menu ? menu->getEntries().size() : 0;
+        pages.insert(IOLinkWrapper::nameOf(IOLinkWrapper::Page(page)), QJsonObject { { "menu", id }, { "rows", rows } });
+        if (page == int(IOLinkWrapper::Page::Parameter) && rows == 0 && binding.roleMenuSetNames(IOLinkWrapper::Page(page)))
+            problems << QStringLiteral("the parameter page shows no rows");
+    }
+
+    int shownIn = 0;
+    int shownOut = 0;
+    for (const ProcessDataRefWrapper *ref : binding.getProcessDataRefWrappers()) {
+        if (ref->conditionApplies() && ref->getItem())
+            (ref->getItem()->isOutput() ? shownOut : shownIn) += ref->getInfos().size();
+    }
+    bool hasInput = false;
+    for (const ProcessDataWrapper *processData : binding.getProcessDataWrappers()) {
+        for (const ProcessDataItemWrapper *item : processData->getItems())
+            hasInput = hasInput || (!item->isOutput() && !item->getRecordItems().isEmpty());
+    }
+    if (hasInput && shownIn == 0)
+        problems << QStringLiteral("the process data input shows nothing");
+
+    result.insert("pages", pages);
+    result.insert("processData", QJsonObject { { "in", shownIn }, { "out", shownOut } });
+    return problems.join(QStringLiteral("; "));
 }
 
 // Advances the simulated clock with every payload, so process data follows simulated time.

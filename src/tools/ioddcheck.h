@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "device/iolinkwrapper.h"
+
 #include <atomic>
 
 class IOLinkDevice;
@@ -14,6 +16,8 @@ class IOLinkDevice;
 // A file is ok when the device connected, every referenced variable synchronised and every menu
 // reference to a variable of a supported type got an entry. Variables whose description is broken
 // (an unknown datatype) are left out, listed under "omitted", and do not fail the file.
+// It also reports what the pages of a user role and the process data view would show, and fails a file
+// whose named parameter menu shows no rows or whose process data input shows nothing.
 class IoddCheck : public QObject
 {
     Q_OBJECT
@@ -23,6 +27,7 @@ public:
     {
         int seconds = 1;
         bool verbose = false;
+        IOLinkWrapper::Role role = IOLinkWrapper::Role::Specialist;
     };
 
     explicit IoddCheck(const Options &options, QObject *parent = nullptr);
@@ -46,6 +51,8 @@ public:
 private:
     bool waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs);
     void summariseBinding(IOLinkDevice &device, QJsonObject &result) const;
+    // "pages" and "processData"; an error text when the screens would show nothing where they should.
+    QString summariseScreens(const IOLinkWrapper &binding, QJsonObject &result) const;
     int pollFor(IOLinkDevice &device, int simulatedMs);
 
     Options options;

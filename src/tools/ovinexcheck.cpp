@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(text(QT_TRANSLATE_NOOP("ovinex-check", "Runs IODD files through a simulated connection and prints one JSON "
                                           "object per file. A file is ok when its device connects, every variable in use "
                                           "is synchronised and every menu reference to a variable of a supported type is "
-                                          "shown. Variables left out because their description is broken are listed under "
+                                          "shown, a parameter menu named by the IODD shows rows and process data input shows "
+                                          "items. Variables left out because their description is broken are listed under "
                                           "\"omitted\" and do not fail the file; a file that is no readable device "
                                           "description fails with an \"error\" text.")));
     parser.addHelpOption();
@@ -65,7 +66,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption language(QStringLiteral("language"), text(QT_TRANSLATE_NOOP("ovinex-check", "Language of the texts: en, de or fr.")),
                                       QStringLiteral("language"), QStringLiteral("en"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), text(QT_TRANSLATE_NOOP("ovinex-check", "Write the whole log to stderr.")));
-    parser.addOptions({ seconds, language, verbose });
+    const QCommandLineOption role(QStringLiteral("role"),
+                                  text(QT_TRANSLATE_NOOP("ovinex-check", "User role whose pages are measured: observer, maintenance or specialist.")),
+                                  QStringLiteral("role"), IOLinkWrapper::nameOf(IOLinkWrapper::Role::Specialist));
+    parser.addOptions({ seconds, language, role, verbose });
     parser.addPositionalArgument(QStringLiteral("paths"), text(QT_TRANSLATE_NOOP("ovinex-check", "IODD files or folders to check.")));
     parser.process(app);
 
@@ -73,8 +77,9 @@ int main(int argc, char *argv[])
     IoddCheck::Options options;
     options.seconds = parser.value(seconds).toInt(&secondsValid);
     ApplicationSettings *settings = ApplicationSettings::instance();
+    const bool roleValid = IOLinkWrapper::roleFromName(parser.value(role), &options.role);
     if (!secondsValid || options.seconds < 0 || !settings->getLanguages().contains(parser.value(language))
-        || parser.positionalArguments().isEmpty()) {
+        || !roleValid || parser.positionalArguments().isEmpty()) {
         std::fputs(qPrintable(parser.helpText()), stderr);
         return 2;
     }

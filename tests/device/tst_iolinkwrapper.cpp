@@ -9,11 +9,18 @@
 #include "iodd/model/variabledescription.h"
 #include "menu/menuentry.h"
 #include "menu/menuwrapper.h"
+#include "processdata/processdataitemwrapper.h"
+#include "processdata/processdatarefwrapper.h"
+#include "processdata/processdatawrapper.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(IOLinkWrapper::Role)
+Q_DECLARE_METATYPE(IOLinkWrapper::Page)
 
 namespace {
 
@@ -42,6 +49,43 @@ QString writeWithoutProcessData(SampleVariant &variant)
                     QStringLiteral("<Menu id=\"M_Diagnosis\"><VariableRef variableId=\"V_OperatingHours\"/></Menu>"))
         .write();
 }
+
+// The sample with its role menu sets replaced by the given ones ("" for none).
+QString writeWithRoleMenuSets(SampleVariant &variant, const QString &sets)
+{
+    variant.without(QStringLiteral("ObserverRoleMenuSet"))
+        .without(QStringLiteral("MaintenanceRoleMenuSet"))
+        .without(QStringLiteral("SpecialistRoleMenuSet"));
+    if (!sets.isEmpty())
+        variant.insertInto(QStringLiteral("UserInterface"), sets);
+    return variant.write();
+}
+
+// Counts the warnings that name a text while it lives.
+class WarningCounter
+{
+public:
+    explicit WarningCounter(const QString &text)
+    {
+        watched = text;
+        count = 0;
+        previous = qInstallMessageHandler(&WarningCounter::handle);
+    }
+    ~WarningCounter() { qInstallMessageHandler(previous); }
+    int seen() const { return count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type == QtWarningMsg && message.contains(watched))
+            ++count;
+        if (previous)
+            previous(type, context, message);
+    }
+    static inline QString watched;
+    static inline int count = 0;
+    static inline QtMessageHandler previous = nullptr;
+};
 
 std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language = QStringLiteral("en"))
 {
@@ -91,6 +135,11 @@ private slots:
     void olderSchemaUsesItsOwnDefinitions();
     void unreadableDescription();
     void handedOverTasksOutliveTheBinding();
+    void pageMenus_data();
+    void pageMenus();
+    void missingRoleMenuIsReportedOnce();
+    void pageMenusForQml();
+    void processDataWithoutReferences();
 };
 
 void TestIOLinkWrapper::variablesInSynchronisationOrder()
@@ -292,6 +341,122 @@ void TestIOLinkWrapper::handedOverTasksOutliveTheBinding()
     binding.reset();
     // Tasks handed over are the handler's to delete.
     QVERIFY(!handedOver.isNull());
+}
+
+void TestIOLinkWrapper::pageMenus_data()
+{
+    const QString onlySpecialist = QStringLiteral(
+        "<SpecialistRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/>"
+        "<ObservationMenu menuId=\"M_Diagnosis\"/></SpecialistRoleMenuSet>");
+    const QString missing = QStringLiteral(
+        "<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/><IdentificationMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>"
+        "<MaintenanceRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/></MaintenanceRoleMenuSet>");
+    QTest::addColumn<bool>("ownSets");
+    QTest::addColumn<QString>("sets");
+    QTest::addColumn<IOLinkWrapper::Role>("role");
+    QTest::addColumn<IOLinkWrapper::Page>("page");
+    QTest::addColumn<QString>("menu");
+    using Role = IOLinkWrapper::Role;
+    using Page = IOLinkWrapper::Page;
+    QTest::newRow("three sets, observer parameters") << false << "" << Role::Observer << Page::Parameter << "M_Parameter_Observer";
+    QTest::newRow("three sets, maintenance parameters") << false << "" << Role::Maintenance << Page::Parameter << "M_Parameter";
+    QTest::newRow("three sets, observer identification") << false << "" << Role::Observer << Page::Identification
+                                                         << "M_Identification_Observer";
+    QTest::newRow("three sets, specialist diagnosis") << false << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
+    QTest::newRow("three sets, observer observation") << false << "" << Role::Observer << Page::Observation << "M_Observation";
+    QTest::newRow("only specialist, observer takes it") << true << onlySpecialist << Role::Observer << Page::Parameter
+                                                        << "M_Parameter_Observer";
+    QTest::newRow("only specialist, observation") << true << onlySpecialist << Role::Maintenance << Page::Observation
+                                                  << "M_Diagnosis";
+    QTest::newRow("only specialist, unnamed page to the fixed id") << true << onlySpecialist << Role::Observer
+                                                                    << Page::Identification << "M_Identification";
+    QTest::newRow("no sets, fixed parameter id") << true << "" << Role::Observer << Page::Parameter << "M_Parameter";
+    QTest::newRow("no sets, fixed diagnosis id") << true << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
+    QTest::newRow("no sets, observation has no fixed id") << true << "" << Role::Specialist << Page::Observation << "";
+    QTest::newRow("missing menu, the richer role's") << true << missing << Role::Observer << Page::Parameter
+                                                     << "M_Parameter_Observer";
+    QTest::newRow("missing menu, the fixed id") << true << missing << Role::Observer << Page::Identification
+                                                << "M_Identification";
+}
+
+void TestIOLinkWrapper::pageMenus()
+{
+    QFETCH(bool, ownSets);
+    QFETCH(QString, sets);
+    QFETCH(IOLinkWrapper::Role, role);
+    QFETCH(IOLinkWrapper::Page, page);
+    QFETCH(QString, menu);
+    SampleVariant variant;
+    auto binding = load(ownSets ? writeWithRoleMenuSets(variant, sets) : sampleFile());
+    QVERIFY(binding->isProductLoaded());
+    QCOMPARE(binding->menuIdFor(role, page), menu);
+}
+
+void TestIOLinkWrapper::missingRoleMenuIsReportedOnce()
+{
+    SampleVariant variant;
+    auto binding = load(writeWithRoleMenuSets(
+        variant, QStringLiteral("<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>")));
+    WarningCounter warnings(QStringLiteral("M_Gone"));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(binding->menuIdFor(IOLinkWrapper::Role::Observer, IOLinkWrapper::Page::Parameter),
+                 QStringLiteral("M_Parameter"));
+    QCOMPARE(warnings.seen(), 1);
+    QVERIFY(binding->roleMenuSetNames(IOLinkWrapper::Page::Parameter));
+    QVERIFY(!binding->roleMenuSetNames(IOLinkWrapper::Page::Diagnosis));
+}
+
+void TestIOLinkWrapper::pageMenusForQml()
+{
+    auto binding = load(sampleFile());
+    QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("parameter")),
+             QStringLiteral("M_Parameter_Observer"));
+    // A stored role the program does not know reads as the default, the specialist.
+    QCOMPARE(binding->menuIdForRole(QStringLiteral("admin"), QStringLiteral("parameter")), QStringLiteral("M_Parameter"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown page"));
+    QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("settings")), QString());
+}
+
+void TestIOLinkWrapper::processDataWithoutReferences()
+{
+    auto referenced = load(sampleFile());
+    const int references = referenced->getProcessDataRefWrappers().size();
+    QVERIFY(references > 0);
+
+    SampleVariant variant;
+    auto binding = load(variant.without(QStringLiteral("ProcessDataRefCollection")).write());
+    // One per image of every definition, each with all its decodable items; inputs first.
+    QList<ProcessDataRefWrapper *> refs = binding->getProcessDataRefWrappers();
+    int images = 0;
+    for (const ProcessDataWrapper *processData : binding->getProcessDataWrappers())
+        images += processData->getItems().size();
+    QCOMPARE(refs.size(), images);
+    QVERIFY(!refs.first()->getItem()->isOutput());
+    for (const ProcessDataRefWrapper *ref : refs)
+        QVERIFY2(!ref->getInfos().isEmpty(), qPrintable(ref->getItem()->getId()));
+
+    // References naming nothing that exists show nothing, so every item is shown instead.
+    SampleVariant dangling;
+    auto danglingBinding = load(dangling.without(QStringLiteral("ProcessDataRef"))
+                                    .insertInto(QStringLiteral("ProcessDataRefCollection"),
+                                                QStringLiteral("<ProcessDataRef processDataId=\"PI_Gone\"/>"))
+                                    .write());
+    QCOMPARE(danglingBinding->getProcessDataRefWrappers().size(), images);
+
+    // References covering one layout only: the inputs of the others are shown item by item beside them.
+    SampleVariant partial;
+    auto partialBinding = load(partial.without(QStringLiteral("ProcessDataRef"))
+                                   .insertInto(QStringLiteral("ProcessDataRefCollection"),
+                                               QStringLiteral("<ProcessDataRef processDataId=\"PI_Standard\">"
+                                                              "<ProcessDataRecordItemInfo subindex=\"1\" gradient=\"0.1\"/>"
+                                                              "</ProcessDataRef>"
+                                                              "<ProcessDataRef processDataId=\"PO_Standard\"/>"))
+                                   .write());
+    QStringList shown;
+    for (const ProcessDataRefWrapper *ref : partialBinding->getProcessDataRefWrappers())
+        shown << ref->getItem()->getId() + (ref->getDefinition() ? QStringLiteral(" referenced") : QString());
+    QCOMPARE(shown, QStringList({ "PI_Standard referenced", "PI_Extended", "PI_Compact", "PO_Standard referenced" }));
+    QCOMPARE(partialBinding->getProcessDataRefWrappers().first()->getInfos().size(), 1);
 }
 
 OVINEX_TEST_MAIN(TestIOLinkWrapper)

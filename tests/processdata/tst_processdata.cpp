@@ -72,7 +72,20 @@ private slots:
     void saveToUnwritableFile();
     void outputOfTheSelectedDefinition();
 
+    void withoutReferencesEveryItemIsShown_data();
+    void withoutReferencesEveryItemIsShown();
+    void withoutReferencesValuesAreRawUnderTheirCondition();
+    void withoutReferencesExportAndCharts();
+
 private:
+    static ProcessDataRefWrapper *fallbackRef(const QList<ProcessDataRefWrapper *> &refs, const QString &itemId)
+    {
+        for (ProcessDataRefWrapper *ref : refs) {
+            if (ref->getItem()->getId() == itemId)
+                return ref;
+        }
+        return nullptr;
+    }
     static ProcessDataRecordItemInfoWrapper *info(const Device &device, const QString &itemId, int position)
     {
         return device.ref(itemId)->getInfos().at(position);
@@ -716,6 +729,106 @@ void TestProcessData::outputOfTheSelectedDefinition()
 
     ProcessDataHandler empty;
     QVERIFY(!empty.getOutputData(out));
+}
+
+void TestProcessData::withoutReferencesEveryItemIsShown_data()
+{
+    QTest::addColumn<QString>("itemId");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<int>>("digits");
+    QTest::addColumn<bool>("output");
+    // The text item of the main image cannot be decoded and is left out.
+    QTest::newRow("record of integer, Float32 and Boolean items")
+        << "PI_Main" << QStringList { "TN_Level", "TN_Signed", "TN_Temperature", "TN_Switch", "TN_Nibble" }
+        << QList<int> { 0, 0, 3, 0, 0 } << false;
+    QTest::newRow("plain UIntegerT image") << "PI_Level" << QStringList { "TN_PI_Level" } << QList<int> { 0 } << false;
+    QTest::newRow("output record")
+        << "PO_Main" << QStringList { "TN_OutNibble", "TN_OutSwitch", "TN_OutSigned" } << QList<int> { 0, 0, 0 } << true;
+    QTest::newRow("plain Boolean output") << "PO_Level" << QStringList { "TN_PO_Level" } << QList<int> { 0 } << true;
+}
+
+void TestProcessData::withoutReferencesEveryItemIsShown()
+{
+    QFETCH(QString, itemId);
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, digits);
+    QFETCH(bool, output);
+    Device device;
+    const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
+    QCOMPARE(refs.size(), 4);
+    // Inputs come first, so the box lists measured values above the switches.
+    QVERIFY(!refs.at(1)->getItem()->isOutput());
+    QVERIFY(refs.at(2)->getItem()->isOutput());
+
+    const ProcessDataRefWrapper *ref = fallbackRef(refs, itemId);
+    QVERIFY(ref);
+    QStringList shownNames;
+    QList<int> shownDigits;
+    for (const QObject *info : ref->getRecordItemInfos()) {
+        shownNames << info->property("id").toString();
+        shownDigits << info->property("digits").toInt();
+        QCOMPARE(info->property("isOutput").toBool(), output);
+        QCOMPARE(info->property("unit").toString(), QString());
+    }
+    QCOMPARE(shownNames, names);
+    QCOMPARE(shownDigits, digits);
+}
+
+void TestProcessData::withoutReferencesValuesAreRawUnderTheirCondition()
+{
+    Device device;
+    const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
+    ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
+    ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
+    QVERIFY(main->conditionApplies());
+    QVERIFY(!level->conditionApplies());
+
+    device.deliver(mainPayload(3, -300, 1.5f, true, 7), 20);
+    const QList<QObject *> infos = main->getRecordItemInfos();
+    // Gradient 1: the values as the device sends them, not as the referenced view scales them.
+    QCOMPARE(infos.at(0)->property("value").toDouble(), 3.0);
+    QCOMPARE(infos.at(0)->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
+    QCOMPARE(infos.at(1)->property("value").toDouble(), -300.0);
+    QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
+    QCOMPARE(infos.at(3)->property("value").toBool(), true);
+    QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
+
+    QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
+    device.select(1);
+    QVERIFY(!main->conditionApplies());
+    QVERIFY(level->conditionApplies());
+    QCOMPARE(switched.count(), 1);
+}
+
+void TestProcessData::withoutReferencesExportAndCharts()
+{
+    Device device;
+    FakeClock clock;
+    ProcessDataHandler handler;
+    handler.setClock(clock.function());
+    handler.setTranslator([](const QString &textId) { return textId.mid(3); });
+    handler.setProcessDatas(device.processDatas);
+    handler.setProcessDataRefs(ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner));
+    handler.start();
+    for (int i = 0; i < 3; ++i) {
+        clock.now += 20;
+        handler.onProcessDataReceived(mainPayload(quint8(50 + i), qint16(-i), 0.5f * float(i), i == 1, 2));
+    }
+    const QStringList rows = lines(handler.exportText());
+    QCOMPARE(rows.at(0), QStringLiteral("Start time; Time[ms]; Level; Signed; Temperature; Switch; Nibble; "
+                                        "OutNibble; OutSwitch; OutSigned; "));
+    QCOMPARE(rows.at(2), QStringLiteral("; 20; 51; -1; 0.5; 1; 2; "));
+    QCOMPARE(rows.at(3), QStringLiteral("; 40; 52; -2; 1; 0; 2; "));
+
+    QLineSeries series;
+    auto *level = qobject_cast<ProcessDataRecordItemInfoWrapper *>(
+        qobject_cast<ProcessDataRefWrapper *>(handler.getProcessDataRefs().first())->getRecordItemInfos().first());
+    QVERIFY(level);
+    level->updateSeries(&series);
+    QCOMPARE(series.count(), 3);
+    QCOMPARE(series.at(0).y(), 50.0);
+    QCOMPARE(series.at(2).y(), 52.0);
+    QVERIFY(series.at(2).x() > series.at(1).x());
 }
 
 OVINEX_TEST_MAIN(TestProcessData)

@@ -14,6 +14,7 @@
 #include <QQuickItemGrabResult>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtCharts/QXYSeries>
@@ -86,8 +87,12 @@ private slots:
     void everyScreenFitsTheSmallestWindowInEachLanguage();
     void disconnectReturnsToTheList();
     void identityStaysGreyedAfterTheDisconnect();
+    void corpusSensorShowsTheMenusOfItsRoles();
+    void corpusSensorsOfOtherVendorsShowTheirPages_data();
+    void corpusSensorsOfOtherVendorsShowTheirPages();
 
 private:
+    void connectCorpusSensor(const QString &relativePath, QQuickItem **connectedRow);
     QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
     QList<QQuickItem *> shownItems(const QString &name, QQuickItem *root = nullptr) const;
     QObject *object(const QString &name) const;
@@ -698,6 +703,141 @@ void TestMainWindow::identityStaysGreyedAfterTheDisconnect()
     QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
     QVERIFY(!text(item(QStringLiteral("serialNumberText"))).contains(QStringLiteral("Unknown")));
     screenshot(QStringLiteral("14-after-disconnect"));
+
+// A sensor of another vendor: its menus are named freely, its role menu sets say which is which, and it
+// has no process data references.
+// Offers the sample and one corpus sensor on the simulated master and connects the corpus one; the row
+// stays null when the corpus is absent.
+void TestMainWindow::connectCorpusSensor(const QString &relativePath, QQuickItem **connectedRow)
+{
+    *connectedRow = nullptr;
+    const QString corpusFile = TestEnvironment::corpusPath(relativePath);
+    if (!QFileInfo::exists(corpusFile))
+        return;
+    // The catalogue must know the sensor's IODD for it to be connectable; a copy in the test's own folder.
+    const QString copy = ioddPath + QLatin1Char('/') + QFileInfo(corpusFile).fileName();
+    QVERIFY(QFileInfo::exists(copy) || QFile::copy(corpusFile, copy));
+    // The corpus holds no pictures; the sample's stand in, so that the catalogue shows no broken ones.
+    QFile description(corpusFile);
+    description.open(QIODevice::ReadOnly);
+    QRegularExpressionMatchIterator pictures = QRegularExpression(QStringLiteral("\"([^\"/]+\\.png)\"")).globalMatch(
+        QString::fromUtf8(description.readAll()));
+    while (pictures.hasNext()) {
+        const QString picture = ioddPath + QLatin1Char('/') + pictures.next().captured(1);
+        if (!QFileInfo::exists(picture))
+            QFile::copy(ioddPath + QStringLiteral("/Korvell-OVX100-icon.png"), picture);
+    }
+    ApplicationSettings::instance()->setSimulatedDevices({ ApplicationSettings::defaultSimulatedDevices().value(0), corpusFile });
+    click(item(QStringLiteral("scanButton")));
+    QQuickItem *row = nullptr;
+    const auto offered = [&]() {
+        row = item(QStringLiteral("deviceRow_1"));
+        QQuickItem *connect = row ? item(QStringLiteral("connectButton"), row) : nullptr;
+        return connect && isShown(connect) && connect->isEnabled()
+            && text(item(QStringLiteral("deviceHints"), row)).contains(QStringLiteral("Port 2"));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(offered(), 10000);
+    click(item(QStringLiteral("connectButton"), row));
+    QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"), 30000);
+    QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
+    *connectedRow = row;
+}
+
+// A sensor of another vendor: its menus are named freely, its role menu sets say which is which, and it
+// has no process data references.
+void TestMainWindow::corpusSensorShowsTheMenusOfItsRoles()
+{
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    settings->setUserRole(QStringLiteral("specialist"));
+    QQuickItem *row = nullptr;
+    connectCorpusSensor(QStringLiteral("ifm/SA500.xml"), &row);
+    if (QTest::currentTestFailed())
+        return;
+    if (!row)
+        QSKIP("The IODD corpus is not present");
+    QObject *device = currentDevice();
+    QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
+
+    // Every page its role menu sets name shows rows.
+    QTRY_VERIFY(item(QStringLiteral("identificationMenu"))->property("count").toInt() > 0);
+    const QStringList tabs { "diagnosisTab", "observationTab", "parametersTab" };
+    const QStringList pages { "diagnosisPage", "observationPage", "parametersPage" };
+    for (int i = 0; i < tabs.size(); ++i) {
+        showTab(tabs.at(i));
+        QTRY_VERIFY2(item(pages.at(i))->property("count").toInt() > 0, qPrintable(pages.at(i)));
+        screenshot(QStringLiteral("20-corpus-") + pages.at(i));
+    }
+    QCOMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
+    QCOMPARE(item(QStringLiteral("observationPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Observation"));
+
+    // Its process data has no references: every item of the input is shown, in the box and as charts.
+    QTRY_VERIFY(shownItems(QStringLiteral("processDataValueRow"), item(QStringLiteral("processDataBox"))).size() >= 2);
+    showTab(QStringLiteral("processDataTab"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("processDataChart"), item(QStringLiteral("processDataPage"))).isEmpty());
+    screenshot(QStringLiteral("21-corpus-process-data"));
+
+    // The observer sees other parameter menus, at once and without a new connection.
+    QSignalSpy states(device, SIGNAL(stateChanged()));
+    showTab(QStringLiteral("parametersTab"));
+    click(item(QStringLiteral("userRoleBox")));
+    QQuickItem *observer = nullptr;
+    QTRY_VERIFY(isShown(observer = item(QStringLiteral("roleOption_observer"))));
+    QCOMPARE(text(observer), QStringLiteral("Observer"));
+    click(observer);
+    QCOMPARE(settings->getUserRole(), QStringLiteral("observer"));
+    QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_OR_Param"));
+    QTRY_VERIFY(item(QStringLiteral("parametersPage"))->property("count").toInt() > 0);
+    QCOMPARE(states.count(), 0);
+    QCOMPARE(currentDevice(), device);
+    QCOMPARE(device->property("state").toString(), QStringLiteral("connected"));
+    screenshot(QStringLiteral("22-corpus-parameters-observer"));
+
+    settings->setUserRole(QStringLiteral("specialist"));
+    QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
+
+    // The smallest window, in each language: the role chooser and the new tab must still fit.
+    window->resize(1024, 600);
+    for (const QString &language : { QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("en") }) {
+        settings->setLanguage(language);
+        QTRY_VERIFY(isShown(item(QStringLiteral("observationTab"))));
+        showTab(QStringLiteral("observationTab"));
+        screenshot(QStringLiteral("23-corpus-small-") + language);
+    }
+    QCOMPARE(text(item(QStringLiteral("observationTab"))), QStringLiteral("Observation"));
+    window->resize(1280, 800);
+    click(item(QStringLiteral("disconnectButton"), row));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    settings->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
+}
+
+void TestMainWindow::corpusSensorsOfOtherVendorsShowTheirPages_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("400 parameters, process data references") << "keyence/KEYENCE-MP-F10-20230410-IODD1.1.xml";
+    QTest::newRow("an IO hub with large records") << "balluff/Balluff-BNI_IOL-727-S51-P012-20220211-IODD1.1.xml";
+}
+
+void TestMainWindow::corpusSensorsOfOtherVendorsShowTheirPages()
+{
+    QFETCH(QString, file);
+    QQuickItem *row = nullptr;
+    connectCorpusSensor(file, &row);
+    if (QTest::currentTestFailed())
+        return;
+    if (!row)
+        QSKIP("The IODD corpus is not present");
+    const QString name = QFileInfo(file).baseName().left(24);
+    QTRY_VERIFY(item(QStringLiteral("identificationMenu"))->property("count").toInt() > 0);
+    showTab(QStringLiteral("parametersTab"));
+    QTRY_VERIFY(item(QStringLiteral("parametersPage"))->property("count").toInt() > 0);
+    screenshot(QStringLiteral("24-") + name + QStringLiteral("-parameters"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("processDataValueRow"), item(QStringLiteral("processDataBox"))).isEmpty());
+    showTab(QStringLiteral("processDataTab"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("processDataChart"), item(QStringLiteral("processDataPage"))).isEmpty());
+    screenshot(QStringLiteral("24-") + name + QStringLiteral("-process-data"));
+    click(item(QStringLiteral("disconnectButton"), row));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
 }
 
 int main(int argc, char *argv[])

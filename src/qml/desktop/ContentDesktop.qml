@@ -18,6 +18,7 @@ ApplicationWindow {
     readonly property var appSettings: typeof settings !== "undefined" ? settings : null
     readonly property var currentDevice: devices ? devices.currentDevice : null
     readonly property var ioLink: currentDevice ? currentDevice.ioLink : null
+    readonly property string userRole: appSettings && appSettings.userRole ? appSettings.userRole : "specialist"
 
     signal manageIoddsRequested()
     signal settingsRequested()
@@ -55,6 +56,8 @@ ApplicationWindow {
         onExitRequested: Qt.callLater(Qt.quit)
         onCheckForUpdatesRequested: window.offerDownloads(Qt.openUrlExternally(window.downloadsUrl))
         onAboutRequested: window.aboutRequested()
+        userRole: window.userRole
+        onUserRoleChosen: if (window.appSettings) window.appSettings.userRole = role
     }
 
     RowLayout {
@@ -83,6 +86,7 @@ ApplicationWindow {
             devices: window.devices
             currentDevice: window.currentDevice
             ioLink: window.ioLink
+            userRole: window.userRole
         }
     }
 

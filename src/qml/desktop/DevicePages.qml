@@ -11,11 +11,23 @@ ColumnLayout {
     property var devices: null
     property var currentDevice: null
     property var ioLink: null
+    // observer, maintenance or specialist: whose menus the pages show.
+    property string userRole: "specialist"
 
     readonly property bool hasDevice: currentDevice !== null && currentDevice !== undefined
+    readonly property string identificationMenuId: roleMenuId("identification")
+    readonly property string diagnosisMenuId: roleMenuId("diagnosis")
+    readonly property string observationMenuId: roleMenuId("observation")
+    readonly property string parameterMenuId: roleMenuId("parameter")
     readonly property var smartAdjustMenu: ioLink ? ioLink.getMenu("M_SmartAdjust") : null
     readonly property var quickstartMenu: ioLink ? ioLink.getMenu("M_Quickstart") : null
-    readonly property var diagnosisMenu: ioLink ? ioLink.getMenu("M_Diagnosis") : null
+    readonly property var diagnosisMenu: ioLink && diagnosisMenuId !== "" ? ioLink.getMenu(diagnosisMenuId) : null
+    readonly property var observationMenu: ioLink && observationMenuId !== "" ? ioLink.getMenu(observationMenuId) : null
+    readonly property var parameterMenu: ioLink && parameterMenuId !== "" ? ioLink.getMenu(parameterMenuId) : null
+
+    function roleMenuId(page) {
+        return ioLink && ioLink.menuIdForRole ? ioLink.menuIdForRole(userRole, page) : ""
+    }
 
     spacing: 0
 
@@ -75,12 +87,24 @@ ColumnLayout {
             text: qsTr("Diagnosis")
             shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
             enabled: pages.hasDevice
+            // A role switch may take the open page away.
+            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
+        }
+        DeviceTabButton {
+            objectName: "observationTab"
+            text: qsTr("Observation")
+            shown: ViewLogic.menuHasRows(pages.observationMenu)
+            enabled: pages.hasDevice
+            // A role switch may take the open page away.
+            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
         }
         DeviceTabButton {
             maximumWidth: tabBar.tabShare
             objectName: "parametersTab"
             text: qsTr("Parameters")
-            shown: pages.hasDevice
+            // A role may have no parameter menu at all; an empty page helps nobody.
+            shown: pages.hasDevice && ViewLogic.menuHasRows(pages.parameterMenu)
+            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
         }
         DeviceTabButton {
             maximumWidth: tabBar.tabShare
@@ -100,6 +124,7 @@ ColumnLayout {
             devices: pages.devices
             currentDevice: pages.currentDevice
             ioLink: pages.ioLink
+            menuId: pages.identificationMenuId
         }
         OvinexCommon.MenuView {
             objectName: "smartAdjustPage"
@@ -114,12 +139,17 @@ ColumnLayout {
         OvinexCommon.MenuView {
             objectName: "diagnosisPage"
             ioLink: pages.ioLink
-            menuId: "M_Diagnosis"
+            menuId: pages.diagnosisMenuId
+        }
+        OvinexCommon.MenuView {
+            objectName: "observationPage"
+            ioLink: pages.ioLink
+            menuId: pages.observationMenuId
         }
         OvinexCommon.MenuView {
             objectName: "parametersPage"
             ioLink: pages.ioLink
-            menuId: "M_Parameter"
+            menuId: pages.parameterMenuId
         }
         ProcessDataPage {
             currentDevice: pages.currentDevice

@@ -12,6 +12,7 @@ Item {
     property var devices: null
     property var currentDevice: null
     property var ioLink: null
+    property string menuId: ""
 
     readonly property bool hasSelection: devices ? devices.currentIndex >= 0 : false
     readonly property var item: hasSelection ? devices.selectedItem : null
@@ -194,7 +195,7 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             ioLink: page.ioLink
-            menuId: "M_Identification"
+            menuId: page.menuId
         }
     }
 

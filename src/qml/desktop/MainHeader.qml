@@ -10,6 +10,9 @@ Rectangle {
     signal exitRequested()
     signal checkForUpdatesRequested()
     signal aboutRequested()
+    signal userRoleChosen(string role)
+
+    property string userRole: "specialist"
 
     implicitHeight: 48
     color: "black"
@@ -48,6 +51,15 @@ Rectangle {
             Action { objectName: "checkForUpdatesAction"; text: qsTr("Check for Updates"); onTriggered: header.checkForUpdatesRequested() }
             Action { objectName: "aboutAction"; text: qsTr("About"); onTriggered: header.aboutRequested() }
         }
+    }
+
+    RoleChooser {
+        objectName: "roleChooser"
+        anchors.left: menuBar.right
+        anchors.leftMargin: 24
+        anchors.verticalCenter: parent.verticalCenter
+        userRole: header.userRole
+        onRoleChosen: header.userRoleChosen(role)
     }
 
     Image {

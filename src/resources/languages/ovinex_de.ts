@@ -49,12 +49,24 @@
   <context>
     <name>CommunicationDialog</name>
     <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
       <source>Command</source>
       <translation>Befehl</translation>
     </message>
     <message>
       <source>Communication</source>
       <translation>Kommunikation</translation>
+    </message>
+    <message>
+      <source>Communication log saved to %1.</source>
+      <translation>Kommunikationsprotokoll gespeichert in %1.</translation>
+    </message>
+    <message>
+      <source>Hide polling (repeated reads)</source>
+      <translation>Abfragen ausblenden (wiederholtes Lesen)</translation>
     </message>
     <message>
       <source>Index</source>
@@ -77,52 +89,12 @@
       <translation>Herkunft</translation>
     </message>
     <message>
-      <source>Subindex</source>
-      <translation type="vanished">Subindex</translation>
-    </message>
-    <message>
-      <source>This device keeps no communication log.</source>
-      <translation>Dieses Gerät führt kein Kommunikationsprotokoll.</translation>
-    </message>
-    <message>
-      <source>clear</source>
-      <translation>leeren</translation>
-    </message>
-    <message>
-      <source>Communication log saved to %1.</source>
-      <translation>Kommunikationsprotokoll gespeichert in %1.</translation>
-    </message>
-    <message>
-      <source>Sent</source>
-      <translation>Gesendet</translation>
-    </message>
-    <message>
-      <source>Received</source>
-      <translation>Empfangen</translation>
-    </message>
-    <message>
       <source>Read</source>
       <translation>Lesen</translation>
     </message>
     <message>
-      <source>Write</source>
-      <translation>Schreiben</translation>
-    </message>
-    <message>
-      <source>Time</source>
-      <translation>Zeit</translation>
-    </message>
-    <message>
-      <source>Sub</source>
-      <translation>Sub</translation>
-    </message>
-    <message>
-      <source>Variable</source>
-      <translation>Variable</translation>
-    </message>
-    <message>
-      <source>Hide polling (repeated reads)</source>
-      <translation>Abfragen ausblenden (wiederholtes Lesen)</translation>
+      <source>Received</source>
+      <translation>Empfangen</translation>
     </message>
     <message>
       <source>Save as CSV</source>
@@ -133,20 +105,40 @@
       <translation>Kommunikationsprotokoll speichern</translation>
     </message>
     <message>
-      <source>CSV files (*.csv)</source>
-      <translation>CSV-Dateien (*.csv)</translation>
+      <source>Sent</source>
+      <translation>Gesendet</translation>
     </message>
-  </context>
-  <context>
-    <name>CommunicationFilterModel</name>
+    <message>
+      <source>Sub</source>
+      <translation>Sub</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Subindex</translation>
+    </message>
+    <message>
+      <source>This device keeps no communication log.</source>
+      <translation>Dieses Gerät führt kein Kommunikationsprotokoll.</translation>
+    </message>
     <message>
       <source>Time</source>
       <translation>Zeit</translation>
     </message>
     <message>
-      <source>Origin</source>
-      <translation>Herkunft</translation>
+      <source>Variable</source>
+      <translation>Variable</translation>
     </message>
+    <message>
+      <source>Write</source>
+      <translation>Schreiben</translation>
+    </message>
+    <message>
+      <source>clear</source>
+      <translation>leeren</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommunicationFilterModel</name>
     <message>
       <source>Command</source>
       <translation>Befehl</translation>
@@ -154,14 +146,6 @@
     <message>
       <source>Index</source>
       <translation>Index</translation>
-    </message>
-    <message>
-      <source>Subindex</source>
-      <translation>Subindex</translation>
-    </message>
-    <message>
-      <source>Variable</source>
-      <translation>Variable</translation>
     </message>
     <message>
       <source>Length</source>
@@ -172,8 +156,24 @@
       <translation>Nachricht</translation>
     </message>
     <message>
+      <source>Origin</source>
+      <translation>Herkunft</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Subindex</translation>
+    </message>
+    <message>
       <source>The file %1 could not be written: %2</source>
       <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Zeit</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
     </message>
   </context>
   <context>
@@ -236,6 +236,10 @@ Wert wurde erneut gelesen.</translation>
 Please select a device from the list on the left.</source>
       <translation type="vanished">Kein Gerät ausgewählt.
 Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
+    </message>
+    <message>
+      <source>Observation</source>
+      <translation>Beobachtung</translation>
     </message>
     <message>
       <source>Parameters</source>
@@ -544,6 +548,10 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
       <translation>Geräte-ID</translation>
     </message>
     <message>
+      <source>Filter by vendor, product or file</source>
+      <translation>Nach Hersteller, Produkt oder Datei filtern</translation>
+    </message>
+    <message>
       <source>Found</source>
       <translation>Gefunden:</translation>
     </message>
@@ -566,6 +574,10 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>IODDs in</source>
       <translation>IODDs in</translation>
+    </message>
+    <message>
+      <source>No IODD matches the filter.</source>
+      <translation>Keine IODD passt zum Filter.</translation>
     </message>
     <message>
       <source>No IODDs found in current search path</source>
@@ -594,14 +606,6 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>Vendor Name</source>
       <translation>Herstellername</translation>
-    </message>
-    <message>
-      <source>Filter by vendor, product or file</source>
-      <translation>Nach Hersteller, Produkt oder Datei filtern</translation>
-    </message>
-    <message>
-      <source>No IODD matches the filter.</source>
-      <translation>Keine IODD passt zum Filter.</translation>
     </message>
   </context>
   <context>
@@ -727,6 +731,14 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>ProcessDataHandler</name>
     <message>
+      <source>Process data saved to %1 (rows: %2).</source>
+      <translation>Prozessdaten gespeichert in %1 (Zeilen: %2).</translation>
+    </message>
+    <message>
+      <source>Start time</source>
+      <translation>Startzeit</translation>
+    </message>
+    <message>
       <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
       <translation>Die Datei %1 konnte nicht zum Schreiben geöffnet werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
     </message>
@@ -735,16 +747,8 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Die Datei %1 konnte nicht geschrieben werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
     </message>
     <message>
-      <source>Start time</source>
-      <translation>Startzeit</translation>
-    </message>
-    <message>
       <source>Time[ms]</source>
       <translation>Zeit[ms]</translation>
-    </message>
-    <message>
-      <source>Process data saved to %1 (rows: %2).</source>
-      <translation>Prozessdaten gespeichert in %1 (Zeilen: %2).</translation>
     </message>
   </context>
   <context>
@@ -762,8 +766,12 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Diagrammdaten in die Zwischenablage kopiert.</translation>
     </message>
     <message>
+      <source>Copy the last %1 s (the chart window) to the clipboard (Excel format).</source>
+      <translation>Die letzten %1 s (das Diagrammfenster) in die Zwischenablage kopieren (Excel-Format).</translation>
+    </message>
+    <message>
       <source>Copy to clipboard (Excel format).</source>
-      <translation type="vanished">In die Zwischenablage kopieren (Excel-Format).</translation>
+      <translation>In die Zwischenablage kopieren (Excel-Format).</translation>
     </message>
     <message>
       <source>OK</source>
@@ -771,23 +779,11 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
     <message>
       <source>Please choose a file</source>
-      <translation type="vanished">Bitte wählen Sie eine Datei</translation>
+      <translation>Bitte wählen Sie eine Datei</translation>
     </message>
     <message>
       <source>Save as file.</source>
-      <translation type="vanished">Als Datei speichern.</translation>
-    </message>
-    <message>
-      <source>Saving failed</source>
-      <translation>Speichern fehlgeschlagen</translation>
-    </message>
-    <message>
-      <source>Start / pause process data.</source>
-      <translation>Prozessdaten starten / anhalten.</translation>
-    </message>
-    <message>
-      <source>Copy the last %1 s (the chart window) to the clipboard (Excel format).</source>
-      <translation>Die letzten %1 s (das Diagrammfenster) in die Zwischenablage kopieren (Excel-Format).</translation>
+      <translation>Als Datei speichern.</translation>
     </message>
     <message>
       <source>Save the last %1 s (the chart window) as a file.</source>
@@ -797,12 +793,39 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <source>Save the last %1 s of process data (the chart window)</source>
       <translation>Die letzten %1 s der Prozessdaten speichern (das Diagrammfenster)</translation>
     </message>
+    <message>
+      <source>Saving failed</source>
+      <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+      <source>Start / pause process data.</source>
+      <translation>Prozessdaten starten / anhalten.</translation>
+    </message>
   </context>
   <context>
     <name>ProcessDataValueRow</name>
     <message>
       <source>UNDEFINED</source>
       <translation>UNDEFINIERT</translation>
+    </message>
+  </context>
+  <context>
+    <name>RoleChooser</name>
+    <message>
+      <source>Maintenance</source>
+      <translation>Instandhaltung</translation>
+    </message>
+    <message>
+      <source>Observer</source>
+      <translation>Beobachter</translation>
+    </message>
+    <message>
+      <source>Specialist</source>
+      <translation>Spezialist</translation>
+    </message>
+    <message>
+      <source>User role:</source>
+      <translation>Benutzerrolle:</translation>
     </message>
   </context>
   <context>
@@ -871,6 +894,14 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>StatusFooter</name>
     <message>
+      <source>Connected</source>
+      <translation>Verbunden</translation>
+    </message>
+    <message>
+      <source>Connecting</source>
+      <translation>Verbindung wird hergestellt</translation>
+    </message>
+    <message>
       <source>Not connected</source>
       <translation>Nicht verbunden</translation>
     </message>
@@ -879,16 +910,8 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Status:</translation>
     </message>
     <message>
-      <source>Connecting</source>
-      <translation>Verbindung wird hergestellt</translation>
-    </message>
-    <message>
       <source>Synchronising</source>
       <translation>Synchronisierung</translation>
-    </message>
-    <message>
-      <source>Connected</source>
-      <translation>Verbunden</translation>
     </message>
   </context>
   <context>
@@ -898,12 +921,12 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Nach Updates suchen</translation>
     </message>
     <message>
-      <source>No web browser could be opened. Updates are available at this address:</source>
-      <translation>Es konnte kein Webbrowser geöffnet werden. Updates gibt es unter dieser Adresse:</translation>
-    </message>
-    <message>
       <source>Copy</source>
       <translation>Kopieren</translation>
+    </message>
+    <message>
+      <source>No web browser could be opened. Updates are available at this address:</source>
+      <translation>Es konnte kein Webbrowser geöffnet werden. Updates gibt es unter dieser Adresse:</translation>
     </message>
     <message>
       <source>The address is on the clipboard.</source>
@@ -921,12 +944,20 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Sprache der Texte: en, de oder fr.</translation>
     </message>
     <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter &quot;omitted&quot; und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem &quot;error&quot;-Text.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Führt IODD-Dateien durch eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird, jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird, ein von der IODD genanntes Parametermenü Zeilen zeigt und die Prozessdaten-Eingabe Werte zeigt. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
+    </message>
+    <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Prüft IODD-Dateien über eine simulierte Verbindung und gibt je Datei ein JSON-Objekt aus. Eine Datei ist in Ordnung, wenn ihr Gerät sich verbindet, jede verwendete Variable synchronisiert wird und jeder Menüverweis auf eine Variable eines unterstützten Typs angezeigt wird. Variablen, die wegen einer fehlerhaften Beschreibung ausgelassen werden, stehen unter "omitted" und lassen die Datei nicht scheitern; eine Datei, die keine lesbare Gerätebeschreibung ist, scheitert mit einem "error"-Text.</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
       <translation>Simulierte Sekunden der Prozessdatenabfrage.</translation>
+    </message>
+    <message>
+      <source>User role whose pages are measured: observer, maintenance or specialist.</source>
+      <translation>Benutzerrolle, deren Seiten gemessen werden: observer, maintenance oder specialist.</translation>
     </message>
     <message>
       <source>Write the whole log to stderr.</source>

@@ -39,15 +39,19 @@
     </message>
     <message>
       <source>X axis limits [s]. Applies to all charts.</source>
-      <translation>Limites de l&apos;axe X [s]. S&apos;applique à tous les graphiques.</translation>
+      <translation>Limites de l'axe X [s]. S'applique à tous les graphiques.</translation>
     </message>
     <message>
       <source>Y axis limits</source>
-      <translation>Limites de l&apos;axe Y</translation>
+      <translation>Limites de l'axe Y</translation>
     </message>
   </context>
   <context>
     <name>CommunicationDialog</name>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
     <message>
       <source>Command</source>
       <translation>Commande</translation>
@@ -55,6 +59,14 @@
     <message>
       <source>Communication</source>
       <translation>Communication</translation>
+    </message>
+    <message>
+      <source>Communication log saved to %1.</source>
+      <translation>Journal de communication enregistré dans %1.</translation>
+    </message>
+    <message>
+      <source>Hide polling (repeated reads)</source>
+      <translation>Masquer l'interrogation (lectures répétées)</translation>
     </message>
     <message>
       <source>Index</source>
@@ -77,52 +89,12 @@
       <translation>Origine</translation>
     </message>
     <message>
-      <source>Subindex</source>
-      <translation type="vanished">Sous-index</translation>
-    </message>
-    <message>
-      <source>This device keeps no communication log.</source>
-      <translation>Cet appareil ne tient pas de journal de communication.</translation>
-    </message>
-    <message>
-      <source>clear</source>
-      <translation>effacer</translation>
-    </message>
-    <message>
-      <source>Communication log saved to %1.</source>
-      <translation>Journal de communication enregistré dans %1.</translation>
-    </message>
-    <message>
-      <source>Sent</source>
-      <translation>Envoyé</translation>
-    </message>
-    <message>
-      <source>Received</source>
-      <translation>Reçu</translation>
-    </message>
-    <message>
       <source>Read</source>
       <translation>Lecture</translation>
     </message>
     <message>
-      <source>Write</source>
-      <translation>Écriture</translation>
-    </message>
-    <message>
-      <source>Time</source>
-      <translation>Heure</translation>
-    </message>
-    <message>
-      <source>Sub</source>
-      <translation>Sous</translation>
-    </message>
-    <message>
-      <source>Variable</source>
-      <translation>Variable</translation>
-    </message>
-    <message>
-      <source>Hide polling (repeated reads)</source>
-      <translation>Masquer l&apos;interrogation (lectures répétées)</translation>
+      <source>Received</source>
+      <translation>Reçu</translation>
     </message>
     <message>
       <source>Save as CSV</source>
@@ -133,20 +105,40 @@
       <translation>Enregistrer le journal de communication</translation>
     </message>
     <message>
-      <source>CSV files (*.csv)</source>
-      <translation>Fichiers CSV (*.csv)</translation>
+      <source>Sent</source>
+      <translation>Envoyé</translation>
     </message>
-  </context>
-  <context>
-    <name>CommunicationFilterModel</name>
+    <message>
+      <source>Sub</source>
+      <translation>Sous</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Sous-index</translation>
+    </message>
+    <message>
+      <source>This device keeps no communication log.</source>
+      <translation>Cet appareil ne tient pas de journal de communication.</translation>
+    </message>
     <message>
       <source>Time</source>
       <translation>Heure</translation>
     </message>
     <message>
-      <source>Origin</source>
-      <translation>Origine</translation>
+      <source>Variable</source>
+      <translation>Variable</translation>
     </message>
+    <message>
+      <source>Write</source>
+      <translation>Écriture</translation>
+    </message>
+    <message>
+      <source>clear</source>
+      <translation>effacer</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommunicationFilterModel</name>
     <message>
       <source>Command</source>
       <translation>Commande</translation>
@@ -154,14 +146,6 @@
     <message>
       <source>Index</source>
       <translation>Index</translation>
-    </message>
-    <message>
-      <source>Subindex</source>
-      <translation>Sous-index</translation>
-    </message>
-    <message>
-      <source>Variable</source>
-      <translation>Variable</translation>
     </message>
     <message>
       <source>Length</source>
@@ -172,8 +156,24 @@
       <translation>Message</translation>
     </message>
     <message>
+      <source>Origin</source>
+      <translation>Origine</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Sous-index</translation>
+    </message>
+    <message>
       <source>The file %1 could not be written: %2</source>
-      <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+      <translation>Impossible d'écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
     </message>
   </context>
   <context>
@@ -211,7 +211,7 @@ Valeur relue.</translation>
     </message>
     <message>
       <source>Waiting For Device</source>
-      <translation>En attente de l&apos;appareil</translation>
+      <translation>En attente de l'appareil</translation>
     </message>
   </context>
   <context>
@@ -236,6 +236,10 @@ Valeur relue.</translation>
 Please select a device from the list on the left.</source>
       <translation type="vanished">Aucun appareil sélectionné.
 Veuillez sélectionner un appareil dans la liste à gauche.</translation>
+    </message>
+    <message>
+      <source>Observation</source>
+      <translation>Observation</translation>
     </message>
     <message>
       <source>Parameters</source>
@@ -318,11 +322,11 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     </message>
     <message>
       <source>No device description (IODD) is known for this device.</source>
-      <translation>Aucune description d&apos;appareil (IODD) n&apos;est connue pour cet appareil.</translation>
+      <translation>Aucune description d'appareil (IODD) n'est connue pour cet appareil.</translation>
     </message>
     <message>
       <source>The device description %1 could not be read.</source>
-      <translation>La description d&apos;appareil %1 n&apos;a pas pu être lue.</translation>
+      <translation>La description d'appareil %1 n'a pas pu être lue.</translation>
     </message>
   </context>
   <context>
@@ -537,11 +541,15 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     </message>
     <message>
       <source>Device Details</source>
-      <translation>Détails de l&apos;appareil</translation>
+      <translation>Détails de l'appareil</translation>
     </message>
     <message>
       <source>Device ID</source>
       <translation>ID appareil</translation>
+    </message>
+    <message>
+      <source>Filter by vendor, product or file</source>
+      <translation>Filtrer par fabricant, produit ou fichier</translation>
     </message>
     <message>
       <source>Found</source>
@@ -566,6 +574,10 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     <message>
       <source>IODDs in</source>
       <translation>IODD dans</translation>
+    </message>
+    <message>
+      <source>No IODD matches the filter.</source>
+      <translation>Aucune IODD ne correspond au filtre.</translation>
     </message>
     <message>
       <source>No IODDs found in current search path</source>
@@ -594,14 +606,6 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     <message>
       <source>Vendor Name</source>
       <translation>Nom du fabricant</translation>
-    </message>
-    <message>
-      <source>Filter by vendor, product or file</source>
-      <translation>Filtrer par fabricant, produit ou fichier</translation>
-    </message>
-    <message>
-      <source>No IODD matches the filter.</source>
-      <translation>Aucune IODD ne correspond au filtre.</translation>
     </message>
   </context>
   <context>
@@ -727,6 +731,14 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>ProcessDataHandler</name>
     <message>
+      <source>Process data saved to %1 (rows: %2).</source>
+      <translation>Données de process enregistrées dans %1 (lignes : %2).</translation>
+    </message>
+    <message>
+      <source>Start time</source>
+      <translation>Heure de début</translation>
+    </message>
+    <message>
       <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
       <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
@@ -735,16 +747,8 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
     <message>
-      <source>Start time</source>
-      <translation>Heure de début</translation>
-    </message>
-    <message>
       <source>Time[ms]</source>
       <translation>Temps[ms]</translation>
-    </message>
-    <message>
-      <source>Process data saved to %1 (rows: %2).</source>
-      <translation>Données de process enregistrées dans %1 (lignes : %2).</translation>
     </message>
   </context>
   <context>
@@ -762,8 +766,12 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Données des graphiques copiées dans le presse-papiers.</translation>
     </message>
     <message>
+      <source>Copy the last %1 s (the chart window) to the clipboard (Excel format).</source>
+      <translation>Copier les %1 dernières secondes (la fenêtre du graphique) dans le presse-papiers (format Excel).</translation>
+    </message>
+    <message>
       <source>Copy to clipboard (Excel format).</source>
-      <translation type="vanished">Copier dans le presse-papiers (format Excel).</translation>
+      <translation>Copier dans le presse-papiers (format Excel).</translation>
     </message>
     <message>
       <source>OK</source>
@@ -771,23 +779,11 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Please choose a file</source>
-      <translation type="vanished">Veuillez choisir un fichier</translation>
+      <translation>Veuillez choisir un fichier</translation>
     </message>
     <message>
       <source>Save as file.</source>
-      <translation type="vanished">Enregistrer dans un fichier.</translation>
-    </message>
-    <message>
-      <source>Saving failed</source>
-      <translation>Échec de l&apos;enregistrement</translation>
-    </message>
-    <message>
-      <source>Start / pause process data.</source>
-      <translation>Démarrer / mettre en pause les données de process.</translation>
-    </message>
-    <message>
-      <source>Copy the last %1 s (the chart window) to the clipboard (Excel format).</source>
-      <translation>Copier les %1 dernières secondes (la fenêtre du graphique) dans le presse-papiers (format Excel).</translation>
+      <translation>Enregistrer dans un fichier.</translation>
     </message>
     <message>
       <source>Save the last %1 s (the chart window) as a file.</source>
@@ -796,6 +792,14 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Save the last %1 s of process data (the chart window)</source>
       <translation>Enregistrer les %1 dernières secondes des données de process (la fenêtre du graphique)</translation>
+    </message>
+    <message>
+      <source>Saving failed</source>
+      <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+      <source>Start / pause process data.</source>
+      <translation>Démarrer / mettre en pause les données de process.</translation>
     </message>
   </context>
   <context>
@@ -806,10 +810,29 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>RoleChooser</name>
+    <message>
+      <source>Maintenance</source>
+      <translation>Maintenance</translation>
+    </message>
+    <message>
+      <source>Observer</source>
+      <translation>Observateur</translation>
+    </message>
+    <message>
+      <source>Specialist</source>
+      <translation>Spécialiste</translation>
+    </message>
+    <message>
+      <source>User role:</source>
+      <translation>Rôle utilisateur :</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
-      <translation>(prend effet à la prochaine recherche d&apos;appareils)</translation>
+      <translation>(prend effet à la prochaine recherche d'appareils)</translation>
     </message>
     <message>
       <source>(no master library found)</source>
@@ -837,7 +860,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Language of the user interface</source>
-      <translation>Langue de l&apos;interface utilisateur</translation>
+      <translation>Langue de l'interface utilisateur</translation>
     </message>
     <message>
       <source>Settings</source>
@@ -871,6 +894,14 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>StatusFooter</name>
     <message>
+      <source>Connected</source>
+      <translation>Connecté</translation>
+    </message>
+    <message>
+      <source>Connecting</source>
+      <translation>Connexion en cours</translation>
+    </message>
+    <message>
       <source>Not connected</source>
       <translation>Non connecté</translation>
     </message>
@@ -879,16 +910,8 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>État :</translation>
     </message>
     <message>
-      <source>Connecting</source>
-      <translation>Connexion en cours</translation>
-    </message>
-    <message>
       <source>Synchronising</source>
       <translation>Synchronisation</translation>
-    </message>
-    <message>
-      <source>Connected</source>
-      <translation>Connecté</translation>
     </message>
   </context>
   <context>
@@ -898,16 +921,16 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
-      <source>No web browser could be opened. Updates are available at this address:</source>
-      <translation>Aucun navigateur web n&apos;a pu être ouvert. Les mises à jour sont disponibles à cette adresse :</translation>
-    </message>
-    <message>
       <source>Copy</source>
       <translation>Copier</translation>
     </message>
     <message>
+      <source>No web browser could be opened. Updates are available at this address:</source>
+      <translation>Aucun navigateur web n'a pu être ouvert. Les mises à jour sont disponibles à cette adresse :</translation>
+    </message>
+    <message>
       <source>The address is on the clipboard.</source>
-      <translation>L&apos;adresse est dans le presse-papiers.</translation>
+      <translation>L'adresse est dans le presse-papiers.</translation>
     </message>
   </context>
   <context>
@@ -921,12 +944,20 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Langue des textes : en, de ou fr.</translation>
     </message>
     <message>
-      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under &quot;omitted&quot; and do not fail the file; a file that is no readable device description fails with an &quot;error&quot; text.</source>
-      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d&apos;un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous &quot;omitted&quot; et ne font pas échouer le fichier ; un fichier qui n&apos;est pas une description d&apos;appareil lisible échoue avec un texte &quot;error&quot;.</translation>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown, a parameter menu named by the IODD shows rows and process data input shows items. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Fait passer des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée, que chaque référence de menu à une variable d’un type pris en charge est affichée, qu’un menu de paramètres nommé par l’IODD affiche des lignes et que l’entrée des données process affiche des éléments. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n’est pas une description d’appareil lisible échoue avec un texte "error".</translation>
+    </message>
+    <message>
+      <source>Runs IODD files through a simulated connection and prints one JSON object per file. A file is ok when its device connects, every variable in use is synchronised and every menu reference to a variable of a supported type is shown. Variables left out because their description is broken are listed under "omitted" and do not fail the file; a file that is no readable device description fails with an "error" text.</source>
+      <translation>Vérifie des fichiers IODD par une connexion simulée et affiche un objet JSON par fichier. Un fichier est correct lorsque son appareil se connecte, que chaque variable utilisée est synchronisée et que chaque référence de menu à une variable d'un type pris en charge est affichée. Les variables écartées parce que leur description est défectueuse sont listées sous "omitted" et ne font pas échouer le fichier ; un fichier qui n'est pas une description d'appareil lisible échoue avec un texte "error".</translation>
     </message>
     <message>
       <source>Simulated seconds of process data polling.</source>
       <translation>Secondes simulées de lecture des données process.</translation>
+    </message>
+    <message>
+      <source>User role whose pages are measured: observer, maintenance or specialist.</source>
+      <translation>Rôle utilisateur dont les pages sont mesurées : observer, maintenance ou specialist.</translation>
     </message>
     <message>
       <source>Write the whole log to stderr.</source>
