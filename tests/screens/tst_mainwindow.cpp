@@ -703,6 +703,7 @@ void TestMainWindow::identityStaysGreyedAfterTheDisconnect()
     QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
     QVERIFY(!text(item(QStringLiteral("serialNumberText"))).contains(QStringLiteral("Unknown")));
     screenshot(QStringLiteral("14-after-disconnect"));
+}
 
 // A sensor of another vendor: its menus are named freely, its role menu sets say which is which, and it
 // has no process data references.
@@ -738,7 +739,7 @@ void TestMainWindow::connectCorpusSensor(const QString &relativePath, QQuickItem
     };
     QTRY_VERIFY_WITH_TIMEOUT(offered(), 10000);
     click(item(QStringLiteral("connectButton"), row));
-    QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("Connected"), 30000);
     QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
     *connectedRow = row;
 }

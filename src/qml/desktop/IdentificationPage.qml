@@ -22,17 +22,27 @@ Item {
 
     // What was read of the selected device, kept while the list is read again (after a disconnect) and
     // shown grey until the device is listed again or another one is chosen.
-    readonly property var liveIdentity: item && !ViewLogic.isEmptyValue(item.productName) ? {
-        "id": page.selectedId,
-        "productName": item.productName, "vendorName": item.vendorName, "productId": item.productId,
-        "serialNumber": item.serialNumber, "deviceSymbol": item.deviceSymbol, "multipleIODD": item.multipleIODD === true,
-        "ioddVersion": entry ? page.shown(entry.ioddVersion) + ", " + page.shown(entry.ioddReleaseDate) : page.unknown,
-        "deviceId": entry ? entry.deviceId : "", "vendorId": entry ? entry.vendorId : ""
-    } : null
+    // Read after the item's announcements, not in a binding: reading the item may announce again.
+    property var liveIdentity: null
     property var rememberedIdentity: null
-    onLiveIdentityChanged: {
-        if (liveIdentity)
-            rememberedIdentity = liveIdentity
+    function refreshIdentity() {
+        var live = page.item
+        page.liveIdentity = live && !ViewLogic.isEmptyValue(live.productName) ? {
+            "id": page.selectedId,
+            "productName": live.productName, "vendorName": live.vendorName, "productId": live.productId,
+            "serialNumber": live.serialNumber, "deviceSymbol": live.deviceSymbol, "multipleIODD": live.multipleIODD === true,
+            "ioddVersion": live.ioddEntry ? page.shown(live.ioddEntry.ioddVersion) + ", " + page.shown(live.ioddEntry.ioddReleaseDate) : page.unknown,
+            "deviceId": live.ioddEntry ? live.ioddEntry.deviceId : "", "vendorId": live.ioddEntry ? live.ioddEntry.vendorId : ""
+        } : null
+        if (page.liveIdentity)
+            page.rememberedIdentity = page.liveIdentity
+    }
+    onItemChanged: Qt.callLater(page.refreshIdentity)
+    onSelectedIdChanged: Qt.callLater(page.refreshIdentity)
+    Connections {
+        target: page.item
+        ignoreUnknownSignals: true
+        function onAttributeChanged() { Qt.callLater(page.refreshIdentity) }
     }
     readonly property bool fromMemory: !liveIdentity && rememberedIdentity !== null && rememberedIdentity.id === selectedId
                                        && selectedId !== ""
