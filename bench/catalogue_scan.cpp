@@ -101,9 +101,7 @@ int main(int argc, char *argv[])
 
     const QString search = root.filePath("search");
     const QStringList files = fillFolder(search + "/pool", sourceFiles());
-    ApplicationSettings::instance()->setIoddSearchPath(search);
-
-    IODDListModel model;
+    IODDListModel model(search);
     QTextStream out(stdout);
     out << "files: " << model.getCount() << "\n";
     tokenize(files);

@@ -2,10 +2,10 @@
 // against a bare DOM parse of the same documents in the same run.
 
 #include "app/applicationsettings.h"
+#include "binding/iolinkwrapper.h"
 #include "connection/iolinkdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
 #include "connection/iqcommconnectionhandler.h"
-#include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"

@@ -2,14 +2,18 @@
 
 #include "applicationsettings.h"
 #include "comm/communicationfiltermodel.h"
+#include "ioddpackages.h"
+#include "binding/iolinkwrapper.h"
 #include "connection/iolinkdevice.h"
-#include "device/iolinkwrapper.h"
+#include "core/logcategories.h"
 #include "discovery/deviceitem.h"
 #include "discovery/devicesfiltermodel.h"
 #include "discovery/deviceslistmodel.h"
+#include "discovery/networkmasteraccess.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
+#include "parameterset/parametersetcontroller.h"
 
 #include <QDebug>
 #include <QMetaType>
@@ -38,6 +42,8 @@ Application::~Application()
     devicesFilterModel = nullptr;
     delete devicesModel;
     devicesModel = nullptr;
+    delete ioddPackages;
+    ioddPackages = nullptr;
     delete ioddModel;
     ioddModel = nullptr;
 }
@@ -52,7 +58,7 @@ void Application::init()
     createModels();
     publishContextProperties();
     addImportPaths();
-    qDebug() << "qmlengine import paths" << engine->importPathList();
+    qCDebug(lcApp) << "qmlengine import paths" << engine->importPathList();
     loadMainQml();
 }
 
@@ -76,10 +82,27 @@ void Application::createModels()
     // The default folder starts out holding the sample device, so a first start has something to show.
     SamplePackage::installInto(ApplicationSettings::defaultIoddSearchPath());
 #endif
-    ioddModel = new IODDListModel(this);
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    ioddModel = new IODDListModel(settings->getIoddSearchPath(), this);
+    connect(ioddModel, &IODDListModel::ioddSearchPathChanged, settings,
+            [this, settings]() { settings->setIoddSearchPath(ioddModel->getIoddSearchPath()); });
+    ioddPackages = new IoddPackages(ioddModel, this);
     devicesModel = new DevicesListModel(ioddModel, this);
+    devicesModel->setSensorStore(settings->getSensorStore());
+    devicesModel->setLanguage(settings->getLanguage());
+    devicesModel->setMasterChoice(settings->masterChoice());
+    const auto passMasterChoice = [this, settings]() { devicesModel->setMasterChoice(settings->masterChoice()); };
+    connect(settings, &ApplicationSettings::simulatedMasterChanged, devicesModel, passMasterChoice);
+    connect(settings, &ApplicationSettings::simulatedDevicesChanged, devicesModel, passMasterChoice);
+    connect(settings, &ApplicationSettings::networkMastersChanged, devicesModel, passMasterChoice);
+    connect(settings, &ApplicationSettings::networkPollIntervalChanged, devicesModel, passMasterChoice);
     devicesFilterModel = new DevicesFilterModel(this);
+    devicesFilterModel->setFilterActive(settings->getFilterUsbDevices());
+    connect(settings, &ApplicationSettings::filterUsbDevicesChanged, devicesFilterModel,
+            [this, settings]() { devicesFilterModel->setFilterActive(settings->getFilterUsbDevices()); });
     devicesFilterModel->setSourceModel(devicesModel);
+    parameterSets = new ParameterSetController(this);
+    networkMasterAccess = new NetworkMasterAccess(this);
 }
 
 void Application::publishContextProperties()
@@ -87,7 +110,10 @@ void Application::publishContextProperties()
     engine->rootContext()->setContextProperty(QStringLiteral("devicesModel"), devicesModel);
     engine->rootContext()->setContextProperty(QStringLiteral("devicesFilterModel"), devicesFilterModel);
     engine->rootContext()->setContextProperty(QStringLiteral("ioddModel"), ioddModel);
+    engine->rootContext()->setContextProperty(QStringLiteral("ioddPackages"), ioddPackages);
     engine->rootContext()->setContextProperty(QStringLiteral("settings"), ApplicationSettings::instance());
+    engine->rootContext()->setContextProperty(QStringLiteral("parameterSets"), parameterSets);
+    engine->rootContext()->setContextProperty(QStringLiteral("networkMasters"), networkMasterAccess);
 }
 
 void Application::addImportPaths()
@@ -103,9 +129,9 @@ void Application::addImportPaths()
 void Application::loadMainQml()
 {
     const QString mainQml = ApplicationSettings::instance()->isMobile() ? mobileMainQml : desktopMainQml;
-    qDebug() << "load engine";
+    qCDebug(lcApp) << "load engine";
     engine->load(QUrl(mainQml));
-    qDebug() << "loaded engine";
+    qCDebug(lcApp) << "loaded engine";
 }
 
 void Application::setLanguage(const QString &language)
@@ -113,8 +139,8 @@ void Application::setLanguage(const QString &language)
     qInfo() << Q_FUNC_INFO << "Change language to:" << language;
     // Removed every time, also when empty: installing it again would list it twice.
     removeTranslator(&translator);
-    if (devicesModel && devicesModel->getCurrentDevice())
-        devicesModel->getCurrentDevice()->setLanguage(language);
+    if (devicesModel)
+        devicesModel->setLanguage(language);
     // Non-null empty delimiters and suffix: exactly this file, no fallback to similar names.
     translator.load(QStringLiteral(":/languages/ovinex_") + language + QStringLiteral(".qm"), QString(),
                     QStringLiteral(""), QStringLiteral(""));

@@ -5,8 +5,11 @@
 #include <QTranslator>
 
 class DevicesFilterModel;
+class NetworkMasterAccess;
 class DevicesListModel;
 class IODDListModel;
+class ParameterSetController;
+class IoddPackages;
 class QQmlApplicationEngine;
 
 // The application object: creates the long-lived models, publishes them to QML and switches the interface language.
@@ -39,7 +42,10 @@ private:
     QTranslator translator;
     DevicesListModel *devicesModel = nullptr;
     DevicesFilterModel *devicesFilterModel = nullptr;
+    NetworkMasterAccess *networkMasterAccess = nullptr;
     const QString mobileMainQml = QStringLiteral("qrc:/qml/mobile/ContentMobile.qml");
     const QString desktopMainQml = QStringLiteral("qrc:/qml/desktop/ContentDesktop.qml");
     IODDListModel *ioddModel = nullptr;
+    ParameterSetController *parameterSets = nullptr;
+    IoddPackages *ioddPackages = nullptr;
 };

@@ -1,9 +1,10 @@
 #include "applicationsettings.h"
 
-#include "debugflag.h"
-
-#include "discovery/deviceitem.h"
+#include "binding/iolinkwrapper.h"
+#include "core/logcategories.h"
 #include "master/masterlibrary.h"
+#include "master/networkmaster.h"
+#include "master/networkmasterjson.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -20,6 +21,8 @@ const QString keyDebugEnabled = QStringLiteral("app/debugEnabled");
 const QString keyLanguage = QStringLiteral("app/language");
 const QString keySimulatedMaster = QStringLiteral("app/simulatedMaster");
 const QString keySimulatedDevices = QStringLiteral("app/simulatedDevices");
+const QString keyNetworkMasters = QStringLiteral("app/networkMasters");
+const QString keyNetworkPollInterval = QStringLiteral("app/networkPollInterval");
 const QString keyUserRole = QStringLiteral("app/userRole");
 const QString defaultLanguage = QStringLiteral("en");
 const QString defaultUserRole = QStringLiteral("specialist");
@@ -41,7 +44,7 @@ ApplicationSettings::ApplicationSettings()
     settings = new QSettings(QSettings::UserScope, QCoreApplication::organizationName(),
                              QCoreApplication::applicationName(), this);
     debugEnabled = settings->value(keyDebugEnabled, false).toBool();
-    DebugFlag::setEnabled(debugEnabled);
+    LogCategories::setVerbose(debugEnabled);
     if (mobileLayout)
         sensorStore = new QSettings(QSettings::UserScope, QCoreApplication::organizationName(),
                                     QCoreApplication::applicationName() + QStringLiteral("-sensors"), this);
@@ -77,13 +80,13 @@ void ApplicationSettings::setIoddSearchPath(const QString &path)
 bool ApplicationSettings::getFilterUsbDevices() const
 {
     const bool filter = settings->value(keyFilterUsbDevices, true).toBool();
-    qDebug() << Q_FUNC_INFO << "filter" << filter;
+    qCDebug(lcApp) << Q_FUNC_INFO << "filter" << filter;
     return filter;
 }
 
 void ApplicationSettings::setFilterUsbDevices(bool filter)
 {
-    qDebug() << Q_FUNC_INFO << filter;
+    qCDebug(lcApp) << Q_FUNC_INFO << filter;
     settings->setValue(keyFilterUsbDevices, filter);
     settings->sync();
     emit filterUsbDevicesChanged();
@@ -91,24 +94,24 @@ void ApplicationSettings::setFilterUsbDevices(bool filter)
 
 void ApplicationSettings::setDebugEnabled(bool enabled)
 {
-    qDebug() << Q_FUNC_INFO << enabled;
+    qCDebug(lcApp) << Q_FUNC_INFO << enabled;
     settings->setValue(keyDebugEnabled, enabled);
     settings->sync();
     debugEnabled = enabled;
-    DebugFlag::setEnabled(enabled);
+    LogCategories::setVerbose(enabled);
     emit debugEnabledChanged();
 }
 
 QString ApplicationSettings::getLanguage() const
 {
     const QString language = settings->value(keyLanguage, defaultLanguage).toString();
-    qDebug() << "language" << language;
+    qCDebug(lcApp) << "language" << language;
     return language;
 }
 
 void ApplicationSettings::setLanguage(const QString &language)
 {
-    qDebug() << Q_FUNC_INFO << language;
+    qCDebug(lcApp) << Q_FUNC_INFO << language;
     settings->setValue(keyLanguage, language);
     settings->sync();
     emit languageChanged();
@@ -116,7 +119,7 @@ void ApplicationSettings::setLanguage(const QString &language)
 
 QStringList ApplicationSettings::getLanguages() const
 {
-    return { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") };
+    return IOLinkWrapper::languages();
 }
 
 QString ApplicationSettings::getUserRole() const
@@ -150,7 +153,7 @@ bool ApplicationSettings::simulatedMaster() const
 
 void ApplicationSettings::setSimulatedMaster(bool simulated)
 {
-    qDebug() << Q_FUNC_INFO << simulated;
+    qCDebug(lcApp) << Q_FUNC_INFO << simulated;
     settings->setValue(keySimulatedMaster, simulated);
     settings->sync();
     emit simulatedMasterChanged();
@@ -158,12 +161,12 @@ void ApplicationSettings::setSimulatedMaster(bool simulated)
 
 QStringList ApplicationSettings::defaultSimulatedDevices()
 {
-    QStringList files;
-    const QDir sample(sampleDeviceFolder);
-    const QStringList names = sample.entryList({ QStringLiteral("*.xml") }, QDir::Files, QDir::Name);
-    for (const QString &name : names)
-        files << sample.filePath(name);
-    return files;
+    return MasterChoice::sampleDevices();
+}
+
+MasterChoice ApplicationSettings::masterChoice() const
+{
+    return { simulatedMaster(), simulatedDevices(), networkMasters(), networkPollInterval() };
 }
 
 QStringList ApplicationSettings::simulatedDevices() const
@@ -175,10 +178,57 @@ QStringList ApplicationSettings::simulatedDevices() const
 
 void ApplicationSettings::setSimulatedDevices(const QStringList &ioddFiles)
 {
-    qDebug() << Q_FUNC_INFO << ioddFiles;
+    qCDebug(lcApp) << Q_FUNC_INFO << ioddFiles;
     settings->setValue(keySimulatedDevices, ioddFiles);
     settings->sync();
     emit simulatedDevicesChanged();
+}
+
+QStringList ApplicationSettings::networkMasters() const
+{
+    QStringList addresses;
+    const QStringList stored = settings->value(keyNetworkMasters).toStringList();
+    for (const QString &entry : stored) {
+        const QString address = NetworkMasterJson::normalizedBaseUrl(entry);
+        if (!address.isEmpty() && !addresses.contains(address))
+            addresses.append(address);
+    }
+    return addresses;
+}
+
+void ApplicationSettings::setNetworkMasters(const QStringList &addresses)
+{
+    QStringList normalized;
+    for (const QString &entry : addresses) {
+        const QString address = NetworkMasterJson::normalizedBaseUrl(entry);
+        if (!address.isEmpty() && !normalized.contains(address))
+            normalized.append(address);
+    }
+    settings->setValue(keyNetworkMasters, normalized);
+    settings->sync();
+    emit networkMastersChanged();
+}
+
+QString ApplicationSettings::normalizedMasterAddress(const QString &text) const
+{
+    return NetworkMasterJson::normalizedBaseUrl(text);
+}
+
+int ApplicationSettings::networkPollInterval() const
+{
+    bool ok = false;
+    const int value = settings->value(keyNetworkPollInterval, NetworkMaster::defaultPollIntervalMs).toInt(&ok);
+    return ok ? qBound(NetworkMaster::minPollIntervalMs, value, NetworkMaster::maxPollIntervalMs)
+              : NetworkMaster::defaultPollIntervalMs;
+}
+
+void ApplicationSettings::setNetworkPollInterval(int milliseconds)
+{
+    const int value = qBound(NetworkMaster::minPollIntervalMs, milliseconds, NetworkMaster::maxPollIntervalMs);
+    settings->setValue(keyNetworkPollInterval, value);
+    settings->sync();
+    NetworkMaster::instance().setPollInterval(value);
+    emit networkPollIntervalChanged();
 }
 
 void ApplicationSettings::setSensorStore(QSettings *store)
@@ -189,57 +239,6 @@ void ApplicationSettings::setSensorStore(QSettings *store)
     sensorStore = store;
     if (sensorStore)
         sensorStore->setParent(this);
-}
-
-QList<DeviceItem *> ApplicationSettings::readSavedSensors()
-{
-    qDebug() << Q_FUNC_INFO;
-    QList<DeviceItem *> items;
-    if (!sensorStore)
-        return items;
-    const QStringList keys = sensorStore->allKeys();
-    for (const QString &key : keys) {
-        const QString json = sensorStore->value(key).toString();
-        qDebug() << "Parsing" << key << json;
-        auto *item = new DeviceItem();
-        if (item->fromJsonString(key, json)) {
-            items.append(item);
-        } else {
-            qWarning() << "Can't parse key. Removing: " << key;
-            delete item;
-            sensorStore->remove(key);
-        }
-    }
-    qDebug() << "Parsed items" << items.size();
-    return items;
-}
-
-void ApplicationSettings::saveSensor(const DeviceItem *item)
-{
-    if (!item)
-        return;
-    qDebug() << Q_FUNC_INFO << item->getId();
-    if (!sensorStore)
-        return;
-    if (item->getId().isEmpty()) {
-        qWarning() << Q_FUNC_INFO << "Can't save a sensor without id";
-        return;
-    }
-    const QString json = item->toJsonString();
-    sensorStore->setValue(item->getId(), json);
-    qDebug() << "Saved" << item->getId() << json;
-}
-
-void ApplicationSettings::removeSavedSensor(const QString &id)
-{
-    qDebug() << Q_FUNC_INFO << id;
-    if (!sensorStore)
-        return;
-    if (!sensorStore->contains(id)) {
-        qWarning() << "Can't remove non-existing key:" << id;
-        return;
-    }
-    sensorStore->remove(id);
 }
 
 bool ApplicationSettings::isVendorLibraryAvailable() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "master/masterchoice.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -7,7 +9,6 @@
 
 #include <atomic>
 
-class DeviceItem;
 class QSettings;
 
 // The user's persisted choices and the saved-sensor store; one per process, published to QML as "settings".
@@ -24,6 +25,8 @@ class ApplicationSettings : public QObject
     Q_PROPERTY(QStringList userRoles READ getUserRoles CONSTANT)
     Q_PROPERTY(bool simulatedMaster READ simulatedMaster WRITE setSimulatedMaster NOTIFY simulatedMasterChanged)
     Q_PROPERTY(QStringList simulatedDevices READ simulatedDevices WRITE setSimulatedDevices NOTIFY simulatedDevicesChanged)
+    Q_PROPERTY(QStringList networkMasters READ networkMasters WRITE setNetworkMasters NOTIFY networkMastersChanged)
+    Q_PROPERTY(int networkPollInterval READ networkPollInterval WRITE setNetworkPollInterval NOTIFY networkPollIntervalChanged)
     Q_PROPERTY(bool vendorLibraryAvailable READ isVendorLibraryAvailable CONSTANT)
 
 public:
@@ -58,12 +61,17 @@ public:
     void setSimulatedMaster(bool simulated);
     QStringList simulatedDevices() const;
     void setSimulatedDevices(const QStringList &ioddFiles);
+    // Base addresses of the Ethernet IO-Link masters, normalised ("http://host/iolink/v1"), without duplicates.
+    QStringList networkMasters() const;
+    void setNetworkMasters(const QStringList &addresses);
+    // Process-data poll interval of devices on network masters, in ms (20..1000).
+    int networkPollInterval() const;
+    void setNetworkPollInterval(int milliseconds);
     // Whether the vendor master library can be loaded here; without it the simulated master stays in use.
     bool isVendorLibraryAvailable() const;
 
-    QList<DeviceItem *> readSavedSensors();
-    void saveSensor(const DeviceItem *item);
-    void removeSavedSensor(const QString &id);
+    // Both master settings at once, to be copied to the scan thread.
+    MasterChoice masterChoice() const;
 
     // Replaces the saved-sensor store (taking ownership; null removes it). The desktop layout has none.
     void setSensorStore(QSettings *store);
@@ -80,9 +88,13 @@ signals:
     void userRoleChanged();
     void simulatedMasterChanged();
     void simulatedDevicesChanged();
+    void networkMastersChanged();
+    void networkPollIntervalChanged();
 
 public:
     Q_INVOKABLE bool isMobile() const { return mobileLayout; }
+    // The normalised base address of what the user typed, or an empty string when it is no http(s) address.
+    Q_INVOKABLE QString normalizedMasterAddress(const QString &text) const;
 
 private:
     ApplicationSettings();

@@ -1,6 +1,6 @@
 #include "loghandler.h"
 
-#include "applicationsettings.h"
+#include "core/logcategories.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -8,7 +8,6 @@
 #include <QMutexLocker>
 #include <QTextStream>
 
-#include <atomic>
 #include <memory>
 
 namespace {
@@ -17,7 +16,6 @@ const QtMessageHandler defaultHandler = qInstallMessageHandler(nullptr);
 
 QMutex logMutex;
 std::unique_ptr<QFile> logFile;
-std::atomic<const ApplicationSettings *> logSettings { nullptr };
 QtMessageHandler forwardHandler = nullptr;
 bool installed = false;
 
@@ -67,11 +65,6 @@ QString LogHandler::logFilePath()
     return logFile ? logFile->fileName() : QString();
 }
 
-void LogHandler::setSettings(const ApplicationSettings *settings)
-{
-    logSettings = settings;
-}
-
 void LogHandler::setForwardHandler(QtMessageHandler handler)
 {
     QMutexLocker locker(&logMutex);
@@ -104,8 +97,8 @@ void LogHandler::handleMessage(QtMsgType type, const QMessageLogContext &context
     }
     insideHandler = true;
     QMutexLocker locker(&logMutex);
-    const ApplicationSettings *settings = logSettings;
-    if (type != QtDebugMsg || (settings && settings->isDebugEnabled())) {
+    // Debug lines of any category (Qt's own included) reach the file only while verbose logging is on.
+    if (type != QtDebugMsg || LogCategories::isVerbose()) {
         writeLine(type, message);
         // Qt aborts on fatal messages only after the handler has returned, so forwarding is the same for all.
         const QtMessageHandler forward = forwardHandler ? forwardHandler : defaultHandler;

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 
-class ApplicationSettings;
-
 // The process-wide Qt message handler: one line per message into the log file, then on to Qt's default handler.
 class LogHandler
 {
@@ -17,9 +15,6 @@ public:
     // Deletes any existing file of that name and opens an empty one for appending; an empty path closes the log.
     static bool setLogFile(const QString &path);
     static QString logFilePath();
-
-    // Source of the cached debug flag; without settings, debug messages are dropped.
-    static void setSettings(const ApplicationSettings *settings);
 
     // Where messages go after the file; null means the handler that was installed before ours (Qt's default).
     static void setForwardHandler(QtMessageHandler handler);

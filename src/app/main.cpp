@@ -24,8 +24,8 @@ int main(int argc, char *argv[])
         }
     }
     auto *application = new Application(argc, argv);
-    ApplicationSettings *settings = ApplicationSettings::instance();
-    LogHandler::setSettings(settings);
+    // Read before the log opens: the stored verbose switch decides which debug lines it takes.
+    ApplicationSettings::instance();
 
     const QString dataPath = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     const QDir dataDirectory(dataPath);

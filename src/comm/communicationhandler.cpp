@@ -1,7 +1,7 @@
 #include "communicationhandler.h"
 
-#include "app/debugflag.h"
 #include "communicationqueue.h"
+#include "core/logcategories.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -32,6 +32,13 @@ CommunicationEntry::Command logCommandOf(int taskCommand)
     return taskCommand == CommunicationTask::ReadCommand || taskCommand == CommunicationTask::ProcessDataReadCommand
         ? CommunicationEntry::Read
         : CommunicationEntry::Write;
+}
+
+// The device's own words from an error report ("IOLink communication error:\n\nvalue out of range (code: 32816)").
+QString reasonOf(const QString &errorText)
+{
+    const int lastBreak = errorText.lastIndexOf(QLatin1String("\n\n"));
+    return (lastBreak >= 0 ? errorText.mid(lastBreak + 2) : errorText).trimmed();
 }
 
 } // namespace
@@ -104,7 +111,7 @@ void CommunicationHandler::startPolling()
         connect(QThread::currentThread(), &QThread::finished, pollTimer, &QTimer::stop, Qt::DirectConnection);
     }
     pollTimer->setSingleShot(false);
-    pollTimer->start(pollIntervalMs);
+    pollTimer->start(pollInterval());
 }
 
 void CommunicationHandler::stopPolling()
@@ -115,6 +122,11 @@ void CommunicationHandler::stopPolling()
     pollTimer->deleteLater();
     pollTimer = nullptr;
     measurementQualityVariable = nullptr;
+}
+
+QList<QPair<quint16, quint8>> CommunicationHandler::queuedReads(int max) const
+{
+    return queue->waitingReads(max);
 }
 
 void CommunicationHandler::addTask(CommunicationTask *task)
@@ -173,6 +185,7 @@ void CommunicationHandler::connectCurrentTask()
     connect(this, &CommunicationHandler::writeFinished, task, &CommunicationTask::onDataWritten);
     connect(this, &CommunicationHandler::masterPasswordWriteFinished, task, &CommunicationTask::onDataWritten);
     connect(this, &CommunicationHandler::masterPasswordWriteFailed, task, &CommunicationTask::onError);
+    connect(this, &CommunicationHandler::isduErrorReceived, task, &CommunicationTask::onIsduError);
     connect(this, &CommunicationHandler::errorOccurred, task, &CommunicationTask::onError);
 }
 
@@ -193,6 +206,8 @@ void CommunicationHandler::onCurrentTaskFinished(bool success, uint index, uint 
         qWarning() << "Task failed for" << index << subindex << ":" << errorText;
 
     if (currentTask) {
+        if (currentCommand == CommunicationTask::ProcessDataWriteCommand)
+            emit processDataWriteFinished(success, currentData, errorText);
         if (var && currentCommand == CommunicationTask::WriteCommand) {
             if (success)
                 onWriteSucceeded(var, subindex, currentData);
@@ -212,21 +227,25 @@ void CommunicationHandler::onWriteSucceeded(VariableWrapper *var, uint subindex,
 {
     if (var->getIndex() == systemCommandIndex)
         postWriteActions(payload);
-    emit alertReceived(tr("Setting value succeeded for (%1, %2)")
-                           .arg(QString::number(var->getIndex()), QString::number(subindex)));
+    // An item written inside the whole record: the device may have adjusted other items, so read it all back.
+    if (var->isWrittenAsWhole() && var->isReadable()) {
+        auto *readBack = new CommunicationTask(var, subindex, CommunicationTask::ReadCommand);
+        adoptTask(readBack);
+        addTask(readBack);
+    }
+    emit alertReceived(tr("Setting value succeeded for %1").arg(var->displayName(subindex)));
 }
 
 void CommunicationHandler::onWriteFailed(VariableWrapper *var, uint subindex, const QString &errorText)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << var->getId() << var->getIndex() << subindex << ":" << errorText;
+    qCDebug(lcComm) << Q_FUNC_INFO << var->getId() << var->getIndex() << subindex << ":" << errorText;
 
     auto *readBack = new CommunicationTask(var, subindex, CommunicationTask::ReadCommand);
     adoptTask(readBack);
     addTask(readBack);
 
-    emit alertReceived(tr("Setting value failed for (%1, %2)\n\n%3.\n\nValue read again.")
-                           .arg(QString::number(var->getIndex()), QString::number(subindex), errorText));
+    emit alertReceived(tr("Setting value failed for %1: %2\n\nThe device's value was read again.")
+                           .arg(var->displayName(subindex), reasonOf(errorText)));
 }
 
 void CommunicationHandler::postWriteActions(const QByteArray &payload)
@@ -248,8 +267,7 @@ void CommunicationHandler::postWriteActions(const QByteArray &payload)
 
 void CommunicationHandler::onRequestUpload(VariableWrapper *var, uint subindex)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << (var ? var->getId() : QString()) << (var ? var->getIndex() : 0) << subindex;
+    qCDebug(lcComm) << Q_FUNC_INFO << (var ? var->getId() : QString()) << (var ? var->getIndex() : 0) << subindex;
     emit uploadRequestReceived();
 }
 

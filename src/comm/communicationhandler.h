@@ -35,11 +35,15 @@ signals:
     void writeFailed(QString errorText);
     void connectionError(QString errorText);
     void errorOccurred(QString errorText);
+    // The device refused the current request with this ISDU error code; errorOccurred() follows.
+    void isduErrorReceived(uint isduError);
     void processDataReceived(QByteArray data);
     void changeNotificationReceived(int index, int subIndex);
     void uploadRequestReceived();
     void readRequestReceived(QList<uint> index);
     void alertReceived(QString message);
+    // The end of an output image write; a refused one carries the device's reason.
+    void processDataWriteFinished(bool success, QByteArray payload, QString errorText);
     void eventReceived(uint eventCode, ushort eventMode);
 
 public slots:
@@ -53,6 +57,12 @@ public slots:
 
 public:
     virtual bool isIndexSupported(uint index) const;
+    // How often process data is polled while polling runs.
+    virtual int pollInterval() const { return pollIntervalMs; }
+
+protected:
+    // The reads queued from the running one on, so a back end can fetch several at once.
+    QList<QPair<quint16, quint8>> queuedReads(int max) const;
 
 public slots:
     void startPolling();

@@ -1,4 +1,5 @@
 #include "communicationlistmodel.h"
+#include "core/logcategories.h"
 
 #include <QDebug>
 
@@ -74,7 +75,7 @@ QHash<int, QByteArray> CommunicationListModel::roleNames() const
 
 void CommunicationListModel::clear()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcComm) << Q_FUNC_INFO;
     beginResetModel();
     entries.clear();
     readRequests.clear();

@@ -22,6 +22,8 @@ bool CommunicationQueue::addTask(CommunicationTask *task)
     }
 
     const uint command = task->getCommand();
+    const quint16 index = quint16(task->getIndex());
+    const quint8 subIndex = quint8(task->requestedSubIndex());
     QMutexLocker locker(&mutex);
     if (command == CommunicationTask::ProcessDataReadCommand) {
         if (processDataReadCount >= maxWaitingProcessDataReads) {
@@ -31,7 +33,7 @@ bool CommunicationQueue::addTask(CommunicationTask *task)
         }
         ++processDataReadCount;
     }
-    tasks.append({ task, command });
+    tasks.append({ task, command, index, subIndex });
     locker.unlock();
 
     // The queue must never hand out a task that someone else deleted.
@@ -63,6 +65,19 @@ void CommunicationQueue::forgetDestroyedTask(CommunicationTask *task)
     }
 }
 
+QList<QPair<quint16, quint8>> CommunicationQueue::waitingReads(int max) const
+{
+    QList<QPair<quint16, quint8>> reads;
+    QMutexLocker locker(&mutex);
+    for (const Entry &entry : tasks) {
+        if (reads.size() >= max)
+            break;
+        if (entry.command == CommunicationTask::ReadCommand)
+            reads.append({ entry.index, entry.subIndex });
+    }
+    return reads;
+}
+
 CommunicationTask *CommunicationQueue::firstPendingTask() const
 {
     QMutexLocker locker(&mutex);
@@ -71,13 +86,6 @@ CommunicationTask *CommunicationQueue::firstPendingTask() const
             return entry.task;
     }
     return nullptr;
-}
-
-void CommunicationQueue::removeOldestTask()
-{
-    QMutexLocker locker(&mutex);
-    if (!tasks.isEmpty())
-        removeAt(0);
 }
 
 bool CommunicationQueue::removeTask(CommunicationTask *task)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QPair>
 
 class CommunicationTask;
 
@@ -17,12 +18,13 @@ public:
     // Takes the task or, when it breaks an admission rule, schedules it for deletion; returns whether it was admitted.
     bool addTask(CommunicationTask *task);
     CommunicationTask *firstPendingTask() const;
-    void removeOldestTask();
     // Removes the given task wherever it stands; false when it is no longer held (destroyed or taken).
     bool removeTask(CommunicationTask *task);
     // Empties the queue and hands every task to the caller, oldest first.
     QList<CommunicationTask *> takeAllTasks();
     int count() const;
+    // Index and subindex of the reads waiting behind the running task, oldest first, at most max of them.
+    QList<QPair<quint16, quint8>> waitingReads(int max) const;
     // Whether the task is still waiting or running; the pointer is only compared, never used.
     bool holdsTask(const CommunicationTask *task) const;
 
@@ -39,6 +41,8 @@ private:
     {
         CommunicationTask *task;
         uint command;
+        quint16 index;
+        quint8 subIndex;
     };
 
     bool isAdmissible(const CommunicationTask *task) const;

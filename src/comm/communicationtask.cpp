@@ -1,6 +1,6 @@
 #include "communicationtask.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 
 #include <QDebug>
@@ -15,10 +15,16 @@ CommunicationTask::CommunicationTask(VariableWrapper *var, uint subIndex, uint c
 {
 }
 
+CommunicationTask *CommunicationTask::forIndex(uint index, uint subIndex, uint command, const QByteArray &data)
+{
+    auto *task = new CommunicationTask(static_cast<VariableWrapper *>(nullptr), subIndex, command, data);
+    task->index = index;
+    return task;
+}
+
 void CommunicationTask::start()
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << command << index << subIndex;
+    qCDebug(lcComm) << Q_FUNC_INFO << command << index << subIndex;
     if (!state.testAndSetOrdered(New, Running))
         return;
 
@@ -58,27 +64,36 @@ void CommunicationTask::onDataReceived(QByteArray data)
         return;
     if (liveVariable)
         liveVariable->setDataFromDevice(subIndex, data);
-    if (finish())
+    if (finish()) {
+        emit answered(true, data, 0, QString());
         emit finished(true, index, subIndex, QString(), liveVariable.data());
+    }
 }
 
 void CommunicationTask::onDataWritten()
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO;
+    qCDebug(lcComm) << Q_FUNC_INFO;
     if (state.loadAcquire() != Running)
         return;
-    if (finish())
+    if (finish()) {
+        emit answered(true, QByteArray(), 0, QString());
         emit finished(true, index, subIndex, QString(), liveVariable.data());
+    }
 }
 
 void CommunicationTask::onError(QString errorText)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO;
+    qCDebug(lcComm) << Q_FUNC_INFO;
     if (state.fetchAndStoreOrdered(Done) == Done)
         return;
+    emit answered(false, QByteArray(), refusal, errorText);
     emit finished(false, index, subIndex, errorText, liveVariable.data());
+}
+
+void CommunicationTask::onIsduError(uint isduError)
+{
+    if (state.loadAcquire() == Running)
+        refusal = isduError;
 }
 
 bool CommunicationTask::finish()

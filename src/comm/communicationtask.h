@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QString>
 
-class MenuEntry;
 
 // One request to the device (parameter read or write, process-data read or write, master password write).
 // A requester creates it, hands it to the device's CommunicationHandler and learns the result from finished().
@@ -27,22 +26,26 @@ public:
 
     enum State : int { New = 0, Running = 1, Done = 2 };
 
-    CommunicationTask(MenuEntry *entry, uint command, const QByteArray &data);
-    CommunicationTask(MenuEntry *entry, uint command);
-    // The payload is for writes of a variable and for process-data writes created without a menu entry.
+    // The payload is for writes of a variable and for process-data writes.
     CommunicationTask(VariableWrapper *var, uint subIndex, uint command, const QByteArray &data = QByteArray());
+    // A read or write of an index as it stands, for callers that keep the octets themselves (parameter sets, scripts).
+    static CommunicationTask *forIndex(uint index, uint subIndex, uint command, const QByteArray &data = QByteArray());
 
     void start();
 
     uint getIndex() const { return index; }
     uint getSubIndex() const { return subIndex; }
     uint getCommand() const { return command; }
+    // The subindex the request addresses: 0 for a whole variable without subindex access.
+    uint requestedSubIndex() const { return subIndexToSend(); }
     QByteArray getData() const { return data; }
     VariableWrapper *getVariable() const { return variable; }
     int getState() const { return state.loadAcquire(); }
 
 signals:
     void finished(bool success, uint index, uint subindex, QString errorText, VariableWrapper *var);
+    // The outcome with the octets read and the device's ISDU error code (0 when it gave none); before finished().
+    void answered(bool success, QByteArray data, uint isduError, QString errorText);
     void requestUpload(VariableWrapper *var, uint subindex);
     void taskRequestsRead(int index, int subIndex);
     void taskRequestsWrite(int index, int subIndex, QByteArray data);
@@ -54,6 +57,7 @@ public slots:
     void onDataReceived(QByteArray data);
     void onDataWritten();
     void onError(QString errorText);
+    void onIsduError(uint isduError);
 
 private:
     uint subIndexToSend() const;
@@ -66,6 +70,7 @@ private:
     uint subIndex = 0;
     uint command = 0;
     QByteArray data;
+    uint refusal = 0;
     // Started in the handler's thread, answered in the requester's thread.
     QAtomicInt state = New;
 };

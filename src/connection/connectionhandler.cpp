@@ -1,4 +1,5 @@
 #include "connectionhandler.h"
+#include "core/logcategories.h"
 
 #include <QDebug>
 #include <QState>
@@ -37,19 +38,19 @@ void ConnectionHandler::init()
 // machine, so a request made right after construction is not lost.
 void ConnectionHandler::connectToDevice()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcConnection) << Q_FUNC_INFO;
     QMetaObject::invokeMethod(this, &ConnectionHandler::connecting, Qt::QueuedConnection);
 }
 
 void ConnectionHandler::disconnectFromDevice()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcConnection) << Q_FUNC_INFO;
     QMetaObject::invokeMethod(this, &ConnectionHandler::disconnecting, Qt::QueuedConnection);
 }
 
 void ConnectionHandler::onStateConnectedEntered()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcConnection) << Q_FUNC_INFO;
 }
 
 bool ConnectionHandler::isConnectedState() const

@@ -1,11 +1,13 @@
 #include "iolinkdevice.h"
 
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
 #include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
-#include "device/iolinkwrapper.h"
+#include "binding/iolinkwrapper.h"
 #include "device/variablewrapper.h"
+#include "core/logcategories.h"
 #include "menu/menuentryhandler.h"
 #include "processdata/processdatahandler.h"
 
@@ -117,6 +119,8 @@ void IOLinkDevice::init()
             Qt::QueuedConnection);
     connect(communicationHandler, &CommunicationHandler::alertReceived, this, &IOLinkDevice::alertTextChanged,
             Qt::QueuedConnection);
+    connect(communicationHandler, &CommunicationHandler::processDataWriteFinished, this,
+            &IOLinkDevice::onProcessDataWriteFinished, Qt::QueuedConnection);
     // The views read the log in this thread while the handler writes its own in the worker thread.
     connect(communicationHandler->getCommunicationModel(), &CommunicationListModel::entryAdded, communicationLog,
             &CommunicationListModel::addEntry, Qt::QueuedConnection);
@@ -228,7 +232,7 @@ void IOLinkDevice::onStateSyncingEntered()
     QPointer<IOLinkDevice> self(this);
     // The reader lets events run while it loads; until it is done, nothing may reach the binding,
     // so it has no parent and no connections yet.
-    auto *binding = new IOLinkWrapper(ioddFile);
+    auto *binding = new IOLinkWrapper(ioddFile, language);
     if (!self) {
         delete binding;
         return;
@@ -322,7 +326,7 @@ void IOLinkDevice::onVariableSynced(uint index, uint subindex, QVariant value)
     default:
         return;
     }
-    qDebug() << Q_FUNC_INFO << "Updated" << index << subindex << value;
+    qCDebug(lcConnection) << Q_FUNC_INFO << "Updated" << index << subindex << value;
     emit attributeChanged();
 }
 
@@ -333,6 +337,23 @@ void IOLinkDevice::onProcessDataReceived(QByteArray data)
     if (processDataHandler->getOutputData(output))
         addTask(new CommunicationTask(static_cast<VariableWrapper *>(nullptr), 0,
                                       CommunicationTask::ProcessDataWriteCommand, output));
+}
+
+void IOLinkDevice::onProcessDataWriteFinished(bool success, QByteArray payload, QString errorText)
+{
+    if (success) {
+        acceptedOutput = payload;
+        outputRefusalReported = false;
+        return;
+    }
+    if (!acceptedOutput.isEmpty())
+        processDataHandler->restoreOutputData(acceptedOutput);
+    // The output goes out with every cycle; one message per run of refusals is enough.
+    if (outputRefusalReported)
+        return;
+    outputRefusalReported = true;
+    emit alertTextChanged(tr("Setting the process data output failed: %1\n\nThe output shows the device's value again.")
+                              .arg(errorText));
 }
 
 void IOLinkDevice::addTask(CommunicationTask *task)
@@ -394,6 +415,7 @@ void IOLinkDevice::locate()
 void IOLinkDevice::setLanguage(const QString &language)
 {
     qInfo() << Q_FUNC_INFO << language;
+    this->language = language;
     if (ioLinkWrapper)
         ioLinkWrapper->setLanguage(language);
 }

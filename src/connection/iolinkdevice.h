@@ -55,6 +55,9 @@ public:
     QString getSerialNumber() const { return serialNumber; }
     QString getHardwareRevision() const { return hardwareRevision; }
     QString getFirmwareRevision() const { return firmwareRevision; }
+    // As the master reported them when the port was probed; 0 when not known.
+    quint16 getVendorId() const { return vendorId; }
+    quint32 getDeviceId() const { return deviceId; }
     QString getIoddFile() const { return ioddFile; }
     void setIoddFile(const QString &path) { ioddFile = path; }
     CommunicationHandler *getCommunicationHandler() const { return communicationHandler; }
@@ -80,6 +83,7 @@ private slots:
     void onStateConnectingEntered();
     void onVariableSynced(uint index, uint subindex, QVariant value);
     void onProcessDataReceived(QByteArray data);
+    void onProcessDataWriteFinished(bool success, QByteArray payload, QString errorText);
 
 public:
     Q_INVOKABLE void locate();
@@ -115,6 +119,8 @@ protected:
     QString serialNumber;
     QString hardwareRevision;
     QString firmwareRevision;
+    quint16 vendorId = 0;
+    quint32 deviceId = 0;
     CommunicationHandler *communicationHandler = nullptr;
     ConnectionHandler *connectionHandler = nullptr;
 
@@ -128,6 +134,9 @@ private:
     IOLinkWrapper *ioLinkWrapper = nullptr;
     MenuEntryHandler *menuEntryHandler = nullptr;
     ProcessDataHandler *processDataHandler = nullptr;
+    // The output image the device last accepted, and whether the current run of refusals was reported.
+    QByteArray acceptedOutput;
+    bool outputRefusalReported = false;
     CommunicationListModel *communicationLog = nullptr;
     QStateMachine stateMachine{this};
     QState *notConnected = nullptr;
@@ -136,6 +145,8 @@ private:
     QState *connected = nullptr;
     QString state = QString::fromLatin1(notConnectedName);
     QString ioddFile;
+    // The language the next binding is built in.
+    QString language = QStringLiteral("en");
     QThread *eventThread = nullptr;
     // Counts the entries into syncing, so that a binding finished for an earlier entry is recognised.
     quint64 syncGeneration = 0;

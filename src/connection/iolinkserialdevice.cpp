@@ -1,6 +1,7 @@
 #include "iolinkserialdevice.h"
 
-#include "device/iolinkwrapper.h"
+#include "binding/iolinkwrapper.h"
+#include "core/logcategories.h"
 #include "iqcommcommunicationhandler.h"
 #include "iqcommconnectionhandler.h"
 #include "master/masterlibrary.h"
@@ -19,8 +20,8 @@ IOLinkSerialDevice::IOLinkSerialDevice(const SerialPortDescriptor &port, QObject
     : IOLinkDevice(parent)
     , portInfo(port)
 {
-    qDebug() << Q_FUNC_INFO << port.description() << port.portName() << port.serialNumber() << port.systemLocation()
-             << port.manufacturer() << port.vendorIdentifier() << port.productIdentifier();
+    qCDebug(lcConnection) << Q_FUNC_INFO << port.description() << port.portName() << port.serialNumber() << port.systemLocation()
+                          << port.manufacturer() << port.vendorIdentifier() << port.productIdentifier();
     iqCommunication = new IqCommCommunicationHandler(portInfo);
     iqConnection = new IqCommConnectionHandler(portInfo);
     communicationHandler = iqCommunication;
@@ -50,19 +51,13 @@ IOLinkSerialDevice::~IOLinkSerialDevice() = default;
 void IOLinkSerialDevice::probeDevice()
 {
     char errorText[IqCommErrorTextSize] = {};
-    const quint16 portNumber = iqConnection->getPortNumber();
-    // The library takes 8 bits: a larger number would open some other port.
-    if (portNumber > 0xFF) {
-        qDebug() << Q_FUNC_INFO << "No master port number in" << portInfo.systemLocation();
-        return;
-    }
     MasterLibrary &library = MasterLibrary::instance();
-    IqCommHandle handle = library.connect(uint8_t(portNumber), uint8_t(portNumber), errorText);
+    IqCommHandle handle = library.connectPort(portInfo, errorText);
     // FTDI adapters often refuse the very first open after being plugged in.
     if (handle < 0 && portInfo.manufacturer() == ftdiManufacturer)
-        handle = library.connect(uint8_t(portNumber), uint8_t(portNumber), errorText);
+        handle = library.connectPort(portInfo, errorText);
     if (handle < 0) {
-        qDebug() << Q_FUNC_INFO << "No master on" << portInfo.systemLocation() << errorText;
+        qCDebug(lcConnection) << Q_FUNC_INFO << "No master on" << portInfo.systemLocation() << errorText;
         return;
     }
     if (probeOperatingMode(handle, errorText)) {
@@ -79,14 +74,16 @@ bool IOLinkSerialDevice::probeOperatingMode(IqCommHandle handle, char *errorText
     MasterLibrary &library = MasterLibrary::instance();
     IqCommConfig config = {};
     if (library.getConfig(handle, &config, errorText) != IqCommOk) {
-        qDebug() << errorText;
+        qCDebug(lcConnection) << errorText;
         return false;
     }
     qInfo() << "IOLink config:" << "vendor id" << config.vendorId << "device id" << config.deviceId << "revision id"
             << config.revisionId;
+    vendorId = config.vendorId;
+    deviceId = config.deviceId;
     uint8_t resultingMode = 0;
     if (library.setOperatingMode(handle, IqCommModeOperate, IqCommModeOperate, &resultingMode, errorText) != IqCommOk) {
-        qDebug() << errorText;
+        qCDebug(lcConnection) << errorText;
         return false;
     }
     if (resultingMode != IqCommModeOperate)
@@ -119,7 +116,7 @@ QString IOLinkSerialDevice::readIdentityString(IqCommHandle handle, int index, i
         const IqCommResult n = MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subindex), buffer,
                                                                 identityStringBufferSize, &isduError, errorText);
         if (n >= 0) {
-            qDebug() << "Reading ID:" << index << subindex << "successfully";
+            qCDebug(lcConnection) << "Reading ID:" << index << subindex << "successfully";
             const int length = qMin(int(n), identityStringBufferSize - 1);
             const int end = int(std::find(buffer, buffer + length, 0) - buffer);
             return QString::fromLatin1(reinterpret_cast<const char *>(buffer), end);

@@ -1,7 +1,8 @@
 #include "iqcommcommunicationhandler.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 #include "master/masterlibrary.h"
+#include "master/networkmaster.h"
 
 #include <QDebug>
 #include <QHash>
@@ -41,6 +42,20 @@ QString IqCommCommunicationHandler::describeIqError(int code)
     return texts.value(code, QStringLiteral("Undescribed iqDll error"));
 }
 
+// A network port's address is a long URL; its name ("<host> Port <n>") says the same in words.
+QString IqCommCommunicationHandler::placeForUser() const
+{
+    return MasterLibrary::isNetworkPort(portInfo) ? portInfo.portName() : portInfo.systemLocation();
+}
+
+int IqCommCommunicationHandler::pollInterval() const
+{
+    // HTTP requests cost more than serial frames; network masters are polled at their own pace.
+    if (MasterLibrary::isNetworkPort(portInfo))
+        return NetworkMaster::instance().pollInterval();
+    return CommunicationHandler::pollInterval();
+}
+
 bool IqCommCommunicationHandler::isDisconnectError(int libraryCode, int isduError)
 {
     static const QSet<int> lostCodes = {0x1000, 0x1100, 0x4003, 0x4004, 0x4011, 0x4036, 0xEEAA};
@@ -77,10 +92,11 @@ QString IqCommCommunicationHandler::errorTextNow() const
 
 void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << "readEntryData" << "Reading:" << index << subIndex;
+    qCDebug(lcConnection) << "readEntryData" << "Reading:" << index << subIndex;
     QByteArray buffer(IqCommParameterBufferSize, '\0');
+    const QList<QPair<quint16, quint8>> ahead = queuedReads(NetworkMaster::maxBlockItems);
     const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
+        MasterLibrary::instance().prefetch(handle, ahead);
         return MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subIndex),
                                                 reinterpret_cast<uint8_t *>(buffer.data()), uint16_t(buffer.size()),
                                                 isduError, errorText);
@@ -93,8 +109,7 @@ void IqCommCommunicationHandler::readEntryData(int index, int subIndex)
 
 void IqCommCommunicationHandler::writeEntryData(int index, int subIndex, QByteArray payload)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << "writeEntryData" << "Writing:" << index << subIndex << "len:" << payload.size() << hex(payload);
+    qCDebug(lcConnection) << "writeEntryData" << "Writing:" << index << subIndex << "len:" << payload.size() << hex(payload);
     const std::optional<IqCommResult> result = exchangeIsdu([&](IqCommHandle handle, uint16_t *isduError) {
         return MasterLibrary::instance().writeOD(handle, uint16_t(index), uint8_t(subIndex),
                                                  reinterpret_cast<const uint8_t *>(payload.constData()),
@@ -137,7 +152,9 @@ void IqCommCommunicationHandler::suppressUploadRequests()
     if (!suppressionTimer) {
         suppressionTimer = new QTimer(this);
         suppressionTimer->setSingleShot(true);
-        suppressionTimer->setInterval(uploadRequestSuppressionMs);
+        // A network master's event log is read about once a second, so its upload request comes that much later.
+        suppressionTimer->setInterval(MasterLibrary::isNetworkPort(portInfo) ? networkUploadRequestSuppressionMs
+                                                                             : uploadRequestSuppressionMs);
         connect(suppressionTimer, &QTimer::timeout, this, [this] { uploadRequestSuppressed = false; });
     }
     uploadRequestSuppressed = true;
@@ -146,8 +163,7 @@ void IqCommCommunicationHandler::suppressUploadRequests()
 
 void IqCommCommunicationHandler::writeProcessData(QByteArray payload)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << "writeProcessData" << "Writing PD:" << "len:" << payload.size() << hex(payload);
+    qCDebug(lcConnection) << "writeProcessData" << "Writing PD:" << "len:" << payload.size() << hex(payload);
     {
         QMutexLocker locker(&mutex);
         if (portHandle < 0) {
@@ -157,8 +173,14 @@ void IqCommCommunicationHandler::writeProcessData(QByteArray payload)
         }
         const IqCommResult result = MasterLibrary::instance().setPDValue(
             portHandle, reinterpret_cast<const uint8_t *>(payload.constData()), uint16_t(payload.size()), errorText);
-        if (result < 0)
-            qWarning() << "Writing PD failed:" << result << errorTextNow();
+        if (result < 0) {
+            // A refused output must not pass for a written one: the screen would show a value the device lacks.
+            const QString reason = errorTextNow();
+            qWarning() << "Writing PD failed:" << result << reason;
+            locker.unlock();
+            emit errorOccurred(reason.isEmpty() ? tr("error %1").arg(result) : reason);
+            return;
+        }
     }
     emit writeFinished();
 }
@@ -202,7 +224,7 @@ void IqCommCommunicationHandler::pollProcessData()
         qCritical() << "pollProcessData" << "Sensor inaccessible: status event" << bool(status & IqCommStatusEventPending)
                     << "invalid" << bool(status & IqCommStatusProcessDataInvalid) << "state"
                     << (status & IqCommStatusPortStateMask) << "bytes" << result;
-        emit alertReceived(tr("IO-Link device inaccessible on %1.").arg(portInfo.systemLocation()));
+        emit alertReceived(tr("IO-Link device inaccessible on %1.").arg(placeForUser()));
         emit connectionError(tr("IOLink device disconnected"));
         return;
     }
@@ -227,14 +249,17 @@ void IqCommCommunicationHandler::pollProcessData()
 
 void IqCommCommunicationHandler::reportError(const Failure &failure)
 {
-    const QString location = portInfo.systemLocation();
+    const QString location = placeForUser();
     qCritical() << "IqComm error: " << location << "iqDll err:" << failure.code << describeIqError(failure.code)
                 << "ISDU err:" << failure.isduError << failure.errorText;
     emit alertReceived(tr("IO-Link error on %1.\n\nISDU error: %2, code: %3.")
                            .arg(location, failure.errorText, QString::number(failure.isduError)));
     const QString detail = failure.errorText + QStringLiteral(" (code: %1)").arg(failure.isduError);
-    if (isDisconnectError(failure.code, failure.isduError))
+    if (isDisconnectError(failure.code, failure.isduError)) {
         emit connectionError(tr("IOLink lost connection") + QStringLiteral(":\n\n") + detail);
-    else
-        emit errorOccurred(tr("IOLink communication error") + QStringLiteral(":\n\n") + detail);
+        return;
+    }
+    if (failure.isduError > 0)
+        emit isduErrorReceived(uint(failure.isduError));
+    emit errorOccurred(tr("IOLink communication error") + QStringLiteral(":\n\n") + detail);
 }

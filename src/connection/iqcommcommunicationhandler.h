@@ -29,10 +29,13 @@ public:
     // True during the short while after a successful write in which the device's upload request is ignored.
     bool isUploadRequestSuppressed() const { return uploadRequestSuppressed; }
 
+    int pollInterval() const override;
+
     static QString describeIqError(int code);
     static bool isDisconnectError(int libraryCode, int isduError);
 
     static constexpr int uploadRequestSuppressionMs = 50;
+    static constexpr int networkUploadRequestSuppressionMs = 2500;
     static constexpr int lostPollIsduError = 65535;
     static constexpr ushort uploadRequestEventCode = 0xFF91;
 
@@ -59,6 +62,7 @@ private:
     void reportError(const Failure &failure);
     QString errorTextNow() const;
     void suppressUploadRequests();
+    QString placeForUser() const;
 
     mutable QMutex mutex;
     const SerialPortDescriptor portInfo;

@@ -1,5 +1,6 @@
 #include "iqcommconnectionhandler.h"
 
+#include "core/logcategories.h"
 #include "master/masterlibrary.h"
 
 #include <QDebug>
@@ -33,7 +34,7 @@ IqCommConnectionHandler::~IqCommConnectionHandler()
         QMutexLocker locker(&mutex);
         closePort(&alerts);
     }
-    qDebug() << Q_FUNC_INFO << "destroyed";
+    qCDebug(lcConnection) << Q_FUNC_INFO << "destroyed";
 }
 
 qint16 IqCommConnectionHandler::getPortHandle() const
@@ -74,14 +75,7 @@ void IqCommConnectionHandler::iqConnect()
 bool IqCommConnectionHandler::openPort(QStringList *alerts)
 {
     MasterLibrary &library = MasterLibrary::instance();
-    // The library takes an 8-bit port number; a larger one would silently open another port.
-    if (portNumber > 0xFF) {
-        const QString text = tr("The serial port %1 does not name a master port number.").arg(portInfo.systemLocation());
-        qCritical().noquote() << "IqComm error: " << portInfo.systemLocation() << text;
-        alerts->append(text);
-        return false;
-    }
-    portHandle = library.connect(uint8_t(portNumber), uint8_t(portNumber), errorText);
+    portHandle = library.connectPort(portInfo, errorText);
     if (portHandle < 0) {
         portHandle = -1; // a closed port always reads -1, whatever the library answered
         alerts->append(reportError());

@@ -1,5 +1,6 @@
 #include "conditionwrapper.h"
 
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/processdataelements.h"
 
@@ -50,7 +51,7 @@ void ConditionWrapper::bind(const QString &variableId, const QList<VariableWrapp
 
 void ConditionWrapper::onVariableValueChanged(uint changedSubindex)
 {
-    qDebug() << Q_FUNC_INFO << changedSubindex;
+    qCDebug(lcDevice) << Q_FUNC_INFO << changedSubindex;
     if (changedSubindex != subindex || !variable)
         return;
 
@@ -59,9 +60,9 @@ void ConditionWrapper::onVariableValueChanged(uint changedSubindex)
     const qint64 actual = raw.isValid() ? raw.toLongLong() : 0;
     applying = actual == value;
     if (applying)
-        qDebug() << "Condition applies:" << variable->getId() << "subindex" << changedSubindex << "val" << value;
+        qCDebug(lcDevice) << "Condition applies:" << variable->getId() << "subindex" << changedSubindex << "val" << value;
     else
-        qDebug() << "Condition does not apply:" << variable->getId() << "subindex" << changedSubindex << "val"
-                 << value << "actual" << actual;
+        qCDebug(lcDevice) << "Condition does not apply:" << variable->getId() << "subindex" << changedSubindex << "val"
+                          << value << "actual" << actual;
     emit conditionChanged();
 }

@@ -1,6 +1,6 @@
 #include "payloadconverter.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 
 namespace PayloadConverter {
 namespace detail {
@@ -40,8 +40,8 @@ bool placeField(const QByteArray &payload, quint32 bitOffset, quint32 bitLength,
                     << place->firstOctetFromEnd;
         return false;
     }
-    if (typeWidth > 16 && place->numOctets < quint64(typeWidth / 16) && DebugFlag::isEnabled())
-        qDebug() << "** CONVERSION: type too large for the bitlength" << typeWidth << ">" << bitLength;
+    if (typeWidth > 16 && place->numOctets < quint64(typeWidth / 16))
+        qCDebug(lcDevice) << "** CONVERSION: type too large for the bitlength" << typeWidth << ">" << bitLength;
 
     place->lastOctet = int(size - 1 - place->firstOctetFromEnd);
     return true;

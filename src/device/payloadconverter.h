@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 
 #include <QByteArray>
 #include <QDebug>
@@ -88,17 +88,14 @@ T fromPayload(const QByteArray &payload, quint32 bitOffset, quint32 bitLength)
 {
     static_assert(std::is_integral<T>::value || std::is_same<T, float>::value,
                   "payload fields are integers, booleans or single precision floats");
-    const bool debug = DebugFlag::isEnabled();
-    if (debug)
-        qDebug() << Q_FUNC_INFO << payload.toHex(' ').constData() << bitOffset << bitLength;
+    qCDebug(lcDevice) << Q_FUNC_INFO << payload.toHex(' ').constData() << bitOffset << bitLength;
 
     quint64 field = 0;
     if (!detail::readField(payload, bitOffset, bitLength, detail::widthOf<T>(), &field))
         return detail::failureValue<T>();
 
     const T result = detail::fieldToValue<T>(field, bitLength);
-    if (debug)
-        qDebug() << "CONVERSION:" << payload.toHex(' ').constData() << bitOffset << bitLength << "->" << result;
+    qCDebug(lcDevice) << "CONVERSION:" << payload.toHex(' ').constData() << bitOffset << bitLength << "->" << result;
     return result;
 }
 
@@ -107,15 +104,12 @@ void toPayload(T value, QByteArray &payload, quint32 bitOffset, quint32 bitLengt
 {
     static_assert(std::is_integral<T>::value || std::is_same<T, float>::value,
                   "payload fields are integers, booleans or single precision floats");
-    const bool debug = DebugFlag::isEnabled();
-    if (debug)
-        qDebug() << Q_FUNC_INFO << value << payload.toHex(' ').constData() << bitOffset << bitLength;
+    qCDebug(lcDevice) << Q_FUNC_INFO << value << payload.toHex(' ').constData() << bitOffset << bitLength;
 
     const quint64 shifted = detail::writeField(detail::valueToBits(value), payload, bitOffset, bitLength,
                                                detail::widthOf<T>());
-    if (debug)
-        qDebug() << "CONVERSION:" << value << bitOffset << bitLength << "->" << shifted
-                 << payload.toHex(' ').constData();
+    qCDebug(lcDevice) << "CONVERSION:" << value << bitOffset << bitLength << "->" << shifted
+                      << payload.toHex(' ').constData();
 }
 
 } // namespace PayloadConverter

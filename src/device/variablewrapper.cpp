@@ -1,6 +1,6 @@
 #include "variablewrapper.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 #include "device/payloadconverter.h"
 
 #include <QDebug>
@@ -13,6 +13,7 @@ namespace {
 
 // No ISDU or process data image comes near this; hostile lengths in a description stop here.
 constexpr quint32 maxFieldOctets = 65535;
+constexpr quint32 timeOctets = 8;
 
 bool isOctetType(quint32 type)
 {
@@ -23,6 +24,9 @@ void applyLengths(VariableWrapper::Record &record, quint32 bitLength, quint32 fi
 {
     fixedLength = std::min(fixedLength, maxFieldOctets);
     bitLength = std::min(bitLength, maxFieldOctets * 8);
+    // A text record item may give its size only as the item's bit length.
+    if (isOctetType(record.type) && fixedLength == 0)
+        fixedLength = bitLength / 8;
     switch (record.type) {
     case VariableWrapper::BooleanType:
         record.bitLength = 1;
@@ -136,7 +140,22 @@ void placeOctets(QByteArray &payload, QByteArray octets, quint32 byteLength, qui
     std::fill(payload.begin() + start + octets.size(), payload.begin() + start + byteLength, '\0');
 }
 
+// Encoding ORs into the payload; a field rewritten in a kept image must be cleared first.
+void clearBits(QByteArray &payload, quint32 bitOffset, quint32 bitLength)
+{
+    const quint64 totalBits = quint64(payload.size()) * 8;
+    for (quint64 bit = bitOffset; bit < quint64(bitOffset) + bitLength && bit < totalBits; ++bit) {
+        const int octet = int(quint64(payload.size()) - 1 - bit / 8);
+        payload[octet] = char(quint8(payload.at(octet)) & ~(1u << (bit % 8)));
+    }
+}
+
 } // namespace
+
+bool VariableWrapper::isTimeType(const QString &typeName)
+{
+    return typeName == QLatin1String("TimeT") || typeName == QLatin1String("TimeSpanT");
+}
 
 VariableWrapper::VariableWrapper(const Variable *variable, QObject *parent)
     : QObject(parent)
@@ -163,7 +182,13 @@ void VariableWrapper::initRecords()
     ownRecord.name = variable->nameTextId;
     ownRecord.type = variable->value.type;
     ownRecord.modifiesOthers = variable->modifiesOtherVariables;
-    applyLengths(ownRecord, variable->bitLength, variable->fixedLength);
+    quint32 fixedLength = variable->fixedLength;
+    // Points in time and time spans are held as their eight octets; nothing here computes with them.
+    if (isTimeType(variable->typeName)) {
+        ownRecord.type = OctetStringType;
+        fixedLength = timeOctets;
+    }
+    applyLengths(ownRecord, variable->bitLength, fixedLength);
     if (!isComplex())
         return;
 
@@ -173,7 +198,12 @@ void VariableWrapper::initRecords()
         record.subindex = item.subindex;
         record.bitOffset = item.bitOffset;
         record.type = item.value.type;
-        applyLengths(record, item.bitLength, item.fixedLength);
+        quint32 itemLength = item.fixedLength;
+        if (isTimeType(item.typeName)) {
+            record.type = OctetStringType;
+            itemLength = timeOctets;
+        }
+        applyLengths(record, item.bitLength, itemLength);
         records.append(record);
     }
 
@@ -251,6 +281,18 @@ void VariableWrapper::setValue(const QVariant &value, quint32 subindex)
         emit valueChanged(record->subindex);
 }
 
+QString VariableWrapper::displayName(quint32 subindex) const
+{
+    const QString whole = variable && !variable->name.isEmpty() ? variable->name : id;
+    if (subindex == 0 || !variable)
+        return whole;
+    for (const myRecordItem &item : variable->recordItems) {
+        if (item.subindex == subindex && !item.name.isEmpty())
+            return item.name == whole ? whole : whole + QStringLiteral(" – ") + item.name;
+    }
+    return QStringLiteral("%1 [%2]").arg(whole).arg(subindex);
+}
+
 quint32 VariableWrapper::getType(quint32 subindex) const
 {
     const Record *record = slotOrWarn(subindex, Q_FUNC_INFO);
@@ -265,6 +307,12 @@ quint32 VariableWrapper::getBitLength(quint32 subindex) const
 
 void VariableWrapper::setReferenced(quint32 subindex)
 {
+    // A reference to a whole record or array shows every item; they all come with the one read at subindex 0.
+    if (subindex == 0 && isComplex() && !records.isEmpty()) {
+        for (Record &record : records)
+            record.referenced = true;
+        return;
+    }
     Record *record = const_cast<Record *>(slotOrWarn(subindex, Q_FUNC_INFO));
     if (record)
         record->referenced = true;
@@ -287,8 +335,7 @@ QList<quint32> VariableWrapper::getReferencedSubindexes() const
 
 void VariableWrapper::setDataFromDevice(quint32 subindex, const QByteArray &payload)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << id << index << subindex << payload.toHex(' ').constData();
+    qCDebug(lcDevice) << Q_FUNC_INFO << id << index << subindex << payload.toHex(' ').constData();
     // A record or array without subindex access is only ever sent as a whole, whichever item was asked for.
     if (isComplex() && (subindex == 0 || !subindexAccessSupported))
         decodeWholeRecord(payload);
@@ -299,6 +346,7 @@ void VariableWrapper::setDataFromDevice(quint32 subindex, const QByteArray &payl
 
 void VariableWrapper::decodeWholeRecord(const QByteArray &payload)
 {
+    image = payload;
     bool anyElementChanged = false;
     for (Record &record : records) {
         if (!decodeInto(record, payload, record.bitOffset))
@@ -344,8 +392,8 @@ bool VariableWrapper::decodeInto(Record &record, const QByteArray &payload, quin
         const QByteArray octets = octetsAt(payload, length, bitOffset, &start);
         if (record.type == StringType) {
             decoded = textUpToZero(octets);
-            qDebug() << Q_FUNC_INFO << record.subindex << record.name << "bitoff:" << bitOffset << start << "bytelen"
-                     << length << ":" << decoded.toString();
+            qCDebug(lcDevice) << Q_FUNC_INFO << record.subindex << record.name << "bitoff:" << bitOffset << start << "bytelen"
+                              << length << ":" << decoded.toString();
         } else {
             decoded = octets;
         }
@@ -356,6 +404,18 @@ bool VariableWrapper::decodeInto(Record &record, const QByteArray &payload, quin
         return false;
     }
     return assignValue(record, decoded);
+}
+
+QByteArray VariableWrapper::wholeImageWith(quint32 subindex)
+{
+    if (quint32(image.size()) != ownRecord.byteLength)
+        image = toByteArray(0);
+    const Record *record = subindex == 0 ? nullptr : slotOrWarn(subindex, Q_FUNC_INFO);
+    if (record) {
+        clearBits(image, record->bitOffset, record->bitLength);
+        encodeInto(*record, image, record->bitOffset);
+    }
+    return image;
 }
 
 QByteArray VariableWrapper::toByteArray(quint32 subindex) const
@@ -438,6 +498,6 @@ bool assignValue(VariableWrapper::Record &record, const QVariant &value)
         return false;
     }
     record.value = converted;
-    qDebug() << "ASSIGNED" << converted;
+    qCDebug(lcDevice) << "ASSIGNED" << converted;
     return true;
 }

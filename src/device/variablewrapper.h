@@ -44,6 +44,9 @@ public:
 
     explicit VariableWrapper(const Variable *variable, QObject *parent = nullptr);
 
+    // TimeT and TimeSpanT: shown as their octets, never edited.
+    static bool isTimeType(const QString &typeName);
+
     const Variable *getVariable() const { return variable; }
     QString getId() const { return id; }
     quint16 getIndex() const { return index; }
@@ -61,6 +64,8 @@ public:
     QVariant getValue(quint32 subindex) const;
     void setValue(const QVariant &value, quint32 subindex);
     quint32 getType(quint32 subindex) const;
+    // The name the user knows the variable, or its item at `subindex`, by.
+    QString displayName(quint32 subindex) const;
     quint32 getBitLength(quint32 subindex) const;
     void setReferenced(quint32 subindex);
     QList<quint32> getReferencedSubindexes() const;
@@ -68,6 +73,12 @@ public:
     void setDataFromDevice(quint32 subindex, const QByteArray &payload);
     void setValueFromData(const QByteArray &payload, quint32 subindex, quint32 bitOffset);
     QByteArray toByteArray(quint32 subindex) const;
+    // The whole variable as last read, with only the item at `subindex` (element number for arrays) encoded
+    // from its current value; every other bit, named or not, stays as the device sent it. The result is kept
+    // as the new image, so that edits of several items before the read-back build on each other.
+    QByteArray wholeImageWith(quint32 subindex);
+    // True when an item is written as part of the whole variable, which must then be read back.
+    bool isWrittenAsWhole() const { return isComplex() && !subindexAccessSupported; }
 
 signals:
     void valueChanged(uint subindex);
@@ -90,6 +101,8 @@ private:
     bool array = false;
     Record ownRecord;
     QVector<Record> records;
+    // The octets of the last whole read (or write) of a record or array.
+    QByteArray image;
 };
 
 // Stores a value into a slot, converted to the slot's type; true when the stored value changed.

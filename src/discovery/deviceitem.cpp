@@ -1,7 +1,7 @@
 #include "deviceitem.h"
 
-#include "app/applicationsettings.h"
 #include "connection/iolinkdevice.h"
+#include "core/logcategories.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 
 #include <QDebug>
@@ -21,7 +21,6 @@ const QString timeFormat = QStringLiteral("yyyy-MM-ddThh:mm:ss");
 } // namespace
 
 const char *const DeviceItem::desktopFallbackIcon = "qrc:/icons/usb_black_24dp.svg";
-const char *const DeviceItem::mobileFallbackIcon = "qrc:/icons/baseline-bluetooth-24px.svg";
 
 DeviceItem::DeviceItem(const QString &id, QObject *parent)
     : QObject(parent)
@@ -51,10 +50,10 @@ IODDEntry *DeviceItem::lookUpIoddEntry() const
     int matchCount = 0;
     IODDEntry *found = ioddModel->findEntry(productId, matchCount);
     if (!found) {
-        qDebug() << "Not found IODD Entry for" << productName << productId;
+        qCDebug(lcDiscovery) << "Not found IODD Entry for" << productName << productId;
         return nullptr;
     }
-    qDebug() << "Found IODD Entry for" << productName << productId;
+    qCDebug(lcDiscovery) << "Found IODD Entry for" << productName << productId;
     ioddEntry = found;
     multipleIODD = matchCount > 1;
     emit const_cast<DeviceItem *>(this)->attributeChanged();
@@ -75,12 +74,9 @@ QString DeviceItem::getDeviceSymbol() const
 
 QString DeviceItem::pictureUrl(const QString &path) const
 {
-    const bool mobile = ApplicationSettings::instance()->isMobile();
     // A picture that the package names but does not hold gets the fallback as well.
     if (path.isEmpty() || !QFileInfo::exists(path))
-        return QString::fromLatin1(mobile ? mobileFallbackIcon : desktopFallbackIcon);
-    if (mobile)
-        return QStringLiteral("qrc") + path;
+        return QString::fromLatin1(desktopFallbackIcon);
     // A local URL that QML loads on every platform (a plain prefix doubles the slash of an absolute path).
     return QUrl::fromLocalFile(path).toString();
 }
@@ -106,20 +102,20 @@ void DeviceItem::setDevice(IOLinkDevice *newDevice)
         const IODDEntry *entry = lookUpIoddEntry();
         if (vendorName.isEmpty()) {
             if (!device->getVendorName().isEmpty()) {
-                qDebug() << "Using vendor name from device for" << device->getVendorName() << productName << productId;
+                qCDebug(lcDiscovery) << "Using vendor name from device for" << device->getVendorName() << productName << productId;
                 vendorName = device->getVendorName();
             } else if (entry) {
-                qDebug() << "Using vendor name from IODD Entry for" << entry->getVendorName() << productName << productId;
+                qCDebug(lcDiscovery) << "Using vendor name from IODD Entry for" << entry->getVendorName() << productName << productId;
                 vendorName = entry->getVendorName();
             }
         }
         if (productName.isEmpty()) {
             if (!device->getProductName().isEmpty()) {
                 productName = device->getProductName();
-                qDebug() << "Using product name from device for" << productName << productId;
+                qCDebug(lcDiscovery) << "Using product name from device for" << productName << productId;
             } else if (entry) {
                 productName = entry->getProductName();
-                qDebug() << "Using product name from IODD Entry for" << productName << productId;
+                qCDebug(lcDiscovery) << "Using product name from IODD Entry for" << productName << productId;
             }
         }
         if (!device->getSerialNumber().isEmpty() || serialNumber.isEmpty())
@@ -168,14 +164,16 @@ void DeviceItem::setIoddModel(IODDListModel *model)
 
 void DeviceItem::clearIODDEntry()
 {
-    qDebug() << "Start IODDListModel reset. Clear local copy of the IODDEntry." << productId;
+    qCDebug(lcDiscovery) << "Start IODDListModel reset. Clear local copy of the IODDEntry." << productId;
     ioddEntry = nullptr;
     multipleIODD = false;
 }
 
 void DeviceItem::refreshIODDEntry()
 {
-    qDebug() << "Done IODDListModel reset. Announce that attribute changed." << productId;
+    qCDebug(lcDiscovery) << "Done IODDListModel reset. Announce that attribute changed." << productId;
+    // Looked up before the announcement: a lookup inside the bindings it wakes would announce again, in a loop.
+    lookUpIoddEntry();
     emit attributeChanged();
 }
 
@@ -203,7 +201,7 @@ void DeviceItem::onSyncFinished()
     time = QDateTime::currentDateTime();
     previouslyConnected = true;
     takeIdentityFromDevice();
-    ApplicationSettings::instance()->saveSensor(this);
+    emit synchronised();
     emit attributeChanged();
 }
 
@@ -216,7 +214,7 @@ void DeviceItem::takeIdentityFromDevice()
 
 bool DeviceItem::fromJsonString(const QString &key, const QString &text)
 {
-    qDebug() << Q_FUNC_INFO << key << text;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << key << text;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8(), &error);
     if (error.error != QJsonParseError::NoError) {

@@ -65,11 +65,12 @@ public:
     QString toJsonString() const;
 
     static const char *const desktopFallbackIcon;
-    static const char *const mobileFallbackIcon;
 
 signals:
     void attributeChanged();
     void connectionChanged();
+    // Its device synchronised: the identity is known and worth keeping.
+    void synchronised();
 
 public slots:
     void onSyncFinished();

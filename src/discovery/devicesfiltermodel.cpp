@@ -1,22 +1,20 @@
 #include "devicesfiltermodel.h"
 
-#include "app/applicationsettings.h"
+#include "core/logcategories.h"
 
 #include <QDebug>
 
 DevicesFilterModel::DevicesFilterModel(QObject *parent)
     : QSortFilterProxyModel(parent)
-    , filterActive(ApplicationSettings::instance()->getFilterUsbDevices())
 {
-    connect(ApplicationSettings::instance(), &ApplicationSettings::filterUsbDevicesChanged, this,
-            &DevicesFilterModel::onFilterActiveChanged);
 }
 
-void DevicesFilterModel::onFilterActiveChanged()
+void DevicesFilterModel::setFilterActive(bool active)
 {
-    qDebug() << Q_FUNC_INFO;
+    if (active == filterActive)
+        return;
     beginResetModel();
-    filterActive = ApplicationSettings::instance()->getFilterUsbDevices();
+    filterActive = active;
     qInfo() << "Changed IO-Link filter to" << filterActive;
     endResetModel();
 }
@@ -32,12 +30,12 @@ QVariant DevicesFilterModel::roleValue(const QModelIndex &index, const char *rol
 
 bool DevicesFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
-    qDebug() << Q_FUNC_INFO << sourceRow << sourceParent;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << sourceRow << sourceParent;
     if (!filterActive)
         return true;
     const QModelIndex index = sourceModel()->index(sourceRow, 0, sourceParent);
     const bool accepted = roleValue(index, "isIOLinkDevice").toBool();
-    qDebug() << sourceRow << roleValue(index, "name") << "is IOLink" << accepted;
+    qCDebug(lcDiscovery) << sourceRow << roleValue(index, "name") << "is IOLink" << accepted;
     return accepted;
 }
 
@@ -60,14 +58,14 @@ bool DevicesFilterModel::lessThan(const QModelIndex &left, const QModelIndex &ri
 int DevicesFilterModel::getSourceRow(int row) const
 {
     const int sourceRow = mapToSource(index(row, 0)).row();
-    qDebug() << Q_FUNC_INFO << "row, source row" << row << sourceRow;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << "row, source row" << row << sourceRow;
     return sourceRow;
 }
 
 int DevicesFilterModel::getFilteredRow(int row) const
 {
     const int filteredRow = sourceModel() ? mapFromSource(sourceModel()->index(row, 0)).row() : -1;
-    qDebug() << Q_FUNC_INFO << "row, filtered row" << row << filteredRow;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << "row, filtered row" << row << filteredRow;
     return filteredRow;
 }
 

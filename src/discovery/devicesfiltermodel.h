@@ -13,7 +13,8 @@ public:
     bool isFilterActive() const { return filterActive; }
 
 public slots:
-    void onFilterActiveChanged();
+    // Only rows with an IO-Link device when active (the "filter USB devices" setting).
+    void setFilterActive(bool active);
 
 public:
     Q_INVOKABLE int getSourceRow(int row) const;

@@ -1,6 +1,6 @@
 #include "deviceslistmodel.h"
 
-#include "app/applicationsettings.h"
+#include "core/logcategories.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "serialdevicediscovery.h"
 
@@ -35,13 +35,15 @@ DevicesListModel::DevicesListModel(IODDListModel *ioddModel, QObject *parent)
     : QAbstractListModel(parent)
     , ioddModel(ioddModel)
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO;
     scanThread = new QThread(this);
     scanThread->start(QThread::InheritPriority);
     discovery = new SerialDeviceDiscovery;
     discovery->moveToThread(scanThread);
     qRegisterMetaType<IOLinkDevice *>("IOLinkDevice*");
     connect(discovery, &SerialDeviceDiscovery::deviceDiscovered, this, &DevicesListModel::addDevice,
+            Qt::QueuedConnection);
+    connect(discovery, &SerialDeviceDiscovery::masterUnreachable, this, &DevicesListModel::alertTextChanged,
             Qt::QueuedConnection);
     connect(discovery, &SerialDeviceDiscovery::scanningChanged, this, &DevicesListModel::onDiscoveryScanningChanged,
             Qt::QueuedConnection);
@@ -55,6 +57,7 @@ DevicesListModel::~DevicesListModel()
     scanThread->quit();
     scanThread->wait();
     qInfo() << "Scanning event thread finished.";
+    discovery->waitForNetworkScans();
     // Devices announced by the last scan but not yet received would otherwise outlive the model, threads running.
     shuttingDown = true;
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
@@ -79,7 +82,7 @@ QVariant DevicesListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() < 0 || index.row() >= items.size() || !roles().contains(role))
         return QVariant();
     const QVariant value = roleValue(items.at(index.row()), role);
-    qDebug() << Q_FUNC_INFO << index.row() << roles().value(role) << "=" << value;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << index.row() << roles().value(role) << "=" << value;
     return value;
 }
 
@@ -123,7 +126,7 @@ void DevicesListModel::onDiscoveryScanningChanged()
         rescanTimer->stop();
     else if (!currentDevice)
         rescanTimer->start();
-    qDebug() << "Serial scanning changed:" << discovery->isScanning();
+    qCDebug(lcDiscovery) << "Serial scanning changed:" << discovery->isScanning();
     emit scanningChanged();
 }
 
@@ -146,7 +149,7 @@ void DevicesListModel::startScan()
 {
     qInfo() << "Starting device scan";
     replaceItemsKeepingCurrent();
-    const QList<DeviceItem *> saved = ApplicationSettings::instance()->readSavedSensors();
+    const QList<DeviceItem *> saved = savedSensors.read();
     for (DeviceItem *item : saved)
         addDeviceItem(item);
     discovery->startScan(currentDevice);
@@ -175,7 +178,7 @@ void DevicesListModel::replaceItemsKeepingCurrent()
 
 void DevicesListModel::addDevice(IOLinkDevice *device)
 {
-    qDebug() << Q_FUNC_INFO << device << device->getProductName();
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << device << device->getProductName();
     if (shuttingDown) {
         delete device;
         return;
@@ -198,7 +201,7 @@ void DevicesListModel::addDevice(IOLinkDevice *device)
 
 void DevicesListModel::addDeviceItem(DeviceItem *item)
 {
-    qDebug() << Q_FUNC_INFO << item->getId();
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << item->getId();
     if (items.contains(item))
         return;
     item->setParent(this);
@@ -210,6 +213,7 @@ void DevicesListModel::addDeviceItem(DeviceItem *item)
     // Queued: a lookup inside data() announces the entry it found, and the views must not be told while they read.
     connect(item, &DeviceItem::attributeChanged, this, &DevicesListModel::onDeviceAttributeChanged,
             Qt::QueuedConnection);
+    connect(item, &DeviceItem::synchronised, this, &DevicesListModel::saveSensor);
     item->setIoddModel(ioddModel);
     beginInsertRows(QModelIndex(), items.size(), items.size());
     items.append(item);
@@ -220,23 +224,45 @@ void DevicesListModel::addDeviceItem(DeviceItem *item)
     }
 }
 
+void DevicesListModel::setSensorStore(QSettings *store)
+{
+    savedSensors.setStore(store);
+}
+
+void DevicesListModel::setMasterChoice(const MasterChoice &choice)
+{
+    discovery->setMasterChoice(choice);
+}
+
+void DevicesListModel::setLanguage(const QString &newLanguage)
+{
+    language = newLanguage;
+    if (currentDevice)
+        currentDevice->setLanguage(language);
+}
+
+void DevicesListModel::saveSensor()
+{
+    savedSensors.save(qobject_cast<DeviceItem *>(sender()));
+}
+
 void DevicesListModel::onDeviceAttributeChanged()
 {
     // Compared by address only: a queued announcement may outlive its item.
     const int row = items.indexOf(static_cast<DeviceItem *>(sender()));
     if (row < 0)
         return;
-    qDebug() << Q_FUNC_INFO << "Item:" << items.at(row)->getId();
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << "Item:" << items.at(row)->getId();
     emit dataChanged(index(row), index(row));
 }
 
 void DevicesListModel::onDeviceStateChanged()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO;
     auto *device = qobject_cast<IOLinkDevice *>(sender());
     if (!device)
         return;
-    qDebug() << "Device:" << device->getAddress();
+    qCDebug(lcDiscovery) << "Device:" << device->getAddress();
     for (int row = 0; row < items.size(); ++row) {
         if (items.at(row)->getDevice() != device)
             continue;
@@ -248,7 +274,7 @@ void DevicesListModel::onDeviceStateChanged()
 
 void DevicesListModel::connectToDevice(int index)
 {
-    qDebug() << Q_FUNC_INFO << index;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << index;
     for (DeviceItem *item : qAsConst(items)) {
         if (item->getDevice())
             item->getDevice()->disconnectFromDevice();
@@ -257,13 +283,14 @@ void DevicesListModel::connectToDevice(int index)
         return;
     rescanTimer->stop();
     currentDevice = items.at(index)->getDevice();
+    currentDevice->setLanguage(language);
     currentDevice->connectToDevice();
     emit currentDeviceChanged();
 }
 
 void DevicesListModel::disconnectCurrentDevice()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO;
     if (!currentDevice)
         return;
     currentDevice->disconnectFromDevice();
@@ -300,7 +327,7 @@ bool DevicesListModel::remove(int row)
 
 bool DevicesListModel::removeRows(int row, int count, const QModelIndex &parent)
 {
-    qDebug() << Q_FUNC_INFO << row << count;
+    qCDebug(lcDiscovery) << Q_FUNC_INFO << row << count;
     if (parent.isValid() || count != 1 || row < 0 || row >= items.size() || !items.at(row)->isPreviouslyConnected())
         return false;
     DeviceItem *item = items.at(row);
@@ -309,7 +336,7 @@ bool DevicesListModel::removeRows(int row, int count, const QModelIndex &parent)
         return false;
     beginRemoveRows(QModelIndex(), row, row);
     items.removeAt(row);
-    ApplicationSettings::instance()->removeSavedSensor(item->getId());
+    savedSensors.remove(item->getId());
     delete item;
     endRemoveRows();
     return true;

@@ -2,6 +2,8 @@
 
 #include "connection/iolinkdevice.h"
 #include "deviceitem.h"
+#include "master/masterchoice.h"
+#include "savedsensors.h"
 
 #include <QAbstractListModel>
 #include <QList>
@@ -48,6 +50,12 @@ public:
     QHash<int, QByteArray> roleNames() const override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
 
+    // The saved-sensor store (not owned; none keeps nothing), the user's master choice for the next idle
+    // scan, and the language of the device descriptions.
+    void setSensorStore(QSettings *store);
+    void setMasterChoice(const MasterChoice &choice);
+    void setLanguage(const QString &language);
+
     bool isRescanTimerActive() const;
     DeviceItem *itemAt(int row) const;
 
@@ -57,6 +65,8 @@ signals:
     void updatingEntriesStarted();
     void updatingEntriesFinished();
     void currentIndexChanged();
+    // A message about discovery itself (a network master that cannot be reached), shown like a device alert.
+    void alertTextChanged(QString alert);
 
 public slots:
     void addDevice(IOLinkDevice *device);
@@ -79,6 +89,7 @@ public:
 
 private:
     void onDiscoveryScanningChanged();
+    void saveSensor();
     void replaceItemsKeepingCurrent();
     int rowOf(const DeviceItem *item) const;
     int rowOfId(const QString &id) const;
@@ -94,4 +105,6 @@ private:
     QString selectedId;
     QThread *scanThread = nullptr;
     bool shuttingDown = false;
+    SavedSensors savedSensors;
+    QString language = QStringLiteral("en");
 };

@@ -1,8 +1,7 @@
 #include "masterlibrary.h"
 
+#include "networkmaster.h"
 #include "simulatedmaster.h"
-
-#include "app/applicationsettings.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -64,15 +63,13 @@ bool MasterLibrary::isVendorLibraryAvailable()
     return loadVendorLibrary();
 }
 
-MasterLibrary::Provider MasterLibrary::bind()
+MasterLibrary::Provider MasterLibrary::bind(const MasterChoice &choice)
 {
-    // Without an application object (benchmarks, fuzzing) there are no settings: the defaults apply.
-    const bool hasSettings = QCoreApplication::instance() != nullptr;
-    const bool simulated = hasSettings && ApplicationSettings::instance()->simulatedMaster();
-    QStringList devices = hasSettings ? ApplicationSettings::instance()->simulatedDevices() : QStringList();
+    QStringList devices = choice.simulatedDevices;
     devices.removeAll(QString());
     if (devices.isEmpty())
-        devices = ApplicationSettings::defaultSimulatedDevices();
+        devices = MasterChoice::sampleDevices();
+    const bool simulated = choice.simulated;
 
     bool useVendor = false;
     {
@@ -185,45 +182,87 @@ IqCommHandle MasterLibrary::connect(uint8_t port, uint8_t portAgain, char *error
     return functions().mst_Connect(port, portAgain, errorText);
 }
 
+IqCommHandle MasterLibrary::connectPort(const SerialPortDescriptor &port, char *errorText)
+{
+    if (NetworkMaster::isNetworkLocation(port.systemLocation()))
+        return NetworkMaster::instance().connect(port.systemLocation(), errorText);
+    const quint16 number = port.portNumber();
+    // The library takes an 8-bit port number; a larger one would silently open another port.
+    if (number > 0xFF) {
+        const QByteArray text = QCoreApplication::translate("IqCommConnectionHandler", "The serial port %1 does not name a master port number.")
+                                    .arg(port.systemLocation()).toUtf8().left(IqCommErrorTextSize - 1);
+        qstrncpy(errorText, text.constData(), IqCommErrorTextSize);
+        return IqCommWrongParameter;
+    }
+    return connect(uint8_t(number), uint8_t(number), errorText);
+}
+
+bool MasterLibrary::isNetworkPort(const SerialPortDescriptor &port)
+{
+    return NetworkMaster::isNetworkLocation(port.systemLocation());
+}
+
+void MasterLibrary::prefetch(IqCommHandle handle, const QList<QPair<quint16, quint8>> &parameters)
+{
+    if (NetworkMaster::instance().ownsHandle(handle))
+        NetworkMaster::instance().prefetch(handle, parameters);
+}
+
 IqCommResult MasterLibrary::disconnect(IqCommHandle handle, char *errorText)
 {
+    if (NetworkMaster::instance().ownsHandle(handle))
+        return NetworkMaster::instance().disconnect(handle, errorText);
     return functions().mst_Disconnect(handle, errorText);
 }
 
 IqCommResult MasterLibrary::getConfig(IqCommHandle handle, IqCommConfig *config, char *errorText)
 {
+    if (NetworkMaster::instance().ownsHandle(handle))
+        return NetworkMaster::instance().getConfig(handle, config, errorText);
     return functions().mst_GetConfig(handle, config, errorText);
 }
 
 IqCommResult MasterLibrary::setOperatingMode(IqCommHandle handle, uint8_t mode, uint8_t modeAgain, uint8_t *resultingMode,
                                              char *errorText)
 {
+    if (NetworkMaster::instance().ownsHandle(handle))
+        return NetworkMaster::instance().setOperatingMode(handle, mode, resultingMode, errorText);
     return functions().mst_SetOperatingMode(handle, mode, modeAgain, resultingMode, errorText);
 }
 
 IqCommResult MasterLibrary::getStatus(IqCommHandle handle, uint8_t *status, uint8_t *buffer, uint16_t bufferSize, char *errorText)
 {
+    if (NetworkMaster::instance().ownsHandle(handle))
+        return NetworkMaster::instance().getStatus(handle, status, buffer, bufferSize, errorText);
     return functions().mst_GetStatus(handle, status, buffer, bufferSize, errorText);
 }
 
 IqCommResult MasterLibrary::readEvent(IqCommHandle handle, uint8_t *qualifier, uint16_t *code, char *errorText)
 {
+    if (NetworkMaster::instance().ownsHandle(handle))
+        return NetworkMaster::instance().readEvent(handle, qualifier, code, errorText);
     return functions().mst_ReadEvent(handle, qualifier, code, errorText);
 }
 
 IqCommResult MasterLibrary::readOD(IqCommHandle handle, uint16_t index, uint8_t subindex, uint8_t *buffer,
                                    uint16_t bufferSize, uint16_t *isduError, char *errorText)
 {
+    if (NetworkMaster::instance().ownsHandle(handle))
+        return NetworkMaster::instance().readOD(handle, index, subindex, buffer, bufferSize, isduError, errorText);
     return functions().mst_ReadOD(handle, index, subindex, buffer, bufferSize, isduError, errorText);
 }
 
 IqCommResult MasterLibrary::writeOD(IqCommHandle handle, uint16_t index, uint8_t subindex, const uint8_t *data,
                                     uint16_t length, uint16_t *isduError, char *errorText)
 {
+    if (NetworkMaster::instance().ownsHandle(handle))
+        return NetworkMaster::instance().writeOD(handle, index, subindex, data, length, isduError, errorText);
     return functions().mst_WriteOD(handle, index, subindex, data, length, isduError, errorText);
 }
 
 IqCommResult MasterLibrary::setPDValue(IqCommHandle handle, const uint8_t *data, uint16_t length, char *errorText)
 {
+    if (NetworkMaster::instance().ownsHandle(handle))
+        return NetworkMaster::instance().setPDValue(handle, data, length, errorText);
     return functions().mst_SetPDValue(handle, data, length, errorText);
 }

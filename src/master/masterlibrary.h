@@ -1,9 +1,11 @@
 #pragma once
 
 #include "iqcomminterface.h"
+#include "masterchoice.h"
 #include "serialportdescriptor.h"
 
 #include <QList>
+#include <QPair>
 #include <QReadWriteLock>
 #include <QString>
 
@@ -22,9 +24,9 @@ public:
     static MasterLibrary &instance();
     ~MasterLibrary();
 
-    // Chooses the provider from the settings "app/simulatedMaster" and "app/simulatedDevices"; never call
-    // it while a port is open. Returns the provider bound.
-    Provider bind();
+    // Chooses the provider as the user chose (by default the vendor library where it loads, else the
+    // sample device on the simulated master); never call it while a port is open. Returns the provider bound.
+    Provider bind(const MasterChoice &choice = MasterChoice());
     // Binds the given provider regardless of the settings (the simulated master when the library is missing).
     Provider bindProvider(Provider wanted);
 
@@ -40,6 +42,11 @@ public:
 
     IqCommResult getVersion(uint16_t *major, uint16_t *minor, char *errorText);
     IqCommHandle connect(uint8_t port, uint8_t portAgain, char *errorText);
+    // Opens a port of any provider: a network master's port by its address, else the bound provider's by number.
+    IqCommHandle connectPort(const SerialPortDescriptor &port, char *errorText);
+    static bool isNetworkPort(const SerialPortDescriptor &port);
+    // A hint which parameters will be read next; providers that can read several at once do so.
+    void prefetch(IqCommHandle handle, const QList<QPair<quint16, quint8>> &parameters);
     IqCommResult disconnect(IqCommHandle handle, char *errorText);
     IqCommResult getConfig(IqCommHandle handle, IqCommConfig *config, char *errorText);
     IqCommResult setOperatingMode(IqCommHandle handle, uint8_t mode, uint8_t modeAgain, uint8_t *resultingMode, char *errorText);

@@ -1,3 +1,4 @@
+#include "core/logcategories.h"
 #include "simulateddevicedescription.h"
 
 #include <QDebug>
@@ -60,6 +61,22 @@ uint boundedAttribute(const QDomElement &e, const QString &name, uint limit)
 {
     const uint value = e.attribute(name).toUInt();
     return std::min(value, limit);
+}
+
+// An array keeps its first `restriction` elements (element 1 first on the wire); a text its first octets.
+void restrictLength(SimulatedDeviceDescription::Datatype &type, uint restriction)
+{
+    if (type.simple.kind != SimulatedDeviceDescription::Kind::Array) {
+        type.simple.fixedLength = restriction;
+        return;
+    }
+    if (restriction == 0 || restriction >= uint(type.items.size()))
+        return;
+    const uint elementBits = type.items.first().type.fieldBits();
+    type.items = type.items.mid(0, int(restriction));
+    type.simple.bitLength = restriction * elementBits;
+    for (uint i = 1; i <= restriction; ++i)
+        type.items[int(i) - 1].bitOffset = (restriction - i) * elementBits;
 }
 
 struct BuiltInVariable
@@ -343,7 +360,7 @@ void SimulatedDeviceDescription::readVariables(const QDomElement &collection, co
             variable.type = definitions.fullType(definitions.typeElementOf(definition));
             variable.defaultValue = definition.attribute(QStringLiteral("defaultValue"));
         } else if (!findBuiltInVariable(e.attribute(QStringLiteral("id")), &variable)) {
-            qDebug() << Q_FUNC_INFO << "No standard definition for" << e.attribute(QStringLiteral("id"));
+            qCDebug(lcMaster) << Q_FUNC_INFO << "No standard definition for" << e.attribute(QStringLiteral("id"));
             continue;
         }
         variable.excludedFromDataStorage = e.attribute(QStringLiteral("excludedFromDataStorage")) == QLatin1String("true");
@@ -359,7 +376,7 @@ void SimulatedDeviceDescription::readVariables(const QDomElement &collection, co
             if (e.hasAttribute(QStringLiteral("defaultValue")))
                 variable.defaultValue = e.attribute(QStringLiteral("defaultValue"));
             if (e.hasAttribute(QStringLiteral("fixedLengthRestriction")))
-                variable.type.simple.fixedLength = boundedAttribute(e, QStringLiteral("fixedLengthRestriction"), maxOctets);
+                restrictLength(variable.type, boundedAttribute(e, QStringLiteral("fixedLengthRestriction"), maxOctets));
             // The device offers only the values it names, e.g. its own system commands.
             QList<double> offered;
             for (const QString &tag : {QStringLiteral("StdSingleValueRef"), QStringLiteral("SingleValue")}) {
@@ -375,7 +392,7 @@ void SimulatedDeviceDescription::readVariables(const QDomElement &collection, co
             }
         }
         if (variable.type.simple.kind == Kind::Unknown) {
-            qDebug() << Q_FUNC_INFO << "Unsupported datatype of" << variable.id;
+            qCDebug(lcMaster) << Q_FUNC_INFO << "Unsupported datatype of" << variable.id;
             continue;
         }
         if (!variable.index && variable.id.isEmpty())

@@ -1,5 +1,8 @@
 #pragma once
 
+// Independent of the IODD model (src/iodd) on purpose: this small reader of its own is the tests' second
+// opinion on what a description says, so a fault in the model cannot hide behind the same fault here.
+
 #include <QList>
 #include <QMap>
 #include <QPair>

@@ -31,7 +31,7 @@ public:
     void setStandardDefinitionsPath(const QString &path);
     QList<SerialPortDescriptor> availablePorts() const;
 
-    // Test interface; ports are addressed by their number.
+    // Test interface (simulatedmaster_faults.cpp); ports are addressed by their number.
     void unplug(int port);
     void replug(int port);
     // The next count calls on the port (only those of the named call, when given) fail with result and ISDU code.

@@ -1,6 +1,7 @@
 #include "menuentry.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
+#include "device/displaydigits.h"
 #include "device/payloadconverter.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/textelements.h"
@@ -9,6 +10,12 @@
 #include <QDebug>
 
 #include <cmath>
+
+namespace {
+
+constexpr quint16 systemCommandIndex = 2;
+
+} // namespace
 
 MenuEntry::MenuEntry(QObject *parent)
     : QObject(parent)
@@ -49,13 +56,47 @@ VariableWrapper *MenuEntry::getVariableWrapper() const
 
 void MenuEntry::onVariableValueChanged(uint changedSubindex)
 {
-    if (changedSubindex != subindex)
+    // Whole reads of an array announce their elements on subindex 0.
+    const bool wholeRead = changedSubindex == 0 && variable && variable->isComplex();
+    if (changedSubindex != subindex && !wholeRead)
         return;
-    if (!valid) {
-        valid = true;
-        emit validChanged();
-    }
+    markValid();
     emit valueChanged();
+}
+
+void MenuEntry::markValid()
+{
+    if (valid)
+        return;
+    valid = true;
+    emit validChanged();
+}
+
+QString MenuEntry::getNameSuffix() const
+{
+    const Variable *description = variable ? variable->getVariable() : nullptr;
+    if (subindex == 0 || !description || !description->typeName.contains(QLatin1String("Array")))
+        return QString();
+    return QStringLiteral(" [%1]").arg(subindex);
+}
+
+bool MenuEntry::isCommand() const
+{
+    return variable && (variable->getIndex() == systemCommandIndex || !variable->isReadable());
+}
+
+QString MenuEntry::getDescriptionTextId() const
+{
+    const Variable *description = variable ? variable->getVariable() : nullptr;
+    if (!description)
+        return QString();
+    if (subindex != 0) {
+        for (const myRecordItem &item : description->recordItems) {
+            if (item.subindex == subindex && !item.descriptionTextId.isEmpty())
+                return item.descriptionTextId;
+        }
+    }
+    return description->descriptionTextId;
 }
 
 QVariant MenuEntry::rawValue() const
@@ -88,26 +129,22 @@ QVariant MenuEntry::getValue() const
     if (!isNumber(value))
         return value;
     const double scaled = value.toDouble() * gradient;
-    if (DebugFlag::isEnabled()) {
-        qDebug() << "Apply gradient:" << gradient << "*" << value;
-        qDebug() << "Applied gradient:" << scaled;
-    }
+    qCDebug(lcMenu) << "Apply gradient:" << gradient << "*" << value;
+    qCDebug(lcMenu) << "Applied gradient:" << scaled;
     return scaled;
 }
 
 void MenuEntry::setValue(QVariant value)
 {
-    qDebug() << Q_FUNC_INFO << value;
+    qCDebug(lcMenu) << Q_FUNC_INFO << value;
     if (!variable) {
         qCritical() << "variable is null";
         return;
     }
     if (isNumber(value)) {
         const double raw = value.toDouble() / gradient;
-        if (DebugFlag::isEnabled()) {
-            qDebug() << "Apply gradient:" << gradient << "*" << value;
-            qDebug() << "Applied gradient:" << raw;
-        }
+        qCDebug(lcMenu) << "Apply gradient:" << gradient << "*" << value;
+        qCDebug(lcMenu) << "Applied gradient:" << raw;
         value = raw;
     }
     variable->setValue(value, subindex);
@@ -130,7 +167,11 @@ void MenuEntry::requestWrite()
         qCritical() << Q_FUNC_INFO << "variable is null" << id;
         return;
     }
-    emit writeRequested(variable->toByteArray(subindex));
+    // An item of a record without subindex access goes out inside the whole record as last read.
+    if (variable->isWrittenAsWhole() && subindex != 0)
+        emit writeRequested(variable->wholeImageWith(subindex));
+    else
+        emit writeRequested(variable->toByteArray(subindex));
 }
 
 void MenuEntry::setGradient(double newGradient)
@@ -140,25 +181,16 @@ void MenuEntry::setGradient(double newGradient)
 
 uint MenuEntry::getDigits() const
 {
-    if (digitsSet)
-        return digits;
-    if (gradient > 0.0 && gradient < 1.0)
-        // A small tolerance keeps 0.01, which is not exact in binary, at 2 digits.
-        return uint(std::ceil(-std::log10(gradient) - 1e-9));
-    return 0;
+    return uint(digitsSet ? digits : DisplayDigits::ofGradient(gradient));
 }
 
 void MenuEntry::setDisplayFormat(const QString &format)
 {
-    const QStringList parts = format.split(QLatin1Char('.'));
-    if (parts.size() != 2 || parts.first().compare(QLatin1String("dec"), Qt::CaseInsensitive) != 0)
-        return;
-    bool ok = false;
-    const uint number = parts.last().toUInt(&ok);
-    if (!ok)
+    const int named = DisplayDigits::ofDisplayFormat(format);
+    if (named < 0)
         return;
     digitsSet = true;
-    digits = number;
+    digits = uint(named);
 }
 
 quint32 MenuEntry::getIndex() const
@@ -201,7 +233,7 @@ QMap<qint64, QString> MenuEntry::choiceMap(const QVector<SingleValueEntry> &sing
             qWarning() << owner << "** INVALID value for: " << singleValue.textId;
             continue;
         }
-        qDebug() << "insert value" << key << singleValue.textId;
+        qCDebug(lcMenu) << "insert value" << key << singleValue.textId;
         choices.insert(key, singleValue.textId);
     }
     return choices;

@@ -21,7 +21,10 @@ class MenuEntry : public QObject
     Q_PROPERTY(QString qmlFileName READ getQmlFileName CONSTANT)
     Q_PROPERTY(QString mobileQmlFileName READ getMobileQmlFileName CONSTANT)
     Q_PROPERTY(QString id READ getId CONSTANT)
-    Q_PROPERTY(QString textId READ getTextId CONSTANT)
+    Q_PROPERTY(QString textId READ getTextId NOTIFY textIdChanged)
+    Q_PROPERTY(QString nameSuffix READ getNameSuffix CONSTANT)
+    Q_PROPERTY(QString descriptionTextId READ getDescriptionTextId CONSTANT)
+    Q_PROPERTY(bool command READ isCommand CONSTANT)
     Q_PROPERTY(bool visible READ isVisible NOTIFY visibleChanged)
     Q_PROPERTY(QString unit READ getUnit CONSTANT)
     Q_PROPERTY(QVariant value READ getValue WRITE setValue NOTIFY valueChanged)
@@ -59,6 +62,13 @@ public:
     // "Dec.N" sets N digits; any other format leaves the digits to the gradient.
     void setDisplayFormat(const QString &format);
     bool isValid() const { return valid; }
+    // Array elements share one name; their element number tells them apart.
+    QString getNameSuffix() const;
+    // The IODD's description of the item or variable, shown as the row's tooltip.
+    QString getDescriptionTextId() const;
+    // Writing it makes the device act (a system command, a write-only variable such as a teach-in):
+    // the screen asks before it writes.
+    bool isCommand() const;
 
     quint32 getIndex() const;
     QString getVariableId() const;
@@ -70,6 +80,7 @@ signals:
     void writeRequested(QByteArray payload);
     void readRequested();
     void validChanged();
+    void textIdChanged();
 
 public slots:
     void onVariableValueChanged(uint subindex);
@@ -90,6 +101,7 @@ protected:
     // Unit, gradient and digits of a menu reference; the unit only when the standard units know it.
     void applyReference(const QString &unitCode, const QString &gradientText, const QString &displayFormat,
                         const QList<UnitT *> &units);
+    void markValid();
     // Presets the smallest choice, unless the device has already delivered a value.
     void presetFirstChoice(const QMap<qint64, QString> &choices);
 

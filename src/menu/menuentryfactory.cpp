@@ -1,9 +1,13 @@
 #include "menuentryfactory.h"
 
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "menuentryarraydisplay.h"
 #include "menuentrybool.h"
+#include "menuentrymissing.h"
+#include "menuentryprocessdata.h"
+#include "menuentryrecordgroup.h"
 #include "menuentryrecorddisplay.h"
 #include "menuentryrecordselection.h"
 #include "menuentrysingledisplay.h"
@@ -18,6 +22,8 @@
 namespace {
 
 const QString systemCommandId = QStringLiteral("V_SystemCommand");
+const QString processDataInputId = QStringLiteral("V_ProcessDataInput");
+const QString processDataOutputId = QStringLiteral("V_ProcessDataOutput");
 const QString readOnly = QStringLiteral("ro");
 const QString readWrite = QStringLiteral("rw");
 const QString writeOnly = QStringLiteral("wo");
@@ -87,6 +93,18 @@ MenuEntry *unlistedEntry(const Reference *ref, const QString &access, quint32 ty
     return nullptr;
 }
 
+MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item, VariableWrapper *var,
+                           quint32 subindex, const QList<UnitT *> &units, QObject *parent);
+MenuEntry *recordGroup(const UIVariableRefT *ref, VariableWrapper *var, const QString &access,
+                       const QList<UnitT *> &units, QObject *parent);
+
+// Event lists (an array of octet strings, such as the detailed device status) keep their own view.
+bool isEventList(const Variable *description)
+{
+    return description->typeName.contains(QLatin1String("ArrayT")) && !description->recordItems.isEmpty()
+        && description->recordItems.first().value.type == VariableWrapper::OctetStringType;
+}
+
 MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const QList<UnitT *> &units,
                          QObject *parent)
 {
@@ -106,6 +124,10 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
     }
     if (isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, 0, parent);
+    if (VariableWrapper::isTimeType(description->typeName))
+        return new MenuEntrySingleDisplay(ref, var, units, parent);
+    if (var->isComplex() && !description->recordItems.isEmpty() && !(access == readOnly && isEventList(description)))
+        return recordGroup(ref, var, access, units, parent);
     if (access == readOnly) {
         if (ranges)
             return new MenuEntrySingleDisplay(ref, var, units, parent);
@@ -143,6 +165,8 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
 
     if (ref->variableId.value == systemCommandId || isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, subindex, parent);
+    if (VariableWrapper::isTimeType(item.typeName))
+        return new MenuEntrySingleDisplay(ref, &item, var, units, parent);
     if (access == readOnly) {
         if (ranges)
             return new MenuEntrySingleDisplay(ref, &item, var, units, parent);
@@ -168,6 +192,54 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
     return nullptr;
 }
 
+// An item's access within a whole reference: a read-only or write-only whole decides, else the item's own.
+QString itemAccess(const QString &wholeAccess, const myRecordItem &item)
+{
+    if (wholeAccess == readOnly || wholeAccess == writeOnly || item.accessRights.isEmpty())
+        return wholeAccess;
+    return item.accessRights;
+}
+
+MenuEntry *recordGroup(const UIVariableRefT *ref, VariableWrapper *var, const QString &access,
+                       const QList<UnitT *> &units, QObject *parent)
+{
+    const Variable *description = var->getVariable();
+    const bool array = description->typeName.contains(QLatin1String("Array"));
+    auto *group = new MenuEntryRecordGroup(var, parent);
+    for (int position = 0; position < description->recordItems.size(); ++position) {
+        myRecordItem item = description->recordItems.at(position);
+        // Elements are addressed by their number, whether or not the device offers subindex access.
+        if (array)
+            item.subindex = quint32(position + 1);
+        if (item.nameTextId.isEmpty())
+            item.nameTextId = description->nameTextId;
+        UIRecordItemRefT itemRef;
+        itemRef.variableId.value = ref->variableId.value;
+        itemRef.subindex.value = QString::number(item.subindex);
+        itemRef.accessRightRestriction.value = itemAccess(access, item);
+        MenuEntry *entry = recordItemEntry(&itemRef, item, var, item.subindex, units, group);
+        if (!entry)
+            entry = new MenuEntryUndefined(group);
+        entry->setId(ref->variableId.value);
+        entry->setSubindex(item.subindex);
+        entry->setTextId(item.nameTextId);
+        group->addItem(entry);
+    }
+    return group;
+}
+
+// The older schema names them V_ProcessDataIn and V_ProcessDataOut.
+bool isProcessDataId(const QString &id)
+{
+    return id == processDataInputId || id == processDataOutputId || id == QLatin1String("V_ProcessDataIn")
+        || id == QLatin1String("V_ProcessDataOut");
+}
+
+bool isProcessDataOutputId(const QString &id)
+{
+    return id == processDataOutputId || id == QLatin1String("V_ProcessDataOut");
+}
+
 } // namespace
 
 VariableWrapper *MenuEntryFactory::findVariable(const QList<VariableWrapper *> &variables, const QString &id)
@@ -181,7 +253,7 @@ VariableWrapper *MenuEntryFactory::findVariable(const QList<VariableWrapper *> &
 
 MenuEntry *MenuEntryFactory::undefinedEntry(const QString &id, QObject *parent, quint32 subindex)
 {
-    qDebug() << Q_FUNC_INFO << "Undefined menu entry for" << id;
+    qCDebug(lcMenu) << Q_FUNC_INFO << "Undefined menu entry for" << id;
     auto *entry = new MenuEntryUndefined(parent);
     entry->setId(id);
     // Which part of the variable it stands for, so that a caller can tell what could not be shown.
@@ -193,16 +265,23 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIVariableRefT *ref, const QLis
                                            const QList<UnitT *> &units, QObject *parent)
 {
     if (!ref || ref->variableId.value.isEmpty()) {
-        qDebug() << Q_FUNC_INFO << "Variable ID is empty. Ignoring.";
+        qCDebug(lcMenu) << Q_FUNC_INFO << "Variable ID is empty. Ignoring.";
         return nullptr;
     }
     const QString id = ref->variableId.value;
+    if (isProcessDataId(id)) {
+        // The binding fills the group with the items of the process-data definitions.
+        auto *group = new MenuEntryRecordGroup(nullptr, parent);
+        group->setId(id);
+        group->setTextId(QStringLiteral("STD_TN_") + id);
+        return group;
+    }
     VariableWrapper *var = findVariable(variables, id);
     if (!var) {
-        qWarning() << __LINE__ << ": !!! entry variable is null" << id;
-        return undefinedEntry(id, parent);
+        qWarning() << "Menu reference to a variable the description lacks:" << id;
+        return new MenuEntryMissing(id, 0, parent);
     }
-    qDebug() << " *** " << var->getVariable()->nameTextId << ": bitlength" << var->getVariable()->bitLength;
+    qCDebug(lcMenu) << " *** " << var->getVariable()->nameTextId << ": bitlength" << var->getVariable()->bitLength;
 
     MenuEntry *entry = variableEntry(ref, var, units, parent);
     if (!entry)
@@ -219,28 +298,37 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIRecordItemRefT *ref, const QL
         return nullptr;
     const quint32 subindex = ref->subindex.value.trimmed().toUInt();
     if (ref->variableId.value.isEmpty()) {
-        qDebug() << Q_FUNC_INFO << "Variable ID is empty for subindex:" << subindex << " Ignoring.";
+        qCDebug(lcMenu) << Q_FUNC_INFO << "Variable ID is empty for subindex:" << subindex << " Ignoring.";
         return nullptr;
     }
     const QString id = ref->variableId.value;
+    if (isProcessDataId(id)) {
+        auto *entry = new MenuEntryProcessData(id, isProcessDataOutputId(id), subindex, parent);
+        entry->applyReference(ref->unitCode.value, ref->gradient.value, ref->displayFormat.value, units);
+        return entry;
+    }
     VariableWrapper *var = findVariable(variables, id);
     if (!var) {
-        qWarning() << __LINE__ << ": !!! entry variable is null for record" << id;
-        return undefinedEntry(id, parent);
+        qWarning() << "Menu reference to a variable the description lacks:" << id << subindex;
+        return new MenuEntryMissing(id, subindex, parent);
     }
     const Variable *description = var->getVariable();
-    qDebug() << " ***" << description->nameTextId << ": bitlength" << description->bitLength;
+    qCDebug(lcMenu) << " ***" << description->nameTextId << ": bitlength" << description->bitLength;
 
     // Several items with one subindex: the last one decides.
     const myRecordItem *match = nullptr;
     for (const myRecordItem &item : description->recordItems) {
-        qDebug() << description->nameTextId << description->subindexAccessSupported << item.subindex << item.typeName
-                 << item.nameTextId << "var bitlen" << description->bitLength << "bitlen" << item.bitLength
-                 << "offset" << item.bitOffset;
+        qCDebug(lcMenu) << description->nameTextId << description->subindexAccessSupported << item.subindex << item.typeName
+                        << item.nameTextId << "var bitlen" << description->bitLength << "bitlen" << item.bitLength
+                        << "offset" << item.bitOffset;
         if (item.subindex == subindex)
             match = &item;
     }
-    MenuEntry *entry = match ? recordItemEntry(ref, *match, var, subindex, units, parent) : nullptr;
+    if (!match) {
+        qWarning() << "Menu reference to a record item the description lacks:" << id << subindex;
+        return new MenuEntryMissing(id, subindex, parent);
+    }
+    MenuEntry *entry = recordItemEntry(ref, *match, var, subindex, units, parent);
     if (!entry)
         return undefinedEntry(id, parent, subindex);
     entry->setId(id);

@@ -1,8 +1,10 @@
 #include "menuentryhandler.h"
 
 #include "comm/communicationtask.h"
+#include "core/logcategories.h"
 #include "menuentry.h"
 #include "menuentrysystemcommand.h"
+#include "menuentrytasks.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -44,7 +46,7 @@ QList<MenuEntry *> MenuEntryHandler::getMenuEntries() const
 
 void MenuEntryHandler::setMenuEntries(const QList<MenuEntry *> &newEntries)
 {
-    qDebug() << Q_FUNC_INFO << newEntries;
+    qCDebug(lcMenu) << Q_FUNC_INFO << newEntries;
     if (getMenuEntries() == newEntries)
         return;
     for (const QPointer<MenuEntry> &entry : qAsConst(entries)) {
@@ -79,7 +81,7 @@ void MenuEntryHandler::recognise(MenuEntry *entry)
     } else if (entry->getId() == systemCommandId) {
         auto *command = qobject_cast<MenuEntrySystemCommand *>(entry);
         if (command && command->getButtonValue() == locateCommand) {
-            qDebug() << Q_FUNC_INFO << "locate command" << command->getButtonValue();
+            qCDebug(lcMenu) << Q_FUNC_INFO << "locate command" << command->getButtonValue();
             locateEntry = command;
         }
     }
@@ -87,35 +89,35 @@ void MenuEntryHandler::recognise(MenuEntry *entry)
 
 void MenuEntryHandler::onWriteRequested(QByteArray payload)
 {
-    qDebug() << Q_FUNC_INFO << payload.toHex(' ');
+    qCDebug(lcMenu) << Q_FUNC_INFO << payload.toHex(' ');
     auto *entry = qobject_cast<MenuEntry *>(sender());
     if (!entry)
         return;
-    emit newCommunicationTask(new CommunicationTask(entry, CommunicationTask::WriteCommand, payload));
+    emit newCommunicationTask(MenuEntryTasks::write(entry, payload));
 }
 
 void MenuEntryHandler::onReadRequested()
 {
-    qDebug() << Q_FUNC_INFO << sender();
+    qCDebug(lcMenu) << Q_FUNC_INFO << sender();
 }
 
 void MenuEntryHandler::onChangeNotification(int index, int subIndex)
 {
-    qDebug() << Q_FUNC_INFO << index << subIndex;
+    qCDebug(lcMenu) << Q_FUNC_INFO << index << subIndex;
     for (const QPointer<MenuEntry> &entry : qAsConst(entries)) {
         // Entries without variable (sub-menus) have nothing to read.
         if (!entry || !entry->getVariableWrapper())
             continue;
         if (entry->getIndex() != quint32(index) || entry->getSubindex() != quint32(subIndex))
             continue;
-        qDebug() << "entry found" << entry->getTextId();
-        emit newCommunicationTask(new CommunicationTask(entry, CommunicationTask::ReadCommand));
+        qCDebug(lcMenu) << "entry found" << entry->getTextId();
+        emit newCommunicationTask(MenuEntryTasks::read(entry));
     }
 }
 
 void MenuEntryHandler::locate()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcMenu) << Q_FUNC_INFO;
     if (!locateEntry)
         return;
     locateEntry->onButtonClicked();
@@ -128,7 +130,7 @@ void MenuEntryHandler::locate()
 
 void MenuEntryHandler::stopLocate()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcMenu) << Q_FUNC_INFO;
     if (!locateEntry)
         return;
     locateEntry->onButtonClicked();
@@ -142,7 +144,7 @@ MenuEntrySystemCommand *MenuEntryHandler::getLocateEntry() const
 
 void MenuEntryHandler::reset()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcMenu) << Q_FUNC_INFO;
     ++locateGeneration;
     locateEntry.clear();
     const QList<QPointer<MenuEntry>> held = entries;

@@ -1,5 +1,6 @@
 #include "menuentrylistmodel.h"
 
+#include "core/logcategories.h"
 #include "menuentry.h"
 
 #include <QDebug>
@@ -11,7 +12,7 @@ MenuEntryListModel::MenuEntryListModel(QObject *parent)
 
 void MenuEntryListModel::setEntries(const QList<MenuEntry *> &newEntries)
 {
-    qDebug() << Q_FUNC_INFO << newEntries.size();
+    qCDebug(lcMenu) << Q_FUNC_INFO << newEntries.size();
     beginResetModel();
     for (const QPointer<MenuEntry> &entry : qAsConst(entries)) {
         if (entry)

@@ -1,22 +1,18 @@
 #include "menuentryrecorddisplay.h"
 
 #include "device/variablewrapper.h"
+#include "iodd/model/variabledescription.h"
 
 #include <QDebug>
 
 MenuEntryRecordDisplay::MenuEntryRecordDisplay(const myRecordItem *item, VariableWrapper *var, quint32 subindex,
                                                QObject *parent)
-    : MenuEntry(parent)
+    : MenuEntryChoice(var, subindex, item, parent)
 {
-    setVariableWrapper(var);
-    setSubindex(subindex);
-    if (item) {
-        setTextId(item->nameTextId);
-        choices = choiceMap(item->singleValues, Q_FUNC_INFO);
-    } else if (var && var->getVariable()) {
-        choices = choiceMap(var->getVariable()->singleValues, Q_FUNC_INFO);
-    }
-    presetFirstChoice(choices);
+    if (item)
+        takeChoices(item->singleValues, Q_FUNC_INFO);
+    else if (var && var->getVariable())
+        takeChoices(var->getVariable()->singleValues, Q_FUNC_INFO);
 }
 
 QString MenuEntryRecordDisplay::getQmlFileName() const

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "menuentry.h"
+#include "menuentrychoice.h"
 
 #include <QStringList>
 
 struct myRecordItem;
 
 // A read-only choice: shows the name of the current value.
-class MenuEntryRecordDisplay : public MenuEntry
+class MenuEntryRecordDisplay : public MenuEntryChoice
 {
     Q_OBJECT
     Q_PROPERTY(QStringList textIds READ getTextIds NOTIFY valueChanged)
@@ -24,7 +24,4 @@ public:
 
     Q_INVOKABLE QStringList getTextIds() const { return choices.values(); }
     Q_INVOKABLE int getCurrentValue() const;
-
-private:
-    QMap<qint64, QString> choices;
 };

@@ -1,20 +1,16 @@
 #include "menuentryrecordselection.h"
 
 #include "device/variablewrapper.h"
+#include "iodd/model/variabledescription.h"
 
 #include <QDebug>
 
 MenuEntryRecordSelection::MenuEntryRecordSelection(const myRecordItem *item, VariableWrapper *var, quint32 subindex,
                                                    QObject *parent)
-    : MenuEntry(parent)
+    : MenuEntryChoice(var, subindex, item, parent)
 {
-    setVariableWrapper(var);
-    setSubindex(subindex);
-    if (item) {
-        setTextId(item->nameTextId);
-        choices = choiceMap(item->singleValues, Q_FUNC_INFO);
-    }
-    presetFirstChoice(choices);
+    if (item)
+        takeChoices(item->singleValues, Q_FUNC_INFO);
 }
 
 QString MenuEntryRecordSelection::getQmlFileName() const
@@ -22,23 +18,10 @@ QString MenuEntryRecordSelection::getQmlFileName() const
     return QStringLiteral("qrc:/qml/common/MenuEntryRecordSelection.qml");
 }
 
-int MenuEntryRecordSelection::getCurrentIndex() const
-{
-    const qint64 value = getValue().toLongLong();
-    const QList<qint64> keys = choices.keys();
-    const int position = keys.indexOf(value);
-    if (position >= 0)
-        return position;
-    qWarning() << Q_FUNC_INFO << getId() << "Value" << value << "not found in keys" << keys;
-    return 0;
-}
-
 void MenuEntryRecordSelection::setCurrentIndex(int position)
 {
-    if (choices.isEmpty())
-        return;
-    const QList<qint64> keys = choices.keys();
-    setValue(position >= 0 && position < keys.size() ? keys.at(position) : keys.first());
+    if (!choices.isEmpty())
+        setValue(valueAtPosition(position));
 }
 
 void MenuEntryRecordSelection::setDataFromUserInput(QVariant data)

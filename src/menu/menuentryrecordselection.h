@@ -1,13 +1,13 @@
 #pragma once
 
-#include "menuentry.h"
+#include "menuentrychoice.h"
 
 #include <QStringList>
 
 struct myRecordItem;
 
 // An editable choice of a record item; the screen works with positions in the ascending list of values.
-class MenuEntryRecordSelection : public MenuEntry
+class MenuEntryRecordSelection : public MenuEntryChoice
 {
     Q_OBJECT
     Q_PROPERTY(QStringList textIds READ getTextIds NOTIFY valueChanged)
@@ -24,8 +24,5 @@ public:
     Q_INVOKABLE QStringList getTextIds() const { return choices.values(); }
     // Changes the shown value only; a position outside the list takes the first value.
     Q_INVOKABLE void setCurrentIndex(int position);
-    Q_INVOKABLE int getCurrentIndex() const;
-
-private:
-    QMap<qint64, QString> choices;
+    Q_INVOKABLE int getCurrentIndex() const { return currentPosition(); }
 };

@@ -7,38 +7,26 @@
 
 MenuEntrySingleDisplay::MenuEntrySingleDisplay(const UIVariableRefT *reference, VariableWrapper *var,
                                                const QList<UnitT *> &units, QObject *parent)
-    : MenuEntry(parent)
+    : MenuEntryChoice(var, 0, nullptr, parent)
 {
     if (!reference)
         qCritical() << Q_FUNC_INFO << "uiVariableRef is null";
     if (!var)
         qCritical() << Q_FUNC_INFO << "variable is null";
-    setVariableWrapper(var);
-    if (reference) {
-        setId(reference->variableId.value);
-        applyReference(reference->unitCode.value, reference->gradient.value, reference->displayFormat.value, units);
-    }
+    takeReference(reference, units);
     setNames(var ? var->getVariable() : nullptr);
 }
 
 MenuEntrySingleDisplay::MenuEntrySingleDisplay(const UIRecordItemRefT *reference, const myRecordItem *item,
                                                VariableWrapper *var, const QList<UnitT *> &units,
                                                QObject *parent)
-    : MenuEntry(parent)
+    : MenuEntryChoice(var, item ? item->subindex : 0, item, parent)
 {
     if (!reference)
         qCritical() << Q_FUNC_INFO << "uiRecordItemRef is null";
     if (!var)
         qCritical() << Q_FUNC_INFO << "variable is null";
-    setVariableWrapper(var);
-    if (item) {
-        setSubindex(item->subindex);
-        setTextId(item->nameTextId);
-    }
-    if (reference) {
-        setId(reference->variableId.value);
-        applyReference(reference->unitCode.value, reference->gradient.value, reference->displayFormat.value, units);
-    }
+    takeReference(reference, units);
     setNames(item);
 }
 

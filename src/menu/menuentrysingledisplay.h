@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menuentry.h"
+#include "menuentrychoice.h"
 
 #include <QList>
 
@@ -10,7 +10,7 @@ struct TypeDescription;
 struct myRecordItem;
 
 // A read-only value in display units; a whole number that has a name shows the name instead.
-class MenuEntrySingleDisplay : public MenuEntry
+class MenuEntrySingleDisplay : public MenuEntryChoice
 {
     Q_OBJECT
     Q_PROPERTY(QString name READ getName NOTIFY valueChanged)

@@ -13,29 +13,17 @@
 
 MenuEntrySlider::MenuEntrySlider(const UIVariableRefT *reference, VariableWrapper *var,
                                  const QList<UnitT *> &units, QObject *parent)
-    : MenuEntry(parent)
+    : MenuEntryChoice(var, 0, nullptr, parent)
 {
-    setVariableWrapper(var);
-    if (reference) {
-        setId(reference->variableId.value);
-        applyReference(reference->unitCode.value, reference->gradient.value, reference->displayFormat.value, units);
-    }
+    takeReference(reference, units);
     setLimits(var ? var->getVariable() : nullptr);
 }
 
 MenuEntrySlider::MenuEntrySlider(const UIRecordItemRefT *reference, const myRecordItem *item, VariableWrapper *var,
                                  const QList<UnitT *> &units, QObject *parent)
-    : MenuEntry(parent)
+    : MenuEntryChoice(var, item ? item->subindex : 0, item, parent)
 {
-    setVariableWrapper(var);
-    if (item) {
-        setSubindex(item->subindex);
-        setTextId(item->nameTextId);
-    }
-    if (reference) {
-        setId(reference->variableId.value);
-        applyReference(reference->unitCode.value, reference->gradient.value, reference->displayFormat.value, units);
-    }
+    takeReference(reference, units);
     setLimits(item);
 }
 

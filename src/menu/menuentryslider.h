@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menuentry.h"
+#include "menuentrychoice.h"
 
 #include <QList>
 
@@ -13,7 +13,7 @@ struct myRecordItem;
 
 // An editable number within the datatype's value range, in display units; a number without range is
 // bounded by what its datatype can hold.
-class MenuEntrySlider : public MenuEntry
+class MenuEntrySlider : public MenuEntryChoice
 {
     Q_OBJECT
     Q_PROPERTY(double lowerLimit READ getLowerLimit CONSTANT)

@@ -1,5 +1,6 @@
 #include "menuentrysubmenu.h"
 
+#include "core/logcategories.h"
 #include "device/conditionwrapper.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/userinterfaceelements.h"
@@ -15,7 +16,7 @@ MenuEntrySubMenu::MenuEntrySubMenu(const UIMenuRefT *reference, const QList<Vari
     setId(reference->menuId.value);
     // The list starts with its prototype; a second entry means the document gave a condition.
     if (reference->Condition.size() > 1) {
-        qDebug() << getId() << "has condition";
+        qCDebug(lcMenu) << getId() << "has condition";
         condition = new ConditionWrapper(reference->Condition.last(), variables, this);
         connect(condition, &ConditionWrapper::conditionChanged, this, &MenuEntry::visibleChanged);
     }
@@ -36,7 +37,7 @@ bool MenuEntrySubMenu::isVisible() const
     if (!condition)
         return true;
     const bool applies = condition->applies();
-    qDebug() << Q_FUNC_INFO << getId() << applies;
+    qCDebug(lcMenu) << Q_FUNC_INFO << getId() << applies;
     return applies;
 }
 

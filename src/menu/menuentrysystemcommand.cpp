@@ -1,5 +1,6 @@
 #include "menuentrysystemcommand.h"
 
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 
 #include <QDebug>
@@ -10,6 +11,10 @@ namespace {
 uint sharedMaxNameLength = 0;
 QString lastLanguage;
 QList<MenuEntrySystemCommand *> commandEntries;
+
+// The standard command that makes the device's LED blink, on the system command index.
+constexpr int locateCommand = 175;
+constexpr quint32 systemCommandIndex = 2;
 
 } // namespace
 
@@ -28,7 +33,7 @@ MenuEntrySystemCommand::MenuEntrySystemCommand(int buttonValue, VariableWrapper 
         if (toVariant(singleValue.value).toLongLong() != buttonValue)
             continue;
         nameId = singleValue.textId;
-        qDebug() << "command name" << nameId << "=" << buttonValue;
+        qCDebug(lcMenu) << "command name" << nameId << "=" << buttonValue;
         raiseMaxNameLength(singleValue.text.length());
         break;
     }
@@ -87,4 +92,9 @@ void MenuEntrySystemCommand::notifyAll()
     const QList<MenuEntrySystemCommand *> entries = commandEntries;
     for (MenuEntrySystemCommand *entry : entries)
         emit entry->maxNameLengthChanged();
+}
+
+bool MenuEntrySystemCommand::needsConfirmation() const
+{
+    return !(buttonValue == locateCommand && getIndex() == systemCommandIndex);
 }

@@ -9,6 +9,8 @@ class MenuEntrySystemCommand : public MenuEntry
     Q_OBJECT
     Q_PROPERTY(QString nameId READ getNameId CONSTANT)
     Q_PROPERTY(uint maxNameLength READ getMaxNameLength NOTIFY maxNameLengthChanged)
+    Q_PROPERTY(bool needsConfirmation READ needsConfirmation CONSTANT)
+    Q_PROPERTY(int buttonValue READ getButtonValue CONSTANT)
 
 public:
     MenuEntrySystemCommand(int buttonValue, VariableWrapper *var, quint32 subindex, QObject *parent = nullptr);
@@ -17,6 +19,8 @@ public:
     QString getQmlFileName() const override;
 
     int getButtonValue() const { return buttonValue; }
+    // Every command may change or reset the device; only locating it (the LED blinks) is harmless.
+    bool needsConfirmation() const;
     static uint getMaxNameLength();
 
 signals:

@@ -1,5 +1,6 @@
 #include "menuentrytextedit.h"
 
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
 
 #include <QDebug>
@@ -10,10 +11,13 @@ MenuEntryTextEdit::MenuEntryTextEdit(VariableWrapper *var, quint32 subindex, QOb
     setVariableWrapper(var);
     setSubindex(subindex);
     takeRecordItemName();
-    // A record item's text is limited by the variable's length, as the device checks the whole variable.
-    if (var && var->getVariable())
+    // A record item's text is limited by the item's own length; the record's fixed length is 0.
+    const VariableWrapper::Record *slot = var && var->isComplex() ? var->findBySubindex(subindex) : nullptr;
+    if (slot)
+        maxLength = slot->byteLength != 0 ? slot->byteLength : slot->bitLength / 8;
+    else if (var && var->getVariable())
         maxLength = var->getVariable()->fixedLength;
-    qDebug() << "TextEdit fixed len: " << maxLength;
+    qCDebug(lcMenu) << "TextEdit fixed len: " << maxLength;
 }
 
 QString MenuEntryTextEdit::getQmlFileName() const

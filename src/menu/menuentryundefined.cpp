@@ -1,3 +1,4 @@
+#include "core/logcategories.h"
 #include "menuentryundefined.h"
 
 #include <QDebug>
@@ -5,7 +6,7 @@
 MenuEntryUndefined::MenuEntryUndefined(QObject *parent)
     : MenuEntry(parent)
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcMenu) << Q_FUNC_INFO;
 }
 
 QString MenuEntryUndefined::getQmlFileName() const

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "menuentry.h"
+#include "menuentrychoice.h"
 
 #include <QStringList>
 
 // An editable choice of a whole variable. With single values numbered 0, 1, 2, ... the position on
 // screen is the value itself; other numberings are mapped through their ascending order.
-class MenuEntryVariableSelection : public MenuEntry
+class MenuEntryVariableSelection : public MenuEntryChoice
 {
     Q_OBJECT
     Q_PROPERTY(QStringList textIds READ getTextIds NOTIFY valueChanged)
@@ -25,7 +25,6 @@ public:
 private:
     QVariant valueAt(int position) const;
 
-    QMap<qint64, QString> choices;
     // The values are 0 to n-1, so position and value coincide.
     bool numberedFromZero = true;
 };

@@ -1,5 +1,6 @@
 #include "menuwrapper.h"
 
+#include "core/logcategories.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "menuentry.h"
 #include "menuentryfactory.h"
@@ -49,11 +50,11 @@ void MenuWrapper::addMenuReferences(const QList<VariableWrapper *> &variables, c
 
 void MenuWrapper::addEntry(MenuEntry *entry, int position)
 {
-    qDebug() << Q_FUNC_INFO << entry;
+    qCDebug(lcMenu) << Q_FUNC_INFO << entry;
     if (!entry)
         return;
     if (entry->getId().isEmpty()) {
-        qDebug() << "Ignoring MenuEntry with empty id";
+        qCDebug(lcMenu) << "Ignoring MenuEntry with empty id";
         delete entry;
         return;
     }

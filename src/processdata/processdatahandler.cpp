@@ -1,5 +1,9 @@
 #include "processdatahandler.h"
 
+#include "core/logcategories.h"
+#include "processdata/processdataitemwrapper.h"
+#include "processdata/recorditemwrapper.h"
+
 #include "processdata/processdatarecorditeminfowrapper.h"
 #include "processdata/processdatarefwrapper.h"
 #include "processdata/processdatawrapper.h"
@@ -24,12 +28,12 @@ ProcessDataHandler::ProcessDataHandler(QObject *device)
     : QObject(device)
     , device(device)
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
 }
 
 ProcessDataHandler::~ProcessDataHandler()
 {
-    qDebug() << Q_FUNC_INFO << "void ProcessDataHandler::stop()";
+    qCDebug(lcProcessData) << Q_FUNC_INFO << "void ProcessDataHandler::stop()";
     paused = false;
     running = false;
     emit runningChanged(false);
@@ -81,9 +85,26 @@ bool ProcessDataHandler::getOutputData(QByteArray &out) const
     return false;
 }
 
+void ProcessDataHandler::restoreOutputData(const QByteArray &payload)
+{
+    ProcessDataItemWrapper *image = nullptr;
+    for (const QPointer<ProcessDataWrapper> &data : qAsConst(processDatas)) {
+        if (data && data->conditionApplies() && (image = data->image(true)))
+            break;
+    }
+    for (const QPointer<ProcessDataWrapper> &data : qAsConst(processDatas)) {
+        if (!image && data)
+            image = data->image(true);
+    }
+    if (!image)
+        return;
+    for (RecordItemWrapper *recordItem : image->getRecordItems())
+        recordItem->setData(payload, recordItem->getDuration());
+}
+
 QList<QObject *> ProcessDataHandler::getProcessDataRefs() const
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     QList<QObject *> objects;
     for (const QPointer<ProcessDataRefWrapper> &ref : processDataRefs) {
         if (ref)
@@ -94,7 +115,7 @@ QList<QObject *> ProcessDataHandler::getProcessDataRefs() const
 
 void ProcessDataHandler::start()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     startTime = QDateTime::currentDateTime();
     lastPayloadAt = clock();
     startClock = lastPayloadAt;
@@ -107,7 +128,7 @@ void ProcessDataHandler::start()
 
 void ProcessDataHandler::pause()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     paused = true;
     running = false;
     emit runningChanged(false);
@@ -115,7 +136,7 @@ void ProcessDataHandler::pause()
 
 void ProcessDataHandler::stop()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     paused = false;
     running = false;
     emit runningChanged(false);
@@ -271,13 +292,13 @@ void ProcessDataHandler::putOnClipboard(const QString &text) const
 
 void ProcessDataHandler::copyToClipboard()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     putOnClipboard(exportText());
 }
 
 void ProcessDataHandler::saveToFile(const QUrl &path)
 {
-    qDebug() << Q_FUNC_INFO << path;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << path;
     const QString text = exportText();
     putOnClipboard(text);
 

@@ -35,6 +35,8 @@ public:
     void setProcessDataRefs(const QList<ProcessDataRefWrapper *> &refs);
     void setProcessDatas(const QList<ProcessDataWrapper *> &datas);
     bool getOutputData(QByteArray &out) const;
+    // Puts the output image the device last accepted back into the output items, so the screen shows it.
+    void restoreOutputData(const QByteArray &payload);
 
     // The export: one column per shown record item, a row per sample, every cell followed by "; ".
     QString exportText() const;

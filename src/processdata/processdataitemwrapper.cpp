@@ -1,6 +1,6 @@
 #include "processdataitemwrapper.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 #include "device/conditionwrapper.h"
 #include "device/payloadconverter.h"
 #include "device/variablewrapper.h"
@@ -26,8 +26,7 @@ ProcessDataItemWrapper::ProcessDataItemWrapper(const ProcessDataItemT *definitio
     bitLength = quint32(qMax<qint64>(0, IOLinkKlasse::toInteger(definition->bitLength.value)));
     const TextRefT *nameRef = lastOf(definition->Name);
     const QString nameTextId = nameRef ? nameRef->textId.value : QString();
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << definition->id.value << nameTextId;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << definition->id.value << nameTextId;
 
     const DatatypeT *datatype = lastOf(definition->Datatype);
     const RecordT *record = datatype && datatype->complexPart ? datatype->complexPart->recordPart.get() : nullptr;
@@ -73,8 +72,7 @@ bool ProcessDataItemWrapper::conditionApplies() const
 
 RecordItemWrapper *ProcessDataItemWrapper::getRecordItem(int subindex) const
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << subindex;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << subindex;
     for (RecordItemWrapper *recordItem : recordItems) {
         if (recordItem->getSubindex() == subindex)
             return recordItem;
@@ -101,7 +99,6 @@ bool ProcessDataItemWrapper::getOutputData(QByteArray &out) const
     for (const RecordItemWrapper *recordItem : recordItems)
         recordItem->writeInto(payload);
     out = payload;
-    if (DebugFlag::isEnabled())
-        qDebug() << "Data out:" << payload.toHex(' ').constData();
+    qCDebug(lcProcessData) << "Data out:" << payload.toHex(' ').constData();
     return true;
 }

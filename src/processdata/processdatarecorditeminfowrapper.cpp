@@ -1,6 +1,7 @@
 #include "processdatarecorditeminfowrapper.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
+#include "device/displaydigits.h"
 #include "device/payloadconverter.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/recorditemwrapper.h"
@@ -86,7 +87,7 @@ void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const Q
         qWarning() << Q_FUNC_INFO << "unreadable gradient" << gradientText;
     unit = unitCode;
 
-    const int decimals = decimalsOfDisplayFormat(displayFormat);
+    const int decimals = DisplayDigits::ofDisplayFormat(displayFormat);
     if (decimals >= 0) {
         digits = decimals;
         hasDigits = true;
@@ -105,18 +106,6 @@ void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const Q
     maxY = highLimit;
     qInfo() << "Process data UI reference" << recordItem->getName() << "gradient" << gradient << "unit" << unit
             << "minY" << minY << "maxY" << maxY;
-}
-
-int ProcessDataRecordItemInfoWrapper::decimalsOfDisplayFormat(const QString &displayFormat)
-{
-    if (displayFormat.isEmpty())
-        return -1;
-    const QStringList parts = displayFormat.split(QLatin1Char('.'));
-    if (parts.size() != 2 || parts.first().toLower() != QLatin1String("dec"))
-        return -1;
-    bool ok = false;
-    const int decimals = parts.last().toInt(&ok, 10);
-    return ok ? decimals : -1;
 }
 
 QString ProcessDataRecordItemInfoWrapper::getId() const
@@ -156,20 +145,13 @@ void ProcessDataRecordItemInfoWrapper::setValueOut(const QVariant &value)
 
 QString ProcessDataRecordItemInfoWrapper::getUnit() const
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << unit;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << unit;
     return unit;
 }
 
 int ProcessDataRecordItemInfoWrapper::getDigits() const
 {
-    if (hasDigits)
-        return digits;
-    const double magnitude = std::fabs(gradient);
-    if (magnitude > 0.0 && magnitude < 1.0)
-        // The small allowance keeps exact powers of ten (0.1, 0.01) from rounding up a decimal.
-        return int(std::ceil(-std::log10(magnitude) - 1e-9));
-    return 0;
+    return hasDigits ? digits : DisplayDigits::ofGradient(gradient);
 }
 
 bool ProcessDataRecordItemInfoWrapper::isBoolean() const
@@ -223,8 +205,7 @@ QString ProcessDataRecordItemInfoWrapper::getSingleValue() const
 
 void ProcessDataRecordItemInfoWrapper::onValueChanged()
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << ": chart running: " << chartRunning;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << ": chart running: " << chartRunning;
 
     if (isBoolean()) {
         emit valueChanged();
@@ -268,8 +249,7 @@ void ProcessDataRecordItemInfoWrapper::onRunningChanged(bool running)
 
 void ProcessDataRecordItemInfoWrapper::resetChart()
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     samples.clear();
     windowSum = 0;
     emit valueChanged();
@@ -289,6 +269,7 @@ double ProcessDataRecordItemInfoWrapper::clampedForDrawing(double y) const
 
 void ProcessDataRecordItemInfoWrapper::updateSeries(QtCharts::QAbstractSeries *series, QtCharts::QAbstractSeries *markers)
 {
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     auto *xySeries = qobject_cast<QtCharts::QXYSeries *>(series);
     if (!xySeries)
         return;

@@ -81,8 +81,6 @@ public:
     void resetChart();
     void setClock(const ProcessDataClock::Function &newClock) { clock = newClock; }
 
-    // The number of decimals of a display format ("Dec.2" gives 2), or -1 when it names none.
-    static int decimalsOfDisplayFormat(const QString &displayFormat);
 
 signals:
     void valueChanged();

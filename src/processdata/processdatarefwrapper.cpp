@@ -1,5 +1,6 @@
 #include "processdatarefwrapper.h"
 
+#include "core/logcategories.h"
 #include "iodd/model/completionsupport.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdataitemwrapper.h"
@@ -92,7 +93,7 @@ bool ProcessDataRefWrapper::conditionApplies() const
 
 void ProcessDataRefWrapper::onConditionAppliesChanged()
 {
-    qDebug() << Q_FUNC_INFO << "void ProcessDataRefWrapper::clear()";
+    qCDebug(lcProcessData) << Q_FUNC_INFO << "void ProcessDataRefWrapper::clear()";
     for (ProcessDataRecordItemInfoWrapper *info : qAsConst(recordItemInfos))
         info->resetChart();
     emit conditionAppliesChanged();
@@ -100,14 +101,14 @@ void ProcessDataRefWrapper::onConditionAppliesChanged()
 
 void ProcessDataRefWrapper::clear()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     for (ProcessDataRecordItemInfoWrapper *info : qAsConst(recordItemInfos))
         info->resetChart();
 }
 
 QList<QObject *> ProcessDataRefWrapper::getRecordItemInfos() const
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcProcessData) << Q_FUNC_INFO;
     QList<QObject *> objects;
     objects.reserve(recordItemInfos.size());
     for (ProcessDataRecordItemInfoWrapper *info : recordItemInfos)

@@ -1,6 +1,6 @@
 #include "processdatawrapper.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 
 // The condition's inline accessors need the complete variable type.
 #include "device/variablewrapper.h"
@@ -9,8 +9,11 @@
 #include "device/payloadconverter.h"
 #include "iodd/model/processdataelements.h"
 #include "processdata/processdataitemwrapper.h"
+#include "processdata/recorditemwrapper.h"
 
 #include <QDebug>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,8 +33,7 @@ ProcessDataWrapper::ProcessDataWrapper(const ProcessDataT *definition, const QLi
         qCritical() << Q_FUNC_INFO << "process data is null";
         return;
     }
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << definition->id.value;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << definition->id.value;
     if (definition->Condition.size() > 1)
         condition = new ConditionWrapper(definition->Condition.last(), variables, this);
     addItems(definition->ProcessDataOut, true);
@@ -67,8 +69,7 @@ ProcessDataItemWrapper *ProcessDataWrapper::findItem(const QString &id) const
 void ProcessDataWrapper::setData(const QByteArray &payload, qint64 duration)
 {
     if (!conditionApplies()) {
-        if (DebugFlag::isEnabled())
-            qDebug() << Q_FUNC_INFO << "condition does not apply";
+        qCDebug(lcProcessData) << Q_FUNC_INFO << "condition does not apply";
         return;
     }
     for (ProcessDataItemWrapper *item : items) {
@@ -84,4 +85,46 @@ bool ProcessDataWrapper::getOutputData(QByteArray &out) const
             return true;
     }
     return false;
+}
+
+ProcessDataItemWrapper *ProcessDataWrapper::image(bool output) const
+{
+    for (ProcessDataItemWrapper *item : items) {
+        if (item->isOutput() == output)
+            return item;
+    }
+    return nullptr;
+}
+
+RecordItemWrapper *ProcessDataWrapper::applicableRecordItem(const QList<ProcessDataWrapper *> &definitions,
+                                                            bool output, int subindex)
+{
+    // The definition in force decides, also when it lacks the item; another one's item would show stale data.
+    for (const ProcessDataWrapper *definition : definitions) {
+        const ProcessDataItemWrapper *item = definition ? definition->image(output) : nullptr;
+        if (item && definition->conditionApplies())
+            return item->getRecordItem(subindex);
+    }
+    for (const ProcessDataWrapper *definition : definitions) {
+        const ProcessDataItemWrapper *item = definition ? definition->image(output) : nullptr;
+        if (RecordItemWrapper *recordItem = item ? item->getRecordItem(subindex) : nullptr)
+            return recordItem;
+    }
+    return nullptr;
+}
+
+QList<int> ProcessDataWrapper::recordItemSubindexes(const QList<ProcessDataWrapper *> &definitions, bool output)
+{
+    QList<int> subindexes;
+    for (const ProcessDataWrapper *definition : definitions) {
+        const ProcessDataItemWrapper *item = definition ? definition->image(output) : nullptr;
+        if (!item)
+            continue;
+        for (const RecordItemWrapper *recordItem : item->getRecordItems()) {
+            if (!subindexes.contains(recordItem->getSubindex()))
+                subindexes.append(recordItem->getSubindex());
+        }
+    }
+    std::sort(subindexes.begin(), subindexes.end());
+    return subindexes;
 }

@@ -1,6 +1,6 @@
 #include "recorditemwrapper.h"
 
-#include "app/debugflag.h"
+#include "core/logcategories.h"
 #include "device/payloadconverter.h"
 #include "iodd/model/completionsupport.h"
 #include "iodd/model/datatypeelements.h"
@@ -152,8 +152,7 @@ void RecordItemWrapper::logRecord() const
 
 void RecordItemWrapper::setData(const QByteArray &payload, qint64 newDuration)
 {
-    if (DebugFlag::isEnabled())
-        qDebug() << Q_FUNC_INFO << payload.toHex(' ').constData() << "dur:" << newDuration;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << payload.toHex(' ').constData() << "dur:" << newDuration;
     value = convertIncomingData(payload);
     duration = newDuration;
     emit valueChanged();
@@ -161,10 +160,8 @@ void RecordItemWrapper::setData(const QByteArray &payload, qint64 newDuration)
 
 QVariant RecordItemWrapper::convertIncomingData(const QByteArray &payload) const
 {
-    const bool debug = DebugFlag::isEnabled();
-    if (debug)
-        qDebug() << Q_FUNC_INFO << payload.toHex(' ').constData() << payload << type << "offset:" << bitOffset
-                 << "len:" << bitLength;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << payload.toHex(' ').constData() << payload << type << "offset:" << bitOffset
+                           << "len:" << bitLength;
 
     const quint32 offset = quint32(bitOffset);
     const quint32 length = quint32(bitLength);
@@ -188,8 +185,7 @@ QVariant RecordItemWrapper::convertIncomingData(const QByteArray &payload) const
         qCritical() << Q_FUNC_INFO << type << "not implemented";
         break;
     }
-    if (debug)
-        qDebug() << Q_FUNC_INFO << "new value:" << type << result;
+    qCDebug(lcProcessData) << Q_FUNC_INFO << "new value:" << type << result;
     return result;
 }
 

@@ -1,13 +1,14 @@
 #include "ioddcheck.h"
 
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "connection/iolinkserialdevice.h"
-#include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/variabledescription.h"
 #include "master/simulatedmaster.h"
 #include "menu/menuentry.h"
+#include "menu/menuentrymissing.h"
 #include "menu/menuentryundefined.h"
 #include "menu/menuwrapper.h"
 #include "processdata/processdataitemwrapper.h"
@@ -35,12 +36,6 @@ const QString deviceRoot = QStringLiteral("IODevice");
 // The document model does not load larger files either.
 constexpr qint64 maxCheckedFileSize = 50 * 1024 * 1024;
 
-// Value types the variable model holds values of (Boolean to OctetString).
-bool isSupportedType(quint32 type)
-{
-    return type <= VariableWrapper::OctetStringType;
-}
-
 QStringList productIds(const IOLinkWrapper *binding)
 {
     QStringList ids;
@@ -55,19 +50,6 @@ QStringList productIds(const IOLinkWrapper *binding)
             ids << variant->productId.value;
     }
     return ids;
-}
-
-// The value type a reference shows: the whole variable's for subindex 0, else the record item's.
-quint32 referencedType(const VariableWrapper *var, quint32 subindex)
-{
-    const Variable *description = var->getVariable();
-    if (subindex == 0)
-        return description->value.type;
-    for (const myRecordItem &item : description->recordItems) {
-        if (item.subindex == subindex)
-            return item.value.type;
-    }
-    return VariableWrapper::OtherType;
 }
 
 // Variables that the binding left out because their description is broken, each with the reason.
@@ -191,16 +173,24 @@ QJsonObject IoddCheck::run(const QString &file)
     // The device the program builds for a master port; the catalogue's match is the file itself.
     auto device = std::make_unique<IOLinkSerialDevice>(ports.first());
     device->setIoddFile(file);
-    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
-    device->connectToDevice();
-    const bool connected = waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
-    result.insert("state", device->getState());
+    device->setLanguage(options.language);
+    const QString error = checkDevice(*device, result, true);
+    device.reset();
+    return finish(error);
+}
+
+QString IoddCheck::checkDevice(IOLinkDevice &device, QJsonObject &result, bool simulatedTime)
+{
+    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    device.connectToDevice();
+    const bool connected = waitForState(device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
+    result.insert("state", device.getState());
     QString error;
     result.insert("role", IOLinkWrapper::nameOf(options.role));
-    if (device->getBinding()) {
-        summariseBinding(*device, result);
-        const QString screens = summariseScreens(*device->getBinding(), result);
-        if (!device->getBinding()->isProductLoaded())
+    if (device.getBinding()) {
+        summariseBinding(device, result);
+        const QString screens = summariseScreens(*device.getBinding(), result);
+        if (!device.getBinding()->isProductLoaded())
             error = QStringLiteral("the IODD could not be read");
         else if (connected)
             error = screens;
@@ -208,23 +198,22 @@ QJsonObject IoddCheck::run(const QString &file)
         error = QStringLiteral("no binding was built");
     }
     if (connected)
-        result.insert("pdPayloads", pollFor(*device, options.seconds * 1000));
+        result.insert("pdPayloads", pollFor(device, options.seconds * 1000, simulatedTime));
     else if (error.isEmpty())
         error = QStringLiteral("the device did not reach the connected state");
 
-    device->disconnectFromDevice();
-    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
-    device.reset();
+    device.disconnectFromDevice();
+    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
 
     if (error.isEmpty() && result.value("syncFailures").toInt() > 0)
         error = QStringLiteral("synchronisation reads failed");
-    if (error.isEmpty() && result.value("undefinedSupported").toInt() > 0) {
+    if (error.isEmpty() && !result.value("undefined").toArray().isEmpty()) {
         QStringList ids;
-        for (const QJsonValue &id : result.value("undefinedShowable").toArray())
+        for (const QJsonValue &id : result.value("undefined").toArray())
             ids << id.toString();
-        error = QStringLiteral("menu references became undefined entries: ") + ids.join(QStringLiteral(", "));
+        error = QStringLiteral("menu references cannot be shown: ") + ids.join(QStringLiteral(", "));
     }
-    return finish(error);
+    return error;
 }
 
 bool IoddCheck::waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs)
@@ -265,21 +254,16 @@ void IoddCheck::summariseBinding(IOLinkDevice &device, QJsonObject &result) cons
 
     QJsonObject kinds;
     QJsonArray undefined;
-    QJsonArray undefinedSupported;
+    QJsonArray missing;
     for (const MenuEntry *entry : binding->getMenuEntries()) {
         const QString kind = QString::fromLatin1(entry->metaObject()->className());
         kinds.insert(kind, kinds.value(kind).toInt() + 1);
-        if (!qobject_cast<const MenuEntryUndefined *>(entry))
-            continue;
-        undefined.append(entry->getId());
-        // A record item reference counts by the item's type, a variable reference by the variable's.
-        for (const VariableWrapper *var : variables) {
-            if (var->getId() == entry->getId() && isSupportedType(referencedType(var, entry->getSubindex()))) {
-                undefinedSupported.append(entry->getSubindex() ? QStringLiteral("%1/%2").arg(entry->getId()).arg(entry->getSubindex())
-                                                               : entry->getId());
-                break;
-            }
-        }
+        const QString name = entry->getSubindex() ? QStringLiteral("%1/%2").arg(entry->getId()).arg(entry->getSubindex())
+                                                  : entry->getId();
+        if (qobject_cast<const MenuEntryUndefined *>(entry))
+            undefined.append(name);
+        else if (qobject_cast<const MenuEntryMissing *>(entry))
+            missing.append(name);
     }
 
     int items = 0;
@@ -294,8 +278,7 @@ void IoddCheck::summariseBinding(IOLinkDevice &device, QJsonObject &result) cons
     result.insert("syncFailed", failed);
     result.insert("entries", kinds);
     result.insert("undefined", undefined);
-    result.insert("undefinedSupported", undefinedSupported.size());
-    result.insert("undefinedShowable", undefinedSupported);
+    result.insert("missing", missing);
     result.insert("pdItems", items);
 }
 
@@ -332,8 +315,9 @@ QString IoddCheck::summariseScreens(const IOLinkWrapper &binding, QJsonObject &r
     return problems.join(QStringLiteral("; "));
 }
 
-// Advances the simulated clock with every payload, so process data follows simulated time.
-int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs)
+// Advances the simulated clock with every payload, so process data follows simulated time; a real master
+// is polled for that long in real time.
+int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs, bool simulatedTime)
 {
     SimulatedMaster &master = SimulatedMaster::instance();
     int payloads = 0;
@@ -343,13 +327,15 @@ int IoddCheck::pollFor(IOLinkDevice &device, int simulatedMs)
     connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(device.getCommunicationHandler(), &CommunicationHandler::processDataReceived, &loop, [&]() {
         ++payloads;
+        if (!simulatedTime)
+            return;
         master.advanceTime(pollIntervalMs);
         if (master.currentTime() >= simulatedMs)
             loop.quit();
     }, Qt::QueuedConnection);
     connect(&device, &IOLinkDevice::stateChanged, &loop, &QEventLoop::quit);
     // A device without process data delivers no payloads; real time bounds the wait.
-    cap.start(simulatedMs * 2 + 1000);
+    cap.start(simulatedTime ? simulatedMs * 2 + 1000 : simulatedMs);
     loop.exec();
     return payloads;
 }

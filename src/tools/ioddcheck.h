@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "device/iolinkwrapper.h"
+#include "binding/iolinkwrapper.h"
 
 #include <atomic>
 
@@ -28,11 +28,15 @@ public:
         int seconds = 1;
         bool verbose = false;
         IOLinkWrapper::Role role = IOLinkWrapper::Role::Specialist;
+        QString language = QStringLiteral("en");
     };
 
     explicit IoddCheck(const Options &options, QObject *parent = nullptr);
 
     QJsonObject run(const QString &file);
+    // Connects the device (its IODD set already), synchronises, polls and disconnects; returns what failed,
+    // empty when it is ok. Simulated time drives the simulated master's clock, else real time passes.
+    QString checkDevice(IOLinkDevice &device, QJsonObject &result, bool simulatedTime);
 
     // The IODD files below `path` (a file, or a folder and its sub-folders as the catalogue scans
     // them) whose root element is IODevice.
@@ -53,7 +57,7 @@ private:
     void summariseBinding(IOLinkDevice &device, QJsonObject &result) const;
     // "pages" and "processData"; an error text when the screens would show nothing where they should.
     QString summariseScreens(const IOLinkWrapper &binding, QJsonObject &result) const;
-    int pollFor(IOLinkDevice &device, int simulatedMs);
+    int pollFor(IOLinkDevice &device, int simulatedMs, bool simulatedTime);
 
     Options options;
     static std::atomic<int> warningCount;

@@ -2,7 +2,9 @@
 
 #include "app/applicationsettings.h"
 #include "app/loghandler.h"
+#include "iodd/catalogue/ioddlistmodel.h"
 #include "ioddcheck.h"
+#include "mastercheck.h"
 #include "master/masterlibrary.h"
 
 #include <QApplication>
@@ -31,6 +33,28 @@ void toolMessageHandler(QtMsgType type, const QMessageLogContext &, const QStrin
 QString text(const char *source)
 {
     return QCoreApplication::translate("ovinex-check", source);
+}
+
+void printLine(const QJsonObject &result)
+{
+    const QByteArray line = QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fflush(stdout);
+}
+
+int checkMaster(const IoddCheck::Options &options, const QString &address, const QString &folder)
+{
+    IODDListModel catalogue;
+    catalogue.setIoddSearchPath(folder.isEmpty() ? ApplicationSettings::defaultIoddSearchPath() : folder);
+    IoddCheck check(options);
+    MasterCheck masterCheck(check, catalogue);
+    bool allOk = true;
+    const QList<QJsonObject> results = masterCheck.run(address);
+    for (const QJsonObject &result : results) {
+        allOk = allOk && result.value(QStringLiteral("ok")).toBool();
+        printLine(result);
+    }
+    return allOk ? 0 : 1;
 }
 
 } // namespace
@@ -69,7 +93,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption role(QStringLiteral("role"),
                                   text(QT_TRANSLATE_NOOP("ovinex-check", "User role whose pages are measured: observer, maintenance or specialist.")),
                                   QStringLiteral("role"), IOLinkWrapper::nameOf(IOLinkWrapper::Role::Specialist));
-    parser.addOptions({ seconds, language, role, verbose });
+    const QCommandLineOption master(QStringLiteral("master"),
+                                    text(QT_TRANSLATE_NOOP("ovinex-check", "Check every online device of this Ethernet IO-Link master instead of files.")),
+                                    QStringLiteral("URL"));
+    const QCommandLineOption ioddFolder(QStringLiteral("iodd-folder"),
+                                        text(QT_TRANSLATE_NOOP("ovinex-check", "Folder of the IODDs matched to the master's devices (default: the program's IODD folder).")),
+                                        QStringLiteral("DIR"));
+    parser.addOptions({ seconds, language, role, verbose, master, ioddFolder });
     parser.addPositionalArgument(QStringLiteral("paths"), text(QT_TRANSLATE_NOOP("ovinex-check", "IODD files or folders to check.")));
     parser.process(app);
 
@@ -79,20 +109,27 @@ int main(int argc, char *argv[])
     ApplicationSettings *settings = ApplicationSettings::instance();
     const bool roleValid = IOLinkWrapper::roleFromName(parser.value(role), &options.role);
     if (!secondsValid || options.seconds < 0 || !settings->getLanguages().contains(parser.value(language))
-        || !roleValid || parser.positionalArguments().isEmpty()) {
+        || !roleValid || (parser.positionalArguments().isEmpty() && !parser.isSet(master))) {
         std::fputs(qPrintable(parser.helpText()), stderr);
         return 2;
     }
     options.verbose = verboseLog = parser.isSet(verbose);
+    options.language = parser.value(language);
 
     LogHandler::install();
     LogHandler::setLogFile(QString());
-    LogHandler::setSettings(settings);
     LogHandler::setForwardHandler(toolMessageHandler);
     settings->setDebugEnabled(options.verbose);
     settings->setLanguage(parser.value(language));
     settings->setSimulatedMaster(true);
     MasterLibrary::instance().bindProvider(MasterLibrary::Provider::SimulatedMaster);
+
+    if (parser.isSet(master)) {
+        const int status = checkMaster(options, parser.value(master), parser.value(ioddFolder));
+        LogHandler::setForwardHandler(nullptr);
+        LogHandler::uninstall();
+        return status;
+    }
 
     QStringList files;
     for (const QString &path : parser.positionalArguments())
@@ -103,9 +140,7 @@ int main(int argc, char *argv[])
     for (const QString &file : qAsConst(files)) {
         const QJsonObject result = check.run(file);
         allOk = allOk && result.value(QStringLiteral("ok")).toBool();
-        const QByteArray line = QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';
-        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-        std::fflush(stdout);
+        printLine(result);
     }
     LogHandler::setForwardHandler(nullptr);
     LogHandler::uninstall();

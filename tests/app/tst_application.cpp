@@ -64,6 +64,18 @@ void TestApplication::initPublishesModelsAndLoadsDesktopWindow()
     auto *filter = qobject_cast<DevicesFilterModel *>(published("devicesFilterModel"));
     QVERIFY(devices && filter);
     QCOMPARE(filter->sourceModel(), devices);
+    // The models hold no settings of their own: the user's choices reach them, and theirs are kept.
+    ApplicationSettings *settings = ApplicationSettings::instance();
+    settings->setFilterUsbDevices(false);
+    QVERIFY(!filter->isFilterActive());
+    settings->setFilterUsbDevices(true);
+    QVERIFY(filter->isFilterActive());
+    const QString searchPath = catalogue->getIoddSearchPath();
+    QCOMPARE(searchPath, settings->getIoddSearchPath());
+    catalogue->setIoddSearchPath(searchPath + QStringLiteral("/elsewhere"));
+    QCOMPARE(settings->getIoddSearchPath(), searchPath + QStringLiteral("/elsewhere"));
+    catalogue->setIoddSearchPath(searchPath);
+    QCOMPARE(catalogue->rowCount(), 1);
     QVERIFY(QMetaType::type("IOLinkDevice*") != QMetaType::UnknownType);
     QVERIFY(QMetaType::type("IOLinkWrapper*") != QMetaType::UnknownType);
 

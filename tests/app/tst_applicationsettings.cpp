@@ -2,6 +2,7 @@
 
 #include "app/applicationsettings.h"
 #include "discovery/deviceitem.h"
+#include "discovery/savedsensors.h"
 
 #include <QMetaProperty>
 #include <QRegularExpression>
@@ -9,6 +10,8 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <memory>
 
 class TestApplicationSettings : public QObject
 {
@@ -131,19 +134,20 @@ void TestApplicationSettings::sensorJsonReader()
 void TestApplicationSettings::savedSensorsRoundTrip()
 {
     QTemporaryDir folder;
-    ApplicationSettings *settings = ApplicationSettings::instance();
-    settings->setSensorStore(newSensorStore(folder));
+    std::unique_ptr<QSettings> store(newSensorStore(folder));
+    SavedSensors sensors;
+    sensors.setStore(store.get());
     DeviceItem item(QStringLiteral("SIM1"));
     item.setProductId(QStringLiteral("OVX100"));
     item.setProductName(QStringLiteral("Ovinex Level Sensor"));
     item.setSerialNumber(QStringLiteral("000123"));
     const QDateTime synchronised(QDate(2026, 12, 1), QTime(8, 30, 5));
     item.setTime(synchronised);
-    settings->saveSensor(&item);
+    sensors.save(&item);
     item.setSerialNumber(QStringLiteral("000124"));
-    settings->saveSensor(&item);
+    sensors.save(&item);
 
-    const QList<DeviceItem *> items = settings->readSavedSensors();
+    const QList<DeviceItem *> items = sensors.read();
     QCOMPARE(items.size(), 1);
     DeviceItem *read = items.first();
     QCOMPARE(read->getProductName(), QStringLiteral("Ovinex Level Sensor"));
@@ -154,13 +158,12 @@ void TestApplicationSettings::savedSensorsRoundTrip()
 
     DeviceItem unnamed;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("without id")));
-    settings->saveSensor(&unnamed);
+    sensors.save(&unnamed);
     QTest::ignoreMessage(QtWarningMsg, R"(Can't remove non-existing key: "COM4")");
-    settings->removeSavedSensor(QStringLiteral("COM4"));
-    QCOMPARE(settings->getSensorStore()->allKeys(), QStringList { "SIM1" });
-    settings->removeSavedSensor(QStringLiteral("SIM1"));
-    QVERIFY(settings->getSensorStore()->allKeys().isEmpty());
-    settings->setSensorStore(nullptr);
+    sensors.remove(QStringLiteral("COM4"));
+    QCOMPARE(store->allKeys(), QStringList { "SIM1" });
+    sensors.remove(QStringLiteral("SIM1"));
+    QVERIFY(store->allKeys().isEmpty());
 }
 
 void TestApplicationSettings::badSavedSensorsAreDroppedForGood()
@@ -174,38 +177,37 @@ void TestApplicationSettings::badSavedSensorsAreDroppedForGood()
         store.setValue(QStringLiteral("COM4"), R"({"id":)");
         store.setValue(QStringLiteral("COM5"), R"({"id":"COM5","productId":"E"})");
     }
-    ApplicationSettings *settings = ApplicationSettings::instance();
-    settings->setSensorStore(newSensorStore(folder));
+    std::unique_ptr<QSettings> store(newSensorStore(folder));
+    SavedSensors sensors;
+    sensors.setStore(store.get());
     QTest::ignoreMessage(QtWarningMsg, R"(JSON id does not match the key: "COM9" "COM2")");
     QTest::ignoreMessage(QtWarningMsg, "JSON does not contain an object.");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Can't parse JSON:")));
     for (const char *key : { "COM2", "COM3", "COM4" })
         QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Can't parse key. Removing:  \"%1\"").arg(key)));
 
-    const QList<DeviceItem *> items = settings->readSavedSensors();
+    const QList<DeviceItem *> items = sensors.read();
     QStringList ids;
     for (const DeviceItem *item : items)
         ids << item->getId();
     QCOMPARE(ids, (QStringList { "COM1", "COM5" }));
     qDeleteAll(items);
-    QCOMPARE(settings->getSensorStore()->allKeys(), (QStringList { "COM1", "COM5" }));
+    QCOMPARE(store->allKeys(), (QStringList { "COM1", "COM5" }));
 
     // A second read finds nothing left to complain about.
-    const QList<DeviceItem *> again = settings->readSavedSensors();
+    const QList<DeviceItem *> again = sensors.read();
     QCOMPARE(again.size(), 2);
     qDeleteAll(again);
-    settings->setSensorStore(nullptr);
 }
 
 void TestApplicationSettings::withoutSensorStoreNothingIsKept()
 {
-    ApplicationSettings *settings = ApplicationSettings::instance();
-    settings->setSensorStore(nullptr);
+    SavedSensors sensors;
     const QStringList keysBefore = QSettings().allKeys();
     DeviceItem item(QStringLiteral("COM3"));
-    settings->saveSensor(&item);
-    settings->removeSavedSensor(QStringLiteral("COM3"));
-    QVERIFY(settings->readSavedSensors().isEmpty());
+    sensors.save(&item);
+    sensors.remove(QStringLiteral("COM3"));
+    QVERIFY(sensors.read().isEmpty());
     QCOMPARE(QSettings().allKeys(), keysBefore);
 }
 

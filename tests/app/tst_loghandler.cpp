@@ -2,6 +2,7 @@
 
 #include "app/applicationsettings.h"
 #include "app/loghandler.h"
+#include "core/logcategories.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -61,7 +62,6 @@ void TestLogHandler::init()
     forwardedMessages.clear();
     forwardedCount = 0;
     ApplicationSettings::instance()->setDebugEnabled(false);
-    LogHandler::setSettings(ApplicationSettings::instance());
     LogHandler::setForwardHandler(&captureForwarded);
     QVERIFY(LogHandler::setLogFile(logPath));
     // QTest's own handler is put back afterwards so its message checks keep working.
@@ -102,8 +102,8 @@ void TestLogHandler::debugFilter_data()
 {
     QTest::addColumn<bool>("debugEnabled");
     QTest::addColumn<QStringList>("expectedTags");
-    QTest::newRow("debug off drops debug lines") << false << QStringList { "WRN", "INF" };
-    QTest::newRow("debug on keeps debug lines") << true << QStringList { "DBG", "WRN", "INF" };
+    QTest::newRow("debug off drops debug lines") << false << QStringList { "WRN", "INF", "WRN" };
+    QTest::newRow("debug on keeps debug lines") << true << QStringList { "DBG", "DBG", "WRN", "INF", "DBG", "WRN" };
 }
 
 void TestLogHandler::debugFilter()
@@ -115,8 +115,16 @@ void TestLogHandler::debugFilter()
     QFile::resize(logPath, 0);
 
     qDebug() << "detail";
+    qCDebug(lcComm) << "detail of a layer";
     qWarning() << "trouble";
     qInfo() << "news";
+    // The switch reaches every layer's category, in any thread.
+    std::unique_ptr<QThread> worker(QThread::create([] {
+        qCDebug(lcMaster) << "detail of another thread";
+        qCWarning(lcMaster) << "trouble of another thread";
+    }));
+    worker->start();
+    QVERIFY(worker->wait(10000));
 
     QStringList fileTags;
     for (const QString &line : fileLines())
@@ -126,6 +134,8 @@ void TestLogHandler::debugFilter()
     for (const QString &message : qAsConst(forwardedMessages))
         consoleTags << message.left(3);
     QCOMPARE(consoleTags, expectedTags);
+    // Off means the layers' debug lines are not even formatted.
+    QCOMPARE(lcDevice().isDebugEnabled(), debugEnabled);
 }
 
 void TestLogHandler::eachRunStartsWithAnEmptyFile()

@@ -61,7 +61,6 @@ void TestCatalogue::init()
 {
     root = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir().mkpath(searchPath()));
-    ApplicationSettings::instance()->setIoddSearchPath(searchPath());
 }
 
 bool TestCatalogue::writeIodd(const QString &relativePath, const QString &productId, const QString &date,
@@ -250,7 +249,7 @@ void TestCatalogue::scansSearchFolderItsParentAndDirectSubfoldersOnly()
     QVERIFY(writeIodd("search/sub/readme.txt", "P-TEXT", "2024-01-01"));
     QVERIFY(QFile::copy(fixture("notiodd.xml"), root->filePath("search/other.xml")));
 
-    IODDListModel model;
+    IODDListModel model(searchPath());
     int matches = -1;
     QCOMPARE(model.rowCount(), 4);
     QVERIFY(model.findEntry("P-DIRECT", matches));
@@ -268,15 +267,13 @@ void TestCatalogue::scansSearchFolderItsParentAndDirectSubfoldersOnly()
 
 void TestCatalogue::missingSearchFolderAndIndexesOutOfRange()
 {
-    ApplicationSettings::instance()->setIoddSearchPath(root->filePath("nowhere"));
     QVERIFY(writeIodd("beside.xml", "P-BESIDE", "2024-01-01"));
-    IODDListModel empty;
+    IODDListModel empty(root->filePath("nowhere"));
     QCOMPARE(empty.rowCount(), 0);
     QVERIFY(QFile::remove(root->filePath("beside.xml")));
 
-    ApplicationSettings::instance()->setIoddSearchPath(searchPath());
     QVERIFY(writeIodd("search/only.xml", "P-ONLY", "2024-01-01"));
-    IODDListModel model;
+    IODDListModel model(searchPath());
     QCOMPARE(model.rowCount(), 1);
     QVERIFY(model.getEntry(0) != nullptr);
     for (int index : { -1, 1, 1000 }) {
@@ -297,7 +294,7 @@ void TestCatalogue::latestReleaseWinsAndMatchesAreCounted()
     QVERIFY(writeIodd("search/first/a.xml", "KV-7", "2022-01-15", "In first"));
     QVERIFY(writeIodd("search/second/b.xml", "KV-7", "2022-01-15", "In second"));
     QVERIFY(writeIodd("search/c.xml", "KV-7", "2022-01-15", "In search folder"));
-    IODDListModel model;
+    IODDListModel model(searchPath());
     int matches = -1;
 
     QTest::ignoreMessage(QtWarningMsg, "IODD: found 2 matching for \"KV-9\"");
@@ -358,7 +355,7 @@ void TestCatalogue::contentListsOnlyTheDescriptionsOwnFiles()
 void TestCatalogue::newSubfolderTriggersRescanButFileInSubfolderDoesNot()
 {
     QVERIFY(writeIodd("search/sub/one.xml", "KV-1", "2022-01-15"));
-    IODDListModel model;
+    IODDListModel model(searchPath());
     QCOMPARE(model.rowCount(), 1);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
 
@@ -376,13 +373,15 @@ void TestCatalogue::changingSearchPathRescansAndMovesTheWatch()
     QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15"));
     QVERIFY(writeIodd("elsewhere/inner/a.xml", "KV-A", "2022-01-15"));
     QVERIFY(writeIodd("elsewhere/inner/b.xml", "KV-B", "2022-01-15"));
-    IODDListModel model;
+    IODDListModel model(searchPath());
     QSignalSpy counts(&model, &IODDListModel::countChanged);
+    QSignalSpy pathChanged(&model, &IODDListModel::ioddSearchPathChanged);
 
     const QString elsewhere = root->filePath("elsewhere");
     QVERIFY(model.setProperty("ioddSearchPath", elsewhere));
     QCOMPARE(counts.count(), 1);
-    QCOMPARE(ApplicationSettings::instance()->getIoddSearchPath(), elsewhere);
+    QCOMPARE(pathChanged.count(), 1);
+    QCOMPARE(model.getIoddSearchPath(), elsewhere);
     // The old search folder is now a sibling, not scanned.
     QCOMPARE(model.rowCount(), 2);
 
@@ -395,7 +394,7 @@ void TestCatalogue::changingSearchPathRescansAndMovesTheWatch()
 
 void TestCatalogue::replacedSearchFolderIsStillWatched()
 {
-    IODDListModel model;
+    IODDListModel model(searchPath());
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
 
     // Replaced before the watcher's notice is handled, as a sync tool or a restore does it.
@@ -412,7 +411,7 @@ void TestCatalogue::replacedSearchFolderIsStillWatched()
 void TestCatalogue::entriesOfAnEarlierScanLiveUntilTheEventLoop()
 {
     QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15", "Kept"));
-    IODDListModel model;
+    IODDListModel model(searchPath());
     QPointer<QObject> handedOut = model.getEntry(0);
 
     model.parseIODDs();

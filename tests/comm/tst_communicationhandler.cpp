@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(uploadRequests, uploads);
         const QList<QList<uint>> expectedReads = reRead ? QList<QList<uint>> { { 59, 204 } } : QList<QList<uint>> {};
         QCOMPARE(readRequests, expectedReads);
-        QCOMPARE(alerts, QStringList { "Setting value succeeded for (2, 0)" });
+        QCOMPARE(alerts, QStringList { "Setting value succeeded for V_SystemCommand" });
     }
 
     void failedWriteIsReadBackAndReported_data()
@@ -256,12 +256,59 @@ private slots:
         QCOMPARE(sent.at(0).kind, QStringLiteral("write"));
         QCOMPARE(sent.at(1).kind, QStringLiteral("read"));
         QCOMPARE(sent.at(1).index, index);
-        QCOMPARE(alerts, QStringList { QStringLiteral("Setting value failed for (%1, 0)\n\n"
-                                                      "IOLink communication error:\n\nvalue out of range (code: 32816)."
-                                                      "\n\nValue read again.").arg(index) });
+        // Named after the parameter, with the device's reason.
+        QCOMPARE(alerts, QStringList { QStringLiteral("Setting value failed for V_Refused: value out of range (code: 32816)"
+                                                      "\n\nThe device's value was read again.") });
         QCOMPARE(uploadRequests, 0);
         QCOMPARE(readRequests.size(), 0);
         QCOMPARE(var->getValue(0).toULongLong(), 7ull);
+    }
+
+    void itemWrittenInsideTheWholeRecordIsReadBack()
+    {
+        descriptions.push_back(std::make_unique<Variable>(VariableFixtures::record(
+            QStringLiteral("V_Setup"), 16, { VariableFixtures::item(1, 8, 1, 8), VariableFixtures::item(2, 0, 1, 8) },
+            false, 90)));
+        variables.push_back(std::make_unique<VariableWrapper>(descriptions.back().get()));
+        VariableWrapper *var = variables.back().get();
+        backEnd->setReadAnswer(90, QByteArray::fromHex("0506"));
+
+        submit(new CommunicationTask(var, 2, CommunicationTask::WriteCommand, QByteArray::fromHex("0509")), "write");
+        waitForQuiet();
+
+        const QList<FakeRequest> sent = parameterRequests();
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent.at(0).kind, QStringLiteral("write"));
+        QCOMPARE(sent.at(0).subIndex, 0);
+        QCOMPARE(sent.at(1).kind, QStringLiteral("read"));
+        QCOMPARE(sent.at(1).subIndex, 0);
+        // What the device kept is shown, not what was sent.
+        QCOMPARE(var->getValue(2).toULongLong(), 6ull);
+    }
+
+    void processDataOutputWritesReportTheirEnd_data()
+    {
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("accepted") << false;
+        QTest::newRow("refused") << true;
+    }
+
+    void processDataOutputWritesReportTheirEnd()
+    {
+        QFETCH(bool, refused);
+        if (refused)
+            backEnd->setWriteFailure(0, QStringLiteral("output refused"));
+        QObject receiver;
+        QList<QVariantList> ends;
+        connect(backEnd, &CommunicationHandler::processDataWriteFinished, &receiver,
+                [&ends](bool success, const QByteArray &payload, const QString &error) {
+                    ends.append({ success, payload, error });
+                });
+        submitProcessDataWrite("A", "A");
+        QTRY_COMPARE(ends.size(), 1);
+        QCOMPARE(ends.first().at(0).toBool(), !refused);
+        QCOMPARE(ends.first().at(1).toByteArray(), QByteArray("A"));
+        QCOMPARE(ends.first().at(2).toString(), refused ? QStringLiteral("output refused") : QString());
     }
 
     void readOfSubindexThreeOfASimpleVariable()
@@ -572,7 +619,7 @@ private slots:
         auto *write = new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataWriteCommand, QByteArray(1, 'x'));
         QVERIFY(queue.addTask(write));
 
-        queue.removeOldestTask();
+        QVERIFY(queue.removeTask(reads.at(0)));
         delete reads.at(0);
         auto *next = processDataRead();
         QVERIFY(queue.addTask(next));
@@ -602,7 +649,8 @@ private slots:
 
         queue.removeTask(second);
         QCOMPARE(queue.firstPendingTask(), third);
-        queue.removeOldestTask();
+        QVERIFY(queue.removeTask(first));
+        QVERIFY(!queue.removeTask(first));
         QCOMPARE(queue.count(), 1);
         delete first;
         delete second;

@@ -88,7 +88,9 @@ private:
     {
         if (losses.contains(request.index) && request.kind != QLatin1String("poll"))
             return [this, text = losses.value(request.index)] { emit connectionError(text); };
-        if (writeFailures.contains(request.index) && request.kind == QLatin1String("write"))
+        // Process-data writes fail through index 0.
+        if (writeFailures.contains(request.index)
+            && (request.kind == QLatin1String("write") || request.kind == QLatin1String("writePD")))
             return [this, text = writeFailures.value(request.index)] { emit errorOccurred(text); };
         if (request.kind == QLatin1String("read")) {
             const QByteArray payload = readAnswers.value(request.index, QByteArray(1, char(request.index)));

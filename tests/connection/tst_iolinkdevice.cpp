@@ -1,11 +1,11 @@
 #include "menuentrylookup.h"
-#include "testenvironment.h"
 #include "samplevariant.h"
+#include "testenvironment.h"
 #include "tst_iolinkdevice_portdevice.h"
 
 #include "app/applicationsettings.h"
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationlistmodel.h"
-#include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
@@ -69,7 +69,7 @@ void TestIOLinkDevice::initTestCase()
 {
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
 }
 
 void TestIOLinkDevice::init()

@@ -97,7 +97,7 @@ void TestIOLinkSerialDevice::initTestCase()
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices(
         QStringList { TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")) });
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
 }
 
 void TestIOLinkSerialDevice::init()

@@ -120,7 +120,7 @@ private slots:
     void failuresAndLostDevices_data();
     void failuresAndLostDevices();
     void requestsWithoutPort();
-    void processDataWriteAlwaysFinishes();
+    void refusedProcessDataWriteIsAnError();
     void uploadRequestAfterWriteIsSuppressedFor50ms();
     void pollDeliversProcessDataAndEvents();
     void pollOfAnInaccessibleDevice_data();
@@ -132,7 +132,7 @@ void TestIqCommCommunicationHandler::initTestCase()
 {
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
 }
 
 void TestIqCommCommunicationHandler::init()
@@ -211,16 +211,20 @@ void TestIqCommCommunicationHandler::requestsWithoutPort()
     QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_ReadOD")), 0);
 }
 
-void TestIqCommCommunicationHandler::processDataWriteAlwaysFinishes()
+void TestIqCommCommunicationHandler::refusedProcessDataWriteIsAnError()
 {
     Watched watched;
     watched.handler->writeProcessData(QByteArray::fromHex("01"));
     QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("01"));
+    QCOMPARE(watched.writes.count(), 1);
     SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, QStringLiteral("mst_SetPDValue"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Writing PD failed: -5")));
     watched.handler->writeProcessData(QByteArray::fromHex("00"));
-    QCOMPARE(watched.writes.count(), 2);
+    // One answer per request; the refused one is no success.
+    QCOMPARE(watched.writes.count(), 1);
+    QCOMPARE(watched.errors.count(), 1);
     QCOMPARE(watched.answers(), 2);
+    QCOMPARE(SimulatedMaster::instance().lastOutput(1).toHex(), QByteArray("01"));
 }
 
 void TestIqCommCommunicationHandler::uploadRequestAfterWriteIsSuppressedFor50ms()

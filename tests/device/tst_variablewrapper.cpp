@@ -106,6 +106,11 @@ private slots:
     void numbersAreEncodedByWidth();
     void floatRecordItems();
     void arrayWithoutSubindexAccess();
+    void itemEditKeepsEveryOtherBitOfTheWholeRecord_data();
+    void itemEditKeepsEveryOtherBitOfTheWholeRecord();
+    void itemEditsBeforeTheReadBackBuildOnEachOther();
+    void arrayElementEditKeepsTheOtherElements();
+    void referenceToTheWholeRecordReadsEveryItem();
     void arrayOfOctetStrings();
     void arrayWithSubindexAccessReadAsWhole();
     void conditionAppliesBeforeTheFirstReadAndFollowsReads();
@@ -509,7 +514,7 @@ void TestVariableWrapper::subindexMistakes()
     expectWarning("^\\*\\* WARNING: subindex out of range:");
     recordWrapper.setDataFromDevice(7, octets({0x01}));
     QCOMPARE(recordSpy.count(), 0);
-    expectWarning("^\\*\\* WARNING: subindex out of range:");
+    // Subindex 0 of a record stands for all of it.
     recordWrapper.setReferenced(0);
     recordWrapper.setReferenced(1);
     recordWrapper.setReferenced(1);
@@ -763,6 +768,85 @@ void TestVariableWrapper::conditionSurvivesItsVariable()
     variable.reset();
     condition.onVariableValueChanged(0);
     QVERIFY(condition.applies());
+}
+
+// [reserved:3][flag:1 @12][level:7 @5][reserved:1 @4][mode:4 @0] in two octets; odd offsets, unnamed bits between.
+Variable oddRecord()
+{
+    return record(QStringLiteral("V_Odd"), 16, {item(1, 12, 0, 1), item(2, 5, 1, 7), item(3, 0, 1, 4)}, false);
+}
+
+void TestVariableWrapper::itemEditKeepsEveryOtherBitOfTheWholeRecord_data()
+{
+    QTest::addColumn<QByteArray>("read");
+    QTest::addColumn<uint>("subindex");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QByteArray>("written");
+    // 0xE0 0x10: reserved bits 15..13 and 4 set by the device, every item 0.
+    QTest::newRow("flag set, reserved bits stay 1") << octets({0xE0, 0x10}) << 1u << QVariant(true) << octets({0xF0, 0x10});
+    QTest::newRow("level across the octet border") << octets({0xE0, 0x10}) << 2u << QVariant(qulonglong(0x7F))
+                                                    << octets({0xEF, 0xF0});
+    QTest::newRow("mode in the low nibble") << octets({0xE0, 0x10}) << 3u << QVariant(qulonglong(0x9)) << octets({0xE0, 0x19});
+    // Every bit set: clearing one item must clear only its own bits.
+    QTest::newRow("level cleared, neighbours intact") << octets({0xFF, 0xFF}) << 2u << QVariant(qulonglong(0))
+                                                       << octets({0xF0, 0x1F});
+    QTest::newRow("flag cleared") << octets({0xFF, 0xFF}) << 1u << QVariant(false) << octets({0xEF, 0xFF});
+}
+
+void TestVariableWrapper::itemEditKeepsEveryOtherBitOfTheWholeRecord()
+{
+    QFETCH(QByteArray, read);
+    QFETCH(uint, subindex);
+    QFETCH(QVariant, value);
+    QFETCH(QByteArray, written);
+    const Variable description = oddRecord();
+    VariableWrapper wrapper(&description);
+    QVERIFY(wrapper.isWrittenAsWhole());
+    wrapper.setDataFromDevice(0, read);
+    wrapper.setValue(value, subindex);
+    QCOMPARE(wrapper.wholeImageWith(subindex).toHex(' '), written.toHex(' '));
+}
+
+void TestVariableWrapper::itemEditsBeforeTheReadBackBuildOnEachOther()
+{
+    const Variable description = oddRecord();
+    VariableWrapper wrapper(&description);
+    wrapper.setDataFromDevice(0, octets({0xE0, 0x10}));
+    wrapper.setValue(true, 1);
+    wrapper.wholeImageWith(1);
+    wrapper.setValue(QVariant(qulonglong(3)), 3);
+    QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0xF0, 0x13}).toHex(' '));
+    // The device's answer replaces whatever was built.
+    wrapper.setDataFromDevice(0, octets({0xE0, 0x10}));
+    QCOMPARE(wrapper.getValue(1).toBool(), false);
+    wrapper.setValue(QVariant(qulonglong(1)), 3);
+    QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0xE0, 0x11}).toHex(' '));
+}
+
+void TestVariableWrapper::arrayElementEditKeepsTheOtherElements()
+{
+    // Element 1 comes first on the wire, with or without subindex access.
+    for (const bool access : {false, true}) {
+        Variable description = array(QStringLiteral("V_Levels"), 3, 1, 8, 0, access);
+        description.accessRights = QStringLiteral("rw");
+        VariableWrapper wrapper(&description);
+        wrapper.setDataFromDevice(0, octets({0x01, 0x02, 0x03}));
+        QCOMPARE(wrapper.getValue(1).toULongLong(), 1ull);
+        QCOMPARE(wrapper.getValue(3).toULongLong(), 3ull);
+        wrapper.setValue(QVariant(qulonglong(0x42)), 3);
+        if (access)
+            QCOMPARE(wrapper.toByteArray(3), octets({0x42}));
+        else
+            QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0x01, 0x02, 0x42}).toHex(' '));
+    }
+}
+
+void TestVariableWrapper::referenceToTheWholeRecordReadsEveryItem()
+{
+    const Variable description = oddRecord();
+    VariableWrapper wrapper(&description);
+    wrapper.setReferenced(0);
+    QCOMPARE(wrapper.getReferencedSubindexes(), (QList<quint32>{1, 2, 3}));
 }
 
 OVINEX_TEST_MAIN(TestVariableWrapper)

@@ -3,6 +3,7 @@
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
+#include "discovery/deviceslistmodel.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <memory>
 
 // Two simulated masters (SIM1 with the test sensor "OVX-TEST", SIM2 with "OVX-OTHER") and IODD folders
 // with and without the test sensor's description.
@@ -25,8 +28,7 @@ public:
         ApplicationSettings *settings = ApplicationSettings::instance();
         settings->setSimulatedMaster(true);
         settings->setSimulatedDevices(QStringList { testSensorFile(), otherSensorFile() });
-        settings->setIoddSearchPath(withIoddPath());
-        MasterLibrary::instance().bind();
+        MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice());
     }
 
     static QString testSensorFile() { return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")); }
@@ -42,13 +44,13 @@ public:
         master.setDeviceFiles(master.deviceFiles());
     }
 
-    // A saved-sensor store in the temporary folder; the settings own it.
-    QSettings *useSensorStore()
+    // A saved-sensor store in the temporary folder for the model; the fixture owns it.
+    QSettings *useSensorStore(DevicesListModel *model)
     {
-        auto *store = new QSettings(root.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
-        store->clear();
-        ApplicationSettings::instance()->setSensorStore(store);
-        return store;
+        sensorStore = std::make_unique<QSettings>(root.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
+        sensorStore->clear();
+        model->setSensorStore(sensorStore.get());
+        return sensorStore.get();
     }
 
     static QString savedSensor(const QString &id, const QString &name)
@@ -74,4 +76,5 @@ private:
     }
 
     QTemporaryDir root;
+    std::unique_ptr<QSettings> sensorStore;
 };

@@ -66,8 +66,7 @@ void TestDeviceItem::init()
     root = std::make_unique<QTemporaryDir>();
     QVERIFY(writeIodd(QStringLiteral("one/iodds"), QStringLiteral("kv-item.xml"), QStringLiteral("2024-05-06")));
     QVERIFY(QDir().mkpath(folder(QStringLiteral("none/iodds"))));
-    ApplicationSettings::instance()->setIoddSearchPath(folder(QStringLiteral("one/iodds")));
-    catalogue = std::make_unique<IODDListModel>();
+    catalogue = std::make_unique<IODDListModel>(folder(QStringLiteral("one/iodds")));
     QCOMPARE(catalogue->getCount(), 1);
 }
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QMutex>
 #include <QThread>
+#include <QPointer>
 #include <QSignalSpy>
 
 #include <memory>
@@ -134,13 +135,11 @@ void TestDiscovery::init()
 {
     ApplicationSettings::instance()->setSimulatedDevices(
         QStringList { DiscoveryFixture::testSensorFile(), fixture->otherSensorFile() });
-    MasterLibrary::instance().bind();
+    MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice());
     DiscoveryFixture::resetMaster();
-    ApplicationSettings::instance()->setIoddSearchPath(fixture->withIoddPath());
-    catalogue = std::make_unique<IODDListModel>();
+    catalogue = std::make_unique<IODDListModel>(fixture->withIoddPath());
     QCOMPARE(catalogue->getCount(), 1);
     model = std::make_unique<DevicesListModel>(catalogue.get());
-    ApplicationSettings::instance()->setFilterUsbDevices(true);
     filter = std::make_unique<DevicesFilterModel>();
     filter->setSourceModel(model.get());
 }
@@ -150,8 +149,6 @@ void TestDiscovery::cleanup()
     filter.reset();
     model.reset();
     catalogue.reset();
-    ApplicationSettings::instance()->setSensorStore(nullptr);
-    ApplicationSettings::instance()->setFilterUsbDevices(true);
 }
 
 QStringList TestDiscovery::proxyIds() const
@@ -239,7 +236,8 @@ void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
     QVERIFY(!QTest::currentTestFailed());
     const int row = rowOf(QStringLiteral("SIM1"));
     IOLinkDevice *connected = model->itemAt(row)->getDevice();
-    IOLinkDevice *other = model->itemAt(rowOf(QStringLiteral("SIM2")))->getDevice();
+    // Guarded: the rescan deletes it, and a fresh device may be given the same address.
+    QPointer<IOLinkDevice> other = model->itemAt(rowOf(QStringLiteral("SIM2")))->getDevice();
     QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
     model->connectToDevice(row);
     QCOMPARE(model->getCurrentDevice(), connected);
@@ -254,7 +252,7 @@ void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
     QCOMPARE(model->getCurrentIndex(), 0);
     QCOMPARE(model->getSelectedItem(), model->itemAt(0));
     QCOMPARE(role(1, "id").toString(), QStringLiteral("SIM2"));
-    QVERIFY(model->itemAt(1)->getDevice() != other);
+    QVERIFY(model->itemAt(1)->getDevice() != other.data());
     QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_Connect")), connects);
     QVERIFY(SimulatedMaster::instance().isOpen(1));
 
@@ -265,7 +263,7 @@ void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
 
 void TestDiscovery::connectedDeviceIsSavedAfterSynchronising()
 {
-    QSettings *store = fixture->useSensorStore();
+    QSettings *store = fixture->useSensorStore(model.get());
     scan();
     QVERIFY(!QTest::currentTestFailed());
     const int row = rowOf(QStringLiteral("SIM1"));
@@ -339,7 +337,7 @@ void TestDiscovery::oneRowPerId()
 
 void TestDiscovery::savedSensorsAreListedAndRemovable()
 {
-    QSettings *store = fixture->useSensorStore();
+    QSettings *store = fixture->useSensorStore(model.get());
     store->setValue(QStringLiteral("SAVED1"), DiscoveryFixture::savedSensor(QStringLiteral("SAVED1"), "Kept Sensor"));
     scan();
     QVERIFY(!QTest::currentTestFailed());
@@ -372,13 +370,13 @@ void TestDiscovery::filterHidesPortsWithoutIOLinkDevice()
     QCOMPARE(proxyIds(), QStringList { "SIM1" });
 
     QSignalSpy reset(filter.get(), &QAbstractItemModel::modelReset);
-    ApplicationSettings::instance()->setFilterUsbDevices(false);
+    filter->setFilterActive(false);
     QCOMPARE(reset.count(), 1);
     QCOMPARE(filter->rowCount(), 2);
     const int hidden = filter->getFilteredRow(model->itemAt(0)->getId() == "SIM2" ? 0 : 1);
     QCOMPARE(filter->data(filter->index(hidden, 0), DevicesListModel::IsIOLinkDeviceRole).toBool(), false);
 
-    ApplicationSettings::instance()->setFilterUsbDevices(true);
+    filter->setFilterActive(true);
     QCOMPARE(proxyIds(), QStringList { "SIM1" });
 }
 
@@ -399,12 +397,11 @@ void TestDiscovery::filterRowMappingBothWays()
 
 void TestDiscovery::filterSortOrder()
 {
-    fixture->useSensorStore();
-    QSettings *store = ApplicationSettings::instance()->getSensorStore();
+    QSettings *store = fixture->useSensorStore(model.get());
     store->setValue("S2", DiscoveryFixture::savedSensor("S2", "Same"));
     store->setValue("S1", DiscoveryFixture::savedSensor("S1", "Same"));
     store->setValue("A9", DiscoveryFixture::savedSensor("A9", "Alpha"));
-    ApplicationSettings::instance()->setFilterUsbDevices(false);
+    filter->setFilterActive(false);
     scan();
     model->addDeviceItem(new DeviceItem(QStringLiteral("nothing")));
     // Listed after the stored ones and against their id order.
@@ -502,7 +499,7 @@ void TestDiscovery::providerRebindsBeforeAScanOnlyWhileIdle()
     QTRY_COMPARE(scanner.devices.size(), size_t(2));
 
     // With a device connected the changed setting waits.
-    ApplicationSettings::instance()->setSimulatedDevices(QStringList { DiscoveryFixture::testSensorFile() });
+    scanner.discovery->setMasterChoice({ true, QStringList { DiscoveryFixture::testSensorFile() } });
     scanner.discovery->startScan(scanner.devices.at(1).get());
     QTRY_COMPARE(scanner.finishedScans(), 2);
     QTRY_COMPARE(scanner.devices.size(), size_t(3));

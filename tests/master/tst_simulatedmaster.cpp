@@ -169,7 +169,7 @@ void TestSimulatedMaster::initTestCase()
     QVERIFY(QFileInfo::exists(standardDefinitions()));
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices(QStringList{fixture(), fixture()});
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
 }
 
 void TestSimulatedMaster::init()
@@ -182,15 +182,15 @@ void TestSimulatedMaster::init()
 void TestSimulatedMaster::bindingFollowsSettings()
 {
     MasterLibrary &library = MasterLibrary::instance();
-    QCOMPARE(library.bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(library.bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
     QVERIFY(library.isSimulated());
 
     // Without a loadable vendor library the simulated master stands in even when the real one is preferred.
     ApplicationSettings::instance()->setSimulatedMaster(false);
-    const MasterLibrary::Provider provider = library.bind();
+    const MasterLibrary::Provider provider = library.bind(ApplicationSettings::instance()->masterChoice());
     ApplicationSettings::instance()->setSimulatedMaster(true);
     QCOMPARE(provider == MasterLibrary::Provider::VendorLibrary, library.isVendorLibraryAvailable());
-    library.bind();
+    library.bind(ApplicationSettings::instance()->masterChoice());
     QVERIFY(library.isSimulated());
 }
 

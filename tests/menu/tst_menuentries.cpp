@@ -412,6 +412,9 @@ private slots:
         QTest::newRow("dec.0 in lower case") << 0.01 << "dec.0" << 0u;
         QTest::newRow("Hex leaves the gradient rule") << 0.01 << "Hex" << 2u;
         QTest::newRow("Dec with a word") << 0.1 << "Dec.x" << 1u;
+        // As the chart of the same item shows it.
+        QTest::newRow("negative gradient -0.1") << -0.1 << QString() << 1u;
+        QTest::newRow("absurd Dec.400 capped") << 1.0 << "Dec.400" << 15u;
     }
 
     void digits()

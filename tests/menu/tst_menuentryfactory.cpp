@@ -1,13 +1,18 @@
 #include "testenvironment.h"
 
+#include "menu/menuentryarraydisplay.h"
 #include "menu/menuentryfactory.h"
+#include "menu/menuentryprocessdata.h"
 #include "menu/menuentryrecorddisplay.h"
+#include "menu/menuentryrecordgroup.h"
+#include "menu/menuentrytextedit.h"
 #include "menu/menuentrysingledisplay.h"
 #include "menu/menuentryslider.h"
 #include "menu/menuentrysystemcommand.h"
 #include "menufixtures.h"
 
 #include <QLoggingCategory>
+#include <QSignalSpy>
 
 using namespace MenuFixtures;
 
@@ -58,6 +63,8 @@ private slots:
         QTest::newRow("restriction ro narrows rw") << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
         QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
         QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
+        // A point in time is shown as its octets, never edited.
+        QTest::newRow("rw TimeT") << 8u << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
     }
 
     void variableReference()
@@ -88,6 +95,8 @@ private slots:
         QCOMPARE(entry->getId(), QStringLiteral("V_Param"));
         const bool defined = kind != QLatin1String("MenuEntryUndefined");
         QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32>({ 0 }) : QList<quint32>());
+        // Writing a write-only value makes the device act: the screen asks first.
+        QCOMPARE(entry->isCommand(), access == QLatin1String("wo"));
     }
 
     void systemCommandIsAButtonWhateverItsAccess()
@@ -191,9 +200,9 @@ private slots:
 
         UIVariableRefT unknown;
         unknown.variableId.value = QStringLiteral("V_Nowhere");
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("entry variable is null \"V_Nowhere\""));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("variable the description lacks: \"V_Nowhere\""));
         MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&unknown, {}, {}, &parent);
-        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
+        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QCOMPARE(entry->getId(), QStringLiteral("V_Nowhere"));
     }
 
@@ -259,9 +268,133 @@ private slots:
         reference.variableId.value = QStringLiteral("V_Rec");
         reference.subindex.value = QStringLiteral("5");
         QObject parent;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record item the description lacks: \"V_Rec\" 5"));
         MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
-        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
+        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QVERIFY(variable.getReferencedSubindexes().isEmpty());
+    }
+
+    // [level:8 @8][flag:1 @7][unnamed:5][mode:2 @0 with two names]; `access` of the whole, the mode item read-only.
+    static std::unique_ptr<Variable> groupRecord(const QString &access, bool subindexAccess)
+    {
+        myRecordItem level = item(1, 8, VariableWrapper::UIntegerType, 8);
+        addRange(level, 0, 200);
+        myRecordItem mode = item(3, 0, VariableWrapper::UIntegerType, 2, QStringLiteral("ro"));
+        addSingleValue(mode, 0, QStringLiteral("TN_Off"));
+        addSingleValue(mode, 1, QStringLiteral("TN_On"));
+        auto description = record("V_Rec", 16, { level, item(2, 7, VariableWrapper::BooleanType, 1), mode }, access);
+        description->subindexAccessSupported = subindexAccess;
+        return description;
+    }
+
+    void wholeRecordIsAGroupOfItems_data()
+    {
+        QTest::addColumn<QString>("access");
+        QTest::addColumn<QString>("restriction");
+        QTest::addColumn<QStringList>("kinds");
+        const QString display = QStringLiteral("MenuEntrySingleDisplay");
+        QTest::newRow("read-write") << "rw" << ""
+                                    << QStringList { "MenuEntrySlider", "MenuEntryBool", "MenuEntryRecordDisplay" };
+        QTest::newRow("read-only") << "ro" << "" << QStringList { display, display, "MenuEntryRecordDisplay" };
+        QTest::newRow("restricted to read-only") << "rw" << "ro"
+                                                 << QStringList { display, display, "MenuEntryRecordDisplay" };
+        QTest::newRow("write-only items are edited") << "wo" << ""
+                                                     << QStringList { "MenuEntrySlider", "MenuEntryBool", "MenuEntryRecordSelection" };
+    }
+
+    void wholeRecordIsAGroupOfItems()
+    {
+        QFETCH(QString, access);
+        QFETCH(QString, restriction);
+        QFETCH(QStringList, kinds);
+        auto description = groupRecord(access, false);
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Rec");
+        reference.accessRightRestriction.value = restriction;
+        QObject parent;
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        QVERIFY(group);
+        QCOMPARE(group->getTextId(), QStringLiteral("TN_V_Rec"));
+        QStringList shown;
+        QStringList names;
+        for (const MenuEntry *entry : group->getItems()) {
+            shown << kindOf(entry);
+            names << entry->getTextId();
+            QCOMPARE(entry->getId(), QStringLiteral("V_Rec"));
+        }
+        QCOMPARE(shown, kinds);
+        QCOMPARE(names, (QStringList { "TN_Item1", "TN_Item2", "TN_Item3" }));
+        // One read at subindex 0 fills every item.
+        QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32> { 1, 2, 3 }));
+    }
+
+    void itemEditWritesTheItemOrTheWholeRecord_data()
+    {
+        QTest::addColumn<bool>("subindexAccess");
+        QTest::addColumn<QByteArray>("written");
+        // Read 0x32 0xFD: level 0x32, flag 1, unnamed bits all 1, mode 1. The flag is switched off.
+        QTest::newRow("without subindex access: the whole record, other bits as read") << false << QByteArray::fromHex("327d");
+        QTest::newRow("with subindex access: the item alone") << true << QByteArray::fromHex("00");
+    }
+
+    void itemEditWritesTheItemOrTheWholeRecord()
+    {
+        QFETCH(bool, subindexAccess);
+        QFETCH(QByteArray, written);
+        auto description = groupRecord(QStringLiteral("rw"), subindexAccess);
+        VariableWrapper variable(description.get());
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Rec");
+        QObject parent;
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        QVERIFY(group);
+        variable.setDataFromDevice(0, QByteArray::fromHex("32fd"));
+        MenuEntry *flag = group->getItems().at(1);
+        QVERIFY(flag->isValid());
+        QCOMPARE(flag->getValue().toBool(), true);
+        QSignalSpy writes(flag, &MenuEntry::writeRequested);
+        flag->setDataFromUserInput(false);
+        QCOMPARE(writes.size(), 1);
+        QCOMPARE(writes.first().first().toByteArray().toHex(), written.toHex());
+    }
+
+    void textItemTakesItsOwnLength()
+    {
+        myRecordItem label = item(2, 0, VariableWrapper::StringType, 64);
+        auto description = record("V_Rec", 72, { item(1, 64, VariableWrapper::UIntegerType, 8), label });
+        VariableWrapper variable(description.get());
+        MenuEntryTextEdit entry(&variable, 2);
+        QCOMPARE(entry.getMaxLength(), 8u);
+    }
+
+    void detailedDeviceStatusHasTheCountOfTheDescription()
+    {
+        // The sample restricts the standard's 64 entries to 8.
+        VariableWrapper *status = sample.variable(QStringLiteral("V_DetailedDeviceStatus"));
+        QVERIFY(status);
+        QCOMPARE(status->getVariable()->recordItems.size(), 8);
+        MenuEntryArrayDisplay entry(status, 0);
+        QCOMPARE(entry.getByteArray().size(), 8);
+        QCOMPARE(status->getOwnRecord().byteLength, 24u);
+    }
+
+    void processDataReference()
+    {
+        UIRecordItemRefT reference;
+        reference.variableId.value = QStringLiteral("V_ProcessDataOutput");
+        reference.subindex.value = QStringLiteral("2");
+        reference.gradient.value = QStringLiteral("0.5");
+        QObject parent;
+        auto *entry = qobject_cast<MenuEntryProcessData *>(MenuEntryFactory::makeMenuEntry(&reference, {}, {}, &parent));
+        QVERIFY(entry);
+        QVERIFY(entry->isOutput());
+        QCOMPARE(entry->getSubindex(), 2u);
+        QVERIFY(!entry->isValid());
+        entry->setProcessValue(QVariant(qulonglong(9)), QStringLiteral("TN_Out"), QString());
+        QVERIFY(entry->isValid());
+        QCOMPARE(entry->getValue().toDouble(), 4.5);
+        QCOMPARE(entry->getTextId(), QStringLiteral("TN_Out"));
     }
 
     void sampleRecordItemsAndUnits()

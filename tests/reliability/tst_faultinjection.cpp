@@ -2,11 +2,11 @@
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationqueue.h"
 #include "comm/communicationtask.h"
 #include "connection/iolinkserialdevice.h"
-#include "device/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "master/masterlibrary.h"
 #include "master/simulateddevice.h"
@@ -107,7 +107,7 @@ void TestFaultInjection::initTestCase()
     qRegisterMetaType<Fault>();
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
     master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
     QCOMPARE(master().availablePorts().size(), 1);
 

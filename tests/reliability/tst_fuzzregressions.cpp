@@ -7,6 +7,7 @@
 #include "../../fuzz/fuzz_document_load.cpp"
 #include "../../fuzz/fuzz_payload_converter.cpp"
 #include "../../fuzz/fuzz_simulated_isdu_write.cpp"
+#include "../../fuzz/fuzz_package_archive.cpp"
 
 #include <QDir>
 #include <QLoggingCategory>
@@ -37,6 +38,7 @@ void TestFuzzRegressions::initTestCase()
     FuzzReplay::documentLoadSetUp();
     FuzzReplay::payloadConverterSetUp();
     FuzzReplay::simulatedIsduWriteSetUp();
+    FuzzReplay::packageArchiveSetUp();
 }
 
 void TestFuzzRegressions::cleanupTestCase()
@@ -53,6 +55,7 @@ void TestFuzzRegressions::replaysEveryKeptInput_data()
         {"fuzz_document_load", FuzzReplay::documentLoad},
         {"fuzz_payload_converter", FuzzReplay::payloadConverter},
         {"fuzz_simulated_isdu_write", FuzzReplay::simulatedIsduWrite},
+        {"fuzz_package_archive", FuzzReplay::packageArchive},
     };
     int inputs = 0;
     for (const auto &target : targets) {

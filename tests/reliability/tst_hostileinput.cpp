@@ -183,8 +183,7 @@ void TestHostileInput::folderOfTenThousandFilesAndUnreadableOnesScans()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot read IODD file.*locked\\.xml"));
 
     QLoggingCategory::setFilterRules("*.debug=false");
-    ApplicationSettings::instance()->setIoddSearchPath(searchPath);
-    IODDListModel model;
+    IODDListModel model(searchPath);
 
     QCOMPARE(model.rowCount(), fileCount + 1);
     int valid = 0;

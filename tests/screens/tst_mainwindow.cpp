@@ -5,10 +5,17 @@
 #include "connection/iolinkdevice.h"
 #include "discovery/deviceslistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
+#include "master/iqcomminterface.h"
+#include "master/networkmasterserver.h"
 #include "master/simulatedmaster.h"
+#include "parameterset/deviceparameteraccess.h"
+#include "parameterset/parameterset.h"
+
+#include <KZip>
 
 #include <QClipboard>
 #include <QMutex>
+#include <QQmlContext>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
@@ -17,6 +24,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtCharts/QXYSeries>
 
 #include <algorithm>
@@ -78,11 +86,16 @@ private slots:
     void connectShowsProgressThenTheIdentification();
     void menuPagesShowTheSampleMenusWithoutUndefinedEntries();
     void editsReachTheSensor();
+    void refusedSliderValueGivesWayToTheDevicesValue();
+    void systemCommandsRunOnlyOnceConfirmed();
     void processDataIsChartedAndExported();
     void exportIsConfirmedWithTheFileName();
     void dialogsShowTheirContent();
     void communicationLogShowsTimesNamesAndFilters();
     void updatesAddressIsOfferedWhenNoBrowserOpens();
+    void parameterSetIsSavedComparedAndRestoredThroughTheMenus();
+    void importedOlderReleaseIsSummarisedAndNamedOnIdentification();
+    void removingAnIoddAsksFirst();
     void germanLabelsAfterTheLanguageChange();
     void everyScreenFitsTheSmallestWindowInEachLanguage();
     void disconnectReturnsToTheList();
@@ -90,6 +103,7 @@ private slots:
     void corpusSensorShowsTheMenusOfItsRoles();
     void corpusSensorsOfOtherVendorsShowTheirPages_data();
     void corpusSensorsOfOtherVendorsShowTheirPages();
+    void deviceOnANetworkMasterConnects();
 
 private:
     void connectCorpusSensor(const QString &relativePath, QQuickItem **connectedRow);
@@ -106,6 +120,7 @@ private:
     void screenshot(const QString &name);
     void verifyReadable(const QString &where);
     void screenshotEveryScreen(const QString &language);
+    void typeIntoSlider(QQuickItem *row, const QByteArray &keys);
 
     QTemporaryDir ioddFolder;
     QString ioddPath;
@@ -391,9 +406,94 @@ void TestMainWindow::editsReachTheSensor()
     const auto shown = [&alerts](const QString &alert) {
         return std::any_of(alerts.cbegin(), alerts.cend(), [&](const QList<QVariant> &a) { return a.value(0) == alert; });
     };
-    QTRY_VERIFY(shown(QStringLiteral("Setting value succeeded for (63, 0)")));
+    QTRY_VERIFY(shown(QStringLiteral("Setting value succeeded for Filter")));
     QTRY_COMPARE(text(item(QStringLiteral("alertText"))), alerts.constLast().value(0).toString());
     screenshot(QStringLiteral("05-parameters-edited"));
+}
+
+void TestMainWindow::typeIntoSlider(QQuickItem *row, const QByteArray &keys)
+{
+    click(item(QStringLiteral("sliderField"), row));
+    QTest::keySequence(window, QKeySequence::SelectAll);
+    for (const char key : keys)
+        QTest::keyClick(window, key);
+    click(item(QStringLiteral("sliderAccept"), row));
+}
+
+void TestMainWindow::refusedSliderValueGivesWayToTheDevicesValue()
+{
+    showTab(QStringLiteral("parametersTab"));
+    QQuickItem *row = item(QStringLiteral("menuRow_V_DistanceOffset"), item(QStringLiteral("parametersPage")));
+    QVERIFY(row);
+    QQuickItem *slider = item(QStringLiteral("slider"), row);
+    SimulatedMaster &master = SimulatedMaster::instance();
+    const QByteArray stored = master.parameter(sensorPort, 62);
+    const double shownBefore = slider->property("value").toDouble();
+    QSignalSpy alerts(currentDevice(), SIGNAL(alertTextChanged(QString)));
+
+    // Outside the range: nothing is sent, the allowed range is shown beside the field.
+    const int writesBefore = master.callCount(sensorPort, QStringLiteral("mst_WriteOD"));
+    typeIntoSlider(row, "900");
+    QVERIFY(isShown(item(QStringLiteral("sliderRange"), row)));
+    QVERIFY(text(item(QStringLiteral("sliderRange"), row)).contains(QStringLiteral("500")));
+    QCOMPARE(master.callCount(sensorPort, QStringLiteral("mst_WriteOD")), writesBefore);
+
+    // The device refuses a value within the range: the slider returns to the device's value.
+    master.failNextCalls(sensorPort, 1, IqCommOperationFailed, 0x8030, QStringLiteral("mst_WriteOD"));
+    typeIntoSlider(row, "250");
+    QTRY_VERIFY(std::any_of(alerts.cbegin(), alerts.cend(), [](const QList<QVariant> &a) {
+        return a.value(0).toString().startsWith(QStringLiteral("Setting value failed for Distance offset"));
+    }));
+    QTRY_COMPARE(slider->property("value").toDouble(), shownBefore);
+    QCOMPARE(master.parameter(sensorPort, 62), stored);
+
+    // Still bound to the device: the next accepted value shows as well.
+    typeIntoSlider(row, "-100");
+    QTRY_COMPARE(master.parameter(sensorPort, 62), QByteArray::fromHex("ff9c"));
+    QTRY_COMPARE(slider->property("value").toDouble(), -100.0);
+}
+
+void TestMainWindow::systemCommandsRunOnlyOnceConfirmed()
+{
+    showTab(QStringLiteral("parametersTab"));
+    QQuickItem *page = item(QStringLiteral("parametersPage"));
+    expandSubMenus(page);
+    SimulatedMaster &master = SimulatedMaster::instance();
+    QQuickItem *reset = nullptr;
+    for (QQuickItem *button : shownItems(QStringLiteral("systemCommandButton"), page)) {
+        QObject *entry = button->parentItem()->property("entry").value<QObject *>();
+        // 0x82 restores the factory settings.
+        if (entry && entry->property("needsConfirmation").toBool() && entry->property("buttonValue").toInt() == 0x82)
+            reset = button;
+    }
+    QVERIFY(reset);
+    QObject *dialog = nullptr;
+    const int writesBefore = master.callCount(sensorPort, QStringLiteral("mst_WriteOD"));
+
+    click(reset);
+    // Each command button has its own dialog.
+    dialog = reset->parentItem()->findChild<QObject *>(QStringLiteral("commandConfirmDialog"));
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QVERIFY(dialog->property("deviceName").toString().contains(QStringLiteral("OVX100")));
+    QVERIFY(!dialog->property("commandName").toString().isEmpty());
+    screenshot(QStringLiteral("05b-factory-reset-confirmation"));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "reject"));
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+    QTest::qWait(100);
+    QCOMPARE(master.callCount(sensorPort, QStringLiteral("mst_WriteOD")), writesBefore);
+
+    click(reset);
+    QTRY_VERIFY(dialog->property("visible").toBool());
+    QSignalSpy synchronised(currentDevice(), SIGNAL(syncTasksFinished()));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
+    QTRY_COMPARE(master.callCount(sensorPort, QStringLiteral("mst_WriteOD")), writesBefore + 1);
+    // The reset reads every parameter again; the window is usable once that is done.
+    QTRY_VERIFY_WITH_TIMEOUT(synchronised.count() > 0, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
+    // The device's upload request after the reset may start a second read; it must be over as well.
+    QTest::qWait(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
 }
 
 void TestMainWindow::processDataIsChartedAndExported()
@@ -470,6 +570,148 @@ void TestMainWindow::dialogsShowTheirContent()
     QCOMPARE(text(item(QStringLiteral("aboutCopyright"))), ApplicationSettings::instance()->getCopyright());
     screenshot(QStringLiteral("10-about-dialog"));
     closeDialog(QStringLiteral("aboutDialog"));
+}
+
+void TestMainWindow::parameterSetIsSavedComparedAndRestoredThroughTheMenus()
+{
+    QObject *dialogs = object(QStringLiteral("parameterSetDialogs"));
+    QVERIFY(dialogs);
+    const QString file = ioddFolder.filePath(QStringLiteral("sets/OVX100.ovxparams"));
+    QDir().mkpath(QFileInfo(file).path());
+    // Each menu entry opens its file chooser; its acceptance is what the dialogs' functions do with the file.
+    const auto chooseFile = [&](const QString &action, const QString &chooser) {
+        chooseMenu(QStringLiteral("File"), action);
+        QObject *fileDialog = object(chooser);
+        QVERIFY(fileDialog);
+        QTRY_VERIFY(fileDialog->property("visible").toBool());
+        QVERIFY(QMetaObject::invokeMethod(fileDialog, "close"));
+    };
+
+    chooseFile(QStringLiteral("saveParameterSetAction"), QStringLiteral("parameterSetSaveFileDialog"));
+    QVERIFY(QMetaObject::invokeMethod(dialogs, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
+    QObject *message = object(QStringLiteral("parameterSetMessageDialog"));
+    QTRY_VERIFY_WITH_TIMEOUT(message->property("opened").toBool(), 30000);
+    QVERIFY2(text(item(QStringLiteral("parameterSetMessageText"))).contains(QStringLiteral("saved")),
+             qPrintable(text(item(QStringLiteral("parameterSetMessageText")))));
+    QString error;
+    const std::optional<ParameterSet> saved = ParameterSet::load(file, &error);
+    QVERIFY2(saved, qPrintable(error));
+    closeDialog(QStringLiteral("parameterSetMessageDialog"));
+
+    // The window width changes on the device behind the program's back.
+    DeviceParameterAccess access(qobject_cast<IOLinkDevice *>(currentDevice()));
+    bool written = false;
+    access.write(67, 0, QByteArray::fromHex("00C8"), [&](const DeviceParameterAccess::Answer &answer) { written = answer.ok; });
+    QTRY_VERIFY(written);
+
+    chooseFile(QStringLiteral("compareParameterSetAction"), QStringLiteral("parameterSetOpenFileDialog"));
+    QVERIFY(QMetaObject::invokeMethod(dialogs, "compareWith", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
+    QObject *table = object(QStringLiteral("parameterTableDialog"));
+    QTRY_VERIFY_WITH_TIMEOUT(table->property("opened").toBool(), 30000);
+    QCOMPARE(text(item(QStringLiteral("parameterTableSummary"))),
+             QStringLiteral("1 of %1 parameters differ.").arg(saved->parameters.size()));
+    QQuickItem *rows = item(QStringLiteral("parameterTableRows"));
+    QTRY_COMPARE(rows->property("count").toInt(), 1);
+    screenshot(QStringLiteral("11-parameter-set-comparison"));
+    click(item(QStringLiteral("onlyDifferencesCheck")));
+    QTRY_COMPARE(rows->property("count").toInt(), saved->parameters.size());
+
+    const QString csv = ioddFolder.filePath(QStringLiteral("sets/comparison.csv"));
+    QVERIFY(QMetaObject::invokeMethod(dialogs, "exportTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
+    QFile exported(csv);
+    QVERIFY(exported.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(exported.readAll().count('\n'), saved->parameters.size() + 1);
+    closeDialog(QStringLiteral("parameterTableDialog"));
+
+    chooseFile(QStringLiteral("restoreParameterSetAction"), QStringLiteral("parameterSetOpenFileDialog"));
+    QVERIFY(QMetaObject::invokeMethod(dialogs, "restoreFrom", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
+    QObject *confirm = object(QStringLiteral("restoreConfirmDialog"));
+    QTRY_VERIFY(confirm->property("opened").toBool());
+    QVERIFY(text(item(QStringLiteral("restoreQuestion"))).contains(QStringLiteral("OVX100.ovxparams")));
+    screenshot(QStringLiteral("12-parameter-set-restore-confirmation"));
+    click(item(QStringLiteral("restoreConfirmButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(table->property("opened").toBool(), 30000);
+    QVERIFY2(text(item(QStringLiteral("parameterTableSummary"))).startsWith(QStringLiteral("Parameter set restored")),
+             qPrintable(text(item(QStringLiteral("parameterTableSummary")))));
+    QCOMPARE(SimulatedMaster::instance().parameter(sensorPort, 67), QByteArray::fromHex("0064"));
+    screenshot(QStringLiteral("13-parameter-set-restore-report"));
+    closeDialog(QStringLiteral("parameterTableDialog"));
+}
+
+void TestMainWindow::importedOlderReleaseIsSummarisedAndNamedOnIdentification()
+{
+    // An older release of the sample, packed as a maker would; and a package that is no zip at all.
+    QFile xml(QDir(ioddPath).filePath(SamplePackage::ioddFileName()));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    const QByteArray older = xml.readAll().replace("releaseDate=\"2026-12-01\"", "releaseDate=\"2020-01-01\"");
+    const QString olderZip = ioddFolder.filePath(QStringLiteral("Korvell-OVX100-20200101.zip"));
+    KZip zip(olderZip);
+    QVERIFY(zip.open(QIODevice::WriteOnly));
+    QVERIFY(zip.writeFile(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml"), older));
+    for (const QString &picture : QDir(ioddPath).entryList({ QStringLiteral("*.png") })) {
+        QFile file(QDir(ioddPath).filePath(picture));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(zip.writeFile(picture, file.readAll()));
+    }
+    QVERIFY(zip.close());
+    const QString brokenZip = ioddFolder.filePath(QStringLiteral("broken.zip"));
+    QFile broken(brokenZip);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("PK not really");
+    broken.close();
+
+    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
+    QObject *packages = application->getEngine()->rootContext()->contextProperty(QStringLiteral("ioddPackages")).value<QObject *>();
+    QVERIFY(packages);
+    const QVariantList files { QUrl::fromLocalFile(olderZip), QUrl::fromLocalFile(brokenZip) };
+    bool started = false;
+    QVERIFY(QMetaObject::invokeMethod(packages, "importFiles", Q_RETURN_ARG(bool, started), Q_ARG(QVariantList, files)));
+    QVERIFY(started);
+
+    QObject *summary = object(QStringLiteral("ioddImportSummary"));
+    QTRY_VERIFY(summary->property("opened").toBool());
+    QTRY_VERIFY(!packages->property("busy").toBool());
+    QTRY_COMPARE(item(QStringLiteral("ioddImportResults"))->property("count").toInt(), 2);
+    QVERIFY(text(item(QStringLiteral("ioddImportHeadline"))).startsWith(QStringLiteral("Not every file")));
+    screenshot(QStringLiteral("14-iodd-import-summary"));
+    closeDialog(QStringLiteral("ioddImportSummary"));
+
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_VERIFY(isShown(item(QStringLiteral("otherIodds"))));
+    QCOMPARE(text(item(QStringLiteral("ioddFileText"))), SamplePackage::ioddFileName());
+    QVERIFY(text(item(QStringLiteral("otherIoddsText"))).contains(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml (released 2020-01-01)")));
+    QCOMPARE(text(item(QStringLiteral("ioddRuleText"))), QStringLiteral("the latest release date"));
+    screenshot(QStringLiteral("15-identification-why-this-iodd"));
+}
+
+void TestMainWindow::removingAnIoddAsksFirst()
+{
+    chooseMenu(QStringLiteral("File"), QStringLiteral("manageIoddsAction"));
+    QObject *dialog = object(QStringLiteral("ioddDialog"));
+    QTRY_VERIFY(dialog->property("opened").toBool());
+    QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("2"));
+    auto *catalogue = qobject_cast<QAbstractItemModel *>(
+        qobject_cast<Application *>(QCoreApplication::instance())->getEngine()->rootContext()->contextProperty(QStringLiteral("ioddModel")).value<QObject *>());
+    int older = -1;
+    for (int row = 0; row < catalogue->rowCount(); ++row) {
+        if (catalogue->index(row, 0).data(Qt::UserRole + 1).toString().contains(QStringLiteral("20200101")))
+            older = row;
+    }
+    QVERIFY(older >= 0);
+    QVERIFY(QMetaObject::invokeMethod(dialog, "select", Q_ARG(QVariant, older)));
+    click(item(QStringLiteral("ioddRemoveButton")));
+    QObject *confirmation = object(QStringLiteral("ioddRemoveDialog"));
+    QTRY_VERIFY(confirmation->property("opened").toBool());
+    QVERIFY(text(item(QStringLiteral("ioddRemoveQuestion"))).contains(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml")));
+    QVERIFY(text(item(QStringLiteral("ioddRemoveTargets"))).contains(QStringLiteral("Korvell GmbH-OVX100-2020-01-01")));
+    screenshot(QStringLiteral("16-iodd-remove-confirmation"));
+    click(item(QStringLiteral("ioddRemoveConfirmButton")));
+
+    QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("1"));
+    QVERIFY(!QFileInfo::exists(QDir(ioddPath).filePath(QStringLiteral("Korvell GmbH-OVX100-2020-01-01"))));
+    closeDialog(QStringLiteral("ioddDialog"));
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_VERIFY(!isShown(item(QStringLiteral("otherIodds"))));
 }
 
 void TestMainWindow::germanLabelsAfterTheLanguageChange()
@@ -839,6 +1081,71 @@ void TestMainWindow::corpusSensorsOfOtherVendorsShowTheirPages()
     click(item(QStringLiteral("disconnectButton"), row));
     QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
     ApplicationSettings::instance()->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
+}
+
+// The simulated master served through the REST interface, as an Ethernet master on this machine.
+void TestMainWindow::deviceOnANetworkMasterConnects()
+{
+    // Stopped however the test ends: a thread still running at exit would abort the whole run.
+    struct ServedMaster
+    {
+        QThread thread;
+        NetworkMasterServer *server = new NetworkMasterServer;
+        ~ServedMaster()
+        {
+            ApplicationSettings::instance()->setNetworkMasters({});
+            QMetaObject::invokeMethod(server, [this] { delete server; }, Qt::BlockingQueuedConnection);
+            thread.quit();
+            thread.wait();
+        }
+    } served;
+    NetworkMasterServer *server = served.server;
+    server->moveToThread(&served.thread);
+    served.thread.start();
+    bool listening = false;
+    QMetaObject::invokeMethod(server, [&] { listening = server->listen(QHostAddress::LocalHost, 0); },
+                              Qt::BlockingQueuedConnection);
+    QVERIFY(listening);
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    window->resize(1024, 600);
+    const QString address = QStringLiteral("127.0.0.1:%1 Port %2").arg(server->serverPort()).arg(sensorPort);
+    ApplicationSettings::instance()->setNetworkMasters({ server->address() });
+
+    click(item(QStringLiteral("scanButton")));
+    QQuickItem *row = nullptr;
+    const auto networkRow = [&]() -> QQuickItem * {
+        for (int i = 0; i < 8; ++i) {
+            QQuickItem *candidate = item(QStringLiteral("deviceRow_%1").arg(i));
+            if (candidate && text(item(QStringLiteral("deviceHints"), candidate)).contains(address))
+                return candidate;
+        }
+        return nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT((row = networkRow()) != nullptr, 20000);
+    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), row)));
+    click(item(QStringLiteral("connectButton"), row));
+    QTRY_COMPARE_WITH_TIMEOUT(currentDevice() ? currentDevice()->property("state").toString() : QString(),
+                              QStringLiteral("connected"), 20000);
+    QCOMPARE(text(item(QStringLiteral("deviceAddress"))), address);
+    QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
+    showTab(QStringLiteral("identificationTab"));
+    QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
+    screenshot(QStringLiteral("20-network-master-device"));
+
+    // The master in the Settings dialog, tested, in every language.
+    chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"));
+    QTRY_VERIFY(object(QStringLiteral("settingsDialog"))->property("opened").toBool());
+    for (const QString &language : { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") }) {
+        ApplicationSettings::instance()->setLanguage(language);
+        click(item(QStringLiteral("networkMasterTestButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(text(item(QStringLiteral("networkMasterResult"))).contains(QLatin1String("Korvell GmbH")), 10000);
+        screenshot(QStringLiteral("21-network-masters-settings-") + language);
+    }
+    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+    closeDialog(QStringLiteral("settingsDialog"));
+
+    click(item(QStringLiteral("disconnectButton"), networkRow()));
+    QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
 }
 
 int main(int argc, char *argv[])

@@ -116,6 +116,7 @@ void TestViewLogic::rules_data()
     row("address: serial port", "addressText", { "COM7" }, "", "COM Port 7");
     row("address: simulated port", "addressText", { "SIM12" }, "", "SIM Port 12");
     row("address: too short to split", "addressText", { "COM" }, "", "COM");
+    row("address: network master port", "addressText", { "192.168.1.50 Port 3" }, "", "192.168.1.50 Port 3");
     row("hints: ready to connect", "deviceHints", { "COM7", true, true, false, hints }, "", "COM Port 7");
     row("hints: missing IODD", "deviceHints", { "COM8", true, false, false, hints }, "", "COM Port 8  (Missing IODD)");
     row("hints: no sensor", "deviceHints", { "COM3", false, false, false, hints }, "", "COM Port 3  (Sensor not accessible)");

@@ -1,3 +1,4 @@
+#include "core/logcategories.h"
 #include "ioddentry.h"
 
 #include <QDebug>
@@ -118,7 +119,7 @@ void IODDEntry::readDocumentInfo(QXmlStreamReader &reader, ScanState &state)
         version = attributes.value(attributeVersion).toString();
         ++state.versionCount;
     }
-    qDebug() << "IODD file version:" << version << releaseDate;
+    qCDebug(lcIodd) << "IODD file version:" << version << releaseDate;
     reader.skipCurrentElement();
 }
 
@@ -149,7 +150,7 @@ void IODDEntry::readProductNameDefault(QXmlStreamReader &reader, ScanState &stat
             const QXmlStreamAttributes attributes = reader.attributes();
             if (attributes.value(attributeId) == productNameVariable && attributes.hasAttribute(attributeDefaultValue)) {
                 productName = attributes.value(attributeDefaultValue).toString();
-                qDebug() << "Product name:" << productName;
+                qCDebug(lcIodd) << "Product name:" << productName;
                 state.nameResolved = true;
                 if (state.done())
                     return;
@@ -184,7 +185,7 @@ void IODDEntry::readExternalTexts(QXmlStreamReader &reader, ScanState &state)
 
 uint IODDEntry::parseIds(QXmlStreamReader &reader)
 {
-    qDebug() << Q_FUNC_INFO << "-> Element" << reader.name();
+    qCDebug(lcIodd) << Q_FUNC_INFO << "-> Element" << reader.name();
     const QString elementName = reader.name().toString();
     uint count = 0;
     const QXmlStreamAttributes attributes = reader.attributes();
@@ -200,13 +201,13 @@ uint IODDEntry::parseIds(QXmlStreamReader &reader)
         deviceId = attributes.value(attributeDeviceId).toInt(nullptr, 10);
         ++count;
     }
-    qDebug() << "IDs:" << vendorName << vendorId << deviceId;
+    qCDebug(lcIodd) << "IDs:" << vendorName << vendorId << deviceId;
 
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
         if (name == elementVendorLogo) {
             vendorLogo = reader.attributes().value(attributeName).toString();
-            qDebug() << "vendor logo:" << vendorLogo;
+            qCDebug(lcIodd) << "vendor logo:" << vendorLogo;
             ++count;
             reader.skipCurrentElement();
         } else if (name == elementDeviceName) {
@@ -218,7 +219,7 @@ uint IODDEntry::parseIds(QXmlStreamReader &reader)
             reader.skipCurrentElement();
         }
     }
-    qDebug() << Q_FUNC_INFO << "<- Element" << elementName;
+    qCDebug(lcIodd) << Q_FUNC_INFO << "<- Element" << elementName;
     return count;
 }
 
@@ -245,7 +246,7 @@ uint IODDEntry::readDeviceVariants(QXmlStreamReader &reader)
         }
         deviceIcons.insert(productId, icon);
         deviceSymbols.insert(productId, symbol);
-        qDebug() << "device:" << productId << deviceIcons << deviceSymbols;
+        qCDebug(lcIodd) << "device:" << productId << deviceIcons << deviceSymbols;
         ++variants;
     }
     return variants;
@@ -290,7 +291,7 @@ bool IODDEntry::isMatchingProductId(const QString &productId) const
 {
     if (productId.isEmpty() || !deviceIcons.contains(productId))
         return false;
-    qDebug() << productId << "matches" << productName;
+    qCDebug(lcIodd) << productId << "matches" << productName;
     return true;
 }
 

@@ -43,6 +43,7 @@ public:
     Q_INVOKABLE QString getFirstDeviceSymbolPath() const;
     // The files of the folder that belong to this description: itself, its language files and its pictures.
     Q_INVOKABLE QStringList getFiles() const;
+    QStringList getProductIds() const { return deviceIcons.keys(); }
 
     void parse();
     uint parseIds(QXmlStreamReader &reader);

@@ -1,6 +1,7 @@
 #include "ioddlistmodel.h"
 
-#include "app/applicationsettings.h"
+#include "core/logcategories.h"
+#include "iodd/catalogue/ioddchoice.h"
 #include "iodd/catalogue/ioddentry.h"
 
 #include <QDebug>
@@ -9,8 +10,9 @@
 
 #include <algorithm>
 
-IODDListModel::IODDListModel(QObject *parent)
+IODDListModel::IODDListModel(const QString &searchPath, QObject *parent)
     : QAbstractListModel(parent)
+    , searchPath(searchPath)
 {
     watch(getIoddSearchPath());
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, &IODDListModel::onIoddFolderModified);
@@ -74,7 +76,7 @@ QHash<int, QByteArray> IODDListModel::roleNames() const
 
 void IODDListModel::onIoddFolderModified()
 {
-    qDebug() << Q_FUNC_INFO;
+    qCDebug(lcIodd) << Q_FUNC_INFO;
     // A folder replaced by a new one (removed, created again) drops out of the watcher; watch the new one.
     watch(getIoddSearchPath());
     parseIODDs();
@@ -82,7 +84,7 @@ void IODDListModel::onIoddFolderModified()
 
 QObject *IODDListModel::getEntry(int index) const
 {
-    qDebug() << Q_FUNC_INFO << index;
+    qCDebug(lcIodd) << Q_FUNC_INFO << index;
     if (index < 0 || index >= entries.size()) {
         qWarning() << Q_FUNC_INFO << "entry index out of range, index:" << index;
         return nullptr;
@@ -95,24 +97,23 @@ QObject *IODDListModel::getEntry(int index) const
 
 QString IODDListModel::getIoddSearchPath() const
 {
-    return ApplicationSettings::instance()->getIoddSearchPath();
+    return searchPath;
 }
 
 void IODDListModel::setIoddSearchPath(const QString &path)
 {
-    qDebug() << Q_FUNC_INFO << path;
+    qCDebug(lcIodd) << Q_FUNC_INFO << path;
     const QString oldPath = getIoddSearchPath();
     if (!oldPath.isEmpty() && watcher.directories().contains(oldPath))
         watcher.removePath(oldPath);
     watch(path);
-    ApplicationSettings::instance()->setIoddSearchPath(path);
+    searchPath = path;
     parseIODDs();
     emit ioddSearchPathChanged();
 }
 
 void IODDListModel::parseIODDs()
 {
-    const QString searchPath = getIoddSearchPath();
     qInfo() << "Parsing IODD files in:" << searchPath;
     beginResetModel();
     for (IODDEntry *entry : qAsConst(entries))
@@ -150,6 +151,7 @@ void IODDListModel::scanFolder(const QString &folderPath)
     // Listed once per folder: every entry of the folder shares the same list.
     const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
     for (const QFileInfo &fileInfo : xmlFiles) {
+        qCDebug(lcIodd) << fileInfo;
         // Language files belong to their description's entry; they are no device description of their own.
         const bool languageFile = std::any_of(xmlFiles.cbegin(), xmlFiles.cend(), [&fileInfo](const QFileInfo &other) {
             return other.fileName() != fileInfo.fileName() && IODDEntry::isLanguageFileOf(fileInfo.fileName(), other.fileName());
@@ -184,17 +186,15 @@ void IODDListModel::watch(const QString &path)
 
 IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) const
 {
-    IODDEntry *latest = nullptr;
-    matchCount = 0;
-    for (IODDEntry *entry : scanOrder) {
-        if (!entry->isMatchingProductId(productId))
-            continue;
-        ++matchCount;
-        // Strictly greater: on equal dates the entry scanned first stays.
-        if (!latest || entry->getIODDReleaseDate() > latest->getIODDReleaseDate())
-            latest = entry;
-    }
+    // Scan order: on equal release dates the entry scanned first stays.
+    IODDEntry *latest = IoddChoice::choose(scanOrder, productId, &matchCount);
     if (matchCount > 1)
         qWarning() << "IODD: found" << matchCount << "matching for" << productId;
     return latest;
+}
+
+QVariantList IODDListModel::matchingIodds(const QString &productId) const
+{
+    // Not through findEntry: QML asks on every rescan, and the warning is for the device's own lookup.
+    return IoddChoice::describe(entries, IoddChoice::choose(scanOrder, productId), productId);
 }

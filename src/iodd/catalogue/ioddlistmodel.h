@@ -4,6 +4,7 @@
 #include <QFileSystemWatcher>
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
 class IODDEntry;
 
@@ -27,7 +28,8 @@ public:
         DeviceSymbolPathRole
     };
 
-    explicit IODDListModel(QObject *parent = nullptr);
+    // Scans the search folder at once; an empty path lists nothing.
+    explicit IODDListModel(const QString &searchPath = QString(), QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -49,6 +51,8 @@ public:
     Q_INVOKABLE QString getIoddSearchPath() const;
     Q_INVOKABLE void setIoddSearchPath(const QString &path);
     Q_INVOKABLE void parseIODDs();
+    // Every IODD matching the product ID, the one findEntry picks first (see IoddChoice).
+    Q_INVOKABLE QVariantList matchingIodds(const QString &productId) const;
 
 private:
     QStringList foldersToScan(const QString &searchPath) const;
@@ -56,6 +60,8 @@ private:
     void watch(const QString &path);
     static void sortForDisplay(QList<IODDEntry *> &list);
     static QString existingFile(const QString &path);
+
+    QString searchPath;
 
     // The rows, sorted for people.
     QList<IODDEntry *> entries;

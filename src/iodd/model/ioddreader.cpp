@@ -76,7 +76,6 @@ QString IODDReader::elementPath(const IOLinkKlasse *element, const QString &pare
 
 void IODDReader::readChildren(IOLinkKlasse *element, const QDomNode &domNode, const QString &path)
 {
-    ++elementCount;
     letEventsRun();
 
     const int listCount = element->childSlots.size();
@@ -218,9 +217,7 @@ void IODDReader::letEventsRun()
         return;
     if (eventInterval > 0 && sinceEvents.isValid() && sinceEvents.elapsed() < eventInterval)
         return;
-    if (QCoreApplication::instance()) {
+    if (QCoreApplication::instance())
         QCoreApplication::processEvents();
-        ++eventRoundCount;
-    }
     sinceEvents.start();
 }

@@ -22,9 +22,6 @@ public:
     bool readElement(IOLinkKlasse *element, const QDomNode &domNode, const QString &parentPath);
     bool readValues(IOLinkKlasse *element, const QDomNode &domNode, const QString &parentPath);
 
-    int elementsRead() const { return elementCount; }
-    int eventRounds() const { return eventRoundCount; }
-
 private:
     static QString elementPath(const IOLinkKlasse *element, const QString &parentPath);
     void readChildren(IOLinkKlasse *element, const QDomNode &domNode, const QString &path);
@@ -35,6 +32,4 @@ private:
 
     QElapsedTimer sinceEvents;
     int eventInterval;
-    int elementCount = 0;
-    int eventRoundCount = 0;
 };

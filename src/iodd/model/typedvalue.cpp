@@ -90,17 +90,6 @@ void TypedValue::setFromText(const QString &text)
     }
 }
 
-void TypedValue::setOctetsFromHexText(const QString &text)
-{
-    QString compact = text;
-    compact.remove(QLatin1Char(' '));
-    QByteArray octetValues;
-    const QStringList parts = compact.split(QStringLiteral("0x"), Qt::SkipEmptyParts);
-    for (const QString &part : parts)
-        octetValues.append(char(part.toUInt(nullptr, 16)));
-    setOctets(octetValues);
-}
-
 QString TypedValue::toText() const
 {
     switch (type) {

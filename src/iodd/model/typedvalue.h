@@ -13,8 +13,6 @@ public:
 
     // Sets the value from its IODD text according to `type` (see setFromText in the source).
     void setFromText(const QString &text);
-    // Record item defaults of octet strings are written as blank-separated "0x.." octets.
-    void setOctetsFromHexText(const QString &text);
     QString toText() const;
     void reset();
 

@@ -96,6 +96,26 @@ void applyReferenceSingleValues(const IODeviceT &device, StdVariableRefT *refere
     variable.singleValues = values;
 }
 
+// A device may use fewer elements (or octets) of a standard variable than the standard allows, e.g. 8 entries
+// of the detailed device status instead of 64; never more.
+void applyFixedLengthRestriction(::Variable &variable, const QString &restrictionText)
+{
+    const quint32 restriction = quint32(IOLinkKlasse::toUnsigned(restrictionText));
+    if (restrictionText.trimmed().isEmpty() || restriction == 0)
+        return;
+    if (variable.typeName.contains(QLatin1String("Array"))) {
+        if (variable.recordItems.isEmpty() || restriction >= quint32(variable.recordItems.size()))
+            return;
+        variable.recordItems.resize(int(restriction));
+        const myRecordItem &element = variable.recordItems.first();
+        variable.bitLength = (element.bitLength != 0 ? element.bitLength : 8 * element.fixedLength) * restriction;
+        variable.fixedLength = element.fixedLength * restriction;
+    } else if (variable.value.type == StringValue || variable.value.type == OctetStringValue) {
+        if (variable.fixedLength == 0 || restriction < variable.fixedLength)
+            variable.fixedLength = restriction;
+    }
+}
+
 } // namespace
 
 void IODeviceT::completeVariables(IODDStandardDefinitionsT *standard)
@@ -173,6 +193,7 @@ void IODeviceT::completeStdVariableRef(StdVariableRefT *reference, IODDStandardD
     completeVariable(reference, standard);
     applyReferenceValueRanges(*this, reference);
     applyReferenceSingleValues(*this, reference);
+    applyFixedLengthRestriction(variable, reference->fixedLengthRestriction.value);
 }
 
 void IODeviceT::completeVariable(AbstractVariableT *element, IODDStandardDefinitionsT *standard)

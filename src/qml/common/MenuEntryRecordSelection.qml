@@ -69,10 +69,30 @@ MenuEntryBase {
             // New texts (another language) reset the box; the entry still knows its choice.
             onModelChanged: followTimer.restart()
             onActivated: {
+                if (view.entry && view.entry.command) {
+                    // A command runs only once confirmed; until then the box shows the device's value.
+                    confirmDialog.chosenIndex = index
+                    confirmDialog.commandName = combo.textAt(index)
+                    view.followEntry()
+                    confirmDialog.open()
+                    return
+                }
                 if (view.entry)
                     view.entry.setDataFromUserInput(index)
                 view.followEntry()
             }
         }
+    }
+
+    CommandConfirmDialog {
+        id: confirmDialog
+        property int chosenIndex: -1
+        deviceName: view.ioLink && view.ioLink.deviceName ? view.ioLink.deviceName() : ""
+        onAccepted: {
+            if (view.entry && chosenIndex >= 0)
+                view.entry.setDataFromUserInput(chosenIndex)
+            view.followEntry()
+        }
+        onRejected: view.followEntry()
     }
 }

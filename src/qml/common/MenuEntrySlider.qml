@@ -6,7 +6,7 @@ import "ViewLogic.js" as ViewLogic
 // A number within limits: a slider and a field for typing the number.
 MenuEntryBase {
     id: view
-    implicitHeight: 96
+    implicitHeight: showRange ? 116 : 96
 
     readonly property real lowerLimit: entry && entry.lowerLimit !== undefined ? Number(entry.lowerLimit) : 0
     readonly property real upperLimit: entry && entry.upperLimit !== undefined ? Number(entry.upperLimit) : 0
@@ -21,6 +21,11 @@ MenuEntryBase {
         return ViewLogic.formatNumber(value, view.digits, Qt.locale())
     }
 
+    // The allowed range, shown next to the field when a typed value was refused.
+    property bool showRange: false
+    readonly property string rangeText: qsTr("Allowed: %1 to %2").arg(formatted(lowerLimit)).arg(formatted(upperLimit))
+                                        + (unitText !== "" ? " " + unitText : "")
+
     function restoreField() {
         valueField.text = Qt.binding(function() { return view.formatted(slider.value) })
     }
@@ -33,10 +38,15 @@ MenuEntryBase {
     function acceptField() {
         var decision = ViewLogic.sliderInput(valueField.text, view.lowerLimit, view.upperLimit, slider.value, Qt.locale(),
                                              view.interfaceLocale)
-        if (decision.accepted) {
-            slider.value = decision.value
-            view.send(decision.value)
+        view.showRange = !decision.accepted
+        if (!decision.accepted) {
+            valueField.forceActiveFocus()
+            valueField.selectAll()
+            return
         }
+        // The slider keeps its binding to the device's value: a refused write or a re-read must show there.
+        view.send(decision.value)
+        slider.value = Qt.binding(function() { return view.entryValue })
         view.restoreField()
     }
 
@@ -101,8 +111,21 @@ MenuEntryBase {
                 objectName: "sliderRestore"
                 icon.source: "qrc:/icons/close.svg"
                 enabled: slider.enabled
-                onClicked: view.restoreField()
+                onClicked: {
+                    view.showRange = false
+                    view.restoreField()
+                }
             }
+        }
+        Label {
+            objectName: "sliderRange"
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignRight
+            horizontalAlignment: Text.AlignRight
+            visible: view.showRange
+            color: "#c62828"
+            elide: Text.ElideRight
+            text: view.rangeText
         }
     }
 }

@@ -40,6 +40,20 @@ MenuEntryBase {
             color: commandButton.down ? "#333333" : "black"
         }
         onClicked: {
+            if (!view.entry)
+                return
+            if (view.entry.needsConfirmation)
+                confirmDialog.open()
+            else
+                view.entry.onButtonClicked()
+        }
+    }
+
+    CommandConfirmDialog {
+        id: confirmDialog
+        commandName: view.buttonText !== "" ? view.buttonText : view.label
+        deviceName: view.ioLink && view.ioLink.deviceName ? view.ioLink.deviceName() : ""
+        onAccepted: {
             if (view.entry)
                 view.entry.onButtonClicked()
         }

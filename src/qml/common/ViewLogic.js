@@ -67,12 +67,13 @@ function textInput(text, maxLength) {
     return { accepted: false, selectionStart: limit, selectionEnd: value.length };
 }
 
-// The address of a master port for people: COM7 reads "COM Port 7".
+// The address of a master port for people: COM7 reads "COM Port 7". Addresses that already read
+// well, such as a network master's "192.168.1.50 Port 3", stay as they are.
 function addressText(address) {
     if (isEmptyValue(address))
         return "";
     var text = String(address);
-    if (text.length <= 3)
+    if (!/^[A-Za-z]{3}[0-9]+$/.test(text))
         return text;
     return text.substring(0, 3) + " Port " + text.substring(3);
 }

@@ -16,6 +16,7 @@ ApplicationWindow {
     readonly property var filteredDevices: typeof devicesFilterModel !== "undefined" ? devicesFilterModel : null
     readonly property var catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
     readonly property var appSettings: typeof settings !== "undefined" ? settings : null
+    readonly property var packages: typeof ioddPackages !== "undefined" ? ioddPackages : null
     readonly property var currentDevice: devices ? devices.currentDevice : null
     readonly property var ioLink: currentDevice ? currentDevice.ioLink : null
     readonly property string userRole: appSettings && appSettings.userRole ? appSettings.userRole : "specialist"
@@ -56,6 +57,10 @@ ApplicationWindow {
         onExitRequested: Qt.callLater(Qt.quit)
         onCheckForUpdatesRequested: window.offerDownloads(Qt.openUrlExternally(window.downloadsUrl))
         onAboutRequested: window.aboutRequested()
+        deviceReady: window.currentDevice !== null && window.currentDevice.state === "connected" && window.ioLink !== null
+        onSaveParameterSetRequested: parameterSetDialogs.startSave()
+        onCompareParameterSetRequested: parameterSetDialogs.startCompare()
+        onRestoreParameterSetRequested: parameterSetDialogs.startRestore()
         userRole: window.userRole
         onUserRoleChosen: if (window.appSettings) window.appSettings.userRole = role
     }
@@ -115,6 +120,25 @@ ApplicationWindow {
     UpdatesDialog {
         id: updatesDialog
         address: window.downloadsUrl
+    }
+
+    ParameterSetDialogs {
+        id: parameterSetDialogs
+        controller: typeof parameterSets !== "undefined" ? parameterSets : null
+        currentDevice: window.currentDevice
+    }
+
+    IoddDropArea {
+        anchors.fill: parent
+        packages: window.packages
+    }
+
+    IoddImportSummaryDialog {
+        packages: window.packages
+    }
+
+    MasterCredentialsDialog {
+        access: typeof networkMasters !== "undefined" ? networkMasters : null
     }
 
     AboutDialog {

@@ -109,6 +109,17 @@ Pane {
             }
         }
 
+        // Discovery's own alerts (a network master that cannot be reached), shown like a device's.
+        AlertPopup {
+            objectName: "discoveryAlertPopup"
+            Layout.fillWidth: true
+            Layout.leftMargin: 8
+            Layout.rightMargin: 8
+            Layout.bottomMargin: visible ? 8 : 0
+            Layout.preferredHeight: implicitHeight
+            currentDevice: pane.devices
+        }
+
         AlertPopup {
             Layout.fillWidth: true
             Layout.leftMargin: 8

@@ -77,7 +77,8 @@ Item {
             ColumnLayout {
                 id: leftColumn
                 readonly property real titleWidth: Math.max(productName.titleImplicitWidth, vendorName.titleImplicitWidth,
-                                                            productId.titleImplicitWidth, ioddVersion.titleImplicitWidth)
+                                                            productId.titleImplicitWidth, ioddVersion.titleImplicitWidth,
+                                                            ioddChoice.titleImplicitWidth)
                 Layout.fillWidth: true
                 Layout.preferredWidth: 1
                 Layout.alignment: Qt.AlignTop
@@ -179,6 +180,15 @@ Item {
                 opacity: page.fromMemory ? 0.4 : 1
                 source: page.identity && page.identity.deviceSymbol ? ViewLogic.fileUrl(page.identity.deviceSymbol) : ""
             }
+        }
+
+        // Below both columns: file names are long.
+        IoddChoiceFields {
+            id: ioddChoice
+            Layout.fillWidth: true
+            titleWidth: leftColumn.titleWidth
+            catalogue: typeof ioddModel !== "undefined" ? ioddModel : null
+            productId: page.item ? page.item.productId : ""
         }
 
         RowLayout {

@@ -13,6 +13,7 @@ GridLayout {
     // A value kept from before (the device is gone for the moment) is shown grey.
     property bool stale: false
     property real titleWidth: titleLabel.implicitWidth
+    property int maximumLineCount: 2
     readonly property real titleImplicitWidth: titleLabel.implicitWidth
     readonly property bool stacked: width > 0 && titleWidth + columnSpacing + valueMetrics.advanceWidth(value) > width
 
@@ -37,7 +38,7 @@ GridLayout {
         objectName: field.objectName + "Text"
         Layout.fillWidth: true
         wrapMode: Text.WordWrap
-        maximumLineCount: 2
+        maximumLineCount: field.maximumLineCount
         elide: Text.ElideRight
         font.bold: true
         color: field.stale ? "#9e9e9e" : Material.foreground

@@ -87,6 +87,13 @@ Dialog {
                     }
                 }
 
+                IoddPackageActions {
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 8
+                    packages: typeof ioddPackages !== "undefined" ? ioddPackages : null
+                    selectedEntry: dialog.selectedEntry
+                }
+
                 TextField {
                     id: ioddFilter
                     objectName: "ioddFilter"

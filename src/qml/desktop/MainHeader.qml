@@ -10,6 +10,12 @@ Rectangle {
     signal exitRequested()
     signal checkForUpdatesRequested()
     signal aboutRequested()
+    signal saveParameterSetRequested()
+    signal compareParameterSetRequested()
+    signal restoreParameterSetRequested()
+
+    // Parameter sets need a connected device.
+    property bool deviceReady: false
     signal userRoleChosen(string role)
 
     property string userRole: "specialist"
@@ -43,6 +49,10 @@ Rectangle {
             title: qsTr("File")
             Action { objectName: "manageIoddsAction"; text: qsTr("Manage IODDs"); onTriggered: header.manageIoddsRequested() }
             Action { objectName: "settingsAction"; text: qsTr("Settings"); onTriggered: header.settingsRequested() }
+            MenuSeparator {}
+            Action { objectName: "saveParameterSetAction"; text: qsTr("Save parameter set…"); enabled: header.deviceReady; onTriggered: header.saveParameterSetRequested() }
+            Action { objectName: "compareParameterSetAction"; text: qsTr("Compare with parameter set…"); enabled: header.deviceReady; onTriggered: header.compareParameterSetRequested() }
+            Action { objectName: "restoreParameterSetAction"; text: qsTr("Restore parameter set…"); enabled: header.deviceReady; onTriggered: header.restoreParameterSetRequested() }
             MenuSeparator {}
             Action { objectName: "exitAction"; text: qsTr("Exit"); onTriggered: header.exitRequested() }
         }

@@ -104,6 +104,10 @@ Dialog {
                 }
             }
         }
+        NetworkMastersSection {
+            appSettings: dialog.appSettings
+            access: typeof networkMasters !== "undefined" ? networkMasters : null
+        }
         SettingRow {
             title: qsTr("IODD Directory")
             detail: dialog.catalogue ? dialog.catalogue.ioddSearchPath : (dialog.appSettings ? dialog.appSettings.ioddSearchPath : "")

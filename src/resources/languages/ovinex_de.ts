@@ -47,6 +47,29 @@
     </message>
   </context>
   <context>
+    <name>CommandConfirmDialog</name>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Run</source>
+      <translation>Ausführen</translation>
+    </message>
+    <message>
+      <source>Run command?</source>
+      <translation>Befehl ausführen?</translation>
+    </message>
+    <message>
+      <source>Send the command "%1" to %2?</source>
+      <translation>Den Befehl „%1“ an %2 senden?</translation>
+    </message>
+    <message>
+      <source>Send the command "%1" to the device?</source>
+      <translation>Den Befehl „%1“ an das Gerät senden?</translation>
+    </message>
+  </context>
+  <context>
     <name>CommunicationDialog</name>
     <message>
       <source>CSV files (*.csv)</source>
@@ -179,6 +202,14 @@
   <context>
     <name>CommunicationHandler</name>
     <message>
+      <source>Setting value failed for %1: %2
+
+The device's value was read again.</source>
+      <translation>Setzen des Werts fehlgeschlagen für %1: %2
+
+Der Wert des Geräts wurde erneut gelesen.</translation>
+    </message>
+    <message>
       <source>Setting value failed for (%1, %2)
 
 %3.
@@ -189,6 +220,10 @@ Value read again.</source>
 %3.
 
 Wert wurde erneut gelesen.</translation>
+    </message>
+    <message>
+      <source>Setting value succeeded for %1</source>
+      <translation>Wert erfolgreich gesetzt für %1</translation>
     </message>
     <message>
       <source>Setting value succeeded for (%1, %2)</source>
@@ -234,7 +269,7 @@ Wert wurde erneut gelesen.</translation>
     <message>
       <source>No device selected.
 Please select a device from the list on the left.</source>
-      <translation type="vanished">Kein Gerät ausgewählt.
+      <translation>Kein Gerät ausgewählt.
 Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
     <message>
@@ -252,6 +287,17 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>Quickstart</source>
       <translation>Schnellstart</translation>
+    </message>
+  </context>
+  <context>
+    <name>DeviceParameterAccess</name>
+    <message>
+      <source>The connection to the device was lost.</source>
+      <translation>Die Verbindung zum Gerät ging verloren.</translation>
+    </message>
+    <message>
+      <source>The device is not connected.</source>
+      <translation>Das Gerät ist nicht verbunden.</translation>
     </message>
   </context>
   <context>
@@ -323,6 +369,14 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>No device description (IODD) is known for this device.</source>
       <translation>Für dieses Gerät ist keine Gerätebeschreibung (IODD) bekannt.</translation>
+    </message>
+    <message>
+      <source>Setting the process data output failed: %1
+
+The output shows the device's value again.</source>
+      <translation>Setzen der Prozessdaten-Ausgabe fehlgeschlagen: %1
+
+Die Ausgabe zeigt wieder den Wert des Geräts.</translation>
     </message>
     <message>
       <source>The device description %1 could not be read.</source>
@@ -534,6 +588,144 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
   </context>
   <context>
+    <name>IoddChoiceFields</name>
+    <message>
+      <source>%1 (released %2)</source>
+      <translation>%1 (veröffentlicht %2)</translation>
+    </message>
+    <message>
+      <source>Also matching</source>
+      <translation>Ebenfalls passend</translation>
+    </message>
+    <message>
+      <source>Chosen by</source>
+      <translation>Gewählt nach</translation>
+    </message>
+    <message>
+      <source>IODD File</source>
+      <translation>IODD-Datei</translation>
+    </message>
+    <message>
+      <source>No matching IODD</source>
+      <translation>Keine passende IODD</translation>
+    </message>
+    <message>
+      <source>the latest release date</source>
+      <translation>dem neuesten Veröffentlichungsdatum</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddDropArea</name>
+    <message>
+      <source>Drop IODD packages (.zip) or IODD files (.xml) to import them</source>
+      <translation>IODD-Pakete (.zip) oder IODD-Dateien (.xml) hier ablegen, um sie zu importieren</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddFolder</name>
+    <message>
+      <source>%1 is not an IODD file of the IODD folder %2.</source>
+      <translation>%1 ist keine IODD-Datei des IODD-Ordners %2.</translation>
+    </message>
+    <message>
+      <source>The folder %1 could not be removed completely.</source>
+      <translation>Der Ordner %1 konnte nicht vollständig entfernt werden.</translation>
+    </message>
+    <message>
+      <source>These files could not be removed: %1</source>
+      <translation>Diese Dateien konnten nicht entfernt werden: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImportResult</name>
+    <message>
+      <source>already present</source>
+      <translation>bereits vorhanden</translation>
+    </message>
+    <message>
+      <source>imported</source>
+      <translation>importiert</translation>
+    </message>
+    <message>
+      <source>not used: a newer release is present</source>
+      <translation>nicht verwendet: eine neuere Version ist vorhanden</translation>
+    </message>
+    <message>
+      <source>refused</source>
+      <translation>abgelehnt</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImportSummaryDialog</name>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>Every file was imported or was already present.</source>
+      <translation>Alle Dateien wurden importiert oder waren bereits vorhanden.</translation>
+    </message>
+    <message>
+      <source>Folder: %1</source>
+      <translation>Ordner: %1</translation>
+    </message>
+    <message>
+      <source>IODD Import</source>
+      <translation>IODD-Import</translation>
+    </message>
+    <message>
+      <source>Importing IODDs</source>
+      <translation>IODDs werden importiert</translation>
+    </message>
+    <message>
+      <source>Left out: %1</source>
+      <translation>Nicht übernommen: %1</translation>
+    </message>
+    <message>
+      <source>Not every file could be imported; see the reasons below.</source>
+      <translation>Nicht alle Dateien konnten importiert werden; die Gründe stehen unten.</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddImporter</name>
+    <message>
+      <source>%1: not a device description</source>
+      <translation>%1: keine Gerätebeschreibung</translation>
+    </message>
+    <message>
+      <source>Cannot copy %1 into the temporary folder.</source>
+      <translation>%1 kann nicht in den temporären Ordner kopiert werden.</translation>
+    </message>
+    <message>
+      <source>Cannot create the temporary folder %1.</source>
+      <translation>Der temporäre Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>No device description (IODD) found.</source>
+      <translation>Keine Gerätebeschreibung (IODD) gefunden.</translation>
+    </message>
+    <message>
+      <source>No temporary folder can be created beside the IODD folder: %1</source>
+      <translation>Neben dem IODD-Ordner kann kein temporärer Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+      <source>Only IODD packages (.zip) and IODD files (.xml) can be imported.</source>
+      <translation>Nur IODD-Pakete (.zip) und IODD-Dateien (.xml) können importiert werden.</translation>
+    </message>
+    <message>
+      <source>The IODD folder %1 cannot be created.</source>
+      <translation>Der IODD-Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>The file does not exist or cannot be read.</source>
+      <translation>Die Datei existiert nicht oder kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The package could not be moved into the IODD folder %1.</source>
+      <translation>Das Paket konnte nicht in den IODD-Ordner %1 verschoben werden.</translation>
+    </message>
+  </context>
+  <context>
     <name>IoddManagementDialog</name>
     <message>
       <source>Choose the IODD folder.</source>
@@ -609,6 +801,68 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     </message>
   </context>
   <context>
+    <name>IoddPackageActions</name>
+    <message>
+      <source>%1 lies outside the IODD folder and is not removed.</source>
+      <translation>%1 liegt außerhalb des IODD-Ordners und wird nicht entfernt.</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>IODD not removed</source>
+      <translation>IODD nicht entfernt</translation>
+    </message>
+    <message>
+      <source>IODD packages and files (*.zip *.xml)</source>
+      <translation>IODD-Pakete und -Dateien (*.zip *.xml)</translation>
+    </message>
+    <message>
+      <source>Import IODD packages (.zip) or IODD files (.xml) into the IODD folder.</source>
+      <translation>IODD-Pakete (.zip) oder IODD-Dateien (.xml) in den IODD-Ordner importieren.</translation>
+    </message>
+    <message>
+      <source>Import IODDs</source>
+      <translation>IODDs importieren</translation>
+    </message>
+    <message>
+      <source>Import…</source>
+      <translation>Importieren…</translation>
+    </message>
+    <message>
+      <source>Remove</source>
+      <translation>Entfernen</translation>
+    </message>
+    <message>
+      <source>Remove IODD</source>
+      <translation>IODD entfernen</translation>
+    </message>
+    <message>
+      <source>Remove the IODD %1? These will be deleted from the disk:</source>
+      <translation>Die IODD %1 entfernen? Folgendes wird von der Festplatte gelöscht:</translation>
+    </message>
+    <message>
+      <source>Remove…</source>
+      <translation>Entfernen…</translation>
+    </message>
+  </context>
+  <context>
+    <name>IoddPackages</name>
+    <message>
+      <source>Importing %1 (%2 of %3)…</source>
+      <translation>%1 wird importiert (%2 von %3)…</translation>
+    </message>
+    <message>
+      <source>Importing %1…</source>
+      <translation>%1 wird importiert…</translation>
+    </message>
+  </context>
+  <context>
     <name>IqCommCommunicationHandler</name>
     <message>
       <source>IO-Link device inaccessible on %1.</source>
@@ -642,12 +896,91 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <source>IOLink not connected</source>
       <translation>IO-Link nicht verbunden</translation>
     </message>
+    <message>
+      <source>error %1</source>
+      <translation>Fehler %1</translation>
+    </message>
   </context>
   <context>
     <name>IqCommConnectionHandler</name>
     <message>
       <source>The serial port %1 does not name a master port number.</source>
       <translation>Die serielle Schnittstelle %1 nennt keine Master-Portnummer.</translation>
+    </message>
+  </context>
+  <context>
+    <name>IsduError</name>
+    <message>
+      <source>ISDU error %1</source>
+      <translation>ISDU-Fehler %1</translation>
+    </message>
+    <message>
+      <source>access denied</source>
+      <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+      <source>application not ready</source>
+      <translation>Anwendung nicht bereit</translation>
+    </message>
+    <message>
+      <source>device application error</source>
+      <translation>Fehler der Geräteanwendung</translation>
+    </message>
+    <message>
+      <source>function not available</source>
+      <translation>Funktion nicht verfügbar</translation>
+    </message>
+    <message>
+      <source>function temporarily unavailable</source>
+      <translation>Funktion vorübergehend nicht verfügbar</translation>
+    </message>
+    <message>
+      <source>inconsistent parameter set</source>
+      <translation>inkonsistenter Parametersatz</translation>
+    </message>
+    <message>
+      <source>index not available</source>
+      <translation>Index nicht verfügbar</translation>
+    </message>
+    <message>
+      <source>invalid parameter set</source>
+      <translation>ungültiger Parametersatz</translation>
+    </message>
+    <message>
+      <source>length overrun</source>
+      <translation>Länge überschritten</translation>
+    </message>
+    <message>
+      <source>length underrun</source>
+      <translation>Länge unterschritten</translation>
+    </message>
+    <message>
+      <source>service temporarily not available</source>
+      <translation>Dienst vorübergehend nicht verfügbar</translation>
+    </message>
+    <message>
+      <source>service temporarily not available, device control</source>
+      <translation>Dienst vorübergehend nicht verfügbar, Gerätesteuerung</translation>
+    </message>
+    <message>
+      <source>service temporarily not available, local control</source>
+      <translation>Dienst vorübergehend nicht verfügbar, lokale Bedienung</translation>
+    </message>
+    <message>
+      <source>subindex not available</source>
+      <translation>Subindex nicht verfügbar</translation>
+    </message>
+    <message>
+      <source>value above limit</source>
+      <translation>Wert über dem Grenzwert</translation>
+    </message>
+    <message>
+      <source>value below limit</source>
+      <translation>Wert unter dem Grenzwert</translation>
+    </message>
+    <message>
+      <source>value out of range</source>
+      <translation>Wert außerhalb des Bereichs</translation>
     </message>
   </context>
   <context>
@@ -659,6 +992,10 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Check for Updates</source>
       <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+      <source>Compare with parameter set…</source>
+      <translation>Mit Parametersatz vergleichen…</translation>
     </message>
     <message>
       <source>Exit</source>
@@ -677,8 +1014,39 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>IODDs verwalten</translation>
     </message>
     <message>
+      <source>Restore parameter set…</source>
+      <translation>Parametersatz wiederherstellen…</translation>
+    </message>
+    <message>
+      <source>Save parameter set…</source>
+      <translation>Parametersatz speichern…</translation>
+    </message>
+    <message>
       <source>Settings</source>
       <translation>Einstellungen</translation>
+    </message>
+  </context>
+  <context>
+    <name>MasterCredentialsDialog</name>
+    <message>
+      <source>Password</source>
+      <translation>Passwort</translation>
+    </message>
+    <message>
+      <source>Sign in to %1</source>
+      <translation>Anmelden bei %1</translation>
+    </message>
+    <message>
+      <source>The IO-Link master %1 asks for a user name and password. They are kept until the program ends.</source>
+      <translation>Der IO-Link-Master %1 verlangt Benutzername und Passwort. Sie werden bis zum Programmende behalten.</translation>
+    </message>
+    <message>
+      <source>This master is reached over plain http: the password travels unencrypted. Use https where the master offers it.</source>
+      <translation>Dieser Master wird über einfaches http erreicht: Das Passwort wird unverschlüsselt übertragen. Verwenden Sie https, wo der Master es anbietet.</translation>
+    </message>
+    <message>
+      <source>User name</source>
+      <translation>Benutzername</translation>
     </message>
   </context>
   <context>
@@ -686,6 +1054,20 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>None</source>
       <translation>Keines</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntryMissing</name>
+    <message>
+      <source>Not available in this device description</source>
+      <translation>In dieser Gerätebeschreibung nicht vorhanden</translation>
+    </message>
+  </context>
+  <context>
+    <name>MenuEntrySlider</name>
+    <message>
+      <source>Allowed: %1 to %2</source>
+      <translation>Zulässig: %1 bis %2</translation>
     </message>
   </context>
   <context>
@@ -704,6 +1086,617 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Undefined Entry, id:</source>
       <translation>Undefinierter Eintrag, ID:</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkHttpClient</name>
+    <message>
+      <source>no answer within %1 s</source>
+      <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+      <source>the certificate %1 is not trusted; the connection was refused</source>
+      <translation>dem Zertifikat %1 wird nicht vertraut; die Verbindung wurde abgelehnt</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMaster</name>
+    <message>
+      <source>%1 Master %2 Port %3</source>
+      <translation>%1 Master %2 Port %3</translation>
+    </message>
+    <message>
+      <source>%1 Port %2</source>
+      <translation>%1 Port %2</translation>
+    </message>
+    <message>
+      <source>%1 Port %2 has no device online (%3).</source>
+      <translation>An %1 Port %2 ist kein Gerät online (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2 has no device online any more (%3).</source>
+      <translation>An %1 Port %2 ist kein Gerät mehr online (%3).</translation>
+    </message>
+    <message>
+      <source>%1 Port %2: %3.</source>
+      <translation>%1 Port %2: %3.</translation>
+    </message>
+    <message>
+      <source>%1 asks for a user name and password.</source>
+      <translation>%1 verlangt Benutzername und Passwort.</translation>
+    </message>
+    <message>
+      <source>%1 is no port of an Ethernet IO-Link master.</source>
+      <translation>%1 ist kein Port eines Ethernet-IO-Link-Masters.</translation>
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: the master answered HTTP %2, error %3: %4</source>
+      <translation>%1: Der Master antwortete mit HTTP %2, Fehler %3: %4</translation>
+    </message>
+    <message>
+      <source>%1: the master answered HTTP %2.</source>
+      <translation>%1: Der Master antwortete mit HTTP %2.</translation>
+    </message>
+    <message>
+      <source>%1: the master's answer cannot be read.</source>
+      <translation>%1: Die Antwort des Masters ist nicht lesbar.</translation>
+    </message>
+    <message>
+      <source>No event pending</source>
+      <translation>Kein Ereignis anstehend</translation>
+    </message>
+    <message>
+      <source>Process data of %1 octets does not fit the buffer</source>
+      <translation>Prozessdaten von %1 Oktetten passen nicht in den Puffer</translation>
+    </message>
+    <message>
+      <source>Process data of %1 octets is too long</source>
+      <translation>Prozessdaten von %1 Oktetten sind zu lang</translation>
+    </message>
+    <message>
+      <source>The network master port is not open.</source>
+      <translation>Der Port des Netzwerk-Masters ist nicht geöffnet.</translation>
+    </message>
+    <message>
+      <source>Value of %1 octets does not fit the buffer</source>
+      <translation>Wert von %1 Oktetten passt nicht in den Puffer</translation>
+    </message>
+    <message>
+      <source>the master's port list cannot be read</source>
+      <translation>die Portliste des Masters ist nicht lesbar</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMasterAccess</name>
+    <message>
+      <source>%1, ports: %2, interface %3</source>
+      <translation>%1, Ports: %2, Schnittstelle %3</translation>
+    </message>
+    <message>
+      <source>Not an http:// or https:// address</source>
+      <translation>Keine http://- oder https://-Adresse</translation>
+    </message>
+    <message>
+      <source>Not reachable: %1</source>
+      <translation>Nicht erreichbar: %1</translation>
+    </message>
+    <message>
+      <source>Unnamed master</source>
+      <translation>Unbenannter Master</translation>
+    </message>
+  </context>
+  <context>
+    <name>NetworkMastersSection</name>
+    <message>
+      <source>Add</source>
+      <translation>Hinzufügen</translation>
+    </message>
+    <message>
+      <source>Address, e.g. http://192.168.1.50</source>
+      <translation>Adresse, z. B. http://192.168.1.50</translation>
+    </message>
+    <message>
+      <source>Enter an http:// or https:// address or a host name.</source>
+      <translation>Geben Sie eine http://- oder https://-Adresse oder einen Hostnamen ein.</translation>
+    </message>
+    <message>
+      <source>Ethernet IO-Link masters with the JSON REST interface; none added yet</source>
+      <translation>Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle; noch keiner hinzugefügt</translation>
+    </message>
+    <message>
+      <source>Ethernet IO-Link masters with the JSON REST interface; their devices are listed with the others</source>
+      <translation>Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle; ihre Geräte erscheinen in der Geräteliste</translation>
+    </message>
+    <message>
+      <source>Network masters</source>
+      <translation>Netzwerk-Master</translation>
+    </message>
+    <message>
+      <source>Remove this master</source>
+      <translation>Diesen Master entfernen</translation>
+    </message>
+    <message>
+      <source>Test</source>
+      <translation>Testen</translation>
+    </message>
+    <message>
+      <source>Testing…</source>
+      <translation>Wird getestet…</translation>
+    </message>
+  </context>
+  <context>
+    <name>PackageArchive</name>
+    <message>
+      <source>Cannot create the folder %1.</source>
+      <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+      <source>Cannot write %1.</source>
+      <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+      <source>Cannot write %1: %2</source>
+      <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>The archive holds a symbolic link: %1</source>
+      <translation>Das Archiv enthält einen symbolischen Link: %1</translation>
+    </message>
+    <message>
+      <source>The archive holds an encrypted file: %1</source>
+      <translation>Das Archiv enthält eine verschlüsselte Datei: %1</translation>
+    </message>
+    <message>
+      <source>The archive holds more than %1 entries.</source>
+      <translation>Das Archiv enthält mehr als %1 Einträge.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged or is not a zip file.</source>
+      <translation>Das Archiv ist beschädigt oder keine ZIP-Datei.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 cannot be read completely.</source>
+      <translation>Das Archiv ist beschädigt: %1 kann nicht vollständig gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 cannot be read.</source>
+      <translation>Das Archiv ist beschädigt: %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: %1 is larger than it says.</source>
+      <translation>Das Archiv ist beschädigt: %1 ist größer als angegeben.</translation>
+    </message>
+    <message>
+      <source>The archive names a file outside its own folder: %1</source>
+      <translation>Das Archiv nennt eine Datei außerhalb seines eigenen Ordners: %1</translation>
+    </message>
+    <message>
+      <source>The archive nests zip files more than one level deep: %1</source>
+      <translation>Das Archiv verschachtelt ZIP-Dateien tiefer als eine Ebene: %1</translation>
+    </message>
+    <message>
+      <source>The archive would unpack to more than 200 MB.</source>
+      <translation>Das Archiv wäre entpackt größer als 200 MB.</translation>
+    </message>
+    <message>
+      <source>The file %1 is compressed more than a hundredfold, as only a zip bomb is.</source>
+      <translation>Die Datei %1 ist mehr als hundertfach komprimiert, wie nur eine ZIP-Bombe.</translation>
+    </message>
+    <message>
+      <source>The file %1 would unpack to more than 50 MB.</source>
+      <translation>Die Datei %1 wäre entpackt größer als 50 MB.</translation>
+    </message>
+    <message>
+      <source>The file cannot be read: %1</source>
+      <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterCatalogue</name>
+    <message>
+      <source>%1 octets instead of %2</source>
+      <translation>%1 Oktette statt %2</translation>
+    </message>
+    <message>
+      <source>%1 octets, at most %2 allowed</source>
+      <translation>%1 Oktette, höchstens %2 erlaubt</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterComparison</name>
+    <message>
+      <source>(not in this device's IODD)</source>
+      <translation>(nicht in der IODD dieses Geräts)</translation>
+    </message>
+    <message>
+      <source>(not readable: %1)</source>
+      <translation>(nicht lesbar: %1)</translation>
+    </message>
+    <message>
+      <source>not read</source>
+      <translation>nicht gelesen</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterRestore</name>
+    <message>
+      <source>Parameter set restored: %1 written and confirmed, %2 already equal.</source>
+      <translation>Parametersatz wiederhergestellt: %1 geschrieben und bestätigt, %2 bereits gleich.</translation>
+    </message>
+    <message>
+      <source>The device did not accept the parameter set as a whole (ParamDownloadEnd: %1).</source>
+      <translation>Das Gerät hat den Parametersatz als Ganzes nicht angenommen (ParamDownloadEnd: %1).</translation>
+    </message>
+    <message>
+      <source>The device did not store the set in its data storage (ParamDownloadStore: %1).</source>
+      <translation>Das Gerät hat den Satz nicht in seinem Datenspeicher gesichert (ParamDownloadStore: %1).</translation>
+    </message>
+    <message>
+      <source>The device refused %1; the block parameterisation was cancelled (ParamBreak) and the restore stopped.</source>
+      <translation>Das Gerät lehnte %1 ab; die Blockparametrierung wurde abgebrochen (ParamBreak) und die Wiederherstellung beendet.</translation>
+    </message>
+    <message>
+      <source>The device refused ParamBreak: %1.</source>
+      <translation>Das Gerät lehnte ParamBreak ab: %1.</translation>
+    </message>
+    <message>
+      <source>The device refused to start a block parameterisation (%1); the values were written one by one.</source>
+      <translation>Das Gerät lehnte den Start einer Blockparametrierung ab (%1); die Werte wurden einzeln geschrieben.</translation>
+    </message>
+    <message>
+      <source>The file was saved from another unit (serial number %1); the connected device has serial number %2.</source>
+      <translation>Die Datei wurde von einem anderen Exemplar gespeichert (Seriennummer %1); das verbundene Gerät hat die Seriennummer %2.</translation>
+    </message>
+    <message>
+      <source>The file was saved from product %1; the connected device is product %2.</source>
+      <translation>Die Datei wurde von Produkt %1 gespeichert; das verbundene Gerät ist Produkt %2.</translation>
+    </message>
+    <message>
+      <source>The file was saved with IODD version %1; the device is described by IODD version %2.</source>
+      <translation>Die Datei wurde mit IODD-Version %1 gespeichert; das Gerät wird durch IODD-Version %2 beschrieben.</translation>
+    </message>
+    <message>
+      <source>The parameter set is for another device: it was saved from vendor id %1, device id %2 (%3); the connected device has vendor id %4, device id %5 (%6). Nothing was written.</source>
+      <translation>Der Parametersatz gehört zu einem anderen Gerät: Er wurde von Hersteller-ID %1, Geräte-ID %2 (%3) gespeichert; das verbundene Gerät hat Hersteller-ID %4, Geräte-ID %5 (%6). Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+      <source>The parameter set was not restored completely: %1 written and confirmed, %2 already equal, %3 refused, %4 differ after writing, %5 not written, %6 skipped.</source>
+      <translation>Der Parametersatz wurde nicht vollständig wiederhergestellt: %1 geschrieben und bestätigt, %2 bereits gleich, %3 abgelehnt, %4 weichen nach dem Schreiben ab, %5 nicht geschrieben, %6 übersprungen.</translation>
+    </message>
+    <message>
+      <source>already equal</source>
+      <translation>bereits gleich</translation>
+    </message>
+    <message>
+      <source>differs after writing</source>
+      <translation>weicht nach dem Schreiben ab</translation>
+    </message>
+    <message>
+      <source>not a parameter of this device's IODD</source>
+      <translation>kein Parameter der IODD dieses Geräts</translation>
+    </message>
+    <message>
+      <source>not readable afterwards: %1</source>
+      <translation>danach nicht lesbar: %1</translation>
+    </message>
+    <message>
+      <source>not written</source>
+      <translation>nicht geschrieben</translation>
+    </message>
+    <message>
+      <source>only whole variables are restored</source>
+      <translation>nur ganze Variablen werden wiederhergestellt</translation>
+    </message>
+    <message>
+      <source>refused</source>
+      <translation>abgelehnt</translation>
+    </message>
+    <message>
+      <source>skipped</source>
+      <translation>übersprungen</translation>
+    </message>
+    <message>
+      <source>written and confirmed</source>
+      <translation>geschrieben und bestätigt</translation>
+    </message>
+    <message>
+      <source>wrong length: %1</source>
+      <translation>falsche Länge: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSet</name>
+    <message>
+      <source>%1 (index %2, subindex %3) is listed twice.</source>
+      <translation>%1 (Index %2, Subindex %3) ist doppelt aufgeführt.</translation>
+    </message>
+    <message>
+      <source>%1 has no raw value.</source>
+      <translation>%1 hat keinen Rohwert.</translation>
+    </message>
+    <message>
+      <source>%1 has no valid index and subindex.</source>
+      <translation>%1 hat keinen gültigen Index und Subindex.</translation>
+    </message>
+    <message>
+      <source>The %1 has no id.</source>
+      <translation>%1 hat keine ID.</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be read: %2</source>
+      <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be written: %2</source>
+      <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>The file has no valid format version.</source>
+      <translation>Die Datei hat keine gültige Formatversion.</translation>
+    </message>
+    <message>
+      <source>The file is larger than 10 MB.</source>
+      <translation>Die Datei ist größer als 10 MB.</translation>
+    </message>
+    <message>
+      <source>The file is not a parameter set: it holds no JSON object.</source>
+      <translation>Die Datei ist kein Parametersatz: Sie enthält kein JSON-Objekt.</translation>
+    </message>
+    <message>
+      <source>The file is not a parameter set: its format is "%1".</source>
+      <translation>Die Datei ist kein Parametersatz: Ihr Format ist „%1“.</translation>
+    </message>
+    <message>
+      <source>The file is not valid JSON: %1 (at octet %2).</source>
+      <translation>Die Datei ist kein gültiges JSON: %1 (bei Oktett %2).</translation>
+    </message>
+    <message>
+      <source>The file lists no parameters.</source>
+      <translation>Die Datei enthält keine Parameterliste.</translation>
+    </message>
+    <message>
+      <source>The file names no valid vendor id and device id.</source>
+      <translation>Die Datei nennt keine gültige Hersteller-ID und Geräte-ID.</translation>
+    </message>
+    <message>
+      <source>The file was written in format version %1, which is newer than this program reads (%2). Please update the program.</source>
+      <translation>Die Datei wurde im Format Version %1 geschrieben, das neuer ist als das, was dieses Programm liest (%2). Bitte aktualisieren Sie das Programm.</translation>
+    </message>
+    <message>
+      <source>The raw value of %1 has the wrong length: %2 hex digits.</source>
+      <translation>Der Rohwert von %1 hat die falsche Länge: %2 Hexadezimalziffern.</translation>
+    </message>
+    <message>
+      <source>The raw value of %1 is not hexadecimal: "%2".</source>
+      <translation>Der Rohwert von %1 ist nicht hexadezimal: „%2“.</translation>
+    </message>
+    <message>
+      <source>parameter %1</source>
+      <translation>Parameter %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSetController</name>
+    <message>
+      <source>%1 of %2 parameters differ.</source>
+      <translation>%1 von %2 Parametern weichen ab.</translation>
+    </message>
+    <message>
+      <source>Another parameter set operation is running.</source>
+      <translation>Ein anderer Vorgang mit einem Parametersatz läuft bereits.</translation>
+    </message>
+    <message>
+      <source>Parameters that could not be read when the file was saved are not compared: %1.</source>
+      <translation>Parameter, die beim Speichern der Datei nicht lesbar waren, werden nicht verglichen: %1.</translation>
+    </message>
+    <message>
+      <source>Please connect the device first.</source>
+      <translation>Bitte verbinden Sie zuerst das Gerät.</translation>
+    </message>
+    <message>
+      <source>Reading the parameters of %1…</source>
+      <translation>Parameter von %1 werden gelesen…</translation>
+    </message>
+    <message>
+      <source>Restoring the parameters of %1…</source>
+      <translation>Parameter von %1 werden wiederhergestellt…</translation>
+    </message>
+    <message>
+      <source>The device has no IODD; its parameters are not known.</source>
+      <translation>Für das Gerät gibt es keine IODD; seine Parameter sind nicht bekannt.</translation>
+    </message>
+    <message>
+      <source>The device refused to give these parameters; they are listed in the file as unreadable: %1</source>
+      <translation>Das Gerät verweigerte diese Parameter; sie sind in der Datei als nicht lesbar aufgeführt: %1</translation>
+    </message>
+    <message>
+      <source>The device was disconnected; nothing was saved.</source>
+      <translation>Das Gerät wurde getrennt; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+      <source>The device was disconnected; nothing was written.</source>
+      <translation>Das Gerät wurde getrennt; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+      <source>The file %1 cannot be written: %2</source>
+      <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>The parameter set was saved to %1 (parameters: %2).</source>
+      <translation>Der Parametersatz wurde in %1 gespeichert (Parameter: %2).</translation>
+    </message>
+    <message>
+      <source>Write the parameter set %1 into %2 (serial number %3) on %4? Parameters whose value differs from the file are overwritten.</source>
+      <translation>Den Parametersatz %1 in %2 (Seriennummer %3) an %4 schreiben? Parameter, deren Wert von der Datei abweicht, werden überschrieben.</translation>
+    </message>
+    <message>
+      <source>differs</source>
+      <translation>abweichend</translation>
+    </message>
+    <message>
+      <source>equal</source>
+      <translation>gleich</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterSetDialogs</name>
+    <message>
+      <source>%1 of %2</source>
+      <translation>%1 von %2</translation>
+    </message>
+    <message>
+      <source>All files (*)</source>
+      <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <source>Another parameter set operation is running.</source>
+      <translation>Ein anderer Vorgang mit einem Parametersatz läuft bereits.</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Compare with parameter set</source>
+      <translation>Mit Parametersatz vergleichen</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Export</translation>
+    </message>
+    <message>
+      <source>Export as CSV</source>
+      <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+      <source>Parameter set</source>
+      <translation>Parametersatz</translation>
+    </message>
+    <message>
+      <source>Parameter sets (*.ovxparams)</source>
+      <translation>Parametersätze (*.ovxparams)</translation>
+    </message>
+    <message>
+      <source>Please connect a device with an IODD first.</source>
+      <translation>Bitte verbinden Sie zuerst ein Gerät mit IODD.</translation>
+    </message>
+    <message>
+      <source>Restore</source>
+      <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+      <source>Restore parameter set</source>
+      <translation>Parametersatz wiederherstellen</translation>
+    </message>
+    <message>
+      <source>Save parameter set</source>
+      <translation>Parametersatz speichern</translation>
+    </message>
+    <message>
+      <source>These parameters of the file are skipped:</source>
+      <translation>Diese Parameter der Datei werden übersprungen:</translation>
+    </message>
+    <message>
+      <source>comparison</source>
+      <translation>vergleich</translation>
+    </message>
+    <message>
+      <source>restore-report</source>
+      <translation>wiederherstellungsbericht</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterTableDialog</name>
+    <message>
+      <source>Close</source>
+      <translation type="vanished">Schließen</translation>
+    </message>
+    <message>
+      <source>Comparison with the parameter set</source>
+      <translation>Vergleich mit dem Parametersatz</translation>
+    </message>
+    <message>
+      <source>Export as CSV…</source>
+      <translation>Als CSV exportieren…</translation>
+    </message>
+    <message>
+      <source>No differences.</source>
+      <translation>Keine Abweichungen.</translation>
+    </message>
+    <message>
+      <source>Only differences</source>
+      <translation>Nur Abweichungen</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Parameter</translation>
+    </message>
+    <message>
+      <source>Restore report</source>
+      <translation>Wiederherstellungsbericht</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Ergebnis</translation>
+    </message>
+    <message>
+      <source>Value in the device</source>
+      <translation>Wert im Gerät</translation>
+    </message>
+    <message>
+      <source>Value in the file</source>
+      <translation>Wert in der Datei</translation>
+    </message>
+  </context>
+  <context>
+    <name>ParameterTableModel</name>
+    <message>
+      <source>Detail</source>
+      <translation>Detail</translation>
+    </message>
+    <message>
+      <source>Differs</source>
+      <translation>Abweichend</translation>
+    </message>
+    <message>
+      <source>Id</source>
+      <translation>ID</translation>
+    </message>
+    <message>
+      <source>Index</source>
+      <translation>Index</translation>
+    </message>
+    <message>
+      <source>Parameter</source>
+      <translation>Parameter</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Ergebnis</translation>
+    </message>
+    <message>
+      <source>Value in the device</source>
+      <translation>Wert im Gerät</translation>
+    </message>
+    <message>
+      <source>Value in the file</source>
+      <translation>Wert in der Datei</translation>
+    </message>
+    <message>
+      <source>no</source>
+      <translation>nein</translation>
+    </message>
+    <message>
+      <source>yes</source>
+      <translation>ja</translation>
     </message>
   </context>
   <context>
@@ -829,6 +1822,34 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>SerialDeviceDiscovery</name>
+    <message>
+      <source>The IO-Link master %1 cannot be reached: %2</source>
+      <translation>Der IO-Link-Master %1 ist nicht erreichbar: %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>ServeSimulator</name>
+    <message>
+      <source>Cannot listen on %1: %2</source>
+      <translation>Auf %1 kann nicht gelauscht werden: %2</translation>
+    </message>
+    <message>
+      <source>Cannot read %1</source>
+      <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+      <source>No device could be built from the given files.</source>
+      <translation>Aus den angegebenen Dateien konnte kein Gerät erstellt werden.</translation>
+    </message>
+    <message>
+      <source>Usage: serve-simulator --listen HOST:PORT [IODD...]
+Serves the simulated master's devices (the sample device when no IODD is given) as an Ethernet IO-Link master with the JSON REST interface.</source>
+      <translation>Aufruf: serve-simulator --listen HOST:PORT [IODD...]
+Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Ethernet-IO-Link-Master mit JSON-REST-Schnittstelle bereit.</translation>
+    </message>
+  </context>
+  <context>
     <name>SettingsDialog</name>
     <message>
       <source>(applies at the next device search)</source>
@@ -934,7 +1955,42 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>ZipDirectoryScan</name>
+    <message>
+      <source>The archive cannot be read.</source>
+      <translation>Das Archiv kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: it is too short to be a zip file.</source>
+      <translation>Das Archiv ist beschädigt: es ist zu kurz für eine ZIP-Datei.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents is cut short.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis ist abgeschnitten.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents is missing.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis fehlt.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: its table of contents lies outside the file.</source>
+      <translation>Das Archiv ist beschädigt: sein Inhaltsverzeichnis liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+      <source>The archive uses the zip64 format, which IODD packages never need.</source>
+      <translation>Das Archiv nutzt das Zip64-Format, das IODD-Pakete nie brauchen.</translation>
+    </message>
+  </context>
+  <context>
     <name>ovinex-check</name>
+    <message>
+      <source>Check every online device of this Ethernet IO-Link master instead of files.</source>
+      <translation>Statt Dateien jedes Online-Gerät dieses Ethernet-IO-Link-Masters prüfen.</translation>
+    </message>
+    <message>
+      <source>Folder of the IODDs matched to the master's devices (default: the program's IODD folder).</source>
+      <translation>Ordner der IODDs, die den Geräten des Masters zugeordnet werden (Standard: der IODD-Ordner des Programms).</translation>
+    </message>
     <message>
       <source>IODD files or folders to check.</source>
       <translation>Zu prüfende IODD-Dateien oder Ordner.</translation>
@@ -962,6 +2018,141 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Write the whole log to stderr.</source>
       <translation>Das vollständige Protokoll auf stderr ausgeben.</translation>
+    </message>
+  </context>
+  <context>
+    <name>ovinex-cli</name>
+    <message>
+      <source>%1 of %2 parameters differ</source>
+      <translation>%1 von %2 Parametern weichen ab</translation>
+    </message>
+    <message>
+      <source>Commands:</source>
+      <translation>Befehle:</translation>
+    </message>
+    <message>
+      <source>Exit status: 0 on success (compare: no difference), 1 when the device refused something or values differ, 2 for usage errors, unreadable or invalid files, or a device that does not match.</source>
+      <translation>Exit-Status: 0 bei Erfolg (compare: keine Abweichung), 1 wenn das Gerät etwas abgelehnt hat oder Werte abweichen, 2 bei Bedienfehlern, nicht lesbaren oder ungültigen Dateien oder einem nicht passenden Gerät.</translation>
+    </message>
+    <message>
+      <source>Folder with the IODD files.</source>
+      <translation>Ordner mit den IODD-Dateien.</translation>
+    </message>
+    <message>
+      <source>Language of the texts: en, de or fr.</source>
+      <translation>Sprache der Texte: en, de oder fr.</translation>
+    </message>
+    <message>
+      <source>List the master ports with the device on each, one JSON object per line.</source>
+      <translation>Listet die Master-Ports mit dem Gerät an jedem auf, ein JSON-Objekt pro Zeile.</translation>
+    </message>
+    <message>
+      <source>No IO-Link device answers on port %1.</source>
+      <translation>An Port %1 antwortet kein IO-Link-Gerät.</translation>
+    </message>
+    <message>
+      <source>No IODD was found for product %1; only raw access is possible.</source>
+      <translation>Für Produkt %1 wurde keine IODD gefunden; nur Rohzugriff ist möglich.</translation>
+    </message>
+    <message>
+      <source>Not an index: %1</source>
+      <translation>Kein Index: %1</translation>
+    </message>
+    <message>
+      <source>Not hexadecimal octets: %1</source>
+      <translation>Keine hexadezimalen Oktette: %1</translation>
+    </message>
+    <message>
+      <source>Not readable: %1 (index %2): %3</source>
+      <translation>Nicht lesbar: %1 (Index %2): %3</translation>
+    </message>
+    <message>
+      <source>Parameter sets need the device's IODD; none could be loaded.</source>
+      <translation>Parametersätze brauchen die IODD des Geräts; es konnte keine geladen werden.</translation>
+    </message>
+    <message>
+      <source>Read an index of the device and print its octets.</source>
+      <translation>Liest einen Index des Geräts und gibt seine Oktette aus.</translation>
+    </message>
+    <message>
+      <source>Restoring %1 into %2 (serial number %3) needs --yes; nothing was written.</source>
+      <translation>Das Wiederherstellen von %1 in %2 (Seriennummer %3) braucht --yes; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+      <source>Run ovinex-cli --help for the usage.</source>
+      <translation>Die Bedienung zeigt ovinex-cli --help.</translation>
+    </message>
+    <message>
+      <source>Save the device's parameters to a file, compare them with a file, or restore them from a file.</source>
+      <translation>Speichert die Parameter des Geräts in eine Datei, vergleicht sie mit einer Datei oder stellt sie aus einer Datei wieder her.</translation>
+    </message>
+    <message>
+      <source>Scripts what a technician does with IO-Link devices: lists the ports, reads and writes indexes, and saves, compares and restores parameter sets. Results go to stdout, one JSON object per line; messages to stderr.</source>
+      <translation>Automatisiert, was ein Techniker mit IO-Link-Geräten tut: listet die Ports, liest und schreibt Indizes und speichert, vergleicht und stellt Parametersätze wieder her. Ergebnisse gehen nach stdout, ein JSON-Objekt pro Zeile; Meldungen nach stderr.</translation>
+    </message>
+    <message>
+      <source>Skipped: %1 (index %2): %3</source>
+      <translation>Übersprungen: %1 (Index %2): %3</translation>
+    </message>
+    <message>
+      <source>The IODD file %1 cannot be read.</source>
+      <translation>Die IODD-Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The command and its arguments.</source>
+      <translation>Der Befehl und seine Argumente.</translation>
+    </message>
+    <message>
+      <source>The connection to the device was lost; nothing was saved.</source>
+      <translation>Die Verbindung zum Gerät ging verloren; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+      <source>The device on port %1 could not be connected.</source>
+      <translation>Das Gerät an Port %1 konnte nicht verbunden werden.</translation>
+    </message>
+    <message>
+      <source>There is no port %1. Run ovinex-cli ports for the list.</source>
+      <translation>Es gibt keinen Port %1. Die Liste zeigt ovinex-cli ports.</translation>
+    </message>
+    <message>
+      <source>Unknown language: %1</source>
+      <translation>Unbekannte Sprache: %1</translation>
+    </message>
+    <message>
+      <source>Use the settings in this folder instead of temporary ones.</source>
+      <translation>Die Einstellungen in diesem Ordner statt temporärer verwenden.</translation>
+    </message>
+    <message>
+      <source>Use the simulated master with a device from this IODD file; repeat it for more devices (ports SIM1, SIM2, ...).</source>
+      <translation>Den simulierten Master mit einem Gerät aus dieser IODD-Datei verwenden; für weitere Geräte wiederholen (Ports SIM1, SIM2, ...).</translation>
+    </message>
+    <message>
+      <source>Write octets to an index of the device.</source>
+      <translation>Schreibt Oktette in einen Index des Geräts.</translation>
+    </message>
+    <message>
+      <source>Write the log to stderr.</source>
+      <translation>Das Protokoll nach stderr schreiben.</translation>
+    </message>
+    <message>
+      <source>params needs save, compare or restore, a port and a file.</source>
+      <translation>params braucht save, compare oder restore, einen Port und eine Datei.</translation>
+    </message>
+    <message>
+      <source>params restore: write without asking.</source>
+      <translation>params restore: ohne Rückfrage schreiben.</translation>
+    </message>
+    <message>
+      <source>ports takes no arguments.</source>
+      <translation>ports nimmt keine Argumente.</translation>
+    </message>
+    <message>
+      <source>read needs a port and an index.</source>
+      <translation>read braucht einen Port und einen Index.</translation>
+    </message>
+    <message>
+      <source>write needs a port, an index and hexadecimal octets.</source>
+      <translation>write braucht einen Port, einen Index und hexadezimale Oktette.</translation>
     </message>
   </context>
 </TS>

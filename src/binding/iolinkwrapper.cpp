@@ -1,19 +1,25 @@
 #include "iolinkwrapper.h"
 
-#include "app/applicationsettings.h"
 #include "comm/communicationtask.h"
+#include "core/logcategories.h"
 #include "device/variablewrapper.h"
+#include "iodd/model/completionsupport.h"
 #include "iodd/model/iodevicet.h"
 #include "menu/menuentry.h"
+#include "menu/menuentryprocessdata.h"
+#include "menu/menuentryrecordgroup.h"
 #include "menu/menuwrapper.h"
 #include "processdata/processdataitemwrapper.h"
 #include "processdata/processdatarefwrapper.h"
 #include "processdata/processdatawrapper.h"
+#include "processdata/recorditemwrapper.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
 
 #include <algorithm>
+
+using CompletionSupport::lastOf;
 
 namespace {
 
@@ -33,14 +39,6 @@ QString unitDefinitionsPath(const QString &language = QString())
 {
     return standardFolder + QStringLiteral("IODD-StandardUnitDefinitions1.1")
         + (language.isEmpty() ? QString() : QLatin1Char('-') + language) + QStringLiteral(".xml");
-}
-
-// The last entry of a child list: the document's last element, or the list's prototype when the
-// document has none (so a missing part reads as an empty one).
-template <class T>
-T *lastOf(const ChildList<T> &list)
-{
-    return list.isEmpty() ? nullptr : list.last();
 }
 
 // Moves the first Language containing `code` to the end, where the text lookup takes it from.
@@ -81,7 +79,7 @@ bool refersWritably(const QList<Reference *> &references, const QString &variabl
 
 } // namespace
 
-IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
+IOLinkWrapper::IOLinkWrapper(const QString &path, const QString &language, QObject *parent)
     : QObject(parent)
     , document(std::make_unique<IODeviceT>())
     , ioddPath(path)
@@ -92,7 +90,6 @@ IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
     qRegisterMetaType<QList<uint>>();
     QElapsedTimer stopwatch;
     stopwatch.start();
-    const QString language = ApplicationSettings::instance()->getLanguage();
     loadDocuments(language);
     qInfo() << "Reading IODD files took" << stopwatch.restart() << "milliseconds";
 
@@ -106,8 +103,10 @@ IOLinkWrapper::IOLinkWrapper(const QString &path, QObject *parent)
     if (productLoaded)
         initMenuWrappers();
     qInfo() << "Initializing process data.";
-    if (productLoaded)
+    if (productLoaded) {
         initProcessData();
+        initProcessDataEntries();
+    }
     readVersion();
     qInfo() << "Initializing menus, variables and PD took" << stopwatch.elapsed() << "milliseconds";
 }
@@ -142,7 +141,7 @@ void IOLinkWrapper::loadDocuments(const QString &language)
 
     // The language in use is loaded last, so that its entries are the last ones and the ones looked up.
     QStringList order;
-    for (const QString &offered : ApplicationSettings::instance()->getLanguages()) {
+    for (const QString &offered : languages()) {
         if (offered != english && offered != language)
             order.append(offered);
     }
@@ -325,9 +324,55 @@ ProcessDataItemWrapper *IOLinkWrapper::findProcessDataItemById(const QList<Proce
 QList<MenuEntry *> IOLinkWrapper::getMenuEntries() const
 {
     QList<MenuEntry *> entries;
-    for (const MenuWrapper *menu : menuWrappers)
-        entries += menu->getEntries();
+    for (const MenuWrapper *menu : menuWrappers) {
+        for (MenuEntry *entry : menu->getEntries()) {
+            entries.append(entry);
+            if (const auto *group = qobject_cast<const MenuEntryRecordGroup *>(entry))
+                entries += group->getItems();
+        }
+    }
     return entries;
+}
+
+void IOLinkWrapper::initProcessDataEntries()
+{
+    for (MenuEntry *entry : getMenuEntries()) {
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(entry);
+        // A reference to a whole process-data image shows each of its record items.
+        if (group && !group->getVariableWrapper() && group->getItems().isEmpty()) {
+            const bool output = group->getId().startsWith(QLatin1String("V_ProcessDataOut"));
+            for (int subindex : ProcessDataWrapper::recordItemSubindexes(processDataWrappers, output))
+                group->addItem(new MenuEntryProcessData(group->getId(), output, quint32(subindex), group));
+        }
+    }
+    for (MenuEntry *entry : getMenuEntries()) {
+        if (auto *shown = qobject_cast<MenuEntryProcessData *>(entry))
+            processDataEntries.append(shown);
+    }
+    if (processDataEntries.isEmpty())
+        return;
+    // Every record item of an image is decoded before its last one reports; one signal per payload suffices.
+    for (const ProcessDataWrapper *definition : qAsConst(processDataWrappers)) {
+        const ProcessDataItemWrapper *input = definition->image(false);
+        if (input && !input->getRecordItems().isEmpty())
+            connect(input->getRecordItems().last(), &RecordItemWrapper::valueChanged, this,
+                    &IOLinkWrapper::refreshProcessDataEntries);
+    }
+    refreshProcessDataEntries();
+}
+
+void IOLinkWrapper::refreshProcessDataEntries()
+{
+    for (const QPointer<MenuEntryProcessData> &entry : qAsConst(processDataEntries)) {
+        if (!entry)
+            continue;
+        const RecordItemWrapper *item = ProcessDataWrapper::applicableRecordItem(processDataWrappers, entry->isOutput(),
+                                                                                 int(entry->getSubindex()));
+        if (item)
+            entry->setProcessValue(item->getValue(), item->getName(), item->singleValueText());
+        else
+            entry->setProcessValue(QVariant(), QString(), QString());
+    }
 }
 
 QString IOLinkWrapper::getCurrentLanguage() const
@@ -342,7 +387,7 @@ CommunicationTask *IOLinkWrapper::createReadTask(VariableWrapper *var)
 
 void IOLinkWrapper::syncReferencedVariables()
 {
-    qDebug() << Q_FUNC_INFO << variableWrappers.size() << "entries";
+    qCDebug(lcBinding) << Q_FUNC_INFO << variableWrappers.size() << "entries";
     qInfo() << "Creating tasks to synchronise referenced variables.";
     for (int i = 0; i < variableWrappers.size(); ++i) {
         VariableWrapper *var = variableWrappers.at(i);
@@ -355,8 +400,8 @@ void IOLinkWrapper::syncReferencedVariables()
             qInfo() << "** NOT SYNCING unreferenced:" << var->getId() << var->getIndex();
             continue;
         }
-        qDebug() << "** SYNCING" << var->getId() << var->getIndex() << "subindex access"
-                 << var->isSubindexAccessSupported() << "referenced subindexes" << referenced;
+        qCDebug(lcBinding) << "** SYNCING" << var->getId() << var->getIndex() << "subindex access"
+                          << var->isSubindexAccessSupported() << "referenced subindexes" << referenced;
         document->variables.at(i)->referenced = true;
         CommunicationTask *task = createReadTask(var);
         syncTasks.append(task);
@@ -394,7 +439,7 @@ void IOLinkWrapper::onSyncTaskFinished(bool success, uint index, uint subindex, 
                 emit varMeasQualitySynced(var);
         }
     }
-    qDebug() << Q_FUNC_INFO << "(" << index << subindex << ")" << syncTasks.size() << " tasks left";
+    qCDebug(lcBinding) << Q_FUNC_INFO << "(" << index << subindex << ")" << syncTasks.size() << " tasks left";
     auto *task = qobject_cast<CommunicationTask *>(sender());
     if (!task || !syncTasks.removeOne(task))
         return;
@@ -443,7 +488,7 @@ QObject *IOLinkWrapper::getMenu(const QString &id) const
             found = menu;
     }
     if (found)
-        qDebug() << Q_FUNC_INFO << "returning menu" << id;
+        qCDebug(lcBinding) << Q_FUNC_INFO << "returning menu" << id;
     return found;
 }
 
@@ -586,6 +631,21 @@ QString IOLinkWrapper::translateEvent(uint eventCode) const
         return QString();
     const EventRecord *event = document->findEvent(quint16(eventCode));
     return event ? translate(event->nameTextId) : QString();
+}
+
+QString IOLinkWrapper::deviceName() const
+{
+    if (document->ProfileBody.isEmpty() || document->ProfileBody.last()->DeviceIdentity.isEmpty())
+        return QString();
+    const DeviceIdentityT *identity = document->ProfileBody.last()->DeviceIdentity.last();
+    QString name = identity->DeviceName.size() >= 2 ? document->translate(identity->DeviceName.last()->textId.value)
+                                                    : QString();
+    if (name == translationFailed)
+        name.clear();
+    const QString vendor = identity->vendorName.value.trimmed();
+    if (vendor.isEmpty() || name.startsWith(vendor))
+        return name;
+    return name.isEmpty() ? vendor : vendor + QLatin1Char(' ') + name;
 }
 
 void IOLinkWrapper::setLanguage(const QString &code)

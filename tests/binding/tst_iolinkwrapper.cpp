@@ -1,9 +1,12 @@
-#include "testenvironment.h"
 #include "samplevariant.h"
+#include "testenvironment.h"
 
 #include "app/applicationsettings.h"
+#include "binding/iolinkwrapper.h"
 #include "comm/communicationtask.h"
-#include "device/iolinkwrapper.h"
+#include "menu/menuentrymissing.h"
+#include "menu/menuentryprocessdata.h"
+#include "menu/menuentryrecordgroup.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/variabledescription.h"
@@ -87,10 +90,22 @@ private:
     static inline QtMessageHandler previous = nullptr;
 };
 
+// The sample with a menu of process-data references and one to a variable it lacks.
+QString writeWithProcessDataMenu(SampleVariant &variant)
+{
+    return variant
+        .insertInto(QStringLiteral("MenuCollection"),
+                    QStringLiteral("<Menu id=\"M_PdShown\">"
+                                   "<RecordItemRef variableId=\"V_ProcessDataInput\" subindex=\"1\" gradient=\"0.1\"/>"
+                                   "<RecordItemRef variableId=\"V_ProcessDataOutput\" subindex=\"1\"/>"
+                                   "<VariableRef variableId=\"V_ProcessDataInput\"/>"
+                                   "<VariableRef variableId=\"V_Nowhere\"/></Menu>"))
+        .write();
+}
+
 std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language = QStringLiteral("en"))
 {
-    ApplicationSettings::instance()->setLanguage(language);
-    return std::make_unique<IOLinkWrapper>(path);
+    return std::make_unique<IOLinkWrapper>(path, language);
 }
 
 // The tasks a synchronisation hands out; the test plays the communication handler.
@@ -140,6 +155,7 @@ private slots:
     void missingRoleMenuIsReportedOnce();
     void pageMenusForQml();
     void processDataWithoutReferences();
+    void processDataInMenusFollowsTheCyclicData();
 };
 
 void TestIOLinkWrapper::variablesInSynchronisationOrder()
@@ -457,6 +473,55 @@ void TestIOLinkWrapper::processDataWithoutReferences()
         shown << ref->getItem()->getId() + (ref->getDefinition() ? QStringLiteral(" referenced") : QString());
     QCOMPARE(shown, QStringList({ "PI_Standard referenced", "PI_Extended", "PI_Compact", "PO_Standard referenced" }));
     QCOMPARE(partialBinding->getProcessDataRefWrappers().first()->getInfos().size(), 1);
+void TestIOLinkWrapper::processDataInMenusFollowsTheCyclicData()
+{
+    SampleVariant variant;
+    auto binding = load(writeWithProcessDataMenu(variant));
+    auto *menu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_PdShown")));
+    QVERIFY(menu);
+    const QList<MenuEntry *> entries = menu->getEntries();
+    QCOMPARE(entries.size(), 4);
+    auto *input = qobject_cast<MenuEntryProcessData *>(entries.at(0));
+    auto *output = qobject_cast<MenuEntryProcessData *>(entries.at(1));
+    auto *whole = qobject_cast<MenuEntryRecordGroup *>(entries.at(2));
+    QVERIFY(input && output && whole);
+    QVERIFY(!input->isOutput());
+    QVERIFY(output->isOutput());
+    QVERIFY(qobject_cast<MenuEntryMissing *>(entries.at(3)));
+    // Every subindex of every layout; those the layout in force lacks show no value.
+    QCOMPARE(whole->getItems().size(), 5);
+    for (const MenuEntry *item : whole->getItems())
+        QVERIFY(qobject_cast<const MenuEntryProcessData *>(item));
+
+    // Process data is never read by ISDU: nothing of index 40 or 41 is synchronised.
+    SyncRun run(binding.get());
+    binding->syncReferencedVariables();
+    for (int i = 0; i < run.tasks.size(); ++i)
+        QVERIFY2(run.task(i)->getIndex() != 40 && run.task(i)->getIndex() != 41, "process data read by ISDU");
+
+    QSignalSpy changes(input, &MenuEntry::valueChanged);
+    const auto deliver = [&binding](const QByteArray &payload) {
+        for (ProcessDataWrapper *definition : binding->getProcessDataWrappers())
+            definition->setData(payload, 0);
+    };
+    // Standard layout (the default selection): distance 1234 in the first two octets, shown times 0.1.
+    deliver(QByteArray::fromHex("04d20000"));
+    QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_Distance"));
+    QCOMPARE(input->getValue().toDouble(), 123.4);
+    QVERIFY(input->isValid());
+    QVERIFY(!changes.isEmpty());
+
+    // Another layout selected: the same subindex is now the compact item, 100 in bits 2..15.
+    VariableWrapper *select = nullptr;
+    for (VariableWrapper *var : binding->getVariableWrappers()) {
+        if (var->getId() == QLatin1String("V_ProcessDataSelect"))
+            select = var;
+    }
+    QVERIFY(select);
+    select->setValue(QVariant(qulonglong(2)), 0);
+    deliver(QByteArray::fromHex("0191"));
+    QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_DistanceCoarse"));
+    QCOMPARE(input->getValue().toDouble(), 10.0);
 }
 
 OVINEX_TEST_MAIN(TestIOLinkWrapper)

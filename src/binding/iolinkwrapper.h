@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QSet>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -12,6 +13,7 @@
 class CommunicationTask;
 class IODeviceT;
 class MenuEntry;
+class MenuEntryProcessData;
 class MenuWrapper;
 class ProcessDataItemWrapper;
 class ProcessDataRefWrapper;
@@ -36,10 +38,14 @@ public:
     // The pages a role menu set names a menu for.
     enum class Page { Identification, Parameter, Observation, Diagnosis };
 
-    explicit IOLinkWrapper(const QString &ioddPath, QObject *parent = nullptr);
+    // Loads the description with the texts of the given language (one of languages()).
+    explicit IOLinkWrapper(const QString &ioddPath, const QString &language = QStringLiteral("en"),
+                           QObject *parent = nullptr);
+    // The languages whose standard texts the program ships.
+    static QStringList languages() { return { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") }; }
     ~IOLinkWrapper() override;
 
-    // All menu entries, menu by menu; the menu entry handler takes them over.
+    // All menu entries, menu by menu, each group followed by its items; the menu entry handler takes them over.
     QList<MenuEntry *> getMenuEntries() const;
     static ProcessDataItemWrapper *findProcessDataItemById(const QList<ProcessDataWrapper *> &processDatas,
                                                            const QString &id);
@@ -91,6 +97,8 @@ public:
     Q_INVOKABLE QStringList translate(const QStringList &ids) const;
     Q_INVOKABLE QString translateUnit(const QString &id) const;
     Q_INVOKABLE QString translateEvent(uint eventCode) const;
+    // Vendor and device name of the description, for messages that must say which device they mean.
+    Q_INVOKABLE QString deviceName() const;
 
 private:
     void loadDocuments(const QString &language);
@@ -101,6 +109,8 @@ private:
     void initProcessData();
     void addUnreferencedInputs();
     QString roleMenuSetSlot(Role role, Page page) const;
+    void initProcessDataEntries();
+    void refreshProcessDataEntries();
     void readVersion();
     CommunicationTask *createReadTask(VariableWrapper *var);
     void finishSynchronisation();
@@ -112,6 +122,8 @@ private:
     QList<VariableWrapper *> variableWrappers;
     QList<ProcessDataWrapper *> processDataWrappers;
     QList<ProcessDataRefWrapper *> processDataRefWrappers;
+    // Menu entries that show process data, updated with every input image.
+    QList<QPointer<MenuEntryProcessData>> processDataEntries;
     QString ioddPath;
     bool productLoaded = false;
     // Role menu sets naming a menu that does not exist are reported once per menu id.

@@ -1,3 +1,0 @@
-#include "debugflag.h"
-
-std::atomic<bool> DebugFlag::enabled { false };

@@ -1,0 +1,78 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import QtQuick.Layouts 1.15
+
+// Asks for the user name and password an Ethernet IO-Link master wants; they are kept for this session only.
+Dialog {
+    id: dialog
+    objectName: "masterCredentialsDialog"
+
+    property var access: null
+    property string address: ""
+    property string host: ""
+    property bool insecure: false
+    property bool showInsecureWarning: false
+
+    parent: Overlay.overlay
+    Material.elevation: parent && parent.GraphicsInfo.api === GraphicsInfo.Software ? 0 : 24
+    anchors.centerIn: parent
+    width: Math.min(480, parent ? parent.width - 40 : 480)
+    modal: true
+    title: qsTr("Sign in to %1").arg(dialog.host)
+    standardButtons: Dialog.Ok | Dialog.Cancel
+
+    Connections {
+        target: dialog.access
+        ignoreUnknownSignals: true
+        function onCredentialsRequested(address, host, insecure) {
+            if (dialog.visible)
+                return
+            dialog.address = address
+            dialog.host = host
+            dialog.insecure = insecure
+            dialog.showInsecureWarning = insecure && dialog.access.takeInsecureWarning(address)
+            userField.text = ""
+            passwordField.text = ""
+            dialog.open()
+            userField.forceActiveFocus()
+        }
+    }
+
+    onAccepted: if (access) access.provideCredentials(address, userField.text, passwordField.text)
+    onRejected: if (access) access.declineCredentials(address)
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 8
+        Label {
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            text: qsTr("The IO-Link master %1 asks for a user name and password. They are kept until the program ends.").arg(dialog.host)
+        }
+        Label {
+            objectName: "insecureWarning"
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            visible: dialog.showInsecureWarning
+            color: "#d20a11"
+            text: qsTr("This master is reached over plain http: the password travels unencrypted. Use https where the master offers it.")
+        }
+        TextField {
+            id: userField
+            objectName: "masterUserField"
+            Layout.fillWidth: true
+            selectByMouse: true
+            placeholderText: qsTr("User name")
+        }
+        TextField {
+            id: passwordField
+            objectName: "masterPasswordField"
+            Layout.fillWidth: true
+            selectByMouse: true
+            echoMode: TextInput.Password
+            placeholderText: qsTr("Password")
+            onAccepted: dialog.accept()
+        }
+    }
+}

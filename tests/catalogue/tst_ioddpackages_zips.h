@@ -1,0 +1,117 @@
+#pragma once
+
+#include <KZip>
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtEndian>
+
+// Zip files built at test time: through KArchive's writer, or byte by byte where a hostile case needs
+// fields that no well-behaved writer produces.
+namespace TestZips {
+
+struct RawEntry
+{
+    QByteArray name;
+    QByteArray data;
+    quint16 flags = 0;
+    quint16 madeBy = 20;
+    quint32 externalAttributes = 0;
+    qint64 declaredSize = -1;
+    qint64 declaredCompressedSize = -1;
+};
+
+inline quint32 crc32(const QByteArray &data)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : data) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+inline void put16(QByteArray &out, quint16 value)
+{
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 2);
+}
+
+inline void put32(QByteArray &out, quint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+// Stored (uncompressed) entries; sizes may be declared other than they are.
+inline QByteArray rawZip(const QList<RawEntry> &entries)
+{
+    QByteArray out;
+    QByteArray directory;
+    for (const RawEntry &entry : entries) {
+        const quint32 offset = out.size();
+        const quint32 crc = crc32(entry.data);
+        const quint32 size = entry.declaredSize >= 0 ? quint32(entry.declaredSize) : quint32(entry.data.size());
+        const quint32 compressed = entry.declaredCompressedSize >= 0 ? quint32(entry.declaredCompressedSize) : quint32(entry.data.size());
+        put32(out, 0x04034b50);
+        put16(out, 20);
+        put16(out, entry.flags);
+        put16(out, 0);
+        put32(out, 0);
+        put32(out, crc);
+        put32(out, compressed);
+        put32(out, size);
+        put16(out, entry.name.size());
+        put16(out, 0);
+        out += entry.name;
+        out += entry.data;
+
+        put32(directory, 0x02014b50);
+        put16(directory, entry.madeBy);
+        put16(directory, 20);
+        put16(directory, entry.flags);
+        put16(directory, 0);
+        put32(directory, 0);
+        put32(directory, crc);
+        put32(directory, compressed);
+        put32(directory, size);
+        put16(directory, entry.name.size());
+        put16(directory, 0);
+        put16(directory, 0);
+        put16(directory, 0);
+        put16(directory, 0);
+        put32(directory, entry.externalAttributes);
+        put32(directory, offset);
+        directory += entry.name;
+    }
+    const quint32 directoryOffset = out.size();
+    out += directory;
+    put32(out, 0x06054b50);
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, entries.size());
+    put16(out, entries.size());
+    put32(out, directory.size());
+    put32(out, directoryOffset);
+    put16(out, 0);
+    return out;
+}
+
+// A deflated zip through KArchive's writer: name and content pairs.
+inline bool writeZip(const QString &path, const QList<QPair<QString, QByteArray>> &files)
+{
+    KZip zip(path);
+    if (!zip.open(QIODevice::WriteOnly))
+        return false;
+    for (const auto &file : files) {
+        if (!zip.writeFile(file.first, file.second))
+            return false;
+    }
+    return zip.close();
+}
+
+} // namespace TestZips

@@ -1,0 +1,578 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "connection/iolinkserialdevice.h"
+#include "connection/iqcommcommunicationhandler.h"
+#include "binding/iolinkwrapper.h"
+#include "discovery/serialdevicediscovery.h"
+#include "master/masterlibrary.h"
+#include "master/networkhttpclient.h"
+#include "master/networkmaster.h"
+#include "master/networkmasterjson.h"
+#include "master/networkmasterserver.h"
+#include "master/simulatedmaster.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+constexpr int timeout = 30000;
+constexpr int portCount = 3;
+constexpr quint16 valueOutOfRange = 0x8030;
+
+SimulatedMaster &simulated()
+{
+    return SimulatedMaster::instance();
+}
+
+NetworkMaster &network()
+{
+    return NetworkMaster::instance();
+}
+
+QString sampleFile()
+{
+    return ApplicationSettings::defaultSimulatedDevices().value(0);
+}
+
+QJsonValue parse(const QByteArray &text)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(text);
+    return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+}
+
+// One open port of a network master, in operating mode, through the same binding the devices use.
+struct NetworkPort
+{
+    explicit NetworkPort(const SerialPortDescriptor &port)
+    {
+        handle = MasterLibrary::instance().connectPort(port, errorText);
+        uint8_t mode = 0;
+        if (handle >= 0)
+            MasterLibrary::instance().setOperatingMode(handle, IqCommModeOperate, IqCommModeOperate, &mode, errorText);
+    }
+    ~NetworkPort()
+    {
+        if (handle >= 0)
+            MasterLibrary::instance().disconnect(handle, errorText);
+    }
+
+    QByteArray read(int index, int subindex = 0)
+    {
+        uint8_t buffer[IqCommParameterBufferSize] = {};
+        isdu = 0;
+        result = MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subindex), buffer, sizeof buffer, &isdu, errorText);
+        return result < 0 ? QByteArray() : QByteArray(reinterpret_cast<const char *>(buffer), result);
+    }
+    IqCommResult write(int index, int subindex, const QByteArray &data)
+    {
+        isdu = 0;
+        result = MasterLibrary::instance().writeOD(handle, uint16_t(index), uint8_t(subindex),
+                                                   reinterpret_cast<const uint8_t *>(data.constData()), uint16_t(data.size()),
+                                                   &isdu, errorText);
+        return result;
+    }
+    IqCommResult poll(QByteArray *input = nullptr)
+    {
+        uint8_t buffer[IqCommProcessDataBufferSize] = {};
+        status = 0;
+        result = MasterLibrary::instance().getStatus(handle, &status, buffer, sizeof buffer, errorText);
+        if (input && result >= 0)
+            *input = QByteArray(reinterpret_cast<const char *>(buffer), result);
+        return result;
+    }
+    bool lost() const { return result < 0 && IqCommCommunicationHandler::isDisconnectError(result, isdu); }
+
+    IqCommHandle handle = -1;
+    IqCommResult result = 0;
+    uint16_t isdu = 0;
+    uint8_t status = 0;
+    char errorText[IqCommErrorTextSize] = {};
+};
+
+} // namespace
+
+class TestNetworkMaster : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void byteArrays_data();
+    void byteArrays();
+    void refusalCodes_data();
+    void refusalCodes();
+    void processDataSpellings_data();
+    void processDataSpellings();
+    void eventQualifiers_data();
+    void eventQualifiers();
+    void baseAddresses_data();
+    void baseAddresses();
+
+    void onlinePortsAreListed();
+    void readsWritesAndRefusals_data();
+    void readsWritesAndRefusals();
+    void systemCommandRestoresDefaults();
+    void blockReadsWithAndWithoutSupport_data();
+    void blockReadsWithAndWithoutSupport();
+    void processDataInAndOut();
+    void eventsAreReportedOnce();
+    void faultsLoseTheDeviceAndReconnectWorks_data();
+    void faultsLoseTheDeviceAndReconnectWorks();
+    void portGoingOfflineLosesTheDevice();
+    void vanishedMasterIsReportedAndComesBack();
+    void unauthorisedMasterAsksForCredentialsOnce();
+    void threeDevicesConnectOneAfterTheOther();
+    void discoveryListsOnlinePortsAndReportsASilentMasterOnce();
+
+private:
+    SerialPortDescriptor networkPort(int number);
+    void onServer(const std::function<void()> &call);
+
+    QThread serverThread;
+    NetworkMasterServer *server = nullptr;
+    QString baseUrl;
+    quint16 serverPort = 0;
+};
+
+void TestNetworkMaster::initTestCase()
+{
+    // The served ports are the simulated master's; binding it first keeps it from being rebuilt later.
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices({ sampleFile(), sampleFile(), sampleFile() });
+    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(simulated().availablePorts().size(), portCount);
+    simulated().useRealTime();
+    server = new NetworkMasterServer;
+    server->moveToThread(&serverThread);
+    serverThread.start();
+    bool listening = false;
+    onServer([&] { listening = server->listen(QHostAddress::LocalHost, 0); });
+    QVERIFY(listening);
+    serverPort = server->serverPort();
+    baseUrl = NetworkMasterJson::normalizedBaseUrl(server->address());
+    NetworkHttpClient::instance().setTimeout(500);
+    // Status and event log on every poll, so each poll sees what the master holds.
+    network().setStatusInterval(0);
+}
+
+void TestNetworkMaster::cleanupTestCase()
+{
+    onServer([&] { delete server; });
+    serverThread.quit();
+    serverThread.wait();
+}
+
+void TestNetworkMaster::init()
+{
+    server->setFault(NetworkMasterServer::Fault::None);
+    server->setEdition(QStringLiteral("1.1.0"));
+    server->setBlockReadsOffered(true);
+    server->setCredentials(QString(), QString());
+    server->resetCounts();
+    simulated().resetFaults();
+    for (int port = 1; port <= portCount; ++port)
+        simulated().replug(port);
+}
+
+void TestNetworkMaster::onServer(const std::function<void()> &call)
+{
+    QMetaObject::invokeMethod(server, call, Qt::BlockingQueuedConnection);
+}
+
+SerialPortDescriptor TestNetworkMaster::networkPort(int number)
+{
+    QString error;
+    const QList<SerialPortDescriptor> ports = network().onlinePorts(baseUrl, &error);
+    for (const SerialPortDescriptor &port : ports) {
+        if (port.portNumber() == number)
+            return port;
+    }
+    return SerialPortDescriptor();
+}
+
+void TestNetworkMaster::byteArrays_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QByteArray>("octets");
+    QTest::newRow("wrapped") << QByteArray("{\"value\":[65,0,255]}") << 232 << true << QByteArray("A\0\xff", 3);
+    QTest::newRow("bare") << QByteArray("[1,2]") << 232 << true << QByteArray("\1\2");
+    QTest::newRow("empty") << QByteArray("{\"value\":[]}") << 232 << true << QByteArray();
+    QTest::newRow("above 255") << QByteArray("{\"value\":[1,256]}") << 232 << false << QByteArray();
+    QTest::newRow("negative") << QByteArray("{\"value\":[-1]}") << 232 << false << QByteArray();
+    QTest::newRow("fraction") << QByteArray("{\"value\":[1.5]}") << 232 << false << QByteArray();
+    QTest::newRow("text element") << QByteArray("{\"value\":[\"1\"]}") << 232 << false << QByteArray();
+    QTest::newRow("longer than allowed") << QByteArray("[1,2,3]") << 2 << false << QByteArray();
+    QTest::newRow("no array") << QByteArray("{\"value\":17}") << 232 << false << QByteArray();
+}
+
+void TestNetworkMaster::byteArrays()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, limit);
+    QFETCH(bool, accepted);
+    QFETCH(QByteArray, octets);
+    QByteArray result = "untouched";
+    QString error;
+    QCOMPARE(NetworkMasterJson::parseByteArray(parse(body), limit, &result, &error), accepted);
+    if (accepted)
+        QCOMPARE(result, octets);
+    else
+        QVERIFY(!error.isEmpty());
+}
+
+void TestNetworkMaster::refusalCodes_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("isdu");
+    QTest::newRow("nested") << QByteArray("{\"code\":311,\"iolinkError\":{\"code\":32816,\"message\":\"x\"}}") << 0x8030;
+    QTest::newRow("flat prose spelling") << QByteArray("{\"code\":311,\"iolinkErrorCode\":32803}") << 0x8023;
+    QTest::newRow("flat old component") << QByteArray("{\"code\":311,\"iolError\":32785}") << 0x8011;
+    QTest::newRow("nested wins") << QByteArray("{\"iolinkError\":{\"code\":32816},\"iolError\":32785}") << 0x8030;
+    QTest::newRow("no device error") << QByteArray("{\"code\":102,\"message\":\"internal\"}") << 0;
+    QTest::newRow("out of range") << QByteArray("{\"iolinkError\":{\"code\":70000}}") << 0;
+}
+
+void TestNetworkMaster::refusalCodes()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, isdu);
+    QCOMPARE(int(NetworkMasterJson::isduError(QJsonDocument::fromJson(body).object())), isdu);
+}
+
+void TestNetworkMaster::processDataSpellings_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QByteArray>("octets");
+    QTest::newRow("newer spelling") << QByteArray("{\"iolink\":{\"valid\":true,\"value\":[3,232]}}") << true << true << QByteArray("\3\xe8");
+    QTest::newRow("released spelling") << QByteArray("{\"ioLink\":{\"valid\":false,\"value\":[1]}}") << true << false << QByteArray("\1");
+    QTest::newRow("getData wrapper") << QByteArray("{\"getData\":{\"iolink\":{\"valid\":true,\"value\":[7]}}}") << true << true << QByteArray("\7");
+    QTest::newRow("digital input only") << QByteArray("{\"cqValue\":true}") << false << false << QByteArray();
+    QTest::newRow("33 octets") << QByteArray("{\"iolink\":{\"valid\":true,\"value\":[" + QByteArray("0,").repeated(32) + "0]}}")
+                               << false << false << QByteArray();
+}
+
+void TestNetworkMaster::processDataSpellings()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, accepted);
+    QFETCH(bool, valid);
+    QFETCH(QByteArray, octets);
+    QByteArray result;
+    bool isValid = false;
+    QString error;
+    QCOMPARE(NetworkMasterJson::parseProcessData(parse(body), &result, &isValid, &error), accepted);
+    if (!accepted)
+        return;
+    QCOMPARE(isValid, valid);
+    QCOMPARE(result, octets);
+}
+
+void TestNetworkMaster::eventQualifiers_data()
+{
+    QTest::addColumn<QString>("severity");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("modeBits");
+    QTest::newRow("warning appears") << "WARNING" << "APPEARS" << 2 << 3;
+    QTest::newRow("error disappears") << "ERROR" << "DISAPPEARS" << 3 << 2;
+    QTest::newRow("notice single shot") << "NOTICE" << "SINGLESHOT" << 1 << 1;
+    QTest::newRow("misspelt appeared") << "WARNING" << "APPEARED" << 2 << 3;
+    QTest::newRow("unknown literals") << "SOMETHING" << "NEW_MODE" << 1 << 1;
+}
+
+void TestNetworkMaster::eventQualifiers()
+{
+    QFETCH(QString, severity);
+    QFETCH(QString, mode);
+    QFETCH(int, type);
+    QFETCH(int, modeBits);
+    const quint8 qualifier = NetworkMasterJson::eventQualifier(severity, mode);
+    QCOMPARE((qualifier >> 4) & 0x03, type);
+    QCOMPARE((qualifier >> 6) & 0x03, modeBits);
+}
+
+void TestNetworkMaster::baseAddresses_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("bare host") << "192.168.1.50" << "http://192.168.1.50/iolink/v1";
+    QTest::newRow("with scheme and slash") << "http://192.168.1.50/" << "http://192.168.1.50/iolink/v1";
+    QTest::newRow("https with path") << "https://host:8443/iolink/v1/" << "https://host:8443/iolink/v1";
+    QTest::newRow("other base path") << "http://host/api/iolink" << "http://host/api/iolink";
+    QTest::newRow("not http") << "ftp://host" << "";
+    QTest::newRow("empty") << "  " << "";
+}
+
+void TestNetworkMaster::baseAddresses()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, base);
+    QCOMPARE(NetworkMasterJson::normalizedBaseUrl(typed), base);
+}
+
+void TestNetworkMaster::onlinePortsAreListed()
+{
+    simulated().unplug(2);
+    QString error;
+    const QList<SerialPortDescriptor> ports = network().onlinePorts(baseUrl, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(ports.size(), portCount - 1);
+    QCOMPARE(ports.at(0).portName(), QStringLiteral("127.0.0.1:%1 Port 1").arg(serverPort));
+    QCOMPARE(ports.at(1).portNumber(), quint16(3));
+    QVERIFY(MasterLibrary::isNetworkPort(ports.at(1)));
+}
+
+void TestNetworkMaster::readsWritesAndRefusals_data()
+{
+    QTest::addColumn<QString>("edition");
+    QTest::newRow("released edition") << "1.0.0";
+    QTest::newRow("newer edition") << "1.1.0";
+}
+
+void TestNetworkMaster::readsWritesAndRefusals()
+{
+    QFETCH(QString, edition);
+    server->setEdition(edition);
+    NetworkPort port(networkPort(1));
+    QVERIFY2(port.handle >= 0, port.errorText);
+
+    IqCommConfig config = {};
+    QCOMPARE(MasterLibrary::instance().getConfig(port.handle, &config, port.errorText), IqCommResult(IqCommOk));
+    QCOMPARE(port.read(16), simulated().parameter(1, 16));
+    QVERIFY(!port.read(16).isEmpty());
+    QVERIFY(config.vendorId > 0);
+
+    // A whole record, then one of its elements.
+    const QByteArray name = "Dock 7";
+    QCOMPARE(port.write(24, 0, name), IqCommResult(IqCommOk));
+    QCOMPARE(simulated().parameter(1, 24), name);
+    QCOMPARE(port.read(24), name);
+
+    // One record element, by subindex; the whole record holds it.
+    const QByteArray switchPoint("\x01\xF4", 2);
+    QCOMPARE(port.write(60, 1, switchPoint), IqCommResult(IqCommOk));
+    QCOMPARE(port.read(60, 1), switchPoint);
+    QVERIFY(port.read(60).contains(switchPoint));
+
+    // The device's own refusal keeps the connection and carries its ISDU code.
+    QVERIFY(port.write(60, 1, QByteArray("\x00\x01", 2)) < 0);
+    QCOMPARE(port.isdu, valueOutOfRange);
+    QVERIFY(!port.lost());
+    QCOMPARE(port.read(60, 1), switchPoint);
+}
+
+void TestNetworkMaster::systemCommandRestoresDefaults()
+{
+    NetworkPort port(networkPort(1));
+    QCOMPARE(port.write(24, 0, "changed"), IqCommResult(IqCommOk));
+    QCOMPARE(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x82))), IqCommResult(IqCommOk));
+    QCOMPARE(port.read(24), QByteArray("***")); // the IODD default
+    // An unknown command is the device's refusal, not a lost device.
+    QVERIFY(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x7E))) < 0);
+    QCOMPARE(port.isdu, quint16(0x8035));
+    QVERIFY(!port.lost());
+}
+
+void TestNetworkMaster::blockReadsWithAndWithoutSupport_data()
+{
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("offered") << true;
+    QTest::newRow("not offered") << false;
+}
+
+void TestNetworkMaster::blockReadsWithAndWithoutSupport()
+{
+    QFETCH(bool, offered);
+    server->setBlockReadsOffered(offered);
+    NetworkPort port(networkPort(1));
+    const QList<QPair<quint16, quint8>> identity { { 16, 0 }, { 18, 0 }, { 0xFFFE, 0 } };
+    server->resetCounts();
+    MasterLibrary::instance().prefetch(port.handle, identity);
+    QCOMPARE(port.read(16), simulated().parameter(1, 16));
+    QCOMPARE(port.read(18), simulated().parameter(1, 18));
+    port.read(0xFFFE);
+    QVERIFY(port.result < 0);
+    QCOMPARE(port.isdu, quint16(0x8011));
+    QCOMPARE(server->requestCount(QStringLiteral("/parameters/")), offered ? 0 : 3);
+    QCOMPARE(server->requestCount(QStringLiteral("blockparameterization")), 1);
+    // Once refused, the block request is not tried again on that port.
+    MasterLibrary::instance().prefetch(port.handle, identity);
+    QCOMPARE(server->requestCount(QStringLiteral("blockparameterization")), offered ? 2 : 1);
+}
+
+void TestNetworkMaster::processDataInAndOut()
+{
+    simulated().setTime(5000);
+    NetworkPort port(networkPort(1));
+    QByteArray input;
+    QVERIFY(port.poll(&input) > 0);
+    QCOMPARE(input, simulated().processDataInput(1));
+    QCOMPARE(port.status & IqCommStatusPortStateMask, int(IqCommModeOperate));
+
+    const QByteArray output("\x01", 1);
+    for (const QString &edition : { QStringLiteral("1.0.0"), QStringLiteral("1.1.0") }) {
+        server->setEdition(edition);
+        QCOMPARE(MasterLibrary::instance().setPDValue(port.handle, reinterpret_cast<const uint8_t *>(output.constData()),
+                                                      uint16_t(output.size()), port.errorText), IqCommResult(IqCommOk));
+        QCOMPARE(simulated().lastOutput(1), output);
+    }
+    simulated().setProcessDataInvalid(1, true);
+    port.poll();
+    QVERIFY(port.status & IqCommStatusProcessDataInvalid);
+    simulated().useRealTime();
+}
+
+void TestNetworkMaster::eventsAreReportedOnce()
+{
+    simulated().queueEvent(1, 0xE4, 0x4210); // in the log before we connect: history
+    QString error;
+    network().onlinePorts(baseUrl, &error); // the master takes the event into its log
+    NetworkPort port(networkPort(1));
+    QVERIFY(port.poll() >= 0);
+    QVERIFY(!(port.status & IqCommStatusEventPending));
+
+    simulated().queueEvent(1, 0xA4, 0x1813);
+    QVERIFY(port.poll() >= 0);
+    QVERIFY(port.status & IqCommStatusEventPending);
+    uint8_t qualifier = 0;
+    uint16_t code = 0;
+    QCOMPARE(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText), IqCommResult(IqCommOk));
+    QCOMPARE(code, uint16_t(0x1813));
+    QCOMPARE((qualifier >> 6) & 0x03, 2); // disappears
+    QCOMPARE((qualifier >> 4) & 0x03, 2); // warning
+    QVERIFY(port.poll() >= 0);
+    QVERIFY(!(port.status & IqCommStatusEventPending));
+}
+
+void TestNetworkMaster::faultsLoseTheDeviceAndReconnectWorks_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::newRow("no answer") << int(NetworkMasterServer::Fault::NoAnswer);
+    QTest::newRow("not JSON") << int(NetworkMasterServer::Fault::NotJson);
+    QTest::newRow("wrong shape") << int(NetworkMasterServer::Fault::WrongShape);
+    QTest::newRow("byte out of range") << int(NetworkMasterServer::Fault::ByteOutOfRange);
+    QTest::newRow("too many octets") << int(NetworkMasterServer::Fault::TooLong);
+    QTest::newRow("server error") << int(NetworkMasterServer::Fault::ServerError);
+}
+
+void TestNetworkMaster::faultsLoseTheDeviceAndReconnectWorks()
+{
+    QFETCH(int, fault);
+    {
+        NetworkPort port(networkPort(1));
+        server->setFault(NetworkMasterServer::Fault(fault), QStringLiteral("/parameters/"));
+        port.read(16);
+        QVERIFY(port.lost());
+        QVERIFY(qstrlen(port.errorText) > 0);
+        server->setFault(NetworkMasterServer::Fault(fault), QStringLiteral("/processdata/"));
+        port.poll();
+        QVERIFY(port.lost());
+    }
+    server->setFault(NetworkMasterServer::Fault::None);
+    NetworkPort again(networkPort(1));
+    QVERIFY2(again.handle >= 0, again.errorText);
+    QCOMPARE(again.read(16), simulated().parameter(1, 16));
+}
+
+void TestNetworkMaster::portGoingOfflineLosesTheDevice()
+{
+    NetworkPort port(networkPort(2));
+    QVERIFY(port.poll() >= 0);
+    simulated().unplug(2);
+    port.poll();
+    QVERIFY(port.lost());
+    QVERIFY(QString::fromUtf8(port.errorText).contains(QLatin1String("Port 2")));
+}
+
+void TestNetworkMaster::vanishedMasterIsReportedAndComesBack()
+{
+    NetworkPort port(networkPort(1));
+    onServer([&] { server->close(); });
+    port.poll();
+    QVERIFY(port.lost());
+    QString error;
+    QVERIFY(network().onlinePorts(baseUrl, &error).isEmpty());
+    QVERIFY(!error.isEmpty());
+    bool listening = false;
+    onServer([&] { listening = server->listen(QHostAddress::LocalHost, serverPort); });
+    QVERIFY(listening);
+    NetworkPort again(networkPort(1));
+    QVERIFY2(again.handle >= 0, again.errorText);
+}
+
+void TestNetworkMaster::unauthorisedMasterAsksForCredentialsOnce()
+{
+    server->setCredentials(QStringLiteral("maintenance"), QStringLiteral("s3cret"));
+    QSignalSpy asked(&network(), &NetworkMaster::credentialsRequired);
+    QString error;
+    QVERIFY(network().onlinePorts(baseUrl, &error).isEmpty());
+    QVERIFY(error.contains(QLatin1String("password")));
+    network().onlinePorts(baseUrl, &error);
+    QCOMPARE(asked.count(), 1);
+    QCOMPARE(asked.first().first().toString(), baseUrl);
+
+    network().setCredentials(baseUrl, QStringLiteral("maintenance"), QStringLiteral("s3cret"));
+    QCOMPARE(network().onlinePorts(baseUrl, &error).size(), portCount);
+    NetworkHttpClient::instance().clearCredentials(baseUrl);
+}
+
+void TestNetworkMaster::threeDevicesConnectOneAfterTheOther()
+{
+    for (int number = 1; number <= portCount; ++number) {
+        auto device = std::make_unique<IOLinkSerialDevice>(networkPort(number));
+        QVERIFY(device->hasIOLinkDevice());
+        QCOMPARE(device->getAddress(), QStringLiteral("127.0.0.1:%1 Port %2").arg(serverPort).arg(number));
+        device->setIoddFile(sampleFile());
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
+        device->connectToDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), timeout);
+        QVERIFY(device->getBinding());
+        QTRY_COMPARE_WITH_TIMEOUT(device->getBinding()->getSyncTasksTotal(), 0u, timeout);
+        device->disconnectFromDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
+    }
+}
+
+void TestNetworkMaster::discoveryListsOnlinePortsAndReportsASilentMasterOnce()
+{
+    // Nothing listens on port 1 of this machine: a master that refuses every connection.
+    const QString silent = QStringLiteral("http://127.0.0.1:1");
+    ApplicationSettings::instance()->setNetworkMasters({ silent, server->address() });
+    simulated().unplug(3);
+    SerialDeviceDiscovery discovery;
+    QSignalSpy unreachable(&discovery, &SerialDeviceDiscovery::masterUnreachable);
+    QStringList addresses;
+    connect(&discovery, &SerialDeviceDiscovery::deviceDiscovered, this, [&](IOLinkDevice *device) {
+        if (device->getAddress().contains(QLatin1String(" Port ")))
+            addresses << device->getAddress();
+        device->deleteLater();
+    });
+    for (int scan = 1; scan <= 2; ++scan) {
+        discovery.startScan(nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(addresses.size(), 2 * scan, timeout);
+        discovery.waitForNetworkScans();
+    }
+    QCOMPARE(unreachable.count(), 1);
+    QVERIFY(unreachable.first().first().toString().contains(QLatin1String("127.0.0.1:1")));
+    addresses.sort();
+    QCOMPARE(addresses.first(), QStringLiteral("127.0.0.1:%1 Port 1").arg(serverPort));
+    QCOMPARE(addresses.last(), QStringLiteral("127.0.0.1:%1 Port 2").arg(serverPort));
+    ApplicationSettings::instance()->setNetworkMasters({});
+}
+
+OVINEX_TEST_MAIN(TestNetworkMaster)
+#include "tst_networkmaster.moc"

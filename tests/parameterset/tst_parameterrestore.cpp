@@ -1,0 +1,375 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "comm/communicationhandler.h"
+#include "connection/iolinkserialdevice.h"
+#include "binding/iolinkwrapper.h"
+#include "iodd/model/iodevicet.h"
+#include "master/masterlibrary.h"
+#include "master/simulatedmaster.h"
+#include "parameterset/deviceparameteraccess.h"
+#include "parameterset/parametercatalogue.h"
+#include "parameterset/parametercomparison.h"
+#include "parameterset/parameterreader.h"
+#include "parameterset/parameterrestore.h"
+
+#include <QApplication>
+#include <QMutex>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+constexpr int port = 1;
+constexpr uint recordIndex = 71;
+
+// The sample device with block parameterisation and a record that is only ever sent whole.
+QString blockDeviceFile(const QTemporaryDir &folder)
+{
+    QFile sample(ApplicationSettings::defaultSimulatedDevices().value(0));
+    if (!sample.open(QIODevice::ReadOnly))
+        return QString();
+    QString text = QString::fromUtf8(sample.readAll());
+    const QString command = QStringLiteral("<StdVariableRef id=\"V_SystemCommand\">");
+    QString offered;
+    for (int value = 3; value <= 6; ++value)
+        offered += QStringLiteral("<SingleValue value=\"%1\"><Name textId=\"TN_V_Filter\"/></SingleValue>").arg(value);
+    text.replace(command, command + offered);
+    text.replace(QStringLiteral("</VariableCollection>"), QStringLiteral(
+        "<Variable id=\"V_Calibration\" index=\"71\" accessRights=\"rw\">"
+        "  <Datatype xsi:type=\"RecordT\" bitLength=\"24\" subindexAccessSupported=\"false\">"
+        "    <RecordItem subindex=\"1\" bitOffset=\"16\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
+        "      <Name textId=\"TN_RI_SwitchPoint\"/></RecordItem>"
+        "    <RecordItem subindex=\"2\" bitOffset=\"8\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
+        "      <Name textId=\"TN_RI_Hysteresis\"/></RecordItem>"
+        "    <RecordItem subindex=\"3\" bitOffset=\"0\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
+        "      <Name textId=\"TN_RI_SwitchMode\"/></RecordItem>"
+        "  </Datatype>"
+        "  <RecordItemInfo subindex=\"1\" defaultValue=\"17\"/><RecordItemInfo subindex=\"2\" defaultValue=\"34\"/>"
+        "  <RecordItemInfo subindex=\"3\" defaultValue=\"51\"/>"
+        "  <Name textId=\"TN_V_Filter\"/>"
+        "</Variable></VariableCollection>"));
+    QFile variant(folder.filePath(QStringLiteral("blockdevice.xml")));
+    if (!variant.open(QIODevice::WriteOnly) || variant.write(text.toUtf8()) < 0)
+        return QString();
+    return variant.fileName();
+}
+
+// The system commands the device was sent, in order.
+class SystemCommandLog
+{
+public:
+    explicit SystemCommandLog(CommunicationHandler *handler)
+    {
+        QObject::connect(handler->getCommunicationModel(), &CommunicationListModel::entryAdded, &context,
+                         [this](int index, int, CommunicationEntry::Origin origin, CommunicationEntry::Command command,
+                                const QByteArray &message) {
+                             if (index == 2 && origin == CommunicationEntry::Local && command == CommunicationEntry::Write) {
+                                 QMutexLocker locker(&mutex);
+                                 commands << message;
+                             }
+                         }, Qt::DirectConnection);
+    }
+    QList<QByteArray> sent() const
+    {
+        QMutexLocker locker(&mutex);
+        return commands;
+    }
+
+private:
+    QObject context;
+    mutable QMutex mutex;
+    QList<QByteArray> commands;
+};
+
+} // namespace
+
+class TestParameterRestore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void selectionLeavesOutIdentityAndCommands();
+    void changedParametersAreFoundAndRestored();
+    void refusalInsideTheBlockSendsParamBreakAndNamesTheParameter();
+    void fileOfAnotherDeviceIsRefusedBeforeWriting_data();
+    void fileOfAnotherDeviceIsRefusedBeforeWriting();
+    void unknownAndMisfitParametersAreSkippedAndListed();
+    void anotherUnitIsAWarningOnly();
+    void lostDeviceEndsTheRestoreWithoutSayingRestored();
+    void comparisonAfterTheDeviceIsGoneShowsOctets();
+
+private:
+    ParameterSet saveSet();
+    void write(uint index, const QByteArray &raw);
+    QList<ParameterComparison::Row> compareWith(const ParameterSet &set);
+    ParameterRestore::Report restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress = {});
+
+    QTemporaryDir folder;
+    QString file;
+    std::unique_ptr<IOLinkSerialDevice> device;
+    std::unique_ptr<DeviceParameterAccess> access;
+    std::unique_ptr<ParameterCatalogue> catalogue;
+};
+
+void TestParameterRestore::initTestCase()
+{
+    qRegisterMetaType<CommunicationEntry::Origin>();
+    qRegisterMetaType<CommunicationEntry::Command>();
+    file = blockDeviceFile(folder);
+    QVERIFY(!file.isEmpty());
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices({ file });
+    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+}
+
+void TestParameterRestore::init()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    master.setDeviceFiles({ file });
+    master.setTime(0);
+    device = std::make_unique<IOLinkSerialDevice>(master.availablePorts().first());
+    device->setIoddFile(file);
+    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
+    device->connectToDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), 60000);
+    access = std::make_unique<DeviceParameterAccess>(device.get());
+    catalogue = std::make_unique<ParameterCatalogue>(device->getBinding());
+}
+
+void TestParameterRestore::cleanup()
+{
+    catalogue.reset();
+    access.reset();
+    if (device) {
+        device->disconnectFromDevice();
+        QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
+    }
+    device.reset();
+    SimulatedMaster::instance().resetFaults();
+}
+
+ParameterSet TestParameterRestore::saveSet()
+{
+    ParameterReader reader(access.get());
+    QSignalSpy finished(&reader, &ParameterReader::finished);
+    reader.start(catalogue->entries());
+    if (reader.isRunning())
+        finished.wait(30000);
+    return ParameterReader::toParameterSet(*device, *catalogue, reader.results());
+}
+
+void TestParameterRestore::write(uint index, const QByteArray &raw)
+{
+    bool done = false;
+    bool ok = false;
+    access->write(index, 0, raw, [&](const DeviceParameterAccess::Answer &answer) {
+        done = true;
+        ok = answer.ok;
+    });
+    QTRY_VERIFY(done);
+    QVERIFY(ok);
+}
+
+QList<ParameterComparison::Row> TestParameterRestore::compareWith(const ParameterSet &set)
+{
+    ParameterReader reader(access.get());
+    QSignalSpy finished(&reader, &ParameterReader::finished);
+    reader.start(ParameterComparison::entriesToRead(set, *catalogue));
+    if (reader.isRunning())
+        finished.wait(30000);
+    return ParameterComparison::compare(set, *catalogue, reader.results());
+}
+
+ParameterRestore::Report TestParameterRestore::restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress)
+{
+    const ParameterRestore::Plan plan = ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device),
+                                                               device->getBinding()->getDocument()->version);
+    ParameterRestore job(access.get());
+    if (onProgress)
+        connect(&job, &ParameterRestore::progress, this, onProgress);
+    QSignalSpy finished(&job, &ParameterRestore::finished);
+    job.start(plan, catalogue.get());
+    if (job.isRunning())
+        finished.wait(30000);
+    return job.report();
+}
+
+void TestParameterRestore::selectionLeavesOutIdentityAndCommands()
+{
+    QStringList ids;
+    for (const ParameterCatalogue::Entry &entry : catalogue->entries())
+        ids << entry.id;
+    QVERIFY(ids.contains(QStringLiteral("V_ApplicationSpecificTag")));
+    QVERIFY(ids.contains(QStringLiteral("V_Calibration")));
+    QVERIFY(ids.contains(QStringLiteral("V_SwitchPoint1")));
+    QVERIFY(!ids.contains(QStringLiteral("V_SystemCommand")));
+    QVERIFY(!ids.contains(QStringLiteral("V_SerialNumber")));
+    QVERIFY(!ids.contains(QStringLiteral("V_TeachResult")));
+    QVERIFY(catalogue->offersSystemCommand(ParameterCatalogue::paramDownloadStart));
+}
+
+void TestParameterRestore::changedParametersAreFoundAndRestored()
+{
+    const ParameterSet saved = saveSet();
+    QVERIFY2(saved.unreadable.isEmpty(), qPrintable(saved.unreadable.value(0).id));
+    QCOMPARE(saved.parameters.size(), catalogue->entries().size());
+    QCOMPARE(saved.find(QStringLiteral("V_Calibration"))->raw, QByteArray::fromHex("112233"));
+
+    write(61, QByteArray::fromHex("40000000"));
+    write(63, QByteArray::fromHex("03"));
+    // One item of the record changed; the record only goes whole.
+    write(recordIndex, QByteArray::fromHex("11FF33"));
+
+    QList<ParameterComparison::Row> rows = compareWith(saved);
+    QStringList differing;
+    for (const ParameterComparison::Row &row : rows) {
+        if (row.differs)
+            differing << row.id;
+    }
+    QCOMPARE(differing, (QStringList { QStringLiteral("V_SwitchDelay"), QStringLiteral("V_Filter"), QStringLiteral("V_Calibration") }));
+    QCOMPARE(ParameterComparison::differenceCount(rows), 3);
+
+    SystemCommandLog commands(device->getCommunicationHandler());
+    const ParameterRestore::Report report = restore(saved);
+    QVERIFY2(report.restored, qPrintable(report.summary()));
+    QCOMPARE(report.count(ParameterRestore::Confirmed), 3);
+    QCOMPARE(report.count(ParameterRestore::AlreadyEqual), saved.parameters.size() - 3);
+    QCOMPARE(commands.sent(), (QList<QByteArray> { QByteArray("\x03"), QByteArray("\x04"), QByteArray("\x05") }));
+
+    QCOMPARE(ParameterComparison::differenceCount(compareWith(saved)), 0);
+    QCOMPARE(SimulatedMaster::instance().parameter(port, recordIndex), QByteArray::fromHex("112233"));
+    // The window's copy of the variable shows what the device holds now.
+    QCOMPARE(catalogue->find(QStringLiteral("V_Calibration"))->variable->getValue(2).toUInt(), 0x22u);
+}
+
+void TestParameterRestore::refusalInsideTheBlockSendsParamBreakAndNamesTheParameter()
+{
+    const ParameterSet saved = saveSet();
+    const QList<uint> changed = { 61, 62, 63, 64, 65, 66 };
+    const QList<QByteArray> values = { QByteArray::fromHex("40000000"), QByteArray::fromHex("0005"), QByteArray::fromHex("03"),
+                                       QByteArray::fromHex("00"), QByteArray::fromHex("01"), QByteArray::fromHex("0010") };
+    for (int position = 0; position < changed.size(); ++position)
+        write(changed.at(position), values.at(position));
+
+    SystemCommandLog commands(device->getCommunicationHandler());
+    const int planned = ParameterRestore::plan(saved, *catalogue, DeviceParameterAccess::identityOf(*device),
+                                               device->getBinding()->getDocument()->version).writes.size();
+    // After the reads before writing and four writes, the next write is refused.
+    const ParameterRestore::Report report = restore(saved, [planned](int done, int) {
+        if (done == planned + 4)
+            SimulatedMaster::instance().failNextCalls(port, 1, IqCommOperationFailed, 0x8030, QStringLiteral("mst_WriteOD"));
+    });
+
+    QVERIFY(!report.restored);
+    QVERIFY(!report.summary().startsWith(QStringLiteral("Parameter set restored")));
+    QCOMPARE(commands.sent(), (QList<QByteArray> { QByteArray("\x03"), QByteArray("\x06") }));
+    QCOMPARE(report.count(ParameterRestore::Refused), 1);
+    const auto refused = std::find_if(report.rows.begin(), report.rows.end(),
+                                      [](const ParameterRestore::Row &row) { return row.outcome == ParameterRestore::Refused; });
+    QCOMPARE(refused->index, 65u);
+    QVERIFY2(refused->detail.contains(QStringLiteral("0x8030")), qPrintable(refused->detail));
+    QCOMPARE(report.count(ParameterRestore::NotWritten), 1);
+    QVERIFY(report.notes.join(QLatin1Char(' ')).contains(refused->name));
+}
+
+void TestParameterRestore::fileOfAnotherDeviceIsRefusedBeforeWriting_data()
+{
+    QTest::addColumn<int>("vendorOffset");
+    QTest::addColumn<int>("deviceOffset");
+    QTest::newRow("another device id") << 0 << 1;
+    QTest::newRow("another vendor id") << 1 << 0;
+}
+
+void TestParameterRestore::fileOfAnotherDeviceIsRefusedBeforeWriting()
+{
+    QFETCH(int, vendorOffset);
+    QFETCH(int, deviceOffset);
+    ParameterSet other = saveSet();
+    other.device.vendorId = quint16(other.device.vendorId + vendorOffset);
+    other.device.deviceId += quint32(deviceOffset);
+    other.parameters[1].raw = QByteArray::fromHex("0BB800140000");
+
+    const int writesBefore = SimulatedMaster::instance().callCount(port, QStringLiteral("mst_WriteOD"));
+    const ParameterRestore::Report report = restore(other);
+    QVERIFY(!report.restored);
+    QVERIFY(report.notes.join(QString()).contains(QStringLiteral("Nothing was written")));
+    QCOMPARE(SimulatedMaster::instance().callCount(port, QStringLiteral("mst_WriteOD")), writesBefore);
+}
+
+void TestParameterRestore::unknownAndMisfitParametersAreSkippedAndListed()
+{
+    ParameterSet set = saveSet();
+    set.parameters.append({ QStringLiteral("V_Unknown"), 300, 0, QStringLiteral("Unknown"), QString(), QByteArray("\x01", 1) });
+    for (ParameterSet::Parameter &parameter : set.parameters) {
+        if (parameter.id == QLatin1String("V_Filter"))
+            parameter.raw = QByteArray::fromHex("0101");
+    }
+    const ParameterRestore::Plan plan = ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device),
+                                                               device->getBinding()->getDocument()->version);
+    QVERIFY(plan.refusal.isEmpty());
+    QCOMPARE(plan.skipped.size(), 2);
+    QCOMPARE(plan.skipped.at(0).id, QStringLiteral("V_Filter"));
+    QVERIFY(plan.skipped.at(0).reason.contains(QStringLiteral("length")));
+    QCOMPARE(plan.skipped.at(1).id, QStringLiteral("V_Unknown"));
+
+    const ParameterRestore::Report report = restore(set);
+    QVERIFY(!report.restored);
+    QCOMPARE(report.count(ParameterRestore::Skipped), 2);
+}
+
+void TestParameterRestore::anotherUnitIsAWarningOnly()
+{
+    ParameterSet set = saveSet();
+    set.device.serialNumber = QStringLiteral("OTHER-UNIT");
+    set.iodd.version = QStringLiteral("V0.9");
+    const ParameterRestore::Plan plan = ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device),
+                                                               device->getBinding()->getDocument()->version);
+    QVERIFY(plan.refusal.isEmpty());
+    QCOMPARE(plan.warnings.size(), 2);
+    QVERIFY(plan.warnings.join(QString()).contains(QStringLiteral("OTHER-UNIT")));
+    QVERIFY(plan.block && plan.store);
+}
+
+void TestParameterRestore::lostDeviceEndsTheRestoreWithoutSayingRestored()
+{
+    ParameterSet set = saveSet();
+    for (ParameterSet::Parameter &parameter : set.parameters) {
+        if (parameter.id == QLatin1String("V_WindowWidth"))
+            parameter.raw = QByteArray::fromHex("0200");
+    }
+    const ParameterRestore::Report report = restore(set, [](int done, int) {
+        if (done == 3)
+            SimulatedMaster::instance().unplug(port);
+    });
+    QVERIFY(!report.restored);
+    QVERIFY(report.count(ParameterRestore::Confirmed) == 0);
+}
+
+void TestParameterRestore::comparisonAfterTheDeviceIsGoneShowsOctets()
+{
+    const ParameterSet saved = saveSet();
+    ParameterReader reader(access.get());
+    QSignalSpy finished(&reader, &ParameterReader::finished);
+    connect(&reader, &ParameterReader::progress, this, [this](int done, int) {
+        if (done == 2)
+            device->disconnectFromDevice();
+    });
+    reader.start(catalogue->entries());
+    QVERIFY(finished.wait(30000));
+    // The binding and its variables go with the connection; what was read must still be shown.
+    QTRY_VERIFY(!device->getBinding());
+    QTest::qWait(0);
+    const QList<ParameterComparison::Row> rows = ParameterComparison::compare(saved, *catalogue, reader.results());
+    QCOMPARE(rows.size(), saved.parameters.size());
+    QCOMPARE(rows.first().deviceText, ParameterSet::toHex(saved.parameters.first().raw));
+    QVERIFY(rows.last().differs);
+}
+
+OVINEX_TEST_MAIN(TestParameterRestore)
+#include "tst_parameterrestore.moc"
