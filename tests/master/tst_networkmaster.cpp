@@ -149,7 +149,7 @@ void TestNetworkMaster::initTestCase()
     // The served ports are the simulated master's; binding it first keeps it from being rebuilt later.
     ApplicationSettings::instance()->setSimulatedMaster(true);
     ApplicationSettings::instance()->setSimulatedDevices({ sampleFile(), sampleFile(), sampleFile() });
-    QCOMPARE(MasterLibrary::instance().bind(), MasterLibrary::Provider::SimulatedMaster);
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
     QCOMPARE(simulated().availablePorts().size(), portCount);
     simulated().useRealTime();
     server = new NetworkMasterServer;

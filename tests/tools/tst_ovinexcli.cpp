@@ -89,6 +89,7 @@ private slots:
     void exitStatuses();
     void compareListsTheDifferencesAndASummary();
     void restoreWritesTheFileAndConfirmsIt();
+    void ioddImportListAndRemove();
 
 private:
     QTemporaryDir folder;
@@ -211,3 +212,29 @@ void TestOvinexCli::restoreWritesTheFileAndConfirmsIt()
 
 OVINEX_TEST_MAIN(TestOvinexCli)
 #include "tst_ovinexcli.moc"
+
+void TestOvinexCli::ioddImportListAndRemove()
+{
+    QTemporaryDir ioddFolder;
+    const QStringList in { QStringLiteral("--iodd-folder"), ioddFolder.path() };
+    const Run imported = cli(in + QStringList { "iodd", "import", sample() });
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.log));
+    QCOMPARE(imported.lines.value(0).value("status").toString(), QStringLiteral("imported"));
+    const Run again = cli(in + QStringList { "iodd", "import", sample() });
+    QCOMPARE(again.exitCode, 0);
+    QCOMPARE(again.lines.value(0).value("status").toString(), QStringLiteral("already present"));
+    // A file that is no device description fails the import, the others still count.
+    const Run refused = cli(in + QStringList { "iodd", "import", sample(), folder.filePath(QStringLiteral("notjson.ovxparams")) });
+    QCOMPARE(refused.exitCode, 1);
+
+    const Run listed = cli(in + QStringList { "iodd", "list" });
+    QCOMPARE(listed.exitCode, 0);
+    QCOMPARE(listed.lines.size(), 1);
+    QVERIFY(listed.lines.first().value("used").toBool());
+    const QString file = listed.lines.first().value("file").toString();
+    QCOMPARE(cli(in + QStringList { "iodd", "remove", file }).exitCode, 0);
+    QVERIFY(!QFileInfo::exists(file));
+    QCOMPARE(cli(in + QStringList { "iodd", "list" }).lines.size(), 0);
+    QCOMPARE(cli(in + QStringList { "iodd", "remove", QStringLiteral("/etc/hostname") }).exitCode, 2);
+    QCOMPARE(cli(in + QStringList { "iodd" }).exitCode, 2);
+}

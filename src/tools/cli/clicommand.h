@@ -35,4 +35,7 @@ int runPorts(CliContext &context);
 int runRead(CliContext &context);
 int runWrite(CliContext &context);
 int runParams(CliContext &context);
+int runIodd(CliContext &context);
+int runServeSimulator(CliContext &context);
+QList<QCommandLineOption> serveOptions();
 QList<QCommandLineOption> paramsOptions();

@@ -23,6 +23,12 @@ const QList<CliCommand> &cliCommands()
         { "params", "save|compare|restore PORT FILE [--yes]",
           QT_TRANSLATE_NOOP("ovinex-cli", "Save the device's parameters to a file, compare them with a file, or restore them from a file."),
           runParams, paramsOptions },
+        { "iodd", "import FILE...|list|remove PATH",
+          QT_TRANSLATE_NOOP("ovinex-cli", "Import IODD packages (.zip) or files (.xml) into the IODD folder, list its IODDs, or remove one."),
+          runIodd, noOptions },
+        { "serve-simulator", "--listen HOST:PORT [IODD...]",
+          QT_TRANSLATE_NOOP("ovinex-cli", "Serve the simulated master's devices (the given IODDs, else the sample) through the JSON REST interface of Ethernet IO-Link masters."),
+          runServeSimulator, serveOptions },
     };
     return commands;
 }

@@ -164,7 +164,7 @@ int main(int argc, char *argv[])
         settings->setSimulatedDevices(files);
         settings->setSimulatedMaster(true);
     }
-    MasterLibrary::instance().bind();
+    MasterLibrary::instance().bind(settings->masterChoice());
 
     int status = CliUsageError;
     {
