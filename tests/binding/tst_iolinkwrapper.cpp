@@ -473,6 +473,8 @@ void TestIOLinkWrapper::processDataWithoutReferences()
         shown << ref->getItem()->getId() + (ref->getDefinition() ? QStringLiteral(" referenced") : QString());
     QCOMPARE(shown, QStringList({ "PI_Standard referenced", "PI_Extended", "PI_Compact", "PO_Standard referenced" }));
     QCOMPARE(partialBinding->getProcessDataRefWrappers().first()->getInfos().size(), 1);
+}
+
 void TestIOLinkWrapper::processDataInMenusFollowsTheCyclicData()
 {
     SampleVariant variant;

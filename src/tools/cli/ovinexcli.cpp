@@ -143,7 +143,6 @@ int main(int argc, char *argv[])
     verboseLog = parser.isSet(verbose);
     LogHandler::install();
     LogHandler::setLogFile(QString());
-    LogHandler::setSettings(settings);
     LogHandler::setForwardHandler(toolMessageHandler);
     settings->setDebugEnabled(verboseLog);
     settings->setLanguage(parser.value(languageOption));
