@@ -45,6 +45,8 @@ signals:
     // The end of an output image write; a refused one carries the device's reason.
     void processDataWriteFinished(bool success, QByteArray payload, QString errorText);
     void eventReceived(uint eventCode, ushort eventMode);
+    // The whole qualifier of the event that the next eventReceived reports (type and source beside the mode).
+    void eventQualifierReceived(uint eventCode, uint qualifier);
 
 public slots:
     // Each primitive answers with exactly one signal (see the signals above); connectionError leaves the task running.

@@ -3,11 +3,13 @@
 #include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
+#include "comm/eventhistorymodel.h"
 #include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
 #include "binding/iolinkwrapper.h"
 #include "device/variablewrapper.h"
 #include "core/logcategories.h"
+#include "connection/devicehealth.h"
 #include "menu/menuentryhandler.h"
 #include "processdata/processdatahandler.h"
 
@@ -55,6 +57,8 @@ IOLinkDevice::IOLinkDevice(QObject *parent)
     , menuEntryHandler(new MenuEntryHandler(this))
     , processDataHandler(new ProcessDataHandler(this))
     , communicationLog(new CommunicationListModel(this))
+    , eventHistory(new EventHistoryModel(this))
+    , health(new DeviceHealth(this))
 {
 }
 
@@ -195,6 +199,7 @@ void IOLinkDevice::retireBinding()
 {
     IOLinkWrapper *binding = ioLinkWrapper;
     ioLinkWrapper = nullptr;
+    health->setBinding(nullptr);
     if (binding) {
         disconnect(binding, nullptr, this, nullptr);
         if (communicationHandler) {
@@ -223,6 +228,7 @@ void IOLinkDevice::retireBinding()
 void IOLinkDevice::onStateConnectingEntered()
 {
     qInfo() << Q_FUNC_INFO;
+    eventHistory->clear();
 }
 
 void IOLinkDevice::onStateSyncingEntered()
@@ -279,8 +285,10 @@ void IOLinkDevice::onBindingSynchronised()
 {
     const quint64 generation = syncGeneration;
     auto confirm = [this, generation]() {
-        if (generation == syncGeneration && ioLinkWrapper)
+        if (generation == syncGeneration && ioLinkWrapper) {
+            health->setBinding(ioLinkWrapper);
             emit syncTasksFinished();
+        }
     };
     if (!communicationHandler) {
         confirm();
@@ -438,4 +446,14 @@ QObject *IOLinkDevice::getMenuEntryHandler() const
 QObject *IOLinkDevice::getCommunication() const
 {
     return communicationLog;
+}
+
+QObject *IOLinkDevice::getEventHistoryObject() const
+{
+    return eventHistory;
+}
+
+QObject *IOLinkDevice::getHealthObject() const
+{
+    return health;
 }

@@ -10,6 +10,8 @@
 class CommunicationHandler;
 class CommunicationTask;
 class CommunicationListModel;
+class DeviceHealth;
+class EventHistoryModel;
 class ConnectionHandler;
 class IOLinkWrapper;
 class MenuEntryHandler;
@@ -30,6 +32,8 @@ class IOLinkDevice : public QObject
     Q_PROPERTY(QObject *menuEntryHandler READ getMenuEntryHandler CONSTANT)
     Q_PROPERTY(QString state READ getState WRITE setState NOTIFY stateChanged)
     Q_PROPERTY(QObject *communication READ getCommunication CONSTANT)
+    Q_PROPERTY(QObject *eventHistory READ getEventHistoryObject CONSTANT)
+    Q_PROPERTY(QObject *health READ getHealthObject CONSTANT)
 
 public:
     static const char *const notConnectedName;
@@ -64,6 +68,11 @@ public:
     ConnectionHandler *getConnectionHandler() const { return connectionHandler; }
     // The communication log for the views: a copy in this object's thread, fed from the handler's log.
     CommunicationListModel *getCommunicationLog() const { return communicationLog; }
+    // The events of this session; kept after a disconnect so they can still be saved, cleared at the next connect.
+    EventHistoryModel *getEventHistory() const { return eventHistory; }
+    QObject *getEventHistoryObject() const;
+    DeviceHealth *getHealth() const { return health; }
+    QObject *getHealthObject() const;
 
 signals:
     void ioLinkWrapperChanged();
@@ -138,6 +147,8 @@ private:
     QByteArray acceptedOutput;
     bool outputRefusalReported = false;
     CommunicationListModel *communicationLog = nullptr;
+    EventHistoryModel *eventHistory = nullptr;
+    DeviceHealth *health = nullptr;
     QStateMachine stateMachine{this};
     QState *notConnected = nullptr;
     QState *connecting = nullptr;

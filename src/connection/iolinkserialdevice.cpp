@@ -2,12 +2,15 @@
 
 #include "binding/iolinkwrapper.h"
 #include "core/logcategories.h"
+#include "comm/eventhistorymodel.h"
+#include "devicehealth.h"
 #include "iqcommcommunicationhandler.h"
 #include "iqcommconnectionhandler.h"
 #include "master/masterlibrary.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QTime>
 
 #include <algorithm>
 
@@ -39,6 +42,8 @@ IOLinkSerialDevice::IOLinkSerialDevice(const SerialPortDescriptor &port, QObject
         if (getState() == QLatin1String(notConnectedName) && iqCommunication->getPortHandle() >= 0)
             onDisconnected();
     });
+    connect(iqCommunication, &CommunicationHandler::eventQualifierReceived, this,
+            &IOLinkSerialDevice::onEventQualifierReceived, Qt::QueuedConnection);
     connect(iqCommunication, &CommunicationHandler::eventReceived, this, &IOLinkSerialDevice::onEventReceived,
             Qt::QueuedConnection);
     init();
@@ -143,7 +148,20 @@ void IOLinkSerialDevice::onEventReceived(uint eventCode, ushort eventMode)
 {
     const auto *wrapper = qobject_cast<const IOLinkWrapper *>(getIOLinkWrapper());
     const QString ioddText = wrapper ? wrapper->translateEvent(eventCode) : QString();
+    // Without an announced qualifier only the mode is known; the type stays unknown rather than guessed.
+    const bool announced = pendingQualifier >= 0 && pendingQualifierCode == eventCode;
+    const quint8 qualifier = announced ? quint8(pendingQualifier) : quint8((eventMode & 0x03) << 6);
+    pendingQualifier = -1;
+    getEventHistory()->addEvent(QTime::currentTime(), qualifier, quint16(eventCode),
+                                ioddText.isEmpty() ? eventText(eventCode) : ioddText);
     emit alertTextChanged(eventAlert(eventCode, eventMode, ioddText));
+    getHealth()->refresh();
+}
+
+void IOLinkSerialDevice::onEventQualifierReceived(uint eventCode, uint qualifier)
+{
+    pendingQualifierCode = eventCode;
+    pendingQualifier = int(qualifier & 0xFF);
 }
 
 QString IOLinkSerialDevice::eventAlert(uint eventCode, ushort eventMode, const QString &ioddText)

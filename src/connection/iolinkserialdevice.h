@@ -38,6 +38,7 @@ public slots:
 private slots:
     void onDisconnected();
     void onEventReceived(uint eventCode, ushort eventMode);
+    void onEventQualifierReceived(uint eventCode, uint qualifier);
 
 private:
     void probeDevice();
@@ -50,4 +51,7 @@ private:
     IqCommCommunicationHandler *iqCommunication = nullptr;
     IqCommConnectionHandler *iqConnection = nullptr;
     bool hasIOLinkDeviceFlag = false;
+    // The qualifier announced for the next event; -1 when none was.
+    uint pendingQualifierCode = 0;
+    int pendingQualifier = -1;
 };

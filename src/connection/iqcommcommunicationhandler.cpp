@@ -233,6 +233,8 @@ void IqCommCommunicationHandler::pollProcessData()
         qInfo().noquote() << "EVENT RECEIVED: (" << "instance" << (qualifier & 0x07) << "source" << ((qualifier >> 3) & 0x01)
                           << "type" << ((qualifier >> 4) & 0x03) << "mode" << mode << ") Code:"
                           << QStringLiteral("0x%1").arg(code, 4, 16, QLatin1Char('0'));
+        if (code != uploadRequestEventCode || !uploadRequestSuppressed)
+            emit eventQualifierReceived(code, qualifier);
         if (code != uploadRequestEventCode) {
             emit eventReceived(code, mode);
         } else if (!uploadRequestSuppressed) {

@@ -222,7 +222,59 @@ double sweep(const SimpleType &type, uint subindex, qint64 timeMs)
 SimulatedDevice::SimulatedDevice(const SimulatedDeviceDescription &description)
     : deviceDescription(description)
 {
+    sampleOptics = isSampleDevice();
     restoreDefaults();
+}
+
+// Only the device shipped with the program watches its optics; other descriptions say nothing of how.
+bool SimulatedDevice::isSampleDevice() const
+{
+    return deviceDescription.vendorName() == QLatin1String("Korvell GmbH")
+        && deviceDescription.productId() == QLatin1String("OVX100");
+}
+
+void SimulatedDevice::setTime(qint64 timeMs)
+{
+    now = timeMs;
+    if (sampleOptics)
+        watchLens();
+}
+
+// The signal quality is the second item of the standard input layout; the other layouts have none,
+// and the lens state then holds as it was.
+void SimulatedDevice::watchLens()
+{
+    const auto *active = activeProcessData();
+    const auto *quality = active ? active->input.item(2) : nullptr;
+    if (!quality || quality->type.kind != Kind::UInteger || quality->type.bitLength != 8)
+        return;
+    switch (lens.update(now, sweep(quality->type, quality->subindex, now))) {
+    case SimulatedLensMonitor::Change::Appeared:
+        queueEvent(warningAppearsQualifier, lensDirtyEvent);
+        break;
+    case SimulatedLensMonitor::Change::Disappeared:
+        queueEvent(warningDisappearsQualifier, lensDirtyEvent);
+        break;
+    case SimulatedLensMonitor::Change::None:
+        return;
+    }
+    showLensState();
+}
+
+// Device status and the first entry of the detailed status follow the lens warning.
+void SimulatedDevice::showLensState()
+{
+    if (!sampleOptics)
+        return;
+    if (store.contains(deviceStatusIndex))
+        store[deviceStatusIndex] = QByteArray(1, char(lens.isDirty() ? 1 : 0));
+    if (store.contains(detailedStatusIndex) && store.value(detailedStatusIndex).size() >= 3) {
+        QByteArray &detailed = store[detailedStatusIndex];
+        const bool dirty = lens.isDirty();
+        detailed[0] = char(dirty ? warningAppearsQualifier : 0);
+        detailed[1] = char(dirty ? lensDirtyEvent >> 8 : 0);
+        detailed[2] = char(dirty ? lensDirtyEvent & 0xFF : 0);
+    }
 }
 
 QByteArray SimulatedDevice::defaultPayload(const Variable &variable)
@@ -244,6 +296,8 @@ void SimulatedDevice::restoreDefaults()
     store.clear();
     for (const Variable &variable : deviceDescription.variables())
         store.insert(variable.index, defaultPayload(variable));
+    // Defaults do not clean a lens.
+    showLensState();
 }
 
 quint16 SimulatedDevice::read(uint index, uint subindex, QByteArray *data) const
@@ -364,6 +418,12 @@ quint16 SimulatedDevice::runSystemCommand(const Variable &variable, const QByteA
         noteParameterChange(variable);
         return 0;
     }
+    if (sampleOptics && command == teachCommand) {
+        if (store.contains(teachResultIndex))
+            store[teachResultIndex] = QByteArray(1, char(1));
+        queueEvent(0x54, teachDoneEvent);
+        return 0;
+    }
     // Other commands the description offers are accepted without a visible effect.
     return variable.type.simple.singleValues.contains(double(command)) ? 0 : isduFunctionNotAvailable;
 }
@@ -438,6 +498,16 @@ QByteArray SimulatedDevice::processDataInput(qint64 timeMs) const
     if (type.isComposite()) {
         for (const auto &item : type.items)
             fill(item.bitOffset, item.type, item.subindex);
+        // The sample's lens-warning bit (bit 1 of every input layout) tells the monitor's state, not a sweep.
+        if (sampleOptics) {
+            for (const auto &item : type.items) {
+                if (item.type.kind != Kind::Boolean || item.bitOffset != 1)
+                    continue;
+                QByteArray standalone(standaloneOctets(item.type), '\0');
+                putBits(standalone, 0, 1, lens.isDirty() ? 1 : 0);
+                putField(image, item.bitOffset, item.type, standalone);
+            }
+        }
     } else {
         fill(0, type.simple, 0);
     }

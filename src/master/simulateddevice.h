@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulateddevicedescription.h"
+#include "simulatedlensmonitor.h"
 
 #include <QByteArray>
 #include <QList>
@@ -20,7 +21,7 @@ public:
     quint16 write(uint index, uint subindex, const QByteArray &data);
 
     // The simulated time, which process data follows.
-    void setTime(qint64 timeMs) { now = timeMs; }
+    void setTime(qint64 timeMs);
     QByteArray processDataInput(qint64 timeMs) const;
     QByteArray processDataOutput() const { return outputImage; }
     void setProcessDataOutput(const QByteArray &data) { outputImage = data; }
@@ -49,6 +50,15 @@ public:
     static constexpr quint16 uploadRequestEvent = 0xFF91;
     // Device application, notification, single shot.
     static constexpr quint8 uploadRequestQualifier = 0x54;
+    // The sample device's own events: lens dirty (warning, appears / disappears) and teach done.
+    static constexpr quint16 lensDirtyEvent = 0x1800;
+    static constexpr quint16 teachDoneEvent = 0x1802;
+    static constexpr quint8 warningAppearsQualifier = 0xE4;
+    static constexpr quint8 warningDisappearsQualifier = 0xA4;
+    static constexpr quint8 teachCommand = 65;
+    static constexpr uint teachResultIndex = 59;
+    static constexpr uint deviceStatusIndex = 0x24;
+    static constexpr uint detailedStatusIndex = 0x25;
 
 private:
     using Variable = SimulatedDeviceDescription::Variable;
@@ -59,6 +69,9 @@ private:
     quint16 runSystemCommand(const Variable &variable, const QByteArray &data);
     void noteParameterChange(const Variable &variable);
     double currentValue(const QString &variableId, uint subindex) const;
+    bool isSampleDevice() const;
+    void watchLens();
+    void showLensState();
 
     static QByteArray defaultPayload(const Variable &variable);
     static quint16 checkLength(int expected, int actual);
@@ -69,6 +82,8 @@ private:
     QList<QPair<quint8, quint16>> events;
     bool locating = false;
     qint64 now = 0;
+    bool sampleOptics = false;
+    SimulatedLensMonitor lens;
 
     static constexpr int maxQueuedEvents = 64;
 };

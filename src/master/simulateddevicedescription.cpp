@@ -118,6 +118,7 @@ SimulatedDeviceDescription::Variable builtInVariable(const BuiltInVariable &entr
     return v;
 }
 
+
 bool findBuiltInVariable(const QString &id, SimulatedDeviceDescription::Variable *variable)
 {
     for (const BuiltInVariable &entry : builtInVariables) {

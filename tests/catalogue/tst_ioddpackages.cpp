@@ -278,6 +278,13 @@ void TestIoddPackages::hostilePackagesAreRefusedWithNothingWritten_data()
     TestZips::writeZip(inner, samplePackageFiles());
     TestZips::writeZip(middle, { { "inner.zip", readAll(inner) } });
     TestZips::writeZip(outer, { { "middle.zip", readAll(middle) } });
+    // Seeking a writable buffer past its end would fill it with zeros up to the offset.
+    RawEntry far = entry("far.xml");
+    far.declaredOffset = 700 * 1024 * 1024;
+    RawEntry farInner;
+    farInner.name = "inner.zip";
+    farInner.data = TestZips::rawZip({ far });
+    QTest::newRow("inner file offset far past the end") << TestZips::rawZip({ farInner }) << "outside the archive";
     QTest::newRow("zip in a zip in a zip") << readAll(outer) << "more than one level";
 
     TestZips::writeZip(inner, samplePackageFiles());
@@ -384,8 +391,7 @@ void TestIoddPackages::pathOutsideTheFolderIsNotRemoved()
 
 void TestIoddPackages::catalogueFollowsImportAndRemoval()
 {
-    ApplicationSettings::instance()->setIoddSearchPath(ioddFolder());
-    IODDListModel catalogue;
+    IODDListModel catalogue(ioddFolder());
     QCOMPARE(catalogue.rowCount(), 0);
 
     const QList<IoddImportResult> results = IoddImporter(ioddFolder()).importFile(sample(sampleXmlName));
@@ -400,8 +406,7 @@ void TestIoddPackages::catalogueTellsWhichIoddIsUsedAndWhy()
 {
     QVERIFY(writeFile(input("Korvell-OVX100-20200101-IODD1.1.xml"), sampleXml("2020-01-01")));
     IoddImporter(ioddFolder()).importFiles({ input("Korvell-OVX100-20200101-IODD1.1.xml"), sample(sampleXmlName) });
-    ApplicationSettings::instance()->setIoddSearchPath(ioddFolder());
-    IODDListModel catalogue;
+    IODDListModel catalogue(ioddFolder());
 
     const QVariantList matches = catalogue.matchingIodds("OVX100");
 

@@ -20,6 +20,7 @@ struct RawEntry
     quint32 externalAttributes = 0;
     qint64 declaredSize = -1;
     qint64 declaredCompressedSize = -1;
+    qint64 declaredOffset = -1;
 };
 
 inline quint32 crc32(const QByteArray &data)
@@ -85,7 +86,7 @@ inline QByteArray rawZip(const QList<RawEntry> &entries)
         put16(directory, 0);
         put16(directory, 0);
         put32(directory, entry.externalAttributes);
-        put32(directory, offset);
+        put32(directory, entry.declaredOffset >= 0 ? quint32(entry.declaredOffset) : offset);
         directory += entry.name;
     }
     const quint32 directoryOffset = out.size();

@@ -499,7 +499,7 @@ void TestDiscovery::providerRebindsBeforeAScanOnlyWhileIdle()
     QTRY_COMPARE(scanner.devices.size(), size_t(2));
 
     // With a device connected the changed setting waits.
-    scanner.discovery->setMasterChoice({ true, QStringList { DiscoveryFixture::testSensorFile() } });
+    scanner.discovery->setMasterChoice({ true, QStringList { DiscoveryFixture::testSensorFile() }, {}, 100 });
     scanner.discovery->startScan(scanner.devices.at(1).get());
     QTRY_COMPARE(scanner.finishedScans(), 2);
     QTRY_COMPARE(scanner.devices.size(), size_t(3));

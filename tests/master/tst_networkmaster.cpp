@@ -554,6 +554,7 @@ void TestNetworkMaster::discoveryListsOnlinePortsAndReportsASilentMasterOnce()
     ApplicationSettings::instance()->setNetworkMasters({ silent, server->address() });
     simulated().unplug(3);
     SerialDeviceDiscovery discovery;
+    discovery.setMasterChoice(ApplicationSettings::instance()->masterChoice());
     QSignalSpy unreachable(&discovery, &SerialDeviceDiscovery::masterUnreachable);
     QStringList addresses;
     connect(&discovery, &SerialDeviceDiscovery::deviceDiscovered, this, [&](IOLinkDevice *device) {

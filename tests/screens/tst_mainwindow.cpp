@@ -90,6 +90,7 @@ private slots:
     void systemCommandsRunOnlyOnceConfirmed();
     void processDataIsChartedAndExported();
     void exportIsConfirmedWithTheFileName();
+    void eventStaysInTheEventsTabAfterThePopUp();
     void dialogsShowTheirContent();
     void communicationLogShowsTimesNamesAndFilters();
     void updatesAddressIsOfferedWhenNoBrowserOpens();
@@ -540,6 +541,35 @@ void TestMainWindow::processDataIsChartedAndExported()
     screenshot(QStringLiteral("07-chart-settings-dialog"));
     QVERIFY(QMetaObject::invokeMethod(settings, "reject"));
     QTRY_VERIFY(!settings->property("visible").toBool());
+}
+
+void TestMainWindow::eventStaysInTheEventsTabAfterThePopUp()
+{
+    QObject *history = currentDevice()->property("eventHistory").value<QObject *>();
+    QVERIFY(history);
+    const int errorsBefore = history->property("activeErrorCount").toInt();
+    // Emitter failure: an error of the sample device, appearing.
+    SimulatedMaster::instance().queueEvent(sensorPort, 0xF4, 0x1801);
+    QObject *popup = object(QStringLiteral("alertPopup"));
+    QTRY_VERIFY(text(item(QStringLiteral("alertText"))).contains(QStringLiteral("Emitter failure")));
+    QTRY_VERIFY_WITH_TIMEOUT(!popup->property("visible").toBool(), 15000);
+
+    showTab(QStringLiteral("eventsTab"));
+    QQuickItem *tab = item(QStringLiteral("eventsTab"));
+    QTRY_COMPARE(history->property("activeErrorCount").toInt(), errorsBefore + 1);
+    const int active = history->property("activeErrorCount").toInt() + history->property("activeWarningCount").toInt();
+    QTRY_COMPARE(tab->property("text").toString(), QStringLiteral("Events (%1)").arg(active));
+    const QList<QQuickItem *> texts = shownItems(QStringLiteral("eventText"), item(QStringLiteral("eventsPage")));
+    QVERIFY(std::any_of(texts.cbegin(), texts.cend(),
+                        [](QQuickItem *label) { return text(label) == QStringLiteral("Emitter failure"); }));
+    screenshot(QStringLiteral("06-events-tab"));
+
+    // Still there after another tab was shown.
+    showTab(QStringLiteral("processDataTab"));
+    showTab(QStringLiteral("eventsTab"));
+    QTRY_VERIFY(!shownItems(QStringLiteral("eventText"), item(QStringLiteral("eventsPage"))).isEmpty());
+    SimulatedMaster::instance().queueEvent(sensorPort, 0xB4, 0x1801);
+    QTRY_COMPARE(history->property("activeErrorCount").toInt(), errorsBefore);
 }
 
 void TestMainWindow::dialogsShowTheirContent()

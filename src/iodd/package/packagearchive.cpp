@@ -179,6 +179,10 @@ bool PackageArchive::processFile(const KArchiveFile *file, int depth, const QStr
     inner.open(QIODevice::ReadWrite);
     if (!readFile(file, &inner, path))
         return false;
+    // Read-only: a writable buffer grows with zeros up to any offset a hostile directory seeks to.
+    inner.close();
+    if (!inner.open(QIODevice::ReadOnly))
+        return refuse(tr("The archive is damaged: %1 cannot be read.").arg(cleanName(file->name())));
     QString innerFolder;
     if (writing) {
         innerFolder = path.left(path.size() - 4);

@@ -9,6 +9,7 @@ constexpr quint32 endOfDirectorySignature = 0x06054b50;
 constexpr quint32 directoryEntrySignature = 0x02014b50;
 constexpr int endOfDirectorySize = 22;
 constexpr int directoryEntrySize = 46;
+constexpr int localHeaderSize = 30;
 constexpr int maxCommentSize = 0xffff;
 // Made-by host 3 is Unix, whose external attributes carry the file type in their upper half.
 constexpr int unixHost = 3;
@@ -73,10 +74,10 @@ bool ZipDirectoryScan::scan(QIODevice *device)
     const QByteArray directory = device->read(directorySize);
     if (directory.size() != qint64(directorySize))
         return fail(tr("The archive cannot be read."));
-    return readEntries(directory);
+    return readEntries(directory, directoryOffset);
 }
 
-bool ZipDirectoryScan::readEntries(const QByteArray &directory)
+bool ZipDirectoryScan::readEntries(const QByteArray &directory, qint64 directoryOffset)
 {
     int at = 0;
     for (int index = 0; index < declaredCount; ++index) {
@@ -87,6 +88,9 @@ bool ZipDirectoryScan::readEntries(const QByteArray &directory)
         const int variableLength = nameLength + word(header + 30) + word(header + 32);
         if (directory.size() - at - directoryEntrySize < variableLength)
             return fail(tr("The archive is damaged: its table of contents is cut short."));
+        // Every file's own header lies before the table of contents; an offset past it points nowhere.
+        if (qint64(longWord(header + 42)) + localHeaderSize > directoryOffset)
+            return fail(tr("The archive is damaged: a file lies outside the archive."));
         Entry entry;
         entry.flags = word(header + 8);
         entry.compressedSize = longWord(header + 20);

@@ -31,7 +31,7 @@ public:
 
 private:
     bool fail(const QString &text);
-    bool readEntries(const QByteArray &directory);
+    bool readEntries(const QByteArray &directory, qint64 directoryOffset);
 
     QList<Entry> scanned;
     int declaredCount = 0;

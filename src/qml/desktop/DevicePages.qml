@@ -86,6 +86,7 @@ ColumnLayout {
             objectName: "diagnosisTab"
             text: qsTr("Diagnosis")
             shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
+                   || (pages.hasDevice && pages.currentDevice.health !== null && pages.currentDevice.health.available)
             enabled: pages.hasDevice
             // A role switch may take the open page away.
             onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
@@ -112,6 +113,13 @@ ColumnLayout {
             text: qsTr("Process Data")
             shown: pages.hasDevice
         }
+        DeviceTabButton {
+            objectName: "eventsTab"
+            readonly property var history: pages.hasDevice ? pages.currentDevice.eventHistory : null
+            readonly property int activeCount: history ? history.activeErrorCount + history.activeWarningCount : 0
+            text: activeCount > 0 ? qsTr("Events (%1)").arg(activeCount) : qsTr("Events")
+            shown: pages.hasDevice
+        }
     }
 
     StackLayout {
@@ -136,8 +144,8 @@ ColumnLayout {
             ioLink: pages.ioLink
             menuId: "M_Quickstart"
         }
-        OvinexCommon.MenuView {
-            objectName: "diagnosisPage"
+        DiagnosisPage {
+            currentDevice: pages.currentDevice
             ioLink: pages.ioLink
             menuId: pages.diagnosisMenuId
         }
@@ -154,6 +162,9 @@ ColumnLayout {
         ProcessDataPage {
             currentDevice: pages.currentDevice
             ioLink: pages.ioLink
+        }
+        EventsPage {
+            currentDevice: pages.currentDevice
         }
     }
 }

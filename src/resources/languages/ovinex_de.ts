@@ -257,10 +257,49 @@ Wert wurde erneut gelesen.</translation>
     </message>
   </context>
   <context>
+    <name>DeviceHealth</name>
+    <message>
+      <source>Device is operating properly</source>
+      <translation>Gerät arbeitet ordnungsgemäß</translation>
+    </message>
+    <message>
+      <source>Failure</source>
+      <translation>Ausfall</translation>
+    </message>
+    <message>
+      <source>Functional check</source>
+      <translation>Funktionsprüfung</translation>
+    </message>
+    <message>
+      <source>Maintenance required</source>
+      <translation>Wartung erforderlich</translation>
+    </message>
+    <message>
+      <source>Not read yet</source>
+      <translation>Noch nicht gelesen</translation>
+    </message>
+    <message>
+      <source>Out of specification</source>
+      <translation>Außerhalb der Spezifikation</translation>
+    </message>
+    <message>
+      <source>Reserved status %1</source>
+      <translation>Reservierter Status %1</translation>
+    </message>
+  </context>
+  <context>
     <name>DevicePages</name>
     <message>
       <source>Diagnosis</source>
       <translation>Diagnose</translation>
+    </message>
+    <message>
+      <source>Events</source>
+      <translation>Ereignisse</translation>
+    </message>
+    <message>
+      <source>Events (%1)</source>
+      <translation>Ereignisse (%1)</translation>
     </message>
     <message>
       <source>Identification</source>
@@ -351,6 +390,135 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>OK</source>
       <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>EventHistoryModel</name>
+    <message>
+      <source>Appears</source>
+      <translation>Kommt</translation>
+    </message>
+    <message>
+      <source>Cannot write %1: %2</source>
+      <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>Device</source>
+      <translation>Gerät</translation>
+    </message>
+    <message>
+      <source>Disappears</source>
+      <translation>Geht</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Fehler</translation>
+    </message>
+    <message>
+      <source>Master</source>
+      <translation>Master</translation>
+    </message>
+    <message>
+      <source>No file was chosen.</source>
+      <translation>Es wurde keine Datei gewählt.</translation>
+    </message>
+    <message>
+      <source>Notification</source>
+      <translation>Meldung</translation>
+    </message>
+    <message>
+      <source>Single</source>
+      <translation>Einmalig</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Unbekannt</translation>
+    </message>
+    <message>
+      <source>Warning</source>
+      <translation>Warnung</translation>
+    </message>
+  </context>
+  <context>
+    <name>EventsPage</name>
+    <message>
+      <source>%1 (active)</source>
+      <translation>%1 (aktiv)</translation>
+    </message>
+    <message>
+      <source>Active only</source>
+      <translation>Nur aktive</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>Leeren</translation>
+    </message>
+    <message>
+      <source>Clear events</source>
+      <translation>Ereignisse leeren</translation>
+    </message>
+    <message>
+      <source>Code</source>
+      <translation>Code</translation>
+    </message>
+    <message>
+      <source>Mode</source>
+      <translation>Modus</translation>
+    </message>
+    <message>
+      <source>No active events.</source>
+      <translation>Keine aktiven Ereignisse.</translation>
+    </message>
+    <message>
+      <source>No events in this session.</source>
+      <translation>Keine Ereignisse in dieser Sitzung.</translation>
+    </message>
+    <message>
+      <source>Please choose a file</source>
+      <translation>Bitte wählen Sie eine Datei</translation>
+    </message>
+    <message>
+      <source>Remove all events of this session from the list?</source>
+      <translation>Alle Ereignisse dieser Sitzung aus der Liste entfernen?</translation>
+    </message>
+    <message>
+      <source>Save…</source>
+      <translation>Speichern…</translation>
+    </message>
+    <message>
+      <source>Saving failed</source>
+      <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>Quelle</translation>
+    </message>
+    <message>
+      <source>Text</source>
+      <translation>Text</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Zeit</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>Typ</translation>
+    </message>
+  </context>
+  <context>
+    <name>HealthBadge</name>
+    <message>
+      <source>%1 %2: %3</source>
+      <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+      <source>Device status</source>
+      <translation>Gerätestatus</translation>
     </message>
   </context>
   <context>
@@ -1959,6 +2127,10 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
     <message>
       <source>The archive cannot be read.</source>
       <translation>Das Archiv kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: a file lies outside the archive.</source>
+      <translation>Das Archiv ist beschädigt: eine Datei liegt außerhalb des Archivs.</translation>
     </message>
     <message>
       <source>The archive is damaged: it is too short to be a zip file.</source>

@@ -257,10 +257,49 @@ Valeur relue.</translation>
     </message>
   </context>
   <context>
+    <name>DeviceHealth</name>
+    <message>
+      <source>Device is operating properly</source>
+      <translation>L'appareil fonctionne correctement</translation>
+    </message>
+    <message>
+      <source>Failure</source>
+      <translation>Défaillance</translation>
+    </message>
+    <message>
+      <source>Functional check</source>
+      <translation>Contrôle de fonctionnement</translation>
+    </message>
+    <message>
+      <source>Maintenance required</source>
+      <translation>Maintenance requise</translation>
+    </message>
+    <message>
+      <source>Not read yet</source>
+      <translation>Pas encore lu</translation>
+    </message>
+    <message>
+      <source>Out of specification</source>
+      <translation>Hors spécification</translation>
+    </message>
+    <message>
+      <source>Reserved status %1</source>
+      <translation>État réservé %1</translation>
+    </message>
+  </context>
+  <context>
     <name>DevicePages</name>
     <message>
       <source>Diagnosis</source>
       <translation>Diagnostic</translation>
+    </message>
+    <message>
+      <source>Events</source>
+      <translation>Événements</translation>
+    </message>
+    <message>
+      <source>Events (%1)</source>
+      <translation>Événements (%1)</translation>
     </message>
     <message>
       <source>Identification</source>
@@ -351,6 +390,135 @@ Veuillez sélectionner un appareil dans la liste à gauche.</translation>
     <message>
       <source>OK</source>
       <translation>OK</translation>
+    </message>
+  </context>
+  <context>
+    <name>EventHistoryModel</name>
+    <message>
+      <source>Appears</source>
+      <translation>Apparaît</translation>
+    </message>
+    <message>
+      <source>Cannot write %1: %2</source>
+      <translation>Impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+      <source>Device</source>
+      <translation>Appareil</translation>
+    </message>
+    <message>
+      <source>Disappears</source>
+      <translation>Disparaît</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Erreur</translation>
+    </message>
+    <message>
+      <source>Master</source>
+      <translation>Maître</translation>
+    </message>
+    <message>
+      <source>No file was chosen.</source>
+      <translation>Aucun fichier n'a été choisi.</translation>
+    </message>
+    <message>
+      <source>Notification</source>
+      <translation>Notification</translation>
+    </message>
+    <message>
+      <source>Single</source>
+      <translation>Unique</translation>
+    </message>
+    <message>
+      <source>Unknown</source>
+      <translation>Inconnu</translation>
+    </message>
+    <message>
+      <source>Warning</source>
+      <translation>Avertissement</translation>
+    </message>
+  </context>
+  <context>
+    <name>EventsPage</name>
+    <message>
+      <source>%1 (active)</source>
+      <translation>%1 (actif)</translation>
+    </message>
+    <message>
+      <source>Active only</source>
+      <translation>Actifs seulement</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Clear</source>
+      <translation>Effacer</translation>
+    </message>
+    <message>
+      <source>Clear events</source>
+      <translation>Effacer les événements</translation>
+    </message>
+    <message>
+      <source>Code</source>
+      <translation>Code</translation>
+    </message>
+    <message>
+      <source>Mode</source>
+      <translation>Mode</translation>
+    </message>
+    <message>
+      <source>No active events.</source>
+      <translation>Aucun événement actif.</translation>
+    </message>
+    <message>
+      <source>No events in this session.</source>
+      <translation>Aucun événement dans cette session.</translation>
+    </message>
+    <message>
+      <source>Please choose a file</source>
+      <translation>Veuillez choisir un fichier</translation>
+    </message>
+    <message>
+      <source>Remove all events of this session from the list?</source>
+      <translation>Retirer de la liste tous les événements de cette session ?</translation>
+    </message>
+    <message>
+      <source>Save…</source>
+      <translation>Enregistrer…</translation>
+    </message>
+    <message>
+      <source>Saving failed</source>
+      <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+      <source>Source</source>
+      <translation>Source</translation>
+    </message>
+    <message>
+      <source>Text</source>
+      <translation>Texte</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>Type</translation>
+    </message>
+  </context>
+  <context>
+    <name>HealthBadge</name>
+    <message>
+      <source>%1 %2: %3</source>
+      <translation>%1 %2 : %3</translation>
+    </message>
+    <message>
+      <source>Device status</source>
+      <translation>État de l'appareil</translation>
     </message>
   </context>
   <context>
@@ -1959,6 +2127,10 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
     <message>
       <source>The archive cannot be read.</source>
       <translation>L’archive ne peut pas être lue.</translation>
+    </message>
+    <message>
+      <source>The archive is damaged: a file lies outside the archive.</source>
+      <translation>L’archive est endommagée : un fichier est hors de l’archive.</translation>
     </message>
     <message>
       <source>The archive is damaged: it is too short to be a zip file.</source>

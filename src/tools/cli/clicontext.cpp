@@ -68,7 +68,7 @@ QString CliContext::ioddFor(const IOLinkSerialDevice &device) const
                 return files.at(position);
         }
     }
-    IODDListModel catalogue;
+    IODDListModel catalogue(ApplicationSettings::instance()->getIoddSearchPath());
     catalogue.parseIODDs();
     int matches = 0;
     const IODDEntry *entry = catalogue.findEntry(device.getProductId(), matches);

@@ -1,0 +1,206 @@
+#include "testenvironment.h"
+
+#include "app/applicationsettings.h"
+#include "comm/eventhistorymodel.h"
+#include "connection/devicehealth.h"
+#include "connection/iolinkserialdevice.h"
+#include "binding/iolinkwrapper.h"
+#include "master/masterlibrary.h"
+#include "master/simulatedmaster.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+
+const QString connected = QStringLiteral("connected");
+
+QString sampleIodd()
+{
+    return ApplicationSettings::defaultSimulatedDevices().value(0);
+}
+
+QString testSensor()
+{
+    return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
+}
+
+// Simulated device 1 is the sample, device 2 a sensor whose description has no device status.
+std::unique_ptr<IOLinkSerialDevice> connectDevice(int port, const QString &iodd)
+{
+    auto device = std::make_unique<IOLinkSerialDevice>(SimulatedMaster::instance().availablePorts().value(port - 1));
+    device->setIoddFile(iodd);
+    device->connectToDevice();
+    return device;
+}
+
+}
+
+class TestDeviceHealth : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void detailedEntries_data();
+    void detailedEntries();
+    void statusPerValue_data();
+    void statusPerValue();
+    void noStatusWithoutTheIndex();
+    void lensWarningReachesHistoryAndHealth();
+};
+
+void TestDeviceHealth::initTestCase()
+{
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices(QStringList { sampleIodd(), testSensor() });
+    QCOMPARE(MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
+}
+
+void TestDeviceHealth::init()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    master.setDeviceFiles(master.deviceFiles());
+    master.setTime(10000);
+    QCOMPARE(master.availablePorts().size(), 2);
+}
+
+void TestDeviceHealth::cleanupTestCase()
+{
+    SimulatedMaster::instance().useRealTime();
+}
+
+void TestDeviceHealth::detailedEntries_data()
+{
+    QTest::addColumn<QList<QByteArray>>("entries");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("expected");
+
+    const QByteArray empty = QByteArray::fromHex("000000");
+    QTest::newRow("all empty") << QList<QByteArray> { empty, empty } << 2 << QStringList {};
+    QTest::newRow("one warning among empties")
+        << QList<QByteArray> { empty, QByteArray::fromHex("e41800"), empty } << 3 << QStringList { "2:0x1800:t1800" };
+    QTest::newRow("error and notification")
+        << QList<QByteArray> { QByteArray::fromHex("f44210"), QByteArray::fromHex("541802") } << 2
+        << QStringList { "3:0x4210:t4210", "1:0x1802:t1802" };
+    // The description's count wins over what the device sends beyond it.
+    QTest::newRow("entries beyond the count")
+        << QList<QByteArray> { empty, QByteArray::fromHex("e41800") } << 1 << QStringList {};
+    QTest::newRow("short entry ignored") << QList<QByteArray> { QByteArray::fromHex("e418") } << 1 << QStringList {};
+}
+
+void TestDeviceHealth::detailedEntries()
+{
+    QFETCH(QList<QByteArray>, entries);
+    QFETCH(int, count);
+    const QVariantList decoded = DeviceHealth::decodeDetailed(
+        entries, count, [](quint16 code) { return QStringLiteral("t%1").arg(code, 4, 16, QLatin1Char('0')); });
+    QStringList seen;
+    for (const QVariant &entry : decoded) {
+        const QVariantMap map = entry.toMap();
+        seen << QStringLiteral("%1:%2:%3").arg(map.value("type").toInt()).arg(map.value("codeText").toString(),
+                                                                             map.value("text").toString());
+    }
+    QFETCH(QStringList, expected);
+    QCOMPARE(seen, expected);
+}
+
+void TestDeviceHealth::statusPerValue_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << QVariant(0) << 0 << "Device is operating properly";
+    QTest::newRow("1") << QVariant(1) << 1 << "Maintenance required";
+    QTest::newRow("2") << QVariant(2) << 2 << "Out of specification";
+    QTest::newRow("3") << QVariant(3) << 3 << "Functional check";
+    QTest::newRow("4") << QVariant(4) << 4 << "Failure";
+    QTest::newRow("reserved") << QVariant(7) << 7 << "Reserved status 7";
+    QTest::newRow("unreadable") << QVariant(QStringLiteral("x")) << -1 << "Not read yet";
+}
+
+void TestDeviceHealth::statusPerValue()
+{
+    auto device = connectDevice(1, sampleIodd());
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+    DeviceHealth *health = device->getHealth();
+    QVERIFY(health->isAvailable());
+    QVERIFY(health->hasDetailed());
+    QTRY_COMPARE(health->getStatus(), 0);
+    QFETCH(QVariant, value);
+    emit device->getBinding()->variableSynced(DeviceHealth::deviceStatusIndex, 0, value);
+    QFETCH(int, status);
+    QCOMPARE(health->getStatus(), status);
+    QFETCH(QString, text);
+    QCOMPARE(health->getStatusText(), text);
+}
+
+void TestDeviceHealth::noStatusWithoutTheIndex()
+{
+    auto device = connectDevice(2, testSensor());
+    QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+    const int reads = SimulatedMaster::instance().callCount(2, QStringLiteral("mst_ReadOD"));
+    device->getHealth()->refresh();
+    QVERIFY(!device->getHealth()->isAvailable());
+    QVERIFY(!device->getHealth()->hasDetailed());
+    QVERIFY(device->getHealth()->toJson().value("deviceStatus").isNull());
+    QCOMPARE(alerts.count(), 0);
+    // Asking again must not make the binding read the whole device.
+    QCoreApplication::processEvents();
+    QTest::qWait(50);
+    QCOMPARE(SimulatedMaster::instance().callCount(2, QStringLiteral("mst_ReadOD")), reads);
+}
+
+void TestDeviceHealth::lensWarningReachesHistoryAndHealth()
+{
+    SimulatedMaster &master = SimulatedMaster::instance();
+    auto device = connectDevice(1, sampleIodd());
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+    DeviceHealth *health = device->getHealth();
+    QTRY_COMPARE(health->getStatus(), 0);
+    EventHistoryModel *history = device->getEventHistory();
+    QCOMPARE(history->rowCount(), 0);
+
+    // Quality low from 21.6 s of the sweep; 2 s later the lens counts as dirty.
+    master.setTime(22000);
+    // The device must see the low quality at least once before the hold time has passed.
+    const int polls = master.callCount(1, QStringLiteral("mst_GetStatus"));
+    QTRY_VERIFY(master.callCount(1, QStringLiteral("mst_GetStatus")) > polls + 1);
+    master.setTime(24000);
+    QTRY_COMPARE_WITH_TIMEOUT(history->getActiveWarningCount(), 1, 10000);
+    QCOMPARE(history->entryAt(0).code, quint16(0x1800));
+    QCOMPARE(history->entryAt(0).type, EventHistoryModel::WarningType);
+    QVERIFY(!history->entryAt(0).text.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(health->getStatus(), 1, 10000);
+    QTRY_COMPARE(health->getDetailed().size(), 1);
+    QCOMPARE(health->getDetailed().at(0).toMap().value("code").toInt(), 0x1800);
+    const QJsonObject json = health->toJson();
+    QCOMPARE(json.value("deviceStatus").toInt(), 1);
+    QCOMPARE(json.value("detailed").toArray().at(0).toObject().value("code").toString(), QStringLiteral("0x1800"));
+    QCOMPARE(json.value("detailed").toArray().at(0).toObject().value("type").toString(), QStringLiteral("warning"));
+
+    master.setTime(28000);
+    QTRY_COMPARE_WITH_TIMEOUT(history->getActiveWarningCount(), 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(health->getStatus(), 0, 10000);
+    QTRY_COMPARE(health->getDetailed().size(), 0);
+    QCOMPARE(history->rowCount(), 2);
+
+    // Kept after the disconnect, cleared at the next connect.
+    device->disconnectFromDevice();
+    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
+    QCOMPARE(history->rowCount(), 2);
+    device->connectToDevice();
+    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+    QCOMPARE(history->rowCount(), 0);
+}
+
+OVINEX_TEST_MAIN(TestDeviceHealth)
+#include "tst_devicehealth.moc"

@@ -1,0 +1,139 @@
+#include "master/simulateddevice.h"
+#include "master/simulateddevicedescription.h"
+#include "master/simulatedlensmonitor.h"
+#include "testenvironment.h"
+
+#include <QApplication>
+
+namespace {
+
+using Change = SimulatedLensMonitor::Change;
+
+QString sampleIodd()
+{
+    return QStringLiteral(":/iolink/sample/Korvell-OVX100-20261201-IODD1.1.xml");
+}
+
+QString standardDefinitions()
+{
+    return QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml");
+}
+
+// "time:a" / "time:d" for every change of the warning on a 100 ms clock.
+QStringList lensEvents(SimulatedDevice &device, qint64 untilMs)
+{
+    QStringList seen;
+    for (qint64 t = 0; t <= untilMs; t += 100) {
+        device.setTime(t);
+        quint8 qualifier = 0;
+        quint16 code = 0;
+        while (device.takeEvent(&qualifier, &code)) {
+            if (code == SimulatedDevice::lensDirtyEvent)
+                seen << QStringLiteral("%1:%2").arg(t).arg(qualifier == SimulatedDevice::warningAppearsQualifier ? "a" : "d");
+        }
+    }
+    return seen;
+}
+
+}
+
+class TestSimulatedLens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void monitor_data();
+    void monitor();
+    void sampleRaisesAndClearsTheWarning();
+    void statusAndProcessDataFollow();
+    void teachRaisesTeachDone();
+};
+
+void TestSimulatedLens::monitor_data()
+{
+    QTest::addColumn<QList<qint64>>("times");
+    QTest::addColumn<QList<double>>("qualities");
+    QTest::addColumn<QList<int>>("changes");
+
+    const int none = int(Change::None);
+    const int appeared = int(Change::Appeared);
+    const int disappeared = int(Change::Disappeared);
+    QTest::newRow("low for the hold time")
+        << QList<qint64> { 0, 1999, 2000, 2500 } << QList<double> { 10, 10, 10, 10 }
+        << QList<int> { none, none, appeared, none };
+    QTest::newRow("a good moment restarts the hold")
+        << QList<qint64> { 0, 1500, 1600, 3000, 4999, 5000 } << QList<double> { 10, 10, 25, 10, 10, 10 }
+        << QList<int> { none, none, none, none, none, appeared };
+    QTest::newRow("between the thresholds keeps it")
+        << QList<qint64> { 0, 2000, 3000, 4000, 5000 } << QList<double> { 5, 5, 25, 30, 31 }
+        << QList<int> { none, appeared, none, none, disappeared };
+    QTest::newRow("low again after clean starts over")
+        << QList<qint64> { 0, 2000, 2100, 2200, 3000, 4200 } << QList<double> { 0, 0, 50, 0, 0, 0 }
+        << QList<int> { none, appeared, disappeared, none, none, appeared };
+    QTest::newRow("clean never disappears")
+        << QList<qint64> { 0, 1000 } << QList<double> { 90, 95 } << QList<int> { none, none };
+}
+
+void TestSimulatedLens::monitor()
+{
+    QFETCH(QList<qint64>, times);
+    QFETCH(QList<double>, qualities);
+    QFETCH(QList<int>, changes);
+    SimulatedLensMonitor lens;
+    for (int i = 0; i < times.size(); ++i)
+        QCOMPARE(int(lens.update(times.at(i), qualities.at(i))), changes.at(i));
+}
+
+void TestSimulatedLens::sampleRaisesAndClearsTheWarning()
+{
+    SimulatedDeviceDescription description;
+    QVERIFY(description.load(sampleIodd(), standardDefinitions()));
+    SimulatedDevice device(description);
+    // The quality sweeps 0..100..0 in 24 s, starting low: 2 s after the start the lens is dirty, and it is
+    // clean once the quality has passed 30; near the end of the sweep it goes low again.
+    QCOMPARE(lensEvents(device, 28000), (QStringList { "2000:a", "3800:d", "23600:a", "27800:d" }));
+}
+
+void TestSimulatedLens::statusAndProcessDataFollow()
+{
+    SimulatedDeviceDescription description;
+    QVERIFY(description.load(sampleIodd(), standardDefinitions()));
+    SimulatedDevice device(description);
+    const auto lensBit = [&device] { return (quint8(device.processDataInput(0).back()) >> 1) & 1; };
+    QByteArray status;
+    QByteArray detailed;
+
+    lensEvents(device, 2000);
+    QCOMPARE(device.read(SimulatedDevice::deviceStatusIndex, 0, &status), quint16(0));
+    QCOMPARE(status, QByteArray(1, char(1)));
+    QCOMPARE(device.read(SimulatedDevice::detailedStatusIndex, 0, &detailed), quint16(0));
+    QCOMPARE(detailed.size(), 24);
+    QCOMPARE(detailed.left(3), QByteArray::fromHex("e41800"));
+    QCOMPARE(lensBit(), 1);
+    // Restoring the defaults does not clean the lens.
+    QCOMPARE(device.write(2, 0, QByteArray(1, char(SimulatedDevice::restoreFactorySettingsCommand))), quint16(0));
+    QCOMPARE(device.storedValue(SimulatedDevice::deviceStatusIndex), QByteArray(1, char(1)));
+
+    device.setTime(3800);
+    QCOMPARE(device.storedValue(SimulatedDevice::deviceStatusIndex), QByteArray(1, char(0)));
+    QCOMPARE(device.storedValue(SimulatedDevice::detailedStatusIndex), QByteArray(24, '\0'));
+    QCOMPARE(lensBit(), 0);
+}
+
+void TestSimulatedLens::teachRaisesTeachDone()
+{
+    SimulatedDeviceDescription description;
+    QVERIFY(description.load(sampleIodd(), standardDefinitions()));
+    SimulatedDevice device(description);
+    device.setTime(10000);
+    QCOMPARE(device.write(2, 0, QByteArray(1, char(SimulatedDevice::teachCommand))), quint16(0));
+    quint8 qualifier = 0;
+    quint16 code = 0;
+    QVERIFY(device.takeEvent(&qualifier, &code));
+    QCOMPARE(code, SimulatedDevice::teachDoneEvent);
+    QCOMPARE(qualifier, quint8(0x54));
+    QCOMPARE(device.storedValue(SimulatedDevice::teachResultIndex), QByteArray(1, char(1)));
+}
+
+OVINEX_TEST_MAIN(TestSimulatedLens)
+#include "tst_simulatedlens.moc"
