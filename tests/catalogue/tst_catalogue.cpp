@@ -316,7 +316,7 @@ void TestCatalogue::rowsAreSortedByVendorThenProduct()
     QVERIFY(writeIodd("search/c/beta.xml", "P-3", "2024-01-01", "Beta"));
     QVERIFY(replaceIn("search/c/beta.xml", "vendorName=\"Korvell GmbH\"", "vendorName=\"acme\""));
     QVERIFY(writeIodd("search/0/zeta-old.xml", "P-1", "2020-01-01", "Zeta"));
-    IODDListModel model;
+    IODDListModel model(searchPath());
     QStringList rows;
     for (int row = 0; row < model.rowCount(); ++row)
         rows << QFileInfo(model.data(model.index(row), IODDListModel::NameRole).toString()).fileName();
@@ -348,7 +348,7 @@ void TestCatalogue::contentListsOnlyTheDescriptionsOwnFiles()
     QCOMPARE(second.getFiles(), QStringList({ "Korvell-KV2-IODD1.1-fr.xml", "Korvell-KV2-IODD1.1.xml", "Korvell-logo.png",
                                               "KV-2-icon.png", "KV-2-pic.png" }));
     // The language files are no entries of their own; the file whose name only looks alike is.
-    IODDListModel model;
+    IODDListModel model(searchPath());
     QCOMPARE(model.rowCount(), 3);
 }
 
