@@ -539,6 +539,16 @@ void TestMainWindow::processDataIsChartedAndExported()
     QTRY_VERIFY(settings->property("opened").toBool());
     QCOMPARE(item(QStringLiteral("xMaxSpin"))->property("value").toInt(), 30);
     screenshot(QStringLiteral("07-chart-settings-dialog"));
+    // A typed number reaches the field and passes its check.
+    QQuickItem *yMax = item(QStringLiteral("yMaxSpin"));
+    const int typed = int((yMax->property("realFrom").toDouble() + yMax->property("realTo").toDouble()) / 2);
+    click(yMax->property("contentItem").value<QQuickItem *>());
+    QTest::keySequence(window, QKeySequence::SelectAll);
+    for (const char key : QByteArray::number(typed))
+        QTest::keyClick(window, key);
+    QVERIFY(yMax->property("contentItem").value<QQuickItem *>()->property("acceptableInput").toBool());
+    QTest::keyClick(window, Qt::Key_Return);
+    QTRY_COMPARE(yMax->property("realValue").toDouble(), double(typed));
     QVERIFY(QMetaObject::invokeMethod(settings, "reject"));
     QTRY_VERIFY(!settings->property("visible").toBool());
 }
@@ -884,7 +894,8 @@ void TestMainWindow::verifyReadable(const QString &where)
 void TestMainWindow::screenshotEveryScreen(const QString &language)
 {
     const QString prefix = QStringLiteral("small-") + language + QLatin1Char('-');
-    const QStringList tabs { "identificationTab", "quickstartTab", "diagnosisTab", "parametersTab", "processDataTab" };
+    const QStringList tabs { "identificationTab", "quickstartTab", "diagnosisTab", "observationTab", "parametersTab",
+                             "processDataTab", "eventsTab" };
     for (const QString &tab : tabs) {
         if (!isShown(item(tab)))
             continue;

@@ -25,8 +25,10 @@ SpinBox {
 
     readonly property var interfaceLocale: typeof settings !== "undefined" && settings ? Qt.locale(settings.language) : null
 
-    // Digits, signs and both decimal separators; the reading below decides what the text means.
-    validator: RegularExpressionValidator { regularExpression: /[-+]?[0-9.,\s\u00a0\u202f']*/ }
+    // Digits, signs, both decimal separators and the group separators of the locales (no-break spaces
+    // included); the reading below decides what the text means. Built from a string: a "\u" escape in a
+    // regular expression literal makes the whole expression invalid, which would refuse every key.
+    validator: RegularExpressionValidator { regularExpression: new RegExp("[-+]?[0-9.,\\s\u00a0\u202f']*") }
     textFromValue: function(value, locale) {
         return Number(value / spin.factor).toLocaleString(locale, "f", spin.decimals)
     }

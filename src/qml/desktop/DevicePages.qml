@@ -92,6 +92,7 @@ ColumnLayout {
             onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
         }
         DeviceTabButton {
+            maximumWidth: tabBar.tabShare
             objectName: "observationTab"
             text: qsTr("Observation")
             shown: ViewLogic.menuHasRows(pages.observationMenu)
@@ -114,6 +115,7 @@ ColumnLayout {
             shown: pages.hasDevice
         }
         DeviceTabButton {
+            maximumWidth: tabBar.tabShare
             objectName: "eventsTab"
             readonly property var history: pages.hasDevice ? pages.currentDevice.eventHistory : null
             readonly property int activeCount: history ? history.activeErrorCount + history.activeWarningCount : 0
