@@ -46,7 +46,7 @@ ColumnLayout {
             for (var i = 0; i < count; ++i) {
                 var tab = itemAt(i)
                 if (tab && tab.shown)
-                    widths.push(tab.implicitWidth + 16)
+                    widths.push(tab.implicitWidth + spacing)
             }
             // The page's width, not the bar's: the bar's own width follows its tabs.
             return ViewLogic.fairShare(widths, pages.width)

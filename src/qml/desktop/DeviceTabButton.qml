@@ -12,10 +12,10 @@ TabButton {
     property real maximumWidth: Number.POSITIVE_INFINITY
 
     visible: shown
-    // Narrow enough that six tabs fit the smallest window in every language.
-    leftPadding: 8
-    rightPadding: 8
-    font.pixelSize: 13
+    // Narrow enough that all seven tabs fit the smallest window whole in every language.
+    leftPadding: 6
+    rightPadding: 6
+    font.pixelSize: 12
     width: shown ? Math.min(implicitWidth, maximumWidth) : 0
     topPadding: 4
     bottomPadding: 4
