@@ -35,11 +35,13 @@ QStringList qmlWarnings;
 QMutex warningsMutex;
 QtMessageHandler previousHandler = nullptr;
 
-// Every warning that names one of our QML files is a fault of the screens.
+// Every warning that names one of our QML files is a fault of the screens, and so is a layout that lays
+// itself out in a loop (its warning names no file).
 void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtDebugMsg && type != QtInfoMsg
-        && (message.contains(QLatin1String("qrc:/qml")) || QString::fromUtf8(context.file).startsWith(QLatin1String("qrc:/qml")))) {
+        && (message.contains(QLatin1String("qrc:/qml")) || QString::fromUtf8(context.file).startsWith(QLatin1String("qrc:/qml"))
+            || message.contains(QLatin1String("Detected recursive rearrange")))) {
         QMutexLocker lock(&warningsMutex);
         qmlWarnings.append(message);
     }

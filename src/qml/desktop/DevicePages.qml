@@ -36,91 +36,98 @@ ColumnLayout {
             tabBar.currentIndex = 0
     }
 
-    TabBar {
-        id: tabBar
-        objectName: "pageTabs"
+    // The bar sits in an item of its own: its implicit width follows its tabs, whose widths follow the
+    // page's width, and a layout that saw it would lay itself out again and again.
+    Item {
         Layout.fillWidth: true
-        // When the titles do not fit whole, the longest ones are shortened to a fair share of the bar.
-        readonly property real tabShare: {
-            var widths = []
-            for (var i = 0; i < count; ++i) {
-                var tab = itemAt(i)
-                if (tab && tab.shown)
-                    widths.push(tab.implicitWidth + spacing)
-            }
-            // The page's width, not the bar's: the bar's own width follows its tabs.
-            return ViewLogic.fairShare(widths, pages.width)
-        }
-        // The tabs draw their own underline; the style's moving one would lag behind as a second line.
-        contentItem: ListView {
-            model: tabBar.contentModel
-            currentIndex: tabBar.currentIndex
-            spacing: tabBar.spacing
-            orientation: ListView.Horizontal
-            boundsBehavior: Flickable.StopAtBounds
-            flickableDirection: Flickable.AutoFlickIfNeeded
-            snapMode: ListView.SnapToItem
-        }
+        implicitHeight: tabBar.implicitHeight
 
-        DeviceTabButton {
-            maximumWidth: tabBar.tabShare
-            objectName: "identificationTab"
-            text: qsTr("Identification")
-        }
-        DeviceTabButton {
-            maximumWidth: tabBar.tabShare
-            objectName: "smartAdjustTab"
-            text: qsTr("Quickstart")
-            shown: ViewLogic.menuHasRows(pages.smartAdjustMenu)
-            enabled: pages.hasDevice
-        }
-        DeviceTabButton {
-            maximumWidth: tabBar.tabShare
-            objectName: "quickstartTab"
-            text: qsTr("Quickstart")
-            shown: ViewLogic.menuHasRows(pages.quickstartMenu)
-            enabled: pages.hasDevice
-        }
-        DeviceTabButton {
-            maximumWidth: tabBar.tabShare
-            objectName: "diagnosisTab"
-            text: qsTr("Diagnosis")
-            shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
-                   || (pages.hasDevice && pages.currentDevice.health !== null && pages.currentDevice.health.available)
-            enabled: pages.hasDevice
-            // A role switch may take the open page away.
-            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
-        }
-        DeviceTabButton {
-            maximumWidth: tabBar.tabShare
-            objectName: "observationTab"
-            text: qsTr("Observation")
-            shown: ViewLogic.menuHasRows(pages.observationMenu)
-            enabled: pages.hasDevice
-            // A role switch may take the open page away.
-            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
-        }
-        DeviceTabButton {
-            maximumWidth: tabBar.tabShare
-            objectName: "parametersTab"
-            text: qsTr("Parameters")
-            // A role may have no parameter menu at all; an empty page helps nobody.
-            shown: pages.hasDevice && ViewLogic.menuHasRows(pages.parameterMenu)
-            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
-        }
-        DeviceTabButton {
-            maximumWidth: tabBar.tabShare
-            objectName: "processDataTab"
-            text: qsTr("Process Data")
-            shown: pages.hasDevice
-        }
-        DeviceTabButton {
-            maximumWidth: tabBar.tabShare
-            objectName: "eventsTab"
-            readonly property var history: pages.hasDevice ? pages.currentDevice.eventHistory : null
-            readonly property int activeCount: history ? history.activeErrorCount + history.activeWarningCount : 0
-            text: activeCount > 0 ? qsTr("Events (%1)").arg(activeCount) : qsTr("Events")
-            shown: pages.hasDevice
+        TabBar {
+            id: tabBar
+            objectName: "pageTabs"
+            width: parent.width
+            // When the titles do not fit whole, the longest ones are shortened to a fair share of the bar.
+            readonly property real tabShare: {
+                var widths = []
+                for (var i = 0; i < count; ++i) {
+                    var tab = itemAt(i)
+                    if (tab && tab.shown)
+                        widths.push(tab.implicitWidth + spacing)
+                }
+                // The page's width, not the bar's: the bar's own width follows its tabs.
+                return ViewLogic.fairShare(widths, pages.width)
+            }
+            // The tabs draw their own underline; the style's moving one would lag behind as a second line.
+            contentItem: ListView {
+                model: tabBar.contentModel
+                currentIndex: tabBar.currentIndex
+                spacing: tabBar.spacing
+                orientation: ListView.Horizontal
+                boundsBehavior: Flickable.StopAtBounds
+                flickableDirection: Flickable.AutoFlickIfNeeded
+                snapMode: ListView.SnapToItem
+            }
+
+            DeviceTabButton {
+                maximumWidth: tabBar.tabShare
+                objectName: "identificationTab"
+                text: qsTr("Identification")
+            }
+            DeviceTabButton {
+                maximumWidth: tabBar.tabShare
+                objectName: "smartAdjustTab"
+                text: qsTr("Quickstart")
+                shown: ViewLogic.menuHasRows(pages.smartAdjustMenu)
+                enabled: pages.hasDevice
+            }
+            DeviceTabButton {
+                maximumWidth: tabBar.tabShare
+                objectName: "quickstartTab"
+                text: qsTr("Quickstart")
+                shown: ViewLogic.menuHasRows(pages.quickstartMenu)
+                enabled: pages.hasDevice
+            }
+            DeviceTabButton {
+                maximumWidth: tabBar.tabShare
+                objectName: "diagnosisTab"
+                text: qsTr("Diagnosis")
+                shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
+                       || (pages.hasDevice && pages.currentDevice.health !== null && pages.currentDevice.health.available)
+                enabled: pages.hasDevice
+                // A role switch may take the open page away.
+                onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
+            }
+            DeviceTabButton {
+                maximumWidth: tabBar.tabShare
+                objectName: "observationTab"
+                text: qsTr("Observation")
+                shown: ViewLogic.menuHasRows(pages.observationMenu)
+                enabled: pages.hasDevice
+                // A role switch may take the open page away.
+                onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
+            }
+            DeviceTabButton {
+                maximumWidth: tabBar.tabShare
+                objectName: "parametersTab"
+                text: qsTr("Parameters")
+                // A role may have no parameter menu at all; an empty page helps nobody.
+                shown: pages.hasDevice && ViewLogic.menuHasRows(pages.parameterMenu)
+                onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
+            }
+            DeviceTabButton {
+                maximumWidth: tabBar.tabShare
+                objectName: "processDataTab"
+                text: qsTr("Process Data")
+                shown: pages.hasDevice
+            }
+            DeviceTabButton {
+                maximumWidth: tabBar.tabShare
+                objectName: "eventsTab"
+                readonly property var history: pages.hasDevice ? pages.currentDevice.eventHistory : null
+                readonly property int activeCount: history ? history.activeErrorCount + history.activeWarningCount : 0
+                text: activeCount > 0 ? qsTr("Events (%1)").arg(activeCount) : qsTr("Events")
+                shown: pages.hasDevice
+            }
         }
     }
 
