@@ -10,6 +10,7 @@
 #include <QVector>
 #include <QtCharts/QXYSeries>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 
@@ -104,6 +105,12 @@ void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const Q
     highLimit = qMax(gradient * recordItem->getLow(), gradient * recordItem->getHigh());
     minY = lowLimit;
     maxY = highLimit;
+    followsData = recordItem->getType() == RecordItemWrapper::Float32Type
+                  && (recordItem->getLow() <= -double(FLT_MAX) || recordItem->getHigh() >= double(FLT_MAX));
+    if (followsData) {
+        minY = 0.0;
+        maxY = 1.0;
+    }
     qInfo() << "Process data UI reference" << recordItem->getName() << "gradient" << gradient << "unit" << unit
             << "minY" << minY << "maxY" << maxY;
 }
@@ -183,12 +190,14 @@ void ProcessDataRecordItemInfoWrapper::setMaxX(const QDateTime &value)
 
 void ProcessDataRecordItemInfoWrapper::setMinY(double value)
 {
+    followsData = false;
     minY = value;
     emit minYChanged();
 }
 
 void ProcessDataRecordItemInfoWrapper::setMaxY(double value)
 {
+    followsData = false;
     maxY = value;
     emit maxYChanged();
 }
@@ -219,7 +228,9 @@ void ProcessDataRecordItemInfoWrapper::onValueChanged()
 
     if (!chartRunning || !recordItem)
         return;
-    appendSample(recordItem->getDuration(), recordItem->getValue().toDouble() * gradient);
+    const double y = recordItem->getValue().toDouble() * gradient;
+    appendSample(recordItem->getDuration(), y);
+    followData(y);
 
     const qint64 now = clock();
     if (chartThrottleStart >= 0 && now - chartThrottleStart < chartThrottleMs)
@@ -239,6 +250,31 @@ void ProcessDataRecordItemInfoWrapper::appendSample(qint64 duration, double y)
     samples.emplace_back(double(duration), y);
 }
 
+// Widens the axis to a value outside it, with a margin, on round numbers; it never narrows while the
+// chart runs, so that the picture does not jump.
+void ProcessDataRecordItemInfoWrapper::followData(double y)
+{
+    if (!followsData || !std::isfinite(y) || (dataSeen && y >= minY && y <= maxY))
+        return;
+    const double low = dataSeen ? qMin(minY, y) : y;
+    const double high = dataSeen ? qMax(maxY, y) : y;
+    const double span = high > low ? high - low : qMax(std::abs(y), 1.0);
+    const double rough = span / 4;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = magnitude * 10;
+    for (const double factor : { 1.0, 2.0, 2.5, 5.0 }) {
+        if (magnitude * factor >= rough) {
+            step = magnitude * factor;
+            break;
+        }
+    }
+    dataSeen = true;
+    minY = std::floor((low - span / 10) / step) * step;
+    maxY = std::ceil((high + span / 10) / step) * step;
+    emit minYChanged();
+    emit maxYChanged();
+}
+
 void ProcessDataRecordItemInfoWrapper::onRunningChanged(bool running)
 {
     if (chartRunning)
@@ -252,6 +288,7 @@ void ProcessDataRecordItemInfoWrapper::resetChart()
     qCDebug(lcProcessData) << Q_FUNC_INFO;
     samples.clear();
     windowSum = 0;
+    dataSeen = false;
     emit valueChanged();
     emit chartChanged();
 }

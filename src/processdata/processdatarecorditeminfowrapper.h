@@ -112,6 +112,7 @@ private:
     void init(const QString &gradientText, const QString &unitCode, const QString &displayFormat);
     QVariant scaled(const QVariant &raw) const;
     void appendSample(qint64 duration, double y);
+    void followData(double y);
     double clampedForDrawing(double y) const;
 
     const ProcessDataRecordItemInfoT *definition = nullptr;
@@ -126,6 +127,10 @@ private:
     ProcessDataClock::Function clock = ProcessDataClock::system();
     double minY = 0.0;
     double maxY = 1.0;
+    // A float without a range of its own spans the whole type; its axis follows the values instead, until
+    // the user sets the limits.
+    bool followsData = false;
+    bool dataSeen = false;
     double lowLimit = 0.0;
     double highLimit = 1.0;
     QDateTime minX = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);

@@ -58,6 +58,7 @@ private slots:
     void slidingWindow();
     void throttles();
     void seriesPositionsAndClamping();
+    void floatWithoutRangeFollowsItsValues();
     void cursorSearch_data();
     void cursorSearch();
     void conditionChangeResetsCharts();
@@ -465,6 +466,35 @@ void TestProcessData::seriesPositionsAndClamping()
     QtCharts::QPieSeries pie;
     level->updateCursor(&pie, 1, true);
     QCOMPARE(level->findCursorPosition(&pie, 7), QPointF(7, level->getLowYaxisLimit()));
+}
+
+void TestProcessData::floatWithoutRangeFollowsItsValues()
+{
+    // Its type spans ±3.4e38: an axis over that draws every value on one flat line.
+    Device device(QStringLiteral("processdata/device-float-without-range.xml"));
+    ProcessDataRecordItemInfoWrapper *temperature = info(device, "PI_Main", 2);
+    emit device.ref("PI_Main")->runningChanged(true);
+    QSignalSpy widened(temperature, &ProcessDataRecordItemInfoWrapper::maxYChanged);
+    // The item's gradient is 2: 8 is drawn as 16, 52.5 as 105.
+    device.deliver(mainPayload(100, 0, 8.0f, false), 20);
+    QCOMPARE(temperature->getMinY(), 10.0);
+    QCOMPARE(temperature->getMaxY(), 20.0);
+    device.deliver(mainPayload(100, 0, 52.5f, false), 20);
+    QCOMPARE(temperature->getMinY(), 0.0);
+    QCOMPARE(temperature->getMaxY(), 125.0);
+    // Values inside leave the axis as it is; the user's own limits end the following.
+    const int widenings = widened.count();
+    device.deliver(mainPayload(100, 0, 30.0f, false), 20);
+    QCOMPARE(widened.count(), widenings);
+    temperature->setMaxY(40.0);
+    device.deliver(mainPayload(100, 0, 90.0f, false), 20);
+    QCOMPARE(temperature->getMaxY(), 40.0);
+    // A float with a range keeps it.
+    Device ranged;
+    ProcessDataRecordItemInfoWrapper *rangedTemperature = info(ranged, "PI_Main", 2);
+    emit ranged.ref("PI_Main")->runningChanged(true);
+    ranged.deliver(mainPayload(100, 0, 8.0f, false), 20);
+    QCOMPARE(rangedTemperature->getMaxY(), 301.0);
 }
 
 void TestProcessData::cursorSearch_data()
