@@ -269,9 +269,15 @@ void TestFaultInjection::startFault(IOLinkDevice &device, Fault fault, Phase pha
         // Every event still held is taken, one per poll, and the polling goes on afterwards.
         const int statusCalls = master().callCount(port, statusCall);
         const int held = qMin(amount, deviceEventBuffer);
-        QTRY_VERIFY_WITH_TIMEOUT(events.size() >= held, timeout);
+        // The simulated sensor raises events of its own (a dirty lens) when a slow run lasts long enough.
+        const auto flooded = [&events, code]() {
+            return std::count_if(events.cbegin(), events.cend(), [code](const QList<QVariant> &event) {
+                return event.at(0).toUInt() == code;
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(flooded() >= held, timeout);
         QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > statusCalls + held + 5, timeout);
-        QCOMPARE(events.size(), held);
+        QCOMPARE(int(flooded()), held);
         break;
     }
     case Fault::SlowLink:
