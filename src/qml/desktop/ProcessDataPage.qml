@@ -28,6 +28,13 @@ Item {
     readonly property int windowSeconds: Math.round(maxAxis.getTime() / 1000)
     property string savedMessage: ""
 
+    // The device and the time in the name, so that recordings of several sensors do not overwrite each other.
+    function suggestedFileName() {
+        var product = currentDevice && currentDevice.productName ? currentDevice.productName : "process-data"
+        var name = product + "_" + Qt.formatDateTime(new Date(), "yyyy-MM-dd_hhmmss")
+        return name.replace(/[^A-Za-z0-9._-]+/g, "-") + ".csv"
+    }
+
     function refreshSelection() {
         page.visibleCursor = false
         page.selectionEntry = page.ioLink ? page.ioLink.getMenuEntry(202) : null
@@ -123,7 +130,10 @@ Item {
                     icon.source: "qrc:/icons/save.svg"
                     ToolTip.visible: hovered
                     ToolTip.text: qsTr("Save the last %1 s (the chart window) as a file.").arg(page.windowSeconds)
-                    onClicked: saveDialog.open()
+                    onClicked: {
+                        saveDialog.currentFile = saveDialog.folder + "/" + page.suggestedFileName()
+                        saveDialog.open()
+                    }
                 }
                 ToolButton {
                     objectName: "clearButton"
