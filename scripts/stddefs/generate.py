@@ -113,10 +113,42 @@ def text_ids(root, namespace=IODD_NS):
     return [text.get("id") for text in primary.findall("{%s}Text" % namespace)]
 
 
+# The system commands of the parameter server. The reference keeps 1-6 in its reserved range, so a device
+# that names them through StdSingleValueRef would offer nothing, and block parameterisation would go unseen.
+PARAMETER_SERVER_COMMANDS = (
+    (1, "STD_TN_SystemCommand_ParamUploadStart"),
+    (2, "STD_TN_SystemCommand_ParamUploadEnd"),
+    (3, "STD_TN_SystemCommand_ParamDownloadStart"),
+    (4, "STD_TN_SystemCommand_ParamDownloadEnd"),
+    (5, "STD_TN_SystemCommand_ParamDownloadStore"),
+    (6, "STD_TN_SystemCommand_ParamBreak"),
+)
+
+
+def named(tag, attributes, text_id):
+    element = ET.Element("{%s}%s" % (IODD_NS, tag), attributes)
+    ET.SubElement(element, "{%s}Name" % IODD_NS, {"textId": text_id})
+    return element
+
+
+def add_parameter_server_commands(root):
+    """Splits the reserved range 0-63 of the system command type around the six parameter server commands."""
+    datatype = root.find("{%s}DatatypeCollection/{%s}Datatype[@id='STD_D_SystemCommand']" % (IODD_NS, IODD_NS))
+    reserved = datatype.find("{%s}ValueRange[@lowerValue='0']" % IODD_NS)
+    position = list(datatype).index(reserved)
+    datatype.remove(reserved)
+    replacement = [named("ValueRange", {"lowerValue": "0", "upperValue": "0"}, "STD_TN_Reserved")]
+    replacement += [named("SingleValue", {"value": str(value)}, text_id) for value, text_id in PARAMETER_SERVER_COMMANDS]
+    replacement.append(named("ValueRange", {"lowerValue": "7", "upperValue": "63"}, "STD_TN_Reserved"))
+    for offset, element in enumerate(replacement):
+        datatype.insert(position + offset, element)
+    return [text_id for _, text_id in PARAMETER_SERVER_COMMANDS]
+
+
 def generate_definitions(reference, output):
     root = ET.parse(os.path.join(reference, "IODD-StandardDefinitions1.1.xml")).getroot()
     version = root.find("{%s}DocumentInfo" % IODD_NS).get("version")
-    ids = text_ids(root)
+    ids = text_ids(root) + add_parameter_server_commands(root)
     missing = [i for i in ids if i not in TEXTS]
     if missing:
         sys.exit("no text for: " + " ".join(missing))

@@ -80,6 +80,12 @@ TEXTS = {
     "STD_TN_SystemCommand_DeviceReset": ("Reset device", "Gerät zurücksetzen", "Réinitialiser l'appareil"),
     "STD_TN_SystemCommand_ApplicationReset": ("Reset application", "Applikation zurücksetzen", "Réinitialiser l'application"),
     "STD_TN_SystemCommand_RestoreFactorySettings": ("Restore factory defaults", "Werkseinstellungen wiederherstellen", "Rétablir les réglages d'usine"),
+    "STD_TN_SystemCommand_ParamUploadStart": ("Start parameter upload", "Parameter-Upload starten", "Démarrer le téléversement des paramètres"),
+    "STD_TN_SystemCommand_ParamUploadEnd": ("End parameter upload", "Parameter-Upload beenden", "Terminer le téléversement des paramètres"),
+    "STD_TN_SystemCommand_ParamDownloadStart": ("Start parameter download", "Parameter-Download starten", "Démarrer le téléchargement des paramètres"),
+    "STD_TN_SystemCommand_ParamDownloadEnd": ("End parameter download", "Parameter-Download beenden", "Terminer le téléchargement des paramètres"),
+    "STD_TN_SystemCommand_ParamDownloadStore": ("Store parameters", "Parameter speichern", "Enregistrer les paramètres"),
+    "STD_TN_SystemCommand_ParamBreak": ("Cancel parameter transfer", "Parameterübertragung abbrechen", "Annuler le transfert des paramètres"),
     "STD_TN_SystemCommand_BackToBox": ("Return to delivery state", "Zurück in den Auslieferungszustand", "Retour à l'état de livraison"),
     "STD_TN_V_DeviceAccessLocks": ("Device access locks", "Gerätezugriffssperren", "Verrouillages d'accès à l'appareil"),
     "STD_TD_V_DeviceAccessLocks": (

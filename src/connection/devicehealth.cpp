@@ -5,6 +5,8 @@
 #include "device/variablewrapper.h"
 #include "iolinkserialdevice.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -12,6 +14,15 @@
 DeviceHealth::DeviceHealth(QObject *parent)
     : QObject(parent)
 {
+}
+
+bool DeviceHealth::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange && detailedVariable) {
+        readDetailed();
+        emit changed();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void DeviceHealth::setBinding(IOLinkWrapper *newBinding)
@@ -31,6 +42,10 @@ void DeviceHealth::setBinding(IOLinkWrapper *newBinding)
     status = -1;
     detailed.clear();
     if (binding) {
+        // The detailed entries carry texts in the language they were read in; a language switch decodes them
+        // again. Installed here, in the thread the device lives in once connected: devices are made in the scan thread.
+        if (QCoreApplication::instance() && thread() == QCoreApplication::instance()->thread())
+            QCoreApplication::instance()->installEventFilter(this);
         for (VariableWrapper *var : binding->getVariableWrappers()) {
             if (var->getIndex() == deviceStatusIndex && var->isReadable())
                 statusVariable = var;

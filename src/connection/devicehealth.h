@@ -52,6 +52,9 @@ public:
 signals:
     void changed();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void onVariableSynced(uint index, uint subindex, const QVariant &value);
     void readDetailed();

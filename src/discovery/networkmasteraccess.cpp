@@ -1,5 +1,6 @@
 #include "networkmasteraccess.h"
 
+#include "mastercredentialstore.h"
 #include "master/networkmaster.h"
 #include "master/networkmasterjson.h"
 
@@ -11,10 +12,33 @@
 
 NetworkMasterAccess::NetworkMasterAccess(QObject *parent)
     : QObject(parent)
+    , store(new MasterCredentialStore(this))
 {
-    connect(&NetworkMaster::instance(), &NetworkMaster::credentialsRequired, this, [this](const QString &address) {
-        emit credentialsRequested(address, NetworkMaster::hostOf(address), QUrl(address).scheme() == QLatin1String("http"));
-    }, Qt::QueuedConnection);
+    connect(&NetworkMaster::instance(), &NetworkMaster::credentialsRequired, this, &NetworkMasterAccess::onCredentialsRequired,
+            Qt::QueuedConnection);
+}
+
+void NetworkMasterAccess::onCredentialsRequired(const QString &address)
+{
+    if (storedTried.contains(address)) {
+        askUser(address);
+        return;
+    }
+    storedTried.insert(address);
+    QPointer<NetworkMasterAccess> self(this);
+    store->load(address, [self, address](const MasterCredentialStore::Credentials &remembered) {
+        if (!self)
+            return;
+        if (remembered.found)
+            NetworkMaster::instance().setCredentials(address, remembered.user, remembered.password);
+        else
+            self->askUser(address);
+    });
+}
+
+void NetworkMasterAccess::askUser(const QString &address)
+{
+    emit credentialsRequested(address, NetworkMaster::hostOf(address), QUrl(address).scheme() == QLatin1String("http"));
 }
 
 NetworkMasterAccess::~NetworkMasterAccess() = default;
@@ -47,9 +71,20 @@ void NetworkMasterAccess::test(const QString &typed)
     }));
 }
 
-void NetworkMasterAccess::provideCredentials(const QString &address, const QString &user, const QString &password)
+void NetworkMasterAccess::provideCredentials(const QString &address, const QString &user, const QString &password, bool remember)
 {
     NetworkMaster::instance().setCredentials(address, user, password);
+    if (!remember) {
+        store->remove(address);
+        return;
+    }
+    const QString host = NetworkMaster::hostOf(address);
+    QPointer<NetworkMasterAccess> self(this);
+    store->store(address, user, password, [self, host](const QString &error) {
+        if (self && !error.isEmpty())
+            emit self->alertTextChanged(tr("The password for %1 was not remembered: %2. It is kept until the program ends.")
+                                            .arg(host, error));
+    });
 }
 
 void NetworkMasterAccess::declineCredentials(const QString &address)

@@ -2,6 +2,7 @@
 
 #include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
+#include "connection/devicestatewaiter.h"
 #include "connection/iolinkserialdevice.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/iodevicet.h"
@@ -181,9 +182,9 @@ QJsonObject IoddCheck::run(const QString &file)
 
 QString IoddCheck::checkDevice(IOLinkDevice &device, QJsonObject &result, bool simulatedTime)
 {
-    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    DeviceStateWaiter::waitFor(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
     device.connectToDevice();
-    const bool connected = waitForState(device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
+    const bool connected = DeviceStateWaiter::waitFor(device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs);
     result.insert("state", device.getState());
     QString error;
     result.insert("role", IOLinkWrapper::nameOf(options.role));
@@ -203,7 +204,7 @@ QString IoddCheck::checkDevice(IOLinkDevice &device, QJsonObject &result, bool s
         error = QStringLiteral("the device did not reach the connected state");
 
     device.disconnectFromDevice();
-    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    DeviceStateWaiter::waitFor(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
 
     if (error.isEmpty() && result.value("syncFailures").toInt() > 0)
         error = QStringLiteral("synchronisation reads failed");
@@ -214,24 +215,6 @@ QString IoddCheck::checkDevice(IOLinkDevice &device, QJsonObject &result, bool s
         error = QStringLiteral("menu references cannot be shown: ") + ids.join(QStringLiteral(", "));
     }
     return error;
-}
-
-bool IoddCheck::waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs)
-{
-    if (device.getState() == wanted)
-        return true;
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(&device, &IOLinkDevice::stateChanged, &loop, [&]() {
-        // A connection attempt that falls back to notConnected has ended as well.
-        if (device.getState() == wanted || device.getState() == QLatin1String(IOLinkDevice::notConnectedName))
-            loop.quit();
-    });
-    timeout.start(timeoutMs);
-    loop.exec();
-    return device.getState() == wanted;
 }
 
 void IoddCheck::summariseBinding(IOLinkDevice &device, QJsonObject &result) const

@@ -53,7 +53,6 @@ public:
     static constexpr int pollIntervalMs = 20;
 
 private:
-    bool waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs);
     void summariseBinding(IOLinkDevice &device, QJsonObject &result) const;
     // "pages" and "processData"; an error text when the screens would show nothing where they should.
     QString summariseScreens(const IOLinkWrapper &binding, QJsonObject &result) const;

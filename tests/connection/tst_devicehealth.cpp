@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QTranslator>
 
 #include <memory>
 
@@ -186,6 +187,14 @@ void TestDeviceHealth::lensWarningReachesHistoryAndHealth()
     QCOMPARE(json.value("deviceStatus").toInt(), 1);
     QCOMPARE(json.value("detailed").toArray().at(0).toObject().value("code").toString(), QStringLiteral("0x1800"));
     QCOMPARE(json.value("detailed").toArray().at(0).toObject().value("type").toString(), QStringLiteral("warning"));
+    // The window may switch language while the entry is shown.
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/languages/ovinex_de.qm")));
+    QSignalSpy decoded(health, &DeviceHealth::changed);
+    QCoreApplication::installTranslator(&german);
+    QTRY_VERIFY(!decoded.isEmpty());
+    QCOMPARE(health->getDetailed().at(0).toMap().value("typeText").toString(), QStringLiteral("Warnung"));
+    QCoreApplication::removeTranslator(&german);
 
     master.setTime(28000);
     QTRY_COMPARE_WITH_TIMEOUT(history->getActiveWarningCount(), 0, 10000);

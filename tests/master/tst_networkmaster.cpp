@@ -1,4 +1,5 @@
 #include "testenvironment.h"
+#include "tst_networkmaster_tlsserver.h"
 
 #include "app/applicationsettings.h"
 #include "connection/iolinkserialdevice.h"
@@ -131,6 +132,7 @@ private slots:
     void portGoingOfflineLosesTheDevice();
     void vanishedMasterIsReportedAndComesBack();
     void unauthorisedMasterAsksForCredentialsOnce();
+    void untrustedCertificateIsRefusedAndNamed();
     void threeDevicesConnectOneAfterTheOther();
     void discoveryListsOnlinePortsAndReportsASilentMasterOnce();
 
@@ -573,6 +575,29 @@ void TestNetworkMaster::discoveryListsOnlinePortsAndReportsASilentMasterOnce()
     QCOMPARE(addresses.first(), QStringLiteral("127.0.0.1:%1 Port 1").arg(serverPort));
     QCOMPARE(addresses.last(), QStringLiteral("127.0.0.1:%1 Port 2").arg(serverPort));
     ApplicationSettings::instance()->setNetworkMasters({});
+}
+
+void TestNetworkMaster::untrustedCertificateIsRefusedAndNamed()
+{
+    if (!QSslSocket::supportsSsl())
+        QSKIP("Qt has no TLS support here");
+    UntrustedTlsServer tls;
+    QVERIFY(tls.load(TestEnvironment::testDataPath(QStringLiteral("master/untrusted-master.crt")),
+                     TestEnvironment::testDataPath(QStringLiteral("master/untrusted-master.key"))));
+    // The handshake runs in this thread's event loop while the client waits in another.
+    QVERIFY(tls.listen(QHostAddress::LocalHost, 0));
+    const QString address = QStringLiteral("https://127.0.0.1:%1").arg(tls.serverPort());
+    // A handshake on a busy machine may take longer than the short timeout of the other cases.
+    NetworkHttpClient::instance().setTimeout(timeout);
+    NetworkMaster::Identification identity;
+    QThread *asking = QThread::create([&] { identity = network().identify(NetworkMasterJson::normalizedBaseUrl(address)); });
+    asking->start();
+    QTRY_VERIFY_WITH_TIMEOUT(asking->isFinished(), timeout);
+    delete asking;
+    NetworkHttpClient::instance().setTimeout(500);
+    QVERIFY(!identity.reachable);
+    QVERIFY2(identity.error.contains(QStringLiteral("untrusted-test-master")), qPrintable(identity.error));
+    QVERIFY2(identity.error.contains(QStringLiteral("not trusted")), qPrintable(identity.error));
 }
 
 OVINEX_TEST_MAIN(TestNetworkMaster)

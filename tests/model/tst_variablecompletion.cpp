@@ -269,7 +269,7 @@ private slots:
         // The standard definitions themselves stay untouched.
         for (const VariableT *v : device.standardDefinitions->VariableCollection.last()->Variable) {
             if (v->id.value == QLatin1String("V_SystemCommand"))
-                QCOMPARE(v->Datatype.last()->simplePart->typed<UIntegerT>()->SingleValue.size(), 5);
+                QCOMPARE(v->Datatype.last()->simplePart->typed<UIntegerT>()->SingleValue.size(), 11);
         }
 
         const Variable &tag = variable("V_ApplicationSpecificTag");
@@ -362,7 +362,7 @@ private slots:
 
         const ProcessDataT *standard = processData("PD_Standard");
         const DatatypeT *command = standard->ProcessDataIn.last()->Datatype.last();
-        QCOMPARE(command->simplePart->typed<UIntegerT>()->SingleValue.size(), 5);
+        QCOMPARE(command->simplePart->typed<UIntegerT>()->SingleValue.size(), 11);
         // A reference found nowhere leaves the item without datatype.
         QCOMPARE(standard->ProcessDataOut.last()->Datatype.size(), 1);
 

@@ -25,7 +25,8 @@ namespace {
 constexpr int port = 1;
 constexpr uint recordIndex = 71;
 
-// The sample device with block parameterisation and a record that is only ever sent whole.
+// The sample device with block parameterisation and a record that is only ever sent whole. The block commands
+// are named the way real descriptions name them, by reference to the standard's values.
 QString blockDeviceFile(const QTemporaryDir &folder)
 {
     QFile sample(ApplicationSettings::defaultSimulatedDevices().value(0));
@@ -35,7 +36,7 @@ QString blockDeviceFile(const QTemporaryDir &folder)
     const QString command = QStringLiteral("<StdVariableRef id=\"V_SystemCommand\">");
     QString offered;
     for (int value = 3; value <= 6; ++value)
-        offered += QStringLiteral("<SingleValue value=\"%1\"><Name textId=\"TN_V_Filter\"/></SingleValue>").arg(value);
+        offered += QStringLiteral("<StdSingleValueRef value=\"%1\"/>").arg(value);
     text.replace(command, command + offered);
     text.replace(QStringLiteral("</VariableCollection>"), QStringLiteral(
         "<Variable id=\"V_Calibration\" index=\"71\" accessRights=\"rw\">"

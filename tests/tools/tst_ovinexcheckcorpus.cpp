@@ -1,5 +1,10 @@
 #include "testenvironment.h"
 
+#include "app/applicationsettings.h"
+#include "master/masterlibrary.h"
+#include "master/networkmasterserver.h"
+#include "master/simulatedmaster.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -7,6 +12,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 // ovinex-check over every device description of the real IODD corpus, end to end on the simulated
@@ -165,6 +173,7 @@ private slots:
     void initTestCase();
     void everyDeviceDescriptionEndsOk();
     void brokenFilesEndWithTheirError();
+    void everyDeviceChecksOkThroughANetworkMaster();
 
 private:
     CorpusRun corpus;
@@ -247,6 +256,96 @@ void TestOvinexCheckCorpus::brokenFilesEndWithTheirError()
         QVERIFY2(!result.value("ok").toBool(true), qPrintable(it.key()));
         QCOMPARE(result.value("error").toString(), it.value());
     }
+}
+
+// The files that end ok on the simulated serial master, served by an Ethernet master (the simulated one behind
+// the REST interface), checked with ovinex-check --master: the same devices must end ok the same way. The IODD
+// folder holds each served file once, and a round serves no product id twice, so every match is unambiguous.
+void TestOvinexCheckCorpus::everyDeviceChecksOkThroughANetworkMaster()
+{
+    QList<QStringList> rounds;
+    for (const QString &file : qAsConst(files)) {
+        const QJsonObject result = corpus.results.value(file);
+        if (!result.value("ok").toBool())
+            continue;
+        const QString productId = result.value("productIds").toArray().first().toString();
+        auto round = std::find_if(rounds.begin(), rounds.end(), [&](const QStringList &served) {
+            return std::none_of(served.begin(), served.end(), [&](const QString &other) {
+                return corpus.results.value(other).value("productIds").toArray().first().toString() == productId;
+            });
+        });
+        if (round == rounds.end())
+            rounds.append(QStringList { file });
+        else
+            round->append(file);
+    }
+    QVERIFY(!rounds.isEmpty());
+
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    QCOMPARE(MasterLibrary::instance().bindProvider(MasterLibrary::Provider::SimulatedMaster), MasterLibrary::Provider::SimulatedMaster);
+    SimulatedMaster::instance().useRealTime();
+    QThread serverThread;
+    serverThread.start();
+    const auto stopServers = qScopeGuard([&serverThread] {
+        serverThread.quit();
+        serverThread.wait();
+    });
+
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+    int devices = 0;
+    int ok = 0;
+    int unmatched = 0;
+    QStringList problems;
+    for (const QStringList &served : qAsConst(rounds)) {
+        QTemporaryDir folder;
+        QStringList paths;
+        for (const QString &file : served) {
+            paths << TestEnvironment::corpusPath(file);
+            QFile::link(paths.last(), folder.filePath(QString::number(paths.size()) + QStringLiteral("-") + QFileInfo(file).fileName()));
+        }
+        // A server of its own per round: it keeps the simulated ports it opened.
+        SimulatedMaster::instance().setDeviceFiles(paths);
+        auto *server = new NetworkMasterServer;
+        server->moveToThread(&serverThread);
+        bool listening = false;
+        QMetaObject::invokeMethod(server, [&] { listening = server->listen(QHostAddress::LocalHost, 0); }, Qt::BlockingQueuedConnection);
+        QVERIFY(listening);
+        QProcess process;
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start(tool(), { QStringLiteral("--seconds"), QStringLiteral("0"), QStringLiteral("--master"), server->address(),
+                                QStringLiteral("--iodd-folder"), folder.path() });
+        const bool finished = process.waitForFinished(perFileLimitMs * served.size());
+        QMetaObject::invokeMethod(server, [server] { delete server; }, Qt::BlockingQueuedConnection);
+        QVERIFY(finished);
+        const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+        QSet<int> answered;
+        for (const QByteArray &line : lines) {
+            const QJsonObject result = QJsonDocument::fromJson(line).object();
+            if (result.isEmpty())
+                continue;
+            const int port = result.value("port").toInt();
+            const QString file = served.value(port - 1);
+            const bool matched = result.value("file").toString().endsWith(QFileInfo(file).fileName());
+            answered.insert(port);
+            ++devices;
+            // A device whose product ID (index 19) is none its IODD lists is not matched in the window either.
+            const QJsonArray listed = corpus.results.value(file).value("productIds").toArray();
+            if (!result.contains("file") && !listed.contains(result.value("productId")))
+                ++unmatched;
+            else if (result.value("ok").toBool() && matched)
+                ++ok;
+            else
+                problems << QStringLiteral("%1 (port %2): %3").arg(file).arg(port).arg(matched ? describe(result) : QStringLiteral("matched to ") + result.value("file").toString());
+        }
+        for (int port = 1; port <= served.size(); ++port) {
+            if (!answered.contains(port))
+                problems << served.at(port - 1) + QStringLiteral(" has no result");
+        }
+    }
+    qInfo().noquote() << QStringLiteral("network master: rounds %1 devices %2 ok %3 not matched by product ID %4 time %5 ms")
+                             .arg(rounds.size()).arg(devices).arg(ok).arg(unmatched).arg(stopwatch.elapsed());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
 }
 
 OVINEX_TEST_MAIN(TestOvinexCheckCorpus)

@@ -1,14 +1,20 @@
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
+#include "master/masterlibrary.h"
+#include "master/networkmasterjson.h"
+#include "master/networkmasterserver.h"
+#include "master/simulatedmaster.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 
@@ -50,6 +56,22 @@ Run onSample(QStringList arguments)
     return cli(QStringList { QStringLiteral("--simulated"), sample() } + arguments);
 }
 
+Run collect(QProcess &process)
+{
+    Run run;
+    run.exitCode = process.exitCode();
+    run.log = QString::fromLocal8Bit(process.readAllStandardError());
+    for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            run.lines << QJsonDocument::fromJson(line).object();
+    }
+    return run;
+}
+
+
+constexpr int singleNotificationQualifier = 0x54;
+constexpr quint16 teachDoneEvent = 0x1802;
+
 // The saved file with one change made to its JSON.
 bool editCopy(const QString &from, const QString &to, const std::function<void(QJsonObject &)> &edit)
 {
@@ -90,10 +112,24 @@ private slots:
     void compareListsTheDifferencesAndASummary();
     void restoreWritesTheFileAndConfirmsIt();
     void ioddImportListAndRemove();
+    void statusPrintsTheDeviceHealth_data();
+    void statusPrintsTheDeviceHealth();
+    void eventsArePrintedAsTheyArrive();
+    void deviceCommandsWorkThroughANetworkMaster();
+    void cleanupTestCase();
 
 private:
+    // The simulated master of this process served as an Ethernet master, for --master.
+    QString networkMaster();
+    Run onNetworkMaster(const QStringList &arguments);
+    // An IODD folder holding the served device's IODD, searched the way a user's folder would be.
+    QStringList sampleFolder();
+
     QTemporaryDir folder;
     QString saved;
+    QThread serverThread;
+    NetworkMasterServer *server = nullptr;
+    QString serverAddress;
 };
 
 void TestOvinexCli::initTestCase()
@@ -171,6 +207,15 @@ void TestOvinexCli::exitStatuses_data()
     QTest::newRow("restore without --yes") << QStringList { "params", "restore", sim, file("changed.ovxparams") } << 2;
     QTest::newRow("params without action") << QStringList { "params", sim, saved } << 2;
     QTest::newRow("save into a missing folder") << QStringList { "params", "save", sim, file("missing/x.ovxparams") } << 2;
+    QTest::newRow("events without port") << QStringList { "events" } << 2;
+    QTest::newRow("events for no seconds") << QStringList { "events", sim, "--seconds", "0" } << 2;
+    QTest::newRow("events for some seconds") << QStringList { "events", sim, "--seconds", "x" } << 2;
+    QTest::newRow("status of an unknown port") << QStringList { "status", "SIM7" } << 2;
+    QTest::newRow("status with two ports") << QStringList { "status", sim, sim } << 2;
+    QTest::newRow("master that is no address") << QStringList { "--master", "ftp://host", "ports" } << 2;
+    QTest::newRow("master and simulated") << QStringList { "--master", "http://127.0.0.1:1", "--simulated", sample(), "ports" } << 2;
+    QTest::newRow("master that does not answer") << QStringList { "--master", "http://127.0.0.1:1", "ports" } << 1;
+    QTest::newRow("device on a master that does not answer") << QStringList { "--master", "http://127.0.0.1:1", "read", "1", "67" } << 2;
 }
 
 void TestOvinexCli::exitStatuses()
@@ -210,8 +255,6 @@ void TestOvinexCli::restoreWritesTheFileAndConfirmsIt()
     QVERIFY(run.lines.last().value("restored").toBool());
 }
 
-OVINEX_TEST_MAIN(TestOvinexCli)
-#include "tst_ovinexcli.moc"
 
 void TestOvinexCli::ioddImportListAndRemove()
 {
@@ -238,3 +281,129 @@ void TestOvinexCli::ioddImportListAndRemove()
     QCOMPARE(cli(in + QStringList { "iodd", "remove", QStringLiteral("/etc/hostname") }).exitCode, 2);
     QCOMPARE(cli(in + QStringList { "iodd" }).exitCode, 2);
 }
+
+QString TestOvinexCli::networkMaster()
+{
+    if (server)
+        return serverAddress;
+    ApplicationSettings::instance()->setSimulatedMaster(true);
+    ApplicationSettings::instance()->setSimulatedDevices({ sample(), sample() });
+    MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice());
+    SimulatedMaster::instance().useRealTime();
+    server = new NetworkMasterServer;
+    server->moveToThread(&serverThread);
+    serverThread.start();
+    bool listening = false;
+    QMetaObject::invokeMethod(server, [&] { listening = server->listen(QHostAddress::LocalHost, 0); }, Qt::BlockingQueuedConnection);
+    if (listening)
+        serverAddress = server->address();
+    return serverAddress;
+}
+
+QStringList TestOvinexCli::sampleFolder()
+{
+    const QString iodds = folder.filePath(QStringLiteral("iodds"));
+    if (QDir().mkpath(iodds))
+        QFile::copy(sample(), iodds + QLatin1Char('/') + QFileInfo(sample()).fileName());
+    return { QStringLiteral("--iodd-folder"), iodds };
+}
+
+Run TestOvinexCli::onNetworkMaster(const QStringList &arguments)
+{
+    return cli(QStringList { QStringLiteral("--master"), networkMaster() } + sampleFolder() + arguments);
+}
+
+void TestOvinexCli::cleanupTestCase()
+{
+    if (!server)
+        return;
+    QMetaObject::invokeMethod(server, [this] { delete server; }, Qt::BlockingQueuedConnection);
+    serverThread.quit();
+    serverThread.wait();
+}
+
+void TestOvinexCli::statusPrintsTheDeviceHealth_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("hasStatus");
+    QTest::newRow("sample on the simulated master") << QStringList { "--simulated", sample(), "status", "SIM1" } << true;
+    QTest::newRow("device without a device status")
+        << QStringList { "--simulated", TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")), "status", "SIM1" } << false;
+}
+
+void TestOvinexCli::statusPrintsTheDeviceHealth()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, hasStatus);
+    const Run run = cli(arguments);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.log));
+    QCOMPARE(run.lines.size(), 1);
+    const QJsonObject health = run.lines.first();
+    QVERIFY(health.contains(QStringLiteral("detailed")));
+    QCOMPARE(health.value("deviceStatus").isNull(), !hasStatus);
+    if (hasStatus) {
+        // The sample's lens may have turned dirty by now: maintenance required, with the entry that says why.
+        const int status = health.value("deviceStatus").toInt();
+        QVERIFY2(status == 0 || status == 1, qPrintable(QString::number(status)));
+        QVERIFY(!health.value("text").toString().isEmpty());
+        // Status and detailed status are two reads; the lens may turn between them.
+        QVERIFY(health.value("detailed").toArray().size() <= 1);
+    } else {
+        QVERIFY(run.log.contains(QStringLiteral("does not report a device status")));
+    }
+}
+
+void TestOvinexCli::eventsArePrintedAsTheyArrive()
+{
+    QVERIFY(!networkMaster().isEmpty());
+    server->resetCounts();
+    QProcess process;
+    process.start(tool(), QStringList { QStringLiteral("--master"), networkMaster() } + sampleFolder()
+                              + QStringList { QStringLiteral("events"), QStringLiteral("2"), QStringLiteral("--seconds"), QStringLiteral("4") });
+    // Once the device is polled, the event is news to the tool.
+    QTRY_VERIFY_WITH_TIMEOUT(server->requestCount(QStringLiteral("processdata")) > 0 || process.state() == QProcess::NotRunning, 60000);
+    SimulatedMaster::instance().queueEvent(2, singleNotificationQualifier, teachDoneEvent);
+    QVERIFY(process.waitForFinished(60000));
+    const Run run = collect(process);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.log));
+    // The sample's own lens warning may come and go meanwhile; the queued event must come exactly once.
+    QList<QJsonObject> queued;
+    for (const QJsonObject &line : run.lines) {
+        if (line.value("code").toString() == QLatin1String("0x1802"))
+            queued << line;
+    }
+    QCOMPARE(queued.size(), 1);
+    const QJsonObject event = queued.first();
+    QCOMPARE(event.value("type").toString(), QStringLiteral("notification"));
+    QCOMPARE(event.value("mode").toString(), QStringLiteral("single"));
+    QCOMPARE(event.value("source").toString(), QStringLiteral("device"));
+    QVERIFY(!event.value("text").toString().isEmpty());
+    QVERIFY(QTime::fromString(event.value("time").toString(), QStringLiteral("hh:mm:ss.zzz")).isValid());
+}
+
+void TestOvinexCli::deviceCommandsWorkThroughANetworkMaster()
+{
+    QVERIFY(!networkMaster().isEmpty());
+    const Run ports = onNetworkMaster({ QStringLiteral("ports") });
+    QVERIFY2(ports.exitCode == 0, qPrintable(ports.log));
+    QCOMPARE(ports.lines.size(), 2);
+    QCOMPARE(ports.lines.first().value("port").toString(), QStringLiteral("1"));
+    QCOMPARE(ports.lines.first().value("productName").toString(), QStringLiteral("OVX100"));
+
+    QCOMPARE(onNetworkMaster({ "read", "1", "67" }).lines.value(0).value("raw").toString(), QStringLiteral("0064"));
+    const Run refused = onNetworkMaster({ "write", "1", "67", "0001" });
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.lines.value(0).value("isduError").toString(), QStringLiteral("0x8030"));
+
+    const QString file = folder.filePath(QStringLiteral("network.ovxparams"));
+    const Run save = onNetworkMaster({ "params", "save", "1", file });
+    QVERIFY2(save.exitCode == 0, qPrintable(save.log));
+    QCOMPARE(onNetworkMaster({ "params", "compare", "2", file }).exitCode, 0);
+    const Run status = onNetworkMaster({ "status", "1" });
+    QVERIFY2(status.exitCode == 0, qPrintable(status.log));
+    QVERIFY(!status.lines.value(0).value("deviceStatus").isNull());
+    QCOMPARE(onNetworkMaster({ "read", "3", "67" }).exitCode, 2);
+}
+
+OVINEX_TEST_MAIN(TestOvinexCli)
+#include "tst_ovinexcli.moc"

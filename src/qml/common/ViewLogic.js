@@ -264,16 +264,16 @@ function matchesFilter(filterText, texts) {
     return words.every(function(word) { return word === "" || haystack.indexOf(word) >= 0; });
 }
 
-// The largest width that lets all the wanted widths fit into the available one when each is capped to it;
-// Infinity when they fit as they are.
-function fairShare(wanted, available) {
-    var widths = (wanted || []).map(Number).sort(function(a, b) { return a - b; });
-    var left = Number(available);
-    for (var i = 0; i < widths.length; ++i) {
-        var share = left / (widths.length - i);
-        if (widths[i] > share)
-            return Math.max(0, Math.floor(share));
-        left -= widths[i];
+// The widest a tab may be so that tabs of these natural widths fit the room: the narrow ones keep their
+// width and only the widest give way (and elide). Infinity when all fit.
+function tabWidthCap(widths, room) {
+    var sorted = widths.filter(function (width) { return width > 0 }).sort(function (a, b) { return a - b })
+    var left = room
+    for (var i = 0; i < sorted.length; ++i) {
+        var share = left / (sorted.length - i)
+        if (sorted[i] > share)
+            return Math.max(0, Math.floor(share))
+        left -= sorted[i]
     }
-    return Infinity;
+    return Infinity
 }

@@ -141,6 +141,15 @@ ApplicationWindow {
         access: typeof networkMasters !== "undefined" ? networkMasters : null
     }
 
+    // What the network masters have to say outside a device, e.g. a password that could not be remembered.
+    AlertPopup {
+        objectName: "networkMasterAlertPopup"
+        currentDevice: typeof networkMasters !== "undefined" ? networkMasters : null
+        width: Math.min(480, parent.width - 24)
+        x: (parent.width - width) / 2
+        y: parent.height - height - 12
+    }
+
     AboutDialog {
         id: aboutDialog
         appSettings: window.appSettings

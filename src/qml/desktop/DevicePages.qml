@@ -37,7 +37,7 @@ ColumnLayout {
     }
 
     // The bar sits in an item of its own: its implicit width follows its tabs, whose widths follow the
-    // page's width, and a layout that saw it would lay itself out again and again.
+    // bar's width, and a layout that saw it would lay itself out again and again.
     Item {
         Layout.fillWidth: true
         implicitHeight: tabBar.implicitHeight
@@ -46,17 +46,6 @@ ColumnLayout {
             id: tabBar
             objectName: "pageTabs"
             width: parent.width
-            // When the titles do not fit whole, the longest ones are shortened to a fair share of the bar.
-            readonly property real tabShare: {
-                var widths = []
-                for (var i = 0; i < count; ++i) {
-                    var tab = itemAt(i)
-                    if (tab && tab.shown)
-                        widths.push(tab.implicitWidth + spacing)
-                }
-                // The page's width, not the bar's: the bar's own width follows its tabs.
-                return ViewLogic.fairShare(widths, pages.width)
-            }
             // The tabs draw their own underline; the style's moving one would lag behind as a second line.
             contentItem: ListView {
                 model: tabBar.contentModel
@@ -68,27 +57,37 @@ ColumnLayout {
                 snapMode: ListView.SnapToItem
             }
 
+            // The Events tab keeps its count; the other tabs share what room is left.
+            readonly property real tabWidthCap: ViewLogic.tabWidthCap(
+                [identificationTab, smartAdjustTab, quickstartTab, diagnosisTab, observationTab, parametersTab, processDataTab]
+                    .map(function (tab) { return tab.shown ? tab.implicitWidth : 0 }),
+                width - (eventsTab.shown ? eventsTab.implicitWidth : 0) - spacing * (count - 1))
+
             DeviceTabButton {
-                maximumWidth: tabBar.tabShare
+                id: identificationTab
+                widthCap: tabBar.tabWidthCap
                 objectName: "identificationTab"
                 text: qsTr("Identification")
             }
             DeviceTabButton {
-                maximumWidth: tabBar.tabShare
+                id: smartAdjustTab
+                widthCap: tabBar.tabWidthCap
                 objectName: "smartAdjustTab"
                 text: qsTr("Quickstart")
                 shown: ViewLogic.menuHasRows(pages.smartAdjustMenu)
                 enabled: pages.hasDevice
             }
             DeviceTabButton {
-                maximumWidth: tabBar.tabShare
+                id: quickstartTab
+                widthCap: tabBar.tabWidthCap
                 objectName: "quickstartTab"
                 text: qsTr("Quickstart")
                 shown: ViewLogic.menuHasRows(pages.quickstartMenu)
                 enabled: pages.hasDevice
             }
             DeviceTabButton {
-                maximumWidth: tabBar.tabShare
+                id: diagnosisTab
+                widthCap: tabBar.tabWidthCap
                 objectName: "diagnosisTab"
                 text: qsTr("Diagnosis")
                 shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
@@ -98,7 +97,8 @@ ColumnLayout {
                 onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
             }
             DeviceTabButton {
-                maximumWidth: tabBar.tabShare
+                id: observationTab
+                widthCap: tabBar.tabWidthCap
                 objectName: "observationTab"
                 text: qsTr("Observation")
                 shown: ViewLogic.menuHasRows(pages.observationMenu)
@@ -107,7 +107,8 @@ ColumnLayout {
                 onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
             }
             DeviceTabButton {
-                maximumWidth: tabBar.tabShare
+                id: parametersTab
+                widthCap: tabBar.tabWidthCap
                 objectName: "parametersTab"
                 text: qsTr("Parameters")
                 // A role may have no parameter menu at all; an empty page helps nobody.
@@ -115,13 +116,14 @@ ColumnLayout {
                 onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
             }
             DeviceTabButton {
-                maximumWidth: tabBar.tabShare
+                id: processDataTab
+                widthCap: tabBar.tabWidthCap
                 objectName: "processDataTab"
                 text: qsTr("Process Data")
                 shown: pages.hasDevice
             }
             DeviceTabButton {
-                maximumWidth: tabBar.tabShare
+                id: eventsTab
                 objectName: "eventsTab"
                 readonly property var history: pages.hasDevice ? pages.currentDevice.eventHistory : null
                 readonly property int activeCount: history ? history.activeErrorCount + history.activeWarningCount : 0

@@ -7,18 +7,16 @@ TabButton {
     id: tab
 
     property bool shown: true
-    // The bar's share for each tab; a longer title goes on two lines, and what still does not fit ends in an
-    // ellipsis and shows whole in a tool tip.
-    property real maximumWidth: Number.POSITIVE_INFINITY
+    // Set by the tab bar when not all tabs fit at their natural width.
+    property real widthCap: Infinity
 
     visible: shown
-    // Narrow enough that all seven tabs fit the smallest window whole in every language.
-    leftPadding: 6
-    rightPadding: 6
-    font.pixelSize: 12
-    width: shown ? Math.min(implicitWidth, maximumWidth) : 0
-    topPadding: 4
-    bottomPadding: 4
+    // Capitals would not let seven tabs fit the smallest window; what still does not fit is elided.
+    leftPadding: 8
+    rightPadding: 8
+    font.pixelSize: 13
+    font.capitalization: Font.MixedCase
+    width: shown ? Math.min(implicitWidth, widthCap) : 0
     ToolTip.visible: hovered && titleText.truncated
     ToolTip.text: text
 
@@ -28,9 +26,6 @@ TabButton {
         font: tab.font
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        wrapMode: Text.WordWrap
-        maximumLineCount: 2
-        lineHeight: 0.9
         elide: Text.ElideRight
         color: !tab.enabled ? "#b0b0b0" : tab.checked ? "black" : "#606060"
     }

@@ -3,7 +3,8 @@ import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 
-// Asks for the user name and password an Ethernet IO-Link master wants; they are kept for this session only.
+// Asks for the user name and password an Ethernet IO-Link master wants; kept for this session, or in the
+// platform's keychain when the user ticks "remember".
 Dialog {
     id: dialog
     objectName: "masterCredentialsDialog"
@@ -34,12 +35,13 @@ Dialog {
             dialog.showInsecureWarning = insecure && dialog.access.takeInsecureWarning(address)
             userField.text = ""
             passwordField.text = ""
+            rememberBox.checked = false
             dialog.open()
             userField.forceActiveFocus()
         }
     }
 
-    onAccepted: if (access) access.provideCredentials(address, userField.text, passwordField.text)
+    onAccepted: if (access) access.provideCredentials(address, userField.text, passwordField.text, rememberBox.checked)
     onRejected: if (access) access.declineCredentials(address)
 
     ColumnLayout {
@@ -48,7 +50,7 @@ Dialog {
         Label {
             Layout.fillWidth: true
             wrapMode: Text.WordWrap
-            text: qsTr("The IO-Link master %1 asks for a user name and password. They are kept until the program ends.").arg(dialog.host)
+            text: qsTr("The IO-Link master %1 asks for a user name and password.").arg(dialog.host)
         }
         Label {
             objectName: "insecureWarning"
@@ -73,6 +75,19 @@ Dialog {
             echoMode: TextInput.Password
             placeholderText: qsTr("Password")
             onAccepted: dialog.accept()
+        }
+        CheckBox {
+            id: rememberBox
+            objectName: "masterRememberBox"
+            Layout.fillWidth: true
+            text: qsTr("Remember in the keychain of this computer")
+        }
+        Label {
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            opacity: 0.7
+            text: rememberBox.checked ? qsTr("The password is stored in the system's keychain, never in the settings file.")
+                                      : qsTr("They are kept until the program ends.")
         }
     }
 }

@@ -1195,18 +1195,53 @@ ISDU-Fehler: %2, Code: %3.</translation>
     </message>
   </context>
   <context>
+    <name>MasterCredentialStore</name>
+    <message>
+      <source>no keychain service (secret store) answered on this computer</source>
+      <translation>auf diesem Computer antwortet kein Schlüsselbund-Dienst (Secret Store)</translation>
+    </message>
+    <message>
+      <source>no keychain service (secret store) is running on this computer</source>
+      <translation>auf diesem Computer läuft kein Schlüsselbund-Dienst (Secret Store)</translation>
+    </message>
+    <message>
+      <source>the keychain failed: %1</source>
+      <translation>Fehler im Schlüsselbund: %1</translation>
+    </message>
+    <message>
+      <source>the keychain refused access</source>
+      <translation>der Schlüsselbund hat den Zugriff verweigert</translation>
+    </message>
+  </context>
+  <context>
     <name>MasterCredentialsDialog</name>
     <message>
       <source>Password</source>
       <translation>Passwort</translation>
     </message>
     <message>
+      <source>Remember in the keychain of this computer</source>
+      <translation>Im Schlüsselbund dieses Computers merken</translation>
+    </message>
+    <message>
       <source>Sign in to %1</source>
       <translation>Anmelden bei %1</translation>
     </message>
     <message>
+      <source>The IO-Link master %1 asks for a user name and password.</source>
+      <translation>Der IO-Link-Master %1 verlangt einen Benutzernamen und ein Passwort.</translation>
+    </message>
+    <message>
       <source>The IO-Link master %1 asks for a user name and password. They are kept until the program ends.</source>
       <translation>Der IO-Link-Master %1 verlangt Benutzername und Passwort. Sie werden bis zum Programmende behalten.</translation>
+    </message>
+    <message>
+      <source>The password is stored in the system's keychain, never in the settings file.</source>
+      <translation>Das Passwort wird im Schlüsselbund des Systems gespeichert, nie in der Einstellungsdatei.</translation>
+    </message>
+    <message>
+      <source>They are kept until the program ends.</source>
+      <translation>Sie bleiben bis zum Programmende gespeichert.</translation>
     </message>
     <message>
       <source>This master is reached over plain http: the password travels unencrypted. Use https where the master offers it.</source>
@@ -1351,6 +1386,10 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Not reachable: %1</source>
       <translation>Nicht erreichbar: %1</translation>
+    </message>
+    <message>
+      <source>The password for %1 was not remembered: %2. It is kept until the program ends.</source>
+      <translation>Das Passwort für %1 wurde nicht gemerkt: %2. Es bleibt bis zum Programmende gespeichert.</translation>
     </message>
     <message>
       <source>Unnamed master</source>
@@ -2199,6 +2238,14 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>%1 von %2 Parametern weichen ab</translation>
     </message>
     <message>
+      <source>%1 was not removed: %2</source>
+      <translation>%1 wurde nicht entfernt: %2</translation>
+    </message>
+    <message>
+      <source>--seconds needs a whole number from 1 to %1.</source>
+      <translation>--seconds braucht eine ganze Zahl von 1 bis %1.</translation>
+    </message>
+    <message>
       <source>Commands:</source>
       <translation>Befehle:</translation>
     </message>
@@ -2209,6 +2256,10 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
     <message>
       <source>Folder with the IODD files.</source>
       <translation>Ordner mit den IODD-Dateien.</translation>
+    </message>
+    <message>
+      <source>Import IODD packages (.zip) or files (.xml) into the IODD folder, list its IODDs, or remove one.</source>
+      <translation>IODD-Pakete (.zip) oder -Dateien (.xml) in den IODD-Ordner importieren, seine IODDs auflisten oder eine entfernen.</translation>
     </message>
     <message>
       <source>Language of the texts: en, de or fr.</source>
@@ -2239,8 +2290,16 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>Nicht lesbar: %1 (Index %2): %3</translation>
     </message>
     <message>
+      <source>Not the address of a network master: %1 (use http://HOST or https://HOST).</source>
+      <translation>Keine Adresse eines Netzwerk-Masters: %1 (verwenden Sie http://HOST oder https://HOST).</translation>
+    </message>
+    <message>
       <source>Parameter sets need the device's IODD; none could be loaded.</source>
       <translation>Parametersätze brauchen die IODD des Geräts; es konnte keine geladen werden.</translation>
+    </message>
+    <message>
+      <source>Print the device status and the active entries of the detailed device status as one JSON object.</source>
+      <translation>Den Gerätestatus und die aktiven Einträge des detaillierten Gerätestatus als ein JSON-Objekt ausgeben.</translation>
     </message>
     <message>
       <source>Read an index of the device and print its octets.</source>
@@ -2263,8 +2322,16 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>Automatisiert, was ein Techniker mit IO-Link-Geräten tut: listet die Ports, liest und schreibt Indizes und speichert, vergleicht und stellt Parametersätze wieder her. Ergebnisse gehen nach stdout, ein JSON-Objekt pro Zeile; Meldungen nach stderr.</translation>
     </message>
     <message>
+      <source>Serve the simulated master's devices (the given IODDs, else the sample) through the JSON REST interface of Ethernet IO-Link masters.</source>
+      <translation>Die Geräte des simulierten Masters (die angegebenen IODDs, sonst das Beispiel) über die JSON-REST-Schnittstelle von Ethernet-IO-Link-Mastern anbieten.</translation>
+    </message>
+    <message>
       <source>Skipped: %1 (index %2): %3</source>
       <translation>Übersprungen: %1 (Index %2): %3</translation>
+    </message>
+    <message>
+      <source>Stay connected for N seconds (default 10) and print each event of the device as one JSON line.</source>
+      <translation>N Sekunden verbunden bleiben (Standard 10) und jedes Ereignis des Geräts als eine JSON-Zeile ausgeben.</translation>
     </message>
     <message>
       <source>The IODD file %1 cannot be read.</source>
@@ -2275,12 +2342,24 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>Der Befehl und seine Argumente.</translation>
     </message>
     <message>
+      <source>The connection to the device on port %1 was lost.</source>
+      <translation>Die Verbindung zum Gerät an Port %1 wurde unterbrochen.</translation>
+    </message>
+    <message>
       <source>The connection to the device was lost; nothing was saved.</source>
       <translation>Die Verbindung zum Gerät ging verloren; es wurde nichts gespeichert.</translation>
     </message>
     <message>
+      <source>The device does not report a device status.</source>
+      <translation>Das Gerät meldet keinen Gerätestatus.</translation>
+    </message>
+    <message>
       <source>The device on port %1 could not be connected.</source>
       <translation>Das Gerät an Port %1 konnte nicht verbunden werden.</translation>
+    </message>
+    <message>
+      <source>The master %1 cannot be asked for its ports: %2</source>
+      <translation>Der Master %1 kann nicht nach seinen Ports gefragt werden: %2</translation>
     </message>
     <message>
       <source>There is no port %1. Run ovinex-cli ports for the list.</source>
@@ -2291,6 +2370,14 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>Unbekannte Sprache: %1</translation>
     </message>
     <message>
+      <source>Use either --master or --simulated, not both.</source>
+      <translation>Verwenden Sie entweder --master oder --simulated, nicht beides.</translation>
+    </message>
+    <message>
+      <source>Use iodd import FILE..., iodd list or iodd remove PATH.</source>
+      <translation>Verwenden Sie iodd import DATEI..., iodd list oder iodd remove PFAD.</translation>
+    </message>
+    <message>
       <source>Use the settings in this folder instead of temporary ones.</source>
       <translation>Die Einstellungen in diesem Ordner statt temporärer verwenden.</translation>
     </message>
@@ -2299,12 +2386,28 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
       <translation>Den simulierten Master mit einem Gerät aus dieser IODD-Datei verwenden; für weitere Geräte wiederholen (Ports SIM1, SIM2, ...).</translation>
     </message>
     <message>
+      <source>Work with the devices of this Ethernet IO-Link master (JSON REST interface); its ports are named by their number.</source>
+      <translation>Mit den Geräten dieses Ethernet-IO-Link-Masters arbeiten (JSON-REST-Schnittstelle); seine Ports werden mit ihrer Nummer angegeben.</translation>
+    </message>
+    <message>
       <source>Write octets to an index of the device.</source>
       <translation>Schreibt Oktette in einen Index des Geräts.</translation>
     </message>
     <message>
       <source>Write the log to stderr.</source>
       <translation>Das Protokoll nach stderr schreiben.</translation>
+    </message>
+    <message>
+      <source>events needs a port.</source>
+      <translation>events braucht einen Port.</translation>
+    </message>
+    <message>
+      <source>events: how many seconds to listen (default 10).</source>
+      <translation>events: wie viele Sekunden zugehört wird (Standard 10).</translation>
+    </message>
+    <message>
+      <source>iodd import needs at least one file.</source>
+      <translation>iodd import braucht mindestens eine Datei.</translation>
     </message>
     <message>
       <source>params needs save, compare or restore, a port and a file.</source>
@@ -2321,6 +2424,14 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
     <message>
       <source>read needs a port and an index.</source>
       <translation>read braucht einen Port und einen Index.</translation>
+    </message>
+    <message>
+      <source>serve-simulator: the address and port to listen on, e.g. 127.0.0.1:8080.</source>
+      <translation>serve-simulator: Adresse und Port, auf denen gelauscht wird, z. B. 127.0.0.1:8080.</translation>
+    </message>
+    <message>
+      <source>status needs a port.</source>
+      <translation>status braucht einen Port.</translation>
     </message>
     <message>
       <source>write needs a port, an index and hexadecimal octets.</source>

@@ -1195,18 +1195,53 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
   </context>
   <context>
+    <name>MasterCredentialStore</name>
+    <message>
+      <source>no keychain service (secret store) answered on this computer</source>
+      <translation>aucun service de trousseau (magasin de secrets) ne répond sur cet ordinateur</translation>
+    </message>
+    <message>
+      <source>no keychain service (secret store) is running on this computer</source>
+      <translation>aucun service de trousseau (magasin de secrets) ne fonctionne sur cet ordinateur</translation>
+    </message>
+    <message>
+      <source>the keychain failed: %1</source>
+      <translation>échec du trousseau : %1</translation>
+    </message>
+    <message>
+      <source>the keychain refused access</source>
+      <translation>le trousseau a refusé l'accès</translation>
+    </message>
+  </context>
+  <context>
     <name>MasterCredentialsDialog</name>
     <message>
       <source>Password</source>
       <translation>Mot de passe</translation>
     </message>
     <message>
+      <source>Remember in the keychain of this computer</source>
+      <translation>Mémoriser dans le trousseau de cet ordinateur</translation>
+    </message>
+    <message>
       <source>Sign in to %1</source>
       <translation>Connexion à %1</translation>
     </message>
     <message>
+      <source>The IO-Link master %1 asks for a user name and password.</source>
+      <translation>Le maître IO-Link %1 demande un nom d'utilisateur et un mot de passe.</translation>
+    </message>
+    <message>
       <source>The IO-Link master %1 asks for a user name and password. They are kept until the program ends.</source>
       <translation>Le maître IO-Link %1 demande un nom d'utilisateur et un mot de passe. Ils sont conservés jusqu'à la fin du programme.</translation>
+    </message>
+    <message>
+      <source>The password is stored in the system's keychain, never in the settings file.</source>
+      <translation>Le mot de passe est enregistré dans le trousseau du système, jamais dans le fichier de paramètres.</translation>
+    </message>
+    <message>
+      <source>They are kept until the program ends.</source>
+      <translation>Ils sont conservés jusqu'à la fermeture du programme.</translation>
     </message>
     <message>
       <source>This master is reached over plain http: the password travels unencrypted. Use https where the master offers it.</source>
@@ -1351,6 +1386,10 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Not reachable: %1</source>
       <translation>Injoignable : %1</translation>
+    </message>
+    <message>
+      <source>The password for %1 was not remembered: %2. It is kept until the program ends.</source>
+      <translation>Le mot de passe de %1 n'a pas été mémorisé : %2. Il est conservé jusqu'à la fermeture du programme.</translation>
     </message>
     <message>
       <source>Unnamed master</source>
@@ -2199,6 +2238,14 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>%1 paramètres sur %2 diffèrent</translation>
     </message>
     <message>
+      <source>%1 was not removed: %2</source>
+      <translation>%1 n'a pas été supprimé : %2</translation>
+    </message>
+    <message>
+      <source>--seconds needs a whole number from 1 to %1.</source>
+      <translation>--seconds attend un nombre entier de 1 à %1.</translation>
+    </message>
+    <message>
       <source>Commands:</source>
       <translation>Commandes :</translation>
     </message>
@@ -2209,6 +2256,10 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
     <message>
       <source>Folder with the IODD files.</source>
       <translation>Dossier des fichiers IODD.</translation>
+    </message>
+    <message>
+      <source>Import IODD packages (.zip) or files (.xml) into the IODD folder, list its IODDs, or remove one.</source>
+      <translation>Importer des paquets IODD (.zip) ou des fichiers (.xml) dans le dossier IODD, lister ses IODD ou en supprimer une.</translation>
     </message>
     <message>
       <source>Language of the texts: en, de or fr.</source>
@@ -2239,8 +2290,16 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>Illisible : %1 (index %2) : %3</translation>
     </message>
     <message>
+      <source>Not the address of a network master: %1 (use http://HOST or https://HOST).</source>
+      <translation>Ce n'est pas l'adresse d'un maître réseau : %1 (utilisez http://HÔTE ou https://HÔTE).</translation>
+    </message>
+    <message>
       <source>Parameter sets need the device's IODD; none could be loaded.</source>
       <translation>Les jeux de paramètres demandent l'IODD de l'appareil ; aucune n'a pu être chargée.</translation>
+    </message>
+    <message>
+      <source>Print the device status and the active entries of the detailed device status as one JSON object.</source>
+      <translation>Afficher l'état de l'appareil et les entrées actives de l'état détaillé sous forme d'un objet JSON.</translation>
     </message>
     <message>
       <source>Read an index of the device and print its octets.</source>
@@ -2263,8 +2322,16 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>Automatise ce qu'un technicien fait avec des appareils IO-Link : liste les ports, lit et écrit des index, enregistre, compare et restaure des jeux de paramètres. Les résultats vont sur stdout, un objet JSON par ligne ; les messages sur stderr.</translation>
     </message>
     <message>
+      <source>Serve the simulated master's devices (the given IODDs, else the sample) through the JSON REST interface of Ethernet IO-Link masters.</source>
+      <translation>Servir les appareils du maître simulé (les IODD indiquées, sinon l'exemple) par l'interface REST JSON des maîtres IO-Link Ethernet.</translation>
+    </message>
+    <message>
       <source>Skipped: %1 (index %2): %3</source>
       <translation>Ignoré : %1 (index %2) : %3</translation>
+    </message>
+    <message>
+      <source>Stay connected for N seconds (default 10) and print each event of the device as one JSON line.</source>
+      <translation>Rester connecté N secondes (10 par défaut) et afficher chaque événement de l'appareil sur une ligne JSON.</translation>
     </message>
     <message>
       <source>The IODD file %1 cannot be read.</source>
@@ -2275,12 +2342,24 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>La commande et ses arguments.</translation>
     </message>
     <message>
+      <source>The connection to the device on port %1 was lost.</source>
+      <translation>La connexion à l'appareil du port %1 a été perdue.</translation>
+    </message>
+    <message>
       <source>The connection to the device was lost; nothing was saved.</source>
       <translation>La connexion à l'appareil a été perdue ; rien n'a été enregistré.</translation>
     </message>
     <message>
+      <source>The device does not report a device status.</source>
+      <translation>L'appareil ne fournit pas d'état d'appareil.</translation>
+    </message>
+    <message>
       <source>The device on port %1 could not be connected.</source>
       <translation>L'appareil sur le port %1 n'a pas pu être connecté.</translation>
+    </message>
+    <message>
+      <source>The master %1 cannot be asked for its ports: %2</source>
+      <translation>Impossible de demander ses ports au maître %1 : %2</translation>
     </message>
     <message>
       <source>There is no port %1. Run ovinex-cli ports for the list.</source>
@@ -2291,6 +2370,14 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>Langue inconnue : %1</translation>
     </message>
     <message>
+      <source>Use either --master or --simulated, not both.</source>
+      <translation>Utilisez soit --master, soit --simulated, pas les deux.</translation>
+    </message>
+    <message>
+      <source>Use iodd import FILE..., iodd list or iodd remove PATH.</source>
+      <translation>Utilisez iodd import FICHIER..., iodd list ou iodd remove CHEMIN.</translation>
+    </message>
+    <message>
       <source>Use the settings in this folder instead of temporary ones.</source>
       <translation>Utiliser les réglages de ce dossier au lieu de réglages temporaires.</translation>
     </message>
@@ -2299,12 +2386,28 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
       <translation>Utiliser le maître simulé avec un appareil issu de ce fichier IODD ; à répéter pour d'autres appareils (ports SIM1, SIM2, ...).</translation>
     </message>
     <message>
+      <source>Work with the devices of this Ethernet IO-Link master (JSON REST interface); its ports are named by their number.</source>
+      <translation>Travailler avec les appareils de ce maître IO-Link Ethernet (interface REST JSON) ; ses ports sont désignés par leur numéro.</translation>
+    </message>
+    <message>
       <source>Write octets to an index of the device.</source>
       <translation>Écrit des octets dans un index de l'appareil.</translation>
     </message>
     <message>
       <source>Write the log to stderr.</source>
       <translation>Écrire le journal sur stderr.</translation>
+    </message>
+    <message>
+      <source>events needs a port.</source>
+      <translation>events a besoin d'un port.</translation>
+    </message>
+    <message>
+      <source>events: how many seconds to listen (default 10).</source>
+      <translation>events : durée d'écoute en secondes (10 par défaut).</translation>
+    </message>
+    <message>
+      <source>iodd import needs at least one file.</source>
+      <translation>iodd import a besoin d'au moins un fichier.</translation>
     </message>
     <message>
       <source>params needs save, compare or restore, a port and a file.</source>
@@ -2321,6 +2424,14 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
     <message>
       <source>read needs a port and an index.</source>
       <translation>read demande un port et un index.</translation>
+    </message>
+    <message>
+      <source>serve-simulator: the address and port to listen on, e.g. 127.0.0.1:8080.</source>
+      <translation>serve-simulator : l'adresse et le port d'écoute, p. ex. 127.0.0.1:8080.</translation>
+    </message>
+    <message>
+      <source>status needs a port.</source>
+      <translation>status a besoin d'un port.</translation>
     </message>
     <message>
       <source>write needs a port, an index and hexadecimal octets.</source>

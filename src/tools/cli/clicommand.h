@@ -37,5 +37,8 @@ int runWrite(CliContext &context);
 int runParams(CliContext &context);
 int runIodd(CliContext &context);
 int runServeSimulator(CliContext &context);
+int runEvents(CliContext &context);
+int runStatus(CliContext &context);
+QList<QCommandLineOption> eventsOptions();
 QList<QCommandLineOption> serveOptions();
 QList<QCommandLineOption> paramsOptions();

@@ -2,10 +2,15 @@
 
 #include "app/applicationsettings.h"
 #include "clicommand.h"
+#include "connection/devicestatewaiter.h"
 #include "connection/iolinkserialdevice.h"
+#include "discovery/mastercredentialstore.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "master/masterlibrary.h"
+#include "master/networkhttpclient.h"
+#include "master/networkmaster.h"
+#include "master/networkmasterjson.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -49,9 +54,53 @@ int CliContext::usageError(const QString &problem) const
     return CliUsageError;
 }
 
-QList<SerialPortDescriptor> CliContext::ports() const
+QString CliContext::networkMaster() const
 {
-    return MasterLibrary::instance().availablePorts();
+    return commandLine.isSet(QStringLiteral("master")) ? NetworkMasterJson::normalizedBaseUrl(commandLine.value(QStringLiteral("master")))
+                                                      : QString();
+}
+
+QList<SerialPortDescriptor> CliContext::ports(bool *failed) const
+{
+    const QString baseUrl = networkMaster();
+    if (baseUrl.isEmpty())
+        return MasterLibrary::instance().availablePorts();
+    useRememberedCredentials(baseUrl);
+    QString error;
+    const QList<SerialPortDescriptor> online = NetworkMaster::instance().onlinePorts(baseUrl, &error);
+    if (failed)
+        *failed = !error.isEmpty();
+    if (!error.isEmpty())
+        message(text(QT_TRANSLATE_NOOP("ovinex-cli", "The master %1 cannot be asked for its ports: %2")).arg(baseUrl, error));
+    return online;
+}
+
+// Credentials the window remembered for the master, from the platform's keychain; without one the master's
+// own refusal tells the user what is missing.
+void CliContext::useRememberedCredentials(const QString &baseUrl) const
+{
+    if (NetworkHttpClient::instance().hasCredentials(baseUrl))
+        return;
+    MasterCredentialStore store;
+    QEventLoop loop;
+    QTimer::singleShot(keychainTimeoutMs, &loop, &QEventLoop::quit);
+    store.load(baseUrl, [&loop, &baseUrl](const MasterCredentialStore::Credentials &remembered) {
+        if (remembered.found)
+            NetworkMaster::instance().setCredentials(baseUrl, remembered.user, remembered.password);
+        loop.quit();
+    });
+    loop.exec();
+}
+
+QString CliContext::portName(const SerialPortDescriptor &port)
+{
+    if (!MasterLibrary::isNetworkPort(port))
+        return port.portName();
+    // The location ends in "masters/<m>/ports/<n>".
+    const QStringList parts = port.systemLocation().split(QLatin1Char('/'));
+    const QString master = parts.value(parts.size() - 3);
+    const QString number = parts.value(parts.size() - 1);
+    return master == QLatin1String("1") ? number : master + QLatin1Char('/') + number;
 }
 
 QString CliContext::ioddFor(const IOLinkSerialDevice &device) const
@@ -80,7 +129,8 @@ std::unique_ptr<IOLinkSerialDevice> CliContext::connectDevice(const QString &por
     SerialPortDescriptor found;
     bool known = false;
     for (const SerialPortDescriptor &candidate : ports()) {
-        if (candidate.portName().compare(port, Qt::CaseInsensitive) == 0
+        if (portName(candidate).compare(port, Qt::CaseInsensitive) == 0
+            || candidate.portName().compare(port, Qt::CaseInsensitive) == 0
             || candidate.systemLocation().compare(port, Qt::CaseInsensitive) == 0) {
             found = candidate;
             known = true;
@@ -100,9 +150,9 @@ std::unique_ptr<IOLinkSerialDevice> CliContext::connectDevice(const QString &por
         message(text(QT_TRANSLATE_NOOP("ovinex-cli", "No IODD was found for product %1; only raw access is possible."))
                     .arg(device->getProductId()));
     device->setIoddFile(iodd);
-    waitForState(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
+    DeviceStateWaiter::waitFor(*device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
     device->connectToDevice();
-    if (!waitForState(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs)) {
+    if (!DeviceStateWaiter::waitFor(*device, QString::fromLatin1(IOLinkDevice::connectedName), connectTimeoutMs)) {
         *error = text(QT_TRANSLATE_NOOP("ovinex-cli", "The device on port %1 could not be connected.")).arg(port);
         return nullptr;
     }
@@ -112,25 +162,7 @@ std::unique_ptr<IOLinkSerialDevice> CliContext::connectDevice(const QString &por
 void CliContext::disconnectDevice(IOLinkDevice &device)
 {
     device.disconnectFromDevice();
-    waitForState(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
-}
-
-bool CliContext::waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs)
-{
-    if (device.getState() == wanted)
-        return true;
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(&device, &IOLinkDevice::stateChanged, &loop, [&]() {
-        // A connection attempt that falls back to notConnected has ended as well.
-        if (device.getState() == wanted || device.getState() == QLatin1String(IOLinkDevice::notConnectedName))
-            loop.quit();
-    });
-    timeout.start(timeoutMs);
-    loop.exec();
-    return device.getState() == wanted;
+    DeviceStateWaiter::waitFor(device, QString::fromLatin1(IOLinkDevice::notConnectedName), connectTimeoutMs);
 }
 
 bool CliContext::parseAddress(const QString &address, uint *index, uint *subindex)

@@ -35,8 +35,14 @@ public:
     // Prints the text and the command's usage; returns the usage exit status.
     int usageError(const QString &text) const;
 
-    // Binds the master from the options (the simulated one with --simulated) and lists its ports.
-    QList<SerialPortDescriptor> ports() const;
+    // The ports of the master chosen by the options: the network master of --master, else the bound provider's.
+    // A network master that cannot be asked gives none, says why on stderr and sets *failed.
+    QList<SerialPortDescriptor> ports(bool *failed = nullptr) const;
+    // The name a port is given on the command line: "<n>" on a network master (or "<m>/<n>" beyond its
+    // first master), the provider's port name otherwise.
+    static QString portName(const SerialPortDescriptor &port);
+    // The base address of the network master from --master, empty without one.
+    QString networkMaster() const;
     // The device on the port (by name, e.g. SIM1), connected and synchronised with its IODD; null with *error set.
     std::unique_ptr<IOLinkSerialDevice> connectDevice(const QString &port, QString *error);
     void disconnectDevice(IOLinkDevice &device);
@@ -49,7 +55,9 @@ public:
     static QString text(const char *source);
 
 private:
-    bool waitForState(IOLinkDevice &device, const QString &wanted, int timeoutMs);
+    static constexpr int keychainTimeoutMs = 5000;
+
+    void useRememberedCredentials(const QString &baseUrl) const;
 
     QCommandLineParser &commandLine;
     QStringList commandArguments;

@@ -5,6 +5,7 @@
 #include "clicommand.h"
 #include "clicontext.h"
 #include "master/masterlibrary.h"
+#include "master/networkmasterjson.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -105,8 +106,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption settingsOption(QStringLiteral("settings"),
         CliContext::text(QT_TRANSLATE_NOOP("ovinex-cli", "Use the settings in this folder instead of temporary ones.")),
         QStringLiteral("DIR"));
+    const QCommandLineOption master(QStringLiteral("master"),
+        CliContext::text(QT_TRANSLATE_NOOP("ovinex-cli", "Work with the devices of this Ethernet IO-Link master (JSON REST interface); "
+                                                          "its ports are named by their number.")), QStringLiteral("URL"));
     const QCommandLineOption verbose(QStringLiteral("verbose"), CliContext::text(QT_TRANSLATE_NOOP("ovinex-cli", "Write the log to stderr.")));
-    parser.addOptions({ ioddFolder, simulated, languageOption, settingsOption, verbose });
+    parser.addOptions({ ioddFolder, simulated, master, languageOption, settingsOption, verbose });
     for (const CliCommand &command : cliCommands())
         parser.addOptions(command.options());
     parser.addPositionalArgument(QStringLiteral("command"), CliContext::text(QT_TRANSLATE_NOOP("ovinex-cli", "The command and its arguments.")),
@@ -139,6 +143,15 @@ int main(int argc, char *argv[])
         return CliUsageError;
     }
     positional.removeFirst();
+    if (parser.isSet(master) && parser.isSet(simulated)) {
+        std::fputs(qPrintable(CliContext::text(QT_TRANSLATE_NOOP("ovinex-cli", "Use either --master or --simulated, not both.")) + QLatin1Char('\n')), stderr);
+        return CliUsageError;
+    }
+    if (parser.isSet(master) && NetworkMasterJson::normalizedBaseUrl(parser.value(master)).isEmpty()) {
+        std::fputs(qPrintable(CliContext::text(QT_TRANSLATE_NOOP("ovinex-cli", "Not the address of a network master: %1 (use http://HOST or https://HOST)."))
+                                  .arg(parser.value(master)) + QLatin1Char('\n')), stderr);
+        return CliUsageError;
+    }
 
     verboseLog = parser.isSet(verbose);
     LogHandler::install();

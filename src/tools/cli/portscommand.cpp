@@ -9,11 +9,14 @@ int runPorts(CliContext &context)
 {
     if (!context.arguments().isEmpty())
         return context.usageError(CliContext::text(QT_TRANSLATE_NOOP("ovinex-cli", "ports takes no arguments.")));
-    for (const SerialPortDescriptor &port : context.ports()) {
-        QJsonObject line { { "port", port.portName() },
+    bool failed = false;
+    const QList<SerialPortDescriptor> ports = context.ports(&failed);
+    for (const SerialPortDescriptor &port : ports) {
+        QJsonObject line { { "port", CliContext::portName(port) },
                            { "location", port.systemLocation() },
                            { "description", port.description() },
-                           { "master", MasterLibrary::instance().providerName() } };
+                           { "master", context.networkMaster().isEmpty() ? MasterLibrary::instance().providerName()
+                                                                         : context.networkMaster() } };
         // Probing reads the identity once and leaves the port closed again.
         const IOLinkSerialDevice device(port);
         line.insert("device", device.hasIOLinkDevice());
@@ -29,5 +32,5 @@ int runPorts(CliContext &context)
         }
         context.print(line);
     }
-    return CliSuccess;
+    return failed ? CliRefused : CliSuccess;
 }
