@@ -45,6 +45,14 @@ QVariant CommunicationListModel::data(const QModelIndex &index, int role) const
         return entry.subIndex;
     case PayloadLengthRole:
         return entry.payloadLength;
+    case TimeRole:
+        return entry.time.toString(QLatin1String(timeFormat));
+    case NameRole:
+        return entry.name;
+    case RepeatedReadRole:
+        return entry.repeatedRead;
+    case MessageTextRole:
+        return QString::fromLatin1(entry.message.toHex(' ').toUpper());
     default:
         return QVariant();
     }
@@ -59,6 +67,10 @@ QHash<int, QByteArray> CommunicationListModel::roleNames() const
         { IoLinkIndexRole, "ioLinkIndex" },
         { IoLinkSubIndexRole, "ioLinkSubIndex" },
         { PayloadLengthRole, "payloadLength" },
+        { TimeRole, "time" },
+        { NameRole, "name" },
+        { RepeatedReadRole, "repeatedRead" },
+        { MessageTextRole, "messageText" },
     };
 }
 
@@ -67,6 +79,7 @@ void CommunicationListModel::clear()
     qCDebug(lcComm) << Q_FUNC_INFO;
     beginResetModel();
     entries.clear();
+    readRequests.clear();
     endResetModel();
 }
 
@@ -76,9 +89,21 @@ void CommunicationListModel::addEntry(int index, int subIndex, CommunicationEntr
     if (entries.size() >= size_t(maximumRowCount))
         dropOldestEntry();
 
+    auto entry = std::make_unique<CommunicationEntry>(command, message, origin, uint(index), uint(subIndex));
+    // Index 0 carries process data and events, which have no variable.
+    if (nameLookup && index > 0)
+        entry->name = nameLookup(uint(index), uint(subIndex));
+    if (command == CommunicationEntry::Read && index > 0) {
+        const quint64 key = readKey(uint(index), uint(subIndex));
+        // A request counts the read; its answer belongs to it.
+        entry->repeatedRead = readRequests.value(key) > (origin == CommunicationEntry::Local ? 0 : 1);
+        if (origin == CommunicationEntry::Local)
+            ++readRequests[key];
+    }
+
     const int row = int(entries.size());
     beginInsertRows(QModelIndex(), row, row);
-    entries.push_back(std::make_unique<CommunicationEntry>(command, message, origin, uint(index), uint(subIndex)));
+    entries.push_back(std::move(entry));
     endInsertRows();
     emit entryAdded(index, subIndex, origin, command, message);
 }

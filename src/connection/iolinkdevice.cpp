@@ -7,6 +7,8 @@
 #include "comm/eventhistorymodel.h"
 #include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
+#include "binding/iolinkwrapper.h"
+#include "device/variablewrapper.h"
 #include "core/logcategories.h"
 #include "connection/devicehealth.h"
 #include "menu/menuentryhandler.h"
@@ -26,6 +28,21 @@ const char *const IOLinkDevice::syncingName = "syncing";
 const char *const IOLinkDevice::connectedName = "connected";
 
 namespace {
+
+// "Name" or "Name / Item" of a variable of the binding, as the communication log shows it.
+QString variableName(const IOLinkWrapper &binding, uint index, uint subIndex)
+{
+    for (const VariableWrapper *variable : binding.getVariableWrappers()) {
+        if (variable->getIndex() != index)
+            continue;
+        QString name = binding.translate(variable->getOwnRecord().name);
+        const VariableWrapper::Record *item = subIndex > 0 ? variable->findBySubindex(subIndex) : nullptr;
+        if (item && !item->name.isEmpty())
+            name += QStringLiteral(" / ") + binding.translate(item->name);
+        return name;
+    }
+    return QString();
+}
 
 // A timer still running when its object changes threads is handed over by a queued call that owns a copy of
 // the timer list; the handlers are deleted before that call can run, so the copy would leak. Stopped in
@@ -301,6 +318,9 @@ void IOLinkDevice::installBinding(IOLinkWrapper *binding)
     else if (!binding->isProductLoaded())
         emit alertTextChanged(tr("The device description %1 could not be read.").arg(ioddFile));
 
+    communicationLog->setNameLookup([binding = QPointer<IOLinkWrapper>(binding)](uint index, uint subIndex) {
+        return binding ? variableName(*binding, index, subIndex) : QString();
+    });
     menuEntryHandler->setMenuEntries(binding->getMenuEntries());
     processDataHandler->setProcessDatas(binding->getProcessDataWrappers());
     processDataHandler->setProcessDataRefs(binding->getProcessDataRefWrappers());

@@ -97,7 +97,9 @@ private slots:
     void onValueChanged();
 
 public:
-    Q_INVOKABLE void updateSeries(QtCharts::QAbstractSeries *series);
+    // The markers, if given, get the points pinned to an edge of the value axis.
+    Q_INVOKABLE void updateSeries(QtCharts::QAbstractSeries *series, QtCharts::QAbstractSeries *markers = nullptr);
+    Q_INVOKABLE QVariant sampleAt(double position) const;
     Q_INVOKABLE void updateCursor(QtCharts::QAbstractSeries *cursorLine, double cursorXpos, bool visible);
     Q_INVOKABLE QPointF findCursorPosition(QtCharts::QAbstractSeries *valueSeries, double cursorXpos,
                                            bool interpolation = false);
@@ -113,6 +115,7 @@ private:
     void announceValue();
     void announce();
     void appendSample(qint64 duration, double y);
+    void followData(double y);
     double clampedForDrawing(double y) const;
 
     const ProcessDataRecordItemInfoT *definition = nullptr;
@@ -127,6 +130,10 @@ private:
     ProcessDataClock::Function clock = ProcessDataClock::system();
     double minY = 0.0;
     double maxY = 1.0;
+    // A float without a range of its own spans the whole type; its axis follows the values instead, until
+    // the user sets the limits.
+    bool followsData = false;
+    bool dataSeen = false;
     double lowLimit = 0.0;
     double highLimit = 1.0;
     QDateTime minX = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);

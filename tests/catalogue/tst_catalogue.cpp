@@ -35,6 +35,8 @@ private slots:
     void scansSearchFolderItsParentAndDirectSubfoldersOnly();
     void missingSearchFolderAndIndexesOutOfRange();
     void latestReleaseWinsAndMatchesAreCounted();
+    void rowsAreSortedByVendorThenProduct();
+    void contentListsOnlyTheDescriptionsOwnFiles();
     void newSubfolderTriggersRescanButFileInSubfolderDoesNot();
     void changingSearchPathRescansAndMovesTheWatch();
     void replacedSearchFolderIsStillWatched();
@@ -51,6 +53,8 @@ private:
     QString searchPath() const { return root->filePath("search"); }
     bool writeIodd(const QString &relativePath, const QString &productId, const QString &date,
                    const QString &name = "Fixture Sensor") const;
+    bool replaceIn(const QString &relativePath, const QString &from, const QString &to) const;
+    bool touch(const QString &relativePath) const;
 
     std::unique_ptr<QTemporaryDir> root;
 };
@@ -73,6 +77,21 @@ bool TestCatalogue::writeIodd(const QString &relativePath, const QString &produc
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content.toUtf8()) > 0;
+}
+
+bool TestCatalogue::replaceIn(const QString &relativePath, const QString &from, const QString &to) const
+{
+    QFile file(root->filePath(relativePath));
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray content = file.readAll().replace(from.toUtf8(), to.toUtf8());
+    return file.resize(0) && file.write(content) == content.size();
+}
+
+bool TestCatalogue::touch(const QString &relativePath) const
+{
+    QFile file(root->filePath(relativePath));
+    return file.open(QIODevice::WriteOnly);
 }
 
 void TestCatalogue::entryIdentity_data()
@@ -290,6 +309,49 @@ void TestCatalogue::latestReleaseWinsAndMatchesAreCounted()
     QCOMPARE(matches, 0);
     QVERIFY(!model.findEntry("KV-2", matches));
     QCOMPARE(matches, 0);
+}
+
+void TestCatalogue::rowsAreSortedByVendorThenProduct()
+{
+    QVERIFY(writeIodd("search/a/zeta.xml", "P-1", "2024-01-01", "Zeta"));
+    QVERIFY(writeIodd("search/b/alpha.xml", "P-2", "2024-01-01", "alpha"));
+    QVERIFY(writeIodd("search/c/beta.xml", "P-3", "2024-01-01", "Beta"));
+    QVERIFY(replaceIn("search/c/beta.xml", "vendorName=\"Korvell GmbH\"", "vendorName=\"acme\""));
+    QVERIFY(writeIodd("search/0/zeta-old.xml", "P-1", "2020-01-01", "Zeta"));
+    IODDListModel model(searchPath());
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows << QFileInfo(model.data(model.index(row), IODDListModel::NameRole).toString()).fileName();
+    // Vendors and products without regard to case; of one product the latest release first.
+    QCOMPARE(rows, QStringList({ "beta.xml", "alpha.xml", "zeta.xml", "zeta-old.xml" }));
+    QCOMPARE(qobject_cast<IODDEntry *>(model.getEntry(0))->getVendorName(), QStringLiteral("acme"));
+    // Sorting the rows leaves the choice between equal releases to the scan order.
+    int matches = 0;
+    QTest::ignoreMessage(QtWarningMsg, "IODD: found 2 matching for \"P-1\"");
+    QCOMPARE(model.findEntry("P-1", matches)->getIODDReleaseDate(), QStringLiteral("2024-01-01"));
+}
+
+void TestCatalogue::contentListsOnlyTheDescriptionsOwnFiles()
+{
+    QVERIFY(writeIodd("search/Korvell-KV1-IODD1.1.xml", "KV-1", "2024-01-01"));
+    QVERIFY(writeIodd("search/Korvell-KV2-IODD1.1.xml", "KV-2", "2024-01-01"));
+    QVERIFY(replaceIn("search/Korvell-KV2-IODD1.1.xml", "KV-1-", "KV-2-"));
+    for (const char *name : { "Korvell-logo.png", "KV-1-pic.png", "KV-1-icon.png", "KV-2-pic.png", "KV-2-icon.png",
+                              "Korvell-KV1-IODD1.1-de.xml", "Korvell-KV1-IODD1.1-zh-CN.xml", "Korvell-KV2-IODD1.1-fr.xml",
+                              "Korvell-KV1-IODD1.1-old.xml", "readme.txt" })
+        QVERIFY(touch(QStringLiteral("search/") + QLatin1String(name)));
+
+    IODDEntry first { QFileInfo(root->filePath("search/Korvell-KV1-IODD1.1.xml")) };
+    first.parse();
+    QCOMPARE(first.getFiles(), QStringList({ "Korvell-KV1-IODD1.1-de.xml", "Korvell-KV1-IODD1.1-zh-CN.xml",
+                                             "Korvell-KV1-IODD1.1.xml", "Korvell-logo.png", "KV-1-icon.png", "KV-1-pic.png" }));
+    IODDEntry second { QFileInfo(root->filePath("search/Korvell-KV2-IODD1.1.xml")) };
+    second.parse();
+    QCOMPARE(second.getFiles(), QStringList({ "Korvell-KV2-IODD1.1-fr.xml", "Korvell-KV2-IODD1.1.xml", "Korvell-logo.png",
+                                              "KV-2-icon.png", "KV-2-pic.png" }));
+    // The language files are no entries of their own; the file whose name only looks alike is.
+    IODDListModel model(searchPath());
+    QCOMPARE(model.rowCount(), 3);
 }
 
 void TestCatalogue::newSubfolderTriggersRescanButFileInSubfolderDoesNot()

@@ -10,6 +10,8 @@
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 IODDListModel::IODDListModel(const QString &searchPath, QObject *parent)
     : QAbstractListModel(parent)
     , searchPath(searchPath)
@@ -56,13 +58,19 @@ QVariant IODDListModel::data(const QModelIndex &index, int role) const
         return entry->getVendorName();
     case VendorLogoPathRole:
         return entry->getVendorLogoPath();
+    // Pictures that a package names but does not hold are left out, so that views fall back to their own.
     case DeviceIconPathRole:
-        return entry->getFirstDeviceIconPath();
+        return existingFile(entry->getFirstDeviceIconPath());
     case DeviceSymbolPathRole:
-        return entry->getFirstDeviceSymbolPath();
+        return existingFile(entry->getFirstDeviceSymbolPath());
     default:
         return QVariant();
     }
+}
+
+QString IODDListModel::existingFile(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path) ? path : QString();
 }
 
 QHash<int, QByteArray> IODDListModel::roleNames() const
@@ -177,6 +185,8 @@ void IODDListModel::replaceEntries(const QList<IODDEntry *> &scanned)
     entries = scanned;
     for (IODDEntry *entry : scanned)
         entry->setParent(this);
+    scanOrder = entries;
+    sortForDisplay(entries);
     endResetModel();
     emit countChanged();
 }
@@ -215,6 +225,12 @@ QList<IODDEntry *> IODDListModel::scanFolders(const QStringList &folders, QThrea
         const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
         for (const QFileInfo &fileInfo : xmlFiles) {
             qCDebug(lcIodd) << fileInfo;
+            // Language files belong to their description's entry; they are no device description of their own.
+            const bool languageFile = std::any_of(xmlFiles.cbegin(), xmlFiles.cend(), [&fileInfo](const QFileInfo &other) {
+                return other.fileName() != fileInfo.fileName() && IODDEntry::isLanguageFileOf(fileInfo.fileName(), other.fileName());
+            });
+            if (languageFile)
+                continue;
             auto *entry = new IODDEntry(fileInfo, folderFiles);
             entry->parse();
             if (entry->thread() != home)
@@ -225,6 +241,20 @@ QList<IODDEntry *> IODDListModel::scanFolders(const QStringList &folders, QThrea
     return scanned;
 }
 
+void IODDListModel::sortForDisplay(QList<IODDEntry *> &list)
+{
+    // By vendor, then product, the latest release of a product first.
+    std::stable_sort(list.begin(), list.end(), [](const IODDEntry *a, const IODDEntry *b) {
+        const int vendor = QString::compare(a->getVendorName(), b->getVendorName(), Qt::CaseInsensitive);
+        if (vendor != 0)
+            return vendor < 0;
+        const int product = QString::compare(a->getProductName(), b->getProductName(), Qt::CaseInsensitive);
+        if (product != 0)
+            return product < 0;
+        return a->getIODDReleaseDate() > b->getIODDReleaseDate();
+    });
+}
+
 void IODDListModel::watch(const QString &path)
 {
     if (!path.isEmpty() && QFileInfo(path).isDir() && !watcher.directories().contains(path))
@@ -233,7 +263,8 @@ void IODDListModel::watch(const QString &path)
 
 IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) const
 {
-    IODDEntry *latest = IoddChoice::choose(entries, productId, &matchCount);
+    // Scan order: on equal release dates the entry scanned first stays.
+    IODDEntry *latest = IoddChoice::choose(scanOrder, productId, &matchCount);
     if (matchCount > 1)
         qWarning() << "IODD: found" << matchCount << "matching for" << productId;
     return latest;
@@ -242,5 +273,5 @@ IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) c
 QVariantList IODDListModel::matchingIodds(const QString &productId) const
 {
     // Not through findEntry: QML asks on every rescan, and the warning is for the device's own lookup.
-    return IoddChoice::describe(entries, IoddChoice::choose(entries, productId), productId);
+    return IoddChoice::describe(entries, IoddChoice::choose(scanOrder, productId), productId);
 }

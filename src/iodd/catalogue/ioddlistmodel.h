@@ -77,9 +77,15 @@ private:
     void onScanFinished();
     void setScanning(bool value);
     void watch(const QString &path);
+    static void sortForDisplay(QList<IODDEntry *> &list);
+    static QString existingFile(const QString &path);
 
     QString searchPath;
+
+    // The rows, sorted for people.
     QList<IODDEntry *> entries;
+    // The same entries as the folders were scanned; on equal release dates the first found wins a match.
+    QList<IODDEntry *> scanOrder;
     QFileSystemWatcher watcher;
     QTimer folderChangeDelay;
     QFutureWatcher<QList<IODDEntry *>> scanWatcher;

@@ -101,6 +101,16 @@ Dialog {
                     selectedEntry: dialog.selectedEntry
                 }
 
+                TextField {
+                    id: ioddFilter
+                    objectName: "ioddFilter"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 16
+                    Layout.rightMargin: 16
+                    selectByMouse: true
+                    placeholderText: qsTr("Filter by vendor, product or file")
+                }
+
                 ListView {
                     id: ioddList
                     objectName: "ioddList"
@@ -110,11 +120,15 @@ Dialog {
                     model: dialog.catalogue
                     highlightMoveDuration: 0
                     highlight: Rectangle { color: "#fde8e8" }
-                    ScrollBar.vertical: ScrollBar {}
+                    ScrollBar.vertical: ScrollBar { id: ioddScroll }
                     delegate: ItemDelegate {
+                        readonly property bool matches: ViewLogic.matchesFilter(ioddFilter.text,
+                                                                                [model.vendorName, model.productName, model.name])
                         objectName: "ioddRow_" + index
-                        width: ioddList.width
-                        height: 64
+                        readonly property string symbolPath: model.deviceSymbolPath ? model.deviceSymbolPath : ""
+                        width: ioddList.width - (ioddScroll.visible ? ioddScroll.width : 0)
+                        height: matches ? 64 : 0
+                        visible: matches
                         onClicked: dialog.select(index)
                         contentItem: RowLayout {
                             spacing: 12
@@ -125,12 +139,34 @@ Dialog {
                                 fillMode: Image.PreserveAspectFit
                                 source: model.deviceIconPath ? ViewLogic.fileUrl(model.deviceIconPath) : "qrc:/icons/usb_black_24dp.svg"
                             }
-                            Label {
+                            ColumnLayout {
                                 Layout.fillWidth: true
-                                elide: Text.ElideRight
-                                text: model.productName
+                                spacing: 0
+                                Label {
+                                    objectName: "ioddRowProduct"
+                                    Layout.fillWidth: true
+                                    elide: Text.ElideRight
+                                    text: model.productName
+                                }
+                                Label {
+                                    Layout.fillWidth: true
+                                    elide: Text.ElideRight
+                                    color: "#606060"
+                                    font.pixelSize: 12
+                                    text: model.vendorName
+                                }
                             }
                         }
+                    }
+                    Label {
+                        objectName: "ioddNoMatch"
+                        anchors.centerIn: parent
+                        width: parent.width - 32
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        color: "#808080"
+                        visible: ioddFilter.text.trim() !== "" && ioddList.contentHeight < 1
+                        text: qsTr("No IODD matches the filter.")
                     }
                 }
             }
@@ -207,7 +243,8 @@ Dialog {
                             Layout.preferredHeight: 160
                             sourceSize: Qt.size(160, 160)
                             fillMode: Image.PreserveAspectFit
-                            source: dialog.selectedEntry ? ViewLogic.fileUrl(dialog.selectedEntry.deviceSymbolPath) : ""
+                            source: dialog.selectedEntry && ioddList.currentItem && ioddList.currentItem.symbolPath !== ""
+                                    ? ViewLogic.fileUrl(ioddList.currentItem.symbolPath) : ""
                         }
                     }
 

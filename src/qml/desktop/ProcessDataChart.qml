@@ -18,7 +18,9 @@ Item {
     readonly property real minY: info ? Number(info.minY) : 0
     readonly property real maxY: info ? Number(info.maxY) : 1
     property var valueSeries: null
+    property var markerSeries: null
     property var cursorSeries: null
+    readonly property var ticks: ViewLogic.axisTicks(minY, maxY, digits, 6)
     property string cursorText: ""
     // Width of this chart's value labels; the page keeps the widest, so that all plot areas line up.
     property real labelWidth: -1
@@ -45,7 +47,7 @@ Item {
         }
         chartItem.outdated = false
         if (chartItem.info && chartItem.valueSeries)
-            chartItem.info.updateSeries(chartItem.valueSeries)
+            chartItem.info.updateSeries(chartItem.valueSeries, chartItem.markerSeries)
         redrawCursor()
     }
 
@@ -66,11 +68,13 @@ Item {
             return
         }
         var point = chartItem.info.findCursorPosition(chartItem.valueSeries, position, false)
+        // The cursor names the value as received, also where it is pinned to an edge of the chart.
+        var received = chartItem.info.sampleAt(position)
         if (chartItem.isBoolean)
             chartItem.cursorText = ViewLogic.withinRange(point.y, 0, 1) ? (point.y >= 0.5 ? qsTr("High") : qsTr("Low")) : ""
         else
-            chartItem.cursorText = ViewLogic.withinRange(point.y, chartItem.minY, chartItem.maxY)
-                                   ? ViewLogic.formatNumber(point.y, chartItem.digits, Qt.locale()) : ""
+            chartItem.cursorText = ViewLogic.withinRange(point.y, chartItem.minY, chartItem.maxY) && received !== undefined
+                                   ? ViewLogic.formatNumber(received, chartItem.digits, Qt.locale()) : ""
     }
 
     // Places the cursor for all charts at the time under a point of the plot area.
@@ -125,8 +129,12 @@ Item {
     property ValueAxis numberAxis: ValueAxis {
         min: chartItem.minY
         max: chartItem.maxY
-        labelFormat: ViewLogic.axisLabelFormat(chartItem.digits)
-        tickCount: ViewLogic.tickCount(chartItem.minY, chartItem.maxY, chartItem.digits)
+        labelFormat: ViewLogic.axisLabelFormat(chartItem.ticks.decimals)
+        tickType: ValueAxis.TicksDynamic
+        tickAnchor: chartItem.ticks.anchor
+        tickInterval: chartItem.ticks.interval
+        titleText: chartItem.info && chartItem.texts ? ViewLogic.axisTitle(chartItem.texts.unit(chartItem.info.unit)) : ""
+        titleFont.pixelSize: 11
     }
 
     property CategoryAxis booleanAxis: CategoryAxis {
@@ -161,6 +169,13 @@ Item {
             values.width = 1
             // Drawn by the graphics card where there is one; the software renderer has none.
             values.useOpenGL = chartItem.GraphicsInfo.api === GraphicsInfo.OpenGL
+            // Values beyond the axis, pinned to its edge.
+            var markers = chart.createSeries(ChartView.SeriesTypeScatter, "pinned", chartItem.timeAxis, yAxis)
+            markers.color = "#b71c1c"
+            markers.borderColor = "#b71c1c"
+            markers.markerSize = 7
+            markers.markerShape = ScatterSeries.MarkerShapeRectangle
+            chartItem.markerSeries = markers
             var cursor = chart.createSeries(ChartView.SeriesTypeLine, "cursor", chartItem.timeAxis, yAxis)
             cursor.color = "green"
             cursor.width = 1

@@ -72,12 +72,24 @@
   <context>
     <name>CommunicationDialog</name>
     <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
       <source>Command</source>
       <translation>Befehl</translation>
     </message>
     <message>
       <source>Communication</source>
       <translation>Kommunikation</translation>
+    </message>
+    <message>
+      <source>Communication log saved to %1.</source>
+      <translation>Kommunikationsprotokoll gespeichert in %1.</translation>
+    </message>
+    <message>
+      <source>Hide polling (repeated reads)</source>
+      <translation>Abfragen ausblenden (wiederholtes Lesen)</translation>
     </message>
     <message>
       <source>Index</source>
@@ -100,6 +112,30 @@
       <translation>Herkunft</translation>
     </message>
     <message>
+      <source>Read</source>
+      <translation>Lesen</translation>
+    </message>
+    <message>
+      <source>Received</source>
+      <translation>Empfangen</translation>
+    </message>
+    <message>
+      <source>Save as CSV</source>
+      <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+      <source>Save the communication log</source>
+      <translation>Kommunikationsprotokoll speichern</translation>
+    </message>
+    <message>
+      <source>Sent</source>
+      <translation>Gesendet</translation>
+    </message>
+    <message>
+      <source>Sub</source>
+      <translation>Sub</translation>
+    </message>
+    <message>
       <source>Subindex</source>
       <translation>Subindex</translation>
     </message>
@@ -108,8 +144,59 @@
       <translation>Dieses Gerät führt kein Kommunikationsprotokoll.</translation>
     </message>
     <message>
+      <source>Time</source>
+      <translation>Zeit</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
+    </message>
+    <message>
+      <source>Write</source>
+      <translation>Schreiben</translation>
+    </message>
+    <message>
       <source>clear</source>
       <translation>leeren</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommunicationFilterModel</name>
+    <message>
+      <source>Command</source>
+      <translation>Befehl</translation>
+    </message>
+    <message>
+      <source>Index</source>
+      <translation>Index</translation>
+    </message>
+    <message>
+      <source>Length</source>
+      <translation>Länge</translation>
+    </message>
+    <message>
+      <source>Message</source>
+      <translation>Nachricht</translation>
+    </message>
+    <message>
+      <source>Origin</source>
+      <translation>Herkunft</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Subindex</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be written: %2</source>
+      <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Zeit</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
     </message>
   </context>
   <context>
@@ -825,6 +912,10 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
       <translation>Geräte-ID</translation>
     </message>
     <message>
+      <source>Filter by vendor, product or file</source>
+      <translation>Nach Hersteller, Produkt oder Datei filtern</translation>
+    </message>
+    <message>
       <source>Found</source>
       <translation>Gefunden:</translation>
     </message>
@@ -847,6 +938,10 @@ Bitte wählen Sie links ein Gerät aus der Liste aus.</translation>
     <message>
       <source>IODDs in</source>
       <translation>IODDs in</translation>
+    </message>
+    <message>
+      <source>No IODD matches the filter.</source>
+      <translation>Keine IODD passt zum Filter.</translation>
     </message>
     <message>
       <source>No IODDs found in current search path</source>
@@ -1840,12 +1935,24 @@ ISDU-Fehler: %2, Code: %3.</translation>
   <context>
     <name>ProcessDataHandler</name>
     <message>
+      <source>Process data saved to %1 (rows: %2).</source>
+      <translation>Prozessdaten gespeichert in %1 (Zeilen: %2).</translation>
+    </message>
+    <message>
+      <source>Start time</source>
+      <translation>Startzeit</translation>
+    </message>
+    <message>
       <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
       <translation>Die Datei %1 konnte nicht zum Schreiben geöffnet werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
     </message>
     <message>
       <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
       <translation>Die Datei %1 konnte nicht geschrieben werden. Die Prozessdaten wurden stattdessen in die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+      <source>Time[ms]</source>
+      <translation>Zeit[ms]</translation>
     </message>
   </context>
   <context>
@@ -1863,6 +1970,10 @@ ISDU-Fehler: %2, Code: %3.</translation>
       <translation>Diagrammdaten in die Zwischenablage kopiert.</translation>
     </message>
     <message>
+      <source>Copy the last %1 s (the chart window) to the clipboard (Excel format).</source>
+      <translation>Die letzten %1 s (das Diagrammfenster) in die Zwischenablage kopieren (Excel-Format).</translation>
+    </message>
+    <message>
       <source>Copy to clipboard (Excel format).</source>
       <translation>In die Zwischenablage kopieren (Excel-Format).</translation>
     </message>
@@ -1877,6 +1988,14 @@ ISDU-Fehler: %2, Code: %3.</translation>
     <message>
       <source>Save as file.</source>
       <translation>Als Datei speichern.</translation>
+    </message>
+    <message>
+      <source>Save the last %1 s (the chart window) as a file.</source>
+      <translation>Die letzten %1 s (das Diagrammfenster) als Datei speichern.</translation>
+    </message>
+    <message>
+      <source>Save the last %1 s of process data (the chart window)</source>
+      <translation>Die letzten %1 s der Prozessdaten speichern (das Diagrammfenster)</translation>
     </message>
     <message>
       <source>Saving failed</source>
@@ -2007,12 +2126,43 @@ Stellt die Geräte des simulierten Masters (ohne IODD das Beispielgerät) als Et
   <context>
     <name>StatusFooter</name>
     <message>
+      <source>Connected</source>
+      <translation>Verbunden</translation>
+    </message>
+    <message>
+      <source>Connecting</source>
+      <translation>Verbindung wird hergestellt</translation>
+    </message>
+    <message>
       <source>Not connected</source>
       <translation>Nicht verbunden</translation>
     </message>
     <message>
       <source>Status:</source>
       <translation>Status:</translation>
+    </message>
+    <message>
+      <source>Synchronising</source>
+      <translation>Synchronisierung</translation>
+    </message>
+  </context>
+  <context>
+    <name>UpdatesDialog</name>
+    <message>
+      <source>Check for Updates</source>
+      <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Kopieren</translation>
+    </message>
+    <message>
+      <source>No web browser could be opened. Updates are available at this address:</source>
+      <translation>Es konnte kein Webbrowser geöffnet werden. Updates gibt es unter dieser Adresse:</translation>
+    </message>
+    <message>
+      <source>The address is on the clipboard.</source>
+      <translation>Die Adresse ist in der Zwischenablage.</translation>
     </message>
   </context>
   <context>

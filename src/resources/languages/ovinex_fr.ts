@@ -72,12 +72,24 @@
   <context>
     <name>CommunicationDialog</name>
     <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
       <source>Command</source>
       <translation>Commande</translation>
     </message>
     <message>
       <source>Communication</source>
       <translation>Communication</translation>
+    </message>
+    <message>
+      <source>Communication log saved to %1.</source>
+      <translation>Journal de communication enregistré dans %1.</translation>
+    </message>
+    <message>
+      <source>Hide polling (repeated reads)</source>
+      <translation>Masquer l'interrogation (lectures répétées)</translation>
     </message>
     <message>
       <source>Index</source>
@@ -100,6 +112,30 @@
       <translation>Origine</translation>
     </message>
     <message>
+      <source>Read</source>
+      <translation>Lecture</translation>
+    </message>
+    <message>
+      <source>Received</source>
+      <translation>Reçu</translation>
+    </message>
+    <message>
+      <source>Save as CSV</source>
+      <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+      <source>Save the communication log</source>
+      <translation>Enregistrer le journal de communication</translation>
+    </message>
+    <message>
+      <source>Sent</source>
+      <translation>Envoyé</translation>
+    </message>
+    <message>
+      <source>Sub</source>
+      <translation>Sous</translation>
+    </message>
+    <message>
       <source>Subindex</source>
       <translation>Sous-index</translation>
     </message>
@@ -108,8 +144,59 @@
       <translation>Cet appareil ne tient pas de journal de communication.</translation>
     </message>
     <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
+    </message>
+    <message>
+      <source>Write</source>
+      <translation>Écriture</translation>
+    </message>
+    <message>
       <source>clear</source>
       <translation>effacer</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommunicationFilterModel</name>
+    <message>
+      <source>Command</source>
+      <translation>Commande</translation>
+    </message>
+    <message>
+      <source>Index</source>
+      <translation>Index</translation>
+    </message>
+    <message>
+      <source>Length</source>
+      <translation>Longueur</translation>
+    </message>
+    <message>
+      <source>Message</source>
+      <translation>Message</translation>
+    </message>
+    <message>
+      <source>Origin</source>
+      <translation>Origine</translation>
+    </message>
+    <message>
+      <source>Subindex</source>
+      <translation>Sous-index</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be written: %2</source>
+      <translation>Impossible d'écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Variable</source>
+      <translation>Variable</translation>
     </message>
   </context>
   <context>
@@ -825,6 +912,10 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
       <translation>ID appareil</translation>
     </message>
     <message>
+      <source>Filter by vendor, product or file</source>
+      <translation>Filtrer par fabricant, produit ou fichier</translation>
+    </message>
+    <message>
       <source>Found</source>
       <translation>Trouvé</translation>
     </message>
@@ -847,6 +938,10 @@ Veuillez sélectionner un appareil dans la liste de gauche.</translation>
     <message>
       <source>IODDs in</source>
       <translation>IODD dans</translation>
+    </message>
+    <message>
+      <source>No IODD matches the filter.</source>
+      <translation>Aucune IODD ne correspond au filtre.</translation>
     </message>
     <message>
       <source>No IODDs found in current search path</source>
@@ -1840,12 +1935,24 @@ Erreur ISDU : %2, code : %3.</translation>
   <context>
     <name>ProcessDataHandler</name>
     <message>
+      <source>Process data saved to %1 (rows: %2).</source>
+      <translation>Données de process enregistrées dans %1 (lignes : %2).</translation>
+    </message>
+    <message>
+      <source>Start time</source>
+      <translation>Heure de début</translation>
+    </message>
+    <message>
       <source>The file %1 could not be opened for writing. The process data was copied to the clipboard instead.</source>
       <translation>Impossible d’ouvrir le fichier %1 en écriture. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
     </message>
     <message>
       <source>The file %1 could not be written. The process data was copied to the clipboard instead.</source>
       <translation>Impossible d’écrire le fichier %1. Les données de processus ont été copiées dans le presse-papiers à la place.</translation>
+    </message>
+    <message>
+      <source>Time[ms]</source>
+      <translation>Temps[ms]</translation>
     </message>
   </context>
   <context>
@@ -1863,6 +1970,10 @@ Erreur ISDU : %2, code : %3.</translation>
       <translation>Données des graphiques copiées dans le presse-papiers.</translation>
     </message>
     <message>
+      <source>Copy the last %1 s (the chart window) to the clipboard (Excel format).</source>
+      <translation>Copier les %1 dernières secondes (la fenêtre du graphique) dans le presse-papiers (format Excel).</translation>
+    </message>
+    <message>
       <source>Copy to clipboard (Excel format).</source>
       <translation>Copier dans le presse-papiers (format Excel).</translation>
     </message>
@@ -1877,6 +1988,14 @@ Erreur ISDU : %2, code : %3.</translation>
     <message>
       <source>Save as file.</source>
       <translation>Enregistrer dans un fichier.</translation>
+    </message>
+    <message>
+      <source>Save the last %1 s (the chart window) as a file.</source>
+      <translation>Enregistrer les %1 dernières secondes (la fenêtre du graphique) dans un fichier.</translation>
+    </message>
+    <message>
+      <source>Save the last %1 s of process data (the chart window)</source>
+      <translation>Enregistrer les %1 dernières secondes des données de process (la fenêtre du graphique)</translation>
     </message>
     <message>
       <source>Saving failed</source>
@@ -2007,12 +2126,43 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
   <context>
     <name>StatusFooter</name>
     <message>
+      <source>Connected</source>
+      <translation>Connecté</translation>
+    </message>
+    <message>
+      <source>Connecting</source>
+      <translation>Connexion en cours</translation>
+    </message>
+    <message>
       <source>Not connected</source>
       <translation>Non connecté</translation>
     </message>
     <message>
       <source>Status:</source>
       <translation>État :</translation>
+    </message>
+    <message>
+      <source>Synchronising</source>
+      <translation>Synchronisation</translation>
+    </message>
+  </context>
+  <context>
+    <name>UpdatesDialog</name>
+    <message>
+      <source>Check for Updates</source>
+      <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Copier</translation>
+    </message>
+    <message>
+      <source>No web browser could be opened. Updates are available at this address:</source>
+      <translation>Aucun navigateur web n'a pu être ouvert. Les mises à jour sont disponibles à cette adresse :</translation>
+    </message>
+    <message>
+      <source>The address is on the clipboard.</source>
+      <translation>L'adresse est dans le presse-papiers.</translation>
     </message>
   </context>
   <context>
