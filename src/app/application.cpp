@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "applicationsettings.h"
+#include "comm/communicationfiltermodel.h"
 #include "ioddpackages.h"
 #include "binding/iolinkwrapper.h"
 #include "connection/iolinkdevice.h"
@@ -18,6 +19,7 @@
 #include <QMetaType>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QtQml>
 #include <QSequentialIterable>
 #include <QUrl>
 
@@ -67,6 +69,7 @@ void Application::registerMetaTypes()
     qRegisterMetaType<IOLinkDevice *>("IOLinkDevice*");
     qRegisterMetaType<IOLinkWrapper *>("IOLinkWrapper*");
     qRegisterMetaType<QList<unsigned int>>("QList<unsigned int>");
+    qmlRegisterType<CommunicationFilterModel>("Ovinex.Comm", 1, 0, "CommunicationFilterModel");
     // Lets QML iterate such lists like arrays.
     if (!QMetaType::hasRegisteredConverterFunction<QList<unsigned int>, QtMetaTypePrivate::QSequentialIterableImpl>())
         QMetaType::registerConverter<QList<unsigned int>, QtMetaTypePrivate::QSequentialIterableImpl>(

@@ -69,9 +69,9 @@ void IoddPackages::finish(const QVariantList &results, bool success, bool folder
     worker->deleteLater();
     worker = nullptr;
     setProgressText(QString());
-    // A folder that did not exist was not watched yet.
+    // A folder that did not exist was not watched yet; it is scanned in the background.
     if (folderIsNew && catalogue)
-        catalogue->setIoddSearchPath(catalogue->getIoddSearchPath());
+        catalogue->chooseIoddSearchPath(catalogue->getIoddSearchPath());
     emit busyChanged();
     emit importFinished(results, success);
 }

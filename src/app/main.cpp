@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
     }
     LogHandler::setLogFile(dataDirectory.absoluteFilePath(QStringLiteral("ovinex.log")));
     LogHandler::install();
+    qInfo() << "Ovinex" << QCoreApplication::applicationVersion();
     qInfo() << "Log file path:" << LogHandler::logFilePath();
 
     QQuickStyle::setStyle(QStringLiteral("Material"));

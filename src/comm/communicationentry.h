@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QObject>
+#include <QString>
 
 // One row of a device's communication log: a request sent by this program or an answer of the device.
 class CommunicationEntry
@@ -24,6 +26,11 @@ public:
     uint index;
     uint subIndex;
     uint payloadLength;
+    QDateTime time = QDateTime::currentDateTime();
+    // The variable's name in the interface language, where the device description knows it.
+    QString name;
+    // A read of a variable that the log has read before: the cyclic refresh of shown values.
+    bool repeatedRead = false;
 };
 
 Q_DECLARE_METATYPE(CommunicationEntry::Command)

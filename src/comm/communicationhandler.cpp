@@ -287,10 +287,12 @@ void CommunicationHandler::onTimer()
 }
 
 // Tasks live where their variable lives, so that received values are stored in the variable's own thread.
+// A task without a variable (a process-data poll) stays here: 50 polls a second would otherwise each wake
+// the window's thread several times only to pass the answer back.
 void CommunicationHandler::adoptTask(CommunicationTask *task) const
 {
-    QObject *home = task->getVariable() ? static_cast<QObject *>(task->getVariable()) : QCoreApplication::instance();
-    if (home && home->thread() != task->thread())
+    const QObject *home = task->getVariable() ? static_cast<QObject *>(task->getVariable()) : this;
+    if (home->thread() != task->thread())
         task->moveToThread(home->thread());
 }
 

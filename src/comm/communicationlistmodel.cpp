@@ -2,6 +2,7 @@
 #include "core/logcategories.h"
 
 #include <QDebug>
+#include <algorithm>
 
 CommunicationListModel::CommunicationListModel(QObject *parent)
     : QAbstractListModel(parent)
@@ -44,6 +45,14 @@ QVariant CommunicationListModel::data(const QModelIndex &index, int role) const
         return entry.subIndex;
     case PayloadLengthRole:
         return entry.payloadLength;
+    case TimeRole:
+        return entry.time.toString(QLatin1String(timeFormat));
+    case NameRole:
+        return entry.name;
+    case RepeatedReadRole:
+        return entry.repeatedRead;
+    case MessageTextRole:
+        return QString::fromLatin1(entry.message.toHex(' ').toUpper());
     default:
         return QVariant();
     }
@@ -58,6 +67,10 @@ QHash<int, QByteArray> CommunicationListModel::roleNames() const
         { IoLinkIndexRole, "ioLinkIndex" },
         { IoLinkSubIndexRole, "ioLinkSubIndex" },
         { PayloadLengthRole, "payloadLength" },
+        { TimeRole, "time" },
+        { NameRole, "name" },
+        { RepeatedReadRole, "repeatedRead" },
+        { MessageTextRole, "messageText" },
     };
 }
 
@@ -66,6 +79,7 @@ void CommunicationListModel::clear()
     qCDebug(lcComm) << Q_FUNC_INFO;
     beginResetModel();
     entries.clear();
+    readRequests.clear();
     endResetModel();
 }
 
@@ -75,11 +89,44 @@ void CommunicationListModel::addEntry(int index, int subIndex, CommunicationEntr
     if (entries.size() >= size_t(maximumRowCount))
         dropOldestEntry();
 
+    auto entry = std::make_unique<CommunicationEntry>(command, message, origin, uint(index), uint(subIndex));
+    // Index 0 carries process data and events, which have no variable.
+    if (nameLookup && index > 0)
+        entry->name = nameLookup(uint(index), uint(subIndex));
+    if (command == CommunicationEntry::Read && index > 0) {
+        const quint64 key = readKey(uint(index), uint(subIndex));
+        // A request counts the read; its answer belongs to it.
+        entry->repeatedRead = readRequests.value(key) > (origin == CommunicationEntry::Local ? 0 : 1);
+        if (origin == CommunicationEntry::Local)
+            ++readRequests[key];
+    }
+
     const int row = int(entries.size());
     beginInsertRows(QModelIndex(), row, row);
-    entries.push_back(std::make_unique<CommunicationEntry>(command, message, origin, uint(index), uint(subIndex)));
+    entries.push_back(std::move(entry));
     endInsertRows();
     emit entryAdded(index, subIndex, origin, command, message);
+}
+
+void CommunicationListModel::addRows(const QVector<CommunicationLogRelay::Row> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int added = std::min(rows.size(), maximumRowCount);
+    const int overflow = int(entries.size()) + added - maximumRowCount;
+    if (overflow > 0) {
+        beginRemoveRows(QModelIndex(), 0, overflow - 1);
+        entries.erase(entries.begin(), entries.begin() + overflow);
+        endRemoveRows();
+    }
+    const int first = int(entries.size());
+    beginInsertRows(QModelIndex(), first, first + added - 1);
+    for (auto row = rows.cend() - added; row != rows.cend(); ++row)
+        entries.push_back(std::make_unique<CommunicationEntry>(row->command, row->message, row->origin, uint(row->index),
+                                                               uint(row->subIndex)));
+    endInsertRows();
+    for (auto row = rows.cend() - added; row != rows.cend(); ++row)
+        emit entryAdded(row->index, row->subIndex, row->origin, row->command, row->message);
 }
 
 void CommunicationListModel::dropOldestEntry()

@@ -23,6 +23,8 @@ void ConnectionHandler::init()
     notConnectedState->addTransition(this, &ConnectionHandler::connecting, connectingState);
     connectingState->addTransition(this, &ConnectionHandler::connected, connectedState);
     connectingState->addTransition(this, &ConnectionHandler::error, notConnectedState);
+    // A cancelled connection: the open that may be running finishes first, then the port is closed again.
+    connectingState->addTransition(this, &ConnectionHandler::disconnecting, notConnectedState);
     connectedState->addTransition(this, &ConnectionHandler::disconnected, notConnectedState);
     connectedState->addTransition(this, &ConnectionHandler::disconnecting, notConnectedState);
 
@@ -61,4 +63,9 @@ bool ConnectionHandler::isConnectedState() const
 bool ConnectionHandler::isNotConnectedState() const
 {
     return notConnectedState && stateMachine.configuration().contains(notConnectedState);
+}
+
+bool ConnectionHandler::isConnectingState() const
+{
+    return connectingState && stateMachine.configuration().contains(connectingState);
 }

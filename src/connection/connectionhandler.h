@@ -22,6 +22,7 @@ public:
     // Only meaningful in the handler's own thread, where the state machine runs.
     bool isConnectedState() const;
     bool isNotConnectedState() const;
+    bool isConnectingState() const;
 
 signals:
     void disconnecting();

@@ -3,15 +3,21 @@
 #include "binding/iolinkwrapper.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
+#include "comm/communicationlogrelay.h"
 #include "comm/eventhistorymodel.h"
 #include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
+#include "binding/iolinkwrapper.h"
+#include "device/variablewrapper.h"
 #include "core/logcategories.h"
 #include "connection/devicehealth.h"
 #include "menu/menuentryhandler.h"
 #include "processdata/processdatahandler.h"
+#include "workerretirement.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QPointer>
 #include <QState>
 #include <QThread>
 #include <QTimer>
@@ -22,6 +28,21 @@ const char *const IOLinkDevice::syncingName = "syncing";
 const char *const IOLinkDevice::connectedName = "connected";
 
 namespace {
+
+// "Name" or "Name / Item" of a variable of the binding, as the communication log shows it.
+QString variableName(const IOLinkWrapper &binding, uint index, uint subIndex)
+{
+    for (const VariableWrapper *variable : binding.getVariableWrappers()) {
+        if (variable->getIndex() != index)
+            continue;
+        QString name = binding.translate(variable->getOwnRecord().name);
+        const VariableWrapper::Record *item = subIndex > 0 ? variable->findBySubindex(subIndex) : nullptr;
+        if (item && !item->name.isEmpty())
+            name += QStringLiteral(" / ") + binding.translate(item->name);
+        return name;
+    }
+    return QString();
+}
 
 // A timer still running when its object changes threads is handed over by a queued call that owns a copy of
 // the timer list; the handlers are deleted before that call can run, so the copy would leak. Stopped in
@@ -48,36 +69,67 @@ IOLinkDevice::IOLinkDevice(QObject *parent)
 IOLinkDevice::~IOLinkDevice()
 {
     qInfo() << Q_FUNC_INFO;
-    if (eventThread) {
-        // Timers can only be stopped in their own thread: the handlers come home before the thread ends.
-        if (eventThread->isRunning() && communicationHandler && connectionHandler) {
-            QThread *home = thread();
-            CommunicationHandler *communication = communicationHandler;
-            ConnectionHandler *connection = connectionHandler;
-            QMetaObject::invokeMethod(
-                communication,
-                [communication, connection, home]() {
-                    communication->stopPolling();
-                    stopTimers(communication);
-                    stopTimers(connection);
-                    communication->moveToThread(home);
-                    connection->moveToThread(home);
-                },
-                Qt::BlockingQueuedConnection);
-        }
-        eventThread->quit();
-        eventThread->wait();
-        qInfo() << "Communication event thread finished.";
-    }
-    delete communicationHandler;
-    communicationHandler = nullptr;
-    delete connectionHandler;
-    connectionHandler = nullptr;
+    retireWorker();
     delete menuEntryHandler;
     menuEntryHandler = nullptr;
     delete processDataHandler;
     processDataHandler = nullptr;
     qInfo() << "IOLink device destroyed.";
+}
+
+// The handlers end in their own thread once the master call they may be in has returned; the window
+// never waits for that call. The binding goes after them, as tasks still queued may point into it.
+void IOLinkDevice::retireWorker()
+{
+    CommunicationHandler *communication = communicationHandler;
+    ConnectionHandler *connection = connectionHandler;
+    communicationHandler = nullptr;
+    connectionHandler = nullptr;
+    IOLinkWrapper *binding = ioLinkWrapper;
+    ioLinkWrapper = nullptr;
+    if (binding) {
+        disconnect(binding, nullptr, nullptr, nullptr);
+        binding->setParent(nullptr);
+    }
+    if (!eventThread || !eventThread->isRunning() || !communication || !connection) {
+        if (eventThread) {
+            eventThread->quit();
+            eventThread->wait();
+        }
+        delete communication;
+        delete connection;
+        delete binding;
+        return;
+    }
+    // The worker may still be emitting; from now on nothing it sends may be queued for objects about to go.
+    QList<QObject *> going = findChildren<QObject *>();
+    going << this;
+    const QList<QObject *> senders = { communication, connection, communication->findChild<CommunicationLogRelay *>() };
+    for (QObject *sender : senders) {
+        for (QObject *receiver : qAsConst(going)) {
+            if (sender)
+                disconnect(sender, nullptr, receiver, nullptr);
+        }
+    }
+    QThread *worker = eventThread;
+    eventThread = nullptr;
+    worker->setParent(nullptr);
+    WorkerRetirement::adopt(worker);
+    const QString notConnectedText = tr("IOLink not connected");
+    QMetaObject::invokeMethod(
+        communication,
+        [communication, connection, binding, worker, notConnectedText]() {
+            communication->stopPolling();
+            communication->abandonTasks(notConnectedText);
+            stopTimers(communication);
+            stopTimers(connection);
+            delete communication;
+            delete connection;
+            if (binding)
+                binding->deleteLater();
+            worker->quit();
+        },
+        Qt::QueuedConnection);
 }
 
 void IOLinkDevice::connectConnectionHandler()
@@ -92,6 +144,8 @@ void IOLinkDevice::init()
 {
     eventThread = new QThread(this);
     eventThread->setObjectName(QStringLiteral("IOLink communication ") + getAddress());
+    // Made before the move, so that it goes along into the worker thread with the handler.
+    auto *logRelay = new CommunicationLogRelay(communicationHandler);
     connectionHandler->moveToThread(eventThread);
     communicationHandler->moveToThread(eventThread);
     eventThread->start();
@@ -109,8 +163,10 @@ void IOLinkDevice::init()
     connect(communicationHandler, &CommunicationHandler::processDataWriteFinished, this,
             &IOLinkDevice::onProcessDataWriteFinished, Qt::QueuedConnection);
     // The views read the log in this thread while the handler writes its own in the worker thread.
-    connect(communicationHandler->getCommunicationModel(), &CommunicationListModel::entryAdded, communicationLog,
-            &CommunicationListModel::addEntry, Qt::QueuedConnection);
+    connect(communicationHandler->getCommunicationModel(), &CommunicationListModel::entryAdded, logRelay,
+            &CommunicationLogRelay::relay, Qt::DirectConnection);
+    connect(logRelay, &CommunicationLogRelay::rowsLogged, communicationLog, &CommunicationListModel::addRows,
+            Qt::QueuedConnection);
 
     buildStateMachine();
 }
@@ -130,6 +186,8 @@ void IOLinkDevice::buildStateMachine()
     connecting->addTransition(connectionHandler, &ConnectionHandler::connected, syncing);
     connecting->addTransition(connectionHandler, &ConnectionHandler::disconnected, notConnected);
     connecting->addTransition(connectionHandler, &ConnectionHandler::error, notConnected);
+    // Cancelled by the user; the handler announces it once the master call in progress has returned.
+    connecting->addTransition(connectionHandler, &ConnectionHandler::disconnecting, notConnected);
     syncing->addTransition(this, &IOLinkDevice::syncTasksFinished, connected);
     syncing->addTransition(connectionHandler, &ConnectionHandler::disconnected, notConnected);
     syncing->addTransition(connectionHandler, &ConnectionHandler::error, notConnected);
@@ -165,6 +223,7 @@ void IOLinkDevice::setState(const QString &newState)
 void IOLinkDevice::onStateNotConnectedEntered()
 {
     qInfo() << "State not connected.";
+    connectCancelled = false;
     if (processDataHandler) {
         processDataHandler->stop();
         processDataHandler->setProcessDataRefs({});
@@ -185,6 +244,8 @@ void IOLinkDevice::retireBinding()
     health->setBinding(nullptr);
     if (binding) {
         disconnect(binding, nullptr, this, nullptr);
+        // The worker deletes it later; the device may be gone by then and must not take it along.
+        binding->setParent(nullptr);
         if (communicationHandler) {
             disconnect(binding, nullptr, communicationHandler, nullptr);
             disconnect(communicationHandler, nullptr, binding, nullptr);
@@ -217,6 +278,11 @@ void IOLinkDevice::onStateConnectingEntered()
 void IOLinkDevice::onStateSyncingEntered()
 {
     qInfo() << Q_FUNC_INFO << ioddFile;
+    // The port opened after the user cancelled; it is closed at once, loading the IODD would be wasted.
+    if (connectCancelled) {
+        qInfo() << "Connection cancelled; the IODD is not loaded.";
+        return;
+    }
     const quint64 generation = ++syncGeneration;
     QPointer<IOLinkDevice> self(this);
     // The reader lets events run while it loads; until it is done, nothing may reach the binding,
@@ -252,6 +318,9 @@ void IOLinkDevice::installBinding(IOLinkWrapper *binding)
     else if (!binding->isProductLoaded())
         emit alertTextChanged(tr("The device description %1 could not be read.").arg(ioddFile));
 
+    communicationLog->setNameLookup([binding = QPointer<IOLinkWrapper>(binding)](uint index, uint subIndex) {
+        return binding ? variableName(*binding, index, subIndex) : QString();
+    });
     menuEntryHandler->setMenuEntries(binding->getMenuEntries());
     processDataHandler->setProcessDatas(binding->getProcessDataWrappers());
     processDataHandler->setProcessDataRefs(binding->getProcessDataRefWrappers());
@@ -274,9 +343,19 @@ void IOLinkDevice::onBindingSynchronised()
         confirm();
         return;
     }
+    // The device may be deleted before the worker passes the news on; only this thread can tell.
+    QPointer<IOLinkDevice> self(this);
     QMetaObject::invokeMethod(
         communicationHandler,
-        [this, confirm]() { QMetaObject::invokeMethod(this, confirm, Qt::QueuedConnection); },
+        [self, confirm]() {
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [self, confirm]() {
+                    if (self)
+                        confirm();
+                },
+                Qt::QueuedConnection);
+        },
         Qt::QueuedConnection);
 }
 
@@ -364,6 +443,7 @@ void IOLinkDevice::connectToDevice()
     }
     // A device lost while connected leaves its port open in the connection handler, which would ignore
     // the request and leave this device connecting for good; the port is closed first (nothing when closed).
+    connectCancelled = false;
     if (state == QLatin1String(notConnectedName))
         connectionHandler->disconnectFromDevice();
     connectionHandler->connectToDevice();
@@ -372,6 +452,8 @@ void IOLinkDevice::connectToDevice()
 void IOLinkDevice::disconnectFromDevice()
 {
     qInfo() << Q_FUNC_INFO;
+    if (state == QLatin1String(connectingName))
+        connectCancelled = true;
     // Nothing may reach the port while it closes, or a deliberate disconnect would be reported as a lost device.
     if (communicationHandler) {
         CommunicationHandler *handler = communicationHandler;

@@ -135,6 +135,7 @@ protected:
 
 private:
     void buildStateMachine();
+    void retireWorker();
     void installBinding(IOLinkWrapper *binding);
     void retireBinding();
     void onBindingSynchronised();
@@ -162,4 +163,6 @@ private:
     // Counts the entries into syncing, so that a binding finished for an earlier entry is recognised.
     quint64 syncGeneration = 0;
     bool connectPending = false;
+    // Set when the user cancels while the port is being opened, until the device is back at notConnected.
+    bool connectCancelled = false;
 };

@@ -68,12 +68,8 @@ bool IqCommCommunicationHandler::isDisconnectError(int libraryCode, int isduErro
 
 void IqCommCommunicationHandler::setPortHandle(qint16 handle)
 {
-    bool takenAway = false;
-    {
-        QMutexLocker locker(&mutex);
-        takenAway = portHandle >= 0 && handle < 0;
-        portHandle = handle < 0 ? -1 : handle;
-    }
+    const IqCommHandle previous = portHandle.exchange(handle < 0 ? IqCommHandle(-1) : IqCommHandle(handle));
+    const bool takenAway = previous >= 0 && handle < 0;
     // Nothing may stay waiting for a port that is gone, or the handler would stay busy for good.
     if (takenAway)
         QMetaObject::invokeMethod(this, [this] { abandonTasks(tr("IOLink not connected")); }, Qt::QueuedConnection);
@@ -81,7 +77,6 @@ void IqCommCommunicationHandler::setPortHandle(qint16 handle)
 
 qint16 IqCommCommunicationHandler::getPortHandle() const
 {
-    QMutexLocker locker(&mutex);
     return portHandle;
 }
 
@@ -131,13 +126,14 @@ std::optional<IqCommResult> IqCommCommunicationHandler::exchangeIsdu(const IsduC
     Failure failure;
     {
         QMutexLocker locker(&mutex);
-        if (portHandle < 0) {
+        const IqCommHandle handle = portHandle;
+        if (handle < 0) {
             locker.unlock();
             emit errorOccurred(tr("IOLink not connected"));
             return std::nullopt;
         }
         uint16_t isduError = 0;
-        const IqCommResult result = call(portHandle, &isduError);
+        const IqCommResult result = call(handle, &isduError);
         if (result >= 0)
             return result;
         failure = {result, isduError, errorTextNow()};
@@ -166,13 +162,14 @@ void IqCommCommunicationHandler::writeProcessData(QByteArray payload)
     qCDebug(lcConnection) << "writeProcessData" << "Writing PD:" << "len:" << payload.size() << hex(payload);
     {
         QMutexLocker locker(&mutex);
-        if (portHandle < 0) {
+        const IqCommHandle handle = portHandle;
+        if (handle < 0) {
             locker.unlock();
             emit errorOccurred(tr("IOLink not connected"));
             return;
         }
         const IqCommResult result = MasterLibrary::instance().setPDValue(
-            portHandle, reinterpret_cast<const uint8_t *>(payload.constData()), uint16_t(payload.size()), errorText);
+            handle, reinterpret_cast<const uint8_t *>(payload.constData()), uint16_t(payload.size()), errorText);
         if (result < 0) {
             // A refused output must not pass for a written one: the screen would show a value the device lacks.
             const QString reason = errorTextNow();
@@ -196,19 +193,20 @@ void IqCommCommunicationHandler::pollProcessData()
     Failure failure;
     {
         QMutexLocker locker(&mutex);
-        if (portHandle < 0) {
+        const IqCommHandle handle = portHandle;
+        if (handle < 0) {
             locker.unlock();
             emit errorOccurred(tr("IOLink not conected"));
             return;
         }
         MasterLibrary &library = MasterLibrary::instance();
-        result = library.getStatus(portHandle, &status, reinterpret_cast<uint8_t *>(buffer.data()),
+        result = library.getStatus(handle, &status, reinterpret_cast<uint8_t *>(buffer.data()),
                                    uint16_t(buffer.size()), errorText);
         failure = {result, lostPollIsduError, errorTextNow()};
         const bool operating = !(status & IqCommStatusProcessDataInvalid)
             && (status & IqCommStatusPortStateMask) == IqCommModeOperate;
         if (result >= 0 && operating && (status & IqCommStatusEventPending)) {
-            const IqCommResult eventResult = library.readEvent(portHandle, &qualifier, &code, errorText);
+            const IqCommResult eventResult = library.readEvent(handle, &qualifier, &code, errorText);
             eventTaken = eventResult >= 0;
             if (!eventTaken)
                 qWarning() << "pollProcessData" << "EVENT: Ignoring ReadEvent error:" << eventResult << errorTextNow();

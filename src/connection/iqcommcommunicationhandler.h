@@ -6,6 +6,8 @@
 
 #include <QMutex>
 
+#include <atomic>
+
 #include <functional>
 #include <optional>
 
@@ -64,9 +66,11 @@ private:
     void suppressUploadRequests();
     QString placeForUser() const;
 
+    // Serialises the library calls; the handle itself is read without it, so that the window never waits
+    // for a master call to return.
     mutable QMutex mutex;
     const SerialPortDescriptor portInfo;
-    IqCommHandle portHandle = -1;
+    std::atomic<IqCommHandle> portHandle { -1 };
     char errorText[IqCommErrorTextSize] = {};
     bool uploadRequestSuppressed = false;
     QTimer *suppressionTimer = nullptr;

@@ -39,7 +39,6 @@ IqCommConnectionHandler::~IqCommConnectionHandler()
 
 qint16 IqCommConnectionHandler::getPortHandle() const
 {
-    QMutexLocker locker(&mutex);
     return portHandle;
 }
 
@@ -59,6 +58,9 @@ void IqCommConnectionHandler::onStateNotConnectedEntered()
 // whose entry of notConnected takes the mutex again to close the port.
 void IqCommConnectionHandler::iqConnect()
 {
+    // Cancelled before the delay ran out: the port stays closed.
+    if (!isConnectingState())
+        return;
     QStringList alerts;
     bool opened = false;
     {
@@ -75,8 +77,9 @@ void IqCommConnectionHandler::iqConnect()
 bool IqCommConnectionHandler::openPort(QStringList *alerts)
 {
     MasterLibrary &library = MasterLibrary::instance();
-    portHandle = library.connectPort(portInfo, errorText);
-    if (portHandle < 0) {
+    const IqCommHandle opened = library.connectPort(portInfo, errorText);
+    portHandle = opened;
+    if (opened < 0) {
         portHandle = -1; // a closed port always reads -1, whatever the library answered
         alerts->append(reportError());
         return false;
@@ -84,7 +87,7 @@ bool IqCommConnectionHandler::openPort(QStringList *alerts)
     qInfo() << "Connected IOLink: " << portInfo.systemLocation();
 
     IqCommConfig config = {};
-    if (library.getConfig(portHandle, &config, errorText) != IqCommOk) {
+    if (library.getConfig(opened, &config, errorText) != IqCommOk) {
         qCritical() << "GetConfig error:" << errorText;
         alerts->append(reportError());
         return false;
@@ -95,7 +98,7 @@ bool IqCommConnectionHandler::openPort(QStringList *alerts)
     qInfo() << "Config speed (0-2):" << config.speed;
 
     uint8_t mode = 0;
-    const IqCommResult result = library.setOperatingMode(portHandle, IqCommModeOperate, IqCommModeOperate, &mode, errorText);
+    const IqCommResult result = library.setOperatingMode(opened, IqCommModeOperate, IqCommModeOperate, &mode, errorText);
     if (result != IqCommOk) {
         qCritical().nospace() << "SetOperatingMode error: " << result << ", " << errorText;
         alerts->append(reportError());
@@ -122,17 +125,18 @@ void IqCommConnectionHandler::iqDisconnect()
 
 void IqCommConnectionHandler::closePort(QStringList *alerts)
 {
-    if (portHandle < 0)
+    const IqCommHandle handle = portHandle;
+    if (handle < 0)
         return;
     MasterLibrary &library = MasterLibrary::instance();
     qInfo() << Q_FUNC_INFO << "Setting mode to inactive" << portInfo.systemLocation();
     uint8_t mode = 0;
-    if (library.setOperatingMode(portHandle, IqCommModeInactive, IqCommModeInactive, &mode, errorText) != IqCommOk) {
+    if (library.setOperatingMode(handle, IqCommModeInactive, IqCommModeInactive, &mode, errorText) != IqCommOk) {
         qWarning() << "Ignoring SetOperatingMode error on disconnect.";
         alerts->append(reportError());
     }
     qInfo() << "closePort" << "Disconnecting" << portInfo.systemLocation();
-    const IqCommResult result = library.disconnect(portHandle, errorText);
+    const IqCommResult result = library.disconnect(handle, errorText);
     portHandle = -1;
     if (result < 0)
         alerts->append(reportError());

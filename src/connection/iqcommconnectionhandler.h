@@ -7,6 +7,8 @@
 #include <QMutex>
 #include <QStringList>
 
+#include <atomic>
+
 // Opens and closes one USB-serial master port through the master-access binding.
 class IqCommConnectionHandler : public ConnectionHandler
 {
@@ -34,9 +36,10 @@ private:
     QString reportError();
     void emitAlerts(const QStringList &alerts);
 
+    // Serialises opening and closing; the handle is read without it, so that the window never waits for a master call.
     mutable QMutex mutex;
     const SerialPortDescriptor portInfo;
     const quint16 portNumber;
-    IqCommHandle portHandle = -1;
+    std::atomic<IqCommHandle> portHandle { -1 };
     char errorText[IqCommErrorTextSize] = {};
 };

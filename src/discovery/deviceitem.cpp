@@ -5,6 +5,7 @@
 #include "iodd/catalogue/ioddlistmodel.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
@@ -73,7 +74,8 @@ QString DeviceItem::getDeviceSymbol() const
 
 QString DeviceItem::pictureUrl(const QString &path) const
 {
-    if (path.isEmpty())
+    // A picture that the package names but does not hold gets the fallback as well.
+    if (path.isEmpty() || !QFileInfo::exists(path))
         return QString::fromLatin1(desktopFallbackIcon);
     // A local URL that QML loads on every platform (a plain prefix doubles the slash of an absolute path).
     return QUrl::fromLocalFile(path).toString();

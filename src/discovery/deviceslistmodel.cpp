@@ -169,10 +169,11 @@ void DevicesListModel::replaceItemsKeepingCurrent()
     if (kept) {
         items.append(kept);
         currentIndex = 0;
+        selectedId = kept->getId();
     }
     endResetModel();
-    if (kept)
-        emit currentIndexChanged();
+    // The selected item may be gone; its replacement takes the selection when it is listed again.
+    emit currentIndexChanged();
 }
 
 void DevicesListModel::addDevice(IOLinkDevice *device)
@@ -217,6 +218,10 @@ void DevicesListModel::addDeviceItem(DeviceItem *item)
     beginInsertRows(QModelIndex(), items.size(), items.size());
     items.append(item);
     endInsertRows();
+    if (!selectedId.isEmpty() && item->getId() == selectedId) {
+        currentIndex = items.size() - 1;
+        emit currentIndexChanged();
+    }
 }
 
 void DevicesListModel::setSensorStore(QSettings *store)
@@ -296,12 +301,18 @@ void DevicesListModel::disconnectCurrentDevice()
 void DevicesListModel::setCurrentIndex(int index)
 {
     currentIndex = index;
+    const DeviceItem *item = itemAt(index);
+    selectedId = item ? item->getId() : QString();
     emit currentIndexChanged();
 }
 
 DeviceItem *DevicesListModel::getSelectedItem() const
 {
-    return itemAt(currentIndex);
+    DeviceItem *item = itemAt(currentIndex);
+    // While a rescan lists the devices again, the row may hold another device for a moment.
+    if (item && !selectedId.isEmpty() && item->getId() != selectedId)
+        return nullptr;
+    return item;
 }
 
 DeviceItem *DevicesListModel::itemAt(int row) const

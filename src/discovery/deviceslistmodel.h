@@ -22,6 +22,7 @@ class DevicesListModel : public QAbstractListModel
     Q_PROPERTY(IOLinkDevice *currentDevice READ getCurrentDevice NOTIFY currentDeviceChanged)
     Q_PROPERTY(int currentIndex READ getCurrentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged)
     Q_PROPERTY(DeviceItem *selectedItem READ getSelectedItem NOTIFY currentIndexChanged)
+    Q_PROPERTY(QString selectedId READ getSelectedId NOTIFY currentIndexChanged)
 
 public:
     enum Roles {
@@ -79,6 +80,7 @@ public:
     Q_INVOKABLE IOLinkDevice *getCurrentDevice() const { return currentDevice; }
     Q_INVOKABLE void disconnectCurrentDevice();
     Q_INVOKABLE int getCurrentIndex() const { return currentIndex; }
+    QString getSelectedId() const { return selectedId; }
     Q_INVOKABLE void setCurrentIndex(int index);
     Q_INVOKABLE DeviceItem *getSelectedItem() const;
     Q_INVOKABLE bool remove(int row);
@@ -99,6 +101,8 @@ private:
     QTimer *rescanTimer = nullptr;
     IOLinkDevice *currentDevice = nullptr;
     int currentIndex = -1;
+    // The chosen device's id: a rescan replaces the rows, and the selection follows the device, not the row.
+    QString selectedId;
     QThread *scanThread = nullptr;
     bool shuttingDown = false;
     SavedSensors savedSensors;

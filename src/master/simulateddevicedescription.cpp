@@ -336,6 +336,8 @@ void SimulatedDeviceDescription::readIdentity(const QDomElement &profileBody, co
     vendorNameText = identity.attribute(QStringLiteral("vendorName"));
     const QDomElement variant = identity.firstChildElement(QStringLiteral("DeviceVariantCollection")).firstChildElement(QStringLiteral("DeviceVariant"));
     productIdText = variant.attribute(QStringLiteral("productId"));
+    for (QDomElement each = variant; !each.isNull(); each = each.nextSiblingElement(QStringLiteral("DeviceVariant")))
+        variantProductIds << each.attribute(QStringLiteral("productId"));
     productNameText = texts.value(variant.firstChildElement(QStringLiteral("Name")).attribute(QStringLiteral("textId")));
 
     const QDomElement physical = profileBody.parentNode().toElement().firstChildElement(QStringLiteral("CommNetworkProfile"))
@@ -446,6 +448,12 @@ void SimulatedDeviceDescription::applyIdentityDefaults()
     for (Variable &v : variableList) {
         if (identity.contains(v.index) && v.defaultValue.isEmpty())
             v.defaultValue = identity.value(v.index);
+    }
+    // Some IODDs give the product id a placeholder default ("EAN code"); a real unit reports one of its
+    // variants, and only that lets the catalogue find the IODD.
+    for (Variable &v : variableList) {
+        if (v.index == 19 && !productIdText.isEmpty() && !variantProductIds.contains(v.defaultValue))
+            v.defaultValue = productIdText;
     }
     if (const Variable *name = variable(16))
         vendorNameText = name->defaultValue;

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 class QDomDocument;
 class QDomElement;
@@ -111,6 +112,7 @@ private:
     bool dataStorage = false;
     QString vendorNameText;
     QString productIdText;
+    QStringList variantProductIds;
     QString productNameText;
     QList<Variable> variableList;
     QList<ProcessData> processDataList;

@@ -118,6 +118,7 @@ void ProcessDataHandler::start()
     qCDebug(lcProcessData) << Q_FUNC_INFO;
     startTime = QDateTime::currentDateTime();
     lastPayloadAt = clock();
+    startClock = lastPayloadAt;
     if (!paused)
         clearRefs();
     paused = false;
@@ -160,6 +161,8 @@ void ProcessDataHandler::onProcessDataReceived(const QByteArray &data)
     // A payload before any start, or a clock that went back, counts as no time at all.
     const qint64 duration = lastPayloadAt >= 0 ? qMax<qint64>(0, now - lastPayloadAt) : 0;
     lastPayloadAt = now;
+    if (running)
+        lastRecordedAt = now;
     for (const QPointer<ProcessDataWrapper> &processData : qAsConst(processDatas)) {
         if (processData)
             processData->setData(data, duration);
@@ -170,26 +173,80 @@ QString ProcessDataHandler::translate(const QString &textId) const
 {
     if (translator)
         return translator(textId);
-    QObject *binding = device ? device->property("ioLink").value<QObject *>() : nullptr;
     QString text;
-    if (binding
-        && QMetaObject::invokeMethod(binding, "translate", Qt::DirectConnection, Q_RETURN_ARG(QString, text),
-                                     Q_ARG(QString, textId)))
+    if (askBinding("translate", textId, text))
         return text;
     return textId;
+}
+
+QString ProcessDataHandler::unitText(const QString &unitCode) const
+{
+    if (unitCode.isEmpty())
+        return QString();
+    if (unitTranslator)
+        return unitTranslator(unitCode);
+    // An untranslated unit code would read as a number in the title, so it is left out.
+    QString text;
+    return askBinding("translateUnit", unitCode, text) ? text : QString();
+}
+
+bool ProcessDataHandler::askBinding(const char *method, const QString &argument, QString &answer) const
+{
+    QObject *binding = device ? device->property("ioLink").value<QObject *>() : nullptr;
+    return binding
+        && QMetaObject::invokeMethod(binding, method, Qt::DirectConnection, Q_RETURN_ARG(QString, answer),
+                                     Q_ARG(QString, argument));
+}
+
+QString ProcessDataHandler::columnTitle(const ProcessDataRecordItemInfoWrapper &info) const
+{
+    const QString unit = unitText(info.getUnit());
+    const QString name = translate(info.getId());
+    return unit.isEmpty() ? name : QStringLiteral("%1 [%2]").arg(name, unit);
+}
+
+QList<const ProcessDataRecordItemInfoWrapper *> ProcessDataHandler::exportedInfos() const
+{
+    QList<const ProcessDataRecordItemInfoWrapper *> infos;
+    for (const QPointer<ProcessDataRefWrapper> &ref : processDataRefs) {
+        if (!ref || !ref->conditionApplies())
+            continue;
+        for (const ProcessDataRecordItemInfoWrapper *info : ref->getInfos())
+            infos.append(info);
+    }
+    return infos;
+}
+
+QDateTime ProcessDataHandler::firstRowTime() const
+{
+    // The rows take their times from the first column with samples; its last sample came with the last
+    // recorded payload, and the durations before it lead back to the first row.
+    for (const ProcessDataRecordItemInfoWrapper *info : exportedInfos()) {
+        const std::deque<QPointF> &samples = info->getSamples();
+        if (samples.empty())
+            continue;
+        const qint64 span = info->getWindowSum() - qint64(samples.front().x());
+        return startTime.addMSecs(lastRecordedAt - startClock - span);
+    }
+    return startTime;
+}
+
+int ProcessDataHandler::exportedRowCount() const
+{
+    int rows = 0;
+    for (const ProcessDataRecordItemInfoWrapper *info : exportedInfos())
+        rows = qMax(rows, int(info->getSamples().size()));
+    return rows;
 }
 
 QString ProcessDataHandler::exportText() const
 {
     QVector<QStringList> rows(1);
-    rows[0] << QStringLiteral("Start time") << QStringLiteral("Time[ms]");
+    rows[0] << tr("Start time") << tr("Time[ms]");
+    const QString start = firstRowTime().toString(startTimeFormat);
     int column = 0;
-    for (const QPointer<ProcessDataRefWrapper> &ref : processDataRefs) {
-        if (!ref || !ref->conditionApplies())
-            continue;
-        for (const ProcessDataRecordItemInfoWrapper *info : ref->getInfos())
-            appendColumn(rows, *info, column++);
-    }
+    for (const ProcessDataRecordItemInfoWrapper *info : exportedInfos())
+        appendColumn(rows, *info, column++, start);
 
     QString text;
     for (const QStringList &cells : qAsConst(rows)) {
@@ -201,12 +258,12 @@ QString ProcessDataHandler::exportText() const
 }
 
 void ProcessDataHandler::appendColumn(QVector<QStringList> &rows, const ProcessDataRecordItemInfoWrapper &info,
-                                      int column) const
+                                      int column, const QString &start) const
 {
     const std::deque<QPointF> &samples = info.getSamples();
     if (rows.size() < int(samples.size()) + 1)
         rows.resize(int(samples.size()) + 1);
-    rows[0] << translate(info.getId());
+    rows[0] << columnTitle(info);
     // Every value lands under its own title, also when an earlier column has fewer samples.
     const int valueCell = 2 + column;
     qint64 position = 0;
@@ -215,7 +272,7 @@ void ProcessDataHandler::appendColumn(QVector<QStringList> &rows, const ProcessD
         QStringList &cells = rows[row];
         // The row's times come from the first column that reaches it.
         if (cells.isEmpty())
-            cells << (row == 1 ? startTime.toString(startTimeFormat) : QString()) << QString::number(position);
+            cells << (row == 1 ? start : QString()) << QString::number(position);
         while (cells.size() < valueCell)
             cells << QString();
         cells << QString::number(sample.y(), 'g', 6);
@@ -263,7 +320,9 @@ void ProcessDataHandler::saveToFile(const QUrl &path)
         qWarning() << Q_FUNC_INFO << "can not write" << path << file.errorString();
         reportSaveFailure(path, tr("The file %1 could not be written. "
                                    "The process data was copied to the clipboard instead."));
+        return;
     }
+    emit saved(tr("Process data saved to %1 (rows: %2).").arg(QDir::toNativeSeparators(fileName), QString::number(exportedRowCount())));
 }
 
 void ProcessDataHandler::reportSaveFailure(const QUrl &path, const QString &message)

@@ -43,8 +43,13 @@ public:
     // Column titles are text ids translated by this function; without one, by the device's binding
     // (its "ioLink" object's translate), else the text id itself.
     void setTranslator(const Translator &newTranslator) { translator = newTranslator; }
+    // Unit codes of the column titles, translated the same way (the binding's translateUnit).
+    void setUnitTranslator(const Translator &newTranslator) { unitTranslator = newTranslator; }
     void setClock(const ProcessDataClock::Function &newClock) { clock = newClock; }
     QDateTime getStartTime() const { return startTime; }
+    // When the sample of the export's first row came in.
+    QDateTime firstRowTime() const;
+    int exportedRowCount() const;
     bool isPaused() const { return paused; }
 
 signals:
@@ -52,6 +57,8 @@ signals:
     void runningChanged(bool running);
     // A save that failed, with a message for the user; the text is on the clipboard all the same.
     void saveFailed(const QString &message);
+    // A save that worked, with a confirmation naming the file.
+    void saved(const QString &message);
 
 public slots:
     void onProcessDataReceived(const QByteArray &data);
@@ -68,8 +75,13 @@ public:
 
 private:
     void clearRefs();
-    void appendColumn(QVector<QStringList> &rows, const ProcessDataRecordItemInfoWrapper &info, int column) const;
+    QList<const ProcessDataRecordItemInfoWrapper *> exportedInfos() const;
+    void appendColumn(QVector<QStringList> &rows, const ProcessDataRecordItemInfoWrapper &info, int column,
+                      const QString &start) const;
     QString translate(const QString &textId) const;
+    QString unitText(const QString &unitCode) const;
+    bool askBinding(const char *method, const QString &argument, QString &answer) const;
+    QString columnTitle(const ProcessDataRecordItemInfoWrapper &info) const;
     void putOnClipboard(const QString &text) const;
     void reportSaveFailure(const QUrl &path, const QString &message);
 
@@ -80,6 +92,9 @@ private:
     bool paused = false;
     bool running = false;
     qint64 lastPayloadAt = -1; // -1: no start yet
+    qint64 startClock = 0;
+    qint64 lastRecordedAt = 0;
     ProcessDataClock::Function clock = ProcessDataClock::system();
     Translator translator;
+    Translator unitTranslator;
 };

@@ -10,7 +10,9 @@
 #include <QVector>
 #include <QtCharts/QXYSeries>
 
+#include <cfloat>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -103,6 +105,12 @@ void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const Q
     highLimit = qMax(gradient * recordItem->getLow(), gradient * recordItem->getHigh());
     minY = lowLimit;
     maxY = highLimit;
+    followsData = recordItem->getType() == RecordItemWrapper::Float32Type
+                  && (recordItem->getLow() <= -double(FLT_MAX) || recordItem->getHigh() >= double(FLT_MAX));
+    if (followsData) {
+        minY = 0.0;
+        maxY = 1.0;
+    }
     qInfo() << "Process data UI reference" << recordItem->getName() << "gradient" << gradient << "unit" << unit
             << "minY" << minY << "maxY" << maxY;
 }
@@ -182,12 +190,14 @@ void ProcessDataRecordItemInfoWrapper::setMaxX(const QDateTime &value)
 
 void ProcessDataRecordItemInfoWrapper::setMinY(double value)
 {
+    followsData = false;
     minY = value;
     emit minYChanged();
 }
 
 void ProcessDataRecordItemInfoWrapper::setMaxY(double value)
 {
+    followsData = false;
     maxY = value;
     emit maxYChanged();
 }
@@ -206,25 +216,33 @@ void ProcessDataRecordItemInfoWrapper::onValueChanged()
 {
     qCDebug(lcProcessData) << Q_FUNC_INFO << ": chart running: " << chartRunning;
 
-    if (isBoolean()) {
-        emit valueChanged();
-    } else {
-        const qint64 now = clock();
-        if (valueThrottleStart < 0 || now - valueThrottleStart >= valueThrottleMs) {
-            valueThrottleStart = now;
-            emit valueChanged();
-        }
+    if (chartRunning && recordItem) {
+        const double y = recordItem->getValue().toDouble() * gradient;
+        appendSample(recordItem->getDuration(), y);
+        followData(y);
+        samplesPending = true;
     }
+    announceValue();
+}
 
-    if (!chartRunning || !recordItem)
-        return;
-    appendSample(recordItem->getDuration(), recordItem->getValue().toDouble() * gradient);
-
+// Values arrive as long as the device is polled, so a value held back is announced with the next one.
+void ProcessDataRecordItemInfoWrapper::announceValue()
+{
     const qint64 now = clock();
-    if (chartThrottleStart >= 0 && now - chartThrottleStart < chartThrottleMs)
+    const qint64 since = now - valueThrottleStart;
+    if (valueThrottleStart >= 0 && since >= 0 && since < valueThrottleMs)
         return;
-    chartThrottleStart = now;
-    emit chartChanged();
+    valueThrottleStart = now;
+    announce();
+}
+
+void ProcessDataRecordItemInfoWrapper::announce()
+{
+    emit valueChanged();
+    if (samplesPending) {
+        samplesPending = false;
+        emit chartChanged();
+    }
 }
 
 void ProcessDataRecordItemInfoWrapper::appendSample(qint64 duration, double y)
@@ -238,12 +256,37 @@ void ProcessDataRecordItemInfoWrapper::appendSample(qint64 duration, double y)
     samples.emplace_back(double(duration), y);
 }
 
+// Widens the axis to a value outside it, with a margin, on round numbers; it never narrows while the
+// chart runs, so that the picture does not jump.
+void ProcessDataRecordItemInfoWrapper::followData(double y)
+{
+    if (!followsData || !std::isfinite(y) || (dataSeen && y >= minY && y <= maxY))
+        return;
+    const double low = dataSeen ? qMin(minY, y) : y;
+    const double high = dataSeen ? qMax(maxY, y) : y;
+    const double span = high > low ? high - low : qMax(std::abs(y), 1.0);
+    const double rough = span / 4;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = magnitude * 10;
+    for (const double factor : { 1.0, 2.0, 2.5, 5.0 }) {
+        if (magnitude * factor >= rough) {
+            step = magnitude * factor;
+            break;
+        }
+    }
+    dataSeen = true;
+    minY = std::floor((low - span / 10) / step) * step;
+    maxY = std::ceil((high + span / 10) / step) * step;
+    emit minYChanged();
+    emit maxYChanged();
+}
+
 void ProcessDataRecordItemInfoWrapper::onRunningChanged(bool running)
 {
     if (chartRunning)
         emit chartChanged();
     chartRunning = running;
-    chartThrottleStart = -1;
+    samplesPending = false;
 }
 
 void ProcessDataRecordItemInfoWrapper::resetChart()
@@ -251,21 +294,23 @@ void ProcessDataRecordItemInfoWrapper::resetChart()
     qCDebug(lcProcessData) << Q_FUNC_INFO;
     samples.clear();
     windowSum = 0;
+    dataSeen = false;
     emit valueChanged();
     emit chartChanged();
 }
 
 double ProcessDataRecordItemInfoWrapper::clampedForDrawing(double y) const
 {
-    // Values off the axis, and floats that are no number, are drawn as markers at the axis ends.
+    // Values off the axis, and floats that are no number, are pinned to the nearer edge, where a marker
+    // tells them from values that lie on it.
     if (std::isnan(y) || y < minY)
-        return getLowYaxisLimit();
+        return minY;
     if (y > maxY)
-        return getHighYaxisLimit();
+        return maxY;
     return y;
 }
 
-void ProcessDataRecordItemInfoWrapper::updateSeries(QtCharts::QAbstractSeries *series)
+void ProcessDataRecordItemInfoWrapper::updateSeries(QtCharts::QAbstractSeries *series, QtCharts::QAbstractSeries *markers)
 {
     qCDebug(lcProcessData) << Q_FUNC_INFO;
     auto *xySeries = qobject_cast<QtCharts::QXYSeries *>(series);
@@ -273,13 +318,36 @@ void ProcessDataRecordItemInfoWrapper::updateSeries(QtCharts::QAbstractSeries *s
         return;
     // An emptied window (after clearing) empties the chart as well.
     QVector<QPointF> points;
+    QVector<QPointF> pinned;
     points.reserve(int(samples.size()));
     double position = 0.0;
     for (const QPointF &sample : samples) {
-        points.append(QPointF(position, clampedForDrawing(sample.y())));
+        const double drawn = clampedForDrawing(sample.y());
+        points.append(QPointF(position, drawn));
+        if (!(drawn == sample.y()))
+            pinned.append(points.constLast());
         position += sample.x();
     }
     xySeries->replace(points);
+    if (auto *markerSeries = qobject_cast<QtCharts::QXYSeries *>(markers))
+        markerSeries->replace(pinned);
+}
+
+QVariant ProcessDataRecordItemInfoWrapper::sampleAt(double position) const
+{
+    // The sample nearest to the position, as it was received (not as it is drawn).
+    double start = 0.0;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    QVariant best;
+    for (const QPointF &sample : samples) {
+        const double distance = std::fabs(start - position);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = sample.y();
+        }
+        start += sample.x();
+    }
+    return best;
 }
 
 void ProcessDataRecordItemInfoWrapper::updateCursor(QtCharts::QAbstractSeries *cursorLine, double cursorXpos,

@@ -97,19 +97,25 @@ private slots:
     void onValueChanged();
 
 public:
-    Q_INVOKABLE void updateSeries(QtCharts::QAbstractSeries *series);
+    // The markers, if given, get the points pinned to an edge of the value axis.
+    Q_INVOKABLE void updateSeries(QtCharts::QAbstractSeries *series, QtCharts::QAbstractSeries *markers = nullptr);
+    Q_INVOKABLE QVariant sampleAt(double position) const;
     Q_INVOKABLE void updateCursor(QtCharts::QAbstractSeries *cursorLine, double cursorXpos, bool visible);
     Q_INVOKABLE QPointF findCursorPosition(QtCharts::QAbstractSeries *valueSeries, double cursorXpos,
                                            bool interpolation = false);
 
 private:
-    static constexpr qint64 valueThrottleMs = 151;
-    static constexpr qint64 chartThrottleMs = 84;
+    // Values and charts are read, not watched: ten times a second is enough, for every type. Both are
+    // announced together, so that the window draws them in one frame; the samples are kept at the poll rate.
+    static constexpr qint64 valueThrottleMs = 100;
     static constexpr int floatDigits = 3;
 
     void init(const QString &gradientText, const QString &unitCode, const QString &displayFormat);
     QVariant scaled(const QVariant &raw) const;
+    void announceValue();
+    void announce();
     void appendSample(qint64 duration, double y);
+    void followData(double y);
     double clampedForDrawing(double y) const;
 
     const ProcessDataRecordItemInfoT *definition = nullptr;
@@ -119,11 +125,15 @@ private:
     std::deque<QPointF> samples;
     qint64 windowSum = 0;
     bool chartRunning = false;
-    qint64 chartThrottleStart = -1; // -1: not running
+    bool samplesPending = false;
     qint64 valueThrottleStart = -1;
     ProcessDataClock::Function clock = ProcessDataClock::system();
     double minY = 0.0;
     double maxY = 1.0;
+    // A float without a range of its own spans the whole type; its axis follows the values instead, until
+    // the user sets the limits.
+    bool followsData = false;
+    bool dataSeen = false;
     double lowLimit = 0.0;
     double highLimit = 1.0;
     QDateTime minX = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);

@@ -243,6 +243,49 @@ private slots:
         QCOMPARE(matches, 0);
     }
 
+    void rowsAreSortedByVendorThenProduct()
+    {
+        QVERIFY(writeIodd("search/a/zeta.xml", "P-1", "2024-01-01", "Zeta"));
+        QVERIFY(writeIodd("search/b/alpha.xml", "P-2", "2024-01-01", "alpha"));
+        QVERIFY(writeIodd("search/c/beta.xml", "P-3", "2024-01-01", "Beta"));
+        QVERIFY(replaceIn("search/c/beta.xml", "vendorName=\"Korvell GmbH\"", "vendorName=\"acme\""));
+        QVERIFY(writeIodd("search/0/zeta-old.xml", "P-1", "2020-01-01", "Zeta"));
+        IODDListModel model(searchPath());
+        QStringList rows;
+        for (int row = 0; row < model.rowCount(); ++row)
+            rows << QFileInfo(model.data(model.index(row), IODDListModel::NameRole).toString()).fileName();
+        // Vendors and products without regard to case; of one product the latest release first.
+        QCOMPARE(rows, QStringList({ "beta.xml", "alpha.xml", "zeta.xml", "zeta-old.xml" }));
+        QCOMPARE(qobject_cast<IODDEntry *>(model.getEntry(0))->getVendorName(), QStringLiteral("acme"));
+        // Sorting the rows leaves the choice between equal releases to the scan order.
+        int matches = 0;
+        QTest::ignoreMessage(QtWarningMsg, "IODD: found 2 matching for \"P-1\"");
+        QCOMPARE(model.findEntry("P-1", matches)->getIODDReleaseDate(), QStringLiteral("2024-01-01"));
+    }
+
+    void contentListsOnlyTheDescriptionsOwnFiles()
+    {
+        QVERIFY(writeIodd("search/Korvell-KV1-IODD1.1.xml", "KV-1", "2024-01-01"));
+        QVERIFY(writeIodd("search/Korvell-KV2-IODD1.1.xml", "KV-2", "2024-01-01"));
+        QVERIFY(replaceIn("search/Korvell-KV2-IODD1.1.xml", "KV-1-", "KV-2-"));
+        for (const char *name : { "Korvell-logo.png", "KV-1-pic.png", "KV-1-icon.png", "KV-2-pic.png", "KV-2-icon.png",
+                                  "Korvell-KV1-IODD1.1-de.xml", "Korvell-KV1-IODD1.1-zh-CN.xml", "Korvell-KV2-IODD1.1-fr.xml",
+                                  "Korvell-KV1-IODD1.1-old.xml", "readme.txt" })
+            QVERIFY(touch(QStringLiteral("search/") + QLatin1String(name)));
+
+        IODDEntry first { QFileInfo(root->filePath("search/Korvell-KV1-IODD1.1.xml")) };
+        first.parse();
+        QCOMPARE(first.getFiles(), QStringList({ "Korvell-KV1-IODD1.1-de.xml", "Korvell-KV1-IODD1.1-zh-CN.xml",
+                                                 "Korvell-KV1-IODD1.1.xml", "Korvell-logo.png", "KV-1-icon.png", "KV-1-pic.png" }));
+        IODDEntry second { QFileInfo(root->filePath("search/Korvell-KV2-IODD1.1.xml")) };
+        second.parse();
+        QCOMPARE(second.getFiles(), QStringList({ "Korvell-KV2-IODD1.1-fr.xml", "Korvell-KV2-IODD1.1.xml", "Korvell-logo.png",
+                                                  "KV-2-icon.png", "KV-2-pic.png" }));
+        // The language files are no entries of their own; the file whose name only looks alike is.
+        IODDListModel model(searchPath());
+        QCOMPARE(model.rowCount(), 3);
+    }
+
     void newSubfolderTriggersRescanButFileInSubfolderDoesNot()
     {
         QVERIFY(writeIodd("search/sub/one.xml", "KV-1", "2022-01-15"));
@@ -314,6 +357,57 @@ private slots:
         QVERIFY(!handedOut);
     }
 
+    // The window's rescans and folder choices scan in the background; the old entries stay until the new ones are there.
+    void backgroundRescanReplacesTheEntriesWhenDone()
+    {
+        QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15"));
+        IODDListModel model(searchPath());
+        QCOMPARE(model.getCount(), 1);
+        QVERIFY(writeIodd("search/two.xml", "KV-2", "2022-01-15"));
+        QSignalSpy scanning(&model, &IODDListModel::scanningChanged);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        model.rescan();
+        QVERIFY(model.isScanning());
+        QCOMPARE(model.getCount(), 1);
+        QTRY_VERIFY(!model.isScanning());
+        // The folder watch may have asked for one more scan meanwhile; either way the entries change once per scan.
+        QVERIFY(scanning.count() >= 2);
+        QVERIFY(resets.count() >= 1);
+        QCOMPARE(model.getCount(), 2);
+        int matches = 0;
+        QVERIFY(model.findEntry(QStringLiteral("KV-2"), matches));
+        // Entries made in the scan's thread are handed to the model's, where QML and the devices use them.
+        QCOMPARE(qobject_cast<IODDEntry *>(model.getEntry(1))->thread(), model.thread());
+        QCOMPARE(model.getEntry(1)->parent(), &model);
+
+        QVERIFY(writeIodd("elsewhere/inner/a.xml", "KV-A", "2022-01-15"));
+        model.chooseIoddSearchPath(root->filePath("elsewhere"));
+        QCOMPARE(model.getIoddSearchPath(), root->filePath("elsewhere"));
+        QTRY_VERIFY(!model.isScanning());
+        QCOMPARE(model.getCount(), 1);
+        QVERIFY(model.findEntry(QStringLiteral("KV-A"), matches));
+    }
+
+    void rescanAskedForDuringAScanEndsWithTheLatestFolder()
+    {
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(writeIodd(QStringLiteral("search/many-%1.xml").arg(i), QStringLiteral("KV-%1").arg(i), "2022-01-15"));
+        QVERIFY(writeIodd("other/inner/only.xml", "KV-ONLY", "2022-01-15"));
+        IODDListModel model(searchPath());
+        model.rescan();
+        model.chooseIoddSearchPath(root->filePath("other"));
+        QTRY_VERIFY(!model.isScanning());
+        QCOMPARE(model.getCount(), 1);
+
+        // A scan in the foreground overtakes one in the background, whose result is dropped.
+        model.setIoddSearchPath(searchPath());
+        model.rescan();
+        model.setIoddSearchPath(root->filePath("other"));
+        QCOMPARE(model.getCount(), 1);
+        QTRY_VERIFY(!model.isScanning());
+        QCOMPARE(model.getCount(), 1);
+    }
+
     void sampleInstallsOnlyIntoAMissingFolder()
     {
         const QString target = root->filePath("data/IODDs");
@@ -371,6 +465,8 @@ private:
     QString searchPath() const { return root->filePath("search"); }
     bool writeIodd(const QString &relativePath, const QString &productId, const QString &date,
                    const QString &name = "Fixture Sensor") const;
+    bool replaceIn(const QString &relativePath, const QString &from, const QString &to) const;
+    bool touch(const QString &relativePath) const;
 
     std::unique_ptr<QTemporaryDir> root;
 };
@@ -387,6 +483,21 @@ bool TestCatalogue::writeIodd(const QString &relativePath, const QString &produc
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content.toUtf8()) > 0;
+}
+
+bool TestCatalogue::replaceIn(const QString &relativePath, const QString &from, const QString &to) const
+{
+    QFile file(root->filePath(relativePath));
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray content = file.readAll().replace(from.toUtf8(), to.toUtf8());
+    return file.resize(0) && file.write(content) == content.size();
+}
+
+bool TestCatalogue::touch(const QString &relativePath) const
+{
+    QFile file(root->filePath(relativePath));
+    return file.open(QIODevice::WriteOnly);
 }
 
 OVINEX_TEST_MAIN(TestCatalogue)

@@ -5,6 +5,7 @@
 #include "connection/iolinkserialdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
 #include "connection/iqcommconnectionhandler.h"
+#include "connection/workerretirement.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
@@ -387,6 +388,61 @@ private slots:
         Watched next(virtualPort(1));
         next.handler->connectToDevice();
         QTRY_COMPARE(next.connected.count(), 1);
+    }
+
+    void cancelWhileThePortOpensOnASlowMaster_data()
+    {
+        QTest::addColumn<int>("callsBeforeCancel");
+        QTest::newRow("before the port is asked to open") << 0;
+        QTest::newRow("while the port opens") << 1;
+    }
+
+    // Every master call takes half a second; the user gives up and tries again at full speed.
+    void cancelWhileThePortOpensOnASlowMaster()
+    {
+        QFETCH(int, callsBeforeCancel);
+        IOLinkSerialDevice device(virtualPort(1));
+        device.setIoddFile(TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")));
+        QStringList states;
+        connect(&device, &IOLinkDevice::stateChanged, this, [&]() { states << device.getState(); });
+        const int opensBefore = calls(QStringLiteral("mst_Connect"));
+        SimulatedMaster::instance().setCallDelay(1, 500);
+
+        device.connectToDevice();
+        QTRY_COMPARE(device.getState(), QStringLiteral("connecting"));
+        QTRY_VERIFY(calls(QStringLiteral("mst_Connect")) >= opensBefore + callsBeforeCancel);
+        device.disconnectFromDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("notConnected"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!SimulatedMaster::instance().isOpen(1), 10000);
+        QVERIFY2(!states.contains(QStringLiteral("connected")), qPrintable(states.join(QLatin1Char(' '))));
+        QCOMPARE(device.getBinding(), nullptr);
+
+        SimulatedMaster::instance().setCallDelay(1, 0);
+        device.connectToDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("connected"), 10000);
+        QVERIFY(SimulatedMaster::instance().isOpen(1));
+        QVERIFY(backEnd(device)->getPortHandle() >= 0);
+        device.disconnectFromDevice();
+        QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
+    }
+
+    // The window deletes devices on every rescan; a call in progress finishes in the worker, which then closes the port.
+    void deviceDeletedDuringACallEndsItsWorkerLater()
+    {
+        auto device = std::make_unique<IOLinkSerialDevice>(virtualPort(1));
+        device->setIoddFile(TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")));
+        device->connectToDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), 10000);
+        const int polls = calls(QStringLiteral("mst_GetStatus"));
+        SimulatedMaster::instance().setCallDelay(1, 500);
+        QTRY_VERIFY(calls(QStringLiteral("mst_GetStatus")) > polls);
+
+        device.reset();
+        QVERIFY(WorkerRetirement::pendingCount() > 0);
+        WorkerRetirement::finishAll();
+        QCOMPARE(WorkerRetirement::pendingCount(), 0);
+        QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        SimulatedMaster::instance().setCallDelay(1, 0);
     }
 };
 

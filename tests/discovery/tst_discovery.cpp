@@ -106,6 +106,7 @@ private slots:
     void connectedDeviceIsSavedAfterSynchronising();
     void deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce();
     void oneRowPerId();
+    void selectionFollowsTheDeviceAcrossARescan();
     void savedSensorsAreListedAndRemovable();
 
     void filterHidesPortsWithoutIOLinkDevice();
@@ -300,6 +301,26 @@ void TestDiscovery::deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce()
     model->connectToDevice(99);
     model->connectToDevice(-1);
     QCOMPARE(currentChanged.count(), 2);
+}
+
+void TestDiscovery::selectionFollowsTheDeviceAcrossARescan()
+{
+    scan();
+    QVERIFY(!QTest::currentTestFailed());
+    const int other = rowOf(QStringLiteral("SIM2"));
+    model->setCurrentIndex(other);
+    QCOMPARE(model->getSelectedItem()->getId(), QStringLiteral("SIM2"));
+
+    QSignalSpy selection(model.get(), &DevicesListModel::currentIndexChanged);
+    model->startScan();
+    // The old rows are gone at once; until the device is listed again nothing (and nobody else) is selected.
+    QCOMPARE(selection.count(), 1);
+    QVERIFY(model->getSelectedItem() == nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(!model->isScanning() && model->rowCount() == 2, 20000);
+    QTRY_VERIFY(model->getSelectedItem() != nullptr);
+    QCOMPARE(model->getSelectedItem()->getId(), QStringLiteral("SIM2"));
+    QCOMPARE(model->getCurrentIndex(), rowOf(QStringLiteral("SIM2")));
+    QCOMPARE(model->getSelectedItem()->getProductId(), QStringLiteral("OVX-OTHER"));
 }
 
 void TestDiscovery::oneRowPerId()

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QPieSeries>
+#include <QtCharts/QScatterSeries>
 
 #include <cmath>
 #include <limits>
@@ -319,11 +320,10 @@ private slots:
         QSignalSpy charts(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
         emit device.ref("PI_Main")->runningChanged(true);
 
-        // 50 payloads 20 ms apart: numbers are announced at 0, 160, ... 960 ms, booleans every time,
-        // and the chart redrawn at 0, 100, ... 900 ms.
+        // 50 payloads 20 ms apart: values of every type, and the chart with them, are announced at 0, 100, ... 900 ms.
         feed(device, clock, 50, 20);
-        QCOMPARE(values.count(), 7);
-        QCOMPARE(switchValues.count(), 50);
+        QCOMPARE(values.count(), 10);
+        QCOMPARE(switchValues.count(), 10);
         QCOMPARE(charts.count(), 10);
         QCOMPARE(int(level->getSamples().size()), 50);
 
@@ -331,6 +331,40 @@ private slots:
         level->onRunningChanged(false);
         level->onRunningChanged(false);
         QCOMPARE(charts.count(), 11);
+    }
+
+    void throttledChartKeepsEverySample_data()
+    {
+        QTest::addColumn<int>("payloads");
+        QTest::addColumn<qint64>("step");
+        QTest::newRow("polled every 20 ms") << 200 << qint64(20);
+        QTest::newRow("faster than the announcements") << 300 << qint64(1);
+        QTest::newRow("slower than the announcements") << 40 << qint64(250);
+    }
+
+    // Drawing at a human rate must not thin out what is recorded: the chart and the export hold every sample.
+    void throttledChartKeepsEverySample()
+    {
+        QFETCH(int, payloads);
+        QFETCH(qint64, step);
+        Setup setup;
+        setup.device.ref("PI_Main")->setClock(setup.clock.function());
+        ProcessDataRecordItemInfoWrapper *level = setup.device.ref("PI_Main")->getInfos().first();
+        QSignalSpy charts(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
+        setup.handler.start();
+        for (int i = 0; i < payloads; ++i)
+            setup.receive(mainPayload(quint8(i % 100), 0, 0, i % 2 == 0), step);
+
+        QCOMPARE(setup.samples(), payloads);
+        QVERIFY(!charts.isEmpty());
+        QLineSeries series;
+        level->updateSeries(&series);
+        QCOMPARE(series.count(), payloads);
+        QCOMPARE(series.at(payloads - 1), QPointF(double(step) * (payloads - 1), (payloads - 1) % 100 / 10.0));
+        // A header, one row per sample and the closing empty line.
+        const QStringList rows = lines(setup.handler.exportText());
+        QCOMPARE(rows.size(), payloads + 2);
+        QCOMPARE(rows.at(payloads).split(QStringLiteral("; ")).at(1), QString::number(step * (payloads - 1)));
     }
 
     void seriesPositionsAndClamping()
@@ -347,22 +381,33 @@ private slots:
         series.append(1, 1);
         QSignalSpy replaced(&series, &QLineSeries::pointsReplaced);
         QSignalSpy added(&series, &QLineSeries::pointAdded);
-        level->updateSeries(&series);
+        QtCharts::QScatterSeries markers;
+        level->updateSeries(&series, &markers);
         QCOMPARE(replaced.count(), 1);
         QCOMPARE(added.count(), 0);
-        QCOMPARE(series.pointsVector(), (QVector<QPointF> { { 0, 10.0 }, { 20, level->getHighYaxisLimit() },
-                                                             { 40, level->getLowYaxisLimit() } }));
+        // Values off the axis stay in sight, pinned to the nearer edge and marked.
+        QVERIFY(level->getMaxY() < 25.0 && level->getMinY() > 0.5);
+        QCOMPARE(series.pointsVector(), (QVector<QPointF> { { 0, 10.0 }, { 20, level->getMaxY() }, { 40, level->getMinY() } }));
+        QCOMPARE(markers.pointsVector(), (QVector<QPointF> { { 20, level->getMaxY() }, { 40, level->getMinY() } }));
+        // The cursor reads the value as received, not where it is drawn.
+        QCOMPARE(level->sampleAt(22).toDouble(), 25.0);
+        QCOMPARE(level->sampleAt(35).toDouble(), 0.5);
+        QCOMPARE(level->sampleAt(-5).toDouble(), 10.0);
         // A float that is no number is drawn at the bottom as well.
-        temperature->updateSeries(&series);
-        QCOMPARE(series.at(0).y(), temperature->getLowYaxisLimit());
+        temperature->updateSeries(&series, &markers);
+        QCOMPARE(series.pointsVector(), (QVector<QPointF> { { 0, temperature->getMinY() }, { 20, temperature->getMaxY() },
+                                                             { 40, temperature->getMinY() } }));
+        QCOMPARE(markers.count(), 3);
         level->updateSeries(nullptr);
 
         // Clearing empties the drawn chart too.
         QSignalSpy cleared(level, &ProcessDataRecordItemInfoWrapper::chartChanged);
         device.ref("PI_Main")->clear();
         QCOMPARE(cleared.count(), 1);
-        level->updateSeries(&series);
+        level->updateSeries(&series, &markers);
         QCOMPARE(series.count(), 0);
+        QCOMPARE(markers.count(), 0);
+        QVERIFY(!level->sampleAt(0).isValid());
 
         QLineSeries cursor;
         level->updateCursor(&cursor, 1200, true);
@@ -373,6 +418,35 @@ private slots:
         QtCharts::QPieSeries pie;
         level->updateCursor(&pie, 1, true);
         QCOMPARE(level->findCursorPosition(&pie, 7), QPointF(7, level->getLowYaxisLimit()));
+    }
+
+    void floatWithoutRangeFollowsItsValues()
+    {
+        // Its type spans ±3.4e38: an axis over that draws every value on one flat line.
+        Device device(QStringLiteral("processdata/device-float-without-range.xml"));
+        ProcessDataRecordItemInfoWrapper *temperature = info(device, "PI_Main", 2);
+        emit device.ref("PI_Main")->runningChanged(true);
+        QSignalSpy widened(temperature, &ProcessDataRecordItemInfoWrapper::maxYChanged);
+        // The item's gradient is 2: 8 is drawn as 16, 52.5 as 105.
+        device.deliver(mainPayload(100, 0, 8.0f, false), 20);
+        QCOMPARE(temperature->getMinY(), 10.0);
+        QCOMPARE(temperature->getMaxY(), 20.0);
+        device.deliver(mainPayload(100, 0, 52.5f, false), 20);
+        QCOMPARE(temperature->getMinY(), 0.0);
+        QCOMPARE(temperature->getMaxY(), 125.0);
+        // Values inside leave the axis as it is; the user's own limits end the following.
+        const int widenings = widened.count();
+        device.deliver(mainPayload(100, 0, 30.0f, false), 20);
+        QCOMPARE(widened.count(), widenings);
+        temperature->setMaxY(40.0);
+        device.deliver(mainPayload(100, 0, 90.0f, false), 20);
+        QCOMPARE(temperature->getMaxY(), 40.0);
+        // A float with a range keeps it.
+        Device ranged;
+        ProcessDataRecordItemInfoWrapper *rangedTemperature = info(ranged, "PI_Main", 2);
+        emit ranged.ref("PI_Main")->runningChanged(true);
+        ranged.deliver(mainPayload(100, 0, 8.0f, false), 20);
+        QCOMPARE(rangedTemperature->getMaxY(), 301.0);
     }
 
     void cursorSearch_data()
@@ -478,7 +552,7 @@ private slots:
         setup.receive(mainPayload(12, 2, 0, false), 21);
         // Refs in order, each with its infos; the output ref records nothing but has its columns.
         const QStringList expected {
-            QStringLiteral("Start time; Time[ms]; Level; Signed; Temperature; Switch; OutNibble; OutSwitch; "),
+            QStringLiteral("Start time; Time[ms]; Level [mm]; Signed; Temperature; Switch; OutNibble; OutSwitch; "),
             setup.startCell() + QStringLiteral("; 0; 1; 0; 0; 0; "),
             QStringLiteral("; 20; 1.1; 0.5; 0; 1; "),
             QStringLiteral("; 40; 1.2; 1; 0; 0; "),
@@ -568,12 +642,41 @@ private slots:
         old.close();
         setup.receive(mainPayload(11, 0, 0, false), 20);
         QSignalSpy failures(&setup.handler, &ProcessDataHandler::saveFailed);
+        QSignalSpy confirmations(&setup.handler, &ProcessDataHandler::saved);
         setup.handler.saveToFile(QUrl::fromLocalFile(path));
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(QString::fromUtf8(saved.readAll()), setup.handler.exportText());
         QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
         QCOMPARE(failures.count(), 0);
+        QCOMPARE(confirmations.count(), 1);
+        const QString confirmation = confirmations.at(0).at(0).toString();
+        QVERIFY2(confirmation.contains(QDir::toNativeSeparators(path)) && confirmation.contains(QStringLiteral("rows: 2")),
+                 qPrintable(confirmation));
+    }
+
+    void exportStartsAtItsFirstRow()
+    {
+        Setup setup;
+        setup.handler.start();
+        // 40 s of payloads every 20 ms, of which the 30 s chart window keeps the last 1 500.
+        for (int i = 0; i < 2000; ++i)
+            setup.receive(mainPayload(10, 0, 0, false), 20);
+        QCOMPARE(setup.samples(), 1500);
+        QCOMPARE(setup.handler.exportedRowCount(), 1500);
+        const QDateTime first = setup.handler.getStartTime().addMSecs(20 * 501);
+        QCOMPARE(setup.handler.firstRowTime(), first);
+        const QStringList rows = lines(setup.handler.exportText());
+        QVERIFY2(rows.at(1).startsWith(first.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("; 0; ")),
+                 qPrintable(rows.at(1)));
+
+        // Payloads while paused are not recorded and do not move the start; after the pause the time runs on.
+        setup.handler.pause();
+        setup.receive(mainPayload(10, 0, 0, false), 5000);
+        QCOMPARE(setup.handler.firstRowTime(), first);
+        setup.handler.start();
+        setup.receive(mainPayload(10, 0, 0, false), 20);
+        QCOMPARE(setup.handler.firstRowTime(), setup.handler.getStartTime().addMSecs(20 - 30000 + 20));
     }
 
     void saveToUnwritableFile()
@@ -735,6 +838,7 @@ private:
         {
             handler.setClock(clock.function());
             handler.setTranslator([](const QString &textId) { return textId.mid(3); });
+            handler.setUnitTranslator([](const QString &unitCode) { return unitCode == QLatin1String("1013") ? QStringLiteral("mm") : QString(); });
             handler.setProcessDatas(device.processDatas);
             handler.setProcessDataRefs(device.refs);
         }

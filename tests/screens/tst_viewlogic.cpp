@@ -31,7 +31,7 @@ void TestViewLogic::initTestCase()
                       "    function call(name, args, localeName) {\n"
                       "        var list = []\n"
                       "        for (var i = 0; i < args.length; ++i) list.push(args[i])\n"
-                      "        if (localeName !== \"\") list.push(Qt.locale(localeName))\n"
+                      "        if (localeName !== \"\") localeName.split(\"|\").forEach(function(name) { list.push(Qt.locale(name)) })\n"
                       "        var result = Logic[name].apply(null, list)\n"
                       "        return typeof result === \"object\" ? JSON.stringify(result) : String(result)\n"
                       "    }\n"
@@ -75,6 +75,13 @@ void TestViewLogic::rules_data()
     row("typed: C form in a German field", "parseNumber", { "12.5" }, "de_DE", "12.5");
     row("typed: blanks around", "parseNumber", { "  3 " }, "en_US", "3");
     row("typed: letters", "parseNumber", { "abc" }, "en_US", "NaN");
+    // The system locale first, then the interface language's; a reading in the system locale wins.
+    row("typed: German interface, English system", "parseNumber", { "1,5" }, "en_US|de_DE", "1.5");
+    row("typed: French interface, English system", "parseNumber", { "-0,25" }, "en_US|fr_FR", "-0.25");
+    row("typed: grouping of the system wins", "parseNumber", { "1,500" }, "en_US|de_DE", "1500");
+    row("typed: English interface, German system", "parseNumber", { "2.75" }, "de_DE|en_US", "2.75");
+    row("typed: comma without German interface", "parseNumber", { "1,5" }, "en_US|en_US", "NaN");
+    row("slider: German interface", "sliderInput", { "12,5", 0, 100, 42.5 }, "en_US|de_DE", R"({"accepted":true,"value":12.5})");
     row("typed: trailing garbage", "parseNumber", { "12x" }, "en_US", "NaN");
 
     row("tabs: all fit", "tabWidthCap", { QVariantList { 80, 120, 100 }, 400 }, "", "Infinity");
@@ -96,12 +103,17 @@ void TestViewLogic::rules_data()
     row("text: nothing allowed", "textInput", { "a", 0 }, "", R"({"accepted":false,"selectionStart":0,"selectionEnd":1})");
     row("text: counted in characters", "textInput", { QStringLiteral("Größe"), 4 }, "", R"({"accepted":false,"selectionStart":4,"selectionEnd":5})");
 
-    row("ticks: wide range", "tickCount", { 0, 250, 1 }, "", "5");
-    row("ticks: three whole steps", "tickCount", { 0, 3, 0 }, "", "4");
-    row("ticks: three steps of a tenth", "tickCount", { 0, 0.3, 1 }, "", "4");
-    row("ticks: four steps of a hundredth", "tickCount", { 1, 1.04, 2 }, "", "5");
-    row("ticks: boolean-like range", "tickCount", { 0, 1, 0 }, "", "2");
-    row("ticks: empty range keeps two", "tickCount", { 2, 2, 0 }, "", "2");
+    // Ticks as {interval, anchor, decimals}, at most six of them.
+    row("ticks: odd range on round thousands", "axisTicks", { -30, 3015, 0, 6 }, "", R"({"interval":1000,"anchor":0,"decimals":0})");
+    row("ticks: range of a signed byte", "axisTicks", { -128, 127, 0, 6 }, "", R"({"interval":100,"anchor":-100,"decimals":0})");
+    row("ticks: a quarter step where a decimal is shown", "axisTicks", { 0, 12, 1, 6 }, "", R"({"interval":2.5,"anchor":0,"decimals":1})");
+    row("ticks: no quarter step for whole numbers", "axisTicks", { 0, 12, 0, 6 }, "", R"({"interval":5,"anchor":0,"decimals":0})");
+    row("ticks: tenths", "axisTicks", { 0.13, 0.92, 2, 6 }, "", R"({"interval":0.2,"anchor":0.2,"decimals":2})");
+    row("ticks: never finer than shown", "axisTicks", { 0, 3, 0, 6 }, "", R"({"interval":1,"anchor":0,"decimals":0})");
+    row("ticks: negative anchor rounds up", "axisTicks", { -6, 81, 0, 6 }, "", R"({"interval":20,"anchor":0,"decimals":0})");
+    row("ticks: empty range", "axisTicks", { 2, 2, 0, 6 }, "", R"({"interval":1,"anchor":2,"decimals":0})");
+    row("axis title with unit", "axisTitle", { QStringLiteral("°C") }, "", QStringLiteral("[°C]"));
+    row("axis title without unit", "axisTitle", { "" }, "", "");
     row("axis labels", "axisLabelFormat", { 2 }, "", "%.2f");
 
     const QVariantMap hints { { "notAccessible", "(Sensor not accessible)" }, { "missingIodd", "(Missing IODD)" }, { "latestIodd", "(Latest IODD)" } };
@@ -125,6 +137,9 @@ void TestViewLogic::rules_data()
     row("language in its own words", "languageName", { "en", "American English" }, "", "English");
     row("language without a name of ours", "languageName", { "it", "italiano" }, "", "italiano");
     row("missing value", "orUnknown", { "", "Unknown" }, "", "Unknown");
+    row("filter: every word somewhere", "matchesFilter", { "korv ovx", QVariantList { "Korvell GmbH", "OVX100" } }, "", "true");
+    row("filter: a word missing", "matchesFilter", { "korv kv9", QVariantList { "Korvell GmbH", "OVX100" } }, "", "false");
+    row("filter: empty shows all", "matchesFilter", { "  ", QVariantList { "", "" } }, "", "true");
 
     row("folder on Linux", "localPath", { "file:///home/ann/IODDs" }, "", "/home/ann/IODDs");
     row("folder on Windows", "localPath", { "file:///C:/IODDs" }, "", "C:/IODDs");
@@ -147,10 +162,11 @@ void TestViewLogic::timeAxisLabelsReadAsSeconds()
 {
     // The axis formats its ticks as dates from the epoch.
     const QString seconds = call(QStringLiteral("timeLabelFormat"), { 30000 });
-    QCOMPARE(QDateTime::fromMSecsSinceEpoch(7500, Qt::UTC).toString(seconds), QStringLiteral("07.5"));
-    QCOMPARE(QDateTime::fromMSecsSinceEpoch(22250, Qt::UTC).toString(seconds), QStringLiteral("22.25"));
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(7500, Qt::UTC).toString(seconds), QStringLiteral("7.5 s"));
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(22250, Qt::UTC).toString(seconds), QStringLiteral("22.25 s"));
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(0, Qt::UTC).toString(seconds), QStringLiteral("0.0 s"));
     const QString minutes = call(QStringLiteral("timeLabelFormat"), { 60000 });
-    QCOMPARE(QDateTime::fromMSecsSinceEpoch(67500, Qt::UTC).toString(minutes), QStringLiteral("01:07"));
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(67500, Qt::UTC).toString(minutes), QStringLiteral("1:07"));
 }
 
 OVINEX_TEST_MAIN(TestViewLogic)

@@ -68,6 +68,7 @@ private slots:
     void failuresSetTheExitStatus_data();
     void failuresSetTheExitStatus();
     void badOptionsAreRefused();
+    void versionIsTheApplicationVersion();
 
 private:
     QTemporaryDir folder;
@@ -184,6 +185,17 @@ void TestOvinexCheck::badOptionsAreRefused()
     QCOMPARE(check({ "--language", "xx", folder.filePath("sample.xml") }).exitCode, 2);
     QCOMPARE(check({ "--seconds", "many", folder.filePath("sample.xml") }).exitCode, 2);
     QCOMPARE(check({}).exitCode, 2);
+}
+
+void TestOvinexCheck::versionIsTheApplicationVersion()
+{
+    QProcess process;
+    process.start(tool(), { QStringLiteral("--version") });
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString printed = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    QCOMPARE(printed, QStringLiteral("ovinex-check " OVINEX_VERSION));
+    QVERIFY(!QStringLiteral(OVINEX_VERSION).isEmpty());
 }
 
 OVINEX_TEST_MAIN(TestOvinexCheck)

@@ -4,7 +4,10 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace {
 const QLatin1String elementIODevice("IODevice");
@@ -62,7 +65,7 @@ IODDEntry::IODDEntry(const QFileInfo &fileInfo, const QStringList &folderFiles, 
     , productName(undefinedText())
     , ioddPath(fileInfo.absoluteFilePath())
     , fileInfo(fileInfo)
-    , files(folderFiles)
+    , folderFiles(folderFiles)
 {
 }
 
@@ -255,6 +258,33 @@ QString IODDEntry::absolutePicturePath(const QString &fileName) const
     if (fileName.isEmpty())
         return QString();
     return QDir(folder).absoluteFilePath(fileName);
+}
+
+bool IODDEntry::isLanguageFileOf(const QString &fileName, const QString &descriptionFile)
+{
+    // "<name of the description>-<language>.xml", the language as "de" or "zh-CN".
+    static const QRegularExpression language(QStringLiteral("^-[a-z]{2}(-[a-z]{2,4})?\\.xml$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QString base = QFileInfo(descriptionFile).completeBaseName();
+    return fileName.startsWith(base, Qt::CaseInsensitive) && language.match(fileName.mid(base.size())).hasMatch();
+}
+
+QStringList IODDEntry::getFiles() const
+{
+    QStringList pictures { vendorLogo };
+    for (const QString &path : deviceIcons)
+        pictures << QFileInfo(path).fileName();
+    for (const QString &path : deviceSymbols)
+        pictures << QFileInfo(path).fileName();
+
+    QStringList own;
+    for (const QString &name : folderFiles) {
+        if (name.compare(fileInfo.fileName(), Qt::CaseInsensitive) == 0 || isLanguageFileOf(name, fileInfo.fileName())
+            || pictures.contains(name, Qt::CaseInsensitive))
+            own << name;
+    }
+    std::sort(own.begin(), own.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return own;
 }
 
 bool IODDEntry::isMatchingProductId(const QString &productId) const

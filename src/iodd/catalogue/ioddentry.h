@@ -41,7 +41,8 @@ public:
     Q_INVOKABLE bool isMatchingProductId(const QString &productId) const;
     Q_INVOKABLE QString getFirstDeviceIconPath() const;
     Q_INVOKABLE QString getFirstDeviceSymbolPath() const;
-    Q_INVOKABLE QStringList getFiles() const { return files; }
+    // The files of the folder that belong to this description: itself, its language files and its pictures.
+    Q_INVOKABLE QStringList getFiles() const;
     QStringList getProductIds() const { return deviceIcons.keys(); }
 
     void parse();
@@ -50,6 +51,8 @@ public:
     QString getDeviceSymbolPath(const QString &productId) const;
 
     static QString undefinedText();
+    // Whether the file holds the texts of another language for the description file beside it.
+    static bool isLanguageFileOf(const QString &fileName, const QString &descriptionFile);
 
 private:
     struct ScanState
@@ -82,5 +85,5 @@ private:
     QMap<QString, QString> deviceIcons;
     QMap<QString, QString> deviceSymbols;
     QFileInfo fileInfo;
-    QStringList files;
+    QStringList folderFiles;
 };

@@ -7,14 +7,30 @@
 #include <QDebug>
 #include <QDir>
 #include <QQmlEngine>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
 
 IODDListModel::IODDListModel(const QString &searchPath, QObject *parent)
     : QAbstractListModel(parent)
     , searchPath(searchPath)
 {
     watch(getIoddSearchPath());
+    folderChangeDelay.setSingleShot(true);
+    folderChangeDelay.setInterval(folderChangeDelayMs);
+    connect(&folderChangeDelay, &QTimer::timeout, this, &IODDListModel::rescan);
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, &IODDListModel::onIoddFolderModified);
+    connect(&scanWatcher, &QFutureWatcher<QList<IODDEntry *>>::finished, this, &IODDListModel::onScanFinished);
     parseIODDs();
+}
+
+IODDListModel::~IODDListModel()
+{
+    if (scanWatcher.isRunning()) {
+        scanWatcher.waitForFinished();
+        qDeleteAll(scanWatcher.result());
+    }
 }
 
 int IODDListModel::rowCount(const QModelIndex &parent) const
@@ -42,13 +58,19 @@ QVariant IODDListModel::data(const QModelIndex &index, int role) const
         return entry->getVendorName();
     case VendorLogoPathRole:
         return entry->getVendorLogoPath();
+    // Pictures that a package names but does not hold are left out, so that views fall back to their own.
     case DeviceIconPathRole:
-        return entry->getFirstDeviceIconPath();
+        return existingFile(entry->getFirstDeviceIconPath());
     case DeviceSymbolPathRole:
-        return entry->getFirstDeviceSymbolPath();
+        return existingFile(entry->getFirstDeviceSymbolPath());
     default:
         return QVariant();
     }
+}
+
+QString IODDListModel::existingFile(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo::exists(path) ? path : QString();
 }
 
 QHash<int, QByteArray> IODDListModel::roleNames() const
@@ -71,7 +93,7 @@ void IODDListModel::onIoddFolderModified()
     qCDebug(lcIodd) << Q_FUNC_INFO;
     // A folder replaced by a new one (removed, created again) drops out of the watcher; watch the new one.
     watch(getIoddSearchPath());
-    parseIODDs();
+    folderChangeDelay.start();
 }
 
 QObject *IODDListModel::getEntry(int index) const
@@ -95,31 +117,89 @@ QString IODDListModel::getIoddSearchPath() const
 void IODDListModel::setIoddSearchPath(const QString &path)
 {
     qCDebug(lcIodd) << Q_FUNC_INFO << path;
+    changeSearchPath(path);
+    parseIODDs();
+    emit ioddSearchPathChanged();
+}
+
+void IODDListModel::chooseIoddSearchPath(const QString &path)
+{
+    qCDebug(lcIodd) << Q_FUNC_INFO << path;
+    changeSearchPath(path);
+    emit ioddSearchPathChanged();
+    rescan();
+}
+
+void IODDListModel::changeSearchPath(const QString &path)
+{
     const QString oldPath = getIoddSearchPath();
     if (!oldPath.isEmpty() && watcher.directories().contains(oldPath))
         watcher.removePath(oldPath);
     watch(path);
     searchPath = path;
-    parseIODDs();
-    emit ioddSearchPathChanged();
 }
 
 void IODDListModel::parseIODDs()
 {
     qInfo() << "Parsing IODD files in:" << searchPath;
-    beginResetModel();
-    for (IODDEntry *entry : qAsConst(entries))
-        entry->deleteLater();
-    entries.clear();
-    const QStringList folders = foldersToScan(searchPath);
-    for (const QString &folder : folders)
-        scanFolder(folder);
-    endResetModel();
-    emit countChanged();
+    replaceEntries(scanFolders(foldersToScan(searchPath), thread()));
     qInfo() << "Parsing IODD files completed. IODDS found:" << entries.size();
 }
 
-QStringList IODDListModel::foldersToScan(const QString &searchPath) const
+void IODDListModel::rescan()
+{
+    if (scanWatcher.isRunning()) {
+        rescanWanted = true;
+        return;
+    }
+    rescanWanted = false;
+    qInfo() << "Rescanning IODD files in:" << searchPath;
+    backgroundGeneration = scanGeneration;
+    scanWatcher.setFuture(QtConcurrent::run(&IODDListModel::scanFolders, foldersToScan(searchPath), thread()));
+    setScanning(true);
+}
+
+void IODDListModel::onScanFinished()
+{
+    const QList<IODDEntry *> scanned = scanWatcher.result();
+    if (rescanWanted || backgroundGeneration != scanGeneration) {
+        // The folder changed during the scan, or a scan in the foreground overtook it.
+        qDeleteAll(scanned);
+        if (rescanWanted) {
+            rescan();
+            return;
+        }
+    } else {
+        replaceEntries(scanned);
+        qInfo() << "Rescanning IODD files completed. IODDS found:" << entries.size();
+    }
+    setScanning(false);
+}
+
+void IODDListModel::replaceEntries(const QList<IODDEntry *> &scanned)
+{
+    ++scanGeneration;
+    beginResetModel();
+    for (IODDEntry *entry : qAsConst(entries))
+        entry->deleteLater();
+    entries = scanned;
+    for (IODDEntry *entry : scanned)
+        entry->setParent(this);
+    scanOrder = entries;
+    sortForDisplay(entries);
+    endResetModel();
+    emit countChanged();
+}
+
+void IODDListModel::setScanning(bool value)
+{
+    if (scanning == value)
+        return;
+    scanning = value;
+    emit scanningChanged();
+}
+
+QStringList IODDListModel::foldersToScan(const QString &searchPath)
 {
     // An empty path would otherwise mean the process's working folder.
     if (searchPath.isEmpty())
@@ -132,20 +212,47 @@ QStringList IODDListModel::foldersToScan(const QString &searchPath) const
     return folders;
 }
 
-void IODDListModel::scanFolder(const QString &folderPath)
+// Runs in any thread; the entries are handed to the home thread, where the model adopts them.
+QList<IODDEntry *> IODDListModel::scanFolders(const QStringList &folders, QThread *home)
 {
-    const QDir folder(folderPath);
-    const QFileInfoList xmlFiles = folder.entryInfoList({ QStringLiteral("*.xml") }, QDir::Files, QDir::Unsorted);
-    if (xmlFiles.isEmpty())
-        return;
-    // Listed once per folder: every entry of the folder shares the same list.
-    const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
-    for (const QFileInfo &fileInfo : xmlFiles) {
-        qCDebug(lcIodd) << fileInfo;
-        auto *entry = new IODDEntry(fileInfo, folderFiles, this);
-        entry->parse();
-        entries.append(entry);
+    QList<IODDEntry *> scanned;
+    for (const QString &folderPath : folders) {
+        const QDir folder(folderPath);
+        const QFileInfoList xmlFiles = folder.entryInfoList({ QStringLiteral("*.xml") }, QDir::Files, QDir::Unsorted);
+        if (xmlFiles.isEmpty())
+            continue;
+        // Listed once per folder: every entry of the folder shares the same list.
+        const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
+        for (const QFileInfo &fileInfo : xmlFiles) {
+            qCDebug(lcIodd) << fileInfo;
+            // Language files belong to their description's entry; they are no device description of their own.
+            const bool languageFile = std::any_of(xmlFiles.cbegin(), xmlFiles.cend(), [&fileInfo](const QFileInfo &other) {
+                return other.fileName() != fileInfo.fileName() && IODDEntry::isLanguageFileOf(fileInfo.fileName(), other.fileName());
+            });
+            if (languageFile)
+                continue;
+            auto *entry = new IODDEntry(fileInfo, folderFiles);
+            entry->parse();
+            if (entry->thread() != home)
+                entry->moveToThread(home);
+            scanned.append(entry);
+        }
     }
+    return scanned;
+}
+
+void IODDListModel::sortForDisplay(QList<IODDEntry *> &list)
+{
+    // By vendor, then product, the latest release of a product first.
+    std::stable_sort(list.begin(), list.end(), [](const IODDEntry *a, const IODDEntry *b) {
+        const int vendor = QString::compare(a->getVendorName(), b->getVendorName(), Qt::CaseInsensitive);
+        if (vendor != 0)
+            return vendor < 0;
+        const int product = QString::compare(a->getProductName(), b->getProductName(), Qt::CaseInsensitive);
+        if (product != 0)
+            return product < 0;
+        return a->getIODDReleaseDate() > b->getIODDReleaseDate();
+    });
 }
 
 void IODDListModel::watch(const QString &path)
@@ -156,7 +263,8 @@ void IODDListModel::watch(const QString &path)
 
 IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) const
 {
-    IODDEntry *latest = IoddChoice::choose(entries, productId, &matchCount);
+    // Scan order: on equal release dates the entry scanned first stays.
+    IODDEntry *latest = IoddChoice::choose(scanOrder, productId, &matchCount);
     if (matchCount > 1)
         qWarning() << "IODD: found" << matchCount << "matching for" << productId;
     return latest;
@@ -165,5 +273,5 @@ IODDEntry *IODDListModel::findEntry(const QString &productId, int &matchCount) c
 QVariantList IODDListModel::matchingIodds(const QString &productId) const
 {
     // Not through findEntry: QML asks on every rescan, and the warning is for the device's own lookup.
-    return IoddChoice::describe(entries, IoddChoice::choose(entries, productId), productId);
+    return IoddChoice::describe(entries, IoddChoice::choose(scanOrder, productId), productId);
 }

@@ -2,14 +2,35 @@
 
 #include "completionsupport.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDomDocument>
+#include <QEventLoop>
 #include <QFile>
+#include <QFutureWatcher>
+#include <QThread>
 #include <QXmlStreamReader>
+#include <QtConcurrent/QtConcurrentRun>
 
 using CompletionSupport::lastOf;
 
 namespace {
+// The parse of a large description takes longer than a window may stand still; in the application's
+// thread it runs beside it while events go on, as they do between the elements of the reader.
+bool parseDocument(QDomDocument &document, const QByteArray &content, int eventIntervalMs)
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    if (eventIntervalMs < 0 || !application || QThread::currentThread() != application->thread())
+        return document.setContent(content);
+    QFutureWatcher<bool> parse;
+    QEventLoop loop;
+    QObject::connect(&parse, &QFutureWatcher<bool>::finished, &loop, &QEventLoop::quit);
+    parse.setFuture(QtConcurrent::run([&document, &content]() { return document.setContent(content); }));
+    if (!parse.isFinished())
+        loop.exec();
+    return parse.result();
+}
+
 template <class T>
 T *ensure(std::unique_ptr<T> &root)
 {
@@ -119,7 +140,7 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
         return false;
     }
     QDomDocument document;
-    if (!document.setContent(content))
+    if (!parseDocument(document, content, eventIntervalMs))
         return false;
     const QDomNodeList roots = document.elementsByTagName(target->elementName);
     if (roots.size() != 1)

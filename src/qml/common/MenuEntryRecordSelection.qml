@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
 
 // An editable choice among named values.
 MenuEntryBase {
@@ -14,6 +15,19 @@ MenuEntryBase {
 
     function followEntry() {
         combo.currentIndex = Qt.binding(function() { return view.entryIndex() })
+    }
+
+    // The box is as wide as its longest choice, within half of the row and at least as wide as it always was.
+    FontMetrics {
+        id: choiceMetrics
+        font: combo.font
+    }
+    readonly property real longestChoice: {
+        var widest = 0
+        var choices = combo.model || []
+        for (var i = 0; i < choices.length; ++i)
+            widest = Math.max(widest, choiceMetrics.advanceWidth(String(choices[i])))
+        return Math.ceil(widest)
     }
 
     Timer {
@@ -36,7 +50,9 @@ MenuEntryBase {
         ComboBox {
             id: combo
             objectName: "recordSelectionCombo"
-            Layout.preferredWidth: 300
+            Layout.preferredWidth: Math.max(300, Math.min(view.longestChoice + 64, view.width * 0.6))
+            // The open list shows every choice whole where the window allows.
+            popup.width: Math.max(width, Math.min(view.longestChoice + 48, view.Window.width > 0 ? view.Window.width - 24 : width))
             model: view.entry ? view.texts.textList(view.entry.textIds) : []
             currentIndex: view.entryIndex()
             enabled: view.entry ? view.entry.valid !== false : false

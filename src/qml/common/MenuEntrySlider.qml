@@ -14,6 +14,9 @@ MenuEntryBase {
     readonly property real entryValue: entry && entry.value !== undefined && entry.value !== null && entry.value !== ""
                                        ? Number(entry.value) : lowerLimit
 
+    // Numbers are shown in the system's locale; typing also takes the interface language's decimal separator.
+    readonly property var interfaceLocale: typeof settings !== "undefined" && settings ? Qt.locale(settings.language) : null
+
     function formatted(value) {
         return ViewLogic.formatNumber(value, view.digits, Qt.locale())
     }
@@ -33,7 +36,8 @@ MenuEntryBase {
     }
 
     function acceptField() {
-        var decision = ViewLogic.sliderInput(valueField.text, view.lowerLimit, view.upperLimit, slider.value, Qt.locale())
+        var decision = ViewLogic.sliderInput(valueField.text, view.lowerLimit, view.upperLimit, slider.value, Qt.locale(),
+                                             view.interfaceLocale)
         view.showRange = !decision.accepted
         if (!decision.accepted) {
             valueField.forceActiveFocus()

@@ -19,7 +19,9 @@ ListView {
     // Keeps rows alive so that expanding a sub-menu does not disturb scrolling.
     cacheBuffer: 6000
     boundsBehavior: Flickable.StopAtBounds
-    ScrollBar.vertical: ScrollBar { policy: menuView.nested ? ScrollBar.AlwaysOff : ScrollBar.AsNeeded }
+    ScrollBar.vertical: ScrollBar { id: scrollBar; policy: menuView.nested ? ScrollBar.AlwaysOff : ScrollBar.AsNeeded }
+    // The rows leave the scroll bar a lane of its own, so that it covers no value.
+    readonly property real rowWidth: width - (!nested && scrollBar.visible ? scrollBar.width : 0)
 
     delegate: Loader {
         id: row
@@ -29,7 +31,7 @@ ListView {
 
         // Lets tests and tools find the row of one entry.
         objectName: "menuRow_" + (rowEntry ? rowEntry.id : "")
-        width: ListView.view ? ListView.view.width : 0
+        width: menuView.rowWidth
         height: entryVisible && item ? item.implicitHeight : 0
         visible: entryVisible
         active: rowEntry !== null && rowEntry !== undefined

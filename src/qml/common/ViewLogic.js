@@ -19,18 +19,28 @@ function formatNumber(value, digits, locale) {
     return number.toLocaleString(locale, "f", decimals);
 }
 
-// Reads a number typed in the given locale (the C form is accepted as well); NaN when it is none.
-function parseNumber(text, locale) {
+function fromLocale(text, locale) {
+    if (locale === undefined || locale === null)
+        return NaN;
+    try {
+        return Number.fromLocaleString(locale, text);
+    } catch (error) {
+        return NaN;
+    }
+}
+
+// Reads a number typed in the given locale; then, where that reading fails, in the interface language's
+// locale (a German interface on an English system takes "1,5"), and last in the C form. A text that reads
+// in the first locale keeps that reading, so "1,500" stays fifteen hundred on an English system.
+function parseNumber(text, locale, interfaceLocale) {
     var trimmed = String(text === undefined || text === null ? "" : text).trim();
     if (trimmed === "")
         return NaN;
-    if (locale !== undefined && locale !== null) {
-        try {
-            return Number.fromLocaleString(locale, trimmed);
-        } catch (error) {
-            // Fall through: the C form below.
-        }
-    }
+    var number = fromLocale(trimmed, locale);
+    if (isNaN(number))
+        number = fromLocale(trimmed, interfaceLocale);
+    if (!isNaN(number))
+        return number;
     if (!/^[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$/.test(trimmed))
         return NaN;
     return Number(trimmed);
@@ -38,8 +48,8 @@ function parseNumber(text, locale) {
 
 // The decision for a number typed into a slider's field: accepted within the limits, otherwise the
 // slider's current value comes back.
-function sliderInput(text, lowerLimit, upperLimit, currentValue, locale) {
-    var number = parseNumber(text, locale);
+function sliderInput(text, lowerLimit, upperLimit, currentValue, locale, interfaceLocale) {
+    var number = parseNumber(text, locale, interfaceLocale);
     var lower = Math.min(Number(lowerLimit), Number(upperLimit));
     var upper = Math.max(Number(lowerLimit), Number(upperLimit));
     if (isNaN(number) || number < lower || number > upper)
@@ -83,25 +93,61 @@ function deviceHints(address, isIOLinkDevice, hasIODD, multipleIODD, texts) {
     return parts.join("  ")
 }
 
-// Fixed ticks of a value axis: 5, unless the range holds fewer steps of its last decimal.
-function tickCount(minY, maxY, digits) {
-    var steps = Math.round((Number(maxY) - Number(minY)) * Math.pow(10, Number(digits) || 0));
-    if (isNaN(steps))
-        return 5;
-    if (steps < 5)
-        return Math.max(2, steps + 1);
-    return 5;
-}
-
 // printf-style format for axis labels with the given decimals.
 function axisLabelFormat(digits) {
     return "%." + Math.max(0, Math.floor(Number(digits) || 0)) + "f";
 }
 
-// The time axis shows minutes once the window reaches a minute. Below, seconds with their fraction: a single
-// "z" is the milliseconds without trailing zeros, so 7.5 s reads 07.5 (a doubled "z" would repeat the digits).
+// The time axis shows minutes once the window reaches a minute. Below, seconds with their fraction and
+// without a leading zero: a single "z" is the milliseconds without trailing zeros, so 7.5 s reads "7.5 s".
 function timeLabelFormat(maxAxisMs) {
-    return Number(maxAxisMs) >= 60000 ? "mm:ss" : "ss.z";
+    return Number(maxAxisMs) >= 60000 ? "m:ss" : "s.z' s'";
+}
+
+// Ticks of a value axis on round steps (1, 2, 2.5 or 5 times a power of ten), at most maxTicks of them
+// within the range and none finer than the shown decimals; decimals is what the labels need to tell
+// the ticks apart.
+function axisTicks(minY, maxY, digits, maxTicks) {
+    var low = Number(minY), high = Number(maxY);
+    var shown = Math.max(0, Math.floor(Number(digits) || 0));
+    var most = Math.max(2, Math.floor(Number(maxTicks) || 6));
+    var span = high - low;
+    if (isNaN(span) || !isFinite(span) || span <= 0)
+        return { interval: 1, anchor: isNaN(low) ? 0 : low, decimals: shown };
+    var finest = Math.pow(10, -shown);
+    var raw = Math.max(span / (most - 1), finest);
+    var power = Math.pow(10, Math.floor(Math.log(raw) / Math.LN10));
+    var factors = [1, 2, 2.5, 5, 10];
+    var interval = power * 10;
+    for (var i = 0; i < factors.length; ++i) {
+        var candidate = power * factors[i];
+        // A quarter step would need a decimal more than the values show.
+        if (factors[i] === 2.5 && candidate / finest < 10)
+            continue;
+        if (candidate + 1e-12 >= raw) {
+            interval = candidate;
+            break;
+        }
+    }
+    interval = Number(interval.toPrecision(12));
+    var decimals = shown;
+    while (decimals < 10 && Math.abs(Math.round(interval * Math.pow(10, decimals)) - interval * Math.pow(10, decimals)) > 1e-6)
+        ++decimals;
+    var anchor = Number((Math.ceil(low / interval - 1e-9) * interval).toPrecision(12));
+    return { interval: interval, anchor: anchor, decimals: decimals };
+}
+
+// The title of a value axis: the unit of its values, if they have one.
+function axisTitle(unitText) {
+    return isEmptyValue(unitText) ? "" : "[" + unitText + "]";
+}
+
+// Where a value is drawn on a chart: outside the axis it is pinned to the nearer edge.
+function pinnedValue(value, minY, maxY) {
+    var number = Number(value);
+    if (isNaN(number))
+        return number;
+    return Math.max(Number(minY), Math.min(Number(maxY), number));
 }
 
 function hexCode(code) {
@@ -209,6 +255,13 @@ function fileUrl(path) {
     if (/^[a-z]+:\/\//.test(text) || text.indexOf("qrc:") === 0)
         return text;
     return text.charAt(0) === "/" ? "file://" + text : "file:///" + text;
+}
+
+// Whether any of the texts holds every word of the filter, without regard to case.
+function matchesFilter(filterText, texts) {
+    var words = String(filterText === undefined || filterText === null ? "" : filterText).toLowerCase().split(/\s+/);
+    var haystack = (texts || []).map(function(text) { return isEmptyValue(text) ? "" : String(text).toLowerCase(); }).join("\n");
+    return words.every(function(word) { return word === "" || haystack.indexOf(word) >= 0; });
 }
 
 // The widest a tab may be so that tabs of these natural widths fit the room: the narrow ones keep their

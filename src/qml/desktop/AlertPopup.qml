@@ -1,16 +1,30 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 
-// Shows each alert of the current device for five seconds.
-Popup {
+// Shows each alert of the current device for five seconds, as a bar that makes room for itself in the
+// layout instead of covering the values below it; a click closes it early.
+Rectangle {
     id: popup
     objectName: "alertPopup"
 
     property var currentDevice: null
     property string alertText: ""
+    property bool opened: false
 
-    padding: 12
-    closePolicy: Popup.CloseOnPressOutside | Popup.CloseOnEscape
+    function open() {
+        popup.opened = true
+        hideTimer.restart()
+    }
+
+    function close() {
+        popup.opened = false
+        hideTimer.stop()
+    }
+
+    visible: opened
+    implicitHeight: opened ? alertLabel.implicitHeight + 24 : 0
+    color: "#323232"
+    radius: 4
 
     Connections {
         target: popup.currentDevice
@@ -18,7 +32,6 @@ Popup {
         function onAlertTextChanged(alert) {
             popup.alertText = alert
             popup.open()
-            hideTimer.restart()
         }
     }
 
@@ -28,15 +41,18 @@ Popup {
         onTriggered: popup.close()
     }
 
-    background: Rectangle {
-        color: "#323232"
-        radius: 4
-    }
-
-    contentItem: Label {
+    Label {
+        id: alertLabel
         objectName: "alertText"
+        anchors.fill: parent
+        anchors.margins: 12
         wrapMode: Text.WordWrap
         color: "white"
         text: popup.alertText
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: popup.close()
     }
 }

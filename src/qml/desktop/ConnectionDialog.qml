@@ -4,11 +4,12 @@ import QtQuick.Controls.Material 2.15
 import QtQuick.Layouts 1.15
 import "qrc:/qml/common/ViewLogic.js" as ViewLogic
 
-// The progress of a connection: shown, and not closable, until the device is connected or gone.
+// The progress of a connection: shown until the device is connected or gone, or the user cancels.
 Dialog {
     id: dialog
     objectName: "connectionDialog"
 
+    property var devices: null
     property var currentDevice: null
     property var ioLink: null
     readonly property string deviceState: currentDevice && currentDevice.state ? currentDevice.state : "notConnected"
@@ -18,6 +19,11 @@ Dialog {
 
     onBusyChanged: busy ? open() : close()
     Component.onCompleted: if (busy) open()
+    // Cancel (or Escape) gives the connection up; the port closes once the master has answered the call in progress.
+    onClosed: {
+        if (dialog.busy && dialog.devices)
+            dialog.devices.disconnectCurrentDevice()
+    }
 
     parent: Overlay.overlay
     // The software renderer cannot draw the shadow layer and would drop the whole background with it.
@@ -26,8 +32,12 @@ Dialog {
     width: 640
     height: 320
     modal: true
-    closePolicy: Popup.NoAutoClose
+    closePolicy: Popup.CloseOnEscape
     title: qsTr("Connecting")
+    footer: DialogButtons {
+        objectName: "connectionButtons"
+        closeText: qsTr("Cancel")
+    }
 
     ColumnLayout {
         anchors.fill: parent

@@ -25,6 +25,12 @@ ApplicationWindow {
     signal settingsRequested()
     signal aboutRequested()
 
+    // Opens the downloads page; where no browser takes it, the address is offered for copying.
+    function offerDownloads(openedExternally) {
+        if (!openedExternally)
+            updatesDialog.open()
+    }
+
     onManageIoddsRequested: ioddDialog.open()
     onSettingsRequested: settingsDialog.open()
     onAboutRequested: aboutDialog.open()
@@ -49,7 +55,7 @@ ApplicationWindow {
         onManageIoddsRequested: window.manageIoddsRequested()
         onSettingsRequested: window.settingsRequested()
         onExitRequested: Qt.callLater(Qt.quit)
-        onCheckForUpdatesRequested: Qt.openUrlExternally(window.downloadsUrl)
+        onCheckForUpdatesRequested: window.offerDownloads(Qt.openUrlExternally(window.downloadsUrl))
         onAboutRequested: window.aboutRequested()
         deviceReady: window.currentDevice !== null && window.currentDevice.state === "connected" && window.ioLink !== null
         onSaveParameterSetRequested: parameterSetDialogs.startSave()
@@ -64,7 +70,8 @@ ApplicationWindow {
         spacing: 0
 
         DevicesPane {
-            Layout.preferredWidth: 400
+            // Narrower in small windows, so that the pages keep room for their tabs and values.
+            Layout.preferredWidth: Math.round(Math.max(320, Math.min(400, window.width * 0.33)))
             Layout.fillHeight: true
             devices: window.devices
             filteredDevices: window.filteredDevices
@@ -95,6 +102,7 @@ ApplicationWindow {
 
     ConnectionDialog {
         id: connectionDialog
+        devices: window.devices
         currentDevice: window.currentDevice
         ioLink: window.ioLink
     }
@@ -108,6 +116,11 @@ ApplicationWindow {
         id: settingsDialog
         appSettings: window.appSettings
         catalogue: window.catalogue
+    }
+
+    UpdatesDialog {
+        id: updatesDialog
+        address: window.downloadsUrl
     }
 
     ParameterSetDialogs {

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/qml/common/ViewLogic.js" as ViewLogic
 
 // A spin box over decimal numbers: steps of one unit of the last shown decimal.
 SpinBox {
@@ -22,20 +23,17 @@ SpinBox {
     editable: true
     onValueModified: realValue = value / factor
 
-    validator: DoubleValidator {
-        bottom: Math.min(spin.realFrom, spin.realTo)
-        top: Math.max(spin.realFrom, spin.realTo)
-        decimals: spin.decimals
-        notation: DoubleValidator.StandardNotation
-    }
+    readonly property var interfaceLocale: typeof settings !== "undefined" && settings ? Qt.locale(settings.language) : null
+
+    // Digits, signs, both decimal separators and the group separators of the locales (no-break spaces
+    // included); the reading below decides what the text means. Built from a string: a "\u" escape in a
+    // regular expression literal makes the whole expression invalid, which would refuse every key.
+    validator: RegularExpressionValidator { regularExpression: new RegExp("[-+]?[0-9.,\\s\u00a0\u202f']*") }
     textFromValue: function(value, locale) {
         return Number(value / spin.factor).toLocaleString(locale, "f", spin.decimals)
     }
     valueFromText: function(text, locale) {
-        try {
-            return spin.toInt(Number.fromLocaleString(locale, text))
-        } catch (error) {
-            return spin.value
-        }
+        var number = ViewLogic.parseNumber(text, locale, spin.interfaceLocale)
+        return isNaN(number) ? spin.value : spin.toInt(Math.max(Math.min(spin.realFrom, spin.realTo), Math.min(Math.max(spin.realFrom, spin.realTo), number)))
     }
 }

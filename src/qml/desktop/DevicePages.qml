@@ -36,93 +36,100 @@ ColumnLayout {
             tabBar.currentIndex = 0
     }
 
-    TabBar {
-        id: tabBar
-        objectName: "pageTabs"
+    // The bar sits in an item of its own: its implicit width follows its tabs, whose widths follow the
+    // bar's width, and a layout that saw it would lay itself out again and again.
+    Item {
         Layout.fillWidth: true
-        // The tabs draw their own underline; the style's moving one would lag behind as a second line.
-        contentItem: ListView {
-            model: tabBar.contentModel
-            currentIndex: tabBar.currentIndex
-            spacing: tabBar.spacing
-            orientation: ListView.Horizontal
-            boundsBehavior: Flickable.StopAtBounds
-            flickableDirection: Flickable.AutoFlickIfNeeded
-            snapMode: ListView.SnapToItem
-        }
+        implicitHeight: tabBar.implicitHeight
 
-        // The Events tab keeps its count; the other tabs share what room is left.
-        readonly property real tabWidthCap: ViewLogic.tabWidthCap(
-            [identificationTab, smartAdjustTab, quickstartTab, diagnosisTab, observationTab, parametersTab, processDataTab]
-                .map(function (tab) { return tab.shown ? tab.implicitWidth : 0 }),
-            width - (eventsTab.shown ? eventsTab.implicitWidth : 0) - spacing * (count - 1))
+        TabBar {
+            id: tabBar
+            objectName: "pageTabs"
+            width: parent.width
+            // The tabs draw their own underline; the style's moving one would lag behind as a second line.
+            contentItem: ListView {
+                model: tabBar.contentModel
+                currentIndex: tabBar.currentIndex
+                spacing: tabBar.spacing
+                orientation: ListView.Horizontal
+                boundsBehavior: Flickable.StopAtBounds
+                flickableDirection: Flickable.AutoFlickIfNeeded
+                snapMode: ListView.SnapToItem
+            }
 
-        DeviceTabButton {
-            id: identificationTab
-            widthCap: tabBar.tabWidthCap
-            objectName: "identificationTab"
-            text: qsTr("Identification")
-        }
-        DeviceTabButton {
-            id: smartAdjustTab
-            widthCap: tabBar.tabWidthCap
-            objectName: "smartAdjustTab"
-            text: qsTr("Quickstart")
-            shown: ViewLogic.menuHasRows(pages.smartAdjustMenu)
-            enabled: pages.hasDevice
-        }
-        DeviceTabButton {
-            id: quickstartTab
-            widthCap: tabBar.tabWidthCap
-            objectName: "quickstartTab"
-            text: qsTr("Quickstart")
-            shown: ViewLogic.menuHasRows(pages.quickstartMenu)
-            enabled: pages.hasDevice
-        }
-        DeviceTabButton {
-            id: diagnosisTab
-            widthCap: tabBar.tabWidthCap
-            objectName: "diagnosisTab"
-            text: qsTr("Diagnosis")
-            shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
-                   || (pages.hasDevice && pages.currentDevice.health !== null && pages.currentDevice.health.available)
-            enabled: pages.hasDevice
-            // A role switch may take the open page away.
-            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
-        }
-        DeviceTabButton {
-            id: observationTab
-            widthCap: tabBar.tabWidthCap
-            objectName: "observationTab"
-            text: qsTr("Observation")
-            shown: ViewLogic.menuHasRows(pages.observationMenu)
-            enabled: pages.hasDevice
-            // A role switch may take the open page away.
-            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
-        }
-        DeviceTabButton {
-            id: parametersTab
-            widthCap: tabBar.tabWidthCap
-            objectName: "parametersTab"
-            text: qsTr("Parameters")
-            // A role may have no parameter menu at all; an empty page helps nobody.
-            shown: pages.hasDevice && ViewLogic.menuHasRows(pages.parameterMenu)
-            onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
-        }
-        DeviceTabButton {
-            id: processDataTab
-            widthCap: tabBar.tabWidthCap
-            objectName: "processDataTab"
-            text: qsTr("Process Data")
-            shown: pages.hasDevice
-        }
-        DeviceTabButton {
-            id: eventsTab
-            objectName: "eventsTab"
-            readonly property var history: pages.hasDevice ? pages.currentDevice.eventHistory : null
-            readonly property int activeCount: history ? history.activeErrorCount + history.activeWarningCount : 0
-            text: activeCount > 0 ? qsTr("Events (%1)").arg(activeCount) : qsTr("Events")
-            shown: pages.hasDevice
+            // The Events tab keeps its count; the other tabs share what room is left.
+            readonly property real tabWidthCap: ViewLogic.tabWidthCap(
+                [identificationTab, smartAdjustTab, quickstartTab, diagnosisTab, observationTab, parametersTab, processDataTab]
+                    .map(function (tab) { return tab.shown ? tab.implicitWidth : 0 }),
+                width - (eventsTab.shown ? eventsTab.implicitWidth : 0) - spacing * (count - 1))
+
+            DeviceTabButton {
+                id: identificationTab
+                widthCap: tabBar.tabWidthCap
+                objectName: "identificationTab"
+                text: qsTr("Identification")
+            }
+            DeviceTabButton {
+                id: smartAdjustTab
+                widthCap: tabBar.tabWidthCap
+                objectName: "smartAdjustTab"
+                text: qsTr("Quickstart")
+                shown: ViewLogic.menuHasRows(pages.smartAdjustMenu)
+                enabled: pages.hasDevice
+            }
+            DeviceTabButton {
+                id: quickstartTab
+                widthCap: tabBar.tabWidthCap
+                objectName: "quickstartTab"
+                text: qsTr("Quickstart")
+                shown: ViewLogic.menuHasRows(pages.quickstartMenu)
+                enabled: pages.hasDevice
+            }
+            DeviceTabButton {
+                id: diagnosisTab
+                widthCap: tabBar.tabWidthCap
+                objectName: "diagnosisTab"
+                text: qsTr("Diagnosis")
+                shown: ViewLogic.menuHasRows(pages.diagnosisMenu)
+                       || (pages.hasDevice && pages.currentDevice.health !== null && pages.currentDevice.health.available)
+                enabled: pages.hasDevice
+                // A role switch may take the open page away.
+                onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
+            }
+            DeviceTabButton {
+                id: observationTab
+                widthCap: tabBar.tabWidthCap
+                objectName: "observationTab"
+                text: qsTr("Observation")
+                shown: ViewLogic.menuHasRows(pages.observationMenu)
+                enabled: pages.hasDevice
+                // A role switch may take the open page away.
+                onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
+            }
+            DeviceTabButton {
+                id: parametersTab
+                widthCap: tabBar.tabWidthCap
+                objectName: "parametersTab"
+                text: qsTr("Parameters")
+                // A role may have no parameter menu at all; an empty page helps nobody.
+                shown: pages.hasDevice && ViewLogic.menuHasRows(pages.parameterMenu)
+                onShownChanged: if (!shown && checked) tabBar.currentIndex = 0
+            }
+            DeviceTabButton {
+                id: processDataTab
+                widthCap: tabBar.tabWidthCap
+                objectName: "processDataTab"
+                text: qsTr("Process Data")
+                shown: pages.hasDevice
+            }
+            DeviceTabButton {
+                id: eventsTab
+                objectName: "eventsTab"
+                readonly property var history: pages.hasDevice ? pages.currentDevice.eventHistory : null
+                readonly property int activeCount: history ? history.activeErrorCount + history.activeWarningCount : 0
+                text: activeCount > 0 ? qsTr("Events (%1)").arg(activeCount) : qsTr("Events")
+                shown: pages.hasDevice
+            }
         }
     }
 

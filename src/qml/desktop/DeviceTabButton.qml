@@ -17,12 +17,21 @@ TabButton {
     font.pixelSize: 13
     font.capitalization: Font.MixedCase
     width: shown ? Math.min(implicitWidth, widthCap) : 0
+    topPadding: 4
+    bottomPadding: 4
+    ToolTip.visible: hovered && titleText.truncated
+    ToolTip.text: text
 
     contentItem: Text {
+        id: titleText
         text: tab.text
         font: tab.font
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        // A capped title of two words takes two lines before it is elided.
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+        lineHeight: 0.9
         elide: Text.ElideRight
         color: !tab.enabled ? "#b0b0b0" : tab.checked ? "black" : "#606060"
     }

@@ -86,10 +86,11 @@ Pane {
             currentIndex: pane.devices && pane.filteredDevices ? pane.filteredDevices.getFilteredRow(pane.devices.currentIndex) : -1
             highlightMoveDuration: 0
             highlight: Rectangle { color: "#fde8e8" }
-            ScrollBar.vertical: ScrollBar {}
+            ScrollBar.vertical: ScrollBar { id: devicesScroll }
 
             delegate: DeviceRow {
-                width: devicesList.width
+                // The scroll bar keeps a lane of its own beside the rows' buttons.
+                width: devicesList.width - (devicesScroll.visible ? devicesScroll.width : 0)
                 devices: pane.devices
                 filteredDevices: pane.filteredDevices
                 currentDevice: pane.currentDevice
@@ -108,6 +109,26 @@ Pane {
             }
         }
 
+        // Discovery's own alerts (a network master that cannot be reached), shown like a device's.
+        AlertPopup {
+            objectName: "discoveryAlertPopup"
+            Layout.fillWidth: true
+            Layout.leftMargin: 8
+            Layout.rightMargin: 8
+            Layout.bottomMargin: visible ? 8 : 0
+            Layout.preferredHeight: implicitHeight
+            currentDevice: pane.devices
+        }
+
+        AlertPopup {
+            Layout.fillWidth: true
+            Layout.leftMargin: 8
+            Layout.rightMargin: 8
+            Layout.bottomMargin: visible ? 8 : 0
+            Layout.preferredHeight: implicitHeight
+            currentDevice: pane.currentDevice
+        }
+
         ProcessDataBox {
             id: processDataBox
             Layout.fillWidth: true
@@ -115,21 +136,5 @@ Pane {
             currentDevice: pane.currentDevice
             ioLink: pane.ioLink
         }
-    }
-
-    // Discovery's own alerts (a network master that cannot be reached), shown like a device's.
-    AlertPopup {
-        objectName: "discoveryAlertPopup"
-        currentDevice: pane.devices
-        width: pane.width - 24
-        x: 12
-        y: pane.height - height - 12
-    }
-
-    AlertPopup {
-        currentDevice: pane.currentDevice
-        width: pane.width - 24
-        x: 12
-        y: pane.height - height - 12
     }
 }

@@ -117,7 +117,8 @@ Item {
         modal: true
         width: Math.min(460, page.width)
         title: qsTr("Clear events")
-        standardButtons: Dialog.Yes | Dialog.No
+        // Qt's own button texts are not translated; ours are.
+        footer: DialogButtons { acceptable: true }
         Label {
             width: parent.width
             wrapMode: Text.WordWrap
@@ -151,7 +152,7 @@ Item {
         width: Math.min(520, page.width)
         modal: true
         title: qsTr("Saving failed")
-        standardButtons: Dialog.Ok
+        footer: DialogButtons {}
         Label { width: parent.width; wrapMode: Text.WordWrap; text: saveFailed.message }
     }
 }

@@ -18,9 +18,42 @@ Item {
     readonly property var item: hasSelection ? devices.selectedItem : null
     readonly property var entry: item ? item.ioddEntry : null
     readonly property string unknown: qsTr("Unknown")
+    readonly property string selectedId: devices && devices.selectedId !== undefined ? devices.selectedId : ""
+
+    // What was read of the selected device, kept while the list is read again (after a disconnect) and
+    // shown grey until the device is listed again or another one is chosen.
+    // Read after the item's announcements, not in a binding: reading the item may announce again.
+    property var liveIdentity: null
+    property var rememberedIdentity: null
+    function refreshIdentity() {
+        var live = page.item
+        page.liveIdentity = live && !ViewLogic.isEmptyValue(live.productName) ? {
+            "id": page.selectedId,
+            "productName": live.productName, "vendorName": live.vendorName, "productId": live.productId,
+            "serialNumber": live.serialNumber, "deviceSymbol": live.deviceSymbol, "multipleIODD": live.multipleIODD === true,
+            "ioddVersion": live.ioddEntry ? page.shown(live.ioddEntry.ioddVersion) + ", " + page.shown(live.ioddEntry.ioddReleaseDate) : page.unknown,
+            "deviceId": live.ioddEntry ? live.ioddEntry.deviceId : "", "vendorId": live.ioddEntry ? live.ioddEntry.vendorId : ""
+        } : null
+        if (page.liveIdentity)
+            page.rememberedIdentity = page.liveIdentity
+    }
+    onItemChanged: Qt.callLater(page.refreshIdentity)
+    onSelectedIdChanged: Qt.callLater(page.refreshIdentity)
+    Connections {
+        target: page.item
+        ignoreUnknownSignals: true
+        function onAttributeChanged() { Qt.callLater(page.refreshIdentity) }
+    }
+    readonly property bool fromMemory: !liveIdentity && rememberedIdentity !== null && rememberedIdentity.id === selectedId
+                                       && selectedId !== ""
+    readonly property var identity: liveIdentity ? liveIdentity : fromMemory ? rememberedIdentity : null
 
     function shown(value) {
         return ViewLogic.orUnknown(value, page.unknown)
+    }
+
+    function field(name) {
+        return page.identity ? page.shown(page.identity[name]) : page.unknown
     }
 
     Label {
@@ -57,7 +90,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("Product Name")
-                    value: page.shown(page.item ? page.item.productName : "")
+                    stale: page.fromMemory
+                    value: page.field("productName")
                 }
                 IdentityField {
                     id: vendorName
@@ -65,7 +99,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("Vendor Name")
-                    value: page.shown(page.item ? page.item.vendorName : "")
+                    stale: page.fromMemory
+                    value: page.field("vendorName")
                 }
                 IdentityField {
                     id: productId
@@ -73,7 +108,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("Product ID")
-                    value: page.shown(page.item ? page.item.productId : "")
+                    stale: page.fromMemory
+                    value: page.field("productId")
                 }
                 IdentityField {
                     id: ioddVersion
@@ -81,7 +117,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: leftColumn.titleWidth
                     title: qsTr("IODD Version")
-                    value: page.entry ? page.shown(page.entry.ioddVersion) + ", " + page.shown(page.entry.ioddReleaseDate) : page.unknown
+                    stale: page.fromMemory
+                    value: page.identity ? page.identity.ioddVersion : page.unknown
                 }
             }
 
@@ -101,7 +138,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: rightColumn.titleWidth
                     title: qsTr("Device ID")
-                    value: page.shown(page.entry ? page.entry.deviceId : "")
+                    stale: page.fromMemory
+                    value: page.field("deviceId")
                 }
                 IdentityField {
                     id: vendorId
@@ -109,7 +147,8 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: rightColumn.titleWidth
                     title: qsTr("Vendor ID")
-                    value: page.shown(page.entry ? page.entry.vendorId : "")
+                    stale: page.fromMemory
+                    value: page.field("vendorId")
                 }
                 IdentityField {
                     id: serialNumber
@@ -117,13 +156,14 @@ Item {
                     Layout.fillWidth: true
                     titleWidth: rightColumn.titleWidth
                     title: qsTr("Serial Number")
-                    value: page.shown(page.item ? page.item.serialNumber : "")
+                    stale: page.fromMemory
+                    value: page.field("serialNumber")
                 }
                 IdentityField {
                     id: multipleIodd
                     objectName: "multipleIodd"
                     Layout.fillWidth: true
-                    visible: page.item ? page.item.multipleIODD === true : false
+                    visible: page.identity ? page.identity.multipleIODD === true : false
                     titleWidth: rightColumn.titleWidth
                     title: qsTr("Multiple IODDs found")
                     value: qsTr("Using latest version")
@@ -137,7 +177,8 @@ Item {
                 Layout.alignment: Qt.AlignTop
                 sourceSize: Qt.size(160, 160)
                 fillMode: Image.PreserveAspectFit
-                source: page.item && page.item.deviceSymbol ? ViewLogic.fileUrl(page.item.deviceSymbol) : ""
+                opacity: page.fromMemory ? 0.4 : 1
+                source: page.identity && page.identity.deviceSymbol ? ViewLogic.fileUrl(page.identity.deviceSymbol) : ""
             }
         }
 

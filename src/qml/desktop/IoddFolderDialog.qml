@@ -13,6 +13,6 @@ Platform.FolderDialog {
                    : Platform.StandardPaths.writableLocation(Platform.StandardPaths.DocumentsLocation)
     onAccepted: {
         if (catalogue)
-            catalogue.ioddSearchPath = ViewLogic.localPath(folder)
+            catalogue.chooseIoddSearchPath(ViewLogic.localPath(folder))
     }
 }

@@ -77,13 +77,20 @@ Dialog {
                         ToolTip.text: qsTr("Choose the IODD folder.")
                         onClicked: folderDialog.open()
                     }
+                    BusyIndicator {
+                        objectName: "ioddScanning"
+                        Layout.preferredWidth: 32
+                        Layout.preferredHeight: 32
+                        visible: running
+                        running: dialog.catalogue !== null && dialog.catalogue.scanning === true
+                    }
                     ToolButton {
                         objectName: "ioddRefreshButton"
-                        enabled: dialog.catalogue !== null
+                        enabled: dialog.catalogue !== null && dialog.catalogue.scanning !== true
                         icon.source: "qrc:/icons/refresh.svg"
                         ToolTip.visible: hovered
                         ToolTip.text: qsTr("Read the IODD folder again.")
-                        onClicked: dialog.catalogue.parseIODDs()
+                        onClicked: dialog.catalogue.rescan()
                     }
                 }
 
@@ -92,6 +99,16 @@ Dialog {
                     Layout.leftMargin: 8
                     packages: typeof ioddPackages !== "undefined" ? ioddPackages : null
                     selectedEntry: dialog.selectedEntry
+                }
+
+                TextField {
+                    id: ioddFilter
+                    objectName: "ioddFilter"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 16
+                    Layout.rightMargin: 16
+                    selectByMouse: true
+                    placeholderText: qsTr("Filter by vendor, product or file")
                 }
 
                 ListView {
@@ -103,11 +120,15 @@ Dialog {
                     model: dialog.catalogue
                     highlightMoveDuration: 0
                     highlight: Rectangle { color: "#fde8e8" }
-                    ScrollBar.vertical: ScrollBar {}
+                    ScrollBar.vertical: ScrollBar { id: ioddScroll }
                     delegate: ItemDelegate {
+                        readonly property bool matches: ViewLogic.matchesFilter(ioddFilter.text,
+                                                                                [model.vendorName, model.productName, model.name])
                         objectName: "ioddRow_" + index
-                        width: ioddList.width
-                        height: 64
+                        readonly property string symbolPath: model.deviceSymbolPath ? model.deviceSymbolPath : ""
+                        width: ioddList.width - (ioddScroll.visible ? ioddScroll.width : 0)
+                        height: matches ? 64 : 0
+                        visible: matches
                         onClicked: dialog.select(index)
                         contentItem: RowLayout {
                             spacing: 12
@@ -118,12 +139,34 @@ Dialog {
                                 fillMode: Image.PreserveAspectFit
                                 source: model.deviceIconPath ? ViewLogic.fileUrl(model.deviceIconPath) : "qrc:/icons/usb_black_24dp.svg"
                             }
-                            Label {
+                            ColumnLayout {
                                 Layout.fillWidth: true
-                                elide: Text.ElideRight
-                                text: model.productName
+                                spacing: 0
+                                Label {
+                                    objectName: "ioddRowProduct"
+                                    Layout.fillWidth: true
+                                    elide: Text.ElideRight
+                                    text: model.productName
+                                }
+                                Label {
+                                    Layout.fillWidth: true
+                                    elide: Text.ElideRight
+                                    color: "#606060"
+                                    font.pixelSize: 12
+                                    text: model.vendorName
+                                }
                             }
                         }
+                    }
+                    Label {
+                        objectName: "ioddNoMatch"
+                        anchors.centerIn: parent
+                        width: parent.width - 32
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        color: "#808080"
+                        visible: ioddFilter.text.trim() !== "" && ioddList.contentHeight < 1
+                        text: qsTr("No IODD matches the filter.")
                     }
                 }
             }
@@ -200,7 +243,8 @@ Dialog {
                             Layout.preferredHeight: 160
                             sourceSize: Qt.size(160, 160)
                             fillMode: Image.PreserveAspectFit
-                            source: dialog.selectedEntry ? ViewLogic.fileUrl(dialog.selectedEntry.deviceSymbolPath) : ""
+                            source: dialog.selectedEntry && ioddList.currentItem && ioddList.currentItem.symbolPath !== ""
+                                    ? ViewLogic.fileUrl(ioddList.currentItem.symbolPath) : ""
                         }
                     }
 

@@ -45,7 +45,7 @@ Rectangle {
             }
         }
 
-        Menu {
+        HeaderMenu {
             title: qsTr("File")
             Action { objectName: "manageIoddsAction"; text: qsTr("Manage IODDs"); onTriggered: header.manageIoddsRequested() }
             Action { objectName: "settingsAction"; text: qsTr("Settings"); onTriggered: header.settingsRequested() }
@@ -56,7 +56,7 @@ Rectangle {
             MenuSeparator {}
             Action { objectName: "exitAction"; text: qsTr("Exit"); onTriggered: header.exitRequested() }
         }
-        Menu {
+        HeaderMenu {
             title: qsTr("Help")
             Action { objectName: "checkForUpdatesAction"; text: qsTr("Check for Updates"); onTriggered: header.checkForUpdatesRequested() }
             Action { objectName: "aboutAction"; text: qsTr("About"); onTriggered: header.aboutRequested() }

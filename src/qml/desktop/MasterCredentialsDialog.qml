@@ -21,7 +21,7 @@ Dialog {
     width: Math.min(480, parent ? parent.width - 40 : 480)
     modal: true
     title: qsTr("Sign in to %1").arg(dialog.host)
-    standardButtons: Dialog.Ok | Dialog.Cancel
+    footer: DialogButtons { acceptable: true }
 
     Connections {
         target: dialog.access

@@ -61,12 +61,14 @@ Dialog {
             }
         }
 
+        // Column shares of the list below, not of this row: a row whose items follow its own width lays
+        // itself out again and again.
         RowLayout {
             Layout.fillWidth: true
             spacing: 8
-            Label { Layout.preferredWidth: parent.width * 0.28; font.bold: true; text: qsTr("Parameter"); elide: Text.ElideRight }
-            Label { Layout.preferredWidth: parent.width * 0.26; font.bold: true; text: qsTr("Value in the file"); elide: Text.ElideRight }
-            Label { Layout.preferredWidth: parent.width * 0.26; font.bold: true; text: qsTr("Value in the device"); elide: Text.ElideRight }
+            Label { Layout.preferredWidth: rows.width * 0.28; font.bold: true; text: qsTr("Parameter"); elide: Text.ElideRight }
+            Label { Layout.preferredWidth: rows.width * 0.26; font.bold: true; text: qsTr("Value in the file"); elide: Text.ElideRight }
+            Label { Layout.preferredWidth: rows.width * 0.26; font.bold: true; text: qsTr("Value in the device"); elide: Text.ElideRight }
             Label { Layout.fillWidth: true; font.bold: true; text: dialog.report ? qsTr("Result") : ""; elide: Text.ElideRight }
         }
         Rectangle { Layout.fillWidth: true; height: 1; color: "#e0e0e0" }

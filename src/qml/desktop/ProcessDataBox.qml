@@ -29,14 +29,17 @@ Pane {
     }
 
     Flickable {
+        id: boxFlick
         anchors.fill: parent
         contentHeight: contentColumn.implicitHeight
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar { id: boxScroll }
 
         ColumnLayout {
             id: contentColumn
-            width: parent.width
+            // The values are right-aligned; the scroll bar keeps a lane of its own.
+            width: boxFlick.width - (boxScroll.visible ? boxScroll.width : 0)
             spacing: 4
 
             Label {

@@ -18,7 +18,9 @@ Item {
     readonly property real minY: info ? Number(info.minY) : 0
     readonly property real maxY: info ? Number(info.maxY) : 1
     property var valueSeries: null
+    property var markerSeries: null
     property var cursorSeries: null
+    readonly property var ticks: ViewLogic.axisTicks(minY, maxY, digits, 6)
     property string cursorText: ""
     // Width of this chart's value labels; the page keeps the widest, so that all plot areas line up.
     property real labelWidth: -1
@@ -45,12 +47,13 @@ Item {
         }
         chartItem.outdated = false
         if (chartItem.info && chartItem.valueSeries)
-            chartItem.info.updateSeries(chartItem.valueSeries)
+            chartItem.info.updateSeries(chartItem.valueSeries, chartItem.markerSeries)
         redrawCursor()
     }
 
+    // A hidden chart hears nothing; shown again, it catches up at once.
     onVisibleChanged: {
-        if (visible && outdated)
+        if (visible)
             redraw()
     }
 
@@ -65,11 +68,13 @@ Item {
             return
         }
         var point = chartItem.info.findCursorPosition(chartItem.valueSeries, position, false)
+        // The cursor names the value as received, also where it is pinned to an edge of the chart.
+        var received = chartItem.info.sampleAt(position)
         if (chartItem.isBoolean)
             chartItem.cursorText = ViewLogic.withinRange(point.y, 0, 1) ? (point.y >= 0.5 ? qsTr("High") : qsTr("Low")) : ""
         else
-            chartItem.cursorText = ViewLogic.withinRange(point.y, chartItem.minY, chartItem.maxY)
-                                   ? ViewLogic.formatNumber(point.y, chartItem.digits, Qt.locale()) : ""
+            chartItem.cursorText = ViewLogic.withinRange(point.y, chartItem.minY, chartItem.maxY) && received !== undefined
+                                   ? ViewLogic.formatNumber(received, chartItem.digits, Qt.locale()) : ""
     }
 
     // Places the cursor for all charts at the time under a point of the plot area.
@@ -86,10 +91,17 @@ Item {
         chartItem.dataPage.visibleCursor = true
     }
 
+    // Scrolled out of sight, new samples only mark the chart; it is drawn when it comes into view.
     Connections {
         target: chartItem.info
+        enabled: chartItem.visible
         ignoreUnknownSignals: true
-        function onChartChanged() { chartItem.redraw() }
+        function onChartChanged() {
+            if (chartItem.dataPage && !chartItem.dataPage.isInView(chartItem))
+                chartItem.outdated = true
+            else
+                chartItem.redraw()
+        }
         function onMaxYChanged() {
             if (!chartItem.info.isChartRunning)
                 chartItem.redraw()
@@ -99,6 +111,10 @@ Item {
     Connections {
         target: chartItem.dataPage
         ignoreUnknownSignals: true
+        function onDrawDue() {
+            if (chartItem.outdated && chartItem.visible && chartItem.dataPage.isInView(chartItem))
+                chartItem.redraw()
+        }
         function onSelectedTimePosChanged() { chartItem.redrawCursor() }
         function onVisibleCursorChanged() { chartItem.redrawCursor() }
     }
@@ -113,8 +129,12 @@ Item {
     property ValueAxis numberAxis: ValueAxis {
         min: chartItem.minY
         max: chartItem.maxY
-        labelFormat: ViewLogic.axisLabelFormat(chartItem.digits)
-        tickCount: ViewLogic.tickCount(chartItem.minY, chartItem.maxY, chartItem.digits)
+        labelFormat: ViewLogic.axisLabelFormat(chartItem.ticks.decimals)
+        tickType: ValueAxis.TicksDynamic
+        tickAnchor: chartItem.ticks.anchor
+        tickInterval: chartItem.ticks.interval
+        titleText: chartItem.info && chartItem.texts ? ViewLogic.axisTitle(chartItem.texts.unit(chartItem.info.unit)) : ""
+        titleFont.pixelSize: 11
     }
 
     property CategoryAxis booleanAxis: CategoryAxis {
@@ -133,7 +153,8 @@ Item {
         title: chartItem.info && chartItem.texts ? chartItem.texts.text(chartItem.info.id) : ""
         titleFont.bold: true
         legend.visible: false
-        antialiasing: true
+        // Smoothing every line in software costs more than the whole rest of the window.
+        antialiasing: chartItem.GraphicsInfo.api !== GraphicsInfo.Software
         margins.top: 4
         margins.bottom: 4
         margins.left: chartItem.labelWidth > 0 && chartItem.dataPage && chartItem.dataPage.maxLabelTextPixelSize > chartItem.labelWidth
@@ -146,6 +167,15 @@ Item {
             var values = chart.createSeries(ChartView.SeriesTypeLine, "values", chartItem.timeAxis, yAxis)
             values.color = "red"
             values.width = 1
+            // Drawn by the graphics card where there is one; the software renderer has none.
+            values.useOpenGL = chartItem.GraphicsInfo.api === GraphicsInfo.OpenGL
+            // Values beyond the axis, pinned to its edge.
+            var markers = chart.createSeries(ChartView.SeriesTypeScatter, "pinned", chartItem.timeAxis, yAxis)
+            markers.color = "#b71c1c"
+            markers.borderColor = "#b71c1c"
+            markers.markerSize = 7
+            markers.markerShape = ScatterSeries.MarkerShapeRectangle
+            chartItem.markerSeries = markers
             var cursor = chart.createSeries(ChartView.SeriesTypeLine, "cursor", chartItem.timeAxis, yAxis)
             cursor.color = "green"
             cursor.width = 1

@@ -24,6 +24,26 @@ Item {
     property real maxLabelTextPixelSize: -1
 
     property var selectionEntry: null
+    // What an export holds: the samples of the chart window.
+    readonly property int windowSeconds: Math.round(maxAxis.getTime() / 1000)
+    property string savedMessage: ""
+
+    // The device and the time in the name, so that recordings of several sensors do not overwrite each other.
+    function suggestedFileName() {
+        var product = currentDevice && currentDevice.productName ? currentDevice.productName : "process-data"
+        var name = product + "_" + Qt.formatDateTime(new Date(), "yyyy-MM-dd_hhmmss")
+        return name.replace(/[^A-Za-z0-9._-]+/g, "-") + ".csv"
+    }
+
+    // Charts scrolled into view catch up within this time; the ones in view draw with each announcement.
+    readonly property int drawIntervalMs: 100
+    signal drawDue()
+
+    // Whether a part of the item lies inside the scrolled chart area.
+    function isInView(item) {
+        var top = item.mapToItem(chartScroll, 0, 0).y
+        return top + item.height > 0 && top < chartScroll.height
+    }
 
     function refreshSelection() {
         page.visibleCursor = false
@@ -108,7 +128,7 @@ Item {
                     enabled: page.handler !== null
                     icon.source: "qrc:/icons/copy.svg"
                     ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Copy to clipboard (Excel format).")
+                    ToolTip.text: qsTr("Copy the last %1 s (the chart window) to the clipboard (Excel format).").arg(page.windowSeconds)
                     onClicked: {
                         page.handler.copyToClipboard()
                         copyNoticeAnimation.restart()
@@ -119,8 +139,11 @@ Item {
                     enabled: page.handler !== null
                     icon.source: "qrc:/icons/save.svg"
                     ToolTip.visible: hovered
-                    ToolTip.text: qsTr("Save as file.")
-                    onClicked: saveDialog.open()
+                    ToolTip.text: qsTr("Save the last %1 s (the chart window) as a file.").arg(page.windowSeconds)
+                    onClicked: {
+                        saveDialog.currentFile = saveDialog.folder + "/" + page.suggestedFileName()
+                        saveDialog.open()
+                    }
                 }
                 ToolButton {
                     objectName: "clearButton"
@@ -139,7 +162,16 @@ Item {
                     color: "#2e7d32"
                     text: qsTr("Copied chart data to clipboard.")
                 }
-                Item { Layout.fillWidth: true }
+                Label {
+                    objectName: "saveNotice"
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 12
+                    visible: page.savedMessage !== ""
+                    elide: Text.ElideMiddle
+                    color: "#2e7d32"
+                    text: page.savedMessage
+                }
+                Item { Layout.fillWidth: true; visible: page.savedMessage === "" }
             }
         }
 
@@ -152,7 +184,8 @@ Item {
             contentWidth: availableWidth
 
             Column {
-                width: chartScroll.availableWidth
+                // Clear of the scroll bar, which would otherwise cover the charts' settings buttons.
+                width: chartScroll.availableWidth - (chartScroll.ScrollBar.vertical.visible ? chartScroll.ScrollBar.vertical.width : 0)
 
                 Repeater {
                     model: page.refs
@@ -179,6 +212,20 @@ Item {
         }
     }
 
+    Timer {
+        id: drawTimer
+        interval: page.drawIntervalMs
+        repeat: true
+        running: page.visible && page.running
+        onTriggered: page.drawDue()
+    }
+
+    Timer {
+        id: savedNoticeTimer
+        interval: 8000
+        onTriggered: page.savedMessage = ""
+    }
+
     SequentialAnimation {
         id: copyNoticeAnimation
         PropertyAction { target: copyNotice; property: "opacity"; value: 1 }
@@ -188,7 +235,7 @@ Item {
 
     Platform.FileDialog {
         id: saveDialog
-        title: qsTr("Please choose a file")
+        title: qsTr("Save the last %1 s of process data (the chart window)").arg(page.windowSeconds)
         fileMode: Platform.FileDialog.SaveFile
         nameFilters: [qsTr("CSV files (*.csv)")]
         defaultSuffix: "csv"
@@ -199,7 +246,12 @@ Item {
     Connections {
         target: page.handler
         ignoreUnknownSignals: true
+        function onSaved(message) {
+            page.savedMessage = message
+            savedNoticeTimer.restart()
+        }
         function onSaveFailed(message) {
+            page.savedMessage = ""
             saveFailedDialog.message = message
             saveFailedDialog.open()
         }

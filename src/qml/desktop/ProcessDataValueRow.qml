@@ -34,10 +34,15 @@ RowLayout {
     implicitHeight: 32
 
     Label {
+        objectName: "processDataName"
         Layout.fillWidth: true
-        elide: Text.ElideRight
+        // Items of one record often differ only at the end ("... X", "... Y"); that end stays in sight.
+        elide: Text.ElideMiddle
         font.bold: true
         text: row.info && row.texts ? row.texts.text(row.info.id) : ""
+        ToolTip.visible: truncated && nameHover.hovered
+        ToolTip.text: text
+        HoverHandler { id: nameHover }
     }
 
     Label {

@@ -12,6 +12,20 @@ Rectangle {
     readonly property int syncTotal: ioLink && ioLink.syncTasksTotal !== undefined ? Number(ioLink.syncTasksTotal) : 0
     readonly property int syncRemaining: ioLink && ioLink.syncTasksRemaining !== undefined ? Number(ioLink.syncTasksRemaining) : 0
 
+    // The device states in the interface language; unknown ones as they come.
+    function stateText(state) {
+        switch (state) {
+        case "notConnected": return qsTr("Not connected")
+        case "connecting": return qsTr("Connecting")
+        case "syncing": return qsTr("Synchronising")
+        case "connected": return qsTr("Connected")
+        case undefined:
+        case null:
+        case "": return qsTr("Not connected")
+        default: return String(state)
+        }
+    }
+
     implicitHeight: 32
     color: "#f2f2f2"
 
@@ -24,7 +38,7 @@ Rectangle {
         Label { text: qsTr("Status:"); font.bold: true }
         Label {
             objectName: "deviceState"
-            text: footer.currentDevice && footer.currentDevice.state ? footer.currentDevice.state : qsTr("Not connected")
+            text: footer.stateText(footer.currentDevice ? footer.currentDevice.state : "")
         }
         Label {
             objectName: "deviceAddress"

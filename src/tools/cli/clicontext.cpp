@@ -117,8 +117,8 @@ QString CliContext::ioddFor(const IOLinkSerialDevice &device) const
                 return files.at(position);
         }
     }
+    // The constructor scans the folder it is given.
     IODDListModel catalogue(ApplicationSettings::instance()->getIoddSearchPath());
-    catalogue.parseIODDs();
     int matches = 0;
     const IODDEntry *entry = catalogue.findEntry(device.getProductId(), matches);
     return entry ? entry->getIODDPath() : QString();
