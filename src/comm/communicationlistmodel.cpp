@@ -89,6 +89,17 @@ void CommunicationListModel::addEntry(int index, int subIndex, CommunicationEntr
     if (entries.size() >= size_t(maximumRowCount))
         dropOldestEntry();
 
+    const int row = int(entries.size());
+    beginInsertRows(QModelIndex(), row, row);
+    entries.push_back(makeEntry(index, subIndex, origin, command, message));
+    endInsertRows();
+    emit entryAdded(index, subIndex, origin, command, message);
+}
+
+std::unique_ptr<CommunicationEntry> CommunicationListModel::makeEntry(int index, int subIndex, CommunicationEntry::Origin origin,
+                                                                      CommunicationEntry::Command command,
+                                                                      const QByteArray &message)
+{
     auto entry = std::make_unique<CommunicationEntry>(command, message, origin, uint(index), uint(subIndex));
     // Index 0 carries process data and events, which have no variable.
     if (nameLookup && index > 0)
@@ -100,12 +111,7 @@ void CommunicationListModel::addEntry(int index, int subIndex, CommunicationEntr
         if (origin == CommunicationEntry::Local)
             ++readRequests[key];
     }
-
-    const int row = int(entries.size());
-    beginInsertRows(QModelIndex(), row, row);
-    entries.push_back(std::move(entry));
-    endInsertRows();
-    emit entryAdded(index, subIndex, origin, command, message);
+    return entry;
 }
 
 void CommunicationListModel::addRows(const QVector<CommunicationLogRelay::Row> &rows)
@@ -122,8 +128,7 @@ void CommunicationListModel::addRows(const QVector<CommunicationLogRelay::Row> &
     const int first = int(entries.size());
     beginInsertRows(QModelIndex(), first, first + added - 1);
     for (auto row = rows.cend() - added; row != rows.cend(); ++row)
-        entries.push_back(std::make_unique<CommunicationEntry>(row->command, row->message, row->origin, uint(row->index),
-                                                               uint(row->subIndex)));
+        entries.push_back(makeEntry(row->index, row->subIndex, row->origin, row->command, row->message));
     endInsertRows();
     for (auto row = rows.cend() - added; row != rows.cend(); ++row)
         emit entryAdded(row->index, row->subIndex, row->origin, row->command, row->message);

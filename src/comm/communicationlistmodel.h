@@ -49,6 +49,8 @@ public slots:
     void addRows(const QVector<CommunicationLogRelay::Row> &rows);
 
 private:
+    std::unique_ptr<CommunicationEntry> makeEntry(int index, int subIndex, CommunicationEntry::Origin origin,
+                                                  CommunicationEntry::Command command, const QByteArray &message);
     void dropOldestEntry();
 
     static quint64 readKey(uint index, uint subIndex) { return (quint64(index) << 32) | subIndex; }

@@ -713,7 +713,7 @@ void TestMainWindow::cancelledConnectionLeavesTheWindowFree()
     QTRY_VERIFY_WITH_TIMEOUT(!devices->isScanning() && devices->itemAt(0) && devices->itemAt(0)->getDevice(), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(isShown(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0")))), 20000);
     click(item(QStringLiteral("connectButton"), item(QStringLiteral("deviceRow_0"))));
-    QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("connected"), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("Connected"), 15000);
     QTRY_VERIFY(!dialog->property("visible").toBool());
     click(item(QStringLiteral("disconnectButton"), item(QStringLiteral("deviceRow_0"))));
     QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
@@ -903,7 +903,8 @@ void TestMainWindow::everyScreenFitsTheSmallestWindowInEachLanguage()
     }
     // French calls the dialog "Réglages", unlike the parameters tab.
     QCOMPARE(ApplicationSettings::instance()->getLanguage(), QStringLiteral("fr"));
-    QVERIFY(text(item(QStringLiteral("parametersTab"))) != object(QStringLiteral("settingsDialog"))->property("title").toString());
+    const QString settingsTitle = object(QStringLiteral("settingsDialog"))->property("title").toString();
+    QVERIFY2(text(item(QStringLiteral("parametersTab"))) != settingsTitle, qPrintable(settingsTitle));
     QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Connecté"));
     ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
     QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), QStringLiteral("Parameters"));

@@ -27,7 +27,7 @@
     <name>ChartSettingsDialog</name>
     <message>
       <source>Chart Settings</source>
-      <translation>Paramètres du graphique</translation>
+      <translation>Réglages du graphique</translation>
     </message>
     <message>
       <source>Max</source>
@@ -1195,7 +1195,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Settings</source>
-      <translation>Paramètres</translation>
+      <translation>Réglages</translation>
     </message>
   </context>
   <context>
@@ -1929,7 +1929,7 @@ Erreur ISDU : %2, code : %3.</translation>
     </message>
     <message>
       <source>Process data chart settings.</source>
-      <translation>Paramètres du graphique des données de process.</translation>
+      <translation>Réglages du graphique des données de process.</translation>
     </message>
   </context>
   <context>
@@ -2096,7 +2096,7 @@ Publie les appareils du maître simulé (l'appareil d'exemple sans IODD) comme m
     </message>
     <message>
       <source>Settings</source>
-      <translation>Paramètres</translation>
+      <translation>Réglages</translation>
     </message>
     <message>
       <source>Showing IOLink Devices only</source>
