@@ -7,10 +7,31 @@
 #include <QDebug>
 #include <QDir>
 #include <QQmlEngine>
+#include <QSet>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+
+namespace {
+// Language files belong to their description's entry; they are no device description of their own.
+// Looked up by name, as a folder may hold thousands of files.
+bool isLanguageFile(const QFileInfo &file, const QSet<QString> &baseNames)
+{
+    const QString base = file.completeBaseName().toLower();
+    // "-de" or "-zh-cn": one or two dash-separated parts after the description's name.
+    int cut = base.size();
+    for (int parts = 0; parts < 2; ++parts) {
+        cut = base.lastIndexOf(QLatin1Char('-'), cut - 1);
+        if (cut <= 0)
+            return false;
+        const QString owner = base.left(cut);
+        if (baseNames.contains(owner) && IODDEntry::isLanguageFileOf(file.fileName(), owner + QStringLiteral(".xml")))
+            return true;
+    }
+    return false;
+}
+} // namespace
 
 IODDListModel::IODDListModel(const QString &searchPath, QObject *parent)
     : QAbstractListModel(parent)
@@ -223,13 +244,13 @@ QList<IODDEntry *> IODDListModel::scanFolders(const QStringList &folders, QThrea
             continue;
         // Listed once per folder: every entry of the folder shares the same list.
         const QStringList folderFiles = folder.entryList(QDir::Files, QDir::Unsorted);
+        QSet<QString> baseNames;
+        for (const QFileInfo &fileInfo : xmlFiles)
+            baseNames.insert(fileInfo.completeBaseName().toLower());
         for (const QFileInfo &fileInfo : xmlFiles) {
             qCDebug(lcIodd) << fileInfo;
             // Language files belong to their description's entry; they are no device description of their own.
-            const bool languageFile = std::any_of(xmlFiles.cbegin(), xmlFiles.cend(), [&fileInfo](const QFileInfo &other) {
-                return other.fileName() != fileInfo.fileName() && IODDEntry::isLanguageFileOf(fileInfo.fileName(), other.fileName());
-            });
-            if (languageFile)
+            if (isLanguageFile(fileInfo, baseNames))
                 continue;
             auto *entry = new IODDEntry(fileInfo, folderFiles);
             entry->parse();
