@@ -51,14 +51,8 @@ private:
 
 bool TestDeviceItem::writeIodd(const QString &folderName, const QString &fileName, const QString &date) const
 {
-    QFile templateFile(TestEnvironment::testDataPath(QStringLiteral("catalogue/template.xml")));
-    if (!templateFile.open(QIODevice::ReadOnly))
-        return false;
-    QString content = QString::fromUtf8(templateFile.readAll());
-    content.replace("@PRODUCT@", productId).replace("@DATE@", date).replace("@NAME@", "Fixture Sensor");
-    QDir().mkpath(folder(folderName));
-    QFile file(QDir(folder(folderName)).filePath(fileName));
-    return file.open(QIODevice::WriteOnly) && file.write(content.toUtf8()) > 0;
+    return TestEnvironment::writeFile(QDir(folder(folderName)).filePath(fileName),
+                                      TestEnvironment::templateIodd(productId, date, QStringLiteral("Fixture Sensor")));
 }
 
 void TestDeviceItem::init()
