@@ -19,12 +19,6 @@ class TestVariableCorpus : public QObject
     Q_OBJECT
 
 private:
-    static QString standardFile(const QString &name)
-    {
-        const QString ours = QStringLiteral(":/iolink/standard/StandardDefinitions/") + name;
-        return QFile::exists(ours) ? ours : TestEnvironment::corpusPath(QStringLiteral("standard/") + name);
-    }
-
     static QList<const Variable *> variablesOf(const IODeviceT &device)
     {
         QList<const Variable *> result;
@@ -101,7 +95,8 @@ private slots:
     {
         QFETCH(QString, path);
         IODeviceT device;
-        QVERIFY(device.loadXml(standardFile("IODD-StandardDefinitions1.1.xml"), XmlDocumentKind::StandardDefinitions));
+        QVERIFY(device.loadXml(QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml"),
+                               XmlDocumentKind::StandardDefinitions));
         if (!device.loadXml(path, XmlDocumentKind::ProductDescription))
             QSKIP("not a device description");
 
