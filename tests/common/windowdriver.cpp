@@ -136,12 +136,20 @@ QObject *WindowDriver::object(const QString &name) const
     return nullptr;
 }
 
+QList<QQuickItem *> WindowDriver::shownItemsOf(const char *className) const
+{
+    QList<QQuickItem *> shown;
+    for (QQuickItem *candidate : shownItems(QString())) {
+        if (candidate->inherits(className))
+            shown.append(candidate);
+    }
+    return shown;
+}
+
 QQuickItem *WindowDriver::shownItem(const char *className, const QString &text) const
 {
-    QList<QQuickItem *> all;
-    collectItems(window->contentItem(), QString(), all);
-    for (QQuickItem *candidate : qAsConst(all)) {
-        if (candidate->inherits(className) && candidate->property("text").toString() == text && isShown(candidate))
+    for (QQuickItem *candidate : shownItemsOf(className)) {
+        if (candidate->property("text").toString() == text)
             return candidate;
     }
     return nullptr;

@@ -38,7 +38,9 @@ public:
     QList<QQuickItem *> shownItems(const QString &name, QQuickItem *root = nullptr) const;
     // A non-visual object (dialog, model) of the window by its object name.
     QObject *object(const QString &name) const;
-    // A shown item of the class with the text, such as an entry of an open pop-up.
+    // The shown items of the class, such as the entries of an open pop-up.
+    QList<QQuickItem *> shownItemsOf(const char *className) const;
+    // A shown item of the class with the text.
     QQuickItem *shownItem(const char *className, const QString &text) const;
     // Scrolls the lists around the target so that it lies within the window, as a user would.
     void scrollIntoView(QQuickItem *target) const;

@@ -111,11 +111,9 @@ void TestMainWindow::chooseMenu(const QString &menuTitle, const QString &actionN
     click(shownItem("QQuickMenuBarItem", menuTitle));
     QQuickItem *entry = nullptr;
     QTRY_VERIFY([&]() {
-        QList<QQuickItem *> overlay;
-        collectItems(window->contentItem(), QString(), overlay);
-        for (QQuickItem *candidate : qAsConst(overlay)) {
-            auto *action = candidate->inherits("QQuickMenuItem") ? candidate->property("action").value<QObject *>() : nullptr;
-            if (action && action->objectName() == actionName && isShown(candidate))
+        for (QQuickItem *candidate : shownItemsOf("QQuickMenuItem")) {
+            auto *action = candidate->property("action").value<QObject *>();
+            if (action && action->objectName() == actionName)
                 entry = candidate;
         }
         return entry != nullptr;
@@ -733,26 +731,12 @@ void TestMainWindow::screenshotEveryScreen(const QString &language, const QStrin
         screenshot(prefix + tab);
     }
     // Each menu of the header is as wide as its longest entry.
-    QList<QQuickItem *> all;
-    collectItems(window->contentItem(), QString(), all);
-    QList<QQuickItem *> menuBarItems;
-    for (QQuickItem *candidate : qAsConst(all)) {
-        if (candidate->inherits("QQuickMenuBarItem"))
-            menuBarItems << candidate;
-    }
-    for (QQuickItem *menuBarItem : qAsConst(menuBarItems)) {
+    const QList<QQuickItem *> menuBarItems = shownItemsOf("QQuickMenuBarItem");
+    QVERIFY(!menuBarItems.isEmpty());
+    for (QQuickItem *menuBarItem : menuBarItems) {
         click(menuBarItem);
         QList<QQuickItem *> entries;
-        QTRY_VERIFY([&]() {
-            QList<QQuickItem *> overlay;
-            collectItems(window->contentItem(), QString(), overlay);
-            entries.clear();
-            for (QQuickItem *candidate : qAsConst(overlay)) {
-                if (candidate->inherits("QQuickMenuItem") && isShown(candidate))
-                    entries << candidate;
-            }
-            return !entries.isEmpty();
-        }());
+        QTRY_VERIFY(!(entries = shownItemsOf("QQuickMenuItem")).isEmpty());
         for (QQuickItem *entry : qAsConst(entries))
             QVERIFY2(entry->width() + 0.5 >= entry->implicitWidth(), qPrintable(prefix + text(entry)));
         QObject *menu = entries.first()->property("menu").value<QObject *>();
