@@ -2,7 +2,6 @@
 
 #include "iodd/model/iodevicet.h"
 
-#include <QDirIterator>
 #include <QDomDocument>
 #include <QSet>
 #include <QXmlStreamReader>

@@ -5,7 +5,6 @@
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/variableelements.h"
 
-#include <QDirIterator>
 #include <QLoggingCategory>
 
 #include <cstring>

@@ -4,10 +4,8 @@
 #include "app/applicationsettings.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>

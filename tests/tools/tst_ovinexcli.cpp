@@ -2,9 +2,6 @@
 #include "testenvironment.h"
 #include "toolrun.h"
 
-#include "app/applicationsettings.h"
-#include "master/masterlibrary.h"
-#include "master/networkmasterjson.h"
 #include "master/networkmasterserver.h"
 #include "master/simulatedmaster.h"
 
@@ -241,9 +238,8 @@ QString TestOvinexCli::networkMaster()
 {
     if (server)
         return serverAddress;
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    ApplicationSettings::instance()->setSimulatedDevices({ SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd() });
-    MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice());
+    if (!SimulatedBench::use({ SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd() }))
+        return QString();
     SimulatedMaster::instance().useRealTime();
     server = new NetworkMasterServer;
     server->moveToThread(&serverThread);
