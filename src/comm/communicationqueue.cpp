@@ -12,6 +12,13 @@ CommunicationQueue::CommunicationQueue(QObject *parent)
 {
 }
 
+CommunicationQueue::~CommunicationQueue()
+{
+    QMutexLocker locker(&mutex);
+    for (const Entry &entry : qAsConst(tasks))
+        disconnect(entry.watch);
+}
+
 bool CommunicationQueue::addTask(CommunicationTask *task)
 {
     if (!task)
@@ -24,20 +31,20 @@ bool CommunicationQueue::addTask(CommunicationTask *task)
     const uint command = task->getCommand();
     const quint16 index = quint16(task->getIndex());
     const quint8 subIndex = quint8(task->requestedSubIndex());
+    // The queue must never hand out a task that someone else deleted.
+    const QMetaObject::Connection watch = connect(
+        task, &QObject::destroyed, this, [this, task]() { forgetDestroyedTask(task); }, Qt::DirectConnection);
     QMutexLocker locker(&mutex);
     if (command == CommunicationTask::ProcessDataReadCommand) {
         if (processDataReadCount >= maxWaitingProcessDataReads) {
             locker.unlock();
+            disconnect(watch);
             task->deleteLater();
             return false;
         }
         ++processDataReadCount;
     }
-    tasks.append({ task, command, index, subIndex });
-    locker.unlock();
-
-    // The queue must never hand out a task that someone else deleted.
-    connect(task, &QObject::destroyed, this, [this, task]() { forgetDestroyedTask(task); }, Qt::DirectConnection);
+    tasks.append({ task, command, index, subIndex, watch });
     return true;
 }
 
@@ -102,6 +109,7 @@ void CommunicationQueue::removeAt(int position)
 {
     if (tasks.at(position).command == CommunicationTask::ProcessDataReadCommand)
         --processDataReadCount;
+    disconnect(tasks.at(position).watch);
     tasks.removeAt(position);
 }
 
@@ -109,8 +117,10 @@ QList<CommunicationTask *> CommunicationQueue::takeAllTasks()
 {
     QMutexLocker locker(&mutex);
     QList<CommunicationTask *> taken;
-    for (const Entry &entry : qAsConst(tasks))
+    for (const Entry &entry : qAsConst(tasks)) {
+        disconnect(entry.watch);
         taken.append(entry.task);
+    }
     tasks.clear();
     processDataReadCount = 0;
     return taken;

@@ -14,6 +14,7 @@ class CommunicationQueue : public QObject
 
 public:
     explicit CommunicationQueue(QObject *parent = nullptr);
+    ~CommunicationQueue() override;
 
     // Takes the task or, when it breaks an admission rule, schedules it for deletion; returns whether it was admitted.
     bool addTask(CommunicationTask *task);
@@ -43,6 +44,9 @@ private:
         uint command;
         quint16 index;
         quint8 subIndex;
+        // Cut when the task leaves the queue: a task deleted later, perhaps in another thread while
+        // this queue is being destroyed, must not call into it.
+        QMetaObject::Connection watch;
     };
 
     bool isAdmissible(const CommunicationTask *task) const;
