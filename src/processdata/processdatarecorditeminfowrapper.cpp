@@ -73,7 +73,7 @@ ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(RecordItemWra
 {
     init(QString(), QString(), QString());
     hasDigits = true;
-    digits = recordItem && recordItem->getType() == RecordItemWrapper::Float32Type ? floatDigits : 0;
+    digits = recordItem && recordItem->getType() == ValueKind::Float32 ? floatDigits : 0;
 }
 
 void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const QString &unitCode,
@@ -105,7 +105,7 @@ void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const Q
     highLimit = qMax(gradient * recordItem->getLow(), gradient * recordItem->getHigh());
     minY = lowLimit;
     maxY = highLimit;
-    followsData = recordItem->getType() == RecordItemWrapper::Float32Type
+    followsData = recordItem->getType() == ValueKind::Float32
                   && (recordItem->getLow() <= -double(FLT_MAX) || recordItem->getHigh() >= double(FLT_MAX));
     if (followsData) {
         minY = 0.0;

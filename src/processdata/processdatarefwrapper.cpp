@@ -54,7 +54,7 @@ ProcessDataRefWrapper::ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObje
             &ProcessDataRefWrapper::onConditionAppliesChanged);
     for (RecordItemWrapper *recordItem : item->getRecordItems()) {
         // Strings and octet strings are not decoded from process data; a row for them would stay empty.
-        if (recordItem->getType() == RecordItemWrapper::UnsupportedType)
+        if (recordItem->getType() == ValueKind::Unknown)
             continue;
         addInfo(new ProcessDataRecordItemInfoWrapper(recordItem, item->isOutput(), this));
     }
