@@ -149,8 +149,34 @@ private slots:
         QCOMPARE(messages, warning.isEmpty() ? QStringList() : QStringList{warning});
     }
 
-private:
-    IODeviceT device;
+    // Names that contain shorter ones must not be taken for them; anything else is no value kind.
+    void kindOfEveryDatatypeName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ValueKind>("kind");
+        QTest::newRow("boolean") << "BooleanT" << ValueKind::Boolean;
+        QTest::newRow("unsigned, not signed") << "UIntegerT" << ValueKind::UInteger;
+        QTest::newRow("signed") << "IntegerT" << ValueKind::Integer;
+        QTest::newRow("float") << "Float32T" << ValueKind::Float32;
+        QTest::newRow("string") << "StringT" << ValueKind::String;
+        QTest::newRow("octet string, not string") << "OctetStringT" << ValueKind::OctetString;
+        QTest::newRow("time") << "TimeT" << ValueKind::Time;
+        QTest::newRow("time span, not time") << "TimeSpanT" << ValueKind::TimeSpan;
+        QTest::newRow("array") << "ArrayT" << ValueKind::Array;
+        QTest::newRow("record") << "RecordT" << ValueKind::Record;
+        QTest::newRow("process data in") << "ProcessDataInUnionT" << ValueKind::ProcessDataIn;
+        QTest::newRow("process data out") << "ProcessDataOutUnionT" << ValueKind::ProcessDataOut;
+        QTest::newRow("a vendor's typo") << "Ulen" << ValueKind::Unknown;
+        QTest::newRow("no name") << "" << ValueKind::Unknown;
+    }
+
+    void kindOfEveryDatatypeName()
+    {
+        QFETCH(QString, name);
+        QFETCH(ValueKind, kind);
+        QCOMPARE(valueKindOf(name), kind);
+        QCOMPARE(valueKindName(kind), kind == ValueKind::Unknown ? QString() : name);
+    }
 
     void textRoundTrip_data()
     {
@@ -278,6 +304,8 @@ private:
         QCOMPARE(IODeviceT().unitAbbreviation(code), QString());
     }
 
+private:
+    IODeviceT device;
 };
 
 QStringList TestDatatypes::messages;
