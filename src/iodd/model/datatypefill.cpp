@@ -14,13 +14,13 @@ constexpr quint32 maxArrayElements = 232 * 8;
 // Float32T declares no bitLength of its own.
 constexpr quint32 float32BitLength = 32;
 
-void appendSingleValues(const IODeviceT &device, const ChildList<SingleValueT> &values, ValueKind code,
+void appendSingleValues(const IODeviceT &device, const ChildList<SingleValueT> &values, ValueKind kind,
                         TypeDescription &description)
 {
     for (int i = 1; i < values.size(); ++i) {
         const SingleValueT *single = values.at(i);
         SingleValueEntry entry;
-        entry.value.type = code;
+        entry.value.type = kind;
         entry.value.bitLength = description.bitLength;
         setFromIoddText(entry.value, single->value.value, single->value.path);
         entry.textId = lastOf(single->Name)->textId.value;
@@ -29,13 +29,13 @@ void appendSingleValues(const IODeviceT &device, const ChildList<SingleValueT> &
     }
 }
 
-void appendValueRanges(const IODeviceT &device, const ChildList<ValueRangeT> &ranges, ValueKind code,
+void appendValueRanges(const IODeviceT &device, const ChildList<ValueRangeT> &ranges, ValueKind kind,
                        TypeDescription &description)
 {
     for (int i = 1; i < ranges.size(); ++i) {
         const ValueRangeT *range = ranges.at(i);
         ValueRangeEntry entry;
-        entry.lower.type = entry.upper.type = code;
+        entry.lower.type = entry.upper.type = kind;
         entry.lower.bitLength = entry.upper.bitLength = description.bitLength;
         setFromIoddText(entry.lower, range->lowerValue.value, range->lowerValue.path);
         setFromIoddText(entry.upper, range->upperValue.value, range->upperValue.path);
@@ -45,12 +45,12 @@ void appendValueRanges(const IODeviceT &device, const ChildList<ValueRangeT> &ra
     }
 }
 
-void fillNumber(const IODeviceT &device, const NumberT *number, ValueKind code, TypeDescription &description)
+void fillNumber(const IODeviceT &device, const NumberT *number, ValueKind kind, TypeDescription &description)
 {
     if (!number)
         return;
-    appendSingleValues(device, number->SingleValue, code, description);
-    appendValueRanges(device, number->ValueRange, code, description);
+    appendSingleValues(device, number->SingleValue, kind, description);
+    appendValueRanges(device, number->ValueRange, kind, description);
 }
 
 // The simple datatype of an array element or record item: its own, or the one its DatatypeRef names.
