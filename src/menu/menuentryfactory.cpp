@@ -124,7 +124,7 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
         if (singleValues > 1)
             return isWholeNumber(type) ? static_cast<MenuEntry *>(new MenuEntrySingleDisplay(ref, var, units, parent))
                                        : new MenuEntryRecordDisplay(nullptr, var, 0, parent);
-        if (description->value.type == ValueKind::Array)
+        if (type == ValueKind::Array)
             return new MenuEntryArrayDisplay(var, 0, parent);
         return new MenuEntrySingleDisplay(ref, var, units, parent);
     }

@@ -110,7 +110,7 @@ QString ParameterCatalogue::itemText(const VariableWrapper &decoded, quint32 sub
         const bool same = type == ValueKind::Float32 ? double(choice.value.toFloat()) == value.toDouble()
                         : type == ValueKind::Boolean ? choice.value.toBool() == value.toBool()
                         : type == ValueKind::Integer ? qint64(choice.value.toInt()) == value.toLongLong()
-                                                               : qint64(choice.value.toUInt()) == value.toLongLong();
+                                                     : qint64(choice.value.toUInt()) == value.toLongLong();
         if (same && (type == ValueKind::Boolean || isNumber(type)))
             return choice.textId.isEmpty() ? choice.text : binding->translate(choice.textId);
     }
