@@ -15,27 +15,22 @@ namespace {
 constexpr quint32 maxFieldOctets = 65535;
 constexpr quint32 timeOctets = 8;
 
-bool isOctetType(quint32 type)
-{
-    return type == VariableWrapper::StringType || type == VariableWrapper::OctetStringType;
-}
-
 void applyLengths(VariableWrapper::Record &record, quint32 bitLength, quint32 fixedLength)
 {
     fixedLength = std::min(fixedLength, maxFieldOctets);
     bitLength = std::min(bitLength, maxFieldOctets * 8);
     // A text record item may give its size only as the item's bit length.
-    if (isOctetType(record.type) && fixedLength == 0)
+    if (isOctets(record.type) && fixedLength == 0)
         fixedLength = bitLength / 8;
     switch (record.type) {
-    case VariableWrapper::BooleanType:
+    case ValueKind::Boolean:
         record.bitLength = 1;
         break;
-    case VariableWrapper::Float32Type:
+    case ValueKind::Float32:
         record.bitLength = 32;
         break;
-    case VariableWrapper::StringType:
-    case VariableWrapper::OctetStringType:
+    case ValueKind::String:
+    case ValueKind::OctetString:
         record.bitLength = 8 * fixedLength;
         break;
     default:
@@ -43,7 +38,7 @@ void applyLengths(VariableWrapper::Record &record, quint32 bitLength, quint32 fi
         record.bitLength = bitLength != 0 ? bitLength : 8 * fixedLength;
         break;
     }
-    if (isOctetType(record.type))
+    if (isOctets(record.type))
         record.byteLength = fixedLength;
     else
         record.byteLength = record.bitLength == 0 ? 0 : (record.bitLength - 1) / 8 + 1;
@@ -121,7 +116,7 @@ qint64 toSigned(const QVariant &value)
 template<typename Unsigned, typename Signed>
 void encodeNumber(const VariableWrapper::Record &record, QByteArray &payload, quint32 bitOffset)
 {
-    if (record.type == VariableWrapper::UIntegerType)
+    if (record.type == ValueKind::UInteger)
         PayloadConverter::toPayload<Unsigned>(Unsigned(toUnsigned(record.value)), payload, bitOffset, record.bitLength);
     else
         PayloadConverter::toPayload<Signed>(Signed(toSigned(record.value)), payload, bitOffset, record.bitLength);
@@ -152,11 +147,6 @@ void clearBits(QByteArray &payload, quint32 bitOffset, quint32 bitLength)
 
 } // namespace
 
-bool VariableWrapper::isTimeType(const QString &typeName)
-{
-    return typeName == QLatin1String("TimeT") || typeName == QLatin1String("TimeSpanT");
-}
-
 VariableWrapper::VariableWrapper(const Variable *variable, QObject *parent)
     : QObject(parent)
     , variable(variable)
@@ -184,8 +174,8 @@ void VariableWrapper::initRecords()
     ownRecord.modifiesOthers = variable->modifiesOtherVariables;
     quint32 fixedLength = variable->fixedLength;
     // Points in time and time spans are held as their eight octets; nothing here computes with them.
-    if (isTimeType(variable->typeName)) {
-        ownRecord.type = OctetStringType;
+    if (isTime(ownRecord.type)) {
+        ownRecord.type = ValueKind::OctetString;
         fixedLength = timeOctets;
     }
     applyLengths(ownRecord, variable->bitLength, fixedLength);
@@ -199,15 +189,15 @@ void VariableWrapper::initRecords()
         record.bitOffset = item.bitOffset;
         record.type = item.value.type;
         quint32 itemLength = item.fixedLength;
-        if (isTimeType(item.typeName)) {
-            record.type = OctetStringType;
+        if (isTime(record.type)) {
+            record.type = ValueKind::OctetString;
             itemLength = timeOctets;
         }
         applyLengths(record, item.bitLength, itemLength);
         records.append(record);
     }
 
-    array = variable->typeName.contains(QLatin1String("Array"));
+    array = variable->value.type == ValueKind::Array;
     if (!array || records.isEmpty())
         return;
     // Element 1 comes first on the wire; offsets are counted from the end of the payload like record items.
@@ -293,10 +283,10 @@ QString VariableWrapper::displayName(quint32 subindex) const
     return QStringLiteral("%1 [%2]").arg(whole).arg(subindex);
 }
 
-quint32 VariableWrapper::getType(quint32 subindex) const
+ValueKind VariableWrapper::getType(quint32 subindex) const
 {
     const Record *record = slotOrWarn(subindex, Q_FUNC_INFO);
-    return record ? record->type : quint32(OtherType);
+    return record ? record->type : ValueKind::Unknown;
 }
 
 quint32 VariableWrapper::getBitLength(quint32 subindex) const
@@ -373,24 +363,24 @@ bool VariableWrapper::decodeInto(Record &record, const QByteArray &payload, quin
     using namespace PayloadConverter;
     QVariant decoded;
     switch (record.type) {
-    case BooleanType:
+    case ValueKind::Boolean:
         decoded = fromPayload<bool>(payload, bitOffset, record.bitLength);
         break;
-    case UIntegerType:
+    case ValueKind::UInteger:
         decoded = QVariant(qulonglong(fromPayload<quint64>(payload, bitOffset, record.bitLength)));
         break;
-    case IntegerType:
+    case ValueKind::Integer:
         decoded = QVariant(qlonglong(fromPayload<qint64>(payload, bitOffset, record.bitLength)));
         break;
-    case Float32Type:
+    case ValueKind::Float32:
         decoded = QVariant(fromPayload<float>(payload, bitOffset, record.bitLength));
         break;
-    case StringType:
-    case OctetStringType: {
+    case ValueKind::String:
+    case ValueKind::OctetString: {
         const quint32 length = record.bitLength / 8;
         qint64 start = 0;
         const QByteArray octets = octetsAt(payload, length, bitOffset, &start);
-        if (record.type == StringType) {
+        if (record.type == ValueKind::String) {
             decoded = textUpToZero(octets);
             qCDebug(lcDevice) << Q_FUNC_INFO << record.subindex << record.name << "bitoff:" << bitOffset << start << "bytelen"
                               << length << ":" << decoded.toString();
@@ -429,8 +419,8 @@ QByteArray VariableWrapper::toByteArray(quint32 subindex) const
     const Record *record = slotOrWarn(subindex, Q_FUNC_INFO);
     if (!record)
         return QByteArray();
-    if (isOctetType(record->type) && record->byteLength == 0)
-        return record->type == StringType ? record->value.toString().toUtf8() : record->value.toByteArray();
+    if (isOctets(record->type) && record->byteLength == 0)
+        return record->type == ValueKind::String ? record->value.toString().toUtf8() : record->value.toByteArray();
     QByteArray payload(int(record->byteLength), '\0');
     encodeInto(*record, payload, 0);
     return payload;
@@ -439,11 +429,11 @@ QByteArray VariableWrapper::toByteArray(quint32 subindex) const
 void VariableWrapper::encodeInto(const Record &record, QByteArray &payload, quint32 bitOffset) const
 {
     switch (record.type) {
-    case BooleanType:
+    case ValueKind::Boolean:
         PayloadConverter::toPayload<bool>(record.value.toBool(), payload, bitOffset, record.bitLength);
         break;
-    case UIntegerType:
-    case IntegerType:
+    case ValueKind::UInteger:
+    case ValueKind::Integer:
         if (record.byteLength <= 1)
             encodeNumber<quint8, qint8>(record, payload, bitOffset);
         else if (record.byteLength == 2)
@@ -453,13 +443,13 @@ void VariableWrapper::encodeInto(const Record &record, QByteArray &payload, quin
         else
             encodeNumber<quint64, qint64>(record, payload, bitOffset);
         break;
-    case Float32Type:
+    case ValueKind::Float32:
         PayloadConverter::toPayload<float>(record.value.toFloat(), payload, bitOffset, record.bitLength);
         break;
-    case StringType:
+    case ValueKind::String:
         placeOctets(payload, record.value.toString().toUtf8(), record.byteLength, bitOffset);
         break;
-    case OctetStringType:
+    case ValueKind::OctetString:
         placeOctets(payload, record.value.toByteArray(), record.byteLength, bitOffset);
         break;
     default:
@@ -475,22 +465,22 @@ bool assignValue(VariableWrapper::Record &record, const QVariant &value)
 
     QVariant converted;
     switch (record.type) {
-    case VariableWrapper::BooleanType:
+    case ValueKind::Boolean:
         converted = value.toBool();
         break;
-    case VariableWrapper::UIntegerType:
+    case ValueKind::UInteger:
         converted = QVariant(qulonglong(toUnsigned(value)));
         break;
-    case VariableWrapper::IntegerType:
+    case ValueKind::Integer:
         converted = QVariant(qlonglong(toSigned(value)));
         break;
-    case VariableWrapper::Float32Type:
+    case ValueKind::Float32:
         converted = QVariant(value.toFloat());
         break;
-    case VariableWrapper::StringType:
+    case ValueKind::String:
         converted = fitText(value.toString(), record.byteLength);
         break;
-    case VariableWrapper::OctetStringType:
+    case ValueKind::OctetString:
         converted = value.toByteArray();
         break;
     default:

@@ -17,17 +17,6 @@ class VariableWrapper : public QObject
     Q_OBJECT
 
 public:
-    enum ValueType : quint32 {
-        BooleanType = 0,
-        UIntegerType = 1,
-        IntegerType = 2,
-        Float32Type = 3,
-        StringType = 4,
-        OctetStringType = 5,
-        OtherType = 8,
-        UnsetType = 255
-    };
-
     // One value slot: the variable itself (subindex 0) or one record item or array element.
     struct Record
     {
@@ -37,15 +26,12 @@ public:
         quint32 bitLength = 0;
         quint32 byteLength = 0;
         quint32 bitOffset = 0;
-        quint32 type = UnsetType;
+        ValueKind type = ValueKind::Unknown;
         bool modifiesOthers = false;
         QVariant value;
     };
 
     explicit VariableWrapper(const Variable *variable, QObject *parent = nullptr);
-
-    // TimeT and TimeSpanT: shown as their octets, never edited.
-    static bool isTimeType(const QString &typeName);
 
     const Variable *getVariable() const { return variable; }
     QString getId() const { return id; }
@@ -53,7 +39,8 @@ public:
     bool isReadable() const { return readable; }
     bool isWritable() const { return writable; }
     bool isSubindexAccessSupported() const { return subindexAccessSupported; }
-    bool isComplex() const { return ownRecord.type >= 6; }
+    // Records and arrays, and whatever cannot be held as one value.
+    bool isComplex() const { return !isScalar(ownRecord.type); }
     bool isComplexWithSubindexAccess() const { return isComplex() && subindexAccessSupported; }
 
     Record *findBySubindex(quint32 subindex);
@@ -63,7 +50,7 @@ public:
 
     QVariant getValue(quint32 subindex) const;
     void setValue(const QVariant &value, quint32 subindex);
-    quint32 getType(quint32 subindex) const;
+    ValueKind getType(quint32 subindex) const;
     // The name the user knows the variable, or its item at `subindex`, by.
     QString displayName(quint32 subindex) const;
     quint32 getBitLength(quint32 subindex) const;

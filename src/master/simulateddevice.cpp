@@ -39,7 +39,7 @@ quint64 getBits(const QByteArray &payload, uint offset, uint length)
 
 bool isNumeric(const SimpleType &type)
 {
-    return type.kind == Kind::Boolean || type.kind == Kind::UInteger || type.kind == Kind::Integer || type.kind == Kind::Float32;
+    return type.kind == Kind::Boolean || isNumber(type.kind);
 }
 
 // A missing default becomes zero, or the first allowed value when zero is not allowed.
@@ -52,7 +52,7 @@ QString defaultText(const SimpleType &type, const QString &defaultValue)
 
 bool isOctetField(const SimpleType &type)
 {
-    return type.kind == Kind::String || type.kind == Kind::OctetString;
+    return isOctets(type.kind);
 }
 
 // Octets of a value sent on its own (a whole simple variable or one record item).

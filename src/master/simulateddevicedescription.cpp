@@ -254,7 +254,7 @@ bool SimulatedDeviceDescription::SimpleType::allows(double value) const
 
 uint SimulatedDeviceDescription::SimpleType::fieldBits() const
 {
-    if (kind == Kind::String || kind == Kind::OctetString)
+    if (isOctets(kind))
         return fixedLength * 8;
     return bitLength;
 }

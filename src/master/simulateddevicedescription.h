@@ -2,12 +2,15 @@
 
 // Independent of the IODD model (src/iodd) on purpose: this small reader of its own is the tests' second
 // opinion on what a description says, so a fault in the model cannot hide behind the same fault here.
+// It shares only the value kinds of src/core, and reads the datatype names by their exact spelling.
 
 #include <QList>
 #include <QMap>
 #include <QPair>
 #include <QString>
 #include <QStringList>
+
+#include "core/valuekind.h"
 
 class QDomDocument;
 class QDomElement;
@@ -17,8 +20,7 @@ class QDomElement;
 class SimulatedDeviceDescription
 {
 public:
-    enum class Kind { Boolean, UInteger, Integer, Float32, String, OctetString, Time, TimeSpan, Record, Array,
-                      ProcessDataIn, ProcessDataOut, Unknown };
+    using Kind = ValueKind;
 
     struct SimpleType
     {
@@ -48,7 +50,7 @@ public:
         SimpleType simple; // for records and arrays only kind and bitLength are used
         QList<RecordItem> items;
 
-        bool isComposite() const { return simple.kind == Kind::Record || simple.kind == Kind::Array; }
+        bool isComposite() const { return ::isComposite(simple.kind); }
         const RecordItem *item(uint subindex) const;
     };
 

@@ -75,7 +75,7 @@ void MenuEntry::markValid()
 QString MenuEntry::getNameSuffix() const
 {
     const Variable *description = variable ? variable->getVariable() : nullptr;
-    if (subindex == 0 || !description || !description->typeName.contains(QLatin1String("Array")))
+    if (subindex == 0 || !description || description->value.type != ValueKind::Array)
         return QString();
     return QStringLiteral(" [%1]").arg(subindex);
 }
@@ -195,16 +195,16 @@ QString MenuEntry::getVariableId() const
 QVariant MenuEntry::toVariant(const TypedValue &value)
 {
     switch (value.type) {
-    case VariableWrapper::BooleanType:
+    case ValueKind::Boolean:
         return value.toBool();
-    case VariableWrapper::UIntegerType:
+    case ValueKind::UInteger:
         return value.toUInt();
-    case VariableWrapper::IntegerType:
+    case ValueKind::Integer:
         return value.toInt();
-    case VariableWrapper::Float32Type:
+    case ValueKind::Float32:
         return value.toFloat();
-    case VariableWrapper::StringType:
-    case VariableWrapper::OctetStringType:
+    case ValueKind::String:
+    case ValueKind::OctetString:
         return value.toText();
     default:
         return QVariant();

@@ -47,16 +47,6 @@ bool hasButton(const Reference *ref)
     return ref->Button.size() >= 2;
 }
 
-bool isWholeNumber(quint32 type)
-{
-    return type == VariableWrapper::UIntegerType || type == VariableWrapper::IntegerType;
-}
-
-bool isNumber(quint32 type)
-{
-    return isWholeNumber(type) || type == VariableWrapper::Float32Type;
-}
-
 // A reference that names a button is shown as one, whatever its variable: the device's own commands
 // come as buttons on vendor variables too. A read-only one cannot be pressed and is shown as a value.
 template<class Reference>
@@ -81,14 +71,14 @@ MenuEntry *numberEdit(const UIRecordItemRefT *ref, const myRecordItem *item, Var
 // within its datatype's limits; an octet string is edited as text like a string; write-only values
 // get the views of read-write ones.
 template<class Reference>
-MenuEntry *unlistedEntry(const Reference *ref, const QString &access, quint32 type, VariableWrapper *var,
+MenuEntry *unlistedEntry(const Reference *ref, const QString &access, ValueKind type, VariableWrapper *var,
                          const myRecordItem *item, quint32 subindex, const QList<UnitT *> &units, QObject *parent)
 {
     if (!isEditable(access))
         return nullptr;
     if (isNumber(type))
         return numberEdit(ref, item, var, units, parent);
-    if (type == VariableWrapper::OctetStringType)
+    if (type == ValueKind::OctetString)
         return new MenuEntryTextEdit(var, subindex, parent);
     return nullptr;
 }
@@ -101,8 +91,8 @@ MenuEntry *recordGroup(const UIVariableRefT *ref, VariableWrapper *var, const QS
 // Event lists (an array of octet strings, such as the detailed device status) keep their own view.
 bool isEventList(const Variable *description)
 {
-    return description->typeName.contains(QLatin1String("ArrayT")) && !description->recordItems.isEmpty()
-        && description->recordItems.first().value.type == VariableWrapper::OctetStringType;
+    return description->value.type == ValueKind::Array && !description->recordItems.isEmpty()
+        && description->recordItems.first().value.type == ValueKind::OctetString;
 }
 
 MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const QList<UnitT *> &units,
@@ -111,7 +101,7 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
     const Variable *description = var->getVariable();
     const QString access = ref->accessRightRestriction.value.isEmpty() ? description->accessRights
                                                                       : ref->accessRightRestriction.value;
-    const quint32 type = description->value.type;
+    const ValueKind type = description->value.type;
     const int singleValues = description->singleValues.size();
     const bool ranges = !description->valueRanges.isEmpty();
 
@@ -124,7 +114,7 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
     }
     if (isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, 0, parent);
-    if (VariableWrapper::isTimeType(description->typeName))
+    if (isTime(type))
         return new MenuEntrySingleDisplay(ref, var, units, parent);
     if (var->isComplex() && !description->recordItems.isEmpty() && !(access == readOnly && isEventList(description)))
         return recordGroup(ref, var, access, units, parent);
@@ -134,7 +124,7 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
         if (singleValues > 1)
             return isWholeNumber(type) ? static_cast<MenuEntry *>(new MenuEntrySingleDisplay(ref, var, units, parent))
                                        : new MenuEntryRecordDisplay(nullptr, var, 0, parent);
-        if (description->typeName.contains(QLatin1String("ArrayT")))
+        if (type == ValueKind::Array)
             return new MenuEntryArrayDisplay(var, 0, parent);
         return new MenuEntrySingleDisplay(ref, var, units, parent);
     }
@@ -143,9 +133,9 @@ MenuEntry *variableEntry(const UIVariableRefT *ref, VariableWrapper *var, const 
             return new MenuEntryVariableSelection(var, 0, parent);
         if (ranges)
             return new MenuEntrySlider(ref, var, units, parent);
-        if (type == VariableWrapper::StringType)
+        if (type == ValueKind::String)
             return new MenuEntryTextEdit(var, 0, parent);
-        if (type == VariableWrapper::BooleanType)
+        if (type == ValueKind::Boolean)
             return new MenuEntryBool(var, 0, parent);
     }
     if (MenuEntry *entry = unlistedEntry(ref, access, type, var, nullptr, 0, units, parent))
@@ -159,13 +149,13 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
 {
     const QString access = ref->accessRightRestriction.value.isEmpty() ? item.accessRights
                                                                       : ref->accessRightRestriction.value;
-    const quint32 type = item.value.type;
+    const ValueKind type = item.value.type;
     const int singleValues = item.singleValues.size();
     const bool ranges = !item.valueRanges.isEmpty();
 
     if (ref->variableId.value == systemCommandId || isButton(ref, access))
         return new MenuEntrySystemCommand(lastButtonValue(ref), var, subindex, parent);
-    if (VariableWrapper::isTimeType(item.typeName))
+    if (isTime(type))
         return new MenuEntrySingleDisplay(ref, &item, var, units, parent);
     if (access == readOnly) {
         if (ranges)
@@ -179,9 +169,9 @@ MenuEntry *recordItemEntry(const UIRecordItemRefT *ref, const myRecordItem &item
             return new MenuEntryRecordSelection(&item, var, subindex, parent);
         if (ranges)
             return new MenuEntrySlider(ref, &item, var, units, parent);
-        if (type == VariableWrapper::StringType)
+        if (type == ValueKind::String)
             return new MenuEntryTextEdit(var, subindex, parent);
-        if (type == VariableWrapper::BooleanType)
+        if (type == ValueKind::Boolean)
             return new MenuEntryBool(var, subindex, parent);
     }
     // A read-write number is edited, not shown as a choice among values it may not have.
@@ -204,7 +194,7 @@ MenuEntry *recordGroup(const UIVariableRefT *ref, VariableWrapper *var, const QS
                        const QList<UnitT *> &units, QObject *parent)
 {
     const Variable *description = var->getVariable();
-    const bool array = description->typeName.contains(QLatin1String("Array"));
+    const bool array = description->value.type == ValueKind::Array;
     auto *group = new MenuEntryRecordGroup(var, parent);
     for (int position = 0; position < description->recordItems.size(); ++position) {
         myRecordItem item = description->recordItems.at(position);

@@ -34,8 +34,7 @@ void MenuEntrySingleDisplay::setNames(const TypeDescription *type)
 {
     if (!type)
         return;
-    const quint32 valueType = type->singleValues.isEmpty() ? 0 : type->singleValues.first().value.type;
-    if (valueType == VariableWrapper::UIntegerType || valueType == VariableWrapper::IntegerType)
+    if (!type->singleValues.isEmpty() && isWholeNumber(type->singleValues.first().value.type))
         names = choiceMap(type->singleValues, Q_FUNC_INFO);
 }
 

@@ -31,12 +31,12 @@ MenuEntrySlider::MenuEntrySlider(const UIRecordItemRefT *reference, const myReco
 std::pair<double, double> MenuEntrySlider::typeLimits(const TypeDescription &type)
 {
     const int bits = int(qBound<quint32>(1, type.bitLength, 64));
-    switch (IOLinkKlasse::typeKindOf(type.typeName)) {
-    case TypeKind::UInteger:
+    switch (valueKindOf(type.typeName)) {
+    case ValueKind::UInteger:
         return { 0.0, std::ldexp(1.0, bits) - 1.0 };
-    case TypeKind::Integer:
+    case ValueKind::Integer:
         return { -std::ldexp(1.0, bits - 1), std::ldexp(1.0, bits - 1) - 1.0 };
-    case TypeKind::Float:
+    case ValueKind::Float32:
         return { -double(std::numeric_limits<float>::max()), double(std::numeric_limits<float>::max()) };
     default:
         return { 0.0, 0.0 };

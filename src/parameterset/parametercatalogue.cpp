@@ -29,7 +29,7 @@ ParameterCatalogue::ParameterCatalogue(const IOLinkWrapper *deviceBinding)
         if (entry.name.isEmpty() || entry.name.startsWith(QLatin1String("NO translation")))
             entry.name = description->name.isEmpty() ? entry.id : description->name;
         entry.maxOctets = int(variable->getOwnRecord().byteLength);
-        entry.variableLength = variable->getOwnRecord().type == VariableWrapper::StringType;
+        entry.variableLength = variable->getOwnRecord().type == ValueKind::String;
         list.append(entry);
     }
     // Units come from the menus that show a variable as a whole.
@@ -46,10 +46,7 @@ bool ParameterCatalogue::belongsToSet(const VariableWrapper *variable)
         return false;
     if (!variable->isReadable() || !variable->isWritable() || description->excludedFromDataStorage)
         return false;
-    if (description->index == systemCommandIndex || isIdentificationIndex(description->index))
-        return false;
-    // Values without a type the program can hold cannot be checked or shown.
-    return variable->getOwnRecord().type != VariableWrapper::UnsetType;
+    return description->index != systemCommandIndex && !isIdentificationIndex(description->index);
 }
 
 const ParameterCatalogue::Entry *ParameterCatalogue::find(const QString &id) const
@@ -100,7 +97,7 @@ QString ParameterCatalogue::displayText(const Entry &entry, const QByteArray &ra
 QString ParameterCatalogue::itemText(const VariableWrapper &decoded, quint32 subindex) const
 {
     const QVariant value = decoded.getValue(subindex);
-    const quint32 type = decoded.getType(subindex);
+    const ValueKind type = decoded.getType(subindex);
     const Variable *description = decoded.getVariable();
     const QVector<SingleValueEntry> *choices = &description->singleValues;
     if (subindex != 0) {
@@ -110,17 +107,17 @@ QString ParameterCatalogue::itemText(const VariableWrapper &decoded, quint32 sub
         }
     }
     for (const SingleValueEntry &choice : *choices) {
-        const bool same = type == VariableWrapper::Float32Type ? double(choice.value.toFloat()) == value.toDouble()
-                        : type == VariableWrapper::BooleanType ? choice.value.toBool() == value.toBool()
-                        : type == VariableWrapper::IntegerType ? qint64(choice.value.toInt()) == value.toLongLong()
-                                                               : qint64(choice.value.toUInt()) == value.toLongLong();
-        if (same && type <= VariableWrapper::Float32Type)
+        const bool same = type == ValueKind::Float32 ? double(choice.value.toFloat()) == value.toDouble()
+                        : type == ValueKind::Boolean ? choice.value.toBool() == value.toBool()
+                        : type == ValueKind::Integer ? qint64(choice.value.toInt()) == value.toLongLong()
+                                                     : qint64(choice.value.toUInt()) == value.toLongLong();
+        if (same && (type == ValueKind::Boolean || isNumber(type)))
             return choice.textId.isEmpty() ? choice.text : binding->translate(choice.textId);
     }
     switch (type) {
-    case VariableWrapper::BooleanType:
+    case ValueKind::Boolean:
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case VariableWrapper::OctetStringType:
+    case ValueKind::OctetString:
         return QString::fromLatin1(value.toByteArray().toHex(' ')).toUpper();
     default:
         return value.toString();

@@ -86,8 +86,7 @@ ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(RecordItemWra
         init(LinearScaling(), QString(), QString());
     if (!hasDigits) {
         hasDigits = true;
-        digits = recordItem && recordItem->getType() == RecordItemWrapper::Float32Type ? floatDigits
-                                                                                       : scaling.digits();
+        digits = recordItem && recordItem->getType() == ValueKind::Float32 ? floatDigits : scaling.digits();
     }
 }
 
@@ -114,7 +113,7 @@ void ProcessDataRecordItemInfoWrapper::init(const LinearScaling &itemScaling, co
     highLimit = qMax(scaling.shown(recordItem->getLow()), scaling.shown(recordItem->getHigh()));
     minY = lowLimit;
     maxY = highLimit;
-    followsData = recordItem->getType() == RecordItemWrapper::Float32Type
+    followsData = recordItem->getType() == ValueKind::Float32
                   && (recordItem->getLow() <= -double(FLT_MAX) || recordItem->getHigh() >= double(FLT_MAX));
     if (followsData) {
         minY = 0.0;

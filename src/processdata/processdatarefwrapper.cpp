@@ -55,7 +55,7 @@ ProcessDataRefWrapper::ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObje
             &ProcessDataRefWrapper::onConditionAppliesChanged);
     for (RecordItemWrapper *recordItem : item->getRecordItems()) {
         // Strings and octet strings are not decoded from process data; a row for them would stay empty.
-        if (recordItem->getType() == RecordItemWrapper::UnsupportedType)
+        if (recordItem->getType() == ValueKind::Unknown)
             continue;
         const ProcessDataDisplayHints::Hint *hint = hints.find(item->isOutput(), recordItem->getSubindex());
         addInfo(new ProcessDataRecordItemInfoWrapper(recordItem, item->isOutput(), hint, this));

@@ -15,13 +15,13 @@ using CompletionSupport::lastOf;
 namespace {
 
 // A value range bound as the item's type reads it; false when the text is no number of that type.
-bool parseBound(const QString &text, quint32 type, double *bound)
+bool parseBound(const QString &text, ValueKind type, double *bound)
 {
     bool ok = false;
     const QString trimmed = text.trimmed();
-    if (type == RecordItemWrapper::UIntegerType)
+    if (type == ValueKind::UInteger)
         *bound = double(trimmed.toULongLong(&ok, 10));
-    else if (type == RecordItemWrapper::IntegerType)
+    else if (type == ValueKind::Integer)
         *bound = double(trimmed.toLongLong(&ok, 10));
     else
         *bound = trimmed.toDouble(&ok);
@@ -64,30 +64,27 @@ RecordItemWrapper::RecordItemWrapper(const SimpleDatatypeT *datatype, const QStr
 void RecordItemWrapper::initType(const SimpleDatatypeT *datatype)
 {
     const QString typeName = datatype ? datatype->xsiType.value : QString();
-    if (typeName.contains(QLatin1String("UInteger"))) {
-        initNumber(datatype, UIntegerType);
-    } else if (typeName.contains(QLatin1String("Integer"))) {
-        initNumber(datatype, IntegerType);
-    } else if (typeName.contains(QLatin1String("Float32"))) {
-        initNumber(datatype, Float32Type);
-    } else if (typeName.contains(QLatin1String("Boolean"))) {
-        type = BooleanType;
+    const ValueKind kind = valueKindOf(typeName);
+    if (isNumber(kind)) {
+        initNumber(datatype, kind);
+    } else if (kind == ValueKind::Boolean) {
+        type = kind;
         bitLength = 1;
     } else {
         qCritical() << Q_FUNC_INFO << "Unsupported type" << typeName;
     }
 }
 
-void RecordItemWrapper::initNumber(const SimpleDatatypeT *datatype, quint32 numberType)
+void RecordItemWrapper::initNumber(const SimpleDatatypeT *datatype, ValueKind numberType)
 {
     type = numberType;
     const NumberT *number = datatype->typed<NumberT>();
-    if (numberType == UIntegerType) {
+    if (numberType == ValueKind::UInteger) {
         const UIntegerT *typed = datatype->typed<UIntegerT>();
         bitLength = typed ? qint32(IOLinkKlasse::toInteger(typed->bitLength.value)) : 0;
         low = 0.0;
         high = bitLength > 0 ? std::ldexp(1.0, bitLength) - 1.0 : 0.0;
-    } else if (numberType == IntegerType) {
+    } else if (numberType == ValueKind::Integer) {
         const IntegerT *typed = datatype->typed<IntegerT>();
         bitLength = typed ? qint32(IOLinkKlasse::toInteger(typed->bitLength.value)) : 0;
         low = bitLength > 0 ? -std::ldexp(1.0, bitLength - 1) : 0.0;
@@ -122,7 +119,7 @@ void RecordItemWrapper::initNumber(const SimpleDatatypeT *datatype, quint32 numb
         const TextRefT *nameRef = lastOf(single->Name);
         double parsed = 0.0;
         const QString key = parseBound(single->value.value, type, &parsed)
-                                ? singleValueKey(type == Float32Type ? QVariant(parsed)
+                                ? singleValueKey(type == ValueKind::Float32 ? QVariant(parsed)
                                                                      : QVariant(single->value.value.trimmed()))
                                 : single->value.value;
         singleValues.insert(key, nameRef ? nameRef->textId.value : QString());
@@ -132,11 +129,11 @@ void RecordItemWrapper::initNumber(const SimpleDatatypeT *datatype, quint32 numb
 QString RecordItemWrapper::singleValueKey(const QVariant &number) const
 {
     switch (type) {
-    case UIntegerType:
+    case ValueKind::UInteger:
         return QString::number(number.toULongLong());
-    case IntegerType:
+    case ValueKind::Integer:
         return QString::number(number.toLongLong());
-    case Float32Type:
+    case ValueKind::Float32:
         // Through single precision, so a written "0.1" meets the 0.1 the device sends.
         return QString::number(double(float(number.toDouble())), 'g', 9);
     default:
@@ -167,18 +164,18 @@ QVariant RecordItemWrapper::convertIncomingData(const QByteArray &payload) const
     const quint32 length = quint32(bitLength);
     QVariant result;
     switch (type) {
-    case UIntegerType:
+    case ValueKind::UInteger:
         result = isWide() ? QVariant(PayloadConverter::fromPayload<quint64>(payload, offset, length))
                           : QVariant(PayloadConverter::fromPayload<quint32>(payload, offset, length));
         break;
-    case IntegerType:
+    case ValueKind::Integer:
         result = isWide() ? QVariant(PayloadConverter::fromPayload<qint64>(payload, offset, length))
                           : QVariant(PayloadConverter::fromPayload<qint32>(payload, offset, length));
         break;
-    case BooleanType:
+    case ValueKind::Boolean:
         result = PayloadConverter::fromPayload<bool>(payload, offset, 1);
         break;
-    case Float32Type:
+    case ValueKind::Float32:
         result = double(PayloadConverter::fromPayload<float>(payload, offset, 32));
         break;
     default:
@@ -192,25 +189,25 @@ QVariant RecordItemWrapper::convertIncomingData(const QByteArray &payload) const
 void RecordItemWrapper::setValue(const QVariant &newValue)
 {
     // Numbers from the screen may come as doubles; integers are rounded, never truncated.
-    const bool rounded = isFloatingPoint(newValue) && (type == UIntegerType || type == IntegerType);
+    const bool rounded = isFloatingPoint(newValue) && (type == ValueKind::UInteger || type == ValueKind::Integer);
     const qint64 roundedValue = rounded ? qRound64(newValue.toDouble()) : 0;
     switch (type) {
-    case BooleanType:
+    case ValueKind::Boolean:
         value = newValue.toBool();
         break;
-    case UIntegerType:
+    case ValueKind::UInteger:
         if (isWide())
             value = rounded ? quint64(roundedValue) : newValue.toULongLong();
         else
             value = rounded ? quint32(roundedValue) : newValue.toUInt();
         break;
-    case IntegerType:
+    case ValueKind::Integer:
         if (isWide())
             value = rounded ? roundedValue : newValue.toLongLong();
         else
             value = rounded ? qint32(roundedValue) : newValue.toInt();
         break;
-    case Float32Type:
+    case ValueKind::Float32:
         value = newValue.toDouble();
         break;
     default:
@@ -224,22 +221,22 @@ void RecordItemWrapper::writeInto(QByteArray &payload) const
     const quint32 offset = quint32(bitOffset);
     const quint32 length = quint32(bitLength);
     switch (type) {
-    case UIntegerType:
+    case ValueKind::UInteger:
         if (isWide())
             PayloadConverter::toPayload<quint64>(value.toULongLong(), payload, offset, length);
         else
             PayloadConverter::toPayload<quint32>(value.toUInt(), payload, offset, length);
         break;
-    case IntegerType:
+    case ValueKind::Integer:
         if (isWide())
             PayloadConverter::toPayload<qint64>(value.toLongLong(), payload, offset, length);
         else
             PayloadConverter::toPayload<qint32>(value.toInt(), payload, offset, length);
         break;
-    case BooleanType:
+    case ValueKind::Boolean:
         PayloadConverter::toPayload<bool>(value.toBool(), payload, offset, 1);
         break;
-    case Float32Type:
+    case ValueKind::Float32:
         PayloadConverter::toPayload<float>(float(value.toDouble()), payload, offset, 32);
         break;
     default:
@@ -249,7 +246,7 @@ void RecordItemWrapper::writeInto(QByteArray &payload) const
 
 bool RecordItemWrapper::isOutOfRange() const
 {
-    if (type != UIntegerType && type != IntegerType && type != Float32Type)
+    if (!isNumber(type))
         return false;
     bool ok = false;
     const double number = value.toDouble(&ok);
@@ -263,7 +260,7 @@ bool RecordItemWrapper::isOutOfRange() const
 
 QString RecordItemWrapper::singleValueText() const
 {
-    if (type != UIntegerType && type != IntegerType && type != Float32Type)
+    if (!isNumber(type))
         return QString();
     bool ok = false;
     value.toDouble(&ok);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+#include "core/valuekind.h"
+
 class RecordItemT;
 class SimpleDatatypeT;
 
@@ -16,14 +18,6 @@ class RecordItemWrapper : public QObject
     Q_OBJECT
 
 public:
-    enum Type : quint32 {
-        BooleanType = 0,
-        UIntegerType = 1,
-        IntegerType = 2,
-        Float32Type = 3,
-        UnsupportedType = 255
-    };
-
     explicit RecordItemWrapper(const RecordItemT *definition, QObject *parent = nullptr);
     // An image whose datatype is one simple type: the whole image is one item at offset 0.
     RecordItemWrapper(const SimpleDatatypeT *datatype, const QString &nameTextId, qint32 subindex,
@@ -35,7 +29,7 @@ public:
     void setValue(const QVariant &value);
     void writeInto(QByteArray &payload) const;
 
-    bool isBoolean() const { return type == BooleanType; }
+    bool isBoolean() const { return type == ValueKind::Boolean; }
     bool isOutOfRange() const;
     QString singleValueText() const;
 
@@ -45,7 +39,8 @@ public:
     qint64 getDuration() const { return duration; }
     qint32 getBitOffset() const { return bitOffset; }
     qint32 getBitLength() const { return bitLength; }
-    quint32 getType() const { return type; }
+    // Boolean or a number; Unknown for the kinds process data are not decoded as.
+    ValueKind getType() const { return type; }
     double getLow() const { return low; }
     double getHigh() const { return high; }
     const QHash<QString, QString> &getSingleValues() const { return singleValues; }
@@ -55,7 +50,7 @@ signals:
 
 private:
     void initType(const SimpleDatatypeT *datatype);
-    void initNumber(const SimpleDatatypeT *datatype, quint32 numberType);
+    void initNumber(const SimpleDatatypeT *datatype, ValueKind numberType);
     void logRecord() const;
     // The key under which a value's single value is kept: decimal text, floats in a normalised form.
     QString singleValueKey(const QVariant &number) const;
@@ -67,7 +62,7 @@ private:
     qint64 duration = 0;
     qint32 bitOffset = 0;
     qint32 bitLength = 0;
-    quint32 type = UnsupportedType;
+    ValueKind type = ValueKind::Unknown;
     double low = 0.0;
     double high = 1.0;
     QHash<QString, QString> singleValues;

@@ -304,7 +304,7 @@ private slots:
         QVERIFY(name);
         QCOMPARE(name->index, quint16(24));
         QCOMPARE(name->accessRights, QStringLiteral("rw"));
-        QCOMPARE(name->value.type, quint32(VariableWrapper::StringType));
+        QCOMPARE(name->value.type, ValueKind::String);
         QCOMPARE(name->fixedLength, 64u);
         QCOMPARE(name->name, QStringLiteral("Anlagenkennzeichen"));
         QVERIFY(variables.contains(QStringLiteral("V_ProcessDataIn")));

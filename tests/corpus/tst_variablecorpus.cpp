@@ -105,7 +105,7 @@ private slots:
         for (const Variable *variable : variables) {
             VariableWrapper decoded(variable);
             VariableWrapper copy(variable);
-            if (decoded.getOwnRecord().type != VariableWrapper::OtherType || !decoded.getRecords().isEmpty())
+            if (isScalar(decoded.getOwnRecord().type) || !decoded.getRecords().isEmpty())
                 ++typed;
             decoded.setDataFromDevice(0, pattern(int(decoded.getOwnRecord().byteLength)));
             transfer(decoded, copy);

@@ -467,7 +467,7 @@ private slots:
         expectWarning("^\\*\\* WARNING: subindex out of range: \"V_Rec\" 7");
         recordWrapper.setValue(1, 7);
         expectWarning("^\\*\\* WARNING: subindex out of range:");
-        QCOMPARE(recordWrapper.getType(7), 8u);
+        QCOMPARE(recordWrapper.getType(7), ValueKind::Unknown);
         expectWarning("^\\*\\* WARNING: subindex out of range:");
         QCOMPARE(recordWrapper.getBitLength(7), 0u);
         expectWarning("^\\*\\* WARNING: subindex out of range:");

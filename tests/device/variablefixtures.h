@@ -5,17 +5,10 @@
 
 namespace VariableFixtures {
 
-inline QString typeNameOf(quint32 type)
+// Simple kinds are given by their number (0 Boolean to 5 OctetString), which keeps the tables short.
+inline ValueKind kindOf(quint32 type)
 {
-    switch (type) {
-    case 0: return QStringLiteral("BooleanT");
-    case 1: return QStringLiteral("UIntegerT");
-    case 2: return QStringLiteral("IntegerT");
-    case 3: return QStringLiteral("Float32T");
-    case 4: return QStringLiteral("StringT");
-    case 5: return QStringLiteral("OctetStringT");
-    default: return QStringLiteral("TimeT");
-    }
+    return static_cast<ValueKind>(type);
 }
 
 inline Variable simple(const QString &id, quint32 type, quint32 bitLength, quint32 fixedLength = 0,
@@ -25,11 +18,11 @@ inline Variable simple(const QString &id, quint32 type, quint32 bitLength, quint
     variable.id = id;
     variable.index = index;
     variable.accessRights = accessRights;
-    variable.typeName = typeNameOf(type);
+    variable.typeName = valueKindName(kindOf(type));
     variable.nameTextId = QStringLiteral("TN_") + id;
     variable.bitLength = type == 0 ? 1 : bitLength;
     variable.fixedLength = fixedLength;
-    variable.value.type = type;
+    variable.value.type = kindOf(type);
     variable.value.bitLength = variable.bitLength;
     variable.value.fixedLength = fixedLength;
     return variable;
@@ -41,11 +34,11 @@ inline myRecordItem item(quint32 subindex, quint32 bitOffset, quint32 type, quin
     myRecordItem recordItem;
     recordItem.subindex = subindex;
     recordItem.bitOffset = bitOffset;
-    recordItem.typeName = typeNameOf(type);
+    recordItem.typeName = valueKindName(kindOf(type));
     recordItem.nameTextId = QStringLiteral("TN_Item%1").arg(subindex);
     recordItem.bitLength = type == 0 ? 1 : bitLength;
     recordItem.fixedLength = fixedLength;
-    recordItem.value.type = type;
+    recordItem.value.type = kindOf(type);
     recordItem.value.bitLength = recordItem.bitLength;
     recordItem.value.fixedLength = fixedLength;
     return recordItem;
@@ -54,8 +47,7 @@ inline myRecordItem item(quint32 subindex, quint32 bitOffset, quint32 type, quin
 inline Variable record(const QString &id, quint32 bitLength, const QList<myRecordItem> &items,
                        bool subindexAccessSupported, quint16 index = 80)
 {
-    Variable variable = simple(id, 8, bitLength, 0, QStringLiteral("rw"), index);
-    variable.typeName = QStringLiteral("RecordT");
+    Variable variable = simple(id, quint32(ValueKind::Record), bitLength, 0, QStringLiteral("rw"), index);
     variable.subindexAccessSupported = subindexAccessSupported;
     for (myRecordItem recordItem : items) {
         recordItem.index = index;
@@ -69,8 +61,7 @@ inline Variable record(const QString &id, quint32 bitLength, const QList<myRecor
 inline Variable array(const QString &id, int count, quint32 elementType, quint32 elementBits,
                       quint32 elementFixedLength, bool subindexAccessSupported, quint16 index = 90)
 {
-    Variable variable = simple(id, 8, 0, 0, QStringLiteral("ro"), index);
-    variable.typeName = QStringLiteral("ArrayT");
+    Variable variable = simple(id, quint32(ValueKind::Array), 0, 0, QStringLiteral("ro"), index);
     variable.subindexAccessSupported = subindexAccessSupported;
     for (int i = 0; i < count; ++i) {
         const quint32 offset = elementBits != 0 ? quint32(i) * elementBits : quint32(i) * 8 * elementFixedLength;

@@ -16,30 +16,24 @@
 
 namespace MenuFixtures {
 
-inline TypedValue typed(quint32 type, double number)
+inline TypedValue typed(ValueKind type, double number)
 {
     TypedValue value;
     value.type = type;
     switch (type) {
-    case VariableWrapper::BooleanType: value.setBool(number != 0.0); break;
-    case VariableWrapper::UIntegerType: value.setUInt(quint32(number)); break;
-    case VariableWrapper::IntegerType: value.setInt(qint32(number)); break;
+    case ValueKind::Boolean: value.setBool(number != 0.0); break;
+    case ValueKind::UInteger: value.setUInt(quint32(number)); break;
+    case ValueKind::Integer: value.setInt(qint32(number)); break;
     default: value.setFloat(float(number)); break;
     }
     return value;
 }
 
-inline QString typeNameOf(quint32 type)
-{
-    static const char *names[] = { "BooleanT", "UIntegerT", "IntegerT", "Float32T", "StringT", "OctetStringT" };
-    return type <= 5 ? QString::fromLatin1(names[type]) : QStringLiteral("TimeT");
-}
-
 template<class Description>
-void describe(Description &description, quint32 type, quint32 bitLength, quint32 fixedLength)
+void describe(Description &description, ValueKind type, quint32 bitLength, quint32 fixedLength)
 {
-    description.typeName = typeNameOf(type);
-    description.bitLength = type == VariableWrapper::BooleanType ? 1 : bitLength;
+    description.typeName = valueKindName(type);
+    description.bitLength = type == ValueKind::Boolean ? 1 : bitLength;
     description.fixedLength = fixedLength;
     description.value.type = type;
     description.value.bitLength = description.bitLength;
@@ -59,7 +53,7 @@ void addRange(Description &description, double lower, double upper)
                                      QString(), QString() });
 }
 
-inline std::unique_ptr<Variable> simple(const QString &id, quint32 type, quint32 bitLength,
+inline std::unique_ptr<Variable> simple(const QString &id, ValueKind type, quint32 bitLength,
                                         const QString &access = QStringLiteral("rw"), quint16 index = 64,
                                         quint32 fixedLength = 0)
 {
@@ -72,7 +66,7 @@ inline std::unique_ptr<Variable> simple(const QString &id, quint32 type, quint32
     return variable;
 }
 
-inline myRecordItem item(quint32 subindex, quint32 bitOffset, quint32 type, quint32 bitLength,
+inline myRecordItem item(quint32 subindex, quint32 bitOffset, ValueKind type, quint32 bitLength,
                          const QString &access = QStringLiteral("rw"))
 {
     myRecordItem recordItem;
@@ -92,10 +86,10 @@ inline std::unique_ptr<Variable> record(const QString &id, quint32 bitLength, co
     variable->index = index;
     variable->accessRights = access;
     variable->nameTextId = QStringLiteral("TN_") + id;
-    variable->typeName = QStringLiteral("RecordT");
+    variable->typeName = valueKindName(ValueKind::Record);
     variable->bitLength = bitLength;
     variable->subindexAccessSupported = true;
-    variable->value.type = TypedValue::noType;
+    variable->value.type = ValueKind::Record;
     variable->recordItems = items;
     for (myRecordItem &recordItem : variable->recordItems)
         recordItem.index = index;
@@ -110,16 +104,16 @@ inline std::unique_ptr<Variable> octetArray(const QString &id, quint32 count, qu
     variable->index = index;
     variable->accessRights = QStringLiteral("ro");
     variable->nameTextId = QStringLiteral("TN_") + id;
-    variable->typeName = QStringLiteral("ArrayT");
+    variable->typeName = valueKindName(ValueKind::Array);
     variable->subindexAccessSupported = true;
-    variable->value.type = TypedValue::noType;
+    variable->value.type = ValueKind::Array;
     variable->fixedLength = count * octets;
     for (quint32 i = 0; i < count; ++i) {
         myRecordItem element;
         element.subindex = i + 1;
         element.index = index;
         element.accessRights = variable->accessRights;
-        describe(element, VariableWrapper::OctetStringType, 0, octets);
+        describe(element, ValueKind::OctetString, 0, octets);
         variable->recordItems.append(element);
     }
     return variable;

@@ -332,7 +332,7 @@ private slots:
         QFETCH(QVariant, entered);
         QFETCH(qulonglong, stored);
         QFETCH(double, shown);
-        auto description = simple("V_Temp", VariableWrapper::UIntegerType, 16);
+        auto description = simple("V_Temp", ValueKind::UInteger, 16);
         VariableWrapper variable(description.get());
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
@@ -345,7 +345,7 @@ private slots:
 
     void rawValueIsShownScaled()
     {
-        auto description = simple("V_Temp", VariableWrapper::IntegerType, 16);
+        auto description = simple("V_Temp", ValueKind::Integer, 16);
         VariableWrapper variable(description.get());
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
@@ -355,7 +355,7 @@ private slots:
         QCOMPARE(entry.getValue().toDouble(), 23.5);
         QCOMPARE(entry.getDigits(), 1u);
 
-        auto flag = simple("V_Flag", VariableWrapper::BooleanType, 1);
+        auto flag = simple("V_Flag", ValueKind::Boolean, 1);
         VariableWrapper flagVariable(flag.get());
         PlainEntry flagEntry;
         flagEntry.setVariableWrapper(&flagVariable);
@@ -412,8 +412,8 @@ private slots:
 
     void validAndValueFollowOwnSubindexOnly()
     {
-        auto description = record("V_Rec", 16, { item(1, 8, VariableWrapper::UIntegerType, 8),
-                                                 item(2, 0, VariableWrapper::UIntegerType, 8) });
+        auto description = record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8),
+                                                 item(2, 0, ValueKind::UInteger, 8) });
         VariableWrapper variable(description.get());
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
@@ -438,11 +438,11 @@ private slots:
 
     void recordSelectionWorksWithPositions()
     {
-        myRecordItem mode = item(2, 0, VariableWrapper::UIntegerType, 8);
+        myRecordItem mode = item(2, 0, ValueKind::UInteger, 8);
         addSingleValue(mode, 30, "TN_Thirty");
         addSingleValue(mode, 10, "TN_Ten");
         addSingleValue(mode, 20, "TN_Twenty");
-        auto description = record("V_Rec", 16, { item(1, 8, VariableWrapper::UIntegerType, 8), mode });
+        auto description = record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8), mode });
         VariableWrapper variable(description.get());
         MenuEntryRecordSelection entry(&description->recordItems.at(1), &variable, 2);
         QSignalSpy writes(&entry, &MenuEntry::writeRequested);
@@ -471,7 +471,7 @@ private slots:
 
     void recordSelectionKeepsAValueAlreadyRead()
     {
-        myRecordItem mode = item(1, 0, VariableWrapper::UIntegerType, 8);
+        myRecordItem mode = item(1, 0, ValueKind::UInteger, 8);
         addSingleValue(mode, 1, "TN_One");
         addSingleValue(mode, 2, "TN_Two");
         auto description = record("V_Rec", 8, { mode });
@@ -484,7 +484,7 @@ private slots:
 
     void variableSelectionNumberedFromZeroUsesTheValueAsPosition()
     {
-        auto description = simple("V_Select", VariableWrapper::UIntegerType, 8);
+        auto description = simple("V_Select", ValueKind::UInteger, 8);
         addSingleValue(*description, 0, "TN_A");
         addSingleValue(*description, 1, "TN_B");
         addSingleValue(*description, 2, "TN_C");
@@ -503,7 +503,7 @@ private slots:
 
     void variableSelectionWithOtherNumbersWritesTheChosenValue()
     {
-        auto description = simple("V_Select", VariableWrapper::UIntegerType, 8);
+        auto description = simple("V_Select", ValueKind::UInteger, 8);
         addSingleValue(*description, 2, "TN_Two");
         addSingleValue(*description, 0, "TN_Zero");
         addSingleValue(*description, 5, "TN_Five");
@@ -519,7 +519,7 @@ private slots:
 
     void recordDisplayShowsNamesOrUndefined()
     {
-        myRecordItem state = item(1, 0, VariableWrapper::UIntegerType, 8, "ro");
+        myRecordItem state = item(1, 0, ValueKind::UInteger, 8, "ro");
         addSingleValue(state, 0, "TN_Off");
         addSingleValue(state, 1, "TN_On");
         auto description = record("V_State", 8, { state }, "ro");
@@ -538,7 +538,7 @@ private slots:
 
     void recordDisplayOfAWholeBooleanTakesItsOwnChoices()
     {
-        auto description = simple("V_Emitter", VariableWrapper::BooleanType, 1, "ro");
+        auto description = simple("V_Emitter", ValueKind::Boolean, 1, "ro");
         addSingleValue(*description, 0, "TN_Emitter_Off");
         addSingleValue(*description, 1, "TN_Emitter_On");
         VariableWrapper variable(description.get());
@@ -553,7 +553,7 @@ private slots:
 
     void sliderOffersTheScaledRangeAndWritesRawValues()
     {
-        auto description = simple("V_Level", VariableWrapper::UIntegerType, 16);
+        auto description = simple("V_Level", ValueKind::UInteger, 16);
         addRange(*description, 0, 200);
         VariableWrapper variable(description.get());
         UIVariableRefT reference;
@@ -576,7 +576,7 @@ private slots:
 
     void sliderRefusesInputThatIsNoNumber()
     {
-        auto description = simple("V_Level", VariableWrapper::UIntegerType, 16);
+        auto description = simple("V_Level", ValueKind::UInteger, 16);
         addRange(*description, 0, 200);
         VariableWrapper variable(description.get());
         variable.setDataFromDevice(0, QByteArray::fromHex("0063"));
@@ -590,7 +590,7 @@ private slots:
 
     void singleDisplayNamesKnownStates()
     {
-        auto description = simple("V_Quality", VariableWrapper::UIntegerType, 16, "ro");
+        auto description = simple("V_Quality", ValueKind::UInteger, 16, "ro");
         addSingleValue(*description, 65535, "TN_NoMeasurement");
         addRange(*description, 0, 1000);
         VariableWrapper variable(description.get());
@@ -609,7 +609,7 @@ private slots:
 
     void textEditWritesWithinTheFixedLength()
     {
-        auto description = simple("V_Tag", VariableWrapper::StringType, 0, "rw", 24, 4);
+        auto description = simple("V_Tag", ValueKind::String, 0, "rw", 24, 4);
         VariableWrapper variable(description.get());
         MenuEntryTextEdit entry(&variable, 0);
         QSignalSpy writes(&entry, &MenuEntry::writeRequested);
@@ -625,7 +625,7 @@ private slots:
 
     void subMenuFollowsItsCondition()
     {
-        auto description = record("V_Mode", 8, { item(3, 0, VariableWrapper::UIntegerType, 8) });
+        auto description = record("V_Mode", 8, { item(3, 0, ValueKind::UInteger, 8) });
         VariableWrapper variable(description.get());
         UIMenuRefT reference;
         reference.menuId.value = QStringLiteral("M_Window");
@@ -672,11 +672,12 @@ private slots:
         auto description = std::make_unique<Variable>();
         description->id = QStringLiteral("V_Codes");
         description->accessRights = QStringLiteral("ro");
-        description->typeName = QStringLiteral("ArrayT");
+        description->typeName = valueKindName(ValueKind::Array);
+        description->value.type = ValueKind::Array;
         description->subindexAccessSupported = true;
         description->bitLength = 48;
         for (quint32 i = 0; i < 3; ++i)
-            description->recordItems.append(item(i + 1, 0, VariableWrapper::UIntegerType, 16, "ro"));
+            description->recordItems.append(item(i + 1, 0, ValueKind::UInteger, 16, "ro"));
         VariableWrapper variable(description.get());
         MenuEntryArrayDisplay entry(&variable, 0);
         variable.setDataFromDevice(0, QByteArray::fromHex("0001" "0002" "0003"));
@@ -687,7 +688,7 @@ private slots:
 
     void commandButtonsShareOneWidth()
     {
-        auto description = simple("V_SystemCommand", VariableWrapper::UIntegerType, 8, "wo", 2);
+        auto description = simple("V_SystemCommand", ValueKind::UInteger, 8, "wo", 2);
         addSingleValue(*description, 128, "TN_Reset", "Reset");
         addSingleValue(*description, 130, "TN_Factory", "Restore factory settings");
         VariableWrapper variable(description.get());

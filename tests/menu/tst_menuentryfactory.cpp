@@ -36,17 +36,17 @@ private slots:
 
     void variableReference_data()
     {
-        QTest::addColumn<quint32>("type");
+        QTest::addColumn<ValueKind>("type");
         QTest::addColumn<QString>("access");
         QTest::addColumn<QString>("restriction");
         QTest::addColumn<int>("singleValues");
         QTest::addColumn<bool>("range");
         QTest::addColumn<QString>("kind");
-        const quint32 u = VariableWrapper::UIntegerType;
-        const quint32 b = VariableWrapper::BooleanType;
-        const quint32 f = VariableWrapper::Float32Type;
-        const quint32 s = VariableWrapper::StringType;
-        const quint32 o = VariableWrapper::OctetStringType;
+        const ValueKind u = ValueKind::UInteger;
+        const ValueKind b = ValueKind::Boolean;
+        const ValueKind f = ValueKind::Float32;
+        const ValueKind s = ValueKind::String;
+        const ValueKind o = ValueKind::OctetString;
         QTest::newRow("ro UInteger, three single values") << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
         QTest::newRow("ro Boolean, two single values") << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
         QTest::newRow("ro with a range") << f << "ro" << "" << 2 << true << "MenuEntrySingleDisplay";
@@ -64,18 +64,18 @@ private slots:
         QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
         QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
         // A point in time is shown as its octets, never edited.
-        QTest::newRow("rw TimeT") << 8u << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("rw TimeT") << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
     }
 
     void variableReference()
     {
-        QFETCH(quint32, type);
+        QFETCH(ValueKind, type);
         QFETCH(QString, access);
         QFETCH(QString, restriction);
         QFETCH(int, singleValues);
         QFETCH(bool, range);
         QFETCH(QString, kind);
-        const bool text = type == VariableWrapper::StringType || type == VariableWrapper::OctetStringType;
+        const bool text = type == ValueKind::String || type == ValueKind::OctetString;
         auto description = simple("V_Param", type, text ? 0 : 16, access, 64, text ? 8 : 0);
         for (int i = 0; i < singleValues; ++i)
             addSingleValue(*description, i, QStringLiteral("TN_SV%1").arg(i));
@@ -101,7 +101,7 @@ private slots:
 
     void systemCommandIsAButtonWhateverItsAccess()
     {
-        auto description = simple("V_SystemCommand", VariableWrapper::UIntegerType, 8, "wo", 2);
+        auto description = simple("V_SystemCommand", ValueKind::UInteger, 8, "wo", 2);
         addSingleValue(*description, 130, "TN_Restore");
         VariableWrapper variable(description.get());
         UIVariableRefT reference;
@@ -131,7 +131,7 @@ private slots:
         QFETCH(QString, access);
         QFETCH(QString, restriction);
         QFETCH(QString, kind);
-        auto description = simple("V_Teach", VariableWrapper::UIntegerType, 8, access, 70);
+        auto description = simple("V_Teach", ValueKind::UInteger, 8, access, 70);
         addSingleValue(*description, 0, "TN_Teach_Off");
         addSingleValue(*description, 1, "TN_Teach_Near");
         addSingleValue(*description, 2, "TN_Teach_Far");
@@ -151,18 +151,18 @@ private slots:
 
     void numberWithoutRangeIsBoundByItsType_data()
     {
-        QTest::addColumn<quint32>("type");
+        QTest::addColumn<ValueKind>("type");
         QTest::addColumn<quint32>("bits");
         QTest::addColumn<double>("lower");
         QTest::addColumn<double>("upper");
-        QTest::newRow("8-bit unsigned") << quint32(VariableWrapper::UIntegerType) << 8u << 0.0 << 255.0;
-        QTest::newRow("16-bit signed") << quint32(VariableWrapper::IntegerType) << 16u << -32768.0 << 32767.0;
-        QTest::newRow("32-bit unsigned") << quint32(VariableWrapper::UIntegerType) << 32u << 0.0 << 4294967295.0;
+        QTest::newRow("8-bit unsigned") << ValueKind::UInteger << 8u << 0.0 << 255.0;
+        QTest::newRow("16-bit signed") << ValueKind::Integer << 16u << -32768.0 << 32767.0;
+        QTest::newRow("32-bit unsigned") << ValueKind::UInteger << 32u << 0.0 << 4294967295.0;
     }
 
     void numberWithoutRangeIsBoundByItsType()
     {
-        QFETCH(quint32, type);
+        QFETCH(ValueKind, type);
         QFETCH(quint32, bits);
         QFETCH(double, lower);
         QFETCH(double, upper);
@@ -181,7 +181,7 @@ private slots:
 
     void unusableVariableIsNotShown()
     {
-        auto description = simple("V_Broken", VariableWrapper::UIntegerType, 8);
+        auto description = simple("V_Broken", ValueKind::UInteger, 8);
         description->invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
         VariableWrapper variable(description.get());
         UIVariableRefT reference;
@@ -209,14 +209,14 @@ private slots:
 
     void recordItemReference_data()
     {
-        QTest::addColumn<quint32>("type");
+        QTest::addColumn<ValueKind>("type");
         QTest::addColumn<QString>("access");
         QTest::addColumn<int>("singleValues");
         QTest::addColumn<bool>("range");
         QTest::addColumn<QString>("kind");
-        const quint32 u = VariableWrapper::UIntegerType;
-        const quint32 b = VariableWrapper::BooleanType;
-        const quint32 f = VariableWrapper::Float32Type;
+        const ValueKind u = ValueKind::UInteger;
+        const ValueKind b = ValueKind::Boolean;
+        const ValueKind f = ValueKind::Float32;
         QTest::newRow("ro, no single value") << u << "ro" << 0 << false << "MenuEntrySingleDisplay";
         QTest::newRow("ro, one single value") << u << "ro" << 1 << false << "MenuEntryRecordDisplay";
         QTest::newRow("ro with a range") << u << "ro" << 1 << true << "MenuEntrySingleDisplay";
@@ -231,17 +231,17 @@ private slots:
 
     void recordItemReference()
     {
-        QFETCH(quint32, type);
+        QFETCH(ValueKind, type);
         QFETCH(QString, access);
         QFETCH(int, singleValues);
         QFETCH(bool, range);
         QFETCH(QString, kind);
-        myRecordItem second = item(2, 0, type, type == VariableWrapper::Float32Type ? 32 : 8, access);
+        myRecordItem second = item(2, 0, type, type == ValueKind::Float32 ? 32 : 8, access);
         for (int i = 0; i < singleValues; ++i)
             addSingleValue(second, i, QStringLiteral("TN_SV%1").arg(i));
         if (range)
             addRange(second, 0, 10);
-        auto description = record("V_Rec", 48, { item(1, 40, VariableWrapper::UIntegerType, 8), second });
+        auto description = record("V_Rec", 48, { item(1, 40, ValueKind::UInteger, 8), second });
         VariableWrapper variable(description.get());
         UIRecordItemRefT reference;
         reference.variableId.value = QStringLiteral("V_Rec");
@@ -264,8 +264,8 @@ private slots:
     // Several items with one subindex: the last one decides.
     void lastOfTheItemsWithOneSubindexDecides()
     {
-        auto description = record("V_Rec", 16, { item(1, 8, VariableWrapper::UIntegerType, 8, "ro"),
-                                                 item(1, 0, VariableWrapper::BooleanType, 8) });
+        auto description = record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8, "ro"),
+                                                 item(1, 0, ValueKind::Boolean, 8) });
         VariableWrapper variable(description.get());
         UIRecordItemRefT reference;
         reference.variableId.value = QStringLiteral("V_Rec");
@@ -277,7 +277,7 @@ private slots:
 
     void recordItemReferenceToAMissingSubindex()
     {
-        auto description = record("V_Rec", 8, { item(1, 0, VariableWrapper::UIntegerType, 8) });
+        auto description = record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) });
         VariableWrapper variable(description.get());
         UIRecordItemRefT reference;
         reference.variableId.value = QStringLiteral("V_Rec");
@@ -292,12 +292,12 @@ private slots:
     // [level:8 @8][flag:1 @7][unnamed:5][mode:2 @0 with two names]; `access` of the whole, the mode item read-only.
     static std::unique_ptr<Variable> groupRecord(const QString &access, bool subindexAccess)
     {
-        myRecordItem level = item(1, 8, VariableWrapper::UIntegerType, 8);
+        myRecordItem level = item(1, 8, ValueKind::UInteger, 8);
         addRange(level, 0, 200);
-        myRecordItem mode = item(3, 0, VariableWrapper::UIntegerType, 2, QStringLiteral("ro"));
+        myRecordItem mode = item(3, 0, ValueKind::UInteger, 2, QStringLiteral("ro"));
         addSingleValue(mode, 0, QStringLiteral("TN_Off"));
         addSingleValue(mode, 1, QStringLiteral("TN_On"));
-        auto description = record("V_Rec", 16, { level, item(2, 7, VariableWrapper::BooleanType, 1), mode }, access);
+        auto description = record("V_Rec", 16, { level, item(2, 7, ValueKind::Boolean, 1), mode }, access);
         description->subindexAccessSupported = subindexAccess;
         return description;
     }
@@ -376,8 +376,8 @@ private slots:
 
     void textItemTakesItsOwnLength()
     {
-        myRecordItem label = item(2, 0, VariableWrapper::StringType, 64);
-        auto description = record("V_Rec", 72, { item(1, 64, VariableWrapper::UIntegerType, 8), label });
+        myRecordItem label = item(2, 0, ValueKind::String, 64);
+        auto description = record("V_Rec", 72, { item(1, 64, ValueKind::UInteger, 8), label });
         VariableWrapper variable(description.get());
         MenuEntryTextEdit entry(&variable, 2);
         QCOMPARE(entry.getMaxLength(), 8u);

@@ -30,7 +30,7 @@ private:
     static QStringList messages;
     static void collect(QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; }
 
-    static TypedValue typed(quint32 type, const QString &text)
+    static TypedValue typed(ValueKind type, const QString &text)
     {
         TypedValue value;
         value.type = type;
@@ -149,26 +149,52 @@ private slots:
         QCOMPARE(messages, warning.isEmpty() ? QStringList() : QStringList{warning});
     }
 
-private:
-    IODeviceT device;
+    // Names that contain shorter ones must not be taken for them; anything else is no value kind.
+    void kindOfEveryDatatypeName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ValueKind>("kind");
+        QTest::newRow("boolean") << "BooleanT" << ValueKind::Boolean;
+        QTest::newRow("unsigned, not signed") << "UIntegerT" << ValueKind::UInteger;
+        QTest::newRow("signed") << "IntegerT" << ValueKind::Integer;
+        QTest::newRow("float") << "Float32T" << ValueKind::Float32;
+        QTest::newRow("string") << "StringT" << ValueKind::String;
+        QTest::newRow("octet string, not string") << "OctetStringT" << ValueKind::OctetString;
+        QTest::newRow("time") << "TimeT" << ValueKind::Time;
+        QTest::newRow("time span, not time") << "TimeSpanT" << ValueKind::TimeSpan;
+        QTest::newRow("array") << "ArrayT" << ValueKind::Array;
+        QTest::newRow("record") << "RecordT" << ValueKind::Record;
+        QTest::newRow("process data in") << "ProcessDataInUnionT" << ValueKind::ProcessDataIn;
+        QTest::newRow("process data out") << "ProcessDataOutUnionT" << ValueKind::ProcessDataOut;
+        QTest::newRow("a vendor's typo") << "Ulen" << ValueKind::Unknown;
+        QTest::newRow("no name") << "" << ValueKind::Unknown;
+    }
+
+    void kindOfEveryDatatypeName()
+    {
+        QFETCH(QString, name);
+        QFETCH(ValueKind, kind);
+        QCOMPARE(valueKindOf(name), kind);
+        QCOMPARE(valueKindName(kind), kind == ValueKind::Unknown ? QString() : name);
+    }
 
     void textRoundTrip_data()
     {
-        QTest::addColumn<uint>("type");
+        QTest::addColumn<ValueKind>("type");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("boolean 5 is true") << 0u << "5" << "1";
-        QTest::newRow("boolean text is not a number") << 0u << "true" << "0";
-        QTest::newRow("unsigned") << 1u << "4294967295" << "4294967295";
-        QTest::newRow("unsigned unparsable") << 1u << "12abc" << "0";
-        QTest::newRow("float, six significant digits") << 3u << "3.14159265" << "3.14159";
-        QTest::newRow("float exponent") << 3u << "1.5e-7" << "1.5e-07";
-        QTest::newRow("no type") << 8u << "42" << "";
+        QTest::newRow("boolean 5 is true") << ValueKind::Boolean << "5" << "1";
+        QTest::newRow("boolean text is not a number") << ValueKind::Boolean << "true" << "0";
+        QTest::newRow("unsigned") << ValueKind::UInteger << "4294967295" << "4294967295";
+        QTest::newRow("unsigned unparsable") << ValueKind::UInteger << "12abc" << "0";
+        QTest::newRow("float, six significant digits") << ValueKind::Float32 << "3.14159265" << "3.14159";
+        QTest::newRow("float exponent") << ValueKind::Float32 << "1.5e-7" << "1.5e-07";
+        QTest::newRow("no type") << ValueKind::Unknown << "42" << "";
     }
 
     void textRoundTrip()
     {
-        QFETCH(uint, type);
+        QFETCH(ValueKind, type);
         QFETCH(QString, text);
         QFETCH(QString, shown);
         QCOMPARE(typed(type, text).toText(), shown);
@@ -177,23 +203,23 @@ private:
     void longOctetStringsStayInsideTheStorage()
     {
         TypedValue value;
-        value.type = 5;
+        value.type = ValueKind::OctetString;
         value.setOctets(QByteArray(5000, 'x'));
         QCOMPARE(value.octets().size(), TypedValue::storageSize - 1);
     }
 
     void resetValues_data()
     {
-        QTest::addColumn<uint>("type");
+        QTest::addColumn<ValueKind>("type");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("boolean") << 0u << "0";
-        QTest::newRow("string") << 4u << "-";
-        QTest::newRow("octet string") << 5u << "-";
+        QTest::newRow("boolean") << ValueKind::Boolean << "0";
+        QTest::newRow("string") << ValueKind::String << "-";
+        QTest::newRow("octet string") << ValueKind::OctetString << "-";
     }
 
     void resetValues()
     {
-        QFETCH(uint, type);
+        QFETCH(ValueKind, type);
         QFETCH(QString, shown);
         TypedValue value = typed(type, QStringLiteral("77"));
         value.reset();
@@ -202,7 +228,7 @@ private:
 
     void copiesAreIndependent()
     {
-        TypedValue original = typed(4, QStringLiteral("first"));
+        TypedValue original = typed(ValueKind::String, QStringLiteral("first"));
         TypedValue copy = original;
         original.setFromText(QStringLiteral("second"));
         QCOMPARE(copy.toText(), QStringLiteral("first"));
@@ -278,6 +304,8 @@ private:
         QCOMPARE(IODeviceT().unitAbbreviation(code), QString());
     }
 
+private:
+    IODeviceT device;
 };
 
 QStringList TestDatatypes::messages;

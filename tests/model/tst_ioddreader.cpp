@@ -303,9 +303,6 @@ private slots:
     }
 
 
-private:
-    IODeviceT device;
-
     void numberedWiresAreRead()
     {
         IODeviceT profile;
@@ -351,6 +348,8 @@ private:
         QCOMPARE(bare.eventTable.at(2).nameTextId, QString());
     }
 
+private:
+    IODeviceT device;
 };
 
 OVINEX_TEST_MAIN(TestIODDReader)

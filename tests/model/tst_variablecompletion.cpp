@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(plain.index, quint16(24));
         // Absent access rights read as "rw".
         QCOMPARE(plain.accessRights, QStringLiteral("rw"));
-        QCOMPARE(plain.value.type, 1u);
+        QCOMPARE(plain.value.type, ValueKind::UInteger);
         QCOMPARE(plain.bitLength, 8u);
         QCOMPARE(texts(plain.singleValues), QStringList{"3=Three"});
         QCOMPARE(plain.valueRanges.at(0).upper.toUInt(), 20u);
@@ -144,7 +144,7 @@ private slots:
         const AbstractVariableT *level = element("V_Level");
         QCOMPARE(level->Datatype.last(), IODeviceT::findDatatype(device.deviceFunction()->DatatypeCollection.last(), "D_Level"));
         const Variable &v = level->variable;
-        QCOMPARE(v.value.type, 2u);
+        QCOMPARE(v.value.type, ValueKind::Integer);
         QCOMPARE(v.bitLength, 16u);
         QCOMPARE(v.defaultValue.toInt(), -7);
         QCOMPARE(v.value.toInt(), -7);
@@ -155,17 +155,17 @@ private slots:
     void valueTypesAndLengths_data()
     {
         QTest::addColumn<QString>("id");
-        QTest::addColumn<uint>("type");
+        QTest::addColumn<ValueKind>("type");
         QTest::addColumn<uint>("bitLength");
         QTest::addColumn<uint>("fixedLength");
-        QTest::newRow("octet string") << "V_Octets" << 5u << 0u << 4u;
-        QTest::newRow("string") << "V_Text" << 4u << 0u << 255u;
-        QTest::newRow("boolean") << "V_Switch" << 0u << 1u << 0u;
-        QTest::newRow("float has 32 bits") << "V_Gain" << 3u << 32u << 0u;
-        QTest::newRow("record") << "V_Mode" << 8u << 32u << 0u;
-        QTest::newRow("packed array") << "V_Packed" << 8u << 24u << 0u;
-        QTest::newRow("array of octet strings") << "V_Tags" << 8u << 0u << 6u;
-        QTest::newRow("array element by reference") << "V_Codes" << 8u << 24u << 0u;
+        QTest::newRow("octet string") << "V_Octets" << ValueKind::OctetString << 0u << 4u;
+        QTest::newRow("string") << "V_Text" << ValueKind::String << 0u << 255u;
+        QTest::newRow("boolean") << "V_Switch" << ValueKind::Boolean << 1u << 0u;
+        QTest::newRow("float has 32 bits") << "V_Gain" << ValueKind::Float32 << 32u << 0u;
+        QTest::newRow("record") << "V_Mode" << ValueKind::Record << 32u << 0u;
+        QTest::newRow("packed array") << "V_Packed" << ValueKind::Array << 24u << 0u;
+        QTest::newRow("array of octet strings") << "V_Tags" << ValueKind::Array << 0u << 6u;
+        QTest::newRow("array element by reference") << "V_Codes" << ValueKind::Array << 24u << 0u;
     }
 
     void valueTypesAndLengths()
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(variable("V_Text").defaultValue.toText(), QString(250, QLatin1Char('a')) + QChar(0x20AC));
 
         TypedValue value;
-        value.type = 4;
+        value.type = ValueKind::String;
         value.setFromText(QString(300, QChar(0xE4)));
         QCOMPARE(value.octets().size(), 254);
         QCOMPARE(value.toText(), QString(127, QChar(0xE4)));
@@ -212,14 +212,14 @@ private slots:
         // The reserved item is left out.
         QCOMPARE(subindexes(mode), (QList<quint32>{1, 3}));
         const myRecordItem &distance = mode.recordItems.at(0);
-        QCOMPARE(distance.value.type, 1u);
+        QCOMPARE(distance.value.type, ValueKind::UInteger);
         QCOMPARE(distance.bitLength, 12u);
         QCOMPARE(distance.bitOffset, 16u);
         QCOMPARE(distance.index, 69u);
         QCOMPARE(distance.value.toUInt(), 300u);
         // A type the device's collection lacks comes from the standard definitions.
         const myRecordItem &lock = mode.recordItems.at(1);
-        QCOMPARE(lock.value.type, 0u);
+        QCOMPARE(lock.value.type, ValueKind::Boolean);
         QCOMPARE(lock.singleValues.size(), 2);
         QVERIFY(lock.value.toBool());
         QCOMPARE(mode.recordItemDefaults.size(), 2);
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(key.value.octets(), QByteArray("\x0A\x0B\x0C\x0D", 4));
         // A type found nowhere: the item keeps its place but has no type.
         const myRecordItem &lost = setup.recordItems.at(2);
-        QCOMPARE(lost.value.type, 8u);
+        QCOMPARE(lost.value.type, ValueKind::Unknown);
         QCOMPARE(lost.subindex, 3u);
         QCOMPARE(lost.bitOffset, 8u);
     }
@@ -282,7 +282,7 @@ private slots:
 
         const Variable &unknown = element("V_NoSuchThing")->variable;
         QCOMPARE(unknown.index, quint16(0));
-        QCOMPARE(unknown.value.type, 8u);
+        QCOMPARE(unknown.value.type, ValueKind::Unknown);
     }
 
     void directParameters()
@@ -301,7 +301,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Array count too large"));
         QVERIFY(bare.loadXml(TestEnvironment::testDataPath("model2/variables.xml"), XmlDocumentKind::ProductDescription));
         const VariableCollectionT *variables = bare.deviceFunction()->VariableCollection.last();
-        QCOMPARE(variables->StdVariableRef.at(0)->variable.value.type, 8u);
+        QCOMPARE(variables->StdVariableRef.at(0)->variable.value.type, ValueKind::Unknown);
         for (const VariableT *v : variables->Variable) {
             if (v->variable.id != QLatin1String("V_Mode"))
                 continue;

@@ -46,22 +46,22 @@ private slots:
     void recordItems_data()
     {
         QTest::addColumn<int>("subindex");
-        QTest::addColumn<uint>("type");
+        QTest::addColumn<ValueKind>("type");
         QTest::addColumn<double>("low");
         QTest::addColumn<double>("high");
         QTest::addColumn<QVariant>("decoded");
-        QTest::newRow("8-bit unsigned narrowed by its range") << 1 << 1u << 10.0 << 200.0 << QVariant(150u);
-        QTest::newRow("16-bit signed without range") << 2 << 2u << -32768.0 << 32767.0 << QVariant(-2);
-        QTest::newRow("float with its range") << 3 << 3u << -50.0 << 150.5 << QVariant(21.5);
-        QTest::newRow("boolean") << 4 << 0u << 0.0 << 1.0 << QVariant(true);
-        QTest::newRow("4-bit unsigned beside other bits") << 5 << 1u << 0.0 << 15.0 << QVariant(5u);
-        QTest::newRow("text is not supported") << 6 << 255u << 0.0 << 1.0 << QVariant();
+        QTest::newRow("8-bit unsigned narrowed by its range") << 1 << ValueKind::UInteger << 10.0 << 200.0 << QVariant(150u);
+        QTest::newRow("16-bit signed without range") << 2 << ValueKind::Integer << -32768.0 << 32767.0 << QVariant(-2);
+        QTest::newRow("float with its range") << 3 << ValueKind::Float32 << -50.0 << 150.5 << QVariant(21.5);
+        QTest::newRow("boolean") << 4 << ValueKind::Boolean << 0.0 << 1.0 << QVariant(true);
+        QTest::newRow("4-bit unsigned beside other bits") << 5 << ValueKind::UInteger << 0.0 << 15.0 << QVariant(5u);
+        QTest::newRow("text is not supported") << 6 << ValueKind::Unknown << 0.0 << 1.0 << QVariant();
     }
 
     void recordItems()
     {
         QFETCH(int, subindex);
-        QFETCH(uint, type);
+        QFETCH(ValueKind, type);
         QFETCH(double, low);
         QFETCH(double, high);
         QFETCH(QVariant, decoded);

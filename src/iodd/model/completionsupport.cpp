@@ -6,23 +6,6 @@
 
 namespace CompletionSupport {
 
-quint32 valueTypeCode(const QString &typeName)
-{
-    // Order matters: "Integer" is part of "UInteger", "String" of "OctetString".
-    static const struct {
-        const char *part;
-        quint32 code;
-    } codes[] = {
-        {"Boolean", BooleanValue}, {"UInteger", UIntegerValue}, {"Integer", IntegerValue},
-        {"Float", Float32Value},   {"Octet", OctetStringValue},  {"String", StringValue},
-    };
-    for (const auto &entry : codes) {
-        if (typeName.contains(QLatin1String(entry.part)))
-            return entry.code;
-    }
-    return TypedValue::noType;
-}
-
 DatatypeT *resolveDatatype(const IODeviceT &device, const IODDStandardDefinitionsT *standard, const QString &id)
 {
     if (id.isEmpty())
@@ -63,9 +46,9 @@ QByteArray octetsFromHexText(const QString &text)
 
 void setFromIoddText(TypedValue &value, const QString &text, const QString &context)
 {
-    if (value.type == BooleanValue) {
+    if (value.type == ValueKind::Boolean) {
         value.setBool(IODeviceT::toBooleanValue(text.trimmed(), context) != 0);
-    } else if (value.type == OctetStringValue && text.contains(QLatin1String("0x"), Qt::CaseInsensitive)) {
+    } else if (value.type == ValueKind::OctetString && text.contains(QLatin1String("0x"), Qt::CaseInsensitive)) {
         value.setOctets(octetsFromHexText(text));
     } else {
         value.setFromText(text);

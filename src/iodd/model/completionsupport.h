@@ -11,25 +11,11 @@ class TypedValue;
 // Small pieces shared by the completion of variables, process data and events.
 namespace CompletionSupport {
 
-// The value type codes that the completion assigns; everything else is TypedValue::noType.
-enum ValueTypeCode : quint32 {
-    BooleanValue = 0,
-    UIntegerValue = 1,
-    IntegerValue = 2,
-    Float32Value = 3,
-    StringValue = 4,
-    OctetStringValue = 5
-};
-
 template <class T>
 T *lastOf(const QList<T *> &list)
 {
     return list.isEmpty() ? nullptr : list.last();
 }
-
-// Value type code of a datatype name: 0 Boolean, 1 UInteger, 2 Integer, 3 Float32, 4 String,
-// 5 OctetString, 8 anything else.
-quint32 valueTypeCode(const QString &typeName);
 
 // A datatype referenced by id: the product's own collection first, then the standard definitions.
 DatatypeT *resolveDatatype(const IODeviceT &device, const IODDStandardDefinitionsT *standard, const QString &id);

@@ -104,8 +104,8 @@ void IODeviceT::copySimpleDatatype(const SimpleDatatypeT *source, SimpleDatatype
     if (!source || !target || source == target)
         return;
     target->xsiType = source->xsiType;
-    switch (typeKindOf(source->xsiType.value)) {
-    case TypeKind::Boolean: {
+    switch (valueKindOf(source->xsiType.value)) {
+    case ValueKind::Boolean: {
         auto *copy = new BooleanT;
         target->typedPart.reset(copy);
         if (const BooleanT *from = source->typed<BooleanT>()) {
@@ -114,24 +114,24 @@ void IODeviceT::copySimpleDatatype(const SimpleDatatypeT *source, SimpleDatatype
         }
         break;
     }
-    case TypeKind::UInteger: {
+    case ValueKind::UInteger: {
         auto *copy = new UIntegerT;
         copyNumber(source, target, copy);
         if (const UIntegerT *from = source->typed<UIntegerT>())
             copy->bitLength = from->bitLength;
         break;
     }
-    case TypeKind::Integer: {
+    case ValueKind::Integer: {
         auto *copy = new IntegerT;
         copyNumber(source, target, copy);
         if (const IntegerT *from = source->typed<IntegerT>())
             copy->bitLength = from->bitLength;
         break;
     }
-    case TypeKind::Float:
+    case ValueKind::Float32:
         copyNumber(source, target, new Float32T);
         break;
-    case TypeKind::String: {
+    case ValueKind::String: {
         auto *copy = new StringT;
         target->typedPart.reset(copy);
         if (const StringT *from = source->typed<StringT>()) {
@@ -141,7 +141,7 @@ void IODeviceT::copySimpleDatatype(const SimpleDatatypeT *source, SimpleDatatype
         }
         break;
     }
-    case TypeKind::OctetString: {
+    case ValueKind::OctetString: {
         auto *copy = new OctetStringT;
         target->typedPart.reset(copy);
         if (const OctetStringT *from = source->typed<OctetStringT>()) {
@@ -150,10 +150,10 @@ void IODeviceT::copySimpleDatatype(const SimpleDatatypeT *source, SimpleDatatype
         }
         break;
     }
-    case TypeKind::Time:
+    case ValueKind::Time:
         target->typedPart.reset(new TimeT);
         break;
-    case TypeKind::TimeSpan:
+    case ValueKind::TimeSpan:
         target->typedPart.reset(new TimeSpanT);
         break;
     default:
@@ -168,8 +168,8 @@ void IODeviceT::copyComplexDatatype(const ComplexDatatypeT *source, ComplexDatat
     if (!source || !target || source == target)
         return;
     target->xsiType = source->xsiType;
-    switch (typeKindOf(target->xsiType.value)) {
-    case TypeKind::Array: {
+    switch (valueKindOf(target->xsiType.value)) {
+    case ValueKind::Array: {
         target->arrayPart.reset(new ArrayT);
         ArrayT *copy = target->arrayPart.get();
         const ArrayT *from = source->arrayPart.get();
@@ -181,7 +181,7 @@ void IODeviceT::copyComplexDatatype(const ComplexDatatypeT *source, ComplexDatat
             appendSimpleCopy(from->SimpleDatatype.last(), copy->SimpleDatatype);
         break;
     }
-    case TypeKind::Record: {
+    case ValueKind::Record: {
         target->recordPart.reset(new RecordT);
         RecordT *copy = target->recordPart.get();
         const RecordT *from = source->recordPart.get();

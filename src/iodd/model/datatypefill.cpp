@@ -14,13 +14,13 @@ constexpr quint32 maxArrayElements = 232 * 8;
 // Float32T declares no bitLength of its own.
 constexpr quint32 float32BitLength = 32;
 
-void appendSingleValues(const IODeviceT &device, const ChildList<SingleValueT> &values, quint32 code,
+void appendSingleValues(const IODeviceT &device, const ChildList<SingleValueT> &values, ValueKind kind,
                         TypeDescription &description)
 {
     for (int i = 1; i < values.size(); ++i) {
         const SingleValueT *single = values.at(i);
         SingleValueEntry entry;
-        entry.value.type = code;
+        entry.value.type = kind;
         entry.value.bitLength = description.bitLength;
         setFromIoddText(entry.value, single->value.value, single->value.path);
         entry.textId = lastOf(single->Name)->textId.value;
@@ -29,13 +29,13 @@ void appendSingleValues(const IODeviceT &device, const ChildList<SingleValueT> &
     }
 }
 
-void appendValueRanges(const IODeviceT &device, const ChildList<ValueRangeT> &ranges, quint32 code,
+void appendValueRanges(const IODeviceT &device, const ChildList<ValueRangeT> &ranges, ValueKind kind,
                        TypeDescription &description)
 {
     for (int i = 1; i < ranges.size(); ++i) {
         const ValueRangeT *range = ranges.at(i);
         ValueRangeEntry entry;
-        entry.lower.type = entry.upper.type = code;
+        entry.lower.type = entry.upper.type = kind;
         entry.lower.bitLength = entry.upper.bitLength = description.bitLength;
         setFromIoddText(entry.lower, range->lowerValue.value, range->lowerValue.path);
         setFromIoddText(entry.upper, range->upperValue.value, range->upperValue.path);
@@ -45,12 +45,12 @@ void appendValueRanges(const IODeviceT &device, const ChildList<ValueRangeT> &ra
     }
 }
 
-void fillNumber(const IODeviceT &device, const NumberT *number, quint32 code, TypeDescription &description)
+void fillNumber(const IODeviceT &device, const NumberT *number, ValueKind kind, TypeDescription &description)
 {
     if (!number)
         return;
-    appendSingleValues(device, number->SingleValue, code, description);
-    appendValueRanges(device, number->ValueRange, code, description);
+    appendSingleValues(device, number->SingleValue, kind, description);
+    appendValueRanges(device, number->ValueRange, kind, description);
 }
 
 // The simple datatype of an array element or record item: its own, or the one its DatatypeRef names.
@@ -73,7 +73,7 @@ const SimpleDatatypeT *elementType(const IODeviceT &device, const ChildList<Simp
 // be read or written by it, so the variable is marked unusable with the reason.
 void markUnknownType(const QString &typeName, const QString &where, ::Variable &variable)
 {
-    if (typeName.isEmpty() || IOLinkKlasse::typeKindOf(typeName) != TypeKind::Unknown || !variable.invalidReason.isEmpty())
+    if (typeName.isEmpty() || valueKindOf(typeName) != ValueKind::Unknown || !variable.invalidReason.isEmpty())
         return;
     variable.invalidReason = QStringLiteral("%1 has the unknown datatype \"%2\"").arg(where, typeName);
 }
@@ -81,8 +81,7 @@ void markUnknownType(const QString &typeName, const QString &where, ::Variable &
 // Typed values of an item without a default yet: typed, sized and reset.
 void prepareItemValues(myRecordItem &item)
 {
-    const quint32 code = valueTypeCode(item.typeName);
-    item.defaultValue.type = code;
+    item.defaultValue.type = valueKindOf(item.typeName);
     item.defaultValue.bitLength = item.bitLength;
     item.defaultValue.fixedLength = item.fixedLength;
     item.defaultValue.reset();
@@ -176,31 +175,31 @@ void IODeviceT::fillFromSimpleDatatype(const SimpleDatatypeT *datatype, TypeDesc
     description.valueRanges.clear();
     if (!datatype)
         return;
-    switch (typeKindOf(datatype->xsiType.value)) {
-    case TypeKind::Boolean:
+    switch (valueKindOf(datatype->xsiType.value)) {
+    case ValueKind::Boolean:
         description.bitLength = 1;
         if (const BooleanT *boolean = datatype->typed<BooleanT>())
-            appendSingleValues(*this, boolean->SingleValue, BooleanValue, description);
+            appendSingleValues(*this, boolean->SingleValue, ValueKind::Boolean, description);
         break;
-    case TypeKind::UInteger:
+    case ValueKind::UInteger:
         if (const UIntegerT *number = datatype->typed<UIntegerT>())
             description.bitLength = quint32(toUnsigned(number->bitLength.value));
-        fillNumber(*this, datatype->typed<NumberT>(), UIntegerValue, description);
+        fillNumber(*this, datatype->typed<NumberT>(), ValueKind::UInteger, description);
         break;
-    case TypeKind::Integer:
+    case ValueKind::Integer:
         if (const IntegerT *number = datatype->typed<IntegerT>())
             description.bitLength = quint32(toUnsigned(number->bitLength.value));
-        fillNumber(*this, datatype->typed<NumberT>(), IntegerValue, description);
+        fillNumber(*this, datatype->typed<NumberT>(), ValueKind::Integer, description);
         break;
-    case TypeKind::Float:
+    case ValueKind::Float32:
         description.bitLength = float32BitLength;
-        fillNumber(*this, datatype->typed<NumberT>(), Float32Value, description);
+        fillNumber(*this, datatype->typed<NumberT>(), ValueKind::Float32, description);
         break;
-    case TypeKind::String:
+    case ValueKind::String:
         if (const StringT *text = datatype->typed<StringT>())
             description.fixedLength = quint32(toUnsigned(text->fixedLength.value));
         break;
-    case TypeKind::OctetString:
+    case ValueKind::OctetString:
         if (const OctetStringT *octets = datatype->typed<OctetStringT>())
             description.fixedLength = quint32(toUnsigned(octets->fixedLength.value));
         break;
@@ -213,12 +212,12 @@ void IODeviceT::fillFromComplexDatatype(const ComplexDatatypeT *datatype, ::Vari
 {
     if (!datatype)
         return;
-    switch (typeKindOf(datatype->xsiType.value)) {
-    case TypeKind::Array:
+    switch (valueKindOf(datatype->xsiType.value)) {
+    case ValueKind::Array:
         if (datatype->arrayPart)
             fillArrayItems(*this, *datatype->arrayPart, variable);
         break;
-    case TypeKind::Record:
+    case ValueKind::Record:
         if (datatype->recordPart) {
             variable.typeName = datatype->xsiType.value;
             fillRecordItems(*this, *datatype->recordPart, variable);

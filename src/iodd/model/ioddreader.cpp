@@ -1,5 +1,6 @@
 #include "ioddreader.h"
 
+#include "core/valuekind.h"
 #include "datatypeelements.h"
 #include "processdataelements.h"
 
@@ -18,36 +19,28 @@ struct TypeObject
     bool isArray = false;
 };
 
-// The first matching name wins; "UIntegerT" before "IntegerT" and "TimeSpanT" before "TimeT"
-// because the later names are contained in the earlier ones.
 TypeObject createTypeObject(const QString &typeName)
 {
-    auto has = [&typeName](const char *name) { return typeName.contains(QLatin1String(name)); };
     TypeObject result;
-    if (has("BooleanT"))
-        result.object.reset(new BooleanT);
-    else if (has("UIntegerT"))
-        result.object.reset(new UIntegerT);
-    else if (has("IntegerT"))
-        result.object.reset(new IntegerT);
-    else if (has("Float32T"))
-        result.object.reset(new Float32T);
-    else if (has("RecordT"))
-        result = {std::unique_ptr<IOLinkKlasse>(new RecordT), TypePart::Complex, false};
-    else if (has("ArrayT"))
-        result = {std::unique_ptr<IOLinkKlasse>(new ArrayT), TypePart::Complex, true};
-    else if (has("ProcessDataInUnionT"))
+    switch (valueKindOf(typeName)) {
+    case ValueKind::Boolean: result.object.reset(new BooleanT); break;
+    case ValueKind::UInteger: result.object.reset(new UIntegerT); break;
+    case ValueKind::Integer: result.object.reset(new IntegerT); break;
+    case ValueKind::Float32: result.object.reset(new Float32T); break;
+    case ValueKind::String: result.object.reset(new StringT); break;
+    case ValueKind::OctetString: result.object.reset(new OctetStringT); break;
+    case ValueKind::Time: result.object.reset(new TimeT); break;
+    case ValueKind::TimeSpan: result.object.reset(new TimeSpanT); break;
+    case ValueKind::Record: result = {std::unique_ptr<IOLinkKlasse>(new RecordT), TypePart::Complex, false}; break;
+    case ValueKind::Array: result = {std::unique_ptr<IOLinkKlasse>(new ArrayT), TypePart::Complex, true}; break;
+    case ValueKind::ProcessDataIn:
         result = {std::unique_ptr<IOLinkKlasse>(new ProcessDataInUnionT), TypePart::Union, false};
-    else if (has("ProcessDataOutUnionT"))
+        break;
+    case ValueKind::ProcessDataOut:
         result = {std::unique_ptr<IOLinkKlasse>(new ProcessDataOutUnionT), TypePart::Union, false};
-    else if (has("TimeSpanT"))
-        result.object.reset(new TimeSpanT);
-    else if (has("TimeT"))
-        result.object.reset(new TimeT);
-    else if (has("OctetStringT"))
-        result.object.reset(new OctetStringT);
-    else if (has("StringT"))
-        result.object.reset(new StringT);
+        break;
+    case ValueKind::Unknown: break;
+    }
     return result;
 }
 

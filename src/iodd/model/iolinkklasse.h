@@ -16,23 +16,6 @@ struct ValueSlot
     QString value;  // empty when the attribute is absent
 };
 
-// Kind of a datatype name, as the completion stage and the value model distinguish them.
-enum class TypeKind {
-    Boolean = 0,
-    UInteger = 1,
-    Integer = 2,
-    Float = 3,
-    String = 4,
-    OctetString = 5,
-    Time = 6,
-    TimeSpan = 7,
-    Array = 8,
-    Record = 9,
-    ProcessDataIn = 10,
-    ProcessDataOut = 11,
-    Unknown = 12
-};
-
 // The reader's untyped view of one child list: it only needs the prototype and a way to append.
 class ChildListBase
 {
@@ -111,7 +94,6 @@ public:
     // A fresh object of the same concrete class, with this object's element name.
     virtual IOLinkKlasse *newInstance() const = 0;
 
-    static TypeKind typeKindOf(const QString &typeName);
     // Attribute booleans count only when written exactly "true".
     static bool isTrue(const ValueSlot &slot) { return slot.value == QLatin1String("true"); }
     // Decimal integer conversion of attribute text; anything unparsable is 0.

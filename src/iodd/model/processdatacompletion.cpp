@@ -11,7 +11,7 @@ namespace {
 void resolveInlineRecordItems(const ProcessDataItemT *item, const DatatypeCollectionT *own)
 {
     const DatatypeT *datatype = lastOf(item->Datatype);
-    if (!datatype || datatype->xsiType.value != QLatin1String("RecordT") || !datatype->complexPart
+    if (!datatype || valueKindOf(datatype->xsiType.value) != ValueKind::Record || !datatype->complexPart
         || !datatype->complexPart->recordPart)
         return;
     for (RecordItemT *recordItem : datatype->complexPart->recordPart->RecordItem) {

@@ -15,8 +15,6 @@ QByteArray utf8Prefix(const QByteArray &text, int limit)
         --end;
     return text.left(end);
 }
-
-enum ValueType : quint32 { Boolean = 0, UInteger = 1, Integer = 2, Float32 = 3, String = 4, OctetString = 5 };
 }
 
 void TypedValue::clearStorage()
@@ -66,22 +64,22 @@ void TypedValue::setFromText(const QString &text)
 {
     const QString trimmed = text.trimmed();
     switch (type) {
-    case Boolean:
+    case ValueKind::Boolean:
         setBool(trimmed.toLongLong() != 0);
         break;
-    case UInteger:
+    case ValueKind::UInteger:
         setUInt(quint32(trimmed.toULongLong()));
         break;
-    case Integer:
+    case ValueKind::Integer:
         setInt(qint32(trimmed.toLongLong()));
         break;
-    case Float32:
+    case ValueKind::Float32:
         setFloat(trimmed.toFloat());
         break;
-    case String:
+    case ValueKind::String:
         setOctets(utf8Prefix(text.toUtf8(), storageSize - 1));
         break;
-    case OctetString:
+    case ValueKind::OctetString:
         setOctets(text.toUtf8());
         break;
     default:
@@ -93,16 +91,16 @@ void TypedValue::setFromText(const QString &text)
 QString TypedValue::toText() const
 {
     switch (type) {
-    case Boolean:
+    case ValueKind::Boolean:
         return storage.boolean ? QStringLiteral("1") : QStringLiteral("0");
-    case UInteger:
+    case ValueKind::UInteger:
         return QString::number(storage.unsignedNumber);
-    case Integer:
+    case ValueKind::Integer:
         return QString::number(storage.signedNumber);
-    case Float32:
+    case ValueKind::Float32:
         return QString::number(double(storage.number), 'g', 6);
-    case String:
-    case OctetString:
+    case ValueKind::String:
+    case ValueKind::OctetString:
         return QString::fromUtf8(storage.text, octetCount);
     default:
         return QString();
@@ -112,17 +110,17 @@ QString TypedValue::toText() const
 void TypedValue::reset()
 {
     switch (type) {
-    case UInteger:
+    case ValueKind::UInteger:
         setUInt(0);
         break;
-    case Integer:
+    case ValueKind::Integer:
         setInt(0);
         break;
-    case Float32:
+    case ValueKind::Float32:
         setFloat(0);
         break;
-    case String:
-    case OctetString:
+    case ValueKind::String:
+    case ValueKind::OctetString:
         setOctets(QByteArrayLiteral("-"));
         break;
     default:

@@ -3,13 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/valuekind.h"
+
 // One typed value of a variable or record item. All types share one fixed storage, so copying a
 // value copies the whole storage; texts longer than the storage are cut, never written beyond it.
 class TypedValue
 {
 public:
     static constexpr int storageSize = 256;
-    static constexpr quint32 noType = 8;
 
     // Sets the value from its IODD text according to `type` (see setFromText in the source).
     void setFromText(const QString &text);
@@ -31,7 +32,7 @@ public:
 
     quint32 bitLength = 8;
     quint32 fixedLength = 0;
-    quint32 type = noType;
+    ValueKind type = ValueKind::Unknown;
 
 private:
     void clearStorage();

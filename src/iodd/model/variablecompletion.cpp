@@ -47,12 +47,12 @@ void applyRecordItemDefault(::Variable &variable, const RecordItemDefaultEntry &
 void applyReferenceValueRanges(const IODeviceT &device, StdVariableRefT *reference)
 {
     ::Variable &variable = reference->variable;
-    const quint32 code = valueTypeCode(variable.typeName);
+    const ValueKind kind = valueKindOf(variable.typeName);
     variable.valueRanges.clear();
     for (int i = 1; i < reference->ValueRange.size(); ++i) {
         const ValueRangeT *range = reference->ValueRange.at(i);
         ValueRangeEntry entry;
-        entry.lower.type = entry.upper.type = code;
+        entry.lower.type = entry.upper.type = kind;
         entry.lower.bitLength = entry.upper.bitLength = variable.bitLength;
         setFromIoddText(entry.lower, range->lowerValue.value, variable.id);
         setFromIoddText(entry.upper, range->upperValue.value, variable.id);
@@ -67,14 +67,14 @@ void applyReferenceSingleValues(const IODeviceT &device, StdVariableRefT *refere
     if (reference->SingleValue.size() < 2 && reference->StdSingleValueRef.size() < 2)
         return;
     ::Variable &variable = reference->variable;
-    const quint32 code = valueTypeCode(variable.typeName);
+    const ValueKind kind = valueKindOf(variable.typeName);
 
     // The reference names the standard values it keeps; compared as converted values, so that
     // spellings such as "true" and "1" or "08" and "8" match the standard's.
     QStringList kept;
     for (int i = 1; i < reference->StdSingleValueRef.size(); ++i) {
         TypedValue value;
-        value.type = code;
+        value.type = kind;
         setFromIoddText(value, reference->StdSingleValueRef.at(i)->value.value, variable.id);
         kept << value.toText();
     }
@@ -86,7 +86,7 @@ void applyReferenceSingleValues(const IODeviceT &device, StdVariableRefT *refere
     for (int i = 1; i < reference->SingleValue.size(); ++i) {
         const SingleValueT *single = reference->SingleValue.at(i);
         SingleValueEntry entry;
-        entry.value.type = code;
+        entry.value.type = kind;
         entry.value.bitLength = variable.bitLength;
         setFromIoddText(entry.value, single->value.value, variable.id);
         entry.textId = lastOf(single->Name)->textId.value;
@@ -103,14 +103,14 @@ void applyFixedLengthRestriction(::Variable &variable, const QString &restrictio
     const quint32 restriction = quint32(IOLinkKlasse::toUnsigned(restrictionText));
     if (restrictionText.trimmed().isEmpty() || restriction == 0)
         return;
-    if (variable.typeName.contains(QLatin1String("Array"))) {
+    if (variable.value.type == ValueKind::Array) {
         if (variable.recordItems.isEmpty() || restriction >= quint32(variable.recordItems.size()))
             return;
         variable.recordItems.resize(int(restriction));
         const myRecordItem &element = variable.recordItems.first();
         variable.bitLength = (element.bitLength != 0 ? element.bitLength : 8 * element.fixedLength) * restriction;
         variable.fixedLength = element.fixedLength * restriction;
-    } else if (variable.value.type == StringValue || variable.value.type == OctetStringValue) {
+    } else if (isOctets(variable.value.type)) {
         if (variable.fixedLength == 0 || restriction < variable.fixedLength)
             variable.fixedLength = restriction;
     }
@@ -220,16 +220,16 @@ void IODeviceT::completeVariable(AbstractVariableT *element, IODDStandardDefinit
         fillFromSimpleDatatype(datatype->simplePart.get(), variable);
     else if (datatype && datatype->complexPart)
         fillFromComplexDatatype(datatype->complexPart.get(), variable);
-    if (datatype && !datatype->xsiType.value.isEmpty() && typeKindOf(datatype->xsiType.value) == TypeKind::Unknown)
+    if (datatype && !datatype->xsiType.value.isEmpty() && valueKindOf(datatype->xsiType.value) == ValueKind::Unknown)
         variable.invalidReason = QStringLiteral("the datatype \"%1\" is unknown").arg(datatype->xsiType.value);
     if (!variable.invalidReason.isEmpty())
         qWarning() << Q_FUNC_INFO << "Unusable variable" << variable.id << ":" << variable.invalidReason;
 
     variable.datatypeId = datatype ? datatype->id.value : QString();
     variable.typeName = datatype ? datatype->xsiType.value : QString();
-    const quint32 code = valueTypeCode(variable.typeName);
-    variable.value.type = variable.defaultValue.type = code;
-    if (code == BooleanValue)
+    const ValueKind kind = valueKindOf(variable.typeName);
+    variable.value.type = variable.defaultValue.type = kind;
+    if (kind == ValueKind::Boolean)
         variable.bitLength = 1;
 
     if (variable.hasDefault)
