@@ -710,8 +710,9 @@ void TestMainWindow::verifyReadable(const QString &where)
         if (!tab->inherits("QQuickTabButton") || !isShown(tab))
             continue;
         QQuickItem *title = tab->property("contentItem").value<QQuickItem *>();
-        // Inside the window, and either whole or with its title as tool tip.
-        QVERIFY2(tab->mapToScene(QPointF(tab->width(), 0)).x() <= window->width() + 0.5, qPrintable(where + text(tab)));
+        // Inside the window, and either whole or with its title as tool tip. An event arriving just now
+        // widens the Events tab before the bar lays its tabs out again at the next frame.
+        QTRY_VERIFY2(tab->mapToScene(QPointF(tab->width(), 0)).x() <= window->width() + 0.5, qPrintable(where + text(tab)));
         if (title && title->property("truncated").toBool())
             QVERIFY2(tab->property("width").toReal() > 40, qPrintable(where + text(tab)));
     }
