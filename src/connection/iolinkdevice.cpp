@@ -1,6 +1,7 @@
 #include "iolinkdevice.h"
 
 #include "binding/iolinkwrapper.h"
+#include "comm/communicationanswerrelay.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
 #include "comm/communicationlogrelay.h"
@@ -104,7 +105,8 @@ void IOLinkDevice::retireWorker()
     // The worker may still be emitting; from now on nothing it sends may be queued for objects about to go.
     QList<QObject *> going = findChildren<QObject *>();
     going << this;
-    const QList<QObject *> senders = { communication, connection, communication->findChild<CommunicationLogRelay *>() };
+    const QList<QObject *> senders = { communication, connection, communication->findChild<CommunicationLogRelay *>(),
+                                       communication->findChild<CommunicationAnswerRelay *>() };
     for (QObject *sender : senders) {
         for (QObject *receiver : qAsConst(going)) {
             if (sender)
@@ -146,6 +148,8 @@ void IOLinkDevice::init()
     eventThread->setObjectName(QStringLiteral("IOLink communication ") + getAddress());
     // Made before the move, so that it goes along into the worker thread with the handler.
     auto *logRelay = new CommunicationLogRelay(communicationHandler);
+    auto *answerRelay = new CommunicationAnswerRelay;
+    communicationHandler->setAnswerRelay(answerRelay);
     connectionHandler->moveToThread(eventThread);
     communicationHandler->moveToThread(eventThread);
     eventThread->start();
@@ -166,6 +170,8 @@ void IOLinkDevice::init()
     connect(communicationHandler->getCommunicationModel(), &CommunicationListModel::entryAdded, logRelay,
             &CommunicationLogRelay::relay, Qt::DirectConnection);
     connect(logRelay, &CommunicationLogRelay::rowsLogged, communicationLog, &CommunicationListModel::addRows,
+            Qt::QueuedConnection);
+    connect(answerRelay, &CommunicationAnswerRelay::answersReady, this, &CommunicationAnswerRelay::deliver,
             Qt::QueuedConnection);
 
     buildStateMachine();
