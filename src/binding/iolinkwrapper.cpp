@@ -23,6 +23,8 @@ using CompletionSupport::lastOf;
 
 namespace {
 
+constexpr int entryPaceMs = 100;
+
 const QString standardFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
 const QString secondaryDefinitionsFile = QStringLiteral("IODD-StandardDefinitions1.0.1.xml");
 const QString english = QStringLiteral("en");
@@ -355,10 +357,27 @@ void IOLinkWrapper::initProcessDataEntries()
     for (const ProcessDataWrapper *definition : qAsConst(processDataWrappers)) {
         const ProcessDataItemWrapper *input = definition->image(false);
         if (input && !input->getRecordItems().isEmpty())
-            connect(input->getRecordItems().last(), &RecordItemWrapper::valueChanged, this,
-                    &IOLinkWrapper::refreshProcessDataEntries);
+            connect(input->getRecordItems().last(), &RecordItemWrapper::valueChanged, this, &IOLinkWrapper::onInputImage);
     }
+    processDataEntryPace.setSingleShot(true);
+    processDataEntryPace.setInterval(entryPaceMs);
+    connect(&processDataEntryPace, &QTimer::timeout, this, [this]() {
+        if (inputImagePending)
+            onInputImage();
+    });
     refreshProcessDataEntries();
+}
+
+// Images arrive with every poll, fifty a second; a reader follows ten, and each shown change costs a repaint.
+void IOLinkWrapper::onInputImage()
+{
+    if (processDataEntryPace.isActive()) {
+        inputImagePending = true;
+        return;
+    }
+    inputImagePending = false;
+    refreshProcessDataEntries();
+    processDataEntryPace.start();
 }
 
 void IOLinkWrapper::refreshProcessDataEntries()

@@ -429,10 +429,13 @@ void IOLinkDevice::onProcessDataWriteFinished(bool success, QByteArray payload, 
                               .arg(errorText));
 }
 
+// The output image goes out with every poll and nobody here waits for its end; in the worker's thread its
+// answer does not wake this one.
 void IOLinkDevice::addTask(CommunicationTask *task)
 {
-    QMetaObject::invokeMethod(communicationHandler, "addTask", Qt::QueuedConnection,
-                              Q_ARG(CommunicationTask *, task));
+    CommunicationHandler *handler = communicationHandler;
+    task->moveToThread(handler->thread());
+    QMetaObject::invokeMethod(handler, [handler, task]() { handler->addTask(task); }, Qt::QueuedConnection);
 }
 
 void IOLinkDevice::connectToDevice()
