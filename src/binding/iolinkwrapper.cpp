@@ -14,8 +14,10 @@
 #include "processdata/processdatawrapper.h"
 #include "processdata/recorditemwrapper.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -130,7 +132,11 @@ IOLinkWrapper::~IOLinkWrapper()
     qInfo() << "Removing menu wrappers:" << menuWrappers.size();
     qDeleteAll(menuWrappers);
     menuWrappers.clear();
+    // Freeing the model of a large description takes longer than the window may stand still, and nothing
+    // refers to it any more.
     qInfo() << "Removing legacy IODeviceT.";
+    if (QCoreApplication::instance())
+        QThreadPool::globalInstance()->start([model = document.release()]() { delete model; });
     document.reset();
     qInfo() << "Completed cleanup of IOLink wrapper.";
 }
