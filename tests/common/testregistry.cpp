@@ -4,6 +4,7 @@
 #include "testenvironment.h"
 
 #include <QApplication>
+#include <QThreadPool>
 #include <QtTest>
 
 #include <memory>
@@ -21,6 +22,15 @@ std::vector<Entry> &entries()
 {
     static std::vector<Entry> registered;
     return registered;
+}
+
+// Work a test class left behind (deferred deletions, pooled tasks) must end before the next class starts:
+// QtTest's logger is rebuilt between classes, and a thread logging meanwhile would write into freed memory.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -47,6 +57,8 @@ int TestRegistry::runAll(int argc, char *argv[])
     for (const Entry &entry : entries()) {
         std::unique_ptr<QObject> test(entry.factory());
         failures += QTest::qExec(test.get(), argc, argv);
+        test.reset();
+        settle();
     }
     return failures;
 }
