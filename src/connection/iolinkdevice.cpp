@@ -406,6 +406,9 @@ void IOLinkDevice::onVariableSynced(uint index, uint subindex, QVariant value)
 void IOLinkDevice::onProcessDataReceived(QByteArray data)
 {
     processDataHandler->onProcessDataReceived(data);
+    // The port is closing; an output sent now would fail there and be reported as refused.
+    if (disconnectRequested)
+        return;
     QByteArray output;
     if (processDataHandler->getOutputData(output))
         addTask(new CommunicationTask(static_cast<VariableWrapper *>(nullptr), 0,
@@ -445,6 +448,7 @@ void IOLinkDevice::connectToDevice()
         qCritical() << "no connection handler set";
         return;
     }
+    disconnectRequested = false;
     // The machine starts with the event loop; a request before that would pass unnoticed.
     if (!stateMachine.isRunning()) {
         connectPending = true;
@@ -463,6 +467,7 @@ void IOLinkDevice::disconnectFromDevice()
     qInfo() << Q_FUNC_INFO;
     if (state == QLatin1String(connectingName))
         connectCancelled = true;
+    disconnectRequested = true;
     // Nothing may reach the port while it closes, or a deliberate disconnect would be reported as a lost device.
     if (communicationHandler) {
         CommunicationHandler *handler = communicationHandler;
