@@ -102,8 +102,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("0") << QVariant(0) << 0 << "Device is operating properly";
         QTest::newRow("1") << QVariant(1) << 1 << "Maintenance required";
-        QTest::newRow("2") << QVariant(2) << 2 << "Out of specification";
-        QTest::newRow("3") << QVariant(3) << 3 << "Functional check";
         QTest::newRow("4") << QVariant(4) << 4 << "Failure";
         QTest::newRow("reserved") << QVariant(7) << 7 << "Reserved status 7";
         QTest::newRow("unreadable") << QVariant(QStringLiteral("x")) << -1 << "Not read yet";
