@@ -10,6 +10,8 @@ class TestDatatypes : public QObject
     Q_OBJECT
 
 private:
+    IODeviceT device;
+
     static QString fixture(const QString &name) { return TestEnvironment::testDataPath(QStringLiteral("model/") + name); }
 
     const DatatypeCollectionT *collection() const { return device.standardDefinitions->DatatypeCollection.last(); }
@@ -148,9 +150,6 @@ private slots:
         QCOMPARE(converted, result);
         QCOMPARE(messages, warning.isEmpty() ? QStringList() : QStringList{warning});
     }
-
-private:
-    IODeviceT device;
 
     void textRoundTrip_data()
     {

@@ -13,6 +13,8 @@ class TestIODDReader : public QObject
     Q_OBJECT
 
 private:
+    IODeviceT device;
+
     static QString fixture(const QString &name) { return TestEnvironment::testDataPath(QStringLiteral("model/") + name); }
 
     static DatatypeT *datatype(const IODeviceT &device, const QString &id)
@@ -121,7 +123,6 @@ private slots:
         if (complex)
             QCOMPARE(complex->xsiType.value, type->xsiType.value);
     }
-
 
     void recordItemsAreReadIntoTheRecord()
     {
@@ -302,10 +303,6 @@ private slots:
         QVERIFY(fired);
     }
 
-
-private:
-    IODeviceT device;
-
     void numberedWiresAreRead()
     {
         IODeviceT profile;
@@ -350,7 +347,6 @@ private:
         QCOMPARE(bare.eventTable.size(), 4);
         QCOMPARE(bare.eventTable.at(2).nameTextId, QString());
     }
-
 };
 
 OVINEX_TEST_MAIN(TestIODDReader)
