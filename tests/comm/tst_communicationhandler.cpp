@@ -1,6 +1,6 @@
 #include "testenvironment.h"
 
-#include "../device/variablefixtures.h"
+#include "variablefixtures.h"
 #include "comm/communicationlistmodel.h"
 #include "comm/communicationqueue.h"
 #include "comm/communicationtask.h"

@@ -3,6 +3,7 @@
 // Variable descriptions built by hand, shaped as the document model completes them, and the sample
 // device loaded through the real document model.
 #include "testenvironment.h"
+#include "variablefixtures.h"
 
 #include "device/variablewrapper.h"
 #include "iodd/model/documentelements.h"
@@ -29,23 +30,6 @@ inline TypedValue typed(quint32 type, double number)
     return value;
 }
 
-inline QString typeNameOf(quint32 type)
-{
-    static const char *names[] = { "BooleanT", "UIntegerT", "IntegerT", "Float32T", "StringT", "OctetStringT" };
-    return type <= 5 ? QString::fromLatin1(names[type]) : QStringLiteral("TimeT");
-}
-
-template<class Description>
-void describe(Description &description, quint32 type, quint32 bitLength, quint32 fixedLength)
-{
-    description.typeName = typeNameOf(type);
-    description.bitLength = type == VariableWrapper::BooleanType ? 1 : bitLength;
-    description.fixedLength = fixedLength;
-    description.value.type = type;
-    description.value.bitLength = description.bitLength;
-    description.value.fixedLength = fixedLength;
-}
-
 template<class Description>
 void addSingleValue(Description &description, double number, const QString &textId, const QString &text = QString())
 {
@@ -63,66 +47,31 @@ inline std::unique_ptr<Variable> simple(const QString &id, quint32 type, quint32
                                         const QString &access = QStringLiteral("rw"), quint16 index = 64,
                                         quint32 fixedLength = 0)
 {
-    auto variable = std::make_unique<Variable>();
-    variable->id = id;
-    variable->index = index;
-    variable->accessRights = access;
-    variable->nameTextId = QStringLiteral("TN_") + id;
-    describe(*variable, type, bitLength, fixedLength);
-    return variable;
+    return std::make_unique<Variable>(VariableFixtures::simple(id, type, bitLength, fixedLength, access, index));
 }
 
 inline myRecordItem item(quint32 subindex, quint32 bitOffset, quint32 type, quint32 bitLength,
                          const QString &access = QStringLiteral("rw"))
 {
-    myRecordItem recordItem;
-    recordItem.subindex = subindex;
-    recordItem.bitOffset = bitOffset;
+    myRecordItem recordItem = VariableFixtures::item(subindex, bitOffset, type, bitLength);
     recordItem.accessRights = access;
-    recordItem.nameTextId = QStringLiteral("TN_Item%1").arg(subindex);
-    describe(recordItem, type, bitLength, 0);
     return recordItem;
 }
 
-inline std::unique_ptr<Variable> record(const QString &id, quint32 bitLength, const QVector<myRecordItem> &items,
+// A record with subindex access, as most devices describe theirs.
+inline std::unique_ptr<Variable> record(const QString &id, quint32 bitLength, const QList<myRecordItem> &items,
                                         const QString &access = QStringLiteral("rw"), quint16 index = 70)
 {
-    auto variable = std::make_unique<Variable>();
-    variable->id = id;
-    variable->index = index;
+    auto variable = std::make_unique<Variable>(VariableFixtures::record(id, bitLength, items, true, index));
     variable->accessRights = access;
-    variable->nameTextId = QStringLiteral("TN_") + id;
-    variable->typeName = QStringLiteral("RecordT");
-    variable->bitLength = bitLength;
-    variable->subindexAccessSupported = true;
-    variable->value.type = TypedValue::noType;
-    variable->recordItems = items;
-    for (myRecordItem &recordItem : variable->recordItems)
-        recordItem.index = index;
     return variable;
 }
 
 // An array of `count` octet strings of `octets` each, with subindex access, as the model completes it.
-inline std::unique_ptr<Variable> octetArray(const QString &id, quint32 count, quint32 octets, quint16 index = 37)
+inline std::unique_ptr<Variable> octetArray(const QString &id, quint32 count, quint32 octets)
 {
-    auto variable = std::make_unique<Variable>();
-    variable->id = id;
-    variable->index = index;
-    variable->accessRights = QStringLiteral("ro");
-    variable->nameTextId = QStringLiteral("TN_") + id;
-    variable->typeName = QStringLiteral("ArrayT");
-    variable->subindexAccessSupported = true;
-    variable->value.type = TypedValue::noType;
-    variable->fixedLength = count * octets;
-    for (quint32 i = 0; i < count; ++i) {
-        myRecordItem element;
-        element.subindex = i + 1;
-        element.index = index;
-        element.accessRights = variable->accessRights;
-        describe(element, VariableWrapper::OctetStringType, 0, octets);
-        variable->recordItems.append(element);
-    }
-    return variable;
+    return std::make_unique<Variable>(
+        VariableFixtures::array(id, int(count), VariableWrapper::OctetStringType, 0, octets, true, 37));
 }
 
 template<class Element>
