@@ -128,10 +128,7 @@ QVariant MenuEntry::getValue() const
     const QVariant value = rawValue();
     if (!isNumber(value))
         return value;
-    const double scaled = value.toDouble() * gradient;
-    qCDebug(lcMenu) << "Apply gradient:" << gradient << "*" << value;
-    qCDebug(lcMenu) << "Applied gradient:" << scaled;
-    return scaled;
+    return scaling.shown(value.toDouble());
 }
 
 void MenuEntry::setValue(QVariant value)
@@ -142,10 +139,7 @@ void MenuEntry::setValue(QVariant value)
         return;
     }
     if (isNumber(value)) {
-        const double raw = value.toDouble() / gradient;
-        qCDebug(lcMenu) << "Apply gradient:" << gradient << "*" << value;
-        qCDebug(lcMenu) << "Applied gradient:" << raw;
-        value = raw;
+        value = scaling.raw(value.toDouble());
     }
     variable->setValue(value, subindex);
 }
@@ -174,14 +168,9 @@ void MenuEntry::requestWrite()
         emit writeRequested(variable->toByteArray(subindex));
 }
 
-void MenuEntry::setGradient(double newGradient)
-{
-    gradient = newGradient == 0.0 || std::isnan(newGradient) ? 1.0 : newGradient;
-}
-
 uint MenuEntry::getDigits() const
 {
-    return uint(digitsSet ? digits : DisplayDigits::ofGradient(gradient));
+    return uint(digitsSet ? digits : scaling.digits());
 }
 
 void MenuEntry::setDisplayFormat(const QString &format)
@@ -246,8 +235,8 @@ void MenuEntry::presetFirstChoice(const QMap<qint64, QString> &choices)
     setValue(choices.firstKey());
 }
 
-void MenuEntry::applyReference(const QString &unitCode, const QString &gradientText, const QString &displayFormat,
-                               const QList<UnitT *> &units)
+void MenuEntry::applyReference(const QString &unitCode, const LinearScaling &referenceScaling,
+                               const QString &displayFormat, const QList<UnitT *> &units)
 {
     if (!unitCode.isEmpty()) {
         for (const UnitT *candidate : units) {
@@ -257,9 +246,7 @@ void MenuEntry::applyReference(const QString &unitCode, const QString &gradientT
             }
         }
     }
-    // An absent gradient keeps 1; an unreadable one reads as 0, which also means 1.
-    if (!gradientText.trimmed().isEmpty())
-        setGradient(gradientText.trimmed().toDouble());
+    scaling = referenceScaling;
     setDisplayFormat(displayFormat);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/linearscaling.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QObject>
@@ -56,8 +58,8 @@ public:
     void setUnit(const QString &newUnit) { unit = newUnit; }
     quint32 getSubindex() const { return subindex; }
     void setSubindex(quint32 newSubindex) { subindex = newSubindex; }
-    double getGradient() const { return gradient; }
-    void setGradient(double newGradient);
+    double getGradient() const { return scaling.getGradient(); }
+    void setScaling(const LinearScaling &newScaling) { scaling = newScaling; }
     uint getDigits() const;
     // "Dec.N" sets N digits; any other format leaves the digits to the gradient.
     void setDisplayFormat(const QString &format);
@@ -98,9 +100,10 @@ protected:
     static QMap<qint64, QString> choiceMap(const QVector<SingleValueEntry> &singleValues, const char *owner);
     // An entry for a record item is named after the item.
     void takeRecordItemName();
-    // Unit, gradient and digits of a menu reference; the unit only when the standard units know it.
-    void applyReference(const QString &unitCode, const QString &gradientText, const QString &displayFormat,
+    // Unit, scaling and digits of a menu reference; the unit only when the standard units know it.
+    void applyReference(const QString &unitCode, const LinearScaling &referenceScaling, const QString &displayFormat,
                         const QList<UnitT *> &units);
+    const LinearScaling &getScaling() const { return scaling; }
     void markValid();
     // Presets the smallest choice, unless the device has already delivered a value.
     void presetFirstChoice(const QMap<qint64, QString> &choices);
@@ -112,7 +115,7 @@ private:
     QPointer<VariableWrapper> variable;
     quint32 subindex = 0;
     QString unit;
-    double gradient = 1.0;
+    LinearScaling scaling;
     bool digitsSet = false;
     uint digits = 0;
 };

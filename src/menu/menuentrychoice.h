@@ -26,7 +26,9 @@ protected:
         if (!reference)
             return;
         setId(reference->variableId.value);
-        applyReference(reference->unitCode.value, reference->gradient.value, reference->displayFormat.value, units);
+        applyReference(reference->unitCode.value,
+                       LinearScaling::fromTexts(reference->gradient.value, reference->offset.value),
+                       reference->displayFormat.value, units);
     }
 
     // Takes the named values and presets the smallest until the device delivers one.

@@ -304,7 +304,8 @@ MenuEntry *MenuEntryFactory::makeMenuEntry(const UIRecordItemRefT *ref, const QL
     const QString id = ref->variableId.value;
     if (isProcessDataId(id)) {
         auto *entry = new MenuEntryProcessData(id, isProcessDataOutputId(id), subindex, parent);
-        entry->applyReference(ref->unitCode.value, ref->gradient.value, ref->displayFormat.value, units);
+        entry->applyReference(ref->unitCode.value, LinearScaling::fromTexts(ref->gradient.value, ref->offset.value),
+                              ref->displayFormat.value, units);
         return entry;
     }
     VariableWrapper *var = findVariable(variables, id);

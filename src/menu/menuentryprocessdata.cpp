@@ -19,7 +19,7 @@ QVariant MenuEntryProcessData::getValue() const
 {
     if (!isNumber(processValue))
         return processValue;
-    return processValue.toDouble() * getGradient();
+    return getScaling().shown(processValue.toDouble());
 }
 
 void MenuEntryProcessData::setProcessValue(const QVariant &raw, const QString &nameTextId, const QString &valueTextId)

@@ -52,8 +52,8 @@ void MenuEntrySlider::setLimits(const TypeDescription *type)
         const ValueRangeEntry &range = type->valueRanges.last();
         raw = { toVariant(range.lower).toDouble(), toVariant(range.upper).toDouble() };
     }
-    const double first = raw.first * getGradient();
-    const double second = raw.second * getGradient();
+    const double first = getScaling().shown(raw.first);
+    const double second = getScaling().shown(raw.second);
     // A negative gradient turns the range around.
     lowerLimit = std::min(first, second);
     upperLimit = std::max(first, second);

@@ -46,9 +46,10 @@ ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(const Process
     , output(isOutput)
 {
     if (definition)
-        init(definition->gradient.value, definition->unitCode.value, definition->displayFormat.value);
+        init(LinearScaling::fromTexts(definition->gradient.value, definition->offset.value), definition->unitCode.value,
+             definition->displayFormat.value);
     else
-        init(QString(), QString(), QString());
+        init(LinearScaling(), QString(), QString());
 }
 
 ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(const ProcessDataInfoT *imageInfo,
@@ -60,9 +61,10 @@ ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(const Process
     , output(isOutput)
 {
     if (imageInfo)
-        init(imageInfo->gradient.value, imageInfo->unitCode.value, imageInfo->displayFormat.value);
+        init(LinearScaling::fromTexts(imageInfo->gradient.value, imageInfo->offset.value), imageInfo->unitCode.value,
+             imageInfo->displayFormat.value);
     else
-        init(QString(), QString(), QString());
+        init(LinearScaling(), QString(), QString());
 }
 
 ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(RecordItemWrapper *recordItem, bool isOutput,
@@ -71,21 +73,15 @@ ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(RecordItemWra
     , recordItem(recordItem)
     , output(isOutput)
 {
-    init(QString(), QString(), QString());
+    init(LinearScaling(), QString(), QString());
     hasDigits = true;
     digits = recordItem && recordItem->getType() == RecordItemWrapper::Float32Type ? floatDigits : 0;
 }
 
-void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const QString &unitCode,
+void ProcessDataRecordItemInfoWrapper::init(const LinearScaling &itemScaling, const QString &unitCode,
                                             const QString &displayFormat)
 {
-    bool ok = false;
-    const double parsedGradient = gradientText.trimmed().toDouble(&ok);
-    // An unreadable gradient would scale every value to 0; showing raw values is the lesser evil.
-    if (ok && std::isfinite(parsedGradient))
-        gradient = parsedGradient;
-    else if (!gradientText.isEmpty())
-        qWarning() << Q_FUNC_INFO << "unreadable gradient" << gradientText;
+    scaling = itemScaling;
     unit = unitCode;
 
     const int decimals = DisplayDigits::ofDisplayFormat(displayFormat);
@@ -101,8 +97,8 @@ void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const Q
     connect(recordItem, &RecordItemWrapper::valueChanged, this, &ProcessDataRecordItemInfoWrapper::onValueChanged);
 
     // A negative gradient turns the range around; the axis still runs from the lower to the upper end.
-    lowLimit = qMin(gradient * recordItem->getLow(), gradient * recordItem->getHigh());
-    highLimit = qMax(gradient * recordItem->getLow(), gradient * recordItem->getHigh());
+    lowLimit = qMin(scaling.shown(recordItem->getLow()), scaling.shown(recordItem->getHigh()));
+    highLimit = qMax(scaling.shown(recordItem->getLow()), scaling.shown(recordItem->getHigh()));
     minY = lowLimit;
     maxY = highLimit;
     followsData = recordItem->getType() == RecordItemWrapper::Float32Type
@@ -111,7 +107,8 @@ void ProcessDataRecordItemInfoWrapper::init(const QString &gradientText, const Q
         minY = 0.0;
         maxY = 1.0;
     }
-    qInfo() << "Process data UI reference" << recordItem->getName() << "gradient" << gradient << "unit" << unit
+    qInfo() << "Process data UI reference" << recordItem->getName() << "gradient" << scaling.getGradient() << "offset"
+            << scaling.getOffset() << "unit" << unit
             << "minY" << minY << "maxY" << maxY;
 }
 
@@ -123,7 +120,7 @@ QString ProcessDataRecordItemInfoWrapper::getId() const
 QVariant ProcessDataRecordItemInfoWrapper::scaled(const QVariant &raw) const
 {
     if (isNumber(raw))
-        return raw.toDouble() * gradient;
+        return scaling.shown(raw.toDouble());
     return raw;
 }
 
@@ -144,8 +141,8 @@ void ProcessDataRecordItemInfoWrapper::setValueOut(const QVariant &value)
     }
     bool ok = false;
     const double number = value.toDouble(&ok);
-    if (ok && gradient != 0.0)
-        recordItem->setValue(number / gradient);
+    if (ok)
+        recordItem->setValue(scaling.raw(number));
     else
         recordItem->setValue(value);
 }
@@ -158,7 +155,7 @@ QString ProcessDataRecordItemInfoWrapper::getUnit() const
 
 int ProcessDataRecordItemInfoWrapper::getDigits() const
 {
-    return hasDigits ? digits : DisplayDigits::ofGradient(gradient);
+    return hasDigits ? digits : scaling.digits();
 }
 
 bool ProcessDataRecordItemInfoWrapper::isBoolean() const
@@ -217,7 +214,7 @@ void ProcessDataRecordItemInfoWrapper::onValueChanged()
     qCDebug(lcProcessData) << Q_FUNC_INFO << ": chart running: " << chartRunning;
 
     if (chartRunning && recordItem) {
-        const double y = recordItem->getValue().toDouble() * gradient;
+        const double y = scaling.shown(recordItem->getValue().toDouble());
         appendSample(recordItem->getDuration(), y);
         followData(y);
         samplesPending = true;

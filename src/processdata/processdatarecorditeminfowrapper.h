@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/linearscaling.h"
 #include "processdata/processdataclock.h"
 #include "processdata/recorditemwrapper.h"
 
@@ -16,7 +17,7 @@
 class ProcessDataInfoT;
 class ProcessDataRecordItemInfoT;
 
-// One record item as the process data view shows it: the value scaled by the gradient, its display
+// One record item as the process data view shows it: the value scaled as the IODD says, its display
 // limits, and a sliding time window of samples that fills the chart while recording runs.
 class ProcessDataRecordItemInfoWrapper : public QObject
 {
@@ -73,7 +74,7 @@ public:
     QString getSingleValue() const;
     bool isChartRunning() const { return chartRunning; }
 
-    double getGradient() const { return gradient; }
+    double getGradient() const { return scaling.getGradient(); }
     RecordItemWrapper *getRecordItem() const { return recordItem; }
     // The window, oldest first: x is the sample's duration in ms, y its scaled value.
     const std::deque<QPointF> &getSamples() const { return samples; }
@@ -110,7 +111,7 @@ private:
     static constexpr qint64 valueThrottleMs = 100;
     static constexpr int floatDigits = 3;
 
-    void init(const QString &gradientText, const QString &unitCode, const QString &displayFormat);
+    void init(const LinearScaling &itemScaling, const QString &unitCode, const QString &displayFormat);
     QVariant scaled(const QVariant &raw) const;
     void announceValue();
     void announce();
@@ -138,7 +139,7 @@ private:
     double highLimit = 1.0;
     QDateTime minX = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
     QDateTime maxX = QDateTime::fromMSecsSinceEpoch(30000, Qt::UTC);
-    double gradient = 1.0;
+    LinearScaling scaling;
     QString unit;
     qint32 digits = 0;
     bool hasDigits = false;

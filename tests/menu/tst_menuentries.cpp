@@ -305,28 +305,34 @@ private slots:
     void gradientScalesDisplayAndInput_data()
     {
         QTest::addColumn<double>("gradient");
+        QTest::addColumn<double>("offset");
         QTest::addColumn<QVariant>("entered");
         QTest::addColumn<qulonglong>("stored");
-        QTest::newRow("0.1, rounded to the nearest raw step") << 0.1 << QVariant(23.46) << 235ull;
-        QTest::newRow("0.1, rounded down") << 0.1 << QVariant(23.44) << 234ull;
-        QTest::newRow("0.5, an integer input") << 0.5 << QVariant(10) << 20ull;
-        QTest::newRow("zero gradient means 1") << 0.0 << QVariant(17) << 17ull;
+        QTest::addColumn<double>("shown");
+        QTest::newRow("0.1, rounded to the nearest raw step") << 0.1 << 0.0 << QVariant(23.46) << 235ull << 23.5;
+        QTest::newRow("0.1, rounded down") << 0.1 << 0.0 << QVariant(23.44) << 234ull << 23.4;
+        QTest::newRow("0.5, an integer input") << 0.5 << 0.0 << QVariant(10) << 20ull << 10.0;
+        QTest::newRow("zero gradient means 1") << 0.0 << 0.0 << QVariant(17) << 17ull << 17.0;
+        QTest::newRow("Fahrenheit of tenths of a degree: 0.18 and 32") << 0.18 << 32.0 << QVariant(212) << 1000ull << 212.0;
+        QTest::newRow("offset below zero") << 1.0 << -54.125 << QVariant(-4.125) << 50ull << -4.125;
     }
 
     void gradientScalesDisplayAndInput()
     {
         QFETCH(double, gradient);
+        QFETCH(double, offset);
         QFETCH(QVariant, entered);
         QFETCH(qulonglong, stored);
+        QFETCH(double, shown);
         auto description = simple("V_Temp", VariableWrapper::UIntegerType, 16);
         VariableWrapper variable(description.get());
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
-        entry.setGradient(gradient);
+        entry.setScaling(LinearScaling(gradient, offset));
 
         entry.setProperty("value", entered);
         QCOMPARE(variable.getValue(0).toULongLong(), stored);
-        QCOMPARE(entry.property("value").toDouble(), double(stored) * (gradient == 0.0 ? 1.0 : gradient));
+        QCOMPARE(entry.property("value").toDouble(), shown);
     }
 
     void booleanIsNotScaled()
@@ -335,7 +341,7 @@ private slots:
         VariableWrapper variable(flag.get());
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
-        entry.setGradient(0.1);
+        entry.setScaling(LinearScaling(0.1, 32.0));
         entry.setValue(true);
         QCOMPARE(entry.getValue(), QVariant(true));
     }
@@ -343,26 +349,30 @@ private slots:
     void digits_data()
     {
         QTest::addColumn<double>("gradient");
+        QTest::addColumn<double>("offset");
         QTest::addColumn<QString>("format");
         QTest::addColumn<uint>("digits");
-        QTest::newRow("gradient 0.1") << 0.1 << QString() << 1u;
-        QTest::newRow("gradient 0.25") << 0.25 << QString() << 1u;
-        QTest::newRow("Dec.3 beats the gradient") << 0.1 << "Dec.3" << 3u;
-        QTest::newRow("dec.0 in lower case") << 0.01 << "dec.0" << 0u;
-        QTest::newRow("Hex leaves the gradient rule") << 0.01 << "Hex" << 2u;
-        QTest::newRow("Dec with a word") << 0.1 << "Dec.x" << 1u;
+        QTest::newRow("gradient 0.1") << 0.1 << 0.0 << QString() << 1u;
+        QTest::newRow("gradient 0.25") << 0.25 << 0.0 << QString() << 1u;
+        QTest::newRow("Dec.3 beats the gradient") << 0.1 << 0.0 << "Dec.3" << 3u;
+        QTest::newRow("dec.0 in lower case") << 0.01 << 0.0 << "dec.0" << 0u;
+        QTest::newRow("Hex leaves the gradient rule") << 0.01 << 0.0 << "Hex" << 2u;
+        QTest::newRow("Dec with a word") << 0.1 << 0.0 << "Dec.x" << 1u;
         // As the chart of the same item shows it.
-        QTest::newRow("negative gradient -0.1") << -0.1 << QString() << 1u;
-        QTest::newRow("absurd Dec.400 capped") << 1.0 << "Dec.400" << 15u;
+        QTest::newRow("negative gradient -0.1") << -0.1 << 0.0 << QString() << 1u;
+        QTest::newRow("absurd Dec.400 capped") << 1.0 << 0.0 << "Dec.400" << 15u;
+        QTest::newRow("whole offset adds none") << 0.1 << 32.0 << QString() << 1u;
+        QTest::newRow("offset -17.78 needs a decimal") << 1.0 << -17.777778 << QString() << 1u;
     }
 
     void digits()
     {
         QFETCH(double, gradient);
+        QFETCH(double, offset);
         QFETCH(QString, format);
         QFETCH(uint, digits);
         PlainEntry entry;
-        entry.setGradient(gradient);
+        entry.setScaling(LinearScaling(gradient, offset));
         entry.setDisplayFormat(format);
         QCOMPARE(entry.property("digits").toUInt(), digits);
     }

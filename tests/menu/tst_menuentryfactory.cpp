@@ -158,11 +158,12 @@ private slots:
         UIVariableRefT reference;
         reference.variableId.value = QStringLiteral("V_Count");
         reference.gradient.value = QStringLiteral("0.5");
+        reference.offset.value = QStringLiteral("-3");
         QObject parent;
         auto *entry = qobject_cast<MenuEntrySlider *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
         QVERIFY(entry);
-        QCOMPARE(entry->getLowerLimit(), lower * 0.5);
-        QCOMPARE(entry->getUpperLimit(), upper * 0.5);
+        QCOMPARE(entry->getLowerLimit(), lower * 0.5 - 3);
+        QCOMPARE(entry->getUpperLimit(), upper * 0.5 - 3);
     }
 
     void unusableVariableIsNotShown()
@@ -386,6 +387,7 @@ private slots:
         reference.variableId.value = QStringLiteral("V_ProcessDataOutput");
         reference.subindex.value = QStringLiteral("2");
         reference.gradient.value = QStringLiteral("0.5");
+        reference.offset.value = QStringLiteral("32");
         QObject parent;
         auto *entry = qobject_cast<MenuEntryProcessData *>(MenuEntryFactory::makeMenuEntry(&reference, {}, {}, &parent));
         QVERIFY(entry);
@@ -394,7 +396,7 @@ private slots:
         QVERIFY(!entry->isValid());
         entry->setProcessValue(QVariant(qulonglong(9)), QStringLiteral("TN_Out"), QString());
         QVERIFY(entry->isValid());
-        QCOMPARE(entry->getValue().toDouble(), 4.5);
+        QCOMPARE(entry->getValue().toDouble(), 36.5);
         QCOMPARE(entry->getTextId(), QStringLiteral("TN_Out"));
     }
 

@@ -215,23 +215,29 @@ private slots:
     void digitsAndLimits_data()
     {
         QTest::addColumn<QString>("gradient");
+        QTest::addColumn<QString>("offset");
         QTest::addColumn<QString>("format");
         QTest::addColumn<int>("digits");
         QTest::addColumn<double>("lowYaxisLimit");
         QTest::addColumn<double>("minY");
         QTest::addColumn<double>("maxY");
         // The record item is the 8-bit unsigned one with the range 10 to 200.
-        QTest::newRow("gradient 0.1 without format") << "0.1" << "" << 1 << -214748364.8 << 1.0 << 20.0;
-        QTest::newRow("Dec.3 whatever the gradient") << "0.1" << "Dec.3" << 3 << -2147483.648 << 1.0 << 20.0;
-        QTest::newRow("unreadable decimals") << "2" << "Dec.x" << 0 << -2147483648.0 << 20.0 << 400.0;
-        QTest::newRow("negative gradient keeps the axis upright") << "-0.1" << "" << 1 << -214748364.8 << -20.0 << -1.0;
-        QTest::newRow("zero gradient") << "0" << "" << 0 << -2147483648.0 << 0.0 << 0.0;
-        QTest::newRow("no gradient") << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
+        QTest::newRow("gradient 0.1 without format") << "0.1" << "" << "" << 1 << -214748364.8 << 1.0 << 20.0;
+        QTest::newRow("Dec.3 whatever the gradient") << "0.1" << "" << "Dec.3" << 3 << -2147483.648 << 1.0 << 20.0;
+        QTest::newRow("unreadable decimals") << "2" << "" << "Dec.x" << 0 << -2147483648.0 << 20.0 << 400.0;
+        QTest::newRow("negative gradient keeps the axis upright")
+            << "-0.1" << "" << "" << 1 << -214748364.8 << -20.0 << -1.0;
+        // A zero gradient once drew every value as 0.
+        QTest::newRow("zero gradient means 1") << "0" << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
+        QTest::newRow("no gradient") << "" << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
+        QTest::newRow("Fahrenheit: 0.18 and 32") << "0.18" << "32" << "" << 1 << -214748364.8 << 33.8 << 68.0;
+        QTest::newRow("unreadable offset left out") << "1" << "x" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
     }
 
     void digitsAndLimits()
     {
         QFETCH(QString, gradient);
+        QFETCH(QString, offset);
         QFETCH(QString, format);
         QFETCH(int, digits);
         QFETCH(double, lowYaxisLimit);
@@ -240,6 +246,7 @@ private slots:
         Device device;
         ProcessDataRecordItemInfoT definition;
         definition.gradient.value = gradient;
+        definition.offset.value = offset;
         definition.displayFormat.value = format;
         ProcessDataRecordItemInfoWrapper wrapper(&definition, device.recordItem("PI_Main", 1), false);
         QCOMPARE(wrapper.property("digits").toInt(), digits);
