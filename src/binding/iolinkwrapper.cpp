@@ -262,12 +262,16 @@ void IOLinkWrapper::initProcessData()
                 qWarning() << "Process data not found by PD reference:" << id << ". Ignoring.";
         }
     }
-    // Most descriptions have no references; their process data is shown item by item as it is.
+    // Most descriptions have no references; their process data is shown item by item, scaled as their
+    // menus show it. With several layouts a subindex may mean another item in each, so then as it is.
     const bool referencesShowSomething = std::any_of(processDataRefWrappers.cbegin(), processDataRefWrappers.cend(),
                                                      [](const ProcessDataRefWrapper *ref) { return !ref->getInfos().isEmpty(); });
     if (!referencesShowSomething) {
         qDeleteAll(processDataRefWrappers);
-        processDataRefWrappers = ProcessDataRefWrapper::forEveryImage(processDataWrappers, this);
+        const ProcessDataDisplayHints hints = processDataWrappers.size() == 1
+            ? ProcessDataDisplayHints::fromMenus(ui ? lastOf(ui->MenuCollection) : nullptr)
+            : ProcessDataDisplayHints();
+        processDataRefWrappers = ProcessDataRefWrapper::forEveryImage(processDataWrappers, this, hints);
         qInfo() << "No process data references in the IODD; showing every process data item:"
                 << processDataRefWrappers.size() << "images";
         return;

@@ -69,13 +69,26 @@ ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(const Process
 
 ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(RecordItemWrapper *recordItem, bool isOutput,
                                                                    QObject *parent)
+    : ProcessDataRecordItemInfoWrapper(recordItem, isOutput, nullptr, parent)
+{
+}
+
+ProcessDataRecordItemInfoWrapper::ProcessDataRecordItemInfoWrapper(RecordItemWrapper *recordItem, bool isOutput,
+                                                                   const ProcessDataDisplayHints::Hint *menuHint,
+                                                                   QObject *parent)
     : QObject(parent)
     , recordItem(recordItem)
     , output(isOutput)
 {
-    init(LinearScaling(), QString(), QString());
-    hasDigits = true;
-    digits = recordItem && recordItem->getType() == RecordItemWrapper::Float32Type ? floatDigits : 0;
+    if (menuHint)
+        init(menuHint->scaling, menuHint->unitCode, menuHint->displayFormat);
+    else
+        init(LinearScaling(), QString(), QString());
+    if (!hasDigits) {
+        hasDigits = true;
+        digits = recordItem && recordItem->getType() == RecordItemWrapper::Float32Type ? floatDigits
+                                                                                       : scaling.digits();
+    }
 }
 
 void ProcessDataRecordItemInfoWrapper::init(const LinearScaling &itemScaling, const QString &unitCode,

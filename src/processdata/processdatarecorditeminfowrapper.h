@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/linearscaling.h"
+#include "processdata/processdatadisplayhints.h"
 #include "processdata/processdataclock.h"
 #include "processdata/recorditemwrapper.h"
 
@@ -50,6 +51,9 @@ public:
     // For an item no reference describes: its own name and single values, unscaled, with the decimals
     // of its type.
     ProcessDataRecordItemInfoWrapper(RecordItemWrapper *recordItem, bool isOutput, QObject *parent = nullptr);
+    // An item no reference describes, with what the menus say about it (none when null).
+    ProcessDataRecordItemInfoWrapper(RecordItemWrapper *recordItem, bool isOutput,
+                                     const ProcessDataDisplayHints::Hint *menuHint, QObject *parent);
 
     QString getId() const;
     bool isOutput() const { return output; }

@@ -42,7 +42,8 @@ ProcessDataRefWrapper::ProcessDataRefWrapper(const ProcessDataRefT *definition, 
                                                      item->getRecordItems().first(), item->isOutput(), this));
 }
 
-ProcessDataRefWrapper::ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObject *parent)
+ProcessDataRefWrapper::ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObject *parent,
+                                             const ProcessDataDisplayHints &hints)
     : QObject(parent)
     , item(item)
 {
@@ -56,12 +57,14 @@ ProcessDataRefWrapper::ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObje
         // Strings and octet strings are not decoded from process data; a row for them would stay empty.
         if (recordItem->getType() == RecordItemWrapper::UnsupportedType)
             continue;
-        addInfo(new ProcessDataRecordItemInfoWrapper(recordItem, item->isOutput(), this));
+        const ProcessDataDisplayHints::Hint *hint = hints.find(item->isOutput(), recordItem->getSubindex());
+        addInfo(new ProcessDataRecordItemInfoWrapper(recordItem, item->isOutput(), hint, this));
     }
 }
 
 QList<ProcessDataRefWrapper *> ProcessDataRefWrapper::forEveryImage(const QList<ProcessDataWrapper *> &processDatas,
-                                                                    QObject *parent)
+                                                                    QObject *parent,
+                                                                    const ProcessDataDisplayHints &hints)
 {
     QList<ProcessDataRefWrapper *> refs;
     for (const bool outputs : { false, true }) {
@@ -69,7 +72,7 @@ QList<ProcessDataRefWrapper *> ProcessDataRefWrapper::forEveryImage(const QList<
             for (ProcessDataItemWrapper *item : processData->getItems()) {
                 if (item->isOutput() != outputs)
                     continue;
-                auto *ref = new ProcessDataRefWrapper(item, parent);
+                auto *ref = new ProcessDataRefWrapper(item, parent, hints);
                 if (ref->getInfos().isEmpty())
                     delete ref;
                 else

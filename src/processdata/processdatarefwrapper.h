@@ -1,6 +1,7 @@
 #pragma once
 
 #include "processdata/processdataclock.h"
+#include "processdata/processdatadisplayhints.h"
 #include "processdata/processdataitemwrapper.h"
 
 #include <QList>
@@ -22,12 +23,15 @@ class ProcessDataRefWrapper : public QObject
 public:
     ProcessDataRefWrapper(const ProcessDataRefT *definition, ProcessDataItemWrapper *item,
                           QObject *parent = nullptr);
-    // For a description without usable references: every record item of the image, as it is.
-    explicit ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObject *parent = nullptr);
+    // For a description without usable references: every record item of the image, as the menus
+    // describe it, else as it is.
+    explicit ProcessDataRefWrapper(ProcessDataItemWrapper *item, QObject *parent = nullptr,
+                                   const ProcessDataDisplayHints &hints = {});
 
     // One wrapper per image, inputs before outputs, for a description whose references show nothing.
     static QList<ProcessDataRefWrapper *> forEveryImage(const QList<ProcessDataWrapper *> &processDatas,
-                                                        QObject *parent = nullptr);
+                                                        QObject *parent = nullptr,
+                                                        const ProcessDataDisplayHints &hints = {});
 
     bool conditionApplies() const;
     void clear();

@@ -54,8 +54,6 @@ private slots:
         QCOMPARE(settings->getIoddSearchPath(), searchPath + QStringLiteral("/elsewhere"));
         catalogue->setIoddSearchPath(searchPath);
         QCOMPARE(catalogue->rowCount(), 1);
-        QVERIFY(QMetaType::type("IOLinkDevice*") != QMetaType::UnknownType);
-        QVERIFY(QMetaType::type("IOLinkWrapper*") != QMetaType::UnknownType);
 
         QVERIFY(window());
         QCOMPARE(window()->title(), QStringLiteral("Ovinex IOLink Suite - Korvell GmbH"));

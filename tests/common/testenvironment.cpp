@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -70,4 +71,19 @@ QString TestEnvironment::buildPath(const QString &relative)
 {
     const QString base = QStringLiteral(OVINEX_BUILD_DIR);
     return relative.isEmpty() ? base : base + QLatin1Char('/') + relative;
+}
+
+QByteArray TestEnvironment::templateIodd(const QString &productId, const QString &releaseDate, const QString &productName)
+{
+    QFile file(testDataPath(QStringLiteral("catalogue/template.xml")));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll().replace("@PRODUCT@", productId.toUtf8()).replace("@DATE@", releaseDate.toUtf8()).replace("@NAME@", productName.toUtf8());
+}
+
+bool TestEnvironment::writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }

@@ -17,6 +17,11 @@ public:
     // One data row ("path") per XML file of the corpus outside its standard documents, sorted.
     static void addCorpusFileRows();
     static QString buildPath(const QString &relative = QString());
+
+    // Our smallest device description, tests/data/catalogue/template.xml, for this product.
+    static QByteArray templateIodd(const QString &productId, const QString &releaseDate, const QString &productName);
+    // Writes the file, with the folders it lies in; false when it could not be written whole.
+    static bool writeFile(const QString &path, const QByteArray &content);
 };
 
 #include "testregistry.h"

@@ -1,14 +1,69 @@
 #include "windowdriver.h"
 
 #include "app/application.h"
+#include "connection/iolinkdevice.h"
+#include "discovery/deviceslistmodel.h"
 #include "testenvironment.h"
 
+#include <QMutex>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSignalSpy>
+
+namespace {
+
+QStringList qmlWarnings;
+QMutex warningsMutex;
+QtMessageHandler previousHandler = nullptr;
+
+void keepQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg
+        && (message.contains(QLatin1String("qrc:/qml")) || QString::fromUtf8(context.file).startsWith(QLatin1String("qrc:/qml"))
+            || message.contains(QLatin1String("Detected recursive rearrange")))) {
+        QMutexLocker lock(&warningsMutex);
+        qmlWarnings.append(message);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+void WindowDriver::collectQmlWarnings()
+{
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(keepQmlWarnings);
+}
+
+QStringList WindowDriver::takeQmlWarnings()
+{
+    QMutexLocker lock(&warningsMutex);
+    QStringList taken;
+    taken.swap(qmlWarnings);
+    return taken;
+}
+
+DevicesListModel *WindowDriver::devices()
+{
+    return qobject_cast<Application *>(QCoreApplication::instance())->getDevicesModel();
+}
+
+IOLinkDevice *WindowDriver::currentDevice()
+{
+    return devices()->getCurrentDevice();
+}
+
+bool WindowDriver::connectDevice(int row)
+{
+    if (!QTest::qWaitFor([row]() { return devices()->rowCount() > row; }, 30000))
+        return false;
+    devices()->connectToDevice(row);
+    return QTest::qWaitFor([]() { return currentDevice() && currentDevice()->getState() == QLatin1String("connected"); }, 60000);
+}
 
 QQuickWindow *WindowDriver::startWindow(const QSize &size)
 {
@@ -81,12 +136,20 @@ QObject *WindowDriver::object(const QString &name) const
     return nullptr;
 }
 
+QList<QQuickItem *> WindowDriver::shownItemsOf(const char *className) const
+{
+    QList<QQuickItem *> shown;
+    for (QQuickItem *candidate : shownItems(QString())) {
+        if (candidate->inherits(className))
+            shown.append(candidate);
+    }
+    return shown;
+}
+
 QQuickItem *WindowDriver::shownItem(const char *className, const QString &text) const
 {
-    QList<QQuickItem *> all;
-    collectItems(window->contentItem(), QString(), all);
-    for (QQuickItem *candidate : qAsConst(all)) {
-        if (candidate->inherits(className) && candidate->property("text").toString() == text && isShown(candidate))
+    for (QQuickItem *candidate : shownItemsOf(className)) {
+        if (candidate->property("text").toString() == text)
             return candidate;
     }
     return nullptr;
@@ -114,12 +177,45 @@ void WindowDriver::click(QQuickItem *target) const
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre);
 }
 
+void WindowDriver::showTab(const QString &tabName) const
+{
+    QQuickItem *tab = item(tabName);
+    QTRY_VERIFY2(isShown(tab), qPrintable(tabName));
+    click(tab);
+    QTRY_VERIFY2(tab->property("checked").toBool(), qPrintable(tabName));
+}
+
+void WindowDriver::expandAll(QQuickItem *page, const QString &titleName) const
+{
+    for (bool opened = true; opened;) {
+        opened = false;
+        for (QQuickItem *title : shownItems(titleName, page)) {
+            QQuickItem *view = title->parentItem();
+            if (view->property("expanded").toBool())
+                continue;
+            click(title);
+            QTRY_VERIFY(view->property("expanded").toBool());
+            opened = true;
+            break;
+        }
+    }
+}
+
+void WindowDriver::closeDialog(const QString &dialogName) const
+{
+    QObject *dialog = object(dialogName);
+    QVERIFY2(dialog, qPrintable(dialogName));
+    QVERIFY(QMetaObject::invokeMethod(dialog, "close"));
+    QTRY_VERIFY(!dialog->property("visible").toBool());
+}
+
 void WindowDriver::screenshot(const QString &name) const
 {
     QSharedPointer<const QQuickItemGrabResult> grab = window->contentItem()->grabToImage();
     QVERIFY(grab);
     QSignalSpy ready(const_cast<QQuickItemGrabResult *>(grab.data()), &QQuickItemGrabResult::ready);
     QVERIFY(ready.wait(5000));
-    QDir().mkpath(TestEnvironment::buildPath(QStringLiteral("screenshots")));
-    QVERIFY(grab->saveToFile(TestEnvironment::buildPath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"))));
+    const QString path = TestEnvironment::buildPath(QStringLiteral("screenshots/") + name + QStringLiteral(".png"));
+    QDir().mkpath(QFileInfo(path).path());
+    QVERIFY(grab->saveToFile(path));
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QList>
+#include <QStringList>
 #include <QSize>
 #include <QString>
 
+class DevicesListModel;
+class IOLinkDevice;
 class QObject;
 class QQuickItem;
 class QQuickWindow;
@@ -21,18 +23,34 @@ public:
     static void collectItems(QQuickItem *from, const QString &name, QList<QQuickItem *> &found);
     static bool isShown(QQuickItem *candidate);
     static QString text(QQuickItem *label);
+    static DevicesListModel *devices();
+    static IOLinkDevice *currentDevice();
+    // Connects the device of the list's row as its connect button does; false when it was not connected in time.
+    static bool connectDevice(int row);
+
+    // From now on, every warning that names one of our QML files, or a layout laying itself out in a loop
+    // (its warning names no file), is kept until taken: each is a fault of the screens.
+    static void collectQmlWarnings();
+    static QStringList takeQmlWarnings();
 
     // The first shown item of the name, else the first hidden one (closed pop-ups included).
     QQuickItem *item(const QString &name, QQuickItem *root = nullptr) const;
     QList<QQuickItem *> shownItems(const QString &name, QQuickItem *root = nullptr) const;
     // A non-visual object (dialog, model) of the window by its object name.
     QObject *object(const QString &name) const;
-    // A shown item of the class with the text, such as an entry of an open pop-up.
+    // The shown items of the class, such as the entries of an open pop-up.
+    QList<QQuickItem *> shownItemsOf(const char *className) const;
+    // A shown item of the class with the text.
     QQuickItem *shownItem(const char *className, const QString &text) const;
     // Scrolls the lists around the target so that it lies within the window, as a user would.
     void scrollIntoView(QQuickItem *target) const;
     // Scrolls the target into view and clicks its centre.
     void click(QQuickItem *target) const;
+    // Clicks the tab and waits until it is the current one.
+    void showTab(const QString &tabName) const;
+    // Opens every collapsed sub-menu below the page (the view of each title holds "expanded"), nested ones too.
+    void expandAll(QQuickItem *page, const QString &titleName = QStringLiteral("subMenuTitle")) const;
+    void closeDialog(const QString &dialogName) const;
     // Saves the window's picture as screenshots/<name>.png in the build folder.
     void screenshot(const QString &name) const;
 

@@ -2,7 +2,6 @@
 
 #include "iodd/model/iodevicet.h"
 
-#include <QDirIterator>
 #include <QDomDocument>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -19,12 +18,6 @@ private:
     static QStringList countedNames()
     {
         return {"Variable", "StdVariableRef", "Datatype", "Menu", "ProcessData"};
-    }
-
-    static QString standardFile(const QString &name)
-    {
-        const QString ours = QStringLiteral(":/iolink/standard/StandardDefinitions/") + name;
-        return QFile::exists(ours) ? ours : TestEnvironment::corpusPath(QStringLiteral("standard/") + name);
     }
 
     // Counts elements by their name as written, the way the reader matches them.
@@ -72,10 +65,7 @@ private:
         IODDReader(-1).readElement(root, roots.at(0), QString());
         QSet<const IOLinkKlasse *> seen;
         treeCount(root, counts, seen);
-        Counts relevant;
-        for (const QString &name : countedNames())
-            relevant[name] = counts.value(name);
-        return relevant;
+        return relevantOnly(counts);
     }
 
     static Counts relevantOnly(const Counts &counts)
@@ -103,7 +93,8 @@ private slots:
         QFETCH(QString, path);
         IODeviceT device;
         device.language = QStringLiteral("en");
-        QVERIFY(device.loadXml(standardFile("IODD-StandardDefinitions1.1.xml"), XmlDocumentKind::StandardDefinitions));
+        QVERIFY(device.loadXml(QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml"),
+                               XmlDocumentKind::StandardDefinitions));
         const bool loaded = device.loadXml(path, XmlDocumentKind::ProductDescription);
 
         bool wellFormed = false;
@@ -125,40 +116,6 @@ private slots:
         QCOMPARE(completed.value("Menu"), expected.value("Menu"));
         QCOMPARE(completed.value("ProcessData"), expected.value("ProcessData"));
         (void)device.translate(QStringLiteral("STD_TN_V_DirectParameters_1"));
-    }
-
-    void standardDocuments_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("kind");
-        const QDir standard(TestEnvironment::corpusPath(QStringLiteral("standard")));
-        for (const QString &name : standard.entryList({"*.xml"}, QDir::Files, QDir::Name)) {
-            XmlDocumentKind kind = XmlDocumentKind::ProductDescription;
-            if (name.startsWith("IODD-StandardUnitDefinitions"))
-                kind = XmlDocumentKind::StandardUnitDefinitions;
-            else if (name.startsWith("IODD-StandardDefinitions") && name.contains(QRegularExpression("-[a-z]{2}\\.xml$")))
-                kind = XmlDocumentKind::StandardDefinitionsLanguage;
-            else if (name.startsWith("IODD-StandardDefinitions"))
-                kind = XmlDocumentKind::StandardDefinitions;
-            QTest::newRow(qPrintable(name)) << standard.filePath(name) << int(kind);
-        }
-    }
-
-    void standardDocuments()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, kind);
-        IODeviceT device;
-        const bool loaded = device.loadXml(path, XmlDocumentKind(kind));
-        if (XmlDocumentKind(kind) == XmlDocumentKind::ProductDescription)
-            return; // not a document this program reads
-        QVERIFY(loaded);
-        if (XmlDocumentKind(kind) == XmlDocumentKind::StandardDefinitions) {
-            bool wellFormed = false;
-            IODDStandardDefinitionsT fresh;
-            QCOMPARE(readerCount(path, &fresh), relevantOnly(streamCount(path, &wellFormed)));
-            QVERIFY(device.standardDefinitions->VariableCollection.last()->Variable.size() > 10);
-        }
     }
 };
 

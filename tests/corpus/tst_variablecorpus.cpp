@@ -5,7 +5,6 @@
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/variableelements.h"
 
-#include <QDirIterator>
 #include <QLoggingCategory>
 
 #include <cstring>
@@ -19,12 +18,6 @@ class TestVariableCorpus : public QObject
     Q_OBJECT
 
 private:
-    static QString standardFile(const QString &name)
-    {
-        const QString ours = QStringLiteral(":/iolink/standard/StandardDefinitions/") + name;
-        return QFile::exists(ours) ? ours : TestEnvironment::corpusPath(QStringLiteral("standard/") + name);
-    }
-
     static QList<const Variable *> variablesOf(const IODeviceT &device)
     {
         QList<const Variable *> result;
@@ -101,7 +94,8 @@ private slots:
     {
         QFETCH(QString, path);
         IODeviceT device;
-        QVERIFY(device.loadXml(standardFile("IODD-StandardDefinitions1.1.xml"), XmlDocumentKind::StandardDefinitions));
+        QVERIFY(device.loadXml(QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml"),
+                               XmlDocumentKind::StandardDefinitions));
         if (!device.loadXml(path, XmlDocumentKind::ProductDescription))
             QSKIP("not a device description");
 

@@ -51,14 +51,8 @@ private:
 
 bool TestDeviceItem::writeIodd(const QString &folderName, const QString &fileName, const QString &date) const
 {
-    QFile templateFile(TestEnvironment::testDataPath(QStringLiteral("catalogue/template.xml")));
-    if (!templateFile.open(QIODevice::ReadOnly))
-        return false;
-    QString content = QString::fromUtf8(templateFile.readAll());
-    content.replace("@PRODUCT@", productId).replace("@DATE@", date).replace("@NAME@", "Fixture Sensor");
-    QDir().mkpath(folder(folderName));
-    QFile file(QDir(folder(folderName)).filePath(fileName));
-    return file.open(QIODevice::WriteOnly) && file.write(content.toUtf8()) > 0;
+    return TestEnvironment::writeFile(QDir(folder(folderName)).filePath(fileName),
+                                      TestEnvironment::templateIodd(productId, date, QStringLiteral("Fixture Sensor")));
 }
 
 void TestDeviceItem::init()
@@ -77,16 +71,15 @@ void TestDeviceItem::identityPrecedence_data()
     QTest::addColumn<QString>("deviceSerial");
     QTest::addColumn<QString>("itemName");
     QTest::addColumn<QString>("itemSerial");
-    QTest::addColumn<bool>("withIodd");
     QTest::addColumn<QString>("vendor");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("serial");
-    QTest::newRow("the device's own names win") << "Dev Vendor" << "Dev Name" << "S1" << "" << "" << true
+    QTest::newRow("the device's own names win") << "Dev Vendor" << "Dev Name" << "S1" << "" << ""
                                                << "Dev Vendor" << "Dev Name" << "S1";
-    QTest::newRow("empty names come from the IODD") << "" << "" << "S1" << "" << "" << true << fromIodd << fromIodd << "S1";
-    QTest::newRow("a remembered name is kept") << "Dev Vendor" << "Dev Name" << "S1" << "Saved Name" << "" << true
+    QTest::newRow("empty names come from the IODD") << "" << "" << "S1" << "" << "" << fromIodd << fromIodd << "S1";
+    QTest::newRow("a remembered name is kept") << "Dev Vendor" << "Dev Name" << "S1" << "Saved Name" << ""
                                                << "Dev Vendor" << "Saved Name" << "S1";
-    QTest::newRow("an empty serial keeps the remembered one") << "V" << "N" << "" << "" << "OLD" << true
+    QTest::newRow("an empty serial keeps the remembered one") << "V" << "N" << "" << "" << "OLD"
                                                               << "V" << "N" << "OLD";
 }
 
@@ -97,12 +90,9 @@ void TestDeviceItem::identityPrecedence()
     QFETCH(QString, deviceSerial);
     QFETCH(QString, itemName);
     QFETCH(QString, itemSerial);
-    QFETCH(bool, withIodd);
     QFETCH(QString, vendor);
     QFETCH(QString, name);
     QFETCH(QString, serial);
-    if (!withIodd)
-        catalogue->setIoddSearchPath(folder(QStringLiteral("none/iodds")));
     const auto *entry = qobject_cast<IODDEntry *>(catalogue->getEntry(0));
     if (vendor == fromIodd)
         vendor = entry->getVendorName();

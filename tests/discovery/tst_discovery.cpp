@@ -1,6 +1,5 @@
+#include "simulatedbench.h"
 #include "testenvironment.h"
-
-#include "discoveryfixture.h"
 
 #include "connection/iolinkdevice.h"
 #include "discovery/deviceitem.h"
@@ -8,12 +7,16 @@
 #include "discovery/deviceslistmodel.h"
 #include "discovery/serialdevicediscovery.h"
 #include "iodd/catalogue/ioddlistmodel.h"
+#include "master/simulatedmaster.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMutex>
 #include <QThread>
 #include <QPointer>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -77,6 +80,19 @@ public:
     QList<bool> scanningStates;
 };
 
+QString testSensorFile()
+{
+    return SimulatedBench::dataIodd(QStringLiteral("master/testsensor.xml"));
+}
+
+// A sensor as the saved-sensor store keeps it.
+QString savedSensor(const QString &id, const QString &name)
+{
+    return QStringLiteral("{\"id\":\"%1\",\"productId\":\"P-%1\",\"productName\":\"%2\",\"serialNumber\":\"S%1\","
+                          "\"time\":\"2026-05-04T13:02:11\"}")
+        .arg(id, name);
+}
+
 int connects(int port)
 {
     return SimulatedMaster::instance().callCount(port, QStringLiteral("mst_Connect"));
@@ -84,7 +100,8 @@ int connects(int port)
 
 } // namespace
 
-// The scan in its thread, the device list it fills and the filter over it.
+// The scan in its thread, the device list it fills and the filter over it. Two simulated ports: SIM1 with the
+// test sensor "OVX-TEST", whose IODD the catalogue has, and SIM2 with "OVX-OTHER", whose IODD it lacks.
 class TestDiscovery : public QObject
 {
     Q_OBJECT
@@ -116,9 +133,13 @@ private slots:
 private:
     int rowOf(const QString &id) const;
     QVariant role(int row, const char *name) const;
-    void scan();
+    bool scan();
+    // A saved-sensor store in the temporary folder, empty, for the model.
+    QSettings *useSensorStore();
+    QString otherSensorFile() const { return root.filePath(QStringLiteral("other/othersensor.xml")); }
 
-    std::unique_ptr<DiscoveryFixture> fixture;
+    QTemporaryDir root;
+    std::unique_ptr<QSettings> sensorStore;
     std::unique_ptr<IODDListModel> catalogue;
     QStringList proxyIds() const;
 
@@ -128,16 +149,18 @@ private:
 
 void TestDiscovery::initTestCase()
 {
-    fixture = std::make_unique<DiscoveryFixture>();
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("empty/none"))));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("iodds"))));
+    QVERIFY(QFile::copy(testSensorFile(), root.filePath(QStringLiteral("iodds/testsensor.xml"))));
+    QVERIFY(TestEnvironment::writeFile(otherSensorFile(), TestEnvironment::templateIodd(QStringLiteral("OVX-OTHER"), QStringLiteral("2024-01-01"),
+                                                                                       QStringLiteral("Other Sensor"))));
 }
 
 void TestDiscovery::init()
 {
-    ApplicationSettings::instance()->setSimulatedDevices(
-        QStringList { DiscoveryFixture::testSensorFile(), fixture->otherSensorFile() });
-    MasterLibrary::instance().bind(ApplicationSettings::instance()->masterChoice());
-    DiscoveryFixture::resetMaster();
-    catalogue = std::make_unique<IODDListModel>(fixture->withIoddPath());
+    // Fresh ports without faults or open handles.
+    QVERIFY(SimulatedBench::use({ testSensorFile(), otherSensorFile() }));
+    catalogue = std::make_unique<IODDListModel>(root.filePath(QStringLiteral("iodds")));
     QCOMPARE(catalogue->getCount(), 1);
     model = std::make_unique<DevicesListModel>(catalogue.get());
     filter = std::make_unique<DevicesFilterModel>();
@@ -149,6 +172,14 @@ void TestDiscovery::cleanup()
     filter.reset();
     model.reset();
     catalogue.reset();
+}
+
+QSettings *TestDiscovery::useSensorStore()
+{
+    sensorStore = std::make_unique<QSettings>(root.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
+    sensorStore->clear();
+    model->setSensorStore(sensorStore.get());
+    return sensorStore.get();
 }
 
 QStringList TestDiscovery::proxyIds() const
@@ -173,24 +204,22 @@ QVariant TestDiscovery::role(int row, const char *name) const
     return model->data(model->index(row), model->roleNames().key(name));
 }
 
-// Runs one scan to its end, with every announced device listed.
-void TestDiscovery::scan()
+// Runs one scan to its end, with every announced device listed; false when it did not end in time.
+bool TestDiscovery::scan()
 {
     QSignalSpy scanning(model.get(), &DevicesListModel::scanningChanged);
     model->startScan();
     const int ports = SimulatedMaster::instance().availablePorts().size();
     const int kept = model->getCurrentDevice() ? 1 : 0;
-    QTRY_COMPARE_WITH_TIMEOUT(scanning.count(), 2, 20000);
-    QTRY_VERIFY(model->rowCount() >= ports - kept);
-    QVERIFY(!model->isScanning());
+    const bool ended = QTest::qWaitFor([&]() { return scanning.count() == 2 && model->rowCount() >= ports - kept; }, 20000);
     // A row is inserted before its device is set; the filter learns of the device through a queued change.
     QCoreApplication::sendPostedEvents();
+    return ended && !model->isScanning();
 }
 
 void TestDiscovery::scanListsEveryPortWithItsIdentity()
 {
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(scan());
     QCOMPARE(model->rowCount(), 2);
     const int test = rowOf(QStringLiteral("SIM1"));
     const int other = rowOf(QStringLiteral("SIM2"));
@@ -200,7 +229,7 @@ void TestDiscovery::scanListsEveryPortWithItsIdentity()
     QCOMPARE(role(test, "accessible").toBool(), true);
     QCOMPARE(role(test, "previouslyConnected").toBool(), false);
     QCOMPARE(role(test, "serial").toString(), QStringLiteral("TS000042"));
-    QCOMPARE(model->itemAt(test)->getDevice()->getIoddFile(), fixture->ioddFile());
+    QCOMPARE(model->itemAt(test)->getDevice()->getIoddFile(), root.filePath(QStringLiteral("iodds/testsensor.xml")));
 
     // A master whose sensor has no IODD is still an IO-Link device, shown with the generic icon.
     QCOMPARE(role(other, "hasIODD").toBool(), false);
@@ -216,24 +245,20 @@ void TestDiscovery::scanListsEveryPortWithItsIdentity()
 void TestDiscovery::rescanTimerRunsOnlyBetweenScansWhileIdle()
 {
     QVERIFY(!model->isRescanTimerActive());
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(scan());
     QVERIFY(model->isRescanTimerActive());
     model->connectToDevice(rowOf(QStringLiteral("SIM2")));
     QVERIFY(!model->isRescanTimerActive());
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(scan());
     QVERIFY(!model->isRescanTimerActive());
     model->disconnectCurrentDevice();
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(scan());
     QVERIFY(model->isRescanTimerActive());
 }
 
 void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
 {
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(scan());
     const int row = rowOf(QStringLiteral("SIM1"));
     IOLinkDevice *connected = model->itemAt(row)->getDevice();
     // Guarded: the rescan deletes it, and a fresh device may be given the same address.
@@ -245,8 +270,7 @@ void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
     QTRY_VERIFY(SimulatedMaster::instance().isOpen(1));
     const int connects = SimulatedMaster::instance().callCount(1, QStringLiteral("mst_Connect"));
 
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(scan());
     QCOMPARE(model->rowCount(), 2);
     QCOMPARE(model->itemAt(0)->getDevice(), connected);
     QCOMPARE(model->getCurrentIndex(), 0);
@@ -263,9 +287,8 @@ void TestDiscovery::rescanWhileConnectedKeepsTheConnectedRowFirst()
 
 void TestDiscovery::connectedDeviceIsSavedAfterSynchronising()
 {
-    QSettings *store = fixture->useSensorStore(model.get());
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QSettings *store = useSensorStore();
+    QVERIFY(scan());
     const int row = rowOf(QStringLiteral("SIM1"));
     model->connectToDevice(row);
     QTRY_COMPARE_WITH_TIMEOUT(role(row, "connected").toBool(), true, 20000);
@@ -287,8 +310,7 @@ void TestDiscovery::connectedDeviceIsSavedAfterSynchronising()
 
 void TestDiscovery::deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce()
 {
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(scan());
     SimulatedMaster::instance().failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
     QSignalSpy currentChanged(model.get(), &DevicesListModel::currentDeviceChanged);
     model->connectToDevice(rowOf(QStringLiteral("SIM1")));
@@ -305,8 +327,7 @@ void TestDiscovery::deviceFallingBackToNotConnectedClearsTheCurrentDeviceOnce()
 
 void TestDiscovery::selectionFollowsTheDeviceAcrossARescan()
 {
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QVERIFY(scan());
     const int other = rowOf(QStringLiteral("SIM2"));
     model->setCurrentIndex(other);
     QCOMPARE(model->getSelectedItem()->getId(), QStringLiteral("SIM2"));
@@ -337,10 +358,9 @@ void TestDiscovery::oneRowPerId()
 
 void TestDiscovery::savedSensorsAreListedAndRemovable()
 {
-    QSettings *store = fixture->useSensorStore(model.get());
-    store->setValue(QStringLiteral("SAVED1"), DiscoveryFixture::savedSensor(QStringLiteral("SAVED1"), "Kept Sensor"));
-    scan();
-    QVERIFY(!QTest::currentTestFailed());
+    QSettings *store = useSensorStore();
+    store->setValue(QStringLiteral("SAVED1"), savedSensor(QStringLiteral("SAVED1"), "Kept Sensor"));
+    QVERIFY(scan());
     QCOMPARE(model->rowCount(), 3);
     const int saved = rowOf(QStringLiteral("SAVED1"));
     QVERIFY(saved >= 0);
@@ -364,7 +384,7 @@ void TestDiscovery::filterHidesPortsWithoutIOLinkDevice()
 {
     // SIM2's master does not answer: no probe result and no IODD for it.
     SimulatedMaster::instance().failNextCalls(2, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
-    scan();
+    QVERIFY(scan());
     QCOMPARE(model->rowCount(), 2);
     QVERIFY(filter->isFilterActive());
     QCOMPARE(proxyIds(), QStringList { "SIM1" });
@@ -384,8 +404,8 @@ void TestDiscovery::filterRowMappingBothWays()
 {
     SimulatedMaster::instance().failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
     // No IODD either, so SIM1 is filtered out.
-    catalogue->setIoddSearchPath(fixture->emptyPath());
-    scan();
+    catalogue->setIoddSearchPath(root.filePath(QStringLiteral("empty/none")));
+    QVERIFY(scan());
     filter->sortListView();
     const int sim1 = model->itemAt(0)->getId() == "SIM1" ? 0 : 1;
     const int sim2 = 1 - sim1;
@@ -397,17 +417,17 @@ void TestDiscovery::filterRowMappingBothWays()
 
 void TestDiscovery::filterSortOrder()
 {
-    QSettings *store = fixture->useSensorStore(model.get());
-    store->setValue("S2", DiscoveryFixture::savedSensor("S2", "Same"));
-    store->setValue("S1", DiscoveryFixture::savedSensor("S1", "Same"));
-    store->setValue("A9", DiscoveryFixture::savedSensor("A9", "Alpha"));
+    QSettings *store = useSensorStore();
+    store->setValue("S2", savedSensor("S2", "Same"));
+    store->setValue("S1", savedSensor("S1", "Same"));
+    store->setValue("A9", savedSensor("A9", "Alpha"));
     filter->setFilterActive(false);
-    scan();
+    QVERIFY(scan());
     model->addDeviceItem(new DeviceItem(QStringLiteral("nothing")));
     // Listed after the stored ones and against their id order.
     for (const QString &id : { QStringLiteral("T2"), QStringLiteral("T1") }) {
         auto *item = new DeviceItem;
-        QVERIFY(item->fromJsonString(id, DiscoveryFixture::savedSensor(id, "Same")));
+        QVERIFY(item->fromJsonString(id, savedSensor(id, "Same")));
         model->addDeviceItem(item);
     }
     filter->sortListView();
@@ -499,7 +519,7 @@ void TestDiscovery::providerRebindsBeforeAScanOnlyWhileIdle()
     QTRY_COMPARE(scanner.devices.size(), size_t(2));
 
     // With a device connected the changed setting waits.
-    scanner.discovery->setMasterChoice({ true, QStringList { DiscoveryFixture::testSensorFile() }, {}, 100 });
+    scanner.discovery->setMasterChoice({ true, QStringList { testSensorFile() }, {}, 100 });
     scanner.discovery->startScan(scanner.devices.at(1).get());
     QTRY_COMPARE(scanner.finishedScans(), 2);
     QTRY_COMPARE(scanner.devices.size(), size_t(3));

@@ -183,8 +183,7 @@ private slots:
             write(changed.at(position), values.at(position));
 
         SystemCommandLog commands(device->getCommunicationHandler());
-        const int planned = ParameterRestore::plan(saved, *catalogue, DeviceParameterAccess::identityOf(*device),
-                                                   device->getBinding()->getDocument()->version).writes.size();
+        const int planned = plan(saved).writes.size();
         // After the reads before writing and four writes, the next write is refused.
         const ParameterRestore::Report report = restore(saved, [planned](int done, int) {
             if (done == planned + 4)
@@ -235,13 +234,12 @@ private slots:
             if (parameter.id == QLatin1String("V_Filter"))
                 parameter.raw = QByteArray::fromHex("0101");
         }
-        const ParameterRestore::Plan plan = ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device),
-                                                                   device->getBinding()->getDocument()->version);
-        QVERIFY(plan.refusal.isEmpty());
-        QCOMPARE(plan.skipped.size(), 2);
-        QCOMPARE(plan.skipped.at(0).id, QStringLiteral("V_Filter"));
-        QVERIFY(plan.skipped.at(0).reason.contains(QStringLiteral("length")));
-        QCOMPARE(plan.skipped.at(1).id, QStringLiteral("V_Unknown"));
+        const ParameterRestore::Plan checked = plan(set);
+        QVERIFY(checked.refusal.isEmpty());
+        QCOMPARE(checked.skipped.size(), 2);
+        QCOMPARE(checked.skipped.at(0).id, QStringLiteral("V_Filter"));
+        QVERIFY(checked.skipped.at(0).reason.contains(QStringLiteral("length")));
+        QCOMPARE(checked.skipped.at(1).id, QStringLiteral("V_Unknown"));
 
         const ParameterRestore::Report report = restore(set);
         QVERIFY(!report.restored);
@@ -253,12 +251,11 @@ private slots:
         ParameterSet set = saveSet();
         set.device.serialNumber = QStringLiteral("OTHER-UNIT");
         set.iodd.version = QStringLiteral("V0.9");
-        const ParameterRestore::Plan plan = ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device),
-                                                                   device->getBinding()->getDocument()->version);
-        QVERIFY(plan.refusal.isEmpty());
-        QCOMPARE(plan.warnings.size(), 2);
-        QVERIFY(plan.warnings.join(QString()).contains(QStringLiteral("OTHER-UNIT")));
-        QVERIFY(plan.block && plan.store);
+        const ParameterRestore::Plan checked = plan(set);
+        QVERIFY(checked.refusal.isEmpty());
+        QCOMPARE(checked.warnings.size(), 2);
+        QVERIFY(checked.warnings.join(QString()).contains(QStringLiteral("OTHER-UNIT")));
+        QVERIFY(checked.block && checked.store);
     }
 
     void lostDeviceEndsTheRestoreWithoutSayingRestored()
@@ -299,7 +296,9 @@ private slots:
     }
 
 private:
+    QList<ParameterReader::Result> read(const QList<ParameterCatalogue::Entry> &entries);
     ParameterSet saveSet();
+    ParameterRestore::Plan plan(const ParameterSet &set) const;
     void write(uint index, const QByteArray &raw);
     QList<ParameterComparison::Row> compareWith(const ParameterSet &set);
     ParameterRestore::Report restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress = {});
@@ -311,14 +310,24 @@ private:
     std::unique_ptr<ParameterCatalogue> catalogue;
 };
 
-ParameterSet TestParameterRestore::saveSet()
+QList<ParameterReader::Result> TestParameterRestore::read(const QList<ParameterCatalogue::Entry> &entries)
 {
     ParameterReader reader(access.get());
     QSignalSpy finished(&reader, &ParameterReader::finished);
-    reader.start(catalogue->entries());
+    reader.start(entries);
     if (reader.isRunning())
         finished.wait(30000);
-    return ParameterReader::toParameterSet(*device, *catalogue, reader.results());
+    return reader.results();
+}
+
+ParameterSet TestParameterRestore::saveSet()
+{
+    return ParameterReader::toParameterSet(*device, *catalogue, read(catalogue->entries()));
+}
+
+ParameterRestore::Plan TestParameterRestore::plan(const ParameterSet &set) const
+{
+    return ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device), device->getBinding()->getDocument()->version);
 }
 
 void TestParameterRestore::write(uint index, const QByteArray &raw)
@@ -335,23 +344,17 @@ void TestParameterRestore::write(uint index, const QByteArray &raw)
 
 QList<ParameterComparison::Row> TestParameterRestore::compareWith(const ParameterSet &set)
 {
-    ParameterReader reader(access.get());
-    QSignalSpy finished(&reader, &ParameterReader::finished);
-    reader.start(ParameterComparison::entriesToRead(set, *catalogue));
-    if (reader.isRunning())
-        finished.wait(30000);
-    return ParameterComparison::compare(set, *catalogue, reader.results());
+    return ParameterComparison::compare(set, *catalogue, read(ParameterComparison::entriesToRead(set, *catalogue)));
 }
 
 ParameterRestore::Report TestParameterRestore::restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress)
 {
-    const ParameterRestore::Plan plan = ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device),
-                                                               device->getBinding()->getDocument()->version);
+    const ParameterRestore::Plan prepared = plan(set);
     ParameterRestore job(access.get());
     if (onProgress)
         connect(&job, &ParameterRestore::progress, this, onProgress);
     QSignalSpy finished(&job, &ParameterRestore::finished);
-    job.start(plan, catalogue.get());
+    job.start(prepared, catalogue.get());
     if (job.isRunning())
         finished.wait(30000);
     return job.report();

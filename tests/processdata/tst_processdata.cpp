@@ -1,4 +1,5 @@
 #include "processdatafixtures.h"
+#include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdatahandler.h"
 #include "processdata/processdatarecorditeminfowrapper.h"
 #include "testenvironment.h"
@@ -786,6 +787,35 @@ private slots:
         QVERIFY(!main->conditionApplies());
         QVERIFY(level->conditionApplies());
         QCOMPARE(switched.count(), 1);
+    }
+
+    void withoutReferencesItemsAreScaledAsTheMenusShowThem()
+    {
+        MenuCollectionT menus;
+        auto addRef = [&menus](const char *subindex, const char *gradient, const char *offset, const char *unit) {
+            MenuT *menu = menus.Menu.appendOwned(new MenuT);
+            UIRecordItemRefT *ref = menu->RecordItemRef.appendOwned(new UIRecordItemRefT);
+            ref->variableId.value = QStringLiteral("V_ProcessDataInput");
+            ref->subindex.value = QString::fromLatin1(subindex);
+            ref->gradient.value = QString::fromLatin1(gradient);
+            ref->offset.value = QString::fromLatin1(offset);
+            ref->unitCode.value = QString::fromLatin1(unit);
+        };
+        addRef("2", "0.1", "-5", "1001");
+        addRef("2", "0.1", "-5", "1001"); // the same in a second menu
+        addRef("3", "1", "0", "1001");    // °C in one menu ...
+        addRef("3", "1.8", "32", "1002"); // ... °F in another, as a setting decides: left raw
+        Device device;
+        const auto refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner,
+                                                               ProcessDataDisplayHints::fromMenus(&menus));
+        device.deliver(mainPayload(3, -300, 1.5f, true, 7), 20);
+        const QList<QObject *> infos = fallbackRef(refs, "PI_Main")->getRecordItemInfos();
+        QCOMPARE(infos.at(0)->property("value").toDouble(), 3.0);
+        QCOMPARE(infos.at(1)->property("value").toDouble(), -35.0);
+        QCOMPARE(infos.at(1)->property("unit").toString(), QStringLiteral("1001"));
+        QCOMPARE(infos.at(1)->property("digits").toInt(), 1);
+        QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
+        QCOMPARE(infos.at(2)->property("unit").toString(), QString());
     }
 
     void withoutReferencesExport()

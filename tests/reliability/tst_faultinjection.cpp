@@ -94,7 +94,6 @@ private slots:
         qRegisterMetaType<Phase>();
         qRegisterMetaType<Fault>();
         QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
-        master().setDeviceFiles(ApplicationSettings::defaultSimulatedDevices());
         QCOMPARE(master().availablePorts().size(), 1);
 
         // The number of reads a synchronisation makes places the faults among them.
@@ -207,7 +206,7 @@ private slots:
         if (device->getState() == connected)
             device->disconnectFromDevice();
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
-        checkQueueEmptiesAfterDisconnect(*device);
+        QTRY_COMPARE_WITH_TIMEOUT(queue(*device)->count(), 0, timeout);
         connectAndWait(*device);
         checkValuesEqualTheDevice(*device);
         checkHandlerAnswers(*device);
@@ -215,7 +214,7 @@ private slots:
             return;
         device->disconnectFromDevice();
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
-        checkQueueEmptiesAfterDisconnect(*device);
+        QTRY_COMPARE_WITH_TIMEOUT(queue(*device)->count(), 0, timeout);
         disconnect(device.get(), nullptr, this, nullptr);
         checkNothingOutlivesTheDevice(std::move(device));
     }
@@ -226,7 +225,6 @@ private:
     void startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount);
     void applyPhase(IOLinkDevice &device, Phase phase);
     void checkHandlerAnswers(IOLinkDevice &device);
-    void checkQueueEmptiesAfterDisconnect(IOLinkDevice &device);
     void checkValuesEqualTheDevice(const IOLinkDevice &device);
     void checkNothingOutlivesTheDevice(std::unique_ptr<IOLinkSerialDevice> device);
     static CommunicationQueue *queue(const IOLinkDevice &device);
@@ -331,11 +329,6 @@ void TestFaultInjection::checkHandlerAnswers(IOLinkDevice &device)
     QMetaObject::invokeMethod(device.getCommunicationHandler(), []() {}, Qt::BlockingQueuedConnection);
     QCoreApplication::processEvents();
     QCOMPARE(answers.size(), 1);
-}
-
-void TestFaultInjection::checkQueueEmptiesAfterDisconnect(IOLinkDevice &device)
-{
-    QTRY_COMPARE_WITH_TIMEOUT(queue(device)->count(), 0, timeout);
 }
 
 // The queue is thread-safe; it is read here while the worker thread runs it.

@@ -151,20 +151,14 @@ private:
 
 QByteArray TestHostileInput::sampleIodd() const
 {
-    QFile file(TestEnvironment::testDataPath("catalogue/template.xml"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll().replace("@PRODUCT@", "KV-1").replace("@DATE@", "2026-01-01").replace("@NAME@", "Hostile");
+    return TestEnvironment::templateIodd(QStringLiteral("KV-1"), QStringLiteral("2026-01-01"), QStringLiteral("Hostile"));
 }
 
 // A size beyond the content leaves a sparse tail of zero octets: large files cost no disk or time.
 QString TestHostileInput::writeFile(const QString &name, const QByteArray &content, qint64 size) const
 {
     const QString path = folder->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return QString();
-    if (size >= 0 && !file.resize(size))
+    if (!TestEnvironment::writeFile(path, content) || (size >= 0 && !QFile::resize(path, size)))
         return QString();
     return path;
 }

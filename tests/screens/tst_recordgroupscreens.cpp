@@ -1,20 +1,15 @@
 #include "testenvironment.h"
 #include "windowdriver.h"
 
-#include "app/application.h"
 #include "app/applicationsettings.h"
-#include "discovery/deviceslistmodel.h"
+#include "connection/iolinkdevice.h"
 #include "master/simulatedmaster.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QRegularExpression>
-#include <QQuickItemGrabResult>
-#include <QQuickStyle>
 #include <QQuickWindow>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 // A corpus device whose display setting is one 16-bit record without subindex access, shown as a whole:
@@ -44,7 +39,6 @@ private slots:
     void screensInEveryLanguage();
 
 private:
-    void expandAll(QQuickItem *page, const QString &titleName);
     void toggleItem(QQuickItem *group, int position);
 
     QTemporaryDir folder;
@@ -58,7 +52,6 @@ void TestRecordGroupScreens::initTestCase()
     QVERIFY(folder.isValid());
     // The catalogue knows IODDs by their file names.
     const QString copy = folder.filePath(QStringLiteral("IODDs/") + QFileInfo(source).fileName());
-    QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("IODDs"))));
     // Without role menu sets the parameter page falls back to the menu "M_Parameter", which holds just the record.
     QFile original(source);
     QVERIFY(original.open(QIODevice::ReadOnly));
@@ -71,33 +64,13 @@ void TestRecordGroupScreens::initTestCase()
                   .remove(QRegularExpression(QStringLiteral("<(Observer|Maintenance|Specialist)RoleMenuSet>.*?</\\1RoleMenuSet>"),
                                              QRegularExpression::DotMatchesEverythingOption))
                   .toUtf8();
-    QFile written(copy);
-    QVERIFY(written.open(QIODevice::WriteOnly) && written.write(content) == content.size());
-    written.close();
+    QVERIFY(TestEnvironment::writeFile(copy, content));
     ApplicationSettings::instance()->setIoddSearchPath(folder.filePath(QStringLiteral("IODDs")));
     ApplicationSettings::instance()->setSimulatedDevices({ copy });
     ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
 
     window = startWindow(QSize(1024, 600));
     QVERIFY(window);
-}
-
-void TestRecordGroupScreens::expandAll(QQuickItem *page, const QString &titleName)
-{
-    for (bool opened = true; opened;) {
-        opened = false;
-        QList<QQuickItem *> titles;
-        collectItems(page, titleName, titles);
-        for (QQuickItem *title : qAsConst(titles)) {
-            QQuickItem *view = title->parentItem();
-            if (!isShown(title) || view->property("expanded").toBool())
-                continue;
-            click(title);
-            QTRY_VERIFY(view->property("expanded").toBool());
-            opened = true;
-            break;
-        }
-    }
 }
 
 // Switches the item's choice to the other of its two values, as a user would with the keyboard.
@@ -120,10 +93,7 @@ void TestRecordGroupScreens::recordItemsChangeOneByOneWithTheOtherBitsIntact()
     QTRY_VERIFY((row = item(QStringLiteral("deviceRow_0"))) != nullptr);
     QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), row)) && item(QStringLiteral("connectButton"), row)->isEnabled());
     click(item(QStringLiteral("connectButton"), row));
-    QObject *device = nullptr;
-    QTRY_VERIFY_WITH_TIMEOUT((device = qobject_cast<Application *>(QCoreApplication::instance())->getDevicesModel()->getCurrentDevice())
-                                 && device->property("state").toString() == QLatin1String("connected"),
-                             30000);
+    QTRY_VERIFY_WITH_TIMEOUT(currentDevice() && currentDevice()->getState() == QLatin1String("connected"), 30000);
     QQuickItem *tab = item(QStringLiteral("parametersTab"));
     QTRY_VERIFY(isShown(tab));
     // The connection dialog closes a moment after the state changed; until then it takes the clicks.
@@ -134,7 +104,7 @@ void TestRecordGroupScreens::recordItemsChangeOneByOneWithTheOtherBitsIntact()
     QVERIFY(tab->property("checked").toBool());
     QQuickItem *page = item(QStringLiteral("parametersPage"));
     QVERIFY(page);
-    expandAll(page, QStringLiteral("subMenuTitle"));
+    expandAll(page);
     // The record is shown twice, once read-only; the editable group is the one with enabled choices.
     QQuickItem *group = nullptr;
     QList<QQuickItem *> rows;
@@ -166,7 +136,7 @@ void TestRecordGroupScreens::screensInEveryLanguage()
     const QList<QPair<QString, QString>> languages = { { "de", "Parameter" }, { "fr", "Paramètres" }, { "en", "Parameters" } };
     for (const auto &language : languages) {
         ApplicationSettings::instance()->setLanguage(language.first);
-        QTRY_COMPARE(item(QStringLiteral("parametersTab"))->property("text").toString(), language.second);
+        QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), language.second);
         QTest::qWait(200);
         screenshot(QStringLiteral("20-record-group-") + language.first);
     }

@@ -49,6 +49,11 @@ QList<QDomElement> collectionEntries(const QDomDocument &document, const QString
     return childElements(document.documentElement().firstChildElement(collection), entry);
 }
 
+QDomElement primaryLanguage(const QDomDocument &document)
+{
+    return document.documentElement().firstChildElement(QStringLiteral("ExternalTextCollection")).firstChildElement(QStringLiteral("PrimaryLanguage"));
+}
+
 // Canonical form of an element: name, sorted attributes and child elements; comments and layout do not count.
 QString signature(const QDomElement &element)
 {
@@ -87,16 +92,10 @@ QMap<QString, QString> definitions(const QDomDocument &document, const QString &
             add(e.attribute(QStringLiteral("code")), e);
     } else if (kind == QLatin1String("Text")) {
         // the wording is ours; only the ids must match
-        const QDomElement language = document.documentElement().firstChildElement(QStringLiteral("ExternalTextCollection")).firstChildElement(QStringLiteral("PrimaryLanguage"));
-        for (QDomElement e = language.firstChildElement(kind); !e.isNull(); e = e.nextSiblingElement(kind))
+        for (const QDomElement &e : childElements(primaryLanguage(document), kind))
             result.insert(e.attribute(QStringLiteral("id")), QString());
     }
     return result;
-}
-
-QDomElement primaryLanguage(const QDomDocument &document)
-{
-    return document.documentElement().firstChildElement(QStringLiteral("ExternalTextCollection")).firstChildElement(QStringLiteral("PrimaryLanguage"));
 }
 
 // Text id -> value of one language; a repeated id is reported in duplicates.
@@ -328,20 +327,6 @@ private slots:
         }
         QVERIFY(deviceDescriptions > 0);
         QVERIFY2(unresolved.isEmpty(), qPrintable(unresolved.join(QStringLiteral("; "))));
-    }
-
-    // Block parameterisation is found only when a description's StdSingleValueRef to 3 and 4 resolves.
-    void parameterServerCommandsAreNamed()
-    {
-        const QDomDocument document = loadDocument(resourceFolder + definitionsFile);
-        QStringList named;
-        for (const QDomElement &type : collectionEntries(document, QStringLiteral("DatatypeCollection"), QStringLiteral("Datatype"))) {
-            if (type.attribute(QStringLiteral("id")) != QLatin1String("STD_D_SystemCommand"))
-                continue;
-            for (const QDomElement &value : childElements(type, QStringLiteral("SingleValue")))
-                named << value.attribute(QStringLiteral("value"));
-        }
-        QCOMPARE(named, (QStringList { "1", "2", "3", "4", "5", "6", "128", "129", "130", "131" }));
     }
 };
 
