@@ -102,13 +102,6 @@ private slots:
         withoutPictures.parse();
         QVERIFY(withoutPictures.getFirstDeviceIconPath().isEmpty());
         QVERIFY(withoutPictures.getDeviceSymbolPath("KV-1").isEmpty());
-
-        IODDEntry packaged { QFileInfo(TestEnvironment::testDataPath("catalogue/package/Korvell-KV1-20240506-IODD1.1.xml")) };
-        packaged.parse();
-        QVERIFY(QFileInfo::exists(packaged.getFirstDeviceIconPath()));
-        QStringList files = packaged.getFiles();
-        files.sort();
-        QCOMPARE(files, QStringList({ "KV-1-icon.png", "KV-1-pic.png", "Korvell-KV1-20240506-IODD1.1.xml", "Korvell-logo.png" }));
     }
 
     void scanStopsOnceIdentityAndNameAreKnown_data()

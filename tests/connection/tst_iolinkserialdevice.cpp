@@ -248,68 +248,53 @@ private slots:
         QCOMPARE(handler.getPortHandle(), qint16(-1));
     }
 
-    void connectReachesOperatingMode()
-    {
-        Watched watched(virtualPort(1));
-        watched.handler->connectToDevice();
-        QTRY_COMPARE(watched.connected.count(), 1);
-        QVERIFY(watched.handler->isConnectedState());
-        QVERIFY(watched.handler->getPortHandle() >= 0);
-        QVERIFY(watched.alerts.isEmpty());
-        QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeOperate));
-
-        // While connected a second connect request changes nothing.
-        watched.handler->connectToDevice();
-        QTest::qWait(30);
-        QCOMPARE(calls(QStringLiteral("mst_Connect")), 1);
-    }
-
     void refusedConnect_data()
     {
         QTest::addColumn<QString>("call");
         QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("alert");
         QTest::addColumn<int>("expectedDisconnects");
-        QTest::newRow("connect refused") << "mst_Connect" << int(IqCommInterfaceNotFound) << 0;
-        QTest::newRow("configuration unreadable") << "mst_GetConfig" << int(IqCommOperationFailed) << 1;
+        QTest::addColumn<int>("modeSwitches");
+        // An opened port is set inactive again before it is closed.
+        QTest::newRow("connect refused") << "mst_Connect" << int(IqCommInterfaceNotFound) << "mst_Connect" << 0 << 0;
+        QTest::newRow("configuration unreadable") << "mst_GetConfig" << int(IqCommOperationFailed) << "mst_GetConfig" << 1 << 1;
+        QTest::newRow("unexpected operating mode") << "" << 3 << "Unexpected Operating mode: 3" << 1 << 2;
     }
 
     void refusedConnect()
     {
         QFETCH(QString, call);
         QFETCH(int, result);
+        QFETCH(QString, alert);
         QFETCH(int, expectedDisconnects);
-        SimulatedMaster::instance().failNextCalls(1, 1, result, 0, call);
+        QFETCH(int, modeSwitches);
+        if (call.isEmpty())
+            SimulatedMaster::instance().forceOperatingMode(1, result);
+        else
+            SimulatedMaster::instance().failNextCalls(1, 1, result, 0, call);
         Watched watched(virtualPort(1));
         watched.handler->connectToDevice();
         QTRY_COMPARE(watched.error.count(), 1);
         QTRY_VERIFY(watched.handler->isNotConnectedState());
         QCOMPARE(watched.connected.count(), 0);
-        QVERIFY(watched.lastAlert().contains(call));
+        QVERIFY2(watched.lastAlert().contains(alert), qPrintable(watched.lastAlert()));
         // Whatever the failed attempt opened is closed again.
         QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
         QVERIFY(!SimulatedMaster::instance().isOpen(1));
         QCOMPARE(calls(QStringLiteral("mst_Disconnect")), expectedDisconnects);
+        QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), modeSwitches);
     }
 
-    void unexpectedOperatingModeClosesThePort()
-    {
-        SimulatedMaster::instance().forceOperatingMode(1, 3);
-        Watched watched(virtualPort(1));
-        watched.handler->connectToDevice();
-        QTRY_COMPARE(watched.error.count(), 1);
-        QTRY_VERIFY(watched.handler->isNotConnectedState());
-        QCOMPARE(watched.lastAlert(), QStringLiteral("Unexpected Operating mode: 3"));
-        QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), 2); // operate, then inactive
-        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
-        QVERIFY(!SimulatedMaster::instance().isOpen(1));
-        QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
-    }
-
-    void disconnectClosesOnceAndReopens()
+    void connectAndDisconnectOnceEach()
     {
         Watched watched(virtualPort(1));
         watched.handler->connectToDevice();
         QTRY_COMPARE(watched.connected.count(), 1);
+        QVERIFY(watched.handler->isConnectedState());
+        QVERIFY(watched.handler->getPortHandle() >= 0);
+        QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeOperate));
+        // While connected a second connect request changes nothing.
+        watched.handler->connectToDevice();
 
         watched.handler->disconnectFromDevice();
         QTRY_VERIFY(watched.handler->isNotConnectedState());
@@ -320,6 +305,7 @@ private slots:
 
         watched.handler->disconnectFromDevice();
         QTest::qWait(20);
+        QCOMPARE(calls(QStringLiteral("mst_Connect")), 1);
         QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
         QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), 2);
 

@@ -118,20 +118,6 @@ private slots:
             QCOMPARE(fromPayload<quint8>(payload, bitOffset, bitLength), quint8(expected));
     }
 
-    void readsSignedAndUnsignedOfTheSameField()
-    {
-        const QByteArray payload = octets({0xFF, 0xF0});
-        QCOMPARE(fromPayload<qint32>(payload, 4, 12), -1);
-        QCOMPARE(fromPayload<quint32>(payload, 4, 12), 4095u);
-        QCOMPARE(fromPayload<qint64>(payload, 4, 12), qint64(-1));
-
-        const QByteArray fourBits = octets({0x0F});
-        QCOMPARE(fromPayload<qint64>(fourBits, 0, 4), qint64(-1));
-        QCOMPARE(fromPayload<qint64>(fourBits, 0, 5), qint64(15));
-        QCOMPARE(fromPayload<qint32>(octets({0x80, 0x00, 0x00, 0x00}), 0, 32), std::numeric_limits<qint32>::min());
-        QCOMPARE(fromPayload<qint64>(QByteArray(8, char(0xFF)), 0, 64), qint64(-1));
-    }
-
     void writeOrsIntoBitsAlreadySet()
     {
         QByteArray payload = octets({0x00, 0x81});
@@ -638,14 +624,6 @@ private slots:
             else
                 QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0x01, 0x02, 0x42}).toHex(' '));
         }
-    }
-
-    void referenceToTheWholeRecordReadsEveryItem()
-    {
-        const Variable description = oddRecord();
-        VariableWrapper wrapper(&description);
-        wrapper.setReferenced(0);
-        QCOMPARE(wrapper.getReferencedSubindexes(), (QList<quint32>{1, 2, 3}));
     }
 
     void arrayOfOctetStrings()

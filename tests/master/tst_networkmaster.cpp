@@ -1,3 +1,4 @@
+#include "masterport.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 #include "tst_networkmaster_tlsserver.h"
@@ -43,55 +44,6 @@ QJsonValue parse(const QByteArray &text)
     const QJsonDocument document = QJsonDocument::fromJson(text);
     return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
 }
-
-// One open port of a network master, in operating mode, through the same binding the devices use.
-struct NetworkPort
-{
-    explicit NetworkPort(const SerialPortDescriptor &port)
-    {
-        handle = MasterLibrary::instance().connectPort(port, errorText);
-        uint8_t mode = 0;
-        if (handle >= 0)
-            MasterLibrary::instance().setOperatingMode(handle, IqCommModeOperate, IqCommModeOperate, &mode, errorText);
-    }
-    ~NetworkPort()
-    {
-        if (handle >= 0)
-            MasterLibrary::instance().disconnect(handle, errorText);
-    }
-
-    QByteArray read(int index, int subindex = 0)
-    {
-        uint8_t buffer[IqCommParameterBufferSize] = {};
-        isdu = 0;
-        result = MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subindex), buffer, sizeof buffer, &isdu, errorText);
-        return result < 0 ? QByteArray() : QByteArray(reinterpret_cast<const char *>(buffer), result);
-    }
-    IqCommResult write(int index, int subindex, const QByteArray &data)
-    {
-        isdu = 0;
-        result = MasterLibrary::instance().writeOD(handle, uint16_t(index), uint8_t(subindex),
-                                                   reinterpret_cast<const uint8_t *>(data.constData()), uint16_t(data.size()),
-                                                   &isdu, errorText);
-        return result;
-    }
-    IqCommResult poll(QByteArray *input = nullptr)
-    {
-        uint8_t buffer[IqCommProcessDataBufferSize] = {};
-        status = 0;
-        result = MasterLibrary::instance().getStatus(handle, &status, buffer, sizeof buffer, errorText);
-        if (input && result >= 0)
-            *input = QByteArray(reinterpret_cast<const char *>(buffer), result);
-        return result;
-    }
-    bool lost() const { return result < 0 && IqCommCommunicationHandler::isDisconnectError(result, isdu); }
-
-    IqCommHandle handle = -1;
-    IqCommResult result = 0;
-    uint16_t isdu = 0;
-    uint8_t status = 0;
-    char errorText[IqCommErrorTextSize] = {};
-};
 
 } // namespace
 
@@ -262,18 +214,6 @@ private slots:
         QCOMPARE(NetworkMasterJson::normalizedBaseUrl(typed), base);
     }
 
-    void onlinePortsAreListed()
-    {
-        simulated().unplug(2);
-        QString error;
-        const QList<SerialPortDescriptor> ports = network().onlinePorts(baseUrl, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(ports.size(), portCount - 1);
-        QCOMPARE(ports.at(0).portName(), QStringLiteral("127.0.0.1:%1 Port 1").arg(serverPort));
-        QCOMPARE(ports.at(1).portNumber(), quint16(3));
-        QVERIFY(MasterLibrary::isNetworkPort(ports.at(1)));
-    }
-
     void readsWritesAndRefusals_data()
     {
         QTest::addColumn<QString>("edition");
@@ -285,7 +225,7 @@ private slots:
     {
         QFETCH(QString, edition);
         server->setEdition(edition);
-        NetworkPort port(networkPort(1));
+        MasterPort port(networkPort(1));
         QVERIFY2(port.handle >= 0, port.errorText);
 
         IqCommConfig config = {};
@@ -296,32 +236,30 @@ private slots:
 
         // A whole record, then one of its elements.
         const QByteArray name = "Dock 7";
-        QCOMPARE(port.write(24, 0, name), IqCommResult(IqCommOk));
+        QCOMPARE(port.write(24, 0, name), quint16(0));
         QCOMPARE(simulated().parameter(1, 24), name);
         QCOMPARE(port.read(24), name);
 
         // One record element, by subindex; the whole record holds it.
         const QByteArray switchPoint("\x01\xF4", 2);
-        QCOMPARE(port.write(60, 1, switchPoint), IqCommResult(IqCommOk));
+        QCOMPARE(port.write(60, 1, switchPoint), quint16(0));
         QCOMPARE(port.read(60, 1), switchPoint);
         QVERIFY(port.read(60).contains(switchPoint));
 
         // The device's own refusal keeps the connection and carries its ISDU code.
-        QVERIFY(port.write(60, 1, QByteArray("\x00\x01", 2)) < 0);
-        QCOMPARE(port.isdu, valueOutOfRange);
+        QCOMPARE(port.write(60, 1, QByteArray("\x00\x01", 2)), valueOutOfRange);
         QVERIFY(!port.lost());
         QCOMPARE(port.read(60, 1), switchPoint);
     }
 
     void systemCommandRestoresDefaults()
     {
-        NetworkPort port(networkPort(1));
-        QCOMPARE(port.write(24, 0, "changed"), IqCommResult(IqCommOk));
-        QCOMPARE(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x82))), IqCommResult(IqCommOk));
+        MasterPort port(networkPort(1));
+        QCOMPARE(port.write(24, 0, "changed"), quint16(0));
+        QCOMPARE(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x82))), quint16(0));
         QCOMPARE(port.read(24), QByteArray("***")); // the IODD default
         // An unknown command is the device's refusal, not a lost device.
-        QVERIFY(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x7E))) < 0);
-        QCOMPARE(port.isdu, quint16(0x8035));
+        QCOMPARE(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x7E))), quint16(0x8035));
         QVERIFY(!port.lost());
     }
 
@@ -336,15 +274,13 @@ private slots:
     {
         QFETCH(bool, offered);
         server->setBlockReadsOffered(offered);
-        NetworkPort port(networkPort(1));
+        MasterPort port(networkPort(1));
         const QList<QPair<quint16, quint8>> identity { { 16, 0 }, { 18, 0 }, { 0xFFFE, 0 } };
         server->resetCounts();
         MasterLibrary::instance().prefetch(port.handle, identity);
         QCOMPARE(port.read(16), simulated().parameter(1, 16));
         QCOMPARE(port.read(18), simulated().parameter(1, 18));
-        port.read(0xFFFE);
-        QVERIFY(port.result < 0);
-        QCOMPARE(port.isdu, quint16(0x8011));
+        QCOMPARE(port.read(0xFFFE), QByteArray("isdu:8011"));
         QCOMPARE(server->requestCount(QStringLiteral("/parameters/")), offered ? 0 : 3);
         QCOMPARE(server->requestCount(QStringLiteral("blockparameterization")), 1);
         // Once refused, the block request is not tried again on that port.
@@ -355,10 +291,9 @@ private slots:
     void processDataInAndOut()
     {
         simulated().setTime(5000);
-        NetworkPort port(networkPort(1));
-        QByteArray input;
-        QVERIFY(port.poll(&input) > 0);
-        QCOMPARE(input, simulated().processDataInput(1));
+        MasterPort port(networkPort(1));
+        QVERIFY(!simulated().processDataInput(1).isEmpty());
+        QCOMPARE(port.processData(), simulated().processDataInput(1));
         QCOMPARE(port.status & IqCommStatusPortStateMask, int(IqCommModeOperate));
 
         const QByteArray output("\x01", 1);
@@ -369,7 +304,7 @@ private slots:
             QCOMPARE(simulated().lastOutput(1), output);
         }
         simulated().setProcessDataInvalid(1, true);
-        port.poll();
+        port.processData();
         QVERIFY(port.status & IqCommStatusProcessDataInvalid);
         simulated().useRealTime();
     }
@@ -379,12 +314,12 @@ private slots:
         simulated().queueEvent(1, 0xE4, 0x4210); // in the log before we connect: history
         QString error;
         network().onlinePorts(baseUrl, &error); // the master takes the event into its log
-        NetworkPort port(networkPort(1));
-        QVERIFY(port.poll() >= 0);
+        MasterPort port(networkPort(1));
+        QVERIFY(!port.processData().isEmpty());
         QVERIFY(!(port.status & IqCommStatusEventPending));
 
         simulated().queueEvent(1, 0xA4, 0x1813);
-        QVERIFY(port.poll() >= 0);
+        QVERIFY(!port.processData().isEmpty());
         QVERIFY(port.status & IqCommStatusEventPending);
         uint8_t qualifier = 0;
         uint16_t code = 0;
@@ -392,7 +327,7 @@ private slots:
         QCOMPARE(code, uint16_t(0x1813));
         QCOMPARE((qualifier >> 6) & 0x03, 2); // disappears
         QCOMPARE((qualifier >> 4) & 0x03, 2); // warning
-        QVERIFY(port.poll() >= 0);
+        QVERIFY(!port.processData().isEmpty());
         QVERIFY(!(port.status & IqCommStatusEventPending));
     }
 
@@ -411,36 +346,36 @@ private slots:
     {
         QFETCH(int, fault);
         {
-            NetworkPort port(networkPort(1));
+            MasterPort port(networkPort(1));
             server->setFault(NetworkMasterServer::Fault(fault), QStringLiteral("/parameters/"));
             port.read(16);
             QVERIFY(port.lost());
             QVERIFY(qstrlen(port.errorText) > 0);
             server->setFault(NetworkMasterServer::Fault(fault), QStringLiteral("/processdata/"));
-            port.poll();
+            port.processData();
             QVERIFY(port.lost());
         }
         server->setFault(NetworkMasterServer::Fault::None);
-        NetworkPort again(networkPort(1));
+        MasterPort again(networkPort(1));
         QVERIFY2(again.handle >= 0, again.errorText);
         QCOMPARE(again.read(16), simulated().parameter(1, 16));
     }
 
     void portGoingOfflineLosesTheDevice()
     {
-        NetworkPort port(networkPort(2));
-        QVERIFY(port.poll() >= 0);
+        MasterPort port(networkPort(2));
+        QVERIFY(!port.processData().isEmpty());
         simulated().unplug(2);
-        port.poll();
+        port.processData();
         QVERIFY(port.lost());
         QVERIFY(QString::fromUtf8(port.errorText).contains(QLatin1String("Port 2")));
     }
 
     void vanishedMasterIsReportedAndComesBack()
     {
-        NetworkPort port(networkPort(1));
+        MasterPort port(networkPort(1));
         onServer([&] { server->close(); });
-        port.poll();
+        port.processData();
         QVERIFY(port.lost());
         QString error;
         QVERIFY(network().onlinePorts(baseUrl, &error).isEmpty());
@@ -448,7 +383,7 @@ private slots:
         bool listening = false;
         onServer([&] { listening = server->listen(QHostAddress::LocalHost, serverPort); });
         QVERIFY(listening);
-        NetworkPort again(networkPort(1));
+        MasterPort again(networkPort(1));
         QVERIFY2(again.handle >= 0, again.errorText);
     }
 

@@ -1,3 +1,4 @@
+#include "masterport.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
@@ -27,61 +28,6 @@ QString standardDefinitions()
     return QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml");
 }
 
-// One open port of the bound provider, in operating mode.
-struct OpenPort
-{
-    explicit OpenPort(int port)
-    {
-        handle = MasterLibrary::instance().connect(uint8_t(port), uint8_t(port), errorText);
-        uint8_t mode = 0;
-        if (handle >= 0)
-            MasterLibrary::instance().setOperatingMode(handle, IqCommModeOperate, IqCommModeOperate, &mode, errorText);
-    }
-    ~OpenPort()
-    {
-        if (handle >= 0)
-            MasterLibrary::instance().disconnect(handle, errorText);
-    }
-
-    // Returns the octets read, or the ISDU error code as the text "isdu:<hex>" for a refusal.
-    QByteArray read(int index, int subindex = 0, int *result = nullptr)
-    {
-        uint8_t buffer[IqCommParameterBufferSize] = {};
-        uint16_t isdu = 0;
-        const IqCommResult n = MasterLibrary::instance().readOD(handle, uint16_t(index), uint8_t(subindex), buffer,
-                                                                sizeof buffer, &isdu, errorText);
-        if (result)
-            *result = n;
-        if (n < 0)
-            return "isdu:" + QByteArray::number(isdu, 16);
-        return QByteArray(reinterpret_cast<const char *>(buffer), n);
-    }
-
-    quint16 write(int index, int subindex, const QByteArray &data, int *result = nullptr)
-    {
-        uint16_t isdu = 0;
-        const IqCommResult n = MasterLibrary::instance().writeOD(handle, uint16_t(index), uint8_t(subindex),
-                                                                 reinterpret_cast<const uint8_t *>(data.constData()),
-                                                                 uint16_t(data.size()), &isdu, errorText);
-        if (result)
-            *result = n;
-        return n < 0 ? isdu : 0;
-    }
-
-    QByteArray processData(uint8_t *status = nullptr)
-    {
-        uint8_t buffer[IqCommProcessDataBufferSize] = {};
-        uint8_t state = 0;
-        const IqCommResult n = MasterLibrary::instance().getStatus(handle, &state, buffer, sizeof buffer, errorText);
-        if (status)
-            *status = state;
-        return n < 0 ? QByteArray() : QByteArray(reinterpret_cast<const char *>(buffer), n);
-    }
-
-    IqCommHandle handle = -1;
-    char errorText[IqCommErrorTextSize] = {};
-};
-
 qint16 int16At(const QByteArray &data, int offset = 0)
 {
     return qint16((quint8(data.at(offset)) << 8) | quint8(data.at(offset + 1)));
@@ -109,7 +55,7 @@ public:
 protected:
     void run() override
     {
-        OpenPort open(port);
+        MasterPort open(port);
         if (open.handle < 0) {
             ++failures;
             return;
@@ -122,8 +68,7 @@ protected:
                 ++failures;
             if (open.read(64) != payload)
                 ++mismatches;
-            uint8_t status = 0;
-            if (open.processData(&status).isEmpty() || (status & IqCommStatusPortStateMask) != IqCommModeOperate)
+            if (open.processData().isEmpty() || (open.status & IqCommStatusPortStateMask) != IqCommModeOperate)
                 ++failures;
             uint8_t qualifier = 0;
             uint16_t code = 0;
@@ -187,7 +132,7 @@ private slots:
 
     void identityAndConfiguration()
     {
-        OpenPort port(1);
+        MasterPort port(1);
         QVERIFY(port.handle >= 0);
         IqCommConfig config;
         QCOMPARE(MasterLibrary::instance().getConfig(port.handle, &config, port.errorText), IqCommResult(IqCommOk));
@@ -219,7 +164,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, subindex);
         QFETCH(QByteArray, expected);
-        OpenPort port(1);
+        MasterPort port(1);
         QCOMPARE(port.read(index, subindex).toHex(), expected.toHex());
     }
 
@@ -248,21 +193,20 @@ private slots:
         QFETCH(int, subindex);
         QFETCH(QByteArray, data);
         QFETCH(int, isduError);
-        OpenPort port(1);
+        MasterPort port(1);
         const QByteArray before = SimulatedMaster::instance().parameter(1, uint(index));
-        int result = 0;
         if (isWrite)
-            QCOMPARE(int(port.write(index, subindex, data, &result)), isduError);
+            QCOMPARE(int(port.write(index, subindex, data)), isduError);
         else
-            QCOMPARE(port.read(index, subindex, &result), "isdu:" + QByteArray::number(isduError, 16));
-        QVERIFY(result < 0);
+            QCOMPARE(port.read(index, subindex), "isdu:" + QByteArray::number(isduError, 16));
+        QVERIFY(port.result < 0);
         QVERIFY(QByteArray(port.errorText).contains(QByteArray::number(isduError, 16)));
         QCOMPARE(SimulatedMaster::instance().parameter(1, uint(index)), before);
     }
 
     void writesAreKeptUntilDefaultsRestored()
     {
-        OpenPort port(1);
+        MasterPort port(1);
         QCOMPARE(port.write(64, 0, QByteArray::fromHex("012c")), quint16(0));
         QCOMPARE(port.write(68, 2, QByteArray::fromHex("09")), quint16(0));
         QCOMPARE(port.write(68, 1, QByteArray::fromHex("fc18")), quint16(0)); // -1000, the lower bound
@@ -274,7 +218,7 @@ private slots:
         QCOMPARE(SimulatedMaster::instance().parameter(1, 66).toHex(), QByteArray("0000002a"));
 
         // The second port's device is a device of its own.
-        OpenPort other(2);
+        MasterPort other(2);
         QCOMPARE(other.read(64).toHex(), QByteArray("0064"));
 
         QCOMPARE(port.write(2, 0, QByteArray::fromHex("82")), quint16(0));
@@ -285,7 +229,7 @@ private slots:
 
     void systemCommands()
     {
-        OpenPort port(1);
+        MasterPort port(1);
         SimulatedMaster &master = SimulatedMaster::instance();
         QVERIFY(!master.isLocating(1));
         QCOMPARE(port.write(2, 0, QByteArray::fromHex("af")), quint16(0));
@@ -301,17 +245,16 @@ private slots:
     void processDataFollowsTimeAndSelection()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
-        OpenPort port(1);
-        uint8_t status = 0;
+        MasterPort port(1);
 
         // Selector 1: a signed 16-bit item within -100..100 and a boolean.
         QList<qint16> seen;
         for (qint64 time = 0; time < 30000; time += 1500) {
             master.setTime(time);
-            const QByteArray image = port.processData(&status);
+            const QByteArray image = port.processData();
             QCOMPARE(image.size(), 3);
-            QCOMPARE(status & IqCommStatusPortStateMask, int(IqCommModeOperate));
-            QVERIFY(!(status & IqCommStatusProcessDataInvalid));
+            QCOMPARE(port.status & IqCommStatusPortStateMask, int(IqCommModeOperate));
+            QVERIFY(!(port.status & IqCommStatusProcessDataInvalid));
             const qint16 value = int16At(image);
             QVERIFY2(value >= -100 && value <= 100, qPrintable(QString::number(value)));
             QVERIFY(quint8(image.at(2)) <= 1);
@@ -337,26 +280,15 @@ private slots:
         }
     }
 
-    void processDataOutputIsKept()
-    {
-        OpenPort port(1);
-        const QByteArray output = QByteArray::fromHex("7f");
-        QCOMPARE(MasterLibrary::instance().setPDValue(port.handle, reinterpret_cast<const uint8_t *>(output.constData()),
-                                                      uint16_t(output.size()), port.errorText),
-                 IqCommResult(IqCommOk));
-        QCOMPARE(SimulatedMaster::instance().lastOutput(1), output);
-        QVERIFY(SimulatedMaster::instance().lastOutput(2).isEmpty());
-    }
-
     void faultInjection()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
         master.failNextCalls(1, 1, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
         {
-            OpenPort refused(1);
+            MasterPort refused(1);
             QCOMPARE(refused.handle, IqCommHandle(IqCommInterfaceNotFound));
         }
-        OpenPort port(1);
+        MasterPort port(1);
         QVERIFY(port.handle >= 0);
 
         master.failNextCalls(1, 2, IqCommOperationFailed, 0x4004, QStringLiteral("mst_ReadOD"));
@@ -367,7 +299,7 @@ private slots:
         QCOMPARE(master.callCount(1, QStringLiteral("mst_ReadOD")), 3);
 
         // A second connection to an open port is refused rather than sharing it.
-        OpenPort second(1);
+        MasterPort second(1);
         QVERIFY(second.handle < 0);
 
         master.setCallDelay(1, 30);
@@ -380,19 +312,18 @@ private slots:
     void unpluggedMaster()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
-        OpenPort port(1);
+        MasterPort port(1);
         master.unplug(1);
-        int result = 0;
-        port.read(64, 0, &result);
-        QCOMPARE(result, int(IqCommInterfaceNotFound));
+        port.read(64);
+        QCOMPARE(port.result, int(IqCommInterfaceNotFound));
         QCOMPARE(port.processData(), QByteArray());
-        OpenPort whileUnplugged(1);
+        MasterPort whileUnplugged(1);
         QCOMPARE(whileUnplugged.handle, IqCommHandle(IqCommInterfaceNotFound));
 
         master.replug(1);
-        port.read(64, 0, &result);
-        QVERIFY(result < 0); // the old handle died with the old connection
-        OpenPort fresh(1);
+        port.read(64);
+        QVERIFY(port.result < 0); // the old handle died with the old connection
+        MasterPort fresh(1);
         QVERIFY(fresh.handle >= 0);
         QCOMPARE(fresh.read(64).toHex(), QByteArray("0064"));
     }
@@ -400,19 +331,18 @@ private slots:
     void eventsAndInvalidProcessData()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
-        OpenPort port(1);
-        uint8_t status = 0;
-        port.processData(&status);
-        QVERIFY(!(status & IqCommStatusEventPending));
+        MasterPort port(1);
+        port.processData();
+        QVERIFY(!(port.status & IqCommStatusEventPending));
 
         // A parameter write asks for a data-storage upload; a parameter kept out of data storage does not.
         QCOMPARE(port.write(70, 0, QByteArray("new")), quint16(0));
-        port.processData(&status);
-        QVERIFY(!(status & IqCommStatusEventPending));
+        port.processData();
+        QVERIFY(!(port.status & IqCommStatusEventPending));
         QCOMPARE(port.write(64, 0, QByteArray::fromHex("0020")), quint16(0));
         master.queueEvent(1, 0xF4, 0x1804);
-        port.processData(&status);
-        QVERIFY(status & IqCommStatusEventPending);
+        port.processData();
+        QVERIFY(port.status & IqCommStatusEventPending);
         uint8_t qualifier = 0;
         uint16_t code = 0;
         QCOMPARE(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText), IqCommResult(IqCommOk));
@@ -422,17 +352,17 @@ private slots:
         QCOMPARE(code, uint16_t(0x1804));
         QCOMPARE(qualifier, uint8_t(0xF4));
         QVERIFY(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText) < 0);
-        port.processData(&status);
-        QVERIFY(!(status & IqCommStatusEventPending));
+        port.processData();
+        QVERIFY(!(port.status & IqCommStatusEventPending));
 
         master.setProcessDataInvalid(1, true);
-        port.processData(&status);
-        QVERIFY(status & IqCommStatusProcessDataInvalid);
+        port.processData();
+        QVERIFY(port.status & IqCommStatusProcessDataInvalid);
         master.setProcessDataInvalid(1, false);
         uint8_t mode = 0;
         MasterLibrary::instance().setOperatingMode(port.handle, IqCommModeInactive, IqCommModeInactive, &mode, port.errorText);
-        port.processData(&status);
-        QCOMPARE(status & IqCommStatusPortStateMask, 0);
+        port.processData();
+        QCOMPARE(port.status & IqCommStatusPortStateMask, 0);
     }
 
     void placeholderProductIdGivesWayToTheVariants()
@@ -442,7 +372,7 @@ private slots:
         if (!QFileInfo::exists(file))
             QSKIP("IODD corpus not available");
         SimulatedMaster::instance().setDeviceFiles({ file });
-        OpenPort port(1);
+        MasterPort port(1);
         QVERIFY(port.handle >= 0);
         QCOMPARE(port.read(19), QByteArray("5709870398693"));
     }

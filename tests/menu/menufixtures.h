@@ -3,6 +3,7 @@
 // Variable descriptions built by hand, shaped as the document model completes them, and the sample
 // device loaded through the real document model.
 #include "testenvironment.h"
+#include "variablefixtures.h"
 
 #include "device/variablewrapper.h"
 #include "iodd/model/documentelements.h"
@@ -30,17 +31,6 @@ inline TypedValue typed(ValueKind type, double number)
 }
 
 template<class Description>
-void describe(Description &description, ValueKind type, quint32 bitLength, quint32 fixedLength)
-{
-    description.typeName = valueKindName(type);
-    description.bitLength = type == ValueKind::Boolean ? 1 : bitLength;
-    description.fixedLength = fixedLength;
-    description.value.type = type;
-    description.value.bitLength = description.bitLength;
-    description.value.fixedLength = fixedLength;
-}
-
-template<class Description>
 void addSingleValue(Description &description, double number, const QString &textId, const QString &text = QString())
 {
     description.singleValues.append({ typed(description.value.type, number), text.isEmpty() ? textId : text, textId });
@@ -57,66 +47,31 @@ inline std::unique_ptr<Variable> simple(const QString &id, ValueKind type, quint
                                         const QString &access = QStringLiteral("rw"), quint16 index = 64,
                                         quint32 fixedLength = 0)
 {
-    auto variable = std::make_unique<Variable>();
-    variable->id = id;
-    variable->index = index;
-    variable->accessRights = access;
-    variable->nameTextId = QStringLiteral("TN_") + id;
-    describe(*variable, type, bitLength, fixedLength);
-    return variable;
+    return std::make_unique<Variable>(VariableFixtures::simple(id, quint32(type), bitLength, fixedLength, access, index));
 }
 
 inline myRecordItem item(quint32 subindex, quint32 bitOffset, ValueKind type, quint32 bitLength,
                          const QString &access = QStringLiteral("rw"))
 {
-    myRecordItem recordItem;
-    recordItem.subindex = subindex;
-    recordItem.bitOffset = bitOffset;
+    myRecordItem recordItem = VariableFixtures::item(subindex, bitOffset, quint32(type), bitLength);
     recordItem.accessRights = access;
-    recordItem.nameTextId = QStringLiteral("TN_Item%1").arg(subindex);
-    describe(recordItem, type, bitLength, 0);
     return recordItem;
 }
 
-inline std::unique_ptr<Variable> record(const QString &id, quint32 bitLength, const QVector<myRecordItem> &items,
+// A record with subindex access, as most devices describe theirs.
+inline std::unique_ptr<Variable> record(const QString &id, quint32 bitLength, const QList<myRecordItem> &items,
                                         const QString &access = QStringLiteral("rw"), quint16 index = 70)
 {
-    auto variable = std::make_unique<Variable>();
-    variable->id = id;
-    variable->index = index;
+    auto variable = std::make_unique<Variable>(VariableFixtures::record(id, bitLength, items, true, index));
     variable->accessRights = access;
-    variable->nameTextId = QStringLiteral("TN_") + id;
-    variable->typeName = valueKindName(ValueKind::Record);
-    variable->bitLength = bitLength;
-    variable->subindexAccessSupported = true;
-    variable->value.type = ValueKind::Record;
-    variable->recordItems = items;
-    for (myRecordItem &recordItem : variable->recordItems)
-        recordItem.index = index;
     return variable;
 }
 
 // An array of `count` octet strings of `octets` each, with subindex access, as the model completes it.
-inline std::unique_ptr<Variable> octetArray(const QString &id, quint32 count, quint32 octets, quint16 index = 37)
+inline std::unique_ptr<Variable> octetArray(const QString &id, quint32 count, quint32 octets)
 {
-    auto variable = std::make_unique<Variable>();
-    variable->id = id;
-    variable->index = index;
-    variable->accessRights = QStringLiteral("ro");
-    variable->nameTextId = QStringLiteral("TN_") + id;
-    variable->typeName = valueKindName(ValueKind::Array);
-    variable->subindexAccessSupported = true;
-    variable->value.type = ValueKind::Array;
-    variable->fixedLength = count * octets;
-    for (quint32 i = 0; i < count; ++i) {
-        myRecordItem element;
-        element.subindex = i + 1;
-        element.index = index;
-        element.accessRights = variable->accessRights;
-        describe(element, ValueKind::OctetString, 0, octets);
-        variable->recordItems.append(element);
-    }
-    return variable;
+    return std::make_unique<Variable>(
+        VariableFixtures::array(id, int(count), quint32(ValueKind::OctetString), 0, octets, true, 37));
 }
 
 template<class Element>

@@ -233,13 +233,16 @@ private slots:
         QVERIFY(identification->getEntries().isEmpty());
     }
 
+    // Three writes 3 s apart; without the button nothing is written, and a reset ends the series.
     void locateWritesThreeTimes()
     {
         MenuEntryHandler handler;
         FakeClock clock;
         handler.setScheduler(clock.scheduler());
-        handler.setMenuEntries(loadSample());
         TaskSink sink(&handler);
+        handler.locate();
+        QVERIFY(sink.tasks.empty());
+        handler.setMenuEntries(loadSample());
         const QByteArray locateCommand = QByteArray::fromHex("af");
 
         handler.locate();
@@ -251,22 +254,11 @@ private slots:
         QCOMPARE(sink.writes(), QList<QByteArray>({ locateCommand, locateCommand, locateCommand }));
         clock.advance(10000);
         QCOMPARE(sink.writes().size(), 3);
-    }
 
-    void locateAfterResetOrWithoutButton()
-    {
-        MenuEntryHandler handler;
-        FakeClock clock;
-        handler.setScheduler(clock.scheduler());
-        TaskSink sink(&handler);
-        handler.locate();
-        QVERIFY(sink.tasks.empty());
-
-        handler.setMenuEntries(loadSample());
         handler.locate();
         handler.reset();
         clock.advance(3000);
-        QCOMPARE(sink.writes().size(), 1);
+        QCOMPARE(sink.writes().size(), 4);
     }
 
     void userEditsBecomeWriteTasks()
@@ -343,25 +335,15 @@ private slots:
         QCOMPARE(entry.property("value").toDouble(), shown);
     }
 
-    void rawValueIsShownScaled()
+    void booleanIsNotScaled()
     {
-        auto description = simple("V_Temp", ValueKind::Integer, 16);
-        VariableWrapper variable(description.get());
+        auto flag = simple("V_Flag", ValueKind::Boolean, 1);
+        VariableWrapper variable(flag.get());
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
-        entry.setScaling(LinearScaling(0.1, 0.0));
-        variable.setDataFromDevice(0, QByteArray::fromHex("00eb"));
-        QCOMPARE(entry.getValue().userType(), int(QMetaType::Double));
-        QCOMPARE(entry.getValue().toDouble(), 23.5);
-        QCOMPARE(entry.getDigits(), 1u);
-
-        auto flag = simple("V_Flag", ValueKind::Boolean, 1);
-        VariableWrapper flagVariable(flag.get());
-        PlainEntry flagEntry;
-        flagEntry.setVariableWrapper(&flagVariable);
-        flagEntry.setScaling(LinearScaling(0.1, 0.0));
-        flagEntry.setValue(true);
-        QCOMPARE(flagEntry.getValue(), QVariant(true)); // a boolean is not scaled
+        entry.setScaling(LinearScaling(0.1, 32.0));
+        entry.setValue(true);
+        QCOMPARE(entry.getValue(), QVariant(true));
     }
 
     void digits_data()
@@ -482,39 +464,38 @@ private slots:
         QCOMPARE(entry.getCurrentIndex(), 1);
     }
 
-    void variableSelectionNumberedFromZeroUsesTheValueAsPosition()
+    void variableSelection_data()
     {
-        auto description = simple("V_Select", ValueKind::UInteger, 8);
-        addSingleValue(*description, 0, "TN_A");
-        addSingleValue(*description, 1, "TN_B");
-        addSingleValue(*description, 2, "TN_C");
-        VariableWrapper variable(description.get());
-        MenuEntryVariableSelection entry(&variable, 0);
-        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
-        QCOMPARE(entry.property("qmlFileName").toString(), QStringLiteral("qrc:/qml/common/MenuEntryRecordSelection.qml"));
-
-        variable.setDataFromDevice(0, QByteArray::fromHex("02"));
-        QCOMPARE(entry.property("currentIndex").toInt(), 2);
-
-        entry.setDataFromUserInput(1);
-        QCOMPARE(variable.getValue(0).toInt(), 1);
-        QCOMPARE(lastWrite(writes), QByteArray::fromHex("01"));
+        QTest::addColumn<QList<int>>("values");
+        QTest::addColumn<int>("read");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("numbered from zero: the value is the position") << QList<int> { 0, 1, 2 } << 2 << 2 << 1
+                                                                          << QByteArray::fromHex("01");
+        QTest::newRow("other numbers: offered in order, the chosen value is written")
+            << QList<int> { 2, 0, 5 } << 5 << 2 << 1 << QByteArray::fromHex("02");
     }
 
-    void variableSelectionWithOtherNumbersWritesTheChosenValue()
+    void variableSelection()
     {
+        QFETCH(QList<int>, values);
+        QFETCH(int, read);
+        QFETCH(int, shown);
+        QFETCH(int, chosen);
+        QFETCH(QByteArray, written);
         auto description = simple("V_Select", ValueKind::UInteger, 8);
-        addSingleValue(*description, 2, "TN_Two");
-        addSingleValue(*description, 0, "TN_Zero");
-        addSingleValue(*description, 5, "TN_Five");
+        for (int value : values)
+            addSingleValue(*description, value, QStringLiteral("TN_%1").arg(value));
         VariableWrapper variable(description.get());
         MenuEntryVariableSelection entry(&variable, 0);
         QSignalSpy writes(&entry, &MenuEntry::writeRequested);
 
-        variable.setDataFromDevice(0, QByteArray::fromHex("05"));
-        QCOMPARE(entry.getCurrentIndex(), 2);
-        entry.setDataFromUserInput(1);
-        QCOMPARE(lastWrite(writes), QByteArray::fromHex("02"));
+        variable.setDataFromDevice(0, QByteArray(1, char(read)));
+        QCOMPARE(entry.property("currentIndex").toInt(), shown);
+        entry.setDataFromUserInput(chosen);
+        QCOMPARE(variable.getValue(0).toInt(), int(written.at(0)));
+        QCOMPARE(lastWrite(writes), written);
     }
 
     void recordDisplayShowsNamesOrUndefined()
@@ -572,20 +553,11 @@ private slots:
         entry.setDataFromUserInput(10);
         QCOMPARE(variable.getValue(0).toInt(), 20);
         QCOMPARE(lastWrite(writes), QByteArray::fromHex("0014"));
-    }
 
-    void sliderRefusesInputThatIsNoNumber()
-    {
-        auto description = simple("V_Level", ValueKind::UInteger, 16);
-        addRange(*description, 0, 200);
-        VariableWrapper variable(description.get());
-        variable.setDataFromDevice(0, QByteArray::fromHex("0063"));
-        MenuEntrySlider entry(static_cast<const UIVariableRefT *>(nullptr), &variable, {});
-        QSignalSpy writes(&entry, &MenuEntry::writeRequested);
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not a number"));
         entry.setDataFromUserInput(QStringLiteral("ten"));
-        QCOMPARE(writes.count(), 0);
-        QCOMPARE(variable.getValue(0).toInt(), 99);
+        QCOMPARE(writes.count(), 1);
+        QCOMPARE(variable.getValue(0).toInt(), 20);
     }
 
     void singleDisplayNamesKnownStates()
@@ -669,16 +641,8 @@ private slots:
 
     void arrayDisplayOfNumbersCountsInBits()
     {
-        auto description = std::make_unique<Variable>();
-        description->id = QStringLiteral("V_Codes");
-        description->accessRights = QStringLiteral("ro");
-        description->typeName = valueKindName(ValueKind::Array);
-        description->value.type = ValueKind::Array;
-        description->subindexAccessSupported = true;
-        description->bitLength = 48;
-        for (quint32 i = 0; i < 3; ++i)
-            description->recordItems.append(item(i + 1, 0, ValueKind::UInteger, 16, "ro"));
-        VariableWrapper variable(description.get());
+        const Variable description = VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true);
+        VariableWrapper variable(&description);
         MenuEntryArrayDisplay entry(&variable, 0);
         variable.setDataFromDevice(0, QByteArray::fromHex("0001" "0002" "0003"));
         const QList<QObject *> elements = entry.getByteArray();

@@ -64,7 +64,7 @@ private slots:
         QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
         QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
         // A point in time is shown as its octets, never edited.
-        QTest::newRow("rw TimeT") << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("rw TimeT") << 8u << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
     }
 
     void variableReference()
@@ -99,46 +99,33 @@ private slots:
         QCOMPARE(entry->isCommand(), access == QLatin1String("wo"));
     }
 
-    void systemCommandIsAButtonWhateverItsAccess()
+    void buttons_data()
     {
-        auto description = simple("V_SystemCommand", ValueKind::UInteger, 8, "wo", 2);
-        addSingleValue(*description, 130, "TN_Restore");
-        VariableWrapper variable(description.get());
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_SystemCommand");
-        addButton(&reference, 129);
-        addButton(&reference, 130);
-        QObject parent;
-        auto *entry = qobject_cast<MenuEntrySystemCommand *>(
-            MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
-        QVERIFY(entry);
-        QCOMPARE(entry->getButtonValue(), 130);
-        QCOMPARE(entry->getNameId(), QStringLiteral("TN_Restore"));
-    }
-
-    void buttonOnAVendorVariable_data()
-    {
+        QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("access");
         QTest::addColumn<QString>("restriction");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("write-only command") << "wo" << "" << "MenuEntrySystemCommand";
-        QTest::newRow("read-write command") << "rw" << "" << "MenuEntrySystemCommand";
-        QTest::newRow("restricted to read only") << "rw" << "ro" << "MenuEntrySingleDisplay";
+        QTest::newRow("write-only command") << "V_Teach" << "wo" << "" << "MenuEntrySystemCommand";
+        QTest::newRow("read-write command") << "V_Teach" << "rw" << "" << "MenuEntrySystemCommand";
+        QTest::newRow("restricted to read only") << "V_Teach" << "rw" << "ro" << "MenuEntrySingleDisplay";
+        QTest::newRow("system command whatever its access") << "V_SystemCommand" << "wo" << "ro" << "MenuEntrySystemCommand";
     }
 
-    void buttonOnAVendorVariable()
+    // The last of several buttons is offered, named after its value.
+    void buttons()
     {
+        QFETCH(QString, id);
         QFETCH(QString, access);
         QFETCH(QString, restriction);
         QFETCH(QString, kind);
-        auto description = simple("V_Teach", ValueKind::UInteger, 8, access, 70);
+        auto description = simple(id, ValueKind::UInteger, 8, access);
         addSingleValue(*description, 0, "TN_Teach_Off");
-        addSingleValue(*description, 1, "TN_Teach_Near");
         addSingleValue(*description, 2, "TN_Teach_Far");
         VariableWrapper variable(description.get());
         UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Teach");
+        reference.variableId.value = id;
         reference.accessRightRestriction.value = restriction;
+        addButton(&reference, 1);
         addButton(&reference, 2);
         QObject parent;
         MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);

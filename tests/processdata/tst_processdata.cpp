@@ -818,7 +818,7 @@ private slots:
         QCOMPARE(infos.at(2)->property("unit").toString(), QString());
     }
 
-    void withoutReferencesExportAndCharts()
+    void withoutReferencesExport()
     {
         Device device;
         FakeClock clock;
@@ -837,16 +837,6 @@ private slots:
                                             "OutNibble; OutSwitch; OutSigned; "));
         QCOMPARE(rows.at(2), QStringLiteral("; 20; 51; -1; 0.5; 1; 2; "));
         QCOMPARE(rows.at(3), QStringLiteral("; 40; 52; -2; 1; 0; 2; "));
-
-        QLineSeries series;
-        auto *level = qobject_cast<ProcessDataRecordItemInfoWrapper *>(
-            qobject_cast<ProcessDataRefWrapper *>(handler.getProcessDataRefs().first())->getRecordItemInfos().first());
-        QVERIFY(level);
-        level->updateSeries(&series);
-        QCOMPARE(series.count(), 3);
-        QCOMPARE(series.at(0).y(), 50.0);
-        QCOMPARE(series.at(2).y(), 52.0);
-        QVERIFY(series.at(2).x() > series.at(1).x());
     }
 
 private:
