@@ -64,7 +64,7 @@ private slots:
         QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
         QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
         // A point in time is shown as its octets, never edited.
-        QTest::newRow("rw TimeT") << 8u << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("rw TimeT") << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
     }
 
     void variableReference()
