@@ -26,8 +26,7 @@ public:
     uint index;
     uint subIndex;
     uint payloadLength;
-    // Local time is worked out only when a row is shown: the conversion costs more than the rest of a row.
-    qint64 msecsSinceEpoch = QDateTime::currentMSecsSinceEpoch();
+    QDateTime time = QDateTime::currentDateTime();
     // The variable's name in the interface language, where the device description knows it.
     QString name;
     // A read of a variable that the log has read before: the cyclic refresh of shown values.
