@@ -11,6 +11,18 @@ inline ValueKind kindOf(quint32 type)
     return static_cast<ValueKind>(type);
 }
 
+// The type part a variable and a record item share: a Boolean is one bit whatever it is given.
+template<class Description>
+void describe(Description &description, quint32 type, quint32 bitLength, quint32 fixedLength)
+{
+    description.typeName = valueKindName(kindOf(type));
+    description.bitLength = type == 0 ? 1 : bitLength;
+    description.fixedLength = fixedLength;
+    description.value.type = kindOf(type);
+    description.value.bitLength = description.bitLength;
+    description.value.fixedLength = fixedLength;
+}
+
 inline Variable simple(const QString &id, quint32 type, quint32 bitLength, quint32 fixedLength = 0,
                        const QString &accessRights = QStringLiteral("rw"), quint16 index = 64)
 {
@@ -18,13 +30,8 @@ inline Variable simple(const QString &id, quint32 type, quint32 bitLength, quint
     variable.id = id;
     variable.index = index;
     variable.accessRights = accessRights;
-    variable.typeName = valueKindName(kindOf(type));
     variable.nameTextId = QStringLiteral("TN_") + id;
-    variable.bitLength = type == 0 ? 1 : bitLength;
-    variable.fixedLength = fixedLength;
-    variable.value.type = kindOf(type);
-    variable.value.bitLength = variable.bitLength;
-    variable.value.fixedLength = fixedLength;
+    describe(variable, type, bitLength, fixedLength);
     return variable;
 }
 
@@ -34,13 +41,8 @@ inline myRecordItem item(quint32 subindex, quint32 bitOffset, quint32 type, quin
     myRecordItem recordItem;
     recordItem.subindex = subindex;
     recordItem.bitOffset = bitOffset;
-    recordItem.typeName = valueKindName(kindOf(type));
     recordItem.nameTextId = QStringLiteral("TN_Item%1").arg(subindex);
-    recordItem.bitLength = type == 0 ? 1 : bitLength;
-    recordItem.fixedLength = fixedLength;
-    recordItem.value.type = kindOf(type);
-    recordItem.value.bitLength = recordItem.bitLength;
-    recordItem.value.fixedLength = fixedLength;
+    describe(recordItem, type, bitLength, fixedLength);
     return recordItem;
 }
 
