@@ -14,14 +14,18 @@
 #include "processdata/processdatawrapper.h"
 #include "processdata/recorditemwrapper.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QThreadPool>
 
 #include <algorithm>
 
 using CompletionSupport::lastOf;
 
 namespace {
+
+constexpr int entryPaceMs = 100;
 
 const QString standardFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
 const QString secondaryDefinitionsFile = QStringLiteral("IODD-StandardDefinitions1.0.1.xml");
@@ -128,7 +132,11 @@ IOLinkWrapper::~IOLinkWrapper()
     qInfo() << "Removing menu wrappers:" << menuWrappers.size();
     qDeleteAll(menuWrappers);
     menuWrappers.clear();
+    // Freeing the model of a large description takes longer than the window may stand still, and nothing
+    // refers to it any more.
     qInfo() << "Removing legacy IODeviceT.";
+    if (QCoreApplication::instance())
+        QThreadPool::globalInstance()->start([model = document.release()]() { delete model; });
     document.reset();
     qInfo() << "Completed cleanup of IOLink wrapper.";
 }
@@ -359,10 +367,27 @@ void IOLinkWrapper::initProcessDataEntries()
     for (const ProcessDataWrapper *definition : qAsConst(processDataWrappers)) {
         const ProcessDataItemWrapper *input = definition->image(false);
         if (input && !input->getRecordItems().isEmpty())
-            connect(input->getRecordItems().last(), &RecordItemWrapper::valueChanged, this,
-                    &IOLinkWrapper::refreshProcessDataEntries);
+            connect(input->getRecordItems().last(), &RecordItemWrapper::valueChanged, this, &IOLinkWrapper::onInputImage);
     }
+    processDataEntryPace.setSingleShot(true);
+    processDataEntryPace.setInterval(entryPaceMs);
+    connect(&processDataEntryPace, &QTimer::timeout, this, [this]() {
+        if (inputImagePending)
+            onInputImage();
+    });
     refreshProcessDataEntries();
+}
+
+// Images arrive with every poll, fifty a second; a reader follows ten, and each shown change costs a repaint.
+void IOLinkWrapper::onInputImage()
+{
+    if (processDataEntryPace.isActive()) {
+        inputImagePending = true;
+        return;
+    }
+    inputImagePending = false;
+    refreshProcessDataEntries();
+    processDataEntryPace.start();
 }
 
 void IOLinkWrapper::refreshProcessDataEntries()

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QVariant>
 
 #include <memory>
@@ -111,6 +112,7 @@ private:
     QString roleMenuSetSlot(Role role, Page page) const;
     void initProcessDataEntries();
     void refreshProcessDataEntries();
+    void onInputImage();
     void readVersion();
     CommunicationTask *createReadTask(VariableWrapper *var);
     void finishSynchronisation();
@@ -122,8 +124,11 @@ private:
     QList<VariableWrapper *> variableWrappers;
     QList<ProcessDataWrapper *> processDataWrappers;
     QList<ProcessDataRefWrapper *> processDataRefWrappers;
-    // Menu entries that show process data, updated with every input image.
+    // Menu entries that show process data, updated with the input images at a reading pace; the last
+    // image of a burst is always shown.
     QList<QPointer<MenuEntryProcessData>> processDataEntries;
+    QTimer processDataEntryPace;
+    bool inputImagePending = false;
     QString ioddPath;
     bool productLoaded = false;
     // Role menu sets naming a menu that does not exist are reported once per menu id.

@@ -26,7 +26,8 @@ public:
     uint index;
     uint subIndex;
     uint payloadLength;
-    QDateTime time = QDateTime::currentDateTime();
+    // Local time is worked out only when a row is shown: the conversion costs more than the rest of a row.
+    qint64 msecsSinceEpoch = QDateTime::currentMSecsSinceEpoch();
     // The variable's name in the interface language, where the device description knows it.
     QString name;
     // A read of a variable that the log has read before: the cyclic refresh of shown values.

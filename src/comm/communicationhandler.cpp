@@ -1,5 +1,6 @@
 #include "communicationhandler.h"
 
+#include "communicationanswerrelay.h"
 #include "communicationqueue.h"
 #include "core/logcategories.h"
 
@@ -61,6 +62,11 @@ CommunicationHandler::CommunicationHandler(QObject *parent)
             [this](const QString &text) { logAnswer(-1, text.toUtf8()); });
     connect(this, &CommunicationHandler::eventReceived, this, &CommunicationHandler::logEvent);
     connect(this, &CommunicationHandler::connectionError, this, &CommunicationHandler::abandonTasks);
+    connect(this, &CommunicationHandler::valueReceived, this,
+            [this](const QByteArray &data) { relayAnswer(true, data, QString()); });
+    connect(this, &CommunicationHandler::isduErrorReceived, this, [this](uint code) { currentRefusal = code; });
+    connect(this, &CommunicationHandler::errorOccurred, this,
+            [this](const QString &text) { relayAnswer(false, QByteArray(), text); });
     connect(queue, &CommunicationQueue::taskDestroyed, this, &CommunicationHandler::onQueuedTaskDestroyed,
             Qt::QueuedConnection);
 }
@@ -100,6 +106,13 @@ bool CommunicationHandler::isIndexSupported(uint index) const
 CommunicationListModel *CommunicationHandler::getCommunicationModel() const
 {
     return communicationModel;
+}
+
+void CommunicationHandler::setAnswerRelay(CommunicationAnswerRelay *relay)
+{
+    answerRelay = relay;
+    if (relay)
+        relay->setParent(this);
 }
 
 void CommunicationHandler::startPolling()
@@ -155,6 +168,9 @@ void CommunicationHandler::processNextTask()
         return;
     }
     connectCurrentTask();
+    // Anything else reaches the requester directly; the answers before it must not arrive after it.
+    if (answerRelay && !currentRelayed)
+        answerRelay->flush();
     currentTask->start();
 }
 
@@ -164,6 +180,9 @@ void CommunicationHandler::connectCurrentTask()
     currentCommand = task->getCommand();
     currentData = task->getData();
     currentRequestLogged = false;
+    currentRefusal = 0;
+    currentRelayed = answerRelay && currentCommand == CommunicationTask::ReadCommand
+        && task->thread() == answerRelay->deliveryThread() && task->thread() != thread();
 
     // The log sees each request before the back end can answer it.
     connect(task, &CommunicationTask::taskRequestsRead, this,
@@ -178,8 +197,10 @@ void CommunicationHandler::connectCurrentTask()
     connect(task, &CommunicationTask::taskRequestsProcessData, this, &CommunicationHandler::pollProcessData);
     connect(task, &CommunicationTask::taskRequestsWriteProcessData, this, &CommunicationHandler::writeProcessData);
     connect(task, &CommunicationTask::taskRequestWriteMasterPassword, this, &CommunicationHandler::writeMasterPassword);
-    connect(task, &CommunicationTask::finished, this, &CommunicationHandler::onCurrentTaskFinished);
     connect(task, &CommunicationTask::requestUpload, this, &CommunicationHandler::onRequestUpload);
+    if (currentRelayed)
+        return;
+    connect(task, &CommunicationTask::finished, this, &CommunicationHandler::onCurrentTaskFinished);
 
     connect(this, &CommunicationHandler::valueReceived, task, &CommunicationTask::onDataReceived);
     connect(this, &CommunicationHandler::writeFinished, task, &CommunicationTask::onDataWritten);
@@ -187,6 +208,21 @@ void CommunicationHandler::connectCurrentTask()
     connect(this, &CommunicationHandler::masterPasswordWriteFailed, task, &CommunicationTask::onError);
     connect(this, &CommunicationHandler::isduErrorReceived, task, &CommunicationTask::onIsduError);
     connect(this, &CommunicationHandler::errorOccurred, task, &CommunicationTask::onError);
+}
+
+// The task leaves the queue now; the relay answers it in its own thread and deletes it there.
+void CommunicationHandler::relayAnswer(bool success, const QByteArray &data, const QString &errorText)
+{
+    if (!currentTask || !currentRelayed)
+        return;
+    CommunicationTask *task = currentTask;
+    currentTask = nullptr;
+    currentRelayed = false;
+    if (!queue->removeTask(task))
+        return;
+    disconnectTask(task);
+    answerRelay->add(task, success, data, currentRefusal, errorText, !queue->waitingReads(1).isEmpty());
+    QTimer::singleShot(0, this, &CommunicationHandler::processNextTask);
 }
 
 void CommunicationHandler::disconnectTask(CommunicationTask *task)
@@ -300,8 +336,12 @@ void CommunicationHandler::adoptTask(CommunicationTask *task) const
 // handler becomes idle, so a later connection starts with an empty queue.
 void CommunicationHandler::abandonTasks(const QString &errorText)
 {
+    // Answers already received go first, as they would have without the relay.
+    if (answerRelay)
+        answerRelay->flush();
     const QList<CommunicationTask *> abandoned = queue->takeAllTasks();
     currentTask = nullptr;
+    currentRelayed = false;
     if (abandoned.isEmpty())
         return;
 
@@ -319,6 +359,7 @@ void CommunicationHandler::onQueuedTaskDestroyed(CommunicationTask *task)
     if (task != currentTask)
         return;
     currentTask = nullptr;
+    currentRelayed = false;
     QTimer::singleShot(0, this, &CommunicationHandler::processNextTask);
 }
 

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+class CommunicationAnswerRelay;
 class CommunicationQueue;
 class QTimer;
 
@@ -79,6 +80,9 @@ private slots:
 
 public:
     Q_INVOKABLE CommunicationListModel *getCommunicationModel() const;
+    // Answers to reads of the relay's thread go back through it, and the next request starts without
+    // waiting for that thread. Set it before the handler moves to its worker thread; it moves along.
+    void setAnswerRelay(CommunicationAnswerRelay *relay);
 
     // Answers the running task and every queued one with the error and empties the queue.
     // Call it in the handler's thread.
@@ -86,6 +90,7 @@ public:
 
 private:
     void connectCurrentTask();
+    void relayAnswer(bool success, const QByteArray &data, const QString &errorText);
     void disconnectTask(CommunicationTask *task);
     void onWriteSucceeded(VariableWrapper *var, uint subindex, const QByteArray &payload);
     void onWriteFailed(VariableWrapper *var, uint subindex, const QString &errorText);
@@ -102,6 +107,10 @@ private:
     CommunicationListModel *communicationModel = nullptr;
     CommunicationQueue *queue = nullptr;
     CommunicationTask *currentTask = nullptr;
+    CommunicationAnswerRelay *answerRelay = nullptr;
+    // The current task is answered through the relay; its refusal code is kept until the error follows.
+    bool currentRelayed = false;
+    uint currentRefusal = 0;
     // Copies of the current task's request, so that its end never depends on the task object.
     uint currentCommand = 0;
     QByteArray currentData;

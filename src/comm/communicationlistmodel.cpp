@@ -46,7 +46,7 @@ QVariant CommunicationListModel::data(const QModelIndex &index, int role) const
     case PayloadLengthRole:
         return entry.payloadLength;
     case TimeRole:
-        return entry.time.toString(QLatin1String(timeFormat));
+        return QDateTime::fromMSecsSinceEpoch(entry.msecsSinceEpoch).toString(QLatin1String(timeFormat));
     case NameRole:
         return entry.name;
     case RepeatedReadRole:

@@ -1,6 +1,7 @@
 #include "iolinkdevice.h"
 
 #include "binding/iolinkwrapper.h"
+#include "comm/communicationanswerrelay.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
 #include "comm/communicationlogrelay.h"
@@ -104,7 +105,8 @@ void IOLinkDevice::retireWorker()
     // The worker may still be emitting; from now on nothing it sends may be queued for objects about to go.
     QList<QObject *> going = findChildren<QObject *>();
     going << this;
-    const QList<QObject *> senders = { communication, connection, communication->findChild<CommunicationLogRelay *>() };
+    const QList<QObject *> senders = { communication, connection, communication->findChild<CommunicationLogRelay *>(),
+                                       communication->findChild<CommunicationAnswerRelay *>() };
     for (QObject *sender : senders) {
         for (QObject *receiver : qAsConst(going)) {
             if (sender)
@@ -146,6 +148,8 @@ void IOLinkDevice::init()
     eventThread->setObjectName(QStringLiteral("IOLink communication ") + getAddress());
     // Made before the move, so that it goes along into the worker thread with the handler.
     auto *logRelay = new CommunicationLogRelay(communicationHandler);
+    auto *answerRelay = new CommunicationAnswerRelay;
+    communicationHandler->setAnswerRelay(answerRelay);
     connectionHandler->moveToThread(eventThread);
     communicationHandler->moveToThread(eventThread);
     eventThread->start();
@@ -167,6 +171,9 @@ void IOLinkDevice::init()
             &CommunicationLogRelay::relay, Qt::DirectConnection);
     connect(logRelay, &CommunicationLogRelay::rowsLogged, communicationLog, &CommunicationListModel::addRows,
             Qt::QueuedConnection);
+    // Answered even when this device goes while a batch is on its way: a dropped batch would leak its tasks.
+    connect(answerRelay, &CommunicationAnswerRelay::answersReady, QCoreApplication::instance(),
+            &CommunicationAnswerRelay::deliver, Qt::QueuedConnection);
 
     buildStateMachine();
 }
@@ -400,6 +407,9 @@ void IOLinkDevice::onVariableSynced(uint index, uint subindex, QVariant value)
 void IOLinkDevice::onProcessDataReceived(QByteArray data)
 {
     processDataHandler->onProcessDataReceived(data);
+    // The port is closing; an output sent now would fail there and be reported as refused.
+    if (disconnectRequested)
+        return;
     QByteArray output;
     if (processDataHandler->getOutputData(output))
         addTask(new CommunicationTask(static_cast<VariableWrapper *>(nullptr), 0,
@@ -423,10 +433,13 @@ void IOLinkDevice::onProcessDataWriteFinished(bool success, QByteArray payload, 
                               .arg(errorText));
 }
 
+// The output image goes out with every poll and nobody here waits for its end; in the worker's thread its
+// answer does not wake this one.
 void IOLinkDevice::addTask(CommunicationTask *task)
 {
-    QMetaObject::invokeMethod(communicationHandler, "addTask", Qt::QueuedConnection,
-                              Q_ARG(CommunicationTask *, task));
+    CommunicationHandler *handler = communicationHandler;
+    task->moveToThread(handler->thread());
+    QMetaObject::invokeMethod(handler, [handler, task]() { handler->addTask(task); }, Qt::QueuedConnection);
 }
 
 void IOLinkDevice::connectToDevice()
@@ -436,6 +449,7 @@ void IOLinkDevice::connectToDevice()
         qCritical() << "no connection handler set";
         return;
     }
+    disconnectRequested = false;
     // The machine starts with the event loop; a request before that would pass unnoticed.
     if (!stateMachine.isRunning()) {
         connectPending = true;
@@ -454,6 +468,7 @@ void IOLinkDevice::disconnectFromDevice()
     qInfo() << Q_FUNC_INFO;
     if (state == QLatin1String(connectingName))
         connectCancelled = true;
+    disconnectRequested = true;
     // Nothing may reach the port while it closes, or a deliberate disconnect would be reported as a lost device.
     if (communicationHandler) {
         CommunicationHandler *handler = communicationHandler;

@@ -147,6 +147,8 @@ private:
     // The output image the device last accepted, and whether the current run of refusals was reported.
     QByteArray acceptedOutput;
     bool outputRefusalReported = false;
+    // Set by a deliberate disconnect until the next connect: images still on their way get no output in answer.
+    bool disconnectRequested = false;
     CommunicationListModel *communicationLog = nullptr;
     EventHistoryModel *eventHistory = nullptr;
     DeviceHealth *health = nullptr;

@@ -29,6 +29,7 @@ public:
 
     void setReadAnswer(int index, const QByteArray &payload) { locked([&] { readAnswers.insert(index, payload); }); }
     void setWriteFailure(int index, const QString &text) { locked([&] { writeFailures.insert(index, text); }); }
+    void setReadRefusal(int index, uint isduError) { locked([&] { readRefusals.insert(index, isduError); }); }
     // An empty text stops the loss.
     void setLostOn(int index, const QString &text)
     {
@@ -92,6 +93,12 @@ private:
         if (writeFailures.contains(request.index)
             && (request.kind == QLatin1String("write") || request.kind == QLatin1String("writePD")))
             return [this, text = writeFailures.value(request.index)] { emit errorOccurred(text); };
+        if (request.kind == QLatin1String("read") && readRefusals.contains(request.index)) {
+            return [this, code = readRefusals.value(request.index)] {
+                emit isduErrorReceived(code);
+                emit errorOccurred(QStringLiteral("refused"));
+            };
+        }
         if (request.kind == QLatin1String("read")) {
             const QByteArray payload = readAnswers.value(request.index, QByteArray(1, char(request.index)));
             return [this, payload] { emit valueReceived(payload); };
@@ -121,6 +128,7 @@ private:
     QList<std::function<void()>> held;
     QHash<int, QByteArray> readAnswers;
     QHash<int, QString> writeFailures;
+    QHash<int, uint> readRefusals;
     QHash<int, QString> losses;
     int unsupportedIndex = -1;
     bool holding = false;

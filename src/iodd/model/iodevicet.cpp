@@ -15,12 +15,17 @@
 using CompletionSupport::lastOf;
 
 namespace {
+// Below this size a parse takes a few milliseconds; handing it to another thread costs more than that,
+// since the tree is then allocated in that thread's heap and freed in this one.
+constexpr int parseBesideFromBytes = 256 * 1024;
+
 // The parse of a large description takes longer than a window may stand still; in the application's
 // thread it runs beside it while events go on, as they do between the elements of the reader.
 bool parseDocument(QDomDocument &document, const QByteArray &content, int eventIntervalMs)
 {
     QCoreApplication *application = QCoreApplication::instance();
-    if (eventIntervalMs < 0 || !application || QThread::currentThread() != application->thread())
+    if (eventIntervalMs < 0 || !application || QThread::currentThread() != application->thread()
+        || content.size() < parseBesideFromBytes)
         return document.setContent(content);
     QFutureWatcher<bool> parse;
     QEventLoop loop;

@@ -35,6 +35,9 @@ ListView {
         height: entryVisible && item ? item.implicitHeight : 0
         visible: entryVisible
         active: rowEntry !== null && rowEntry !== undefined
+        // The pages not on screen are built a slice at a time, so that connecting a device with large menus
+        // does not hold the window up; a page brought on screen finishes its rows at once.
+        asynchronous: !menuView.visible
 
         function viewFile() {
             var file = rowEntry && rowEntry.qmlFileName ? String(rowEntry.qmlFileName) : ""

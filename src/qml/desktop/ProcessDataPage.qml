@@ -196,14 +196,24 @@ Item {
 
                         Repeater {
                             model: parent.ref && parent.ref.conditionApplies === true ? parent.ref.recordItemInfos : []
-                            delegate: ProcessDataChart {
+                            // A chart takes a while to build, and devices with many items have dozens: they are
+                            // built a slice at a time, so that connecting never holds the window up. The samples
+                            // are kept meanwhile and drawn once the chart is there.
+                            delegate: Loader {
+                                id: chartLoader
+                                readonly property var info: modelData
                                 width: parent.width
-                                info: modelData
-                                dataPage: page
-                                texts: pageTexts
                                 visible: info && info.isOutput !== true
-                                height: visible ? implicitHeight : 0
-                                onSettingsRequested: chartSettings.openFor(info)
+                                height: visible ? (info && info.isBoolean === true ? 200 : 350) : 0
+                                asynchronous: true
+                                sourceComponent: Component {
+                                    ProcessDataChart {
+                                        info: chartLoader.info
+                                        dataPage: page
+                                        texts: pageTexts
+                                        onSettingsRequested: chartSettings.openFor(info)
+                                    }
+                                }
                             }
                         }
                     }
