@@ -1,16 +1,12 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "comm/eventhistorymodel.h"
 #include "connection/devicehealth.h"
 #include "connection/iolinkserialdevice.h"
 #include "binding/iolinkwrapper.h"
-#include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
-#include <QApplication>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTranslator>

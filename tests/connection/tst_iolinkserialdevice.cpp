@@ -1,15 +1,12 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "connection/iolinkserialdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
 #include "connection/iqcommconnectionhandler.h"
 #include "connection/workerretirement.h"
-#include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
-#include <QApplication>
 #include <QSignalSpy>
 
 #include <memory>

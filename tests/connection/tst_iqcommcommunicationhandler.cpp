@@ -7,7 +7,6 @@
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
-#include <QApplication>
 #include <QSignalSpy>
 #include <QThread>
 
