@@ -1,12 +1,13 @@
 #include "masterport.h"
+#include "servedmaster.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 #include "tst_networkmaster_tlsserver.h"
 
 #include "app/applicationsettings.h"
+#include "binding/iolinkwrapper.h"
 #include "connection/iolinkserialdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
-#include "binding/iolinkwrapper.h"
 #include "discovery/serialdevicediscovery.h"
 #include "master/masterlibrary.h"
 #include "master/networkhttpclient.h"
@@ -15,8 +16,6 @@
 #include "master/networkmasterserver.h"
 #include "master/simulatedmaster.h"
 
-#include <QApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
 #include <QThread>
@@ -58,12 +57,9 @@ private slots:
         QVERIFY(SimulatedBench::use({ SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd() }));
         QCOMPARE(simulated().availablePorts().size(), portCount);
         simulated().useRealTime();
-        server = new NetworkMasterServer;
-        server->moveToThread(&serverThread);
-        serverThread.start();
-        bool listening = false;
-        onServer([&] { listening = server->listen(QHostAddress::LocalHost, 0); });
-        QVERIFY(listening);
+        served = std::make_unique<ServedMaster>();
+        server = served->server;
+        QVERIFY(served->listen());
         serverPort = server->serverPort();
         baseUrl = NetworkMasterJson::normalizedBaseUrl(server->address());
         NetworkHttpClient::instance().setTimeout(500);
@@ -81,13 +77,6 @@ private slots:
         simulated().resetFaults();
         for (int port = 1; port <= portCount; ++port)
             simulated().replug(port);
-    }
-
-    void cleanupTestCase()
-    {
-        onServer([&] { delete server; });
-        serverThread.quit();
-        serverThread.wait();
     }
 
     void byteArrays_data()
@@ -374,15 +363,13 @@ private slots:
     void vanishedMasterIsReportedAndComesBack()
     {
         MasterPort port(networkPort(1));
-        onServer([&] { server->close(); });
+        served->onServer([&] { server->close(); });
         port.processData();
         QVERIFY(port.lost());
         QString error;
         QVERIFY(network().onlinePorts(baseUrl, &error).isEmpty());
         QVERIFY(!error.isEmpty());
-        bool listening = false;
-        onServer([&] { listening = server->listen(QHostAddress::LocalHost, serverPort); });
-        QVERIFY(listening);
+        QVERIFY(served->listen(serverPort));
         MasterPort again(networkPort(1));
         QVERIFY2(again.handle >= 0, again.errorText);
     }
@@ -472,30 +459,22 @@ private slots:
     }
 
 private:
-    SerialPortDescriptor networkPort(int number);
-    void onServer(const std::function<void()> &call);
+    SerialPortDescriptor networkPort(int number)
+    {
+        QString error;
+        const QList<SerialPortDescriptor> ports = network().onlinePorts(baseUrl, &error);
+        for (const SerialPortDescriptor &port : ports) {
+            if (port.portNumber() == number)
+                return port;
+        }
+        return SerialPortDescriptor();
+    }
 
-    QThread serverThread;
+    std::unique_ptr<ServedMaster> served;
     NetworkMasterServer *server = nullptr;
     QString baseUrl;
     quint16 serverPort = 0;
 };
-
-void TestNetworkMaster::onServer(const std::function<void()> &call)
-{
-    QMetaObject::invokeMethod(server, call, Qt::BlockingQueuedConnection);
-}
-
-SerialPortDescriptor TestNetworkMaster::networkPort(int number)
-{
-    QString error;
-    const QList<SerialPortDescriptor> ports = network().onlinePorts(baseUrl, &error);
-    for (const SerialPortDescriptor &port : ports) {
-        if (port.portNumber() == number)
-            return port;
-    }
-    return SerialPortDescriptor();
-}
 
 OVINEX_TEST_MAIN(TestNetworkMaster)
 #include "tst_networkmaster.moc"

@@ -4,8 +4,6 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include <QApplication>
-
 namespace {
 
 using Change = SimulatedLensMonitor::Change;

@@ -4,14 +4,10 @@
 
 #include "app/applicationsettings.h"
 #include "master/masterlibrary.h"
-#include "master/simulateddevicedescription.h"
 #include "master/simulatedmaster.h"
 
-#include <QApplication>
 #include <QAtomicInt>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QSet>
 #include <QThread>
 
 #include <cstring>
