@@ -146,13 +146,11 @@ private slots:
     }
 
 private:
-    static QSettings *newSensorStore(const QTemporaryDir &folder);
+    static QSettings *newSensorStore(const QTemporaryDir &folder)
+    {
+        return new QSettings(folder.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
+    }
 };
-
-QSettings *TestApplicationSettings::newSensorStore(const QTemporaryDir &folder)
-{
-    return new QSettings(folder.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
-}
 
 OVINEX_TEST_MAIN(TestApplicationSettings)
 #include "tst_applicationsettings.moc"

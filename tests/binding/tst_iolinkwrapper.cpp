@@ -2,7 +2,6 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "binding/iolinkwrapper.h"
 #include "comm/communicationtask.h"
 #include "menu/menuentrymissing.h"
@@ -17,7 +16,6 @@
 #include "processdata/processdatarefwrapper.h"
 #include "processdata/processdatawrapper.h"
 
-#include <QApplication>
 #include <QRegularExpression>
 #include <QSignalSpy>
 

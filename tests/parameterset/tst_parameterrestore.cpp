@@ -6,7 +6,6 @@
 #include "connection/iolinkserialdevice.h"
 #include "binding/iolinkwrapper.h"
 #include "iodd/model/iodevicet.h"
-#include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 #include "parameterset/deviceparameteraccess.h"
 #include "parameterset/parametercatalogue.h"
@@ -14,7 +13,6 @@
 #include "parameterset/parameterreader.h"
 #include "parameterset/parameterrestore.h"
 
-#include <QApplication>
 #include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -296,12 +294,55 @@ private slots:
     }
 
 private:
-    QList<ParameterReader::Result> read(const QList<ParameterCatalogue::Entry> &entries);
-    ParameterSet saveSet();
-    ParameterRestore::Plan plan(const ParameterSet &set) const;
-    void write(uint index, const QByteArray &raw);
-    QList<ParameterComparison::Row> compareWith(const ParameterSet &set);
-    ParameterRestore::Report restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress = {});
+    QList<ParameterReader::Result> read(const QList<ParameterCatalogue::Entry> &entries)
+    {
+        ParameterReader reader(access.get());
+        QSignalSpy finished(&reader, &ParameterReader::finished);
+        reader.start(entries);
+        if (reader.isRunning())
+            finished.wait(30000);
+        return reader.results();
+    }
+
+    ParameterSet saveSet()
+    {
+        return ParameterReader::toParameterSet(*device, *catalogue, read(catalogue->entries()));
+    }
+
+    ParameterRestore::Plan plan(const ParameterSet &set) const
+    {
+        return ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device), device->getBinding()->getDocument()->version);
+    }
+
+    void write(uint index, const QByteArray &raw)
+    {
+        bool done = false;
+        bool ok = false;
+        access->write(index, 0, raw, [&](const DeviceParameterAccess::Answer &answer) {
+            done = true;
+            ok = answer.ok;
+        });
+        QTRY_VERIFY(done);
+        QVERIFY(ok);
+    }
+
+    QList<ParameterComparison::Row> compareWith(const ParameterSet &set)
+    {
+        return ParameterComparison::compare(set, *catalogue, read(ParameterComparison::entriesToRead(set, *catalogue)));
+    }
+
+    ParameterRestore::Report restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress = {})
+    {
+        const ParameterRestore::Plan prepared = plan(set);
+        ParameterRestore job(access.get());
+        if (onProgress)
+            connect(&job, &ParameterRestore::progress, this, onProgress);
+        QSignalSpy finished(&job, &ParameterRestore::finished);
+        job.start(prepared, catalogue.get());
+        if (job.isRunning())
+            finished.wait(30000);
+        return job.report();
+    }
 
     QTemporaryDir folder;
     QString file;
@@ -309,56 +350,6 @@ private:
     std::unique_ptr<DeviceParameterAccess> access;
     std::unique_ptr<ParameterCatalogue> catalogue;
 };
-
-QList<ParameterReader::Result> TestParameterRestore::read(const QList<ParameterCatalogue::Entry> &entries)
-{
-    ParameterReader reader(access.get());
-    QSignalSpy finished(&reader, &ParameterReader::finished);
-    reader.start(entries);
-    if (reader.isRunning())
-        finished.wait(30000);
-    return reader.results();
-}
-
-ParameterSet TestParameterRestore::saveSet()
-{
-    return ParameterReader::toParameterSet(*device, *catalogue, read(catalogue->entries()));
-}
-
-ParameterRestore::Plan TestParameterRestore::plan(const ParameterSet &set) const
-{
-    return ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device), device->getBinding()->getDocument()->version);
-}
-
-void TestParameterRestore::write(uint index, const QByteArray &raw)
-{
-    bool done = false;
-    bool ok = false;
-    access->write(index, 0, raw, [&](const DeviceParameterAccess::Answer &answer) {
-        done = true;
-        ok = answer.ok;
-    });
-    QTRY_VERIFY(done);
-    QVERIFY(ok);
-}
-
-QList<ParameterComparison::Row> TestParameterRestore::compareWith(const ParameterSet &set)
-{
-    return ParameterComparison::compare(set, *catalogue, read(ParameterComparison::entriesToRead(set, *catalogue)));
-}
-
-ParameterRestore::Report TestParameterRestore::restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress)
-{
-    const ParameterRestore::Plan prepared = plan(set);
-    ParameterRestore job(access.get());
-    if (onProgress)
-        connect(&job, &ParameterRestore::progress, this, onProgress);
-    QSignalSpy finished(&job, &ParameterRestore::finished);
-    job.start(prepared, catalogue.get());
-    if (job.isRunning())
-        finished.wait(30000);
-    return job.report();
-}
 
 OVINEX_TEST_MAIN(TestParameterRestore)
 #include "tst_parameterrestore.moc"

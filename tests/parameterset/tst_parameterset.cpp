@@ -2,7 +2,6 @@
 
 #include "parameterset/parameterset.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
