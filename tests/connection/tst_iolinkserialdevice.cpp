@@ -360,19 +360,6 @@ private slots:
         QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
     }
 
-    void destroyingAnOpenHandlerClosesThePort()
-    {
-        {
-            Watched watched(virtualPort(1));
-            watched.handler->connectToDevice();
-            QTRY_COMPARE(watched.connected.count(), 1);
-        }
-        QVERIFY(!SimulatedMaster::instance().isOpen(1));
-        Watched next(virtualPort(1));
-        next.handler->connectToDevice();
-        QTRY_COMPARE(next.connected.count(), 1);
-    }
-
     void cancelWhileThePortOpensOnASlowMaster_data()
     {
         QTest::addColumn<int>("callsBeforeCancel");

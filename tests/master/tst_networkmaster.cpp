@@ -5,7 +5,6 @@
 #include "tst_networkmaster_tlsserver.h"
 
 #include "app/applicationsettings.h"
-#include "binding/iolinkwrapper.h"
 #include "connection/iolinkserialdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
 #include "discovery/serialdevicediscovery.h"
@@ -411,23 +410,6 @@ private slots:
         QVERIFY(!identity.reachable);
         QVERIFY2(identity.error.contains(QStringLiteral("untrusted-test-master")), qPrintable(identity.error));
         QVERIFY2(identity.error.contains(QStringLiteral("not trusted")), qPrintable(identity.error));
-    }
-
-    void threeDevicesConnectOneAfterTheOther()
-    {
-        for (int number = 1; number <= portCount; ++number) {
-            auto device = std::make_unique<IOLinkSerialDevice>(networkPort(number));
-            QVERIFY(device->hasIOLinkDevice());
-            QCOMPARE(device->getAddress(), QStringLiteral("127.0.0.1:%1 Port %2").arg(serverPort).arg(number));
-            device->setIoddFile(SimulatedBench::sampleIodd());
-            QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
-            device->connectToDevice();
-            QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), timeout);
-            QVERIFY(device->getBinding());
-            QTRY_COMPARE_WITH_TIMEOUT(device->getBinding()->getSyncTasksTotal(), 0u, timeout);
-            device->disconnectFromDevice();
-            QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
-        }
     }
 
     void discoveryListsOnlinePortsAndReportsASilentMasterOnce()
