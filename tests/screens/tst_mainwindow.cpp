@@ -211,12 +211,11 @@ private slots:
                 reset = button;
         }
         QVERIFY(reset);
-        QObject *dialog = nullptr;
         const int writesBefore = master.callCount(sensorPort, QStringLiteral("mst_WriteOD"));
 
         click(reset);
         // Each command button has its own dialog.
-        dialog = reset->parentItem()->findChild<QObject *>(QStringLiteral("commandConfirmDialog"));
+        QObject *dialog = reset->parentItem()->findChild<QObject *>(QStringLiteral("commandConfirmDialog"));
         QVERIFY(dialog);
         QTRY_VERIFY(dialog->property("opened").toBool());
         QVERIFY(dialog->property("deviceName").toString().contains(QStringLiteral("OVX100")));
