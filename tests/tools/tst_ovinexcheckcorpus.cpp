@@ -1,19 +1,18 @@
 #include "servedmaster.h"
 #include "testenvironment.h"
+#include "toolrun.h"
 
 #include "app/applicationsettings.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
 
 // ovinex-check over every device description of the real IODD corpus, end to end on the simulated
 // master: no crash, no hang, every file synchronised with no undefined entry for a variable it can show.
@@ -35,7 +34,7 @@ constexpr int perFileLimitMs = 30000;
 
 QString tool()
 {
-    return TestEnvironment::buildPath(QStringLiteral("ovinex-check"));
+    return ToolRun::path(QStringLiteral("ovinex-check"));
 }
 
 // The device descriptions of the manifest: its XML files outside the standard documents, without the
@@ -67,11 +66,8 @@ public:
 
     void run(QStringList files)
     {
-        while (!files.isEmpty()) {
-            const QStringList batch = files.mid(0, batchSize);
-            const int done = runBatch(batch);
-            files = files.mid(done);
-        }
+        while (!files.isEmpty())
+            files = files.mid(runBatch(files.mid(0, batchSize)));
     }
 
 private:
@@ -82,37 +78,17 @@ private:
         for (const QString &file : batch)
             arguments << TestEnvironment::corpusPath(file);
         QProcess process;
-        process.setProcessChannelMode(QProcess::SeparateChannels);
-        QEventLoop loop;
-        QTimer limit;
-        limit.setSingleShot(true);
-        int answered = 0;
-        bool hung = false;
-        QByteArray pending;
-        QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&]() {
-            pending += process.readAllStandardOutput();
-            int end = 0;
-            while ((end = pending.indexOf('\n')) >= 0) {
-                const QJsonObject result = QJsonDocument::fromJson(pending.left(end)).object();
-                pending.remove(0, end + 1);
-                if (answered < batch.size())
-                    results.insert(batch.at(answered++), result);
-                limit.start(perFileLimitMs);
-            }
-        });
-        QObject::connect(&limit, &QTimer::timeout, &loop, [&]() {
-            hung = true;
-            process.kill();
-        });
-        QObject::connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), &loop, &QEventLoop::quit);
-        QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart)
-                loop.quit();
-        });
         process.setStandardErrorFile(QProcess::nullDevice());
         process.start(tool(), arguments);
-        limit.start(perFileLimitMs);
-        loop.exec();
+        int answered = 0;
+        // Each answer restarts the clock: a file that takes longer than the limit counts as hung.
+        while (answered < batch.size() && (process.canReadLine() || process.waitForReadyRead(perFileLimitMs))) {
+            while (answered < batch.size() && process.canReadLine())
+                results.insert(batch.at(answered++), QJsonDocument::fromJson(process.readLine()).object());
+        }
+        const bool hung = answered < batch.size() && process.state() == QProcess::Running;
+        if (hung)
+            process.kill();
         process.waitForFinished(5000);
 
         if (answered == batch.size())
@@ -237,17 +213,10 @@ private slots:
             SimulatedMaster::instance().setDeviceFiles(paths);
             ServedMaster restMaster;
             QVERIFY(restMaster.listen());
-            QProcess process;
-            process.setStandardErrorFile(QProcess::nullDevice());
-            process.start(tool(), { QStringLiteral("--seconds"), QStringLiteral("0"), QStringLiteral("--master"), restMaster.server->address(),
-                                    QStringLiteral("--iodd-folder"), folder.path() });
-            QVERIFY(process.waitForFinished(perFileLimitMs * served.size()));
-            const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+            const ToolRun run = ToolRun::start(QStringLiteral("ovinex-check"), { QStringLiteral("--seconds"), QStringLiteral("0"), QStringLiteral("--master"),
+                                                                               restMaster.server->address(), QStringLiteral("--iodd-folder"), folder.path() });
             QSet<int> answered;
-            for (const QByteArray &line : lines) {
-                const QJsonObject result = QJsonDocument::fromJson(line).object();
-                if (result.isEmpty())
-                    continue;
+            for (const QJsonObject &result : run.lines) {
                 const int port = result.value("port").toInt();
                 const QString file = served.value(port - 1);
                 const bool matched = result.value("file").toString().endsWith(QFileInfo(file).fileName());

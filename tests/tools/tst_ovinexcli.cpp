@@ -110,36 +110,17 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        const QString sim = QStringLiteral("SIM1");
-        const auto file = [this](const char *name) { return folder.filePath(QString::fromLatin1(name)); };
-        QTest::newRow("help") << QStringList { "--help" } << 0;
-        QTest::newRow("version") << QStringList { "--version" } << 0;
-        QTest::newRow("no command") << QStringList {} << 2;
-        QTest::newRow("unknown command") << QStringList { "frobnicate" } << 2;
-        QTest::newRow("unknown option") << QStringList { "--frobnicate", "ports" } << 2;
-        QTest::newRow("unknown language") << QStringList { "--language", "xx", "ports" } << 2;
-        QTest::newRow("read without index") << QStringList { "read", sim } << 2;
-        QTest::newRow("read of no index") << QStringList { "read", sim, "sixty" } << 2;
-        QTest::newRow("write of no hex") << QStringList { "write", sim, "67", "0x12" } << 2;
-        QTest::newRow("read of an unknown port") << QStringList { "read", "SIM9", "67" } << 2;
-        QTest::newRow("read refused by the device") << QStringList { "read", sim, "999" } << 1;
-        QTest::newRow("compare with the saved file") << QStringList { "params", "compare", sim, saved } << 0;
-        QTest::newRow("compare with a changed file") << QStringList { "params", "compare", sim, file("changed.ovxparams") } << 1;
-        QTest::newRow("compare with a missing file") << QStringList { "params", "compare", sim, file("missing.ovxparams") } << 2;
-        QTest::newRow("restore of raw that is no hex") << QStringList { "params", "restore", sim, file("nothex.ovxparams"), "--yes" } << 2;
-        QTest::newRow("restore of another device") << QStringList { "params", "restore", sim, file("otherdevice.ovxparams"), "--yes" } << 2;
-        QTest::newRow("restore without --yes") << QStringList { "params", "restore", sim, file("changed.ovxparams") } << 2;
-        QTest::newRow("params without action") << QStringList { "params", sim, saved } << 2;
-        QTest::newRow("save into a missing folder") << QStringList { "params", "save", sim, file("missing/x.ovxparams") } << 2;
-        QTest::newRow("events without port") << QStringList { "events" } << 2;
-        QTest::newRow("events for no seconds") << QStringList { "events", sim, "--seconds", "0" } << 2;
-        QTest::newRow("events for some seconds") << QStringList { "events", sim, "--seconds", "x" } << 2;
-        QTest::newRow("status of an unknown port") << QStringList { "status", "SIM7" } << 2;
-        QTest::newRow("status with two ports") << QStringList { "status", sim, sim } << 2;
-        QTest::newRow("master that is no address") << QStringList { "--master", "ftp://host", "ports" } << 2;
-        QTest::newRow("master and simulated") << QStringList { "--master", "http://127.0.0.1:1", "--simulated", SimulatedBench::sampleIodd(), "ports" } << 2;
-        QTest::newRow("master that does not answer") << QStringList { "--master", "http://127.0.0.1:1", "ports" } << 1;
-        QTest::newRow("device on a master that does not answer") << QStringList { "--master", "http://127.0.0.1:1", "read", "1", "67" } << 2;
+        QFile table(TestEnvironment::testDataPath(QStringLiteral("tools/cli-exit-statuses.tsv")));
+        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+        while (!table.atEnd()) {
+            const QStringList columns = QString::fromUtf8(table.readLine()).trimmed().split(QLatin1Char('\t'));
+            if (columns.first().startsWith(QLatin1Char('#')))
+                continue;
+            QStringList arguments = columns.mid(2);
+            for (QString &argument : arguments)
+                argument.replace(QStringLiteral("$dir"), folder.path()).replace(QStringLiteral("$sample"), SimulatedBench::sampleIodd());
+            QTest::newRow(qPrintable(columns.first())) << arguments << columns.value(1).toInt();
+        }
     }
 
     void exitStatuses()
