@@ -240,17 +240,6 @@ private slots:
         QCOMPARE(port.read(60, 1), switchPoint);
     }
 
-    void systemCommandRestoresDefaults()
-    {
-        MasterPort port(networkPort(1));
-        QCOMPARE(port.write(24, 0, "changed"), quint16(0));
-        QCOMPARE(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x82))), quint16(0));
-        QCOMPARE(port.read(24), QByteArray("***")); // the IODD default
-        // An unknown command is the device's refusal, not a lost device.
-        QCOMPARE(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x7E))), quint16(0x8035));
-        QVERIFY(!port.lost());
-    }
-
     void blockReadsWithAndWithoutSupport_data()
     {
         QTest::addColumn<bool>("offered");
