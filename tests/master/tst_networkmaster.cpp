@@ -5,8 +5,7 @@
 #include "tst_networkmaster_tlsserver.h"
 
 #include "app/applicationsettings.h"
-#include "connection/iolinkserialdevice.h"
-#include "connection/iqcommcommunicationhandler.h"
+#include "connection/iolinkdevice.h"
 #include "discovery/serialdevicediscovery.h"
 #include "master/masterlibrary.h"
 #include "master/networkhttpclient.h"
