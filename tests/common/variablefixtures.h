@@ -79,4 +79,20 @@ inline Variable array(const QString &id, int count, quint32 elementType, quint32
     return variable;
 }
 
+// A description with its run-time wrapper, which keeps a pointer to it: the description lives as long.
+struct DescriptionHolder
+{
+    Variable description;
+};
+
+class WrappedVariable : public DescriptionHolder, public VariableWrapper
+{
+public:
+    explicit WrappedVariable(const Variable &variable)
+        : DescriptionHolder { variable }
+        , VariableWrapper(&description)
+    {
+    }
+};
+
 } // namespace VariableFixtures
