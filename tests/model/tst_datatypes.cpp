@@ -139,13 +139,12 @@ private slots:
     {
         QFETCH(QString, value);
         QFETCH(QString, context);
-        QFETCH(int, result);
         QFETCH(QString, warning);
         messages.clear();
         const QtMessageHandler previous = qInstallMessageHandler(collect);
         const int converted = IODeviceT::toBooleanValue(value, context);
         qInstallMessageHandler(previous);
-        QCOMPARE(converted, result);
+        QTEST(converted, "result");
         QCOMPARE(messages, warning.isEmpty() ? QStringList() : QStringList{warning});
     }
 
@@ -196,8 +195,7 @@ private slots:
     {
         QFETCH(ValueKind, type);
         QFETCH(QString, text);
-        QFETCH(QString, shown);
-        QCOMPARE(typed(type, text).toText(), shown);
+        QTEST(typed(type, text).toText(), "shown");
     }
 
     void longOctetStringsStayInsideTheStorage()
@@ -220,19 +218,9 @@ private slots:
     void resetValues()
     {
         QFETCH(ValueKind, type);
-        QFETCH(QString, shown);
         TypedValue value = typed(type, QStringLiteral("77"));
         value.reset();
-        QCOMPARE(value.toText(), shown);
-    }
-
-    void copiesAreIndependent()
-    {
-        TypedValue original = typed(ValueKind::String, QStringLiteral("first"));
-        TypedValue copy = original;
-        original.setFromText(QStringLiteral("second"));
-        QCOMPARE(copy.toText(), QStringLiteral("first"));
-        QCOMPARE(original.toText(), QStringLiteral("second"));
+        QTEST(value.toText(), "shown");
     }
 
     void lookupOrder_data()
@@ -261,8 +249,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QStringList, languageFiles);
         QFETCH(QString, textId);
-        QFETCH(QString, text);
-        QCOMPARE(document(language, languageFiles)->translate(textId), text);
+        QTEST(document(language, languageFiles)->translate(textId), "text");
     }
 
     void extraAndSecondaryTexts()
@@ -299,8 +286,7 @@ private slots:
     void unitAbbreviations()
     {
         QFETCH(QString, code);
-        QFETCH(QString, abbreviation);
-        QCOMPARE(document("de", {})->unitAbbreviation(code), abbreviation);
+        QTEST(document("de", {})->unitAbbreviation(code), "abbreviation");
         QCOMPARE(IODeviceT().unitAbbreviation(code), QString());
     }
 
