@@ -70,30 +70,28 @@ QString signature(const QDomElement &element)
     return result;
 }
 
-// Key of every definition of one kind (id, id with index, code) mapped to its canonical form.
+// Key of every definition of one kind (id and index, code and additional code) mapped to its canonical form.
 QMap<QString, QString> definitions(const QDomDocument &document, const QString &kind)
 {
     QMap<QString, QString> result;
-    const auto add = [&result](const QString &key, const QDomElement &element) { result.insert(key, signature(element)); };
-    if (kind == QLatin1String("Datatype")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("DatatypeCollection"), kind))
-            add(e.attribute(QStringLiteral("id")), e);
-    } else if (kind == QLatin1String("Variable")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("VariableCollection"), kind))
-            add(e.attribute(QStringLiteral("id")) + QLatin1Char('@') + e.attribute(QStringLiteral("index")), e);
-    } else if (kind == QLatin1String("ErrorType")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("ErrorTypeCollection"), kind))
-            add(e.attribute(QStringLiteral("code")) + QLatin1Char('/') + e.attribute(QStringLiteral("additionalCode")), e);
-    } else if (kind == QLatin1String("Event")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("EventCollection"), kind))
-            add(e.attribute(QStringLiteral("code")), e);
-    } else if (kind == QLatin1String("Unit")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("UnitCollection"), kind))
-            add(e.attribute(QStringLiteral("code")), e);
-    } else if (kind == QLatin1String("Text")) {
+    if (kind == QLatin1String("Text")) {
         // the wording is ours; only the ids must match
         for (const QDomElement &e : childElements(primaryLanguage(document), kind))
             result.insert(e.attribute(QStringLiteral("id")), QString());
+        return result;
+    }
+    static const QMap<QString, QStringList> keyAttributes {
+        { QStringLiteral("Datatype"), { QStringLiteral("id") } },
+        { QStringLiteral("Variable"), { QStringLiteral("id"), QStringLiteral("index") } },
+        { QStringLiteral("ErrorType"), { QStringLiteral("code"), QStringLiteral("additionalCode") } },
+        { QStringLiteral("Event"), { QStringLiteral("code") } },
+        { QStringLiteral("Unit"), { QStringLiteral("code") } },
+    };
+    for (const QDomElement &e : collectionEntries(document, kind + QStringLiteral("Collection"), kind)) {
+        QStringList key;
+        for (const QString &attribute : keyAttributes.value(kind))
+            key << e.attribute(attribute);
+        result.insert(key.join(QLatin1Char('/')), signature(e));
     }
     return result;
 }
@@ -276,7 +274,7 @@ private slots:
         const QDomDocument standard = loadDocument(resourceFolder + definitionsFile);
         QSet<QString> variables;
         for (const QString &key : definitions(standard, QStringLiteral("Variable")).keys())
-            variables.insert(key.section(QLatin1Char('@'), 0, 0));
+            variables.insert(key.section(QLatin1Char('/'), 0, 0));
         const QSet<QString> datatypes = keysOf(definitions(standard, QStringLiteral("Datatype")));
         const QSet<QString> events = keysOf(definitions(standard, QStringLiteral("Event")));
         const QSet<QString> errorTypes = keysOf(definitions(standard, QStringLiteral("ErrorType")));
