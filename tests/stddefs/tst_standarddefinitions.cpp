@@ -1,5 +1,7 @@
 #include "testenvironment.h"
 
+#include "iodd/catalogue/samplepackage.h"
+
 #include <QApplication>
 #include <QDirIterator>
 #include <QDomDocument>
@@ -234,12 +236,16 @@ private slots:
         QTest::addColumn<QString>("schema");
         const QString definitionsSchema = QStringLiteral("IODD-StandardDefinitions1.1.xsd");
         const QString textSchema = QStringLiteral("IODD-Primitives1.1.xsd");
-        QTest::newRow("definitions") << definitionsFile << definitionsSchema;
-        QTest::newRow("unit definitions") << unitsFile << definitionsSchema;
+        QTest::newRow("definitions") << resourceFolder + definitionsFile << definitionsSchema;
+        QTest::newRow("unit definitions") << resourceFolder + unitsFile << definitionsSchema;
         for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
-            QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language)) << languageFile(definitionsFile, language) << textSchema;
-            QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language)) << languageFile(unitsFile, language) << textSchema;
+            QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language))
+                << resourceFolder + languageFile(definitionsFile, language) << textSchema;
+            QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language))
+                << resourceFolder + languageFile(unitsFile, language) << textSchema;
         }
+        QTest::newRow("the sample device") << SamplePackage::resourceFolder() + QLatin1Char('/') + SamplePackage::ioddFileName()
+                                           << QStringLiteral("IODD1.1.xsd");
     }
 
     void validatesAgainstSchema()
@@ -251,11 +257,11 @@ private slots:
         if (xmllint.isEmpty() || !QFileInfo::exists(schemaPath))
             QSKIP("xmllint or the schema is not available");
 
-        // validate exactly what is compiled in
+        // validate exactly what is compiled in, the standard documents and the sample we install
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        const QString copy = folder.filePath(file);
-        QVERIFY(QFile::copy(resourceFolder + file, copy));
+        const QString copy = folder.filePath(QFileInfo(file).fileName());
+        QVERIFY(QFile::copy(file, copy));
 
         QProcess process;
         process.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--schema"), schemaPath, copy});
