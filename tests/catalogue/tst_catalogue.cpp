@@ -275,44 +275,31 @@ private slots:
         QCOMPARE(model.rowCount(), 3);
     }
 
-    void newSubfolderTriggersRescanButFileInSubfolderDoesNot()
+    // A new subfolder of the search folder is scanned at once, a file in one only on the next scan; a changed
+    // search folder is scanned at once and the watch moves with it.
+    void folderWatchFollowsSubfoldersAndTheSearchPath()
     {
         QVERIFY(writeIodd("search/sub/one.xml", "KV-1", "2022-01-15"));
-        IODDListModel model(searchPath());
-        QCOMPARE(model.rowCount(), 1);
-        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-
-        QVERIFY(writeIodd("search/sub/two.xml", "KV-2", "2022-01-15"));
-        QVERIFY(!resets.wait(300));
-        QCOMPARE(model.rowCount(), 1);
-
-        QVERIFY(QDir().mkpath(root->filePath("search/newsub")));
-        QTRY_VERIFY(resets.count() >= 1);
-        QCOMPARE(model.rowCount(), 2);
-    }
-
-    void changingSearchPathRescansAndMovesTheWatch()
-    {
-        QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15"));
         QVERIFY(writeIodd("elsewhere/inner/a.xml", "KV-A", "2022-01-15"));
         QVERIFY(writeIodd("elsewhere/inner/b.xml", "KV-B", "2022-01-15"));
         IODDListModel model(searchPath());
-        QSignalSpy counts(&model, &IODDListModel::countChanged);
-        QSignalSpy pathChanged(&model, &IODDListModel::ioddSearchPathChanged);
-
-        const QString elsewhere = root->filePath("elsewhere");
-        QVERIFY(model.setProperty("ioddSearchPath", elsewhere));
-        QCOMPARE(counts.count(), 1);
-        QCOMPARE(pathChanged.count(), 1);
-        QCOMPARE(model.getIoddSearchPath(), elsewhere);
-        // The old search folder is now a sibling, not scanned.
+        QCOMPARE(model.rowCount(), 1);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QVERIFY(writeIodd("search/sub/two.xml", "KV-2", "2022-01-15"));
+        QVERIFY(!resets.wait(300));
+        QCOMPARE(model.rowCount(), 1);
+        QVERIFY(rescansForNewFolder(model, "search/newsub"));
         QCOMPARE(model.rowCount(), 2);
 
-        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-        QVERIFY(QDir().mkpath(root->filePath("search/unwatched")));
-        QVERIFY(!resets.wait(300));
-        QVERIFY(QDir().mkpath(root->filePath("elsewhere/watched")));
-        QTRY_VERIFY(resets.count() >= 1);
+        QSignalSpy counts(&model, &IODDListModel::countChanged);
+        QSignalSpy pathChanged(&model, &IODDListModel::ioddSearchPathChanged);
+        QVERIFY(model.setProperty("ioddSearchPath", root->filePath("elsewhere")));
+        QCOMPARE(counts.count(), 1);
+        QCOMPARE(pathChanged.count(), 1);
+        // The old search folder is now a sibling, not scanned.
+        QCOMPARE(model.rowCount(), 2);
+        QVERIFY(!rescansForNewFolder(model, "search/unwatched", 300));
+        QVERIFY(rescansForNewFolder(model, "elsewhere/watched"));
     }
 
     void replacedSearchFolderIsStillWatched()
@@ -325,10 +312,7 @@ private slots:
         QVERIFY(writeIodd("search/restored.xml", "KV-R", "2022-01-15"));
         QTRY_VERIFY(resets.count() >= 1);
         QCOMPARE(model.rowCount(), 1);
-
-        resets.clear();
-        QVERIFY(QDir().mkpath(root->filePath("search/later")));
-        QTRY_VERIFY(resets.count() >= 1);
+        QVERIFY(rescansForNewFolder(model, "search/later"));
     }
 
     void entriesOfAnEarlierScanLiveUntilTheEventLoop()
@@ -441,6 +425,13 @@ private:
                    const QString &name = "Fixture Sensor") const
     {
         return TestEnvironment::writeFile(root->filePath(relativePath), TestEnvironment::templateIodd(productId, date, name));
+    }
+
+    // Makes the folder (relative to the temporary root); true when the model scans again within the wait.
+    bool rescansForNewFolder(IODDListModel &model, const QString &folder, int waitMs = 5000) const
+    {
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        return QDir().mkpath(root->filePath(folder)) && resets.wait(waitMs);
     }
 
     bool replaceIn(const QString &relativePath, const QString &from, const QString &to) const
