@@ -63,6 +63,14 @@ public:
         return scanningStates;
     }
 
+    // Starts a scan and waits until it has ended with this many devices announced in all; false when it did not.
+    bool scan(IOLinkDevice *current, size_t devicesInAll)
+    {
+        const int before = finishedScans();
+        discovery->startScan(current);
+        return QTest::qWaitFor([&] { return finishedScans() > before && devices.size() == devicesInAll; }, 20000);
+    }
+
     QStringList addresses() const
     {
         QStringList result;
@@ -134,19 +142,22 @@ private slots:
         catalogue.reset();
     }
 
-    void scanAnnouncesEveryPortInTheMainThread()
+    // Requests in quick succession run one after the other, each announcing every port in the main thread; the
+    // identities they read are checked in the list's case below.
+    void scansRunOneAfterTheOtherAndAnnounceInTheMainThread()
     {
+        // Slow master calls make the two scans overlap if anything lets them.
+        SimulatedMaster::instance().setCallDelay(1, 2);
+        SimulatedMaster::instance().setCallDelay(2, 2);
         Scanner scanner;
         QVERIFY(!scanner.discovery->isScanning());
         scanner.discovery->startScan(nullptr);
-        QTRY_COMPARE(scanner.finishedScans(), 1);
-        QTRY_COMPARE(scanner.devices.size(), size_t(2));
-        QCOMPARE(scanner.states(), (QList<bool> { true, false }));
-        QCOMPARE(scanner.addresses(), (QStringList { "SIM1", "SIM2" }));
-        QCOMPARE(scanner.inMainThread, (QList<bool> { true, true }));
-        QCOMPARE(scanner.devices.at(0)->getProductId(), QStringLiteral("OVX-TEST"));
-        QCOMPARE(scanner.devices.at(1)->getProductId(), QStringLiteral("OVX-OTHER"));
-        QVERIFY(scanner.devices.at(1)->hasIOLinkDevice());
+        QVERIFY(scanner.scan(nullptr, 4));
+        QCOMPARE(scanner.states(), (QList<bool> { true, false, true, false }));
+        QCOMPARE(scanner.addresses(), (QStringList { "SIM1", "SIM2", "SIM1", "SIM2" }));
+        QCOMPARE(scanner.inMainThread, (QList<bool> { true, true, true, true }));
+        // Every scan makes fresh device objects.
+        QVERIFY(scanner.devices.at(0).get() != scanner.devices.at(2).get());
     }
 
     void scanWithoutPortsOnlyTogglesScanning()
@@ -155,8 +166,7 @@ private slots:
         SimulatedMaster::instance().unplug(2);
         Scanner scanner;
         QTest::ignoreMessage(QtInfoMsg, "IOLink device scan finished.");
-        scanner.discovery->startScan(nullptr);
-        QTRY_COMPARE(scanner.finishedScans(), 1);
+        QVERIFY(scanner.scan(nullptr, 0));
         QCOMPARE(scanner.states(), (QList<bool> { true, false }));
         QCoreApplication::processEvents();
         QVERIFY(scanner.devices.empty());
@@ -164,55 +174,21 @@ private slots:
         SimulatedMaster::instance().replug(2);
     }
 
-    void portOfTheCurrentDeviceIsNotProbed()
+    // A scan leaves the port of the current device alone, and binds a changed master choice only while idle.
+    void scanSkipsTheCurrentPortAndRebindsOnlyWhileIdle()
     {
         Scanner scanner;
-        scanner.discovery->startScan(nullptr);
-        QTRY_COMPARE(scanner.devices.size(), size_t(2));
-        IOLinkDevice *current = scanner.devices.at(0).get();
-        const int before = connects(1);
+        QVERIFY(scanner.scan(nullptr, 2));
+        const int before = connects(2);
 
-        scanner.discovery->startScan(current);
-        QTRY_COMPARE(scanner.finishedScans(), 2);
-        QTRY_COMPARE(scanner.devices.size(), size_t(3));
-        QCOMPARE(scanner.addresses().last(), QStringLiteral("SIM2"));
-        QCOMPARE(connects(1), before);
-    }
-
-    void requestsInQuickSuccessionRunOneAfterTheOther()
-    {
-        // Slow master calls make the two scans overlap if anything lets them.
-        SimulatedMaster::instance().setCallDelay(1, 2);
-        SimulatedMaster::instance().setCallDelay(2, 2);
-        Scanner scanner;
-        scanner.discovery->startScan(nullptr);
-        scanner.discovery->startScan(nullptr);
-        QTRY_COMPARE_WITH_TIMEOUT(scanner.finishedScans(), 2, 20000);
-        QCOMPARE(scanner.states(), (QList<bool> { true, false, true, false }));
-        QTRY_COMPARE(scanner.devices.size(), size_t(4));
-        QCOMPARE(scanner.addresses(), (QStringList { "SIM1", "SIM2", "SIM1", "SIM2" }));
-        // Every scan makes fresh device objects.
-        QVERIFY(scanner.devices.at(0).get() != scanner.devices.at(2).get());
-    }
-
-    void providerRebindsBeforeAScanOnlyWhileIdle()
-    {
-        Scanner scanner;
-        scanner.discovery->startScan(nullptr);
-        QTRY_COMPARE(scanner.devices.size(), size_t(2));
-
-        // With a device connected the changed setting waits.
         scanner.discovery->setMasterChoice({ true, QStringList { testSensorFile() }, {}, 100 });
-        scanner.discovery->startScan(scanner.devices.at(1).get());
-        QTRY_COMPARE(scanner.finishedScans(), 2);
-        QTRY_COMPARE(scanner.devices.size(), size_t(3));
+        QVERIFY(scanner.scan(scanner.devices.at(1).get(), 3));
         QCOMPARE(scanner.addresses().last(), QStringLiteral("SIM1"));
+        QCOMPARE(connects(2), before);
         QCOMPARE(SimulatedMaster::instance().availablePorts().size(), 2);
 
         // Idle again: the next scan binds the new choice first.
-        scanner.discovery->startScan(nullptr);
-        QTRY_COMPARE(scanner.finishedScans(), 3);
-        QTRY_COMPARE(scanner.devices.size(), size_t(4));
+        QVERIFY(scanner.scan(nullptr, 4));
         QCOMPARE(SimulatedMaster::instance().availablePorts().size(), 1);
         QCOMPARE(scanner.addresses().last(), QStringLiteral("SIM1"));
     }
@@ -225,16 +201,13 @@ private slots:
         const int other = rowOf(QStringLiteral("SIM2"));
         QVERIFY(test >= 0 && other >= 0);
 
-        QCOMPARE(role(test, "hasIODD").toBool(), true);
-        QCOMPARE(role(test, "accessible").toBool(), true);
-        QCOMPARE(role(test, "previouslyConnected").toBool(), false);
-        QCOMPARE(role(test, "serial").toString(), QStringLiteral("TS000042"));
+        QCOMPARE(roles(test, { "hasIODD", "accessible", "previouslyConnected", "serial" }),
+                 (QVariantList { true, true, false, "TS000042" }));
         QCOMPARE(model->itemAt(test)->getDevice()->getIoddFile(), root.filePath(QStringLiteral("iodds/testsensor.xml")));
 
         // A master whose sensor has no IODD is still an IO-Link device, shown with the generic icon.
-        QCOMPARE(role(other, "hasIODD").toBool(), false);
-        QCOMPARE(role(other, "isIOLinkDevice").toBool(), true);
-        QCOMPARE(role(other, "icon").toString(), QStringLiteral("qrc:/icons/usb_black_24dp.svg"));
+        QCOMPARE(roles(other, { "hasIODD", "isIOLinkDevice", "icon" }),
+                 (QVariantList { false, true, "qrc:/icons/usb_black_24dp.svg" }));
         QCOMPARE(model->itemAt(other)->getProductId(), QStringLiteral("OVX-OTHER"));
         QVERIFY(model->itemAt(other)->getDevice()->getIoddFile().isEmpty());
 
@@ -364,11 +337,8 @@ private slots:
         QCOMPARE(model->rowCount(), 3);
         const int saved = rowOf(QStringLiteral("SAVED1"));
         QVERIFY(saved >= 0);
-        QCOMPARE(role(saved, "name").toString(), QStringLiteral("Kept Sensor"));
-        QCOMPARE(role(saved, "previouslyConnected").toBool(), true);
-        QCOMPARE(role(saved, "isIOLinkDevice").toBool(), true);
-        QCOMPARE(role(saved, "accessible").toBool(), false);
-        QCOMPARE(role(saved, "address").toString(), QString());
+        QCOMPARE(roles(saved, { "name", "previouslyConnected", "isIOLinkDevice", "accessible", "address" }),
+                 (QVariantList { "Kept Sensor", true, true, false, QString() }));
 
         QVERIFY(!model->remove(rowOf(QStringLiteral("SIM1"))));
         QVERIFY(!model->remove(7));
@@ -455,6 +425,14 @@ private:
     QVariant role(int row, const char *name) const
     {
         return model->data(model->index(row), model->roleNames().key(name));
+    }
+
+    QVariantList roles(int row, const QList<const char *> &names) const
+    {
+        QVariantList values;
+        for (const char *name : names)
+            values << role(row, name);
+        return values;
     }
 
     // Runs one scan to its end, with every announced device listed; false when it did not end in time.
