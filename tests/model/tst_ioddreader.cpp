@@ -224,13 +224,8 @@ private slots:
         QFETCH(bool, loaded);
         QTemporaryDir folder;
         const QString path = folder.filePath("deep.xml");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<IODevice><DocumentInfo version=\"V1\"/>");
-        file.write(QByteArray("<a>").repeated(depth - 1));
-        file.write(QByteArray("</a>").repeated(depth - 1));
-        file.write("</IODevice>");
-        file.close();
+        QVERIFY(TestEnvironment::writeFile(path, "<IODevice><DocumentInfo version=\"V1\"/>" + QByteArray("<a>").repeated(depth - 1)
+                                                     + QByteArray("</a>").repeated(depth - 1) + "</IODevice>"));
         IODeviceT nested;
         QCOMPARE(nested.loadXml(path, XmlDocumentKind::ProductDescription), loaded);
         QCOMPARE(nested.version, loaded ? QStringLiteral("V1") : QString());
