@@ -1,8 +1,8 @@
 #include "testenvironment.h"
 
-#include "fakedevice.h"
-
-#include "app/applicationsettings.h"
+#include "connection/iolinkdevice.h"
+#include "connection/iqcommcommunicationhandler.h"
+#include "connection/iqcommconnectionhandler.h"
 #include "discovery/deviceitem.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
@@ -20,6 +20,34 @@
 namespace {
 const QString productId = QStringLiteral("KV-ITEM");
 const QString fromIodd = QStringLiteral("<iodd>");
+
+// A device with the identity a probe would have read, given directly; its handlers serve a port no master has.
+class FakeDevice : public IOLinkDevice
+{
+public:
+    FakeDevice(const QString &portName, const QString &vendor, const QString &id, const QString &name,
+               const QString &serial)
+    {
+        SerialPortDescriptor port;
+        port.setPortName(portName);
+        port.setSystemLocation(QStringLiteral("FAKE250"));
+        address = portName;
+        vendorName = vendor;
+        productId = id;
+        productName = name;
+        serialNumber = serial;
+        communicationHandler = new IqCommCommunicationHandler(port);
+        connectionHandler = new IqCommConnectionHandler(port);
+        connectConnectionHandler();
+        init();
+    }
+
+    QString getAddress() const override { return address; }
+    bool hasIOLinkDevice() const override { return true; }
+
+    void onConnected() override { }
+};
+
 } // namespace
 
 class TestDeviceItem : public QObject
