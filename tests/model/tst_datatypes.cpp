@@ -148,21 +148,18 @@ private slots:
         QCOMPARE(messages, warning.isEmpty() ? QStringList() : QStringList{warning});
     }
 
-    // Names that contain shorter ones must not be taken for them; anything else is no value kind.
+    // Names that contain shorter ones must not be taken for them; anything else is no value kind. Booleans,
+    // floats, records and arrays come through these names in every case of the variable completion test.
     void kindOfEveryDatatypeName_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<ValueKind>("kind");
-        QTest::newRow("boolean") << "BooleanT" << ValueKind::Boolean;
         QTest::newRow("unsigned, not signed") << "UIntegerT" << ValueKind::UInteger;
         QTest::newRow("signed") << "IntegerT" << ValueKind::Integer;
-        QTest::newRow("float") << "Float32T" << ValueKind::Float32;
         QTest::newRow("string") << "StringT" << ValueKind::String;
         QTest::newRow("octet string, not string") << "OctetStringT" << ValueKind::OctetString;
         QTest::newRow("time") << "TimeT" << ValueKind::Time;
         QTest::newRow("time span, not time") << "TimeSpanT" << ValueKind::TimeSpan;
-        QTest::newRow("array") << "ArrayT" << ValueKind::Array;
-        QTest::newRow("record") << "RecordT" << ValueKind::Record;
         QTest::newRow("process data in") << "ProcessDataInUnionT" << ValueKind::ProcessDataIn;
         QTest::newRow("process data out") << "ProcessDataOutUnionT" << ValueKind::ProcessDataOut;
         QTest::newRow("a vendor's typo") << "Ulen" << ValueKind::Unknown;

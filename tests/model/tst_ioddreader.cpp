@@ -231,7 +231,9 @@ private slots:
         QCOMPARE(nested.version, loaded ? QStringLiteral("V1") : QString());
     }
 
-    void languageDocumentsAccumulate()
+    // Language documents accumulate in their root; each kind reads into its own root, and a document of
+    // another kind leaves the target empty.
+    void eachKindReadsIntoItsOwnRoot()
     {
         IODeviceT texts;
         QVERIFY(texts.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardDefinitionsLanguage));
@@ -240,21 +242,15 @@ private slots:
         QCOMPARE(texts.standardTexts->Language.size(), 3);
         QCOMPARE(texts.standardTexts->Language.last()->xmlLang.value, QStringLiteral("fr"));
         QVERIFY(!texts.standardUnitTexts);
-
-        // A product-kind load of a language file finds no IODevice and reads nothing.
         QVERIFY(!texts.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::ProductDescription));
         QCOMPARE(texts.DocumentInfo.size(), 1);
-    }
 
-    void eachKindReadsIntoItsOwnRoot()
-    {
         IODeviceT roots;
         QVERIFY(roots.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardUnitDefinitionsLanguage));
         QVERIFY(roots.loadXml(fixture("stdtexts-fr.xml"), XmlDocumentKind::ExtraTexts));
         QCOMPARE(roots.standardUnitTexts->Language.last()->xmlLang.value, QStringLiteral("de"));
         QCOMPARE(roots.extraTexts->Language.last()->xmlLang.value, QStringLiteral("fr"));
         QVERIFY(!roots.standardTexts);
-        // The wrong root for the kind: the target exists but stays empty.
         QVERIFY(!roots.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardUnitDefinitions));
         QVERIFY(roots.standardUnitDefinitions);
         QCOMPARE(roots.standardUnitDefinitions->UnitCollection.size(), 1);
@@ -289,24 +285,6 @@ private slots:
         IODeviceT responsive;
         QVERIFY(responsive.loadXml(fixture("reader.xml"), XmlDocumentKind::ProductDescription));
         QVERIFY(fired);
-    }
-
-
-    void numberedWiresAreRead()
-    {
-        IODeviceT profile;
-        profile.eventIntervalMs = -1;
-        QVERIFY(profile.loadXml(fixture2("profile.xml"), XmlDocumentKind::ProductDescription));
-        const IOLinkPhysicalLayerT *physical = profile.CommNetworkProfile.last()->TransportLayers.last()->PhysicalLayer.last();
-        const ConnectionT *connection = physical->Connection.at(1);
-        QStringList colours;
-        for (const ChildList<WireT> *wire : {&connection->Wire1, &connection->Wire2, &connection->Wire3, &connection->Wire4,
-                                             &connection->Wire5})
-            colours << wire->last()->color.value + QLatin1Char(':') + wire->last()->function.value;
-        QCOMPARE(colours, (QStringList{"BN:L+", "WH:Other", "BU:L-", "BK:C/Q", "GY:NC"}));
-        // The second connection has no wires.
-        QCOMPARE(physical->Connection.at(2)->Wire1.size(), 1);
-        QCOMPARE(profile.CommNetworkProfile.last()->Test.last()->Config7.last()->EventTrigger.size(), 3);
     }
 
     void eventTableDeviceEventsFirstThenStandardReferences()
