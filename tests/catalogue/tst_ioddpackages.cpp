@@ -126,12 +126,7 @@ private slots:
         QTest::addColumn<QString>("reason");
 
         const QByteArray xml = sampleXml();
-        auto entry = [&xml](const QByteArray &name) {
-            RawEntry raw;
-            raw.name = name;
-            raw.data = xml;
-            return raw;
-        };
+        const auto entry = [&xml](const QByteArray &name) { return RawEntry { name, xml }; };
         QTest::newRow("parent folder") << TestZips::rawZip({ entry("ok.xml"), entry("../evil.xml") }) << "outside";
         QTest::newRow("parent folder, backslashes") << TestZips::rawZip({ entry("a\\..\\..\\evil.xml") }) << "outside";
         QTest::newRow("absolute path") << TestZips::rawZip({ entry("/tmp/evil.xml") }) << "outside";
@@ -149,11 +144,8 @@ private slots:
         QTest::newRow("encrypted") << TestZips::rawZip({ encrypted }) << "encrypted";
 
         QList<RawEntry> many;
-        for (int i = 0; i <= PackageArchive::maxEntries; ++i) {
-            RawEntry small;
-            small.name = "f" + QByteArray::number(i);
-            many.append(small);
-        }
+        for (int i = 0; i <= PackageArchive::maxEntries; ++i)
+            many.append(RawEntry { "f" + QByteArray::number(i), QByteArray() });
         QTest::newRow("10 001 entries") << TestZips::rawZip(many) << "10000 entries";
 
         RawEntry huge = entry("huge.xml");
@@ -184,10 +176,8 @@ private slots:
         // Seeking a writable buffer past its end would fill it with zeros up to the offset.
         RawEntry far = entry("far.xml");
         far.declaredOffset = 700 * 1024 * 1024;
-        RawEntry farInner;
-        farInner.name = "inner.zip";
-        farInner.data = TestZips::rawZip({ far });
-        QTest::newRow("inner file offset far past the end") << TestZips::rawZip({ farInner }) << "outside the archive";
+        QTest::newRow("inner file offset far past the end")
+            << TestZips::rawZip({ RawEntry { "inner.zip", TestZips::rawZip({ far }) } }) << "outside the archive";
         QTest::newRow("zip in a zip in a zip") << readAll(outer) << "more than one level";
 
         TestZips::writeZip(inner, samplePackageFiles());

@@ -87,10 +87,9 @@ inline QByteArray rawZip(const QList<RawEntry> &entries)
     const quint32 directoryOffset = out.size();
     out += directory;
     put32(out, 0x06054b50);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, entries.size());
-    put16(out, entries.size());
+    // Disk 0, directory on disk 0, the entries on this disk and in all.
+    for (const quint16 field : { quint16(0), quint16(0), quint16(entries.size()), quint16(entries.size()) })
+        put16(out, field);
     put32(out, directory.size());
     put32(out, directoryOffset);
     put16(out, 0);
