@@ -121,12 +121,9 @@ private slots:
         const int cut = content.indexOf(cutBefore.toUtf8());
         QVERIFY(cut > 0);
         QTemporaryDir dir;
-        QFile out(dir.filePath(source));
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(content.left(cut) + "<Broken <<<");
-        out.close();
+        QVERIFY(TestEnvironment::writeFile(dir.filePath(source), content.left(cut) + "<Broken <<<"));
 
-        IODDEntry entry { QFileInfo(out.fileName()) };
+        IODDEntry entry { QFileInfo(dir.filePath(source)) };
         entry.parse();
         QTEST(entry.isValid(), "valid");
         QCOMPARE(entry.getVendorId(), 2002);
@@ -152,12 +149,9 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
-        QFile file(dir.filePath("hostile.xml"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        QVERIFY(TestEnvironment::writeFile(dir.filePath("hostile.xml"), content));
 
-        IODDEntry entry { QFileInfo(file.fileName()) };
+        IODDEntry entry { QFileInfo(dir.filePath("hostile.xml")) };
         entry.parse();
         QVERIFY(!entry.isValid());
         QVERIFY(entry.getIODDVersion().size() < 1000);
@@ -408,9 +402,7 @@ private slots:
 
     void uncreatableFolderFailsWithoutLeftovers()
     {
-        QFile blocker(root->filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(TestEnvironment::writeFile(root->filePath("blocker"), QByteArray()));
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot create IODD folder"));
         QVERIFY(!SamplePackage::installInto(root->filePath("blocker/IODDs")));
