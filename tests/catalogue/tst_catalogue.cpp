@@ -37,6 +37,7 @@ private slots:
         QTest::newRow("document without version") << "noversion.xml" << false << "Default Name" << 2002 << "" << "Korvell-logo.png";
         QTest::newRow("no default name: primary-language text of the device name")
             << "textname.xml" << true << "English Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
+        QTest::newRow("empty default name: the device name text") << "emptyname.xml" << true << "English Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
         QTest::newRow("no device name: the variant's name text")
             << "variantname.xml" << true << "Variant Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
         QTest::newRow("identity without vendor logo") << "nologo.xml" << false << "Default Name" << 2002 << "V1.2.0" << "";

@@ -57,7 +57,7 @@ QString productNameOf(const QDomElement &root, const QDomElement &identity)
 {
     const QDomElement variables = child(child(child(root, "ProfileBody"), "DeviceFunction"), "VariableCollection");
     for (QDomElement ref = variables.firstChildElement(); !ref.isNull(); ref = ref.nextSiblingElement())
-        if (ref.localName() == "StdVariableRef" && ref.attribute("id") == "V_ProductName" && ref.hasAttribute("defaultValue"))
+        if (ref.localName() == "StdVariableRef" && ref.attribute("id") == "V_ProductName" && !ref.attribute("defaultValue").isEmpty())
             return ref.attribute("defaultValue");
     QString textId = child(identity, "DeviceName").attribute("textId");
     // Older IODDs name the product in their variants only.
