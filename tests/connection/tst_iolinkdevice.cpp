@@ -5,8 +5,10 @@
 
 #include "app/applicationsettings.h"
 #include "binding/iolinkwrapper.h"
+#include "comm/communicationanswerrelay.h"
 #include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
+#include "comm/communicationtask.h"
 #include "connection/connectionhandler.h"
 #include "connection/iolinkserialdevice.h"
 #include "master/simulatedmaster.h"
@@ -203,6 +205,20 @@ private slots:
         WorkerRetirement::finishAll();
         QCOMPARE(order, QStringList({ "handler destroyed in its thread", "thread finished" }));
         QVERIFY(!master().isOpen(1));
+    }
+
+    // A batch of answers a retired worker left queued for the window thread was dropped at the application's end,
+    // and the tasks it carried leaked.
+    void answersLeftForTheWindowReachTheirTasksAtTheEnd()
+    {
+        QPointer<CommunicationTask> task = CommunicationTask::forIndex(0x10, 0, CommunicationTask::ReadCommand);
+        QSignalSpy answered(task.data(), &CommunicationTask::answered);
+        task->start();
+        const QVector<CommunicationAnswerRelay::Answer> batch { { task, true, QByteArray("OVX"), 0, QString() } };
+        QMetaObject::invokeMethod(qApp, [batch] { CommunicationAnswerRelay::deliver(batch); }, Qt::QueuedConnection);
+        WorkerRetirement::finishAll();
+        QCOMPARE(answered.count(), 1);
+        QVERIFY(task.isNull());
     }
 
 private:
