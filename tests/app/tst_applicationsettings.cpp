@@ -4,6 +4,7 @@
 #include "discovery/deviceitem.h"
 #include "discovery/savedsensors.h"
 
+#include <QFile>
 #include <QMetaProperty>
 #include <QRegularExpression>
 #include <QSettings>
@@ -95,17 +96,10 @@ private slots:
 
     void badSavedSensorsAreDroppedForGood()
     {
+        // Good sensors beside ids that differ from their keys, JSON that is no object or broken, and no id.
         QTemporaryDir folder;
-        {
-            QSettings store(folder.filePath(QStringLiteral("sensors.ini")), QSettings::IniFormat);
-            store.setValue(QStringLiteral("COM1"), "{\"id\":\"COM1\",\"productId\":\"A\"}");
-            store.setValue(QStringLiteral("COM2"), "{\"id\":\"COM9\",\"productId\":\"B\"}");
-            store.setValue(QStringLiteral("COM3"), "[\"COM3\"]");
-            store.setValue(QStringLiteral("COM4"), "{\"id\":");
-            store.setValue(QStringLiteral("COM5"), "{\"id\":\"COM5\",\"productId\":\"E\"}");
-            store.setValue(QStringLiteral("COM6"), "{\"productId\":\"F\"}");
-            store.setValue(QStringLiteral("COM7"), "{\"id\":\"COM7\",\"productName\":\"Füllstand \\\"A\\\"\"}");
-        }
+        const QString kept = TestEnvironment::testDataPath(QStringLiteral("app/badsensors.ini"));
+        QVERIFY(QFile::copy(kept, folder.filePath(QStringLiteral("sensors.ini"))));
         std::unique_ptr<QSettings> store(newSensorStore(folder));
         SavedSensors sensors;
         sensors.setStore(store.get());

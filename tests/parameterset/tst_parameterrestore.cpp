@@ -29,7 +29,8 @@ constexpr uint recordIndex = 71;
 QString blockDeviceFile(const QTemporaryDir &folder)
 {
     QFile sample(ApplicationSettings::defaultSimulatedDevices().value(0));
-    if (!sample.open(QIODevice::ReadOnly))
+    QFile record(TestEnvironment::testDataPath(QStringLiteral("parameterset/calibration.xml")));
+    if (!sample.open(QIODevice::ReadOnly) || !record.open(QIODevice::ReadOnly))
         return QString();
     QString text = QString::fromUtf8(sample.readAll());
     const QString command = QStringLiteral("<StdVariableRef id=\"V_SystemCommand\">");
@@ -37,24 +38,10 @@ QString blockDeviceFile(const QTemporaryDir &folder)
     for (int value = 3; value <= 6; ++value)
         offered += QStringLiteral("<StdSingleValueRef value=\"%1\"/>").arg(value);
     text.replace(command, command + offered);
-    text.replace(QStringLiteral("</VariableCollection>"), QStringLiteral(
-        "<Variable id=\"V_Calibration\" index=\"71\" accessRights=\"rw\">"
-        "  <Datatype xsi:type=\"RecordT\" bitLength=\"24\" subindexAccessSupported=\"false\">"
-        "    <RecordItem subindex=\"1\" bitOffset=\"16\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
-        "      <Name textId=\"TN_RI_SwitchPoint\"/></RecordItem>"
-        "    <RecordItem subindex=\"2\" bitOffset=\"8\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
-        "      <Name textId=\"TN_RI_Hysteresis\"/></RecordItem>"
-        "    <RecordItem subindex=\"3\" bitOffset=\"0\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
-        "      <Name textId=\"TN_RI_SwitchMode\"/></RecordItem>"
-        "  </Datatype>"
-        "  <RecordItemInfo subindex=\"1\" defaultValue=\"17\"/><RecordItemInfo subindex=\"2\" defaultValue=\"34\"/>"
-        "  <RecordItemInfo subindex=\"3\" defaultValue=\"51\"/>"
-        "  <Name textId=\"TN_V_Filter\"/>"
-        "</Variable></VariableCollection>"));
-    QFile variant(folder.filePath(QStringLiteral("blockdevice.xml")));
-    if (!variant.open(QIODevice::WriteOnly) || variant.write(text.toUtf8()) < 0)
-        return QString();
-    return variant.fileName();
+    const QString end = QStringLiteral("</VariableCollection>");
+    text.replace(end, QString::fromUtf8(record.readAll()) + end);
+    const QString path = folder.filePath(QStringLiteral("blockdevice.xml"));
+    return TestEnvironment::writeFile(path, text.toUtf8()) ? path : QString();
 }
 
 // The system commands the device was sent, in order.
