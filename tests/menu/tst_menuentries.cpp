@@ -101,32 +101,16 @@ class TestMenuEntries : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<LoadedDevice> sample;
-    QList<MenuWrapper *> menus;
+    std::unique_ptr<Sample> sample;
 
-    // Every menu of the sample device, and all their entries menu by menu, as the device binding hands them over.
+    // The entries of every menu of the sample device, as the device binding hands them over.
     QList<MenuEntry *> loadSample()
     {
-        sample = std::make_unique<LoadedDevice>();
-        if (!sample->load(sampleFile()))
-            return {};
-        menus.clear();
-        QList<MenuEntry *> entries;
-        for (MenuT *menu : qAsConst(sample->menus)) {
-            menus << new MenuWrapper(menu, sample->variables, sample->menus, sample->units, &sample->owner);
-            entries << menus.last()->getEntries();
-        }
-        return entries;
+        sample = std::make_unique<Sample>();
+        return sample->getMenuEntries();
     }
 
-    MenuWrapper *menu(const QString &id) const
-    {
-        for (MenuWrapper *candidate : menus) {
-            if (candidate->getId() == id)
-                return candidate;
-        }
-        return nullptr;
-    }
+    MenuWrapper *menu(const QString &id) const { return sample->menu(id); }
 
     static QByteArray lastWrite(const QSignalSpy &spy)
     {
@@ -166,7 +150,7 @@ private slots:
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(identification->getEntryModel())),
                  QStringList({ "M_General_Information", "M_Typelabel", "V_ApplicationSpecificTag", "V_LocationText" }));
         auto *general = identification->getEntries().first();
-        QCOMPARE(general->getTextId(), sample->menu("M_General_Information")->Name.last()->textId.value);
+        QCOMPARE(general->getTextId(), QStringLiteral("TN_M_GeneralInformation"));
         QCOMPARE(identification->getEntry(QStringLiteral("TN_V_LocationText")), identification->getEntries().last());
         QCOMPARE(identification->getEntry(QStringLiteral("TN_Nothing")), static_cast<QObject *>(nullptr));
     }
@@ -639,7 +623,6 @@ private slots:
         addSingleValue(variable.description, 130, "TN_Factory", "Restore factory settings");
         // The width is shared by every command entry alive, so none of the sample's may be left.
         sample.reset();
-        menus.clear();
         QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
         {
             MenuEntrySystemCommand reset(128, &variable, 0);

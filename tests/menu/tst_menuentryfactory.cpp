@@ -26,12 +26,45 @@ private:
         return entry ? QString::fromLatin1(entry->metaObject()->className()) : QStringLiteral("none");
     }
 
-    LoadedDevice sample;
+    std::unique_ptr<Sample> sample;
+    std::unique_ptr<UIVariableRefT> variableRef;
+    std::unique_ptr<UIRecordItemRefT> itemRef;
+    QObject parent;
+
+    // A menu's reference to a variable, or to one item of a record.
+    UIVariableRefT *refer(const QString &id, const QString &restriction = QString())
+    {
+        variableRef = std::make_unique<UIVariableRefT>();
+        variableRef->variableId.value = id;
+        variableRef->accessRightRestriction.value = restriction;
+        return variableRef.get();
+    }
+
+    UIRecordItemRefT *referItem(const QString &id, const QString &subindex)
+    {
+        itemRef = std::make_unique<UIRecordItemRefT>();
+        itemRef->variableId.value = id;
+        itemRef->subindex.value = subindex;
+        return itemRef.get();
+    }
+
+    template<class Reference>
+    MenuEntry *make(const Reference *reference, VariableWrapper *variable = nullptr)
+    {
+        return MenuEntryFactory::makeMenuEntry(reference, variable ? QList<VariableWrapper *> { variable } : QList<VariableWrapper *> {},
+                                               {}, &parent);
+    }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(sample.load(sampleFile()));
+        sample = std::make_unique<Sample>();
+        QVERIFY(sample->isProductLoaded());
+    }
+
+    void cleanup()
+    {
+        qDeleteAll(parent.children());
     }
 
     void variableReference_data()
@@ -81,14 +114,9 @@ private slots:
             addSingleValue(variable.description, i, QStringLiteral("TN_SV%1").arg(i));
         if (range)
             addRange(variable.description, 0, 10);
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Param");
-        reference.accessRightRestriction.value = restriction;
-        QObject parent;
-
         if (kind == QLatin1String("MenuEntryUndefined"))
             QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Param\""));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        MenuEntry *entry = make(refer("V_Param", restriction), &variable);
         QCOMPARE(kindOf(entry), kind);
         QCOMPARE(entry->parent(), &parent);
         QCOMPARE(entry->getId(), QStringLiteral("V_Param"));
@@ -119,13 +147,10 @@ private slots:
         WrappedVariable variable(simple(id, ValueKind::UInteger, 8, access));
         addSingleValue(variable.description, 0, "TN_Teach_Off");
         addSingleValue(variable.description, 2, "TN_Teach_Far");
-        UIVariableRefT reference;
-        reference.variableId.value = id;
-        reference.accessRightRestriction.value = restriction;
-        addButton(&reference, 1);
-        addButton(&reference, 2);
-        QObject parent;
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        UIVariableRefT *reference = refer(id, restriction);
+        addButton(reference, 1);
+        addButton(reference, 2);
+        MenuEntry *entry = make(reference, &variable);
         QTEST(kindOf(entry), "kind");
         if (auto *button = qobject_cast<MenuEntrySystemCommand *>(entry)) {
             QCOMPARE(button->getButtonValue(), 2);
@@ -151,12 +176,10 @@ private slots:
         QFETCH(double, lower);
         QFETCH(double, upper);
         WrappedVariable variable(simple("V_Count", type, bits));
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Count");
-        reference.gradient.value = QStringLiteral("0.5");
-        reference.offset.value = QStringLiteral("-3");
-        QObject parent;
-        auto *entry = qobject_cast<MenuEntrySlider *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        UIVariableRefT *reference = refer("V_Count");
+        reference->gradient.value = QStringLiteral("0.5");
+        reference->offset.value = QStringLiteral("-3");
+        auto *entry = qobject_cast<MenuEntrySlider *>(make(reference, &variable));
         QVERIFY(entry);
         QCOMPARE(entry->getLowerLimit(), lower * 0.5 - 3);
         QCOMPARE(entry->getUpperLimit(), upper * 0.5 - 3);
@@ -166,25 +189,17 @@ private slots:
     {
         WrappedVariable variable(simple("V_Broken", ValueKind::UInteger, 8));
         variable.description.invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Broken");
-        QObject parent;
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Broken\".*Ulen"));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        MenuEntry *entry = make(refer("V_Broken"), &variable);
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
         QVERIFY(variable.getReferencedSubindexes().isEmpty());
     }
 
     void missingOrEmptyVariable()
     {
-        QObject parent;
-        UIVariableRefT empty;
-        QCOMPARE(MenuEntryFactory::makeMenuEntry(&empty, {}, {}, &parent), static_cast<MenuEntry *>(nullptr));
-
-        UIVariableRefT unknown;
-        unknown.variableId.value = QStringLiteral("V_Nowhere");
+        QCOMPARE(make(refer(QString())), static_cast<MenuEntry *>(nullptr));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("variable the description lacks: \"V_Nowhere\""));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&unknown, {}, {}, &parent);
+        MenuEntry *entry = make(refer("V_Nowhere"));
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QCOMPARE(entry->getId(), QStringLiteral("V_Nowhere"));
     }
@@ -224,14 +239,9 @@ private slots:
         if (range)
             addRange(second, 0, 10);
         WrappedVariable variable(record("V_Rec", 48, { item(1, 40, ValueKind::UInteger, 8), second }));
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        reference.subindex.value = QStringLiteral("2");
-        QObject parent;
-
         if (kind == QLatin1String("MenuEntryUndefined"))
             QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED record:"));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        MenuEntry *entry = make(referItem("V_Rec", "2"), &variable);
         QCOMPARE(kindOf(entry), kind);
         QCOMPARE(entry->getId(), QStringLiteral("V_Rec"));
         const bool defined = kind != QLatin1String("MenuEntryUndefined");
@@ -247,23 +257,14 @@ private slots:
     {
         WrappedVariable variable(record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8, "ro"),
                                                  item(1, 0, ValueKind::Boolean, 8) }));
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        reference.subindex.value = QStringLiteral("1");
-        QObject parent;
-        QCOMPARE(kindOf(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent)),
-                 QStringLiteral("MenuEntryBool"));
+        QCOMPARE(kindOf(make(referItem("V_Rec", "1"), &variable)), QStringLiteral("MenuEntryBool"));
     }
 
     void recordItemReferenceToAMissingSubindex()
     {
         WrappedVariable variable(record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) }));
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        reference.subindex.value = QStringLiteral("5");
-        QObject parent;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record item the description lacks: \"V_Rec\" 5"));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        MenuEntry *entry = make(referItem("V_Rec", "5"), &variable);
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QVERIFY(variable.getReferencedSubindexes().isEmpty());
     }
@@ -301,11 +302,7 @@ private slots:
         QFETCH(QString, access);
         QFETCH(QString, restriction);
         WrappedVariable variable(groupRecord(access, false));
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        reference.accessRightRestriction.value = restriction;
-        QObject parent;
-        auto *group = qobject_cast<MenuEntryRecordGroup *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(make(refer("V_Rec", restriction), &variable));
         QVERIFY(group);
         QCOMPARE(group->getTextId(), QStringLiteral("TN_V_Rec"));
         QStringList shown;
@@ -335,10 +332,7 @@ private slots:
         QFETCH(bool, subindexAccess);
         QFETCH(QByteArray, written);
         WrappedVariable variable(groupRecord(QStringLiteral("rw"), subindexAccess));
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        QObject parent;
-        auto *group = qobject_cast<MenuEntryRecordGroup *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(make(refer("V_Rec"), &variable));
         QVERIFY(group);
         variable.setDataFromDevice(0, QByteArray::fromHex("32fd"));
         MenuEntry *flag = group->getItems().at(1);
@@ -361,7 +355,7 @@ private slots:
     void detailedDeviceStatusHasTheCountOfTheDescription()
     {
         // The sample restricts the standard's 64 entries to 8.
-        VariableWrapper *status = sample.variable(QStringLiteral("V_DetailedDeviceStatus"));
+        VariableWrapper *status = sample->variable(QStringLiteral("V_DetailedDeviceStatus"));
         QVERIFY(status);
         QCOMPARE(status->getVariable()->recordItems.size(), 8);
         MenuEntryArrayDisplay entry(status, 0);
@@ -371,13 +365,10 @@ private slots:
 
     void processDataReference()
     {
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_ProcessDataOutput");
-        reference.subindex.value = QStringLiteral("2");
-        reference.gradient.value = QStringLiteral("0.5");
-        reference.offset.value = QStringLiteral("32");
-        QObject parent;
-        auto *entry = qobject_cast<MenuEntryProcessData *>(MenuEntryFactory::makeMenuEntry(&reference, {}, {}, &parent));
+        UIRecordItemRefT *reference = referItem("V_ProcessDataOutput", "2");
+        reference->gradient.value = QStringLiteral("0.5");
+        reference->offset.value = QStringLiteral("32");
+        auto *entry = qobject_cast<MenuEntryProcessData *>(make(reference));
         QVERIFY(entry);
         QVERIFY(entry->isOutput());
         QCOMPARE(entry->getSubindex(), 2u);
@@ -390,22 +381,18 @@ private slots:
 
     void sampleRecordItemsAndUnits()
     {
-        const MenuT *menu = sample.menu(QStringLiteral("M_SwitchingOutput"));
+        const MenuWrapper *menu = sample->menu(QStringLiteral("M_SwitchingOutput"));
         QVERIFY(menu);
-        QObject parent;
         QStringList kinds;
         QString unit;
-        for (const UIRecordItemRefT *reference : menu->RecordItemRef) {
-            MenuEntry *entry = MenuEntryFactory::makeMenuEntry(reference, sample.variables, sample.units, &parent);
-            if (!entry)
-                continue;
+        for (const MenuEntry *entry : menu->getEntries().mid(0, 4)) {
             kinds << kindOf(entry);
             if (entry->getSubindex() == 1)
                 unit = entry->getUnit();
         }
         QCOMPARE(kinds, QStringList({ "MenuEntryRecordSelection", "MenuEntrySlider", "MenuEntrySlider", "MenuEntryBool" }));
         QCOMPARE(unit, QStringLiteral("1013"));
-        QCOMPARE(sample.variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
+        QCOMPARE(sample->variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
     }
 };
 
