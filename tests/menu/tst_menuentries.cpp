@@ -413,6 +413,10 @@ private slots:
 
         variable.setDataFromDevice(2, QByteArray::fromHex("14"));
         QCOMPARE(entry.property("currentIndex").toInt(), 1);
+        // A value already read is kept, not preset.
+        MenuEntryRecordSelection later(&variable.description.recordItems.at(1), &variable, 2);
+        QCOMPARE(variable.getValue(2).toInt(), 20);
+        QCOMPARE(later.getCurrentIndex(), 1);
 
         entry.setDataFromUserInput(2);
         QCOMPARE(variable.getValue(2).toInt(), 30);
@@ -426,18 +430,6 @@ private slots:
         variable.setValue(25, 2);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not found in keys"));
         QCOMPARE(entry.getCurrentIndex(), 0);
-    }
-
-    void recordSelectionKeepsAValueAlreadyRead()
-    {
-        myRecordItem mode = item(1, 0, ValueKind::UInteger, 8);
-        addSingleValue(mode, 1, "TN_One");
-        addSingleValue(mode, 2, "TN_Two");
-        WrappedVariable variable(record("V_Rec", 8, { mode }));
-        variable.setDataFromDevice(1, QByteArray::fromHex("02"));
-        MenuEntryRecordSelection entry(&variable.description.recordItems.first(), &variable, 1);
-        QCOMPARE(variable.getValue(1).toInt(), 2);
-        QCOMPARE(entry.getCurrentIndex(), 1);
     }
 
     void variableSelection_data()
@@ -586,34 +578,37 @@ private slots:
         QCOMPARE(visibility.count(), 2);
     }
 
-    void arrayDisplayShowsEveryElement()
+    void arrayDisplayShowsEveryElement_data()
     {
-        WrappedVariable variable(octetArray("V_DetailedDeviceStatus", 4, 3));
-        MenuEntryArrayDisplay entry(&variable, 0);
-
-        const QList<QObject *> before = entry.getByteArray();
-        QCOMPARE(before.size(), 4);
-        for (int i = 0; i < before.size(); ++i) {
-            QCOMPARE(before.at(i)->property("index").toUInt(), uint(i + 1));
-            QCOMPARE(before.at(i)->property("content").toUInt(), 65535u);
-        }
-
-        variable.setDataFromDevice(0, QByteArray::fromHex("f41801" "000000" "e48d01" "000000"));
-        const QList<QObject *> after = entry.property("byteArray").value<QList<QObject *>>();
-        QCOMPARE(after.size(), 4);
-        QCOMPARE(after.at(0)->property("content").toUInt(), 0x1801u);
-        QCOMPARE(after.at(1)->property("content").toUInt(), 0u);
-        QCOMPARE(after.at(2)->property("content").toUInt(), 0x8d01u);
+        QTest::addColumn<bool>("numbers");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QList<uint>>("contents");
+        QTest::newRow("octet strings: the code after the qualifier") << false << QByteArray::fromHex("f41801000000e48d01000000")
+                                                                     << QList<uint> { 0x1801, 0, 0x8d01, 0 };
+        QTest::newRow("numbers, counted in bits") << true << QByteArray::fromHex("000100020003") << QList<uint> { 1, 2, 3 };
     }
 
-    void arrayDisplayOfNumbersCountsInBits()
+    void arrayDisplayShowsEveryElement()
     {
-        WrappedVariable variable(VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true));
+        QFETCH(bool, numbers);
+        QFETCH(QByteArray, payload);
+        QFETCH(QList<uint>, contents);
+        WrappedVariable variable(numbers ? VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true)
+                                         : octetArray("V_DetailedDeviceStatus", 4, 3));
         MenuEntryArrayDisplay entry(&variable, 0);
-        variable.setDataFromDevice(0, QByteArray::fromHex("0001" "0002" "0003"));
-        const QList<QObject *> elements = entry.getByteArray();
-        QCOMPARE(elements.size(), 3);
-        QCOMPARE(elements.at(2)->property("content").toUInt(), 3u);
+        QList<uint> shown;
+        for (const QObject *element : entry.getByteArray()) {
+            QCOMPARE(element->property("index").toUInt(), uint(shown.size() + 1));
+            QCOMPARE(element->property("content").toUInt(), 65535u);
+            shown << 0;
+        }
+        QCOMPARE(shown.size(), contents.size());
+
+        variable.setDataFromDevice(0, payload);
+        shown.clear();
+        for (const QObject *element : entry.property("byteArray").value<QList<QObject *>>())
+            shown << element->property("content").toUInt();
+        QCOMPARE(shown, contents);
     }
 
     void commandButtonsShareOneWidth()

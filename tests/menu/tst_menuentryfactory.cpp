@@ -2,7 +2,6 @@
 
 #include "menu/menuentryarraydisplay.h"
 #include "menu/menuentryfactory.h"
-#include "menu/menuentryprocessdata.h"
 #include "menu/menuentryrecorddisplay.h"
 #include "menu/menuentryrecordgroup.h"
 #include "menu/menuentrytextedit.h"
@@ -361,22 +360,6 @@ private slots:
         MenuEntryArrayDisplay entry(status, 0);
         QCOMPARE(entry.getByteArray().size(), 8);
         QCOMPARE(status->getOwnRecord().byteLength, 24u);
-    }
-
-    void processDataReference()
-    {
-        UIRecordItemRefT *reference = referItem("V_ProcessDataOutput", "2");
-        reference->gradient.value = QStringLiteral("0.5");
-        reference->offset.value = QStringLiteral("32");
-        auto *entry = qobject_cast<MenuEntryProcessData *>(make(reference));
-        QVERIFY(entry);
-        QVERIFY(entry->isOutput());
-        QCOMPARE(entry->getSubindex(), 2u);
-        QVERIFY(!entry->isValid());
-        entry->setProcessValue(QVariant(qulonglong(9)), QStringLiteral("TN_Out"), QString());
-        QVERIFY(entry->isValid());
-        QCOMPARE(entry->getValue().toDouble(), 36.5);
-        QCOMPARE(entry->getTextId(), QStringLiteral("TN_Out"));
     }
 
     void sampleRecordItemsAndUnits()
