@@ -66,8 +66,10 @@ private slots:
         qDeleteAll(parent.children());
     }
 
-    void variableReference_data()
+    // A reference to a whole variable (subindex 0) or to item 2 of a record.
+    void reference_data()
     {
+        QTest::addColumn<int>("subindex");
         QTest::addColumn<ValueKind>("type");
         QTest::addColumn<QString>("access");
         QTest::addColumn<QString>("restriction");
@@ -79,28 +81,39 @@ private slots:
         const ValueKind f = ValueKind::Float32;
         const ValueKind s = ValueKind::String;
         const ValueKind o = ValueKind::OctetString;
-        QTest::newRow("ro UInteger, three single values") << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("ro Boolean, two single values") << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("ro with a range") << f << "ro" << "" << 2 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("ro plain text") << s << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("rw, two single values") << u << "rw" << "" << 2 << true << "MenuEntryVariableSelection";
-        QTest::newRow("rw Boolean, two single values") << b << "rw" << "" << 2 << false << "MenuEntryVariableSelection";
-        QTest::newRow("rw with a range") << u << "rw" << "" << 1 << true << "MenuEntrySlider";
-        QTest::newRow("rw text") << s << "rw" << "" << 0 << false << "MenuEntryTextEdit";
-        QTest::newRow("rw Boolean") << b << "rw" << "" << 0 << false << "MenuEntryBool";
+        QTest::newRow("ro UInteger, 3 single values") << 0 << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("ro Boolean, 2 single values") << 0 << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
+        QTest::newRow("ro with a range") << 0 << f << "ro" << "" << 2 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("ro plain text") << 0 << s << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("rw, two single values") << 0 << u << "rw" << "" << 2 << true << "MenuEntryVariableSelection";
+        QTest::newRow("rw Boolean, 2 single values") << 0 << b << "rw" << "" << 2 << false << "MenuEntryVariableSelection";
+        QTest::newRow("rw with a range") << 0 << u << "rw" << "" << 1 << true << "MenuEntrySlider";
+        QTest::newRow("rw text") << 0 << s << "rw" << "" << 0 << false << "MenuEntryTextEdit";
+        QTest::newRow("rw Boolean") << 0 << b << "rw" << "" << 0 << false << "MenuEntryBool";
         // Read-write numbers without range or choices are edited within what their type holds.
-        QTest::newRow("rw UInteger, one single value, no range") << u << "rw" << "" << 1 << false << "MenuEntrySlider";
-        QTest::newRow("rw Float32, no range") << f << "rw" << "" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("rw octets") << o << "rw" << "" << 0 << false << "MenuEntryTextEdit";
-        QTest::newRow("restriction ro narrows rw") << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
-        QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
+        QTest::newRow("rw UInteger, 1 single value, no range") << 0 << u << "rw" << "" << 1 << false << "MenuEntrySlider";
+        QTest::newRow("rw Float32, no range") << 0 << f << "rw" << "" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("rw octets") << 0 << o << "rw" << "" << 0 << false << "MenuEntryTextEdit";
+        QTest::newRow("restriction ro narrows rw") << 0 << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("wo is entered like rw") << 0 << u << "wo" << "" << 0 << true << "MenuEntrySlider";
+        QTest::newRow("access in capitals is not shown") << 0 << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
         // A point in time is shown as its octets, never edited.
-        QTest::newRow("rw TimeT") << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("rw TimeT") << 0 << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("item ro, no single value") << 2 << u << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("item ro, one single value") << 2 << u << "ro" << "" << 1 << false << "MenuEntryRecordDisplay";
+        QTest::newRow("item ro with a range") << 2 << u << "ro" << "" << 1 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("item rw, two single values") << 2 << u << "rw" << "" << 2 << false << "MenuEntryRecordSelection";
+        QTest::newRow("item rw with a range") << 2 << u << "rw" << "" << 0 << true << "MenuEntrySlider";
+        QTest::newRow("item rw Boolean") << 2 << b << "rw" << "" << 0 << false << "MenuEntryBool";
+        // Shown as a choice it would read "undefined" for every value; it is edited instead.
+        QTest::newRow("item rw plain number") << 2 << f << "rw" << "" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("item wo") << 2 << u << "wo" << "" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("item access in capitals") << 2 << u << "RW" << "" << 0 << false << "MenuEntryUndefined";
     }
 
-    void variableReference()
+    void reference()
     {
+        QFETCH(int, subindex);
         QFETCH(ValueKind, type);
         QFETCH(QString, access);
         QFETCH(QString, restriction);
@@ -108,21 +121,34 @@ private slots:
         QFETCH(bool, range);
         QFETCH(QString, kind);
         const bool text = type == ValueKind::String || type == ValueKind::OctetString;
-        WrappedVariable variable(simple("V_Param", type, text ? 0 : 16, access, 64, text ? 8 : 0));
-        for (int i = 0; i < singleValues; ++i)
-            addSingleValue(variable.description, i, QStringLiteral("TN_SV%1").arg(i));
-        if (range)
-            addRange(variable.description, 0, 10);
-        if (kind == QLatin1String("MenuEntryUndefined"))
-            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Param\""));
-        MenuEntry *entry = make(refer("V_Param", restriction), &variable);
+        const quint32 bits = type == ValueKind::Float32 ? 32 : 16;
+        const QList<myRecordItem> items { item(1, 40, ValueKind::UInteger, 8), item(2, 0, type, bits, access) };
+        Variable description = subindex == 0 ? simple("V_Param", type, text ? 0 : bits, access, 64, text ? 8 : 0)
+                                             : record("V_Param", 48, items);
+        const auto addValues = [&](auto &described) {
+            for (int i = 0; i < singleValues; ++i)
+                addSingleValue(described, i, QStringLiteral("TN_SV%1").arg(i));
+            if (range)
+                addRange(described, 0, 10);
+        };
+        subindex == 0 ? addValues(description) : addValues(description.recordItems[1]);
+        WrappedVariable variable(description);
+        const bool defined = kind != QLatin1String("MenuEntryUndefined");
+        if (!defined)
+            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED (variable: \"V_Param\"|record:)"));
+        MenuEntry *entry = subindex == 0 ? make(refer("V_Param", restriction), &variable)
+                                         : make(referItem("V_Param", "2"), &variable);
         QCOMPARE(kindOf(entry), kind);
         QCOMPARE(entry->parent(), &parent);
         QCOMPARE(entry->getId(), QStringLiteral("V_Param"));
-        const bool defined = kind != QLatin1String("MenuEntryUndefined");
-        QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32>({ 0 }) : QList<quint32>());
-        // Writing a write-only value makes the device act: the screen asks first.
-        QCOMPARE(entry->isCommand(), access == QLatin1String("wo"));
+        QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32> { quint32(subindex) } : QList<quint32> {});
+        if (subindex == 0) {
+            // Writing a write-only value makes the device act: the screen asks first.
+            QCOMPARE(entry->isCommand(), access == QLatin1String("wo"));
+        } else if (defined) {
+            QCOMPARE(entry->getSubindex(), 2u);
+            QCOMPARE(entry->getTextId(), QStringLiteral("TN_Item2"));
+        }
     }
 
     void buttons_data()
@@ -201,54 +227,6 @@ private slots:
         MenuEntry *entry = make(refer("V_Nowhere"));
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QCOMPARE(entry->getId(), QStringLiteral("V_Nowhere"));
-    }
-
-    void recordItemReference_data()
-    {
-        QTest::addColumn<ValueKind>("type");
-        QTest::addColumn<QString>("access");
-        QTest::addColumn<int>("singleValues");
-        QTest::addColumn<bool>("range");
-        QTest::addColumn<QString>("kind");
-        const ValueKind u = ValueKind::UInteger;
-        const ValueKind b = ValueKind::Boolean;
-        const ValueKind f = ValueKind::Float32;
-        QTest::newRow("ro, no single value") << u << "ro" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("ro, one single value") << u << "ro" << 1 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("ro with a range") << u << "ro" << 1 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("rw, two single values") << u << "rw" << 2 << false << "MenuEntryRecordSelection";
-        QTest::newRow("rw with a range") << u << "rw" << 0 << true << "MenuEntrySlider";
-        QTest::newRow("rw Boolean") << b << "rw" << 0 << false << "MenuEntryBool";
-        // Shown as a choice it would read "undefined" for every value; it is edited instead.
-        QTest::newRow("rw plain number") << f << "rw" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("wo") << u << "wo" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("access in capitals") << u << "RW" << 0 << false << "MenuEntryUndefined";
-    }
-
-    void recordItemReference()
-    {
-        QFETCH(ValueKind, type);
-        QFETCH(QString, access);
-        QFETCH(int, singleValues);
-        QFETCH(bool, range);
-        QFETCH(QString, kind);
-        myRecordItem second = item(2, 0, type, type == ValueKind::Float32 ? 32 : 8, access);
-        for (int i = 0; i < singleValues; ++i)
-            addSingleValue(second, i, QStringLiteral("TN_SV%1").arg(i));
-        if (range)
-            addRange(second, 0, 10);
-        WrappedVariable variable(record("V_Rec", 48, { item(1, 40, ValueKind::UInteger, 8), second }));
-        if (kind == QLatin1String("MenuEntryUndefined"))
-            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED record:"));
-        MenuEntry *entry = make(referItem("V_Rec", "2"), &variable);
-        QCOMPARE(kindOf(entry), kind);
-        QCOMPARE(entry->getId(), QStringLiteral("V_Rec"));
-        const bool defined = kind != QLatin1String("MenuEntryUndefined");
-        QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32>({ 2 }) : QList<quint32>());
-        if (defined) {
-            QCOMPARE(entry->getSubindex(), 2u);
-            QCOMPARE(entry->getTextId(), QStringLiteral("TN_Item2"));
-        }
     }
 
     // Several items with one subindex: the last one decides.
