@@ -12,7 +12,6 @@
 #include <QSignalSpy>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 
 using namespace PayloadConverter;
@@ -182,29 +181,6 @@ private slots:
         expectFailure();
         toPayload<qint8>(-1, payload, bitOffset, bitLength);
         QCOMPARE(payload, before);
-    }
-
-    void roundTripsFloat32_data()
-    {
-        QTest::addColumn<float>("value");
-        QTest::newRow("negative zero") << -0.0f;
-        QTest::newRow("smallest denormal") << std::numeric_limits<float>::denorm_min();
-        QTest::newRow("infinity") << std::numeric_limits<float>::infinity();
-        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
-    }
-
-    void roundTripsFloat32()
-    {
-        QFETCH(float, value);
-        // At the end of a payload and inside a record, behind a leading octet.
-        for (quint32 bitOffset : {0u, 8u}) {
-            QByteArray payload(5, '\0');
-            toPayload<float>(value, payload, bitOffset, 32);
-            const float back = fromPayload<float>(payload, bitOffset, 32);
-            QVERIFY(std::memcmp(&back, &value, sizeof value) == 0);
-        }
-        // Big-endian, as the device sends it.
-        QCOMPARE(fromPayload<float>(octets({0xC1, 0x48, 0x00, 0x00, 0xAA}), 8, 32), -12.5f);
     }
 
     void accessRights_data()
