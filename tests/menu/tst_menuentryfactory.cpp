@@ -295,6 +295,19 @@ private slots:
         QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32> { 1, 2, 3 }));
     }
 
+    // Elements are numbered from 1 also when the device offers no subindex access.
+    void arrayIsAGroupOfNumberedElements()
+    {
+        WrappedVariable variable(VariableFixtures::array("V_Levels", 3, quint32(ValueKind::UInteger), 8, 0, false));
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(make(refer("V_Levels"), &variable));
+        QVERIFY(group);
+        variable.setDataFromDevice(0, QByteArray::fromHex("010203"));
+        QStringList shown;
+        for (const MenuEntry *entry : group->getItems())
+            shown << QStringLiteral("%1=%2").arg(entry->getSubindex()).arg(entry->getValue().toInt());
+        QCOMPARE(shown, (QStringList { "1=1", "2=2", "3=3" }));
+    }
+
     void itemEditWritesTheItemOrTheWholeRecord_data()
     {
         QTest::addColumn<bool>("subindexAccess");
