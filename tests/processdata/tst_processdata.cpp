@@ -166,26 +166,14 @@ private slots:
         temperature->writeInto(image);
         QCOMPARE(image.toHex(), QByteArray("00000041ac0000000000"));
 
-        QByteArray untouched("keep");
-        QVERIFY(!device.item("PI_Main")->getOutputData(untouched));
-        QCOMPARE(untouched, QByteArray("keep"));
-    }
-
-    void wholeImageOfOneSimpleType()
-    {
-        Device device;
-        ProcessDataItemWrapper *level = device.item("PI_Level");
-        QVERIFY(level->isWholeImage());
-        QCOMPARE(level->getRecordItems().size(), 1);
-        const RecordItemWrapper *item = level->getRecordItems().first();
-        QCOMPARE(item->getSubindex(), 0);
-        QCOMPARE(item->getName(), QStringLiteral("TN_PI_Level"));
-        QCOMPARE(item->getHigh(), 65535.0);
-
-        QByteArray out;
+        // An image of one simple type is its only item, at subindex 0.
         device.recordItem("PO_Level", 0)->setValue(true);
         QVERIFY(device.processDatas.at(1)->getOutputData(out));
         QCOMPARE(out.toHex(), QByteArray("01"));
+
+        QByteArray untouched("keep");
+        QVERIFY(!device.item("PI_Main")->getOutputData(untouched));
+        QCOMPARE(untouched, QByteArray("keep"));
     }
 
     void referencesFindTheirRecordItems()
