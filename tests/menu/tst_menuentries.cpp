@@ -554,6 +554,11 @@ private slots:
 
         entry.setDataFromUserInput(QStringLiteral("xy"));
         QCOMPARE(lastWrite(writes), QByteArray("xy\0\0", 4));
+
+        // A text item of a record takes its own length.
+        WrappedVariable withLabel(record("V_Rec", 72, { item(1, 64, ValueKind::UInteger, 8),
+                                                        item(2, 0, ValueKind::String, 64) }));
+        QCOMPARE(MenuEntryTextEdit(&withLabel, 2).getMaxLength(), 8u);
     }
 
     void subMenuFollowsItsCondition()

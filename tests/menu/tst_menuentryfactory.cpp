@@ -4,7 +4,6 @@
 #include "menu/menuentryfactory.h"
 #include "menu/menuentryrecorddisplay.h"
 #include "menu/menuentryrecordgroup.h"
-#include "menu/menuentrytextedit.h"
 #include "menu/menuentrysingledisplay.h"
 #include "menu/menuentryslider.h"
 #include "menu/menuentrysystemcommand.h"
@@ -332,14 +331,6 @@ private slots:
         flag->setDataFromUserInput(false);
         QCOMPARE(writes.size(), 1);
         QCOMPARE(writes.first().first().toByteArray().toHex(), written.toHex());
-    }
-
-    void textItemTakesItsOwnLength()
-    {
-        myRecordItem label = item(2, 0, ValueKind::String, 64);
-        WrappedVariable variable(record("V_Rec", 72, { item(1, 64, ValueKind::UInteger, 8), label }));
-        MenuEntryTextEdit entry(&variable, 2);
-        QCOMPARE(entry.getMaxLength(), 8u);
     }
 
     void detailedDeviceStatusHasTheCountOfTheDescription()
