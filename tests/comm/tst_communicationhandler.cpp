@@ -700,32 +700,6 @@ private slots:
         qDeleteAll(queue.takeAllTasks());
     }
 
-    void firstPendingTaskSkipsStartedTasksInAdmissionOrder()
-    {
-        CommunicationQueue queue;
-        QCOMPARE(queue.firstPendingTask(), nullptr);
-
-        auto *first = new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataWriteCommand);
-        auto *second = processDataRead();
-        auto *third = new CommunicationTask(nullptr, 1, CommunicationTask::ReadCommand);
-        queue.addTask(first);
-        queue.addTask(second);
-        queue.addTask(third);
-
-        QCOMPARE(queue.firstPendingTask(), first);
-        first->start();
-        QCOMPARE(queue.firstPendingTask(), second);
-
-        queue.removeTask(second);
-        QCOMPARE(queue.firstPendingTask(), third);
-        QVERIFY(queue.removeTask(first));
-        QVERIFY(!queue.removeTask(first));
-        QCOMPARE(queue.count(), 1);
-        delete first;
-        delete second;
-        qDeleteAll(queue.takeAllTasks());
-    }
-
     void keepsOnlyTheNewestRows()
     {
         CommunicationListModel model;
