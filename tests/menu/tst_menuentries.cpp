@@ -360,7 +360,6 @@ private slots:
     {
         PlainEntry entry;
         QVERIFY(!entry.property("value").isValid());
-        QCOMPARE(entry.getIndex(), 0xFFFFFFFFu);
 
         QTest::ignoreMessage(QtCriticalMsg, "variable is null");
         entry.setProperty("value", 5);
