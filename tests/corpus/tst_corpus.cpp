@@ -89,6 +89,8 @@ bool readWithDom(const QString &path, DomIdentity &identity)
             identity.productIds << v.attribute("productId");
     identity.productName = productNameOf(root, device);
     return true;
+}
+
 } // namespace
 
 // Every real device description through the layers that read it: the catalogue's scan against an
