@@ -95,19 +95,6 @@ private slots:
         QCOMPARE(model.getTotalCount(), 4);
     }
 
-    void manyEventsAtOnceKeepOrder()
-    {
-        EventHistoryModel model;
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        for (int i = 0; i < 64; ++i)
-            model.addEvent(at(i), appears | warning, quint16(0x8C00 + i), QString::number(i));
-        QCOMPARE(model.rowCount(), 64);
-        QCOMPARE(inserted.count(), 64);
-        QCOMPARE(model.getActiveWarningCount(), 64);
-        for (int row = 0; row < 64; ++row)
-            QCOMPARE(model.data(model.index(row), EventHistoryModel::TextRole).toString(), QString::number(63 - row));
-    }
-
     void qualifierFields()
     {
         EventHistoryModel model;

@@ -1,19 +1,17 @@
 #pragma once
 
 // Variable descriptions built by hand, shaped as the document model completes them, and the sample
-// device loaded through the real document model.
+// device loaded through the device binding.
 #include "testenvironment.h"
 #include "variablefixtures.h"
 
+#include "binding/iolinkwrapper.h"
 #include "device/variablewrapper.h"
-#include "iodd/model/documentelements.h"
-#include "iodd/model/iodevicet.h"
+#include "menu/menuwrapper.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "iodd/model/variableelements.h"
 
 #include <QDirIterator>
-
-#include <memory>
 
 namespace MenuFixtures {
 
@@ -87,57 +85,24 @@ inline void addButton(UIVariableRefT *reference, int value)
     addTo(reference->Button)->buttonValue.value = QString::number(value);
 }
 
-inline QString standardFile(const QString &name)
-{
-    return QStringLiteral(":/iolink/standard/StandardDefinitions/") + name;
-}
-
 inline QString sampleFile()
 {
     QDirIterator files(QStringLiteral(":/iolink/sample"), { QStringLiteral("*.xml") }, QDir::Files);
     return files.hasNext() ? files.next() : QString();
 }
 
-// A device description loaded and completed, with one variable wrapper per variable.
-struct LoadedDevice
+// The sample device as the device binding builds it: its variables, its menus and their entries.
+struct Sample : IOLinkWrapper
 {
-    IODeviceT document;
-    QObject owner;
-    QList<VariableWrapper *> variables;
-    QList<UnitT *> units;
-    QList<MenuT *> menus;
-
-    bool load(const QString &path)
+    Sample()
+        : IOLinkWrapper(sampleFile())
     {
-        if (!document.loadXml(standardFile("IODD-StandardDefinitions1.1.xml"), XmlDocumentKind::StandardDefinitions)
-            || !document.loadXml(standardFile("IODD-StandardUnitDefinitions1.1.xml"),
-                                 XmlDocumentKind::StandardUnitDefinitions)
-            || !document.loadXml(path, XmlDocumentKind::ProductDescription))
-            return false;
-        const DeviceFunctionT *function = document.deviceFunction();
-        if (function && !function->VariableCollection.isEmpty()) {
-            const VariableCollectionT *collection = function->VariableCollection.last();
-            for (AbstractVariableT *element : collection->DirectParameterOverlay)
-                variables.append(new VariableWrapper(&element->variable, &owner));
-            for (AbstractVariableT *element : collection->StdVariableRef)
-                variables.append(new VariableWrapper(&element->variable, &owner));
-            for (AbstractVariableT *element : collection->StdDirectParameterRef)
-                variables.append(new VariableWrapper(&element->variable, &owner));
-            for (AbstractVariableT *element : collection->Variable)
-                variables.append(new VariableWrapper(&element->variable, &owner));
-        }
-        if (document.standardUnitDefinitions && !document.standardUnitDefinitions->UnitCollection.isEmpty())
-            units = document.standardUnitDefinitions->UnitCollection.last()->Unit;
-        if (function && !function->UserInterface.isEmpty()
-            && !function->UserInterface.last()->MenuCollection.isEmpty())
-            menus = function->UserInterface.last()->MenuCollection.last()->Menu;
-        return true;
     }
 
-    MenuT *menu(const QString &id) const
+    MenuWrapper *menu(const QString &id) const
     {
-        for (MenuT *candidate : menus) {
-            if (candidate->id.value == id)
+        for (MenuWrapper *candidate : getMenuWrappers()) {
+            if (candidate->getId() == id)
                 return candidate;
         }
         return nullptr;
@@ -145,7 +110,7 @@ struct LoadedDevice
 
     VariableWrapper *variable(const QString &id) const
     {
-        for (VariableWrapper *candidate : variables) {
+        for (VariableWrapper *candidate : getVariableWrappers()) {
             if (candidate->getId() == id)
                 return candidate;
         }

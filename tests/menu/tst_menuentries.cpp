@@ -101,32 +101,16 @@ class TestMenuEntries : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<LoadedDevice> sample;
-    QList<MenuWrapper *> menus;
+    std::unique_ptr<Sample> sample;
 
-    // Every menu of the sample device, and all their entries menu by menu, as the device binding hands them over.
+    // The entries of every menu of the sample device, as the device binding hands them over.
     QList<MenuEntry *> loadSample()
     {
-        sample = std::make_unique<LoadedDevice>();
-        if (!sample->load(sampleFile()))
-            return {};
-        menus.clear();
-        QList<MenuEntry *> entries;
-        for (MenuT *menu : qAsConst(sample->menus)) {
-            menus << new MenuWrapper(menu, sample->variables, sample->menus, sample->units, &sample->owner);
-            entries << menus.last()->getEntries();
-        }
-        return entries;
+        sample = std::make_unique<Sample>();
+        return sample->getMenuEntries();
     }
 
-    MenuWrapper *menu(const QString &id) const
-    {
-        for (MenuWrapper *candidate : menus) {
-            if (candidate->getId() == id)
-                return candidate;
-        }
-        return nullptr;
-    }
+    MenuWrapper *menu(const QString &id) const { return sample->menu(id); }
 
     static QByteArray lastWrite(const QSignalSpy &spy)
     {
@@ -166,7 +150,7 @@ private slots:
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(identification->getEntryModel())),
                  QStringList({ "M_General_Information", "M_Typelabel", "V_ApplicationSpecificTag", "V_LocationText" }));
         auto *general = identification->getEntries().first();
-        QCOMPARE(general->getTextId(), sample->menu("M_General_Information")->Name.last()->textId.value);
+        QCOMPARE(general->getTextId(), QStringLiteral("TN_M_GeneralInformation"));
         QCOMPARE(identification->getEntry(QStringLiteral("TN_V_LocationText")), identification->getEntries().last());
         QCOMPARE(identification->getEntry(QStringLiteral("TN_Nothing")), static_cast<QObject *>(nullptr));
     }
@@ -376,7 +360,6 @@ private slots:
     {
         PlainEntry entry;
         QVERIFY(!entry.property("value").isValid());
-        QCOMPARE(entry.getIndex(), 0xFFFFFFFFu);
 
         QTest::ignoreMessage(QtCriticalMsg, "variable is null");
         entry.setProperty("value", 5);
@@ -429,6 +412,10 @@ private slots:
 
         variable.setDataFromDevice(2, QByteArray::fromHex("14"));
         QCOMPARE(entry.property("currentIndex").toInt(), 1);
+        // A value already read is kept, not preset.
+        MenuEntryRecordSelection later(&variable.description.recordItems.at(1), &variable, 2);
+        QCOMPARE(variable.getValue(2).toInt(), 20);
+        QCOMPARE(later.getCurrentIndex(), 1);
 
         entry.setDataFromUserInput(2);
         QCOMPARE(variable.getValue(2).toInt(), 30);
@@ -442,18 +429,6 @@ private slots:
         variable.setValue(25, 2);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not found in keys"));
         QCOMPARE(entry.getCurrentIndex(), 0);
-    }
-
-    void recordSelectionKeepsAValueAlreadyRead()
-    {
-        myRecordItem mode = item(1, 0, ValueKind::UInteger, 8);
-        addSingleValue(mode, 1, "TN_One");
-        addSingleValue(mode, 2, "TN_Two");
-        WrappedVariable variable(record("V_Rec", 8, { mode }));
-        variable.setDataFromDevice(1, QByteArray::fromHex("02"));
-        MenuEntryRecordSelection entry(&variable.description.recordItems.first(), &variable, 1);
-        QCOMPARE(variable.getValue(1).toInt(), 2);
-        QCOMPARE(entry.getCurrentIndex(), 1);
     }
 
     void variableSelection_data()
@@ -578,6 +553,11 @@ private slots:
 
         entry.setDataFromUserInput(QStringLiteral("xy"));
         QCOMPARE(lastWrite(writes), QByteArray("xy\0\0", 4));
+
+        // A text item of a record takes its own length.
+        WrappedVariable withLabel(record("V_Rec", 72, { item(1, 64, ValueKind::UInteger, 8),
+                                                        item(2, 0, ValueKind::String, 64) }));
+        QCOMPARE(MenuEntryTextEdit(&withLabel, 2).getMaxLength(), 8u);
     }
 
     void subMenuFollowsItsCondition()
@@ -602,34 +582,37 @@ private slots:
         QCOMPARE(visibility.count(), 2);
     }
 
-    void arrayDisplayShowsEveryElement()
+    void arrayDisplayShowsEveryElement_data()
     {
-        WrappedVariable variable(octetArray("V_DetailedDeviceStatus", 4, 3));
-        MenuEntryArrayDisplay entry(&variable, 0);
-
-        const QList<QObject *> before = entry.getByteArray();
-        QCOMPARE(before.size(), 4);
-        for (int i = 0; i < before.size(); ++i) {
-            QCOMPARE(before.at(i)->property("index").toUInt(), uint(i + 1));
-            QCOMPARE(before.at(i)->property("content").toUInt(), 65535u);
-        }
-
-        variable.setDataFromDevice(0, QByteArray::fromHex("f41801" "000000" "e48d01" "000000"));
-        const QList<QObject *> after = entry.property("byteArray").value<QList<QObject *>>();
-        QCOMPARE(after.size(), 4);
-        QCOMPARE(after.at(0)->property("content").toUInt(), 0x1801u);
-        QCOMPARE(after.at(1)->property("content").toUInt(), 0u);
-        QCOMPARE(after.at(2)->property("content").toUInt(), 0x8d01u);
+        QTest::addColumn<bool>("numbers");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QList<uint>>("contents");
+        QTest::newRow("octet strings: the code after the qualifier") << false << QByteArray::fromHex("f41801000000e48d01000000")
+                                                                     << QList<uint> { 0x1801, 0, 0x8d01, 0 };
+        QTest::newRow("numbers, counted in bits") << true << QByteArray::fromHex("000100020003") << QList<uint> { 1, 2, 3 };
     }
 
-    void arrayDisplayOfNumbersCountsInBits()
+    void arrayDisplayShowsEveryElement()
     {
-        WrappedVariable variable(VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true));
+        QFETCH(bool, numbers);
+        QFETCH(QByteArray, payload);
+        QFETCH(QList<uint>, contents);
+        WrappedVariable variable(numbers ? VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true)
+                                         : octetArray("V_DetailedDeviceStatus", 4, 3));
         MenuEntryArrayDisplay entry(&variable, 0);
-        variable.setDataFromDevice(0, QByteArray::fromHex("0001" "0002" "0003"));
-        const QList<QObject *> elements = entry.getByteArray();
-        QCOMPARE(elements.size(), 3);
-        QCOMPARE(elements.at(2)->property("content").toUInt(), 3u);
+        QList<uint> shown;
+        for (const QObject *element : entry.getByteArray()) {
+            QCOMPARE(element->property("index").toUInt(), uint(shown.size() + 1));
+            QCOMPARE(element->property("content").toUInt(), 65535u);
+            shown << 0;
+        }
+        QCOMPARE(shown.size(), contents.size());
+
+        variable.setDataFromDevice(0, payload);
+        shown.clear();
+        for (const QObject *element : entry.property("byteArray").value<QList<QObject *>>())
+            shown << element->property("content").toUInt();
+        QCOMPARE(shown, contents);
     }
 
     void commandButtonsShareOneWidth()
@@ -639,7 +622,6 @@ private slots:
         addSingleValue(variable.description, 130, "TN_Factory", "Restore factory settings");
         // The width is shared by every command entry alive, so none of the sample's may be left.
         sample.reset();
-        menus.clear();
         QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
         {
             MenuEntrySystemCommand reset(128, &variable, 0);

@@ -2,10 +2,8 @@
 
 #include "menu/menuentryarraydisplay.h"
 #include "menu/menuentryfactory.h"
-#include "menu/menuentryprocessdata.h"
 #include "menu/menuentryrecorddisplay.h"
 #include "menu/menuentryrecordgroup.h"
-#include "menu/menuentrytextedit.h"
 #include "menu/menuentrysingledisplay.h"
 #include "menu/menuentryslider.h"
 #include "menu/menuentrysystemcommand.h"
@@ -26,16 +24,51 @@ private:
         return entry ? QString::fromLatin1(entry->metaObject()->className()) : QStringLiteral("none");
     }
 
-    LoadedDevice sample;
+    std::unique_ptr<Sample> sample;
+    std::unique_ptr<UIVariableRefT> variableRef;
+    std::unique_ptr<UIRecordItemRefT> itemRef;
+    QObject parent;
+
+    // A menu's reference to a variable, or to one item of a record.
+    UIVariableRefT *refer(const QString &id, const QString &restriction = QString())
+    {
+        variableRef = std::make_unique<UIVariableRefT>();
+        variableRef->variableId.value = id;
+        variableRef->accessRightRestriction.value = restriction;
+        return variableRef.get();
+    }
+
+    UIRecordItemRefT *referItem(const QString &id, const QString &subindex)
+    {
+        itemRef = std::make_unique<UIRecordItemRefT>();
+        itemRef->variableId.value = id;
+        itemRef->subindex.value = subindex;
+        return itemRef.get();
+    }
+
+    template<class Reference>
+    MenuEntry *make(const Reference *reference, VariableWrapper *variable = nullptr)
+    {
+        return MenuEntryFactory::makeMenuEntry(reference, variable ? QList<VariableWrapper *> { variable } : QList<VariableWrapper *> {},
+                                               {}, &parent);
+    }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(sample.load(sampleFile()));
+        sample = std::make_unique<Sample>();
+        QVERIFY(sample->isProductLoaded());
     }
 
-    void variableReference_data()
+    void cleanup()
     {
+        qDeleteAll(parent.children());
+    }
+
+    // A reference to a whole variable (subindex 0) or to item 2 of a record.
+    void reference_data()
+    {
+        QTest::addColumn<int>("subindex");
         QTest::addColumn<ValueKind>("type");
         QTest::addColumn<QString>("access");
         QTest::addColumn<QString>("restriction");
@@ -47,28 +80,39 @@ private slots:
         const ValueKind f = ValueKind::Float32;
         const ValueKind s = ValueKind::String;
         const ValueKind o = ValueKind::OctetString;
-        QTest::newRow("ro UInteger, three single values") << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("ro Boolean, two single values") << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("ro with a range") << f << "ro" << "" << 2 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("ro plain text") << s << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("rw, two single values") << u << "rw" << "" << 2 << true << "MenuEntryVariableSelection";
-        QTest::newRow("rw Boolean, two single values") << b << "rw" << "" << 2 << false << "MenuEntryVariableSelection";
-        QTest::newRow("rw with a range") << u << "rw" << "" << 1 << true << "MenuEntrySlider";
-        QTest::newRow("rw text") << s << "rw" << "" << 0 << false << "MenuEntryTextEdit";
-        QTest::newRow("rw Boolean") << b << "rw" << "" << 0 << false << "MenuEntryBool";
+        QTest::newRow("ro UInteger, 3 single values") << 0 << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("ro Boolean, 2 single values") << 0 << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
+        QTest::newRow("ro with a range") << 0 << f << "ro" << "" << 2 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("ro plain text") << 0 << s << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("rw, two single values") << 0 << u << "rw" << "" << 2 << true << "MenuEntryVariableSelection";
+        QTest::newRow("rw Boolean, 2 single values") << 0 << b << "rw" << "" << 2 << false << "MenuEntryVariableSelection";
+        QTest::newRow("rw with a range") << 0 << u << "rw" << "" << 1 << true << "MenuEntrySlider";
+        QTest::newRow("rw text") << 0 << s << "rw" << "" << 0 << false << "MenuEntryTextEdit";
+        QTest::newRow("rw Boolean") << 0 << b << "rw" << "" << 0 << false << "MenuEntryBool";
         // Read-write numbers without range or choices are edited within what their type holds.
-        QTest::newRow("rw UInteger, one single value, no range") << u << "rw" << "" << 1 << false << "MenuEntrySlider";
-        QTest::newRow("rw Float32, no range") << f << "rw" << "" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("rw octets") << o << "rw" << "" << 0 << false << "MenuEntryTextEdit";
-        QTest::newRow("restriction ro narrows rw") << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("wo is entered like rw") << u << "wo" << "" << 0 << true << "MenuEntrySlider";
-        QTest::newRow("access in capitals is not shown") << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
+        QTest::newRow("rw UInteger, 1 single value, no range") << 0 << u << "rw" << "" << 1 << false << "MenuEntrySlider";
+        QTest::newRow("rw Float32, no range") << 0 << f << "rw" << "" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("rw octets") << 0 << o << "rw" << "" << 0 << false << "MenuEntryTextEdit";
+        QTest::newRow("restriction ro narrows rw") << 0 << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("wo is entered like rw") << 0 << u << "wo" << "" << 0 << true << "MenuEntrySlider";
+        QTest::newRow("access in capitals is not shown") << 0 << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
         // A point in time is shown as its octets, never edited.
-        QTest::newRow("rw TimeT") << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("rw TimeT") << 0 << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("item ro, no single value") << 2 << u << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
+        QTest::newRow("item ro, one single value") << 2 << u << "ro" << "" << 1 << false << "MenuEntryRecordDisplay";
+        QTest::newRow("item ro with a range") << 2 << u << "ro" << "" << 1 << true << "MenuEntrySingleDisplay";
+        QTest::newRow("item rw, two single values") << 2 << u << "rw" << "" << 2 << false << "MenuEntryRecordSelection";
+        QTest::newRow("item rw with a range") << 2 << u << "rw" << "" << 0 << true << "MenuEntrySlider";
+        QTest::newRow("item rw Boolean") << 2 << b << "rw" << "" << 0 << false << "MenuEntryBool";
+        // Shown as a choice it would read "undefined" for every value; it is edited instead.
+        QTest::newRow("item rw plain number") << 2 << f << "rw" << "" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("item wo") << 2 << u << "wo" << "" << 0 << false << "MenuEntrySlider";
+        QTest::newRow("item access in capitals") << 2 << u << "RW" << "" << 0 << false << "MenuEntryUndefined";
     }
 
-    void variableReference()
+    void reference()
     {
+        QFETCH(int, subindex);
         QFETCH(ValueKind, type);
         QFETCH(QString, access);
         QFETCH(QString, restriction);
@@ -76,26 +120,34 @@ private slots:
         QFETCH(bool, range);
         QFETCH(QString, kind);
         const bool text = type == ValueKind::String || type == ValueKind::OctetString;
-        WrappedVariable variable(simple("V_Param", type, text ? 0 : 16, access, 64, text ? 8 : 0));
-        for (int i = 0; i < singleValues; ++i)
-            addSingleValue(variable.description, i, QStringLiteral("TN_SV%1").arg(i));
-        if (range)
-            addRange(variable.description, 0, 10);
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Param");
-        reference.accessRightRestriction.value = restriction;
-        QObject parent;
-
-        if (kind == QLatin1String("MenuEntryUndefined"))
-            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Param\""));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        const quint32 bits = type == ValueKind::Float32 ? 32 : 16;
+        const QList<myRecordItem> items { item(1, 40, ValueKind::UInteger, 8), item(2, 0, type, bits, access) };
+        Variable description = subindex == 0 ? simple("V_Param", type, text ? 0 : bits, access, 64, text ? 8 : 0)
+                                             : record("V_Param", 48, items);
+        const auto addValues = [&](auto &described) {
+            for (int i = 0; i < singleValues; ++i)
+                addSingleValue(described, i, QStringLiteral("TN_SV%1").arg(i));
+            if (range)
+                addRange(described, 0, 10);
+        };
+        subindex == 0 ? addValues(description) : addValues(description.recordItems[1]);
+        WrappedVariable variable(description);
+        const bool defined = kind != QLatin1String("MenuEntryUndefined");
+        if (!defined)
+            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED (variable: \"V_Param\"|record:)"));
+        MenuEntry *entry = subindex == 0 ? make(refer("V_Param", restriction), &variable)
+                                         : make(referItem("V_Param", "2"), &variable);
         QCOMPARE(kindOf(entry), kind);
         QCOMPARE(entry->parent(), &parent);
         QCOMPARE(entry->getId(), QStringLiteral("V_Param"));
-        const bool defined = kind != QLatin1String("MenuEntryUndefined");
-        QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32>({ 0 }) : QList<quint32>());
-        // Writing a write-only value makes the device act: the screen asks first.
-        QCOMPARE(entry->isCommand(), access == QLatin1String("wo"));
+        QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32> { quint32(subindex) } : QList<quint32> {});
+        if (subindex == 0) {
+            // Writing a write-only value makes the device act: the screen asks first.
+            QCOMPARE(entry->isCommand(), access == QLatin1String("wo"));
+        } else if (defined) {
+            QCOMPARE(entry->getSubindex(), 2u);
+            QCOMPARE(entry->getTextId(), QStringLiteral("TN_Item2"));
+        }
     }
 
     void buttons_data()
@@ -119,13 +171,10 @@ private slots:
         WrappedVariable variable(simple(id, ValueKind::UInteger, 8, access));
         addSingleValue(variable.description, 0, "TN_Teach_Off");
         addSingleValue(variable.description, 2, "TN_Teach_Far");
-        UIVariableRefT reference;
-        reference.variableId.value = id;
-        reference.accessRightRestriction.value = restriction;
-        addButton(&reference, 1);
-        addButton(&reference, 2);
-        QObject parent;
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        UIVariableRefT *reference = refer(id, restriction);
+        addButton(reference, 1);
+        addButton(reference, 2);
+        MenuEntry *entry = make(reference, &variable);
         QTEST(kindOf(entry), "kind");
         if (auto *button = qobject_cast<MenuEntrySystemCommand *>(entry)) {
             QCOMPARE(button->getButtonValue(), 2);
@@ -151,12 +200,10 @@ private slots:
         QFETCH(double, lower);
         QFETCH(double, upper);
         WrappedVariable variable(simple("V_Count", type, bits));
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Count");
-        reference.gradient.value = QStringLiteral("0.5");
-        reference.offset.value = QStringLiteral("-3");
-        QObject parent;
-        auto *entry = qobject_cast<MenuEntrySlider *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        UIVariableRefT *reference = refer("V_Count");
+        reference->gradient.value = QStringLiteral("0.5");
+        reference->offset.value = QStringLiteral("-3");
+        auto *entry = qobject_cast<MenuEntrySlider *>(make(reference, &variable));
         QVERIFY(entry);
         QCOMPARE(entry->getLowerLimit(), lower * 0.5 - 3);
         QCOMPARE(entry->getUpperLimit(), upper * 0.5 - 3);
@@ -166,80 +213,19 @@ private slots:
     {
         WrappedVariable variable(simple("V_Broken", ValueKind::UInteger, 8));
         variable.description.invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Broken");
-        QObject parent;
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Broken\".*Ulen"));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        MenuEntry *entry = make(refer("V_Broken"), &variable);
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
         QVERIFY(variable.getReferencedSubindexes().isEmpty());
     }
 
     void missingOrEmptyVariable()
     {
-        QObject parent;
-        UIVariableRefT empty;
-        QCOMPARE(MenuEntryFactory::makeMenuEntry(&empty, {}, {}, &parent), static_cast<MenuEntry *>(nullptr));
-
-        UIVariableRefT unknown;
-        unknown.variableId.value = QStringLiteral("V_Nowhere");
+        QCOMPARE(make(refer(QString())), static_cast<MenuEntry *>(nullptr));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("variable the description lacks: \"V_Nowhere\""));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&unknown, {}, {}, &parent);
+        MenuEntry *entry = make(refer("V_Nowhere"));
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QCOMPARE(entry->getId(), QStringLiteral("V_Nowhere"));
-    }
-
-    void recordItemReference_data()
-    {
-        QTest::addColumn<ValueKind>("type");
-        QTest::addColumn<QString>("access");
-        QTest::addColumn<int>("singleValues");
-        QTest::addColumn<bool>("range");
-        QTest::addColumn<QString>("kind");
-        const ValueKind u = ValueKind::UInteger;
-        const ValueKind b = ValueKind::Boolean;
-        const ValueKind f = ValueKind::Float32;
-        QTest::newRow("ro, no single value") << u << "ro" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("ro, one single value") << u << "ro" << 1 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("ro with a range") << u << "ro" << 1 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("rw, two single values") << u << "rw" << 2 << false << "MenuEntryRecordSelection";
-        QTest::newRow("rw with a range") << u << "rw" << 0 << true << "MenuEntrySlider";
-        QTest::newRow("rw Boolean") << b << "rw" << 0 << false << "MenuEntryBool";
-        // Shown as a choice it would read "undefined" for every value; it is edited instead.
-        QTest::newRow("rw plain number") << f << "rw" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("wo") << u << "wo" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("access in capitals") << u << "RW" << 0 << false << "MenuEntryUndefined";
-    }
-
-    void recordItemReference()
-    {
-        QFETCH(ValueKind, type);
-        QFETCH(QString, access);
-        QFETCH(int, singleValues);
-        QFETCH(bool, range);
-        QFETCH(QString, kind);
-        myRecordItem second = item(2, 0, type, type == ValueKind::Float32 ? 32 : 8, access);
-        for (int i = 0; i < singleValues; ++i)
-            addSingleValue(second, i, QStringLiteral("TN_SV%1").arg(i));
-        if (range)
-            addRange(second, 0, 10);
-        WrappedVariable variable(record("V_Rec", 48, { item(1, 40, ValueKind::UInteger, 8), second }));
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        reference.subindex.value = QStringLiteral("2");
-        QObject parent;
-
-        if (kind == QLatin1String("MenuEntryUndefined"))
-            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED record:"));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
-        QCOMPARE(kindOf(entry), kind);
-        QCOMPARE(entry->getId(), QStringLiteral("V_Rec"));
-        const bool defined = kind != QLatin1String("MenuEntryUndefined");
-        QCOMPARE(variable.getReferencedSubindexes(), defined ? QList<quint32>({ 2 }) : QList<quint32>());
-        if (defined) {
-            QCOMPARE(entry->getSubindex(), 2u);
-            QCOMPARE(entry->getTextId(), QStringLiteral("TN_Item2"));
-        }
     }
 
     // Several items with one subindex: the last one decides.
@@ -247,23 +233,14 @@ private slots:
     {
         WrappedVariable variable(record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8, "ro"),
                                                  item(1, 0, ValueKind::Boolean, 8) }));
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        reference.subindex.value = QStringLiteral("1");
-        QObject parent;
-        QCOMPARE(kindOf(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent)),
-                 QStringLiteral("MenuEntryBool"));
+        QCOMPARE(kindOf(make(referItem("V_Rec", "1"), &variable)), QStringLiteral("MenuEntryBool"));
     }
 
     void recordItemReferenceToAMissingSubindex()
     {
         WrappedVariable variable(record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) }));
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        reference.subindex.value = QStringLiteral("5");
-        QObject parent;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record item the description lacks: \"V_Rec\" 5"));
-        MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
+        MenuEntry *entry = make(referItem("V_Rec", "5"), &variable);
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QVERIFY(variable.getReferencedSubindexes().isEmpty());
     }
@@ -301,11 +278,7 @@ private slots:
         QFETCH(QString, access);
         QFETCH(QString, restriction);
         WrappedVariable variable(groupRecord(access, false));
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        reference.accessRightRestriction.value = restriction;
-        QObject parent;
-        auto *group = qobject_cast<MenuEntryRecordGroup *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(make(refer("V_Rec", restriction), &variable));
         QVERIFY(group);
         QCOMPARE(group->getTextId(), QStringLiteral("TN_V_Rec"));
         QStringList shown;
@@ -319,6 +292,19 @@ private slots:
         QCOMPARE(names, (QStringList { "TN_Item1", "TN_Item2", "TN_Item3" }));
         // One read at subindex 0 fills every item.
         QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32> { 1, 2, 3 }));
+    }
+
+    // Elements are numbered from 1 also when the device offers no subindex access.
+    void arrayIsAGroupOfNumberedElements()
+    {
+        WrappedVariable variable(VariableFixtures::array("V_Levels", 3, quint32(ValueKind::UInteger), 8, 0, false));
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(make(refer("V_Levels"), &variable));
+        QVERIFY(group);
+        variable.setDataFromDevice(0, QByteArray::fromHex("010203"));
+        QStringList shown;
+        for (const MenuEntry *entry : group->getItems())
+            shown << QStringLiteral("%1=%2").arg(entry->getSubindex()).arg(entry->getValue().toInt());
+        QCOMPARE(shown, (QStringList { "1=1", "2=2", "3=3" }));
     }
 
     void itemEditWritesTheItemOrTheWholeRecord_data()
@@ -335,10 +321,7 @@ private slots:
         QFETCH(bool, subindexAccess);
         QFETCH(QByteArray, written);
         WrappedVariable variable(groupRecord(QStringLiteral("rw"), subindexAccess));
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Rec");
-        QObject parent;
-        auto *group = qobject_cast<MenuEntryRecordGroup *>(MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent));
+        auto *group = qobject_cast<MenuEntryRecordGroup *>(make(refer("V_Rec"), &variable));
         QVERIFY(group);
         variable.setDataFromDevice(0, QByteArray::fromHex("32fd"));
         MenuEntry *flag = group->getItems().at(1);
@@ -350,18 +333,10 @@ private slots:
         QCOMPARE(writes.first().first().toByteArray().toHex(), written.toHex());
     }
 
-    void textItemTakesItsOwnLength()
-    {
-        myRecordItem label = item(2, 0, ValueKind::String, 64);
-        WrappedVariable variable(record("V_Rec", 72, { item(1, 64, ValueKind::UInteger, 8), label }));
-        MenuEntryTextEdit entry(&variable, 2);
-        QCOMPARE(entry.getMaxLength(), 8u);
-    }
-
     void detailedDeviceStatusHasTheCountOfTheDescription()
     {
         // The sample restricts the standard's 64 entries to 8.
-        VariableWrapper *status = sample.variable(QStringLiteral("V_DetailedDeviceStatus"));
+        VariableWrapper *status = sample->variable(QStringLiteral("V_DetailedDeviceStatus"));
         QVERIFY(status);
         QCOMPARE(status->getVariable()->recordItems.size(), 8);
         MenuEntryArrayDisplay entry(status, 0);
@@ -369,43 +344,20 @@ private slots:
         QCOMPARE(status->getOwnRecord().byteLength, 24u);
     }
 
-    void processDataReference()
-    {
-        UIRecordItemRefT reference;
-        reference.variableId.value = QStringLiteral("V_ProcessDataOutput");
-        reference.subindex.value = QStringLiteral("2");
-        reference.gradient.value = QStringLiteral("0.5");
-        reference.offset.value = QStringLiteral("32");
-        QObject parent;
-        auto *entry = qobject_cast<MenuEntryProcessData *>(MenuEntryFactory::makeMenuEntry(&reference, {}, {}, &parent));
-        QVERIFY(entry);
-        QVERIFY(entry->isOutput());
-        QCOMPARE(entry->getSubindex(), 2u);
-        QVERIFY(!entry->isValid());
-        entry->setProcessValue(QVariant(qulonglong(9)), QStringLiteral("TN_Out"), QString());
-        QVERIFY(entry->isValid());
-        QCOMPARE(entry->getValue().toDouble(), 36.5);
-        QCOMPARE(entry->getTextId(), QStringLiteral("TN_Out"));
-    }
-
     void sampleRecordItemsAndUnits()
     {
-        const MenuT *menu = sample.menu(QStringLiteral("M_SwitchingOutput"));
+        const MenuWrapper *menu = sample->menu(QStringLiteral("M_SwitchingOutput"));
         QVERIFY(menu);
-        QObject parent;
         QStringList kinds;
         QString unit;
-        for (const UIRecordItemRefT *reference : menu->RecordItemRef) {
-            MenuEntry *entry = MenuEntryFactory::makeMenuEntry(reference, sample.variables, sample.units, &parent);
-            if (!entry)
-                continue;
+        for (const MenuEntry *entry : menu->getEntries().mid(0, 4)) {
             kinds << kindOf(entry);
             if (entry->getSubindex() == 1)
                 unit = entry->getUnit();
         }
         QCOMPARE(kinds, QStringList({ "MenuEntryRecordSelection", "MenuEntrySlider", "MenuEntrySlider", "MenuEntryBool" }));
         QCOMPARE(unit, QStringLiteral("1013"));
-        QCOMPARE(sample.variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
+        QCOMPARE(sample->variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
     }
 };
 

@@ -1,9 +1,8 @@
 #pragma once
 
-// A device description with process data, loaded through the document model, and the process data
-// objects built from it as the device binding builds them.
+// A device description with process data and the process data objects the device binding builds from it.
+#include "binding/iolinkwrapper.h"
 #include "device/variablewrapper.h"
-#include "iodd/model/iodevicet.h"
 #include "iodd/model/processdataelements.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdataclock.h"
@@ -32,31 +31,17 @@ struct FakeClock
     }
 };
 
-class Device
+// The description as the device binding builds it: its variables, process data and references.
+class Device : public IOLinkWrapper
 {
 public:
     explicit Device(const QString &fixture = QStringLiteral("processdata/device.xml"))
+        : IOLinkWrapper(TestEnvironment::testDataPath(fixture))
+        , loaded(isProductLoaded())
+        , variables(getVariableWrappers())
+        , processDatas(getProcessDataWrappers())
+        , refs(getProcessDataRefWrappers())
     {
-        loaded = document.loadXml(TestEnvironment::testDataPath(fixture), XmlDocumentKind::ProductDescription);
-        DeviceFunctionT *function = document.deviceFunction();
-        if (!function)
-            return;
-        if (!function->VariableCollection.isEmpty()) {
-            for (VariableT *element : function->VariableCollection.last()->Variable)
-                variables.append(new VariableWrapper(&element->variable, &owner));
-        }
-        if (function->ProcessDataCollection.size() > 1) {
-            const auto &definitions = function->ProcessDataCollection.last()->ProcessData;
-            for (int i = 1; i < definitions.size(); ++i)
-                processDatas.append(new ProcessDataWrapper(definitions.at(i), variables, &owner));
-        }
-        if (function->UserInterface.size() > 1) {
-            const auto &references = function->UserInterface.last()->ProcessDataRefCollection.last()->ProcessDataRef;
-            for (int i = 1; i < references.size(); ++i) {
-                if (ProcessDataItemWrapper *found = item(references.at(i)->processDataId.value))
-                    refs.append(new ProcessDataRefWrapper(references.at(i), found, &owner));
-            }
-        }
     }
 
     ProcessDataItemWrapper *item(const QString &id) const
@@ -91,12 +76,11 @@ public:
             processData->setData(payload, duration);
     }
 
-    IODeviceT document;
     QObject owner;
-    bool loaded = false;
-    QList<VariableWrapper *> variables;
-    QList<ProcessDataWrapper *> processDatas;
-    QList<ProcessDataRefWrapper *> refs;
+    const bool loaded;
+    const QList<VariableWrapper *> variables;
+    const QList<ProcessDataWrapper *> processDatas;
+    const QList<ProcessDataRefWrapper *> refs;
 };
 
 // The 80-bit main input image: U8 | I16 | Float32 | Bool | U4 (low nibble) | one text octet.

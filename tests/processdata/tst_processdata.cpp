@@ -109,19 +109,6 @@ private slots:
         QTEST(item->singleValueText(), "singleValue");
     }
 
-    void everyPayloadAnnounced()
-    {
-        Device device;
-        QSignalSpy level(device.recordItem("PI_Main", 1), &RecordItemWrapper::valueChanged);
-        QSignalSpy unsupported(device.recordItem("PI_Main", 6), &RecordItemWrapper::valueChanged);
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-        device.deliver(mainPayload(42, 0, 0, false), 20);
-        device.deliver(mainPayload(42, 0, 0, false), 20);
-        QCOMPARE(level.count(), 2);
-        QCOMPARE(unsupported.count(), 2);
-    }
-
     // Once the other definition is in force, its payloads no longer reach this one's items, and this one's
     // charts start afresh.
     void conditionSwitchBlocksPayloadAndResetsCharts()
@@ -179,26 +166,14 @@ private slots:
         temperature->writeInto(image);
         QCOMPARE(image.toHex(), QByteArray("00000041ac0000000000"));
 
-        QByteArray untouched("keep");
-        QVERIFY(!device.item("PI_Main")->getOutputData(untouched));
-        QCOMPARE(untouched, QByteArray("keep"));
-    }
-
-    void wholeImageOfOneSimpleType()
-    {
-        Device device;
-        ProcessDataItemWrapper *level = device.item("PI_Level");
-        QVERIFY(level->isWholeImage());
-        QCOMPARE(level->getRecordItems().size(), 1);
-        const RecordItemWrapper *item = level->getRecordItems().first();
-        QCOMPARE(item->getSubindex(), 0);
-        QCOMPARE(item->getName(), QStringLiteral("TN_PI_Level"));
-        QCOMPARE(item->getHigh(), 65535.0);
-
-        QByteArray out;
+        // An image of one simple type is its only item, at subindex 0.
         device.recordItem("PO_Level", 0)->setValue(true);
         QVERIFY(device.processDatas.at(1)->getOutputData(out));
         QCOMPARE(out.toHex(), QByteArray("01"));
+
+        QByteArray untouched("keep");
+        QVERIFY(!device.item("PI_Main")->getOutputData(untouched));
+        QCOMPARE(untouched, QByteArray("keep"));
     }
 
     void referencesFindTheirRecordItems()
@@ -790,27 +765,6 @@ private slots:
         QCOMPARE(infos.at(1)->property("digits").toInt(), 1);
         QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
         QCOMPARE(infos.at(2)->property("unit").toString(), QString());
-    }
-
-    void withoutReferencesExport()
-    {
-        Device device;
-        FakeClock clock;
-        ProcessDataHandler handler;
-        handler.setClock(clock.function());
-        handler.setTranslator([](const QString &textId) { return textId.mid(3); });
-        handler.setProcessDatas(device.processDatas);
-        handler.setProcessDataRefs(ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner));
-        handler.start();
-        for (int i = 0; i < 3; ++i) {
-            clock.now += 20;
-            handler.onProcessDataReceived(mainPayload(quint8(50 + i), qint16(-i), 0.5f * float(i), i == 1, 2));
-        }
-        const QStringList rows = lines(handler.exportText());
-        QCOMPARE(rows.at(0), QStringLiteral("Start time; Time[ms]; Level; Signed; Temperature; Switch; Nibble; "
-                                            "OutNibble; OutSwitch; OutSigned; "));
-        QCOMPARE(rows.at(2), QStringLiteral("; 20; 51; -1; 0.5; 1; 2; "));
-        QCOMPARE(rows.at(3), QStringLiteral("; 40; 52; -2; 1; 0; 2; "));
     }
 
 private:
