@@ -12,6 +12,8 @@
 #include <QXmlStreamReader>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <cstring>
+
 using CompletionSupport::lastOf;
 
 namespace {
@@ -49,7 +51,7 @@ constexpr int maxElementDepth = 100;
 // Real descriptions stay below a few megabytes; anything this large is refused unread.
 constexpr qint64 maxFileSize = 50 * 1024 * 1024;
 
-bool nestingIsAcceptable(const QByteArray &content)
+bool nestingIsAcceptableByParser(const QByteArray &content)
 {
     QXmlStreamReader xml(content);
     int depth = 0;
@@ -67,6 +69,74 @@ bool nestingIsAcceptable(const QByteArray &content)
         }
     }
     return !xml.hasError();
+}
+
+const char *skipPast(const char *from, const char *end, const QByteArray &terminator)
+{
+    const int at = QByteArray::fromRawData(from, int(end - from)).indexOf(terminator);
+    return at < 0 ? end : from + at + terminator.size();
+}
+
+bool opens(const char *from, const char *end, const char *marker)
+{
+    const size_t length = strlen(marker);
+    return size_t(end - from) >= length && memcmp(from, marker, length) == 0;
+}
+
+// The '>' that closes a tag starting at `from`; quoted attribute values may hold one.
+const char *tagEnd(const char *from, const char *end)
+{
+    char quote = 0;
+    for (const char *p = from; p < end; ++p) {
+        if (quote) {
+            if (*p == quote)
+                quote = 0;
+        } else if (*p == '"' || *p == '\'') {
+            quote = *p;
+        } else if (*p == '>') {
+            return p;
+        }
+    }
+    return end;
+}
+
+// Single-byte text without a document type declaration (all real descriptions) is scanned for tags
+// directly, many times faster than a parse; anything else, where entities or wide characters could
+// hide tags from a byte scan, goes through the stream parser. Malformed text passes here and is
+// refused by the parse that follows, which stops at the first fault.
+bool nestingIsAcceptable(const QByteArray &content)
+{
+    const bool wide = content.size() >= 2 && (content.at(0) == 0 || content.at(1) == 0
+                                              || uchar(content.at(0)) >= 0xFE);
+    if (wide || content.contains("<!DOCTYPE"))
+        return nestingIsAcceptableByParser(content);
+    const char *p = content.constData();
+    const char *const end = p + content.size();
+    int depth = 0;
+    while ((p = static_cast<const char *>(memchr(p, '<', size_t(end - p))))) {
+        if (++p == end)
+            break;
+        if (*p == '/') {
+            --depth;
+            p = tagEnd(p, end);
+        } else if (*p == '?') {
+            p = skipPast(p, end, QByteArrayLiteral("?>"));
+        } else if (opens(p, end, "!--")) {
+            p = skipPast(p + 3, end, QByteArrayLiteral("-->"));
+        } else if (opens(p, end, "![CDATA[")) {
+            p = skipPast(p, end, QByteArrayLiteral("]]>"));
+        } else {
+            const char *close = tagEnd(p, end);
+            if (depth + 1 > maxElementDepth)
+                return false;
+            if (close < end && close[-1] != '/')
+                ++depth;
+            p = close;
+        }
+        if (p >= end)
+            break;
+    }
+    return true;
 }
 
 // The program's own resources are trusted; files from the IODD folder are not.
