@@ -200,8 +200,8 @@ void IODDReader::dispatchType(IOLinkKlasse *element, const ValueSlot &typeSlot)
         datatype->unionPart.reset(static_cast<ProcessDataUnionT *>(type.object.release()));
         break;
     }
-    element->attributeSlots.append(typeObject->attributeSlots);
-    element->childSlots.append(typeObject->childSlots);
+    element->attributeSlots.append(typeObject->attributeSlots.constData(), typeObject->attributeSlots.size());
+    element->childSlots.append(typeObject->childSlots.constData(), typeObject->childSlots.size());
 }
 
 void IODDReader::letEventsRun()
