@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFutureWatcher>
 #include <QThread>
+#include <QThreadPool>
 #include <QXmlStreamReader>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -23,11 +24,16 @@ constexpr int parseBesideFromBytes = 256 * 1024;
 
 // The parse of a large description takes longer than a window may stand still; in the application's
 // thread it runs beside it while events go on, as they do between the elements of the reader.
-bool parseDocument(QDomDocument &document, const QByteArray &content, int eventIntervalMs)
+bool parsesBeside(const QByteArray &content, int eventIntervalMs)
 {
     QCoreApplication *application = QCoreApplication::instance();
-    if (eventIntervalMs < 0 || !application || QThread::currentThread() != application->thread()
-        || content.size() < parseBesideFromBytes)
+    return eventIntervalMs >= 0 && application && QThread::currentThread() == application->thread()
+        && content.size() >= parseBesideFromBytes;
+}
+
+bool parseDocument(QDomDocument &document, const QByteArray &content, int eventIntervalMs)
+{
+    if (!parsesBeside(content, eventIntervalMs))
         return document.setContent(content);
     QFutureWatcher<bool> parse;
     QEventLoop loop;
@@ -214,23 +220,33 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
         qWarning() << Q_FUNC_INFO << "XML nested deeper than" << maxElementDepth << "levels or not well-formed, not loaded:" << path;
         return false;
     }
-    QDomDocument document;
-    if (!parseDocument(document, content, eventIntervalMs))
+    auto document = std::make_unique<QDomDocument>();
+    if (!parseDocument(*document, content, eventIntervalMs))
         return false;
-    const QDomNodeList roots = document.elementsByTagName(target->elementName);
-    if (roots.size() != 1)
-        return false;
-    if (kind == XmlDocumentKind::ProductDescription)
-        schemaVersion = schemaVersionOfNamespace(roots.at(0).toElement().attribute(QStringLiteral("xmlns")));
-
     const bool product = kind == XmlDocumentKind::ProductDescription;
-    IODDReader reader(eventIntervalMs);
-    reader.readElement(target, roots.at(0), product ? QString() : target->elementName);
+    const bool read = readDocument(*document, target, product);
+    // The tree of a large document takes as long to free as to read, and the window need not wait for it.
+    if (parsesBeside(content, eventIntervalMs))
+        QThreadPool::globalInstance()->start([tree = document.release()]() { delete tree; });
+    if (!read)
+        return false;
 
     if (kind == XmlDocumentKind::StandardDefinitions || kind == XmlDocumentKind::SecondaryStandardDefinitions)
         completeStandardDefinitions(static_cast<IODDStandardDefinitionsT *>(target));
     else if (product)
         completeProduct();
+    return true;
+}
+
+bool IODeviceT::readDocument(const QDomDocument &document, IOLinkKlasse *target, bool product)
+{
+    const QDomNodeList roots = document.elementsByTagName(target->elementName);
+    if (roots.size() != 1)
+        return false;
+    if (product)
+        schemaVersion = schemaVersionOfNamespace(roots.at(0).toElement().attribute(QStringLiteral("xmlns")));
+    IODDReader reader(eventIntervalMs);
+    reader.readElement(target, roots.at(0), product ? QString() : target->elementName);
     return true;
 }
 
