@@ -18,10 +18,13 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QPointer>
 #include <QState>
 #include <QThread>
 #include <QTimer>
+#include <QtConcurrent>
 
 const char *const IOLinkDevice::notConnectedName = "notConnected";
 const char *const IOLinkDevice::connectingName = "connecting";
@@ -292,9 +295,9 @@ void IOLinkDevice::onStateSyncingEntered()
     }
     const quint64 generation = ++syncGeneration;
     QPointer<IOLinkDevice> self(this);
-    // The reader lets events run while it loads; until it is done, nothing may reach the binding,
+    // Events run while it is built; until it is done, nothing may reach the binding,
     // so it has no parent and no connections yet.
-    auto *binding = new IOLinkWrapper(ioddFile, language);
+    IOLinkWrapper *binding = buildBinding();
     if (!self) {
         delete binding;
         return;
@@ -306,6 +309,25 @@ void IOLinkDevice::onStateSyncingEntered()
     }
     binding->setParent(this);
     installBinding(binding);
+}
+
+// Reading a large description and building its binding takes longer than the window may stand still,
+// so it is built in a pool thread and handed to this thread when done; events run meanwhile.
+IOLinkWrapper *IOLinkDevice::buildBinding() const
+{
+    QThread *home = thread();
+    QFutureWatcher<IOLinkWrapper *> build;
+    QEventLoop loop;
+    connect(&build, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    build.setFuture(QtConcurrent::run([path = ioddFile, code = language, home]() {
+        auto *binding = new IOLinkWrapper(path, code);
+        binding->moveToThread(home);
+        return binding;
+    }));
+    if (!build.isFinished())
+        loop.exec();
+    // A quitting application ends the loop early; the binding is then awaited.
+    return build.result();
 }
 
 void IOLinkDevice::installBinding(IOLinkWrapper *binding)
