@@ -31,6 +31,13 @@ bool parsesBeside(const QByteArray &content, int eventIntervalMs)
         && content.size() >= parseBesideFromBytes;
 }
 
+// The tree of a large document takes as long to free as to read, and no reader need wait for it,
+// whichever thread it reads in.
+bool freesBeside(const QByteArray &content, int eventIntervalMs)
+{
+    return eventIntervalMs >= 0 && QCoreApplication::instance() && content.size() >= parseBesideFromBytes;
+}
+
 bool parseDocument(QDomDocument &document, const QByteArray &content, int eventIntervalMs)
 {
     if (!parsesBeside(content, eventIntervalMs))
@@ -225,8 +232,7 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
         return false;
     const bool product = kind == XmlDocumentKind::ProductDescription;
     const bool read = readDocument(*document, target, product);
-    // The tree of a large document takes as long to free as to read, and the window need not wait for it.
-    if (parsesBeside(content, eventIntervalMs))
+    if (freesBeside(content, eventIntervalMs))
         QThreadPool::globalInstance()->start([tree = document.release()]() { delete tree; });
     if (!read)
         return false;
