@@ -60,6 +60,12 @@ void WorkerRetirement::finishAll()
         thread->wait();
         delete thread;
     }
+    // What the workers handed to this thread on their way out (answers to reads, objects to free) would
+    // otherwise be dropped with its queue, and the tasks they carry with it.
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 int WorkerRetirement::pendingCount()

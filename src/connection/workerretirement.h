@@ -12,7 +12,8 @@ class WorkerRetirement
 public:
     // Takes over a running thread that quits by itself; finished ones are deleted on the next call.
     static void adopt(QThread *thread);
-    // Waits for every adopted thread and deletes it. For the application's end and for tests.
+    // Waits for every adopted thread and deletes it, then passes on what they left for the window thread.
+    // For the application's end and for tests.
     static void finishAll();
     static int pendingCount();
 

@@ -25,9 +25,3 @@ int DisplayDigits::ofGradient(double gradient)
     // rounding up a decimal.
     return qMin(int(std::ceil(-std::log10(magnitude) - 1e-9)), maximum);
 }
-
-int DisplayDigits::of(const QString &displayFormat, double gradient)
-{
-    const int named = ofDisplayFormat(displayFormat);
-    return named >= 0 ? named : ofGradient(gradient);
-}

@@ -13,5 +13,4 @@ public:
     // The decimals a display format names, or -1 when it names none.
     static int ofDisplayFormat(const QString &displayFormat);
     static int ofGradient(double gradient);
-    static int of(const QString &displayFormat, double gradient);
 };

@@ -6,7 +6,9 @@
 
 #include "app/applicationsettings.h"
 #include "binding/iolinkwrapper.h"
+#include "comm/communicationanswerrelay.h"
 #include "comm/communicationlistmodel.h"
+#include "comm/communicationtask.h"
 #include "device/variablewrapper.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
@@ -55,6 +57,7 @@ private slots:
     void deviceWithoutReferencedVariablesConnects();
     void differentProductIdKeepsTheDiscoveredOne();
     void destructionWaitsForTheWorkerThread();
+    void answersLeftForTheWindowReachTheirTasksAtTheEnd();
 
 private:
     void connectAndWait(IOLinkDevice &device);
@@ -234,6 +237,20 @@ void TestIOLinkDevice::destructionWaitsForTheWorkerThread()
     WorkerRetirement::finishAll();
     QCOMPARE(order, QStringList({ "handler destroyed in its thread", "thread finished" }));
     QVERIFY(!master().isOpen(1));
+}
+
+// A batch of answers a retired worker left queued for the window thread was dropped at the application's end,
+// and the tasks it carried leaked.
+void TestIOLinkDevice::answersLeftForTheWindowReachTheirTasksAtTheEnd()
+{
+    QPointer<CommunicationTask> task = CommunicationTask::forIndex(0x10, 0, CommunicationTask::ReadCommand);
+    QSignalSpy answered(task.data(), &CommunicationTask::answered);
+    task->start();
+    const QVector<CommunicationAnswerRelay::Answer> batch { { task, true, QByteArray("OVX"), 0, QString() } };
+    QMetaObject::invokeMethod(qApp, [batch] { CommunicationAnswerRelay::deliver(batch); }, Qt::QueuedConnection);
+    WorkerRetirement::finishAll();
+    QCOMPARE(answered.count(), 1);
+    QVERIFY(task.isNull());
 }
 
 OVINEX_TEST_MAIN(TestIOLinkDevice)
