@@ -19,12 +19,12 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEventLoop>
-#include <QFutureWatcher>
 #include <QPointer>
 #include <QState>
 #include <QThread>
 #include <QTimer>
-#include <QtConcurrent>
+
+#include <memory>
 
 const char *const IOLinkDevice::notConnectedName = "notConnected";
 const char *const IOLinkDevice::connectingName = "connecting";
@@ -315,19 +315,21 @@ void IOLinkDevice::onStateSyncingEntered()
 // so it is built in a pool thread and handed to this thread when done; events run meanwhile.
 IOLinkWrapper *IOLinkDevice::buildBinding() const
 {
+    // A thread of its own: in the shared pool the build would queue behind the freeing of the last model.
     QThread *home = thread();
-    QFutureWatcher<IOLinkWrapper *> build;
-    QEventLoop loop;
-    connect(&build, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    build.setFuture(QtConcurrent::run([path = ioddFile, code = language, home]() {
-        auto *binding = new IOLinkWrapper(path, code);
+    IOLinkWrapper *binding = nullptr;
+    std::unique_ptr<QThread> builder(QThread::create([&binding, path = ioddFile, code = language, home]() {
+        binding = new IOLinkWrapper(path, code);
         binding->moveToThread(home);
-        return binding;
     }));
-    if (!build.isFinished())
+    QEventLoop loop;
+    connect(builder.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    builder->start();
+    if (!builder->isFinished())
         loop.exec();
     // A quitting application ends the loop early; the binding is then awaited.
-    return build.result();
+    builder->wait();
+    return binding;
 }
 
 void IOLinkDevice::installBinding(IOLinkWrapper *binding)
