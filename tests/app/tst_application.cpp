@@ -1,4 +1,5 @@
 #include "testenvironment.h"
+#include "windowdriver.h"
 
 #include "app/application.h"
 #include "app/applicationsettings.h"
@@ -124,28 +125,22 @@ private slots:
 
 private:
     static Application *application() { return qobject_cast<Application *>(QCoreApplication::instance()); }
-    static QObject *published(const char *name);
-    static QQuickWindow *window();
-    static QString footerState();
+
+    static QObject *published(const char *name) { return WindowDriver::published(QLatin1String(name)); }
+
+    static QQuickWindow *window()
+    {
+        if (!application()->getEngine() || application()->getEngine()->rootObjects().isEmpty())
+            return nullptr;
+        return qobject_cast<QQuickWindow *>(application()->getEngine()->rootObjects().first());
+    }
+
+    static QString footerState()
+    {
+        QObject *label = window()->findChild<QObject *>(QStringLiteral("deviceState"));
+        return label ? label->property("text").toString() : QString();
+    }
 };
-
-QObject *TestApplication::published(const char *name)
-{
-    return application()->getEngine()->rootContext()->contextProperty(QLatin1String(name)).value<QObject *>();
-}
-
-QQuickWindow *TestApplication::window()
-{
-    if (!application()->getEngine() || application()->getEngine()->rootObjects().isEmpty())
-        return nullptr;
-    return qobject_cast<QQuickWindow *>(application()->getEngine()->rootObjects().first());
-}
-
-QString TestApplication::footerState()
-{
-    QObject *label = window()->findChild<QObject *>(QStringLiteral("deviceState"));
-    return label ? label->property("text").toString() : QString();
-}
 
 OVINEX_APPLICATION_TEST(TestApplication)
 

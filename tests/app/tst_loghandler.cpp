@@ -169,20 +169,18 @@ private slots:
     }
 
 private:
-    QStringList fileLines() const;
+    QStringList fileLines() const
+    {
+        QFile file(logPath);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
 
     QTemporaryDir folder;
     QString logPath;
     QtMessageHandler testHandler = nullptr;
 };
-
-QStringList TestLogHandler::fileLines() const
-{
-    QFile file(logPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
 
 OVINEX_TEST_MAIN(TestLogHandler)
 #include "tst_loghandler.moc"

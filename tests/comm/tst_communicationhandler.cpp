@@ -53,14 +53,17 @@ private:
     QStringList alerts;
     int uploadRequests = 0;
     QList<QList<uint>> readRequests;
-    std::vector<std::unique_ptr<Variable>> descriptions;
-    std::vector<std::unique_ptr<VariableWrapper>> variables;
+    std::vector<std::unique_ptr<VariableFixtures::WrappedVariable>> variables;
 
-    // An unsigned 8-bit variable living in the main thread, like those of the IODD binding.
+    // A variable living in the main thread, like those of the IODD binding; unsigned 8-bit unless described.
     VariableWrapper *variable(const QString &id, quint16 index, const QString &access = QStringLiteral("rw"))
     {
-        descriptions.push_back(std::make_unique<Variable>(VariableFixtures::simple(id, 1, 8, 0, access, index)));
-        variables.push_back(std::make_unique<VariableWrapper>(descriptions.back().get()));
+        return variable(VariableFixtures::simple(id, 1, 8, 0, access, index));
+    }
+
+    VariableWrapper *variable(const Variable &description)
+    {
+        variables.push_back(std::make_unique<VariableFixtures::WrappedVariable>(description));
         return variables.back().get();
     }
 
@@ -69,12 +72,13 @@ private:
         return submit(new CommunicationTask(var, 0, CommunicationTask::WriteCommand, QByteArray(1, char(value))), label);
     }
 
-    QList<FakeRequest> parameterRequests() const
+    // "read 64/0" per read or write of a parameter, in the order the device saw them.
+    QStringList parameterRequests() const
     {
-        QList<FakeRequest> found;
+        QStringList found;
         for (const FakeRequest &r : backEnd->requests()) {
             if (r.kind == QLatin1String("read") || r.kind == QLatin1String("write"))
-                found.append(r);
+                found.append(QStringLiteral("%1 %2/%3").arg(r.kind).arg(r.index).arg(r.subIndex));
         }
         return found;
     }
@@ -179,7 +183,6 @@ private slots:
         uploadRequests = 0;
         readRequests.clear();
         variables.clear();
-        descriptions.clear();
         disconnect(&requester, nullptr, nullptr, nullptr);
     }
 
@@ -187,7 +190,7 @@ private slots:
     {
         backEnd->setHolding(true);
         submitProcessDataWrite("A", "A");
-        submit(new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataReadCommand), "poll");
+        submit(processDataRead(), "poll");
         submitProcessDataWrite("B", "B");
 
         QTRY_COMPARE(backEnd->requests().size(), 1);
@@ -220,14 +223,13 @@ private slots:
     void postWriteActionsOfSystemCommands()
     {
         QFETCH(uint, command);
-        QFETCH(int, uploads);
         QFETCH(bool, reRead);
 
         submitWrite(variable("V_SystemCommand", 2), uchar(command), "command");
         waitForQuiet();
 
         QCOMPARE(backEnd->requests().first().data, QByteArray(1, char(command)));
-        QCOMPARE(uploadRequests, uploads);
+        QTEST(uploadRequests, "uploads");
         const QList<QList<uint>> expectedReads = reRead ? QList<QList<uint>> { { 59, 204 } } : QList<QList<uint>> {};
         QCOMPARE(readRequests, expectedReads);
         QCOMPARE(alerts, QStringList { "Setting value succeeded for V_SystemCommand" });
@@ -251,11 +253,7 @@ private slots:
         waitForQuiet();
 
         QCOMPARE(results.first().success, false);
-        const QList<FakeRequest> sent = parameterRequests();
-        QCOMPARE(sent.size(), 2);
-        QCOMPARE(sent.at(0).kind, QStringLiteral("write"));
-        QCOMPARE(sent.at(1).kind, QStringLiteral("read"));
-        QCOMPARE(sent.at(1).index, index);
+        QCOMPARE(parameterRequests(), QStringList({ QStringLiteral("write %1/0").arg(index), QStringLiteral("read %1/0").arg(index) }));
         // Named after the parameter, with the device's reason.
         QCOMPARE(alerts, QStringList { QStringLiteral("Setting value failed for V_Refused: value out of range (code: 32816)"
                                                       "\n\nThe device's value was read again.") });
@@ -266,22 +264,15 @@ private slots:
 
     void itemWrittenInsideTheWholeRecordIsReadBack()
     {
-        descriptions.push_back(std::make_unique<Variable>(VariableFixtures::record(
+        VariableWrapper *var = variable(VariableFixtures::record(
             QStringLiteral("V_Setup"), 16, { VariableFixtures::item(1, 8, 1, 8), VariableFixtures::item(2, 0, 1, 8) },
-            false, 90)));
-        variables.push_back(std::make_unique<VariableWrapper>(descriptions.back().get()));
-        VariableWrapper *var = variables.back().get();
+            false, 90));
         backEnd->setReadAnswer(90, QByteArray::fromHex("0506"));
 
         submit(new CommunicationTask(var, 2, CommunicationTask::WriteCommand, QByteArray::fromHex("0509")), "write");
         waitForQuiet();
 
-        const QList<FakeRequest> sent = parameterRequests();
-        QCOMPARE(sent.size(), 2);
-        QCOMPARE(sent.at(0).kind, QStringLiteral("write"));
-        QCOMPARE(sent.at(0).subIndex, 0);
-        QCOMPARE(sent.at(1).kind, QStringLiteral("read"));
-        QCOMPARE(sent.at(1).subIndex, 0);
+        QCOMPARE(parameterRequests(), QStringList({ "write 90/0", "read 90/0" }));
         // What the device kept is shown, not what was sent.
         QCOMPARE(var->getValue(2).toULongLong(), 6ull);
     }
@@ -320,7 +311,7 @@ private slots:
         submit(new CommunicationTask(var, 3, CommunicationTask::ReadCommand), "read");
         QTRY_COMPARE(results.size(), 1);
 
-        QCOMPARE(parameterRequests().first().subIndex, 0);
+        QCOMPARE(parameterRequests(), QStringList { "read 64/0" });
         QCOMPARE(results.first().subindex, 3u);
         QCOMPARE(var->getValue(0).toULongLong(), 42ull);
         QCOMPARE(changed.size(), 1); // stored in the main thread, where the variable lives
@@ -339,7 +330,7 @@ private slots:
         QCOMPARE(backEnd->count("poll"), 3);
         // One re-read at a time: the ticks while it waited added none, the next tick adds one again.
         QCOMPARE(backEnd->count("read"), 1);
-        QCOMPARE(parameterRequests().first().index, 207);
+        QCOMPARE(parameterRequests().first(), QStringLiteral("read 207/0"));
         tick(1);
         waitForQuiet();
         QCOMPARE(backEnd->count("read"), 2);
@@ -398,7 +389,7 @@ private slots:
         backEnd->setHolding(true);
         backEnd->setLostOn(0, QStringLiteral("IOLink lost connection"));
         submitProcessDataWrite("A", "A");
-        submit(new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataReadCommand), "poll");
+        submit(processDataRead(), "poll");
         submitProcessDataWrite("B", "B");
         QTRY_COMPARE(backEnd->heldCount(), 1);
 
@@ -446,7 +437,7 @@ private slots:
     {
         submitProcessDataWrite("\x01", "1");
         submitProcessDataWrite("\x01", "1 again");
-        submit(new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataReadCommand), "poll");
+        submit(processDataRead(), "poll");
         submitProcessDataWrite("\x02\x03", "2");
         submitProcessDataWrite("\x01", "1 after 2");
         QTRY_COMPARE(results.size(), 5);
@@ -490,8 +481,7 @@ private slots:
         QFETCH(QString, access);
         QFETCH(QString, warning);
 
-        const Variable description = VariableFixtures::simple("V_Test", 1, 8, 0, access, 70);
-        VariableWrapper variable(&description);
+        VariableFixtures::WrappedVariable variable(VariableFixtures::simple("V_Test", 1, 8, 0, access, 70));
         CommunicationQueue queue;
         QPointer<CommunicationTask> task = new CommunicationTask(&variable, 0, command, QByteArray(1, '\x01'));
         QSignalSpy finished(task.data(), &CommunicationTask::finished);
@@ -525,21 +515,20 @@ private slots:
     {
         QFETCH(QString, kind);
         QFETCH(uint, subIndex);
-        QFETCH(int, sentSubIndex);
 
         const QList<myRecordItem> items { VariableFixtures::item(1, 8, 1, 8), VariableFixtures::item(2, 0, 1, 8) };
-        const Variable description = kind == QLatin1String("simple")
-            ? VariableFixtures::simple("V_Simple", 1, 8, 0, "rw", 64)
-            : VariableFixtures::record("V_Record", 16, items, kind == QLatin1String("subindexed record"), 80);
-        VariableWrapper variable(&description);
+        VariableFixtures::WrappedVariable variable(
+            kind == QLatin1String("simple")
+                ? VariableFixtures::simple("V_Simple", 1, 8, 0, "rw", 64)
+                : VariableFixtures::record("V_Record", 16, items, kind == QLatin1String("subindexed record"), 80));
         CommunicationTask task(&variable, subIndex, CommunicationTask::ReadCommand);
         QSignalSpy request(&task, &CommunicationTask::taskRequestsRead);
         QSignalSpy finished(&task, &CommunicationTask::finished);
 
         task.start();
         QCOMPARE(request.size(), 1);
-        QCOMPARE(request.first().at(0).toInt(), int(description.index));
-        QCOMPARE(request.first().at(1).toInt(), sentSubIndex);
+        QCOMPARE(request.first().at(0).toInt(), int(variable.description.index));
+        QTEST(request.first().at(1).toInt(), "sentSubIndex");
 
         task.onDataReceived(QByteArray(1, '\x2A'));
         QCOMPARE(variable.getValue(kind == QLatin1String("simple") ? 0 : subIndex).toULongLong(), 42ull);

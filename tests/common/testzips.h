@@ -48,6 +48,20 @@ inline void put32(QByteArray &out, quint32 value)
     out.append(bytes, 4);
 }
 
+// The fields a local header and its central directory record share: version needed, flags, stored,
+// no time, checksum, sizes, name length, no extra field.
+inline void putSharedFields(QByteArray &out, const RawEntry &entry)
+{
+    const quint32 size = entry.declaredSize >= 0 ? quint32(entry.declaredSize) : quint32(entry.data.size());
+    const quint32 compressed = entry.declaredCompressedSize >= 0 ? quint32(entry.declaredCompressedSize) : quint32(entry.data.size());
+    for (const quint16 field : { quint16(20), entry.flags, quint16(0) })
+        put16(out, field);
+    for (const quint32 field : { quint32(0), crc32(entry.data), compressed, size })
+        put32(out, field);
+    put16(out, entry.name.size());
+    put16(out, 0);
+}
+
 // Stored (uncompressed) entries; sizes may be declared other than they are.
 inline QByteArray rawZip(const QList<RawEntry> &entries)
 {
@@ -55,36 +69,17 @@ inline QByteArray rawZip(const QList<RawEntry> &entries)
     QByteArray directory;
     for (const RawEntry &entry : entries) {
         const quint32 offset = out.size();
-        const quint32 crc = crc32(entry.data);
-        const quint32 size = entry.declaredSize >= 0 ? quint32(entry.declaredSize) : quint32(entry.data.size());
-        const quint32 compressed = entry.declaredCompressedSize >= 0 ? quint32(entry.declaredCompressedSize) : quint32(entry.data.size());
         put32(out, 0x04034b50);
-        put16(out, 20);
-        put16(out, entry.flags);
-        put16(out, 0);
-        put32(out, 0);
-        put32(out, crc);
-        put32(out, compressed);
-        put32(out, size);
-        put16(out, entry.name.size());
-        put16(out, 0);
+        putSharedFields(out, entry);
         out += entry.name;
         out += entry.data;
 
         put32(directory, 0x02014b50);
         put16(directory, entry.madeBy);
-        put16(directory, 20);
-        put16(directory, entry.flags);
-        put16(directory, 0);
-        put32(directory, 0);
-        put32(directory, crc);
-        put32(directory, compressed);
-        put32(directory, size);
-        put16(directory, entry.name.size());
-        put16(directory, 0);
-        put16(directory, 0);
-        put16(directory, 0);
-        put16(directory, 0);
+        putSharedFields(directory, entry);
+        // No comment, disk 0, no internal attributes.
+        for (int field = 0; field < 3; ++field)
+            put16(directory, 0);
         put32(directory, entry.externalAttributes);
         put32(directory, entry.declaredOffset >= 0 ? quint32(entry.declaredOffset) : offset);
         directory += entry.name;
@@ -92,10 +87,9 @@ inline QByteArray rawZip(const QList<RawEntry> &entries)
     const quint32 directoryOffset = out.size();
     out += directory;
     put32(out, 0x06054b50);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, entries.size());
-    put16(out, entries.size());
+    // Disk 0, directory on disk 0, the entries on this disk and in all.
+    for (const quint16 field : { quint16(0), quint16(0), quint16(entries.size()), quint16(entries.size()) })
+        put16(out, field);
     put32(out, directory.size());
     put32(out, directoryOffset);
     put16(out, 0);

@@ -63,7 +63,8 @@ inline Variable record(const QString &id, quint32 bitLength, const QList<myRecor
 inline Variable array(const QString &id, int count, quint32 elementType, quint32 elementBits,
                       quint32 elementFixedLength, bool subindexAccessSupported, quint16 index = 90)
 {
-    Variable variable = simple(id, quint32(ValueKind::Array), 0, 0, QStringLiteral("ro"), index);
+    Variable variable = simple(id, quint32(ValueKind::Array), quint32(count) * (elementType == 0 ? 1 : elementBits),
+                               quint32(count) * elementFixedLength, QStringLiteral("ro"), index);
     variable.subindexAccessSupported = subindexAccessSupported;
     for (int i = 0; i < count; ++i) {
         const quint32 offset = elementBits != 0 ? quint32(i) * elementBits : quint32(i) * 8 * elementFixedLength;
@@ -72,11 +73,23 @@ inline Variable array(const QString &id, int count, quint32 elementType, quint32
         element.index = index;
         variable.recordItems.append(element);
     }
-    variable.bitLength = quint32(count) * (elementType == 0 ? 1 : elementBits);
-    variable.fixedLength = quint32(count) * elementFixedLength;
-    variable.value.bitLength = variable.bitLength;
-    variable.value.fixedLength = variable.fixedLength;
     return variable;
 }
+
+// A description with its run-time wrapper, which keeps a pointer to it: the description lives as long.
+struct DescriptionHolder
+{
+    Variable description;
+};
+
+class WrappedVariable : public DescriptionHolder, public VariableWrapper
+{
+public:
+    explicit WrappedVariable(const Variable &variable)
+        : DescriptionHolder { variable }
+        , VariableWrapper(&description)
+    {
+    }
+};
 
 } // namespace VariableFixtures

@@ -7,6 +7,7 @@
 
 #include <QMutex>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickItemGrabResult>
 #include <QQuickStyle>
@@ -55,6 +56,12 @@ DevicesListModel *WindowDriver::devices()
 IOLinkDevice *WindowDriver::currentDevice()
 {
     return devices()->getCurrentDevice();
+}
+
+QObject *WindowDriver::published(const QString &name)
+{
+    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
+    return application->getEngine()->rootContext()->contextProperty(name).value<QObject *>();
 }
 
 bool WindowDriver::connectDevice(int row)

@@ -25,6 +25,8 @@ public:
     static QString text(QQuickItem *label);
     static DevicesListModel *devices();
     static IOLinkDevice *currentDevice();
+    // An object the program hands to its QML by this name (a model, the catalogue, the network masters).
+    static QObject *published(const QString &name);
     // Connects the device of the list's row as its connect button does; false when it was not connected in time.
     static bool connectDevice(int row);
 

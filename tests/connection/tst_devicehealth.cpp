@@ -1,16 +1,12 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "comm/eventhistorymodel.h"
 #include "connection/devicehealth.h"
 #include "connection/iolinkserialdevice.h"
 #include "binding/iolinkwrapper.h"
-#include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
-#include <QApplication>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTranslator>
@@ -93,9 +89,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("text");
         QTest::newRow("0") << QVariant(0) << 0 << "Device is operating properly";
-        QTest::newRow("1") << QVariant(1) << 1 << "Maintenance required";
+        // The last defined status and the first beyond it.
         QTest::newRow("4") << QVariant(4) << 4 << "Failure";
-        QTest::newRow("reserved") << QVariant(7) << 7 << "Reserved status 7";
+        QTest::newRow("reserved") << QVariant(5) << 5 << "Reserved status 5";
         QTest::newRow("unreadable") << QVariant(QStringLiteral("x")) << -1 << "Not read yet";
     }
 

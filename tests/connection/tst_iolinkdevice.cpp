@@ -1,23 +1,19 @@
-#include "menuentrylookup.h"
 #include "samplevariant.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
-#include "tst_iolinkdevice_portdevice.h"
 
 #include "app/applicationsettings.h"
 #include "binding/iolinkwrapper.h"
 #include "comm/communicationanswerrelay.h"
+#include "comm/communicationhandler.h"
 #include "comm/communicationlistmodel.h"
 #include "comm/communicationtask.h"
-#include "device/variablewrapper.h"
-#include "master/masterlibrary.h"
+#include "connection/connectionhandler.h"
+#include "connection/iolinkserialdevice.h"
 #include "master/simulatedmaster.h"
 #include "connection/workerretirement.h"
-#include "menu/menuentry.h"
 #include "menu/menuentryhandler.h"
-#include "menu/menuentrysystemcommand.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <QPointer>
 #include <QSignalSpy>
@@ -35,10 +31,11 @@ SimulatedMaster &master()
     return SimulatedMaster::instance();
 }
 
-std::unique_ptr<PortDevice> makeDevice(const QString &iodd = SimulatedBench::sampleIodd(),
-                                       const QString &productId = QStringLiteral("OVX100"))
+std::unique_ptr<IOLinkSerialDevice> makeDevice(const QString &iodd = SimulatedBench::sampleIodd())
 {
-    return std::make_unique<PortDevice>(master().availablePorts().value(port - 1), iodd, productId);
+    auto device = std::make_unique<IOLinkSerialDevice>(master().availablePorts().value(port - 1));
+    device->setIoddFile(iodd);
+    return device;
 }
 
 } // namespace
@@ -48,210 +45,153 @@ class TestIOLinkDevice : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase()
+    {
+        QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
+    }
 
-    void connectsSynchronisesPollsAndDisconnects();
-    void systemCommandRestoringDefaultsRereadsEverything();
-    void connectionLostWhileTheIoddLoads();
-    void deviceWithoutReferencedVariablesConnects();
-    void differentProductIdKeepsTheDiscoveredOne();
-    void destructionWaitsForTheWorkerThread();
-    void answersLeftForTheWindowReachTheirTasksAtTheEnd();
+    void init()
+    {
+        ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+        master().setDeviceFiles({ SimulatedBench::sampleIodd() });
+        master().resetFaults();
+        master().useRealTime();
+        QCOMPARE(master().availablePorts().size(), 1);
+    }
+
+    void connectsSynchronisesPollsAndDisconnects()
+    {
+        auto device = makeDevice();
+        QStringList states;
+        connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
+        uint total = 0;
+        connect(device.get(), &IOLinkDevice::ioLinkWrapperChanged, this, [&]() {
+            if (device->getBinding())
+                total = device->getBinding()->getSyncTasksTotal();
+        });
+        int payloads = 0;
+        connect(device->getCommunicationHandler(), &CommunicationHandler::processDataReceived, this, [&]() { ++payloads; },
+                Qt::QueuedConnection);
+
+        connectAndWait(*device);
+        QCOMPARE(states, QStringList({ "connecting", "syncing", "connected" }));
+
+        QVERIFY(total > 10);
+        QCOMPARE(device->getFirmwareRevision(), QStringLiteral("FW 1.2.3"));
+
+        // Process data keeps arriving and the log the views read lives in this thread.
+        QTRY_VERIFY_WITH_TIMEOUT(payloads >= 20, timeout);
+        // Every payload is answered with the output image of the selected process data.
+        QTRY_COMPARE(master().lastOutput(port).size(), 1);
+        QCOMPARE(device->getCommunicationLog()->thread(), QThread::currentThread());
+        QTRY_VERIFY(device->getCommunicationLog()->rowCount() > int(total));
+
+        QPointer<IOLinkWrapper> oldBinding = device->getBinding();
+        QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
+        QSignalSpy lost(device.get(), &IOLinkDevice::connectionLost);
+        device->disconnectFromDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
+        QVERIFY(!device->getBinding());
+        QTRY_VERIFY(oldBinding.isNull());
+        QTRY_VERIFY(!master().isOpen(port));
+        QVERIFY(device->getMenuEntryHandlerObject()->getMenuEntries().isEmpty());
+        // A deliberate disconnect is no lost device.
+        QTest::qWait(100);
+        QVERIFY2(alerts.isEmpty(), alerts.isEmpty() ? "" : qPrintable(alerts.first().at(0).toString()));
+        QCOMPARE(lost.count(), 0);
+    }
+
+    void connectionLostWhileTheIoddLoads()
+    {
+        auto device = makeDevice();
+        bool lostDuringLoad = false;
+        connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() {
+            if (device->getState() != QLatin1String("syncing"))
+                return;
+            // Runs from inside the reader, which lets events run while the IODD loads.
+            QTimer::singleShot(0, this, [&]() {
+                lostDuringLoad = device->getState() == QLatin1String("syncing") && !device->getBinding();
+                master().unplug(port);
+                emit device->getConnectionHandler()->error();
+            });
+        });
+        QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
+        device->connectToDevice();
+        QTRY_VERIFY_WITH_TIMEOUT(lostDuringLoad, timeout);
+        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
+        QTRY_VERIFY(!device->getBinding());
+        QTRY_VERIFY(device->findChildren<IOLinkWrapper *>().isEmpty());
+
+        disconnect(device.get(), &IOLinkDevice::stateChanged, this, nullptr);
+        master().replug(port);
+        device->disconnectFromDevice();
+        connectAndWait(*device);
+    }
+
+    void deviceWithoutReferencedVariablesConnects()
+    {
+        // Without user interface and process data nothing is referenced.
+        SampleVariant variant;
+        const QString iodd =
+            variant.without(QStringLiteral("UserInterface")).without(QStringLiteral("ProcessDataCollection")).write();
+        master().setDeviceFiles({ iodd });
+        QCOMPARE(master().availablePorts().size(), 1);
+        auto device = makeDevice(iodd);
+        connectAndWait(*device);
+        QCOMPARE(device->getBinding()->getSyncTasksTotal(), 0u);
+        QVERIFY(device->getBinding()->getMenuEntries().isEmpty());
+    }
+
+    void differentProductIdKeepsTheDiscoveredOne()
+    {
+        // Another sensor answers the scan; the sample is on the port by the time it connects.
+        master().setDeviceFiles({ SimulatedBench::dataIodd(QStringLiteral("master/testsensor.xml")) });
+        auto device = makeDevice();
+        master().setDeviceFiles({ SimulatedBench::sampleIodd() });
+        QTest::ignoreMessage(QtCriticalMsg, "Product ID is different from synced: \"OVX-TEST\" \"OVX100\"");
+        connectAndWait(*device);
+        QCOMPARE(device->getProductId(), QStringLiteral("OVX-TEST"));
+    }
+
+    // The window does not wait for the worker: the handlers end in their own thread, which then ends.
+    void destructionWaitsForTheWorkerThread()
+    {
+        auto device = makeDevice();
+        connectAndWait(*device);
+        QStringList order;
+        QThread *worker = device->getCommunicationHandler()->thread();
+        connect(worker, &QThread::finished, this, [&]() { order << "thread finished"; }, Qt::DirectConnection);
+        connect(device->getCommunicationHandler(), &QObject::destroyed, this, [&, worker]() {
+            order << (QThread::currentThread() == worker ? "handler destroyed in its thread" : "handler destroyed elsewhere");
+        }, Qt::DirectConnection);
+        device.reset();
+        WorkerRetirement::finishAll();
+        QCOMPARE(order, QStringList({ "handler destroyed in its thread", "thread finished" }));
+        QVERIFY(!master().isOpen(1));
+    }
+
+    // A batch of answers a retired worker left queued for the window thread was dropped at the application's end,
+    // and the tasks it carried leaked.
+    void answersLeftForTheWindowReachTheirTasksAtTheEnd()
+    {
+        QPointer<CommunicationTask> task = CommunicationTask::forIndex(0x10, 0, CommunicationTask::ReadCommand);
+        QSignalSpy answered(task.data(), &CommunicationTask::answered);
+        task->start();
+        const QVector<CommunicationAnswerRelay::Answer> batch { { task, true, QByteArray("OVX"), 0, QString() } };
+        QMetaObject::invokeMethod(qApp, [batch] { CommunicationAnswerRelay::deliver(batch); }, Qt::QueuedConnection);
+        WorkerRetirement::finishAll();
+        QCOMPARE(answered.count(), 1);
+        QVERIFY(task.isNull());
+    }
 
 private:
-    void connectAndWait(IOLinkDevice &device);
-};
-
-void TestIOLinkDevice::initTestCase()
-{
-    QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
-}
-
-void TestIOLinkDevice::init()
-{
-    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
-    master().setDeviceFiles({ SimulatedBench::sampleIodd() });
-    master().resetFaults();
-    master().useRealTime();
-    QCOMPARE(master().availablePorts().size(), 1);
-}
-
-void TestIOLinkDevice::connectAndWait(IOLinkDevice &device)
-{
-    QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("notConnected"), timeout);
-    device.connectToDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("connected"), timeout);
-}
-
-void TestIOLinkDevice::connectsSynchronisesPollsAndDisconnects()
-{
-    auto device = makeDevice();
-    QStringList states;
-    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
-    QList<uint> remaining;
-    uint total = 0;
-    connect(device.get(), &IOLinkDevice::ioLinkWrapperChanged, this, [&]() {
-        if (IOLinkWrapper *binding = device->getBinding()) {
-            total = binding->getSyncTasksTotal();
-            connect(binding, &IOLinkWrapper::syncTasksRemainingChanged, this,
-                    [&, binding]() { remaining << binding->getSyncTasksRemaining(); });
-        }
-    });
-    int payloads = 0;
-    connect(device->getCommunicationHandler(), &CommunicationHandler::processDataReceived, this, [&]() { ++payloads; },
-            Qt::QueuedConnection);
-
-    connectAndWait(*device);
-    QCOMPARE(states, QStringList({ "connecting", "syncing", "connected" }));
-
-    // Progress counts from the total down to nothing, one task at a time.
-    QVERIFY(total > 10);
-    QCOMPARE(remaining.size(), int(total));
-    QCOMPARE(remaining.first(), total - 1);
-    QCOMPARE(remaining.last(), 0u);
-    QVERIFY(std::is_sorted(remaining.rbegin(), remaining.rend()));
-
-    // Every referenced variable holds what the device has.
-    IOLinkWrapper *binding = device->getBinding();
-    int compared = 0;
-    for (VariableWrapper *var : binding->getVariableWrappers()) {
-        if (!var->isReadable() || var->getReferencedSubindexes().isEmpty())
-            continue;
-        VariableWrapper expected(var->getVariable());
-        expected.setDataFromDevice(0, master().parameter(port, var->getIndex()));
-        for (quint32 subindex : var->getReferencedSubindexes())
-            QVERIFY2(var->getValue(subindex) == expected.getValue(subindex), qPrintable(var->getId()));
-        ++compared;
+    void connectAndWait(IOLinkDevice &device)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("notConnected"), timeout);
+        device.connectToDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("connected"), timeout);
     }
-    QCOMPARE(uint(compared), total);
-    QCOMPARE(device->getProductName(), QStringLiteral("OVX100"));
-    QCOMPARE(device->getSerialNumber(), QStringLiteral("KV26120001"));
-    QCOMPARE(device->getFirmwareRevision(), QStringLiteral("FW 1.2.3"));
-
-    // Process data keeps arriving and the log the views read lives in this thread.
-    QTRY_VERIFY_WITH_TIMEOUT(payloads >= 20, timeout);
-    // Every payload is answered with the output image of the selected process data.
-    QTRY_COMPARE(master().lastOutput(port).size(), 1);
-    QCOMPARE(device->getCommunicationLog()->thread(), QThread::currentThread());
-    QTRY_VERIFY(device->getCommunicationLog()->rowCount() > int(total));
-
-    QPointer<IOLinkWrapper> oldBinding = binding;
-    QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
-    QSignalSpy lost(device.get(), &IOLinkDevice::connectionLost);
-    device->disconnectFromDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
-    QVERIFY(!device->getBinding());
-    QTRY_VERIFY(oldBinding.isNull());
-    QTRY_VERIFY(!master().isOpen(port));
-    QVERIFY(device->getMenuEntryHandlerObject()->getMenuEntries().isEmpty());
-    // A deliberate disconnect is no lost device.
-    QTest::qWait(100);
-    QVERIFY2(alerts.isEmpty(), alerts.isEmpty() ? "" : qPrintable(alerts.first().at(0).toString()));
-    QCOMPARE(lost.count(), 0);
-}
-
-void TestIOLinkDevice::systemCommandRestoringDefaultsRereadsEverything()
-{
-    auto device = makeDevice();
-    connectAndWait(*device);
-    MenuEntry *location = menuEntryFor(*device, QStringLiteral("V_LocationText"));
-    location->setDataFromUserInput(QStringLiteral("Dock"));
-    QTRY_VERIFY_WITH_TIMEOUT(master().parameter(port, 68).startsWith("Dock"), timeout);
-
-    // The re-read may be over before anyone looks, so the total is taken when it is announced.
-    uint total = 0;
-    IOLinkWrapper *binding = device->getBinding();
-    connect(binding, &IOLinkWrapper::syncTasksTotalChanged, this,
-            [&total, binding]() { total = qMax(total, binding->getSyncTasksTotal()); });
-    auto *restore = qobject_cast<MenuEntrySystemCommand *>(menuEntryFor(*device, QStringLiteral("V_SystemCommand"), 0x82));
-    QVERIFY(restore);
-    restore->onButtonClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(total > 10, timeout);
-    QTRY_COMPARE_WITH_TIMEOUT(device->getBinding()->getSyncTasksTotal(), 0u, timeout);
-    QCOMPARE(location->getValue().toString(), QString());
-    QCOMPARE(device->getState(), QStringLiteral("connected"));
-}
-
-void TestIOLinkDevice::connectionLostWhileTheIoddLoads()
-{
-    auto device = makeDevice();
-    bool lostDuringLoad = false;
-    connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() {
-        if (device->getState() != QLatin1String("syncing"))
-            return;
-        // Runs from inside the reader, which lets events run while the IODD loads.
-        QTimer::singleShot(0, this, [&]() {
-            lostDuringLoad = device->getState() == QLatin1String("syncing") && !device->getBinding();
-            master().unplug(port);
-            emit device->getConnectionHandler()->error();
-        });
-    });
-    QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
-    device->connectToDevice();
-    QTRY_VERIFY_WITH_TIMEOUT(lostDuringLoad, timeout);
-    QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
-    QTRY_VERIFY(!device->getBinding());
-    QTRY_VERIFY(device->findChildren<IOLinkWrapper *>().isEmpty());
-
-    disconnect(device.get(), &IOLinkDevice::stateChanged, this, nullptr);
-    master().replug(port);
-    device->disconnectFromDevice();
-    connectAndWait(*device);
-}
-
-void TestIOLinkDevice::deviceWithoutReferencedVariablesConnects()
-{
-    // Without user interface and process data nothing is referenced.
-    SampleVariant variant;
-    const QString iodd =
-        variant.without(QStringLiteral("UserInterface")).without(QStringLiteral("ProcessDataCollection")).write();
-    master().setDeviceFiles({ iodd });
-    QCOMPARE(master().availablePorts().size(), 1);
-    auto device = makeDevice(iodd);
-    connectAndWait(*device);
-    QCOMPARE(device->getBinding()->getSyncTasksTotal(), 0u);
-    QVERIFY(device->getBinding()->getMenuEntries().isEmpty());
-}
-
-void TestIOLinkDevice::differentProductIdKeepsTheDiscoveredOne()
-{
-    auto device = makeDevice(SimulatedBench::sampleIodd(), QStringLiteral("OVX999"));
-    QTest::ignoreMessage(QtCriticalMsg, "Product ID is different from synced: \"OVX999\" \"OVX100\"");
-    connectAndWait(*device);
-    QCOMPARE(device->getProductId(), QStringLiteral("OVX999"));
-}
-
-// The window does not wait for the worker: the handlers end in their own thread, which then ends.
-void TestIOLinkDevice::destructionWaitsForTheWorkerThread()
-{
-    auto device = makeDevice();
-    connectAndWait(*device);
-    QStringList order;
-    QThread *worker = device->getCommunicationHandler()->thread();
-    connect(worker, &QThread::finished, this, [&]() { order << "thread finished"; }, Qt::DirectConnection);
-    connect(device->getCommunicationHandler(), &QObject::destroyed, this, [&, worker]() {
-        order << (QThread::currentThread() == worker ? "handler destroyed in its thread" : "handler destroyed elsewhere");
-    }, Qt::DirectConnection);
-    device.reset();
-    WorkerRetirement::finishAll();
-    QCOMPARE(order, QStringList({ "handler destroyed in its thread", "thread finished" }));
-    QVERIFY(!master().isOpen(1));
-}
-
-// A batch of answers a retired worker left queued for the window thread was dropped at the application's end,
-// and the tasks it carried leaked.
-void TestIOLinkDevice::answersLeftForTheWindowReachTheirTasksAtTheEnd()
-{
-    QPointer<CommunicationTask> task = CommunicationTask::forIndex(0x10, 0, CommunicationTask::ReadCommand);
-    QSignalSpy answered(task.data(), &CommunicationTask::answered);
-    task->start();
-    const QVector<CommunicationAnswerRelay::Answer> batch { { task, true, QByteArray("OVX"), 0, QString() } };
-    QMetaObject::invokeMethod(qApp, [batch] { CommunicationAnswerRelay::deliver(batch); }, Qt::QueuedConnection);
-    WorkerRetirement::finishAll();
-    QCOMPARE(answered.count(), 1);
-    QVERIFY(task.isNull());
-}
+};
 
 OVINEX_TEST_MAIN(TestIOLinkDevice)
 #include "tst_iolinkdevice.moc"

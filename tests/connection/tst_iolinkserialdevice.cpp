@@ -1,15 +1,12 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "connection/iolinkserialdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
 #include "connection/iqcommconnectionhandler.h"
 #include "connection/workerretirement.h"
-#include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
-#include <QApplication>
 #include <QSignalSpy>
 
 #include <memory>
@@ -140,18 +137,24 @@ private slots:
 
     void portWithoutDeviceGetsFallbackName_data()
     {
+        QTest::addColumn<QString>("location");
         QTest::addColumn<QString>("call");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("no master answers") << "mst_Connect" << false;
-        QTest::newRow("configuration unreadable") << "mst_GetConfig" << true;
+        QTest::addColumn<int>("connects");
+        QTest::addColumn<int>("disconnects");
+        QTest::newRow("no master answers") << "SIM1" << "mst_Connect" << 1 << 0;
+        QTest::newRow("configuration unreadable") << "SIM1" << "mst_GetConfig" << 1 << 1;
+        // Cut to 8 bits, a port without a number would open some other master's port.
+        QTest::newRow("port without a number") << "/dev/serial" << "" << 0 << 0;
     }
 
     void portWithoutDeviceGetsFallbackName()
     {
+        QFETCH(QString, location);
         QFETCH(QString, call);
-        QFETCH(bool, opened);
-        SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, call);
+        if (!call.isEmpty())
+            SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, call);
         SerialPortDescriptor port = portWithManufacturer(1, QStringLiteral("Acme"));
+        port.setSystemLocation(location);
         port.setDescription(QStringLiteral("USB Serial"));
         const IOLinkSerialDevice device(port);
         QVERIFY(!device.hasIOLinkDevice());
@@ -161,7 +164,10 @@ private slots:
         QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
         QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
         // Whatever the probe opened is closed again.
-        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), opened ? 1 : 0);
+        QFETCH(int, connects);
+        QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
+        QFETCH(int, disconnects);
+        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), disconnects);
         QVERIFY(!SimulatedMaster::instance().isOpen(1));
     }
 
@@ -188,19 +194,6 @@ private slots:
         QFETCH(QString, ioddText);
         QFETCH(QString, alert);
         QCOMPARE(IOLinkSerialDevice::eventAlert(code, ushort(mode), ioddText), alert);
-    }
-
-    void eventFromTheMasterBecomesAnAlert()
-    {
-        IOLinkSerialDevice device(virtualPort(1));
-        QSignalSpy alerts(&device, &IOLinkDevice::alertTextChanged);
-        // As the back end reports it from the worker thread.
-        QMetaObject::invokeMethod(device.getCommunicationHandler(), [&device] {
-            emit device.getCommunicationHandler()->eventReceived(0x1805, 3);
-        });
-        QTRY_COMPARE(alerts.count(), 1);
-        QCOMPARE(alerts.at(0).at(0).toString(),
-                 QString::fromUtf8("Event: Overtemperature \u2013 check Master temperature and load\nCode: 0x1805\nMode: Appear"));
     }
 
     void handleFollowsTheConnection()
@@ -250,37 +243,48 @@ private slots:
 
     void refusedConnect_data()
     {
+        QTest::addColumn<QString>("location");
         QTest::addColumn<QString>("call");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("alert");
+        QTest::addColumn<int>("connects");
         QTest::addColumn<int>("expectedDisconnects");
         QTest::addColumn<int>("modeSwitches");
         // An opened port is set inactive again before it is closed.
-        QTest::newRow("connect refused") << "mst_Connect" << int(IqCommInterfaceNotFound) << "mst_Connect" << 0 << 0;
-        QTest::newRow("configuration unreadable") << "mst_GetConfig" << int(IqCommOperationFailed) << "mst_GetConfig" << 1 << 1;
-        QTest::newRow("unexpected operating mode") << "" << 3 << "Unexpected Operating mode: 3" << 1 << 2;
+        QTest::newRow("connect refused") << "SIM1" << "mst_Connect" << int(IqCommInterfaceNotFound) << "mst_Connect" << 1 << 0 << 0;
+        QTest::newRow("configuration unreadable") << "SIM1" << "mst_GetConfig" << int(IqCommOperationFailed) << "mst_GetConfig" << 1 << 1 << 1;
+        QTest::newRow("unexpected operating mode") << "SIM1" << "" << 3 << "Unexpected Operating mode: 3" << 1 << 1 << 2;
+        // Cut to 8 bits, these numbers would open some other master's port.
+        QTest::newRow("no digits") << "/dev/serial" << "" << 0 << "/dev/serial" << 0 << 0 << 0;
+        QTest::newRow("beyond the library's 8 bits") << "COM257" << "" << 0 << "COM257" << 0 << 0 << 0;
     }
 
     void refusedConnect()
     {
+        QFETCH(QString, location);
         QFETCH(QString, call);
         QFETCH(int, result);
         QFETCH(QString, alert);
+        QFETCH(int, connects);
         QFETCH(int, expectedDisconnects);
         QFETCH(int, modeSwitches);
-        if (call.isEmpty())
-            SimulatedMaster::instance().forceOperatingMode(1, result);
-        else
+        if (!call.isEmpty())
             SimulatedMaster::instance().failNextCalls(1, 1, result, 0, call);
-        Watched watched(virtualPort(1));
+        else if (result != 0)
+            SimulatedMaster::instance().forceOperatingMode(1, result);
+        SerialPortDescriptor port = virtualPort(1);
+        port.setSystemLocation(location);
+        Watched watched(port);
         watched.handler->connectToDevice();
         QTRY_COMPARE(watched.error.count(), 1);
         QTRY_VERIFY(watched.handler->isNotConnectedState());
         QCOMPARE(watched.connected.count(), 0);
+        QCOMPARE(watched.alerts.count(), 1);
         QVERIFY2(watched.lastAlert().contains(alert), qPrintable(watched.lastAlert()));
         // Whatever the failed attempt opened is closed again.
         QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
         QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
         QCOMPARE(calls(QStringLiteral("mst_Disconnect")), expectedDisconnects);
         QCOMPARE(calls(QStringLiteral("mst_SetOperatingMode")), modeSwitches);
     }
@@ -329,51 +333,6 @@ private slots:
         QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
         QVERIFY(!SimulatedMaster::instance().isOpen(1));
         QCOMPARE(watched.handler->getPortHandle(), qint16(-1));
-    }
-
-    void portWithoutNumberIsNeverOpened_data()
-    {
-        QTest::addColumn<QString>("location");
-        QTest::newRow("no digits") << "/dev/serial";
-        QTest::newRow("beyond the library's 8 bits") << "COM257";
-        QTest::newRow("through the device probe") << "";
-    }
-
-    // Cut to 8 bits, these numbers would open some other master's port.
-    void portWithoutNumberIsNeverOpened()
-    {
-        QFETCH(QString, location);
-        SerialPortDescriptor port;
-        if (location.isEmpty()) {
-            port.setSystemLocation(QStringLiteral("/dev/serial"));
-            port.setDescription(QStringLiteral("Adapter"));
-            port.setManufacturer(QStringLiteral("FTDI"));
-            const IOLinkSerialDevice device(port);
-            QVERIFY(!device.hasIOLinkDevice());
-            QCOMPARE(device.getProductName(), QStringLiteral("Adapter - FTDI"));
-            QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
-            return;
-        }
-        port.setSystemLocation(location);
-        Watched watched(port);
-        watched.handler->connectToDevice();
-        QTRY_COMPARE(watched.error.count(), 1);
-        QCOMPARE(watched.alerts.count(), 1);
-        QVERIFY(watched.lastAlert().contains(location));
-        QCOMPARE(calls(QStringLiteral("mst_Connect")), 0);
-    }
-
-    void destroyingAnOpenHandlerClosesThePort()
-    {
-        {
-            Watched watched(virtualPort(1));
-            watched.handler->connectToDevice();
-            QTRY_COMPARE(watched.connected.count(), 1);
-        }
-        QVERIFY(!SimulatedMaster::instance().isOpen(1));
-        Watched next(virtualPort(1));
-        next.handler->connectToDevice();
-        QTRY_COMPARE(next.connected.count(), 1);
     }
 
     void cancelWhileThePortOpensOnASlowMaster_data()

@@ -1,12 +1,11 @@
 #include "masterport.h"
+#include "servedmaster.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 #include "tst_networkmaster_tlsserver.h"
 
 #include "app/applicationsettings.h"
-#include "connection/iolinkserialdevice.h"
-#include "connection/iqcommcommunicationhandler.h"
-#include "binding/iolinkwrapper.h"
+#include "connection/iolinkdevice.h"
 #include "discovery/serialdevicediscovery.h"
 #include "master/masterlibrary.h"
 #include "master/networkhttpclient.h"
@@ -15,8 +14,6 @@
 #include "master/networkmasterserver.h"
 #include "master/simulatedmaster.h"
 
-#include <QApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSignalSpy>
 #include <QThread>
@@ -58,12 +55,9 @@ private slots:
         QVERIFY(SimulatedBench::use({ SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd(), SimulatedBench::sampleIodd() }));
         QCOMPARE(simulated().availablePorts().size(), portCount);
         simulated().useRealTime();
-        server = new NetworkMasterServer;
-        server->moveToThread(&serverThread);
-        serverThread.start();
-        bool listening = false;
-        onServer([&] { listening = server->listen(QHostAddress::LocalHost, 0); });
-        QVERIFY(listening);
+        served = std::make_unique<ServedMaster>();
+        server = served->server;
+        QVERIFY(served->listen());
         serverPort = server->serverPort();
         baseUrl = NetworkMasterJson::normalizedBaseUrl(server->address());
         NetworkHttpClient::instance().setTimeout(500);
@@ -81,13 +75,6 @@ private slots:
         simulated().resetFaults();
         for (int port = 1; port <= portCount; ++port)
             simulated().replug(port);
-    }
-
-    void cleanupTestCase()
-    {
-        onServer([&] { delete server; });
-        serverThread.quit();
-        serverThread.wait();
     }
 
     void byteArrays_data()
@@ -252,17 +239,6 @@ private slots:
         QCOMPARE(port.read(60, 1), switchPoint);
     }
 
-    void systemCommandRestoresDefaults()
-    {
-        MasterPort port(networkPort(1));
-        QCOMPARE(port.write(24, 0, "changed"), quint16(0));
-        QCOMPARE(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x82))), quint16(0));
-        QCOMPARE(port.read(24), QByteArray("***")); // the IODD default
-        // An unknown command is the device's refusal, not a lost device.
-        QCOMPARE(port.write(CommunicationHandler::systemCommandIndex, 0, QByteArray(1, char(0x7E))), quint16(0x8035));
-        QVERIFY(!port.lost());
-    }
-
     void blockReadsWithAndWithoutSupport_data()
     {
         QTest::addColumn<bool>("offered");
@@ -374,15 +350,13 @@ private slots:
     void vanishedMasterIsReportedAndComesBack()
     {
         MasterPort port(networkPort(1));
-        onServer([&] { server->close(); });
+        served->onServer([&] { server->close(); });
         port.processData();
         QVERIFY(port.lost());
         QString error;
         QVERIFY(network().onlinePorts(baseUrl, &error).isEmpty());
         QVERIFY(!error.isEmpty());
-        bool listening = false;
-        onServer([&] { listening = server->listen(QHostAddress::LocalHost, serverPort); });
-        QVERIFY(listening);
+        QVERIFY(served->listen(serverPort));
         MasterPort again(networkPort(1));
         QVERIFY2(again.handle >= 0, again.errorText);
     }
@@ -426,23 +400,6 @@ private slots:
         QVERIFY2(identity.error.contains(QStringLiteral("not trusted")), qPrintable(identity.error));
     }
 
-    void threeDevicesConnectOneAfterTheOther()
-    {
-        for (int number = 1; number <= portCount; ++number) {
-            auto device = std::make_unique<IOLinkSerialDevice>(networkPort(number));
-            QVERIFY(device->hasIOLinkDevice());
-            QCOMPARE(device->getAddress(), QStringLiteral("127.0.0.1:%1 Port %2").arg(serverPort).arg(number));
-            device->setIoddFile(SimulatedBench::sampleIodd());
-            QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
-            device->connectToDevice();
-            QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), timeout);
-            QVERIFY(device->getBinding());
-            QTRY_COMPARE_WITH_TIMEOUT(device->getBinding()->getSyncTasksTotal(), 0u, timeout);
-            device->disconnectFromDevice();
-            QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
-        }
-    }
-
     void discoveryListsOnlinePortsAndReportsASilentMasterOnce()
     {
         // Nothing listens on port 1 of this machine: a master that refuses every connection.
@@ -472,30 +429,22 @@ private slots:
     }
 
 private:
-    SerialPortDescriptor networkPort(int number);
-    void onServer(const std::function<void()> &call);
+    SerialPortDescriptor networkPort(int number)
+    {
+        QString error;
+        const QList<SerialPortDescriptor> ports = network().onlinePorts(baseUrl, &error);
+        for (const SerialPortDescriptor &port : ports) {
+            if (port.portNumber() == number)
+                return port;
+        }
+        return SerialPortDescriptor();
+    }
 
-    QThread serverThread;
+    std::unique_ptr<ServedMaster> served;
     NetworkMasterServer *server = nullptr;
     QString baseUrl;
     quint16 serverPort = 0;
 };
-
-void TestNetworkMaster::onServer(const std::function<void()> &call)
-{
-    QMetaObject::invokeMethod(server, call, Qt::BlockingQueuedConnection);
-}
-
-SerialPortDescriptor TestNetworkMaster::networkPort(int number)
-{
-    QString error;
-    const QList<SerialPortDescriptor> ports = network().onlinePorts(baseUrl, &error);
-    for (const SerialPortDescriptor &port : ports) {
-        if (port.portNumber() == number)
-            return port;
-    }
-    return SerialPortDescriptor();
-}
 
 OVINEX_TEST_MAIN(TestNetworkMaster)
 #include "tst_networkmaster.moc"

@@ -4,8 +4,6 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include <QApplication>
-
 namespace {
 
 using Change = SimulatedLensMonitor::Change;
@@ -38,6 +36,11 @@ class TestSimulatedLens : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
+    }
+
     void monitor_data()
     {
         QTest::addColumn<QList<qint64>>("times");
@@ -73,20 +76,8 @@ private slots:
             QCOMPARE(int(lens.update(times.at(i), qualities.at(i))), changes.at(i));
     }
 
-    void sampleRaisesAndClearsTheWarning()
-    {
-        SimulatedDeviceDescription description;
-        QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
-        SimulatedDevice device(description);
-        // The quality sweeps 0..100..0 in 24 s, starting low: 2 s after the start the lens is dirty, and it is
-        // clean once the quality has passed 30; near the end of the sweep it goes low again.
-        QCOMPARE(lensEvents(device, 28000), (QStringList { "2000:a", "3800:d", "23600:a", "27800:d" }));
-    }
-
     void statusAndProcessDataFollow()
     {
-        SimulatedDeviceDescription description;
-        QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
         SimulatedDevice device(description);
         const auto lensBit = [&device] { return (quint8(device.processDataInput(0).back()) >> 1) & 1; };
         QByteArray status;
@@ -111,8 +102,6 @@ private slots:
 
     void teachRaisesTeachDone()
     {
-        SimulatedDeviceDescription description;
-        QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
         SimulatedDevice device(description);
         device.setTime(10000);
         QCOMPARE(device.write(2, 0, QByteArray(1, char(SimulatedDevice::teachCommand))), quint16(0));
@@ -123,6 +112,9 @@ private slots:
         QCOMPARE(qualifier, quint8(0x54));
         QCOMPARE(device.storedValue(SimulatedDevice::teachResultIndex), QByteArray(1, char(1)));
     }
+
+private:
+    SimulatedDeviceDescription description;
 };
 
 OVINEX_TEST_MAIN(TestSimulatedLens)

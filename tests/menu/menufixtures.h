@@ -17,6 +17,8 @@
 
 namespace MenuFixtures {
 
+using VariableFixtures::WrappedVariable;
+
 inline TypedValue typed(ValueKind type, double number)
 {
     TypedValue value;
@@ -43,11 +45,10 @@ void addRange(Description &description, double lower, double upper)
                                      QString(), QString() });
 }
 
-inline std::unique_ptr<Variable> simple(const QString &id, ValueKind type, quint32 bitLength,
-                                        const QString &access = QStringLiteral("rw"), quint16 index = 64,
-                                        quint32 fixedLength = 0)
+inline Variable simple(const QString &id, ValueKind type, quint32 bitLength, const QString &access = QStringLiteral("rw"),
+                       quint16 index = 64, quint32 fixedLength = 0)
 {
-    return std::make_unique<Variable>(VariableFixtures::simple(id, quint32(type), bitLength, fixedLength, access, index));
+    return VariableFixtures::simple(id, quint32(type), bitLength, fixedLength, access, index);
 }
 
 inline myRecordItem item(quint32 subindex, quint32 bitOffset, ValueKind type, quint32 bitLength,
@@ -59,19 +60,18 @@ inline myRecordItem item(quint32 subindex, quint32 bitOffset, ValueKind type, qu
 }
 
 // A record with subindex access, as most devices describe theirs.
-inline std::unique_ptr<Variable> record(const QString &id, quint32 bitLength, const QList<myRecordItem> &items,
-                                        const QString &access = QStringLiteral("rw"), quint16 index = 70)
+inline Variable record(const QString &id, quint32 bitLength, const QList<myRecordItem> &items,
+                       const QString &access = QStringLiteral("rw"), quint16 index = 70)
 {
-    auto variable = std::make_unique<Variable>(VariableFixtures::record(id, bitLength, items, true, index));
-    variable->accessRights = access;
+    Variable variable = VariableFixtures::record(id, bitLength, items, true, index);
+    variable.accessRights = access;
     return variable;
 }
 
 // An array of `count` octet strings of `octets` each, with subindex access, as the model completes it.
-inline std::unique_ptr<Variable> octetArray(const QString &id, quint32 count, quint32 octets)
+inline Variable octetArray(const QString &id, quint32 count, quint32 octets)
 {
-    return std::make_unique<Variable>(
-        VariableFixtures::array(id, int(count), quint32(ValueKind::OctetString), 0, octets, true, 37));
+    return VariableFixtures::array(id, int(count), quint32(ValueKind::OctetString), 0, octets, true, 37);
 }
 
 template<class Element>

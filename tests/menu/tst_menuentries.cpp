@@ -322,23 +322,19 @@ private slots:
         QFETCH(double, gradient);
         QFETCH(double, offset);
         QFETCH(QVariant, entered);
-        QFETCH(qulonglong, stored);
-        QFETCH(double, shown);
-        auto description = simple("V_Temp", ValueKind::UInteger, 16);
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple("V_Temp", ValueKind::UInteger, 16));
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
         entry.setScaling(LinearScaling(gradient, offset));
 
         entry.setProperty("value", entered);
-        QCOMPARE(variable.getValue(0).toULongLong(), stored);
-        QCOMPARE(entry.property("value").toDouble(), shown);
+        QTEST(variable.getValue(0).toULongLong(), "stored");
+        QTEST(entry.property("value").toDouble(), "shown");
     }
 
     void booleanIsNotScaled()
     {
-        auto flag = simple("V_Flag", ValueKind::Boolean, 1);
-        VariableWrapper variable(flag.get());
+        WrappedVariable variable(simple("V_Flag", ValueKind::Boolean, 1));
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
         entry.setScaling(LinearScaling(0.1, 32.0));
@@ -370,11 +366,10 @@ private slots:
         QFETCH(double, gradient);
         QFETCH(double, offset);
         QFETCH(QString, format);
-        QFETCH(uint, digits);
         PlainEntry entry;
         entry.setScaling(LinearScaling(gradient, offset));
         entry.setDisplayFormat(format);
-        QCOMPARE(entry.property("digits").toUInt(), digits);
+        QTEST(entry.property("digits").toUInt(), "digits");
     }
 
     void entryWithoutVariable()
@@ -394,9 +389,8 @@ private slots:
 
     void validAndValueFollowOwnSubindexOnly()
     {
-        auto description = record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8),
-                                                 item(2, 0, ValueKind::UInteger, 8) });
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8),
+                                                 item(2, 0, ValueKind::UInteger, 8) }));
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
         entry.setSubindex(2);
@@ -424,9 +418,8 @@ private slots:
         addSingleValue(mode, 30, "TN_Thirty");
         addSingleValue(mode, 10, "TN_Ten");
         addSingleValue(mode, 20, "TN_Twenty");
-        auto description = record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8), mode });
-        VariableWrapper variable(description.get());
-        MenuEntryRecordSelection entry(&description->recordItems.at(1), &variable, 2);
+        WrappedVariable variable(record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8), mode }));
+        MenuEntryRecordSelection entry(&variable.description.recordItems.at(1), &variable, 2);
         QSignalSpy writes(&entry, &MenuEntry::writeRequested);
 
         QCOMPARE(entry.getTextIds(), QStringList({ "TN_Ten", "TN_Twenty", "TN_Thirty" }));
@@ -456,10 +449,9 @@ private slots:
         myRecordItem mode = item(1, 0, ValueKind::UInteger, 8);
         addSingleValue(mode, 1, "TN_One");
         addSingleValue(mode, 2, "TN_Two");
-        auto description = record("V_Rec", 8, { mode });
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(record("V_Rec", 8, { mode }));
         variable.setDataFromDevice(1, QByteArray::fromHex("02"));
-        MenuEntryRecordSelection entry(&description->recordItems.first(), &variable, 1);
+        MenuEntryRecordSelection entry(&variable.description.recordItems.first(), &variable, 1);
         QCOMPARE(variable.getValue(1).toInt(), 2);
         QCOMPARE(entry.getCurrentIndex(), 1);
     }
@@ -481,18 +473,16 @@ private slots:
     {
         QFETCH(QList<int>, values);
         QFETCH(int, read);
-        QFETCH(int, shown);
         QFETCH(int, chosen);
         QFETCH(QByteArray, written);
-        auto description = simple("V_Select", ValueKind::UInteger, 8);
+        WrappedVariable variable(simple("V_Select", ValueKind::UInteger, 8));
         for (int value : values)
-            addSingleValue(*description, value, QStringLiteral("TN_%1").arg(value));
-        VariableWrapper variable(description.get());
+            addSingleValue(variable.description, value, QStringLiteral("TN_%1").arg(value));
         MenuEntryVariableSelection entry(&variable, 0);
         QSignalSpy writes(&entry, &MenuEntry::writeRequested);
 
         variable.setDataFromDevice(0, QByteArray(1, char(read)));
-        QCOMPARE(entry.property("currentIndex").toInt(), shown);
+        QTEST(entry.property("currentIndex").toInt(), "shown");
         entry.setDataFromUserInput(chosen);
         QCOMPARE(variable.getValue(0).toInt(), int(written.at(0)));
         QCOMPARE(lastWrite(writes), written);
@@ -503,9 +493,8 @@ private slots:
         myRecordItem state = item(1, 0, ValueKind::UInteger, 8, "ro");
         addSingleValue(state, 0, "TN_Off");
         addSingleValue(state, 1, "TN_On");
-        auto description = record("V_State", 8, { state }, "ro");
-        VariableWrapper variable(description.get());
-        MenuEntryRecordDisplay entry(&description->recordItems.first(), &variable, 1);
+        WrappedVariable variable(record("V_State", 8, { state }, "ro"));
+        MenuEntryRecordDisplay entry(&variable.description.recordItems.first(), &variable, 1);
 
         variable.setDataFromDevice(1, QByteArray::fromHex("01"));
         QCOMPARE(entry.property("value").toString(), QStringLiteral("TN_On"));
@@ -519,10 +508,9 @@ private slots:
 
     void recordDisplayOfAWholeBooleanTakesItsOwnChoices()
     {
-        auto description = simple("V_Emitter", ValueKind::Boolean, 1, "ro");
-        addSingleValue(*description, 0, "TN_Emitter_Off");
-        addSingleValue(*description, 1, "TN_Emitter_On");
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple("V_Emitter", ValueKind::Boolean, 1, "ro"));
+        addSingleValue(variable.description, 0, "TN_Emitter_Off");
+        addSingleValue(variable.description, 1, "TN_Emitter_On");
         MenuEntryRecordDisplay entry(nullptr, &variable, 0);
 
         QCOMPARE(entry.getTextIds(), QStringList({ "TN_Emitter_Off", "TN_Emitter_On" }));
@@ -534,9 +522,8 @@ private slots:
 
     void sliderOffersTheScaledRangeAndWritesRawValues()
     {
-        auto description = simple("V_Level", ValueKind::UInteger, 16);
-        addRange(*description, 0, 200);
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple("V_Level", ValueKind::UInteger, 16));
+        addRange(variable.description, 0, 200);
         UIVariableRefT reference;
         reference.variableId.value = QStringLiteral("V_Level");
         reference.gradient.value = QStringLiteral("0.5");
@@ -562,10 +549,9 @@ private slots:
 
     void singleDisplayNamesKnownStates()
     {
-        auto description = simple("V_Quality", ValueKind::UInteger, 16, "ro");
-        addSingleValue(*description, 65535, "TN_NoMeasurement");
-        addRange(*description, 0, 1000);
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple("V_Quality", ValueKind::UInteger, 16, "ro"));
+        addSingleValue(variable.description, 65535, "TN_NoMeasurement");
+        addRange(variable.description, 0, 1000);
         UIVariableRefT reference;
         reference.variableId.value = QStringLiteral("V_Quality");
         reference.gradient.value = QStringLiteral("0.1");
@@ -581,8 +567,7 @@ private slots:
 
     void textEditWritesWithinTheFixedLength()
     {
-        auto description = simple("V_Tag", ValueKind::String, 0, "rw", 24, 4);
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple("V_Tag", ValueKind::String, 0, "rw", 24, 4));
         MenuEntryTextEdit entry(&variable, 0);
         QSignalSpy writes(&entry, &MenuEntry::writeRequested);
         QCOMPARE(entry.property("maxLength").toUInt(), 4u);
@@ -597,8 +582,7 @@ private slots:
 
     void subMenuFollowsItsCondition()
     {
-        auto description = record("V_Mode", 8, { item(3, 0, ValueKind::UInteger, 8) });
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(record("V_Mode", 8, { item(3, 0, ValueKind::UInteger, 8) }));
         UIMenuRefT reference;
         reference.menuId.value = QStringLiteral("M_Window");
         ConditionT *condition = addTo(reference.Condition);
@@ -620,8 +604,7 @@ private slots:
 
     void arrayDisplayShowsEveryElement()
     {
-        auto description = octetArray("V_DetailedDeviceStatus", 4, 3);
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(octetArray("V_DetailedDeviceStatus", 4, 3));
         MenuEntryArrayDisplay entry(&variable, 0);
 
         const QList<QObject *> before = entry.getByteArray();
@@ -641,8 +624,7 @@ private slots:
 
     void arrayDisplayOfNumbersCountsInBits()
     {
-        const Variable description = VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true);
-        VariableWrapper variable(&description);
+        WrappedVariable variable(VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true));
         MenuEntryArrayDisplay entry(&variable, 0);
         variable.setDataFromDevice(0, QByteArray::fromHex("0001" "0002" "0003"));
         const QList<QObject *> elements = entry.getByteArray();
@@ -652,10 +634,9 @@ private slots:
 
     void commandButtonsShareOneWidth()
     {
-        auto description = simple("V_SystemCommand", ValueKind::UInteger, 8, "wo", 2);
-        addSingleValue(*description, 128, "TN_Reset", "Reset");
-        addSingleValue(*description, 130, "TN_Factory", "Restore factory settings");
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple("V_SystemCommand", ValueKind::UInteger, 8, "wo", 2));
+        addSingleValue(variable.description, 128, "TN_Reset", "Reset");
+        addSingleValue(variable.description, 130, "TN_Factory", "Restore factory settings");
         // The width is shared by every command entry alive, so none of the sample's may be left.
         sample.reset();
         menus.clear();

@@ -76,12 +76,11 @@ private slots:
         QFETCH(bool, range);
         QFETCH(QString, kind);
         const bool text = type == ValueKind::String || type == ValueKind::OctetString;
-        auto description = simple("V_Param", type, text ? 0 : 16, access, 64, text ? 8 : 0);
+        WrappedVariable variable(simple("V_Param", type, text ? 0 : 16, access, 64, text ? 8 : 0));
         for (int i = 0; i < singleValues; ++i)
-            addSingleValue(*description, i, QStringLiteral("TN_SV%1").arg(i));
+            addSingleValue(variable.description, i, QStringLiteral("TN_SV%1").arg(i));
         if (range)
-            addRange(*description, 0, 10);
-        VariableWrapper variable(description.get());
+            addRange(variable.description, 0, 10);
         UIVariableRefT reference;
         reference.variableId.value = QStringLiteral("V_Param");
         reference.accessRightRestriction.value = restriction;
@@ -117,11 +116,9 @@ private slots:
         QFETCH(QString, id);
         QFETCH(QString, access);
         QFETCH(QString, restriction);
-        QFETCH(QString, kind);
-        auto description = simple(id, ValueKind::UInteger, 8, access);
-        addSingleValue(*description, 0, "TN_Teach_Off");
-        addSingleValue(*description, 2, "TN_Teach_Far");
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple(id, ValueKind::UInteger, 8, access));
+        addSingleValue(variable.description, 0, "TN_Teach_Off");
+        addSingleValue(variable.description, 2, "TN_Teach_Far");
         UIVariableRefT reference;
         reference.variableId.value = id;
         reference.accessRightRestriction.value = restriction;
@@ -129,7 +126,7 @@ private slots:
         addButton(&reference, 2);
         QObject parent;
         MenuEntry *entry = MenuEntryFactory::makeMenuEntry(&reference, { &variable }, {}, &parent);
-        QCOMPARE(kindOf(entry), kind);
+        QTEST(kindOf(entry), "kind");
         if (auto *button = qobject_cast<MenuEntrySystemCommand *>(entry)) {
             QCOMPARE(button->getButtonValue(), 2);
             QCOMPARE(button->getNameId(), QStringLiteral("TN_Teach_Far"));
@@ -153,8 +150,7 @@ private slots:
         QFETCH(quint32, bits);
         QFETCH(double, lower);
         QFETCH(double, upper);
-        auto description = simple("V_Count", type, bits);
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple("V_Count", type, bits));
         UIVariableRefT reference;
         reference.variableId.value = QStringLiteral("V_Count");
         reference.gradient.value = QStringLiteral("0.5");
@@ -168,9 +164,8 @@ private slots:
 
     void unusableVariableIsNotShown()
     {
-        auto description = simple("V_Broken", ValueKind::UInteger, 8);
-        description->invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(simple("V_Broken", ValueKind::UInteger, 8));
+        variable.description.invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
         UIVariableRefT reference;
         reference.variableId.value = QStringLiteral("V_Broken");
         QObject parent;
@@ -228,8 +223,7 @@ private slots:
             addSingleValue(second, i, QStringLiteral("TN_SV%1").arg(i));
         if (range)
             addRange(second, 0, 10);
-        auto description = record("V_Rec", 48, { item(1, 40, ValueKind::UInteger, 8), second });
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(record("V_Rec", 48, { item(1, 40, ValueKind::UInteger, 8), second }));
         UIRecordItemRefT reference;
         reference.variableId.value = QStringLiteral("V_Rec");
         reference.subindex.value = QStringLiteral("2");
@@ -251,9 +245,8 @@ private slots:
     // Several items with one subindex: the last one decides.
     void lastOfTheItemsWithOneSubindexDecides()
     {
-        auto description = record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8, "ro"),
-                                                 item(1, 0, ValueKind::Boolean, 8) });
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8, "ro"),
+                                                 item(1, 0, ValueKind::Boolean, 8) }));
         UIRecordItemRefT reference;
         reference.variableId.value = QStringLiteral("V_Rec");
         reference.subindex.value = QStringLiteral("1");
@@ -264,8 +257,7 @@ private slots:
 
     void recordItemReferenceToAMissingSubindex()
     {
-        auto description = record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) });
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) }));
         UIRecordItemRefT reference;
         reference.variableId.value = QStringLiteral("V_Rec");
         reference.subindex.value = QStringLiteral("5");
@@ -277,7 +269,7 @@ private slots:
     }
 
     // [level:8 @8][flag:1 @7][unnamed:5][mode:2 @0 with two names]; `access` of the whole, the mode item read-only.
-    static std::unique_ptr<Variable> groupRecord(const QString &access, bool subindexAccess)
+    static Variable groupRecord(const QString &access, bool subindexAccess)
     {
         myRecordItem level = item(1, 8, ValueKind::UInteger, 8);
         addRange(level, 0, 200);
@@ -285,7 +277,7 @@ private slots:
         addSingleValue(mode, 0, QStringLiteral("TN_Off"));
         addSingleValue(mode, 1, QStringLiteral("TN_On"));
         auto description = record("V_Rec", 16, { level, item(2, 7, ValueKind::Boolean, 1), mode }, access);
-        description->subindexAccessSupported = subindexAccess;
+        description.subindexAccessSupported = subindexAccess;
         return description;
     }
 
@@ -308,9 +300,7 @@ private slots:
     {
         QFETCH(QString, access);
         QFETCH(QString, restriction);
-        QFETCH(QStringList, kinds);
-        auto description = groupRecord(access, false);
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(groupRecord(access, false));
         UIVariableRefT reference;
         reference.variableId.value = QStringLiteral("V_Rec");
         reference.accessRightRestriction.value = restriction;
@@ -325,7 +315,7 @@ private slots:
             names << entry->getTextId();
             QCOMPARE(entry->getId(), QStringLiteral("V_Rec"));
         }
-        QCOMPARE(shown, kinds);
+        QTEST(shown, "kinds");
         QCOMPARE(names, (QStringList { "TN_Item1", "TN_Item2", "TN_Item3" }));
         // One read at subindex 0 fills every item.
         QCOMPARE(variable.getReferencedSubindexes(), (QList<quint32> { 1, 2, 3 }));
@@ -344,8 +334,7 @@ private slots:
     {
         QFETCH(bool, subindexAccess);
         QFETCH(QByteArray, written);
-        auto description = groupRecord(QStringLiteral("rw"), subindexAccess);
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(groupRecord(QStringLiteral("rw"), subindexAccess));
         UIVariableRefT reference;
         reference.variableId.value = QStringLiteral("V_Rec");
         QObject parent;
@@ -364,8 +353,7 @@ private slots:
     void textItemTakesItsOwnLength()
     {
         myRecordItem label = item(2, 0, ValueKind::String, 64);
-        auto description = record("V_Rec", 72, { item(1, 64, ValueKind::UInteger, 8), label });
-        VariableWrapper variable(description.get());
+        WrappedVariable variable(record("V_Rec", 72, { item(1, 64, ValueKind::UInteger, 8), label }));
         MenuEntryTextEdit entry(&variable, 2);
         QCOMPARE(entry.getMaxLength(), 8u);
     }

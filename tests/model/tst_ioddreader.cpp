@@ -165,19 +165,13 @@ private slots:
         QCOMPARE(menu->VariableRef.last()->gradient.value, QString());
     }
 
-    void productLoadRemovesVariablePrototypes()
-    {
-        const VariableCollectionT *variables = device.deviceFunction()->VariableCollection.last();
-        QCOMPARE(variables->Variable.size(), 2);
-        QCOMPARE(variables->Variable.at(0)->id.value, QStringLiteral("V_Plain"));
-        QVERIFY(variables->StdVariableRef.isEmpty());
-        QCOMPARE(device.version, QStringLiteral("V1.2.3"));
-    }
-
-    void reloadingKeepsTheVariablesOfTheEarlierDocument()
+    // The product's load removes the variable prototypes; a later document without profile body keeps them.
+    void productLoadRemovesVariablePrototypesAndReloadingKeepsThem()
     {
         IODeviceT reloaded;
         QVERIFY(reloaded.loadXml(fixture("reader.xml"), XmlDocumentKind::ProductDescription));
+        QVERIFY(reloaded.deviceFunction()->VariableCollection.last()->StdVariableRef.isEmpty());
+        QCOMPARE(reloaded.version, QStringLiteral("V1.2.3"));
         // The second document has no profile body, so the first one's collection is still the last.
         QVERIFY(reloaded.loadXml(fixture("version101.xml"), XmlDocumentKind::ProductDescription));
         const VariableCollectionT *variables = reloaded.deviceFunction()->VariableCollection.last();
@@ -238,8 +232,6 @@ private slots:
         QFETCH(bool, loaded);
         QTemporaryDir folder;
         const QString path = folder.filePath("deep.xml");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
         QByteArray text = "<IODevice><DocumentInfo version=\"V1\"/>" + level.repeated(depth - 1)
             + QByteArray("</a>").repeated(depth - 1) + "</IODevice>";
         if (QByteArray(QTest::currentDataTag()).contains("UTF-16")) {
@@ -247,14 +239,15 @@ private slots:
             text = QByteArray("\xff\xfe", 2)
                 + QByteArray(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2);
         }
-        file.write(text);
-        file.close();
+        QVERIFY(TestEnvironment::writeFile(path, text));
         IODeviceT nested;
         QCOMPARE(nested.loadXml(path, XmlDocumentKind::ProductDescription), loaded);
         QCOMPARE(nested.version, loaded ? QStringLiteral("V1") : QString());
     }
 
-    void languageDocumentsAccumulate()
+    // Language documents accumulate in their root; each kind reads into its own root, and a document of
+    // another kind leaves the target empty.
+    void eachKindReadsIntoItsOwnRoot()
     {
         IODeviceT texts;
         QVERIFY(texts.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardDefinitionsLanguage));
@@ -263,21 +256,15 @@ private slots:
         QCOMPARE(texts.standardTexts->Language.size(), 3);
         QCOMPARE(texts.standardTexts->Language.last()->xmlLang.value, QStringLiteral("fr"));
         QVERIFY(!texts.standardUnitTexts);
-
-        // A product-kind load of a language file finds no IODevice and reads nothing.
         QVERIFY(!texts.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::ProductDescription));
         QCOMPARE(texts.DocumentInfo.size(), 1);
-    }
 
-    void eachKindReadsIntoItsOwnRoot()
-    {
         IODeviceT roots;
         QVERIFY(roots.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardUnitDefinitionsLanguage));
         QVERIFY(roots.loadXml(fixture("stdtexts-fr.xml"), XmlDocumentKind::ExtraTexts));
         QCOMPARE(roots.standardUnitTexts->Language.last()->xmlLang.value, QStringLiteral("de"));
         QCOMPARE(roots.extraTexts->Language.last()->xmlLang.value, QStringLiteral("fr"));
         QVERIFY(!roots.standardTexts);
-        // The wrong root for the kind: the target exists but stays empty.
         QVERIFY(!roots.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardUnitDefinitions));
         QVERIFY(roots.standardUnitDefinitions);
         QCOMPARE(roots.standardUnitDefinitions->UnitCollection.size(), 1);
@@ -312,24 +299,6 @@ private slots:
         IODeviceT responsive;
         QVERIFY(responsive.loadXml(fixture("reader.xml"), XmlDocumentKind::ProductDescription));
         QVERIFY(fired);
-    }
-
-
-    void numberedWiresAreRead()
-    {
-        IODeviceT profile;
-        profile.eventIntervalMs = -1;
-        QVERIFY(profile.loadXml(fixture2("profile.xml"), XmlDocumentKind::ProductDescription));
-        const IOLinkPhysicalLayerT *physical = profile.CommNetworkProfile.last()->TransportLayers.last()->PhysicalLayer.last();
-        const ConnectionT *connection = physical->Connection.at(1);
-        QStringList colours;
-        for (const ChildList<WireT> *wire : {&connection->Wire1, &connection->Wire2, &connection->Wire3, &connection->Wire4,
-                                             &connection->Wire5})
-            colours << wire->last()->color.value + QLatin1Char(':') + wire->last()->function.value;
-        QCOMPARE(colours, (QStringList{"BN:L+", "WH:Other", "BU:L-", "BK:C/Q", "GY:NC"}));
-        // The second connection has no wires.
-        QCOMPARE(physical->Connection.at(2)->Wire1.size(), 1);
-        QCOMPARE(profile.CommNetworkProfile.last()->Test.last()->Config7.last()->EventTrigger.size(), 3);
     }
 
     void eventTableDeviceEventsFirstThenStandardReferences()

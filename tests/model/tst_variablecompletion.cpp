@@ -4,6 +4,8 @@
 #include "iodd/model/processdataelements.h"
 #include "iodd/model/userinterfaceelements.h"
 
+#include <algorithm>
+
 // Completion of device variables, standard variable references and direct parameters into plain
 // variable descriptions, against our standard definitions; process data definitions resolved by copying.
 class TestVariableCompletion : public QObject
@@ -28,29 +30,24 @@ private:
         QVERIFY(device.loadXml(TestEnvironment::testDataPath("model2/variables.xml"), XmlDocumentKind::ProductDescription));
     }
 
-    const VariableCollectionT *collection() const { return device.deviceFunction()->VariableCollection.last(); }
-
-    const AbstractVariableT *element(const QString &id) const
+    // A variable of the device's collection by its id; a standard reference by the id it names.
+    static const AbstractVariableT *element(const IODeviceT &device, const QString &id)
     {
-        const VariableCollectionT *variables = collection();
-        for (const AbstractVariableT *v : variables->Variable) {
-            if (v->variable.id == id)
-                return v;
-        }
+        const VariableCollectionT *variables = device.deviceFunction()->VariableCollection.last();
         for (const StdVariableRefT *v : variables->StdVariableRef) {
             if (v->id.value == id)
                 return v;
         }
-        for (const AbstractVariableT *v : variables->DirectParameterOverlay) {
-            if (v->variable.id == id)
-                return v;
-        }
-        for (const AbstractVariableT *v : variables->StdDirectParameterRef) {
-            if (v->variable.id == id)
-                return v;
-        }
-        return nullptr;
+        const auto find = [&id](const auto &list) -> const AbstractVariableT * {
+            const auto found = std::find_if(list.begin(), list.end(), [&id](const AbstractVariableT *v) { return v->variable.id == id; });
+            return found == list.end() ? nullptr : *found;
+        };
+        const AbstractVariableT *found = find(variables->Variable);
+        found = found ? found : find(variables->DirectParameterOverlay);
+        return found ? found : find(variables->StdDirectParameterRef);
     }
+
+    const AbstractVariableT *element(const QString &id) const { return element(device, id); }
 
     const Variable &variable(const QString &id) const
     {
@@ -59,35 +56,22 @@ private:
         return found ? found->variable : none;
     }
 
-    static QStringList texts(const QVector<SingleValueEntry> &entries)
+    // Value and text of each single value or range (its lower end).
+    template<class Entry>
+    static QStringList texts(const QVector<Entry> &entries, TypedValue Entry::*value)
     {
         QStringList result;
-        for (const SingleValueEntry &entry : entries)
-            result << entry.value.toText() + QLatin1Char('=') + entry.text;
+        for (const Entry &entry : entries)
+            result << (entry.*value).toText() + QLatin1Char('=') + entry.text;
         return result;
     }
 
-    static QStringList texts(const QVector<ValueRangeEntry> &entries)
-    {
-        QStringList result;
-        for (const ValueRangeEntry &entry : entries)
-            result << entry.lower.toText() + QLatin1Char('=') + entry.text;
-        return result;
-    }
-
-    static QList<quint32> subindexes(const Variable &variable)
+    // One field of every record item or array element.
+    static QList<quint32> items(const Variable &variable, quint32 myRecordItem::*field)
     {
         QList<quint32> result;
         for (const myRecordItem &item : variable.recordItems)
-            result << item.subindex;
-        return result;
-    }
-
-    static QList<quint32> bitOffsets(const Variable &variable)
-    {
-        QList<quint32> result;
-        for (const myRecordItem &item : variable.recordItems)
-            result << item.bitOffset;
+            result << item.*field;
         return result;
     }
 
@@ -131,7 +115,7 @@ private slots:
         QCOMPARE(plain.accessRights, QStringLiteral("rw"));
         QCOMPARE(plain.value.type, ValueKind::UInteger);
         QCOMPARE(plain.bitLength, 8u);
-        QCOMPARE(texts(plain.singleValues), QStringList{"3=Three"});
+        QCOMPARE(texts(plain.singleValues, &SingleValueEntry::value), QStringList{"3=Three"});
         QCOMPARE(plain.valueRanges.at(0).upper.toUInt(), 20u);
         // A range without a name shows no text rather than a failed lookup.
         QCOMPARE(plain.valueRanges.at(0).text, QString());
@@ -148,7 +132,7 @@ private slots:
         QCOMPARE(v.bitLength, 16u);
         QCOMPARE(v.defaultValue.toInt(), -7);
         QCOMPARE(v.value.toInt(), -7);
-        QCOMPARE(texts(v.valueRanges), QStringList{"-100=Allowed"});
+        QCOMPARE(texts(v.valueRanges, &ValueRangeEntry::lower), QStringList{"-100=Allowed"});
         QCOMPARE(v.description, QStringLiteral("How high"));
     }
 
@@ -210,7 +194,7 @@ private slots:
         const Variable &mode = variable("V_Mode");
         QVERIFY(mode.subindexAccessSupported);
         // The reserved item is left out.
-        QCOMPARE(subindexes(mode), (QList<quint32>{1, 3}));
+        QCOMPARE(items(mode, &myRecordItem::subindex), (QList<quint32>{1, 3}));
         const myRecordItem &distance = mode.recordItems.at(0);
         QCOMPARE(distance.value.type, ValueKind::UInteger);
         QCOMPARE(distance.bitLength, 12u);
@@ -241,16 +225,16 @@ private slots:
     void arrays()
     {
         const Variable &packed = variable("V_Packed");
-        QCOMPARE(subindexes(packed), (QList<quint32>{0, 0, 0}));
-        QCOMPARE(bitOffsets(packed), (QList<quint32>{0, 8, 16}));
+        QCOMPARE(items(packed, &myRecordItem::subindex), (QList<quint32>{0, 0, 0}));
+        QCOMPARE(items(packed, &myRecordItem::bitOffset), (QList<quint32>{0, 8, 16}));
         QCOMPARE(packed.recordItems.at(2).index, 71u);
         const Variable &elements = variable("V_Elements");
-        QCOMPARE(subindexes(elements), (QList<quint32>{1, 2, 3}));
-        QCOMPARE(bitOffsets(elements), (QList<quint32>{0, 0, 0}));
+        QCOMPARE(items(elements, &myRecordItem::subindex), (QList<quint32>{1, 2, 3}));
+        QCOMPARE(items(elements, &myRecordItem::bitOffset), (QList<quint32>{0, 0, 0}));
         // Octet string elements without bit length are spaced by their octets.
-        QCOMPARE(bitOffsets(variable("V_Tags")), (QList<quint32>{0, 24}));
+        QCOMPARE(items(variable("V_Tags"), &myRecordItem::bitOffset), (QList<quint32>{0, 24}));
         // Element type given by reference.
-        QCOMPARE(bitOffsets(variable("V_Codes")), (QList<quint32>{0, 12}));
+        QCOMPARE(items(variable("V_Codes"), &myRecordItem::bitOffset), (QList<quint32>{0, 12}));
         // An absurd count is bounded.
         QCOMPARE(variable("V_Huge").recordItems.size(), 232 * 8);
     }
@@ -263,7 +247,7 @@ private slots:
         QVERIFY(command.modifiesOtherVariables);
         QCOMPARE(command.name, QStringLiteral("System command"));
         // Standard values reduced to the two named, in the standard's order, then the own one.
-        QCOMPARE(texts(command.singleValues),
+        QCOMPARE(texts(command.singleValues, &SingleValueEntry::value),
                  (QStringList{"128=Reset device", "130=Restore factory defaults", "160=Teach"}));
 
         // The standard definitions themselves stay untouched.
@@ -277,7 +261,7 @@ private slots:
         QCOMPARE(tag.fixedLength, 32u);
         QCOMPARE(tag.description, QStringLiteral("Our tag"));
         const Variable &locks = variable("V_DeviceAccessLocks");
-        QCOMPARE(subindexes(locks), (QList<quint32>{1, 2, 3, 4}));
+        QCOMPARE(items(locks, &myRecordItem::subindex), (QList<quint32>{1, 2, 3, 4}));
         QCOMPARE(locks.recordItems.at(3).bitOffset, 3u);
 
         const Variable &unknown = element("V_NoSuchThing")->variable;
@@ -289,7 +273,7 @@ private slots:
     {
         const Variable &overlay = variable("V_Overlay");
         QCOMPARE(overlay.index, quint16(1));
-        QCOMPARE(subindexes(overlay), (QList<quint32>{1}));
+        QCOMPARE(items(overlay, &myRecordItem::subindex), (QList<quint32>{1}));
         QCOMPARE(overlay.recordItems.at(0).index, 1u);
         QCOMPARE(variable("V_DirectParameters_1").index, quint16(1));
     }
@@ -300,31 +284,21 @@ private slots:
         bare.eventIntervalMs = -1;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Array count too large"));
         QVERIFY(bare.loadXml(TestEnvironment::testDataPath("model2/variables.xml"), XmlDocumentKind::ProductDescription));
-        const VariableCollectionT *variables = bare.deviceFunction()->VariableCollection.last();
-        QCOMPARE(variables->StdVariableRef.at(0)->variable.value.type, ValueKind::Unknown);
-        for (const VariableT *v : variables->Variable) {
-            if (v->variable.id != QLatin1String("V_Mode"))
-                continue;
-            // The device's own datatypes still resolve; the standard one cannot.
-            QCOMPARE(v->variable.recordItems.at(0).typeName, QStringLiteral("UIntegerT"));
-            QCOMPARE(v->variable.recordItems.at(1).typeName, QString());
-        }
+        QCOMPARE(element(bare, "V_SystemCommand")->variable.value.type, ValueKind::Unknown);
+        // The device's own datatypes still resolve; the standard one cannot.
+        const Variable &mode = element(bare, "V_Mode")->variable;
+        QCOMPARE(mode.recordItems.at(0).typeName, QStringLiteral("UIntegerT"));
+        QCOMPARE(mode.recordItems.at(1).typeName, QString());
     }
 
     void namesInTheSelectedLanguage()
     {
         IODeviceT german;
         load(german, QStringLiteral("de"));
-        const VariableCollectionT *variables = german.deviceFunction()->VariableCollection.last();
-        const Variable *plain = nullptr;
-        for (const VariableT *v : variables->Variable) {
-            if (v->variable.id == QLatin1String("V_Plain"))
-                plain = &v->variable;
-        }
-        QVERIFY(plain);
-        QCOMPARE(plain->name, QStringLiteral("Einfach"));
-        QCOMPARE(plain->singleValues.at(0).text, QStringLiteral("Drei"));
-        const Variable &command = variables->StdVariableRef.at(0)->variable;
+        const Variable &plain = element(german, "V_Plain")->variable;
+        QCOMPARE(plain.name, QStringLiteral("Einfach"));
+        QCOMPARE(plain.singleValues.at(0).text, QStringLiteral("Drei"));
+        const Variable &command = element(german, "V_SystemCommand")->variable;
         QCOMPARE(command.singleValues.at(0).text, german.translate("STD_TN_SystemCommand_DeviceReset"));
         QVERIFY(command.singleValues.at(0).text != QLatin1String("Reset device"));
     }

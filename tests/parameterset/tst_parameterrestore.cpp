@@ -6,7 +6,6 @@
 #include "connection/iolinkserialdevice.h"
 #include "binding/iolinkwrapper.h"
 #include "iodd/model/iodevicet.h"
-#include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 #include "parameterset/deviceparameteraccess.h"
 #include "parameterset/parametercatalogue.h"
@@ -14,7 +13,6 @@
 #include "parameterset/parameterreader.h"
 #include "parameterset/parameterrestore.h"
 
-#include <QApplication>
 #include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -31,7 +29,8 @@ constexpr uint recordIndex = 71;
 QString blockDeviceFile(const QTemporaryDir &folder)
 {
     QFile sample(ApplicationSettings::defaultSimulatedDevices().value(0));
-    if (!sample.open(QIODevice::ReadOnly))
+    QFile record(TestEnvironment::testDataPath(QStringLiteral("parameterset/calibration.xml")));
+    if (!sample.open(QIODevice::ReadOnly) || !record.open(QIODevice::ReadOnly))
         return QString();
     QString text = QString::fromUtf8(sample.readAll());
     const QString command = QStringLiteral("<StdVariableRef id=\"V_SystemCommand\">");
@@ -39,24 +38,10 @@ QString blockDeviceFile(const QTemporaryDir &folder)
     for (int value = 3; value <= 6; ++value)
         offered += QStringLiteral("<StdSingleValueRef value=\"%1\"/>").arg(value);
     text.replace(command, command + offered);
-    text.replace(QStringLiteral("</VariableCollection>"), QStringLiteral(
-        "<Variable id=\"V_Calibration\" index=\"71\" accessRights=\"rw\">"
-        "  <Datatype xsi:type=\"RecordT\" bitLength=\"24\" subindexAccessSupported=\"false\">"
-        "    <RecordItem subindex=\"1\" bitOffset=\"16\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
-        "      <Name textId=\"TN_RI_SwitchPoint\"/></RecordItem>"
-        "    <RecordItem subindex=\"2\" bitOffset=\"8\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
-        "      <Name textId=\"TN_RI_Hysteresis\"/></RecordItem>"
-        "    <RecordItem subindex=\"3\" bitOffset=\"0\"><SimpleDatatype xsi:type=\"UIntegerT\" bitLength=\"8\"/>"
-        "      <Name textId=\"TN_RI_SwitchMode\"/></RecordItem>"
-        "  </Datatype>"
-        "  <RecordItemInfo subindex=\"1\" defaultValue=\"17\"/><RecordItemInfo subindex=\"2\" defaultValue=\"34\"/>"
-        "  <RecordItemInfo subindex=\"3\" defaultValue=\"51\"/>"
-        "  <Name textId=\"TN_V_Filter\"/>"
-        "</Variable></VariableCollection>"));
-    QFile variant(folder.filePath(QStringLiteral("blockdevice.xml")));
-    if (!variant.open(QIODevice::WriteOnly) || variant.write(text.toUtf8()) < 0)
-        return QString();
-    return variant.fileName();
+    const QString end = QStringLiteral("</VariableCollection>");
+    text.replace(end, QString::fromUtf8(record.readAll()) + end);
+    const QString path = folder.filePath(QStringLiteral("blockdevice.xml"));
+    return TestEnvironment::writeFile(path, text.toUtf8()) ? path : QString();
 }
 
 // The system commands the device was sent, in order.
@@ -296,12 +281,55 @@ private slots:
     }
 
 private:
-    QList<ParameterReader::Result> read(const QList<ParameterCatalogue::Entry> &entries);
-    ParameterSet saveSet();
-    ParameterRestore::Plan plan(const ParameterSet &set) const;
-    void write(uint index, const QByteArray &raw);
-    QList<ParameterComparison::Row> compareWith(const ParameterSet &set);
-    ParameterRestore::Report restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress = {});
+    QList<ParameterReader::Result> read(const QList<ParameterCatalogue::Entry> &entries)
+    {
+        ParameterReader reader(access.get());
+        QSignalSpy finished(&reader, &ParameterReader::finished);
+        reader.start(entries);
+        if (reader.isRunning())
+            finished.wait(30000);
+        return reader.results();
+    }
+
+    ParameterSet saveSet()
+    {
+        return ParameterReader::toParameterSet(*device, *catalogue, read(catalogue->entries()));
+    }
+
+    ParameterRestore::Plan plan(const ParameterSet &set) const
+    {
+        return ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device), device->getBinding()->getDocument()->version);
+    }
+
+    void write(uint index, const QByteArray &raw)
+    {
+        bool done = false;
+        bool ok = false;
+        access->write(index, 0, raw, [&](const DeviceParameterAccess::Answer &answer) {
+            done = true;
+            ok = answer.ok;
+        });
+        QTRY_VERIFY(done);
+        QVERIFY(ok);
+    }
+
+    QList<ParameterComparison::Row> compareWith(const ParameterSet &set)
+    {
+        return ParameterComparison::compare(set, *catalogue, read(ParameterComparison::entriesToRead(set, *catalogue)));
+    }
+
+    ParameterRestore::Report restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress = {})
+    {
+        const ParameterRestore::Plan prepared = plan(set);
+        ParameterRestore job(access.get());
+        if (onProgress)
+            connect(&job, &ParameterRestore::progress, this, onProgress);
+        QSignalSpy finished(&job, &ParameterRestore::finished);
+        job.start(prepared, catalogue.get());
+        if (job.isRunning())
+            finished.wait(30000);
+        return job.report();
+    }
 
     QTemporaryDir folder;
     QString file;
@@ -309,56 +337,6 @@ private:
     std::unique_ptr<DeviceParameterAccess> access;
     std::unique_ptr<ParameterCatalogue> catalogue;
 };
-
-QList<ParameterReader::Result> TestParameterRestore::read(const QList<ParameterCatalogue::Entry> &entries)
-{
-    ParameterReader reader(access.get());
-    QSignalSpy finished(&reader, &ParameterReader::finished);
-    reader.start(entries);
-    if (reader.isRunning())
-        finished.wait(30000);
-    return reader.results();
-}
-
-ParameterSet TestParameterRestore::saveSet()
-{
-    return ParameterReader::toParameterSet(*device, *catalogue, read(catalogue->entries()));
-}
-
-ParameterRestore::Plan TestParameterRestore::plan(const ParameterSet &set) const
-{
-    return ParameterRestore::plan(set, *catalogue, DeviceParameterAccess::identityOf(*device), device->getBinding()->getDocument()->version);
-}
-
-void TestParameterRestore::write(uint index, const QByteArray &raw)
-{
-    bool done = false;
-    bool ok = false;
-    access->write(index, 0, raw, [&](const DeviceParameterAccess::Answer &answer) {
-        done = true;
-        ok = answer.ok;
-    });
-    QTRY_VERIFY(done);
-    QVERIFY(ok);
-}
-
-QList<ParameterComparison::Row> TestParameterRestore::compareWith(const ParameterSet &set)
-{
-    return ParameterComparison::compare(set, *catalogue, read(ParameterComparison::entriesToRead(set, *catalogue)));
-}
-
-ParameterRestore::Report TestParameterRestore::restore(const ParameterSet &set, const std::function<void(int, int)> &onProgress)
-{
-    const ParameterRestore::Plan prepared = plan(set);
-    ParameterRestore job(access.get());
-    if (onProgress)
-        connect(&job, &ParameterRestore::progress, this, onProgress);
-    QSignalSpy finished(&job, &ParameterRestore::finished);
-    job.start(prepared, catalogue.get());
-    if (job.isRunning())
-        finished.wait(30000);
-    return job.report();
-}
 
 OVINEX_TEST_MAIN(TestParameterRestore)
 #include "tst_parameterrestore.moc"

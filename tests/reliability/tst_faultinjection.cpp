@@ -10,11 +10,9 @@
 #include "connection/iolinkserialdevice.h"
 #include "connection/workerretirement.h"
 #include "device/variablewrapper.h"
-#include "master/masterlibrary.h"
 #include "master/simulateddevice.h"
 #include "master/simulatedmaster.h"
 #include "menu/menuentry.h"
-#include "menu/menuentryhandler.h"
 #include "menu/menuentrysystemcommand.h"
 
 #include <QDir>
@@ -220,163 +218,154 @@ private slots:
     }
 
 private:
-    std::unique_ptr<IOLinkSerialDevice> makeDevice() const;
-    void connectAndWait(IOLinkDevice &device);
-    void startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount);
-    void applyPhase(IOLinkDevice &device, Phase phase);
-    void checkHandlerAnswers(IOLinkDevice &device);
-    void checkValuesEqualTheDevice(const IOLinkDevice &device);
-    void checkNothingOutlivesTheDevice(std::unique_ptr<IOLinkSerialDevice> device);
-    static CommunicationQueue *queue(const IOLinkDevice &device);
+    std::unique_ptr<IOLinkSerialDevice> makeDevice() const
+    {
+        auto device = std::make_unique<IOLinkSerialDevice>(master().availablePorts().value(port - 1));
+        device->setIoddFile(ApplicationSettings::defaultSimulatedDevices().value(0));
+        return device;
+    }
+
+    void connectAndWait(IOLinkDevice &device)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), notConnected, timeout);
+        device.connectToDevice();
+        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), connected, timeout);
+    }
+
+    void startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount)
+    {
+        switch (fault) {
+        case Fault::Unplug:
+            master().unplugAfterCalls(port, amount, call);
+            break;
+        case Fault::Refusal:
+            master().failNextCalls(port, amount, -5,
+                                   phase == Phase::Synchronising ? SimulatedDevice::isduIndexNotAvailable
+                                                                 : SimulatedDevice::isduValueOutOfRange,
+                                   call);
+            break;
+        case Fault::EventFlood:
+        case Fault::UploadRequestFlood: {
+            // The device keeps only the newest events its buffer holds; the rest are lost as on a real device.
+            const quint16 code = fault == Fault::EventFlood ? 0x1805 : SimulatedDevice::uploadRequestEvent;
+            QSignalSpy events(device.getCommunicationHandler(), &CommunicationHandler::eventReceived);
+            master().queueEvent(port, SimulatedDevice::uploadRequestQualifier, code, amount);
+            // Every event still held is taken, one per poll, and the polling goes on afterwards.
+            const int statusCalls = master().callCount(port, statusCall);
+            const int held = qMin(amount, deviceEventBuffer);
+            // The simulated sensor raises events of its own (a dirty lens) when a slow run lasts long enough.
+            const auto flooded = [&events, code]() {
+                return std::count_if(events.cbegin(), events.cend(), [code](const QList<QVariant> &event) {
+                    return event.at(0).toUInt() == code;
+                });
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(flooded() >= held, timeout);
+            QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > statusCalls + held + 5, timeout);
+            QCOMPARE(int(flooded()), held);
+            break;
+        }
+        case Fault::SlowLink:
+            master().setCallDelay(port, amount);
+            if (!call.isEmpty())
+                master().unplugAfterCalls(port, 10, call);
+            break;
+        }
+    }
+
+    void applyPhase(IOLinkDevice &device, Phase phase)
+    {
+        const int writes = master().callCount(port, writeCall);
+        switch (phase) {
+        case Phase::Writing: {
+            MenuEntry *offset = menuEntryFor(device, QStringLiteral("V_DistanceOffset"));
+            QVERIFY(offset);
+            offset->setDataFromUserInput(250);
+            break;
+        }
+        case Phase::SystemCommand: {
+            auto *teach = qobject_cast<MenuEntrySystemCommand *>(menuEntryFor(device, QStringLiteral("V_SystemCommand"), 65));
+            QVERIFY(teach);
+            teach->onButtonClicked();
+            break;
+        }
+        case Phase::Polling: {
+            // Polling goes on under the fault (or until the device is lost).
+            const int polls = master().callCount(port, statusCall);
+            QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > polls + 5 || device.getState() != connected,
+                                     timeout);
+            return;
+        }
+        default:
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, writeCall) > writes, timeout);
+    }
+
+    // A new request is answered, once, whatever state the device is in.
+    void checkHandlerAnswers(IOLinkDevice &device)
+    {
+        auto *probe = new CommunicationTask(static_cast<VariableWrapper *>(nullptr), 0, CommunicationTask::ReadCommand);
+        QSignalSpy answers(probe, &CommunicationTask::finished);
+        QMetaObject::invokeMethod(device.getCommunicationHandler(), "addTask", Qt::QueuedConnection,
+                                  Q_ARG(CommunicationTask *, probe));
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, timeout);
+        // Whatever else was on its way through the worker thread arrives before the count is taken again.
+        QMetaObject::invokeMethod(device.getCommunicationHandler(), []() {}, Qt::BlockingQueuedConnection);
+        QCoreApplication::processEvents();
+        QCOMPARE(answers.size(), 1);
+    }
+
+    void checkValuesEqualTheDevice(const IOLinkDevice &device)
+    {
+        IOLinkWrapper *binding = device.getBinding();
+        QVERIFY(binding);
+        QCOMPARE(binding->getSyncTasksRemaining(), 0u);
+        int compared = 0;
+        for (VariableWrapper *var : binding->getVariableWrappers()) {
+            if (!var->isReadable() || var->getReferencedSubindexes().isEmpty() || var->getIndex() == 207)
+                continue;
+            // The sensor changes its status on its own (a dirty lens in a slow run); the window follows with the
+            // re-read its event brings, so the device is asked afresh until both agree.
+            const auto deviceValue = [var](quint32 subindex) {
+                VariableWrapper expected(var->getVariable());
+                expected.setDataFromDevice(0, master().parameter(port, var->getIndex()));
+                return expected.getValue(subindex);
+            };
+            for (quint32 subindex : var->getReferencedSubindexes())
+                QTRY_VERIFY2(var->getValue(subindex) == deviceValue(subindex), qPrintable(var->getId()));
+            ++compared;
+        }
+        QVERIFY(compared >= syncReads - 1);
+    }
+
+    void checkNothingOutlivesTheDevice(std::unique_ptr<IOLinkSerialDevice> device)
+    {
+        QPointer<QThread> worker = device->getCommunicationHandler()->thread();
+        QVERIFY(worker && worker != QThread::currentThread());
+        QSignalSpy finished(worker.data(), &QThread::finished);
+        device.reset();
+        // The window does not wait for the worker; the application's end (here: the test) does.
+        WorkerRetirement::finishAll();
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(worker.isNull());
+        // Qt may end a helper thread of its own meanwhile, so fewer is fine.
+        if (threadsBefore >= 0)
+            QTRY_VERIFY_WITH_TIMEOUT(threadCount() <= threadsBefore, timeout);
+        QVERIFY(!master().isOpen(port));
+    }
+
+    // The queue is thread-safe; it is read here while the worker thread runs it.
+    static CommunicationQueue *queue(const IOLinkDevice &device)
+    {
+        auto *found = device.getCommunicationHandler()->findChild<CommunicationQueue *>();
+        Q_ASSERT(found);
+        return found;
+    }
 
     int syncReads = 0;
     int threadsBefore = 0;
     std::unique_ptr<QSignalSpy> alerts;
 };
-
-std::unique_ptr<IOLinkSerialDevice> TestFaultInjection::makeDevice() const
-{
-    auto device = std::make_unique<IOLinkSerialDevice>(master().availablePorts().value(port - 1));
-    device->setIoddFile(ApplicationSettings::defaultSimulatedDevices().value(0));
-    return device;
-}
-
-void TestFaultInjection::connectAndWait(IOLinkDevice &device)
-{
-    QTRY_COMPARE_WITH_TIMEOUT(device.getState(), notConnected, timeout);
-    device.connectToDevice();
-    QTRY_COMPARE_WITH_TIMEOUT(device.getState(), connected, timeout);
-}
-
-void TestFaultInjection::startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount)
-{
-    switch (fault) {
-    case Fault::Unplug:
-        master().unplugAfterCalls(port, amount, call);
-        break;
-    case Fault::Refusal:
-        master().failNextCalls(port, amount, -5,
-                               phase == Phase::Synchronising ? SimulatedDevice::isduIndexNotAvailable
-                                                             : SimulatedDevice::isduValueOutOfRange,
-                               call);
-        break;
-    case Fault::EventFlood:
-    case Fault::UploadRequestFlood: {
-        // The device keeps only the newest events its buffer holds; the rest are lost as on a real device.
-        const quint16 code = fault == Fault::EventFlood ? 0x1805 : SimulatedDevice::uploadRequestEvent;
-        QSignalSpy events(device.getCommunicationHandler(), &CommunicationHandler::eventReceived);
-        master().queueEvent(port, SimulatedDevice::uploadRequestQualifier, code, amount);
-        // Every event still held is taken, one per poll, and the polling goes on afterwards.
-        const int statusCalls = master().callCount(port, statusCall);
-        const int held = qMin(amount, deviceEventBuffer);
-        // The simulated sensor raises events of its own (a dirty lens) when a slow run lasts long enough.
-        const auto flooded = [&events, code]() {
-            return std::count_if(events.cbegin(), events.cend(), [code](const QList<QVariant> &event) {
-                return event.at(0).toUInt() == code;
-            });
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(flooded() >= held, timeout);
-        QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > statusCalls + held + 5, timeout);
-        QCOMPARE(int(flooded()), held);
-        break;
-    }
-    case Fault::SlowLink:
-        master().setCallDelay(port, amount);
-        if (!call.isEmpty())
-            master().unplugAfterCalls(port, 10, call);
-        break;
-    }
-}
-
-void TestFaultInjection::applyPhase(IOLinkDevice &device, Phase phase)
-{
-    const int writes = master().callCount(port, writeCall);
-    switch (phase) {
-    case Phase::Writing: {
-        MenuEntry *offset = menuEntryFor(device, QStringLiteral("V_DistanceOffset"));
-        QVERIFY(offset);
-        offset->setDataFromUserInput(250);
-        break;
-    }
-    case Phase::SystemCommand: {
-        auto *teach = qobject_cast<MenuEntrySystemCommand *>(menuEntryFor(device, QStringLiteral("V_SystemCommand"), 65));
-        QVERIFY(teach);
-        teach->onButtonClicked();
-        break;
-    }
-    case Phase::Polling: {
-        // Polling goes on under the fault (or until the device is lost).
-        const int polls = master().callCount(port, statusCall);
-        QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > polls + 5 || device.getState() != connected,
-                                 timeout);
-        return;
-    }
-    default:
-        return;
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, writeCall) > writes, timeout);
-}
-
-// A new request is answered, once, whatever state the device is in.
-void TestFaultInjection::checkHandlerAnswers(IOLinkDevice &device)
-{
-    auto *probe = new CommunicationTask(static_cast<VariableWrapper *>(nullptr), 0, CommunicationTask::ReadCommand);
-    QSignalSpy answers(probe, &CommunicationTask::finished);
-    QMetaObject::invokeMethod(device.getCommunicationHandler(), "addTask", Qt::QueuedConnection,
-                              Q_ARG(CommunicationTask *, probe));
-    QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, timeout);
-    // Whatever else was on its way through the worker thread arrives before the count is taken again.
-    QMetaObject::invokeMethod(device.getCommunicationHandler(), []() {}, Qt::BlockingQueuedConnection);
-    QCoreApplication::processEvents();
-    QCOMPARE(answers.size(), 1);
-}
-
-// The queue is thread-safe; it is read here while the worker thread runs it.
-CommunicationQueue *TestFaultInjection::queue(const IOLinkDevice &device)
-{
-    auto *found = device.getCommunicationHandler()->findChild<CommunicationQueue *>();
-    Q_ASSERT(found);
-    return found;
-}
-
-void TestFaultInjection::checkValuesEqualTheDevice(const IOLinkDevice &device)
-{
-    IOLinkWrapper *binding = device.getBinding();
-    QVERIFY(binding);
-    QCOMPARE(binding->getSyncTasksRemaining(), 0u);
-    int compared = 0;
-    for (VariableWrapper *var : binding->getVariableWrappers()) {
-        if (!var->isReadable() || var->getReferencedSubindexes().isEmpty() || var->getIndex() == 207)
-            continue;
-        // The sensor changes its status on its own (a dirty lens in a slow run); the window follows with the
-        // re-read its event brings, so the device is asked afresh until both agree.
-        const auto deviceValue = [var](quint32 subindex) {
-            VariableWrapper expected(var->getVariable());
-            expected.setDataFromDevice(0, master().parameter(port, var->getIndex()));
-            return expected.getValue(subindex);
-        };
-        for (quint32 subindex : var->getReferencedSubindexes())
-            QTRY_VERIFY2(var->getValue(subindex) == deviceValue(subindex), qPrintable(var->getId()));
-        ++compared;
-    }
-    QVERIFY(compared >= syncReads - 1);
-}
-
-void TestFaultInjection::checkNothingOutlivesTheDevice(std::unique_ptr<IOLinkSerialDevice> device)
-{
-    QPointer<QThread> worker = device->getCommunicationHandler()->thread();
-    QVERIFY(worker && worker != QThread::currentThread());
-    QSignalSpy finished(worker.data(), &QThread::finished);
-    device.reset();
-    // The window does not wait for the worker; the application's end (here: the test) does.
-    WorkerRetirement::finishAll();
-    QCOMPARE(finished.size(), 1);
-    QVERIFY(worker.isNull());
-    // Qt may end a helper thread of its own meanwhile, so fewer is fine.
-    if (threadsBefore >= 0)
-        QTRY_VERIFY_WITH_TIMEOUT(threadCount() <= threadsBefore, timeout);
-    QVERIFY(!master().isOpen(port));
-}
 
 OVINEX_TEST_MAIN(TestFaultInjection)
 #include "tst_faultinjection.moc"

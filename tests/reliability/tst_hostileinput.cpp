@@ -1,6 +1,5 @@
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/model/iodevicet.h"
@@ -142,26 +141,23 @@ private slots:
     }
 
 private:
-    QByteArray sampleIodd() const;
-    QString writeFile(const QString &name, const QByteArray &content, qint64 size = -1) const;
+    QByteArray sampleIodd() const
+    {
+        return TestEnvironment::templateIodd(QStringLiteral("KV-1"), QStringLiteral("2026-01-01"), QStringLiteral("Hostile"));
+    }
+
+    // A size beyond the content leaves a sparse tail of zero octets: large files cost no disk or time.
+    QString writeFile(const QString &name, const QByteArray &content, qint64 size = -1) const
+    {
+        const QString path = folder->filePath(name);
+        if (!TestEnvironment::writeFile(path, content) || (size >= 0 && !QFile::resize(path, size)))
+            return QString();
+        return path;
+    }
 
     static constexpr qint64 sizeLimit = 50 * 1024 * 1024;
     std::unique_ptr<QTemporaryDir> folder;
 };
-
-QByteArray TestHostileInput::sampleIodd() const
-{
-    return TestEnvironment::templateIodd(QStringLiteral("KV-1"), QStringLiteral("2026-01-01"), QStringLiteral("Hostile"));
-}
-
-// A size beyond the content leaves a sparse tail of zero octets: large files cost no disk or time.
-QString TestHostileInput::writeFile(const QString &name, const QByteArray &content, qint64 size) const
-{
-    const QString path = folder->filePath(name);
-    if (!TestEnvironment::writeFile(path, content) || (size >= 0 && !QFile::resize(path, size)))
-        return QString();
-    return path;
-}
 
 OVINEX_TEST_MAIN(TestHostileInput)
 #include "tst_hostileinput.moc"

@@ -34,113 +34,98 @@ class TestRecordGroupScreens : public QObject, public WindowDriver
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void recordItemsChangeOneByOneWithTheOtherBitsIntact();
-    void screensInEveryLanguage();
+    void initTestCase()
+    {
+        const QString source = TestEnvironment::corpusPath(corpusDevice);
+        if (!QFile::exists(source))
+            QSKIP("IODD corpus not present");
+        QVERIFY(folder.isValid());
+        // The catalogue knows IODDs by their file names.
+        const QString copy = folder.filePath(QStringLiteral("IODDs/") + QFileInfo(source).fileName());
+        // Without role menu sets the parameter page falls back to the menu "M_Parameter", which holds just the record.
+        QFile original(source);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QByteArray content = original.readAll();
+        QVERIFY(content.contains("<MenuCollection>"));
+        content.replace("<MenuCollection>",
+                        "<MenuCollection><Menu id=\"M_Parameter\"><Name textId=\"TI_diS_Off\"/>"
+                        "<VariableRef variableId=\"V_diS\"/></Menu>");
+        content = QString::fromUtf8(content)
+                      .remove(QRegularExpression(QStringLiteral("<(Observer|Maintenance|Specialist)RoleMenuSet>.*?</\\1RoleMenuSet>"),
+                                                 QRegularExpression::DotMatchesEverythingOption))
+                      .toUtf8();
+        QVERIFY(TestEnvironment::writeFile(copy, content));
+        ApplicationSettings::instance()->setIoddSearchPath(folder.filePath(QStringLiteral("IODDs")));
+        ApplicationSettings::instance()->setSimulatedDevices({ copy });
+        ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
+
+        window = startWindow(QSize(1024, 600));
+        QVERIFY(window);
+    }
+
+    void recordItemsChangeOneByOneWithTheOtherBitsIntact()
+    {
+        QVERIFY(connectDevice(0));
+        // The connection dialog closes a moment after the state changed; until then it takes the clicks.
+        QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
+        showTab(QStringLiteral("parametersTab"));
+        QQuickItem *page = item(QStringLiteral("parametersPage"));
+        QVERIFY(page);
+        expandAll(page);
+        // The record is shown twice, once read-only; the editable group is the one with enabled choices.
+        QQuickItem *group = nullptr;
+        QList<QQuickItem *> rows;
+        QTRY_VERIFY((collectItems(page, QStringLiteral("menuRow_V_diS"), rows), !rows.isEmpty()));
+        for (QQuickItem *candidate : qAsConst(rows)) {
+            if (!isShown(candidate))
+                continue;
+            expandAll(candidate, QStringLiteral("recordGroupTitle"));
+            QQuickItem *combo = item(QStringLiteral("recordSelectionCombo"), candidate);
+            if (combo && combo->isEnabled())
+                group = candidate;
+        }
+        QVERIFY(group);
+
+        const quint16 start = held();
+        QVERIFY(start != 0xFFFF);
+        toggleItem(group, 0);
+        QTRY_COMPARE(held(), quint16(start ^ 0x0080));
+        toggleItem(group, 1);
+        // The second change keeps the first one and every unnamed bit.
+        QTRY_COMPARE(held(), quint16(start ^ 0x00C0));
+        screenshot(QStringLiteral("20-record-group-en"));
+    }
+
+    void screensInEveryLanguage()
+    {
+        QQuickItem *page = item(QStringLiteral("parametersPage"));
+        QVERIFY(page);
+        const QList<QPair<QString, QString>> languages = { { "de", "Parameter" }, { "fr", "Paramètres" }, { "en", "Parameters" } };
+        for (const auto &language : languages) {
+            ApplicationSettings::instance()->setLanguage(language.first);
+            QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), language.second);
+            QTest::qWait(200);
+            screenshot(QStringLiteral("20-record-group-") + language.first);
+        }
+    }
 
 private:
-    void toggleItem(QQuickItem *group, int position);
+    // Switches the item's choice to the other of its two values, as a user would with the keyboard.
+    void toggleItem(QQuickItem *group, int position)
+    {
+        QList<QQuickItem *> combos;
+        collectItems(group, QStringLiteral("recordSelectionCombo"), combos);
+        QVERIFY(combos.size() > position);
+        QQuickItem *combo = combos.at(position);
+        scrollIntoView(combo);
+        const int before = combo->property("currentIndex").toInt();
+        QVERIFY(QMetaObject::invokeMethod(combo, "forceActiveFocus"));
+        QTest::keyClick(window, before == 0 ? Qt::Key_Down : Qt::Key_Up);
+        QTRY_COMPARE(combo->property("currentIndex").toInt(), before == 0 ? 1 : 0);
+    }
 
     QTemporaryDir folder;
 };
-
-void TestRecordGroupScreens::initTestCase()
-{
-    const QString source = TestEnvironment::corpusPath(corpusDevice);
-    if (!QFile::exists(source))
-        QSKIP("IODD corpus not present");
-    QVERIFY(folder.isValid());
-    // The catalogue knows IODDs by their file names.
-    const QString copy = folder.filePath(QStringLiteral("IODDs/") + QFileInfo(source).fileName());
-    // Without role menu sets the parameter page falls back to the menu "M_Parameter", which holds just the record.
-    QFile original(source);
-    QVERIFY(original.open(QIODevice::ReadOnly));
-    QByteArray content = original.readAll();
-    QVERIFY(content.contains("<MenuCollection>"));
-    content.replace("<MenuCollection>",
-                    "<MenuCollection><Menu id=\"M_Parameter\"><Name textId=\"TI_diS_Off\"/>"
-                    "<VariableRef variableId=\"V_diS\"/></Menu>");
-    content = QString::fromUtf8(content)
-                  .remove(QRegularExpression(QStringLiteral("<(Observer|Maintenance|Specialist)RoleMenuSet>.*?</\\1RoleMenuSet>"),
-                                             QRegularExpression::DotMatchesEverythingOption))
-                  .toUtf8();
-    QVERIFY(TestEnvironment::writeFile(copy, content));
-    ApplicationSettings::instance()->setIoddSearchPath(folder.filePath(QStringLiteral("IODDs")));
-    ApplicationSettings::instance()->setSimulatedDevices({ copy });
-    ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
-
-    window = startWindow(QSize(1024, 600));
-    QVERIFY(window);
-}
-
-// Switches the item's choice to the other of its two values, as a user would with the keyboard.
-void TestRecordGroupScreens::toggleItem(QQuickItem *group, int position)
-{
-    QList<QQuickItem *> combos;
-    collectItems(group, QStringLiteral("recordSelectionCombo"), combos);
-    QVERIFY(combos.size() > position);
-    QQuickItem *combo = combos.at(position);
-    scrollIntoView(combo);
-    const int before = combo->property("currentIndex").toInt();
-    QVERIFY(QMetaObject::invokeMethod(combo, "forceActiveFocus"));
-    QTest::keyClick(window, before == 0 ? Qt::Key_Down : Qt::Key_Up);
-    QTRY_COMPARE(combo->property("currentIndex").toInt(), before == 0 ? 1 : 0);
-}
-
-void TestRecordGroupScreens::recordItemsChangeOneByOneWithTheOtherBitsIntact()
-{
-    QQuickItem *row = nullptr;
-    QTRY_VERIFY((row = item(QStringLiteral("deviceRow_0"))) != nullptr);
-    QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), row)) && item(QStringLiteral("connectButton"), row)->isEnabled());
-    click(item(QStringLiteral("connectButton"), row));
-    QTRY_VERIFY_WITH_TIMEOUT(currentDevice() && currentDevice()->getState() == QLatin1String("connected"), 30000);
-    QQuickItem *tab = item(QStringLiteral("parametersTab"));
-    QTRY_VERIFY(isShown(tab));
-    // The connection dialog closes a moment after the state changed; until then it takes the clicks.
-    for (int attempt = 0; attempt < 50 && !tab->property("checked").toBool(); ++attempt) {
-        click(tab);
-        QTest::qWait(100);
-    }
-    QVERIFY(tab->property("checked").toBool());
-    QQuickItem *page = item(QStringLiteral("parametersPage"));
-    QVERIFY(page);
-    expandAll(page);
-    // The record is shown twice, once read-only; the editable group is the one with enabled choices.
-    QQuickItem *group = nullptr;
-    QList<QQuickItem *> rows;
-    QTRY_VERIFY((collectItems(page, QStringLiteral("menuRow_V_diS"), rows), !rows.isEmpty()));
-    for (QQuickItem *candidate : qAsConst(rows)) {
-        if (!isShown(candidate))
-            continue;
-        expandAll(candidate, QStringLiteral("recordGroupTitle"));
-        QQuickItem *combo = item(QStringLiteral("recordSelectionCombo"), candidate);
-        if (combo && combo->isEnabled())
-            group = candidate;
-    }
-    QVERIFY(group);
-
-    const quint16 start = held();
-    QVERIFY(start != 0xFFFF);
-    toggleItem(group, 0);
-    QTRY_COMPARE(held(), quint16(start ^ 0x0080));
-    toggleItem(group, 1);
-    // The second change keeps the first one and every unnamed bit.
-    QTRY_COMPARE(held(), quint16(start ^ 0x00C0));
-    screenshot(QStringLiteral("20-record-group-en"));
-}
-
-void TestRecordGroupScreens::screensInEveryLanguage()
-{
-    QQuickItem *page = item(QStringLiteral("parametersPage"));
-    QVERIFY(page);
-    const QList<QPair<QString, QString>> languages = { { "de", "Parameter" }, { "fr", "Paramètres" }, { "en", "Parameters" } };
-    for (const auto &language : languages) {
-        ApplicationSettings::instance()->setLanguage(language.first);
-        QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), language.second);
-        QTest::qWait(200);
-        screenshot(QStringLiteral("20-record-group-") + language.first);
-    }
-}
 
 OVINEX_APPLICATION_TEST(TestRecordGroupScreens)
 

@@ -1,5 +1,7 @@
 #include "testenvironment.h"
 
+#include "iodd/catalogue/samplepackage.h"
+
 #include <QApplication>
 #include <QDirIterator>
 #include <QDomDocument>
@@ -70,30 +72,28 @@ QString signature(const QDomElement &element)
     return result;
 }
 
-// Key of every definition of one kind (id, id with index, code) mapped to its canonical form.
+// Key of every definition of one kind (id and index, code and additional code) mapped to its canonical form.
 QMap<QString, QString> definitions(const QDomDocument &document, const QString &kind)
 {
     QMap<QString, QString> result;
-    const auto add = [&result](const QString &key, const QDomElement &element) { result.insert(key, signature(element)); };
-    if (kind == QLatin1String("Datatype")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("DatatypeCollection"), kind))
-            add(e.attribute(QStringLiteral("id")), e);
-    } else if (kind == QLatin1String("Variable")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("VariableCollection"), kind))
-            add(e.attribute(QStringLiteral("id")) + QLatin1Char('@') + e.attribute(QStringLiteral("index")), e);
-    } else if (kind == QLatin1String("ErrorType")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("ErrorTypeCollection"), kind))
-            add(e.attribute(QStringLiteral("code")) + QLatin1Char('/') + e.attribute(QStringLiteral("additionalCode")), e);
-    } else if (kind == QLatin1String("Event")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("EventCollection"), kind))
-            add(e.attribute(QStringLiteral("code")), e);
-    } else if (kind == QLatin1String("Unit")) {
-        for (const QDomElement &e : collectionEntries(document, QStringLiteral("UnitCollection"), kind))
-            add(e.attribute(QStringLiteral("code")), e);
-    } else if (kind == QLatin1String("Text")) {
+    if (kind == QLatin1String("Text")) {
         // the wording is ours; only the ids must match
         for (const QDomElement &e : childElements(primaryLanguage(document), kind))
             result.insert(e.attribute(QStringLiteral("id")), QString());
+        return result;
+    }
+    static const QMap<QString, QStringList> keyAttributes {
+        { QStringLiteral("Datatype"), { QStringLiteral("id") } },
+        { QStringLiteral("Variable"), { QStringLiteral("id"), QStringLiteral("index") } },
+        { QStringLiteral("ErrorType"), { QStringLiteral("code"), QStringLiteral("additionalCode") } },
+        { QStringLiteral("Event"), { QStringLiteral("code") } },
+        { QStringLiteral("Unit"), { QStringLiteral("code") } },
+    };
+    for (const QDomElement &e : collectionEntries(document, kind + QStringLiteral("Collection"), kind)) {
+        QStringList key;
+        for (const QString &attribute : keyAttributes.value(kind))
+            key << e.attribute(attribute);
+        result.insert(key.join(QLatin1Char('/')), signature(e));
     }
     return result;
 }
@@ -236,12 +236,16 @@ private slots:
         QTest::addColumn<QString>("schema");
         const QString definitionsSchema = QStringLiteral("IODD-StandardDefinitions1.1.xsd");
         const QString textSchema = QStringLiteral("IODD-Primitives1.1.xsd");
-        QTest::newRow("definitions") << definitionsFile << definitionsSchema;
-        QTest::newRow("unit definitions") << unitsFile << definitionsSchema;
+        QTest::newRow("definitions") << resourceFolder + definitionsFile << definitionsSchema;
+        QTest::newRow("unit definitions") << resourceFolder + unitsFile << definitionsSchema;
         for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
-            QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language)) << languageFile(definitionsFile, language) << textSchema;
-            QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language)) << languageFile(unitsFile, language) << textSchema;
+            QTest::newRow(qPrintable(QStringLiteral("definitions, ") + language))
+                << resourceFolder + languageFile(definitionsFile, language) << textSchema;
+            QTest::newRow(qPrintable(QStringLiteral("unit definitions, ") + language))
+                << resourceFolder + languageFile(unitsFile, language) << textSchema;
         }
+        QTest::newRow("the sample device") << SamplePackage::resourceFolder() + QLatin1Char('/') + SamplePackage::ioddFileName()
+                                           << QStringLiteral("IODD1.1.xsd");
     }
 
     void validatesAgainstSchema()
@@ -253,11 +257,11 @@ private slots:
         if (xmllint.isEmpty() || !QFileInfo::exists(schemaPath))
             QSKIP("xmllint or the schema is not available");
 
-        // validate exactly what is compiled in
+        // validate exactly what is compiled in, the standard documents and the sample we install
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        const QString copy = folder.filePath(file);
-        QVERIFY(QFile::copy(resourceFolder + file, copy));
+        const QString copy = folder.filePath(QFileInfo(file).fileName());
+        QVERIFY(QFile::copy(file, copy));
 
         QProcess process;
         process.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--schema"), schemaPath, copy});
@@ -276,7 +280,7 @@ private slots:
         const QDomDocument standard = loadDocument(resourceFolder + definitionsFile);
         QSet<QString> variables;
         for (const QString &key : definitions(standard, QStringLiteral("Variable")).keys())
-            variables.insert(key.section(QLatin1Char('@'), 0, 0));
+            variables.insert(key.section(QLatin1Char('/'), 0, 0));
         const QSet<QString> datatypes = keysOf(definitions(standard, QStringLiteral("Datatype")));
         const QSet<QString> events = keysOf(definitions(standard, QStringLiteral("Event")));
         const QSet<QString> errorTypes = keysOf(definitions(standard, QStringLiteral("ErrorType")));

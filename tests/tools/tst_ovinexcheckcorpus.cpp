@@ -1,21 +1,18 @@
+#include "servedmaster.h"
 #include "testenvironment.h"
+#include "toolrun.h"
 
 #include "app/applicationsettings.h"
 #include "master/masterlibrary.h"
-#include "master/networkmasterserver.h"
 #include "master/simulatedmaster.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
 
 // ovinex-check over every device description of the real IODD corpus, end to end on the simulated
 // master: no crash, no hang, every file synchronised with no undefined entry for a variable it can show.
@@ -37,7 +34,7 @@ constexpr int perFileLimitMs = 30000;
 
 QString tool()
 {
-    return TestEnvironment::buildPath(QStringLiteral("ovinex-check"));
+    return ToolRun::path(QStringLiteral("ovinex-check"));
 }
 
 // The device descriptions of the manifest: its XML files outside the standard documents, without the
@@ -69,11 +66,8 @@ public:
 
     void run(QStringList files)
     {
-        while (!files.isEmpty()) {
-            const QStringList batch = files.mid(0, batchSize);
-            const int done = runBatch(batch);
-            files = files.mid(done);
-        }
+        while (!files.isEmpty())
+            files = files.mid(runBatch(files.mid(0, batchSize)));
     }
 
 private:
@@ -84,37 +78,17 @@ private:
         for (const QString &file : batch)
             arguments << TestEnvironment::corpusPath(file);
         QProcess process;
-        process.setProcessChannelMode(QProcess::SeparateChannels);
-        QEventLoop loop;
-        QTimer limit;
-        limit.setSingleShot(true);
-        int answered = 0;
-        bool hung = false;
-        QByteArray pending;
-        QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop, [&]() {
-            pending += process.readAllStandardOutput();
-            int end = 0;
-            while ((end = pending.indexOf('\n')) >= 0) {
-                const QJsonObject result = QJsonDocument::fromJson(pending.left(end)).object();
-                pending.remove(0, end + 1);
-                if (answered < batch.size())
-                    results.insert(batch.at(answered++), result);
-                limit.start(perFileLimitMs);
-            }
-        });
-        QObject::connect(&limit, &QTimer::timeout, &loop, [&]() {
-            hung = true;
-            process.kill();
-        });
-        QObject::connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), &loop, &QEventLoop::quit);
-        QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart)
-                loop.quit();
-        });
         process.setStandardErrorFile(QProcess::nullDevice());
         process.start(tool(), arguments);
-        limit.start(perFileLimitMs);
-        loop.exec();
+        int answered = 0;
+        // Each answer restarts the clock: a file that takes longer than the limit counts as hung.
+        while (answered < batch.size() && (process.canReadLine() || process.waitForReadyRead(perFileLimitMs))) {
+            while (answered < batch.size() && process.canReadLine())
+                results.insert(batch.at(answered++), QJsonDocument::fromJson(process.readLine()).object());
+        }
+        const bool hung = answered < batch.size() && process.state() == QProcess::Running;
+        if (hung)
+            process.kill();
         process.waitForFinished(5000);
 
         if (answered == batch.size())
@@ -127,40 +101,10 @@ private:
     }
 };
 
-int entryCount(const QJsonObject &result)
-{
-    int count = 0;
-    const QJsonObject kinds = result.value("entries").toObject();
-    for (auto it = kinds.begin(); it != kinds.end(); ++it)
-        count += it.value().toInt();
-    return count;
-}
-
+// The tool's result as it wrote it, for the log and the failure messages.
 QString describe(const QJsonObject &result)
 {
-    if (!result.contains("variables"))
-        return result.value("error").toString();
-    QString line = QStringLiteral("variables %1 synced %2 entries %3 undefined %4 pd items %5 omitted %6 warnings %7 ms %8")
-                       .arg(result.value("variables").toInt())
-                       .arg(result.value("synced").toInt())
-                       .arg(entryCount(result))
-                       .arg(result.value("undefined").toArray().size())
-                       .arg(result.value("pdItems").toInt())
-                       .arg(result.value("omitted").toArray().size())
-                       .arg(result.value("warnings").toInt())
-                       .arg(result.value("ms").toInt());
-    const QJsonObject pages = result.value("pages").toObject();
-    line += QStringLiteral(" parameter page %1 (%2 rows) identification %3 observation %4 diagnosis %5 pd in %6 out %7")
-                .arg(pages.value("parameter").toObject().value("menu").toString())
-                .arg(pages.value("parameter").toObject().value("rows").toInt())
-                .arg(pages.value("identification").toObject().value("rows").toInt())
-                .arg(pages.value("observation").toObject().value("rows").toInt())
-                .arg(pages.value("diagnosis").toObject().value("rows").toInt())
-                .arg(result.value("processData").toObject().value("in").toInt())
-                .arg(result.value("processData").toObject().value("out").toInt());
-    if (result.contains("error"))
-        line += QStringLiteral(" error: ") + result.value("error").toString();
-    return line;
+    return QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Compact));
 }
 
 } // namespace
@@ -170,160 +114,137 @@ class TestOvinexCheckCorpus : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void everyDeviceDescriptionEndsOk();
-    void brokenFilesEndWithTheirError();
-    void everyDeviceChecksOkThroughANetworkMaster();
+    void initTestCase()
+    {
+        if (!TestEnvironment::hasCorpus())
+            QSKIP("The IODD corpus is not present");
+        if (!QFileInfo::exists(tool()))
+            QSKIP("ovinex-check is not built");
+        files = corpusFiles();
+        QVERIFY(files.size() > 50);
+
+        corpus.run(files);
+        // One line per file, so that a reader of the log sees how far each one got.
+        for (const QString &file : qAsConst(files)) {
+            const QJsonObject result = corpus.results.value(file);
+            QString state = result.value("ok").toBool() ? QStringLiteral("ok") : QStringLiteral("FAIL");
+            if (corpus.failures.contains(file))
+                state = corpus.failures.value(file);
+            else if (expectedBroken().contains(file) && expectedBroken().value(file) == result.value("error").toString())
+                state = QStringLiteral("broken");
+            qInfo().noquote() << state.leftJustified(7) << file << describe(result);
+        }
+    }
+
+    void everyDeviceDescriptionEndsOk()
+    {
+        QStringList problems;
+        for (const QString &file : qAsConst(files)) {
+            if (corpus.failures.contains(file)) {
+                problems << file + QStringLiteral(" ") + corpus.failures.value(file);
+                continue;
+            }
+            if (!corpus.results.contains(file)) {
+                problems << file + QStringLiteral(" has no result");
+                continue;
+            }
+            const QJsonObject result = corpus.results.value(file);
+            if (expectedBroken().contains(file))
+                continue;
+            if (!result.value("ok").toBool() || result.value("syncFailures").toInt() > 0
+                || !result.value("undefined").toArray().isEmpty() || !result.contains("pages"))
+                problems << file + QStringLiteral(": ") + describe(result);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    void brokenFilesEndWithTheirError()
+    {
+        for (auto it = expectedBroken().begin(); it != expectedBroken().end(); ++it) {
+            if (!files.contains(it.key()))
+                continue;
+            const QJsonObject result = corpus.results.value(it.key());
+            QVERIFY2(!result.value("ok").toBool(true), qPrintable(it.key()));
+            QCOMPARE(result.value("error").toString(), it.value());
+        }
+    }
+
+    // The files that end ok on the simulated serial master, served by an Ethernet master (the simulated one behind
+    // the REST interface), checked with ovinex-check --master: the same devices must end ok the same way. The IODD
+    // folder holds each served file once, and a round serves no product id twice, so every match is unambiguous.
+    void everyDeviceChecksOkThroughANetworkMaster()
+    {
+        QList<QStringList> rounds;
+        for (const QString &file : qAsConst(files)) {
+            const QJsonObject result = corpus.results.value(file);
+            if (!result.value("ok").toBool())
+                continue;
+            const QString productId = result.value("productIds").toArray().first().toString();
+            auto round = std::find_if(rounds.begin(), rounds.end(), [&](const QStringList &served) {
+                return std::none_of(served.begin(), served.end(), [&](const QString &other) {
+                    return corpus.results.value(other).value("productIds").toArray().first().toString() == productId;
+                });
+            });
+            if (round == rounds.end())
+                rounds.append(QStringList { file });
+            else
+                round->append(file);
+        }
+        QVERIFY(!rounds.isEmpty());
+
+        ApplicationSettings::instance()->setSimulatedMaster(true);
+        QCOMPARE(MasterLibrary::instance().bindProvider(MasterLibrary::Provider::SimulatedMaster), MasterLibrary::Provider::SimulatedMaster);
+        SimulatedMaster::instance().useRealTime();
+
+        QElapsedTimer stopwatch;
+        stopwatch.start();
+        int devices = 0;
+        int ok = 0;
+        int unmatched = 0;
+        QStringList problems;
+        for (const QStringList &served : qAsConst(rounds)) {
+            QTemporaryDir folder;
+            QStringList paths;
+            for (const QString &file : served) {
+                paths << TestEnvironment::corpusPath(file);
+                QFile::link(paths.last(), folder.filePath(QString::number(paths.size()) + QStringLiteral("-") + QFileInfo(file).fileName()));
+            }
+            // A server of its own per round: it keeps the simulated ports it opened.
+            SimulatedMaster::instance().setDeviceFiles(paths);
+            ServedMaster restMaster;
+            QVERIFY(restMaster.listen());
+            const ToolRun run = ToolRun::start(QStringLiteral("ovinex-check"), { QStringLiteral("--seconds"), QStringLiteral("0"), QStringLiteral("--master"),
+                                                                               restMaster.server->address(), QStringLiteral("--iodd-folder"), folder.path() });
+            QSet<int> answered;
+            for (const QJsonObject &result : run.lines) {
+                const int port = result.value("port").toInt();
+                const QString file = served.value(port - 1);
+                const bool matched = result.value("file").toString().endsWith(QFileInfo(file).fileName());
+                answered.insert(port);
+                ++devices;
+                // A device whose product ID (index 19) is none its IODD lists is not matched in the window either.
+                const QJsonArray listed = corpus.results.value(file).value("productIds").toArray();
+                if (!result.contains("file") && !listed.contains(result.value("productId")))
+                    ++unmatched;
+                else if (result.value("ok").toBool() && matched)
+                    ++ok;
+                else
+                    problems << QStringLiteral("%1 (port %2): %3").arg(file).arg(port).arg(matched ? describe(result) : QStringLiteral("matched to ") + result.value("file").toString());
+            }
+            for (int port = 1; port <= served.size(); ++port) {
+                if (!answered.contains(port))
+                    problems << served.at(port - 1) + QStringLiteral(" has no result");
+            }
+        }
+        qInfo().noquote() << QStringLiteral("network master: rounds %1 devices %2 ok %3 not matched by product ID %4 time %5 ms")
+                                 .arg(rounds.size()).arg(devices).arg(ok).arg(unmatched).arg(stopwatch.elapsed());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
 
 private:
     CorpusRun corpus;
     QStringList files;
 };
-
-void TestOvinexCheckCorpus::initTestCase()
-{
-    if (!TestEnvironment::hasCorpus())
-        QSKIP("The IODD corpus is not present");
-    if (!QFileInfo::exists(tool()))
-        QSKIP("ovinex-check is not built");
-    files = corpusFiles();
-    QVERIFY(files.size() > 50);
-
-    corpus.run(files);
-    // One line per file, so that a reader of the log sees how far each one got.
-    for (const QString &file : qAsConst(files)) {
-        const QJsonObject result = corpus.results.value(file);
-        QString state = result.value("ok").toBool() ? QStringLiteral("ok") : QStringLiteral("FAIL");
-        if (corpus.failures.contains(file))
-            state = corpus.failures.value(file);
-        else if (expectedBroken().contains(file) && expectedBroken().value(file) == result.value("error").toString())
-            state = QStringLiteral("broken");
-        qInfo().noquote() << state.leftJustified(7) << file << describe(result);
-    }
-}
-
-void TestOvinexCheckCorpus::everyDeviceDescriptionEndsOk()
-{
-    QStringList problems;
-    for (const QString &file : qAsConst(files)) {
-        if (corpus.failures.contains(file)) {
-            problems << file + QStringLiteral(" ") + corpus.failures.value(file);
-            continue;
-        }
-        if (!corpus.results.contains(file)) {
-            problems << file + QStringLiteral(" has no result");
-            continue;
-        }
-        const QJsonObject result = corpus.results.value(file);
-        if (expectedBroken().contains(file))
-            continue;
-        if (!result.value("ok").toBool() || result.value("syncFailures").toInt() > 0
-            || !result.value("undefined").toArray().isEmpty() || !result.contains("pages"))
-            problems << file + QStringLiteral(": ") + describe(result);
-    }
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
-}
-
-void TestOvinexCheckCorpus::brokenFilesEndWithTheirError()
-{
-    for (auto it = expectedBroken().begin(); it != expectedBroken().end(); ++it) {
-        if (!files.contains(it.key()))
-            continue;
-        const QJsonObject result = corpus.results.value(it.key());
-        QVERIFY2(!result.value("ok").toBool(true), qPrintable(it.key()));
-        QCOMPARE(result.value("error").toString(), it.value());
-    }
-}
-
-// The files that end ok on the simulated serial master, served by an Ethernet master (the simulated one behind
-// the REST interface), checked with ovinex-check --master: the same devices must end ok the same way. The IODD
-// folder holds each served file once, and a round serves no product id twice, so every match is unambiguous.
-void TestOvinexCheckCorpus::everyDeviceChecksOkThroughANetworkMaster()
-{
-    QList<QStringList> rounds;
-    for (const QString &file : qAsConst(files)) {
-        const QJsonObject result = corpus.results.value(file);
-        if (!result.value("ok").toBool())
-            continue;
-        const QString productId = result.value("productIds").toArray().first().toString();
-        auto round = std::find_if(rounds.begin(), rounds.end(), [&](const QStringList &served) {
-            return std::none_of(served.begin(), served.end(), [&](const QString &other) {
-                return corpus.results.value(other).value("productIds").toArray().first().toString() == productId;
-            });
-        });
-        if (round == rounds.end())
-            rounds.append(QStringList { file });
-        else
-            round->append(file);
-    }
-    QVERIFY(!rounds.isEmpty());
-
-    ApplicationSettings::instance()->setSimulatedMaster(true);
-    QCOMPARE(MasterLibrary::instance().bindProvider(MasterLibrary::Provider::SimulatedMaster), MasterLibrary::Provider::SimulatedMaster);
-    SimulatedMaster::instance().useRealTime();
-    QThread serverThread;
-    serverThread.start();
-    const auto stopServers = qScopeGuard([&serverThread] {
-        serverThread.quit();
-        serverThread.wait();
-    });
-
-    QElapsedTimer stopwatch;
-    stopwatch.start();
-    int devices = 0;
-    int ok = 0;
-    int unmatched = 0;
-    QStringList problems;
-    for (const QStringList &served : qAsConst(rounds)) {
-        QTemporaryDir folder;
-        QStringList paths;
-        for (const QString &file : served) {
-            paths << TestEnvironment::corpusPath(file);
-            QFile::link(paths.last(), folder.filePath(QString::number(paths.size()) + QStringLiteral("-") + QFileInfo(file).fileName()));
-        }
-        // A server of its own per round: it keeps the simulated ports it opened.
-        SimulatedMaster::instance().setDeviceFiles(paths);
-        auto *server = new NetworkMasterServer;
-        server->moveToThread(&serverThread);
-        bool listening = false;
-        QMetaObject::invokeMethod(server, [&] { listening = server->listen(QHostAddress::LocalHost, 0); }, Qt::BlockingQueuedConnection);
-        QVERIFY(listening);
-        QProcess process;
-        process.setStandardErrorFile(QProcess::nullDevice());
-        process.start(tool(), { QStringLiteral("--seconds"), QStringLiteral("0"), QStringLiteral("--master"), server->address(),
-                                QStringLiteral("--iodd-folder"), folder.path() });
-        const bool finished = process.waitForFinished(perFileLimitMs * served.size());
-        QMetaObject::invokeMethod(server, [server] { delete server; }, Qt::BlockingQueuedConnection);
-        QVERIFY(finished);
-        const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
-        QSet<int> answered;
-        for (const QByteArray &line : lines) {
-            const QJsonObject result = QJsonDocument::fromJson(line).object();
-            if (result.isEmpty())
-                continue;
-            const int port = result.value("port").toInt();
-            const QString file = served.value(port - 1);
-            const bool matched = result.value("file").toString().endsWith(QFileInfo(file).fileName());
-            answered.insert(port);
-            ++devices;
-            // A device whose product ID (index 19) is none its IODD lists is not matched in the window either.
-            const QJsonArray listed = corpus.results.value(file).value("productIds").toArray();
-            if (!result.contains("file") && !listed.contains(result.value("productId")))
-                ++unmatched;
-            else if (result.value("ok").toBool() && matched)
-                ++ok;
-            else
-                problems << QStringLiteral("%1 (port %2): %3").arg(file).arg(port).arg(matched ? describe(result) : QStringLiteral("matched to ") + result.value("file").toString());
-        }
-        for (int port = 1; port <= served.size(); ++port) {
-            if (!answered.contains(port))
-                problems << served.at(port - 1) + QStringLiteral(" has no result");
-        }
-    }
-    qInfo().noquote() << QStringLiteral("network master: rounds %1 devices %2 ok %3 not matched by product ID %4 time %5 ms")
-                             .arg(rounds.size()).arg(devices).arg(ok).arg(unmatched).arg(stopwatch.elapsed());
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
-}
 
 OVINEX_TEST_MAIN(TestOvinexCheckCorpus)
 #include "tst_ovinexcheckcorpus.moc"

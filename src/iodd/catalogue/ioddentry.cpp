@@ -148,7 +148,8 @@ void IODDEntry::readProductNameDefault(QXmlStreamReader &reader, ScanState &stat
     while (!state.done() && reader.readNextStartElement()) {
         if (reader.name() == elementStdVariableRef) {
             const QXmlStreamAttributes attributes = reader.attributes();
-            if (attributes.value(attributeId) == productNameVariable && attributes.hasAttribute(attributeDefaultValue)) {
+            // An empty default names nothing; the device name's text does then.
+            if (attributes.value(attributeId) == productNameVariable && !attributes.value(attributeDefaultValue).isEmpty()) {
                 productName = attributes.value(attributeDefaultValue).toString();
                 qCDebug(lcIodd) << "Product name:" << productName;
                 state.nameResolved = true;
