@@ -127,7 +127,8 @@ private:
     // Menu entries that show process data, updated with the input images at a reading pace; the last
     // image of a burst is always shown.
     QList<QPointer<MenuEntryProcessData>> processDataEntries;
-    QTimer processDataEntryPace;
+    // A child, so that it moves along when the binding is built in another thread.
+    QTimer processDataEntryPace { this };
     bool inputImagePending = false;
     QString ioddPath;
     bool productLoaded = false;

@@ -18,10 +18,13 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEventLoop>
 #include <QPointer>
 #include <QState>
 #include <QThread>
 #include <QTimer>
+
+#include <memory>
 
 const char *const IOLinkDevice::notConnectedName = "notConnected";
 const char *const IOLinkDevice::connectingName = "connecting";
@@ -292,9 +295,9 @@ void IOLinkDevice::onStateSyncingEntered()
     }
     const quint64 generation = ++syncGeneration;
     QPointer<IOLinkDevice> self(this);
-    // The reader lets events run while it loads; until it is done, nothing may reach the binding,
+    // Events run while it is built; until it is done, nothing may reach the binding,
     // so it has no parent and no connections yet.
-    auto *binding = new IOLinkWrapper(ioddFile, language);
+    IOLinkWrapper *binding = buildBinding();
     if (!self) {
         delete binding;
         return;
@@ -306,6 +309,27 @@ void IOLinkDevice::onStateSyncingEntered()
     }
     binding->setParent(this);
     installBinding(binding);
+}
+
+// Reading a large description and building its binding takes longer than the window may stand still,
+// so it is built in a pool thread and handed to this thread when done; events run meanwhile.
+IOLinkWrapper *IOLinkDevice::buildBinding() const
+{
+    // A thread of its own: in the shared pool the build would queue behind the freeing of the last model.
+    QThread *home = thread();
+    IOLinkWrapper *binding = nullptr;
+    std::unique_ptr<QThread> builder(QThread::create([&binding, path = ioddFile, code = language, home]() {
+        binding = new IOLinkWrapper(path, code);
+        binding->moveToThread(home);
+    }));
+    QEventLoop loop;
+    connect(builder.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    builder->start();
+    if (!builder->isFinished())
+        loop.exec();
+    // A quitting application ends the loop early; the binding is then awaited.
+    builder->wait();
+    return binding;
 }
 
 void IOLinkDevice::installBinding(IOLinkWrapper *binding)

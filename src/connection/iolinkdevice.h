@@ -136,6 +136,7 @@ protected:
 private:
     void buildStateMachine();
     void retireWorker();
+    IOLinkWrapper *buildBinding() const;
     void installBinding(IOLinkWrapper *binding);
     void retireBinding();
     void onBindingSynchronised();

@@ -212,20 +212,34 @@ private slots:
     void deeplyNestedDocumentsAreRefused_data()
     {
         QTest::addColumn<int>("depth");
+        QTest::addColumn<QByteArray>("level");
         QTest::addColumn<bool>("loaded");
-        QTest::newRow("100 levels") << 100 << true;
-        QTest::newRow("101 levels") << 101 << false;
-        QTest::newRow("100000 levels") << 100000 << false;
+        QTest::newRow("100 levels") << 100 << QByteArray("<a>") << true;
+        QTest::newRow("101 levels") << 101 << QByteArray("<a>") << false;
+        QTest::newRow("100000 levels") << 100000 << QByteArray("<a>") << false;
+        // Tags inside comments, CDATA, instructions and quoted values are no levels.
+        QTest::newRow("100 levels with tags in comments and values")
+            << 100 << QByteArray("<a b=\"x>\" c='/>'><!-- <a> --><![CDATA[<a>]]><?pi <a>?>") << true;
+        QTest::newRow("101 levels with tags in comments and values")
+            << 101 << QByteArray("<a b=\"x>\"><!-- <a> --><e/>") << false;
+        QTest::newRow("101 levels in UTF-16") << 101 << QByteArray("<a>") << false;
     }
 
     void deeplyNestedDocumentsAreRefused()
     {
         QFETCH(int, depth);
+        QFETCH(QByteArray, level);
         QFETCH(bool, loaded);
         QTemporaryDir folder;
         const QString path = folder.filePath("deep.xml");
-        QVERIFY(TestEnvironment::writeFile(path, "<IODevice><DocumentInfo version=\"V1\"/>" + QByteArray("<a>").repeated(depth - 1)
-                                                     + QByteArray("</a>").repeated(depth - 1) + "</IODevice>"));
+        QByteArray text = "<IODevice><DocumentInfo version=\"V1\"/>" + level.repeated(depth - 1)
+            + QByteArray("</a>").repeated(depth - 1) + "</IODevice>";
+        if (QByteArray(QTest::currentDataTag()).contains("UTF-16")) {
+            const QString wide = QString::fromLatin1(text);
+            text = QByteArray("\xff\xfe", 2)
+                + QByteArray(reinterpret_cast<const char *>(wide.utf16()), wide.size() * 2);
+        }
+        QVERIFY(TestEnvironment::writeFile(path, text));
         IODeviceT nested;
         QCOMPARE(nested.loadXml(path, XmlDocumentKind::ProductDescription), loaded);
         QCOMPARE(nested.version, loaded ? QStringLiteral("V1") : QString());

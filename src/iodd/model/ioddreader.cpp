@@ -5,6 +5,7 @@
 #include "processdataelements.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QDomElement>
 #include <QVarLengthArray>
 
@@ -200,8 +201,8 @@ void IODDReader::dispatchType(IOLinkKlasse *element, const ValueSlot &typeSlot)
         datatype->unionPart.reset(static_cast<ProcessDataUnionT *>(type.object.release()));
         break;
     }
-    element->attributeSlots.append(typeObject->attributeSlots);
-    element->childSlots.append(typeObject->childSlots);
+    element->attributeSlots.append(typeObject->attributeSlots.constData(), typeObject->attributeSlots.size());
+    element->childSlots.append(typeObject->childSlots.constData(), typeObject->childSlots.size());
 }
 
 void IODDReader::letEventsRun()
@@ -210,7 +211,9 @@ void IODDReader::letEventsRun()
         return;
     if (eventInterval > 0 && sinceEvents.isValid() && sinceEvents.elapsed() < eventInterval)
         return;
-    if (QCoreApplication::instance())
+    // Only the window thread has events that must not wait; a reader in a pool thread runs through.
+    QCoreApplication *application = QCoreApplication::instance();
+    if (application && QThread::currentThread() == application->thread())
         QCoreApplication::processEvents();
     sinceEvents.start();
 }

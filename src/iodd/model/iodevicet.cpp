@@ -9,8 +9,11 @@
 #include <QFile>
 #include <QFutureWatcher>
 #include <QThread>
+#include <QThreadPool>
 #include <QXmlStreamReader>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <cstring>
 
 using CompletionSupport::lastOf;
 
@@ -21,11 +24,23 @@ constexpr int parseBesideFromBytes = 256 * 1024;
 
 // The parse of a large description takes longer than a window may stand still; in the application's
 // thread it runs beside it while events go on, as they do between the elements of the reader.
-bool parseDocument(QDomDocument &document, const QByteArray &content, int eventIntervalMs)
+bool parsesBeside(const QByteArray &content, int eventIntervalMs)
 {
     QCoreApplication *application = QCoreApplication::instance();
-    if (eventIntervalMs < 0 || !application || QThread::currentThread() != application->thread()
-        || content.size() < parseBesideFromBytes)
+    return eventIntervalMs >= 0 && application && QThread::currentThread() == application->thread()
+        && content.size() >= parseBesideFromBytes;
+}
+
+// The tree of a large document takes as long to free as to read, and no reader need wait for it,
+// whichever thread it reads in.
+bool freesBeside(const QByteArray &content, int eventIntervalMs)
+{
+    return eventIntervalMs >= 0 && QCoreApplication::instance() && content.size() >= parseBesideFromBytes;
+}
+
+bool parseDocument(QDomDocument &document, const QByteArray &content, int eventIntervalMs)
+{
+    if (!parsesBeside(content, eventIntervalMs))
         return document.setContent(content);
     QFutureWatcher<bool> parse;
     QEventLoop loop;
@@ -49,7 +64,7 @@ constexpr int maxElementDepth = 100;
 // Real descriptions stay below a few megabytes; anything this large is refused unread.
 constexpr qint64 maxFileSize = 50 * 1024 * 1024;
 
-bool nestingIsAcceptable(const QByteArray &content)
+bool nestingIsAcceptableByParser(const QByteArray &content)
 {
     QXmlStreamReader xml(content);
     int depth = 0;
@@ -67,6 +82,74 @@ bool nestingIsAcceptable(const QByteArray &content)
         }
     }
     return !xml.hasError();
+}
+
+const char *skipPast(const char *from, const char *end, const QByteArray &terminator)
+{
+    const int at = QByteArray::fromRawData(from, int(end - from)).indexOf(terminator);
+    return at < 0 ? end : from + at + terminator.size();
+}
+
+bool opens(const char *from, const char *end, const char *marker)
+{
+    const size_t length = strlen(marker);
+    return size_t(end - from) >= length && memcmp(from, marker, length) == 0;
+}
+
+// The '>' that closes a tag starting at `from`; quoted attribute values may hold one.
+const char *tagEnd(const char *from, const char *end)
+{
+    char quote = 0;
+    for (const char *p = from; p < end; ++p) {
+        if (quote) {
+            if (*p == quote)
+                quote = 0;
+        } else if (*p == '"' || *p == '\'') {
+            quote = *p;
+        } else if (*p == '>') {
+            return p;
+        }
+    }
+    return end;
+}
+
+// Single-byte text without a document type declaration (all real descriptions) is scanned for tags
+// directly, many times faster than a parse; anything else, where entities or wide characters could
+// hide tags from a byte scan, goes through the stream parser. Malformed text passes here and is
+// refused by the parse that follows, which stops at the first fault.
+bool nestingIsAcceptable(const QByteArray &content)
+{
+    const bool wide = content.size() >= 2 && (content.at(0) == 0 || content.at(1) == 0
+                                              || uchar(content.at(0)) >= 0xFE);
+    if (wide || content.contains("<!DOCTYPE"))
+        return nestingIsAcceptableByParser(content);
+    const char *p = content.constData();
+    const char *const end = p + content.size();
+    int depth = 0;
+    while ((p = static_cast<const char *>(memchr(p, '<', size_t(end - p))))) {
+        if (++p == end)
+            break;
+        if (*p == '/') {
+            --depth;
+            p = tagEnd(p, end);
+        } else if (*p == '?') {
+            p = skipPast(p, end, QByteArrayLiteral("?>"));
+        } else if (opens(p, end, "!--")) {
+            p = skipPast(p + 3, end, QByteArrayLiteral("-->"));
+        } else if (opens(p, end, "![CDATA[")) {
+            p = skipPast(p, end, QByteArrayLiteral("]]>"));
+        } else {
+            const char *close = tagEnd(p, end);
+            if (depth + 1 > maxElementDepth)
+                return false;
+            if (close < end && close[-1] != '/')
+                ++depth;
+            p = close;
+        }
+        if (p >= end)
+            break;
+    }
+    return true;
 }
 
 // The program's own resources are trusted; files from the IODD folder are not.
@@ -144,23 +227,32 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
         qWarning() << Q_FUNC_INFO << "XML nested deeper than" << maxElementDepth << "levels or not well-formed, not loaded:" << path;
         return false;
     }
-    QDomDocument document;
-    if (!parseDocument(document, content, eventIntervalMs))
+    auto document = std::make_unique<QDomDocument>();
+    if (!parseDocument(*document, content, eventIntervalMs))
         return false;
-    const QDomNodeList roots = document.elementsByTagName(target->elementName);
-    if (roots.size() != 1)
-        return false;
-    if (kind == XmlDocumentKind::ProductDescription)
-        schemaVersion = schemaVersionOfNamespace(roots.at(0).toElement().attribute(QStringLiteral("xmlns")));
-
     const bool product = kind == XmlDocumentKind::ProductDescription;
-    IODDReader reader(eventIntervalMs);
-    reader.readElement(target, roots.at(0), product ? QString() : target->elementName);
+    const bool read = readDocument(*document, target, product);
+    if (freesBeside(content, eventIntervalMs))
+        QThreadPool::globalInstance()->start([tree = document.release()]() { delete tree; });
+    if (!read)
+        return false;
 
     if (kind == XmlDocumentKind::StandardDefinitions || kind == XmlDocumentKind::SecondaryStandardDefinitions)
         completeStandardDefinitions(static_cast<IODDStandardDefinitionsT *>(target));
     else if (product)
         completeProduct();
+    return true;
+}
+
+bool IODeviceT::readDocument(const QDomDocument &document, IOLinkKlasse *target, bool product)
+{
+    const QDomNodeList roots = document.elementsByTagName(target->elementName);
+    if (roots.size() != 1)
+        return false;
+    if (product)
+        schemaVersion = schemaVersionOfNamespace(roots.at(0).toElement().attribute(QStringLiteral("xmlns")));
+    IODDReader reader(eventIntervalMs);
+    reader.readElement(target, roots.at(0), product ? QString() : target->elementName);
     return true;
 }
 

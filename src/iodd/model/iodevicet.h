@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVector>
 
+class QDomDocument;
+
 // Which document loadXml reads, and so into which root it goes.
 enum class XmlDocumentKind {
     ProductDescription = 0,
@@ -124,5 +126,6 @@ public:
 
 private:
     IOLinkKlasse *targetRoot(XmlDocumentKind kind);
+    bool readDocument(const QDomDocument &document, IOLinkKlasse *target, bool product);
     void completeProduct();
 };

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVarLengthArray>
 
 #include <memory>
 #include <vector>
@@ -100,8 +101,9 @@ public:
     static qint64 toInteger(const QString &text);
     static quint64 toUnsigned(const QString &text);
 
-    QList<ValueSlot *> attributeSlots;
-    QList<ChildListBase *> childSlots;
+    // Held inline: most elements declare a few of each, and a description has thousands of elements.
+    QVarLengthArray<ValueSlot *, 6> attributeSlots;
+    QVarLengthArray<ChildListBase *, 4> childSlots;
     qint32 position = 0;
     QString elementName;
 

@@ -77,13 +77,17 @@ RowLayout {
         color: row.value === true ? "#2e7d32" : "#e0e0e0"
     }
 
-    Switch {
-        objectName: "processDataSwitch"
-        visible: row.form === "switch"
-        checked: row.value === true
-        onToggled: {
-            if (row.info)
-                row.info.valueOut = checked
+    // A switch takes long to build and most rows show none; only the rows that show one build it.
+    Loader {
+        active: row.form === "switch"
+        visible: active
+        sourceComponent: Switch {
+            objectName: "processDataSwitch"
+            checked: row.value === true
+            onToggled: {
+                if (row.info)
+                    row.info.valueOut = checked
+            }
         }
     }
 }
