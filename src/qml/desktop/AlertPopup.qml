@@ -35,6 +35,13 @@ Rectangle {
         }
     }
 
+    // Its text is in the language it came in; the next alert comes in the new one.
+    Connections {
+        target: typeof settings === "undefined" ? null : settings
+        ignoreUnknownSignals: true
+        function onLanguageChanged() { popup.close() }
+    }
+
     Timer {
         id: hideTimer
         interval: 5000
