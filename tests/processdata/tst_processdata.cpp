@@ -51,7 +51,7 @@ private slots:
         QTest::addColumn<QVariant>("decoded");
         QTest::newRow("8-bit unsigned narrowed by its range") << 1 << ValueKind::UInteger << 10.0 << 200.0 << QVariant(150u);
         QTest::newRow("16-bit signed without range") << 2 << ValueKind::Integer << -32768.0 << 32767.0 << QVariant(-2);
-        QTest::newRow("float with its range") << 3 << ValueKind::Float32 << -50.0 << 150.5 << QVariant(21.5);
+        QTest::newRow("float with two ranges") << 3 << ValueKind::Float32 << -58.0 << 150.5 << QVariant(21.5);
         QTest::newRow("boolean") << 4 << ValueKind::Boolean << 0.0 << 1.0 << QVariant(true);
         QTest::newRow("4-bit unsigned beside other bits") << 5 << ValueKind::UInteger << 0.0 << 15.0 << QVariant(5u);
         QTest::newRow("text is not supported") << 6 << ValueKind::Unknown << 0.0 << 1.0 << QVariant();
@@ -137,6 +137,9 @@ private slots:
         QCOMPARE(valueSpy.count(), 0);
         QCOMPARE(device.recordItem("PI_Main", 1)->getValue(), QVariant(42u));
         QCOMPARE(device.recordItem("PI_Level", 0)->getValue(), QVariant(0x1234u));
+        // A menu's process-data entry shows the definition in force, never the other one's stale value.
+        QCOMPARE(ProcessDataWrapper::applicableRecordItem(device.processDatas, false, 0),
+                 device.recordItem("PI_Level", 0));
     }
 
     void outputPacking()
