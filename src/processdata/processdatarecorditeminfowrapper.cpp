@@ -235,13 +235,14 @@ void ProcessDataRecordItemInfoWrapper::onValueChanged()
 }
 
 // Values arrive as long as the device is polled, so a value held back is announced with the next one.
+// On a grid of the clock that every item shares: items throttled each from its own first sample drift
+// apart by a poll, and the window then draws twice per interval instead of once.
 void ProcessDataRecordItemInfoWrapper::announceValue()
 {
-    const qint64 now = clock();
-    const qint64 since = now - valueThrottleStart;
-    if (valueThrottleStart >= 0 && since >= 0 && since < valueThrottleMs)
+    const qint64 slot = clock() / valueThrottleMs;
+    if (slot == announcedSlot)
         return;
-    valueThrottleStart = now;
+    announcedSlot = slot;
     announce();
 }
 

@@ -131,7 +131,7 @@ private:
     qint64 windowSum = 0;
     bool chartRunning = false;
     bool samplesPending = false;
-    qint64 valueThrottleStart = -1;
+    qint64 announcedSlot = -1;
     ProcessDataClock::Function clock = ProcessDataClock::system();
     double minY = 0.0;
     double maxY = 1.0;
