@@ -171,10 +171,7 @@ private slots:
 private:
     QStringList fileLines() const
     {
-        QFile file(logPath);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return {};
-        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return TestEnvironment::readLines(logPath);
     }
 
     QTemporaryDir folder;

@@ -99,9 +99,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("log.csv"));
         QCOMPARE(shown.saveCsv(QUrl::fromLocalFile(path)), QString());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines = TestEnvironment::readLines(path);
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines.at(0), QStringLiteral("Time;Origin;Command;Index;Subindex;Variable;Length;Message"));
         QVERIFY2(lines.at(2).endsWith(QStringLiteral(";remote;read;24;0;\"Name; with \"\"quotes\"\"\";2;4B 56")), qPrintable(lines.at(2)));

@@ -22,6 +22,8 @@ public:
     static QByteArray templateIodd(const QString &productId, const QString &releaseDate, const QString &productName);
     // Writes the file, with the folders it lies in; false when it could not be written whole.
     static bool writeFile(const QString &path, const QByteArray &content);
+    // The non-empty lines of a text file; none when it cannot be read.
+    static QStringList readLines(const QString &path);
 };
 
 #include "testregistry.h"

@@ -361,9 +361,7 @@ private slots:
         const QString csv = ioddFolder.filePath(QStringLiteral("export/communication.csv"));
         QVERIFY(QMetaObject::invokeMethod(communication, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
         QTRY_VERIFY(text(item(QStringLiteral("communicationNotice"))).contains(QDir::toNativeSeparators(csv)));
-        QFile file(csv);
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines = TestEnvironment::readLines(csv);
         QVERIFY2(lines.size() >= withoutPolling + 1, qPrintable(QString::number(lines.size())));
         // Rows carry their time and the names of their variables.
         const QStringList cells = lines.value(1).split(QLatin1Char(';'));
