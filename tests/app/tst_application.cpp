@@ -22,25 +22,26 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
-class TestApplication : public QObject
+// The program started as its entry point does, driven through its window.
+class TestApplication : public QObject, public WindowDriver
 {
     Q_OBJECT
 
 private slots:
     void initPublishesModelsAndLoadsDesktopWindow()
     {
-        application()->init();
-        QVERIFY(application()->getEngine());
-        QCOMPARE(published("settings"), ApplicationSettings::instance());
+        window = startWindow(QSize(1280, 800));
+        QVERIFY(window);
+        QCOMPARE(published(QStringLiteral("settings")), ApplicationSettings::instance());
         const QString paths = application()->getEngine()->importPathList().join(QLatin1Char('|'));
         QVERIFY2(paths.contains(QStringLiteral("qml/desktop")) && !paths.contains(QStringLiteral("qml/mobile")), qPrintable(paths));
 
         // A first start seeds the default folder with the sample device, and the catalogue lists it.
-        auto *catalogue = qobject_cast<IODDListModel *>(published("ioddModel"));
+        auto *catalogue = qobject_cast<IODDListModel *>(published(QStringLiteral("ioddModel")));
         QVERIFY(catalogue);
         QCOMPARE(catalogue->rowCount(), 1);
-        auto *devices = qobject_cast<DevicesListModel *>(published("devicesModel"));
-        auto *filter = qobject_cast<DevicesFilterModel *>(published("devicesFilterModel"));
+        auto *devices = qobject_cast<DevicesListModel *>(published(QStringLiteral("devicesModel")));
+        auto *filter = qobject_cast<DevicesFilterModel *>(published(QStringLiteral("devicesFilterModel")));
         QVERIFY(devices && filter);
         QCOMPARE(filter->sourceModel(), devices);
         // The models hold no settings of their own: the user's choices reach them, and theirs are kept.
@@ -56,9 +57,8 @@ private slots:
         catalogue->setIoddSearchPath(searchPath);
         QCOMPARE(catalogue->rowCount(), 1);
 
-        QVERIFY(window());
-        QCOMPARE(window()->title(), QStringLiteral("Ovinex IOLink Suite - Korvell GmbH"));
-        QCOMPARE(footerState(), QStringLiteral("Not connected"));
+        QCOMPARE(window->title(), QStringLiteral("Ovinex IOLink Suite - Korvell GmbH"));
+        QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
     }
 
     void unsignedListsAreIterableInQml()
@@ -71,51 +71,40 @@ private slots:
         QVERIFY(!sum.hasError());
     }
 
+    // The language chosen in the settings is the main window test's; here the application is asked directly.
     void languageSwitching_data()
     {
-        QTest::addColumn<bool>("throughSettings");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("footer");
-        QTest::newRow("German") << false << "de" << "Nicht verbunden";
-        QTest::newRow("French") << false << "fr" << "Non connecté";
-        QTest::newRow("unknown language falls back to English") << false << "xx" << "Not connected";
-        QTest::newRow("German chosen in the settings") << true << "de" << "Nicht verbunden";
+        QTest::newRow("German") << "de" << "Nicht verbunden";
+        QTest::newRow("French") << "fr" << "Non connecté";
+        QTest::newRow("unknown language falls back to English") << "xx" << "Not connected";
     }
 
     void languageSwitching()
     {
-        QFETCH(bool, throughSettings);
         QFETCH(QString, language);
         QFETCH(QString, footer);
-        QVERIFY(window());
-        auto setLanguage = [&](const QString &code) {
-            if (throughSettings)
-                ApplicationSettings::instance()->setLanguage(code);
-            else
-                application()->setLanguage(code);
-        };
-
-        setLanguage(language);
-        QCOMPARE(footerState(), footer);
+        application()->setLanguage(language);
+        QCOMPARE(text(item(QStringLiteral("deviceState"))), footer);
         QCOMPARE(ApplicationSettings::instance()->getCopyright().contains(QStringLiteral("Alle Rechte")), language == QLatin1String("de"));
-        setLanguage(QStringLiteral("en"));
-        QCOMPARE(footerState(), QStringLiteral("Not connected"));
+        application()->setLanguage(QStringLiteral("en"));
+        QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
         QVERIFY(!ApplicationSettings::instance()->getCopyright().contains(QStringLiteral("Alle Rechte")));
     }
 
     void menuCommands()
     {
-        QVERIFY(window());
         UrlRecorder browser;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-        QObject *checkForUpdates = window()->findChild<QObject *>(QStringLiteral("checkForUpdatesAction"));
+        QObject *checkForUpdates = object(QStringLiteral("checkForUpdatesAction"));
         QVERIFY(checkForUpdates);
         QVERIFY(QMetaObject::invokeMethod(checkForUpdates, "trigger"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(browser.urls, QList<QUrl> { QUrl(QStringLiteral("https://korvell.example/downloads")) });
 
         QSignalSpy quitRequests(application()->getEngine(), &QQmlEngine::quit);
-        QObject *exit = window()->findChild<QObject *>(QStringLiteral("exitAction"));
+        QObject *exit = object(QStringLiteral("exitAction"));
         QVERIFY(exit);
         QVERIFY(QMetaObject::invokeMethod(exit, "trigger"));
         // Not at once: the menu closes first, on the next turn of the event loop.
@@ -125,21 +114,6 @@ private slots:
 
 private:
     static Application *application() { return qobject_cast<Application *>(QCoreApplication::instance()); }
-
-    static QObject *published(const char *name) { return WindowDriver::published(QLatin1String(name)); }
-
-    static QQuickWindow *window()
-    {
-        if (!application()->getEngine() || application()->getEngine()->rootObjects().isEmpty())
-            return nullptr;
-        return qobject_cast<QQuickWindow *>(application()->getEngine()->rootObjects().first());
-    }
-
-    static QString footerState()
-    {
-        QObject *label = window()->findChild<QObject *>(QStringLiteral("deviceState"));
-        return label ? label->property("text").toString() : QString();
-    }
 };
 
 OVINEX_APPLICATION_TEST(TestApplication)
