@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -320,21 +319,6 @@ private slots:
         QTRY_COMPARE(history->property("activeErrorCount").toInt(), errorsBefore);
     }
 
-    void dialogsShowTheirContent()
-    {
-        chooseMenu(QStringLiteral("File"), QStringLiteral("manageIoddsAction"), QStringLiteral("ioddDialog"));
-        QCOMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("1"));
-        QCOMPARE(text(item(QStringLiteral("ioddSearchPath"))), ioddPath);
-        QTRY_COMPARE(text(item(QStringLiteral("ioddProductNameText"))), QStringLiteral("OVX100"));
-        screenshot(QStringLiteral("09-iodd-management-dialog"));
-        closeDialog(QStringLiteral("ioddDialog"));
-
-        chooseMenu(QStringLiteral("Help"), QStringLiteral("aboutAction"), QStringLiteral("aboutDialog"));
-        QCOMPARE(text(item(QStringLiteral("aboutCopyright"))), ApplicationSettings::instance()->getCopyright());
-        screenshot(QStringLiteral("10-about-dialog"));
-        closeDialog(QStringLiteral("aboutDialog"));
-    }
-
     void communicationLogShowsTimesNamesAndFilters()
     {
         showTab(QStringLiteral("identificationTab"));
@@ -395,21 +379,13 @@ private slots:
         QVERIFY(!dialog->property("visible").toBool());
     }
 
-    void parameterSetIsSavedComparedAndRestoredThroughTheMenus()
+    // Saved and compared through the File menu; the restore is the sweep's, in each language.
+    void parameterSetIsSavedAndComparedThroughTheMenus()
     {
         QObject *dialogs = object(QStringLiteral("parameterSetDialogs"));
         QVERIFY(dialogs);
-        const QString file = ioddFolder.filePath(QStringLiteral("sets/OVX100.ovxparams"));
+        const QString file = parameterSetFile();
         QDir().mkpath(QFileInfo(file).path());
-        // Each menu entry opens its file chooser; its acceptance is what the dialogs' functions do with the file.
-        const auto chooseFile = [&](const QString &action, const QString &chooser) {
-            chooseMenu(QStringLiteral("File"), action);
-            QObject *fileDialog = object(chooser);
-            QVERIFY(fileDialog);
-            QTRY_VERIFY(fileDialog->property("visible").toBool());
-            QVERIFY(QMetaObject::invokeMethod(fileDialog, "close"));
-        };
-
         chooseFile(QStringLiteral("saveParameterSetAction"), QStringLiteral("parameterSetSaveFileDialog"));
         QVERIFY(QMetaObject::invokeMethod(dialogs, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
         QObject *message = object(QStringLiteral("parameterSetMessageDialog"));
@@ -421,23 +397,12 @@ private slots:
         QVERIFY2(saved, qPrintable(error));
         closeDialog(QStringLiteral("parameterSetMessageDialog"));
 
-        // The window width changes on the device behind the program's back.
-        DeviceParameterAccess access(currentDevice());
-        bool written = false;
-        access.write(67, 0, QByteArray::fromHex("00C8"), [&](const DeviceParameterAccess::Answer &answer) { written = answer.ok; });
-        QTRY_VERIFY(written);
-
         chooseFile(QStringLiteral("compareParameterSetAction"), QStringLiteral("parameterSetOpenFileDialog"));
-        QVERIFY(QMetaObject::invokeMethod(dialogs, "compareWith", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
-        QObject *table = object(QStringLiteral("parameterTableDialog"));
-        QTRY_VERIFY_WITH_TIMEOUT(table->property("opened").toBool(), 30000);
+        compareWithChangedDevice(QStringLiteral("11-"));
         QCOMPARE(text(item(QStringLiteral("parameterTableSummary"))),
                  QStringLiteral("1 of %1 parameters differ.").arg(saved->parameters.size()));
-        QQuickItem *rows = item(QStringLiteral("parameterTableRows"));
-        QTRY_COMPARE(rows->property("count").toInt(), 1);
-        screenshot(QStringLiteral("11-parameter-set-comparison"));
         click(item(QStringLiteral("onlyDifferencesCheck")));
-        QTRY_COMPARE(rows->property("count").toInt(), saved->parameters.size());
+        QTRY_COMPARE(item(QStringLiteral("parameterTableRows"))->property("count").toInt(), saved->parameters.size());
 
         const QString csv = ioddFolder.filePath(QStringLiteral("sets/comparison.csv"));
         QVERIFY(QMetaObject::invokeMethod(dialogs, "exportTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
@@ -445,20 +410,7 @@ private slots:
         QVERIFY(exported.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(exported.readAll().count('\n'), saved->parameters.size() + 1);
         closeDialog(QStringLiteral("parameterTableDialog"));
-
         chooseFile(QStringLiteral("restoreParameterSetAction"), QStringLiteral("parameterSetOpenFileDialog"));
-        QVERIFY(QMetaObject::invokeMethod(dialogs, "restoreFrom", Q_ARG(QVariant, QUrl::fromLocalFile(file))));
-        QObject *confirm = object(QStringLiteral("restoreConfirmDialog"));
-        QTRY_VERIFY(confirm->property("opened").toBool());
-        QVERIFY(text(item(QStringLiteral("restoreQuestion"))).contains(QStringLiteral("OVX100.ovxparams")));
-        screenshot(QStringLiteral("12-parameter-set-restore-confirmation"));
-        click(item(QStringLiteral("restoreConfirmButton")));
-        QTRY_VERIFY_WITH_TIMEOUT(table->property("opened").toBool(), 30000);
-        QVERIFY2(text(item(QStringLiteral("parameterTableSummary"))).startsWith(QStringLiteral("Parameter set restored")),
-                 qPrintable(text(item(QStringLiteral("parameterTableSummary")))));
-        QCOMPARE(SimulatedMaster::instance().parameter(sensorPort, 67), QByteArray::fromHex("0064"));
-        screenshot(QStringLiteral("13-parameter-set-restore-report"));
-        closeDialog(QStringLiteral("parameterTableDialog"));
     }
 
     void importedOlderReleaseIsSummarisedAndNamedOnIdentification()
@@ -516,6 +468,8 @@ private slots:
         }
         QVERIFY(older >= 0);
         QVERIFY(QMetaObject::invokeMethod(dialog, "select", Q_ARG(QVariant, older)));
+        QCOMPARE(text(item(QStringLiteral("ioddSearchPath"))), ioddPath);
+        QTRY_COMPARE(text(item(QStringLiteral("ioddProductNameText"))), QStringLiteral("OVX100"));
         click(item(QStringLiteral("ioddRemoveButton")));
         QObject *confirmation = object(QStringLiteral("ioddRemoveDialog"));
         QTRY_VERIFY(confirmation->property("opened").toBool());
@@ -531,11 +485,11 @@ private slots:
         QTRY_VERIFY(!isShown(item(QStringLiteral("otherIodds"))));
     }
 
+    // The settings and pages in each language are photographed by the sweep at the smallest size.
     void germanLabelsAfterTheLanguageChange()
     {
         chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"), QStringLiteral("settingsDialog"));
         QVERIFY(item(QStringLiteral("simulatedMasterCheckBox"))->property("checked").toBool());
-        screenshot(QStringLiteral("11-settings-dialog"));
 
         click(item(QStringLiteral("languageCombo")));
         QQuickItem *german = nullptr;
@@ -543,11 +497,7 @@ private slots:
         click(german);
         QCOMPARE(ApplicationSettings::instance()->getLanguage(), QStringLiteral("de"));
         QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), QStringLiteral("Parameter"));
-        QCOMPARE(text(item(QStringLiteral("processDataTab"))), QStringLiteral("Prozessdaten"));
-        screenshot(QStringLiteral("12-settings-dialog-de"));
         closeDialog(QStringLiteral("settingsDialog"));
-        showTab(QStringLiteral("parametersTab"));
-        screenshot(QStringLiteral("13-parameters-de"));
 
         ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
         QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), QStringLiteral("Parameters"));
@@ -636,73 +586,6 @@ private slots:
         QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
     }
 
-    // A sensor of another vendor: its menus are named freely, its role menu sets say which is which, and it
-    // has no process data references.
-    void corpusSensorShowsTheMenusOfItsRoles()
-    {
-        ApplicationSettings *settings = ApplicationSettings::instance();
-        settings->setUserRole(QStringLiteral("specialist"));
-        QQuickItem *row = nullptr;
-        connectCorpusSensor(QStringLiteral("ifm/SA500.xml"), &row);
-        if (QTest::currentTestFailed())
-            return;
-        if (!row)
-            QSKIP("The IODD corpus is not present");
-        IOLinkDevice *device = currentDevice();
-        QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
-
-        // Every page its role menu sets name shows rows.
-        QTRY_VERIFY(item(QStringLiteral("identificationMenu"))->property("count").toInt() > 0);
-        const QStringList tabs { "diagnosisTab", "observationTab", "parametersTab" };
-        const QStringList pages { "diagnosisPage", "observationPage", "parametersPage" };
-        for (int i = 0; i < tabs.size(); ++i) {
-            showTab(tabs.at(i));
-            QTRY_VERIFY2(item(pages.at(i))->property("count").toInt() > 0, qPrintable(pages.at(i)));
-            screenshot(QStringLiteral("20-corpus-") + pages.at(i));
-        }
-        QCOMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
-        QCOMPARE(item(QStringLiteral("observationPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Observation"));
-
-        // Its process data has no references: every item of the input is shown, in the box and as charts.
-        QTRY_VERIFY(shownItems(QStringLiteral("processDataValueRow"), item(QStringLiteral("processDataBox"))).size() >= 2);
-        showTab(QStringLiteral("processDataTab"));
-        QTRY_VERIFY(!shownItems(QStringLiteral("processDataChart"), item(QStringLiteral("processDataPage"))).isEmpty());
-        screenshot(QStringLiteral("21-corpus-process-data"));
-
-        // The observer sees other parameter menus, at once and without a new connection.
-        QSignalSpy states(device, SIGNAL(stateChanged()));
-        showTab(QStringLiteral("parametersTab"));
-        click(item(QStringLiteral("userRoleBox")));
-        QQuickItem *observer = nullptr;
-        QTRY_VERIFY(isShown(observer = item(QStringLiteral("roleOption_observer"))));
-        QCOMPARE(text(observer), QStringLiteral("Observer"));
-        click(observer);
-        QCOMPARE(settings->getUserRole(), QStringLiteral("observer"));
-        QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_OR_Param"));
-        QTRY_VERIFY(item(QStringLiteral("parametersPage"))->property("count").toInt() > 0);
-        QCOMPARE(states.count(), 0);
-        QCOMPARE(currentDevice(), device);
-        QCOMPARE(device->property("state").toString(), QStringLiteral("connected"));
-        screenshot(QStringLiteral("22-corpus-parameters-observer"));
-
-        settings->setUserRole(QStringLiteral("specialist"));
-        QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
-
-        // The smallest window, in each language: the role chooser and the new tab must still fit.
-        window->resize(1024, 600);
-        for (const QString &language : { QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("en") }) {
-            settings->setLanguage(language);
-            QTRY_VERIFY(isShown(item(QStringLiteral("observationTab"))));
-            showTab(QStringLiteral("observationTab"));
-            screenshot(QStringLiteral("23-corpus-small-") + language);
-        }
-        QCOMPARE(text(item(QStringLiteral("observationTab"))), QStringLiteral("Observation"));
-        window->resize(1280, 800);
-        click(item(QStringLiteral("disconnectButton"), row));
-        QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
-        settings->setSimulatedDevices(ApplicationSettings::defaultSimulatedDevices());
-    }
-
     // The simulated master served through the REST interface, as an Ethernet master on this machine.
     void deviceOnANetworkMasterConnects()
     {
@@ -753,43 +636,6 @@ private slots:
     }
 
 private:
-    // Offers the sample and one corpus sensor on the simulated master and connects the corpus one; the row
-    // stays null when the corpus is absent.
-    void connectCorpusSensor(const QString &relativePath, QQuickItem **connectedRow)
-    {
-        *connectedRow = nullptr;
-        const QString corpusFile = TestEnvironment::corpusPath(relativePath);
-        if (!QFileInfo::exists(corpusFile))
-            return;
-        // The catalogue must know the sensor's IODD for it to be connectable; a copy in the test's own folder.
-        const QString copy = ioddPath + QLatin1Char('/') + QFileInfo(corpusFile).fileName();
-        QVERIFY(QFileInfo::exists(copy) || QFile::copy(corpusFile, copy));
-        // The corpus holds no pictures; the sample's stand in, so that the catalogue shows no broken ones.
-        QFile description(corpusFile);
-        description.open(QIODevice::ReadOnly);
-        QRegularExpressionMatchIterator pictures = QRegularExpression(QStringLiteral("\"([^\"/]+\\.png)\"")).globalMatch(
-            QString::fromUtf8(description.readAll()));
-        while (pictures.hasNext()) {
-            const QString picture = ioddPath + QLatin1Char('/') + pictures.next().captured(1);
-            if (!QFileInfo::exists(picture))
-                QFile::copy(ioddPath + QStringLiteral("/Korvell-OVX100-icon.png"), picture);
-        }
-        ApplicationSettings::instance()->setSimulatedDevices({ ApplicationSettings::defaultSimulatedDevices().value(0), corpusFile });
-        click(item(QStringLiteral("scanButton")));
-        QQuickItem *row = nullptr;
-        const auto offered = [&]() {
-            row = item(QStringLiteral("deviceRow_1"));
-            QQuickItem *connect = row ? item(QStringLiteral("connectButton"), row) : nullptr;
-            return connect && isShown(connect) && connect->isEnabled()
-                && text(item(QStringLiteral("deviceHints"), row)).contains(QStringLiteral("Port 2"));
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(offered(), 10000);
-        click(item(QStringLiteral("connectButton"), row));
-        QTRY_COMPARE_WITH_TIMEOUT(text(item(QStringLiteral("deviceState"))), QStringLiteral("Connected"), 30000);
-        QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
-        *connectedRow = row;
-    }
-
     // Opens a menu of the header and clicks the entry of the named action; waits for the dialog it opens, if named.
     void chooseMenu(const QString &menuTitle, const QString &actionName, const QString &dialogName = QString())
     {
@@ -874,6 +720,8 @@ private:
         for (const QString &dialog : dialogs) {
             QVERIFY(QMetaObject::invokeMethod(object(dialog), "open"));
             QTRY_VERIFY(object(dialog)->property("opened").toBool());
+            if (dialog == QLatin1String("aboutDialog"))
+                QCOMPARE(text(item(QStringLiteral("aboutCopyright"))), ApplicationSettings::instance()->getCopyright());
             screenshot(prefix + dialog);
             closeDialog(dialog);
         }
@@ -897,30 +745,46 @@ private:
         screenshotParameterSetDialogs(prefix, restored);
     }
 
-    // The comparison, the question before a restore and its report, of the set saved earlier with the window
-    // width changed since; the report's headline in the language shown.
-    void screenshotParameterSetDialogs(const QString &prefix, const QString &restored)
+    QString parameterSetFile() const { return ioddFolder.filePath(QStringLiteral("sets/OVX100.ovxparams")); }
+
+    // Each File menu entry opens its file chooser; its acceptance is what the dialogs' functions do with the file.
+    void chooseFile(const QString &action, const QString &chooser)
+    {
+        chooseMenu(QStringLiteral("File"), action);
+        QTRY_VERIFY(object(chooser)->property("visible").toBool());
+        QVERIFY(QMetaObject::invokeMethod(object(chooser), "close"));
+    }
+
+    // The window width changes on the device behind the program's back; the comparison with the set saved earlier
+    // shows that one difference.
+    void compareWithChangedDevice(const QString &prefix)
     {
         DeviceParameterAccess access(currentDevice());
         bool written = false;
         access.write(67, 0, QByteArray::fromHex("00C8"), [&](const DeviceParameterAccess::Answer &answer) { written = answer.ok; });
         QTRY_VERIFY(written);
-        QObject *dialogs = object(QStringLiteral("parameterSetDialogs"));
-        const QUrl file = QUrl::fromLocalFile(ioddFolder.filePath(QStringLiteral("sets/OVX100.ovxparams")));
-        QVERIFY(QMetaObject::invokeMethod(dialogs, "compareWith", Q_ARG(QVariant, file)));
-        QObject *table = object(QStringLiteral("parameterTableDialog"));
-        QTRY_VERIFY_WITH_TIMEOUT(table->property("opened").toBool(), 30000);
-        QTRY_VERIFY(item(QStringLiteral("parameterTableRows"))->property("count").toInt() > 0);
+        QVERIFY(QMetaObject::invokeMethod(object(QStringLiteral("parameterSetDialogs")), "compareWith",
+                                          Q_ARG(QVariant, QUrl::fromLocalFile(parameterSetFile()))));
+        QTRY_VERIFY_WITH_TIMEOUT(object(QStringLiteral("parameterTableDialog"))->property("opened").toBool(), 30000);
+        QTRY_COMPARE(item(QStringLiteral("parameterTableRows"))->property("count").toInt(), 1);
         screenshot(prefix + QStringLiteral("parameterSetComparison"));
-        closeDialog(QStringLiteral("parameterTableDialog"));
+    }
 
-        QVERIFY(QMetaObject::invokeMethod(dialogs, "restoreFrom", Q_ARG(QVariant, file)));
+    // The comparison, the question before a restore and its report; the report's headline in the language shown.
+    void screenshotParameterSetDialogs(const QString &prefix, const QString &restored)
+    {
+        compareWithChangedDevice(prefix);
+        closeDialog(QStringLiteral("parameterTableDialog"));
+        QVERIFY(QMetaObject::invokeMethod(object(QStringLiteral("parameterSetDialogs")), "restoreFrom",
+                                          Q_ARG(QVariant, QUrl::fromLocalFile(parameterSetFile()))));
         QTRY_VERIFY(object(QStringLiteral("restoreConfirmDialog"))->property("opened").toBool());
+        QVERIFY(text(item(QStringLiteral("restoreQuestion"))).contains(QStringLiteral("OVX100.ovxparams")));
         screenshot(prefix + QStringLiteral("parameterSetRestoreConfirmation"));
-        QVERIFY(QMetaObject::invokeMethod(object(QStringLiteral("restoreConfirmDialog")), "accept"));
-        QTRY_VERIFY_WITH_TIMEOUT(table->property("opened").toBool(), 30000);
+        click(item(QStringLiteral("restoreConfirmButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(object(QStringLiteral("parameterTableDialog"))->property("opened").toBool(), 30000);
         QVERIFY2(text(item(QStringLiteral("parameterTableSummary"))).startsWith(restored),
                  qPrintable(text(item(QStringLiteral("parameterTableSummary")))));
+        QCOMPARE(SimulatedMaster::instance().parameter(sensorPort, 67), QByteArray::fromHex("0064"));
         screenshot(prefix + QStringLiteral("parameterSetRestoreReport"));
         closeDialog(QStringLiteral("parameterTableDialog"));
         // The restore may make the device ask for an upload, which reads every parameter again.

@@ -93,19 +93,11 @@ private slots:
         toggleItem(group, 1);
         // The second change keeps the first one and every unnamed bit.
         QTRY_COMPARE(held(), quint16(start ^ 0x00C0));
-        screenshot(QStringLiteral("20-record-group-en"));
-    }
-
-    void screensInEveryLanguage()
-    {
-        QQuickItem *page = item(QStringLiteral("parametersPage"));
-        QVERIFY(page);
-        const QList<QPair<QString, QString>> languages = { { "de", "Parameter" }, { "fr", "Paramètres" }, { "en", "Parameters" } };
-        for (const auto &language : languages) {
-            ApplicationSettings::instance()->setLanguage(language.first);
-            QTRY_COMPARE(text(item(QStringLiteral("parametersTab"))), language.second);
-            QTest::qWait(200);
-            screenshot(QStringLiteral("20-record-group-") + language.first);
+        // The group in each language, for the eye; the translations themselves are checked by the main window's test.
+        for (const char *language : { "de", "fr", "en" }) {
+            ApplicationSettings::instance()->setLanguage(QLatin1String(language));
+            QTest::qWait(200); // the page is translated and laid out again before the grab
+            screenshot(QStringLiteral("20-record-group-") + QLatin1String(language));
         }
     }
 

@@ -7,6 +7,7 @@
 
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
 
 #include <iterator>
 
@@ -23,6 +24,9 @@ const char *const vendorDevices[] = {
     "keyence/KEYENCE-MP-F10-20230410-IODD1.1.xml",
     "balluff/Balluff-BNI_IOL-727-S51-P012-20220211-IODD1.1.xml",
 };
+
+// Its role menu sets name another parameter menu for the observer; its process data has no references.
+constexpr int roleSensor = 3;
 
 } // namespace
 
@@ -69,11 +73,7 @@ private slots:
     {
         QFETCH(QString, port);
         DevicesListModel *model = devices();
-        int row = -1;
-        for (int candidate = 0; candidate < model->rowCount(); ++candidate) {
-            if (model->itemAt(candidate)->getId() == port)
-                row = candidate;
-        }
+        const int row = rowOf(port);
         if (row < 0)
             QSKIP("the sensor is not in the corpus");
         // As the row's connect button does: the row is chosen and its device connected.
@@ -83,7 +83,8 @@ private slots:
 
         for (const char *language : { "en", "de", "fr" }) {
             ApplicationSettings::instance()->setLanguage(QLatin1String(language));
-            for (const char *tab : { "identificationTab", "smartAdjustTab", "quickstartTab", "diagnosisTab", "parametersTab", "processDataTab" }) {
+            for (const char *tab : { "identificationTab", "smartAdjustTab", "quickstartTab", "diagnosisTab", "observationTab",
+                                     "parametersTab", "processDataTab" }) {
                 QQuickItem *tabButton = shownItems(QLatin1String(tab)).value(0);
                 if (!tabButton)
                     continue;
@@ -109,7 +110,54 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!model->isScanning() && model->rowCount() >= files.size(), 60000);
     }
 
+    // The role chosen in the window picks the pages' menus at once, without a new connection; every item of
+    // process data without references is shown.
+    void userRoleChoosesThePagesMenus()
+    {
+        const int file = files.indexOf(TestEnvironment::corpusPath(QLatin1String(vendorDevices[roleSensor])));
+        const int row = rowOf(QStringLiteral("SIM%1").arg(file + 1));
+        if (row < 0)
+            QSKIP("the sensor is not in the corpus");
+        ApplicationSettings *settings = ApplicationSettings::instance();
+        settings->setUserRole(QStringLiteral("specialist"));
+        devices()->setCurrentIndex(row);
+        QVERIFY(connectDevice(row));
+        IOLinkDevice *device = currentDevice();
+        QTRY_VERIFY(!object(QStringLiteral("connectionDialog"))->property("visible").toBool());
+        QTRY_VERIFY(shownItems(QStringLiteral("processDataValueRow"), item(QStringLiteral("processDataBox"))).size() >= 2);
+        showTab(QStringLiteral("observationTab"));
+        QTRY_VERIFY(item(QStringLiteral("observationPage"))->property("count").toInt() > 0);
+        showTab(QStringLiteral("parametersTab"));
+        QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_MR_SR_Param"));
+
+        QSignalSpy states(device, SIGNAL(stateChanged()));
+        click(item(QStringLiteral("userRoleBox")));
+        QQuickItem *observer = nullptr;
+        QTRY_VERIFY(isShown(observer = item(QStringLiteral("roleOption_observer"))));
+        QCOMPARE(text(observer), QStringLiteral("Observer"));
+        click(observer);
+        QCOMPARE(settings->getUserRole(), QStringLiteral("observer"));
+        QTRY_COMPARE(item(QStringLiteral("parametersPage"))->property("menuId").toString(), QStringLiteral("M_OR_Param"));
+        QTRY_VERIFY(item(QStringLiteral("parametersPage"))->property("count").toInt() > 0);
+        QCOMPARE(states.count(), 0);
+        QCOMPARE(currentDevice(), device);
+        QTRY_VERIFY(!isShown(observer));
+        screenshot(QStringLiteral("corpus/roles-observer-parametersTab"));
+        settings->setUserRole(QStringLiteral("specialist"));
+        devices()->disconnectCurrentDevice();
+    }
+
 private:
+    // The list's row of the simulated port; -1 when it is not listed.
+    static int rowOf(const QString &port)
+    {
+        for (int row = 0; row < devices()->rowCount(); ++row) {
+            if (devices()->itemAt(row)->getId() == port)
+                return row;
+        }
+        return -1;
+    }
+
     QStringList files;
 };
 
