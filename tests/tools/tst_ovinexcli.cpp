@@ -4,6 +4,7 @@
 #include "toolrun.h"
 
 #include "master/simulatedmaster.h"
+#include "parameterset/parameterset.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,31 +31,6 @@ ToolRun onSample(QStringList arguments)
 constexpr int singleNotificationQualifier = 0x54;
 constexpr quint16 teachDoneEvent = 0x1802;
 
-// The saved file with one change made to its JSON.
-bool editCopy(const QString &from, const QString &to, const std::function<void(QJsonObject &)> &edit)
-{
-    QFile in(from);
-    QFile out(to);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        return false;
-    QJsonObject root = QJsonDocument::fromJson(in.readAll()).object();
-    edit(root);
-    return out.write(QJsonDocument(root).toJson()) > 0;
-}
-
-void setRaw(QJsonObject &root, const QString &id, const QString &raw)
-{
-    QJsonArray parameters = root.value("parameters").toArray();
-    for (int position = 0; position < parameters.size(); ++position) {
-        QJsonObject parameter = parameters.at(position).toObject();
-        if (parameter.value("id").toString() == id) {
-            parameter.insert("raw", raw);
-            parameters.replace(position, parameter);
-        }
-    }
-    root.insert("parameters", parameters);
-}
-
 } // namespace
 
 class TestOvinexCli : public QObject
@@ -72,15 +48,17 @@ private slots:
         QVERIFY2(save.exitCode == 0, qPrintable(save.log));
         QVERIFY(QFileInfo::exists(saved));
 
-        QVERIFY(editCopy(saved, folder.filePath(QStringLiteral("changed.ovxparams")),
-                         [](QJsonObject &root) { setRaw(root, QStringLiteral("V_WindowWidth"), QStringLiteral("00C8")); }));
-        QVERIFY(editCopy(saved, folder.filePath(QStringLiteral("otherdevice.ovxparams")), [](QJsonObject &root) {
-            QJsonObject device = root.value("device").toObject();
-            device.insert("deviceId", 4242);
-            root.insert("device", device);
-        }));
-        QVERIFY(editCopy(saved, folder.filePath(QStringLiteral("nothex.ovxparams")),
-                         [](QJsonObject &root) { setRaw(root, QStringLiteral("V_WindowWidth"), QStringLiteral("00G8")); }));
+        // The saved set with the window width changed, with that raw value no hexadecimal, and of another device.
+        std::optional<ParameterSet> set = ParameterSet::load(saved, nullptr);
+        QVERIFY(set);
+        for (ParameterSet::Parameter &parameter : set->parameters) {
+            if (parameter.id == QLatin1String("V_WindowWidth"))
+                parameter.raw = QByteArray::fromHex("00C8");
+        }
+        QVERIFY(TestEnvironment::writeFile(folder.filePath(QStringLiteral("changed.ovxparams")), set->toJson()));
+        QVERIFY(TestEnvironment::writeFile(folder.filePath(QStringLiteral("nothex.ovxparams")), set->toJson().replace("\"00C8\"", "\"00G8\"")));
+        set->device.deviceId = 4242;
+        QVERIFY(TestEnvironment::writeFile(folder.filePath(QStringLiteral("otherdevice.ovxparams")), set->toJson()));
         QVERIFY(TestEnvironment::writeFile(folder.filePath(QStringLiteral("notjson.ovxparams")), "this is no parameter set"));
     }
 
