@@ -68,12 +68,6 @@ int threadCount()
     return count;
 }
 
-bool anyAlertContains(const QSignalSpy &alerts, const QString &text)
-{
-    return std::any_of(alerts.begin(), alerts.end(),
-                       [&](const QList<QVariant> &alert) { return alert.at(0).toString().contains(text); });
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Phase)
@@ -116,7 +110,6 @@ private slots:
 
     void cleanup()
     {
-        alerts.reset();
         master().resetFaults();
     }
 
@@ -157,7 +150,7 @@ private slots:
         QFETCH(QString, expectedState);
 
         auto device = makeDevice();
-        alerts = std::make_unique<QSignalSpy>(device.get(), &IOLinkDevice::alertTextChanged);
+        QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
         QStringList states;
         connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
         master().resetFaults(); // the probe's calls do not count
@@ -176,7 +169,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(states.value(states.size() - 1), notConnected, timeout);
             if (beforeConnecting)
                 QVERIFY2(!states.contains(connected), qPrintable(states.join(' ')));
-            QVERIFY(!alerts->isEmpty());
+            QVERIFY(!alerts.isEmpty());
             QTRY_VERIFY(!device->getBinding());
         } else {
             QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, timeout);
@@ -189,8 +182,9 @@ private slots:
             QVERIFY2(queue(*device)->count() <= maxWaitingOnSlowLink, qPrintable(QString::number(queue(*device)->count())));
         }
         if (fault == Fault::Refusal) {
-            const bool write = phase != Phase::Synchronising;
-            QTRY_VERIFY(anyAlertContains(*alerts, write ? QStringLiteral("Setting value failed") : QStringLiteral("IO-Link error on")));
+            const QString expected = phase != Phase::Synchronising ? QStringLiteral("Setting value failed") : QStringLiteral("IO-Link error on");
+            QTRY_VERIFY(std::any_of(alerts.cbegin(), alerts.cend(),
+                                    [&](const QList<QVariant> &alert) { return alert.at(0).toString().contains(expected); }));
         }
         checkHandlerAnswers(*device);
         QCOMPARE(device->getState(), expectedState);
@@ -364,7 +358,6 @@ private:
 
     int syncReads = 0;
     int threadsBefore = 0;
-    std::unique_ptr<QSignalSpy> alerts;
 };
 
 OVINEX_TEST_MAIN(TestFaultInjection)
