@@ -62,22 +62,8 @@ private slots:
         QVERIFY(TestEnvironment::writeFile(folder.filePath(QStringLiteral("notjson.ovxparams")), "this is no parameter set"));
     }
 
-    void portsListsTheDeviceIdentity()
+    void refusedWriteNamesTheDevicesError()
     {
-        const ToolRun run = onSample({ QStringLiteral("ports") });
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.lines.size(), 1);
-        QCOMPARE(run.lines.first().value("port").toString(), QStringLiteral("SIM1"));
-        QCOMPARE(run.lines.first().value("vendorId").toInt(), 2002);
-        QCOMPARE(run.lines.first().value("deviceId").toInt(), 1001);
-        QCOMPARE(run.lines.first().value("productName").toString(), QStringLiteral("OVX100"));
-    }
-
-    void rawReadAndWrite()
-    {
-        const ToolRun read = onSample({ QStringLiteral("read"), QStringLiteral("SIM1"), QStringLiteral("67") });
-        QCOMPARE(read.exitCode, 0);
-        QCOMPARE(read.lines.value(0).value("raw").toString(), QStringLiteral("0064"));
         const ToolRun refused = onSample({ QStringLiteral("write"), QStringLiteral("SIM1"), QStringLiteral("67"), QStringLiteral("0001") });
         QCOMPARE(refused.exitCode, 1);
         QCOMPARE(refused.lines.value(0).value("isduError").toString(), QStringLiteral("0x8030"));
@@ -230,6 +216,8 @@ private slots:
         QVERIFY2(ports.exitCode == 0, qPrintable(ports.log));
         QCOMPARE(ports.lines.size(), 2);
         QCOMPARE(ports.lines.first().value("port").toString(), QStringLiteral("1"));
+        QCOMPARE(ports.lines.first().value("vendorId").toInt(), 2002);
+        QCOMPARE(ports.lines.first().value("deviceId").toInt(), 1001);
         QCOMPARE(ports.lines.first().value("productName").toString(), QStringLiteral("OVX100"));
 
         QCOMPARE(onNetworkMaster({ "read", "1", "67" }).lines.value(0).value("raw").toString(), QStringLiteral("0064"));
