@@ -1,19 +1,25 @@
 #include "testenvironment.h"
 #include "servedmaster.h"
+#include "testzips.h"
 #include "windowdriver.h"
 
+#include "app/application.h"
 #include "app/applicationsettings.h"
 #include "connection/iolinkdevice.h"
+#include "discovery/devicesfiltermodel.h"
 #include "discovery/deviceslistmodel.h"
+#include "iodd/catalogue/ioddlistmodel.h"
 #include "iodd/catalogue/samplepackage.h"
 #include "master/iqcomminterface.h"
 #include "master/simulatedmaster.h"
 #include "parameterset/deviceparameteraccess.h"
 #include "parameterset/parameterset.h"
 
-#include <KZip>
-
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScopeGuard>
@@ -28,7 +34,21 @@ namespace {
 // The simulated sensor's port ("SIM1").
 constexpr int sensorPort = 1;
 
+Application *application()
+{
+    return qobject_cast<Application *>(QCoreApplication::instance());
+}
+
 } // namespace
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
 
 // The real program's window on the simulated master, driven through its items as a user would.
 class TestMainWindow : public QObject, public WindowDriver
@@ -57,9 +77,40 @@ private slots:
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
     }
 
-    void cleanupTestCase()
+    void startPublishesModelsAndSeedsTheDefaultFolder()
     {
-        SimulatedMaster::instance().setCallDelay(sensorPort, 0);
+        QCOMPARE(published(QStringLiteral("settings")), ApplicationSettings::instance());
+        const QString paths = application()->getEngine()->importPathList().join(QLatin1Char('|'));
+        QVERIFY2(paths.contains(QStringLiteral("qml/desktop")) && !paths.contains(QStringLiteral("qml/mobile")), qPrintable(paths));
+        QCOMPARE(window->title(), QStringLiteral("Ovinex IOLink Suite - Korvell GmbH"));
+        // A first start seeds the default folder with the sample device, whichever folder the user chose.
+        QCOMPARE(IODDListModel(ApplicationSettings::defaultIoddSearchPath()).rowCount(), 1);
+
+        auto *catalogue = qobject_cast<IODDListModel *>(published(QStringLiteral("ioddModel")));
+        auto *filter = qobject_cast<DevicesFilterModel *>(published(QStringLiteral("devicesFilterModel")));
+        QVERIFY(catalogue && filter);
+        QCOMPARE(filter->sourceModel(), devices());
+        // The models hold no settings of their own: the user's choices reach them, and theirs are kept.
+        ApplicationSettings *settings = ApplicationSettings::instance();
+        settings->setFilterUsbDevices(false);
+        QVERIFY(!filter->isFilterActive());
+        settings->setFilterUsbDevices(true);
+        QVERIFY(filter->isFilterActive());
+        QCOMPARE(catalogue->getIoddSearchPath(), ioddPath);
+        catalogue->setIoddSearchPath(ioddPath + QStringLiteral("/elsewhere"));
+        QCOMPARE(settings->getIoddSearchPath(), ioddPath + QStringLiteral("/elsewhere"));
+        catalogue->setIoddSearchPath(ioddPath);
+        QCOMPARE(catalogue->rowCount(), 1);
+    }
+
+    void unsignedListsAreIterableInQml()
+    {
+        QQmlContext context(application()->getEngine()->rootContext());
+        context.setContextProperty(QStringLiteral("numbers"), QVariant::fromValue(QList<unsigned int> { 7, 0, 4000000000u }));
+        QQmlExpression sum(&context, nullptr,
+                           QStringLiteral("var total = 0; for (var i = 0; i < numbers.length; ++i) total += numbers[i]; total"));
+        QCOMPARE(sum.evaluate().toDouble(), 4000000007.0);
+        QVERIFY(!sum.hasError());
     }
 
     void listShowsTheSimulatedSensor()
@@ -419,16 +470,14 @@ private slots:
         QFile xml(QDir(ioddPath).filePath(SamplePackage::ioddFileName()));
         QVERIFY(xml.open(QIODevice::ReadOnly));
         const QByteArray older = xml.readAll().replace("releaseDate=\"2026-12-01\"", "releaseDate=\"2020-01-01\"");
-        const QString olderZip = ioddFolder.filePath(QStringLiteral("Korvell-OVX100-20200101.zip"));
-        KZip zip(olderZip);
-        QVERIFY(zip.open(QIODevice::WriteOnly));
-        QVERIFY(zip.writeFile(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml"), older));
+        QList<QPair<QString, QByteArray>> packed { { QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml"), older } };
         for (const QString &picture : QDir(ioddPath).entryList({ QStringLiteral("*.png") })) {
             QFile file(QDir(ioddPath).filePath(picture));
             QVERIFY(file.open(QIODevice::ReadOnly));
-            QVERIFY(zip.writeFile(picture, file.readAll()));
+            packed.append({ picture, file.readAll() });
         }
-        QVERIFY(zip.close());
+        const QString olderZip = ioddFolder.filePath(QStringLiteral("Korvell-OVX100-20200101.zip"));
+        QVERIFY(TestZips::writeZip(olderZip, packed));
         const QString brokenZip = ioddFolder.filePath(QStringLiteral("broken.zip"));
         QVERIFY(TestEnvironment::writeFile(brokenZip, "PK not really"));
 
@@ -546,6 +595,28 @@ private slots:
         screenshot(QStringLiteral("14-after-disconnect"));
     }
 
+    // Asked of the application directly; the language chosen in the settings is germanLabelsAfterTheLanguageChange's.
+    void languageSwitching_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("footer");
+        QTest::newRow("German") << "de" << "Nicht verbunden";
+        QTest::newRow("French") << "fr" << "Non connecté";
+        QTest::newRow("unknown language falls back to English") << "xx" << "Not connected";
+    }
+
+    void languageSwitching()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, footer);
+        application()->setLanguage(language);
+        QCOMPARE(text(item(QStringLiteral("deviceState"))), footer);
+        QCOMPARE(ApplicationSettings::instance()->getCopyright().contains(QStringLiteral("Alle Rechte")), language == QLatin1String("de"));
+        application()->setLanguage(QStringLiteral("en"));
+        QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+        QVERIFY(!ApplicationSettings::instance()->getCopyright().contains(QStringLiteral("Alle Rechte")));
+    }
+
     // Each master call takes half a second; the user cancels, keeps working and connects again.
     void cancelledConnectionLeavesTheWindowFree()
     {
@@ -633,6 +704,26 @@ private slots:
 
         click(item(QStringLiteral("disconnectButton"), networkRow()));
         QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
+    }
+
+    // Last: the exit leaves the application's event loops finished for good.
+    void menuCommands()
+    {
+        UrlRecorder browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        QObject *checkForUpdates = object(QStringLiteral("checkForUpdatesAction"));
+        QVERIFY(checkForUpdates);
+        QVERIFY(QMetaObject::invokeMethod(checkForUpdates, "trigger"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(browser.urls, QList<QUrl> { QUrl(QStringLiteral("https://korvell.example/downloads")) });
+
+        QSignalSpy quitRequests(application()->getEngine(), &QQmlEngine::quit);
+        QObject *exit = object(QStringLiteral("exitAction"));
+        QVERIFY(exit);
+        QVERIFY(QMetaObject::invokeMethod(exit, "trigger"));
+        // Not at once: the menu closes first, on the next turn of the event loop.
+        QCOMPARE(quitRequests.count(), 0);
+        QTRY_COMPARE(quitRequests.count(), 1);
     }
 
 private:
