@@ -109,8 +109,6 @@ private slots:
                            "<Variable id=\"V_WindowWidth\" index=\"67\" accessRights=\"RW\"");
         QTest::newRow("menu reference becomes undefined") << "unshowable.xml" << unshowable
                                                           << "menu references cannot be shown: V_WindowWidth";
-        QTest::newRow("not an XML document") << "garbage.xml" << QByteArray("\x01\x02 no xml")
-                                             << "not well-formed XML: Start tag expected. (line 1, column 1)";
         QTest::newRow("another root") << "texts.xml" << QByteArray("<ExternalTextDocument/>")
                                       << "not a device description: the root element is ExternalTextDocument";
         QTest::newRow("cut short") << "short.xml" << sampleContent().left(4000)
