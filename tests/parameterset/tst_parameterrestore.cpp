@@ -2,8 +2,9 @@
 #include "testenvironment.h"
 
 #include "app/applicationsettings.h"
-#include "comm/communicationhandler.h"
+#include "comm/communicationlistmodel.h"
 #include "connection/iolinkserialdevice.h"
+#include "device/variablewrapper.h"
 #include "binding/iolinkwrapper.h"
 #include "iodd/model/iodevicet.h"
 #include "master/simulatedmaster.h"
@@ -13,7 +14,6 @@
 #include "parameterset/parameterreader.h"
 #include "parameterset/parameterrestore.h"
 
-#include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -44,32 +44,20 @@ QString blockDeviceFile(const QTemporaryDir &folder)
     return TestEnvironment::writeFile(path, text.toUtf8()) ? path : QString();
 }
 
-// The system commands the device was sent, in order.
-class SystemCommandLog
+// The system commands the device was sent since the log's row `from`, in order, as the window's log shows them.
+QList<QByteArray> systemCommandsSince(const IOLinkDevice &device, int from)
 {
-public:
-    explicit SystemCommandLog(CommunicationHandler *handler)
-    {
-        QObject::connect(handler->getCommunicationModel(), &CommunicationListModel::entryAdded, &context,
-                         [this](int index, int, CommunicationEntry::Origin origin, CommunicationEntry::Command command,
-                                const QByteArray &message) {
-                             if (index == 2 && origin == CommunicationEntry::Local && command == CommunicationEntry::Write) {
-                                 QMutexLocker locker(&mutex);
-                                 commands << message;
-                             }
-                         }, Qt::DirectConnection);
+    const CommunicationListModel *log = device.getCommunicationLog();
+    QList<QByteArray> sent;
+    for (int row = from; row < log->rowCount(); ++row) {
+        const QModelIndex entry = log->index(row);
+        if (entry.data(CommunicationListModel::IoLinkIndexRole).toInt() == 2
+            && entry.data(CommunicationListModel::OriginRole).toString() == QLatin1String("local")
+            && entry.data(CommunicationListModel::CommandRole).toString() == QLatin1String("write"))
+            sent << entry.data(CommunicationListModel::MessageRole).toByteArray();
     }
-    QList<QByteArray> sent() const
-    {
-        QMutexLocker locker(&mutex);
-        return commands;
-    }
-
-private:
-    QObject context;
-    mutable QMutex mutex;
-    QList<QByteArray> commands;
-};
+    return sent;
+}
 
 } // namespace
 
@@ -80,8 +68,6 @@ class TestParameterRestore : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<CommunicationEntry::Origin>();
-        qRegisterMetaType<CommunicationEntry::Command>();
         file = blockDeviceFile(folder);
         QVERIFY(!file.isEmpty());
         QVERIFY(SimulatedBench::use({ file }));
@@ -145,12 +131,12 @@ private slots:
         QCOMPARE(differing, (QStringList { QStringLiteral("V_SwitchDelay"), QStringLiteral("V_Filter"), QStringLiteral("V_Calibration") }));
         QCOMPARE(ParameterComparison::differenceCount(rows), 3);
 
-        SystemCommandLog commands(device->getCommunicationHandler());
+        const int logged = device->getCommunicationLog()->rowCount();
         const ParameterRestore::Report report = restore(saved);
         QVERIFY2(report.restored, qPrintable(report.summary()));
         QCOMPARE(report.count(ParameterRestore::Confirmed), 3);
         QCOMPARE(report.count(ParameterRestore::AlreadyEqual), saved.parameters.size() - 3);
-        QCOMPARE(commands.sent(), (QList<QByteArray> { QByteArray("\x03"), QByteArray("\x04"), QByteArray("\x05") }));
+        QTRY_COMPARE(systemCommandsSince(*device, logged), (QList<QByteArray> { QByteArray("\x03"), QByteArray("\x04"), QByteArray("\x05") }));
 
         QCOMPARE(ParameterComparison::differenceCount(compareWith(saved)), 0);
         QCOMPARE(SimulatedMaster::instance().parameter(port, recordIndex), QByteArray::fromHex("112233"));
@@ -167,7 +153,7 @@ private slots:
         for (int position = 0; position < changed.size(); ++position)
             write(changed.at(position), values.at(position));
 
-        SystemCommandLog commands(device->getCommunicationHandler());
+        const int logged = device->getCommunicationLog()->rowCount();
         const int planned = plan(saved).writes.size();
         // After the reads before writing and four writes, the next write is refused.
         const ParameterRestore::Report report = restore(saved, [planned](int done, int) {
@@ -177,7 +163,7 @@ private slots:
 
         QVERIFY(!report.restored);
         QVERIFY(!report.summary().startsWith(QStringLiteral("Parameter set restored")));
-        QCOMPARE(commands.sent(), (QList<QByteArray> { QByteArray("\x03"), QByteArray("\x06") }));
+        QTRY_COMPARE(systemCommandsSince(*device, logged), (QList<QByteArray> { QByteArray("\x03"), QByteArray("\x06") }));
         QCOMPARE(report.count(ParameterRestore::Refused), 1);
         const auto refused = std::find_if(report.rows.begin(), report.rows.end(),
                                           [](const ParameterRestore::Row &row) { return row.outcome == ParameterRestore::Refused; });
