@@ -160,11 +160,6 @@ private slots:
         qWarning() << "still reported";
         qInfo() << "and again";
         QCOMPARE(forwardedMessages, (QStringList { "WRN still reported", "INF and again" }));
-
-        // No file at all: the console only, as a command-line tool logs.
-        LogHandler::setLogFile(QString());
-        qInfo() << "console";
-        QCOMPARE(forwardedMessages.last(), QStringLiteral("INF console"));
     }
 
 private:
