@@ -1,7 +1,7 @@
+#include "samplevariant.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "comm/communicationlistmodel.h"
 #include "connection/iolinkserialdevice.h"
 #include "device/variablewrapper.h"
@@ -15,7 +15,6 @@
 #include "parameterset/parameterrestore.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -25,23 +24,18 @@ constexpr int port = 1;
 constexpr uint recordIndex = 71;
 
 // The sample device with block parameterisation and a record that is only ever sent whole. The block commands
-// are named the way real descriptions name them, by reference to the standard's values.
-QString blockDeviceFile(const QTemporaryDir &folder)
+// are named the way real descriptions name them, by reference to the standard's values; the sample's first
+// standard variable is the system command.
+QString blockDeviceFile(SampleVariant &variant)
 {
-    QFile sample(ApplicationSettings::defaultSimulatedDevices().value(0));
     QFile record(TestEnvironment::testDataPath(QStringLiteral("parameterset/calibration.xml")));
-    if (!sample.open(QIODevice::ReadOnly) || !record.open(QIODevice::ReadOnly))
+    if (!record.open(QIODevice::ReadOnly))
         return QString();
-    QString text = QString::fromUtf8(sample.readAll());
-    const QString command = QStringLiteral("<StdVariableRef id=\"V_SystemCommand\">");
-    QString offered;
-    for (int value = 3; value <= 6; ++value)
-        offered += QStringLiteral("<StdSingleValueRef value=\"%1\"/>").arg(value);
-    text.replace(command, command + offered);
-    const QString end = QStringLiteral("</VariableCollection>");
-    text.replace(end, QString::fromUtf8(record.readAll()) + end);
-    const QString path = folder.filePath(QStringLiteral("blockdevice.xml"));
-    return TestEnvironment::writeFile(path, text.toUtf8()) ? path : QString();
+    const QString offered = QStringLiteral("<StdSingleValueRef value=\"3\"/><StdSingleValueRef value=\"4\"/>"
+                                           "<StdSingleValueRef value=\"5\"/><StdSingleValueRef value=\"6\"/>");
+    return variant.insertInto(QStringLiteral("StdVariableRef"), offered, true)
+        .insertInto(QStringLiteral("VariableCollection"), QString::fromUtf8(record.readAll()))
+        .write(QStringLiteral("blockdevice.xml"));
 }
 
 // The system commands the device was sent since the log's row `from`, in order, as the window's log shows them.
@@ -68,7 +62,7 @@ class TestParameterRestore : public QObject
 private slots:
     void initTestCase()
     {
-        file = blockDeviceFile(folder);
+        file = blockDeviceFile(blockDevice);
         QVERIFY(!file.isEmpty());
         QVERIFY(SimulatedBench::use({ file }));
     }
@@ -317,7 +311,7 @@ private:
         return job.report();
     }
 
-    QTemporaryDir folder;
+    SampleVariant blockDevice;
     QString file;
     std::unique_ptr<IOLinkSerialDevice> device;
     std::unique_ptr<DeviceParameterAccess> access;
