@@ -157,21 +157,17 @@ private slots:
     // folder holds each served file once, and a round serves no product id twice, so every match is unambiguous.
     void everyDeviceChecksOkThroughANetworkMaster()
     {
+        // The n-th file of a product id goes to the n-th round.
         QList<QStringList> rounds;
+        QHash<QString, int> earlier;
         for (const QString &file : qAsConst(files)) {
             const QJsonObject result = corpus.results.value(file);
             if (!result.value("ok").toBool())
                 continue;
-            const QString productId = result.value("productIds").toArray().first().toString();
-            auto round = std::find_if(rounds.begin(), rounds.end(), [&](const QStringList &served) {
-                return std::none_of(served.begin(), served.end(), [&](const QString &other) {
-                    return corpus.results.value(other).value("productIds").toArray().first().toString() == productId;
-                });
-            });
-            if (round == rounds.end())
-                rounds.append(QStringList { file });
-            else
-                round->append(file);
+            const int round = earlier[result.value("productIds").toArray().first().toString()]++;
+            if (round == rounds.size())
+                rounds.append(QStringList());
+            rounds[round].append(file);
         }
         QVERIFY(!rounds.isEmpty());
 
