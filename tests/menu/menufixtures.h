@@ -10,8 +10,7 @@
 #include "menu/menuwrapper.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "iodd/model/variableelements.h"
-
-#include <QDirIterator>
+#include "simulatedbench.h"
 
 namespace MenuFixtures {
 
@@ -85,28 +84,28 @@ inline void addButton(UIVariableRefT *reference, int value)
     addTo(reference->Button)->buttonValue.value = QString::number(value);
 }
 
-inline QString sampleFile()
+// The rows of a tab-separated table under tests/data, its name first; lines starting with "#" are comments.
+inline QList<QStringList> tableRows(const QString &relative)
 {
-    QDirIterator files(QStringLiteral(":/iolink/sample"), { QStringLiteral("*.xml") }, QDir::Files);
-    return files.hasNext() ? files.next() : QString();
+    QList<QStringList> rows;
+    for (const QString &line : TestEnvironment::readLines(TestEnvironment::testDataPath(relative))) {
+        if (!line.startsWith(QLatin1Char('#')))
+            rows << line.split(QLatin1Char('\t'));
+    }
+    if (rows.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("no rows in ") + relative), __FILE__, __LINE__);
+    return rows;
 }
 
 // The sample device as the device binding builds it: its variables, its menus and their entries.
 struct Sample : IOLinkWrapper
 {
     Sample()
-        : IOLinkWrapper(sampleFile())
+        : IOLinkWrapper(SimulatedBench::sampleIodd())
     {
     }
 
-    MenuWrapper *menu(const QString &id) const
-    {
-        for (MenuWrapper *candidate : getMenuWrappers()) {
-            if (candidate->getId() == id)
-                return candidate;
-        }
-        return nullptr;
-    }
+    MenuWrapper *menu(const QString &id) const { return qobject_cast<MenuWrapper *>(getMenu(id)); }
 
     VariableWrapper *variable(const QString &id) const
     {

@@ -332,17 +332,8 @@ private slots:
         QTest::addColumn<double>("offset");
         QTest::addColumn<QString>("format");
         QTest::addColumn<uint>("digits");
-        QTest::newRow("gradient 0.1") << 0.1 << 0.0 << QString() << 1u;
-        QTest::newRow("gradient 0.25") << 0.25 << 0.0 << QString() << 1u;
-        QTest::newRow("Dec.3 beats the gradient") << 0.1 << 0.0 << "Dec.3" << 3u;
-        QTest::newRow("dec.0 in lower case") << 0.01 << 0.0 << "dec.0" << 0u;
-        QTest::newRow("Hex leaves the gradient rule") << 0.01 << 0.0 << "Hex" << 2u;
-        QTest::newRow("Dec with a word") << 0.1 << 0.0 << "Dec.x" << 1u;
-        // As the chart of the same item shows it.
-        QTest::newRow("negative gradient -0.1") << -0.1 << 0.0 << QString() << 1u;
-        QTest::newRow("absurd Dec.400 capped") << 1.0 << 0.0 << "Dec.400" << 15u;
-        QTest::newRow("whole offset adds none") << 0.1 << 32.0 << QString() << 1u;
-        QTest::newRow("offset -17.78 needs a decimal") << 1.0 << -17.777778 << QString() << 1u;
+        for (const QStringList &row : tableRows(QStringLiteral("menu/digits.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toDouble() << row.at(2).toDouble() << row.at(3) << row.at(4).toUInt();
     }
 
     void digits()

@@ -75,39 +75,9 @@ private slots:
         QTest::addColumn<int>("singleValues");
         QTest::addColumn<bool>("range");
         QTest::addColumn<QString>("kind");
-        const ValueKind u = ValueKind::UInteger;
-        const ValueKind b = ValueKind::Boolean;
-        const ValueKind f = ValueKind::Float32;
-        const ValueKind s = ValueKind::String;
-        const ValueKind o = ValueKind::OctetString;
-        QTest::newRow("ro UInteger, 3 single values") << 0 << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("ro Boolean, 2 single values") << 0 << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("ro with a range") << 0 << f << "ro" << "" << 2 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("ro plain text") << 0 << s << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("rw, two single values") << 0 << u << "rw" << "" << 2 << true << "MenuEntryVariableSelection";
-        QTest::newRow("rw Boolean, 2 single values") << 0 << b << "rw" << "" << 2 << false << "MenuEntryVariableSelection";
-        QTest::newRow("rw with a range") << 0 << u << "rw" << "" << 1 << true << "MenuEntrySlider";
-        QTest::newRow("rw text") << 0 << s << "rw" << "" << 0 << false << "MenuEntryTextEdit";
-        QTest::newRow("rw Boolean") << 0 << b << "rw" << "" << 0 << false << "MenuEntryBool";
-        // Read-write numbers without range or choices are edited within what their type holds.
-        QTest::newRow("rw UInteger, 1 single value, no range") << 0 << u << "rw" << "" << 1 << false << "MenuEntrySlider";
-        QTest::newRow("rw Float32, no range") << 0 << f << "rw" << "" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("rw octets") << 0 << o << "rw" << "" << 0 << false << "MenuEntryTextEdit";
-        QTest::newRow("restriction ro narrows rw") << 0 << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("wo is entered like rw") << 0 << u << "wo" << "" << 0 << true << "MenuEntrySlider";
-        QTest::newRow("access in capitals is not shown") << 0 << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
-        // A point in time is shown as its octets, never edited.
-        QTest::newRow("rw TimeT") << 0 << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("item ro, no single value") << 2 << u << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("item ro, one single value") << 2 << u << "ro" << "" << 1 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("item ro with a range") << 2 << u << "ro" << "" << 1 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("item rw, two single values") << 2 << u << "rw" << "" << 2 << false << "MenuEntryRecordSelection";
-        QTest::newRow("item rw with a range") << 2 << u << "rw" << "" << 0 << true << "MenuEntrySlider";
-        QTest::newRow("item rw Boolean") << 2 << b << "rw" << "" << 0 << false << "MenuEntryBool";
-        // Shown as a choice it would read "undefined" for every value; it is edited instead.
-        QTest::newRow("item rw plain number") << 2 << f << "rw" << "" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("item wo") << 2 << u << "wo" << "" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("item access in capitals") << 2 << u << "RW" << "" << 0 << false << "MenuEntryUndefined";
+        for (const QStringList &row : tableRows(QStringLiteral("menu/references.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toInt() << valueKindOf(row.at(2)) << row.at(3) << row.at(4)
+                                                 << row.at(5).toInt() << (row.at(6) == QLatin1String("range")) << row.at(7);
     }
 
     void reference()
