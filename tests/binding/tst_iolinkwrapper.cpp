@@ -27,12 +27,6 @@ Q_DECLARE_METATYPE(IOLinkWrapper::Page)
 
 namespace {
 
-// The sample without its user interface and process data: nothing is referenced.
-QString writeUnreferenced(SampleVariant &variant)
-{
-    return variant.without(QStringLiteral("UserInterface")).without(QStringLiteral("ProcessDataCollection")).write();
-}
-
 // The sample without process data, with a first menu showing the filter read-only and a second
 // menu of an id already taken.
 QString writeWithoutProcessData(SampleVariant &variant)
@@ -162,22 +156,14 @@ private slots:
         QCOMPARE(remaining.size(), expected + 1);
     }
 
-    void synchronisationWithoutTasksEndsAtOnce_data()
+    // Nothing to read ends the synchronisation at once; a description that references nothing does so through the
+    // connection (tst_iolinkdevice's deviceWithoutReferencedVariablesConnects).
+    void unreadableDescriptionSynchronisesNothing()
     {
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("nothing referenced") << true;
-        QTest::newRow("description not readable") << false;
-    }
-
-    void synchronisationWithoutTasksEndsAtOnce()
-    {
-        QFETCH(bool, readable);
-        SampleVariant variant;
-        auto binding = load(readable ? writeUnreferenced(variant) : TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml")));
-        QCOMPARE(binding->isProductLoaded(), readable);
-        QCOMPARE(binding->getVariableWrappers().isEmpty(), !readable);
-        if (!readable)
-            QVERIFY(binding->getMenuWrappers().isEmpty());
+        auto binding = load(TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml")));
+        QVERIFY(!binding->isProductLoaded());
+        QVERIFY(binding->getVariableWrappers().isEmpty());
+        QVERIFY(binding->getMenuWrappers().isEmpty());
         SyncRun run(binding.get());
         binding->syncReferencedVariables();
         QCOMPARE(run.tasks.size(), 0);
