@@ -10,6 +10,7 @@
 #include "menu/menuwrapper.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "iodd/model/variableelements.h"
+#include "modeltables.h"
 #include "simulatedbench.h"
 
 namespace MenuFixtures {
@@ -82,19 +83,6 @@ Element *addTo(ChildList<Element> &list, qint32 position = 0)
 inline void addButton(UIVariableRefT *reference, int value)
 {
     addTo(reference->Button)->buttonValue.value = QString::number(value);
-}
-
-// The rows of a tab-separated table under tests/data, its name first; lines starting with "#" are comments.
-inline QList<QStringList> tableRows(const QString &relative)
-{
-    QList<QStringList> rows;
-    for (const QString &line : TestEnvironment::readLines(TestEnvironment::testDataPath(relative))) {
-        if (!line.startsWith(QLatin1Char('#')))
-            rows << line.split(QLatin1Char('\t'));
-    }
-    if (rows.isEmpty())
-        QTest::qFail(qPrintable(QStringLiteral("no rows in ") + relative), __FILE__, __LINE__);
-    return rows;
 }
 
 // The sample device as the device binding builds it: its variables, its menus and their entries.

@@ -1,3 +1,4 @@
+#include "modeltables.h"
 #include "testenvironment.h"
 
 #include "iodd/model/iodevicet.h"
@@ -125,14 +126,8 @@ private slots:
         QTest::addColumn<QString>("context");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("true") << "true" << "V_Switch" << 1 << "";
-        QTest::newRow("FALSE") << "FALSE" << "V_Switch" << 0 << "";
-        QTest::newRow("1") << "1" << "V_Switch" << 1 << "";
-        QTest::newRow("empty value and context") << "" << "" << 0 << "";
-        QTest::newRow("2") << "2" << "V_Switch" << 0 << "WARNING: Unknown boolean value: V_Switch 2";
-        QTest::newRow("yes") << "yes" << "V_Switch" << 0 << "WARNING: Can't convert boolean string to integer: V_Switch yes";
-        QTest::newRow("empty value with context") << "" << "V_Switch" << 0
-                                                  << "WARNING: Can't convert boolean string to integer: V_Switch ";
+        for (const QStringList &row : tableRows(QStringLiteral("model/booleans.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2) << row.at(3).toInt() << row.at(4);
     }
 
     void booleanValues()
@@ -179,13 +174,8 @@ private slots:
         QTest::addColumn<ValueKind>("type");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("boolean 5 is true") << ValueKind::Boolean << "5" << "1";
-        QTest::newRow("boolean text is not a number") << ValueKind::Boolean << "true" << "0";
-        QTest::newRow("unsigned") << ValueKind::UInteger << "4294967295" << "4294967295";
-        QTest::newRow("unsigned unparsable") << ValueKind::UInteger << "12abc" << "0";
-        QTest::newRow("float, six significant digits") << ValueKind::Float32 << "3.14159265" << "3.14159";
-        QTest::newRow("float exponent") << ValueKind::Float32 << "1.5e-7" << "1.5e-07";
-        QTest::newRow("no type") << ValueKind::Unknown << "42" << "";
+        for (const QStringList &row : tableRows(QStringLiteral("model/texts.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << valueKindOf(row.at(1)) << row.at(2) << row.at(3);
     }
 
     void textRoundTrip()
@@ -227,18 +217,8 @@ private slots:
         QTest::addColumn<QString>("textId");
         QTest::addColumn<QString>("text");
 
-        const QStringList germanLast{"stdtexts-fr.xml", "stdtexts-de.xml"};
-        const QStringList frenchLast{"stdtexts-de.xml", "stdtexts-fr.xml"};
-        QTest::newRow("en: device text from the primary language") << "en" << germanLast << "TN_Device" << "Device";
-        QTest::newRow("en: standard text in English despite language files") << "en" << germanLast << "STD_TN_Shared" << "Shared";
-        QTest::newRow("en: the device's redefinition beats the standard") << "en" << germanLast << "STD_TN_Redefined" << "Device wording";
-        QTest::newRow("en: an empty standard text goes on to the device") << "en" << germanLast << "STD_TN_Empty" << "Filled by the device";
-        QTest::newRow("de: last matching language wins (de-CH)") << "de" << germanLast << "TN_Device" << "Gerät (Schweiz)";
-        QTest::newRow("de: empty text falls through to the primary language") << "de" << germanLast << "TN_OnlyPrimary" << "Primary only";
-        QTest::newRow("fr: no French device language, primary instead") << "fr" << frenchLast << "TN_Device" << "Device";
-        QTest::newRow("fr: standard text in French") << "fr" << frenchLast << "STD_TN_Shared" << "Commun";
-        QTest::newRow("fr without language files: English standard") << "fr" << QStringList() << "STD_TN_Shared" << "Shared";
-        QTest::newRow("unknown id") << "en" << germanLast << "TN_Nowhere" << "failed";
+        for (const QStringList &row : tableRows(QStringLiteral("model/lookup.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << listCell(row.at(2)) << row.at(3) << row.at(4);
     }
 
     void lookupOrder()

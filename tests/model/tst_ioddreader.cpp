@@ -1,3 +1,4 @@
+#include "modeltables.h"
 #include "testenvironment.h"
 
 #include "iodd/model/eventelements.h"
@@ -80,14 +81,8 @@ private slots:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("UIntegerT is not IntegerT") << "D_Unsigned" << "UIntegerT";
-        QTest::newRow("IntegerT") << "D_Signed" << "IntegerT";
-        QTest::newRow("TimeSpanT is not TimeT") << "D_Span" << "TimeSpanT";
-        QTest::newRow("TimeT") << "D_Time" << "TimeT";
-        QTest::newRow("record") << "D_Record" << "RecordT";
-        QTest::newRow("array") << "D_Array" << "ArrayT";
-        QTest::newRow("union") << "D_Union" << "ProcessDataInUnionT";
-        QTest::newRow("unknown name") << "D_Unknown" << "";
+        for (const QStringList &row : tableRows(QStringLiteral("model/typedispatch.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2);
     }
 
     void typeDispatchCreatesTheNamedType()

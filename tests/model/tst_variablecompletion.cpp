@@ -1,3 +1,4 @@
+#include "modeltables.h"
 #include "testenvironment.h"
 
 #include "iodd/model/iodevicet.h"
@@ -142,14 +143,8 @@ private slots:
         QTest::addColumn<ValueKind>("type");
         QTest::addColumn<uint>("bitLength");
         QTest::addColumn<uint>("fixedLength");
-        QTest::newRow("octet string") << "V_Octets" << ValueKind::OctetString << 0u << 4u;
-        QTest::newRow("string") << "V_Text" << ValueKind::String << 0u << 255u;
-        QTest::newRow("boolean") << "V_Switch" << ValueKind::Boolean << 1u << 0u;
-        QTest::newRow("float has 32 bits") << "V_Gain" << ValueKind::Float32 << 32u << 0u;
-        QTest::newRow("record") << "V_Mode" << ValueKind::Record << 32u << 0u;
-        QTest::newRow("packed array") << "V_Packed" << ValueKind::Array << 24u << 0u;
-        QTest::newRow("array of octet strings") << "V_Tags" << ValueKind::Array << 0u << 6u;
-        QTest::newRow("array element by reference") << "V_Codes" << ValueKind::Array << 24u << 0u;
+        for (const QStringList &row : tableRows(QStringLiteral("model/completedtypes.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << valueKindOf(row.at(2)) << row.at(3).toUInt() << row.at(4).toUInt();
     }
 
     void valueTypesAndLengths()
