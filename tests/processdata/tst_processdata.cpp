@@ -1,3 +1,4 @@
+#include "modeltables.h"
 #include "processdatafixtures.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdatahandler.h"
@@ -24,16 +25,6 @@ class FakeBinding : public QObject
 
 public:
     Q_INVOKABLE QString translate(const QString &textId) const { return QStringLiteral("<%1>").arg(textId); }
-};
-
-class FakeDevice : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QObject *ioLink READ getIoLink CONSTANT)
-
-public:
-    QObject *getIoLink() { return &binding; }
-    FakeBinding binding;
 };
 
 // Process data values, their display in charts and boxes, and the handler that records and exports them.
@@ -202,17 +193,10 @@ private slots:
         QTest::addColumn<double>("lowYaxisLimit");
         QTest::addColumn<double>("minY");
         QTest::addColumn<double>("maxY");
-        // The record item is the 8-bit unsigned one with the range 10 to 200.
-        QTest::newRow("gradient 0.1 without format") << "0.1" << "" << "" << 1 << -214748364.8 << 1.0 << 20.0;
-        QTest::newRow("Dec.3 whatever the gradient") << "0.1" << "" << "Dec.3" << 3 << -2147483.648 << 1.0 << 20.0;
-        QTest::newRow("unreadable decimals") << "2" << "" << "Dec.x" << 0 << -2147483648.0 << 20.0 << 400.0;
-        QTest::newRow("negative gradient keeps the axis upright")
-            << "-0.1" << "" << "" << 1 << -214748364.8 << -20.0 << -1.0;
-        // A zero gradient once drew every value as 0.
-        QTest::newRow("zero gradient means 1") << "0" << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
-        QTest::newRow("no gradient") << "" << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
-        QTest::newRow("Fahrenheit: 0.18 and 32") << "0.18" << "32" << "" << 1 << -214748364.8 << 33.8 << 68.0;
-        QTest::newRow("unreadable offset left out") << "1" << "x" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
+        for (const QStringList &row : tableRows(QStringLiteral("processdata/digitsandlimits.tsv"))) {
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2) << row.at(3) << row.at(4).toInt() << row.at(5).toDouble()
+                                                 << row.at(6).toDouble() << row.at(7).toDouble();
+        }
     }
 
     void digitsAndLimits()
@@ -575,7 +559,9 @@ private slots:
     void titlesThroughTheDeviceBinding()
     {
         Device device;
-        FakeDevice owner;
+        FakeBinding binding;
+        QObject owner;
+        owner.setProperty("ioLink", QVariant::fromValue<QObject *>(&binding));
         auto *handler = new ProcessDataHandler(&owner);
         QSignalSpy spy(handler, &ProcessDataHandler::processDataRefsChanged);
         handler->start();
@@ -715,33 +701,9 @@ private slots:
         QCOMPARE(shownDigits, digits);
     }
 
-    void withoutReferencesValuesAreRawUnderTheirCondition()
-    {
-        Device device;
-        const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
-        ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
-        ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
-        QVERIFY(main->conditionApplies());
-        QVERIFY(!level->conditionApplies());
-
-        device.deliver(mainPayload(3, -300, 1.5f, true, 7), 20);
-        const QList<QObject *> infos = main->getRecordItemInfos();
-        // Gradient 1: the values as the device sends them, not as the referenced view scales them.
-        QCOMPARE(infos.at(0)->property("value").toDouble(), 3.0);
-        QCOMPARE(infos.at(0)->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
-        QCOMPARE(infos.at(1)->property("value").toDouble(), -300.0);
-        QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
-        QCOMPARE(infos.at(3)->property("value").toBool(), true);
-        QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
-
-        QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
-        device.select(1);
-        QVERIFY(!main->conditionApplies());
-        QVERIFY(level->conditionApplies());
-        QCOMPARE(switched.count(), 1);
-    }
-
-    void withoutReferencesItemsAreScaledAsTheMenusShowThem()
+    // Values as the device sends them, unless the menus agree on one scaling of the item; the inputs of the
+    // definition in force only.
+    void withoutReferencesValuesAreRawOrScaledAsTheMenusShowThem()
     {
         MenuCollectionT menus;
         auto addRef = [&menus](const char *subindex, const char *gradient, const char *offset, const char *unit) {
@@ -760,14 +722,28 @@ private slots:
         Device device;
         const auto refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner,
                                                                ProcessDataDisplayHints::fromMenus(&menus));
+        ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
+        ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
+        QVERIFY(main->conditionApplies());
+        QVERIFY(!level->conditionApplies());
+
         device.deliver(mainPayload(3, -300, 1.5f, true, 7), 20);
-        const QList<QObject *> infos = fallbackRef(refs, "PI_Main")->getRecordItemInfos();
+        const QList<QObject *> infos = main->getRecordItemInfos();
         QCOMPARE(infos.at(0)->property("value").toDouble(), 3.0);
+        QCOMPARE(infos.at(0)->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
         QCOMPARE(infos.at(1)->property("value").toDouble(), -35.0);
         QCOMPARE(infos.at(1)->property("unit").toString(), QStringLiteral("1001"));
         QCOMPARE(infos.at(1)->property("digits").toInt(), 1);
         QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
         QCOMPARE(infos.at(2)->property("unit").toString(), QString());
+        QCOMPARE(infos.at(3)->property("value").toBool(), true);
+        QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
+
+        QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
+        device.select(1);
+        QVERIFY(!main->conditionApplies());
+        QVERIFY(level->conditionApplies());
+        QCOMPARE(switched.count(), 1);
     }
 
 private:
