@@ -21,12 +21,7 @@ inline TypedValue typed(ValueKind type, double number)
 {
     TypedValue value;
     value.type = type;
-    switch (type) {
-    case ValueKind::Boolean: value.setBool(number != 0.0); break;
-    case ValueKind::UInteger: value.setUInt(quint32(number)); break;
-    case ValueKind::Integer: value.setInt(qint32(number)); break;
-    default: value.setFloat(float(number)); break;
-    }
+    value.setFromText(QString::number(number, 'g', 17));
     return value;
 }
 
@@ -64,12 +59,6 @@ inline Variable record(const QString &id, quint32 bitLength, const QList<myRecor
     Variable variable = VariableFixtures::record(id, bitLength, items, true, index);
     variable.accessRights = access;
     return variable;
-}
-
-// An array of `count` octet strings of `octets` each, with subindex access, as the model completes it.
-inline Variable octetArray(const QString &id, quint32 count, quint32 octets)
-{
-    return VariableFixtures::array(id, int(count), quint32(ValueKind::OctetString), 0, octets, true, 37);
 }
 
 template<class Element>

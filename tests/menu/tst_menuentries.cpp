@@ -145,6 +145,17 @@ private slots:
                  QStringList({ "V_SwitchDelay", "M_Window", "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1",
                                "V_SwitchPoint1" }));
         QCOMPARE(switching->getReversedEntryModel(), switching->getReversedEntryModel());
+        // The switch point's items, each in the view of its kind, read at their own subindexes.
+        QStringList kinds;
+        QString unit;
+        for (const MenuEntry *entry : switching->getEntries().mid(0, 4)) {
+            kinds << QString::fromLatin1(entry->metaObject()->className());
+            if (entry->getSubindex() == 1)
+                unit = entry->getUnit();
+        }
+        QCOMPARE(kinds, QStringList({ "MenuEntryRecordSelection", "MenuEntrySlider", "MenuEntrySlider", "MenuEntryBool" }));
+        QCOMPARE(unit, QStringLiteral("1013"));
+        QCOMPARE(sample->variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
 
         MenuWrapper *identification = menu(QStringLiteral("M_Identification"));
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(identification->getEntryModel())),
@@ -589,7 +600,7 @@ private slots:
         QFETCH(QByteArray, payload);
         QFETCH(QList<uint>, contents);
         WrappedVariable variable(numbers ? VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true)
-                                         : octetArray("V_DetailedDeviceStatus", 4, 3));
+                                         : VariableFixtures::array("V_DetailedDeviceStatus", 4, quint32(ValueKind::OctetString), 0, 3, true));
         MenuEntryArrayDisplay entry(&variable, 0);
         QList<uint> shown;
         for (const QObject *element : entry.getByteArray()) {

@@ -313,22 +313,6 @@ private slots:
         QCOMPARE(entry.getByteArray().size(), 8);
         QCOMPARE(status->getOwnRecord().byteLength, 24u);
     }
-
-    void sampleRecordItemsAndUnits()
-    {
-        const MenuWrapper *menu = sample->menu(QStringLiteral("M_SwitchingOutput"));
-        QVERIFY(menu);
-        QStringList kinds;
-        QString unit;
-        for (const MenuEntry *entry : menu->getEntries().mid(0, 4)) {
-            kinds << kindOf(entry);
-            if (entry->getSubindex() == 1)
-                unit = entry->getUnit();
-        }
-        QCOMPARE(kinds, QStringList({ "MenuEntryRecordSelection", "MenuEntrySlider", "MenuEntrySlider", "MenuEntryBool" }));
-        QCOMPARE(unit, QStringLiteral("1013"));
-        QCOMPARE(sample->variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
-    }
 };
 
 OVINEX_TEST_MAIN(TestMenuEntryFactory)
