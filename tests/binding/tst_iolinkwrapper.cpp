@@ -255,22 +255,15 @@ private slots:
         for (const VariableWrapper *var : binding->getVariableWrappers())
             variables.insert(var->getId(), var->getVariable());
 
+        // That every other variable completes from the older definitions is tst_ovinexcheck's olderSchemaDeviceRunsThrough.
         const Variable *name = variables.value(QStringLiteral("V_ApplicationSpecificName"));
         QVERIFY(name);
-        QCOMPARE(name->index, quint16(24));
-        QCOMPARE(name->accessRights, QStringLiteral("rw"));
-        QCOMPARE(name->value.type, ValueKind::String);
-        QCOMPARE(name->fixedLength, 64u);
         QCOMPARE(name->name, QStringLiteral("Anlagenkennzeichen"));
-        QVERIFY(variables.contains(QStringLiteral("V_ProcessDataIn")));
-        QCOMPARE(variables.value(QStringLiteral("V_ProcessDataIn"))->index, quint16(40));
         // An id both schemas know follows the older one: there the first direct parameter page is read-only.
         QCOMPARE(variables.value(QStringLiteral("V_DirectParameters_1"))->accessRights, QStringLiteral("ro"));
 
         binding->setLanguage(QStringLiteral("fr"));
         QCOMPARE(binding->translate(QStringLiteral("STD_TI_ApplicationSpecificName")), QStringLiteral("Repère d'application"));
-        binding->setLanguage(QStringLiteral("en"));
-        QCOMPARE(binding->translate(QStringLiteral("STD_TI_LastEvent")), QStringLiteral("Last event"));
 
         // Descriptions of the current schema get no secondary definitions.
         QVERIFY(!load(SimulatedBench::sampleIodd())->getDocument()->secondaryStandardDefinitions);
