@@ -170,20 +170,6 @@ private slots:
         QCOMPARE(untouched, QByteArray("keep"));
     }
 
-    void referencesFindTheirRecordItems()
-    {
-        Device device;
-        QCOMPARE(device.refs.size(), 3);
-        // Subindex 9 names no record item and is left out.
-        QCOMPARE(device.ref("PI_Main")->getRecordItemInfos().size(), 4);
-        QCOMPARE(info(device, "PI_Main", 0)->property("id").toString(), QStringLiteral("TN_Level"));
-        QCOMPARE(info(device, "PI_Main", 0)->property("unit").toString(), QStringLiteral("1013"));
-        QVERIFY(info(device, "PO_Main", 0)->property("isOutput").toBool());
-        // An image of one simple type is shown through its ProcessDataInfo.
-        QCOMPARE(info(device, "PI_Level", 0)->property("unit").toString(), QStringLiteral("1001"));
-        QCOMPARE(info(device, "PI_Level", 0)->property("digits").toInt(), 2);
-    }
-
     void digitsAndLimits_data()
     {
         QTest::addColumn<QString>("gradient");
@@ -260,12 +246,7 @@ private slots:
         feed(device, clock, 1500, 20);
         QCOMPARE(int(level->getSamples().size()), 1500);
         QCOMPARE(level->getWindowSum(), qint64(30000));
-        // From here on each new sample pushes out the oldest one.
-        for (int i = 0; i < 100; ++i) {
-            feed(device, clock, 1, 20);
-            QCOMPARE(int(level->getSamples().size()), 1500);
-            QVERIFY(level->getWindowSum() <= 30000);
-        }
+        // That each new sample then pushes out the oldest one is exportStartsAtItsFirstRow's.
         // The window length follows maxX.
         QSignalSpy spy(level, &ProcessDataRecordItemInfoWrapper::maxXChanged);
         QVERIFY(level->setProperty("maxX", QDateTime::fromMSecsSinceEpoch(10000, Qt::UTC)));
@@ -502,7 +483,8 @@ private slots:
         setup.receive(mainPayload(10, 0, 0, false), 20);
         setup.receive(mainPayload(11, 1, 0, true), 20);
         setup.receive(mainPayload(12, 2, 0, false), 21);
-        // Refs in order, each with its infos; the output ref records nothing but has its columns.
+        // Refs in order, each with the infos of the record items its subindexes name (not 9); the output ref records
+        // nothing but has its columns.
         const QStringList expected {
             QStringLiteral("Start time; Time[ms]; Level [mm]; Signed; Temperature; Switch; OutNibble; OutSwitch; "),
             setup.startCell() + QStringLiteral("; 0; 1; 0; 0; 0; "),
@@ -511,6 +493,10 @@ private slots:
             QString(),
         };
         QCOMPARE(lines(setup.handler.exportText()), expected);
+        QVERIFY(info(setup.device, "PO_Main", 0)->property("isOutput").toBool());
+        // An image of one simple type is shown through its ProcessDataInfo.
+        QCOMPARE(info(setup.device, "PI_Level", 0)->property("unit").toString(), QStringLiteral("1001"));
+        QCOMPARE(info(setup.device, "PI_Level", 0)->property("digits").toInt(), 2);
 
         // Refs whose condition does not apply are left out.
         setup.device.select(1);
