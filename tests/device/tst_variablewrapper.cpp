@@ -1,3 +1,4 @@
+#include "modeltables.h"
 #include "testenvironment.h"
 
 #include "device/conditionwrapper.h"
@@ -140,17 +141,12 @@ private slots:
         QTest::addColumn<uint>("bitOffset");
         QTest::addColumn<uint>("bitLength");
         QTest::addColumn<bool>("tooSmall");
-
-        QTest::newRow("one octet too short") << octets({0x12}) << 0u << 16u << true;
-        QTest::newRow("empty payload") << QByteArray() << 0u << 1u << true;
-        QTest::newRow("zero length at an octet boundary") << octets({0x12, 0x34}) << 8u << 0u << true;
-        QTest::newRow("offset beyond the first octet") << octets({0x12, 0x34}) << 16u << 8u << false;
-        QTest::newRow("field reaching before the first octet") << octets({0x12, 0x34}) << 12u << 8u << false;
-        QTest::newRow("huge offset") << octets({0x12, 0x34}) << 0xFFFFFFF8u << 8u << false;
-        QTest::newRow("huge length") << octets({0x12, 0x34}) << 0u << 0xFFFFFFFFu << true;
+        for (const QStringList &row : tableRows(QStringLiteral("device/outsidefields.tsv"))) {
+            QTest::newRow(qPrintable(row.at(0))) << QByteArray::fromHex(row.at(1).toLatin1()) << row.at(2).toUInt()
+                                                 << row.at(3).toUInt() << (row.at(4) == QLatin1String("true"));
+        }
     }
 
-    // Reads give each type's sentinel and writes leave the payload as it was.
     void failsOnFieldsOutsideThePayload()
     {
         QFETCH(QByteArray, payload);

@@ -406,17 +406,13 @@ private slots:
         QTest::addColumn<bool>("interpolation");
         QTest::addColumn<double>("y");
         QTest::addColumn<bool>("found");
-        const QVector<QPointF> four { { 0, 1 }, { 10, 2 }, { 20, 4 }, { 30, 8 } };
-        QTest::newRow("nearer point before the cursor") << four << 12.0 << false << 2.0 << true;
-        QTest::newRow("nearer point after the cursor") << four << 18.0 << false << 4.0 << true;
-        QTest::newRow("equal distance takes the later point") << four << 15.0 << false << 4.0 << true;
-        QTest::newRow("interpolated") << four << 12.0 << true << 2.4 << true;
-        QTest::newRow("last segment has no value") << four << 25.0 << false << 0.0 << false;
-        QTest::newRow("before the series") << four << -5.0 << false << 1.0 << true;
-        QTest::newRow("two points") << QVector<QPointF> { { 0, 1 }, { 10, 2 } } << 5.0 << true << 0.0 << false;
-        QTest::newRow("empty") << QVector<QPointF>() << 5.0 << false << 0.0 << false;
-        QTest::newRow("two samples at the same time")
-            << QVector<QPointF> { { 0, 1 }, { 0, 5 }, { 10, 2 }, { 20, 0 } } << 0.0 << true << 5.0 << true;
+        for (const QStringList &row : tableRows(QStringLiteral("processdata/cursor.tsv"))) {
+            QVector<QPointF> points;
+            for (const QString &point : row.at(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                points << QPointF(point.section(QLatin1Char(','), 0, 0).toDouble(), point.section(QLatin1Char(','), 1).toDouble());
+            QTest::newRow(qPrintable(row.at(0))) << points << row.at(2).toDouble() << (row.at(3) == QLatin1String("true"))
+                                                 << row.at(4).toDouble() << (row.at(5) == QLatin1String("true"));
+        }
     }
 
     void cursorSearch()
