@@ -183,6 +183,7 @@ private slots:
         }
     }
 
+    // The menus of a description without process data, and the entry that edits an index.
     void withoutProcessDataStillBuildsMenus()
     {
         SampleVariant variant;
@@ -199,12 +200,7 @@ private slots:
         QCOMPARE(diagnosis->getEntries().size(), 1);
         QVERIFY(!binding->getMenu(QString()));
         QVERIFY(!binding->getMenu(QStringLiteral("M_Nothing")));
-    }
 
-    void editableEntryOfAnIndex()
-    {
-        SampleVariant variant;
-        auto binding = load(writeWithoutProcessData(variant));
         // The first menu shows the filter read-only; the entry to edit is the one of a later menu.
         auto *entry = qobject_cast<MenuEntry *>(binding->getMenuEntry(63));
         QVERIFY(entry);
@@ -215,7 +211,7 @@ private slots:
         QVERIFY(!binding->getMenuEntry(4711));
     }
 
-    void translations()
+    void translationsInEachLanguage()
     {
         auto binding = load(SimulatedBench::sampleIodd());
         QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Switching delay"));
@@ -229,14 +225,10 @@ private slots:
         QCOMPARE(binding->translateEvent(6144), QStringLiteral("Lens dirty"));
         QCOMPARE(binding->translateEvent(0x1234), QString());
         QCOMPARE(binding->translateEvent(0x11800), QString());
-    }
 
-    void switchingTheLanguage()
-    {
-        auto binding = load(SimulatedBench::sampleIodd(), QStringLiteral("de"));
+        binding->setLanguage(QStringLiteral("de"));
         QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
         QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
-
         QCOMPARE(binding->getCurrentLanguage(), QStringLiteral("de"));
 
         binding->setLanguage(QStringLiteral("fr"));
