@@ -3,7 +3,6 @@
 
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/processdataelements.h"
-#include "iodd/model/userinterfaceelements.h"
 
 #include <algorithm>
 
@@ -79,7 +78,6 @@ private:
     IODeviceT device;
 
     const ProcessDataCollectionT *pdCollection() const { return pdDevice.deviceFunction()->ProcessDataCollection.last(); }
-    const UserInterfaceT *userInterface() const { return pdDevice.deviceFunction()->UserInterface.last(); }
 
     const ProcessDataT *processData(const QString &id) const
     {
@@ -334,11 +332,6 @@ private slots:
         QCOMPARE(command->simplePart->typed<UIntegerT>()->SingleValue.size(), 11);
         // A reference found nowhere leaves the item without datatype.
         QCOMPARE(standard->ProcessDataOut.last()->Datatype.size(), 1);
-
-        const ProcessDataRefT *referenced = userInterface()->ProcessDataRefCollection.last()->ProcessDataRef.at(1);
-        QCOMPARE(referenced->processDataId.value, QStringLiteral("PD_Referenced"));
-        QCOMPARE(referenced->ProcessDataRecordItemInfo.at(1)->gradient.value, QStringLiteral("0.1"));
-        QCOMPARE(referenced->ProcessDataRecordItemInfo.at(2)->gradient.value, QString());
     }
 };
 
