@@ -469,6 +469,15 @@ private slots:
         QCOMPARE(flagWrapper.getValue(1).toBool(), true);
         QCOMPARE(flagWrapper.getValue(2).toBool(), false);
         QCOMPARE(flagWrapper.getValue(3).toBool(), false);
+
+        // Pending events: a qualifier octet and a 16-bit code per element.
+        WrappedVariable events(array(QStringLiteral("V_DetailedDeviceStatus"), 4, 5, 0, 3, false));
+        events.setDataFromDevice(0, octets({0xF4, 0x18, 0x00, 0xE4, 0x8D, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
+        QCOMPARE(events.getValue(1).toByteArray(), octets({0xF4, 0x18, 0x00}));
+        QCOMPARE(events.getValue(2).toByteArray(), octets({0xE4, 0x8D, 0x01}));
+        QCOMPARE(events.getValue(4).toByteArray(), octets({0x00, 0x00, 0x00}));
+        expectWarning("^\\*\\* WARNING: subindex out of range:");
+        QVERIFY(!events.getValue(5).isValid());
     }
 
     void itemEditKeepsEveryOtherBitOfTheWholeRecord_data()
@@ -514,18 +523,6 @@ private slots:
         QCOMPARE(wrapper.getValue(1).toBool(), false);
         wrapper.setValue(QVariant(qulonglong(1)), 3);
         QCOMPARE(wrapper.wholeImageWith(3).toHex(' '), octets({0xE0, 0x11}).toHex(' '));
-    }
-
-    void arrayOfOctetStrings()
-    {
-        // Pending events: a qualifier octet and a 16-bit code per element.
-        WrappedVariable wrapper(array(QStringLiteral("V_DetailedDeviceStatus"), 4, 5, 0, 3, false));
-        wrapper.setDataFromDevice(0, octets({0xF4, 0x18, 0x00, 0xE4, 0x8D, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
-        QCOMPARE(wrapper.getValue(1).toByteArray(), octets({0xF4, 0x18, 0x00}));
-        QCOMPARE(wrapper.getValue(2).toByteArray(), octets({0xE4, 0x8D, 0x01}));
-        QCOMPARE(wrapper.getValue(4).toByteArray(), octets({0x00, 0x00, 0x00}));
-        expectWarning("^\\*\\* WARNING: subindex out of range:");
-        QVERIFY(!wrapper.getValue(5).isValid());
     }
 
     void arrayWithSubindexAccessReadAsWhole()

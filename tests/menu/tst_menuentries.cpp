@@ -481,20 +481,17 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("bad value number: 7 Available entries:"));
         QCOMPARE(entry.property("value").toString(), QStringLiteral("undefined"));
         QCOMPARE(entry.getCurrentValue(), 7);
-    }
 
-    void recordDisplayOfAWholeBooleanTakesItsOwnChoices()
-    {
-        WrappedVariable variable(simple("V_Emitter", ValueKind::Boolean, 1, "ro"));
-        addSingleValue(variable.description, 0, "TN_Emitter_Off");
-        addSingleValue(variable.description, 1, "TN_Emitter_On");
-        MenuEntryRecordDisplay entry(nullptr, &variable, 0);
-
-        QCOMPARE(entry.getTextIds(), QStringList({ "TN_Emitter_Off", "TN_Emitter_On" }));
-        variable.setDataFromDevice(0, QByteArray::fromHex("01"));
-        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_On"));
-        variable.setDataFromDevice(0, QByteArray::fromHex("00"));
-        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_Off"));
+        // A whole boolean without record item takes its own choices.
+        WrappedVariable emitter(simple("V_Emitter", ValueKind::Boolean, 1, "ro"));
+        addSingleValue(emitter.description, 0, "TN_Emitter_Off");
+        addSingleValue(emitter.description, 1, "TN_Emitter_On");
+        MenuEntryRecordDisplay whole(nullptr, &emitter, 0);
+        QCOMPARE(whole.getTextIds(), QStringList({ "TN_Emitter_Off", "TN_Emitter_On" }));
+        emitter.setDataFromDevice(0, QByteArray::fromHex("01"));
+        QCOMPARE(whole.getValue().toString(), QStringLiteral("TN_Emitter_On"));
+        emitter.setDataFromDevice(0, QByteArray::fromHex("00"));
+        QCOMPARE(whole.getValue().toString(), QStringLiteral("TN_Emitter_Off"));
     }
 
     void sliderOffersTheScaledRangeAndWritesRawValues()

@@ -74,18 +74,12 @@ private slots:
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<bool>("outOfRange");
         QTest::addColumn<QString>("singleValue");
-        QTest::newRow("unsigned one above its range") << 1 << mainPayload(201, 0, 0, false) << true << QString();
-        QTest::newRow("unsigned at the lower end of its range") << 1 << mainPayload(10, 0, 0, false) << false << QString();
-        QTest::newRow("unsigned single value below the range")
-            << 1 << mainPayload(3, 0, 0, false) << true << QStringLiteral("TN_SV_Three");
-        QTest::newRow("float single value") << 3 << mainPayload(0, 0, -1.5f, false) << false
-                                            << QStringLiteral("TN_SV_NoEcho");
-        QTest::newRow("float above its range") << 3 << mainPayload(0, 0, 150.75f, false) << true << QString();
-        QTest::newRow("float that is no number")
-            << 3 << mainPayload(0, 0, std::numeric_limits<float>::quiet_NaN(), false) << true << QString();
-        QTest::newRow("boolean is never out of range") << 4 << mainPayload(0, 0, 0, true) << false << QString();
-        // A field the payload cannot hold reads as the type's maximum, which no range contains.
-        QTest::newRow("empty payload") << 1 << QByteArray() << true << QString();
+        for (const QStringList &row : tableRows(QStringLiteral("processdata/ranges.tsv"))) {
+            const QStringList fields = row.at(2).split(QLatin1Char(' '));
+            const QByteArray payload = fields.size() < 4 ? QByteArray()
+                : mainPayload(quint8(fields.at(0).toUInt()), qint16(fields.at(1).toInt()), fields.at(2).toFloat(), fields.at(3) == QLatin1String("on"));
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toInt() << payload << (row.at(3) == QLatin1String("true")) << row.at(4);
+        }
     }
 
     void rangeAndSingleValues()
