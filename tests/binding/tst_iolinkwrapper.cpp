@@ -157,30 +157,25 @@ private slots:
         QCOMPARE(run.finished.size(), 1);
     }
 
-    void readRequests_data()
-    {
-        QTest::addColumn<QList<uint>>("indexes");
-        QTest::addColumn<bool>("fullSynchronisation");
-        QTest::newRow("teach result and taught distance") << QList<uint>({ 59, 204 }) << false;
-        QTest::newRow("index no variable has") << QList<uint>({ 4711 }) << true;
-    }
-
+    // Requested indexes are read on their own; an index no variable has asks for a whole synchronisation.
     void readRequests()
     {
-        QFETCH(QList<uint>, indexes);
-        QFETCH(bool, fullSynchronisation);
         auto binding = load(SimulatedBench::sampleIodd());
         SyncRun run(binding.get());
-        binding->onReadRequest(indexes);
-        if (fullSynchronisation) {
-            QVERIFY(run.tasks.size() > 10);
-            QCOMPARE(binding->getSyncTasksTotal(), uint(run.tasks.size()));
-        } else {
-            QCOMPARE(run.tasks.size(), indexes.size());
-            QCOMPARE(run.task(0)->getIndex(), indexes.at(0));
-            QCOMPARE(run.task(1)->getIndex(), indexes.at(1));
-            QCOMPARE(binding->getSyncTasksTotal(), 0u);
-        }
+        binding->onReadRequest({ 59, 204 });
+        QCOMPARE(run.tasks.size(), 2);
+        QCOMPARE(run.task(0)->getIndex(), 59u);
+        QCOMPARE(run.task(1)->getIndex(), 204u);
+        QCOMPARE(binding->getSyncTasksTotal(), 0u);
+
+        binding->onReadRequest({ 4711 });
+        QVERIFY(run.tasks.size() > 12);
+        QCOMPARE(binding->getSyncTasksTotal(), uint(run.tasks.size() - 2));
+
+        // Tasks handed over are the handler's to delete, also once the binding is gone.
+        QPointer<CommunicationTask> handedOver = run.task(2);
+        binding.reset();
+        QVERIFY(!handedOver.isNull());
     }
 
     // The menus of a description without process data, and the entry that edits an index.
@@ -259,17 +254,6 @@ private slots:
 
         // Descriptions of the current schema get no secondary definitions.
         QVERIFY(!load(SimulatedBench::sampleIodd())->getDocument()->secondaryStandardDefinitions);
-    }
-
-    void handedOverTasksOutliveTheBinding()
-    {
-        auto binding = load(SimulatedBench::sampleIodd());
-        SyncRun run(binding.get());
-        binding->syncReferencedVariables();
-        QPointer<CommunicationTask> handedOver = run.task(0);
-        binding.reset();
-        // Tasks handed over are the handler's to delete.
-        QVERIFY(!handedOver.isNull());
     }
 
     void pageMenus_data()
