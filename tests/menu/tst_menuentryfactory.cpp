@@ -179,23 +179,26 @@ private slots:
         QCOMPARE(entry->getUpperLimit(), upper * 0.5 - 3);
     }
 
-    void unusableVariableIsNotShown()
-    {
-        WrappedVariable variable(simple("V_Broken", ValueKind::UInteger, 8));
-        variable.description.invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Broken\".*Ulen"));
-        MenuEntry *entry = make(refer("V_Broken"), &variable);
-        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
-        QVERIFY(variable.getReferencedSubindexes().isEmpty());
-    }
-
-    void missingOrEmptyVariable()
+    // A reference to nothing shows nothing; one to a variable or record item the description lacks shows it missing,
+    // one to a variable the model could not complete shows it undefined. None of them is read.
+    void referencesToWhatCannotBeShown()
     {
         QCOMPARE(make(refer(QString())), static_cast<MenuEntry *>(nullptr));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("variable the description lacks: \"V_Nowhere\""));
         MenuEntry *entry = make(refer("V_Nowhere"));
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QCOMPARE(entry->getId(), QStringLiteral("V_Nowhere"));
+
+        WrappedVariable shortRecord(record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) }));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record item the description lacks: \"V_Rec\" 5"));
+        QCOMPARE(kindOf(make(referItem("V_Rec", "5"), &shortRecord)), QStringLiteral("MenuEntryMissing"));
+        QVERIFY(shortRecord.getReferencedSubindexes().isEmpty());
+
+        WrappedVariable broken(simple("V_Broken", ValueKind::UInteger, 8));
+        broken.description.invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Broken\".*Ulen"));
+        QCOMPARE(kindOf(make(refer("V_Broken"), &broken)), QStringLiteral("MenuEntryUndefined"));
+        QVERIFY(broken.getReferencedSubindexes().isEmpty());
     }
 
     // Several items with one subindex: the last one decides.
@@ -204,15 +207,6 @@ private slots:
         WrappedVariable variable(record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8, "ro"),
                                                  item(1, 0, ValueKind::Boolean, 8) }));
         QCOMPARE(kindOf(make(referItem("V_Rec", "1"), &variable)), QStringLiteral("MenuEntryBool"));
-    }
-
-    void recordItemReferenceToAMissingSubindex()
-    {
-        WrappedVariable variable(record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) }));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record item the description lacks: \"V_Rec\" 5"));
-        MenuEntry *entry = make(referItem("V_Rec", "5"), &variable);
-        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
-        QVERIFY(variable.getReferencedSubindexes().isEmpty());
     }
 
     // [level:8 @8][flag:1 @7][unnamed:5][mode:2 @0 with two names]; `access` of the whole, the mode item read-only.
