@@ -250,7 +250,7 @@ private slots:
         QCOMPARE(wrapper.getValue(0).toULongLong(), 0ull);
     }
 
-    void stringsAreCutAndPadded()
+    void textsWrittenAndReceived()
     {
         WrappedVariable wrapper(simple(QStringLiteral("V_Tag"), 4, 0, 4));
 
@@ -265,20 +265,17 @@ private slots:
         wrapper.setValue(QStringLiteral("a\u00e9\u00e9"), 0);
         QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("a\u00e9"));
         QCOMPARE(wrapper.toByteArray(0), QByteArray("a\xc3\xa9\0", 4));
-    }
 
-    void receivedStrings()
-    {
-        WrappedVariable wrapper(simple(QStringLiteral("V_Name"), 4, 0, 8));
-        QSignalSpy spy(&wrapper, &VariableWrapper::valueChanged);
-
-        wrapper.setDataFromDevice(0, QByteArray("OVX"));
-        QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("OVX"));
-        wrapper.setDataFromDevice(0, QByteArray("OVX\0junk", 8));
-        QCOMPARE(wrapper.getValue(0).toString(), QStringLiteral("OVX"));
+        // Received texts end at their first zero octet.
+        WrappedVariable name(simple(QStringLiteral("V_Name"), 4, 0, 8));
+        QSignalSpy spy(&name, &VariableWrapper::valueChanged);
+        name.setDataFromDevice(0, QByteArray("OVX"));
+        QCOMPARE(name.getValue(0).toString(), QStringLiteral("OVX"));
+        name.setDataFromDevice(0, QByteArray("OVX\0junk", 8));
+        QCOMPARE(name.getValue(0).toString(), QStringLiteral("OVX"));
         QCOMPARE(spy.count(), 1);
-        wrapper.setDataFromDevice(0, QByteArray());
-        QCOMPARE(wrapper.getValue(0).toString(), QString());
+        name.setDataFromDevice(0, QByteArray());
+        QCOMPARE(name.getValue(0).toString(), QString());
     }
 
     void signedRecordItemsAndWholeRecordWrites()
@@ -609,7 +606,7 @@ private slots:
         QTEST(condition.applies(), "applies");
     }
 
-    void conditionOnMissingVariableNeverApplies()
+    void conditionOnMissingOrLostVariable()
     {
         WrappedVariable variable(simple(QStringLiteral("V_Mode"), 1, 8));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no such variable \"V_Missing\"")));
@@ -622,17 +619,14 @@ private slots:
         QVERIFY(!condition.applies());
         QCOMPARE(spy.count(), 0);
         QVERIFY(variable.getReferencedSubindexes().isEmpty());
-    }
 
-    void conditionSurvivesItsVariable()
-    {
-        const Variable description = simple(QStringLiteral("V_Mode"), 1, 8);
-        auto variable = std::make_unique<VariableWrapper>(&description);
-        ConditionWrapper condition(QStringLiteral("V_Mode"), 0, 0, {variable.get()});
-        QVERIFY(condition.applies());
-        variable.reset();
-        condition.onVariableValueChanged(0);
-        QVERIFY(condition.applies());
+        // A condition outlives its variable, keeping what it last saw.
+        auto owned = std::make_unique<VariableWrapper>(&variable.description);
+        ConditionWrapper orphan(QStringLiteral("V_Mode"), 0, 0, {owned.get()});
+        QVERIFY(orphan.applies());
+        owned.reset();
+        orphan.onVariableValueChanged(0);
+        QVERIFY(orphan.applies());
     }
 };
 
