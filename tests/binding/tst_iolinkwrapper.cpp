@@ -97,7 +97,7 @@ class TestIOLinkWrapper : public QObject
     Q_OBJECT
 
 private slots:
-    void variablesInSynchronisationOrder()
+    void synchronisationCountsEveryAnswer()
     {
         auto binding = load(SimulatedBench::sampleIodd());
         QStringList ids;
@@ -107,11 +107,7 @@ private slots:
         QCOMPARE(ids.first(), QStringLiteral("V_SystemCommand"));
         QVERIFY(ids.indexOf("V_DetailedDeviceStatus") < ids.indexOf("V_TeachResult"));
         QCOMPARE(ids.last(), QStringLiteral("V_CalibrationCode"));
-    }
 
-    void synchronisationCountsEveryAnswer()
-    {
-        auto binding = load(SimulatedBench::sampleIodd());
         SyncRun run(binding.get());
         QSignalSpy remaining(binding.get(), &IOLinkWrapper::syncTasksRemainingChanged);
         binding->syncReferencedVariables();
@@ -277,11 +273,13 @@ private slots:
         QTEST(binding->menuIdForRole(role, page), "menu");
     }
 
-    void missingRoleMenuIsReportedOnce()
+    void missingRoleMenuIsReportedOnceAndAnUnknownPageNever()
     {
         SampleVariant variant;
         auto binding = load(writeWithRoleMenuSets(
             variant, QStringLiteral("<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown page"));
+        QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("settings")), QString());
         missingMenuWarnings = 0;
         const QtMessageHandler previous = qInstallMessageHandler(countMissingMenuWarnings);
         const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
@@ -291,13 +289,6 @@ private slots:
         QCOMPARE(missingMenuWarnings, 1);
         QVERIFY(binding->roleMenuSetNames(IOLinkWrapper::Page::Parameter));
         QVERIFY(!binding->roleMenuSetNames(IOLinkWrapper::Page::Diagnosis));
-    }
-
-    void unknownPageHasNoMenu()
-    {
-        auto binding = load(SimulatedBench::sampleIodd());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown page"));
-        QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("settings")), QString());
     }
 
     void processDataWithoutReferences()
