@@ -37,7 +37,7 @@ private slots:
         QVERIFY(device.loadXml(fixture(QStringLiteral("reader.xml")), XmlDocumentKind::ProductDescription));
     }
 
-    void absentElementsReadAsPrototypes()
+    void absentAndRepeatedElementsFollowTheirPrototype()
     {
         const DeviceIdentityT *identity = device.ProfileBody.last()->DeviceIdentity.last();
         QCOMPARE(identity->DeviceName.size(), 1);
@@ -50,10 +50,8 @@ private slots:
         const MenuSetT *observer = device.deviceFunction()->UserInterface.last()->ObserverRoleMenuSet.last();
         QCOMPARE(observer->IdentificationMenu.last()->menuId.value, QStringLiteral("M_Main"));
         QCOMPARE(observer->DiagnosisMenu.last()->menuId.value, QString());
-    }
 
-    void repeatingElementsFollowTheirPrototype()
-    {
+        // Repeated elements follow their prototype.
         const DeviceVariantCollectionT *variants =
             device.ProfileBody.last()->DeviceIdentity.last()->DeviceVariantCollection.last();
         QCOMPARE(variants->DeviceVariant.size(), 3);
