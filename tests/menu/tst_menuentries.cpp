@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(sink.writes().size(), 4);
     }
 
-    void userEditsBecomeWriteTasks()
+    void editsWriteAndChangeNotificationsRead()
     {
         MenuEntryHandler handler;
         handler.setMenuEntries(loadSample());
@@ -275,20 +275,15 @@ private slots:
         // A request that does not come from an entry is not sent anywhere.
         handler.onWriteRequested(QByteArray::fromHex("01"));
         QCOMPARE(sink.tasks.size(), size_t(1));
-    }
 
-    void changeNotificationsReadEveryEntryOfTheParameter()
-    {
-        MenuEntryHandler handler;
-        handler.setMenuEntries(loadSample());
-        TaskSink sink(&handler);
-
+        // A change the device announces reads every entry of the parameter again.
+        sink.tasks.clear();
         handler.onChangeNotification(60, 3); // switch mode: in two menus
         QCOMPARE(sink.tasks.size(), size_t(2));
-        for (const auto &task : sink.tasks) {
-            QCOMPARE(task->getCommand(), uint(CommunicationTask::ReadCommand));
-            QCOMPARE(task->getIndex(), 60u);
-            QCOMPARE(task->getSubIndex(), 3u);
+        for (const auto &read : sink.tasks) {
+            QCOMPARE(read->getCommand(), uint(CommunicationTask::ReadCommand));
+            QCOMPARE(read->getIndex(), 60u);
+            QCOMPARE(read->getSubIndex(), 3u);
         }
 
         sink.tasks.clear();
@@ -646,6 +641,18 @@ private slots:
             QCOMPARE(lastWrite(writes), QByteArray::fromHex("82"));
         }
         QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
+    }
+
+    void detailedDeviceStatusHasTheCountOfTheDescription()
+    {
+        // The sample restricts the standard's 64 entries to 8.
+        loadSample();
+        VariableWrapper *status = sample->variable(QStringLiteral("V_DetailedDeviceStatus"));
+        QVERIFY(status);
+        QCOMPARE(status->getVariable()->recordItems.size(), 8);
+        MenuEntryArrayDisplay entry(status, 0);
+        QCOMPARE(entry.getByteArray().size(), 8);
+        QCOMPARE(status->getOwnRecord().byteLength, 24u);
     }
 };
 

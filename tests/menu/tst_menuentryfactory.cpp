@@ -24,7 +24,6 @@ private:
         return entry ? QString::fromLatin1(entry->metaObject()->className()) : QStringLiteral("none");
     }
 
-    std::unique_ptr<Sample> sample;
     std::unique_ptr<UIVariableRefT> variableRef;
     std::unique_ptr<UIRecordItemRefT> itemRef;
     QObject parent;
@@ -54,12 +53,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        sample = std::make_unique<Sample>();
-        QVERIFY(sample->isProductLoaded());
-    }
-
     void cleanup()
     {
         qDeleteAll(parent.children());
@@ -295,17 +288,6 @@ private slots:
         flag->setDataFromUserInput(false);
         QCOMPARE(writes.size(), 1);
         QCOMPARE(writes.first().first().toByteArray().toHex(), written.toHex());
-    }
-
-    void detailedDeviceStatusHasTheCountOfTheDescription()
-    {
-        // The sample restricts the standard's 64 entries to 8.
-        VariableWrapper *status = sample->variable(QStringLiteral("V_DetailedDeviceStatus"));
-        QVERIFY(status);
-        QCOMPARE(status->getVariable()->recordItems.size(), 8);
-        MenuEntryArrayDisplay entry(status, 0);
-        QCOMPARE(entry.getByteArray().size(), 8);
-        QCOMPARE(status->getOwnRecord().byteLength, 24u);
     }
 };
 
