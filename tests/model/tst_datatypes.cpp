@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(datatype("STD_D_Byte")->simplePart->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
     }
 
-    void copiedBooleanKeepsItsSingleValues()
+    void copiesKeepSingleValuesAndResolveRecordItems()
     {
         const DatatypeT *source = datatype("STD_D_Switch");
         std::unique_ptr<DatatypeT> copy(IODeviceT::copyDatatype(source, collection()));
@@ -84,14 +84,12 @@ private slots:
         QVERIFY(copied->SingleValue.at(1) != original->SingleValue.at(1));
         // Names are shared with the source, not copied.
         QCOMPARE(copied->SingleValue.at(1)->Name.last(), original->SingleValue.at(1)->Name.last());
-    }
 
-    void copiedRecordResolvesItsReferences()
-    {
-        const DatatypeT *source = datatype("STD_D_Pair");
-        std::unique_ptr<DatatypeT> copy(IODeviceT::copyDatatype(source, collection()));
-        QVERIFY(!copy->simplePart);
-        const RecordT *record = copy->complexPart->recordPart.get();
+        // A copied record resolves the references of its items.
+        const DatatypeT *pair = datatype("STD_D_Pair");
+        std::unique_ptr<DatatypeT> recordCopy(IODeviceT::copyDatatype(pair, collection()));
+        QVERIFY(!recordCopy->simplePart);
+        const RecordT *record = recordCopy->complexPart->recordPart.get();
         QVERIFY(record);
         QCOMPARE(record->bitLength.value, QStringLiteral("24"));
         QCOMPARE(record->subindexAccessSupported.value, QString());
@@ -103,7 +101,7 @@ private slots:
         QCOMPARE(first->DatatypeRef.size(), 1);
         QCOMPARE(first->SimpleDatatype.size(), 2);
         QCOMPARE(first->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
-        QCOMPARE(first->Name.last(), source->complexPart->recordPart->RecordItem.at(1)->Name.last());
+        QCOMPARE(first->Name.last(), pair->complexPart->recordPart->RecordItem.at(1)->Name.last());
         const RecordItemT *flag = record->RecordItem.at(2);
         QVERIFY(flag->SimpleDatatype.last()->typed<BooleanT>());
         QCOMPARE(flag->Description.last()->textId.value, QStringLiteral("STD_TD_Flag"));

@@ -134,10 +134,8 @@ private slots:
         QVERIFY(record->RecordItem.at(2)->SimpleDatatype.last()->typed<BooleanT>());
         QCOMPARE(record->RecordItem.at(3)->DatatypeRef.size(), 2);
         QCOMPARE(record->RecordItem.at(3)->SimpleDatatype.size(), 1);
-    }
 
-    void recordTypeOnASimpleDatatypeIsIgnored()
-    {
+        // A record type given to a simple datatype is no type at all.
         const ArrayT *array = datatype(device, "D_Odd")->complexPart->arrayPart.get();
         const SimpleDatatypeT *element = array->SimpleDatatype.last();
         QCOMPARE(element->xsiType.value, QStringLiteral("RecordT"));

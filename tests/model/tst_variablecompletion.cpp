@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(variable("V_Huge").recordItems.size(), 232 * 8);
     }
 
-    void standardReferences()
+    void standardReferencesAndDirectParameters()
     {
         const Variable &command = variable("V_SystemCommand");
         QCOMPARE(command.index, quint16(2));
@@ -260,10 +260,8 @@ private slots:
         const Variable &unknown = element("V_NoSuchThing")->variable;
         QCOMPARE(unknown.index, quint16(0));
         QCOMPARE(unknown.value.type, ValueKind::Unknown);
-    }
 
-    void directParameters()
-    {
+        // Direct parameters: the overlay of page 1 and the standard reference to it.
         const Variable &overlay = variable("V_Overlay");
         QCOMPARE(overlay.index, quint16(1));
         QCOMPARE(items(overlay, &myRecordItem::subindex), (QList<quint32>{1}));
@@ -271,7 +269,7 @@ private slots:
         QCOMPARE(variable("V_DirectParameters_1").index, quint16(1));
     }
 
-    void withoutStandardDefinitions()
+    void withoutStandardDefinitionsOrInGerman()
     {
         IODeviceT bare;
         bare.eventIntervalMs = -1;
@@ -282,10 +280,8 @@ private slots:
         const Variable &mode = element(bare, "V_Mode")->variable;
         QCOMPARE(mode.recordItems.at(0).typeName, QStringLiteral("UIntegerT"));
         QCOMPARE(mode.recordItems.at(1).typeName, QString());
-    }
 
-    void namesInTheSelectedLanguage()
-    {
+        // With the German standard texts, names are German.
         IODeviceT german;
         load(german, QStringLiteral("de"));
         const Variable &plain = element(german, "V_Plain")->variable;
