@@ -162,6 +162,16 @@ private slots:
         QByteArray untouched("keep");
         QVERIFY(!device.item("PI_Main")->getOutputData(untouched));
         QCOMPARE(untouched, QByteArray("keep"));
+
+        // The handler sends the output of the definition in force, the other layout's once the device switched.
+        ProcessDataHandler handler;
+        QVERIFY(!handler.getOutputData(out));
+        handler.setProcessDatas(device.processDatas);
+        QVERIFY(handler.getOutputData(out));
+        QCOMPARE(out.size(), 2);
+        device.select(1);
+        QVERIFY(handler.getOutputData(out));
+        QCOMPARE(out.size(), 1);
     }
 
     void digitsAndLimits_data()
@@ -618,21 +628,6 @@ private slots:
         setup.handler.start();
         setup.receive(mainPayload(10, 0, 0, false), 20);
         QCOMPARE(setup.handler.firstRowTime(), setup.handler.getStartTime().addMSecs(20 - 30000 + 20));
-    }
-
-    void outputOfTheSelectedDefinition()
-    {
-        Setup setup;
-        QByteArray out;
-        QVERIFY(setup.handler.getOutputData(out));
-        QCOMPARE(out.size(), 2);
-        // Once the device switched to the other layout, that layout's output is sent.
-        setup.device.select(1);
-        QVERIFY(setup.handler.getOutputData(out));
-        QCOMPARE(out.size(), 1);
-
-        ProcessDataHandler empty;
-        QVERIFY(!empty.getOutputData(out));
     }
 
     void withoutReferencesEveryItemIsShown_data()
