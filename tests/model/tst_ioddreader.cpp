@@ -143,12 +143,10 @@ private slots:
         QCOMPARE(element->attributeSlots.size(), 1);
     }
 
-    void menuReferencesKeepTheirDocumentPositions()
+    // Their document order across kinds is what the menu tests' menuOrdersEntriesByPosition orders the sample's menu by.
+    void menuReferencesAndTheirConditions()
     {
         const MenuT *menu = device.deviceFunction()->UserInterface.last()->MenuCollection.last()->Menu.at(1);
-        QCOMPARE(menu->VariableRef.last()->position, 1);
-        QCOMPARE(menu->MenuRef.last()->position, 2);
-        QCOMPARE(menu->RecordItemRef.last()->position, 3);
         const ConditionT *condition = menu->MenuRef.last()->Condition.last();
         QCOMPARE(condition->variableId.value, QStringLiteral("V_Named"));
         QCOMPARE(condition->subindex.value, QString());

@@ -106,7 +106,7 @@ private slots:
         QVERIFY(pdDevice.loadXml(TestEnvironment::testDataPath("model2/processdata.xml"), XmlDocumentKind::ProductDescription));
     }
 
-    void plainVariable()
+    void plainVariableAndOwnDatatypeReference()
     {
         const Variable &plain = variable("V_Plain");
         QCOMPARE(plain.index, quint16(24));
@@ -120,10 +120,8 @@ private slots:
         QCOMPARE(plain.valueRanges.at(0).text, QString());
         QVERIFY(!plain.hasDefault);
         QCOMPARE(plain.name, QStringLiteral("Plain"));
-    }
 
-    void datatypeReferenceToOwnCollection()
-    {
+        // A datatype of the device's own collection, by reference.
         const AbstractVariableT *level = element("V_Level");
         QCOMPARE(level->Datatype.last(), IODeviceT::findDatatype(device.deviceFunction()->DatatypeCollection.last(), "D_Level"));
         const Variable &v = level->variable;
@@ -156,7 +154,7 @@ private slots:
         QTEST(v.fixedLength, "fixedLength");
     }
 
-    void defaults()
+    void defaultsAndLongTexts()
     {
         QCOMPARE(variable("V_Octets").value.octets(), QByteArray("\x55\xAA\x01\xFF", 4));
         QCOMPARE(variable("V_Gain").defaultValue.toFloat(), 1.5f);
@@ -167,10 +165,7 @@ private slots:
         QVERIFY(flag.singleValues.at(0).value.toBool());
         QCOMPARE(flag.singleValues.at(0).text, QStringLiteral("On"));
         QVERIFY(!flag.singleValues.at(1).value.toBool());
-    }
-
-    void longTextIsCutAtCharacterBoundary()
-    {
+        // A long text is cut at a character boundary.
         QCOMPARE(variable("V_Text").defaultValue.toText(), QString(250, QLatin1Char('a')) + QChar(0x20AC));
 
         TypedValue value;
