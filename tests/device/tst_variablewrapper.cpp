@@ -36,32 +36,11 @@ QList<uint> emittedSubindexes(const QSignalSpy &spy)
     return subindexes;
 }
 
-quint64 maskOf(quint32 bitLength)
-{
-    return bitLength >= 64 ? ~quint64(0) : (quint64(1) << bitLength) - 1;
-}
-
 qint64 signExtended(quint64 value, quint32 bitLength)
 {
     if (bitLength < 64 && (value >> (bitLength - 1)) & 1u)
         value |= ~quint64(0) << bitLength;
     return qint64(value);
-}
-
-bool bitIsSet(const QByteArray &payload, quint32 bit)
-{
-    return (quint8(payload.at(payload.size() - 1 - int(bit / 8))) >> (bit % 8)) & 1u;
-}
-
-void expectTooSmall()
-{
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^\\*\\* CONVERSION: payload too small")));
-}
-
-void expectOffsetTooLarge()
-{
-    QTest::ignoreMessage(QtCriticalMsg,
-                         QRegularExpression(QStringLiteral("^\\*\\* CONVERSION INTERNAL ERROR: offset too large")));
 }
 
 void expectWarning(const char *pattern)
@@ -109,7 +88,7 @@ private slots:
             const quint32 bitLength = quint32(random.bounded(1, int(qMin<quint32>(64, payloadBits)) + 1));
             const quint32 bitOffset = quint32(random.bounded(int(payloadBits - bitLength) + 1));
             const quint64 value = random.generate64();
-            const quint64 expected = value & maskOf(bitLength);
+            const quint64 expected = bitLength >= 64 ? value : value & ((quint64(1) << bitLength) - 1);
             const QByteArray context = QByteArray::number(size) + " octets, offset " + QByteArray::number(bitOffset)
                 + ", length " + QByteArray::number(bitLength) + ", value " + QByteArray::number(value, 16);
 
@@ -121,7 +100,8 @@ private slots:
             for (quint32 bit = 0; bit < payloadBits; ++bit) {
                 const bool inField = bit >= bitOffset && bit < bitOffset + bitLength;
                 const bool wanted = inField && ((expected >> (bit - bitOffset)) & 1u);
-                QVERIFY2(bitIsSet(payload, bit) == wanted, (context + ", bit " + QByteArray::number(bit)).constData());
+                const bool set = (quint8(payload.at(size - 1 - int(bit / 8))) >> (bit % 8)) & 1u;
+                QVERIFY2(set == wanted, (context + ", bit " + QByteArray::number(bit)).constData());
             }
 
             if (bitLength <= 32) {
@@ -154,7 +134,11 @@ private slots:
         QFETCH(uint, bitLength);
         QFETCH(bool, tooSmall);
 
-        const auto expectFailure = [tooSmall] { tooSmall ? expectTooSmall() : expectOffsetTooLarge(); };
+        const auto expectFailure = [tooSmall] {
+            QTest::ignoreMessage(tooSmall ? QtWarningMsg : QtCriticalMsg,
+                                 QRegularExpression(tooSmall ? QStringLiteral("^\\*\\* CONVERSION: payload too small")
+                                                             : QStringLiteral("^\\*\\* CONVERSION INTERNAL ERROR: offset too large")));
+        };
         expectFailure();
         QCOMPARE(fromPayload<quint8>(payload, bitOffset, bitLength), quint8(255));
         expectFailure();
