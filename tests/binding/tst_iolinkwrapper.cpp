@@ -31,17 +31,6 @@ QString fragment(const char *name)
     return TestEnvironment::readLines(TestEnvironment::testDataPath(QStringLiteral("binding/") + name)).join(QString());
 }
 
-// The sample without process data, with a first menu showing the filter read-only and a second
-// menu of an id already taken.
-QString writeWithoutProcessData(SampleVariant &variant)
-{
-    return variant.without(QStringLiteral("ProcessDataCollection"))
-        .without(QStringLiteral("ProcessDataRefCollection"))
-        .insertInto(QStringLiteral("MenuCollection"), fragment("readonlyfirstmenu.xml"), true)
-        .insertInto(QStringLiteral("MenuCollection"), fragment("seconddiagnosismenu.xml"))
-        .write();
-}
-
 // The sample with its role menu sets replaced by the given ones ("" for none).
 QString writeWithRoleMenuSets(SampleVariant &variant, const QString &sets)
 {
@@ -178,7 +167,12 @@ private slots:
     void withoutProcessDataStillBuildsMenus()
     {
         SampleVariant variant;
-        auto binding = load(writeWithoutProcessData(variant));
+        // A first menu shows the filter read-only, a second one has an id already taken.
+        auto binding = load(variant.without(QStringLiteral("ProcessDataCollection"))
+                                .without(QStringLiteral("ProcessDataRefCollection"))
+                                .insertInto(QStringLiteral("MenuCollection"), fragment("readonlyfirstmenu.xml"), true)
+                                .insertInto(QStringLiteral("MenuCollection"), fragment("seconddiagnosismenu.xml"))
+                                .write());
         QVERIFY(binding->getProcessDataWrappers().isEmpty());
         QVERIFY(binding->getProcessDataRefWrappers().isEmpty());
         QVERIFY(binding->getMenu(QStringLiteral("M_Identification")));

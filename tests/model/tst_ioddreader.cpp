@@ -23,14 +23,6 @@ private:
 
     static QString fixture2(const QString &name) { return TestEnvironment::testDataPath(QStringLiteral("model2/") + name); }
 
-    static QStringList eventRows(const IODeviceT &device)
-    {
-        QStringList result;
-        for (const EventRecord &record : device.eventTable)
-            result << QStringLiteral("%1 %2 %3 %4").arg(record.code).arg(record.type, record.nameTextId, record.descriptionTextId);
-        return result;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -290,7 +282,10 @@ private slots:
             "16384 Error STD_TN_0x4000 STD_TD_0x4000",
             "12345   ", // not among the standard events: only its code
         };
-        QCOMPARE(eventRows(events), expected);
+        QStringList rows;
+        for (const EventRecord &record : events.eventTable)
+            rows << QStringLiteral("%1 %2 %3 %4").arg(record.code).arg(record.type, record.nameTextId, record.descriptionTextId);
+        QCOMPARE(rows, expected);
         QCOMPARE(events.eventText(16384), QStringLiteral("Too hot")); // the device's own event wins
         QCOMPARE(events.eventText(5), QStringLiteral("Wrapped"));
         QCOMPARE(events.eventText(12345), QStringLiteral("failed"));

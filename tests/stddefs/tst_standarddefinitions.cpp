@@ -115,13 +115,6 @@ void collectTextIds(const QDomElement &element, QSet<QString> *ids)
         collectTextIds(child, ids);
 }
 
-QSet<QString> referencedTextIds(const QDomDocument &document)
-{
-    QSet<QString> result;
-    collectTextIds(document.documentElement(), &result);
-    return result;
-}
-
 // Our system command type names the parameter server commands 1-6 inside the reference's reserved range 0-63;
 // folded back, the rest must be the reference's.
 QDomDocument withoutParameterServerCommands(QDomDocument document)
@@ -205,7 +198,8 @@ private slots:
         QFETCH(QString, file);
 
         const QDomDocument main = loadDocument(resourceFolder + file);
-        const QSet<QString> referenced = referencedTextIds(main);
+        QSet<QString> referenced;
+        collectTextIds(main.documentElement(), &referenced);
         QVERIFY(!referenced.isEmpty());
 
         QStringList duplicates;
