@@ -15,10 +15,6 @@ private:
 
     const DatatypeCollectionT *collection() const { return device.standardDefinitions->DatatypeCollection.last(); }
     const DatatypeT *datatype(const QString &id) const { return IODeviceT::findDatatype(collection(), id); }
-    const VariableT *standardVariable(int i) const
-    {
-        return device.standardDefinitions->VariableCollection.last()->Variable.at(i);
-    }
 
     static QStringList messages;
     static void collect(QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; }
@@ -51,7 +47,7 @@ private slots:
         QVERIFY(device.loadXml(fixture("stddefs.xml"), XmlDocumentKind::StandardDefinitions));
     }
 
-    void findDatatype()
+    void findingAndResolvingStandardDatatypes()
     {
         QVERIFY(!IODeviceT::findDatatype(collection(), QString()));
         QVERIFY(!IODeviceT::findDatatype(nullptr, "STD_D_Byte"));
@@ -59,6 +55,16 @@ private slots:
         QVERIFY(!IODeviceT::findDatatype(collection(), "STD_D_Byt"));
         // Two datatypes with the same id: the first in document order.
         QCOMPARE(datatype("STD_D_Byte")->simplePart->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
+
+        // The standard definitions' own record items get the type their reference names.
+        const VariableT *standardVariable = device.standardDefinitions->VariableCollection.last()->Variable.at(1);
+        const RecordT *standardRecord = standardVariable->Datatype.last()->complexPart->recordPart.get();
+        const RecordItemT *byReference = standardRecord->RecordItem.at(1);
+        QCOMPARE(byReference->SimpleDatatype.size(), 2);
+        QCOMPARE(byReference->SimpleDatatype.last()->xsiType.value, QStringLiteral("UIntegerT"));
+        QCOMPARE(byReference->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
+        QCOMPARE(standardRecord->RecordItem.at(2)->SimpleDatatype.size(), 2); // its own, untouched
+        QCOMPARE(standardRecord->RecordItem.at(3)->SimpleDatatype.size(), 1); // unresolved, left as it is
     }
 
     void copiesKeepSingleValuesAndResolveRecordItems()
@@ -100,17 +106,6 @@ private slots:
         const RecordItemT *flag = record->RecordItem.at(2);
         QVERIFY(flag->SimpleDatatype.last()->typed<BooleanT>());
         QCOMPARE(flag->Description.last()->textId.value, QStringLiteral("STD_TD_Flag"));
-    }
-
-    void standardRecordItemsGetTheirResolvedType()
-    {
-        const RecordT *record = standardVariable(1)->Datatype.last()->complexPart->recordPart.get();
-        const RecordItemT *byReference = record->RecordItem.at(1);
-        QCOMPARE(byReference->SimpleDatatype.size(), 2);
-        QCOMPARE(byReference->SimpleDatatype.last()->xsiType.value, QStringLiteral("UIntegerT"));
-        QCOMPARE(byReference->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
-        QCOMPARE(record->RecordItem.at(2)->SimpleDatatype.size(), 2); // its own, untouched
-        QCOMPARE(record->RecordItem.at(3)->SimpleDatatype.size(), 1); // unresolved, left as it is
     }
 
     void booleanValues_data()
@@ -176,14 +171,6 @@ private slots:
         QFETCH(ValueKind, type);
         QFETCH(QString, text);
         QTEST(typed(type, text).toText(), "shown");
-    }
-
-    void longOctetStringsStayInsideTheStorage()
-    {
-        TypedValue value;
-        value.type = ValueKind::OctetString;
-        value.setOctets(QByteArray(5000, 'x'));
-        QCOMPARE(value.octets().size(), TypedValue::storageSize - 1);
     }
 
     void resetValues_data()

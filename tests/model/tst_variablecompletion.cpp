@@ -175,6 +175,9 @@ private slots:
         QCOMPARE(value.toText(), QString(127, QChar(0xE4)));
         value.setFromText(QString(253, QLatin1Char('x')) + QString::fromUtf8("\xF0\x9F\x98\x80"));
         QCOMPARE(value.toText(), QString(253, QLatin1Char('x')));
+        value.type = ValueKind::OctetString;
+        value.setOctets(QByteArray(5000, 'x'));
+        QCOMPARE(value.octets().size(), TypedValue::storageSize - 1);
     }
 
     void recordItemsResolvedAndDefaulted()
