@@ -126,20 +126,17 @@ private slots:
         QCOMPARE(binding->getSyncTasksTotal(), 0u);
         QCOMPARE(binding->getSyncTasksRemaining(), 0u);
         QCOMPARE(remaining.size(), expected + 1);
-    }
 
-    // Nothing to read ends the synchronisation at once; a description that references nothing does so through the
-    // connection (tst_iolinkdevice's deviceWithoutReferencedVariablesConnects).
-    void unreadableDescriptionSynchronisesNothing()
-    {
-        auto binding = load(TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml")));
-        QVERIFY(!binding->isProductLoaded());
-        QVERIFY(binding->getVariableWrappers().isEmpty());
-        QVERIFY(binding->getMenuWrappers().isEmpty());
-        SyncRun run(binding.get());
-        binding->syncReferencedVariables();
-        QCOMPARE(run.tasks.size(), 0);
-        QCOMPARE(run.finished.size(), 1);
+        // Nothing to read ends the synchronisation at once; a description that references nothing does so through
+        // the connection (tst_iolinkdevice's deviceWithoutReferencedVariablesConnects).
+        auto unreadable = load(TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml")));
+        QVERIFY(!unreadable->isProductLoaded());
+        QVERIFY(unreadable->getVariableWrappers().isEmpty());
+        QVERIFY(unreadable->getMenuWrappers().isEmpty());
+        SyncRun none(unreadable.get());
+        unreadable->syncReferencedVariables();
+        QCOMPARE(none.tasks.size(), 0);
+        QCOMPARE(none.finished.size(), 1);
     }
 
     // Requested indexes are read on their own; an index no variable has asks for a whole synchronisation.
