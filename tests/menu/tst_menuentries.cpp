@@ -322,16 +322,6 @@ private slots:
         QTEST(entry.property("value").toDouble(), "shown");
     }
 
-    void booleanIsNotScaled()
-    {
-        WrappedVariable variable(simple("V_Flag", ValueKind::Boolean, 1));
-        PlainEntry entry;
-        entry.setVariableWrapper(&variable);
-        entry.setScaling(LinearScaling(0.1, 32.0));
-        entry.setValue(true);
-        QCOMPARE(entry.getValue(), QVariant(true));
-    }
-
     void digits_data()
     {
         QTest::addColumn<double>("gradient");
@@ -353,7 +343,7 @@ private slots:
         QTEST(entry.property("digits").toUInt(), "digits");
     }
 
-    void entryWithoutVariable()
+    void baseEntryWithoutVariableOrScaling()
     {
         PlainEntry entry;
         QVERIFY(!entry.property("value").isValid());
@@ -365,6 +355,14 @@ private slots:
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
         entry.setDataFromUserInput(5);
         QCOMPARE(writes.count(), 0);
+
+        // A boolean is not scaled.
+        WrappedVariable flag(simple("V_Flag", ValueKind::Boolean, 1));
+        PlainEntry flagEntry;
+        flagEntry.setVariableWrapper(&flag);
+        flagEntry.setScaling(LinearScaling(0.1, 32.0));
+        flagEntry.setValue(true);
+        QCOMPARE(flagEntry.getValue(), QVariant(true));
     }
 
     void validAndValueFollowOwnSubindexOnly()
@@ -460,7 +458,7 @@ private slots:
         QCOMPARE(lastWrite(writes), written);
     }
 
-    void recordDisplayShowsNamesOrUndefined()
+    void displaysNameKnownValues()
     {
         myRecordItem state = item(1, 0, ValueKind::UInteger, 8, "ro");
         addSingleValue(state, 0, "TN_Off");
@@ -487,6 +485,22 @@ private slots:
         QCOMPARE(whole.getValue().toString(), QStringLiteral("TN_Emitter_On"));
         emitter.setDataFromDevice(0, QByteArray::fromHex("00"));
         QCOMPARE(whole.getValue().toString(), QStringLiteral("TN_Emitter_Off"));
+
+        // A single display names the states it knows and scales the rest.
+        WrappedVariable quality(simple("V_Quality", ValueKind::UInteger, 16, "ro"));
+        addSingleValue(quality.description, 65535, "TN_NoMeasurement");
+        addRange(quality.description, 0, 1000);
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Quality");
+        reference.gradient.value = QStringLiteral("0.1");
+        MenuEntrySingleDisplay single(&reference, &quality, {});
+
+        quality.setDataFromDevice(0, QByteArray::fromHex("ffff"));
+        QCOMPARE(single.property("singleValue").toString(), QStringLiteral("TN_NoMeasurement"));
+        quality.setDataFromDevice(0, QByteArray::fromHex("00eb"));
+        QCOMPARE(single.property("singleValue").toString(), QString());
+        QCOMPARE(single.getValue().toDouble(), 23.5);
+        QCOMPARE(single.property("name").toString(), QString());
     }
 
     void sliderOffersTheScaledRangeAndWritesRawValues()
@@ -514,24 +528,6 @@ private slots:
         entry.setDataFromUserInput(QStringLiteral("ten"));
         QCOMPARE(writes.count(), 1);
         QCOMPARE(variable.getValue(0).toInt(), 20);
-    }
-
-    void singleDisplayNamesKnownStates()
-    {
-        WrappedVariable variable(simple("V_Quality", ValueKind::UInteger, 16, "ro"));
-        addSingleValue(variable.description, 65535, "TN_NoMeasurement");
-        addRange(variable.description, 0, 1000);
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Quality");
-        reference.gradient.value = QStringLiteral("0.1");
-        MenuEntrySingleDisplay entry(&reference, &variable, {});
-
-        variable.setDataFromDevice(0, QByteArray::fromHex("ffff"));
-        QCOMPARE(entry.property("singleValue").toString(), QStringLiteral("TN_NoMeasurement"));
-        variable.setDataFromDevice(0, QByteArray::fromHex("00eb"));
-        QCOMPARE(entry.property("singleValue").toString(), QString());
-        QCOMPARE(entry.getValue().toDouble(), 23.5);
-        QCOMPARE(entry.property("name").toString(), QString());
     }
 
     void textEditWritesWithinTheFixedLength()
