@@ -29,7 +29,7 @@ private slots:
         QVERIFY(device.loadXml(fixture(QStringLiteral("reader.xml")), XmlDocumentKind::ProductDescription));
     }
 
-    void absentAndRepeatedElementsFollowTheirPrototype()
+    void prototypesAndAttributeTexts()
     {
         const DeviceIdentityT *identity = device.ProfileBody.last()->DeviceIdentity.last();
         QCOMPARE(identity->DeviceName.size(), 1);
@@ -50,10 +50,8 @@ private slots:
         QCOMPARE(variants->DeviceVariant.at(0)->productId.value, QString());
         QCOMPARE(variants->DeviceVariant.at(2)->productId.value, QStringLiteral("A-2"));
         QCOMPARE(variants->DeviceVariant.at(2)->Name.last()->textId.value, QStringLiteral("TN_A2"));
-    }
 
-    void attributeValuesStayText()
-    {
+        // Attribute values stay text.
         const DocumentInfoT *info = device.DocumentInfo.last();
         QCOMPARE(info->releaseDate.value, QString()); // present but empty
 

@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(value.octets().size(), TypedValue::storageSize - 1);
     }
 
-    void recordItemsResolvedAndDefaulted()
+    void recordItemsAndArrayElements()
     {
         const Variable &mode = variable("V_Mode");
         QVERIFY(mode.subindexAccessSupported);
@@ -211,10 +211,8 @@ private slots:
         QCOMPARE(lost.value.type, ValueKind::Unknown);
         QCOMPARE(lost.subindex, 3u);
         QCOMPARE(lost.bitOffset, 8u);
-    }
 
-    void arrays()
-    {
+        // Array elements.
         const Variable &packed = variable("V_Packed");
         QCOMPARE(items(packed, &myRecordItem::subindex), (QList<quint32>{0, 0, 0}));
         QCOMPARE(items(packed, &myRecordItem::bitOffset), (QList<quint32>{0, 8, 16}));
