@@ -525,22 +525,7 @@ private slots:
         QCOMPARE(rows.at(3), QStringLiteral("; 40; ; 0; 123.4; 0; "));
     }
 
-    // The handler outlives the binding that owns its refs.
-    void handlerOutlivesTheBinding()
-    {
-        ProcessDataHandler handler;
-        auto device = std::make_unique<Device>();
-        handler.setProcessDatas(device->processDatas);
-        handler.setProcessDataRefs(device->refs);
-        handler.start();
-        handler.onProcessDataReceived(mainPayload(10, 0, 0, false));
-        device.reset();
-        QCOMPARE(handler.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
-        QVERIFY(handler.getProcessDataRefs().isEmpty());
-        handler.onProcessDataReceived(mainPayload(10, 0, 0, false));
-    }
-
-    void titlesThroughTheDeviceBinding()
+    void titlesThroughTheDeviceBindingAndAfterIt()
     {
         Device device;
         FakeBinding binding;
@@ -562,6 +547,18 @@ private slots:
         QCOMPARE(orphan.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
         orphan.setProcessDataRefs({ device.ref("PI_Main") });
         QVERIFY(orphan.exportText().startsWith(QStringLiteral("Start time; Time[ms]; TN_Level; TN_Signed; ")));
+
+        // The handler outlives the binding that owns its refs.
+        ProcessDataHandler outliving;
+        auto gone = std::make_unique<Device>();
+        outliving.setProcessDatas(gone->processDatas);
+        outliving.setProcessDataRefs(gone->refs);
+        outliving.start();
+        outliving.onProcessDataReceived(mainPayload(10, 0, 0, false));
+        gone.reset();
+        QCOMPARE(outliving.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
+        QVERIFY(outliving.getProcessDataRefs().isEmpty());
+        outliving.onProcessDataReceived(mainPayload(10, 0, 0, false));
     }
 
     void clipboardAndFile()
