@@ -1,7 +1,7 @@
 #pragma once
 
-// Long tables of cases kept as data under tests/data (the model, device, menu and binding tests): tab-separated,
-// the row's name first; lines starting with "#" are comments.
+// Long tables of cases kept as data under tests/data, for the model, device, menu, process-data and binding tests:
+// tab-separated, the row's name first; lines starting with "#" are comments.
 #include "testenvironment.h"
 
 #include <QStringList>
@@ -16,10 +16,4 @@ inline QList<QStringList> tableRows(const QString &relative)
     if (rows.isEmpty())
         QTest::qFail(qPrintable(QStringLiteral("no rows in ") + relative), __FILE__, __LINE__);
     return rows;
-}
-
-// A list cell: items separated by commas, none when empty.
-inline QStringList listCell(const QString &cell)
-{
-    return cell.split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
