@@ -1,3 +1,4 @@
+#include "modeltables.h"
 #include "samplevariant.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
@@ -22,30 +23,12 @@
 
 #include <memory>
 
-Q_DECLARE_METATYPE(IOLinkWrapper::Role)
-Q_DECLARE_METATYPE(IOLinkWrapper::Page)
-
 namespace {
 
-// The sample without its user interface and process data: nothing is referenced.
-QString writeUnreferenced(SampleVariant &variant)
+// An XML fragment of tests/data/binding to put into the sample.
+QString fragment(const char *name)
 {
-    return variant.without(QStringLiteral("UserInterface")).without(QStringLiteral("ProcessDataCollection")).write();
-}
-
-// The sample without process data, with a first menu showing the filter read-only and a second
-// menu of an id already taken.
-QString writeWithoutProcessData(SampleVariant &variant)
-{
-    return variant.without(QStringLiteral("ProcessDataCollection"))
-        .without(QStringLiteral("ProcessDataRefCollection"))
-        .insertInto(QStringLiteral("MenuCollection"),
-                    QStringLiteral("<Menu id=\"M_ReadOnlyFirst\"><VariableRef variableId=\"V_Filter\" "
-                                   "accessRightRestriction=\"ro\"/></Menu>"),
-                    true)
-        .insertInto(QStringLiteral("MenuCollection"),
-                    QStringLiteral("<Menu id=\"M_Diagnosis\"><VariableRef variableId=\"V_OperatingHours\"/></Menu>"))
-        .write();
+    return TestEnvironment::readLines(TestEnvironment::testDataPath(QStringLiteral("binding/") + name)).join(QString());
 }
 
 // The sample with its role menu sets replaced by the given ones ("" for none).
@@ -66,19 +49,6 @@ void countMissingMenuWarnings(QtMsgType type, const QMessageLogContext &, const 
 {
     if (type == QtWarningMsg && message.contains(QLatin1String("M_Gone")))
         ++missingMenuWarnings;
-}
-
-// The sample with a menu of process-data references and one to a variable it lacks.
-QString writeWithProcessDataMenu(SampleVariant &variant)
-{
-    return variant
-        .insertInto(QStringLiteral("MenuCollection"),
-                    QStringLiteral("<Menu id=\"M_PdShown\">"
-                                   "<RecordItemRef variableId=\"V_ProcessDataInput\" subindex=\"1\" gradient=\"0.1\"/>"
-                                   "<RecordItemRef variableId=\"V_ProcessDataOutput\" subindex=\"1\"/>"
-                                   "<VariableRef variableId=\"V_ProcessDataInput\"/>"
-                                   "<VariableRef variableId=\"V_Nowhere\"/></Menu>"))
-        .write();
 }
 
 std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language = QStringLiteral("en"))
@@ -116,7 +86,7 @@ class TestIOLinkWrapper : public QObject
     Q_OBJECT
 
 private slots:
-    void variablesInSynchronisationOrder()
+    void synchronisationCountsEveryAnswer()
     {
         auto binding = load(SimulatedBench::sampleIodd());
         QStringList ids;
@@ -126,11 +96,7 @@ private slots:
         QCOMPARE(ids.first(), QStringLiteral("V_SystemCommand"));
         QVERIFY(ids.indexOf("V_DetailedDeviceStatus") < ids.indexOf("V_TeachResult"));
         QCOMPARE(ids.last(), QStringLiteral("V_CalibrationCode"));
-    }
 
-    void synchronisationCountsEveryAnswer()
-    {
-        auto binding = load(SimulatedBench::sampleIodd());
         SyncRun run(binding.get());
         QSignalSpy remaining(binding.get(), &IOLinkWrapper::syncTasksRemainingChanged);
         binding->syncReferencedVariables();
@@ -160,60 +126,50 @@ private slots:
         QCOMPARE(binding->getSyncTasksTotal(), 0u);
         QCOMPARE(binding->getSyncTasksRemaining(), 0u);
         QCOMPARE(remaining.size(), expected + 1);
+
+        // Nothing to read ends the synchronisation at once; a description that references nothing does so through
+        // the connection (tst_iolinkdevice's deviceWithoutReferencedVariablesConnects).
+        auto unreadable = load(TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml")));
+        QVERIFY(!unreadable->isProductLoaded());
+        QVERIFY(unreadable->getVariableWrappers().isEmpty());
+        QVERIFY(unreadable->getMenuWrappers().isEmpty());
+        SyncRun none(unreadable.get());
+        unreadable->syncReferencedVariables();
+        QCOMPARE(none.tasks.size(), 0);
+        QCOMPARE(none.finished.size(), 1);
     }
 
-    void synchronisationWithoutTasksEndsAtOnce_data()
-    {
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("nothing referenced") << true;
-        QTest::newRow("description not readable") << false;
-    }
-
-    void synchronisationWithoutTasksEndsAtOnce()
-    {
-        QFETCH(bool, readable);
-        SampleVariant variant;
-        auto binding = load(readable ? writeUnreferenced(variant) : TestEnvironment::testDataPath(QStringLiteral("does-not-exist.xml")));
-        QCOMPARE(binding->isProductLoaded(), readable);
-        QCOMPARE(binding->getVariableWrappers().isEmpty(), !readable);
-        if (!readable)
-            QVERIFY(binding->getMenuWrappers().isEmpty());
-        SyncRun run(binding.get());
-        binding->syncReferencedVariables();
-        QCOMPARE(run.tasks.size(), 0);
-        QCOMPARE(run.finished.size(), 1);
-    }
-
-    void readRequests_data()
-    {
-        QTest::addColumn<QList<uint>>("indexes");
-        QTest::addColumn<bool>("fullSynchronisation");
-        QTest::newRow("teach result and taught distance") << QList<uint>({ 59, 204 }) << false;
-        QTest::newRow("index no variable has") << QList<uint>({ 4711 }) << true;
-    }
-
+    // Requested indexes are read on their own; an index no variable has asks for a whole synchronisation.
     void readRequests()
     {
-        QFETCH(QList<uint>, indexes);
-        QFETCH(bool, fullSynchronisation);
         auto binding = load(SimulatedBench::sampleIodd());
         SyncRun run(binding.get());
-        binding->onReadRequest(indexes);
-        if (fullSynchronisation) {
-            QVERIFY(run.tasks.size() > 10);
-            QCOMPARE(binding->getSyncTasksTotal(), uint(run.tasks.size()));
-        } else {
-            QCOMPARE(run.tasks.size(), indexes.size());
-            QCOMPARE(run.task(0)->getIndex(), indexes.at(0));
-            QCOMPARE(run.task(1)->getIndex(), indexes.at(1));
-            QCOMPARE(binding->getSyncTasksTotal(), 0u);
-        }
+        binding->onReadRequest({ 59, 204 });
+        QCOMPARE(run.tasks.size(), 2);
+        QCOMPARE(run.task(0)->getIndex(), 59u);
+        QCOMPARE(run.task(1)->getIndex(), 204u);
+        QCOMPARE(binding->getSyncTasksTotal(), 0u);
+
+        binding->onReadRequest({ 4711 });
+        QVERIFY(run.tasks.size() > 12);
+        QCOMPARE(binding->getSyncTasksTotal(), uint(run.tasks.size() - 2));
+
+        // Tasks handed over are the handler's to delete, also once the binding is gone.
+        QPointer<CommunicationTask> handedOver = run.task(2);
+        binding.reset();
+        QVERIFY(!handedOver.isNull());
     }
 
+    // The menus of a description without process data, and the entry that edits an index.
     void withoutProcessDataStillBuildsMenus()
     {
         SampleVariant variant;
-        auto binding = load(writeWithoutProcessData(variant));
+        // A first menu shows the filter read-only, a second one has an id already taken.
+        auto binding = load(variant.without(QStringLiteral("ProcessDataCollection"))
+                                .without(QStringLiteral("ProcessDataRefCollection"))
+                                .insertInto(QStringLiteral("MenuCollection"), fragment("readonlyfirstmenu.xml"), true)
+                                .insertInto(QStringLiteral("MenuCollection"), fragment("seconddiagnosismenu.xml"))
+                                .write());
         QVERIFY(binding->getProcessDataWrappers().isEmpty());
         QVERIFY(binding->getProcessDataRefWrappers().isEmpty());
         QVERIFY(binding->getMenu(QStringLiteral("M_Identification")));
@@ -226,12 +182,7 @@ private slots:
         QCOMPARE(diagnosis->getEntries().size(), 1);
         QVERIFY(!binding->getMenu(QString()));
         QVERIFY(!binding->getMenu(QStringLiteral("M_Nothing")));
-    }
 
-    void editableEntryOfAnIndex()
-    {
-        SampleVariant variant;
-        auto binding = load(writeWithoutProcessData(variant));
         // The first menu shows the filter read-only; the entry to edit is the one of a later menu.
         auto *entry = qobject_cast<MenuEntry *>(binding->getMenuEntry(63));
         QVERIFY(entry);
@@ -242,7 +193,7 @@ private slots:
         QVERIFY(!binding->getMenuEntry(4711));
     }
 
-    void translations()
+    void translationsInEachLanguage()
     {
         auto binding = load(SimulatedBench::sampleIodd());
         QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Switching delay"));
@@ -256,14 +207,10 @@ private slots:
         QCOMPARE(binding->translateEvent(6144), QStringLiteral("Lens dirty"));
         QCOMPARE(binding->translateEvent(0x1234), QString());
         QCOMPARE(binding->translateEvent(0x11800), QString());
-    }
 
-    void switchingTheLanguage()
-    {
-        auto binding = load(SimulatedBench::sampleIodd(), QStringLiteral("de"));
+        binding->setLanguage(QStringLiteral("de"));
         QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
         QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
-
         QCOMPARE(binding->getCurrentLanguage(), QStringLiteral("de"));
 
         binding->setLanguage(QStringLiteral("fr"));
@@ -282,92 +229,48 @@ private slots:
         for (const VariableWrapper *var : binding->getVariableWrappers())
             variables.insert(var->getId(), var->getVariable());
 
+        // That every other variable completes from the older definitions is tst_ovinexcheck's olderSchemaDeviceRunsThrough.
         const Variable *name = variables.value(QStringLiteral("V_ApplicationSpecificName"));
         QVERIFY(name);
-        QCOMPARE(name->index, quint16(24));
-        QCOMPARE(name->accessRights, QStringLiteral("rw"));
-        QCOMPARE(name->value.type, ValueKind::String);
-        QCOMPARE(name->fixedLength, 64u);
         QCOMPARE(name->name, QStringLiteral("Anlagenkennzeichen"));
-        QVERIFY(variables.contains(QStringLiteral("V_ProcessDataIn")));
-        QCOMPARE(variables.value(QStringLiteral("V_ProcessDataIn"))->index, quint16(40));
         // An id both schemas know follows the older one: there the first direct parameter page is read-only.
         QCOMPARE(variables.value(QStringLiteral("V_DirectParameters_1"))->accessRights, QStringLiteral("ro"));
 
         binding->setLanguage(QStringLiteral("fr"));
         QCOMPARE(binding->translate(QStringLiteral("STD_TI_ApplicationSpecificName")), QStringLiteral("Repère d'application"));
-        binding->setLanguage(QStringLiteral("en"));
-        QCOMPARE(binding->translate(QStringLiteral("STD_TI_LastEvent")), QStringLiteral("Last event"));
 
         // Descriptions of the current schema get no secondary definitions.
         QVERIFY(!load(SimulatedBench::sampleIodd())->getDocument()->secondaryStandardDefinitions);
     }
 
-    void handedOverTasksOutliveTheBinding()
-    {
-        auto binding = load(SimulatedBench::sampleIodd());
-        SyncRun run(binding.get());
-        binding->syncReferencedVariables();
-        QPointer<CommunicationTask> handedOver = run.task(0);
-        binding.reset();
-        // Tasks handed over are the handler's to delete.
-        QVERIFY(!handedOver.isNull());
-    }
-
     void pageMenus_data()
     {
-        const QString onlySpecialist = QStringLiteral(
-            "<SpecialistRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/>"
-            "<ObservationMenu menuId=\"M_Diagnosis\"/></SpecialistRoleMenuSet>");
-        const QString missing = QStringLiteral(
-            "<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/><IdentificationMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>"
-            "<MaintenanceRoleMenuSet><ParameterMenu menuId=\"M_Parameter_Observer\"/></MaintenanceRoleMenuSet>");
-        QTest::addColumn<bool>("ownSets");
         QTest::addColumn<QString>("sets");
-        QTest::addColumn<IOLinkWrapper::Role>("role");
-        QTest::addColumn<IOLinkWrapper::Page>("page");
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("menu");
-        using Role = IOLinkWrapper::Role;
-        using Page = IOLinkWrapper::Page;
-        QTest::newRow("three sets, observer parameters") << false << "" << Role::Observer << Page::Parameter << "M_Parameter_Observer";
-        QTest::newRow("three sets, maintenance parameters") << false << "" << Role::Maintenance << Page::Parameter << "M_Parameter";
-        QTest::newRow("three sets, observer identification") << false << "" << Role::Observer << Page::Identification
-                                                             << "M_Identification_Observer";
-        QTest::newRow("three sets, specialist diagnosis") << false << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
-        QTest::newRow("three sets, observer observation") << false << "" << Role::Observer << Page::Observation << "M_Observation";
-        QTest::newRow("only specialist, observer takes it") << true << onlySpecialist << Role::Observer << Page::Parameter
-                                                            << "M_Parameter_Observer";
-        QTest::newRow("only specialist, observation") << true << onlySpecialist << Role::Maintenance << Page::Observation
-                                                      << "M_Diagnosis";
-        QTest::newRow("only specialist, unnamed page to the fixed id") << true << onlySpecialist << Role::Observer
-                                                                        << Page::Identification << "M_Identification";
-        QTest::newRow("no sets, fixed parameter id") << true << "" << Role::Observer << Page::Parameter << "M_Parameter";
-        QTest::newRow("no sets, fixed diagnosis id") << true << "" << Role::Specialist << Page::Diagnosis << "M_Diagnosis";
-        QTest::newRow("no sets, observation has no fixed id") << true << "" << Role::Specialist << Page::Observation << "";
-        QTest::newRow("missing menu, the richer role's") << true << missing << Role::Observer << Page::Parameter
-                                                         << "M_Parameter_Observer";
-        QTest::newRow("missing menu, the fixed id") << true << missing << Role::Observer << Page::Identification
-                                                    << "M_Identification";
+        for (const QStringList &row : tableRows(QStringLiteral("binding/pagemenus.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2) << row.at(3) << row.at(4);
     }
 
     void pageMenus()
     {
-        QFETCH(bool, ownSets);
         QFETCH(QString, sets);
-        QFETCH(IOLinkWrapper::Role, role);
-        QFETCH(IOLinkWrapper::Page, page);
-        QFETCH(QString, menu);
+        QFETCH(QString, role);
+        QFETCH(QString, page);
         SampleVariant variant;
-        auto binding = load(ownSets ? writeWithRoleMenuSets(variant, sets) : SimulatedBench::sampleIodd());
+        auto binding = load(sets == QLatin1String("sample") ? SimulatedBench::sampleIodd() : writeWithRoleMenuSets(variant, sets));
         QVERIFY(binding->isProductLoaded());
-        QCOMPARE(binding->menuIdFor(role, page), menu);
+        QTEST(binding->menuIdForRole(role, page), "menu");
     }
 
-    void missingRoleMenuIsReportedOnce()
+    void missingRoleMenuIsReportedOnceAndAnUnknownPageNever()
     {
         SampleVariant variant;
         auto binding = load(writeWithRoleMenuSets(
             variant, QStringLiteral("<ObserverRoleMenuSet><ParameterMenu menuId=\"M_Gone\"/></ObserverRoleMenuSet>")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown page"));
+        QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("settings")), QString());
         missingMenuWarnings = 0;
         const QtMessageHandler previous = qInstallMessageHandler(countMissingMenuWarnings);
         const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
@@ -377,17 +280,6 @@ private slots:
         QCOMPARE(missingMenuWarnings, 1);
         QVERIFY(binding->roleMenuSetNames(IOLinkWrapper::Page::Parameter));
         QVERIFY(!binding->roleMenuSetNames(IOLinkWrapper::Page::Diagnosis));
-    }
-
-    void pageMenusForQml()
-    {
-        auto binding = load(SimulatedBench::sampleIodd());
-        QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("parameter")),
-                 QStringLiteral("M_Parameter_Observer"));
-        // A stored role the program does not know reads as the default, the specialist.
-        QCOMPARE(binding->menuIdForRole(QStringLiteral("admin"), QStringLiteral("parameter")), QStringLiteral("M_Parameter"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("unknown page"));
-        QCOMPARE(binding->menuIdForRole(QStringLiteral("observer"), QStringLiteral("settings")), QString());
     }
 
     void processDataWithoutReferences()
@@ -416,11 +308,7 @@ private slots:
         // References covering one layout only: the inputs of the others are shown item by item beside them.
         SampleVariant partial;
         auto partialBinding = load(partial.without(QStringLiteral("ProcessDataRef"))
-                                       .insertInto(QStringLiteral("ProcessDataRefCollection"),
-                                                   QStringLiteral("<ProcessDataRef processDataId=\"PI_Standard\">"
-                                                                  "<ProcessDataRecordItemInfo subindex=\"1\" gradient=\"0.1\"/>"
-                                                                  "</ProcessDataRef>"
-                                                                  "<ProcessDataRef processDataId=\"PO_Standard\"/>"))
+                                       .insertInto(QStringLiteral("ProcessDataRefCollection"), fragment("standardrefsonly.xml"))
                                        .write());
         QStringList shown;
         for (const ProcessDataRefWrapper *ref : partialBinding->getProcessDataRefWrappers())
@@ -432,7 +320,8 @@ private slots:
     void processDataInMenusFollowsTheCyclicData()
     {
         SampleVariant variant;
-        auto binding = load(writeWithProcessDataMenu(variant));
+        // A menu of process-data references and one to a variable the sample lacks.
+        auto binding = load(variant.insertInto(QStringLiteral("MenuCollection"), fragment("processdatamenu.xml")).write());
         auto *menu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_PdShown")));
         QVERIFY(menu);
         const QList<MenuEntry *> entries = menu->getEntries();

@@ -10,8 +10,8 @@
 #include "menu/menuwrapper.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "iodd/model/variableelements.h"
-
-#include <QDirIterator>
+#include "modeltables.h"
+#include "simulatedbench.h"
 
 namespace MenuFixtures {
 
@@ -21,12 +21,7 @@ inline TypedValue typed(ValueKind type, double number)
 {
     TypedValue value;
     value.type = type;
-    switch (type) {
-    case ValueKind::Boolean: value.setBool(number != 0.0); break;
-    case ValueKind::UInteger: value.setUInt(quint32(number)); break;
-    case ValueKind::Integer: value.setInt(qint32(number)); break;
-    default: value.setFloat(float(number)); break;
-    }
+    value.setFromText(QString::number(number, 'g', 17));
     return value;
 }
 
@@ -66,12 +61,6 @@ inline Variable record(const QString &id, quint32 bitLength, const QList<myRecor
     return variable;
 }
 
-// An array of `count` octet strings of `octets` each, with subindex access, as the model completes it.
-inline Variable octetArray(const QString &id, quint32 count, quint32 octets)
-{
-    return VariableFixtures::array(id, int(count), quint32(ValueKind::OctetString), 0, octets, true, 37);
-}
-
 template<class Element>
 Element *addTo(ChildList<Element> &list, qint32 position = 0)
 {
@@ -85,28 +74,15 @@ inline void addButton(UIVariableRefT *reference, int value)
     addTo(reference->Button)->buttonValue.value = QString::number(value);
 }
 
-inline QString sampleFile()
-{
-    QDirIterator files(QStringLiteral(":/iolink/sample"), { QStringLiteral("*.xml") }, QDir::Files);
-    return files.hasNext() ? files.next() : QString();
-}
-
 // The sample device as the device binding builds it: its variables, its menus and their entries.
 struct Sample : IOLinkWrapper
 {
     Sample()
-        : IOLinkWrapper(sampleFile())
+        : IOLinkWrapper(SimulatedBench::sampleIodd())
     {
     }
 
-    MenuWrapper *menu(const QString &id) const
-    {
-        for (MenuWrapper *candidate : getMenuWrappers()) {
-            if (candidate->getId() == id)
-                return candidate;
-        }
-        return nullptr;
-    }
+    MenuWrapper *menu(const QString &id) const { return qobject_cast<MenuWrapper *>(getMenu(id)); }
 
     VariableWrapper *variable(const QString &id) const
     {

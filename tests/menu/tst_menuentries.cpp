@@ -145,6 +145,17 @@ private slots:
                  QStringList({ "V_SwitchDelay", "M_Window", "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1",
                                "V_SwitchPoint1" }));
         QCOMPARE(switching->getReversedEntryModel(), switching->getReversedEntryModel());
+        // The switch point's items, each in the view of its kind, read at their own subindexes.
+        QStringList kinds;
+        QString unit;
+        for (const MenuEntry *entry : switching->getEntries().mid(0, 4)) {
+            kinds << QString::fromLatin1(entry->metaObject()->className());
+            if (entry->getSubindex() == 1)
+                unit = entry->getUnit();
+        }
+        QCOMPARE(kinds, QStringList({ "MenuEntryRecordSelection", "MenuEntrySlider", "MenuEntrySlider", "MenuEntryBool" }));
+        QCOMPARE(unit, QStringLiteral("1013"));
+        QCOMPARE(sample->variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
 
         MenuWrapper *identification = menu(QStringLiteral("M_Identification"));
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(identification->getEntryModel())),
@@ -245,7 +256,7 @@ private slots:
         QCOMPARE(sink.writes().size(), 4);
     }
 
-    void userEditsBecomeWriteTasks()
+    void editsWriteAndChangeNotificationsRead()
     {
         MenuEntryHandler handler;
         handler.setMenuEntries(loadSample());
@@ -264,20 +275,15 @@ private slots:
         // A request that does not come from an entry is not sent anywhere.
         handler.onWriteRequested(QByteArray::fromHex("01"));
         QCOMPARE(sink.tasks.size(), size_t(1));
-    }
 
-    void changeNotificationsReadEveryEntryOfTheParameter()
-    {
-        MenuEntryHandler handler;
-        handler.setMenuEntries(loadSample());
-        TaskSink sink(&handler);
-
+        // A change the device announces reads every entry of the parameter again.
+        sink.tasks.clear();
         handler.onChangeNotification(60, 3); // switch mode: in two menus
         QCOMPARE(sink.tasks.size(), size_t(2));
-        for (const auto &task : sink.tasks) {
-            QCOMPARE(task->getCommand(), uint(CommunicationTask::ReadCommand));
-            QCOMPARE(task->getIndex(), 60u);
-            QCOMPARE(task->getSubIndex(), 3u);
+        for (const auto &read : sink.tasks) {
+            QCOMPARE(read->getCommand(), uint(CommunicationTask::ReadCommand));
+            QCOMPARE(read->getIndex(), 60u);
+            QCOMPARE(read->getSubIndex(), 3u);
         }
 
         sink.tasks.clear();
@@ -316,33 +322,14 @@ private slots:
         QTEST(entry.property("value").toDouble(), "shown");
     }
 
-    void booleanIsNotScaled()
-    {
-        WrappedVariable variable(simple("V_Flag", ValueKind::Boolean, 1));
-        PlainEntry entry;
-        entry.setVariableWrapper(&variable);
-        entry.setScaling(LinearScaling(0.1, 32.0));
-        entry.setValue(true);
-        QCOMPARE(entry.getValue(), QVariant(true));
-    }
-
     void digits_data()
     {
         QTest::addColumn<double>("gradient");
         QTest::addColumn<double>("offset");
         QTest::addColumn<QString>("format");
         QTest::addColumn<uint>("digits");
-        QTest::newRow("gradient 0.1") << 0.1 << 0.0 << QString() << 1u;
-        QTest::newRow("gradient 0.25") << 0.25 << 0.0 << QString() << 1u;
-        QTest::newRow("Dec.3 beats the gradient") << 0.1 << 0.0 << "Dec.3" << 3u;
-        QTest::newRow("dec.0 in lower case") << 0.01 << 0.0 << "dec.0" << 0u;
-        QTest::newRow("Hex leaves the gradient rule") << 0.01 << 0.0 << "Hex" << 2u;
-        QTest::newRow("Dec with a word") << 0.1 << 0.0 << "Dec.x" << 1u;
-        // As the chart of the same item shows it.
-        QTest::newRow("negative gradient -0.1") << -0.1 << 0.0 << QString() << 1u;
-        QTest::newRow("absurd Dec.400 capped") << 1.0 << 0.0 << "Dec.400" << 15u;
-        QTest::newRow("whole offset adds none") << 0.1 << 32.0 << QString() << 1u;
-        QTest::newRow("offset -17.78 needs a decimal") << 1.0 << -17.777778 << QString() << 1u;
+        for (const QStringList &row : tableRows(QStringLiteral("menu/digits.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toDouble() << row.at(2).toDouble() << row.at(3) << row.at(4).toUInt();
     }
 
     void digits()
@@ -356,7 +343,7 @@ private slots:
         QTEST(entry.property("digits").toUInt(), "digits");
     }
 
-    void entryWithoutVariable()
+    void baseEntryWithoutVariableOrScaling()
     {
         PlainEntry entry;
         QVERIFY(!entry.property("value").isValid());
@@ -368,6 +355,14 @@ private slots:
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
         entry.setDataFromUserInput(5);
         QCOMPARE(writes.count(), 0);
+
+        // A boolean is not scaled.
+        WrappedVariable flag(simple("V_Flag", ValueKind::Boolean, 1));
+        PlainEntry flagEntry;
+        flagEntry.setVariableWrapper(&flag);
+        flagEntry.setScaling(LinearScaling(0.1, 32.0));
+        flagEntry.setValue(true);
+        QCOMPARE(flagEntry.getValue(), QVariant(true));
     }
 
     void validAndValueFollowOwnSubindexOnly()
@@ -463,7 +458,7 @@ private slots:
         QCOMPARE(lastWrite(writes), written);
     }
 
-    void recordDisplayShowsNamesOrUndefined()
+    void displaysNameKnownValues()
     {
         myRecordItem state = item(1, 0, ValueKind::UInteger, 8, "ro");
         addSingleValue(state, 0, "TN_Off");
@@ -479,20 +474,33 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("bad value number: 7 Available entries:"));
         QCOMPARE(entry.property("value").toString(), QStringLiteral("undefined"));
         QCOMPARE(entry.getCurrentValue(), 7);
-    }
 
-    void recordDisplayOfAWholeBooleanTakesItsOwnChoices()
-    {
-        WrappedVariable variable(simple("V_Emitter", ValueKind::Boolean, 1, "ro"));
-        addSingleValue(variable.description, 0, "TN_Emitter_Off");
-        addSingleValue(variable.description, 1, "TN_Emitter_On");
-        MenuEntryRecordDisplay entry(nullptr, &variable, 0);
+        // A whole boolean without record item takes its own choices.
+        WrappedVariable emitter(simple("V_Emitter", ValueKind::Boolean, 1, "ro"));
+        addSingleValue(emitter.description, 0, "TN_Emitter_Off");
+        addSingleValue(emitter.description, 1, "TN_Emitter_On");
+        MenuEntryRecordDisplay whole(nullptr, &emitter, 0);
+        QCOMPARE(whole.getTextIds(), QStringList({ "TN_Emitter_Off", "TN_Emitter_On" }));
+        emitter.setDataFromDevice(0, QByteArray::fromHex("01"));
+        QCOMPARE(whole.getValue().toString(), QStringLiteral("TN_Emitter_On"));
+        emitter.setDataFromDevice(0, QByteArray::fromHex("00"));
+        QCOMPARE(whole.getValue().toString(), QStringLiteral("TN_Emitter_Off"));
 
-        QCOMPARE(entry.getTextIds(), QStringList({ "TN_Emitter_Off", "TN_Emitter_On" }));
-        variable.setDataFromDevice(0, QByteArray::fromHex("01"));
-        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_On"));
-        variable.setDataFromDevice(0, QByteArray::fromHex("00"));
-        QCOMPARE(entry.getValue().toString(), QStringLiteral("TN_Emitter_Off"));
+        // A single display names the states it knows and scales the rest.
+        WrappedVariable quality(simple("V_Quality", ValueKind::UInteger, 16, "ro"));
+        addSingleValue(quality.description, 65535, "TN_NoMeasurement");
+        addRange(quality.description, 0, 1000);
+        UIVariableRefT reference;
+        reference.variableId.value = QStringLiteral("V_Quality");
+        reference.gradient.value = QStringLiteral("0.1");
+        MenuEntrySingleDisplay single(&reference, &quality, {});
+
+        quality.setDataFromDevice(0, QByteArray::fromHex("ffff"));
+        QCOMPARE(single.property("singleValue").toString(), QStringLiteral("TN_NoMeasurement"));
+        quality.setDataFromDevice(0, QByteArray::fromHex("00eb"));
+        QCOMPARE(single.property("singleValue").toString(), QString());
+        QCOMPARE(single.getValue().toDouble(), 23.5);
+        QCOMPARE(single.property("name").toString(), QString());
     }
 
     void sliderOffersTheScaledRangeAndWritesRawValues()
@@ -520,24 +528,6 @@ private slots:
         entry.setDataFromUserInput(QStringLiteral("ten"));
         QCOMPARE(writes.count(), 1);
         QCOMPARE(variable.getValue(0).toInt(), 20);
-    }
-
-    void singleDisplayNamesKnownStates()
-    {
-        WrappedVariable variable(simple("V_Quality", ValueKind::UInteger, 16, "ro"));
-        addSingleValue(variable.description, 65535, "TN_NoMeasurement");
-        addRange(variable.description, 0, 1000);
-        UIVariableRefT reference;
-        reference.variableId.value = QStringLiteral("V_Quality");
-        reference.gradient.value = QStringLiteral("0.1");
-        MenuEntrySingleDisplay entry(&reference, &variable, {});
-
-        variable.setDataFromDevice(0, QByteArray::fromHex("ffff"));
-        QCOMPARE(entry.property("singleValue").toString(), QStringLiteral("TN_NoMeasurement"));
-        variable.setDataFromDevice(0, QByteArray::fromHex("00eb"));
-        QCOMPARE(entry.property("singleValue").toString(), QString());
-        QCOMPARE(entry.getValue().toDouble(), 23.5);
-        QCOMPARE(entry.property("name").toString(), QString());
     }
 
     void textEditWritesWithinTheFixedLength()
@@ -598,7 +588,7 @@ private slots:
         QFETCH(QByteArray, payload);
         QFETCH(QList<uint>, contents);
         WrappedVariable variable(numbers ? VariableFixtures::array("V_Codes", 3, quint32(ValueKind::UInteger), 16, 0, true)
-                                         : octetArray("V_DetailedDeviceStatus", 4, 3));
+                                         : VariableFixtures::array("V_DetailedDeviceStatus", 4, quint32(ValueKind::OctetString), 0, 3, true));
         MenuEntryArrayDisplay entry(&variable, 0);
         QList<uint> shown;
         for (const QObject *element : entry.getByteArray()) {
@@ -647,6 +637,18 @@ private slots:
             QCOMPARE(lastWrite(writes), QByteArray::fromHex("82"));
         }
         QCOMPARE(MenuEntrySystemCommand::getMaxNameLength(), 0u);
+    }
+
+    void detailedDeviceStatusHasTheCountOfTheDescription()
+    {
+        // The sample restricts the standard's 64 entries to 8.
+        loadSample();
+        VariableWrapper *status = sample->variable(QStringLiteral("V_DetailedDeviceStatus"));
+        QVERIFY(status);
+        QCOMPARE(status->getVariable()->recordItems.size(), 8);
+        MenuEntryArrayDisplay entry(status, 0);
+        QCOMPARE(entry.getByteArray().size(), 8);
+        QCOMPARE(status->getOwnRecord().byteLength, 24u);
     }
 };
 

@@ -24,7 +24,6 @@ private:
         return entry ? QString::fromLatin1(entry->metaObject()->className()) : QStringLiteral("none");
     }
 
-    std::unique_ptr<Sample> sample;
     std::unique_ptr<UIVariableRefT> variableRef;
     std::unique_ptr<UIRecordItemRefT> itemRef;
     QObject parent;
@@ -54,12 +53,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        sample = std::make_unique<Sample>();
-        QVERIFY(sample->isProductLoaded());
-    }
-
     void cleanup()
     {
         qDeleteAll(parent.children());
@@ -75,39 +68,9 @@ private slots:
         QTest::addColumn<int>("singleValues");
         QTest::addColumn<bool>("range");
         QTest::addColumn<QString>("kind");
-        const ValueKind u = ValueKind::UInteger;
-        const ValueKind b = ValueKind::Boolean;
-        const ValueKind f = ValueKind::Float32;
-        const ValueKind s = ValueKind::String;
-        const ValueKind o = ValueKind::OctetString;
-        QTest::newRow("ro UInteger, 3 single values") << 0 << u << "ro" << "" << 3 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("ro Boolean, 2 single values") << 0 << b << "ro" << "" << 2 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("ro with a range") << 0 << f << "ro" << "" << 2 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("ro plain text") << 0 << s << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("rw, two single values") << 0 << u << "rw" << "" << 2 << true << "MenuEntryVariableSelection";
-        QTest::newRow("rw Boolean, 2 single values") << 0 << b << "rw" << "" << 2 << false << "MenuEntryVariableSelection";
-        QTest::newRow("rw with a range") << 0 << u << "rw" << "" << 1 << true << "MenuEntrySlider";
-        QTest::newRow("rw text") << 0 << s << "rw" << "" << 0 << false << "MenuEntryTextEdit";
-        QTest::newRow("rw Boolean") << 0 << b << "rw" << "" << 0 << false << "MenuEntryBool";
-        // Read-write numbers without range or choices are edited within what their type holds.
-        QTest::newRow("rw UInteger, 1 single value, no range") << 0 << u << "rw" << "" << 1 << false << "MenuEntrySlider";
-        QTest::newRow("rw Float32, no range") << 0 << f << "rw" << "" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("rw octets") << 0 << o << "rw" << "" << 0 << false << "MenuEntryTextEdit";
-        QTest::newRow("restriction ro narrows rw") << 0 << u << "rw" << "ro" << 0 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("wo is entered like rw") << 0 << u << "wo" << "" << 0 << true << "MenuEntrySlider";
-        QTest::newRow("access in capitals is not shown") << 0 << b << "RW" << "" << 0 << false << "MenuEntryUndefined";
-        // A point in time is shown as its octets, never edited.
-        QTest::newRow("rw TimeT") << 0 << ValueKind::Time << "rw" << "" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("item ro, no single value") << 2 << u << "ro" << "" << 0 << false << "MenuEntrySingleDisplay";
-        QTest::newRow("item ro, one single value") << 2 << u << "ro" << "" << 1 << false << "MenuEntryRecordDisplay";
-        QTest::newRow("item ro with a range") << 2 << u << "ro" << "" << 1 << true << "MenuEntrySingleDisplay";
-        QTest::newRow("item rw, two single values") << 2 << u << "rw" << "" << 2 << false << "MenuEntryRecordSelection";
-        QTest::newRow("item rw with a range") << 2 << u << "rw" << "" << 0 << true << "MenuEntrySlider";
-        QTest::newRow("item rw Boolean") << 2 << b << "rw" << "" << 0 << false << "MenuEntryBool";
-        // Shown as a choice it would read "undefined" for every value; it is edited instead.
-        QTest::newRow("item rw plain number") << 2 << f << "rw" << "" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("item wo") << 2 << u << "wo" << "" << 0 << false << "MenuEntrySlider";
-        QTest::newRow("item access in capitals") << 2 << u << "RW" << "" << 0 << false << "MenuEntryUndefined";
+        for (const QStringList &row : tableRows(QStringLiteral("menu/references.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toInt() << valueKindOf(row.at(2)) << row.at(3) << row.at(4)
+                                                 << row.at(5).toInt() << (row.at(6) == QLatin1String("range")) << row.at(7);
     }
 
     void reference()
@@ -209,23 +172,26 @@ private slots:
         QCOMPARE(entry->getUpperLimit(), upper * 0.5 - 3);
     }
 
-    void unusableVariableIsNotShown()
-    {
-        WrappedVariable variable(simple("V_Broken", ValueKind::UInteger, 8));
-        variable.description.invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Broken\".*Ulen"));
-        MenuEntry *entry = make(refer("V_Broken"), &variable);
-        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryUndefined"));
-        QVERIFY(variable.getReferencedSubindexes().isEmpty());
-    }
-
-    void missingOrEmptyVariable()
+    // A reference to nothing shows nothing; one to a variable or record item the description lacks shows it missing,
+    // one to a variable the model could not complete shows it undefined. None of them is read.
+    void referencesToWhatCannotBeShown()
     {
         QCOMPARE(make(refer(QString())), static_cast<MenuEntry *>(nullptr));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("variable the description lacks: \"V_Nowhere\""));
         MenuEntry *entry = make(refer("V_Nowhere"));
         QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
         QCOMPARE(entry->getId(), QStringLiteral("V_Nowhere"));
+
+        WrappedVariable shortRecord(record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) }));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record item the description lacks: \"V_Rec\" 5"));
+        QCOMPARE(kindOf(make(referItem("V_Rec", "5"), &shortRecord)), QStringLiteral("MenuEntryMissing"));
+        QVERIFY(shortRecord.getReferencedSubindexes().isEmpty());
+
+        WrappedVariable broken(simple("V_Broken", ValueKind::UInteger, 8));
+        broken.description.invalidReason = QStringLiteral("record item 1 has the unknown datatype \"Ulen\"");
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(": UNUSED variable: \"V_Broken\".*Ulen"));
+        QCOMPARE(kindOf(make(refer("V_Broken"), &broken)), QStringLiteral("MenuEntryUndefined"));
+        QVERIFY(broken.getReferencedSubindexes().isEmpty());
     }
 
     // Several items with one subindex: the last one decides.
@@ -234,15 +200,6 @@ private slots:
         WrappedVariable variable(record("V_Rec", 16, { item(1, 8, ValueKind::UInteger, 8, "ro"),
                                                  item(1, 0, ValueKind::Boolean, 8) }));
         QCOMPARE(kindOf(make(referItem("V_Rec", "1"), &variable)), QStringLiteral("MenuEntryBool"));
-    }
-
-    void recordItemReferenceToAMissingSubindex()
-    {
-        WrappedVariable variable(record("V_Rec", 8, { item(1, 0, ValueKind::UInteger, 8) }));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("record item the description lacks: \"V_Rec\" 5"));
-        MenuEntry *entry = make(referItem("V_Rec", "5"), &variable);
-        QCOMPARE(kindOf(entry), QStringLiteral("MenuEntryMissing"));
-        QVERIFY(variable.getReferencedSubindexes().isEmpty());
     }
 
     // [level:8 @8][flag:1 @7][unnamed:5][mode:2 @0 with two names]; `access` of the whole, the mode item read-only.
@@ -331,33 +288,6 @@ private slots:
         flag->setDataFromUserInput(false);
         QCOMPARE(writes.size(), 1);
         QCOMPARE(writes.first().first().toByteArray().toHex(), written.toHex());
-    }
-
-    void detailedDeviceStatusHasTheCountOfTheDescription()
-    {
-        // The sample restricts the standard's 64 entries to 8.
-        VariableWrapper *status = sample->variable(QStringLiteral("V_DetailedDeviceStatus"));
-        QVERIFY(status);
-        QCOMPARE(status->getVariable()->recordItems.size(), 8);
-        MenuEntryArrayDisplay entry(status, 0);
-        QCOMPARE(entry.getByteArray().size(), 8);
-        QCOMPARE(status->getOwnRecord().byteLength, 24u);
-    }
-
-    void sampleRecordItemsAndUnits()
-    {
-        const MenuWrapper *menu = sample->menu(QStringLiteral("M_SwitchingOutput"));
-        QVERIFY(menu);
-        QStringList kinds;
-        QString unit;
-        for (const MenuEntry *entry : menu->getEntries().mid(0, 4)) {
-            kinds << kindOf(entry);
-            if (entry->getSubindex() == 1)
-                unit = entry->getUnit();
-        }
-        QCOMPARE(kinds, QStringList({ "MenuEntryRecordSelection", "MenuEntrySlider", "MenuEntrySlider", "MenuEntryBool" }));
-        QCOMPARE(unit, QStringLiteral("1013"));
-        QCOMPARE(sample->variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
     }
 };
 

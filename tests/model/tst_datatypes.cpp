@@ -1,3 +1,4 @@
+#include "modeltables.h"
 #include "testenvironment.h"
 
 #include "iodd/model/iodevicet.h"
@@ -14,18 +15,6 @@ private:
 
     const DatatypeCollectionT *collection() const { return device.standardDefinitions->DatatypeCollection.last(); }
     const DatatypeT *datatype(const QString &id) const { return IODeviceT::findDatatype(collection(), id); }
-    const VariableT *standardVariable(int i) const
-    {
-        return device.standardDefinitions->VariableCollection.last()->Variable.at(i);
-    }
-
-    static QStringList subindexes(const RecordT *record)
-    {
-        QStringList result;
-        for (int i = 1; i < record->RecordItem.size(); ++i)
-            result << record->RecordItem.at(i)->subindex.value;
-        return result;
-    }
 
     static QStringList messages;
     static void collect(QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; }
@@ -58,7 +47,7 @@ private slots:
         QVERIFY(device.loadXml(fixture("stddefs.xml"), XmlDocumentKind::StandardDefinitions));
     }
 
-    void findDatatype()
+    void findingAndResolvingStandardDatatypes()
     {
         QVERIFY(!IODeviceT::findDatatype(collection(), QString()));
         QVERIFY(!IODeviceT::findDatatype(nullptr, "STD_D_Byte"));
@@ -66,9 +55,19 @@ private slots:
         QVERIFY(!IODeviceT::findDatatype(collection(), "STD_D_Byt"));
         // Two datatypes with the same id: the first in document order.
         QCOMPARE(datatype("STD_D_Byte")->simplePart->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
+
+        // The standard definitions' own record items get the type their reference names.
+        const VariableT *standardVariable = device.standardDefinitions->VariableCollection.last()->Variable.at(1);
+        const RecordT *standardRecord = standardVariable->Datatype.last()->complexPart->recordPart.get();
+        const RecordItemT *byReference = standardRecord->RecordItem.at(1);
+        QCOMPARE(byReference->SimpleDatatype.size(), 2);
+        QCOMPARE(byReference->SimpleDatatype.last()->xsiType.value, QStringLiteral("UIntegerT"));
+        QCOMPARE(byReference->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
+        QCOMPARE(standardRecord->RecordItem.at(2)->SimpleDatatype.size(), 2); // its own, untouched
+        QCOMPARE(standardRecord->RecordItem.at(3)->SimpleDatatype.size(), 1); // unresolved, left as it is
     }
 
-    void copiedBooleanKeepsItsSingleValues()
+    void copiesKeepSingleValuesAndResolveRecordItems()
     {
         const DatatypeT *source = datatype("STD_D_Switch");
         std::unique_ptr<DatatypeT> copy(IODeviceT::copyDatatype(source, collection()));
@@ -83,40 +82,30 @@ private slots:
         QVERIFY(copied->SingleValue.at(1) != original->SingleValue.at(1));
         // Names are shared with the source, not copied.
         QCOMPARE(copied->SingleValue.at(1)->Name.last(), original->SingleValue.at(1)->Name.last());
-    }
 
-    void copiedRecordResolvesItsReferences()
-    {
-        const DatatypeT *source = datatype("STD_D_Pair");
-        std::unique_ptr<DatatypeT> copy(IODeviceT::copyDatatype(source, collection()));
-        QVERIFY(!copy->simplePart);
-        const RecordT *record = copy->complexPart->recordPart.get();
+        // A copied record resolves the references of its items.
+        const DatatypeT *pair = datatype("STD_D_Pair");
+        std::unique_ptr<DatatypeT> recordCopy(IODeviceT::copyDatatype(pair, collection()));
+        QVERIFY(!recordCopy->simplePart);
+        const RecordT *record = recordCopy->complexPart->recordPart.get();
         QVERIFY(record);
         QCOMPARE(record->bitLength.value, QStringLiteral("24"));
         QCOMPARE(record->subindexAccessSupported.value, QString());
         // The item whose reference resolves nowhere is left out.
-        QCOMPARE(subindexes(record), QStringList({"1", "3"}));
+        QStringList subindexes;
+        for (int i = 1; i < record->RecordItem.size(); ++i)
+            subindexes << record->RecordItem.at(i)->subindex.value;
+        QCOMPARE(subindexes, QStringList({"1", "3"}));
         const RecordItemT *first = record->RecordItem.at(1);
         QCOMPARE(first->accessRightRestriction.value, QStringLiteral("ro"));
         QCOMPARE(first->bitOffset.value, QStringLiteral("16"));
         QCOMPARE(first->DatatypeRef.size(), 1);
         QCOMPARE(first->SimpleDatatype.size(), 2);
         QCOMPARE(first->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
-        QCOMPARE(first->Name.last(), source->complexPart->recordPart->RecordItem.at(1)->Name.last());
+        QCOMPARE(first->Name.last(), pair->complexPart->recordPart->RecordItem.at(1)->Name.last());
         const RecordItemT *flag = record->RecordItem.at(2);
         QVERIFY(flag->SimpleDatatype.last()->typed<BooleanT>());
         QCOMPARE(flag->Description.last()->textId.value, QStringLiteral("STD_TD_Flag"));
-    }
-
-    void standardRecordItemsGetTheirResolvedType()
-    {
-        const RecordT *record = standardVariable(1)->Datatype.last()->complexPart->recordPart.get();
-        const RecordItemT *byReference = record->RecordItem.at(1);
-        QCOMPARE(byReference->SimpleDatatype.size(), 2);
-        QCOMPARE(byReference->SimpleDatatype.last()->xsiType.value, QStringLiteral("UIntegerT"));
-        QCOMPARE(byReference->SimpleDatatype.last()->typed<UIntegerT>()->bitLength.value, QStringLiteral("8"));
-        QCOMPARE(record->RecordItem.at(2)->SimpleDatatype.size(), 2); // its own, untouched
-        QCOMPARE(record->RecordItem.at(3)->SimpleDatatype.size(), 1); // unresolved, left as it is
     }
 
     void booleanValues_data()
@@ -125,14 +114,8 @@ private slots:
         QTest::addColumn<QString>("context");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("true") << "true" << "V_Switch" << 1 << "";
-        QTest::newRow("FALSE") << "FALSE" << "V_Switch" << 0 << "";
-        QTest::newRow("1") << "1" << "V_Switch" << 1 << "";
-        QTest::newRow("empty value and context") << "" << "" << 0 << "";
-        QTest::newRow("2") << "2" << "V_Switch" << 0 << "WARNING: Unknown boolean value: V_Switch 2";
-        QTest::newRow("yes") << "yes" << "V_Switch" << 0 << "WARNING: Can't convert boolean string to integer: V_Switch yes";
-        QTest::newRow("empty value with context") << "" << "V_Switch" << 0
-                                                  << "WARNING: Can't convert boolean string to integer: V_Switch ";
+        for (const QStringList &row : tableRows(QStringLiteral("model/booleans.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2) << row.at(3).toInt() << row.at(4);
     }
 
     void booleanValues()
@@ -179,13 +162,8 @@ private slots:
         QTest::addColumn<ValueKind>("type");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("boolean 5 is true") << ValueKind::Boolean << "5" << "1";
-        QTest::newRow("boolean text is not a number") << ValueKind::Boolean << "true" << "0";
-        QTest::newRow("unsigned") << ValueKind::UInteger << "4294967295" << "4294967295";
-        QTest::newRow("unsigned unparsable") << ValueKind::UInteger << "12abc" << "0";
-        QTest::newRow("float, six significant digits") << ValueKind::Float32 << "3.14159265" << "3.14159";
-        QTest::newRow("float exponent") << ValueKind::Float32 << "1.5e-7" << "1.5e-07";
-        QTest::newRow("no type") << ValueKind::Unknown << "42" << "";
+        for (const QStringList &row : tableRows(QStringLiteral("model/texts.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << valueKindOf(row.at(1)) << row.at(2) << row.at(3);
     }
 
     void textRoundTrip()
@@ -193,14 +171,6 @@ private slots:
         QFETCH(ValueKind, type);
         QFETCH(QString, text);
         QTEST(typed(type, text).toText(), "shown");
-    }
-
-    void longOctetStringsStayInsideTheStorage()
-    {
-        TypedValue value;
-        value.type = ValueKind::OctetString;
-        value.setOctets(QByteArray(5000, 'x'));
-        QCOMPARE(value.octets().size(), TypedValue::storageSize - 1);
     }
 
     void resetValues_data()
@@ -227,18 +197,10 @@ private slots:
         QTest::addColumn<QString>("textId");
         QTest::addColumn<QString>("text");
 
-        const QStringList germanLast{"stdtexts-fr.xml", "stdtexts-de.xml"};
-        const QStringList frenchLast{"stdtexts-de.xml", "stdtexts-fr.xml"};
-        QTest::newRow("en: device text from the primary language") << "en" << germanLast << "TN_Device" << "Device";
-        QTest::newRow("en: standard text in English despite language files") << "en" << germanLast << "STD_TN_Shared" << "Shared";
-        QTest::newRow("en: the device's redefinition beats the standard") << "en" << germanLast << "STD_TN_Redefined" << "Device wording";
-        QTest::newRow("en: an empty standard text goes on to the device") << "en" << germanLast << "STD_TN_Empty" << "Filled by the device";
-        QTest::newRow("de: last matching language wins (de-CH)") << "de" << germanLast << "TN_Device" << "Gerät (Schweiz)";
-        QTest::newRow("de: empty text falls through to the primary language") << "de" << germanLast << "TN_OnlyPrimary" << "Primary only";
-        QTest::newRow("fr: no French device language, primary instead") << "fr" << frenchLast << "TN_Device" << "Device";
-        QTest::newRow("fr: standard text in French") << "fr" << frenchLast << "STD_TN_Shared" << "Commun";
-        QTest::newRow("fr without language files: English standard") << "fr" << QStringList() << "STD_TN_Shared" << "Shared";
-        QTest::newRow("unknown id") << "en" << germanLast << "TN_Nowhere" << "failed";
+        for (const QStringList &row : tableRows(QStringLiteral("model/lookup.tsv"))) {
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2).split(QLatin1Char(','), Qt::SkipEmptyParts)
+                                                 << row.at(3) << row.at(4);
+        }
     }
 
     void lookupOrder()
@@ -249,7 +211,7 @@ private slots:
         QTEST(document(language, languageFiles)->translate(textId), "text");
     }
 
-    void extraAndSecondaryTexts()
+    void extraSecondaryAndMissingTexts()
     {
         std::unique_ptr<IODeviceT> device = document("en", {});
         QVERIFY(device->loadXml(fixture("secondary.xml"), XmlDocumentKind::SecondaryStandardDefinitions));
@@ -257,15 +219,13 @@ private slots:
         QCOMPARE(device->translate("STD_TN_Legacy"), QStringLiteral("Legacy"));
         QVERIFY(device->loadXml(fixture("extratexts.xml"), XmlDocumentKind::ExtraTexts));
         QCOMPARE(device->translate("TN_Device"), QStringLiteral("Extra device text"));
-    }
 
-    void textsWithoutStandardDefinitions()
-    {
-        IODeviceT device;
-        device.language = "de";
-        QVERIFY(device.loadXml(fixture("texts.xml"), XmlDocumentKind::ProductDescription));
-        QCOMPARE(device.translate("TN_Device"), QStringLiteral("Gerät (Schweiz)"));
-        QCOMPARE(device.translate("STD_TN_Shared"), QStringLiteral("failed"));
+        // Without standard definitions only the device's own texts are found.
+        IODeviceT bare;
+        bare.language = "de";
+        QVERIFY(bare.loadXml(fixture("texts.xml"), XmlDocumentKind::ProductDescription));
+        QCOMPARE(bare.translate("TN_Device"), QStringLiteral("Gerät (Schweiz)"));
+        QCOMPARE(bare.translate("STD_TN_Shared"), QStringLiteral("failed"));
 
         IODeviceT nothing;
         QCOMPARE(nothing.translate("TN_Device"), QStringLiteral("failed"));

@@ -1,8 +1,8 @@
+#include "modeltables.h"
 #include "testenvironment.h"
 
 #include "iodd/model/iodevicet.h"
 #include "iodd/model/processdataelements.h"
-#include "iodd/model/userinterfaceelements.h"
 
 #include <algorithm>
 
@@ -78,7 +78,6 @@ private:
     IODeviceT device;
 
     const ProcessDataCollectionT *pdCollection() const { return pdDevice.deviceFunction()->ProcessDataCollection.last(); }
-    const UserInterfaceT *userInterface() const { return pdDevice.deviceFunction()->UserInterface.last(); }
 
     const ProcessDataT *processData(const QString &id) const
     {
@@ -107,7 +106,7 @@ private slots:
         QVERIFY(pdDevice.loadXml(TestEnvironment::testDataPath("model2/processdata.xml"), XmlDocumentKind::ProductDescription));
     }
 
-    void plainVariable()
+    void plainVariableAndOwnDatatypeReference()
     {
         const Variable &plain = variable("V_Plain");
         QCOMPARE(plain.index, quint16(24));
@@ -121,10 +120,8 @@ private slots:
         QCOMPARE(plain.valueRanges.at(0).text, QString());
         QVERIFY(!plain.hasDefault);
         QCOMPARE(plain.name, QStringLiteral("Plain"));
-    }
 
-    void datatypeReferenceToOwnCollection()
-    {
+        // A datatype of the device's own collection, by reference.
         const AbstractVariableT *level = element("V_Level");
         QCOMPARE(level->Datatype.last(), IODeviceT::findDatatype(device.deviceFunction()->DatatypeCollection.last(), "D_Level"));
         const Variable &v = level->variable;
@@ -142,14 +139,8 @@ private slots:
         QTest::addColumn<ValueKind>("type");
         QTest::addColumn<uint>("bitLength");
         QTest::addColumn<uint>("fixedLength");
-        QTest::newRow("octet string") << "V_Octets" << ValueKind::OctetString << 0u << 4u;
-        QTest::newRow("string") << "V_Text" << ValueKind::String << 0u << 255u;
-        QTest::newRow("boolean") << "V_Switch" << ValueKind::Boolean << 1u << 0u;
-        QTest::newRow("float has 32 bits") << "V_Gain" << ValueKind::Float32 << 32u << 0u;
-        QTest::newRow("record") << "V_Mode" << ValueKind::Record << 32u << 0u;
-        QTest::newRow("packed array") << "V_Packed" << ValueKind::Array << 24u << 0u;
-        QTest::newRow("array of octet strings") << "V_Tags" << ValueKind::Array << 0u << 6u;
-        QTest::newRow("array element by reference") << "V_Codes" << ValueKind::Array << 24u << 0u;
+        for (const QStringList &row : tableRows(QStringLiteral("model/completedtypes.tsv")))
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << valueKindOf(row.at(2)) << row.at(3).toUInt() << row.at(4).toUInt();
     }
 
     void valueTypesAndLengths()
@@ -163,7 +154,7 @@ private slots:
         QTEST(v.fixedLength, "fixedLength");
     }
 
-    void defaults()
+    void defaultsAndLongTexts()
     {
         QCOMPARE(variable("V_Octets").value.octets(), QByteArray("\x55\xAA\x01\xFF", 4));
         QCOMPARE(variable("V_Gain").defaultValue.toFloat(), 1.5f);
@@ -174,10 +165,7 @@ private slots:
         QVERIFY(flag.singleValues.at(0).value.toBool());
         QCOMPARE(flag.singleValues.at(0).text, QStringLiteral("On"));
         QVERIFY(!flag.singleValues.at(1).value.toBool());
-    }
-
-    void longTextIsCutAtCharacterBoundary()
-    {
+        // A long text is cut at a character boundary.
         QCOMPARE(variable("V_Text").defaultValue.toText(), QString(250, QLatin1Char('a')) + QChar(0x20AC));
 
         TypedValue value;
@@ -187,9 +175,12 @@ private slots:
         QCOMPARE(value.toText(), QString(127, QChar(0xE4)));
         value.setFromText(QString(253, QLatin1Char('x')) + QString::fromUtf8("\xF0\x9F\x98\x80"));
         QCOMPARE(value.toText(), QString(253, QLatin1Char('x')));
+        value.type = ValueKind::OctetString;
+        value.setOctets(QByteArray(5000, 'x'));
+        QCOMPARE(value.octets().size(), TypedValue::storageSize - 1);
     }
 
-    void recordItemsResolvedAndDefaulted()
+    void recordItemsAndArrayElements()
     {
         const Variable &mode = variable("V_Mode");
         QVERIFY(mode.subindexAccessSupported);
@@ -220,10 +211,8 @@ private slots:
         QCOMPARE(lost.value.type, ValueKind::Unknown);
         QCOMPARE(lost.subindex, 3u);
         QCOMPARE(lost.bitOffset, 8u);
-    }
 
-    void arrays()
-    {
+        // Array elements.
         const Variable &packed = variable("V_Packed");
         QCOMPARE(items(packed, &myRecordItem::subindex), (QList<quint32>{0, 0, 0}));
         QCOMPARE(items(packed, &myRecordItem::bitOffset), (QList<quint32>{0, 8, 16}));
@@ -239,7 +228,7 @@ private slots:
         QCOMPARE(variable("V_Huge").recordItems.size(), 232 * 8);
     }
 
-    void standardReferences()
+    void standardReferencesAndDirectParameters()
     {
         const Variable &command = variable("V_SystemCommand");
         QCOMPARE(command.index, quint16(2));
@@ -267,10 +256,8 @@ private slots:
         const Variable &unknown = element("V_NoSuchThing")->variable;
         QCOMPARE(unknown.index, quint16(0));
         QCOMPARE(unknown.value.type, ValueKind::Unknown);
-    }
 
-    void directParameters()
-    {
+        // Direct parameters: the overlay of page 1 and the standard reference to it.
         const Variable &overlay = variable("V_Overlay");
         QCOMPARE(overlay.index, quint16(1));
         QCOMPARE(items(overlay, &myRecordItem::subindex), (QList<quint32>{1}));
@@ -278,7 +265,7 @@ private slots:
         QCOMPARE(variable("V_DirectParameters_1").index, quint16(1));
     }
 
-    void withoutStandardDefinitions()
+    void withoutStandardDefinitionsOrInGerman()
     {
         IODeviceT bare;
         bare.eventIntervalMs = -1;
@@ -289,10 +276,8 @@ private slots:
         const Variable &mode = element(bare, "V_Mode")->variable;
         QCOMPARE(mode.recordItems.at(0).typeName, QStringLiteral("UIntegerT"));
         QCOMPARE(mode.recordItems.at(1).typeName, QString());
-    }
 
-    void namesInTheSelectedLanguage()
-    {
+        // With the German standard texts, names are German.
         IODeviceT german;
         load(german, QStringLiteral("de"));
         const Variable &plain = element(german, "V_Plain")->variable;
@@ -339,11 +324,6 @@ private slots:
         QCOMPARE(command->simplePart->typed<UIntegerT>()->SingleValue.size(), 11);
         // A reference found nowhere leaves the item without datatype.
         QCOMPARE(standard->ProcessDataOut.last()->Datatype.size(), 1);
-
-        const ProcessDataRefT *referenced = userInterface()->ProcessDataRefCollection.last()->ProcessDataRef.at(1);
-        QCOMPARE(referenced->processDataId.value, QStringLiteral("PD_Referenced"));
-        QCOMPARE(referenced->ProcessDataRecordItemInfo.at(1)->gradient.value, QStringLiteral("0.1"));
-        QCOMPARE(referenced->ProcessDataRecordItemInfo.at(2)->gradient.value, QString());
     }
 };
 

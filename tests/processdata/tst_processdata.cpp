@@ -1,3 +1,4 @@
+#include "modeltables.h"
 #include "processdatafixtures.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdatahandler.h"
@@ -24,16 +25,6 @@ class FakeBinding : public QObject
 
 public:
     Q_INVOKABLE QString translate(const QString &textId) const { return QStringLiteral("<%1>").arg(textId); }
-};
-
-class FakeDevice : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QObject *ioLink READ getIoLink CONSTANT)
-
-public:
-    QObject *getIoLink() { return &binding; }
-    FakeBinding binding;
 };
 
 // Process data values, their display in charts and boxes, and the handler that records and exports them.
@@ -83,18 +74,12 @@ private slots:
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<bool>("outOfRange");
         QTest::addColumn<QString>("singleValue");
-        QTest::newRow("unsigned one above its range") << 1 << mainPayload(201, 0, 0, false) << true << QString();
-        QTest::newRow("unsigned at the lower end of its range") << 1 << mainPayload(10, 0, 0, false) << false << QString();
-        QTest::newRow("unsigned single value below the range")
-            << 1 << mainPayload(3, 0, 0, false) << true << QStringLiteral("TN_SV_Three");
-        QTest::newRow("float single value") << 3 << mainPayload(0, 0, -1.5f, false) << false
-                                            << QStringLiteral("TN_SV_NoEcho");
-        QTest::newRow("float above its range") << 3 << mainPayload(0, 0, 150.75f, false) << true << QString();
-        QTest::newRow("float that is no number")
-            << 3 << mainPayload(0, 0, std::numeric_limits<float>::quiet_NaN(), false) << true << QString();
-        QTest::newRow("boolean is never out of range") << 4 << mainPayload(0, 0, 0, true) << false << QString();
-        // A field the payload cannot hold reads as the type's maximum, which no range contains.
-        QTest::newRow("empty payload") << 1 << QByteArray() << true << QString();
+        for (const QStringList &row : tableRows(QStringLiteral("processdata/ranges.tsv"))) {
+            const QStringList fields = row.at(2).split(QLatin1Char(' '));
+            const QByteArray payload = fields.size() < 4 ? QByteArray()
+                : mainPayload(quint8(fields.at(0).toUInt()), qint16(fields.at(1).toInt()), fields.at(2).toFloat(), fields.at(3) == QLatin1String("on"));
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toInt() << payload << (row.at(3) == QLatin1String("true")) << row.at(4);
+        }
     }
 
     void rangeAndSingleValues()
@@ -177,20 +162,16 @@ private slots:
         QByteArray untouched("keep");
         QVERIFY(!device.item("PI_Main")->getOutputData(untouched));
         QCOMPARE(untouched, QByteArray("keep"));
-    }
 
-    void referencesFindTheirRecordItems()
-    {
-        Device device;
-        QCOMPARE(device.refs.size(), 3);
-        // Subindex 9 names no record item and is left out.
-        QCOMPARE(device.ref("PI_Main")->getRecordItemInfos().size(), 4);
-        QCOMPARE(info(device, "PI_Main", 0)->property("id").toString(), QStringLiteral("TN_Level"));
-        QCOMPARE(info(device, "PI_Main", 0)->property("unit").toString(), QStringLiteral("1013"));
-        QVERIFY(info(device, "PO_Main", 0)->property("isOutput").toBool());
-        // An image of one simple type is shown through its ProcessDataInfo.
-        QCOMPARE(info(device, "PI_Level", 0)->property("unit").toString(), QStringLiteral("1001"));
-        QCOMPARE(info(device, "PI_Level", 0)->property("digits").toInt(), 2);
+        // The handler sends the output of the definition in force, the other layout's once the device switched.
+        ProcessDataHandler handler;
+        QVERIFY(!handler.getOutputData(out));
+        handler.setProcessDatas(device.processDatas);
+        QVERIFY(handler.getOutputData(out));
+        QCOMPARE(out.size(), 2);
+        device.select(1);
+        QVERIFY(handler.getOutputData(out));
+        QCOMPARE(out.size(), 1);
     }
 
     void digitsAndLimits_data()
@@ -202,17 +183,10 @@ private slots:
         QTest::addColumn<double>("lowYaxisLimit");
         QTest::addColumn<double>("minY");
         QTest::addColumn<double>("maxY");
-        // The record item is the 8-bit unsigned one with the range 10 to 200.
-        QTest::newRow("gradient 0.1 without format") << "0.1" << "" << "" << 1 << -214748364.8 << 1.0 << 20.0;
-        QTest::newRow("Dec.3 whatever the gradient") << "0.1" << "" << "Dec.3" << 3 << -2147483.648 << 1.0 << 20.0;
-        QTest::newRow("unreadable decimals") << "2" << "" << "Dec.x" << 0 << -2147483648.0 << 20.0 << 400.0;
-        QTest::newRow("negative gradient keeps the axis upright")
-            << "-0.1" << "" << "" << 1 << -214748364.8 << -20.0 << -1.0;
-        // A zero gradient once drew every value as 0.
-        QTest::newRow("zero gradient means 1") << "0" << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
-        QTest::newRow("no gradient") << "" << "" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
-        QTest::newRow("Fahrenheit: 0.18 and 32") << "0.18" << "32" << "" << 1 << -214748364.8 << 33.8 << 68.0;
-        QTest::newRow("unreadable offset left out") << "1" << "x" << "" << 0 << -2147483648.0 << 10.0 << 200.0;
+        for (const QStringList &row : tableRows(QStringLiteral("processdata/digitsandlimits.tsv"))) {
+            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2) << row.at(3) << row.at(4).toInt() << row.at(5).toDouble()
+                                                 << row.at(6).toDouble() << row.at(7).toDouble();
+        }
     }
 
     void digitsAndLimits()
@@ -276,12 +250,7 @@ private slots:
         feed(device, clock, 1500, 20);
         QCOMPARE(int(level->getSamples().size()), 1500);
         QCOMPARE(level->getWindowSum(), qint64(30000));
-        // From here on each new sample pushes out the oldest one.
-        for (int i = 0; i < 100; ++i) {
-            feed(device, clock, 1, 20);
-            QCOMPARE(int(level->getSamples().size()), 1500);
-            QVERIFY(level->getWindowSum() <= 30000);
-        }
+        // That each new sample then pushes out the oldest one is exportStartsAtItsFirstRow's.
         // The window length follows maxX.
         QSignalSpy spy(level, &ProcessDataRecordItemInfoWrapper::maxXChanged);
         QVERIFY(level->setProperty("maxX", QDateTime::fromMSecsSinceEpoch(10000, Qt::UTC)));
@@ -441,17 +410,13 @@ private slots:
         QTest::addColumn<bool>("interpolation");
         QTest::addColumn<double>("y");
         QTest::addColumn<bool>("found");
-        const QVector<QPointF> four { { 0, 1 }, { 10, 2 }, { 20, 4 }, { 30, 8 } };
-        QTest::newRow("nearer point before the cursor") << four << 12.0 << false << 2.0 << true;
-        QTest::newRow("nearer point after the cursor") << four << 18.0 << false << 4.0 << true;
-        QTest::newRow("equal distance takes the later point") << four << 15.0 << false << 4.0 << true;
-        QTest::newRow("interpolated") << four << 12.0 << true << 2.4 << true;
-        QTest::newRow("last segment has no value") << four << 25.0 << false << 0.0 << false;
-        QTest::newRow("before the series") << four << -5.0 << false << 1.0 << true;
-        QTest::newRow("two points") << QVector<QPointF> { { 0, 1 }, { 10, 2 } } << 5.0 << true << 0.0 << false;
-        QTest::newRow("empty") << QVector<QPointF>() << 5.0 << false << 0.0 << false;
-        QTest::newRow("two samples at the same time")
-            << QVector<QPointF> { { 0, 1 }, { 0, 5 }, { 10, 2 }, { 20, 0 } } << 0.0 << true << 5.0 << true;
+        for (const QStringList &row : tableRows(QStringLiteral("processdata/cursor.tsv"))) {
+            QVector<QPointF> points;
+            for (const QString &point : row.at(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                points << QPointF(point.section(QLatin1Char(','), 0, 0).toDouble(), point.section(QLatin1Char(','), 1).toDouble());
+            QTest::newRow(qPrintable(row.at(0))) << points << row.at(2).toDouble() << (row.at(3) == QLatin1String("true"))
+                                                 << row.at(4).toDouble() << (row.at(5) == QLatin1String("true"));
+        }
     }
 
     void cursorSearch()
@@ -518,7 +483,8 @@ private slots:
         setup.receive(mainPayload(10, 0, 0, false), 20);
         setup.receive(mainPayload(11, 1, 0, true), 20);
         setup.receive(mainPayload(12, 2, 0, false), 21);
-        // Refs in order, each with its infos; the output ref records nothing but has its columns.
+        // Refs in order, each with the infos of the record items its subindexes name (not 9); the output ref records
+        // nothing but has its columns.
         const QStringList expected {
             QStringLiteral("Start time; Time[ms]; Level [mm]; Signed; Temperature; Switch; OutNibble; OutSwitch; "),
             setup.startCell() + QStringLiteral("; 0; 1; 0; 0; 0; "),
@@ -527,6 +493,10 @@ private slots:
             QString(),
         };
         QCOMPARE(lines(setup.handler.exportText()), expected);
+        QVERIFY(info(setup.device, "PO_Main", 0)->property("isOutput").toBool());
+        // An image of one simple type is shown through its ProcessDataInfo.
+        QCOMPARE(info(setup.device, "PI_Level", 0)->property("unit").toString(), QStringLiteral("1001"));
+        QCOMPARE(info(setup.device, "PI_Level", 0)->property("digits").toInt(), 2);
 
         // Refs whose condition does not apply are left out.
         setup.device.select(1);
@@ -555,27 +525,12 @@ private slots:
         QCOMPARE(rows.at(3), QStringLiteral("; 40; ; 0; 123.4; 0; "));
     }
 
-    void exportWithoutRefs()
-    {
-        ProcessDataHandler handler;
-        QCOMPARE(handler.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
-
-        // The handler outlives the binding that owns its refs.
-        auto device = std::make_unique<Device>();
-        handler.setProcessDatas(device->processDatas);
-        handler.setProcessDataRefs(device->refs);
-        handler.start();
-        handler.onProcessDataReceived(mainPayload(10, 0, 0, false));
-        device.reset();
-        QCOMPARE(handler.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
-        QVERIFY(handler.getProcessDataRefs().isEmpty());
-        handler.onProcessDataReceived(mainPayload(10, 0, 0, false));
-    }
-
-    void titlesThroughTheDeviceBinding()
+    void titlesThroughTheDeviceBindingAndAfterIt()
     {
         Device device;
-        FakeDevice owner;
+        FakeBinding binding;
+        QObject owner;
+        owner.setProperty("ioLink", QVariant::fromValue<QObject *>(&binding));
         auto *handler = new ProcessDataHandler(&owner);
         QSignalSpy spy(handler, &ProcessDataHandler::processDataRefsChanged);
         handler->start();
@@ -589,8 +544,21 @@ private slots:
         QCOMPARE(lines(handler->exportText()).size(), 3);
 
         ProcessDataHandler orphan;
+        QCOMPARE(orphan.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
         orphan.setProcessDataRefs({ device.ref("PI_Main") });
         QVERIFY(orphan.exportText().startsWith(QStringLiteral("Start time; Time[ms]; TN_Level; TN_Signed; ")));
+
+        // The handler outlives the binding that owns its refs.
+        ProcessDataHandler outliving;
+        auto gone = std::make_unique<Device>();
+        outliving.setProcessDatas(gone->processDatas);
+        outliving.setProcessDataRefs(gone->refs);
+        outliving.start();
+        outliving.onProcessDataReceived(mainPayload(10, 0, 0, false));
+        gone.reset();
+        QCOMPARE(outliving.exportText(), QStringLiteral("Start time; Time[ms]; \n"));
+        QVERIFY(outliving.getProcessDataRefs().isEmpty());
+        outliving.onProcessDataReceived(mainPayload(10, 0, 0, false));
     }
 
     void clipboardAndFile()
@@ -659,21 +627,6 @@ private slots:
         QCOMPARE(setup.handler.firstRowTime(), setup.handler.getStartTime().addMSecs(20 - 30000 + 20));
     }
 
-    void outputOfTheSelectedDefinition()
-    {
-        Setup setup;
-        QByteArray out;
-        QVERIFY(setup.handler.getOutputData(out));
-        QCOMPARE(out.size(), 2);
-        // Once the device switched to the other layout, that layout's output is sent.
-        setup.device.select(1);
-        QVERIFY(setup.handler.getOutputData(out));
-        QCOMPARE(out.size(), 1);
-
-        ProcessDataHandler empty;
-        QVERIFY(!empty.getOutputData(out));
-    }
-
     void withoutReferencesEveryItemIsShown_data()
     {
         QTest::addColumn<QString>("itemId");
@@ -715,33 +668,9 @@ private slots:
         QCOMPARE(shownDigits, digits);
     }
 
-    void withoutReferencesValuesAreRawUnderTheirCondition()
-    {
-        Device device;
-        const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
-        ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
-        ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
-        QVERIFY(main->conditionApplies());
-        QVERIFY(!level->conditionApplies());
-
-        device.deliver(mainPayload(3, -300, 1.5f, true, 7), 20);
-        const QList<QObject *> infos = main->getRecordItemInfos();
-        // Gradient 1: the values as the device sends them, not as the referenced view scales them.
-        QCOMPARE(infos.at(0)->property("value").toDouble(), 3.0);
-        QCOMPARE(infos.at(0)->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
-        QCOMPARE(infos.at(1)->property("value").toDouble(), -300.0);
-        QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
-        QCOMPARE(infos.at(3)->property("value").toBool(), true);
-        QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
-
-        QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
-        device.select(1);
-        QVERIFY(!main->conditionApplies());
-        QVERIFY(level->conditionApplies());
-        QCOMPARE(switched.count(), 1);
-    }
-
-    void withoutReferencesItemsAreScaledAsTheMenusShowThem()
+    // Values as the device sends them, unless the menus agree on one scaling of the item; the inputs of the
+    // definition in force only.
+    void withoutReferencesValuesAreRawOrScaledAsTheMenusShowThem()
     {
         MenuCollectionT menus;
         auto addRef = [&menus](const char *subindex, const char *gradient, const char *offset, const char *unit) {
@@ -760,14 +689,28 @@ private slots:
         Device device;
         const auto refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner,
                                                                ProcessDataDisplayHints::fromMenus(&menus));
+        ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
+        ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
+        QVERIFY(main->conditionApplies());
+        QVERIFY(!level->conditionApplies());
+
         device.deliver(mainPayload(3, -300, 1.5f, true, 7), 20);
-        const QList<QObject *> infos = fallbackRef(refs, "PI_Main")->getRecordItemInfos();
+        const QList<QObject *> infos = main->getRecordItemInfos();
         QCOMPARE(infos.at(0)->property("value").toDouble(), 3.0);
+        QCOMPARE(infos.at(0)->property("singleValue").toString(), QStringLiteral("TN_SV_Three"));
         QCOMPARE(infos.at(1)->property("value").toDouble(), -35.0);
         QCOMPARE(infos.at(1)->property("unit").toString(), QStringLiteral("1001"));
         QCOMPARE(infos.at(1)->property("digits").toInt(), 1);
         QCOMPARE(infos.at(2)->property("value").toDouble(), 1.5);
         QCOMPARE(infos.at(2)->property("unit").toString(), QString());
+        QCOMPARE(infos.at(3)->property("value").toBool(), true);
+        QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
+
+        QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
+        device.select(1);
+        QVERIFY(!main->conditionApplies());
+        QVERIFY(level->conditionApplies());
+        QCOMPARE(switched.count(), 1);
     }
 
 private:

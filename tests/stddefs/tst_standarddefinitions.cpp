@@ -2,21 +2,17 @@
 
 #include "iodd/catalogue/samplepackage.h"
 
-#include <QApplication>
-#include <QDirIterator>
 #include <QDomDocument>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 namespace {
 
 const QString resourceFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
 const QString definitionsFile = QStringLiteral("IODD-StandardDefinitions1.1.xml");
 const QString unitsFile = QStringLiteral("IODD-StandardUnitDefinitions1.1.xml");
-const QString iodd11Namespace = QStringLiteral("http://www.io-link.com/IODD/2010/10");
 constexpr int parameterServerCommandCount = 6;
 
 QString languageFile(const QString &mainFile, const QString &language)
@@ -119,13 +115,6 @@ void collectTextIds(const QDomElement &element, QSet<QString> *ids)
         collectTextIds(child, ids);
 }
 
-QSet<QString> referencedTextIds(const QDomDocument &document)
-{
-    QSet<QString> result;
-    collectTextIds(document.documentElement(), &result);
-    return result;
-}
-
 // Our system command type names the parameter server commands 1-6 inside the reference's reserved range 0-63;
 // folded back, the rest must be the reference's.
 QDomDocument withoutParameterServerCommands(QDomDocument document)
@@ -209,7 +198,8 @@ private slots:
         QFETCH(QString, file);
 
         const QDomDocument main = loadDocument(resourceFolder + file);
-        const QSet<QString> referenced = referencedTextIds(main);
+        QSet<QString> referenced;
+        collectTextIds(main.documentElement(), &referenced);
         QVERIFY(!referenced.isEmpty());
 
         QStringList duplicates;
@@ -268,69 +258,6 @@ private slots:
         QVERIFY(process.waitForFinished(60000));
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                  process.readAllStandardError().constData());
-    }
-
-    // Every standard variable, datatype, event, error type and unit that a version 1.1 device description
-    // of the corpus refers to exists in our definitions.
-    void corpusReferencesResolve()
-    {
-        if (!TestEnvironment::hasCorpus())
-            QSKIP("The IODD corpus is not available");
-
-        const QDomDocument standard = loadDocument(resourceFolder + definitionsFile);
-        QSet<QString> variables;
-        for (const QString &key : definitions(standard, QStringLiteral("Variable")).keys())
-            variables.insert(key.section(QLatin1Char('/'), 0, 0));
-        const QSet<QString> datatypes = keysOf(definitions(standard, QStringLiteral("Datatype")));
-        const QSet<QString> events = keysOf(definitions(standard, QStringLiteral("Event")));
-        const QSet<QString> errorTypes = keysOf(definitions(standard, QStringLiteral("ErrorType")));
-        const QSet<QString> units = keysOf(definitions(loadDocument(resourceFolder + unitsFile), QStringLiteral("Unit")));
-
-        QStringList unresolved;
-        int deviceDescriptions = 0;
-        QDirIterator it(TestEnvironment::corpusPath(), {QStringLiteral("*.xml")}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            if (file.fileName().contains(QLatin1String("/standard/")) || !file.open(QIODevice::ReadOnly))
-                continue;
-            QXmlStreamReader reader(&file);
-            if (!reader.readNextStartElement() || reader.name() != QLatin1String("IODevice")
-                || reader.namespaceUri() != iodd11Namespace)
-                continue;
-            ++deviceDescriptions;
-            QSet<QString> ownDatatypes;
-            QStringList datatypeRefs;
-            const QString name = it.fileInfo().fileName() + QStringLiteral(": ");
-            const auto check = [&](bool found, const QString &what) {
-                if (!found)
-                    unresolved.append(name + what);
-            };
-            while (!reader.atEnd()) {
-                if (reader.readNext() != QXmlStreamReader::StartElement)
-                    continue;
-                const QXmlStreamAttributes attributes = reader.attributes();
-                const QStringRef element = reader.name();
-                if (element == QLatin1String("Datatype") && attributes.hasAttribute(QStringLiteral("id")))
-                    ownDatatypes.insert(attributes.value(QStringLiteral("id")).toString());
-                else if (element == QLatin1String("DatatypeRef"))
-                    datatypeRefs.append(attributes.value(QStringLiteral("datatypeId")).toString());
-                else if (element == QLatin1String("StdVariableRef"))
-                    check(variables.contains(attributes.value(QStringLiteral("id")).toString()), attributes.value(QStringLiteral("id")).toString());
-                else if (element == QLatin1String("StdEventRef"))
-                    check(events.contains(attributes.value(QStringLiteral("code")).toString()), QStringLiteral("event ") + attributes.value(QStringLiteral("code")));
-                else if (element == QLatin1String("StdErrorTypeRef")) {
-                    const QString code = attributes.hasAttribute(QStringLiteral("code")) ? attributes.value(QStringLiteral("code")).toString() : QStringLiteral("128");
-                    const QString key = code + QLatin1Char('/') + attributes.value(QStringLiteral("additionalCode"));
-                    check(errorTypes.contains(key), QStringLiteral("error type ") + key);
-                }
-                if (attributes.hasAttribute(QStringLiteral("unitCode")))
-                    check(units.contains(attributes.value(QStringLiteral("unitCode")).toString()), QStringLiteral("unit ") + attributes.value(QStringLiteral("unitCode")));
-            }
-            for (const QString &id : qAsConst(datatypeRefs))
-                check(ownDatatypes.contains(id) || datatypes.contains(id), QStringLiteral("datatype ") + id);
-        }
-        QVERIFY(deviceDescriptions > 0);
-        QVERIFY2(unresolved.isEmpty(), qPrintable(unresolved.join(QStringLiteral("; "))));
     }
 };
 
