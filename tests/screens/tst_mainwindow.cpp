@@ -504,8 +504,11 @@ private slots:
         screenshot(QStringLiteral("15-identification-why-this-iodd"));
     }
 
+    // A language change while the management dialog is closed once left its confirmation without a window.
     void removingAnIoddAsksFirst()
     {
+        ApplicationSettings::instance()->setLanguage(QStringLiteral("de"));
+        ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
         chooseMenu(QStringLiteral("File"), QStringLiteral("manageIoddsAction"), QStringLiteral("ioddDialog"));
         QObject *dialog = object(QStringLiteral("ioddDialog"));
         QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("2"));

@@ -14,6 +14,13 @@ RowLayout {
 
     spacing: 8
 
+    // The window's overlay is taken when a dialog opens: as a binding, a language change while the management
+    // dialog is closed (no window, no overlay) re-evaluated it to nothing, and the dialog never showed again.
+    function openOverWindow(dialog) {
+        dialog.parent = Overlay.overlay
+        dialog.open()
+    }
+
     Button {
         objectName: "ioddImportButton"
         flat: true
@@ -33,7 +40,7 @@ RowLayout {
             removeDialog.ioddPath = actions.selectedEntry.ioddPath
             removeDialog.targets = actions.packages.removalTargets(removeDialog.ioddPath)
             actions.removalError = ""
-            removeDialog.open()
+            actions.openOverWindow(removeDialog)
         }
     }
     Item { Layout.fillWidth: true }
@@ -53,7 +60,6 @@ RowLayout {
         property string ioddPath: ""
         property var targets: []
 
-        parent: Overlay.overlay
         Material.elevation: parent && parent.GraphicsInfo.api === GraphicsInfo.Software ? 0 : 24
         anchors.centerIn: parent
         width: Math.min(640, parent ? parent.width - 40 : 640)
@@ -78,7 +84,7 @@ RowLayout {
         onAccepted: {
             actions.removalError = actions.packages.remove(removeDialog.ioddPath)
             if (actions.removalError !== "")
-                removeErrorDialog.open()
+                actions.openOverWindow(removeErrorDialog)
         }
 
         ColumnLayout {
@@ -107,7 +113,6 @@ RowLayout {
     Dialog {
         id: removeErrorDialog
         objectName: "ioddRemoveErrorDialog"
-        parent: Overlay.overlay
         anchors.centerIn: parent
         width: Math.min(560, parent ? parent.width - 40 : 560)
         modal: true
