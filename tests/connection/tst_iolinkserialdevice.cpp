@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
@@ -91,14 +92,7 @@ private slots:
 
     void firstConnectRetriedOnlyForFtdi_data()
     {
-        QTest::addColumn<QString>("manufacturer");
-        QTest::addColumn<int>("failures");
-        QTest::addColumn<int>("connects");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("FTDI, first open refused") << "FTDI" << 1 << 2 << true;
-        QTest::newRow("FTDI, both opens refused") << "FTDI" << 2 << 2 << false;
-        QTest::newRow("other maker, first open refused") << "Prolific" << 1 << 1 << false;
-        QTest::newRow("FTDI, open accepted") << "FTDI" << 0 << 1 << true;
+        DataTable::addRows(QStringLiteral("connection/ftdi-retry.tsv"));
     }
 
     void firstConnectRetriedOnlyForFtdi()
@@ -173,18 +167,7 @@ private slots:
 
     void eventAlertTexts_data()
     {
-        QTest::addColumn<uint>("code");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("ioddText");
-        QTest::addColumn<QString>("alert");
-        QTest::newRow("standard text, appearing") << 0x1804u << 3 << QString()
-                                                  << QString::fromUtf8("Event: Short circuit at C/Q \u2013 check wire "
-                                                                       "connection\nCode: 0x1804\nMode: Appear");
-        QTest::newRow("code without standard text") << 0x1808u << 1 << QString()
-                                                    << "Event: Undefined\nCode: 0x1808\nMode: Single Shot";
-        QTest::newRow("mode 0") << 0x6000u << 0 << QString() << "Event: Invalid cycle time\nCode: 0x6000\nMode: Undefined";
-        QTest::newRow("vendor code, upper-case hexadecimal") << 0x8cafu << 3 << "Lens dirty"
-                                                              << "Event: Lens dirty\nCode: 0x8CAF\nMode: Appear";
+        DataTable::addRows(QStringLiteral("connection/event-alerts.tsv"));
     }
 
     void eventAlertTexts()
@@ -221,13 +204,7 @@ private slots:
 
     void portNumberFromLocation_data()
     {
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<int>("number");
-        QTest::newRow("ends in 12") << "COM12" << 12;
-        QTest::newRow("device node") << "/dev/ttyACM0" << 0;
-        QTest::newRow("no trailing digits") << "/dev/serial" << 65535;
-        QTest::newRow("digits not at the end") << "COM3x" << 65535;
-        QTest::newRow("too large for a port") << "COM70000" << 65535;
+        DataTable::addRows(QStringLiteral("connection/port-numbers.tsv"));
     }
 
     void portNumberFromLocation()
@@ -243,20 +220,7 @@ private slots:
 
     void refusedConnect_data()
     {
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("alert");
-        QTest::addColumn<int>("connects");
-        QTest::addColumn<int>("expectedDisconnects");
-        QTest::addColumn<int>("modeSwitches");
-        // An opened port is set inactive again before it is closed.
-        QTest::newRow("connect refused") << "SIM1" << "mst_Connect" << int(IqCommInterfaceNotFound) << "mst_Connect" << 1 << 0 << 0;
-        QTest::newRow("configuration unreadable") << "SIM1" << "mst_GetConfig" << int(IqCommOperationFailed) << "mst_GetConfig" << 1 << 1 << 1;
-        QTest::newRow("unexpected operating mode") << "SIM1" << "" << 3 << "Unexpected Operating mode: 3" << 1 << 1 << 2;
-        // Cut to 8 bits, these numbers would open some other master's port.
-        QTest::newRow("no digits") << "/dev/serial" << "" << 0 << "/dev/serial" << 0 << 0 << 0;
-        QTest::newRow("beyond the library's 8 bits") << "COM257" << "" << 0 << "COM257" << 0 << 0 << 0;
+        DataTable::addRows(QStringLiteral("connection/refused-connects.tsv"));
     }
 
     void refusedConnect()

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "masterport.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
@@ -107,29 +108,7 @@ private slots:
 
     void answers_data()
     {
-        QTest::addColumn<bool>("isWrite");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("subindex");
-        // Written by a write, expected from a read.
-        QTest::addColumn<QByteArray>("octets");
-        // 0 for an answer.
-        QTest::addColumn<int>("isduError");
-        QTest::newRow("unsigned with range") << false << 64 << 0 << QByteArray::fromHex("0064") << 0;
-        QTest::newRow("negative read-only") << false << 67 << 0 << QByteArray::fromHex("fffb") << 0;
-        QTest::newRow("whole record") << false << 68 << 0 << QByteArray::fromHex("ff060701") << 0;
-        QTest::newRow("signed record item") << false << 68 << 1 << QByteArray::fromHex("ff06") << 0;
-        QTest::newRow("boolean without default") << false << 68 << 4 << QByteArray::fromHex("00") << 0;
-        QTest::newRow("float") << false << 69 << 0 << QByteArray::fromHex("3fa00000") << 0;
-        QTest::newRow("string") << false << 70 << 0 << QByteArray("abc") << 0;
-        QTest::newRow("below the range") << true << 64 << 0 << QByteArray::fromHex("0009") << 0x8030;
-        QTest::newRow("not a single value") << true << 65 << 0 << QByteArray::fromHex("03") << 0x8030;
-        QTest::newRow("too short") << true << 64 << 0 << QByteArray::fromHex("64") << 0x8034;
-        QTest::newRow("too long") << true << 64 << 0 << QByteArray::fromHex("000064") << 0x8033;
-        QTest::newRow("write of a read-only variable") << true << 67 << 0 << QByteArray::fromHex("0001") << 0x8023;
-        QTest::newRow("read of a write-only variable") << false << 66 << 0 << QByteArray() << 0x8023;
-        QTest::newRow("read of a missing index") << false << 999 << 0 << QByteArray() << 0x8011;
-        QTest::newRow("subindex of a simple variable") << false << 64 << 1 << QByteArray() << 0x8012;
-        QTest::newRow("unknown system command") << true << 2 << 0 << QByteArray::fromHex("99") << 0x8035;
+        DataTable::addRows(QStringLiteral("master/simulated-answers.tsv"));
     }
 
     void answers()
