@@ -90,23 +90,35 @@ private slots:
         QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
     }
 
-    void firstConnectRetriedOnlyForFtdi_data()
+    void probe_data()
     {
-        DataTable::addRows(QStringLiteral("connection/ftdi-retry.tsv"));
+        DataTable::addRows(QStringLiteral("connection/probes.tsv"));
     }
 
-    void firstConnectRetriedOnlyForFtdi()
+    // Whatever the probe opened is closed again; a port without a device is named after its adapter.
+    void probe()
     {
         QFETCH(QString, manufacturer);
+        QFETCH(QString, location);
+        QFETCH(QString, call);
         QFETCH(int, failures);
-        QFETCH(int, connects);
         QFETCH(bool, found);
         if (failures > 0)
-            SimulatedMaster::instance().failNextCalls(1, failures, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
-        const IOLinkSerialDevice device(portWithManufacturer(1, manufacturer));
-        QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
+            SimulatedMaster::instance().failNextCalls(1, failures, IqCommInterfaceNotFound, 0, call);
+        SerialPortDescriptor port = portWithManufacturer(1, manufacturer);
+        port.setSystemLocation(location);
+        port.setDescription(QStringLiteral("USB Serial"));
+        const IOLinkSerialDevice device(port);
         QCOMPARE(device.hasIOLinkDevice(), found);
-        QCOMPARE(device.getProductId().isEmpty(), !found);
+        QCOMPARE(device.isAvailable(), found);
+        QCOMPARE(device.getProductId(), found ? QStringLiteral("OVX-TEST") : QString());
+        if (!found) {
+            QCOMPARE(device.getProductName(), "USB Serial - " + manufacturer);
+            QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
+        }
+        QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
+        QTEST(calls(QStringLiteral("mst_Connect")), "connects");
+        QTEST(calls(QStringLiteral("mst_Disconnect")), "disconnects");
         QVERIFY(!SimulatedMaster::instance().isOpen(1));
     }
 
@@ -127,42 +139,6 @@ private slots:
         const IOLinkSerialDevice device(virtualPort(1));
         QCOMPARE(device.getVendorName(), vendorName);
         QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
-    }
-
-    void portWithoutDeviceGetsFallbackName_data()
-    {
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<int>("connects");
-        QTest::addColumn<int>("disconnects");
-        QTest::newRow("no master answers") << "SIM1" << "mst_Connect" << 1 << 0;
-        QTest::newRow("configuration unreadable") << "SIM1" << "mst_GetConfig" << 1 << 1;
-        // Cut to 8 bits, a port without a number would open some other master's port.
-        QTest::newRow("port without a number") << "/dev/serial" << "" << 0 << 0;
-    }
-
-    void portWithoutDeviceGetsFallbackName()
-    {
-        QFETCH(QString, location);
-        QFETCH(QString, call);
-        if (!call.isEmpty())
-            SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, call);
-        SerialPortDescriptor port = portWithManufacturer(1, QStringLiteral("Acme"));
-        port.setSystemLocation(location);
-        port.setDescription(QStringLiteral("USB Serial"));
-        const IOLinkSerialDevice device(port);
-        QVERIFY(!device.hasIOLinkDevice());
-        QVERIFY(!device.isAvailable());
-        QCOMPARE(device.getProductName(), QStringLiteral("USB Serial - Acme"));
-        QVERIFY(device.getProductId().isEmpty());
-        QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
-        QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
-        // Whatever the probe opened is closed again.
-        QFETCH(int, connects);
-        QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
-        QFETCH(int, disconnects);
-        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), disconnects);
-        QVERIFY(!SimulatedMaster::instance().isOpen(1));
     }
 
     void eventAlertTexts_data()

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
@@ -117,15 +118,7 @@ private slots:
 
     void failuresAndLostDevices_data()
     {
-        QTest::addColumn<bool>("isWrite");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("isduError");
-        QTest::addColumn<bool>("lost");
-        QTest::newRow("write refused, access denied") << true << int(IqCommOperationFailed) << 0x8023 << false;
-        QTest::newRow("read refused, highest device code") << false << int(IqCommOperationFailed) << 0x80FF << false;
-        QTest::newRow("write without communication") << true << int(IqCommOperationFailed) << 0x4004 << true;
-        QTest::newRow("read beyond the device codes") << false << int(IqCommOperationFailed) << 0x8100 << true;
-        QTest::newRow("read of a vanished interface") << false << int(IqCommInterfaceNotFound) << 0 << true;
+        DataTable::addRows(QStringLiteral("connection/isdu-failures.tsv"));
     }
 
     void failuresAndLostDevices()
