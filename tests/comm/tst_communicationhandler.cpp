@@ -601,17 +601,6 @@ private slots:
         QCOMPARE(finished.first().at(4).value<VariableWrapper *>(), &variable);
     }
 
-    void unknownCommandIsReportedAndSendsNothing()
-    {
-        CommunicationTask task(nullptr, 0, 9);
-        QSignalSpy read(&task, &CommunicationTask::taskRequestsRead);
-        QSignalSpy write(&task, &CommunicationTask::taskRequestsWrite);
-        QTest::ignoreMessage(QtCriticalMsg, "bad command 9");
-        task.start();
-        QCOMPARE(read.size() + write.size(), 0);
-        QCOMPARE(task.getState(), int(CommunicationTask::Running));
-    }
-
     void answersEndTheTaskOnlyOnce_data()
     {
         QTest::addColumn<bool>("started");

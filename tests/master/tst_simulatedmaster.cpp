@@ -3,7 +3,6 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
@@ -76,21 +75,6 @@ private slots:
         SimulatedMaster &master = SimulatedMaster::instance();
         master.setDeviceFiles({fixture(), fixture()});
         master.setTime(0);
-    }
-
-    void bindingFollowsSettings()
-    {
-        MasterLibrary &library = MasterLibrary::instance();
-        QCOMPARE(library.bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
-        QVERIFY(library.isSimulated());
-
-        // Without a loadable vendor library the simulated master stands in even when the real one is preferred.
-        ApplicationSettings::instance()->setSimulatedMaster(false);
-        const MasterLibrary::Provider provider = library.bind(ApplicationSettings::instance()->masterChoice());
-        ApplicationSettings::instance()->setSimulatedMaster(true);
-        QCOMPARE(provider == MasterLibrary::Provider::VendorLibrary, library.isVendorLibraryAvailable());
-        library.bind(ApplicationSettings::instance()->masterChoice());
-        QVERIFY(library.isSimulated());
     }
 
     void virtualPortsOnePerDevice()
@@ -229,7 +213,7 @@ private slots:
         QCOMPARE(fresh.read(64).toHex(), QByteArray("0064"));
     }
 
-    void eventsAndInvalidProcessData()
+    void eventsArePendingUntilRead()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
         MasterPort port(1);
@@ -255,27 +239,6 @@ private slots:
         QVERIFY(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText) < 0);
         port.processData();
         QVERIFY(!(port.status & IqCommStatusEventPending));
-
-        master.setProcessDataInvalid(1, true);
-        port.processData();
-        QVERIFY(port.status & IqCommStatusProcessDataInvalid);
-        master.setProcessDataInvalid(1, false);
-        uint8_t mode = 0;
-        MasterLibrary::instance().setOperatingMode(port.handle, IqCommModeInactive, IqCommModeInactive, &mode, port.errorText);
-        port.processData();
-        QCOMPARE(port.status & IqCommStatusPortStateMask, 0);
-    }
-
-    void placeholderProductIdGivesWayToTheVariants()
-    {
-        // Its product id defaults to "EAN code", which no catalogue entry matches.
-        const QString file = TestEnvironment::corpusPath(QStringLiteral("carlo-gavazzi/CGI-PD30CTDR10BPxxIO-20210501-IODD1.1.xml"));
-        if (!QFileInfo::exists(file))
-            QSKIP("IODD corpus not available");
-        SimulatedMaster::instance().setDeviceFiles({ file });
-        MasterPort port(1);
-        QVERIFY(port.handle >= 0);
-        QCOMPARE(port.read(19), QByteArray("5709870398693"));
     }
 
     void twoPortsPolledFromTwoThreads()
