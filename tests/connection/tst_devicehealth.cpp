@@ -13,17 +13,6 @@
 
 #include <memory>
 
-namespace {
-
-const QString connected = QStringLiteral("connected");
-
-QString testSensor()
-{
-    return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
-}
-
-}
-
 class TestDeviceHealth : public QObject
 {
     Q_OBJECT
@@ -32,7 +21,7 @@ private slots:
     // Simulated device 1 is the sample, device 2 a sensor whose description has no device status.
     void initTestCase()
     {
-        QVERIFY(SimulatedBench::use(QStringList { SimulatedBench::sampleIodd(), testSensor() }));
+        QVERIFY(SimulatedBench::use(QStringList { SimulatedBench::sampleIodd(), SimulatedBench::testSensor() }));
     }
 
     void init()
@@ -113,16 +102,14 @@ private slots:
 
     void noStatusWithoutTheIndex()
     {
-        IOLinkSerialDevice device(SimulatedMaster::instance().availablePorts().value(1));
-        device.setIoddFile(testSensor());
-        QSignalSpy alerts(&device, &IOLinkDevice::alertTextChanged);
-        device.connectToDevice();
-        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), connected, 20000);
+        auto device = SimulatedBench::device(2, SimulatedBench::testSensor());
+        QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
+        QVERIFY(SimulatedBench::connect(*device));
         const int reads = SimulatedMaster::instance().callCount(2, QStringLiteral("mst_ReadOD"));
-        device.getHealth()->refresh();
-        QVERIFY(!device.getHealth()->isAvailable());
-        QVERIFY(!device.getHealth()->hasDetailed());
-        QVERIFY(device.getHealth()->toJson().value("deviceStatus").isNull());
+        device->getHealth()->refresh();
+        QVERIFY(!device->getHealth()->isAvailable());
+        QVERIFY(!device->getHealth()->hasDetailed());
+        QVERIFY(device->getHealth()->toJson().value("deviceStatus").isNull());
         QCOMPARE(alerts.count(), 0);
         // Asking again must not make the binding read the whole device.
         QCoreApplication::processEvents();
@@ -176,8 +163,7 @@ private slots:
         device->disconnectFromDevice();
         QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
         QCOMPARE(history->rowCount(), 2);
-        device->connectToDevice();
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+        QVERIFY(SimulatedBench::connect(*device));
         QCOMPARE(history->rowCount(), 0);
     }
 };

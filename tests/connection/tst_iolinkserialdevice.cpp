@@ -14,15 +14,11 @@
 
 namespace {
 
-SerialPortDescriptor virtualPort(int number)
-{
-    const QList<SerialPortDescriptor> ports = SimulatedMaster::instance().availablePorts();
-    return number >= 1 && number <= ports.size() ? ports.at(number - 1) : SerialPortDescriptor();
-}
+using SimulatedBench::calls;
 
 SerialPortDescriptor portWithManufacturer(int number, const QString &manufacturer)
 {
-    SerialPortDescriptor port = virtualPort(number);
+    SerialPortDescriptor port = SimulatedBench::port(number);
     port.setManufacturer(manufacturer);
     return port;
 }
@@ -46,11 +42,6 @@ struct Watched
     QSignalSpy alerts;
 };
 
-int calls(const QString &name, int port = 1)
-{
-    return SimulatedMaster::instance().callCount(port, name);
-}
-
 IqCommCommunicationHandler *backEnd(const IOLinkDevice &device)
 {
     return qobject_cast<IqCommCommunicationHandler *>(device.getCommunicationHandler());
@@ -65,7 +56,7 @@ class TestIOLinkSerialDevice : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(SimulatedBench::use(QStringList { TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")) }));
+        QVERIFY(SimulatedBench::use(QStringList { SimulatedBench::testSensor() }));
     }
 
     void init()
@@ -77,7 +68,7 @@ private slots:
 
     void probeReadsIdentityAndClosesThePort()
     {
-        const IOLinkSerialDevice device(virtualPort(1));
+        const IOLinkSerialDevice device(SimulatedBench::port(1));
         QVERIFY(device.hasIOLinkDevice());
         QVERIFY(device.isAvailable());
         QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
@@ -136,7 +127,7 @@ private slots:
         QFETCH(QString, vendorName);
         // The vendor name is read first, so the failures all fall on it.
         SimulatedMaster::instance().failNextCalls(1, failures, IqCommOperationFailed, 0x8011, QStringLiteral("mst_ReadOD"));
-        const IOLinkSerialDevice device(virtualPort(1));
+        const IOLinkSerialDevice device(SimulatedBench::port(1));
         QCOMPARE(device.getVendorName(), vendorName);
         QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
     }
@@ -157,7 +148,7 @@ private slots:
 
     void handleFollowsTheConnection()
     {
-        IOLinkSerialDevice device(virtualPort(1));
+        IOLinkSerialDevice device(SimulatedBench::port(1));
         IqCommCommunicationHandler *communication = backEnd(device);
         QVERIFY(communication);
         QCOMPARE(communication->getPortHandle(), qint16(-1));
@@ -212,7 +203,7 @@ private slots:
             SimulatedMaster::instance().failNextCalls(1, 1, result, 0, call);
         else if (result != 0)
             SimulatedMaster::instance().forceOperatingMode(1, result);
-        SerialPortDescriptor port = virtualPort(1);
+        SerialPortDescriptor port = SimulatedBench::port(1);
         port.setSystemLocation(location);
         Watched watched(port);
         watched.handler->connectToDevice();
@@ -231,7 +222,7 @@ private slots:
 
     void connectAndDisconnectOnceEach()
     {
-        Watched watched(virtualPort(1));
+        Watched watched(SimulatedBench::port(1));
         watched.handler->connectToDevice();
         QTRY_COMPARE(watched.connected.count(), 1);
         QVERIFY(watched.handler->isConnectedState());
@@ -261,7 +252,7 @@ private slots:
 
     void inactiveModeFailureIsOnlyAWarning()
     {
-        Watched watched(virtualPort(1));
+        Watched watched(SimulatedBench::port(1));
         watched.handler->connectToDevice();
         QTRY_COMPARE(watched.connected.count(), 1);
 
@@ -286,8 +277,8 @@ private slots:
     void cancelWhileThePortOpensOnASlowMaster()
     {
         QFETCH(int, callsBeforeCancel);
-        IOLinkSerialDevice device(virtualPort(1));
-        device.setIoddFile(TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")));
+        IOLinkSerialDevice device(SimulatedBench::port(1));
+        device.setIoddFile(SimulatedBench::testSensor());
         QStringList states;
         connect(&device, &IOLinkDevice::stateChanged, this, [&]() { states << device.getState(); });
         const int opensBefore = calls(QStringLiteral("mst_Connect"));
@@ -314,10 +305,8 @@ private slots:
     // The window deletes devices on every rescan; a call in progress finishes in the worker, which then closes the port.
     void deviceDeletedDuringACallEndsItsWorkerLater()
     {
-        auto device = std::make_unique<IOLinkSerialDevice>(virtualPort(1));
-        device->setIoddFile(TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")));
-        device->connectToDevice();
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), 10000);
+        auto device = SimulatedBench::connectedDevice(1, SimulatedBench::testSensor());
+        QVERIFY(device);
         const int polls = calls(QStringLiteral("mst_GetStatus"));
         SimulatedMaster::instance().setCallDelay(1, 500);
         QTRY_VERIFY(calls(QStringLiteral("mst_GetStatus")) > polls);

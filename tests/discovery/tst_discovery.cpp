@@ -88,22 +88,12 @@ public:
     QList<bool> scanningStates;
 };
 
-QString testSensorFile()
-{
-    return SimulatedBench::dataIodd(QStringLiteral("master/testsensor.xml"));
-}
-
 // A sensor as the saved-sensor store keeps it.
 QString savedSensor(const QString &id, const QString &name)
 {
     return QStringLiteral("{\"id\":\"%1\",\"productId\":\"P-%1\",\"productName\":\"%2\",\"serialNumber\":\"S%1\","
                           "\"time\":\"2026-05-04T13:02:11\"}")
         .arg(id, name);
-}
-
-int connects(int port)
-{
-    return SimulatedMaster::instance().callCount(port, QStringLiteral("mst_Connect"));
 }
 
 } // namespace
@@ -119,7 +109,7 @@ private slots:
     {
         QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("empty/none"))));
         QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("iodds"))));
-        QVERIFY(QFile::copy(testSensorFile(), root.filePath(QStringLiteral("iodds/testsensor.xml"))));
+        QVERIFY(QFile::copy(SimulatedBench::testSensor(), root.filePath(QStringLiteral("iodds/testsensor.xml"))));
         QVERIFY(TestEnvironment::writeFile(otherSensorFile(), TestEnvironment::templateIodd(QStringLiteral("OVX-OTHER"), QStringLiteral("2024-01-01"),
                                                                                            QStringLiteral("Other Sensor"))));
     }
@@ -127,7 +117,7 @@ private slots:
     void init()
     {
         // Fresh ports without faults or open handles.
-        QVERIFY(SimulatedBench::use({ testSensorFile(), otherSensorFile() }));
+        QVERIFY(SimulatedBench::use({ SimulatedBench::testSensor(), otherSensorFile() }));
         catalogue = std::make_unique<IODDListModel>(root.filePath(QStringLiteral("iodds")));
         QCOMPARE(catalogue->getCount(), 1);
         model = std::make_unique<DevicesListModel>(catalogue.get());
@@ -179,12 +169,12 @@ private slots:
     {
         Scanner scanner;
         QVERIFY(scanner.scan(nullptr, 2));
-        const int before = connects(2);
+        const int before = SimulatedBench::calls(QStringLiteral("mst_Connect"), 2);
 
-        scanner.discovery->setMasterChoice({ true, QStringList { testSensorFile() }, {}, 100 });
+        scanner.discovery->setMasterChoice({ true, QStringList { SimulatedBench::testSensor() }, {}, 100 });
         QVERIFY(scanner.scan(scanner.devices.at(1).get(), 3));
         QCOMPARE(scanner.addresses().last(), QStringLiteral("SIM1"));
-        QCOMPARE(connects(2), before);
+        QCOMPARE(SimulatedBench::calls(QStringLiteral("mst_Connect"), 2), before);
         QCOMPARE(SimulatedMaster::instance().availablePorts().size(), 2);
 
         // Idle again: the next scan binds the new choice first.

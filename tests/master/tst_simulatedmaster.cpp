@@ -13,11 +13,6 @@
 
 namespace {
 
-QString fixture()
-{
-    return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
-}
-
 // Writes and reads its own value on its own port as fast as it can, counting inconsistencies.
 class PollingWorker : public QThread
 {
@@ -67,20 +62,20 @@ class TestSimulatedMaster : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(SimulatedBench::use(QStringList{fixture(), fixture()}));
+        QVERIFY(SimulatedBench::use(QStringList{SimulatedBench::testSensor(), SimulatedBench::testSensor()}));
     }
 
     void init()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
-        master.setDeviceFiles({fixture(), fixture()});
+        master.setDeviceFiles({SimulatedBench::testSensor(), SimulatedBench::testSensor()});
         master.setTime(0);
     }
 
     void virtualPortsOnePerDevice()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
-        master.setDeviceFiles({fixture(), TestEnvironment::testDataPath(QStringLiteral("master/missing.xml")), fixture()});
+        master.setDeviceFiles({SimulatedBench::testSensor(), TestEnvironment::testDataPath(QStringLiteral("master/missing.xml")), SimulatedBench::testSensor()});
         const QList<SerialPortDescriptor> ports = MasterLibrary::instance().availablePorts();
         QCOMPARE(ports.size(), 2);
         QCOMPARE(ports.at(1).systemLocation(), QStringLiteral("SIM2"));
