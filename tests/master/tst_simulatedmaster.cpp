@@ -236,6 +236,18 @@ private slots:
         QVERIFY(!(port.status & IqCommStatusEventPending));
     }
 
+    void placeholderProductIdGivesWayToTheVariants()
+    {
+        // Its product id defaults to "EAN code", which no catalogue entry matches.
+        const QString file = TestEnvironment::corpusPath(QStringLiteral("carlo-gavazzi/CGI-PD30CTDR10BPxxIO-20210501-IODD1.1.xml"));
+        if (!QFileInfo::exists(file))
+            QSKIP("IODD corpus not available");
+        SimulatedMaster::instance().setDeviceFiles({ file });
+        MasterPort port(1);
+        QVERIFY(port.handle >= 0);
+        QCOMPARE(port.read(19), QByteArray("5709870398693"));
+    }
+
     void twoPortsPolledFromTwoThreads()
     {
         SimulatedMaster::instance().useRealTime();
