@@ -4,6 +4,16 @@
 
 namespace {
 
+// A list cell: values separated by commas.
+template<typename T, typename Convert>
+QList<T> listOf(const QString &cell, Convert convert)
+{
+    QList<T> values;
+    for (const QString &value : cell.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        values << convert(value.trimmed());
+    return values;
+}
+
 void addColumn(const QString &name, const QString &type)
 {
     // QtTest keeps the pointer to the name, not a copy.
@@ -20,6 +30,16 @@ void addColumn(const QString &name, const QString &type)
         QTest::addColumn<QByteArray>(column);
     else if (type == QLatin1String("strings"))
         QTest::addColumn<QStringList>(column);
+    else if (type == QLatin1String("ints"))
+        QTest::addColumn<QList<int>>(column);
+    else if (type == QLatin1String("int64s"))
+        QTest::addColumn<QList<qint64>>(column);
+    else if (type == QLatin1String("reals"))
+        QTest::addColumn<QList<double>>(column);
+    else if (type == QLatin1String("bools"))
+        QTest::addColumn<QList<bool>>(column);
+    else if (type == QLatin1String("hexes"))
+        QTest::addColumn<QList<QByteArray>>(column);
     else
         QTest::addColumn<QString>(column);
 }
@@ -39,6 +59,16 @@ void addCell(QTestData &row, const QString &type, QString cell)
         row << cell.toUtf8();
     else if (type == QLatin1String("strings"))
         row << (cell.isEmpty() ? QStringList() : cell.split(QLatin1Char('|')));
+    else if (type == QLatin1String("ints"))
+        row << listOf<int>(cell, [](const QString &value) { return value.toInt(nullptr, 0); });
+    else if (type == QLatin1String("int64s"))
+        row << listOf<qint64>(cell, [](const QString &value) { return value.toLongLong(nullptr, 0); });
+    else if (type == QLatin1String("reals"))
+        row << listOf<double>(cell, [](const QString &value) { return value.toDouble(); });
+    else if (type == QLatin1String("bools"))
+        row << listOf<bool>(cell, [](const QString &value) { return value == QLatin1String("true"); });
+    else if (type == QLatin1String("hexes"))
+        row << listOf<QByteArray>(cell, [](const QString &value) { return QByteArray::fromHex(value.toLatin1()); });
     else
         row << cell;
 }

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
@@ -39,21 +40,7 @@ private slots:
 
     void detailedEntries_data()
     {
-        QTest::addColumn<QList<QByteArray>>("entries");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("expected");
-
-        const QByteArray empty = QByteArray::fromHex("000000");
-        QTest::newRow("all empty") << QList<QByteArray> { empty, empty } << 2 << QStringList {};
-        QTest::newRow("one warning among empties")
-            << QList<QByteArray> { empty, QByteArray::fromHex("e41800"), empty } << 3 << QStringList { "2:0x1800:t1800" };
-        QTest::newRow("error and notification")
-            << QList<QByteArray> { QByteArray::fromHex("f44210"), QByteArray::fromHex("541802") } << 2
-            << QStringList { "3:0x4210:t4210", "1:0x1802:t1802" };
-        // The description's count wins over what the device sends beyond it.
-        QTest::newRow("entries beyond the count")
-            << QList<QByteArray> { empty, QByteArray::fromHex("e41800") } << 1 << QStringList {};
-        QTest::newRow("short entry ignored") << QList<QByteArray> { QByteArray::fromHex("e418") } << 1 << QStringList {};
+        DataTable::addRows(QStringLiteral("connection/detailed-status.tsv"));
     }
 
     void detailedEntries()

@@ -1,12 +1,11 @@
 #include "master/simulateddevice.h"
 #include "master/simulateddevicedescription.h"
 #include "master/simulatedlensmonitor.h"
+#include "datatable.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
 namespace {
-
-using Change = SimulatedLensMonitor::Change;
 
 QString standardDefinitions()
 {
@@ -43,37 +42,18 @@ private slots:
 
     void monitor_data()
     {
-        QTest::addColumn<QList<qint64>>("times");
-        QTest::addColumn<QList<double>>("qualities");
-        QTest::addColumn<QList<int>>("changes");
-
-        const int none = int(Change::None);
-        const int appeared = int(Change::Appeared);
-        const int disappeared = int(Change::Disappeared);
-        QTest::newRow("low for the hold time")
-            << QList<qint64> { 0, 1999, 2000, 2500 } << QList<double> { 10, 10, 10, 10 }
-            << QList<int> { none, none, appeared, none };
-        QTest::newRow("a good moment restarts the hold")
-            << QList<qint64> { 0, 1500, 1600, 3000, 4999, 5000 } << QList<double> { 10, 10, 25, 10, 10, 10 }
-            << QList<int> { none, none, none, none, none, appeared };
-        QTest::newRow("between the thresholds keeps it")
-            << QList<qint64> { 0, 2000, 3000, 4000, 5000 } << QList<double> { 5, 5, 25, 30, 31 }
-            << QList<int> { none, appeared, none, none, disappeared };
-        QTest::newRow("low again after clean starts over")
-            << QList<qint64> { 0, 2000, 2100, 2200, 3000, 4200 } << QList<double> { 0, 0, 50, 0, 0, 0 }
-            << QList<int> { none, appeared, disappeared, none, none, appeared };
-        QTest::newRow("clean never disappears")
-            << QList<qint64> { 0, 1000 } << QList<double> { 90, 95 } << QList<int> { none, none };
+        DataTable::addRows(QStringLiteral("master/lens-monitor.tsv"));
     }
 
     void monitor()
     {
         QFETCH(QList<qint64>, times);
         QFETCH(QList<double>, qualities);
-        QFETCH(QList<int>, changes);
+        QFETCH(QStringList, changes);
+        const QStringList names { "none", "appeared", "disappeared" };
         SimulatedLensMonitor lens;
         for (int i = 0; i < times.size(); ++i)
-            QCOMPARE(int(lens.update(times.at(i), qualities.at(i))), changes.at(i));
+            QCOMPARE(names.value(int(lens.update(times.at(i), qualities.at(i)))), changes.at(i));
     }
 
     void statusAndProcessDataFollow()
