@@ -115,10 +115,7 @@ private slots:
 
     void identityReadsRetriedFourTimes_data()
     {
-        QTest::addColumn<int>("failures");
-        QTest::addColumn<QString>("vendorName");
-        QTest::newRow("three failures, fourth attempt reads") << 3 << "Ovinex Test Works";
-        QTest::newRow("four failures leave the vendor name empty") << 4 << "";
+        DataTable::addRows(QStringLiteral("connection/identity-retries.tsv"));
     }
 
     void identityReadsRetriedFourTimes()
@@ -144,29 +141,6 @@ private slots:
         QFETCH(QString, ioddText);
         QFETCH(QString, alert);
         QCOMPARE(IOLinkSerialDevice::eventAlert(code, ushort(mode), ioddText), alert);
-    }
-
-    void handleFollowsTheConnection()
-    {
-        IOLinkSerialDevice device(SimulatedBench::port(1));
-        IqCommCommunicationHandler *communication = backEnd(device);
-        QVERIFY(communication);
-        QCOMPARE(communication->getPortHandle(), qint16(-1));
-        device.connectToDevice();
-        QTRY_VERIFY(communication->getPortHandle() >= 0);
-        QVERIFY(SimulatedMaster::instance().isOpen(1));
-
-        // A disconnect asked for by the user: the closed port's handle is not used again.
-        device.disconnectFromDevice();
-        QTRY_COMPARE(device.getState(), QStringLiteral("notConnected"));
-        QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
-        QCOMPARE(communication->getPortHandle(), qint16(-1));
-
-        // A device lost while connected takes the handle away at once.
-        device.connectToDevice();
-        QTRY_VERIFY(communication->getPortHandle() >= 0);
-        emit device.connectionLost();
-        QCOMPARE(communication->getPortHandle(), qint16(-1));
     }
 
     void portNumberFromLocation_data()
@@ -293,6 +267,8 @@ private slots:
         QVERIFY2(!states.contains(QStringLiteral("connected")), qPrintable(states.join(QLatin1Char(' '))));
         QCOMPARE(device.getBinding(), nullptr);
 
+        // At full speed: the port's handle follows the connection; the closed port's is not used again, and a
+        // device lost while connected takes it away at once.
         SimulatedMaster::instance().setCallDelay(1, 0);
         device.connectToDevice();
         QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("connected"), 10000);
@@ -300,6 +276,11 @@ private slots:
         QVERIFY(backEnd(device)->getPortHandle() >= 0);
         device.disconnectFromDevice();
         QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(backEnd(device)->getPortHandle(), qint16(-1));
+        device.connectToDevice();
+        QTRY_VERIFY(backEnd(device)->getPortHandle() >= 0);
+        emit device.connectionLost();
+        QCOMPARE(backEnd(device)->getPortHandle(), qint16(-1));
     }
 
     // The window deletes devices on every rescan; a call in progress finishes in the worker, which then closes the port.

@@ -206,11 +206,7 @@ private slots:
 
     void pollOfAnInaccessibleDevice_data()
     {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QString>("expectedLoss");
-        QTest::newRow("process data invalid") << "invalid" << "IOLink device disconnected";
-        QTest::newRow("port not operating") << "inactive" << "IOLink device disconnected";
-        QTest::newRow("master unplugged") << "unplugged" << "IOLink lost connection:\n\n";
+        DataTable::addRows(QStringLiteral("connection/inaccessible-polls.tsv"));
     }
 
     void pollOfAnInaccessibleDevice()
