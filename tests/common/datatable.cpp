@@ -2,75 +2,51 @@
 
 #include "testenvironment.h"
 
+#include <QHash>
+
+#include <functional>
+
 namespace {
 
+using Convert = std::function<QVariant(const QString &cell)>;
+
 // A list cell: values separated by commas.
-template<typename T, typename Convert>
-QList<T> listOf(const QString &cell, Convert convert)
+template<typename T>
+Convert listOf(T (*convert)(const QString &value))
 {
-    QList<T> values;
-    for (const QString &value : cell.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        values << convert(value.trimmed());
-    return values;
+    return [convert](const QString &cell) {
+        QList<T> values;
+        for (const QString &value : cell.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            values << convert(value.trimmed());
+        return QVariant::fromValue(values);
+    };
 }
 
-void addColumn(const QString &name, const QString &type)
-{
-    // QtTest keeps the pointer to the name, not a copy.
-    static QList<QByteArray> names;
-    names.append(name.toUtf8());
-    const char *column = names.last().constData();
-    if (type == QLatin1String("bool"))
-        QTest::addColumn<bool>(column);
-    else if (type == QLatin1String("int"))
-        QTest::addColumn<int>(column);
-    else if (type == QLatin1String("uint"))
-        QTest::addColumn<uint>(column);
-    else if (type == QLatin1String("hex") || type == QLatin1String("bytes"))
-        QTest::addColumn<QByteArray>(column);
-    else if (type == QLatin1String("strings"))
-        QTest::addColumn<QStringList>(column);
-    else if (type == QLatin1String("ints"))
-        QTest::addColumn<QList<int>>(column);
-    else if (type == QLatin1String("int64s"))
-        QTest::addColumn<QList<qint64>>(column);
-    else if (type == QLatin1String("reals"))
-        QTest::addColumn<QList<double>>(column);
-    else if (type == QLatin1String("bools"))
-        QTest::addColumn<QList<bool>>(column);
-    else if (type == QLatin1String("hexes"))
-        QTest::addColumn<QList<QByteArray>>(column);
-    else
-        QTest::addColumn<QString>(column);
-}
+int toInt(const QString &value) { return value.toInt(nullptr, 0); }
+qint64 toInt64(const QString &value) { return value.toLongLong(nullptr, 0); }
+double toReal(const QString &value) { return value.toDouble(); }
+bool toBool(const QString &value) { return value == QLatin1String("true"); }
+QByteArray fromHex(const QString &value) { return QByteArray::fromHex(value.toLatin1()); }
 
-void addCell(QTestData &row, const QString &type, QString cell)
+// Each column type with the conversion of its cells; the type of an empty cell's value is the column's.
+const QHash<QString, Convert> &conversions()
 {
-    cell.replace(QLatin1String("\\n"), QLatin1String("\n"));
-    if (type == QLatin1String("bool"))
-        row << (cell == QLatin1String("true"));
-    else if (type == QLatin1String("int"))
-        row << cell.toInt(nullptr, 0);
-    else if (type == QLatin1String("uint"))
-        row << cell.toUInt(nullptr, 0);
-    else if (type == QLatin1String("hex"))
-        row << QByteArray::fromHex(cell.toLatin1());
-    else if (type == QLatin1String("bytes"))
-        row << cell.toUtf8();
-    else if (type == QLatin1String("strings"))
-        row << (cell.isEmpty() ? QStringList() : cell.split(QLatin1Char('|')));
-    else if (type == QLatin1String("ints"))
-        row << listOf<int>(cell, [](const QString &value) { return value.toInt(nullptr, 0); });
-    else if (type == QLatin1String("int64s"))
-        row << listOf<qint64>(cell, [](const QString &value) { return value.toLongLong(nullptr, 0); });
-    else if (type == QLatin1String("reals"))
-        row << listOf<double>(cell, [](const QString &value) { return value.toDouble(); });
-    else if (type == QLatin1String("bools"))
-        row << listOf<bool>(cell, [](const QString &value) { return value == QLatin1String("true"); });
-    else if (type == QLatin1String("hexes"))
-        row << listOf<QByteArray>(cell, [](const QString &value) { return QByteArray::fromHex(value.toLatin1()); });
-    else
-        row << cell;
+    static const QHash<QString, Convert> byType {
+        { QString(), [](const QString &cell) { return QVariant(cell); } },
+        { QStringLiteral("bool"), [](const QString &cell) { return QVariant(toBool(cell)); } },
+        { QStringLiteral("int"), [](const QString &cell) { return QVariant(toInt(cell)); } },
+        { QStringLiteral("uint"), [](const QString &cell) { return QVariant(cell.toUInt(nullptr, 0)); } },
+        { QStringLiteral("hex"), [](const QString &cell) { return QVariant(fromHex(cell)); } },
+        { QStringLiteral("bytes"), [](const QString &cell) { return QVariant(cell.toUtf8()); } },
+        { QStringLiteral("strings"),
+          [](const QString &cell) { return QVariant(cell.split(QLatin1Char('|'), Qt::SkipEmptyParts)); } },
+        { QStringLiteral("ints"), listOf(toInt) },
+        { QStringLiteral("int64s"), listOf(toInt64) },
+        { QStringLiteral("reals"), listOf(toReal) },
+        { QStringLiteral("bools"), listOf(toBool) },
+        { QStringLiteral("hexes"), listOf(fromHex) },
+    };
+    return byType;
 }
 
 } // namespace
@@ -79,21 +55,29 @@ void DataTable::addRows(const QString &relative)
 {
     const QStringList lines = TestEnvironment::readLines(TestEnvironment::testDataPath(relative));
     QVERIFY2(!lines.isEmpty(), qPrintable(relative));
-    QStringList types;
+    // QtTest keeps the pointers to the column names, not copies.
+    static QList<QByteArray> names;
+    QList<Convert> columns;
     for (const QString &line : lines) {
         if (line.startsWith(QLatin1Char('#')))
             continue;
         const QStringList cells = line.split(QLatin1Char('\t'));
-        if (types.isEmpty()) {
+        if (columns.isEmpty()) {
             for (const QString &column : cells.mid(1)) {
-                types << column.section(QLatin1Char(':'), 1);
-                addColumn(column.section(QLatin1Char(':'), 0, 0), types.last());
+                const QString type = column.section(QLatin1Char(':'), 1);
+                QVERIFY2(conversions().contains(type), qPrintable(relative + QLatin1String(": ") + column));
+                columns << conversions().value(type);
+                names << column.section(QLatin1Char(':'), 0, 0).toUtf8();
+                QTest::addColumnInternal(columns.last()(QString()).userType(), names.last().constData());
             }
             continue;
         }
-        QVERIFY2(cells.size() == types.size() + 1, qPrintable(relative + QLatin1String(": ") + line));
+        QVERIFY2(cells.size() == columns.size() + 1, qPrintable(relative + QLatin1String(": ") + line));
         QTestData &row = QTest::newRow(qPrintable(cells.first()));
-        for (int column = 0; column < types.size(); ++column)
-            addCell(row, types.at(column), cells.at(column + 1));
+        for (int column = 0; column < columns.size(); ++column) {
+            const QString cell = QString(cells.at(column + 1)).replace(QLatin1String("\\n"), QLatin1String("\n"));
+            const QVariant value = columns.at(column)(cell);
+            row.append(value.userType(), value.constData());
+        }
     }
 }

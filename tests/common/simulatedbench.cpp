@@ -13,14 +13,9 @@ QString sampleIodd()
     return ApplicationSettings::defaultSimulatedDevices().value(0);
 }
 
-QString dataIodd(const QString &relative)
-{
-    return TestEnvironment::testDataPath(relative);
-}
-
 QString testSensor()
 {
-    return dataIodd(QStringLiteral("master/testsensor.xml"));
+    return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
 }
 
 bool use(const QStringList &ioddFiles)

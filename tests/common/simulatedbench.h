@@ -16,8 +16,6 @@ namespace SimulatedBench {
 
 // The sample device the program ships.
 QString sampleIodd();
-// One of our own fixtures under tests/data.
-QString dataIodd(const QString &relative);
 // Our test sensor, tests/data/master/testsensor.xml: product id OVX-TEST, no device status.
 QString testSensor();
 // Chooses the simulated master with these descriptions (one port each) and binds it; false when it did not bind.

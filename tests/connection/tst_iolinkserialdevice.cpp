@@ -16,13 +16,6 @@ namespace {
 
 using SimulatedBench::calls;
 
-SerialPortDescriptor portWithManufacturer(int number, const QString &manufacturer)
-{
-    SerialPortDescriptor port = SimulatedBench::port(number);
-    port.setManufacturer(manufacturer);
-    return port;
-}
-
 // A handler with spies on the signals a device listens to.
 struct Watched
 {
@@ -96,7 +89,8 @@ private slots:
         QFETCH(bool, found);
         if (failures > 0)
             SimulatedMaster::instance().failNextCalls(1, failures, IqCommInterfaceNotFound, 0, call);
-        SerialPortDescriptor port = portWithManufacturer(1, manufacturer);
+        SerialPortDescriptor port = SimulatedBench::port(1);
+        port.setManufacturer(manufacturer);
         port.setSystemLocation(location);
         port.setDescription(QStringLiteral("USB Serial"));
         const IOLinkSerialDevice device(port);
