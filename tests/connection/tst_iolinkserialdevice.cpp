@@ -269,6 +269,7 @@ private slots:
         QVERIFY(SimulatedMaster::instance().isOpen(1));
         QVERIFY(backEnd(device)->getPortHandle() >= 0);
         device.disconnectFromDevice();
+        QTRY_COMPARE(device.getState(), QStringLiteral("notConnected"));
         QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
         QCOMPARE(backEnd(device)->getPortHandle(), qint16(-1));
         device.connectToDevice();
