@@ -33,6 +33,7 @@ public:
         QObject::connect(discovery.get(), &SerialDeviceDiscovery::deviceDiscovered, &receiver,
                          [this](IOLinkDevice *device) {
                              devices.emplace_back(device);
+                             addresses.append(device->getAddress());
                              inMainThread.append(device->thread() == qApp->thread());
                          });
         // Recorded in the scan thread at the moment of each change.
@@ -51,38 +52,17 @@ public:
         thread.wait();
     }
 
-    int finishedScans() const
-    {
-        QMutexLocker locker(&mutex);
-        return int(scanningStates.count(false));
-    }
-
     QList<bool> states() const
     {
         QMutexLocker locker(&mutex);
         return scanningStates;
     }
 
-    // Starts a scan and waits until it has ended with this many devices announced in all; false when it did not.
-    bool scan(size_t devicesInAll)
-    {
-        const int before = finishedScans();
-        discovery->startScan(nullptr);
-        return QTest::qWaitFor([&] { return finishedScans() > before && devices.size() == devicesInAll; }, 20000);
-    }
-
-    QStringList addresses() const
-    {
-        QStringList result;
-        for (const auto &device : devices)
-            result.append(device->getAddress());
-        return result;
-    }
-
     QThread thread;
     QObject receiver;
     std::unique_ptr<SerialDeviceDiscovery> discovery = std::make_unique<SerialDeviceDiscovery>();
     std::vector<std::unique_ptr<IOLinkDevice>> devices;
+    QStringList addresses;
     QList<bool> inMainThread;
     mutable QMutex mutex;
     QList<bool> scanningStates;
@@ -142,9 +122,10 @@ private slots:
         Scanner scanner;
         QVERIFY(!scanner.discovery->isScanning());
         scanner.discovery->startScan(nullptr);
-        QVERIFY(scanner.scan(4));
+        scanner.discovery->startScan(nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(scanner.states().count(false) == 2 && scanner.devices.size() == 4, 20000);
         QCOMPARE(scanner.states(), (QList<bool> { true, false, true, false }));
-        QCOMPARE(scanner.addresses(), (QStringList { "SIM1", "SIM2", "SIM1", "SIM2" }));
+        QCOMPARE(scanner.addresses, (QStringList { "SIM1", "SIM2", "SIM1", "SIM2" }));
         QCOMPARE(scanner.inMainThread, (QList<bool> { true, true, true, true }));
         // Every scan makes fresh device objects.
         QVERIFY(scanner.devices.at(0).get() != scanner.devices.at(2).get());
