@@ -5,31 +5,6 @@
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-namespace {
-
-QString standardDefinitions()
-{
-    return QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml");
-}
-
-// "time:a" / "time:d" for every change of the warning on a 100 ms clock.
-QStringList lensEvents(SimulatedDevice &device, qint64 untilMs)
-{
-    QStringList seen;
-    for (qint64 t = 0; t <= untilMs; t += 100) {
-        device.setTime(t);
-        quint8 qualifier = 0;
-        quint16 code = 0;
-        while (device.takeEvent(&qualifier, &code)) {
-            if (code == SimulatedDevice::lensDirtyEvent)
-                seen << QStringLiteral("%1:%2").arg(t).arg(qualifier == SimulatedDevice::warningAppearsQualifier ? "a" : "d");
-        }
-    }
-    return seen;
-}
-
-}
-
 class TestSimulatedLens : public QObject
 {
     Q_OBJECT
@@ -37,7 +12,8 @@ class TestSimulatedLens : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
+        QVERIFY(description.load(SimulatedBench::sampleIodd(),
+                                 QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml")));
     }
 
     void monitor_data()
@@ -63,7 +39,9 @@ private slots:
         QByteArray status;
         QByteArray detailed;
 
-        lensEvents(device, 2000);
+        // On a 100 ms clock, as the device is polled, the quality stays low for the hold time.
+        for (qint64 time = 0; time <= 2000; time += 100)
+            device.setTime(time);
         QCOMPARE(device.read(SimulatedDevice::deviceStatusIndex, 0, &status), quint16(0));
         QCOMPARE(status, QByteArray(1, char(1)));
         QCOMPARE(device.read(SimulatedDevice::detailedStatusIndex, 0, &detailed), quint16(0));
