@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "iodd/catalogue/ioddentry.h"
@@ -25,26 +26,7 @@ private slots:
 
     void entryIdentity_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<QString>("productName");
-        QTest::addColumn<int>("vendorId");
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<QString>("vendorLogo");
-
-        QTest::newRow("complete identity, default product name wins over the texts")
-            << "complete.xml" << true << "Default Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-        QTest::newRow("document without version") << "noversion.xml" << false << "Default Name" << 2002 << "" << "Korvell-logo.png";
-        QTest::newRow("no default name: primary-language text of the device name")
-            << "textname.xml" << true << "English Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-        QTest::newRow("empty default name: the device name text") << "emptyname.xml" << true << "English Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-        QTest::newRow("no device name: the variant's name text")
-            << "variantname.xml" << true << "Variant Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-        QTest::newRow("identity without vendor logo") << "nologo.xml" << false << "Default Name" << 2002 << "V1.2.0" << "";
-        QTest::newRow("ids that are not decimal read as 0") << "badnumbers.xml" << true << "Default Name" << 0 << "V1.2.0" << "Korvell-logo.png";
-        QTest::newRow("two variants are listed invalid") << "twovariants.xml" << false << "Default Name" << 2002 << "V1.2.0" << "Korvell-logo.png";
-        QTest::newRow("other root element") << "notiodd.xml" << false << IODDEntry::undefinedText() << 0 << "" << "";
-        QTest::newRow("missing file") << "does-not-exist.xml" << false << IODDEntry::undefinedText() << 0 << "" << "";
+        DataTable::addRows(QStringLiteral("catalogue/entry-identity.tsv"));
     }
 
     void entryIdentity()
@@ -64,16 +46,7 @@ private slots:
 
     void productMatching_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("productId");
-        QTest::addColumn<bool>("matches");
-        QTest::newRow("exact") << "complete.xml" << "KV-1" << true;
-        QTest::newRow("other case") << "complete.xml" << "kv-1" << false;
-        QTest::newRow("trailing blank") << "complete.xml" << "KV-1 " << false;
-        QTest::newRow("prefix") << "complete.xml" << "KV" << false;
-        QTest::newRow("first of two variants") << "twovariants.xml" << "KV-2A" << true;
-        QTest::newRow("second of two variants") << "twovariants.xml" << "KV-2B" << true;
-        QTest::newRow("empty id against an empty product id") << "emptyproductid.xml" << "" << false;
+        DataTable::addRows(QStringLiteral("catalogue/product-matching.tsv"));
     }
 
     void productMatching()

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "variablefixtures.h"
@@ -326,13 +327,7 @@ private slots:
 
     void postWriteActionsOfSystemCommands_data()
     {
-        QTest::addColumn<uint>("command");
-        QTest::addColumn<int>("uploads");
-        QTest::addColumn<bool>("reRead");
-        QTest::newRow("0x41 re-reads 59 and 204") << 0x41u << 0 << true;
-        QTest::newRow("0x82 reads everything again") << 0x82u << 1 << false;
-        QTest::newRow("0x80 only logs") << 0x80u << 0 << false;
-        QTest::newRow("0x99 is not in the table") << 0x99u << 0 << false;
+        DataTable::addRows(QStringLiteral("comm/system-commands.tsv"));
     }
 
     void postWriteActionsOfSystemCommands()
@@ -546,13 +541,7 @@ private slots:
 
     void admissionFollowsTheAccessRights_data()
     {
-        QTest::addColumn<uint>("command");
-        QTest::addColumn<QString>("access");
-        QTest::addColumn<QString>("warning");
-        QTest::newRow("read of a write-only variable") << 1u << "wo" << "Not readable";
-        QTest::newRow("write of a read-only variable") << 2u << "RO" << "Not writable";
-        QTest::newRow("read of a read-write variable") << 1u << "rw" << "";
-        QTest::newRow("write of a write-only variable") << 2u << "wo" << "";
+        DataTable::addRows(QStringLiteral("comm/admission.tsv"));
     }
 
     void admissionFollowsTheAccessRights()
@@ -581,12 +570,7 @@ private slots:
 
     void subindexSentAndStored_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<uint>("subIndex");
-        QTest::addColumn<int>("sentSubIndex");
-        QTest::newRow("simple variable, subindex 3") << "simple" << 3u << 0;
-        QTest::newRow("record with subindex access") << "subindexed record" << 2u << 2;
-        QTest::newRow("record written as a whole") << "whole record" << 2u << 0;
+        DataTable::addRows(QStringLiteral("comm/subindexes.tsv"));
     }
 
     // The device addresses a simple variable or a record without subindex access only as a whole,
@@ -615,17 +599,6 @@ private slots:
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.first().at(2).toUInt(), subIndex);
         QCOMPARE(finished.first().at(4).value<VariableWrapper *>(), &variable);
-    }
-
-    void unknownCommandIsReportedAndSendsNothing()
-    {
-        CommunicationTask task(nullptr, 0, 9);
-        QSignalSpy read(&task, &CommunicationTask::taskRequestsRead);
-        QSignalSpy write(&task, &CommunicationTask::taskRequestsWrite);
-        QTest::ignoreMessage(QtCriticalMsg, "bad command 9");
-        task.start();
-        QCOMPARE(read.size() + write.size(), 0);
-        QCOMPARE(task.getState(), int(CommunicationTask::Running));
     }
 
     void answersEndTheTaskOnlyOnce_data()

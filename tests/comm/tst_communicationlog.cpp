@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "comm/communicationfiltermodel.h"
@@ -33,14 +34,7 @@ private slots:
 
     void repeatedReadsCountAsPolling_data()
     {
-        QTest::addColumn<QList<int>>("indexes");
-        QTest::addColumn<QList<bool>>("requests");
-        QTest::addColumn<QList<bool>>("polling");
-        // Each read logs its request and then the device's answer.
-        QTest::newRow("the second read and its answer")
-            << QList<int> { 40, 40, 40, 40 } << QList<bool> { true, false, true, false } << QList<bool> { false, false, true, true };
-        QTest::newRow("reads of two variables")
-            << QList<int> { 40, 40, 41, 41 } << QList<bool> { true, false, true, false } << QList<bool> { false, false, false, false };
+        DataTable::addRows(QStringLiteral("comm/repeated-reads.tsv"));
     }
 
     void repeatedReadsCountAsPolling()

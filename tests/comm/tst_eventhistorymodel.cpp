@@ -1,4 +1,5 @@
 #include "comm/eventhistorymodel.h"
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include <QApplication>
@@ -42,30 +43,7 @@ class TestEventHistoryModel : public QObject
 private slots:
     void pairing_data()
     {
-        QTest::addColumn<QList<int>>("qualifiers");
-        QTest::addColumn<QList<int>>("codes");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("activeWarnings");
-        QTest::addColumn<int>("activeErrors");
-
-        QTest::newRow("appear then disappear")
-            << QList<int> { appears | warning, disappears | warning } << QList<int> { 0x1800, 0x1800 }
-            << QStringList { "0x1800:-", "0x1800:-" } << 0 << 0;
-        QTest::newRow("appear stays active")
-            << QList<int> { appears | warning } << QList<int> { 0x1800 } << QStringList { "0x1800:a" } << 1 << 0;
-        QTest::newRow("disappear of another code leaves it")
-            << QList<int> { appears | error, disappears | warning } << QList<int> { 0x5000, 0x1800 }
-            << QStringList { "0x1800:-", "0x5000:a" } << 0 << 1;
-        QTest::newRow("second appear of one code counts once, one disappear ends it")
-            << QList<int> { appears | warning, appears | warning } << QList<int> { 0x1800, 0x1800 }
-            << QStringList { "0x1800:a", "0x1800:-" } << 1 << 0;
-        QTest::newRow("two appears and a disappear")
-            << QList<int> { appears | warning, appears | warning, disappears | warning }
-            << QList<int> { 0x1800, 0x1800, 0x1800 } << QStringList { "0x1800:-", "0x1800:-", "0x1800:-" } << 0 << 0;
-        QTest::newRow("disappear without appear")
-            << QList<int> { disappears | error } << QList<int> { 0x5000 } << QStringList { "0x5000:-" } << 0 << 0;
-        QTest::newRow("single shot is never active")
-            << QList<int> { single | notification } << QList<int> { 0x1802 } << QStringList { "0x1802:-" } << 0 << 0;
+        DataTable::addRows(QStringLiteral("comm/event-pairing.tsv"));
     }
 
     void pairing()

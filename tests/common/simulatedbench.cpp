@@ -13,9 +13,9 @@ QString sampleIodd()
     return ApplicationSettings::defaultSimulatedDevices().value(0);
 }
 
-QString dataIodd(const QString &relative)
+QString testSensor()
 {
-    return TestEnvironment::testDataPath(relative);
+    return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
 }
 
 bool use(const QStringList &ioddFiles)
@@ -28,16 +28,35 @@ bool use(const QStringList &ioddFiles)
     return bound;
 }
 
+SerialPortDescriptor port(int number)
+{
+    return SimulatedMaster::instance().availablePorts().value(number - 1);
+}
+
+int calls(const QString &name, int port)
+{
+    return SimulatedMaster::instance().callCount(port, name);
+}
+
+std::unique_ptr<IOLinkSerialDevice> device(int port, const QString &iodd)
+{
+    auto device = std::make_unique<IOLinkSerialDevice>(SimulatedBench::port(port));
+    device->setIoddFile(iodd);
+    return device;
+}
+
+bool connect(IOLinkDevice &device, int timeoutMs)
+{
+    if (!QTest::qWaitFor([&]() { return device.getState() == QLatin1String("notConnected"); }, timeoutMs))
+        return false;
+    device.connectToDevice();
+    return QTest::qWaitFor([&]() { return device.getState() == QLatin1String("connected"); }, timeoutMs);
+}
+
 std::unique_ptr<IOLinkSerialDevice> connectedDevice(int port, const QString &iodd, int timeoutMs)
 {
-    auto device = std::make_unique<IOLinkSerialDevice>(SimulatedMaster::instance().availablePorts().value(port - 1));
-    device->setIoddFile(iodd);
-    if (!QTest::qWaitFor([&]() { return device->getState() == QLatin1String("notConnected"); }, timeoutMs))
-        return nullptr;
-    device->connectToDevice();
-    if (!QTest::qWaitFor([&]() { return device->getState() == QLatin1String("connected"); }, timeoutMs))
-        return nullptr;
-    return device;
+    auto connected = device(port, iodd);
+    return connect(*connected, timeoutMs) ? std::move(connected) : nullptr;
 }
 
 } // namespace SimulatedBench

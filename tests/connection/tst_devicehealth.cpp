@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
@@ -13,17 +14,6 @@
 
 #include <memory>
 
-namespace {
-
-const QString connected = QStringLiteral("connected");
-
-QString testSensor()
-{
-    return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
-}
-
-}
-
 class TestDeviceHealth : public QObject
 {
     Q_OBJECT
@@ -32,7 +22,7 @@ private slots:
     // Simulated device 1 is the sample, device 2 a sensor whose description has no device status.
     void initTestCase()
     {
-        QVERIFY(SimulatedBench::use(QStringList { SimulatedBench::sampleIodd(), testSensor() }));
+        QVERIFY(SimulatedBench::use(QStringList { SimulatedBench::sampleIodd(), SimulatedBench::testSensor() }));
     }
 
     void init()
@@ -50,21 +40,7 @@ private slots:
 
     void detailedEntries_data()
     {
-        QTest::addColumn<QList<QByteArray>>("entries");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("expected");
-
-        const QByteArray empty = QByteArray::fromHex("000000");
-        QTest::newRow("all empty") << QList<QByteArray> { empty, empty } << 2 << QStringList {};
-        QTest::newRow("one warning among empties")
-            << QList<QByteArray> { empty, QByteArray::fromHex("e41800"), empty } << 3 << QStringList { "2:0x1800:t1800" };
-        QTest::newRow("error and notification")
-            << QList<QByteArray> { QByteArray::fromHex("f44210"), QByteArray::fromHex("541802") } << 2
-            << QStringList { "3:0x4210:t4210", "1:0x1802:t1802" };
-        // The description's count wins over what the device sends beyond it.
-        QTest::newRow("entries beyond the count")
-            << QList<QByteArray> { empty, QByteArray::fromHex("e41800") } << 1 << QStringList {};
-        QTest::newRow("short entry ignored") << QList<QByteArray> { QByteArray::fromHex("e418") } << 1 << QStringList {};
+        DataTable::addRows(QStringLiteral("connection/detailed-status.tsv"));
     }
 
     void detailedEntries()
@@ -113,16 +89,14 @@ private slots:
 
     void noStatusWithoutTheIndex()
     {
-        IOLinkSerialDevice device(SimulatedMaster::instance().availablePorts().value(1));
-        device.setIoddFile(testSensor());
-        QSignalSpy alerts(&device, &IOLinkDevice::alertTextChanged);
-        device.connectToDevice();
-        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), connected, 20000);
+        auto device = SimulatedBench::device(2, SimulatedBench::testSensor());
+        QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
+        QVERIFY(SimulatedBench::connect(*device));
         const int reads = SimulatedMaster::instance().callCount(2, QStringLiteral("mst_ReadOD"));
-        device.getHealth()->refresh();
-        QVERIFY(!device.getHealth()->isAvailable());
-        QVERIFY(!device.getHealth()->hasDetailed());
-        QVERIFY(device.getHealth()->toJson().value("deviceStatus").isNull());
+        device->getHealth()->refresh();
+        QVERIFY(!device->getHealth()->isAvailable());
+        QVERIFY(!device->getHealth()->hasDetailed());
+        QVERIFY(device->getHealth()->toJson().value("deviceStatus").isNull());
         QCOMPARE(alerts.count(), 0);
         // Asking again must not make the binding read the whole device.
         QCoreApplication::processEvents();
@@ -176,8 +150,7 @@ private slots:
         device->disconnectFromDevice();
         QTRY_COMPARE(device->getState(), QStringLiteral("notConnected"));
         QCOMPARE(history->rowCount(), 2);
-        device->connectToDevice();
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, 20000);
+        QVERIFY(SimulatedBench::connect(*device));
         QCOMPARE(history->rowCount(), 0);
     }
 };

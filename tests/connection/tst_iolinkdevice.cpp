@@ -33,9 +33,7 @@ SimulatedMaster &master()
 
 std::unique_ptr<IOLinkSerialDevice> makeDevice(const QString &iodd = SimulatedBench::sampleIodd())
 {
-    auto device = std::make_unique<IOLinkSerialDevice>(master().availablePorts().value(port - 1));
-    device->setIoddFile(iodd);
-    return device;
+    return SimulatedBench::device(port, iodd);
 }
 
 } // namespace
@@ -73,7 +71,7 @@ private slots:
         connect(device->getCommunicationHandler(), &CommunicationHandler::processDataReceived, this, [&]() { ++payloads; },
                 Qt::QueuedConnection);
 
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device));
         QCOMPARE(states, QStringList({ "connecting", "syncing", "connected" }));
 
         QVERIFY(total > 10);
@@ -125,7 +123,7 @@ private slots:
         disconnect(device.get(), &IOLinkDevice::stateChanged, this, nullptr);
         master().replug(port);
         device->disconnectFromDevice();
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device));
     }
 
     void deviceWithoutReferencedVariablesConnects()
@@ -137,7 +135,7 @@ private slots:
         master().setDeviceFiles({ iodd });
         QCOMPARE(master().availablePorts().size(), 1);
         auto device = makeDevice(iodd);
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device));
         QCOMPARE(device->getBinding()->getSyncTasksTotal(), 0u);
         QVERIFY(device->getBinding()->getMenuEntries().isEmpty());
     }
@@ -145,11 +143,11 @@ private slots:
     void differentProductIdKeepsTheDiscoveredOne()
     {
         // Another sensor answers the scan; the sample is on the port by the time it connects.
-        master().setDeviceFiles({ SimulatedBench::dataIodd(QStringLiteral("master/testsensor.xml")) });
+        master().setDeviceFiles({ SimulatedBench::testSensor() });
         auto device = makeDevice();
         master().setDeviceFiles({ SimulatedBench::sampleIodd() });
         QTest::ignoreMessage(QtCriticalMsg, "Product ID is different from synced: \"OVX-TEST\" \"OVX100\"");
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device));
         QCOMPARE(device->getProductId(), QStringLiteral("OVX-TEST"));
     }
 
@@ -157,7 +155,7 @@ private slots:
     void destructionWaitsForTheWorkerThread()
     {
         auto device = makeDevice();
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device));
         QStringList order;
         QThread *worker = device->getCommunicationHandler()->thread();
         connect(worker, &QThread::finished, this, [&]() { order << "thread finished"; }, Qt::DirectConnection);
@@ -182,14 +180,6 @@ private slots:
         WorkerRetirement::finishAll();
         QCOMPARE(answered.count(), 1);
         QVERIFY(task.isNull());
-    }
-
-private:
-    void connectAndWait(IOLinkDevice &device)
-    {
-        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("notConnected"), timeout);
-        device.connectToDevice();
-        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("connected"), timeout);
     }
 };
 

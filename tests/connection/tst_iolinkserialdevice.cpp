@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
@@ -13,18 +14,7 @@
 
 namespace {
 
-SerialPortDescriptor virtualPort(int number)
-{
-    const QList<SerialPortDescriptor> ports = SimulatedMaster::instance().availablePorts();
-    return number >= 1 && number <= ports.size() ? ports.at(number - 1) : SerialPortDescriptor();
-}
-
-SerialPortDescriptor portWithManufacturer(int number, const QString &manufacturer)
-{
-    SerialPortDescriptor port = virtualPort(number);
-    port.setManufacturer(manufacturer);
-    return port;
-}
+using SimulatedBench::calls;
 
 // A handler with spies on the signals a device listens to.
 struct Watched
@@ -45,11 +35,6 @@ struct Watched
     QSignalSpy alerts;
 };
 
-int calls(const QString &name, int port = 1)
-{
-    return SimulatedMaster::instance().callCount(port, name);
-}
-
 IqCommCommunicationHandler *backEnd(const IOLinkDevice &device)
 {
     return qobject_cast<IqCommCommunicationHandler *>(device.getCommunicationHandler());
@@ -64,7 +49,7 @@ class TestIOLinkSerialDevice : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(SimulatedBench::use(QStringList { TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")) }));
+        QVERIFY(SimulatedBench::use(QStringList { SimulatedBench::testSensor() }));
     }
 
     void init()
@@ -76,7 +61,7 @@ private slots:
 
     void probeReadsIdentityAndClosesThePort()
     {
-        const IOLinkSerialDevice device(virtualPort(1));
+        const IOLinkSerialDevice device(SimulatedBench::port(1));
         QVERIFY(device.hasIOLinkDevice());
         QVERIFY(device.isAvailable());
         QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
@@ -89,39 +74,42 @@ private slots:
         QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
     }
 
-    void firstConnectRetriedOnlyForFtdi_data()
+    void probe_data()
     {
-        QTest::addColumn<QString>("manufacturer");
-        QTest::addColumn<int>("failures");
-        QTest::addColumn<int>("connects");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("FTDI, first open refused") << "FTDI" << 1 << 2 << true;
-        QTest::newRow("FTDI, both opens refused") << "FTDI" << 2 << 2 << false;
-        QTest::newRow("other maker, first open refused") << "Prolific" << 1 << 1 << false;
-        QTest::newRow("FTDI, open accepted") << "FTDI" << 0 << 1 << true;
+        DataTable::addRows(QStringLiteral("connection/probes.tsv"));
     }
 
-    void firstConnectRetriedOnlyForFtdi()
+    // Whatever the probe opened is closed again; a port without a device is named after its adapter.
+    void probe()
     {
         QFETCH(QString, manufacturer);
+        QFETCH(QString, location);
+        QFETCH(QString, call);
         QFETCH(int, failures);
-        QFETCH(int, connects);
         QFETCH(bool, found);
         if (failures > 0)
-            SimulatedMaster::instance().failNextCalls(1, failures, IqCommInterfaceNotFound, 0, QStringLiteral("mst_Connect"));
-        const IOLinkSerialDevice device(portWithManufacturer(1, manufacturer));
-        QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
+            SimulatedMaster::instance().failNextCalls(1, failures, IqCommInterfaceNotFound, 0, call);
+        SerialPortDescriptor port = SimulatedBench::port(1);
+        port.setManufacturer(manufacturer);
+        port.setSystemLocation(location);
+        port.setDescription(QStringLiteral("USB Serial"));
+        const IOLinkSerialDevice device(port);
         QCOMPARE(device.hasIOLinkDevice(), found);
-        QCOMPARE(device.getProductId().isEmpty(), !found);
+        QCOMPARE(device.isAvailable(), found);
+        QCOMPARE(device.getProductId(), found ? QStringLiteral("OVX-TEST") : QString());
+        if (!found) {
+            QCOMPARE(device.getProductName(), "USB Serial - " + manufacturer);
+            QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
+        }
+        QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
+        QTEST(calls(QStringLiteral("mst_Connect")), "connects");
+        QTEST(calls(QStringLiteral("mst_Disconnect")), "disconnects");
         QVERIFY(!SimulatedMaster::instance().isOpen(1));
     }
 
     void identityReadsRetriedFourTimes_data()
     {
-        QTest::addColumn<int>("failures");
-        QTest::addColumn<QString>("vendorName");
-        QTest::newRow("three failures, fourth attempt reads") << 3 << "Ovinex Test Works";
-        QTest::newRow("four failures leave the vendor name empty") << 4 << "";
+        DataTable::addRows(QStringLiteral("connection/identity-retries.tsv"));
     }
 
     void identityReadsRetriedFourTimes()
@@ -130,61 +118,14 @@ private slots:
         QFETCH(QString, vendorName);
         // The vendor name is read first, so the failures all fall on it.
         SimulatedMaster::instance().failNextCalls(1, failures, IqCommOperationFailed, 0x8011, QStringLiteral("mst_ReadOD"));
-        const IOLinkSerialDevice device(virtualPort(1));
+        const IOLinkSerialDevice device(SimulatedBench::port(1));
         QCOMPARE(device.getVendorName(), vendorName);
         QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
     }
 
-    void portWithoutDeviceGetsFallbackName_data()
-    {
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<int>("connects");
-        QTest::addColumn<int>("disconnects");
-        QTest::newRow("no master answers") << "SIM1" << "mst_Connect" << 1 << 0;
-        QTest::newRow("configuration unreadable") << "SIM1" << "mst_GetConfig" << 1 << 1;
-        // Cut to 8 bits, a port without a number would open some other master's port.
-        QTest::newRow("port without a number") << "/dev/serial" << "" << 0 << 0;
-    }
-
-    void portWithoutDeviceGetsFallbackName()
-    {
-        QFETCH(QString, location);
-        QFETCH(QString, call);
-        if (!call.isEmpty())
-            SimulatedMaster::instance().failNextCalls(1, 1, IqCommOperationFailed, 0, call);
-        SerialPortDescriptor port = portWithManufacturer(1, QStringLiteral("Acme"));
-        port.setSystemLocation(location);
-        port.setDescription(QStringLiteral("USB Serial"));
-        const IOLinkSerialDevice device(port);
-        QVERIFY(!device.hasIOLinkDevice());
-        QVERIFY(!device.isAvailable());
-        QCOMPARE(device.getProductName(), QStringLiteral("USB Serial - Acme"));
-        QVERIFY(device.getProductId().isEmpty());
-        QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
-        QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
-        // Whatever the probe opened is closed again.
-        QFETCH(int, connects);
-        QCOMPARE(calls(QStringLiteral("mst_Connect")), connects);
-        QFETCH(int, disconnects);
-        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), disconnects);
-        QVERIFY(!SimulatedMaster::instance().isOpen(1));
-    }
-
     void eventAlertTexts_data()
     {
-        QTest::addColumn<uint>("code");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("ioddText");
-        QTest::addColumn<QString>("alert");
-        QTest::newRow("standard text, appearing") << 0x1804u << 3 << QString()
-                                                  << QString::fromUtf8("Event: Short circuit at C/Q \u2013 check wire "
-                                                                       "connection\nCode: 0x1804\nMode: Appear");
-        QTest::newRow("code without standard text") << 0x1808u << 1 << QString()
-                                                    << "Event: Undefined\nCode: 0x1808\nMode: Single Shot";
-        QTest::newRow("mode 0") << 0x6000u << 0 << QString() << "Event: Invalid cycle time\nCode: 0x6000\nMode: Undefined";
-        QTest::newRow("vendor code, upper-case hexadecimal") << 0x8cafu << 3 << "Lens dirty"
-                                                              << "Event: Lens dirty\nCode: 0x8CAF\nMode: Appear";
+        DataTable::addRows(QStringLiteral("connection/event-alerts.tsv"));
     }
 
     void eventAlertTexts()
@@ -196,38 +137,9 @@ private slots:
         QCOMPARE(IOLinkSerialDevice::eventAlert(code, ushort(mode), ioddText), alert);
     }
 
-    void handleFollowsTheConnection()
-    {
-        IOLinkSerialDevice device(virtualPort(1));
-        IqCommCommunicationHandler *communication = backEnd(device);
-        QVERIFY(communication);
-        QCOMPARE(communication->getPortHandle(), qint16(-1));
-        device.connectToDevice();
-        QTRY_VERIFY(communication->getPortHandle() >= 0);
-        QVERIFY(SimulatedMaster::instance().isOpen(1));
-
-        // A disconnect asked for by the user: the closed port's handle is not used again.
-        device.disconnectFromDevice();
-        QTRY_COMPARE(device.getState(), QStringLiteral("notConnected"));
-        QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
-        QCOMPARE(communication->getPortHandle(), qint16(-1));
-
-        // A device lost while connected takes the handle away at once.
-        device.connectToDevice();
-        QTRY_VERIFY(communication->getPortHandle() >= 0);
-        emit device.connectionLost();
-        QCOMPARE(communication->getPortHandle(), qint16(-1));
-    }
-
     void portNumberFromLocation_data()
     {
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<int>("number");
-        QTest::newRow("ends in 12") << "COM12" << 12;
-        QTest::newRow("device node") << "/dev/ttyACM0" << 0;
-        QTest::newRow("no trailing digits") << "/dev/serial" << 65535;
-        QTest::newRow("digits not at the end") << "COM3x" << 65535;
-        QTest::newRow("too large for a port") << "COM70000" << 65535;
+        DataTable::addRows(QStringLiteral("connection/port-numbers.tsv"));
     }
 
     void portNumberFromLocation()
@@ -243,20 +155,7 @@ private slots:
 
     void refusedConnect_data()
     {
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("alert");
-        QTest::addColumn<int>("connects");
-        QTest::addColumn<int>("expectedDisconnects");
-        QTest::addColumn<int>("modeSwitches");
-        // An opened port is set inactive again before it is closed.
-        QTest::newRow("connect refused") << "SIM1" << "mst_Connect" << int(IqCommInterfaceNotFound) << "mst_Connect" << 1 << 0 << 0;
-        QTest::newRow("configuration unreadable") << "SIM1" << "mst_GetConfig" << int(IqCommOperationFailed) << "mst_GetConfig" << 1 << 1 << 1;
-        QTest::newRow("unexpected operating mode") << "SIM1" << "" << 3 << "Unexpected Operating mode: 3" << 1 << 1 << 2;
-        // Cut to 8 bits, these numbers would open some other master's port.
-        QTest::newRow("no digits") << "/dev/serial" << "" << 0 << "/dev/serial" << 0 << 0 << 0;
-        QTest::newRow("beyond the library's 8 bits") << "COM257" << "" << 0 << "COM257" << 0 << 0 << 0;
+        DataTable::addRows(QStringLiteral("connection/refused-connects.tsv"));
     }
 
     void refusedConnect()
@@ -272,7 +171,7 @@ private slots:
             SimulatedMaster::instance().failNextCalls(1, 1, result, 0, call);
         else if (result != 0)
             SimulatedMaster::instance().forceOperatingMode(1, result);
-        SerialPortDescriptor port = virtualPort(1);
+        SerialPortDescriptor port = SimulatedBench::port(1);
         port.setSystemLocation(location);
         Watched watched(port);
         watched.handler->connectToDevice();
@@ -291,7 +190,7 @@ private slots:
 
     void connectAndDisconnectOnceEach()
     {
-        Watched watched(virtualPort(1));
+        Watched watched(SimulatedBench::port(1));
         watched.handler->connectToDevice();
         QTRY_COMPARE(watched.connected.count(), 1);
         QVERIFY(watched.handler->isConnectedState());
@@ -321,7 +220,7 @@ private slots:
 
     void inactiveModeFailureIsOnlyAWarning()
     {
-        Watched watched(virtualPort(1));
+        Watched watched(SimulatedBench::port(1));
         watched.handler->connectToDevice();
         QTRY_COMPARE(watched.connected.count(), 1);
 
@@ -346,8 +245,8 @@ private slots:
     void cancelWhileThePortOpensOnASlowMaster()
     {
         QFETCH(int, callsBeforeCancel);
-        IOLinkSerialDevice device(virtualPort(1));
-        device.setIoddFile(TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")));
+        IOLinkSerialDevice device(SimulatedBench::port(1));
+        device.setIoddFile(SimulatedBench::testSensor());
         QStringList states;
         connect(&device, &IOLinkDevice::stateChanged, this, [&]() { states << device.getState(); });
         const int opensBefore = calls(QStringLiteral("mst_Connect"));
@@ -362,22 +261,28 @@ private slots:
         QVERIFY2(!states.contains(QStringLiteral("connected")), qPrintable(states.join(QLatin1Char(' '))));
         QCOMPARE(device.getBinding(), nullptr);
 
+        // At full speed: the port's handle follows the connection; the closed port's is not used again, and a
+        // device lost while connected takes it away at once.
         SimulatedMaster::instance().setCallDelay(1, 0);
         device.connectToDevice();
         QTRY_COMPARE_WITH_TIMEOUT(device.getState(), QStringLiteral("connected"), 10000);
         QVERIFY(SimulatedMaster::instance().isOpen(1));
         QVERIFY(backEnd(device)->getPortHandle() >= 0);
         device.disconnectFromDevice();
+        QTRY_COMPARE(device.getState(), QStringLiteral("notConnected"));
         QTRY_VERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(backEnd(device)->getPortHandle(), qint16(-1));
+        device.connectToDevice();
+        QTRY_VERIFY(backEnd(device)->getPortHandle() >= 0);
+        emit device.connectionLost();
+        QCOMPARE(backEnd(device)->getPortHandle(), qint16(-1));
     }
 
     // The window deletes devices on every rescan; a call in progress finishes in the worker, which then closes the port.
     void deviceDeletedDuringACallEndsItsWorkerLater()
     {
-        auto device = std::make_unique<IOLinkSerialDevice>(virtualPort(1));
-        device->setIoddFile(TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")));
-        device->connectToDevice();
-        QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("connected"), 10000);
+        auto device = SimulatedBench::connectedDevice(1, SimulatedBench::testSensor());
+        QVERIFY(device);
         const int polls = calls(QStringLiteral("mst_GetStatus"));
         SimulatedMaster::instance().setCallDelay(1, 500);
         QTRY_VERIFY(calls(QStringLiteral("mst_GetStatus")) > polls);

@@ -1,3 +1,5 @@
+#include "datatable.h"
+#include "masterport.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
@@ -14,28 +16,11 @@
 
 namespace {
 
-SerialPortDescriptor virtualPort(int number)
-{
-    const QList<SerialPortDescriptor> ports = SimulatedMaster::instance().availablePorts();
-    return ports.value(number - 1);
-}
-
-// The port opened and in operating mode, as the connection handler leaves it.
-IqCommHandle openPort(int number)
-{
-    char errorText[IqCommErrorTextSize] = {};
-    MasterLibrary &library = MasterLibrary::instance();
-    const IqCommHandle handle = library.connect(uint8_t(number), uint8_t(number), errorText);
-    uint8_t mode = 0;
-    library.setOperatingMode(handle, IqCommModeOperate, IqCommModeOperate, &mode, errorText);
-    return handle;
-}
-
 // A handler in the test thread with spies on everything it reports.
 struct Watched
 {
     Watched()
-        : handler(std::make_unique<IqCommCommunicationHandler>(virtualPort(1)))
+        : handler(std::make_unique<IqCommCommunicationHandler>(SimulatedBench::port(1)))
         , values(handler.get(), &CommunicationHandler::valueReceived)
         , writes(handler.get(), &CommunicationHandler::writeFinished)
         , errors(handler.get(), &CommunicationHandler::errorOccurred)
@@ -45,11 +30,13 @@ struct Watched
         , events(handler.get(), &CommunicationHandler::eventReceived)
         , uploads(handler.get(), &CommunicationHandler::uploadRequestReceived)
     {
-        handler->setPortHandle(openPort(1));
+        handler->setPortHandle(port.handle);
     }
 
     int answers() const { return values.count() + writes.count() + errors.count() + losses.count(); }
 
+    // Opened and in operating mode, as the connection handler leaves it.
+    MasterPort port { 1 };
     std::unique_ptr<IqCommCommunicationHandler> handler;
     QSignalSpy values;
     QSignalSpy writes;
@@ -65,7 +52,7 @@ struct Watched
 struct InWorker
 {
     explicit InWorker(IqCommHandle handle)
-        : handler(new IqCommCommunicationHandler(virtualPort(1)))
+        : handler(new IqCommCommunicationHandler(SimulatedBench::port(1)))
     {
         handler->setPortHandle(handle);
         handler->moveToThread(&worker);
@@ -117,15 +104,7 @@ private slots:
 
     void failuresAndLostDevices_data()
     {
-        QTest::addColumn<bool>("isWrite");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("isduError");
-        QTest::addColumn<bool>("lost");
-        QTest::newRow("write refused, access denied") << true << int(IqCommOperationFailed) << 0x8023 << false;
-        QTest::newRow("read refused, highest device code") << false << int(IqCommOperationFailed) << 0x80FF << false;
-        QTest::newRow("write without communication") << true << int(IqCommOperationFailed) << 0x4004 << true;
-        QTest::newRow("read beyond the device codes") << false << int(IqCommOperationFailed) << 0x8100 << true;
-        QTest::newRow("read of a vanished interface") << false << int(IqCommInterfaceNotFound) << 0 << true;
+        DataTable::addRows(QStringLiteral("connection/isdu-failures.tsv"));
     }
 
     void failuresAndLostDevices()
@@ -157,7 +136,7 @@ private slots:
 
     void requestsWithoutPort()
     {
-        IqCommCommunicationHandler handler(virtualPort(1));
+        IqCommCommunicationHandler handler(SimulatedBench::port(1));
         QSignalSpy errors(&handler, &CommunicationHandler::errorOccurred);
         handler.readEntryData(66, 0);
         handler.writeEntryData(66, 0, QByteArray::fromHex("0001"));
@@ -227,11 +206,7 @@ private slots:
 
     void pollOfAnInaccessibleDevice_data()
     {
-        QTest::addColumn<QString>("situation");
-        QTest::addColumn<QString>("expectedLoss");
-        QTest::newRow("process data invalid") << "invalid" << "IOLink device disconnected";
-        QTest::newRow("port not operating") << "inactive" << "IOLink device disconnected";
-        QTest::newRow("master unplugged") << "unplugged" << "IOLink lost connection:\n\n";
+        DataTable::addRows(QStringLiteral("connection/inaccessible-polls.tsv"));
     }
 
     void pollOfAnInaccessibleDevice()
@@ -261,8 +236,8 @@ private slots:
 
     void takingTheHandleAwayAnswersEveryTask()
     {
-        const IqCommHandle firstHandle = openPort(1);
-        InWorker device(firstHandle);
+        auto first = std::make_unique<MasterPort>(1);
+        InWorker device(first->handle);
         const uint poll = CommunicationTask::ProcessDataReadCommand;
         const uint output = CommunicationTask::ProcessDataWriteCommand;
 
@@ -279,10 +254,10 @@ private slots:
         QCOMPARE(SimulatedMaster::instance().callCount(1, QStringLiteral("mst_SetPDValue")), 0);
 
         // The handler is not left busy: a new connection runs new tasks.
-        char errorText[IqCommErrorTextSize] = {};
         SimulatedMaster::instance().setCallDelay(1, 0);
-        MasterLibrary::instance().disconnect(firstHandle, errorText);
-        device.handler->setPortHandle(openPort(1));
+        first.reset();
+        const MasterPort second(1);
+        device.handler->setPortHandle(second.handle);
         device.submit(output, QByteArray::fromHex("03"));
         QTRY_COMPARE(device.answers.size(), 4);
         QCOMPARE(device.answers.last(), QStringLiteral("ok"));

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "connection/iolinkdevice.h"
@@ -66,21 +67,7 @@ private slots:
 
     void identityPrecedence_data()
     {
-        QTest::addColumn<QString>("deviceVendor");
-        QTest::addColumn<QString>("deviceName");
-        QTest::addColumn<QString>("deviceSerial");
-        QTest::addColumn<QString>("itemName");
-        QTest::addColumn<QString>("itemSerial");
-        QTest::addColumn<QString>("vendor");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("serial");
-        QTest::newRow("the device's own names win") << "Dev Vendor" << "Dev Name" << "S1" << "" << ""
-                                                   << "Dev Vendor" << "Dev Name" << "S1";
-        QTest::newRow("empty names come from the IODD") << "" << "" << "S1" << "" << "" << fromIodd << fromIodd << "S1";
-        QTest::newRow("a remembered name is kept") << "Dev Vendor" << "Dev Name" << "S1" << "Saved Name" << ""
-                                                   << "Dev Vendor" << "Saved Name" << "S1";
-        QTest::newRow("an empty serial keeps the remembered one") << "V" << "N" << "" << "" << "OLD"
-                                                                  << "V" << "N" << "OLD";
+        DataTable::addRows(QStringLiteral("discovery/identity-precedence.tsv"));
     }
 
     void identityPrecedence()

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "masterport.h"
 #include "servedmaster.h"
 #include "simulatedbench.h"
@@ -79,19 +80,7 @@ private slots:
 
     void byteArrays_data()
     {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QByteArray>("octets");
-        QTest::newRow("wrapped") << QByteArray("{\"value\":[65,0,255]}") << 232 << true << QByteArray("A\0\xff", 3);
-        QTest::newRow("bare") << QByteArray("[1,2]") << 232 << true << QByteArray("\1\2");
-        QTest::newRow("empty") << QByteArray("{\"value\":[]}") << 232 << true << QByteArray();
-        QTest::newRow("above 255") << QByteArray("{\"value\":[1,256]}") << 232 << false << QByteArray();
-        QTest::newRow("negative") << QByteArray("{\"value\":[-1]}") << 232 << false << QByteArray();
-        QTest::newRow("fraction") << QByteArray("{\"value\":[1.5]}") << 232 << false << QByteArray();
-        QTest::newRow("text element") << QByteArray("{\"value\":[\"1\"]}") << 232 << false << QByteArray();
-        QTest::newRow("longer than allowed") << QByteArray("[1,2,3]") << 2 << false << QByteArray();
-        QTest::newRow("no array") << QByteArray("{\"value\":17}") << 232 << false << QByteArray();
+        DataTable::addRows(QStringLiteral("master/network-byte-arrays.tsv"));
     }
 
     void byteArrays()
@@ -111,14 +100,7 @@ private slots:
 
     void refusalCodes_data()
     {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<int>("isdu");
-        QTest::newRow("nested") << QByteArray("{\"code\":311,\"iolinkError\":{\"code\":32816,\"message\":\"x\"}}") << 0x8030;
-        QTest::newRow("flat prose spelling") << QByteArray("{\"code\":311,\"iolinkErrorCode\":32803}") << 0x8023;
-        QTest::newRow("flat old component") << QByteArray("{\"code\":311,\"iolError\":32785}") << 0x8011;
-        QTest::newRow("nested wins") << QByteArray("{\"iolinkError\":{\"code\":32816},\"iolError\":32785}") << 0x8030;
-        QTest::newRow("no device error") << QByteArray("{\"code\":102,\"message\":\"internal\"}") << 0;
-        QTest::newRow("out of range") << QByteArray("{\"iolinkError\":{\"code\":70000}}") << 0;
+        DataTable::addRows(QStringLiteral("master/network-refusal-codes.tsv"));
     }
 
     void refusalCodes()
@@ -130,16 +112,7 @@ private slots:
 
     void processDataSpellings_data()
     {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<QByteArray>("octets");
-        QTest::newRow("newer spelling") << QByteArray("{\"iolink\":{\"valid\":true,\"value\":[3,232]}}") << true << true << QByteArray("\3\xe8");
-        QTest::newRow("released spelling") << QByteArray("{\"ioLink\":{\"valid\":false,\"value\":[1]}}") << true << false << QByteArray("\1");
-        QTest::newRow("getData wrapper") << QByteArray("{\"getData\":{\"iolink\":{\"valid\":true,\"value\":[7]}}}") << true << true << QByteArray("\7");
-        QTest::newRow("digital input only") << QByteArray("{\"cqValue\":true}") << false << false << QByteArray();
-        QTest::newRow("33 octets") << QByteArray("{\"iolink\":{\"valid\":true,\"value\":[" + QByteArray("0,").repeated(32) + "0]}}")
-                                   << false << false << QByteArray();
+        DataTable::addRows(QStringLiteral("master/network-process-data.tsv"));
     }
 
     void processDataSpellings()
@@ -160,15 +133,7 @@ private slots:
 
     void eventQualifiers_data()
     {
-        QTest::addColumn<QString>("severity");
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("modeBits");
-        QTest::newRow("warning appears") << "WARNING" << "APPEARS" << 2 << 3;
-        QTest::newRow("error disappears") << "ERROR" << "DISAPPEARS" << 3 << 2;
-        QTest::newRow("notice single shot") << "NOTICE" << "SINGLESHOT" << 1 << 1;
-        QTest::newRow("misspelt appeared") << "WARNING" << "APPEARED" << 2 << 3;
-        QTest::newRow("unknown literals") << "SOMETHING" << "NEW_MODE" << 1 << 1;
+        DataTable::addRows(QStringLiteral("master/network-event-qualifiers.tsv"));
     }
 
     void eventQualifiers()
@@ -184,14 +149,7 @@ private slots:
 
     void baseAddresses_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("base");
-        QTest::newRow("bare host") << "192.168.1.50" << "http://192.168.1.50/iolink/v1";
-        QTest::newRow("with scheme and slash") << "http://192.168.1.50/" << "http://192.168.1.50/iolink/v1";
-        QTest::newRow("https with path") << "https://host:8443/iolink/v1/" << "https://host:8443/iolink/v1";
-        QTest::newRow("other base path") << "http://host/api/iolink" << "http://host/api/iolink";
-        QTest::newRow("not http") << "ftp://host" << "";
-        QTest::newRow("empty") << "  " << "";
+        DataTable::addRows(QStringLiteral("master/network-base-addresses.tsv"));
     }
 
     void baseAddresses()

@@ -1,35 +1,9 @@
 #include "master/simulateddevice.h"
 #include "master/simulateddevicedescription.h"
 #include "master/simulatedlensmonitor.h"
+#include "datatable.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
-
-namespace {
-
-using Change = SimulatedLensMonitor::Change;
-
-QString standardDefinitions()
-{
-    return QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml");
-}
-
-// "time:a" / "time:d" for every change of the warning on a 100 ms clock.
-QStringList lensEvents(SimulatedDevice &device, qint64 untilMs)
-{
-    QStringList seen;
-    for (qint64 t = 0; t <= untilMs; t += 100) {
-        device.setTime(t);
-        quint8 qualifier = 0;
-        quint16 code = 0;
-        while (device.takeEvent(&qualifier, &code)) {
-            if (code == SimulatedDevice::lensDirtyEvent)
-                seen << QStringLiteral("%1:%2").arg(t).arg(qualifier == SimulatedDevice::warningAppearsQualifier ? "a" : "d");
-        }
-    }
-    return seen;
-}
-
-}
 
 class TestSimulatedLens : public QObject
 {
@@ -38,42 +12,24 @@ class TestSimulatedLens : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(description.load(SimulatedBench::sampleIodd(), standardDefinitions()));
+        QVERIFY(description.load(SimulatedBench::sampleIodd(),
+                                 QStringLiteral(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml")));
     }
 
     void monitor_data()
     {
-        QTest::addColumn<QList<qint64>>("times");
-        QTest::addColumn<QList<double>>("qualities");
-        QTest::addColumn<QList<int>>("changes");
-
-        const int none = int(Change::None);
-        const int appeared = int(Change::Appeared);
-        const int disappeared = int(Change::Disappeared);
-        QTest::newRow("low for the hold time")
-            << QList<qint64> { 0, 1999, 2000, 2500 } << QList<double> { 10, 10, 10, 10 }
-            << QList<int> { none, none, appeared, none };
-        QTest::newRow("a good moment restarts the hold")
-            << QList<qint64> { 0, 1500, 1600, 3000, 4999, 5000 } << QList<double> { 10, 10, 25, 10, 10, 10 }
-            << QList<int> { none, none, none, none, none, appeared };
-        QTest::newRow("between the thresholds keeps it")
-            << QList<qint64> { 0, 2000, 3000, 4000, 5000 } << QList<double> { 5, 5, 25, 30, 31 }
-            << QList<int> { none, appeared, none, none, disappeared };
-        QTest::newRow("low again after clean starts over")
-            << QList<qint64> { 0, 2000, 2100, 2200, 3000, 4200 } << QList<double> { 0, 0, 50, 0, 0, 0 }
-            << QList<int> { none, appeared, disappeared, none, none, appeared };
-        QTest::newRow("clean never disappears")
-            << QList<qint64> { 0, 1000 } << QList<double> { 90, 95 } << QList<int> { none, none };
+        DataTable::addRows(QStringLiteral("master/lens-monitor.tsv"));
     }
 
     void monitor()
     {
         QFETCH(QList<qint64>, times);
         QFETCH(QList<double>, qualities);
-        QFETCH(QList<int>, changes);
+        QFETCH(QStringList, changes);
+        const QStringList names { "none", "appeared", "disappeared" };
         SimulatedLensMonitor lens;
         for (int i = 0; i < times.size(); ++i)
-            QCOMPARE(int(lens.update(times.at(i), qualities.at(i))), changes.at(i));
+            QCOMPARE(names.value(int(lens.update(times.at(i), qualities.at(i)))), changes.at(i));
     }
 
     void statusAndProcessDataFollow()
@@ -83,7 +39,9 @@ private slots:
         QByteArray status;
         QByteArray detailed;
 
-        lensEvents(device, 2000);
+        // On a 100 ms clock, as the device is polled, the quality stays low for the hold time.
+        for (qint64 time = 0; time <= 2000; time += 100)
+            device.setTime(time);
         QCOMPARE(device.read(SimulatedDevice::deviceStatusIndex, 0, &status), quint16(0));
         QCOMPARE(status, QByteArray(1, char(1)));
         QCOMPARE(device.read(SimulatedDevice::detailedStatusIndex, 0, &detailed), quint16(0));

@@ -1,8 +1,8 @@
+#include "datatable.h"
 #include "masterport.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
 
-#include "app/applicationsettings.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
 
@@ -12,11 +12,6 @@
 #include <QtEndian>
 
 namespace {
-
-QString fixture()
-{
-    return TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml"));
-}
 
 // Writes and reads its own value on its own port as fast as it can, counting inconsistencies.
 class PollingWorker : public QThread
@@ -67,35 +62,20 @@ class TestSimulatedMaster : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(SimulatedBench::use(QStringList{fixture(), fixture()}));
+        QVERIFY(SimulatedBench::use(QStringList{SimulatedBench::testSensor(), SimulatedBench::testSensor()}));
     }
 
     void init()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
-        master.setDeviceFiles({fixture(), fixture()});
+        master.setDeviceFiles({SimulatedBench::testSensor(), SimulatedBench::testSensor()});
         master.setTime(0);
-    }
-
-    void bindingFollowsSettings()
-    {
-        MasterLibrary &library = MasterLibrary::instance();
-        QCOMPARE(library.bind(ApplicationSettings::instance()->masterChoice()), MasterLibrary::Provider::SimulatedMaster);
-        QVERIFY(library.isSimulated());
-
-        // Without a loadable vendor library the simulated master stands in even when the real one is preferred.
-        ApplicationSettings::instance()->setSimulatedMaster(false);
-        const MasterLibrary::Provider provider = library.bind(ApplicationSettings::instance()->masterChoice());
-        ApplicationSettings::instance()->setSimulatedMaster(true);
-        QCOMPARE(provider == MasterLibrary::Provider::VendorLibrary, library.isVendorLibraryAvailable());
-        library.bind(ApplicationSettings::instance()->masterChoice());
-        QVERIFY(library.isSimulated());
     }
 
     void virtualPortsOnePerDevice()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
-        master.setDeviceFiles({fixture(), TestEnvironment::testDataPath(QStringLiteral("master/missing.xml")), fixture()});
+        master.setDeviceFiles({SimulatedBench::testSensor(), TestEnvironment::testDataPath(QStringLiteral("master/missing.xml")), SimulatedBench::testSensor()});
         const QList<SerialPortDescriptor> ports = MasterLibrary::instance().availablePorts();
         QCOMPARE(ports.size(), 2);
         QCOMPARE(ports.at(1).systemLocation(), QStringLiteral("SIM2"));
@@ -107,29 +87,7 @@ private slots:
 
     void answers_data()
     {
-        QTest::addColumn<bool>("isWrite");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("subindex");
-        // Written by a write, expected from a read.
-        QTest::addColumn<QByteArray>("octets");
-        // 0 for an answer.
-        QTest::addColumn<int>("isduError");
-        QTest::newRow("unsigned with range") << false << 64 << 0 << QByteArray::fromHex("0064") << 0;
-        QTest::newRow("negative read-only") << false << 67 << 0 << QByteArray::fromHex("fffb") << 0;
-        QTest::newRow("whole record") << false << 68 << 0 << QByteArray::fromHex("ff060701") << 0;
-        QTest::newRow("signed record item") << false << 68 << 1 << QByteArray::fromHex("ff06") << 0;
-        QTest::newRow("boolean without default") << false << 68 << 4 << QByteArray::fromHex("00") << 0;
-        QTest::newRow("float") << false << 69 << 0 << QByteArray::fromHex("3fa00000") << 0;
-        QTest::newRow("string") << false << 70 << 0 << QByteArray("abc") << 0;
-        QTest::newRow("below the range") << true << 64 << 0 << QByteArray::fromHex("0009") << 0x8030;
-        QTest::newRow("not a single value") << true << 65 << 0 << QByteArray::fromHex("03") << 0x8030;
-        QTest::newRow("too short") << true << 64 << 0 << QByteArray::fromHex("64") << 0x8034;
-        QTest::newRow("too long") << true << 64 << 0 << QByteArray::fromHex("000064") << 0x8033;
-        QTest::newRow("write of a read-only variable") << true << 67 << 0 << QByteArray::fromHex("0001") << 0x8023;
-        QTest::newRow("read of a write-only variable") << false << 66 << 0 << QByteArray() << 0x8023;
-        QTest::newRow("read of a missing index") << false << 999 << 0 << QByteArray() << 0x8011;
-        QTest::newRow("subindex of a simple variable") << false << 64 << 1 << QByteArray() << 0x8012;
-        QTest::newRow("unknown system command") << true << 2 << 0 << QByteArray::fromHex("99") << 0x8035;
+        DataTable::addRows(QStringLiteral("master/simulated-answers.tsv"));
     }
 
     void answers()
@@ -250,7 +208,7 @@ private slots:
         QCOMPARE(fresh.read(64).toHex(), QByteArray("0064"));
     }
 
-    void eventsAndInvalidProcessData()
+    void eventsArePendingUntilRead()
     {
         SimulatedMaster &master = SimulatedMaster::instance();
         MasterPort port(1);
@@ -276,15 +234,6 @@ private slots:
         QVERIFY(MasterLibrary::instance().readEvent(port.handle, &qualifier, &code, port.errorText) < 0);
         port.processData();
         QVERIFY(!(port.status & IqCommStatusEventPending));
-
-        master.setProcessDataInvalid(1, true);
-        port.processData();
-        QVERIFY(port.status & IqCommStatusProcessDataInvalid);
-        master.setProcessDataInvalid(1, false);
-        uint8_t mode = 0;
-        MasterLibrary::instance().setOperatingMode(port.handle, IqCommModeInactive, IqCommModeInactive, &mode, port.errorText);
-        port.processData();
-        QCOMPARE(port.status & IqCommStatusPortStateMask, 0);
     }
 
     void placeholderProductIdGivesWayToTheVariants()
