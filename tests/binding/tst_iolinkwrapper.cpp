@@ -1,4 +1,4 @@
-#include "modeltables.h"
+#include "datatable.h"
 #include "samplevariant.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
@@ -245,12 +245,7 @@ private slots:
 
     void pageMenus_data()
     {
-        QTest::addColumn<QString>("sets");
-        QTest::addColumn<QString>("role");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("menu");
-        for (const QStringList &row : tableRows(QStringLiteral("binding/pagemenus.tsv")))
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2) << row.at(3) << row.at(4);
+        DataTable::addRows(QStringLiteral("binding/pagemenus.tsv"));
     }
 
     void pageMenus()

@@ -2,6 +2,8 @@
 
 #include "testenvironment.h"
 
+#include "core/valuekind.h"
+
 #include <QHash>
 
 #include <functional>
@@ -36,6 +38,8 @@ const QHash<QString, Convert> &conversions()
         { QStringLiteral("bool"), [](const QString &cell) { return QVariant(toBool(cell)); } },
         { QStringLiteral("int"), [](const QString &cell) { return QVariant(toInt(cell)); } },
         { QStringLiteral("uint"), [](const QString &cell) { return QVariant(cell.toUInt(nullptr, 0)); } },
+        { QStringLiteral("real"), [](const QString &cell) { return QVariant(toReal(cell)); } },
+        { QStringLiteral("kind"), [](const QString &cell) { return QVariant::fromValue(valueKindOf(cell)); } },
         { QStringLiteral("hex"), [](const QString &cell) { return QVariant(fromHex(cell)); } },
         { QStringLiteral("bytes"), [](const QString &cell) { return QVariant(cell.toUtf8()); } },
         { QStringLiteral("strings"),
@@ -51,33 +55,39 @@ const QHash<QString, Convert> &conversions()
 
 } // namespace
 
+QList<QStringList> DataTable::rows(const QString &relative)
+{
+    QList<QStringList> rows;
+    for (const QString &line : TestEnvironment::readLines(TestEnvironment::testDataPath(relative))) {
+        if (!line.startsWith(QLatin1Char('#')))
+            rows << QString(line).replace(QLatin1String("\\n"), QLatin1String("\n")).split(QLatin1Char('\t'));
+    }
+    if (rows.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("no rows in ") + relative), __FILE__, __LINE__);
+    return rows;
+}
+
 void DataTable::addRows(const QString &relative)
 {
-    const QStringList lines = TestEnvironment::readLines(TestEnvironment::testDataPath(relative));
-    QVERIFY2(!lines.isEmpty(), qPrintable(relative));
+    QList<QStringList> cells = rows(relative);
+    if (cells.isEmpty())
+        return;
     // QtTest keeps the pointers to the column names, not copies.
     static QList<QByteArray> names;
     QList<Convert> columns;
-    for (const QString &line : lines) {
-        if (line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList cells = line.split(QLatin1Char('\t'));
-        if (columns.isEmpty()) {
-            for (const QString &column : cells.mid(1)) {
-                const QString type = column.section(QLatin1Char(':'), 1);
-                QVERIFY2(conversions().contains(type), qPrintable(relative + QLatin1String(": ") + column));
-                columns << conversions().value(type);
-                names << column.section(QLatin1Char(':'), 0, 0).toUtf8();
-                QTest::addColumnInternal(columns.last()(QString()).userType(), names.last().constData());
-            }
-            continue;
-        }
-        QVERIFY2(cells.size() == columns.size() + 1, qPrintable(relative + QLatin1String(": ") + line));
-        QTestData &row = QTest::newRow(qPrintable(cells.first()));
+    for (const QString &column : cells.takeFirst().mid(1)) {
+        const QString type = column.section(QLatin1Char(':'), 1);
+        QVERIFY2(conversions().contains(type), qPrintable(relative + QLatin1String(": ") + column));
+        columns << conversions().value(type);
+        names << column.section(QLatin1Char(':'), 0, 0).toUtf8();
+        QTest::addColumnInternal(columns.last()(QString()).userType(), names.last().constData());
+    }
+    for (const QStringList &row : qAsConst(cells)) {
+        QVERIFY2(row.size() == columns.size() + 1, qPrintable(relative + QLatin1String(": ") + row.join(QLatin1Char('\t'))));
+        QTestData &data = QTest::newRow(qPrintable(row.first()));
         for (int column = 0; column < columns.size(); ++column) {
-            const QString cell = QString(cells.at(column + 1)).replace(QLatin1String("\\n"), QLatin1String("\n"));
-            const QVariant value = columns.at(column)(cell);
-            row.append(value.userType(), value.constData());
+            const QVariant value = columns.at(column)(row.at(column + 1));
+            data.append(value.userType(), value.constData());
         }
     }
 }

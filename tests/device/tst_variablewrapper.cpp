@@ -1,4 +1,4 @@
-#include "modeltables.h"
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "device/conditionwrapper.h"
@@ -117,14 +117,7 @@ private slots:
 
     void failsOnFieldsOutsideThePayload_data()
     {
-        QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<uint>("bitOffset");
-        QTest::addColumn<uint>("bitLength");
-        QTest::addColumn<bool>("tooSmall");
-        for (const QStringList &row : tableRows(QStringLiteral("device/outsidefields.tsv"))) {
-            QTest::newRow(qPrintable(row.at(0))) << QByteArray::fromHex(row.at(1).toLatin1()) << row.at(2).toUInt()
-                                                 << row.at(3).toUInt() << (row.at(4) == QLatin1String("true"));
-        }
+        DataTable::addRows(QStringLiteral("device/outsidefields.tsv"));
     }
 
     void failsOnFieldsOutsideThePayload()

@@ -10,7 +10,7 @@
 #include "menu/menuwrapper.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "iodd/model/variableelements.h"
-#include "modeltables.h"
+#include "datatable.h"
 #include "simulatedbench.h"
 
 namespace MenuFixtures {

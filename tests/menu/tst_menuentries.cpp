@@ -324,12 +324,7 @@ private slots:
 
     void digits_data()
     {
-        QTest::addColumn<double>("gradient");
-        QTest::addColumn<double>("offset");
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<uint>("digits");
-        for (const QStringList &row : tableRows(QStringLiteral("menu/digits.tsv")))
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toDouble() << row.at(2).toDouble() << row.at(3) << row.at(4).toUInt();
+        DataTable::addRows(QStringLiteral("menu/digits.tsv"));
     }
 
     void digits()

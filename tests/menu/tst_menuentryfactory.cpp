@@ -61,16 +61,7 @@ private slots:
     // A reference to a whole variable (subindex 0) or to item 2 of a record.
     void reference_data()
     {
-        QTest::addColumn<int>("subindex");
-        QTest::addColumn<ValueKind>("type");
-        QTest::addColumn<QString>("access");
-        QTest::addColumn<QString>("restriction");
-        QTest::addColumn<int>("singleValues");
-        QTest::addColumn<bool>("range");
-        QTest::addColumn<QString>("kind");
-        for (const QStringList &row : tableRows(QStringLiteral("menu/references.tsv")))
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toInt() << valueKindOf(row.at(2)) << row.at(3) << row.at(4)
-                                                 << row.at(5).toInt() << (row.at(6) == QLatin1String("range")) << row.at(7);
+        DataTable::addRows(QStringLiteral("menu/references.tsv"));
     }
 
     void reference()

@@ -1,4 +1,4 @@
-#include "modeltables.h"
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "iodd/model/iodevicet.h"
@@ -110,12 +110,7 @@ private slots:
 
     void booleanValues_data()
     {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("context");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QString>("warning");
-        for (const QStringList &row : tableRows(QStringLiteral("model/booleans.tsv")))
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2) << row.at(3).toInt() << row.at(4);
+        DataTable::addRows(QStringLiteral("model/booleans.tsv"));
     }
 
     void booleanValues()
@@ -159,11 +154,7 @@ private slots:
 
     void textRoundTrip_data()
     {
-        QTest::addColumn<ValueKind>("type");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        for (const QStringList &row : tableRows(QStringLiteral("model/texts.tsv")))
-            QTest::newRow(qPrintable(row.at(0))) << valueKindOf(row.at(1)) << row.at(2) << row.at(3);
+        DataTable::addRows(QStringLiteral("model/texts.tsv"));
     }
 
     void textRoundTrip()
@@ -192,15 +183,7 @@ private slots:
 
     void lookupOrder_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("languageFiles");
-        QTest::addColumn<QString>("textId");
-        QTest::addColumn<QString>("text");
-
-        for (const QStringList &row : tableRows(QStringLiteral("model/lookup.tsv"))) {
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2).split(QLatin1Char(','), Qt::SkipEmptyParts)
-                                                 << row.at(3) << row.at(4);
-        }
+        DataTable::addRows(QStringLiteral("model/lookup.tsv"));
     }
 
     void lookupOrder()

@@ -1,4 +1,4 @@
-#include "modeltables.h"
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "iodd/model/eventelements.h"
@@ -67,10 +67,7 @@ private slots:
 
     void typeDispatchCreatesTheNamedType_data()
     {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("kind");
-        for (const QStringList &row : tableRows(QStringLiteral("model/typedispatch.tsv")))
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2);
+        DataTable::addRows(QStringLiteral("model/typedispatch.tsv"));
     }
 
     void typeDispatchCreatesTheNamedType()

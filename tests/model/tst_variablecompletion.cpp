@@ -1,4 +1,4 @@
-#include "modeltables.h"
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "iodd/model/iodevicet.h"
@@ -135,12 +135,7 @@ private slots:
 
     void valueTypesAndLengths_data()
     {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<ValueKind>("type");
-        QTest::addColumn<uint>("bitLength");
-        QTest::addColumn<uint>("fixedLength");
-        for (const QStringList &row : tableRows(QStringLiteral("model/completedtypes.tsv")))
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << valueKindOf(row.at(2)) << row.at(3).toUInt() << row.at(4).toUInt();
+        DataTable::addRows(QStringLiteral("model/completedtypes.tsv"));
     }
 
     void valueTypesAndLengths()

@@ -1,4 +1,4 @@
-#include "modeltables.h"
+#include "datatable.h"
 #include "processdatafixtures.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdatahandler.h"
@@ -74,7 +74,7 @@ private slots:
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<bool>("outOfRange");
         QTest::addColumn<QString>("singleValue");
-        for (const QStringList &row : tableRows(QStringLiteral("processdata/ranges.tsv"))) {
+        for (const QStringList &row : DataTable::rows(QStringLiteral("processdata/ranges.tsv"))) {
             const QStringList fields = row.at(2).split(QLatin1Char(' '));
             const QByteArray payload = fields.size() < 4 ? QByteArray()
                 : mainPayload(quint8(fields.at(0).toUInt()), qint16(fields.at(1).toInt()), fields.at(2).toFloat(), fields.at(3) == QLatin1String("on"));
@@ -176,17 +176,7 @@ private slots:
 
     void digitsAndLimits_data()
     {
-        QTest::addColumn<QString>("gradient");
-        QTest::addColumn<QString>("offset");
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<int>("digits");
-        QTest::addColumn<double>("lowYaxisLimit");
-        QTest::addColumn<double>("minY");
-        QTest::addColumn<double>("maxY");
-        for (const QStringList &row : tableRows(QStringLiteral("processdata/digitsandlimits.tsv"))) {
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1) << row.at(2) << row.at(3) << row.at(4).toInt() << row.at(5).toDouble()
-                                                 << row.at(6).toDouble() << row.at(7).toDouble();
-        }
+        DataTable::addRows(QStringLiteral("processdata/digitsandlimits.tsv"));
     }
 
     void digitsAndLimits()
@@ -410,7 +400,7 @@ private slots:
         QTest::addColumn<bool>("interpolation");
         QTest::addColumn<double>("y");
         QTest::addColumn<bool>("found");
-        for (const QStringList &row : tableRows(QStringLiteral("processdata/cursor.tsv"))) {
+        for (const QStringList &row : DataTable::rows(QStringLiteral("processdata/cursor.tsv"))) {
             QVector<QPointF> points;
             for (const QString &point : row.at(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
                 points << QPointF(point.section(QLatin1Char(','), 0, 0).toDouble(), point.section(QLatin1Char(','), 1).toDouble());
