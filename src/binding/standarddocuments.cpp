@@ -33,6 +33,24 @@ void load(IODeviceT &tree, const QString &path, XmlDocumentKind kind)
         qCritical() << Q_FUNC_INFO << "Could not read XML:" << path;
 }
 
+// Text lookups build their index on first use; a shared document gets it before any other thread reads it.
+void index(const ChildList<PrimaryLanguageT> &languages)
+{
+    for (const PrimaryLanguageT *language : languages)
+        language->findText(QString());
+}
+
+template <class Document>
+void indexCollections(const Document *document)
+{
+    if (!document)
+        return;
+    for (const ExternalTextCollectionT *collection : document->ExternalTextCollection) {
+        index(collection->PrimaryLanguage);
+        index(collection->Language);
+    }
+}
+
 // Scratch trees that hold the documents read so far. They keep them for the whole process, so a shared
 // document is never held by one tree alone and so never written again.
 struct Cache
@@ -56,6 +74,9 @@ const IODeviceT &definitions(Cache &cache)
         load(*tree, unitsPath(), XmlDocumentKind::StandardUnitDefinitions);
         load(*tree, standardFolder + QStringLiteral("IODD-StandardDefinitions1.0.1.xml"),
              XmlDocumentKind::SecondaryStandardDefinitions);
+        indexCollections(tree->standardDefinitions.get());
+        indexCollections(tree->standardUnitDefinitions.get());
+        indexCollections(tree->secondaryStandardDefinitions.get());
         cache.definitions = std::move(tree);
     }
     return *cache.definitions;
@@ -77,6 +98,10 @@ const IODeviceT &texts(Cache &cache, const QString &language)
         for (const QString &code : qAsConst(order)) {
             load(*fresh, definitionsPath(code), XmlDocumentKind::StandardDefinitionsLanguage);
             load(*fresh, unitsPath(code), XmlDocumentKind::StandardUnitDefinitionsLanguage);
+        }
+        for (const ExternalTextDocumentT *document : { fresh->standardTexts.get(), fresh->standardUnitTexts.get() }) {
+            if (document)
+                index(document->Language);
         }
         tree = fresh;
     }
