@@ -60,10 +60,11 @@ struct Cache
     QHash<QString, std::shared_ptr<IODeviceT>> texts;
 };
 
+// Never destroyed: a build abandoned at the end of the program may still be reading from it.
 Cache &cache()
 {
-    static Cache instance;
-    return instance;
+    static Cache *instance = new Cache;
+    return *instance;
 }
 
 const IODeviceT &definitions(Cache &cache)
