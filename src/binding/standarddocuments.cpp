@@ -127,6 +127,9 @@ void StandardDocuments::lend(IODeviceT &device, const QString &language, bool se
     const IODeviceT &languageTexts = texts(shared, language);
     device.standardTexts = languageTexts.standardTexts;
     device.standardUnitTexts = languageTexts.standardUnitTexts;
+    // Read here, beside the window, so that switching the language later reads nothing in the window's thread.
+    for (const QString &code : languages())
+        texts(shared, code);
 }
 
 void StandardDocuments::lendTexts(IODeviceT &device, const QString &language)
