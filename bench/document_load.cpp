@@ -55,13 +55,12 @@ QVector<Document> connectionDocuments(const QString &device)
     };
 }
 
-double modelLoad(const QVector<Document> &documents, int eventIntervalMs, bool *complete)
+double modelLoad(const QVector<Document> &documents, bool *complete)
 {
     const std::clock_t start = std::clock();
     for (int round = 0; round < rounds; ++round) {
         IODeviceT device;
         device.language = QStringLiteral("de");
-        device.eventIntervalMs = eventIntervalMs;
         for (const Document &document : documents)
             *complete = device.loadXml(document.path, document.kind) && *complete;
     }
@@ -108,21 +107,16 @@ int main(int argc, char *argv[])
     }
 
     bool complete = true;
-    double dom = 1e9, load = 1e9, everyElement = 1e9, noEvents = 1e9;
+    double dom = 1e9, load = 1e9;
     for (int batch = 0; batch < batches; ++batch) {
         dom = qMin(dom, domLoad(documents));
-        load = qMin(load, modelLoad(documents, IODDReader::defaultEventIntervalMs, &complete));
-        everyElement = qMin(everyElement, modelLoad(documents, 0, &complete));
-        noEvents = qMin(noEvents, modelLoad(documents, -1, &complete));
+        load = qMin(load, modelLoad(documents, &complete));
     }
 
     out << "device: " << QFileInfo(documents.last().path).fileName() << Qt::endl;
     out << "documents loaded: " << (complete ? "all" : "NOT ALL") << Qt::endl;
     out << "dom (ms processor time per connection): " << dom << Qt::endl;
-    out << "load, events every 10 ms (ms processor time per connection): " << load << Qt::endl;
-    out << "load, events after every element (ms processor time per connection): " << everyElement << Qt::endl;
-    out << "load, no events (ms processor time per connection): " << noEvents << Qt::endl;
-    out << "events every element, share of load: " << (everyElement - noEvents) / everyElement << Qt::endl;
+    out << "load (ms processor time per connection): " << load << Qt::endl;
     out << "load/dom: " << load / dom << Qt::endl;
     return complete ? 0 : 1;
 }

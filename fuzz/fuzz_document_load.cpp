@@ -16,7 +16,6 @@ void runOne(const uint8_t *data, size_t size)
     const QString path = FuzzSupport::writeScratchFile(data, size, QStringLiteral("product.xml"));
 
     IODeviceT device;
-    device.eventIntervalMs = -1;
     if (!device.loadXml(standardPath, XmlDocumentKind::StandardDefinitions))
         abort();
     if (!device.loadXml(path, XmlDocumentKind::ProductDescription))

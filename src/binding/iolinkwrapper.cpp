@@ -13,6 +13,7 @@
 #include "processdata/processdatarefwrapper.h"
 #include "processdata/processdatawrapper.h"
 #include "processdata/recorditemwrapper.h"
+#include "standarddocuments.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -27,41 +28,8 @@ namespace {
 
 constexpr int entryPaceMs = 100;
 
-const QString standardFolder = QStringLiteral(":/iolink/standard/StandardDefinitions/");
-const QString secondaryDefinitionsFile = QStringLiteral("IODD-StandardDefinitions1.0.1.xml");
-const QString english = QStringLiteral("en");
 const QString readOnly = QStringLiteral("ro");
 const QString translationFailed = QStringLiteral("failed");
-
-QString standardDefinitionsPath(const QString &language = QString())
-{
-    return standardFolder + QStringLiteral("IODD-StandardDefinitions1.1")
-        + (language.isEmpty() ? QString() : QLatin1Char('-') + language) + QStringLiteral(".xml");
-}
-
-QString unitDefinitionsPath(const QString &language = QString())
-{
-    return standardFolder + QStringLiteral("IODD-StandardUnitDefinitions1.1")
-        + (language.isEmpty() ? QString() : QLatin1Char('-') + language) + QStringLiteral(".xml");
-}
-
-// Moves the first Language containing `code` to the end, where the text lookup takes it from.
-void bringLanguageToEnd(ExternalTextDocumentT *texts, const QString &code)
-{
-    if (!texts)
-        return;
-    const int last = texts->Language.size() - 1;
-    for (int i = 1; i < last; ++i) {
-        if (!texts->Language.at(i)->xmlLang.value.contains(code))
-            continue;
-        texts->Language.swapItemsAt(i, last);
-        if (last < texts->DocumentInfo.size())
-            texts->DocumentInfo.swapItemsAt(i, last);
-        if (last < texts->Stamp.size())
-            texts->Stamp.swapItemsAt(i, last);
-        return;
-    }
-}
 
 const QStringList roleNames = { QStringLiteral("observer"), QStringLiteral("maintenance"),
                                 QStringLiteral("specialist") };
@@ -141,32 +109,16 @@ IOLinkWrapper::~IOLinkWrapper()
     qInfo() << "Completed cleanup of IOLink wrapper.";
 }
 
+QStringList IOLinkWrapper::languages()
+{
+    return StandardDocuments::languages();
+}
+
 void IOLinkWrapper::loadDocuments(const QString &language)
 {
-    loadDocument("Loading standard definitions XML:", standardDefinitionsPath(), int(XmlDocumentKind::StandardDefinitions));
-    loadDocument("Loading standard unit definitions XML:", unitDefinitionsPath(),
-                 int(XmlDocumentKind::StandardUnitDefinitions));
-
-    // The language in use is loaded last, so that its entries are the last ones and the ones looked up.
-    QStringList order;
-    for (const QString &offered : languages()) {
-        if (offered != english && offered != language)
-            order.append(offered);
-    }
-    if (language != english)
-        order.append(language);
-    for (const QString &code : qAsConst(order)) {
-        loadDocument("Loading standard definitions locale XML:", standardDefinitionsPath(code),
-                     int(XmlDocumentKind::StandardDefinitionsLanguage));
-        loadDocument("Loading standard unit definitions locale XML:", unitDefinitionsPath(code),
-                     int(XmlDocumentKind::StandardUnitDefinitionsLanguage));
-    }
-
     // Device descriptions of the older schema name some standard variables differently.
-    if (IODeviceT::schemaVersionOf(ioddPath) == QLatin1String("1.0.1"))
-        loadDocument("Loading secondary standard definitions XML:", standardFolder + secondaryDefinitionsFile,
-                     int(XmlDocumentKind::SecondaryStandardDefinitions));
-
+    const bool older = IODeviceT::schemaVersionOf(ioddPath) == QLatin1String("1.0.1");
+    StandardDocuments::lend(*document, language, older);
     document->language = language;
     productLoaded = loadDocument("Loading product XML:", ioddPath, int(XmlDocumentKind::ProductDescription));
 }
@@ -679,8 +631,7 @@ QString IOLinkWrapper::deviceName() const
 
 void IOLinkWrapper::setLanguage(const QString &code)
 {
-    bringLanguageToEnd(document->standardTexts.get(), code);
-    bringLanguageToEnd(document->standardUnitTexts.get(), code);
+    StandardDocuments::lendTexts(*document, code);
     document->language = code;
     emit currentLanguageChanged(code);
 }

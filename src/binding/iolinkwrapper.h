@@ -43,7 +43,7 @@ public:
     explicit IOLinkWrapper(const QString &ioddPath, const QString &language = QStringLiteral("en"),
                            QObject *parent = nullptr);
     // The languages whose standard texts the program ships.
-    static QStringList languages() { return { QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr") }; }
+    static QStringList languages();
     ~IOLinkWrapper() override;
 
     // All menu entries, menu by menu, each group followed by its items; the menu entry handler takes them over.

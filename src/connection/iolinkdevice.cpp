@@ -1,5 +1,7 @@
 #include "iolinkdevice.h"
 
+#include "bindingbuilder.h"
+
 #include "binding/iolinkwrapper.h"
 #include "comm/communicationanswerrelay.h"
 #include "comm/communicationhandler.h"
@@ -18,7 +20,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QEventLoop>
 #include <QPointer>
 #include <QState>
 #include <QThread>
@@ -241,6 +242,8 @@ void IOLinkDevice::onStateNotConnectedEntered()
     }
     if (menuEntryHandler)
         menuEntryHandler->reset();
+    delete pendingBuild;
+    pendingBuild = nullptr;
     retireBinding();
     emit ioLinkWrapperChanged();
 }
@@ -283,19 +286,20 @@ void IOLinkDevice::onStateConnectingEntered()
 {
     qInfo() << Q_FUNC_INFO;
     eventHistory->clear();
+    startBuild();
 }
 
 void IOLinkDevice::onStateSyncingEntered()
 {
     qInfo() << Q_FUNC_INFO << ioddFile;
-    // The port opened after the user cancelled; it is closed at once, loading the IODD would be wasted.
+    // The port opened after the user cancelled; it is closed at once, the binding would be wasted.
     if (connectCancelled) {
-        qInfo() << "Connection cancelled; the IODD is not loaded.";
+        qInfo() << "Connection cancelled; the binding is not installed.";
         return;
     }
     const quint64 generation = ++syncGeneration;
     QPointer<IOLinkDevice> self(this);
-    // Events run while it is built; until it is done, nothing may reach the binding,
+    // Events run until it is built; until it is done, nothing may reach the binding,
     // so it has no parent and no connections yet.
     IOLinkWrapper *binding = buildBinding();
     if (!self) {
@@ -311,25 +315,24 @@ void IOLinkDevice::onStateSyncingEntered()
     installBinding(binding);
 }
 
-// Reading a large description and building its binding takes longer than the window may stand still,
-// so it is built in a pool thread and handed to this thread when done; events run meanwhile.
-IOLinkWrapper *IOLinkDevice::buildBinding() const
+// The build starts with the connection, beside the opening of the port; a build for another description or
+// language (changed meanwhile) is replaced.
+void IOLinkDevice::startBuild()
 {
-    // A thread of its own: in the shared pool the build would queue behind the freeing of the last model.
-    QThread *home = thread();
-    IOLinkWrapper *binding = nullptr;
-    std::unique_ptr<QThread> builder(QThread::create([&binding, path = ioddFile, code = language, home]() {
-        binding = new IOLinkWrapper(path, code);
-        binding->moveToThread(home);
-    }));
-    QEventLoop loop;
-    connect(builder.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    builder->start();
-    if (!builder->isFinished())
-        loop.exec();
-    // A quitting application ends the loop early; the binding is then awaited.
-    builder->wait();
-    return binding;
+    if (pendingBuild && pendingBuild->builds(ioddFile, language))
+        return;
+    delete pendingBuild;
+    pendingBuild = new BindingBuilder(ioddFile, language, this);
+}
+
+IOLinkWrapper *IOLinkDevice::buildBinding()
+{
+    startBuild();
+    // Taken from the device, which may go or end the connection while the build is awaited.
+    std::unique_ptr<BindingBuilder> build(pendingBuild);
+    pendingBuild = nullptr;
+    build->setParent(nullptr);
+    return build->take();
 }
 
 void IOLinkDevice::installBinding(IOLinkWrapper *binding)

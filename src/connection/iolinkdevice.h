@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+class BindingBuilder;
 class CommunicationHandler;
 class CommunicationTask;
 class CommunicationListModel;
@@ -136,13 +137,16 @@ protected:
 private:
     void buildStateMachine();
     void retireWorker();
-    IOLinkWrapper *buildBinding() const;
+    void startBuild();
+    IOLinkWrapper *buildBinding();
     void installBinding(IOLinkWrapper *binding);
     void retireBinding();
     void onBindingSynchronised();
     void addTask(CommunicationTask *task);
 
     IOLinkWrapper *ioLinkWrapper = nullptr;
+    // The binding being built for the connection in progress, if any.
+    BindingBuilder *pendingBuild = nullptr;
     MenuEntryHandler *menuEntryHandler = nullptr;
     ProcessDataHandler *processDataHandler = nullptr;
     // The output image the device last accepted, and whether the current run of refusals was reported.

@@ -212,10 +212,14 @@ private slots:
         QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
         QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Schaltverzögerung"));
         QCOMPARE(binding->getCurrentLanguage(), QStringLiteral("de"));
+        // The standard documents are shared between bindings; a switch of one leaves the other's texts.
+        auto other = load(SimulatedBench::sampleIodd(), QStringLiteral("de"));
+        QCOMPARE(other->getDocument()->standardDefinitions, binding->getDocument()->standardDefinitions);
 
         binding->setLanguage(QStringLiteral("fr"));
         QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Numéro de série"));
         QCOMPARE(binding->translate(QStringLiteral("TN_V_SwitchDelay")), QStringLiteral("Temporisation de commutation"));
+        QCOMPARE(other->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Seriennummer"));
         binding->setLanguage(QStringLiteral("en"));
         QCOMPARE(binding->translate(QStringLiteral("STD_TN_V_SerialNumber")), QStringLiteral("Serial number"));
     }

@@ -101,12 +101,17 @@ private slots:
 
     void connectionLostWhileTheIoddLoads()
     {
-        auto device = makeDevice();
+        // Large enough that its build outlasts the opening of the port, which it starts beside.
+        QString texts;
+        for (int i = 0; i < 60000; ++i)
+            texts += QStringLiteral("<Text id=\"TI_Filler%1\" value=\"Filler text %1\"/>").arg(i);
+        SampleVariant variant;
+        auto device = makeDevice(variant.insertInto(QStringLiteral("PrimaryLanguage"), texts).write());
         bool lostDuringLoad = false;
         connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() {
             if (device->getState() != QLatin1String("syncing"))
                 return;
-            // Runs from inside the reader, which lets events run while the IODD loads.
+            // Runs while the binding is awaited, as events go on meanwhile.
             QTimer::singleShot(0, this, [&]() {
                 lostDuringLoad = device->getState() == QLatin1String("syncing") && !device->getBinding();
                 master().unplug(port);

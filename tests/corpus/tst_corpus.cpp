@@ -139,7 +139,7 @@ private:
         const QDomNodeList roots = document.elementsByTagName(root->elementName);
         if (roots.size() != 1)
             return counts;
-        IODDReader(-1).readElement(root, roots.at(0), QString());
+        IODDReader().readElement(root, roots.at(0), QString());
         QSet<const IOLinkKlasse *> seen;
         treeCount(root, counts, seen);
         return relevantOnly(counts);

@@ -5,7 +5,6 @@
 #include "iodd/model/iodevicet.h"
 
 #include <QApplication>
-#include <QTimer>
 
 // Reading documents into element trees: declarations, prototypes, positions, the type dispatch and
 // the document kinds of loadXml, numbered wires and the event table.
@@ -227,6 +226,11 @@ private slots:
         QVERIFY(!texts.standardUnitTexts);
         QVERIFY(!texts.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::ProductDescription));
         QCOMPARE(texts.DocumentInfo.size(), 1);
+        // A root shared with another tree is read by both and written by neither.
+        IODeviceT borrower;
+        borrower.standardTexts = texts.standardTexts;
+        QVERIFY(!borrower.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardDefinitionsLanguage));
+        QCOMPARE(texts.standardTexts->Language.size(), 3);
 
         IODeviceT roots;
         QVERIFY(roots.loadXml(fixture("stdtexts-de.xml"), XmlDocumentKind::StandardUnitDefinitionsLanguage));
@@ -253,19 +257,9 @@ private slots:
         // ones: tst_iolinkwrapper's olderSchemaUsesItsOwnDefinitions, through the binding that loads them.
     }
 
-    void eventsRunWhileReading()
-    {
-        bool fired = false;
-        QTimer::singleShot(0, this, [&fired] { fired = true; });
-        IODeviceT responsive;
-        QVERIFY(responsive.loadXml(fixture("reader.xml"), XmlDocumentKind::ProductDescription));
-        QVERIFY(fired);
-    }
-
     void eventTableDeviceEventsFirstThenStandardReferences()
     {
         IODeviceT events;
-        events.eventIntervalMs = -1;
         QVERIFY(events.loadXml(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml",
                                XmlDocumentKind::StandardDefinitions));
         QVERIFY(events.loadXml(fixture2("events.xml"), XmlDocumentKind::ProductDescription));
@@ -287,7 +281,6 @@ private slots:
         QCOMPARE(events.eventText(999), QString());
 
         IODeviceT bare;
-        bare.eventIntervalMs = -1;
         QVERIFY(bare.loadXml(fixture2("events.xml"), XmlDocumentKind::ProductDescription));
         QCOMPARE(bare.eventTable.size(), 4);
         QCOMPARE(bare.eventTable.at(2).nameTextId, QString());

@@ -21,7 +21,6 @@ private:
     static void load(IODeviceT &device, const QString &language)
     {
         device.language = language;
-        device.eventIntervalMs = -1;
         QVERIFY(device.loadXml(standardFile("IODD-StandardDefinitions1.1.xml"), XmlDocumentKind::StandardDefinitions));
         if (language != QLatin1String("en"))
             QVERIFY(device.loadXml(standardFile(QStringLiteral("IODD-StandardDefinitions1.1-%1.xml").arg(language)),
@@ -100,7 +99,6 @@ private slots:
     void initTestCase()
     {
         load(device, QStringLiteral("en"));
-        pdDevice.eventIntervalMs = -1;
         QVERIFY(pdDevice.loadXml(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml",
                                XmlDocumentKind::StandardDefinitions));
         QVERIFY(pdDevice.loadXml(TestEnvironment::testDataPath("model2/processdata.xml"), XmlDocumentKind::ProductDescription));
@@ -263,7 +261,6 @@ private slots:
     void withoutStandardDefinitionsOrInGerman()
     {
         IODeviceT bare;
-        bare.eventIntervalMs = -1;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Array count too large"));
         QVERIFY(bare.loadXml(TestEnvironment::testDataPath("model2/variables.xml"), XmlDocumentKind::ProductDescription));
         QCOMPARE(element(bare, "V_SystemCommand")->variable.value.type, ValueKind::Unknown);

@@ -4,8 +4,6 @@
 #include "datatypeelements.h"
 #include "processdataelements.h"
 
-#include <QCoreApplication>
-#include <QThread>
 #include <QDomElement>
 #include <QVarLengthArray>
 
@@ -52,11 +50,6 @@ bool hasPart(const DatatypeT *datatype)
 
 } // namespace
 
-IODDReader::IODDReader(int eventIntervalMs)
-    : eventInterval(eventIntervalMs)
-{
-}
-
 bool IODDReader::readElement(IOLinkKlasse *element, const QDomNode &domNode, const QString &parentPath)
 {
     readChildren(element, domNode, elementPath(element, parentPath));
@@ -70,8 +63,6 @@ QString IODDReader::elementPath(const IOLinkKlasse *element, const QString &pare
 
 void IODDReader::readChildren(IOLinkKlasse *element, const QDomNode &domNode, const QString &path)
 {
-    letEventsRun();
-
     const int listCount = element->childSlots.size();
     QVarLengthArray<bool, 16> found(listCount);
     std::fill(found.begin(), found.end(), false);
@@ -205,15 +196,3 @@ void IODDReader::dispatchType(IOLinkKlasse *element, const ValueSlot &typeSlot)
     element->childSlots.append(typeObject->childSlots.constData(), typeObject->childSlots.size());
 }
 
-void IODDReader::letEventsRun()
-{
-    if (eventInterval < 0)
-        return;
-    if (eventInterval > 0 && sinceEvents.isValid() && sinceEvents.elapsed() < eventInterval)
-        return;
-    // Only the window thread has events that must not wait; a reader in a pool thread runs through.
-    QCoreApplication *application = QCoreApplication::instance();
-    if (application && QThread::currentThread() == application->thread())
-        QCoreApplication::processEvents();
-    sinceEvents.start();
-}

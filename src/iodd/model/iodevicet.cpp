@@ -5,50 +5,21 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDomDocument>
-#include <QEventLoop>
 #include <QFile>
-#include <QFutureWatcher>
-#include <QThread>
 #include <QThreadPool>
 #include <QXmlStreamReader>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <cstring>
 
 using CompletionSupport::lastOf;
 
 namespace {
-// Below this size a parse takes a few milliseconds; handing it to another thread costs more than that,
-// since the tree is then allocated in that thread's heap and freed in this one.
-constexpr int parseBesideFromBytes = 256 * 1024;
+// The tree of a large document takes as long to free as to read, and no reader need wait for it.
+constexpr int freeBesideFromBytes = 256 * 1024;
 
-// The parse of a large description takes longer than a window may stand still; in the application's
-// thread it runs beside it while events go on, as they do between the elements of the reader.
-bool parsesBeside(const QByteArray &content, int eventIntervalMs)
+bool freesBeside(const QByteArray &content)
 {
-    QCoreApplication *application = QCoreApplication::instance();
-    return eventIntervalMs >= 0 && application && QThread::currentThread() == application->thread()
-        && content.size() >= parseBesideFromBytes;
-}
-
-// The tree of a large document takes as long to free as to read, and no reader need wait for it,
-// whichever thread it reads in.
-bool freesBeside(const QByteArray &content, int eventIntervalMs)
-{
-    return eventIntervalMs >= 0 && QCoreApplication::instance() && content.size() >= parseBesideFromBytes;
-}
-
-bool parseDocument(QDomDocument &document, const QByteArray &content, int eventIntervalMs)
-{
-    if (!parsesBeside(content, eventIntervalMs))
-        return document.setContent(content);
-    QFutureWatcher<bool> parse;
-    QEventLoop loop;
-    QObject::connect(&parse, &QFutureWatcher<bool>::finished, &loop, &QEventLoop::quit);
-    parse.setFuture(QtConcurrent::run([&document, &content]() { return document.setContent(content); }));
-    if (!parse.isFinished())
-        loop.exec();
-    return parse.result();
+    return QCoreApplication::instance() && content.size() >= freeBesideFromBytes;
 }
 
 template <class T>
@@ -57,6 +28,18 @@ T *ensure(std::unique_ptr<T> &root)
     if (!root)
         root.reset(new T);
     return root.get();
+}
+
+// A root shared with other trees is never written; one this tree holds alone takes more documents.
+template <class T>
+T *ensure(std::shared_ptr<const T> &root)
+{
+    if (!root) {
+        auto fresh = std::make_shared<T>();
+        root = fresh;
+        return fresh.get();
+    }
+    return root.use_count() == 1 ? const_cast<T *>(root.get()) : nullptr;
 }
 // Real descriptions nest about a dozen levels; the DOM parser needs time quadratic in the depth
 // and crashes on very deep documents, so anything deeper than this is refused before it parses.
@@ -228,11 +211,11 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
         return false;
     }
     auto document = std::make_unique<QDomDocument>();
-    if (!parseDocument(*document, content, eventIntervalMs))
+    if (!document->setContent(content))
         return false;
     const bool product = kind == XmlDocumentKind::ProductDescription;
     const bool read = readDocument(*document, target, product);
-    if (freesBeside(content, eventIntervalMs))
+    if (freesBeside(content))
         QThreadPool::globalInstance()->start([tree = document.release()]() { delete tree; });
     if (!read)
         return false;
@@ -251,7 +234,7 @@ bool IODeviceT::readDocument(const QDomDocument &document, IOLinkKlasse *target,
         return false;
     if (product)
         schemaVersion = schemaVersionOfNamespace(roots.at(0).toElement().attribute(QStringLiteral("xmlns")));
-    IODDReader reader(eventIntervalMs);
+    IODDReader reader;
     reader.readElement(target, roots.at(0), product ? QString() : target->elementName);
     return true;
 }
@@ -276,7 +259,7 @@ QString IODeviceT::schemaVersionOf(const QString &path)
     return schemaVersionOfNamespace(reader.namespaceUri().toString());
 }
 
-IODDStandardDefinitionsT *IODeviceT::completionStandardDefinitions() const
+const IODDStandardDefinitionsT *IODeviceT::completionStandardDefinitions() const
 {
     // The schema tells which definitions a document was written against; the document version is
     // the vendor's own numbering and only counts where secondary definitions were loaded on purpose.
@@ -301,7 +284,7 @@ void IODeviceT::completeProduct()
     const DocumentInfoT *info = lastOf(DocumentInfo);
     version = info ? info->version.value : QString();
 
-    IODDStandardDefinitionsT *standard = completionStandardDefinitions();
+    const IODDStandardDefinitionsT *standard = completionStandardDefinitions();
     resolveProcessDataInputs();
     completeVariables(standard);
     buildEventTable();

@@ -70,12 +70,12 @@ public:
     static int toBooleanValue(const QString &value, const QString &context);
 
     // Completion of the product's variables (variablecompletion.cpp).
-    void completeVariables(IODDStandardDefinitionsT *standard);
-    void completeDirectParameterOverlay(DirectParameterOverlayT *overlay, IODDStandardDefinitionsT *standard);
-    void completeStdDirectParameterRef(StdDirectParameterRefT *reference, IODDStandardDefinitionsT *standard);
-    void completeVariableElement(VariableT *element, IODDStandardDefinitionsT *standard);
-    void completeStdVariableRef(StdVariableRefT *reference, IODDStandardDefinitionsT *standard);
-    void completeVariable(AbstractVariableT *element, IODDStandardDefinitionsT *standard);
+    void completeVariables(const IODDStandardDefinitionsT *standard);
+    void completeDirectParameterOverlay(DirectParameterOverlayT *overlay, const IODDStandardDefinitionsT *standard);
+    void completeStdDirectParameterRef(StdDirectParameterRefT *reference, const IODDStandardDefinitionsT *standard);
+    void completeVariableElement(VariableT *element, const IODDStandardDefinitionsT *standard);
+    void completeStdVariableRef(StdVariableRefT *reference, const IODDStandardDefinitionsT *standard);
+    void completeVariable(AbstractVariableT *element, const IODDStandardDefinitionsT *standard);
     void fillFromSimpleDatatype(const SimpleDatatypeT *datatype, TypeDescription &description);
     void fillFromComplexDatatype(const ComplexDatatypeT *datatype, ::Variable &variable);
 
@@ -92,7 +92,7 @@ public:
     // The standard definitions the product completes against: the secondary ones, when they were
     // loaded, for documents of schema 1.0.1 (or of document version 1.0.1), otherwise the primary ones.
     // Ids that the secondary ones lack are looked up in the primary ones.
-    IODDStandardDefinitionsT *completionStandardDefinitions() const;
+    const IODDStandardDefinitionsT *completionStandardDefinitions() const;
 
     // The last DeviceFunction of the last ProfileBody: a prototype when the document has none.
     DeviceFunctionT *deviceFunction() const;
@@ -104,12 +104,14 @@ public:
     ChildList<ExternalTextCollectionT> ExternalTextCollection;
     ChildList<StampT> Stamp;
 
-    std::unique_ptr<IODDStandardDefinitionsT> standardDefinitions;
-    std::unique_ptr<IODDStandardDefinitionsT> secondaryStandardDefinitions;
-    std::unique_ptr<ExternalTextDocumentT> standardTexts;
+    // The standard documents never change, so trees may share them; a shared one is never written, and
+    // loadXml adds documents only to a root this tree holds alone.
+    std::shared_ptr<const IODDStandardDefinitionsT> standardDefinitions;
+    std::shared_ptr<const IODDStandardDefinitionsT> secondaryStandardDefinitions;
+    std::shared_ptr<const ExternalTextDocumentT> standardTexts;
     std::unique_ptr<ExternalTextDocumentT> extraTexts;
-    std::unique_ptr<ExternalTextDocumentT> standardUnitTexts;
-    std::unique_ptr<IODDStandardUnitDefinitionsT> standardUnitDefinitions;
+    std::shared_ptr<const ExternalTextDocumentT> standardUnitTexts;
+    std::shared_ptr<const IODDStandardUnitDefinitionsT> standardUnitDefinitions;
     QString filePath;
     QString version;
     QString schemaVersion;
@@ -120,9 +122,6 @@ public:
     // the elements they belong to (same order). Neither owns anything.
     QList<::Variable *> variables;
     QList<AbstractVariableT *> variableElements;
-
-    // How often the reader lets events run while loading (see IODDReader).
-    int eventIntervalMs = IODDReader::defaultEventIntervalMs;
 
 private:
     IOLinkKlasse *targetRoot(XmlDocumentKind kind);

@@ -118,7 +118,7 @@ void applyFixedLengthRestriction(::Variable &variable, const QString &restrictio
 
 } // namespace
 
-void IODeviceT::completeVariables(IODDStandardDefinitionsT *standard)
+void IODeviceT::completeVariables(const IODDStandardDefinitionsT *standard)
 {
     const DeviceFunctionT *function = deviceFunction();
     if (!function || function->VariableCollection.isEmpty())
@@ -134,21 +134,21 @@ void IODeviceT::completeVariables(IODDStandardDefinitionsT *standard)
         completeStdDirectParameterRef(reference, standard);
 }
 
-void IODeviceT::completeDirectParameterOverlay(DirectParameterOverlayT *overlay, IODDStandardDefinitionsT *standard)
+void IODeviceT::completeDirectParameterOverlay(DirectParameterOverlayT *overlay, const IODDStandardDefinitionsT *standard)
 {
     overlay->variable.index = 1;
     overlay->variable.id = overlay->id.value;
     completeVariable(overlay, standard);
 }
 
-void IODeviceT::completeStdDirectParameterRef(StdDirectParameterRefT *reference, IODDStandardDefinitionsT *standard)
+void IODeviceT::completeStdDirectParameterRef(StdDirectParameterRefT *reference, const IODDStandardDefinitionsT *standard)
 {
     reference->variable.index = 1;
     reference->variable.id = reference->id.value;
     completeVariable(reference, standard);
 }
 
-void IODeviceT::completeVariableElement(VariableT *element, IODDStandardDefinitionsT *standard)
+void IODeviceT::completeVariableElement(VariableT *element, const IODDStandardDefinitionsT *standard)
 {
     ::Variable &variable = element->variable;
     variable.index = quint16(toUnsigned(element->index.value));
@@ -159,7 +159,7 @@ void IODeviceT::completeVariableElement(VariableT *element, IODDStandardDefiniti
     completeVariable(element, standard);
 }
 
-void IODeviceT::completeStdVariableRef(StdVariableRefT *reference, IODDStandardDefinitionsT *standard)
+void IODeviceT::completeStdVariableRef(StdVariableRefT *reference, const IODDStandardDefinitionsT *standard)
 {
     if (!standard || reference->id.value.isEmpty())
         return;
@@ -196,7 +196,7 @@ void IODeviceT::completeStdVariableRef(StdVariableRefT *reference, IODDStandardD
     applyFixedLengthRestriction(variable, reference->fixedLengthRestriction.value);
 }
 
-void IODeviceT::completeVariable(AbstractVariableT *element, IODDStandardDefinitionsT *standard)
+void IODeviceT::completeVariable(AbstractVariableT *element, const IODDStandardDefinitionsT *standard)
 {
     ::Variable &variable = element->variable;
     if (element->accessRights.value.isEmpty())
