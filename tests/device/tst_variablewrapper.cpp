@@ -157,12 +157,7 @@ private slots:
 
     void accessRights_data()
     {
-        QTest::addColumn<QString>("rights");
-        QTest::addColumn<bool>("readable");
-        QTest::addColumn<bool>("writable");
-        QTest::newRow("RO in capitals") << "RO" << true << false;
-        QTest::newRow("mixed case wo") << "wO" << false << true;
-        QTest::newRow("unknown text") << "readonly" << true << true;
+        DataTable::addRows(QStringLiteral("device/accessrights.tsv"));
     }
 
     void accessRights()
@@ -175,17 +170,7 @@ private slots:
 
     void slotLengths_data()
     {
-        QTest::addColumn<uint>("type");
-        QTest::addColumn<uint>("bitLength");
-        QTest::addColumn<uint>("fixedLength");
-        QTest::addColumn<uint>("slotBits");
-        QTest::addColumn<int>("written");
-        QTest::newRow("12-bit unsigned") << 1u << 12u << 0u << 12u << 2;
-        QTest::newRow("boolean") << 0u << 8u << 0u << 1u << 1;
-        QTest::newRow("string of 4") << 4u << 0u << 4u << 32u << 4;
-        // The model gives octet strings and floats no bit length; neither may turn into a huge payload.
-        QTest::newRow("octet string of 3") << 5u << 0u << 3u << 24u << 3;
-        QTest::newRow("float without bit length") << 3u << 0u << 0u << 32u << 4;
+        DataTable::addRows(QStringLiteral("device/slotlengths.tsv"));
     }
 
     void slotLengths()

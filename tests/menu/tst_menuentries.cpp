@@ -423,15 +423,7 @@ private slots:
 
     void variableSelection_data()
     {
-        QTest::addColumn<QList<int>>("values");
-        QTest::addColumn<int>("read");
-        QTest::addColumn<int>("shown");
-        QTest::addColumn<int>("chosen");
-        QTest::addColumn<QByteArray>("written");
-        QTest::newRow("numbered from zero: the value is the position") << QList<int> { 0, 1, 2 } << 2 << 2 << 1
-                                                                          << QByteArray::fromHex("01");
-        QTest::newRow("other numbers: offered in order, the chosen value is written")
-            << QList<int> { 2, 0, 5 } << 5 << 2 << 1 << QByteArray::fromHex("02");
+        DataTable::addRows(QStringLiteral("menu/variableselection.tsv"));
     }
 
     void variableSelection()

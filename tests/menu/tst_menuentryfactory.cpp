@@ -106,14 +106,7 @@ private slots:
 
     void buttons_data()
     {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("access");
-        QTest::addColumn<QString>("restriction");
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("write-only command") << "V_Teach" << "wo" << "" << "MenuEntrySystemCommand";
-        QTest::newRow("read-write command") << "V_Teach" << "rw" << "" << "MenuEntrySystemCommand";
-        QTest::newRow("restricted to read only") << "V_Teach" << "rw" << "ro" << "MenuEntrySingleDisplay";
-        QTest::newRow("system command whatever its access") << "V_SystemCommand" << "wo" << "ro" << "MenuEntrySystemCommand";
+        DataTable::addRows(QStringLiteral("menu/buttons.tsv"));
     }
 
     // The last of several buttons is offered, named after its value.
@@ -208,17 +201,7 @@ private slots:
 
     void wholeRecordIsAGroupOfItems_data()
     {
-        QTest::addColumn<QString>("access");
-        QTest::addColumn<QString>("restriction");
-        QTest::addColumn<QStringList>("kinds");
-        const QString display = QStringLiteral("MenuEntrySingleDisplay");
-        QTest::newRow("read-write") << "rw" << ""
-                                    << QStringList { "MenuEntrySlider", "MenuEntryBool", "MenuEntryRecordDisplay" };
-        QTest::newRow("read-only") << "ro" << "" << QStringList { display, display, "MenuEntryRecordDisplay" };
-        QTest::newRow("restricted to read-only") << "rw" << "ro"
-                                                 << QStringList { display, display, "MenuEntryRecordDisplay" };
-        QTest::newRow("write-only items are edited") << "wo" << ""
-                                                     << QStringList { "MenuEntrySlider", "MenuEntryBool", "MenuEntryRecordSelection" };
+        DataTable::addRows(QStringLiteral("menu/wholerecords.tsv"));
     }
 
     void wholeRecordIsAGroupOfItems()

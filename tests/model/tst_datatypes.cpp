@@ -166,11 +166,7 @@ private slots:
 
     void resetValues_data()
     {
-        QTest::addColumn<ValueKind>("type");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("boolean") << ValueKind::Boolean << "0";
-        QTest::newRow("string") << ValueKind::String << "-";
-        QTest::newRow("octet string") << ValueKind::OctetString << "-";
+        DataTable::addRows(QStringLiteral("model/resetvalues.tsv"));
     }
 
     void resetValues()
@@ -216,11 +212,7 @@ private slots:
 
     void unitAbbreviations_data()
     {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("abbreviation");
-        QTest::newRow("a unit without abbreviation is passed over") << "1010" << "m";
-        QTest::newRow("unknown code") << "9999" << "";
-        QTest::newRow("code compared as text") << "01013" << "";
+        DataTable::addRows(QStringLiteral("model/unitabbreviations.tsv"));
     }
 
     void unitAbbreviations()

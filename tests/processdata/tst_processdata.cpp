@@ -619,18 +619,7 @@ private slots:
 
     void withoutReferencesEveryItemIsShown_data()
     {
-        QTest::addColumn<QString>("itemId");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QList<int>>("digits");
-        QTest::addColumn<bool>("output");
-        // The text item of the main image cannot be decoded and is left out.
-        QTest::newRow("record of integer, Float32 and Boolean items")
-            << "PI_Main" << QStringList { "TN_Level", "TN_Signed", "TN_Temperature", "TN_Switch", "TN_Nibble" }
-            << QList<int> { 0, 0, 3, 0, 0 } << false;
-        QTest::newRow("plain UIntegerT image") << "PI_Level" << QStringList { "TN_PI_Level" } << QList<int> { 0 } << false;
-        QTest::newRow("output record")
-            << "PO_Main" << QStringList { "TN_OutNibble", "TN_OutSwitch", "TN_OutSigned" } << QList<int> { 0, 0, 0 } << true;
-        QTest::newRow("plain Boolean output") << "PO_Level" << QStringList { "TN_PO_Level" } << QList<int> { 0 } << true;
+        DataTable::addRows(QStringLiteral("processdata/withoutreferences.tsv"));
     }
 
     void withoutReferencesEveryItemIsShown()

@@ -683,8 +683,12 @@ private slots:
             }
             return nullptr;
         };
-        QTRY_VERIFY_WITH_TIMEOUT((row = networkRow()) != nullptr, 20000);
-        QTRY_VERIFY(isShown(item(QStringLiteral("connectButton"), row)));
+        // Rescans rebuild the rows and disable their buttons meanwhile: the row is looked up again until its
+        // button can be clicked.
+        QTRY_VERIFY_WITH_TIMEOUT([&]() {
+            QQuickItem *button = (row = networkRow()) ? item(QStringLiteral("connectButton"), row) : nullptr;
+            return button && isShown(button) && button->isEnabled();
+        }(), 20000);
         click(item(QStringLiteral("connectButton"), row));
         QTRY_COMPARE_WITH_TIMEOUT(currentDevice() ? currentDevice()->property("state").toString() : QString(),
                                   QStringLiteral("connected"), 20000);
