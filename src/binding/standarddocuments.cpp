@@ -109,6 +109,12 @@ const IODeviceT &texts(Cache &cache, const QString &language)
     return *tree;
 }
 
+void putTexts(IODeviceT &device, const IODeviceT &languageTexts)
+{
+    device.standardTexts = languageTexts.standardTexts;
+    device.standardUnitTexts = languageTexts.standardUnitTexts;
+}
+
 } // namespace
 
 QStringList StandardDocuments::languages()
@@ -124,9 +130,7 @@ void StandardDocuments::lend(IODeviceT &device, const QString &language, bool se
     device.standardDefinitions = standard.standardDefinitions;
     device.standardUnitDefinitions = standard.standardUnitDefinitions;
     device.secondaryStandardDefinitions = secondary ? standard.secondaryStandardDefinitions : nullptr;
-    const IODeviceT &languageTexts = texts(shared, language);
-    device.standardTexts = languageTexts.standardTexts;
-    device.standardUnitTexts = languageTexts.standardUnitTexts;
+    putTexts(device, texts(shared, language));
     // Read here, beside the window, so that switching the language later reads nothing in the window's thread.
     for (const QString &code : languages())
         texts(shared, code);
@@ -139,7 +143,5 @@ void StandardDocuments::lendTexts(IODeviceT &device, const QString &language)
         return;
     Cache &shared = cache();
     QMutexLocker lock(&shared.mutex);
-    const IODeviceT &languageTexts = texts(shared, language);
-    device.standardTexts = languageTexts.standardTexts;
-    device.standardUnitTexts = languageTexts.standardUnitTexts;
+    putTexts(device, texts(shared, language));
 }
