@@ -214,17 +214,10 @@ private slots:
 private:
     std::unique_ptr<IOLinkSerialDevice> makeDevice() const
     {
-        auto device = std::make_unique<IOLinkSerialDevice>(master().availablePorts().value(port - 1));
-        device->setIoddFile(ApplicationSettings::defaultSimulatedDevices().value(0));
-        return device;
+        return SimulatedBench::device(port, SimulatedBench::sampleIodd());
     }
 
-    void connectAndWait(IOLinkDevice &device)
-    {
-        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), notConnected, timeout);
-        device.connectToDevice();
-        QTRY_COMPARE_WITH_TIMEOUT(device.getState(), connected, timeout);
-    }
+    void connectAndWait(IOLinkDevice &device) { QVERIFY(SimulatedBench::connect(device, timeout)); }
 
     void startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount)
     {
