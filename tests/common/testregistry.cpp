@@ -4,9 +4,11 @@
 #include "testenvironment.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QThreadPool>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -33,6 +35,38 @@ void settle()
     QCoreApplication::processEvents();
 }
 
+// The arguments of one class's run: unless the caller chose outputs, the usual text on the console and a
+// machine-readable copy in the file given.
+QStringList argumentsFor(int argc, char *argv[], const QString &tapFile)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!arguments.contains(QLatin1String("-o")))
+        arguments << QStringLiteral("-o") << QStringLiteral("-,txt") << QStringLiteral("-o") << tapFile + QStringLiteral(",tap");
+    return arguments;
+}
+
+// Each failure with its message and place, from a class's machine-readable output.
+QByteArray failuresIn(const QString &tapFile)
+{
+    QFile file(tapFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QByteArray failures;
+    bool inFailure = false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine();
+        if (line.startsWith("not ok"))
+            inFailure = true;
+        else if (!line.startsWith(' '))
+            inFailure = false;
+        if (inFailure)
+            failures += line;
+    }
+    return failures;
+}
+
 } // namespace
 
 int TestRegistry::add(Factory factory, bool needsApplication)
@@ -54,11 +88,18 @@ int TestRegistry::runAll(int argc, char *argv[])
         QApplication::setApplicationName(QStringLiteral("ovinex"));
     }
     int failures = 0;
+    QByteArray failureLines;
     for (const Entry &entry : entries()) {
+        const QString tapFile = TestEnvironment::rootPath() + QStringLiteral("/results.tap");
+        QFile::remove(tapFile);
         std::unique_ptr<QObject> test(entry.factory());
-        failures += QTest::qExec(test.get(), argc, argv);
+        failures += QTest::qExec(test.get(), argumentsFor(argc, argv, tapFile));
         test.reset();
         settle();
+        failureLines += failuresIn(tapFile);
     }
+    // A long output is often seen only by its head and tail: the failures are repeated at its end.
+    if (!failureLines.isEmpty())
+        fprintf(stdout, "\nFailures:\n%s", failureLines.constData());
     return failures;
 }

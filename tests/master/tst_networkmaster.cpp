@@ -366,6 +366,10 @@ private slots:
         NetworkHttpClient::instance().setTimeout(timeout);
         ApplicationSettings::instance()->setNetworkMasters({ silent, server->address() });
         simulated().unplug(3);
+        // The served ports are the serial scan's too: a serial probe holding one would hide it from the port
+        // list. Held by the server first, they stay listed and the probe is the one refused.
+        QString error;
+        QCOMPARE(network().onlinePorts(baseUrl, &error).size(), 2);
         SerialDeviceDiscovery discovery;
         discovery.setMasterChoice(ApplicationSettings::instance()->masterChoice());
         QSignalSpy unreachable(&discovery, &SerialDeviceDiscovery::masterUnreachable);
