@@ -386,28 +386,33 @@ void IOLinkWrapper::syncReferencedVariables()
         document->variables.at(i)->referenced = true;
         CommunicationTask *task = createReadTask(var);
         syncTasks.append(task);
-        connect(task, &CommunicationTask::finished, this, &IOLinkWrapper::onSyncTaskFinished);
+        // The task is captured: asking for the sender costs a walk over every task's connection.
+        connect(task, &CommunicationTask::finished, this,
+                [this, task](bool success, uint index, uint, const QString &, VariableWrapper *read) {
+                    onSyncTaskFinished(task, success, index, read);
+                });
         // A task dropped without an answer (refused at admission) must not hold the progress up.
         // The captured pointer is only compared: by now the task is no longer a CommunicationTask.
         connect(task, &QObject::destroyed, this, [this, task]() {
             if (syncTasks.removeOne(task))
                 finishSynchronisation();
         });
-        emit newCommunicationTask(task);
     }
+    // Handed over after the count is known, as the first answers may come back at once.
     syncTasksTotal = uint(syncTasks.size());
     qInfo() << "Created tasks to synchronise referenced variables:" << syncTasksTotal;
     emit syncTasksTotalChanged();
     emit syncTasksRemainingChanged();
     // Nothing to wait for: no last task would ever report the end.
-    if (syncTasks.isEmpty())
+    if (syncTasks.isEmpty()) {
         finishSynchronisation();
+        return;
+    }
+    emit newCommunicationTasks(syncTasks);
 }
 
-void IOLinkWrapper::onSyncTaskFinished(bool success, uint index, uint subindex, QString errorText,
-                                       VariableWrapper *var)
+void IOLinkWrapper::onSyncTaskFinished(CommunicationTask *task, bool success, uint index, VariableWrapper *var)
 {
-    Q_UNUSED(errorText)
     if (success && var) {
         for (quint32 referenced : var->getReferencedSubindexes()) {
             const QVariant value = var->getValue(referenced);
@@ -420,9 +425,8 @@ void IOLinkWrapper::onSyncTaskFinished(bool success, uint index, uint subindex, 
                 emit varMeasQualitySynced(var);
         }
     }
-    qCDebug(lcBinding) << Q_FUNC_INFO << "(" << index << subindex << ")" << syncTasks.size() << " tasks left";
-    auto *task = qobject_cast<CommunicationTask *>(sender());
-    if (!task || !syncTasks.removeOne(task))
+    qCDebug(lcBinding) << Q_FUNC_INFO << index << syncTasks.size() << "tasks left";
+    if (!syncTasks.removeOne(task))
         return;
     disconnect(task, nullptr, this, nullptr);
     finishSynchronisation();

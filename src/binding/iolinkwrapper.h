@@ -76,6 +76,8 @@ public:
 
 signals:
     void newCommunicationTask(CommunicationTask *task);
+    // A synchronisation's reads, in their order, handed over together.
+    void newCommunicationTasks(QList<CommunicationTask *> tasks);
     void syncTasksFinished();
     void syncTasksTotalChanged();
     void syncTasksRemainingChanged();
@@ -84,7 +86,6 @@ signals:
     void currentLanguageChanged(QString currentLanguage);
 
 public slots:
-    void onSyncTaskFinished(bool success, uint index, uint subindex, QString errorText, VariableWrapper *var);
     void onUploadRequest();
     void onReadRequest(QList<uint> indexes);
 
@@ -115,6 +116,7 @@ private:
     void onInputImage();
     void readVersion();
     CommunicationTask *createReadTask(VariableWrapper *var);
+    void onSyncTaskFinished(CommunicationTask *task, bool success, uint index, VariableWrapper *var);
     void finishSynchronisation();
 
     std::unique_ptr<IODeviceT> document;

@@ -27,13 +27,30 @@ void CommunicationAnswerRelay::add(CommunicationTask *task, bool success, const 
                                    const QString &errorText, bool moreWaiting)
 {
     pending.append({ task, success, data, isduError, errorText });
+    if (pending.size() >= maxBatchSize) {
+        flush();
+        return;
+    }
     if (moreWaiting) {
         if (!batchTimer.isActive())
             batchTimer.start(batchIntervalMs);
         return;
     }
-    if (!batchTimer.isActive() || batchTimer.remainingTime() > settleMs)
-        batchTimer.start(settleMs);
+    flushWhenIdle();
+}
+
+void CommunicationAnswerRelay::flushWhenIdle()
+{
+    if (idleFlushQueued)
+        return;
+    idleFlushQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this]() {
+            idleFlushQueued = false;
+            flush();
+        },
+        Qt::QueuedConnection);
 }
 
 void CommunicationAnswerRelay::flush()

@@ -31,8 +31,8 @@ public:
 
     // Answers wait at most this long while more reads are queued behind them, so progress stays visible.
     static constexpr int batchIntervalMs = 100;
-    // Requests handed over one by one (a synchronisation's reads arrive as separate calls) still share a batch.
-    static constexpr int settleMs = 5;
+    // A batch this large goes at once, so that the delivery thread takes it while the worker reads on.
+    static constexpr int maxBatchSize = 64;
 
     explicit CommunicationAnswerRelay(QObject *parent = nullptr);
     ~CommunicationAnswerRelay() override;
@@ -52,8 +52,13 @@ signals:
     void answersReady(const QVector<CommunicationAnswerRelay::Answer> &answers);
 
 private:
+    void flushWhenIdle();
+
     QVector<Answer> pending;
     QTimer batchTimer;
+    // A flush is queued behind the requests already handed over (a burst of reads queued one by one), so
+    // they share a batch without a fixed wait.
+    bool idleFlushQueued = false;
     QThread *home = nullptr;
 };
 

@@ -52,6 +52,7 @@ CommunicationHandler::CommunicationHandler(QObject *parent)
     qRegisterMetaType<CommunicationTask *>();
     qRegisterMetaType<VariableWrapper *>();
     qRegisterMetaType<QList<uint>>();
+    qRegisterMetaType<QList<CommunicationTask *>>();
 
     // Made first so that the log and the abandonment see an answer before anyone else does.
     connect(this, &CommunicationHandler::valueReceived, this,
@@ -146,6 +147,21 @@ void CommunicationHandler::addTask(CommunicationTask *task)
 {
     if (!task)
         return;
+    admitTask(task);
+    processNextTask();
+}
+
+void CommunicationHandler::addTasks(QList<CommunicationTask *> tasks)
+{
+    for (CommunicationTask *task : qAsConst(tasks)) {
+        if (task)
+            admitTask(task);
+    }
+    processNextTask();
+}
+
+void CommunicationHandler::admitTask(CommunicationTask *task)
+{
     if (!isIndexSupported(task->getIndex())) {
         qInfo() << Q_FUNC_INFO << "Ignoring task for unsupported index" << task->getIndex();
         task->onError(tr("Unsupported index."));
@@ -153,7 +169,6 @@ void CommunicationHandler::addTask(CommunicationTask *task)
     } else {
         queue->addTask(task);
     }
-    processNextTask();
 }
 
 void CommunicationHandler::processNextTask()

@@ -71,6 +71,9 @@ public slots:
     void startPolling();
     void stopPolling();
     void addTask(CommunicationTask *task);
+    // Takes many requests in one hand-over (a synchronisation's reads), so that they run back to back and
+    // their answers go back together.
+    void addTasks(QList<CommunicationTask *> tasks);
 
 private slots:
     void onCurrentTaskFinished(bool success, uint index, uint subindex, QString errorText, VariableWrapper *var);
@@ -89,6 +92,7 @@ public:
     void abandonTasks(const QString &errorText);
 
 private:
+    void admitTask(CommunicationTask *task);
     void connectCurrentTask();
     void relayAnswer(bool success, const QByteArray &data, const QString &errorText);
     void disconnectTask(CommunicationTask *task);

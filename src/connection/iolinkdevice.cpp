@@ -242,8 +242,11 @@ void IOLinkDevice::onStateNotConnectedEntered()
     }
     if (menuEntryHandler)
         menuEntryHandler->reset();
-    delete pendingBuild;
-    pendingBuild = nullptr;
+    // A connection requested before the machine ran keeps the build begun for it.
+    if (!connectPending) {
+        delete pendingBuild;
+        pendingBuild = nullptr;
+    }
     retireBinding();
     emit ioLinkWrapperChanged();
 }
@@ -339,6 +342,7 @@ void IOLinkDevice::installBinding(IOLinkWrapper *binding)
 {
     ioLinkWrapper = binding;
     connect(binding, &IOLinkWrapper::newCommunicationTask, communicationHandler, &CommunicationHandler::addTask);
+    connect(binding, &IOLinkWrapper::newCommunicationTasks, communicationHandler, &CommunicationHandler::addTasks);
     connect(binding, &IOLinkWrapper::variableSynced, this, &IOLinkDevice::onVariableSynced);
     connect(binding, &IOLinkWrapper::varMeasQualitySynced, communicationHandler,
             &CommunicationHandler::onVarMeasQualitySynced);
@@ -480,13 +484,18 @@ void IOLinkDevice::connectToDevice()
     // The machine starts with the event loop; a request before that would pass unnoticed.
     if (!stateMachine.isRunning()) {
         connectPending = true;
+        startBuild();
         return;
     }
     // A device lost while connected leaves its port open in the connection handler, which would ignore
     // the request and leave this device connecting for good; the port is closed first (nothing when closed).
     connectCancelled = false;
-    if (state == QLatin1String(notConnectedName))
+    if (state == QLatin1String(notConnectedName)) {
+        // Begun before the state changes, the build also runs beside what this thread still has to do
+        // first (the previous binding may be waiting to be deleted).
+        startBuild();
         connectionHandler->disconnectFromDevice();
+    }
     connectionHandler->connectToDevice();
 }
 

@@ -60,20 +60,20 @@ std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language
 struct SyncRun
 {
     explicit SyncRun(IOLinkWrapper *binding)
-        : tasks(binding, &IOLinkWrapper::newCommunicationTask)
-        , finished(binding, &IOLinkWrapper::syncTasksFinished)
+        : finished(binding, &IOLinkWrapper::syncTasksFinished)
         , synced(binding, &IOLinkWrapper::variableSynced)
         , quality(binding, &IOLinkWrapper::varMeasQualitySynced)
     {
+        QObject::connect(binding, &IOLinkWrapper::newCommunicationTask, &receiver,
+                         [this](CommunicationTask *task) { tasks.append(task); });
+        QObject::connect(binding, &IOLinkWrapper::newCommunicationTasks, &receiver,
+                         [this](const QList<CommunicationTask *> &list) { tasks.append(list); });
     }
-    ~SyncRun()
-    {
-        for (const QList<QVariant> &arguments : qAsConst(tasks))
-            delete arguments.at(0).value<CommunicationTask *>();
-    }
-    CommunicationTask *task(int i) const { return tasks.at(i).at(0).value<CommunicationTask *>(); }
+    ~SyncRun() { qDeleteAll(tasks); }
+    CommunicationTask *task(int i) const { return tasks.at(i); }
 
-    QSignalSpy tasks;
+    QObject receiver;
+    QList<CommunicationTask *> tasks;
     QSignalSpy finished;
     QSignalSpy synced;
     QSignalSpy quality;
