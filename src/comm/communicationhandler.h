@@ -94,6 +94,7 @@ public:
 private:
     void admitTask(CommunicationTask *task);
     void connectCurrentTask();
+    void startRelayedRead();
     void relayAnswer(bool success, const QByteArray &data, const QString &errorText);
     void disconnectTask(CommunicationTask *task);
     void onWriteSucceeded(VariableWrapper *var, uint subindex, const QByteArray &payload);

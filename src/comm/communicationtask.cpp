@@ -25,7 +25,7 @@ CommunicationTask *CommunicationTask::forIndex(uint index, uint subIndex, uint c
 void CommunicationTask::start()
 {
     qCDebug(lcComm) << Q_FUNC_INFO << command << index << subIndex;
-    if (!state.testAndSetOrdered(New, Running))
+    if (!claim())
         return;
 
     switch (command) {
@@ -48,6 +48,11 @@ void CommunicationTask::start()
         qCritical() << "bad command" << command;
         break;
     }
+}
+
+bool CommunicationTask::claim()
+{
+    return state.testAndSetOrdered(New, Running);
 }
 
 // A simple variable, or a record written as a whole, is always addressed as a whole.

@@ -32,6 +32,9 @@ public:
     static CommunicationTask *forIndex(uint index, uint subIndex, uint command, const QByteArray &data = QByteArray());
 
     void start();
+    // Marks the task running without announcing its request, for a handler that sends the request itself;
+    // false when it was started already.
+    bool claim();
 
     uint getIndex() const { return index; }
     uint getSubIndex() const { return subIndex; }
