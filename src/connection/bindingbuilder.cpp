@@ -4,16 +4,43 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPointer>
 #include <QThread>
+#include <QThreadPool>
+#include <QWaitCondition>
 
-// Shared with the end of the thread, which may come after the builder has gone. The binding is written by
-// the build before the thread ends; everything else only in the window's thread.
+namespace {
+
+// Builds run in threads that stay. A new thread's heap starts empty: faulting in the memory of a large
+// description cost as much as parsing it, and the thread's start and end came on top.
+QThreadPool *buildPool()
+{
+    static QPointer<QThreadPool> pool;
+    if (!pool) {
+        QCoreApplication *application = QCoreApplication::instance();
+        pool = new QThreadPool(application);
+        pool->setExpiryTimeout(-1);
+        // A build still running when the application ends is awaited, as nothing else may end it.
+        if (application)
+            QObject::connect(application, &QCoreApplication::aboutToQuit, pool, [] { pool->waitForDone(); });
+    }
+    return pool;
+}
+
+} // namespace
+
+// Shared with the build, which may end after the builder has gone. Everything but the wait for the end
+// is under the mutex; the loop is used only in the window's thread.
 struct BindingBuilder::Result
 {
+    QMutex mutex;
+    QWaitCondition ended;
     IOLinkWrapper *binding = nullptr;
-    // The thread has ended and its object is gone.
     bool done = false;
     bool abandoned = false;
+    QEventLoop *waiting = nullptr;
 };
 
 BindingBuilder::BindingBuilder(const QString &ioddPath, const QString &language, QObject *parent)
@@ -24,31 +51,34 @@ BindingBuilder::BindingBuilder(const QString &ioddPath, const QString &language,
 {
     QThread *home = QObject::thread();
     std::shared_ptr<Result> shared = result;
-    thread = QThread::create([shared, ioddPath, language, home]() {
-        shared->binding = new IOLinkWrapper(ioddPath, language);
-        shared->binding->moveToThread(home);
-    });
-    connect(thread, &QThread::finished, thread, [shared, ended = thread]() {
-        shared->done = true;
+    buildPool()->start([shared, ioddPath, language, home]() {
+        auto *binding = new IOLinkWrapper(ioddPath, language);
+        QMutexLocker locker(&shared->mutex);
         if (shared->abandoned) {
-            delete shared->binding;
-            shared->binding = nullptr;
+            locker.unlock();
+            delete binding;
+            return;
         }
-        ended->deleteLater();
+        binding->moveToThread(home);
+        shared->binding = binding;
+        shared->done = true;
+        shared->ended.wakeAll();
+        locker.unlock();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [shared]() {
+                if (shared->waiting)
+                    shared->waiting->quit();
+            },
+            Qt::QueuedConnection);
     });
-    // A build still running when the application ends is awaited, as nothing else may end it.
-    if (QCoreApplication *application = QCoreApplication::instance())
-        connect(application, &QCoreApplication::aboutToQuit, thread, [ended = thread]() { ended->wait(); });
-    thread->start();
 }
 
+// A build nobody takes deletes its binding: here when it has ended, else when it ends.
 BindingBuilder::~BindingBuilder()
 {
+    QMutexLocker locker(&result->mutex);
     result->abandoned = true;
-    if (!result->done && !thread->isFinished())
-        return;
-    if (!result->done)
-        thread->wait();
     delete result->binding;
     result->binding = nullptr;
 }
@@ -60,15 +90,24 @@ bool BindingBuilder::builds(const QString &ioddPath, const QString &language) co
 
 IOLinkWrapper *BindingBuilder::take()
 {
-    if (!result->done && !thread->isFinished()) {
+    if (!isDone()) {
         QEventLoop loop;
-        connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-        loop.exec();
+        result->waiting = &loop;
+        if (!isDone())
+            loop.exec();
+        result->waiting = nullptr;
     }
     // A quitting application ends the loop early; the build is then awaited.
-    if (!result->done)
-        thread->wait();
+    QMutexLocker locker(&result->mutex);
+    while (!result->done)
+        result->ended.wait(&result->mutex);
     IOLinkWrapper *binding = result->binding;
     result->binding = nullptr;
     return binding;
+}
+
+bool BindingBuilder::isDone() const
+{
+    QMutexLocker locker(&result->mutex);
+    return result->done;
 }

@@ -6,9 +6,8 @@
 #include <memory>
 
 class IOLinkWrapper;
-class QThread;
 
-// Builds the binding of a device description in a thread of its own: reading a large description takes
+// Builds the binding of a device description beside the window's thread: reading a large description takes
 // longer than the window may stand still, and it need not wait for the port, so it starts when connecting
 // begins. A build nobody takes deletes its binding when it ends; the window never waits for that.
 class BindingBuilder : public QObject
@@ -27,8 +26,9 @@ public:
 private:
     struct Result;
 
+    bool isDone() const;
+
     std::shared_ptr<Result> result;
-    QThread *thread = nullptr;
     QString path;
     QString language;
 };
