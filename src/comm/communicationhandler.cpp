@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
@@ -173,24 +174,40 @@ void CommunicationHandler::admitTask(CommunicationTask *task)
 
 void CommunicationHandler::processNextTask()
 {
-    if (currentTask)
-        return;
-    currentTask = queue->firstPendingTask();
-    if (!currentTask)
-        return;
-    if (currentTask->getState() != CommunicationTask::New) {
-        currentTask = nullptr;
-        return;
-    }
-    connectCurrentTask();
-    if (currentRelayed) {
+    QElapsedTimer pass;
+    pass.start();
+    for (;;) {
+        if (currentTask)
+            return;
+        currentTask = queue->firstPendingTask();
+        if (!currentTask)
+            return;
+        if (currentTask->getState() != CommunicationTask::New) {
+            currentTask = nullptr;
+            return;
+        }
+        connectCurrentTask();
+        if (!currentRelayed) {
+            // Anything else reaches the requester directly; the answers before it must not arrive after it.
+            if (answerRelay)
+                answerRelay->flush();
+            currentTask->start();
+            return;
+        }
+        sendingRelayedRead = true;
+        answeredWhileSending = false;
         startRelayedRead();
-        return;
+        sendingRelayedRead = false;
+        if (!answeredWhileSending)
+            return;
+        // A master that answers at once gets the next read without a round through the event loop, which
+        // cost more than the read; after a short while the loop runs again, so that a disconnect or other
+        // requests are taken in between.
+        if (pass.elapsed() >= maxInlinePassMs) {
+            QTimer::singleShot(0, this, &CommunicationHandler::processNextTask);
+            return;
+        }
     }
-    // Anything else reaches the requester directly; the answers before it must not arrive after it.
-    if (answerRelay)
-        answerRelay->flush();
-    currentTask->start();
 }
 
 // A read answered through the relay needs none of a task's connections: the request is logged and sent
@@ -254,6 +271,10 @@ void CommunicationHandler::relayAnswer(bool success, const QByteArray &data, con
     if (!queue->removeTask(task))
         return;
     answerRelay->add(task, success, data, currentRefusal, errorText, !queue->waitingReads(1).isEmpty());
+    if (sendingRelayedRead) {
+        answeredWhileSending = true;
+        return;
+    }
     QTimer::singleShot(0, this, &CommunicationHandler::processNextTask);
 }
 

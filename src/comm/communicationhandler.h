@@ -24,6 +24,8 @@ class CommunicationHandler : public QObject
 public:
     static constexpr int pollIntervalMs = 20;
     static constexpr uint systemCommandIndex = 2;
+    // How long reads answered at once follow each other before the event loop runs again.
+    static constexpr qint64 maxInlinePassMs = 2;
 
     explicit CommunicationHandler(QObject *parent = nullptr);
     ~CommunicationHandler() override;
@@ -115,6 +117,9 @@ private:
     CommunicationAnswerRelay *answerRelay = nullptr;
     // The current task is answered through the relay; its refusal code is kept until the error follows.
     bool currentRelayed = false;
+    // A relayed read is being sent; an answer that comes meanwhile lets processNextTask go on by itself.
+    bool sendingRelayedRead = false;
+    bool answeredWhileSending = false;
     uint currentRefusal = 0;
     // Copies of the current task's request, so that its end never depends on the task object.
     uint currentCommand = 0;
