@@ -370,6 +370,8 @@ void IOLinkWrapper::syncReferencedVariables()
 {
     qCDebug(lcBinding) << Q_FUNC_INFO << variableWrappers.size() << "entries";
     qInfo() << "Creating tasks to synchronise referenced variables.";
+    // Only this synchronisation's reads: those of one still running were handed over already.
+    QList<CommunicationTask *> created;
     for (int i = 0; i < variableWrappers.size(); ++i) {
         VariableWrapper *var = variableWrappers.at(i);
         if (!var->isReadable()) {
@@ -386,6 +388,7 @@ void IOLinkWrapper::syncReferencedVariables()
         document->variables.at(i)->referenced = true;
         CommunicationTask *task = createReadTask(var);
         syncTasks.append(task);
+        created.append(task);
         // The task is captured: asking for the sender costs a walk over every task's connection.
         connect(task, &CommunicationTask::finished, this,
                 [this, task](bool success, uint index, uint, const QString &, VariableWrapper *read) {
@@ -408,7 +411,8 @@ void IOLinkWrapper::syncReferencedVariables()
         finishSynchronisation();
         return;
     }
-    emit newCommunicationTasks(syncTasks);
+    if (!created.isEmpty())
+        emit newCommunicationTasks(created);
 }
 
 void IOLinkWrapper::onSyncTaskFinished(CommunicationTask *task, bool success, uint index, VariableWrapper *var)

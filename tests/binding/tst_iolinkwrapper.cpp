@@ -153,6 +153,12 @@ private slots:
         binding->onReadRequest({ 4711 });
         QVERIFY(run.tasks.size() > 12);
         QCOMPARE(binding->getSyncTasksTotal(), uint(run.tasks.size() - 2));
+        // A synchronisation over one still running hands over only its own reads; a task handed over
+        // twice would stay queued after its answer had deleted it.
+        const int first = run.tasks.size();
+        binding->onUploadRequest();
+        QCOMPARE(run.tasks.size(), 2 * first - 2);
+        QCOMPARE(QSet<CommunicationTask *>(run.tasks.cbegin(), run.tasks.cend()).size(), run.tasks.size());
 
         // Tasks handed over are the handler's to delete, also once the binding is gone.
         QPointer<CommunicationTask> handedOver = run.task(2);
