@@ -156,23 +156,6 @@ private slots:
         QCOMPARE(device->getProductId(), QStringLiteral("OVX-TEST"));
     }
 
-    // The window does not wait for the worker: the handlers end in their own thread, which then ends.
-    void destructionWaitsForTheWorkerThread()
-    {
-        auto device = makeDevice();
-        QVERIFY(SimulatedBench::connect(*device));
-        QStringList order;
-        QThread *worker = device->getCommunicationHandler()->thread();
-        connect(worker, &QThread::finished, this, [&]() { order << "thread finished"; }, Qt::DirectConnection);
-        connect(device->getCommunicationHandler(), &QObject::destroyed, this, [&, worker]() {
-            order << (QThread::currentThread() == worker ? "handler destroyed in its thread" : "handler destroyed elsewhere");
-        }, Qt::DirectConnection);
-        device.reset();
-        WorkerRetirement::finishAll();
-        QCOMPARE(order, QStringList({ "handler destroyed in its thread", "thread finished" }));
-        QVERIFY(!master().isOpen(1));
-    }
-
     // A batch of answers a retired worker left queued for the window thread was dropped at the application's end,
     // and the tasks it carried leaked.
     void answersLeftForTheWindowReachTheirTasksAtTheEnd()
