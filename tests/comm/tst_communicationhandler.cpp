@@ -135,15 +135,6 @@ private:
     bool holding = false;
 };
 
-// Stands for a requester in the main thread (menu entry handler, IODD binding, device).
-class Requester : public QObject
-{
-    Q_OBJECT
-
-signals:
-    void newCommunicationTask(CommunicationTask *task);
-};
-
 struct TaskResult
 {
     QString label;
@@ -160,7 +151,6 @@ class TestCommunicationHandler : public QObject
 private:
     QThread *worker = nullptr;
     FakeBackEnd *backEnd = nullptr;
-    Requester requester;
     QList<TaskResult> results;
     QStringList alerts;
     int uploadRequests = 0;
@@ -202,7 +192,7 @@ private:
                 [this, label](bool success, uint index, uint subindex, const QString &errorText) {
                     results.append({ label, success, index, subindex, errorText });
                 });
-        emit requester.newCommunicationTask(task);
+        QMetaObject::invokeMethod(backEnd, [this, task] { backEnd->addTask(task); }, Qt::QueuedConnection);
         return task;
     }
 
@@ -262,11 +252,6 @@ private:
         return new CommunicationTask(nullptr, 0, CommunicationTask::ProcessDataReadCommand);
     }
 
-    static QVariant roleValue(const CommunicationListModel &model, int row, const QByteArray &roleName)
-    {
-        return model.data(model.index(row), model.roleNames().key(roleName, -1));
-    }
-
     void tick(int times)
     {
         for (int i = 0; i < times; ++i)
@@ -280,7 +265,6 @@ private slots:
         backEnd = new FakeBackEnd;
         backEnd->moveToThread(worker);
         worker->start();
-        connect(&requester, &Requester::newCommunicationTask, backEnd, &CommunicationHandler::addTask);
         connect(backEnd, &CommunicationHandler::alertReceived, this, [this](const QString &m) { alerts.append(m); });
         connect(backEnd, &CommunicationHandler::uploadRequestReceived, this, [this]() { ++uploadRequests; });
         connect(backEnd, &CommunicationHandler::readRequestReceived, this,
@@ -299,7 +283,6 @@ private slots:
         uploadRequests = 0;
         readRequests.clear();
         variables.clear();
-        disconnect(&requester, nullptr, nullptr, nullptr);
     }
 
     void runsOneTaskAtATimeInAdmissionOrder()
@@ -671,29 +654,6 @@ private slots:
         qDeleteAll(queue.takeAllTasks());
         QVERIFY(queue.addTask(processDataRead()));
         qDeleteAll(queue.takeAllTasks());
-    }
-
-    void keepsOnlyTheNewestRows()
-    {
-        CommunicationListModel model;
-        const int cap = CommunicationListModel::maximumRowCount;
-        for (int i = 0; i < cap + 5; ++i)
-            model.addEntry(i, 0, CommunicationEntry::Local, CommunicationEntry::Read);
-
-        QCOMPARE(model.rowCount(), cap);
-        QCOMPARE(roleValue(model, 0, "ioLinkIndex").toInt(), 5);
-        QCOMPARE(roleValue(model, cap - 1, "ioLinkIndex").toInt(), cap + 4);
-
-        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        model.addEntry(-1, 0, CommunicationEntry::Local, CommunicationEntry::Read);
-        QCOMPARE(removed.size(), 1);
-        QCOMPARE(removed.first().at(1).toInt(), 0);
-        QCOMPARE(inserted.first().at(1).toInt(), cap - 1);
-        QCOMPARE(model.rowCount(), cap);
-
-        model.clear();
-        QCOMPARE(model.rowCount(), 0);
     }
 };
 

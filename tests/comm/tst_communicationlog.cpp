@@ -111,6 +111,29 @@ private slots:
         QVERIFY(!QFileInfo::exists(path));
     }
 
+    void keepsOnlyTheNewestRows()
+    {
+        CommunicationListModel model;
+        const int cap = CommunicationListModel::maximumRowCount;
+        for (int i = 0; i < cap + 5; ++i)
+            model.addEntry(i, 0, CommunicationEntry::Local, CommunicationEntry::Read);
+
+        QCOMPARE(model.rowCount(), cap);
+        QCOMPARE(value(model, 0, CommunicationListModel::IoLinkIndexRole).toInt(), 5);
+        QCOMPARE(value(model, cap - 1, CommunicationListModel::IoLinkIndexRole).toInt(), cap + 4);
+
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        model.addEntry(-1, 0, CommunicationEntry::Local, CommunicationEntry::Read);
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.first().at(1).toInt(), 0);
+        QCOMPARE(inserted.first().at(1).toInt(), cap - 1);
+        QCOMPARE(model.rowCount(), cap);
+
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+    }
+
 private:
     static QVariant value(const QAbstractItemModel &model, int row, int role) { return model.index(row, 0).data(role); }
 };
