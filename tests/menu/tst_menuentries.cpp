@@ -16,7 +16,9 @@
 #include "menu/menuentrytextedit.h"
 #include "menu/menuentryvariableselection.h"
 #include "menu/menuwrapper.h"
+#include "loadeddescription.h"
 #include "menufixtures.h"
+#include "simulatedbench.h"
 
 #include <QLoggingCategory>
 #include <QSignalSpy>
@@ -101,12 +103,12 @@ class TestMenuEntries : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Sample> sample;
+    std::unique_ptr<LoadedDescription> sample;
 
     // The entries of every menu of the sample device, as the device binding hands them over.
     QList<MenuEntry *> loadSample()
     {
-        sample = std::make_unique<Sample>();
+        sample = std::make_unique<LoadedDescription>(SimulatedBench::sampleIodd());
         return sample->getMenuEntries();
     }
 

@@ -52,7 +52,7 @@ private slots:
     {
         QFETCH(int, subindex);
         Device device;
-        QVERIFY(device.loaded);
+        QVERIFY(device.isProductLoaded());
         ProcessDataItemWrapper *image = device.item("PI_Main");
         QCOMPARE(image->getRecordItems().size(), 6);
         // Outputs come first, then inputs.
@@ -110,7 +110,7 @@ private slots:
         QSignalSpy conditionSpy(main, &ProcessDataItemWrapper::conditionAppliesChanged);
         QSignalSpy refSpy(device.ref("PI_Main"), &ProcessDataRefWrapper::conditionAppliesChanged);
         QSignalSpy valueSpy(device.recordItem("PI_Main", 1), &RecordItemWrapper::valueChanged);
-        device.select(1);
+        device.set(QStringLiteral("V_Select"), 1);
         QCOMPARE(conditionSpy.count(), 1);
         QCOMPARE(refSpy.count(), 1);
         QVERIFY(!main->conditionApplies());
@@ -169,7 +169,7 @@ private slots:
         handler.setProcessDatas(device.processDatas);
         QVERIFY(handler.getOutputData(out));
         QCOMPARE(out.size(), 2);
-        device.select(1);
+        device.set(QStringLiteral("V_Select"), 1);
         QVERIFY(handler.getOutputData(out));
         QCOMPARE(out.size(), 1);
     }
@@ -489,7 +489,7 @@ private slots:
         QCOMPARE(info(setup.device, "PI_Level", 0)->property("digits").toInt(), 2);
 
         // Refs whose condition does not apply are left out.
-        setup.device.select(1);
+        setup.device.set(QStringLiteral("V_Select"), 1);
         setup.receive(QByteArray::fromHex("0102"), 20);
         QCOMPARE(lines(setup.handler.exportText()).first(), QStringLiteral("Start time; Time[ms]; PI_Level; "));
         QVERIFY(lines(setup.handler.exportText()).at(1).endsWith(QStringLiteral("; 0; 2.58; ")));
@@ -627,13 +627,13 @@ private slots:
         QFETCH(QString, itemId);
         QFETCH(QList<int>, digits);
         Device device;
-        const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
+        const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device);
         QCOMPARE(refs.size(), 4);
         // Inputs come first, so the box lists measured values above the switches.
         QVERIFY(!refs.at(1)->getItem()->isOutput());
         QVERIFY(refs.at(2)->getItem()->isOutput());
 
-        const ProcessDataRefWrapper *ref = fallbackRef(refs, itemId);
+        const ProcessDataRefWrapper *ref = LoadedDescription::refOf(refs, itemId);
         QVERIFY(ref);
         QStringList shownNames;
         QList<int> shownDigits;
@@ -666,10 +666,10 @@ private slots:
         addRef("3", "1", "0", "1001");    // °C in one menu ...
         addRef("3", "1.8", "32", "1002"); // ... °F in another, as a setting decides: left raw
         Device device;
-        const auto refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner,
+        const auto refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device,
                                                                ProcessDataDisplayHints::fromMenus(&menus));
-        ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
-        ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
+        ProcessDataRefWrapper *main = LoadedDescription::refOf(refs, "PI_Main");
+        ProcessDataRefWrapper *level = LoadedDescription::refOf(refs, "PI_Level");
         QVERIFY(main->conditionApplies());
         QVERIFY(!level->conditionApplies());
 
@@ -686,21 +686,13 @@ private slots:
         QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
 
         QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
-        device.select(1);
+        device.set(QStringLiteral("V_Select"), 1);
         QVERIFY(!main->conditionApplies());
         QVERIFY(level->conditionApplies());
         QCOMPARE(switched.count(), 1);
     }
 
 private:
-    static ProcessDataRefWrapper *fallbackRef(const QList<ProcessDataRefWrapper *> &refs, const QString &itemId)
-    {
-        for (ProcessDataRefWrapper *ref : refs) {
-            if (ref->getItem()->getId() == itemId)
-                return ref;
-        }
-        return nullptr;
-    }
     static ProcessDataRecordItemInfoWrapper *info(const Device &device, const QString &itemId, int position)
     {
         return device.ref(itemId)->getInfos().at(position);
