@@ -296,31 +296,21 @@ private slots:
 
     void gradientScalesDisplayAndInput_data()
     {
-        QTest::addColumn<double>("gradient");
-        QTest::addColumn<double>("offset");
-        QTest::addColumn<QVariant>("entered");
-        QTest::addColumn<qulonglong>("stored");
-        QTest::addColumn<double>("shown");
-        QTest::newRow("0.1, rounded to the nearest raw step") << 0.1 << 0.0 << QVariant(23.46) << 235ull << 23.5;
-        QTest::newRow("0.1, rounded down") << 0.1 << 0.0 << QVariant(23.44) << 234ull << 23.4;
-        QTest::newRow("0.5, an integer input") << 0.5 << 0.0 << QVariant(10) << 20ull << 10.0;
-        QTest::newRow("zero gradient means 1") << 0.0 << 0.0 << QVariant(17) << 17ull << 17.0;
-        QTest::newRow("Fahrenheit of tenths of a degree: 0.18 and 32") << 0.18 << 32.0 << QVariant(212) << 1000ull << 212.0;
-        QTest::newRow("offset below zero") << 1.0 << -54.125 << QVariant(-4.125) << 50ull << -4.125;
+        DataTable::addRows(QStringLiteral("menu/scaling.tsv"));
     }
 
     void gradientScalesDisplayAndInput()
     {
         QFETCH(double, gradient);
         QFETCH(double, offset);
-        QFETCH(QVariant, entered);
+        QFETCH(QString, entered);
         WrappedVariable variable(simple("V_Temp", ValueKind::UInteger, 16));
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
         entry.setScaling(LinearScaling(gradient, offset));
 
-        entry.setProperty("value", entered);
-        QTEST(variable.getValue(0).toULongLong(), "stored");
+        entry.setProperty("value", entered.contains('.') ? QVariant(entered.toDouble()) : QVariant(entered.toInt()));
+        QTEST(variable.getValue(0).toUInt(), "stored");
         QTEST(entry.property("value").toDouble(), "shown");
     }
 
