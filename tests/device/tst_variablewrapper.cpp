@@ -526,26 +526,18 @@ private slots:
 
     void conditionComparesBooleansAndTexts_data()
     {
-        QTest::addColumn<uint>("type");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("expected");
-        QTest::addColumn<bool>("applies");
-        QTest::newRow("true is 1") << 0u << QVariant(true) << 1 << true;
-        QTest::newRow("numeric text") << 4u << QVariant(QStringLiteral("12")) << 12 << true;
-        QTest::newRow("other text is 0") << 4u << QVariant(QStringLiteral("abc")) << 0 << true;
-        QTest::newRow("negative integer") << 2u << QVariant(qlonglong(-3)) << -3 << true;
-        // Wider than the condition's value: not equal, although its low 32 bits are.
-        QTest::newRow("large unsigned") << 1u << QVariant(qulonglong(0x100000001ull)) << 1 << false;
+        DataTable::addRows(QStringLiteral("device/conditionvalues.tsv"));
     }
 
     void conditionComparesBooleansAndTexts()
     {
         QFETCH(uint, type);
-        QFETCH(QVariant, value);
+        QFETCH(QString, value);
         QFETCH(int, expected);
         WrappedVariable variable(simple(QStringLiteral("V_Any"), type, 64, 8));
         ConditionWrapper condition(QStringLiteral("V_Any"), 0, expected, {&variable});
-        variable.setValue(value, 0);
+        const QVariant number = type == 2 ? QVariant(value.toLongLong(nullptr, 0)) : QVariant(value.toULongLong(nullptr, 0));
+        variable.setValue(type == 0 ? QVariant(value == QLatin1String("true")) : type == 4 ? QVariant(value) : number, 0);
         QTEST(condition.applies(), "applies");
     }
 
