@@ -175,8 +175,6 @@ private slots:
         QVERIFY(binding->getProcessDataRefWrappers().isEmpty());
         QVERIFY(binding->getMenu(QStringLiteral("M_Identification")));
         QVERIFY(!binding->getMenuEntries().isEmpty());
-        // The prototype's wrapper comes first and has no id.
-        QCOMPARE(binding->getMenuWrappers().first()->getId(), QString());
         // Two menus with one id: the later one wins.
         auto *diagnosis = binding->menu(QStringLiteral("M_Diagnosis"));
         QVERIFY(diagnosis);

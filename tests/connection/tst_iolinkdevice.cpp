@@ -31,11 +31,6 @@ SimulatedMaster &master()
     return SimulatedMaster::instance();
 }
 
-std::unique_ptr<IOLinkSerialDevice> makeDevice(const QString &iodd = SimulatedBench::sampleIodd())
-{
-    return SimulatedBench::device(port, iodd);
-}
-
 } // namespace
 
 class TestIOLinkDevice : public QObject
@@ -59,7 +54,7 @@ private slots:
 
     void connectsSynchronisesPollsAndDisconnects()
     {
-        auto device = makeDevice();
+        auto device = SimulatedBench::device(port, SimulatedBench::sampleIodd());
         QStringList states;
         connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
         uint total = 0;
@@ -106,7 +101,7 @@ private slots:
         for (int i = 0; i < 60000; ++i)
             texts += QStringLiteral("<Text id=\"TI_Filler%1\" value=\"Filler text %1\"/>").arg(i);
         SampleVariant variant;
-        auto device = makeDevice(variant.insertInto(QStringLiteral("PrimaryLanguage"), texts).write());
+        auto device = SimulatedBench::device(port, variant.insertInto(QStringLiteral("PrimaryLanguage"), texts).write());
         bool lostDuringLoad = false;
         connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() {
             if (device->getState() != QLatin1String("syncing"))
@@ -139,7 +134,7 @@ private slots:
             variant.without(QStringLiteral("UserInterface")).without(QStringLiteral("ProcessDataCollection")).write();
         master().setDeviceFiles({ iodd });
         QCOMPARE(master().availablePorts().size(), 1);
-        auto device = makeDevice(iodd);
+        auto device = SimulatedBench::device(port, iodd);
         QVERIFY(SimulatedBench::connect(*device));
         QCOMPARE(device->getBinding()->getSyncTasksTotal(), 0u);
         QVERIFY(device->getBinding()->getMenuEntries().isEmpty());
@@ -149,7 +144,7 @@ private slots:
     {
         // Another sensor answers the scan; the sample is on the port by the time it connects.
         master().setDeviceFiles({ SimulatedBench::testSensor() });
-        auto device = makeDevice();
+        auto device = SimulatedBench::device(port, SimulatedBench::sampleIodd());
         master().setDeviceFiles({ SimulatedBench::sampleIodd() });
         QTest::ignoreMessage(QtCriticalMsg, "Product ID is different from synced: \"OVX-TEST\" \"OVX100\"");
         QVERIFY(SimulatedBench::connect(*device));

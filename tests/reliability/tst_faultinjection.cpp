@@ -77,13 +77,13 @@ private slots:
         QCOMPARE(master().availablePorts().size(), 1);
 
         // The number of reads a synchronisation makes places the faults among them.
-        auto device = makeDevice();
+        auto device = SimulatedBench::device(port, SimulatedBench::sampleIodd());
         connect(device.get(), &IOLinkDevice::ioLinkWrapperChanged, this, [&]() {
             if (device->getBinding())
                 syncReads = int(device->getBinding()->getSyncTasksTotal());
         });
         master().resetFaults();
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device, timeout));
         QVERIFY(syncReads > 10);
         QVERIFY(master().callCount(port, readCall) >= syncReads);
     }
@@ -116,7 +116,7 @@ private slots:
             amount += syncReads;
         QFETCH(QString, expectedState);
 
-        auto device = makeDevice();
+        auto device = SimulatedBench::device(port, SimulatedBench::sampleIodd());
         QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
         QStringList states;
         connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
@@ -127,7 +127,7 @@ private slots:
             startFault(*device, fault, phase, call, amount);
             device->connectToDevice();
         } else {
-            connectAndWait(*device);
+            QVERIFY(SimulatedBench::connect(*device, timeout));
             startFault(*device, fault, phase, call, amount);
             applyPhase(*device, phase);
         }
@@ -166,7 +166,7 @@ private slots:
             device->disconnectFromDevice();
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
         QTRY_COMPARE_WITH_TIMEOUT(queue(*device)->count(), 0, timeout);
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device, timeout));
         checkValuesEqualTheDevice(*device);
         checkHandlerAnswers(*device);
         if (QTest::currentTestFailed())
@@ -179,13 +179,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<IOLinkSerialDevice> makeDevice() const
-    {
-        return SimulatedBench::device(port, SimulatedBench::sampleIodd());
-    }
-
-    void connectAndWait(IOLinkDevice &device) { QVERIFY(SimulatedBench::connect(device, timeout)); }
-
     void startFault(IOLinkDevice &device, const QString &fault, const QString &phase, const QString &call, int amount)
     {
         if (fault == QLatin1String("unplug")) {
