@@ -395,23 +395,12 @@ private slots:
 
     void cursorSearch_data()
     {
-        QTest::addColumn<QVector<QPointF>>("points");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<bool>("interpolation");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<bool>("found");
-        for (const QStringList &row : DataTable::rows(QStringLiteral("processdata/cursor.tsv"))) {
-            QVector<QPointF> points;
-            for (const QString &point : row.at(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                points << QPointF(point.section(QLatin1Char(','), 0, 0).toDouble(), point.section(QLatin1Char(','), 1).toDouble());
-            QTest::newRow(qPrintable(row.at(0))) << points << row.at(2).toDouble() << (row.at(3) == QLatin1String("true"))
-                                                 << row.at(4).toDouble() << (row.at(5) == QLatin1String("true"));
-        }
+        DataTable::addRows(QStringLiteral("processdata/cursor.tsv"));
     }
 
     void cursorSearch()
     {
-        QFETCH(QVector<QPointF>, points);
+        QFETCH(QList<double>, coordinates);
         QFETCH(double, x);
         QFETCH(bool, interpolation);
         QFETCH(double, y);
@@ -419,7 +408,8 @@ private slots:
         Device device;
         ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
         QLineSeries series;
-        series.replace(points);
+        for (int i = 0; i + 1 < coordinates.size(); i += 2)
+            series.append(coordinates.at(i), coordinates.at(i + 1));
         const QPointF result = level->findCursorPosition(&series, x, interpolation);
         QCOMPARE(result.x(), x);
         QCOMPARE(result.y(), found ? y : level->getLowYaxisLimit());
