@@ -70,25 +70,17 @@ private slots:
 
     void rangeAndSingleValues_data()
     {
-        QTest::addColumn<int>("subindex");
-        QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<bool>("outOfRange");
-        QTest::addColumn<QString>("singleValue");
-        for (const QStringList &row : DataTable::rows(QStringLiteral("processdata/ranges.tsv"))) {
-            const QStringList fields = row.at(2).split(QLatin1Char(' '));
-            const QByteArray payload = fields.size() < 4 ? QByteArray()
-                : mainPayload(quint8(fields.at(0).toUInt()), qint16(fields.at(1).toInt()), fields.at(2).toFloat(), fields.at(3) == QLatin1String("on"));
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toInt() << payload << (row.at(3) == QLatin1String("true")) << row.at(4);
-        }
+        DataTable::addRows(QStringLiteral("processdata/ranges.tsv"));
     }
 
     void rangeAndSingleValues()
     {
         QFETCH(int, subindex);
-        QFETCH(QByteArray, payload);
+        QFETCH(QList<double>, fields);
         Device device;
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-        device.deliver(payload, 20);
+        device.deliver(fields.isEmpty() ? QByteArray()
+                                        : mainPayload(quint8(fields.at(0)), qint16(fields.at(1)), float(fields.at(2)), fields.at(3) != 0), 20);
         const RecordItemWrapper *item = device.recordItem("PI_Main", subindex);
         QTEST(item->isOutOfRange(), "outOfRange");
         QTEST(item->singleValueText(), "singleValue");

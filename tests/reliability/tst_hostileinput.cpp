@@ -31,7 +31,7 @@ private slots:
         QLoggingCategory::setFilterRules(QString());
     }
 
-    void catalogueScanRefusesFilesOverTheSizeLimit_data()
+    void filesOverTheSizeLimitAreNeitherScannedNorLoaded_data()
     {
         QTest::addColumn<qint64>("size");
         QTest::addColumn<bool>("scanned");
@@ -40,7 +40,7 @@ private slots:
         QTest::newRow("a gigabyte") << qint64(1024) * 1024 * 1024 << false;
     }
 
-    void catalogueScanRefusesFilesOverTheSizeLimit()
+    void filesOverTheSizeLimitAreNeitherScannedNorLoaded()
     {
         QFETCH(qint64, size);
         QFETCH(bool, scanned);
@@ -54,12 +54,9 @@ private slots:
         // The scan stops once it has the identity, so a file at the limit costs no more than a small one.
         QCOMPARE(entry.isValid(), scanned);
         QCOMPARE(entry.getProductName(), scanned ? QString("Hostile") : IODDEntry::undefinedText());
-    }
-
-    void loaderRefusesFilesOverTheSizeLimit()
-    {
-        const QString path = writeFile("large.xml", sampleIodd(), sizeLimit + 1);
-        QVERIFY(!path.isEmpty());
+        if (scanned)
+            return;
+        // Nor is it loaded.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("larger than 50 MB, not loaded.*large\\.xml"));
         IODeviceT device;
         QVERIFY(!device.loadXml(path, XmlDocumentKind::ProductDescription));
