@@ -271,18 +271,14 @@ private slots:
 
     void throttledChartKeepsEverySample_data()
     {
-        QTest::addColumn<int>("payloads");
-        QTest::addColumn<qint64>("step");
-        QTest::newRow("polled every 20 ms") << 200 << qint64(20);
-        QTest::newRow("faster than the announcements") << 300 << qint64(1);
-        QTest::newRow("slower than the announcements") << 40 << qint64(250);
+        DataTable::addRows(QStringLiteral("processdata/throttling.tsv"));
     }
 
     // Drawing at a human rate must not thin out what is recorded: the chart and the export hold every sample.
     void throttledChartKeepsEverySample()
     {
         QFETCH(int, payloads);
-        QFETCH(qint64, step);
+        QFETCH(int, step);
         Setup setup;
         setup.device.ref("PI_Main")->setClock(setup.clock.function());
         ProcessDataRecordItemInfoWrapper *level = setup.device.ref("PI_Main")->getInfos().first();
