@@ -139,8 +139,6 @@ struct TaskResult
 {
     QString label;
     bool success = false;
-    uint index = 0;
-    uint subindex = 0;
     QString errorText;
 };
 
@@ -189,8 +187,8 @@ private:
     CommunicationTask *submit(CommunicationTask *task, const QString &label)
     {
         connect(task, &CommunicationTask::finished, this,
-                [this, label](bool success, uint index, uint subindex, const QString &errorText) {
-                    results.append({ label, success, index, subindex, errorText });
+                [this, label](bool success, uint, uint, const QString &errorText) {
+                    results.append({ label, success, errorText });
                 });
         QMetaObject::invokeMethod(backEnd, [this, task] { backEnd->addTask(task); }, Qt::QueuedConnection);
         return task;

@@ -112,8 +112,6 @@ private:
         return sample->getMenuEntries();
     }
 
-    MenuWrapper *menu(const QString &id) const { return sample->menu(id); }
-
     static QByteArray lastWrite(const QSignalSpy &spy)
     {
         return spy.isEmpty() ? QByteArray() : spy.last().at(0).toByteArray();
@@ -138,7 +136,7 @@ private slots:
     void menuOrdersEntriesByPosition()
     {
         QVERIFY(!loadSample().isEmpty());
-        MenuWrapper *switching = menu(QStringLiteral("M_SwitchingOutput"));
+        MenuWrapper *switching = sample->menu(QStringLiteral("M_SwitchingOutput"));
         QVERIFY(switching);
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(switching->getEntryModel())),
                  QStringList({ "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1", "M_Window",
@@ -159,7 +157,7 @@ private slots:
         QCOMPARE(unit, QStringLiteral("1013"));
         QCOMPARE(sample->variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
 
-        MenuWrapper *identification = menu(QStringLiteral("M_Identification"));
+        MenuWrapper *identification = sample->menu(QStringLiteral("M_Identification"));
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(identification->getEntryModel())),
                  QStringList({ "M_General_Information", "M_Typelabel", "V_ApplicationSpecificTag", "V_LocationText" }));
         auto *general = identification->getEntries().first();
@@ -214,7 +212,7 @@ private slots:
         QCOMPARE(productName.count(), before);
 
         QPointer<MenuEntry> anEntry = entries.first();
-        MenuWrapper *identification = menu(QStringLiteral("M_Identification"));
+        MenuWrapper *identification = sample->menu(QStringLiteral("M_Identification"));
         auto *model = qobject_cast<QAbstractItemModel *>(identification->getEntryModel());
         typeLabel.clear();
         handler.reset();
@@ -263,7 +261,7 @@ private slots:
         MenuEntryHandler handler;
         handler.setMenuEntries(loadSample());
         TaskSink sink(&handler);
-        MenuWrapper *switching = menu(QStringLiteral("M_SwitchingOutput"));
+        MenuWrapper *switching = sample->menu(QStringLiteral("M_SwitchingOutput"));
         MenuEntry *mode = switching->getEntries().first();
         mode->setDataFromUserInput(1);
         QCOMPARE(sink.tasks.size(), size_t(1));
