@@ -282,10 +282,6 @@ private slots:
 
     void processDataWithoutReferences()
     {
-        auto referenced = load(SimulatedBench::sampleIodd());
-        const int references = referenced->getProcessDataRefWrappers().size();
-        QVERIFY(references > 0);
-
         SampleVariant variant;
         auto binding = load(variant.without(QStringLiteral("ProcessDataRefCollection")).write());
         // One per image of every definition (their items and order are the process-data tests' to check).
