@@ -193,17 +193,14 @@ private slots:
         wrapper.setValue(QVariant(qulonglong(5)), 0);
         wrapper.setValue(QVariant(qulonglong(5)), 0);
         QCOMPARE(spy.count(), 1);
-        // An int 5 is another variant type than the stored unsigned 64-bit 5, so it counts as a change.
-        wrapper.setValue(QVariant(5), 0);
-        QCOMPARE(spy.count(), 2);
         QCOMPARE(wrapper.getValue(0).userType(), int(QMetaType::ULongLong));
 
         wrapper.setDataFromDevice(0, octets({0x00, 0x05}));
-        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.count(), 1);
         wrapper.setDataFromDevice(0, octets({0x01, 0x05}));
-        QCOMPARE(spy.count(), 3);
+        QCOMPARE(spy.count(), 2);
         QCOMPARE(wrapper.getValue(0).toULongLong(), 0x105ull);
-        QCOMPARE(emittedSubindexes(spy), (QList<uint>{0, 0, 0}));
+        QCOMPARE(emittedSubindexes(spy), (QList<uint>{0, 0}));
 
         // A display value given as a double is rounded into the integer slot.
         wrapper.setValue(QVariant(41.6), 0);
