@@ -23,6 +23,7 @@
 #include <QLoggingCategory>
 #include <QSignalSpy>
 
+#include <map>
 #include <memory>
 
 using namespace MenuFixtures;
@@ -37,38 +38,26 @@ public:
     QString getQmlFileName() const override { return QStringLiteral("qrc:/plain.qml"); }
 };
 
-// Time that advances only when the test says so.
-class FakeClock
+// Time that advances only when the test says so; what falls due runs in the order of its time.
+struct FakeClock
 {
-public:
     MenuEntryHandler::Scheduler scheduler()
     {
-        return [this](int milliseconds, std::function<void()> call) {
-            pending.append({ now + milliseconds, std::move(call) });
-        };
+        return [this](int milliseconds, std::function<void()> call) { pending.emplace(now + milliseconds, std::move(call)); };
     }
 
     void advance(int milliseconds)
     {
         now += milliseconds;
-        for (int i = 0; i < pending.size();) {
-            if (pending.at(i).due > now) {
-                ++i;
-                continue;
-            }
-            auto call = pending.takeAt(i).call;
+        while (!pending.empty() && pending.begin()->first <= now) {
+            const std::function<void()> call = pending.begin()->second;
+            pending.erase(pending.begin());
             call();
         }
     }
 
-private:
-    struct Pending
-    {
-        qint64 due;
-        std::function<void()> call;
-    };
     qint64 now = 0;
-    QList<Pending> pending;
+    std::multimap<qint64, std::function<void()>> pending;
 };
 
 // Collects the tasks a handler emits and deletes them, as the communication handler would.
