@@ -687,7 +687,8 @@ private:
             clock.now += after;
             handler.onProcessDataReceived(payload);
         }
-        QString startCell() const { return handler.getStartTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
+        // The first row's time, 20 ms after the start in these cases: in the next second when the start was late in its own.
+        QString startCell() const { return handler.firstRowTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
         Device device;
         FakeClock clock;
         ProcessDataHandler handler;
