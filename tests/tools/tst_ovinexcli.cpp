@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "servedmaster.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
@@ -74,12 +75,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QFile table(TestEnvironment::testDataPath(QStringLiteral("tools/cli-exit-statuses.tsv")));
-        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
-        while (!table.atEnd()) {
-            const QStringList columns = QString::fromUtf8(table.readLine()).trimmed().split(QLatin1Char('\t'));
-            if (columns.first().startsWith(QLatin1Char('#')))
-                continue;
+        for (const QStringList &columns : DataTable::rows(QStringLiteral("tools/cli-exit-statuses.tsv"))) {
             QStringList arguments = columns.mid(2);
             for (QString &argument : arguments)
                 argument.replace(QStringLiteral("$dir"), folder.path()).replace(QStringLiteral("$sample"), SimulatedBench::sampleIodd());
