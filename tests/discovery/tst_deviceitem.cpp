@@ -8,7 +8,6 @@
 #include "iodd/catalogue/ioddentry.h"
 #include "iodd/catalogue/ioddlistmodel.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>

@@ -7,7 +7,6 @@
 
 #include <QQuickItem>
 #include <QTemporaryDir>
-#include <QQuickWindow>
 #include <QSignalSpy>
 
 namespace {
