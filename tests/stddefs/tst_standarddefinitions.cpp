@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "iodd/catalogue/samplepackage.h"
@@ -151,15 +152,7 @@ class TestStandardDefinitions : public QObject
 private slots:
     void coversReferenceDefinitions_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("datatypes") << definitionsFile << "Datatype";
-        QTest::newRow("variables") << definitionsFile << "Variable";
-        QTest::newRow("error types") << definitionsFile << "ErrorType";
-        QTest::newRow("events") << definitionsFile << "Event";
-        QTest::newRow("units") << unitsFile << "Unit";
-        QTest::newRow("text ids") << definitionsFile << "Text";
-        QTest::newRow("unit text ids") << unitsFile << "Text";
+        DataTable::addRows(QStringLiteral("stddefs/reference-kinds.tsv"));
     }
 
     // Every definition of the published document exists in ours under the same key, with the same facts.
