@@ -192,26 +192,21 @@ private slots:
         QCOMPARE(model.findEntry("P-1", matches)->getIODDReleaseDate(), QStringLiteral("2024-01-01"));
     }
 
+    // Two descriptions in tests/data/catalogue/content/search with their pictures and language files, a logo they
+    // share, a file whose name only looks like a language file's and a text file.
     void contentListsOnlyTheDescriptionsOwnFiles()
     {
-        QVERIFY(writeIodd("search/Korvell-KV1-IODD1.1.xml", "KV-1", "2024-01-01"));
-        QVERIFY(writeIodd("search/Korvell-KV2-IODD1.1.xml", "KV-2", "2024-01-01"));
-        QVERIFY(replaceIn("search/Korvell-KV2-IODD1.1.xml", "KV-1-", "KV-2-"));
-        for (const char *name : { "Korvell-logo.png", "KV-1-pic.png", "KV-1-icon.png", "KV-2-pic.png", "KV-2-icon.png",
-                                  "Korvell-KV1-IODD1.1-de.xml", "Korvell-KV1-IODD1.1-zh-CN.xml", "Korvell-KV2-IODD1.1-fr.xml",
-                                  "Korvell-KV1-IODD1.1-old.xml", "readme.txt" })
-            QVERIFY(TestEnvironment::writeFile(root->filePath(QStringLiteral("search/") + QLatin1String(name)), QByteArray()));
-
-        IODDEntry first { QFileInfo(root->filePath("search/Korvell-KV1-IODD1.1.xml")) };
+        const QDir content(TestEnvironment::testDataPath("catalogue/content/search"));
+        IODDEntry first { QFileInfo(content.filePath("Korvell-KV1-IODD1.1.xml")) };
         first.parse();
         QCOMPARE(first.getFiles(), QStringList({ "Korvell-KV1-IODD1.1-de.xml", "Korvell-KV1-IODD1.1-zh-CN.xml",
                                                  "Korvell-KV1-IODD1.1.xml", "Korvell-logo.png", "KV-1-icon.png", "KV-1-pic.png" }));
-        IODDEntry second { QFileInfo(root->filePath("search/Korvell-KV2-IODD1.1.xml")) };
+        IODDEntry second { QFileInfo(content.filePath("Korvell-KV2-IODD1.1.xml")) };
         second.parse();
         QCOMPARE(second.getFiles(), QStringList({ "Korvell-KV2-IODD1.1-fr.xml", "Korvell-KV2-IODD1.1.xml", "Korvell-logo.png",
                                                   "KV-2-icon.png", "KV-2-pic.png" }));
         // The language files are no entries of their own; the file whose name only looks alike is.
-        IODDListModel model(searchPath());
+        IODDListModel model(content.path());
         QCOMPARE(model.rowCount(), 3);
     }
 
