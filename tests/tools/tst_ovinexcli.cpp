@@ -191,12 +191,8 @@ private slots:
                 queued << line;
         }
         QCOMPARE(queued.size(), 1);
-        const QJsonObject event = queued.first();
-        QCOMPARE(event.value("type").toString(), QStringLiteral("notification"));
-        QCOMPARE(event.value("mode").toString(), QStringLiteral("single"));
-        QCOMPARE(event.value("source").toString(), QStringLiteral("device"));
-        QVERIFY(!event.value("text").toString().isEmpty());
-        QVERIFY(QTime::fromString(event.value("time").toString(), QStringLiteral("hh:mm:ss.zzz")).isValid());
+        // With the device's text; the names of type, mode and source are TestEventHistoryModel::qualifierFields'.
+        QVERIFY(!queued.first().value("text").toString().isEmpty());
     }
 
     void deviceCommandsWorkThroughANetworkMaster()
