@@ -176,8 +176,8 @@ private slots:
     {
         QVERIFY(writeIodd("search/a/zeta.xml", "P-1", "2024-01-01", "Zeta"));
         QVERIFY(writeIodd("search/b/alpha.xml", "P-2", "2024-01-01", "alpha"));
-        QVERIFY(writeIodd("search/c/beta.xml", "P-3", "2024-01-01", "Beta"));
-        QVERIFY(replaceIn("search/c/beta.xml", "vendorName=\"Korvell GmbH\"", "vendorName=\"acme\""));
+        QVERIFY(TestEnvironment::writeFile(root->filePath("search/c/beta.xml"), TestEnvironment::templateIodd("P-3", "2024-01-01", "Beta")
+                                                                                   .replace("vendorName=\"Korvell GmbH\"", "vendorName=\"acme\"")));
         QVERIFY(writeIodd("search/0/zeta-old.xml", "P-1", "2020-01-01", "Zeta"));
         IODDListModel model(searchPath());
         QStringList rows;
@@ -365,15 +365,6 @@ private:
     {
         QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
         return QDir().mkpath(root->filePath(folder)) && resets.wait(waitMs);
-    }
-
-    bool replaceIn(const QString &relativePath, const QString &from, const QString &to) const
-    {
-        QFile file(root->filePath(relativePath));
-        if (!file.open(QIODevice::ReadWrite))
-            return false;
-        const QByteArray content = file.readAll().replace(from.toUtf8(), to.toUtf8());
-        return file.resize(0) && file.write(content) == content.size();
     }
 
     std::unique_ptr<QTemporaryDir> root;

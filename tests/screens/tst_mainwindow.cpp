@@ -394,12 +394,9 @@ private slots:
         const QString csv = ioddFolder.filePath(QStringLiteral("export/communication.csv"));
         QVERIFY(QMetaObject::invokeMethod(communication, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
         QTRY_VERIFY(text(item(QStringLiteral("communicationNotice"))).contains(QDir::toNativeSeparators(csv)));
-        const QStringList lines = TestEnvironment::readLines(csv);
-        QVERIFY2(lines.size() >= withoutPolling + 1, qPrintable(QString::number(lines.size())));
-        // Rows carry their time and the names of their variables.
-        const QStringList cells = lines.value(1).split(QLatin1Char(';'));
-        QVERIFY2(cells.size() == 8 && QTime::fromString(cells.at(0), QStringLiteral("hh:mm:ss.zzz")).isValid() && !cells.at(5).isEmpty(),
-                 qPrintable(lines.value(1)));
+        // Rows carry the names of the device's variables; the file's columns and times are TestCommunicationLog's.
+        const QString firstRow = TestEnvironment::readLines(csv).value(1);
+        QVERIFY2(!firstRow.section(QLatin1Char(';'), 5, 5).isEmpty(), qPrintable(firstRow));
         click(item(QStringLiteral("hidePollingCheck")));
         // Rows arrive in batches, so the log must have grown past one batch before clearing means anything.
         QTRY_VERIFY(list->property("count").toInt() > 40);
