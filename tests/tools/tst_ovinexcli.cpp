@@ -146,7 +146,7 @@ private slots:
         QTest::addColumn<bool>("hasStatus");
         QTest::newRow("sample on the simulated master") << QStringList { "--simulated", SimulatedBench::sampleIodd(), "status", "SIM1" } << true;
         QTest::newRow("device without a device status")
-            << QStringList { "--simulated", TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")), "status", "SIM1" } << false;
+            << QStringList { "--simulated", SimulatedBench::testSensor(), "status", "SIM1" } << false;
     }
 
     void statusPrintsTheDeviceHealth()
@@ -156,19 +156,10 @@ private slots:
         const ToolRun run = cli(arguments);
         QVERIFY2(run.exitCode == 0, qPrintable(run.log));
         QCOMPARE(run.lines.size(), 1);
-        const QJsonObject health = run.lines.first();
-        QVERIFY(health.contains(QStringLiteral("detailed")));
-        QCOMPARE(health.value("deviceStatus").isNull(), !hasStatus);
-        if (hasStatus) {
-            // The sample's lens may have turned dirty by now: maintenance required, with the entry that says why.
-            const int status = health.value("deviceStatus").toInt();
-            QVERIFY2(status == 0 || status == 1, qPrintable(QString::number(status)));
-            QVERIFY(!health.value("text").toString().isEmpty());
-            // Status and detailed status are two reads; the lens may turn between them.
-            QVERIFY(health.value("detailed").toArray().size() <= 1);
-        } else {
-            QVERIFY(run.log.contains(QStringLiteral("does not report a device status")));
-        }
+        // What the health holds and how it reads as JSON is TestDeviceHealth's; the tool prints it, or says why not.
+        const QJsonValue status = run.lines.first().value("deviceStatus");
+        QVERIFY(hasStatus ? status.isDouble() : status.isNull());
+        QCOMPARE(run.log.contains(QStringLiteral("does not report a device status")), !hasStatus);
     }
 
     void eventsArePrintedAsTheyArrive()
