@@ -502,13 +502,10 @@ private slots:
         QObject *dialog = object(QStringLiteral("ioddDialog"));
         QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("2"));
         auto *catalogue = qobject_cast<QAbstractItemModel *>(published(QStringLiteral("ioddModel")));
-        int older = -1;
-        for (int row = 0; row < catalogue->rowCount(); ++row) {
-            if (catalogue->index(row, 0).data(Qt::UserRole + 1).toString().contains(QStringLiteral("20200101")))
-                older = row;
-        }
-        QVERIFY(older >= 0);
-        QVERIFY(QMetaObject::invokeMethod(dialog, "select", Q_ARG(QVariant, older)));
+        const QModelIndexList older =
+            catalogue->match(catalogue->index(0, 0), Qt::UserRole + 1, QStringLiteral("20200101"), 1, Qt::MatchContains);
+        QCOMPARE(older.size(), 1);
+        QVERIFY(QMetaObject::invokeMethod(dialog, "select", Q_ARG(QVariant, older.first().row())));
         QCOMPARE(text(item(QStringLiteral("ioddSearchPath"))), ioddPath);
         QTRY_COMPARE(text(item(QStringLiteral("ioddProductNameText"))), QStringLiteral("OVX100"));
         click(item(QStringLiteral("ioddRemoveButton")));

@@ -161,11 +161,9 @@ private:
     // The list's row of the simulated port; -1 when it is not listed.
     static int rowOf(int port)
     {
-        for (int row = 0; row < devices()->rowCount(); ++row) {
-            if (devices()->itemAt(row)->getId() == QStringLiteral("SIM%1").arg(port))
-                return row;
-        }
-        return -1;
+        const QModelIndexList found = devices()->match(devices()->index(0), DevicesListModel::IdRole, QStringLiteral("SIM%1").arg(port), 1,
+                                                       Qt::MatchExactly);
+        return found.isEmpty() ? -1 : found.first().row();
     }
 
     QTemporaryDir folder;
