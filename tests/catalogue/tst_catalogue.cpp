@@ -75,34 +75,6 @@ private slots:
         QVERIFY(withoutPictures.getDeviceSymbolPath("KV-1").isEmpty());
     }
 
-    void scanStopsOnceIdentityAndNameAreKnown_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("cutBefore");
-        QTest::addColumn<bool>("valid");
-        // Everything after the cut is garbage: a scan that reads on would fail.
-        QTest::newRow("default name known before the garbage") << "complete.xml" << "      </VariableCollection>" << true;
-        QTest::newRow("name from texts needs the text collection") << "textname.xml" << "  <ExternalTextCollection>" << false;
-    }
-
-    void scanStopsOnceIdentityAndNameAreKnown()
-    {
-        QFETCH(QString, source);
-        QFETCH(QString, cutBefore);
-        QFile in(fixture(source));
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        const QByteArray content = in.readAll();
-        const int cut = content.indexOf(cutBefore.toUtf8());
-        QVERIFY(cut > 0);
-        QTemporaryDir dir;
-        QVERIFY(TestEnvironment::writeFile(dir.filePath(source), content.left(cut) + "<Broken <<<"));
-
-        IODDEntry entry { QFileInfo(dir.filePath(source)) };
-        entry.parse();
-        QTEST(entry.isValid(), "valid");
-        QCOMPARE(entry.getVendorId(), 2002);
-    }
-
     void scansSearchFolderItsParentAndDirectSubfoldersOnly()
     {
         QVERIFY(writeIodd("search/direct.xml", "P-DIRECT", "2024-01-01"));
