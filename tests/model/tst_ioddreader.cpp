@@ -19,8 +19,6 @@ private:
         return IODeviceT::findDatatype(device.deviceFunction()->DatatypeCollection.last(), id);
     }
 
-    static QString fixture2(const QString &name) { return TestEnvironment::testDataPath(QStringLiteral("model2/") + name); }
-
 private slots:
     void initTestCase()
     {
@@ -242,12 +240,13 @@ private slots:
 
     void eventTableDeviceEventsFirstThenStandardReferences()
     {
+        const QString eventsFile = TestEnvironment::testDataPath(QStringLiteral("model2/events.xml"));
         IODeviceT events;
         QVERIFY(events.loadXml(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml",
                                XmlDocumentKind::StandardDefinitions));
-        QVERIFY(events.loadXml(fixture2("events.xml"), XmlDocumentKind::ProductDescription));
+        QVERIFY(events.loadXml(eventsFile, XmlDocumentKind::ProductDescription));
         // Loading twice rebuilds the table rather than adding to it.
-        QVERIFY(events.loadXml(fixture2("events.xml"), XmlDocumentKind::ProductDescription));
+        QVERIFY(events.loadXml(eventsFile, XmlDocumentKind::ProductDescription));
         const QStringList expected = {
             "16384 Warning TN_Overheat TD_Overheat",
             "5 Notification TN_Wrapped ", // 65541 cut to 16 bits
@@ -264,7 +263,7 @@ private slots:
         QCOMPARE(events.eventText(999), QString());
 
         IODeviceT bare;
-        QVERIFY(bare.loadXml(fixture2("events.xml"), XmlDocumentKind::ProductDescription));
+        QVERIFY(bare.loadXml(eventsFile, XmlDocumentKind::ProductDescription));
         QCOMPARE(bare.eventTable.size(), 4);
         QCOMPARE(bare.eventTable.at(2).nameTextId, QString());
     }

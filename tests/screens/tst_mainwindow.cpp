@@ -324,7 +324,6 @@ private slots:
         click(shownItems(QStringLiteral("chartSettingsButton"), page).first());
         QObject *settings = object(QStringLiteral("chartSettingsDialog"));
         QTRY_VERIFY(settings->property("opened").toBool());
-        screenshot(QStringLiteral("07-chart-settings-dialog"));
         // A typed number reaches the field and passes its check.
         QQuickItem *yMax = item(QStringLiteral("yMaxSpin"));
         const int typed = int((yMax->property("realFrom").toDouble() + yMax->property("realTo").toDouble()) / 2);
