@@ -270,7 +270,6 @@ private slots:
         QTRY_VERIFY(model->getSelectedItem() != nullptr);
         QCOMPARE(model->getSelectedItem()->getId(), QStringLiteral("SIM2"));
         QCOMPARE(model->getCurrentIndex(), rowOf(QStringLiteral("SIM2")));
-        QCOMPARE(model->getSelectedItem()->getProductId(), QStringLiteral("OVX-OTHER"));
     }
 
     void savedSensorsAreListedAndRemovable()
