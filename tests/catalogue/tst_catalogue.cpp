@@ -237,7 +237,8 @@ private slots:
         QVERIFY(!handedOut);
     }
 
-    // The window's rescans and folder choices scan in the background; the old entries stay until the new ones are there.
+    // The window's rescans scan in the background; the old entries stay until the new ones are there. A folder chosen
+    // meanwhile is the next case's.
     void backgroundRescanReplacesTheEntriesWhenDone()
     {
         QVERIFY(writeIodd("search/one.xml", "KV-1", "2022-01-15"));
@@ -259,13 +260,6 @@ private slots:
         // Entries made in the scan's thread are handed to the model's, where QML and the devices use them.
         QCOMPARE(qobject_cast<IODDEntry *>(model.getEntry(1))->thread(), model.thread());
         QCOMPARE(model.getEntry(1)->parent(), &model);
-
-        QVERIFY(writeIodd("elsewhere/inner/a.xml", "KV-A", "2022-01-15"));
-        model.chooseIoddSearchPath(root->filePath("elsewhere"));
-        QCOMPARE(model.getIoddSearchPath(), root->filePath("elsewhere"));
-        QTRY_VERIFY(!model.isScanning());
-        QCOMPARE(model.getCount(), 1);
-        QVERIFY(model.findEntry(QStringLiteral("KV-A"), matches));
     }
 
     void rescanAskedForDuringAScanEndsWithTheLatestFolder()
