@@ -64,7 +64,7 @@ private slots:
     {
         qCritical() << "Log file path:" << "/tmp/ovinex.log";
 
-        const QStringList lines = fileLines();
+        const QStringList lines = TestEnvironment::readLines(logPath);
         QCOMPARE(lines.size(), 1);
         // 23 characters of date and time, then a blank.
         QVERIFY(QDateTime::fromString(lines.first().left(23), QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")).isValid());
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(worker->wait(10000));
 
         QStringList fileTags;
-        for (const QString &line : fileLines())
+        for (const QString &line : TestEnvironment::readLines(logPath))
             fileTags << linePattern.match(line).captured(1);
         QCOMPARE(fileTags, expectedTags);
         QStringList consoleTags;
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(LogHandler::setLogFile(logPath));
         qInfo() << "second run";
 
-        const QStringList lines = fileLines();
+        const QStringList lines = TestEnvironment::readLines(logPath);
         QCOMPARE(lines.size(), 1);
         QVERIFY(lines.first().endsWith(QStringLiteral("INF: second run")));
     }
@@ -139,7 +139,7 @@ private slots:
         for (auto &thread : threads)
             QVERIFY(thread->wait(60000));
 
-        const QStringList lines = fileLines();
+        const QStringList lines = TestEnvironment::readLines(logPath);
         QCOMPARE(lines.size(), threadCount * messagesPerThread);
         QCOMPARE(forwardedCount.load(), threadCount * messagesPerThread);
         const QRegularExpression bodyPattern(QStringLiteral("^thread (\\d+) message (\\d+) x{60}$"));
@@ -163,11 +163,6 @@ private slots:
     }
 
 private:
-    QStringList fileLines() const
-    {
-        return TestEnvironment::readLines(logPath);
-    }
-
     QTemporaryDir folder;
     QString logPath;
     QtMessageHandler testHandler = nullptr;

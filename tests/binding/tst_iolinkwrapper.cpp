@@ -1,4 +1,5 @@
 #include "datatable.h"
+#include "loadeddescription.h"
 #include "samplevariant.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
@@ -51,9 +52,9 @@ void countMissingMenuWarnings(QtMsgType type, const QMessageLogContext &, const 
         ++missingMenuWarnings;
 }
 
-std::unique_ptr<IOLinkWrapper> load(const QString &path, const QString &language = QStringLiteral("en"))
+std::unique_ptr<LoadedDescription> load(const QString &path, const QString &language = QStringLiteral("en"))
 {
-    return std::make_unique<IOLinkWrapper>(path, language);
+    return std::make_unique<LoadedDescription>(path, language);
 }
 
 // The tasks a synchronisation hands out; the test plays the communication handler.
@@ -180,10 +181,8 @@ private slots:
         QVERIFY(binding->getProcessDataRefWrappers().isEmpty());
         QVERIFY(binding->getMenu(QStringLiteral("M_Identification")));
         QVERIFY(!binding->getMenuEntries().isEmpty());
-        // The prototype's wrapper comes first and has no id.
-        QCOMPARE(binding->getMenuWrappers().first()->getId(), QString());
         // Two menus with one id: the later one wins.
-        auto *diagnosis = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_Diagnosis")));
+        auto *diagnosis = binding->menu(QStringLiteral("M_Diagnosis"));
         QVERIFY(diagnosis);
         QCOMPARE(diagnosis->getEntries().size(), 1);
         QVERIFY(!binding->getMenu(QString()));
@@ -192,7 +191,7 @@ private slots:
         // The first menu shows the filter read-only; the entry to edit is the one of a later menu.
         auto *entry = qobject_cast<MenuEntry *>(binding->getMenuEntry(63));
         QVERIFY(entry);
-        const MenuWrapper *readOnlyMenu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_ReadOnlyFirst")));
+        const MenuWrapper *readOnlyMenu = binding->menu(QStringLiteral("M_ReadOnlyFirst"));
         QVERIFY(readOnlyMenu && readOnlyMenu->getEntries().size() == 1);
         QVERIFY(!readOnlyMenu->getEntries().contains(entry));
         QCOMPARE(entry->getId(), QStringLiteral("V_Filter"));
@@ -289,10 +288,6 @@ private slots:
 
     void processDataWithoutReferences()
     {
-        auto referenced = load(SimulatedBench::sampleIodd());
-        const int references = referenced->getProcessDataRefWrappers().size();
-        QVERIFY(references > 0);
-
         SampleVariant variant;
         auto binding = load(variant.without(QStringLiteral("ProcessDataRefCollection")).write());
         // One per image of every definition (their items and order are the process-data tests' to check).
@@ -327,7 +322,7 @@ private slots:
         SampleVariant variant;
         // A menu of process-data references and one to a variable the sample lacks.
         auto binding = load(variant.insertInto(QStringLiteral("MenuCollection"), fragment("processdatamenu.xml")).write());
-        auto *menu = qobject_cast<MenuWrapper *>(binding->getMenu(QStringLiteral("M_PdShown")));
+        auto *menu = binding->menu(QStringLiteral("M_PdShown"));
         QVERIFY(menu);
         const QList<MenuEntry *> entries = menu->getEntries();
         QCOMPARE(entries.size(), 4);
@@ -350,27 +345,17 @@ private slots:
             QVERIFY2(run.task(i)->getIndex() != 40 && run.task(i)->getIndex() != 41, "process data read by ISDU");
 
         QSignalSpy changes(input, &MenuEntry::valueChanged);
-        const auto deliver = [&binding](const QByteArray &payload) {
-            for (ProcessDataWrapper *definition : binding->getProcessDataWrappers())
-                definition->setData(payload, 0);
-        };
         // Standard layout (the default selection): distance 1234 in the first two octets, shown times 0.1.
-        deliver(QByteArray::fromHex("04d20000"));
+        binding->deliver(QByteArray::fromHex("04d20000"));
         QCOMPARE(input->getTextId(), QStringLiteral("TN_PD_Distance"));
         QCOMPARE(input->getValue().toDouble(), 123.4);
         QVERIFY(input->isValid());
         QVERIFY(!changes.isEmpty());
 
         // Another layout selected: the same subindex is now the compact item, 100 in bits 2..15.
-        VariableWrapper *select = nullptr;
-        for (VariableWrapper *var : binding->getVariableWrappers()) {
-            if (var->getId() == QLatin1String("V_ProcessDataSelect"))
-                select = var;
-        }
-        QVERIFY(select);
-        select->setValue(QVariant(qulonglong(2)), 0);
+        binding->set(QStringLiteral("V_ProcessDataSelect"), 2);
         // Images follow each other faster than a reader can; the last one is shown shortly after.
-        deliver(QByteArray::fromHex("0191"));
+        binding->deliver(QByteArray::fromHex("0191"));
         QTRY_COMPARE(input->getTextId(), QStringLiteral("TN_PD_DistanceCoarse"));
         QCOMPARE(input->getValue().toDouble(), 10.0);
     }

@@ -78,14 +78,10 @@ private slots:
         EventHistoryModel model;
         // Source bit set: the master itself reported it.
         model.addEvent(at(1234), quint8(appears | error | 0x08), 0xFF21, QStringLiteral("x"));
-        const EventHistoryModel::Entry &entry = model.entryAt(0);
-        QCOMPARE(entry.type, EventHistoryModel::ErrorType);
-        QCOMPARE(entry.mode, EventHistoryModel::AppearsMode);
-        QCOMPARE(entry.source, EventHistoryModel::MasterSource);
         QCOMPARE(model.data(model.index(0), EventHistoryModel::TimeRole).toString(), QStringLiteral("10:00:01.234"));
         QCOMPARE(model.data(model.index(0), EventHistoryModel::CodeTextRole).toString(), QStringLiteral("0xFF21"));
-        // The command line prints language-neutral names.
-        const QJsonObject json = EventHistoryModel::toJson(entry);
+        // The command line prints language-neutral names of the decoded type, mode and source.
+        const QJsonObject json = EventHistoryModel::toJson(model.entryAt(0));
         QCOMPARE(json.value("type").toString(), QStringLiteral("error"));
         QCOMPARE(json.value("mode").toString(), QStringLiteral("appears"));
         QCOMPARE(json.value("source").toString(), QStringLiteral("master"));

@@ -4,7 +4,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {

@@ -31,11 +31,6 @@ SimulatedMaster &master()
     return SimulatedMaster::instance();
 }
 
-std::unique_ptr<IOLinkSerialDevice> makeDevice(const QString &iodd = SimulatedBench::sampleIodd())
-{
-    return SimulatedBench::device(port, iodd);
-}
-
 } // namespace
 
 class TestIOLinkDevice : public QObject
@@ -59,7 +54,7 @@ private slots:
 
     void connectsSynchronisesPollsAndDisconnects()
     {
-        auto device = makeDevice();
+        auto device = SimulatedBench::device(port, SimulatedBench::sampleIodd());
         QStringList states;
         connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
         uint total = 0;
@@ -91,7 +86,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), QStringLiteral("notConnected"), timeout);
         QVERIFY(!device->getBinding());
         QTRY_VERIFY(oldBinding.isNull());
-        QTRY_VERIFY(!master().isOpen(port));
         QVERIFY(device->getMenuEntryHandlerObject()->getMenuEntries().isEmpty());
         // A deliberate disconnect is no lost device.
         QTest::qWait(100);
@@ -106,7 +100,7 @@ private slots:
         for (int i = 0; i < 60000; ++i)
             texts += QStringLiteral("<Text id=\"TI_Filler%1\" value=\"Filler text %1\"/>").arg(i);
         SampleVariant variant;
-        auto device = makeDevice(variant.insertInto(QStringLiteral("PrimaryLanguage"), texts).write());
+        auto device = SimulatedBench::device(port, variant.insertInto(QStringLiteral("PrimaryLanguage"), texts).write());
         bool lostDuringLoad = false;
         connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() {
             if (device->getState() != QLatin1String("syncing"))
@@ -139,7 +133,7 @@ private slots:
             variant.without(QStringLiteral("UserInterface")).without(QStringLiteral("ProcessDataCollection")).write();
         master().setDeviceFiles({ iodd });
         QCOMPARE(master().availablePorts().size(), 1);
-        auto device = makeDevice(iodd);
+        auto device = SimulatedBench::device(port, iodd);
         QVERIFY(SimulatedBench::connect(*device));
         QCOMPARE(device->getBinding()->getSyncTasksTotal(), 0u);
         QVERIFY(device->getBinding()->getMenuEntries().isEmpty());
@@ -149,28 +143,11 @@ private slots:
     {
         // Another sensor answers the scan; the sample is on the port by the time it connects.
         master().setDeviceFiles({ SimulatedBench::testSensor() });
-        auto device = makeDevice();
+        auto device = SimulatedBench::device(port, SimulatedBench::sampleIodd());
         master().setDeviceFiles({ SimulatedBench::sampleIodd() });
         QTest::ignoreMessage(QtCriticalMsg, "Product ID is different from synced: \"OVX-TEST\" \"OVX100\"");
         QVERIFY(SimulatedBench::connect(*device));
         QCOMPARE(device->getProductId(), QStringLiteral("OVX-TEST"));
-    }
-
-    // The window does not wait for the worker: the handlers end in their own thread, which then ends.
-    void destructionWaitsForTheWorkerThread()
-    {
-        auto device = makeDevice();
-        QVERIFY(SimulatedBench::connect(*device));
-        QStringList order;
-        QThread *worker = device->getCommunicationHandler()->thread();
-        connect(worker, &QThread::finished, this, [&]() { order << "thread finished"; }, Qt::DirectConnection);
-        connect(device->getCommunicationHandler(), &QObject::destroyed, this, [&, worker]() {
-            order << (QThread::currentThread() == worker ? "handler destroyed in its thread" : "handler destroyed elsewhere");
-        }, Qt::DirectConnection);
-        device.reset();
-        WorkerRetirement::finishAll();
-        QCOMPARE(order, QStringList({ "handler destroyed in its thread", "thread finished" }));
-        QVERIFY(!master().isOpen(1));
     }
 
     // A batch of answers a retired worker left queued for the window thread was dropped at the application's end,

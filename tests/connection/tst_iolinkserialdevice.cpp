@@ -9,6 +9,7 @@
 #include "master/simulatedmaster.h"
 
 #include <QSignalSpy>
+#include <QThread>
 
 #include <memory>
 
@@ -59,21 +60,6 @@ private slots:
         QCOMPARE(master.availablePorts().size(), 1);
     }
 
-    void probeReadsIdentityAndClosesThePort()
-    {
-        const IOLinkSerialDevice device(SimulatedBench::port(1));
-        QVERIFY(device.hasIOLinkDevice());
-        QVERIFY(device.isAvailable());
-        QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
-        QCOMPARE(device.getProductId(), QStringLiteral("OVX-TEST"));
-        QCOMPARE(device.getHardwareRevision(), QStringLiteral("B"));
-        QCOMPARE(device.getState(), QStringLiteral("notConnected"));
-        // The probe leaves the port closed and inactive, so a connection can open it later.
-        QVERIFY(!SimulatedMaster::instance().isOpen(1));
-        QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeInactive));
-        QCOMPARE(calls(QStringLiteral("mst_Disconnect")), 1);
-    }
-
     void probe_data()
     {
         DataTable::addRows(QStringLiteral("connection/probes.tsv"));
@@ -97,14 +83,18 @@ private slots:
         QCOMPARE(device.hasIOLinkDevice(), found);
         QCOMPARE(device.isAvailable(), found);
         QCOMPARE(device.getProductId(), found ? QStringLiteral("OVX-TEST") : QString());
-        if (!found) {
+        if (found) {
+            QCOMPARE(device.getHardwareRevision(), QStringLiteral("B"));
+        } else {
             QCOMPARE(device.getProductName(), "USB Serial - " + manufacturer);
             QCOMPARE(calls(QStringLiteral("mst_ReadOD")), 0);
         }
         QCOMPARE(device.getAddress(), QStringLiteral("SIM1"));
         QTEST(calls(QStringLiteral("mst_Connect")), "connects");
         QTEST(calls(QStringLiteral("mst_Disconnect")), "disconnects");
+        // The probe leaves the port closed and inactive, so a connection can open it later.
         QVERIFY(!SimulatedMaster::instance().isOpen(1));
+        QCOMPARE(SimulatedMaster::instance().operatingMode(1), int(IqCommModeInactive));
     }
 
     void identityReadsRetriedFourTimes_data()
@@ -278,11 +268,18 @@ private slots:
         QCOMPARE(backEnd(device)->getPortHandle(), qint16(-1));
     }
 
-    // The window deletes devices on every rescan; a call in progress finishes in the worker, which then closes the port.
+    // The window deletes devices on every rescan and does not wait for the worker: a call in progress finishes
+    // there, the handlers end in their own thread, which then ends and closes the port.
     void deviceDeletedDuringACallEndsItsWorkerLater()
     {
         auto device = SimulatedBench::connectedDevice(1, SimulatedBench::testSensor());
         QVERIFY(device);
+        QStringList order;
+        QThread *worker = device->getCommunicationHandler()->thread();
+        connect(worker, &QThread::finished, this, [&]() { order << "thread finished"; }, Qt::DirectConnection);
+        connect(device->getCommunicationHandler(), &QObject::destroyed, this, [&, worker]() {
+            order << (QThread::currentThread() == worker ? "handler destroyed in its thread" : "handler destroyed elsewhere");
+        }, Qt::DirectConnection);
         const int polls = calls(QStringLiteral("mst_GetStatus"));
         SimulatedMaster::instance().setCallDelay(1, 500);
         QTRY_VERIFY(calls(QStringLiteral("mst_GetStatus")) > polls);
@@ -291,6 +288,7 @@ private slots:
         QVERIFY(WorkerRetirement::pendingCount() > 0);
         WorkerRetirement::finishAll();
         QCOMPARE(WorkerRetirement::pendingCount(), 0);
+        QCOMPARE(order, QStringList({ "handler destroyed in its thread", "thread finished" }));
         QVERIFY(!SimulatedMaster::instance().isOpen(1));
         SimulatedMaster::instance().setCallDelay(1, 0);
     }

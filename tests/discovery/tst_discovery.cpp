@@ -270,7 +270,6 @@ private slots:
         QTRY_VERIFY(model->getSelectedItem() != nullptr);
         QCOMPARE(model->getSelectedItem()->getId(), QStringLiteral("SIM2"));
         QCOMPARE(model->getCurrentIndex(), rowOf(QStringLiteral("SIM2")));
-        QCOMPARE(model->getSelectedItem()->getProductId(), QStringLiteral("OVX-OTHER"));
     }
 
     void savedSensorsAreListedAndRemovable()
@@ -359,11 +358,8 @@ private slots:
 private:
     int rowOf(const QString &id) const
     {
-        for (int row = 0; row < model->rowCount(); ++row) {
-            if (role(row, "id").toString() == id)
-                return row;
-        }
-        return -1;
+        const QModelIndexList found = model->match(model->index(0), DevicesListModel::IdRole, id, 1, Qt::MatchExactly);
+        return found.isEmpty() ? -1 : found.first().row();
     }
 
     QVariant role(int row, const char *name) const

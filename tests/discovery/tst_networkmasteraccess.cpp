@@ -4,7 +4,6 @@
 #include "discovery/networkmasteraccess.h"
 #include "master/networkhttpclient.h"
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QSettings>
 #include <QSignalSpy>

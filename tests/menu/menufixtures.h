@@ -1,17 +1,12 @@
 #pragma once
 
-// Variable descriptions built by hand, shaped as the document model completes them, and the sample
-// device loaded through the device binding.
+// Variable descriptions built by hand, shaped as the document model completes them.
+#include "datatable.h"
 #include "testenvironment.h"
 #include "variablefixtures.h"
 
-#include "binding/iolinkwrapper.h"
-#include "device/variablewrapper.h"
-#include "menu/menuwrapper.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "iodd/model/variableelements.h"
-#include "datatable.h"
-#include "simulatedbench.h"
 
 namespace MenuFixtures {
 
@@ -73,25 +68,5 @@ inline void addButton(UIVariableRefT *reference, int value)
 {
     addTo(reference->Button)->buttonValue.value = QString::number(value);
 }
-
-// The sample device as the device binding builds it: its variables, its menus and their entries.
-struct Sample : IOLinkWrapper
-{
-    Sample()
-        : IOLinkWrapper(SimulatedBench::sampleIodd())
-    {
-    }
-
-    MenuWrapper *menu(const QString &id) const { return qobject_cast<MenuWrapper *>(getMenu(id)); }
-
-    VariableWrapper *variable(const QString &id) const
-    {
-        for (VariableWrapper *candidate : getVariableWrappers()) {
-            if (candidate->getId() == id)
-                return candidate;
-        }
-        return nullptr;
-    }
-};
 
 } // namespace MenuFixtures

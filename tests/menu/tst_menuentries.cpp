@@ -16,11 +16,14 @@
 #include "menu/menuentrytextedit.h"
 #include "menu/menuentryvariableselection.h"
 #include "menu/menuwrapper.h"
+#include "loadeddescription.h"
 #include "menufixtures.h"
+#include "simulatedbench.h"
 
 #include <QLoggingCategory>
 #include <QSignalSpy>
 
+#include <map>
 #include <memory>
 
 using namespace MenuFixtures;
@@ -35,38 +38,26 @@ public:
     QString getQmlFileName() const override { return QStringLiteral("qrc:/plain.qml"); }
 };
 
-// Time that advances only when the test says so.
-class FakeClock
+// Time that advances only when the test says so; what falls due runs in the order of its time.
+struct FakeClock
 {
-public:
     MenuEntryHandler::Scheduler scheduler()
     {
-        return [this](int milliseconds, std::function<void()> call) {
-            pending.append({ now + milliseconds, std::move(call) });
-        };
+        return [this](int milliseconds, std::function<void()> call) { pending.emplace(now + milliseconds, std::move(call)); };
     }
 
     void advance(int milliseconds)
     {
         now += milliseconds;
-        for (int i = 0; i < pending.size();) {
-            if (pending.at(i).due > now) {
-                ++i;
-                continue;
-            }
-            auto call = pending.takeAt(i).call;
+        while (!pending.empty() && pending.begin()->first <= now) {
+            const std::function<void()> call = pending.begin()->second;
+            pending.erase(pending.begin());
             call();
         }
     }
 
-private:
-    struct Pending
-    {
-        qint64 due;
-        std::function<void()> call;
-    };
     qint64 now = 0;
-    QList<Pending> pending;
+    std::multimap<qint64, std::function<void()>> pending;
 };
 
 // Collects the tasks a handler emits and deletes them, as the communication handler would.
@@ -101,16 +92,14 @@ class TestMenuEntries : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<Sample> sample;
+    std::unique_ptr<LoadedDescription> sample;
 
     // The entries of every menu of the sample device, as the device binding hands them over.
     QList<MenuEntry *> loadSample()
     {
-        sample = std::make_unique<Sample>();
+        sample = std::make_unique<LoadedDescription>(SimulatedBench::sampleIodd());
         return sample->getMenuEntries();
     }
-
-    MenuWrapper *menu(const QString &id) const { return sample->menu(id); }
 
     static QByteArray lastWrite(const QSignalSpy &spy)
     {
@@ -136,7 +125,7 @@ private slots:
     void menuOrdersEntriesByPosition()
     {
         QVERIFY(!loadSample().isEmpty());
-        MenuWrapper *switching = menu(QStringLiteral("M_SwitchingOutput"));
+        MenuWrapper *switching = sample->menu(QStringLiteral("M_SwitchingOutput"));
         QVERIFY(switching);
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(switching->getEntryModel())),
                  QStringList({ "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1", "V_SwitchPoint1", "M_Window",
@@ -157,7 +146,7 @@ private slots:
         QCOMPARE(unit, QStringLiteral("1013"));
         QCOMPARE(sample->variable("V_SwitchPoint1")->getReferencedSubindexes(), QList<quint32>({ 1, 2, 3, 4 }));
 
-        MenuWrapper *identification = menu(QStringLiteral("M_Identification"));
+        MenuWrapper *identification = sample->menu(QStringLiteral("M_Identification"));
         QCOMPARE(entryIds(qobject_cast<QAbstractItemModel *>(identification->getEntryModel())),
                  QStringList({ "M_General_Information", "M_Typelabel", "V_ApplicationSpecificTag", "V_LocationText" }));
         auto *general = identification->getEntries().first();
@@ -212,7 +201,7 @@ private slots:
         QCOMPARE(productName.count(), before);
 
         QPointer<MenuEntry> anEntry = entries.first();
-        MenuWrapper *identification = menu(QStringLiteral("M_Identification"));
+        MenuWrapper *identification = sample->menu(QStringLiteral("M_Identification"));
         auto *model = qobject_cast<QAbstractItemModel *>(identification->getEntryModel());
         typeLabel.clear();
         handler.reset();
@@ -261,7 +250,7 @@ private slots:
         MenuEntryHandler handler;
         handler.setMenuEntries(loadSample());
         TaskSink sink(&handler);
-        MenuWrapper *switching = menu(QStringLiteral("M_SwitchingOutput"));
+        MenuWrapper *switching = sample->menu(QStringLiteral("M_SwitchingOutput"));
         MenuEntry *mode = switching->getEntries().first();
         mode->setDataFromUserInput(1);
         QCOMPARE(sink.tasks.size(), size_t(1));
@@ -294,31 +283,21 @@ private slots:
 
     void gradientScalesDisplayAndInput_data()
     {
-        QTest::addColumn<double>("gradient");
-        QTest::addColumn<double>("offset");
-        QTest::addColumn<QVariant>("entered");
-        QTest::addColumn<qulonglong>("stored");
-        QTest::addColumn<double>("shown");
-        QTest::newRow("0.1, rounded to the nearest raw step") << 0.1 << 0.0 << QVariant(23.46) << 235ull << 23.5;
-        QTest::newRow("0.1, rounded down") << 0.1 << 0.0 << QVariant(23.44) << 234ull << 23.4;
-        QTest::newRow("0.5, an integer input") << 0.5 << 0.0 << QVariant(10) << 20ull << 10.0;
-        QTest::newRow("zero gradient means 1") << 0.0 << 0.0 << QVariant(17) << 17ull << 17.0;
-        QTest::newRow("Fahrenheit of tenths of a degree: 0.18 and 32") << 0.18 << 32.0 << QVariant(212) << 1000ull << 212.0;
-        QTest::newRow("offset below zero") << 1.0 << -54.125 << QVariant(-4.125) << 50ull << -4.125;
+        DataTable::addRows(QStringLiteral("menu/scaling.tsv"));
     }
 
     void gradientScalesDisplayAndInput()
     {
         QFETCH(double, gradient);
         QFETCH(double, offset);
-        QFETCH(QVariant, entered);
+        QFETCH(QString, entered);
         WrappedVariable variable(simple("V_Temp", ValueKind::UInteger, 16));
         PlainEntry entry;
         entry.setVariableWrapper(&variable);
         entry.setScaling(LinearScaling(gradient, offset));
 
-        entry.setProperty("value", entered);
-        QTEST(variable.getValue(0).toULongLong(), "stored");
+        entry.setProperty("value", entered.contains('.') ? QVariant(entered.toDouble()) : QVariant(entered.toInt()));
+        QTEST(variable.getValue(0).toUInt(), "stored");
         QTEST(entry.property("value").toDouble(), "shown");
     }
 

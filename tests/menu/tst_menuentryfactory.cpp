@@ -131,13 +131,7 @@ private slots:
 
     void numberWithoutRangeIsBoundByItsType_data()
     {
-        QTest::addColumn<ValueKind>("type");
-        QTest::addColumn<quint32>("bits");
-        QTest::addColumn<double>("lower");
-        QTest::addColumn<double>("upper");
-        QTest::newRow("8-bit unsigned") << ValueKind::UInteger << 8u << 0.0 << 255.0;
-        QTest::newRow("16-bit signed") << ValueKind::Integer << 16u << -32768.0 << 32767.0;
-        QTest::newRow("32-bit unsigned") << ValueKind::UInteger << 32u << 0.0 << 4294967295.0;
+        DataTable::addRows(QStringLiteral("menu/typebounds.tsv"));
     }
 
     void numberWithoutRangeIsBoundByItsType()

@@ -4,7 +4,6 @@
 #include "iodd/model/eventelements.h"
 #include "iodd/model/iodevicet.h"
 
-#include <QApplication>
 
 // Reading documents into element trees: declarations, prototypes, positions, the type dispatch and
 // the document kinds of loadXml, numbered wires and the event table.
@@ -19,8 +18,6 @@ private:
     {
         return IODeviceT::findDatatype(device.deviceFunction()->DatatypeCollection.last(), id);
     }
-
-    static QString fixture2(const QString &name) { return TestEnvironment::testDataPath(QStringLiteral("model2/") + name); }
 
 private slots:
     void initTestCase()
@@ -157,20 +154,15 @@ private slots:
 
     void unusableDocumentsLeaveTheTreeEmpty_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("missing file") << fixture("does-not-exist.xml");
-        QTest::newRow("root not named IODevice") << fixture("wrongroot.xml");
-        QTest::newRow("two IODevice elements") << fixture("tworoots.xml");
-        QTest::newRow("not well-formed") << fixture("malformed.xml");
-        QTest::newRow("a directory") << TestEnvironment::testDataPath("model");
+        DataTable::addRows(QStringLiteral("model/unusable.tsv"));
     }
 
     void unusableDocumentsLeaveTheTreeEmpty()
     {
         QFETCH(QString, file);
         IODeviceT empty;
-        QVERIFY(!empty.loadXml(file, XmlDocumentKind::ProductDescription));
-        QCOMPARE(empty.filePath, file);
+        QVERIFY(!empty.loadXml(fixture(file), XmlDocumentKind::ProductDescription));
+        QCOMPARE(empty.filePath, fixture(file));
         QCOMPARE(empty.DocumentInfo.size(), 1);
         QCOMPARE(empty.version, QString());
         const VariableCollectionT *variables = empty.deviceFunction()->VariableCollection.last();
@@ -179,18 +171,7 @@ private slots:
 
     void deeplyNestedDocumentsAreRefused_data()
     {
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<QByteArray>("level");
-        QTest::addColumn<bool>("loaded");
-        QTest::newRow("100 levels") << 100 << QByteArray("<a>") << true;
-        QTest::newRow("101 levels") << 101 << QByteArray("<a>") << false;
-        QTest::newRow("100000 levels") << 100000 << QByteArray("<a>") << false;
-        // Tags inside comments, CDATA, instructions and quoted values are no levels.
-        QTest::newRow("100 levels with tags in comments and values")
-            << 100 << QByteArray("<a b=\"x>\" c='/>'><!-- <a> --><![CDATA[<a>]]><?pi <a>?>") << true;
-        QTest::newRow("101 levels with tags in comments and values")
-            << 101 << QByteArray("<a b=\"x>\"><!-- <a> --><e/>") << false;
-        QTest::newRow("101 levels in UTF-16") << 101 << QByteArray("<a>") << false;
+        DataTable::addRows(QStringLiteral("model/nesting.tsv"));
     }
 
     void deeplyNestedDocumentsAreRefused()
@@ -259,12 +240,13 @@ private slots:
 
     void eventTableDeviceEventsFirstThenStandardReferences()
     {
+        const QString eventsFile = TestEnvironment::testDataPath(QStringLiteral("model2/events.xml"));
         IODeviceT events;
         QVERIFY(events.loadXml(":/iolink/standard/StandardDefinitions/IODD-StandardDefinitions1.1.xml",
                                XmlDocumentKind::StandardDefinitions));
-        QVERIFY(events.loadXml(fixture2("events.xml"), XmlDocumentKind::ProductDescription));
+        QVERIFY(events.loadXml(eventsFile, XmlDocumentKind::ProductDescription));
         // Loading twice rebuilds the table rather than adding to it.
-        QVERIFY(events.loadXml(fixture2("events.xml"), XmlDocumentKind::ProductDescription));
+        QVERIFY(events.loadXml(eventsFile, XmlDocumentKind::ProductDescription));
         const QStringList expected = {
             "16384 Warning TN_Overheat TD_Overheat",
             "5 Notification TN_Wrapped ", // 65541 cut to 16 bits
@@ -281,7 +263,7 @@ private slots:
         QCOMPARE(events.eventText(999), QString());
 
         IODeviceT bare;
-        QVERIFY(bare.loadXml(fixture2("events.xml"), XmlDocumentKind::ProductDescription));
+        QVERIFY(bare.loadXml(eventsFile, XmlDocumentKind::ProductDescription));
         QCOMPARE(bare.eventTable.size(), 4);
         QCOMPARE(bare.eventTable.at(2).nameTextId, QString());
     }

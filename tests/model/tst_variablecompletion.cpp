@@ -76,11 +76,9 @@ private:
 
     IODeviceT device;
 
-    const ProcessDataCollectionT *pdCollection() const { return pdDevice.deviceFunction()->ProcessDataCollection.last(); }
-
     const ProcessDataT *processData(const QString &id) const
     {
-        for (const ProcessDataT *candidate : pdCollection()->ProcessData) {
+        for (const ProcessDataT *candidate : pdDevice.deviceFunction()->ProcessDataCollection.last()->ProcessData) {
             if (candidate->id.value == id)
                 return candidate;
         }

@@ -23,21 +23,6 @@ namespace {
 constexpr int port = 1;
 constexpr uint recordIndex = 71;
 
-// The sample device with block parameterisation and a record that is only ever sent whole. The block commands
-// are named the way real descriptions name them, by reference to the standard's values; the sample's first
-// standard variable is the system command.
-QString blockDeviceFile(SampleVariant &variant)
-{
-    QFile record(TestEnvironment::testDataPath(QStringLiteral("parameterset/calibration.xml")));
-    if (!record.open(QIODevice::ReadOnly))
-        return QString();
-    const QString offered = QStringLiteral("<StdSingleValueRef value=\"3\"/><StdSingleValueRef value=\"4\"/>"
-                                           "<StdSingleValueRef value=\"5\"/><StdSingleValueRef value=\"6\"/>");
-    return variant.insertInto(QStringLiteral("StdVariableRef"), offered, true)
-        .insertInto(QStringLiteral("VariableCollection"), QString::fromUtf8(record.readAll()))
-        .write(QStringLiteral("blockdevice.xml"));
-}
-
 // The system commands the device was sent since the log's row `from`, in order, as the window's log shows them.
 QList<QByteArray> systemCommandsSince(const IOLinkDevice &device, int from)
 {
@@ -60,9 +45,18 @@ class TestParameterRestore : public QObject
     Q_OBJECT
 
 private slots:
+    // The sample device with block parameterisation and a record that is only ever sent whole. The block commands
+    // are named the way real descriptions name them, by reference to the standard's values; the sample's first
+    // standard variable is the system command.
     void initTestCase()
     {
-        file = blockDeviceFile(blockDevice);
+        QFile record(TestEnvironment::testDataPath(QStringLiteral("parameterset/calibration.xml")));
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        const QString offered = QStringLiteral("<StdSingleValueRef value=\"3\"/><StdSingleValueRef value=\"4\"/>"
+                                               "<StdSingleValueRef value=\"5\"/><StdSingleValueRef value=\"6\"/>");
+        file = blockDevice.insertInto(QStringLiteral("StdVariableRef"), offered, true)
+                   .insertInto(QStringLiteral("VariableCollection"), QString::fromUtf8(record.readAll()))
+                   .write(QStringLiteral("blockdevice.xml"));
         QVERIFY(!file.isEmpty());
         QVERIFY(SimulatedBench::use({ file }));
     }

@@ -1,23 +1,13 @@
 #pragma once
 
 // A device description with process data and the process data objects the device binding builds from it.
-#include "binding/iolinkwrapper.h"
-#include "device/variablewrapper.h"
+#include "loadeddescription.h"
 #include "iodd/model/processdataelements.h"
 #include "iodd/model/userinterfaceelements.h"
 #include "processdata/processdataclock.h"
-#include "processdata/processdataitemwrapper.h"
-#include "processdata/processdatarefwrapper.h"
-#include "processdata/processdatawrapper.h"
-#include "processdata/recorditemwrapper.h"
 #include "testenvironment.h"
 
-#include <QByteArray>
-#include <QList>
-#include <QObject>
-
 #include <cstring>
-#include <memory>
 
 namespace ProcessDataFixtures {
 
@@ -31,56 +21,13 @@ struct FakeClock
     }
 };
 
-// The description as the device binding builds it: its variables, process data and references.
-class Device : public IOLinkWrapper
+// The description of a file of tests/data as the device binding builds it.
+struct Device : LoadedDescription
 {
-public:
     explicit Device(const QString &fixture = QStringLiteral("processdata/device.xml"))
-        : IOLinkWrapper(TestEnvironment::testDataPath(fixture))
-        , loaded(isProductLoaded())
-        , variables(getVariableWrappers())
-        , processDatas(getProcessDataWrappers())
-        , refs(getProcessDataRefWrappers())
+        : LoadedDescription(TestEnvironment::testDataPath(fixture))
     {
     }
-
-    ProcessDataItemWrapper *item(const QString &id) const
-    {
-        for (ProcessDataWrapper *processData : processDatas) {
-            if (ProcessDataItemWrapper *found = processData->findItem(id))
-                return found;
-        }
-        return nullptr;
-    }
-
-    RecordItemWrapper *recordItem(const QString &itemId, int subindex) const
-    {
-        ProcessDataItemWrapper *found = item(itemId);
-        return found ? found->getRecordItem(subindex) : nullptr;
-    }
-
-    ProcessDataRefWrapper *ref(const QString &itemId) const
-    {
-        for (ProcessDataRefWrapper *candidate : refs) {
-            if (candidate->getItem() && candidate->getItem()->getId() == itemId)
-                return candidate;
-        }
-        return nullptr;
-    }
-
-    void select(quint32 processDataSelect) { variables.first()->setValue(processDataSelect, 0); }
-
-    void deliver(const QByteArray &payload, qint64 duration)
-    {
-        for (ProcessDataWrapper *processData : processDatas)
-            processData->setData(payload, duration);
-    }
-
-    QObject owner;
-    const bool loaded;
-    const QList<VariableWrapper *> variables;
-    const QList<ProcessDataWrapper *> processDatas;
-    const QList<ProcessDataRefWrapper *> refs;
 };
 
 // The 80-bit main input image: U8 | I16 | Float32 | Bool | U4 (low nibble) | one text octet.

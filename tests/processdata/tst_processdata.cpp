@@ -35,24 +35,14 @@ class TestProcessData : public QObject
 private slots:
     void recordItems_data()
     {
-        QTest::addColumn<int>("subindex");
-        QTest::addColumn<ValueKind>("type");
-        QTest::addColumn<double>("low");
-        QTest::addColumn<double>("high");
-        QTest::addColumn<QVariant>("decoded");
-        QTest::newRow("8-bit unsigned narrowed by its range") << 1 << ValueKind::UInteger << 10.0 << 200.0 << QVariant(150u);
-        QTest::newRow("16-bit signed without range") << 2 << ValueKind::Integer << -32768.0 << 32767.0 << QVariant(-2);
-        QTest::newRow("float with two ranges") << 3 << ValueKind::Float32 << -58.0 << 150.5 << QVariant(21.5);
-        QTest::newRow("boolean") << 4 << ValueKind::Boolean << 0.0 << 1.0 << QVariant(true);
-        QTest::newRow("4-bit unsigned beside other bits") << 5 << ValueKind::UInteger << 0.0 << 15.0 << QVariant(5u);
-        QTest::newRow("text is not supported") << 6 << ValueKind::Unknown << 0.0 << 1.0 << QVariant();
+        DataTable::addRows(QStringLiteral("processdata/recorditems.tsv"));
     }
 
     void recordItems()
     {
         QFETCH(int, subindex);
         Device device;
-        QVERIFY(device.loaded);
+        QVERIFY(device.isProductLoaded());
         ProcessDataItemWrapper *image = device.item("PI_Main");
         QCOMPARE(image->getRecordItems().size(), 6);
         // Outputs come first, then inputs.
@@ -64,31 +54,25 @@ private slots:
         QTEST(item->getHigh(), "high");
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
         device.deliver(mainPayload(150, -2, 21.5f, true, 0xA5), 20);
-        QTEST(item->getValue(), "decoded");
+        QFETCH(QString, decoded);
+        QCOMPARE(item->getValue().isValid(), !decoded.isEmpty());
+        QCOMPARE(item->getValue().toString(), decoded);
         QCOMPARE(item->getDuration(), qint64(20));
     }
 
     void rangeAndSingleValues_data()
     {
-        QTest::addColumn<int>("subindex");
-        QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<bool>("outOfRange");
-        QTest::addColumn<QString>("singleValue");
-        for (const QStringList &row : DataTable::rows(QStringLiteral("processdata/ranges.tsv"))) {
-            const QStringList fields = row.at(2).split(QLatin1Char(' '));
-            const QByteArray payload = fields.size() < 4 ? QByteArray()
-                : mainPayload(quint8(fields.at(0).toUInt()), qint16(fields.at(1).toInt()), fields.at(2).toFloat(), fields.at(3) == QLatin1String("on"));
-            QTest::newRow(qPrintable(row.at(0))) << row.at(1).toInt() << payload << (row.at(3) == QLatin1String("true")) << row.at(4);
-        }
+        DataTable::addRows(QStringLiteral("processdata/ranges.tsv"));
     }
 
     void rangeAndSingleValues()
     {
         QFETCH(int, subindex);
-        QFETCH(QByteArray, payload);
+        QFETCH(QList<double>, fields);
         Device device;
         QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("not implemented"));
-        device.deliver(payload, 20);
+        device.deliver(fields.isEmpty() ? QByteArray()
+                                        : mainPayload(quint8(fields.at(0)), qint16(fields.at(1)), float(fields.at(2)), fields.at(3) != 0), 20);
         const RecordItemWrapper *item = device.recordItem("PI_Main", subindex);
         QTEST(item->isOutOfRange(), "outOfRange");
         QTEST(item->singleValueText(), "singleValue");
@@ -110,7 +94,7 @@ private slots:
         QSignalSpy conditionSpy(main, &ProcessDataItemWrapper::conditionAppliesChanged);
         QSignalSpy refSpy(device.ref("PI_Main"), &ProcessDataRefWrapper::conditionAppliesChanged);
         QSignalSpy valueSpy(device.recordItem("PI_Main", 1), &RecordItemWrapper::valueChanged);
-        device.select(1);
+        device.set(QStringLiteral("V_Select"), 1);
         QCOMPARE(conditionSpy.count(), 1);
         QCOMPARE(refSpy.count(), 1);
         QVERIFY(!main->conditionApplies());
@@ -169,7 +153,7 @@ private slots:
         handler.setProcessDatas(device.processDatas);
         QVERIFY(handler.getOutputData(out));
         QCOMPARE(out.size(), 2);
-        device.select(1);
+        device.set(QStringLiteral("V_Select"), 1);
         QVERIFY(handler.getOutputData(out));
         QCOMPARE(out.size(), 1);
     }
@@ -279,18 +263,14 @@ private slots:
 
     void throttledChartKeepsEverySample_data()
     {
-        QTest::addColumn<int>("payloads");
-        QTest::addColumn<qint64>("step");
-        QTest::newRow("polled every 20 ms") << 200 << qint64(20);
-        QTest::newRow("faster than the announcements") << 300 << qint64(1);
-        QTest::newRow("slower than the announcements") << 40 << qint64(250);
+        DataTable::addRows(QStringLiteral("processdata/throttling.tsv"));
     }
 
     // Drawing at a human rate must not thin out what is recorded: the chart and the export hold every sample.
     void throttledChartKeepsEverySample()
     {
         QFETCH(int, payloads);
-        QFETCH(qint64, step);
+        QFETCH(int, step);
         Setup setup;
         setup.device.ref("PI_Main")->setClock(setup.clock.function());
         ProcessDataRecordItemInfoWrapper *level = setup.device.ref("PI_Main")->getInfos().first();
@@ -395,23 +375,12 @@ private slots:
 
     void cursorSearch_data()
     {
-        QTest::addColumn<QVector<QPointF>>("points");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<bool>("interpolation");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<bool>("found");
-        for (const QStringList &row : DataTable::rows(QStringLiteral("processdata/cursor.tsv"))) {
-            QVector<QPointF> points;
-            for (const QString &point : row.at(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                points << QPointF(point.section(QLatin1Char(','), 0, 0).toDouble(), point.section(QLatin1Char(','), 1).toDouble());
-            QTest::newRow(qPrintable(row.at(0))) << points << row.at(2).toDouble() << (row.at(3) == QLatin1String("true"))
-                                                 << row.at(4).toDouble() << (row.at(5) == QLatin1String("true"));
-        }
+        DataTable::addRows(QStringLiteral("processdata/cursor.tsv"));
     }
 
     void cursorSearch()
     {
-        QFETCH(QVector<QPointF>, points);
+        QFETCH(QList<double>, coordinates);
         QFETCH(double, x);
         QFETCH(bool, interpolation);
         QFETCH(double, y);
@@ -419,7 +388,8 @@ private slots:
         Device device;
         ProcessDataRecordItemInfoWrapper *level = info(device, "PI_Main", 0);
         QLineSeries series;
-        series.replace(points);
+        for (int i = 0; i + 1 < coordinates.size(); i += 2)
+            series.append(coordinates.at(i), coordinates.at(i + 1));
         const QPointF result = level->findCursorPosition(&series, x, interpolation);
         QCOMPARE(result.x(), x);
         QCOMPARE(result.y(), found ? y : level->getLowYaxisLimit());
@@ -489,7 +459,7 @@ private slots:
         QCOMPARE(info(setup.device, "PI_Level", 0)->property("digits").toInt(), 2);
 
         // Refs whose condition does not apply are left out.
-        setup.device.select(1);
+        setup.device.set(QStringLiteral("V_Select"), 1);
         setup.receive(QByteArray::fromHex("0102"), 20);
         QCOMPARE(lines(setup.handler.exportText()).first(), QStringLiteral("Start time; Time[ms]; PI_Level; "));
         QVERIFY(lines(setup.handler.exportText()).at(1).endsWith(QStringLiteral("; 0; 2.58; ")));
@@ -576,9 +546,8 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
         QCOMPARE(failures.count(), 0);
         QCOMPARE(confirmations.count(), 1);
-        const QString confirmation = confirmations.at(0).at(0).toString();
-        QVERIFY2(confirmation.contains(QDir::toNativeSeparators(path)) && confirmation.contains(QStringLiteral("rows: 2")),
-                 qPrintable(confirmation));
+        // That both messages name the file is checked on the screen by tst_mainwindow's processDataIsChartedAndExported.
+        QVERIFY(confirmations.at(0).at(0).toString().contains(QStringLiteral("rows: 2")));
 
         // A file that cannot be written is reported, and the rows wait on the clipboard.
         const QString unwritable = folder.filePath(QStringLiteral("missing/folder/data.csv"));
@@ -587,9 +556,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^can not open"));
         setup.handler.saveToFile(QUrl::fromLocalFile(unwritable));
         QCOMPARE(failures.count(), 1);
-        const QString message = failures.at(0).at(0).toString();
-        QVERIFY2(message.contains(QDir::toNativeSeparators(unwritable)) && message.contains(QStringLiteral("clipboard")),
-                 qPrintable(message));
+        QVERIFY(failures.at(0).at(0).toString().contains(QStringLiteral("clipboard")));
         QCOMPARE(QGuiApplication::clipboard()->text(), setup.handler.exportText());
     }
 
@@ -627,13 +594,13 @@ private slots:
         QFETCH(QString, itemId);
         QFETCH(QList<int>, digits);
         Device device;
-        const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner);
+        const QList<ProcessDataRefWrapper *> refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device);
         QCOMPARE(refs.size(), 4);
         // Inputs come first, so the box lists measured values above the switches.
         QVERIFY(!refs.at(1)->getItem()->isOutput());
         QVERIFY(refs.at(2)->getItem()->isOutput());
 
-        const ProcessDataRefWrapper *ref = fallbackRef(refs, itemId);
+        const ProcessDataRefWrapper *ref = LoadedDescription::refOf(refs, itemId);
         QVERIFY(ref);
         QStringList shownNames;
         QList<int> shownDigits;
@@ -666,10 +633,10 @@ private slots:
         addRef("3", "1", "0", "1001");    // °C in one menu ...
         addRef("3", "1.8", "32", "1002"); // ... °F in another, as a setting decides: left raw
         Device device;
-        const auto refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device.owner,
+        const auto refs = ProcessDataRefWrapper::forEveryImage(device.processDatas, &device,
                                                                ProcessDataDisplayHints::fromMenus(&menus));
-        ProcessDataRefWrapper *main = fallbackRef(refs, "PI_Main");
-        ProcessDataRefWrapper *level = fallbackRef(refs, "PI_Level");
+        ProcessDataRefWrapper *main = LoadedDescription::refOf(refs, "PI_Main");
+        ProcessDataRefWrapper *level = LoadedDescription::refOf(refs, "PI_Level");
         QVERIFY(main->conditionApplies());
         QVERIFY(!level->conditionApplies());
 
@@ -686,21 +653,13 @@ private slots:
         QCOMPARE(infos.at(4)->property("value").toDouble(), 7.0);
 
         QSignalSpy switched(level, &ProcessDataRefWrapper::conditionAppliesChanged);
-        device.select(1);
+        device.set(QStringLiteral("V_Select"), 1);
         QVERIFY(!main->conditionApplies());
         QVERIFY(level->conditionApplies());
         QCOMPARE(switched.count(), 1);
     }
 
 private:
-    static ProcessDataRefWrapper *fallbackRef(const QList<ProcessDataRefWrapper *> &refs, const QString &itemId)
-    {
-        for (ProcessDataRefWrapper *ref : refs) {
-            if (ref->getItem()->getId() == itemId)
-                return ref;
-        }
-        return nullptr;
-    }
     static ProcessDataRecordItemInfoWrapper *info(const Device &device, const QString &itemId, int position)
     {
         return device.ref(itemId)->getInfos().at(position);
@@ -728,7 +687,8 @@ private:
             clock.now += after;
             handler.onProcessDataReceived(payload);
         }
-        QString startCell() const { return handler.getStartTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
+        // The first row's time, 20 ms after the start in these cases: in the next second when the start was late in its own.
+        QString startCell() const { return handler.firstRowTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
         Device device;
         FakeClock clock;
         ProcessDataHandler handler;

@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "menuentrylookup.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
@@ -33,9 +34,6 @@ constexpr int deviceEventBuffer = 64;
 // measurement-quality re-reads that go with them, and the running request.
 constexpr int slowPolls = 30;
 constexpr int maxWaitingOnSlowLink = 8;
-const QString connectCall = QStringLiteral("mst_Connect");
-const QString configCall = QStringLiteral("mst_GetConfig");
-const QString modeCall = QStringLiteral("mst_SetOperatingMode");
 const QString readCall = QStringLiteral("mst_ReadOD");
 const QString writeCall = QStringLiteral("mst_WriteOD");
 const QString statusCall = QStringLiteral("mst_GetStatus");
@@ -46,11 +44,6 @@ SimulatedMaster &master()
 {
     return SimulatedMaster::instance();
 }
-
-// Where in the device's life the fault strikes.
-enum class Phase { Connecting, Synchronising, Polling, Writing, SystemCommand };
-// What the fault is.
-enum class Fault { Unplug, Refusal, EventFlood, UploadRequestFlood, SlowLink };
 
 // Threads of this process, where the system lists them (-1 elsewhere); a worker thread that outlives its
 // device shows here. Idle pool threads (the background parse) come and go on their own clock and are not counted.
@@ -70,9 +63,6 @@ int threadCount()
 
 } // namespace
 
-Q_DECLARE_METATYPE(Phase)
-Q_DECLARE_METATYPE(Fault)
-
 // The device on the simulated master, disturbed at every stage of its life: pulled cable, refusals,
 // floods of events, slow links. Whatever happens, the device ends where it should, nothing waits for
 // good, no thread or task outlives it, and it connects and synchronises again afterwards.
@@ -83,19 +73,17 @@ class TestFaultInjection : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<Phase>();
-        qRegisterMetaType<Fault>();
         QVERIFY(SimulatedBench::use(ApplicationSettings::defaultSimulatedDevices()));
         QCOMPARE(master().availablePorts().size(), 1);
 
         // The number of reads a synchronisation makes places the faults among them.
-        auto device = makeDevice();
+        auto device = SimulatedBench::device(port, SimulatedBench::sampleIodd());
         connect(device.get(), &IOLinkDevice::ioLinkWrapperChanged, this, [&]() {
             if (device->getBinding())
                 syncReads = int(device->getBinding()->getSyncTasksTotal());
         });
         master().resetFaults();
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device, timeout));
         QVERIFY(syncReads > 10);
         QVERIFY(master().callCount(port, readCall) >= syncReads);
     }
@@ -115,52 +103,31 @@ private slots:
 
     void faultMatrix_data()
     {
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<Phase>("phase");
-        QTest::addColumn<QString>("call");
-        // Calls let through before the unplug, calls refused, events queued, or the delay of each call in ms.
-        QTest::addColumn<int>("amount");
-        QTest::addColumn<QString>("expectedState");
-
-        QTest::newRow("unplugged while opening the port") << Fault::Unplug << Phase::Connecting << connectCall << 0 << notConnected;
-        QTest::newRow("unplugged while reading the configuration") << Fault::Unplug << Phase::Connecting << configCall << 0 << notConnected;
-        QTest::newRow("unplugged while switching to operate") << Fault::Unplug << Phase::Connecting << modeCall << 0 << notConnected;
-        QTest::newRow("unplugged at the first sync read") << Fault::Unplug << Phase::Synchronising << readCall << 0 << notConnected;
-        QTest::newRow("unplugged at the middle sync read") << Fault::Unplug << Phase::Synchronising << readCall << syncReads / 2 << notConnected;
-        QTest::newRow("unplugged at the last sync read") << Fault::Unplug << Phase::Synchronising << readCall << syncReads - 1 << notConnected;
-        QTest::newRow("unplugged while polling") << Fault::Unplug << Phase::Polling << statusCall << 3 << notConnected;
-        QTest::newRow("unplugged during a write") << Fault::Unplug << Phase::Writing << writeCall << 0 << notConnected;
-        QTest::newRow("unplugged during a system command") << Fault::Unplug << Phase::SystemCommand << writeCall << 0 << notConnected;
-        QTest::newRow("sync reads refused") << Fault::Refusal << Phase::Synchronising << readCall << 3 << connected;
-        QTest::newRow("write refused") << Fault::Refusal << Phase::Writing << writeCall << 1 << connected;
-        QTest::newRow("system command refused") << Fault::Refusal << Phase::SystemCommand << writeCall << 1 << connected;
-        QTest::newRow("event flood") << Fault::EventFlood << Phase::Polling << QString() << 1000 << connected;
-        // Each upload request re-reads the whole parameter set, so a few already keep the queue full.
-        QTest::newRow("upload requests in a row") << Fault::UploadRequestFlood << Phase::Polling << QString() << 8 << connected;
-        QTest::newRow("slow link while polling") << Fault::SlowLink << Phase::Polling << QString() << 15 << connected;
-        QTest::newRow("slow link unplugged while polling") << Fault::SlowLink << Phase::Polling << statusCall << 15 << notConnected;
+        DataTable::addRows(QStringLiteral("reliability/faults.tsv"));
     }
 
     void faultMatrix()
     {
-        QFETCH(Fault, fault);
-        QFETCH(Phase, phase);
+        QFETCH(QString, fault);
+        QFETCH(QString, phase);
         QFETCH(QString, call);
         QFETCH(int, amount);
+        if (amount < 0)
+            amount += syncReads;
         QFETCH(QString, expectedState);
 
-        auto device = makeDevice();
+        auto device = SimulatedBench::device(port, SimulatedBench::sampleIodd());
         QSignalSpy alerts(device.get(), &IOLinkDevice::alertTextChanged);
         QStringList states;
         connect(device.get(), &IOLinkDevice::stateChanged, this, [&]() { states << device->getState(); });
         master().resetFaults(); // the probe's calls do not count
 
-        const bool beforeConnecting = phase == Phase::Connecting || phase == Phase::Synchronising;
+        const bool beforeConnecting = phase == QLatin1String("connecting") || phase == QLatin1String("synchronising");
         if (beforeConnecting) {
             startFault(*device, fault, phase, call, amount);
             device->connectToDevice();
         } else {
-            connectAndWait(*device);
+            QVERIFY(SimulatedBench::connect(*device, timeout));
             startFault(*device, fault, phase, call, amount);
             applyPhase(*device, phase);
         }
@@ -175,14 +142,14 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(device->getState(), connected, timeout);
         }
         QCOMPARE(states.count(connected), beforeConnecting && expectedState == notConnected ? 0 : 1);
-        if (fault == Fault::SlowLink && expectedState == connected) {
+        if (fault == QLatin1String("slow link") && expectedState == connected) {
             // A link slower than the polling must not make requests pile up: each poll would wait longer.
             const int polls = master().callCount(port, statusCall);
             QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > polls + slowPolls, timeout);
             QVERIFY2(queue(*device)->count() <= maxWaitingOnSlowLink, qPrintable(QString::number(queue(*device)->count())));
         }
-        if (fault == Fault::Refusal) {
-            const QString expected = phase != Phase::Synchronising ? QStringLiteral("Setting value failed") : QStringLiteral("IO-Link error on");
+        if (fault == QLatin1String("refusal")) {
+            const QString expected = phase != QLatin1String("synchronising") ? QStringLiteral("Setting value failed") : QStringLiteral("IO-Link error on");
             QTRY_VERIFY(std::any_of(alerts.cbegin(), alerts.cend(),
                                     [&](const QList<QVariant> &alert) { return alert.at(0).toString().contains(expected); }));
         }
@@ -199,7 +166,7 @@ private slots:
             device->disconnectFromDevice();
         QTRY_COMPARE_WITH_TIMEOUT(device->getState(), notConnected, timeout);
         QTRY_COMPARE_WITH_TIMEOUT(queue(*device)->count(), 0, timeout);
-        connectAndWait(*device);
+        QVERIFY(SimulatedBench::connect(*device, timeout));
         checkValuesEqualTheDevice(*device);
         checkHandlerAnswers(*device);
         if (QTest::currentTestFailed())
@@ -212,78 +179,61 @@ private slots:
     }
 
 private:
-    std::unique_ptr<IOLinkSerialDevice> makeDevice() const
+    void startFault(IOLinkDevice &device, const QString &fault, const QString &phase, const QString &call, int amount)
     {
-        return SimulatedBench::device(port, SimulatedBench::sampleIodd());
-    }
-
-    void connectAndWait(IOLinkDevice &device) { QVERIFY(SimulatedBench::connect(device, timeout)); }
-
-    void startFault(IOLinkDevice &device, Fault fault, Phase phase, const QString &call, int amount)
-    {
-        switch (fault) {
-        case Fault::Unplug:
+        if (fault == QLatin1String("unplug")) {
             master().unplugAfterCalls(port, amount, call);
-            break;
-        case Fault::Refusal:
+        } else if (fault == QLatin1String("refusal")) {
             master().failNextCalls(port, amount, -5,
-                                   phase == Phase::Synchronising ? SimulatedDevice::isduIndexNotAvailable
-                                                                 : SimulatedDevice::isduValueOutOfRange,
+                                   phase == QLatin1String("synchronising") ? SimulatedDevice::isduIndexNotAvailable
+                                                                           : SimulatedDevice::isduValueOutOfRange,
                                    call);
-            break;
-        case Fault::EventFlood:
-        case Fault::UploadRequestFlood: {
-            // The device keeps only the newest events its buffer holds; the rest are lost as on a real device.
-            const quint16 code = fault == Fault::EventFlood ? 0x1805 : SimulatedDevice::uploadRequestEvent;
-            QSignalSpy events(device.getCommunicationHandler(), &CommunicationHandler::eventReceived);
-            master().queueEvent(port, SimulatedDevice::uploadRequestQualifier, code, amount);
-            // Every event still held is taken, one per poll, and the polling goes on afterwards.
-            const int statusCalls = master().callCount(port, statusCall);
-            const int held = qMin(amount, deviceEventBuffer);
-            // The simulated sensor raises events of its own (a dirty lens) when a slow run lasts long enough.
-            const auto flooded = [&events, code]() {
-                return std::count_if(events.cbegin(), events.cend(), [code](const QList<QVariant> &event) {
-                    return event.at(0).toUInt() == code;
-                });
-            };
-            QTRY_VERIFY_WITH_TIMEOUT(flooded() >= held, timeout);
-            QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > statusCalls + held + 5, timeout);
-            QCOMPARE(int(flooded()), held);
-            break;
-        }
-        case Fault::SlowLink:
+        } else if (fault == QLatin1String("slow link")) {
             master().setCallDelay(port, amount);
             if (!call.isEmpty())
                 master().unplugAfterCalls(port, 10, call);
-            break;
+        } else {
+            flood(device, fault == QLatin1String("event flood") ? quint16(0x1805) : SimulatedDevice::uploadRequestEvent, amount);
         }
     }
 
-    void applyPhase(IOLinkDevice &device, Phase phase)
+    // The device keeps only the newest events its buffer holds; the rest are lost as on a real device.
+    void flood(IOLinkDevice &device, quint16 code, int amount)
     {
-        const int writes = master().callCount(port, writeCall);
-        switch (phase) {
-        case Phase::Writing: {
-            MenuEntry *offset = menuEntryFor(device, QStringLiteral("V_DistanceOffset"));
-            QVERIFY(offset);
-            offset->setDataFromUserInput(250);
-            break;
-        }
-        case Phase::SystemCommand: {
-            auto *teach = qobject_cast<MenuEntrySystemCommand *>(menuEntryFor(device, QStringLiteral("V_SystemCommand"), 65));
-            QVERIFY(teach);
-            teach->onButtonClicked();
-            break;
-        }
-        case Phase::Polling: {
+        QSignalSpy events(device.getCommunicationHandler(), &CommunicationHandler::eventReceived);
+        master().queueEvent(port, SimulatedDevice::uploadRequestQualifier, code, amount);
+        // Every event still held is taken, one per poll, and the polling goes on afterwards.
+        const int statusCalls = master().callCount(port, statusCall);
+        const int held = qMin(amount, deviceEventBuffer);
+        // The simulated sensor raises events of its own (a dirty lens) when a slow run lasts long enough.
+        const auto flooded = [&events, code]() {
+            return std::count_if(events.cbegin(), events.cend(), [code](const QList<QVariant> &event) {
+                return event.at(0).toUInt() == code;
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(flooded() >= held, timeout);
+        QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > statusCalls + held + 5, timeout);
+        QCOMPARE(int(flooded()), held);
+    }
+
+    void applyPhase(IOLinkDevice &device, const QString &phase)
+    {
+        if (phase == QLatin1String("polling")) {
             // Polling goes on under the fault (or until the device is lost).
             const int polls = master().callCount(port, statusCall);
             QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, statusCall) > polls + 5 || device.getState() != connected,
                                      timeout);
             return;
         }
-        default:
-            return;
+        const int writes = master().callCount(port, writeCall);
+        if (phase == QLatin1String("writing")) {
+            MenuEntry *offset = menuEntryFor(device, QStringLiteral("V_DistanceOffset"));
+            QVERIFY(offset);
+            offset->setDataFromUserInput(250);
+        } else {
+            auto *teach = qobject_cast<MenuEntrySystemCommand *>(menuEntryFor(device, QStringLiteral("V_SystemCommand"), 65));
+            QVERIFY(teach);
+            teach->onButtonClicked();
         }
         QTRY_VERIFY_WITH_TIMEOUT(master().callCount(port, writeCall) > writes, timeout);
     }

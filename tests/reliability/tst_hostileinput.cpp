@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "iodd/catalogue/ioddentry.h"
@@ -9,8 +10,6 @@
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
-#include <utility>
 
 #include <unistd.h>
 
@@ -32,7 +31,7 @@ private slots:
         QLoggingCategory::setFilterRules(QString());
     }
 
-    void catalogueScanRefusesFilesOverTheSizeLimit_data()
+    void filesOverTheSizeLimitAreNeitherScannedNorLoaded_data()
     {
         QTest::addColumn<qint64>("size");
         QTest::addColumn<bool>("scanned");
@@ -41,7 +40,7 @@ private slots:
         QTest::newRow("a gigabyte") << qint64(1024) * 1024 * 1024 << false;
     }
 
-    void catalogueScanRefusesFilesOverTheSizeLimit()
+    void filesOverTheSizeLimitAreNeitherScannedNorLoaded()
     {
         QFETCH(qint64, size);
         QFETCH(bool, scanned);
@@ -55,12 +54,9 @@ private slots:
         // The scan stops once it has the identity, so a file at the limit costs no more than a small one.
         QCOMPARE(entry.isValid(), scanned);
         QCOMPARE(entry.getProductName(), scanned ? QString("Hostile") : IODDEntry::undefinedText());
-    }
-
-    void loaderRefusesFilesOverTheSizeLimit()
-    {
-        const QString path = writeFile("large.xml", sampleIodd(), sizeLimit + 1);
-        QVERIFY(!path.isEmpty());
+        if (scanned)
+            return;
+        // Nor is it loaded.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("larger than 50 MB, not loaded.*large\\.xml"));
         IODeviceT device;
         QVERIFY(!device.loadXml(path, XmlDocumentKind::ProductDescription));
@@ -69,31 +65,18 @@ private slots:
 
     void catalogueScanDoesNotFollowDeepNesting_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
-        const QByteArray iodd = sampleIodd();
-        const auto splitAt = [&iodd](const char *marker) {
-            const int at = iodd.indexOf(marker);
-            return std::make_pair(iodd.left(at), iodd.mid(at));
-        };
-        const auto rows = {std::make_pair("right under the root, before everything", "<DocumentInfo"),
-                           std::make_pair("inside the identity", "</DeviceIdentity>"),
-                           std::make_pair("inside a device variant", "</DeviceVariant>"),
-                           std::make_pair("in the variable collection", "<StdVariableRef id=\"V_ProductName\""),
-                           std::make_pair("in the profile body after the function", "</ProfileBody>")};
-        for (const auto &row : rows) {
-            const auto parts = splitAt(row.second);
-            QTest::newRow(row.first) << parts.first << parts.second;
-        }
+        DataTable::addRows(QStringLiteral("reliability/nesting.tsv"));
     }
 
     void catalogueScanDoesNotFollowDeepNesting()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
+        QFETCH(QByteArray, marker);
         constexpr int depth = 50000;
         const QByteArray nested = QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
-        const QString path = writeFile("nested.xml", before + nested + after);
+        const QByteArray iodd = sampleIodd();
+        const int at = iodd.indexOf(marker);
+        QVERIFY(at > 0);
+        const QString path = writeFile("nested.xml", iodd.left(at) + nested + iodd.mid(at));
         QVERIFY(!path.isEmpty());
         QLoggingCategory::setFilterRules("*.debug=false");
 

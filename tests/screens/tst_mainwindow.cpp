@@ -1,6 +1,5 @@
 #include "testenvironment.h"
 #include "servedmaster.h"
-#include "testzips.h"
 #include "windowdriver.h"
 
 #include "app/application.h"
@@ -82,7 +81,6 @@ private slots:
         QCOMPARE(published(QStringLiteral("settings")), ApplicationSettings::instance());
         const QString paths = application()->getEngine()->importPathList().join(QLatin1Char('|'));
         QVERIFY2(paths.contains(QStringLiteral("qml/desktop")) && !paths.contains(QStringLiteral("qml/mobile")), qPrintable(paths));
-        QCOMPARE(window->title(), QStringLiteral("Ovinex IOLink Suite - Korvell GmbH"));
         // A first start seeds the default folder with the sample device, whichever folder the user chose.
         QCOMPARE(IODDListModel(ApplicationSettings::defaultIoddSearchPath()).rowCount(), 1);
 
@@ -326,7 +324,6 @@ private slots:
         click(shownItems(QStringLiteral("chartSettingsButton"), page).first());
         QObject *settings = object(QStringLiteral("chartSettingsDialog"));
         QTRY_VERIFY(settings->property("opened").toBool());
-        screenshot(QStringLiteral("07-chart-settings-dialog"));
         // A typed number reaches the field and passes its check.
         QQuickItem *yMax = item(QStringLiteral("yMaxSpin"));
         const int typed = int((yMax->property("realFrom").toDouble() + yMax->property("realTo").toDouble()) / 2);
@@ -396,12 +393,9 @@ private slots:
         const QString csv = ioddFolder.filePath(QStringLiteral("export/communication.csv"));
         QVERIFY(QMetaObject::invokeMethod(communication, "saveTo", Q_ARG(QVariant, QUrl::fromLocalFile(csv))));
         QTRY_VERIFY(text(item(QStringLiteral("communicationNotice"))).contains(QDir::toNativeSeparators(csv)));
-        const QStringList lines = TestEnvironment::readLines(csv);
-        QVERIFY2(lines.size() >= withoutPolling + 1, qPrintable(QString::number(lines.size())));
-        // Rows carry their time and the names of their variables.
-        const QStringList cells = lines.value(1).split(QLatin1Char(';'));
-        QVERIFY2(cells.size() == 8 && QTime::fromString(cells.at(0), QStringLiteral("hh:mm:ss.zzz")).isValid() && !cells.at(5).isEmpty(),
-                 qPrintable(lines.value(1)));
+        // Rows carry the names of the device's variables; the file's columns and times are TestCommunicationLog's.
+        const QString firstRow = TestEnvironment::readLines(csv).value(1);
+        QVERIFY2(!firstRow.section(QLatin1Char(';'), 5, 5).isEmpty(), qPrintable(firstRow));
         click(item(QStringLiteral("hidePollingCheck")));
         // Rows arrive in batches, so the log must have grown past one batch before clearing means anything.
         QTRY_VERIFY(list->property("count").toInt() > 40);
@@ -466,24 +460,18 @@ private slots:
 
     void importedOlderReleaseIsSummarisedAndNamedOnIdentification()
     {
-        // An older release of the sample, packed as a maker would; and a package that is no zip at all.
+        // An older release of the sample, and a package that is no zip at all; how packages are unpacked is
+        // TestIoddPackages' part.
         QFile xml(QDir(ioddPath).filePath(SamplePackage::ioddFileName()));
         QVERIFY(xml.open(QIODevice::ReadOnly));
-        const QByteArray older = xml.readAll().replace("releaseDate=\"2026-12-01\"", "releaseDate=\"2020-01-01\"");
-        QList<QPair<QString, QByteArray>> packed { { QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml"), older } };
-        for (const QString &picture : QDir(ioddPath).entryList({ QStringLiteral("*.png") })) {
-            QFile file(QDir(ioddPath).filePath(picture));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            packed.append({ picture, file.readAll() });
-        }
-        const QString olderZip = ioddFolder.filePath(QStringLiteral("Korvell-OVX100-20200101.zip"));
-        QVERIFY(TestZips::writeZip(olderZip, packed));
+        const QString older = ioddFolder.filePath(QStringLiteral("Korvell-OVX100-20200101-IODD1.1.xml"));
+        QVERIFY(TestEnvironment::writeFile(older, xml.readAll().replace("releaseDate=\"2026-12-01\"", "releaseDate=\"2020-01-01\"")));
         const QString brokenZip = ioddFolder.filePath(QStringLiteral("broken.zip"));
         QVERIFY(TestEnvironment::writeFile(brokenZip, "PK not really"));
 
         QObject *packages = published(QStringLiteral("ioddPackages"));
         QVERIFY(packages);
-        const QVariantList files { QUrl::fromLocalFile(olderZip), QUrl::fromLocalFile(brokenZip) };
+        const QVariantList files { QUrl::fromLocalFile(older), QUrl::fromLocalFile(brokenZip) };
         bool started = false;
         QVERIFY(QMetaObject::invokeMethod(packages, "importFiles", Q_RETURN_ARG(bool, started), Q_ARG(QVariantList, files)));
         QVERIFY(started);
@@ -513,13 +501,10 @@ private slots:
         QObject *dialog = object(QStringLiteral("ioddDialog"));
         QTRY_COMPARE(text(item(QStringLiteral("ioddCount"))), QStringLiteral("2"));
         auto *catalogue = qobject_cast<QAbstractItemModel *>(published(QStringLiteral("ioddModel")));
-        int older = -1;
-        for (int row = 0; row < catalogue->rowCount(); ++row) {
-            if (catalogue->index(row, 0).data(Qt::UserRole + 1).toString().contains(QStringLiteral("20200101")))
-                older = row;
-        }
-        QVERIFY(older >= 0);
-        QVERIFY(QMetaObject::invokeMethod(dialog, "select", Q_ARG(QVariant, older)));
+        const QModelIndexList older =
+            catalogue->match(catalogue->index(0, 0), Qt::UserRole + 1, QStringLiteral("20200101"), 1, Qt::MatchContains);
+        QCOMPARE(older.size(), 1);
+        QVERIFY(QMetaObject::invokeMethod(dialog, "select", Q_ARG(QVariant, older.first().row())));
         QCOMPARE(text(item(QStringLiteral("ioddSearchPath"))), ioddPath);
         QTRY_COMPARE(text(item(QStringLiteral("ioddProductNameText"))), QStringLiteral("OVX100"));
         click(item(QStringLiteral("ioddRemoveButton")));
@@ -569,7 +554,6 @@ private slots:
                 break;
         }
         // French calls the dialog "Réglages", unlike the parameters tab.
-        QCOMPARE(ApplicationSettings::instance()->getLanguage(), QStringLiteral("fr"));
         const QString settingsTitle = object(QStringLiteral("settingsDialog"))->property("title").toString();
         QVERIFY2(text(item(QStringLiteral("parametersTab"))) != settingsTitle, qPrintable(settingsTitle));
         QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Connecté"));
@@ -598,26 +582,17 @@ private slots:
         screenshot(QStringLiteral("14-after-disconnect"));
     }
 
-    // Asked of the application directly; the language chosen in the settings is germanLabelsAfterTheLanguageChange's.
-    void languageSwitching_data()
+    // Asked of the application directly; German and French chosen in the settings are germanLabelsAfterTheLanguageChange's
+    // and the sweep's. An unknown language falls back to English, not to the language shown before.
+    void unknownLanguageFallsBackToEnglish()
     {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("footer");
-        QTest::newRow("German") << "de" << "Nicht verbunden";
-        QTest::newRow("French") << "fr" << "Non connecté";
-        QTest::newRow("unknown language falls back to English") << "xx" << "Not connected";
-    }
-
-    void languageSwitching()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, footer);
-        application()->setLanguage(language);
-        QCOMPARE(text(item(QStringLiteral("deviceState"))), footer);
-        QCOMPARE(ApplicationSettings::instance()->getCopyright().contains(QStringLiteral("Alle Rechte")), language == QLatin1String("de"));
-        application()->setLanguage(QStringLiteral("en"));
+        application()->setLanguage(QStringLiteral("de"));
+        QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Nicht verbunden"));
+        QVERIFY(ApplicationSettings::instance()->getCopyright().contains(QStringLiteral("Alle Rechte")));
+        application()->setLanguage(QStringLiteral("xx"));
         QCOMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
         QVERIFY(!ApplicationSettings::instance()->getCopyright().contains(QStringLiteral("Alle Rechte")));
+        application()->setLanguage(QStringLiteral("en"));
     }
 
     // Each master call takes half a second; the user cancels, keeps working and connects again.
@@ -661,7 +636,7 @@ private slots:
     }
 
     // The simulated master served through the REST interface, as an Ethernet master on this machine.
-    void deviceOnANetworkMasterConnects()
+    void networkMasterIsListedAndTested()
     {
         ServedMaster served;
         // The program lets go of the master before it stops.
@@ -674,7 +649,6 @@ private slots:
         ApplicationSettings::instance()->setNetworkMasters({ server->address() });
 
         click(item(QStringLiteral("scanButton")));
-        QQuickItem *row = nullptr;
         const auto networkRow = [&]() -> QQuickItem * {
             for (int i = 0; i < 8; ++i) {
                 QQuickItem *candidate = item(QStringLiteral("deviceRow_%1").arg(i));
@@ -683,20 +657,10 @@ private slots:
             }
             return nullptr;
         };
-        // Rescans rebuild the rows and disable their buttons meanwhile: the row is looked up again until its
-        // button can be clicked.
-        QTRY_VERIFY_WITH_TIMEOUT([&]() {
-            QQuickItem *button = (row = networkRow()) ? item(QStringLiteral("connectButton"), row) : nullptr;
-            return button && isShown(button) && button->isEnabled();
-        }(), 20000);
-        click(item(QStringLiteral("connectButton"), row));
-        QTRY_COMPARE_WITH_TIMEOUT(currentDevice() ? currentDevice()->property("state").toString() : QString(),
-                                  QStringLiteral("connected"), 20000);
-        QCOMPARE(text(item(QStringLiteral("deviceAddress"))), address);
-        QTRY_VERIFY_WITH_TIMEOUT(!object(QStringLiteral("connectionDialog"))->property("visible").toBool(), 15000);
-        showTab(QStringLiteral("identificationTab"));
-        QTRY_COMPARE(text(item(QStringLiteral("productNameText"))), QStringLiteral("OVX100"));
-        screenshot(QStringLiteral("20-network-master-device"));
+        // The master's port is listed with its address once the scan asked the master. The connection to it is the
+        // one ovinex-check --master makes with every corpus device; the list's connect button is the same for all rows.
+        QTRY_VERIFY_WITH_TIMEOUT(networkRow() != nullptr, 20000);
+        screenshot(QStringLiteral("20-network-master-listed"));
 
         // The master in the Settings dialog, tested, in every language.
         chooseMenu(QStringLiteral("File"), QStringLiteral("settingsAction"), QStringLiteral("settingsDialog"));
@@ -708,9 +672,6 @@ private slots:
         }
         ApplicationSettings::instance()->setLanguage(QStringLiteral("en"));
         closeDialog(QStringLiteral("settingsDialog"));
-
-        click(item(QStringLiteral("disconnectButton"), networkRow()));
-        QTRY_COMPARE(text(item(QStringLiteral("deviceState"))), QStringLiteral("Not connected"));
     }
 
     // Last: the exit leaves the application's event loops finished for good.

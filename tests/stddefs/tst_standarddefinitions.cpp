@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "testenvironment.h"
 
 #include "iodd/catalogue/samplepackage.h"
@@ -136,12 +137,6 @@ QDomDocument withoutParameterServerCommands(QDomDocument document)
     return document;
 }
 
-QSet<QString> keysOf(const QMap<QString, QString> &map)
-{
-    const QList<QString> keys = map.keys();
-    return QSet<QString>(keys.begin(), keys.end());
-}
-
 } // namespace
 
 class TestStandardDefinitions : public QObject
@@ -151,15 +146,7 @@ class TestStandardDefinitions : public QObject
 private slots:
     void coversReferenceDefinitions_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("datatypes") << definitionsFile << "Datatype";
-        QTest::newRow("variables") << definitionsFile << "Variable";
-        QTest::newRow("error types") << definitionsFile << "ErrorType";
-        QTest::newRow("events") << definitionsFile << "Event";
-        QTest::newRow("units") << unitsFile << "Unit";
-        QTest::newRow("text ids") << definitionsFile << "Text";
-        QTest::newRow("unit text ids") << unitsFile << "Text";
+        DataTable::addRows(QStringLiteral("stddefs/reference-kinds.tsv"));
     }
 
     // Every definition of the published document exists in ours under the same key, with the same facts.
@@ -204,12 +191,14 @@ private slots:
 
         QStringList duplicates;
         const auto english = texts(primaryLanguage(main), &duplicates);
+        const QSet<QString> englishIds(english.keyBegin(), english.keyEnd());
         for (const QString &language : {QStringLiteral("de"), QStringLiteral("fr")}) {
             const QDomDocument document = loadDocument(resourceFolder + languageFile(file, language));
             const auto translated = texts(document.documentElement().firstChildElement(QStringLiteral("Language")), &duplicates);
             // the same ids as the English texts: none missing, none misspelt
-            const QSet<QString> untranslated = keysOf(english) - keysOf(translated);
-            const QSet<QString> unknown = keysOf(translated) - keysOf(english);
+            const QSet<QString> translatedIds(translated.keyBegin(), translated.keyEnd());
+            const QSet<QString> untranslated = englishIds - translatedIds;
+            const QSet<QString> unknown = translatedIds - englishIds;
             QVERIFY2(untranslated.isEmpty(), qPrintable(language + QStringLiteral(": untranslated ") + untranslated.values().join(QStringLiteral(", "))));
             QVERIFY2(unknown.isEmpty(), qPrintable(language + QStringLiteral(": unknown ") + unknown.values().join(QStringLiteral(", "))));
             for (const QString &id : referenced)

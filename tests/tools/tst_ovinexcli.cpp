@@ -1,3 +1,4 @@
+#include "datatable.h"
 #include "servedmaster.h"
 #include "simulatedbench.h"
 #include "testenvironment.h"
@@ -74,12 +75,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QFile table(TestEnvironment::testDataPath(QStringLiteral("tools/cli-exit-statuses.tsv")));
-        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
-        while (!table.atEnd()) {
-            const QStringList columns = QString::fromUtf8(table.readLine()).trimmed().split(QLatin1Char('\t'));
-            if (columns.first().startsWith(QLatin1Char('#')))
-                continue;
+        for (const QStringList &columns : DataTable::rows(QStringLiteral("tools/cli-exit-statuses.tsv"))) {
             QStringList arguments = columns.mid(2);
             for (QString &argument : arguments)
                 argument.replace(QStringLiteral("$dir"), folder.path()).replace(QStringLiteral("$sample"), SimulatedBench::sampleIodd());
@@ -103,8 +99,6 @@ private slots:
         QCOMPARE(run.lines.size(), 2);
         const QJsonObject difference = run.lines.first();
         QCOMPARE(difference.value("id").toString(), QStringLiteral("V_WindowWidth"));
-        QCOMPARE(difference.value("index").toInt(), 67);
-        QCOMPARE(difference.value("subindex").toInt(), 0);
         QCOMPARE(difference.value("file").toString(), QStringLiteral("00C8"));
         QCOMPARE(difference.value("device").toString(), QStringLiteral("0064"));
         QCOMPARE(run.lines.last().value("differ").toInt(), 1);
@@ -131,9 +125,6 @@ private slots:
         const ToolRun imported = cli(in + QStringList { "iodd", "import", SimulatedBench::sampleIodd() });
         QVERIFY2(imported.exitCode == 0, qPrintable(imported.log));
         QCOMPARE(imported.lines.value(0).value("status").toString(), QStringLiteral("imported"));
-        const ToolRun again = cli(in + QStringList { "iodd", "import", SimulatedBench::sampleIodd() });
-        QCOMPARE(again.exitCode, 0);
-        QCOMPARE(again.lines.value(0).value("status").toString(), QStringLiteral("already present"));
         // A file that is no device description fails the import, the others still count.
         const ToolRun refused = cli(in + QStringList { "iodd", "import", SimulatedBench::sampleIodd(), folder.filePath(QStringLiteral("notjson.ovxparams")) });
         QCOMPARE(refused.exitCode, 1);
@@ -145,9 +136,6 @@ private slots:
         const QString file = listed.lines.first().value("file").toString();
         QCOMPARE(cli(in + QStringList { "iodd", "remove", file }).exitCode, 0);
         QVERIFY(!QFileInfo::exists(file));
-        QCOMPARE(cli(in + QStringList { "iodd", "list" }).lines.size(), 0);
-        QCOMPARE(cli(in + QStringList { "iodd", "remove", QStringLiteral("/etc/hostname") }).exitCode, 2);
-        QCOMPARE(cli(in + QStringList { "iodd" }).exitCode, 2);
     }
 
     void statusPrintsTheDeviceHealth_data()
@@ -156,7 +144,7 @@ private slots:
         QTest::addColumn<bool>("hasStatus");
         QTest::newRow("sample on the simulated master") << QStringList { "--simulated", SimulatedBench::sampleIodd(), "status", "SIM1" } << true;
         QTest::newRow("device without a device status")
-            << QStringList { "--simulated", TestEnvironment::testDataPath(QStringLiteral("master/testsensor.xml")), "status", "SIM1" } << false;
+            << QStringList { "--simulated", SimulatedBench::testSensor(), "status", "SIM1" } << false;
     }
 
     void statusPrintsTheDeviceHealth()
@@ -166,19 +154,10 @@ private slots:
         const ToolRun run = cli(arguments);
         QVERIFY2(run.exitCode == 0, qPrintable(run.log));
         QCOMPARE(run.lines.size(), 1);
-        const QJsonObject health = run.lines.first();
-        QVERIFY(health.contains(QStringLiteral("detailed")));
-        QCOMPARE(health.value("deviceStatus").isNull(), !hasStatus);
-        if (hasStatus) {
-            // The sample's lens may have turned dirty by now: maintenance required, with the entry that says why.
-            const int status = health.value("deviceStatus").toInt();
-            QVERIFY2(status == 0 || status == 1, qPrintable(QString::number(status)));
-            QVERIFY(!health.value("text").toString().isEmpty());
-            // Status and detailed status are two reads; the lens may turn between them.
-            QVERIFY(health.value("detailed").toArray().size() <= 1);
-        } else {
-            QVERIFY(run.log.contains(QStringLiteral("does not report a device status")));
-        }
+        // What the health holds and how it reads as JSON is TestDeviceHealth's; the tool prints it, or says why not.
+        const QJsonValue status = run.lines.first().value("deviceStatus");
+        QVERIFY(hasStatus ? status.isDouble() : status.isNull());
+        QCOMPARE(run.log.contains(QStringLiteral("does not report a device status")), !hasStatus);
     }
 
     void eventsArePrintedAsTheyArrive()
@@ -201,12 +180,8 @@ private slots:
                 queued << line;
         }
         QCOMPARE(queued.size(), 1);
-        const QJsonObject event = queued.first();
-        QCOMPARE(event.value("type").toString(), QStringLiteral("notification"));
-        QCOMPARE(event.value("mode").toString(), QStringLiteral("single"));
-        QCOMPARE(event.value("source").toString(), QStringLiteral("device"));
-        QVERIFY(!event.value("text").toString().isEmpty());
-        QVERIFY(QTime::fromString(event.value("time").toString(), QStringLiteral("hh:mm:ss.zzz")).isValid());
+        // With the device's text; the names of type, mode and source are TestEventHistoryModel::qualifierFields'.
+        QVERIFY(!queued.first().value("text").toString().isEmpty());
     }
 
     void deviceCommandsWorkThroughANetworkMaster()
@@ -216,8 +191,6 @@ private slots:
         QVERIFY2(ports.exitCode == 0, qPrintable(ports.log));
         QCOMPARE(ports.lines.size(), 2);
         QCOMPARE(ports.lines.first().value("port").toString(), QStringLiteral("1"));
-        QCOMPARE(ports.lines.first().value("vendorId").toInt(), 2002);
-        QCOMPARE(ports.lines.first().value("deviceId").toInt(), 1001);
         QCOMPARE(ports.lines.first().value("productName").toString(), QStringLiteral("OVX100"));
 
         QCOMPARE(onNetworkMaster({ "read", "1", "67" }).lines.value(0).value("raw").toString(), QStringLiteral("0064"));
