@@ -6,7 +6,6 @@
 #include "connection/iolinkdevice.h"
 #include "connection/iqcommcommunicationhandler.h"
 #include "connection/iqcommconnectionhandler.h"
-#include "connection/workerretirement.h"
 #include "device/variablewrapper.h"
 #include "master/masterlibrary.h"
 #include "master/simulatedmaster.h"
@@ -20,7 +19,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
@@ -98,16 +96,6 @@ bool waitFor(IOLinkDevice &device, const char *state)
     return device.getState() == QLatin1String(state);
 }
 
-// A round's device goes entirely before the next measurement: its worker ends, the deletions it leaves for
-// this thread run and the thread pool frees its model. None of that is the next connection's (or the parse's)
-// time; a user connects long after the last device went.
-void finishTeardown()
-{
-    WorkerRetirement::finishAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QThreadPool::globalInstance()->waitForDone();
-}
-
 double domParseMs(const QStringList &documents)
 {
     QElapsedTimer timer;
@@ -129,26 +117,23 @@ Figures measure(const QString &iodd)
     QVector<double> connects;
     QVector<double> doms;
     for (int round = 0; round < rounds; ++round) {
-        {
-            BenchDevice device(master.availablePorts().value(0), iodd);
-            waitFor(device, IOLinkDevice::notConnectedName);
-            const int readsBefore = master.callCount(1, QStringLiteral("mst_ReadOD"));
-            QElapsedTimer timer;
-            timer.start();
-            device.connectToDevice();
-            if (!waitFor(device, IOLinkDevice::connectedName))
-                std::fprintf(stderr, "%s did not connect\n", qPrintable(iodd));
-            connects << double(timer.nsecsElapsed()) / 1e6;
-            figures.reads = master.callCount(1, QStringLiteral("mst_ReadOD")) - readsBefore;
-            figures.referenced = 0;
-            if (const IOLinkWrapper *binding = device.getBinding()) {
-                for (const VariableWrapper *var : binding->getVariableWrappers())
-                    figures.referenced += var->isReadable() && !var->getReferencedSubindexes().isEmpty() ? 1 : 0;
-            }
-            device.disconnectFromDevice();
-            waitFor(device, IOLinkDevice::notConnectedName);
+        BenchDevice device(master.availablePorts().value(0), iodd);
+        waitFor(device, IOLinkDevice::notConnectedName);
+        const int readsBefore = master.callCount(1, QStringLiteral("mst_ReadOD"));
+        QElapsedTimer timer;
+        timer.start();
+        device.connectToDevice();
+        if (!waitFor(device, IOLinkDevice::connectedName))
+            std::fprintf(stderr, "%s did not connect\n", qPrintable(iodd));
+        connects << double(timer.nsecsElapsed()) / 1e6;
+        figures.reads = master.callCount(1, QStringLiteral("mst_ReadOD")) - readsBefore;
+        figures.referenced = 0;
+        if (const IOLinkWrapper *binding = device.getBinding()) {
+            for (const VariableWrapper *var : binding->getVariableWrappers())
+                figures.referenced += var->isReadable() && !var->getReferencedSubindexes().isEmpty() ? 1 : 0;
         }
-        finishTeardown();
+        device.disconnectFromDevice();
+        waitFor(device, IOLinkDevice::notConnectedName);
         doms << domParseMs(documentsOf(iodd));
     }
     figures.connectMs = median(connects);

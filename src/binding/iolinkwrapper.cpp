@@ -18,6 +18,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
+#include "core/backgroundpool.h"
+
 #include <QThreadPool>
 
 #include <algorithm>
@@ -104,7 +106,7 @@ IOLinkWrapper::~IOLinkWrapper()
     // refers to it any more.
     qInfo() << "Removing legacy IODeviceT.";
     if (QCoreApplication::instance())
-        QThreadPool::globalInstance()->start([model = document.release()]() { delete model; });
+        BackgroundPool::instance()->start([model = document.release()]() { delete model; });
     document.reset();
     qInfo() << "Completed cleanup of IOLink wrapper.";
 }

@@ -1,35 +1,16 @@
 #include "bindingbuilder.h"
 
 #include "binding/iolinkwrapper.h"
+#include "core/backgroundpool.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QPointer>
 #include <QThread>
 #include <QThreadPool>
 #include <QWaitCondition>
 
-namespace {
-
-// Builds run in threads that stay. A new thread's heap starts empty: faulting in the memory of a large
-// description cost as much as parsing it, and the thread's start and end came on top.
-QThreadPool *buildPool()
-{
-    static QPointer<QThreadPool> pool;
-    if (!pool) {
-        QCoreApplication *application = QCoreApplication::instance();
-        pool = new QThreadPool(application);
-        pool->setExpiryTimeout(-1);
-        // A build still running when the application ends is awaited, as nothing else may end it.
-        if (application)
-            QObject::connect(application, &QCoreApplication::aboutToQuit, pool, [] { pool->waitForDone(); });
-    }
-    return pool;
-}
-
-} // namespace
 
 // Shared with the build, which may end after the builder has gone. Everything but the wait for the end
 // is under the mutex; the loop is used only in the window's thread.
@@ -51,7 +32,7 @@ BindingBuilder::BindingBuilder(const QString &ioddPath, const QString &language,
 {
     QThread *home = QObject::thread();
     std::shared_ptr<Result> shared = result;
-    buildPool()->start([shared, ioddPath, language, home]() {
+    BackgroundPool::instance()->start([shared, ioddPath, language, home]() {
         auto *binding = new IOLinkWrapper(ioddPath, language);
         QMutexLocker locker(&shared->mutex);
         if (shared->abandoned) {

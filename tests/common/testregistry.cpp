@@ -1,6 +1,7 @@
 #include "testregistry.h"
 
 #include "app/application.h"
+#include "core/backgroundpool.h"
 #include "testenvironment.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QThreadPool::globalInstance()->waitForDone();
+    BackgroundPool::instance()->waitForDone();
     QCoreApplication::processEvents();
 }
 

@@ -6,6 +6,8 @@
 #include <QDebug>
 #include <QDomDocument>
 #include <QFile>
+#include "core/backgroundpool.h"
+
 #include <QThreadPool>
 #include <QXmlStreamReader>
 
@@ -216,7 +218,7 @@ bool IODeviceT::loadXml(const QString &path, XmlDocumentKind kind)
     const bool product = kind == XmlDocumentKind::ProductDescription;
     const bool read = readDocument(*document, target, product);
     if (freesBeside(content))
-        QThreadPool::globalInstance()->start([tree = document.release()]() { delete tree; });
+        BackgroundPool::instance()->start([tree = document.release()]() { delete tree; });
     if (!read)
         return false;
 
