@@ -1,20 +1,20 @@
 #include "backgroundpool.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <QThreadPool>
 
 QThreadPool *BackgroundPool::instance()
 {
-    static QPointer<QThreadPool> pool;
-    if (!pool) {
-        QCoreApplication *application = QCoreApplication::instance();
-        pool = new QThreadPool(application);
-        pool->setMaxThreadCount(1);
-        pool->setExpiryTimeout(-1);
+    // Made once by whichever thread asks first (a scan thread may free a tree before any connection), so
+    // it has no parent: a parent would have to live in that thread.
+    static QThreadPool *const pool = [] {
+        auto *made = new QThreadPool;
+        made->setMaxThreadCount(1);
+        made->setExpiryTimeout(-1);
         // Work still running when the application ends is awaited, as nothing else may end it.
-        if (application)
-            QObject::connect(application, &QCoreApplication::aboutToQuit, pool, [] { pool->waitForDone(); });
-    }
+        if (QCoreApplication *application = QCoreApplication::instance())
+            QObject::connect(application, &QCoreApplication::aboutToQuit, [made] { made->waitForDone(); });
+        return made;
+    }();
     return pool;
 }
