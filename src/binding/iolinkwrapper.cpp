@@ -1,6 +1,7 @@
 #include "iolinkwrapper.h"
 
 #include "comm/communicationtask.h"
+#include "core/backgroundpool.h"
 #include "core/logcategories.h"
 #include "device/variablewrapper.h"
 #include "iodd/model/completionsupport.h"
@@ -18,8 +19,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
-#include "core/backgroundpool.h"
-
 #include <QThreadPool>
 
 #include <algorithm>

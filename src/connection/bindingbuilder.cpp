@@ -11,7 +11,6 @@
 #include <QThreadPool>
 #include <QWaitCondition>
 
-
 // Shared with the build, which may end after the builder has gone. Everything but the wait for the end
 // is under the mutex; the loop is used only in the window's thread.
 struct BindingBuilder::Result

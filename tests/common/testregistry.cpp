@@ -91,8 +91,8 @@ int TestRegistry::runAll(int argc, char *argv[])
     }
     int failures = 0;
     QByteArray failureLines;
+    const QString tapFile = TestEnvironment::rootPath() + QStringLiteral("/results.tap");
     for (const Entry &entry : entries()) {
-        const QString tapFile = TestEnvironment::rootPath() + QStringLiteral("/results.tap");
         QFile::remove(tapFile);
         std::unique_ptr<QObject> test(entry.factory());
         failures += QTest::qExec(test.get(), argumentsFor(argc, argv, tapFile));

@@ -1,13 +1,12 @@
 #include "iodevicet.h"
 
 #include "completionsupport.h"
+#include "core/backgroundpool.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDomDocument>
 #include <QFile>
-#include "core/backgroundpool.h"
-
 #include <QThreadPool>
 #include <QXmlStreamReader>
 
